@@ -1,0 +1,72 @@
+// orvanta-planner: opens a chart document (or the built-in one) and shows it.
+#include "plxPlannerWindow.h"
+
+#include <orvanta/orvanta.h>
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QDir>
+#include <QFileInfo>
+#include <QTextStream>
+
+#include <cstdio>
+
+namespace {
+
+QString storageNameFor(const QString &argument)
+{
+    if (argument.isEmpty() || argument.contains(QLatin1String("://")) || argument == QLatin1String("default"))
+        return argument;
+    return QStringLiteral("file://") + QFileInfo(argument).absoluteFilePath();
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("orvanta-planner"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Orvanta Planner"));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Opens a chart document and shows it."));
+    parser.addHelpOption();
+    parser.addPositionalArgument(QStringLiteral("document"),
+                                 QStringLiteral("An INI document or a storage name; the built-in document when absent."));
+    const QCommandLineOption render(QStringLiteral("render"), QStringLiteral("Render the window to <png> and exit."),
+                                    QStringLiteral("png"));
+    parser.addOption(render);
+    parser.process(app);
+
+    const QStringList args = parser.positionalArguments();
+    const QString storageName = storageNameFor(args.value(0));
+    TPLXDocumentSummary summary;
+    try {
+        summary = summarizeDocument(storageName);
+    } catch (const EPLXError &error) {
+        std::fprintf(stderr, "%s\n", error.message().toLocal8Bit().constData());
+        return 1;
+    }
+
+    QTextStream out(stdout);
+    out << "Document: " << summary.storageName << '\n';
+    for (const QStringList &row : summary.sections)
+        out << "  [" << row.value(0) << "] " << row.value(1) << " (" << row.value(2) << ")\n";
+    for (const QString &message : summary.messages + summary.logLines)
+        out << "  ! " << message << '\n';
+    out.flush();
+
+    TPLXPlannerWindow window(summary);
+    if (parser.isSet(render)) {
+        const QString png = QFileInfo(parser.value(render)).absoluteFilePath();
+        window.show();
+        if (!window.grab().save(png)) {
+            std::fprintf(stderr, "cannot write %s\n", qPrintable(png));
+            return 1;
+        }
+        out << png << '\n';
+        return 0;
+    }
+    window.show();
+    return app.exec();
+}

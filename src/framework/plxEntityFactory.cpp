@@ -1,0 +1,224 @@
+#include "plxEntityFactory.h"
+#include "plxMedia.h"
+#include "plxPlatform.h"
+
+namespace {
+
+constexpr std::array<const char *, TPLXEntityFactory::kRegistrySize> kTypeIds{{
+    "Document",
+    "Gantt Table",
+    "Document Calendar",
+    "Task Bar Settings",
+    "Task Bar",
+    "Date Category",
+    "Fixed Date Exception",
+    "Recurring Date Exception",
+    "Predefined Date Category",
+    "Bar Connection",
+    "Picture Resource",
+    "Image Bar",
+    "Milestone Bar",
+    "Image Bar Settings",
+    "Summary Bar",
+    "Text Bar",
+    "Tree Grid",
+    "Tree Header",
+    "Tree Header Cell",
+    "Tree Cell",
+    "Tree Node",
+    "Tree Row",
+    "Text Settings",
+    "Tree Row Settings",
+    "Tree Column Settings",
+    "Tree Simple Text Cell",
+    "Tree Multiline Text Cell",
+    "Tree Date Time Cell",
+    "Tree Spin Cell",
+    "Tree Currency Cell",
+    "Tree Combo Cell",
+    "Vertical resize pane",
+    "Simple Text Type",
+    "Multiline Text Type",
+    "Date Time Type",
+    "Spin Type",
+    "Currency Type",
+    "Combo Type",
+    "Image Combo Type",
+    "Tree Image Combo Cell",
+    "Tree Auto Cell",
+    "Tree AutoCellType.StartDate",
+    "Gantt Row",
+    "Connection Settings",
+    "Tree AutoCellType.Number",
+    "progress bar",
+    "Progress Bar Settings",
+    "Pert Bar",
+    "Pert Bar Settings",
+    "Button Edit Type",
+    "Tree Button Edit Cell",
+    "AutoCellType.TaskName",
+    "textual halo",
+    "Pert Bar Section",
+    "Tree AutoCellType.EndDate",
+    "Visual Goodie",
+    "Time Scale",
+    "Legend Row",
+    "Legend Cell",
+    "Custom Legend Border",
+    "Legend",
+    "Textual Halo Settings",
+}};
+
+// Filled by the units that build each kind while the library loads; constant-
+// initialized, so registration order between units does not matter.
+TPLXEntityFactory::Creator creators[TPLXEntityFactory::kRegistrySize] = {};
+
+int rowOf(const QString &typeId)
+{
+    for (int row = 0; row < TPLXEntityFactory::kRegistrySize; ++row)
+        if (typeId == QLatin1String(kTypeIds[static_cast<size_t>(row)]))
+            return row;
+    return -1;
+}
+
+} // namespace
+
+TPLXEntityFactory::TPLXEntityFactory() = default;
+
+TPLXEntityFactory::~TPLXEntityFactory() = default;
+
+const std::array<const char *, TPLXEntityFactory::kRegistrySize> &TPLXEntityFactory::typeIds()
+{
+    return kTypeIds;
+}
+
+bool TPLXEntityFactory::isRegistered(const QString &typeId)
+{
+    const int row = rowOf(typeId);
+    return row >= 0 && creators[row] != nullptr;
+}
+
+bool TPLXEntityFactory::registerKind(const char *typeId, Creator creator)
+{
+    const int row = rowOf(QString::fromLatin1(typeId));
+    PLX_ASSERT(row >= 0 && creator != nullptr);
+    creators[row] = creator;
+    return true;
+}
+
+std::unique_ptr<TPLXPersistence> TPLXEntityFactory::createPersistence(const QString &typeId)
+{
+    const int row = rowOf(typeId);
+    if (row >= 0 && creators[row])
+        return creators[row]();
+    PLXShowMessage(QLatin1String("Warning: Unknown type id") + typeId);
+    return nullptr;
+}
+
+TPLXGanttObject *TPLXEntityFactory::loadObject(const QString &name, IPLXMedia &media, TPLXGanttObject *parent)
+{
+    if (stillLoading(name)) {
+        PLXShowMessage(QLatin1String("Warning! Circular reference. Involved object: ") + name);
+        return nullptr;
+    }
+    if (TPLXGanttObject *loaded = getLoadedObject(name))
+        return loaded;
+
+    startLoading(name);
+    const size_t tableMark = FLoadedObjects.size();
+    const QString typeId = media.strValue(name, QStringLiteral("typeID"), QStringLiteral("MISSING"));
+    std::unique_ptr<TPLXPersistence> persistence = createPersistence(typeId);
+    if (!persistence) {
+        PLXShowMessage(QLatin1String("Error loading ") + name);
+        return nullptr;
+    }
+    TPLXGanttObject *entity = nullptr;
+    try {
+        entity = TPLXPersistence::load(std::move(persistence), name, media, *this);
+    } catch (const EPLXError &error) {
+        // The half-built entity freed its children; forget them so that no
+        // later reference reaches a freed object. They read as still loading.
+        for (size_t i = tableMark; i < FLoadedObjects.size(); ++i)
+            FLoadedObjects[i].second = nullptr;
+        PLXLog(QLatin1String("Error loading ") + name + QLatin1String(": ") + error.message());
+        PLXShowMessage(QLatin1String("Error loading ") + name);
+        return nullptr;
+    }
+    entity->setParent(parent);
+    objectLoaded(name, entity);
+    return entity;
+}
+
+QList<TPLXGanttObject *> TPLXEntityFactory::loadObjectList(const QString &name, const QString &key, IPLXMedia &media,
+                                                          TPLXGanttObject *parent)
+{
+    QList<TPLXGanttObject *> list;
+    const QStringList names = media.strArray(name, key);
+    list.reserve(names.size());
+    for (const QString &item : names)
+        list.append(loadObject(item, media, parent));
+    return list;
+}
+
+void TPLXEntityFactory::saveObject(const QString &name, IPLXMedia &media, TPLXGanttObject *object)
+{
+    if (object)
+        object->doSave(name, media, *this);
+    media.flush();
+}
+
+void TPLXEntityFactory::saveObjectList(const QString &name, const QString &key, IPLXMedia &media,
+                                       const QList<TPLXGanttObject *> &list)
+{
+    // Null items (sections that failed to load) have no name and are left out.
+    QList<TPLXGanttObject *> items;
+    QStringList names;
+    for (TPLXGanttObject *item : list) {
+        if (!item)
+            continue;
+        items.append(item);
+        names.append(item->getUID());
+    }
+    media.setStrArrayProperty(name, key, names);
+    for (qsizetype i = 0; i < items.size(); ++i)
+        items[i]->doSave(names[i], media, *this);
+}
+
+TPLXGanttObject *TPLXEntityFactory::getLoadedObject(const QString &name) const
+{
+    const int index = getObjectIndex(name);
+    return index < 0 ? nullptr : FLoadedObjects[static_cast<size_t>(index)].second;
+}
+
+int TPLXEntityFactory::getObjectIndex(const QString &name) const
+{
+    return FIndex.value(name, -1);
+}
+
+void TPLXEntityFactory::objectLoaded(const QString &name, TPLXGanttObject *object)
+{
+    const int index = getObjectIndex(name);
+    if (index >= 0) {
+        FLoadedObjects[static_cast<size_t>(index)].second = object;
+        return;
+    }
+    FIndex.insert(name, static_cast<int>(FLoadedObjects.size()));
+    FLoadedObjects.emplace_back(name, object);
+}
+
+void TPLXEntityFactory::startLoading(const QString &name)
+{
+    objectLoaded(name, nullptr);
+}
+
+bool TPLXEntityFactory::stillLoading(const QString &name) const
+{
+    const int index = getObjectIndex(name);
+    return index >= 0 && FLoadedObjects[static_cast<size_t>(index)].second == nullptr;
+}
+
+void TPLXEntityFactory::Flush()
+{
+    FLoadedObjects.clear();
+    FIndex.clear();
+}

@@ -1,0 +1,83 @@
+// Turns sections of a store into entities through the fixed type-id registry,
+// loading every section at most once per document build.
+#pragma once
+
+#include "plxGanttObject.h"
+
+#include <QHash>
+#include <QStringList>
+
+#include <array>
+#include <vector>
+
+class ORVANTA_EXPORT TPLXEntityFactory
+{
+public:
+    using Creator = std::unique_ptr<TPLXPersistence> (*)();
+    static constexpr int kRegistrySize = 62;
+
+    TPLXEntityFactory();
+    virtual ~TPLXEntityFactory();
+    TPLXEntityFactory(const TPLXEntityFactory &) = delete;
+    TPLXEntityFactory &operator=(const TPLXEntityFactory &) = delete;
+
+    // A new persistence object of the kind registered for `typeId`, or null
+    // after the unknown-type-id message.
+    virtual std::unique_ptr<TPLXPersistence> createPersistence(const QString &typeId);
+    TPLXGanttObject *loadObject(const QString &name, IPLXMedia &media, TPLXGanttObject *parent);
+    // The entities named by the string array `key` of section `name`, nulls included.
+    QList<TPLXGanttObject *> loadObjectList(const QString &name, const QString &key, IPLXMedia &media,
+                                            TPLXGanttObject *parent);
+    template<typename T>
+    QList<T *> loadObjectListAs(const QString &name, const QString &key, IPLXMedia &media, TPLXGanttObject *parent)
+    {
+        QList<T *> typed;
+        for (TPLXGanttObject *object : loadObjectList(name, key, media, parent))
+            typed.append(dynamic_cast<T *>(object));
+        return typed;
+    }
+    // Saves a whole tree from its root, then puts the store on disk.
+    void saveObject(const QString &name, IPLXMedia &media, TPLXGanttObject *object);
+    void saveObjectList(const QString &name, const QString &key, IPLXMedia &media,
+                        const QList<TPLXGanttObject *> &list);
+    template<typename T>
+    void saveObjectListOf(const QString &name, const QString &key, IPLXMedia &media, const QList<T *> &list)
+    {
+        saveObjectList(name, key, media, QList<TPLXGanttObject *>(list.cbegin(), list.cend()));
+    }
+
+    TPLXGanttObject *getLoadedObject(const QString &name) const;
+    int getObjectIndex(const QString &name) const;
+    void objectLoaded(const QString &name, TPLXGanttObject *object);
+    void startLoading(const QString &name);
+    bool stillLoading(const QString &name) const;
+    void Flush();
+
+    // The loaded-object table in load order.
+    int loadedCount() const { return static_cast<int>(FLoadedObjects.size()); }
+    QString loadedName(int index) const { return FLoadedObjects[static_cast<size_t>(index)].first; }
+    TPLXGanttObject *loadedEntity(int index) const { return FLoadedObjects[static_cast<size_t>(index)].second; }
+
+    // The registry: the 62 type ids in their fixed order, and whether a kind
+    // of this library build loads each one.
+    static const std::array<const char *, kRegistrySize> &typeIds();
+    static bool isRegistered(const QString &typeId);
+    // Called once per kind by the unit that builds it; `typeId` must be one of the fixed rows.
+    static bool registerKind(const char *typeId, Creator creator);
+
+private:
+    std::vector<std::pair<QString, TPLXGanttObject *>> FLoadedObjects;
+    QHash<QString, int> FIndex;
+};
+
+// Registers a persistence class for its row of the registry when the library loads.
+template<typename Persistence>
+struct TPLXKindRegistration
+{
+    explicit TPLXKindRegistration(const char *typeId)
+    {
+        TPLXEntityFactory::registerKind(typeId, [] () -> std::unique_ptr<TPLXPersistence> {
+            return std::make_unique<Persistence>();
+        });
+    }
+};

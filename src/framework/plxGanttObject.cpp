@@ -1,0 +1,249 @@
+#include "plxGanttObject.h"
+#include "plxEntityFactory.h"
+#include "plxMedia.h"
+#include "plxPlatform.h"
+
+#include <QHash>
+#include <QMetaProperty>
+#include <QMutex>
+
+#include <algorithm>
+#include <atomic>
+
+namespace {
+
+// UIDs are handed out on first use; zero is never given, so it marks "none yet".
+std::atomic<quint32> nextAutoID{1};
+
+} // namespace
+
+// --------------------------------------------------------- TPLXGanttObject
+
+TPLXGanttObject::TPLXGanttObject() = default;
+
+TPLXGanttObject::~TPLXGanttObject()
+{
+    detachFromParent();
+    const std::vector<TPLXGanttObject *> owned = std::move(FOwned);
+    FOwned.clear();
+    for (TPLXGanttObject *child : owned) {
+        child->FParent = nullptr;
+        delete child;
+    }
+}
+
+std::unique_ptr<TPLXGanttObject> TPLXGanttObject::Create() const
+{
+    return std::make_unique<TPLXGanttObject>();
+}
+
+TPLXDrawer *TPLXGanttObject::getDrawer(TPLXViewType viewType) const
+{
+    if (viewType == vtPertGraph && FDrawerPert)
+        return FDrawerPert;
+    return FDrawer;
+}
+
+void TPLXGanttObject::doSave(const QString &, IPLXMedia &, TPLXEntityFactory &)
+{
+}
+
+std::unique_ptr<TPLXObjectEditorIntf> TPLXGanttObject::CreateEditor()
+{
+    if (const TPLXEditorRegistry::Creator creator = TPLXEditorRegistry::find(metaObject()))
+        return creator();
+    return DefaultEditor();
+}
+
+std::unique_ptr<TPLXObjectEditorIntf> TPLXGanttObject::DefaultEditor()
+{
+    return std::make_unique<TPLXDummyEditor>();
+}
+
+void TPLXGanttObject::setParent(TPLXGanttObject *parent)
+{
+    if (parent == FParent)
+        return;
+    for (const TPLXGanttObject *ancestor = parent; ancestor; ancestor = ancestor->FParent)
+        PLX_ASSERT(ancestor != this);
+    detachFromParent();
+    FParent = parent;
+    if (parent)
+        parent->FOwned.push_back(this);
+}
+
+void TPLXGanttObject::detachFromParent()
+{
+    if (!FParent)
+        return;
+    // Children are usually detached newest first, so search from the back.
+    auto &siblings = FParent->FOwned;
+    const auto it = std::find(siblings.rbegin(), siblings.rend(), this);
+    if (it != siblings.rend())
+        siblings.erase(std::next(it).base());
+    FParent = nullptr;
+}
+
+TPLXDocumentSetup *TPLXGanttObject::GetDocumentSetup()
+{
+    if (FRoot)
+        return FRoot;
+    TPLXGanttObject *top = this;
+    while (top->FParent)
+        top = top->FParent;
+    auto *root = dynamic_cast<TPLXDocumentSetup *>(top);
+    if (!root)
+        throw EPLXInvalidCast(QStringLiteral("Invalid class typecast: the topmost entity is not a document"));
+    FRoot = root;
+    return FRoot;
+}
+
+QString TPLXGanttObject::getUID() const
+{
+    if (persistence && !persistence->ID.isEmpty())
+        return persistence->ID;
+    if (FAutoID == 0) {
+        quint32 id = nextAutoID.fetch_add(1);
+        if (id == 0)
+            id = nextAutoID.fetch_add(1);
+        FAutoID = static_cast<qint32>(id);
+    }
+    return QLatin1String("AutoID:") + QString::number(FAutoID);
+}
+
+void TPLXGanttObject::adoptPersistence(std::unique_ptr<TPLXPersistence> loadedBy)
+{
+    persistence = std::move(loadedBy);
+}
+
+QVariant TPLXGanttObject::property(const char *name) const
+{
+    const QMetaObject *meta = metaObject();
+    const int index = meta->indexOfProperty(name);
+    if (index < 0)
+        return QVariant();
+    return meta->property(index).readOnGadget(this);
+}
+
+bool TPLXGanttObject::setProperty(const char *name, const QVariant &value)
+{
+    const QMetaObject *meta = metaObject();
+    const int index = meta->indexOfProperty(name);
+    if (index < 0)
+        return false;
+    return meta->property(index).writeOnGadget(this, value);
+}
+
+// --------------------------------------------------------- TPLXPersistence
+
+TPLXPersistence::TPLXPersistence() = default;
+
+TPLXPersistence::~TPLXPersistence() = default;
+
+TPLXGanttObject *TPLXPersistence::load(std::unique_ptr<TPLXPersistence> self, const QString &name, IPLXMedia &media,
+                                       TPLXEntityFactory &factory)
+{
+    self->ID = name;
+    std::unique_ptr<TPLXGanttObject> entity = self->doLoad(name, media, factory);
+    PLX_ASSERT(entity != nullptr);
+    entity->adoptPersistence(std::move(self));
+    if (TPLXDrawer *drawer = entity->getDrawer(vtGanttGraph))
+        drawer->target = entity.get();
+    return entity.release();
+}
+
+void TPLXPersistence::doSave(const QString &, IPLXMedia &)
+{
+}
+
+TPLXGanttObject *TPLXPersistence::loadChild(const QString &key, IPLXMedia &media, TPLXEntityFactory &factory,
+                                            TPLXGanttObject *parent) const
+{
+    const QString childName = media.strValue(ID, key, QStringLiteral("Missing"));
+    if (childName != QLatin1String("Missing"))
+        return factory.loadObject(childName, media, parent);
+    PLXLog(QStringLiteral("Unable to locate child object named: \"%1\". Parent name = \"%2\"").arg(key, ID));
+    return nullptr;
+}
+
+// -------------------------------------------------------------- TPLXDrawer
+
+TPLXDrawer::TPLXDrawer() = default;
+
+TPLXDrawer::TPLXDrawer(TPLXGanttObject *target)
+    : target(target)
+{
+}
+
+TPLXDrawer::~TPLXDrawer() = default;
+
+TRect TPLXDrawer::getRect() const
+{
+    return TRect{};
+}
+
+void TPLXDrawer::Draw(TPLXVisualContext &)
+{
+}
+
+TPLXGanttObject *TPLXDrawer::locateObject(int, int)
+{
+    return nullptr;
+}
+
+int TPLXDrawer::getHeight() const
+{
+    return 0;
+}
+
+void TPLXDrawer::setHighlighted(bool on)
+{
+    highlightedMode = on;
+}
+
+bool TPLXDrawer::supportsHighlighting() const
+{
+    return false;
+}
+
+// ------------------------------------------------------ controller, editors
+
+TPLXControllerIntf::TPLXControllerIntf(QWidget *parent)
+    : QWidget(parent)
+{
+}
+
+TPLXObjectEditorIntf::~TPLXObjectEditorIntf() = default;
+
+namespace {
+
+struct EditorTable
+{
+    QMutex mutex;
+    QHash<const QMetaObject *, TPLXEditorRegistry::Creator> creators;
+};
+
+EditorTable &editorTable()
+{
+    static EditorTable table;
+    return table;
+}
+
+} // namespace
+
+void TPLXEditorRegistry::registerEditor(const QMetaObject *entityClass, Creator creator)
+{
+    EditorTable &table = editorTable();
+    QMutexLocker lock(&table.mutex);
+    table.creators.insert(entityClass, creator);
+}
+
+TPLXEditorRegistry::Creator TPLXEditorRegistry::find(const QMetaObject *entityClass)
+{
+    EditorTable &table = editorTable();
+    QMutexLocker lock(&table.mutex);
+    for (const QMetaObject *meta = entityClass; meta; meta = meta->superClass())
+        if (const Creator creator = table.creators.value(meta))
+            return creator;
+    return nullptr;
+}

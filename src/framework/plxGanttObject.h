@@ -1,0 +1,260 @@
+// The entity model: every piece of a chart document is a TPLXGanttObject,
+// loaded by a TPLXPersistence and painted by its TPLXDrawer.
+#pragma once
+
+#include "plxTypes.h"
+
+#include <QList>
+#include <QMetaObject>
+#include <QRect>
+#include <QVariant>
+#include <QWidget>
+
+#include <memory>
+#include <vector>
+
+class IPLXMedia;
+class TPLXDocumentSetup;
+class TPLXDrawer;
+class TPLXEntityFactory;
+class TPLXObjectEditorIntf;
+class TPLXPersistence;
+class TPLXVisualContext;
+
+// The two views an entity can be drawn in.
+enum TPLXViewType { vtGanttGraph = 0, vtPertGraph = 1 };
+
+// Input events that drive the chart control's state machine.
+enum class mouseEvent {
+    Move,
+    leftButtonDownOnObject,
+    leftButtonDownOutOfObject,
+    leftButtonDownOnObjectHoldingShift,
+    leftButtonUp,
+    moveIntoObject,
+    moveOutOfObject,
+    moveInsideObject,
+    leftButtonDownOnObjectHoldingCtrl,
+    leftButtonDownOnGridHoldingCtrl,
+    deletePressed,
+    mouseDblClick,
+    leftButtonOnGrid,
+    stopEditing,
+    leftButtonDownOnTreeCell,
+    ctrlAPressed,
+    ArrowUp,
+    ArrowDown,
+    ArrowLeft,
+    ArrowRight,
+    treeCellExit,
+};
+
+// Base of every document entity. Entities are reflected through Qt's
+// meta-object system without paying for a QObject each: every kind declares
+// Q_GADGET and overrides metaObject(), so its published properties can be
+// listed, read and written by name from any TPLXGanttObject.
+class ORVANTA_EXPORT TPLXGanttObject
+{
+    Q_GADGET
+    Q_PROPERTY(int PLXTag MEMBER PLXTag)
+
+public:
+    TPLXGanttObject();
+    virtual ~TPLXGanttObject();
+    TPLXGanttObject(const TPLXGanttObject &) = delete;
+    TPLXGanttObject &operator=(const TPLXGanttObject &) = delete;
+
+    // The meta-object of the entity's own kind.
+    virtual const QMetaObject *metaObject() const { return &staticMetaObject; }
+
+    // A new entity of the same kind, as run-time editing creates it.
+    virtual std::unique_ptr<TPLXGanttObject> Create() const;
+    virtual TPLXDrawer *getDrawer(TPLXViewType viewType) const;
+    TPLXPersistence *getPersistence() const { return persistence.get(); }
+    virtual void doSave(const QString &name, IPLXMedia &media, TPLXEntityFactory &factory);
+    virtual std::unique_ptr<TPLXObjectEditorIntf> CreateEditor();
+    virtual std::unique_ptr<TPLXObjectEditorIntf> DefaultEditor();
+    // Makes `parent` the owner of this entity: an entity frees exactly the
+    // entities whose parent it is, however often others refer to them.
+    virtual void setParent(TPLXGanttObject *parent);
+
+    TPLXGanttObject *getParent() const { return FParent; }
+    // The document root above this entity; cached on first success.
+    TPLXDocumentSetup *GetDocumentSetup();
+    // The section the entity was loaded from, else "AutoID:" and a number unique while it lives.
+    QString getUID() const;
+
+    // Takes over the persistence object that loaded this entity.
+    void adoptPersistence(std::unique_ptr<TPLXPersistence> loadedBy);
+
+    // Property access by name through the entity's own meta-object.
+    QVariant property(const char *name) const;
+    bool setProperty(const char *name, const QVariant &value);
+
+    qint32 PLXTag = 0;
+    void *Data = nullptr;
+
+protected:
+    TPLXDrawer *FDrawer = nullptr;
+    TPLXDrawer *FDrawerPert = nullptr;
+    std::unique_ptr<TPLXPersistence> persistence;
+    TPLXGanttObject *FParent = nullptr;
+    TPLXDocumentSetup *FRoot = nullptr;
+
+private:
+    void detachFromParent();
+
+    std::vector<TPLXGanttObject *> FOwned;
+    mutable qint32 FAutoID = 0;
+};
+
+Q_DECLARE_METATYPE(TPLXGanttObject *)
+
+// Creates and reads one kind of entity from a section of a store.
+class ORVANTA_EXPORT TPLXPersistence
+{
+public:
+    TPLXPersistence();
+    virtual ~TPLXPersistence();
+    TPLXPersistence(const TPLXPersistence &) = delete;
+    TPLXPersistence &operator=(const TPLXPersistence &) = delete;
+
+    // Loads section `name`; the returned entity owns `self` from then on.
+    static TPLXGanttObject *load(std::unique_ptr<TPLXPersistence> self, const QString &name, IPLXMedia &media,
+                                 TPLXEntityFactory &factory);
+    // Creates the entity and reads its properties and children from section `name`.
+    virtual std::unique_ptr<TPLXGanttObject> doLoad(const QString &name, IPLXMedia &media,
+                                                    TPLXEntityFactory &factory) = 0;
+    // Entities save themselves; kept for the protocol and does nothing.
+    virtual void doSave(const QString &name, IPLXMedia &media);
+    virtual QString getTypeID() const = 0;
+
+    // Loads the child whose section is named under `key` in this entity's section.
+    TPLXGanttObject *loadChild(const QString &key, IPLXMedia &media, TPLXEntityFactory &factory,
+                               TPLXGanttObject *parent) const;
+    template<typename T>
+    T *loadChildAs(const QString &key, IPLXMedia &media, TPLXEntityFactory &factory, TPLXGanttObject *parent) const
+    {
+        return dynamic_cast<T *>(loadChild(key, media, factory, parent));
+    }
+
+    QString ID;
+};
+
+// Paints one entity and answers hit tests for it.
+class ORVANTA_EXPORT TPLXDrawer
+{
+public:
+    TPLXDrawer();
+    explicit TPLXDrawer(TPLXGanttObject *target);
+    virtual ~TPLXDrawer();
+    TPLXDrawer(const TPLXDrawer &) = delete;
+    TPLXDrawer &operator=(const TPLXDrawer &) = delete;
+
+    virtual TRect getRect() const;
+    virtual void Draw(TPLXVisualContext &context);
+    virtual TPLXGanttObject *locateObject(int x, int y);
+    virtual int getHeight() const;
+    virtual void setHighlighted(bool on);
+    virtual bool supportsHighlighting() const;
+    bool isHighLighted() const { return highlightedMode; }
+
+    TPLXGanttObject *target = nullptr;
+    bool highlightedMode = false;
+};
+
+class TPLXBarConnection;
+class TPLXConnectionSettings;
+class TPLXDocumentCalendar;
+class TPLXGanttTable;
+class TPLXImageBarSettings;
+class TPLXLegend;
+class TPLXProgressBarSettings;
+class TPLXTaskBarSettings;
+class TPLXTextHaloSettings;
+class TPLXTextSettings;
+class TPLXTreeGrid;
+
+// The document root as the entities below it see it.
+class ORVANTA_EXPORT TPLXDocumentSetup : public TPLXGanttObject
+{
+    Q_GADGET
+
+public:
+    const QMetaObject *metaObject() const override { return &staticMetaObject; }
+
+    virtual int scaleStartY(TPLXGanttObject *object) = 0;
+    virtual int scaleStartUnderY(TPLXGanttObject *object) = 0;
+    virtual bool getTimeScaleUnder() = 0;
+    virtual int getColStartX(int column) = 0;
+    virtual int getTreeCellWidth(int column) = 0;
+    virtual int getVerticalResizePaneSize() = 0;
+    virtual int getTreeWidth() = 0;
+    virtual void setTreeStartX(int x) = 0;
+    virtual int getTreeStartX() = 0;
+    virtual TDateTime getStartDate() = 0;
+    virtual void setStartDate(TDateTime date) = 0;
+    virtual TDateTime getEndDate() = 0;
+    virtual void setEndDate(TDateTime date) = 0;
+    virtual int GetTableStartY() = 0;
+    virtual int getDocStartX() = 0;
+    virtual void setDocStartX(int x) = 0;
+    virtual TPLXImageBarSettings *getImageBarSettings() = 0;
+    virtual TPLXTextSettings *getTextBarSettings() = 0;
+    virtual TPLXTextSettings *getHintTextSettings() = 0;
+    virtual void setHintTextSettings(TPLXTextSettings *settings) = 0;
+    virtual TPLXLegend *GetLegend() = 0;
+    virtual TPLXGanttTable *GetTable() = 0;
+    virtual TPLXTreeGrid *GetTree() = 0;
+    virtual TPLXDocumentCalendar *getCalendar() = 0;
+    virtual TPLXTaskBarSettings *GetTaskBarSettings() = 0;
+    virtual TPLXTextHaloSettings *GetTextHaloSettings() = 0;
+    virtual TPLXProgressBarSettings *GetProgressBarSettings() = 0;
+    virtual TPLXConnectionSettings *GetConnectionSettings() = 0;
+};
+
+// A chart control as entities and editors see it.
+class ORVANTA_EXPORT TPLXControllerIntf : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit TPLXControllerIntf(QWidget *parent = nullptr);
+    virtual QWidget *getControl() = 0;
+    virtual void Notify(mouseEvent event, int x, int y) = 0;
+};
+
+// Edits one entity, in place or in a dialog.
+class ORVANTA_EXPORT TPLXObjectEditorIntf
+{
+public:
+    virtual ~TPLXObjectEditorIntf();
+    virtual void edit(TPLXGanttObject *object) = 0;
+    virtual void FinishEditing() = 0;
+    virtual bool IsModal() = 0;
+    virtual TPLXControllerIntf *GetController() = 0;
+    virtual void SetController(TPLXControllerIntf *controller) = 0;
+};
+
+// The editor of entities that have nothing to edit.
+class ORVANTA_EXPORT TPLXDummyEditor : public TPLXObjectEditorIntf
+{
+public:
+    void edit(TPLXGanttObject *) override {}
+    void FinishEditing() override {}
+    bool IsModal() override { return false; }
+    TPLXControllerIntf *GetController() override { return FController; }
+    void SetController(TPLXControllerIntf *controller) override { FController = controller; }
+
+private:
+    TPLXControllerIntf *FController = nullptr;
+};
+
+// Which editor class edits which entity class; the nearest registered base wins.
+class ORVANTA_EXPORT TPLXEditorRegistry
+{
+public:
+    using Creator = std::unique_ptr<TPLXObjectEditorIntf> (*)();
+    static void registerEditor(const QMetaObject *entityClass, Creator creator);
+    static Creator find(const QMetaObject *entityClass);
+};

@@ -1,0 +1,640 @@
+#include "plxIniDocument.h"
+#include "plxPlatform.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QHash>
+#include <QMutex>
+#include <QSaveFile>
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+constexpr quint32 kArenaBit = 0x80000000u;
+constexpr quint32 kLinearScanLimit = 12;
+constexpr qsizetype kMaxFileSize = 0x7FFFFFFF;
+
+inline bool isBlank(char c)
+{
+    return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f';
+}
+
+inline char lowerAscii(char c)
+{
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + ('a' - 'A')) : c;
+}
+
+inline bool isAscii(QByteArrayView bytes)
+{
+    for (const char c : bytes)
+        if (static_cast<unsigned char>(c) >= 0x80)
+            return false;
+    return true;
+}
+
+inline bool isAscii(QStringView text)
+{
+    for (const QChar c : text)
+        if (c.unicode() >= 0x80)
+            return false;
+    return true;
+}
+
+// FNV-1a over the case-folded UTF-16 units; ASCII takes a fast path that
+// feeds the same values.
+constexpr size_t kFnvOffset = 14695981039346656037ull;
+constexpr size_t kFnvPrime = 1099511628211ull;
+
+size_t hashFolded(QStringView folded)
+{
+    size_t h = kFnvOffset;
+    for (const QChar c : folded) {
+        h ^= c.unicode();
+        h *= kFnvPrime;
+    }
+    return h;
+}
+
+size_t hashName(QByteArrayView bytes)
+{
+    if (!isAscii(bytes))
+        return hashFolded(QString::fromUtf8(bytes).toCaseFolded());
+    size_t h = kFnvOffset;
+    for (const char c : bytes) {
+        h ^= static_cast<unsigned char>(lowerAscii(c));
+        h *= kFnvPrime;
+    }
+    return h;
+}
+
+size_t hashName(QStringView name)
+{
+    if (!isAscii(name))
+        return hashFolded(name.toString().toCaseFolded());
+    size_t h = kFnvOffset;
+    for (const QChar c : name) {
+        h ^= static_cast<unsigned char>(lowerAscii(static_cast<char>(c.unicode())));
+        h *= kFnvPrime;
+    }
+    return h;
+}
+
+bool sameName(QByteArrayView stored, QStringView wanted)
+{
+    if (isAscii(wanted) && isAscii(stored)) {
+        if (stored.size() != wanted.size())
+            return false;
+        for (qsizetype i = 0; i < stored.size(); ++i)
+            if (lowerAscii(stored[i]) != lowerAscii(static_cast<char>(wanted[i].unicode())))
+                return false;
+        return true;
+    }
+    return QString::fromUtf8(stored).toCaseFolded() == wanted.toString().toCaseFolded();
+}
+
+bool sameName(QByteArrayView a, QByteArrayView b)
+{
+    if (isAscii(a) && isAscii(b)) {
+        if (a.size() != b.size())
+            return false;
+        for (qsizetype i = 0; i < a.size(); ++i)
+            if (lowerAscii(a[i]) != lowerAscii(b[i]))
+                return false;
+        return true;
+    }
+    return QString::fromUtf8(a).toCaseFolded() == QString::fromUtf8(b).toCaseFolded();
+}
+
+size_t tableSizeFor(size_t count)
+{
+    size_t size = 16;
+    while (size < count * 2)
+        size *= 2;
+    return size;
+}
+
+// Values that would not survive a plain line (line breaks, outer blanks, an
+// outer pair of quotes) are written quoted with backslash escapes.
+bool needsQuoting(QStringView value)
+{
+    if (value.isEmpty())
+        return false;
+    auto blank = [](QChar c) { return c.unicode() < 0x80 && isBlank(static_cast<char>(c.unicode())); };
+    if (blank(value.front()) || blank(value.back()))
+        return true;
+    if (value.size() >= 2 && value.front() == QLatin1Char('"') && value.back() == QLatin1Char('"'))
+        return true;
+    for (const QChar c : value)
+        if (c == QLatin1Char('\n') || c == QLatin1Char('\r'))
+            return true;
+    return false;
+}
+
+QByteArray encodeValue(QStringView value)
+{
+    if (!needsQuoting(value))
+        return value.toUtf8();
+    QString quoted;
+    quoted.reserve(value.size() + 8);
+    quoted.append(QLatin1Char('"'));
+    for (const QChar c : value) {
+        switch (c.unicode()) {
+        case u'\\': quoted.append(QLatin1String("\\\\")); break;
+        case u'"': quoted.append(QLatin1String("\\\"")); break;
+        case u'\n': quoted.append(QLatin1String("\\n")); break;
+        case u'\r': quoted.append(QLatin1String("\\r")); break;
+        default: quoted.append(c);
+        }
+    }
+    quoted.append(QLatin1Char('"'));
+    return quoted.toUtf8();
+}
+
+QString decodeValue(QByteArrayView stored)
+{
+    if (stored.size() < 2 || stored.front() != '"' || stored.back() != '"')
+        return QString::fromUtf8(stored);
+    const QString inner = QString::fromUtf8(stored.sliced(1, stored.size() - 2));
+    QString value;
+    value.reserve(inner.size());
+    for (qsizetype i = 0; i < inner.size(); ++i) {
+        const QChar c = inner[i];
+        if (c == QLatin1Char('\\') && i + 1 < inner.size()) {
+            const QChar n = inner[i + 1];
+            if (n == QLatin1Char('\\') || n == QLatin1Char('"')) {
+                value.append(n);
+                ++i;
+                continue;
+            }
+            if (n == QLatin1Char('n') || n == QLatin1Char('r')) {
+                value.append(n == QLatin1Char('n') ? QLatin1Char('\n') : QLatin1Char('\r'));
+                ++i;
+                continue;
+            }
+        }
+        value.append(c);
+    }
+    return value;
+}
+
+void checkName(QStringView name, bool isKey)
+{
+    QString problem;
+    if (name.isEmpty())
+        problem = QStringLiteral("is empty");
+    else if (name.trimmed().size() != name.size())
+        problem = QStringLiteral("has blanks at its ends");
+    else if (name.contains(QLatin1Char('\n')) || name.contains(QLatin1Char('\r')))
+        problem = QStringLiteral("contains a line break");
+    else if (isKey && (name.contains(QLatin1Char('=')) || name.front() == QLatin1Char('[')
+                       || name.front() == QLatin1Char(';')))
+        problem = QStringLiteral("contains \"=\" or starts with \"[\" or \";\"");
+    else if (!isKey && name.contains(QLatin1Char(']')))
+        problem = QStringLiteral("contains \"]\"");
+    if (!problem.isEmpty())
+        throw EPLXError(QStringLiteral("Invalid INI %1 name \"%2\": it %3")
+                            .arg(isKey ? QStringLiteral("key") : QStringLiteral("section"), name.toString(), problem));
+}
+
+struct Registry
+{
+    QMutex mutex;
+    QHash<QString, std::weak_ptr<TPLXIniDocument>> documents;
+};
+
+Registry &registry()
+{
+    static Registry r;
+    return r;
+}
+
+QString registryKeyFor(const QString &fileName)
+{
+    const QFileInfo info(fileName);
+    const QString canonical = info.canonicalFilePath();
+    return canonical.isEmpty() ? QDir::cleanPath(info.absoluteFilePath()) : canonical;
+}
+
+} // namespace
+
+std::shared_ptr<TPLXIniDocument> TPLXIniDocument::open(const QString &fileName)
+{
+    if (fileName.isEmpty())
+        throw EPLXFileError(fileName, QStringLiteral("no INI file name given"));
+    if (QFileInfo(fileName).isDir())
+        throw EPLXFileError(fileName, QStringLiteral("is a directory, not an INI file"));
+    const QString key = registryKeyFor(fileName);
+    Registry &reg = registry();
+    QMutexLocker lock(&reg.mutex);
+    if (auto existing = reg.documents.value(key).lock())
+        return existing;
+
+    QByteArray bytes;
+    QFile file(key);
+    if (file.exists()) {
+        if (!file.open(QIODevice::ReadOnly))
+            throw EPLXFileError(key, QStringLiteral("cannot be read (%1)").arg(file.errorString()));
+        if (file.size() >= kMaxFileSize)
+            throw EPLXFileError(key, QStringLiteral("is too large for an INI document"));
+        bytes = file.readAll();
+    }
+    std::shared_ptr<TPLXIniDocument> document(new TPLXIniDocument);
+    document->FFileName = key;
+    document->FRegistryKey = key;
+    document->parse(std::move(bytes));
+    reg.documents.insert(key, document);
+    return document;
+}
+
+std::shared_ptr<TPLXIniDocument> TPLXIniDocument::fromBytes(const QByteArray &bytes)
+{
+    std::shared_ptr<TPLXIniDocument> document(new TPLXIniDocument);
+    document->parse(bytes.size() >= kMaxFileSize ? QByteArray() : bytes);
+    return document;
+}
+
+TPLXIniDocument::~TPLXIniDocument()
+{
+    if (FModified && !FFileName.isEmpty()) {
+        // The last store let go without a flush: write now, and say so if it fails.
+        try {
+            flush();
+        } catch (const EPLXError &error) {
+            PLXLog(error.message());
+            PLXShowMessage(error.message());
+        }
+    }
+    if (!FRegistryKey.isEmpty()) {
+        Registry &reg = registry();
+        QMutexLocker lock(&reg.mutex);
+        const auto it = reg.documents.constFind(FRegistryKey);
+        if (it != reg.documents.cend() && it.value().expired())
+            reg.documents.erase(it);
+    }
+}
+
+QByteArrayView TPLXIniDocument::text(Span span) const
+{
+    if (span.off & kArenaBit)
+        return QByteArrayView(FArena.constData() + (span.off & ~kArenaBit), span.len);
+    return QByteArrayView(FBuffer.constData() + span.off, span.len);
+}
+
+TPLXIniDocument::Span TPLXIniDocument::store(QByteArrayView bytes)
+{
+    if (static_cast<quint64>(FArena.size()) + static_cast<quint64>(bytes.size()) >= kArenaBit)
+        throw EPLXError(QStringLiteral("INI document %1 grew too large").arg(FFileName));
+    const Span span{static_cast<quint32>(FArena.size()) | kArenaBit, static_cast<quint32>(bytes.size())};
+    FArena.append(bytes.data(), bytes.size());
+    return span;
+}
+
+void TPLXIniDocument::parse(QByteArray bytes)
+{
+    FBuffer = std::move(bytes);
+    FArena.clear();
+    FEntries.clear();
+    FSections.clear();
+    FKeyTables.clear();
+    FLastSection = -1;
+    FLastSectionName.clear();
+
+    const char *data = FBuffer.constData();
+    const qsizetype size = FBuffer.size();
+    qsizetype pos = 0;
+    FBom = size >= 3 && std::memcmp(data, "\xEF\xBB\xBF", 3) == 0;
+    if (FBom)
+        pos = 3;
+    const char *firstNewline = static_cast<const char *>(std::memchr(data + pos, '\n', size - pos));
+    FCrLf = firstNewline && firstNewline > data && firstNewline[-1] == '\r';
+
+    FEntries.reserve(static_cast<size_t>(FBuffer.count('\n')) + 1);
+    FSections.push_back(Section{Span{}, 0, 0, 0, -1, false, false});
+
+    auto finishSection = [this] {
+        Section &s = FSections.back();
+        s.capacity = s.count;
+    };
+
+    while (pos < size) {
+        const char *eol = static_cast<const char *>(std::memchr(data + pos, '\n', size - pos));
+        const qsizetype lineEnd = eol ? eol - data : size;
+        qsizetype a = pos;
+        qsizetype b = lineEnd;
+        while (a < b && isBlank(data[a]))
+            ++a;
+        while (b > a && isBlank(data[b - 1]))
+            --b;
+        pos = eol ? lineEnd + 1 : size;
+
+        if (a < b && data[a] == '[') {
+            finishSection();
+            qsizetype n0 = a + 1;
+            const char *close = static_cast<const char *>(std::memchr(data + n0, ']', b - n0));
+            qsizetype n1 = close ? close - data : b;
+            while (n0 < n1 && isBlank(data[n0]))
+                ++n0;
+            while (n1 > n0 && isBlank(data[n1 - 1]))
+                --n1;
+            FSections.push_back(Section{Span{static_cast<quint32>(n0), static_cast<quint32>(n1 - n0)},
+                                        static_cast<quint32>(FEntries.size()), 0, 0, -1, true, false});
+            continue;
+        }
+        Entry entry;
+        const char *eq = (a < b && data[a] != ';') ? static_cast<const char *>(std::memchr(data + a, '=', b - a)) : nullptr;
+        if (eq && eq > data + a) {
+            qsizetype k1 = eq - data;
+            while (k1 > a && isBlank(data[k1 - 1]))
+                --k1;
+            qsizetype v0 = eq - data + 1;
+            while (v0 < b && isBlank(data[v0]))
+                ++v0;
+            entry.key = Span{static_cast<quint32>(a), static_cast<quint32>(k1 - a)};
+            entry.value = Span{static_cast<quint32>(v0), static_cast<quint32>(b - v0)};
+        } else {
+            entry.value = Span{static_cast<quint32>(a), static_cast<quint32>(b - a)};
+        }
+        FEntries.push_back(entry);
+        ++FSections.back().count;
+    }
+    finishSection();
+    rebuildSectionTable();
+    FModified = false;
+}
+
+void TPLXIniDocument::rebuildSectionTable()
+{
+    FSectionTable.assign(tableSizeFor(FSections.size()), 0);
+    FLastSection = -1;
+    FLastSectionName.clear();
+    for (quint32 i = 0; i < FSections.size(); ++i)
+        if (FSections[i].header && !FSections[i].erased)
+            indexSection(i);
+}
+
+void TPLXIniDocument::indexSection(quint32 index)
+{
+    const QByteArrayView name = text(FSections[index].name);
+    const size_t mask = FSectionTable.size() - 1;
+    for (size_t slot = hashName(name) & mask;; slot = (slot + 1) & mask) {
+        const quint32 occupant = FSectionTable[slot];
+        if (occupant == 0) {
+            FSectionTable[slot] = index + 1;
+            return;
+        }
+        // A repeated section name: the first occurrence answers.
+        if (sameName(text(FSections[occupant - 1].name), name))
+            return;
+    }
+}
+
+qint64 TPLXIniDocument::findSection(QStringView name) const
+{
+    if (FLastSection >= 0 && FLastSectionName == name)
+        return FLastSection;
+    const size_t mask = FSectionTable.size() - 1;
+    for (size_t slot = hashName(name) & mask;; slot = (slot + 1) & mask) {
+        const quint32 occupant = FSectionTable[slot];
+        if (occupant == 0)
+            return -1;
+        if (sameName(text(FSections[occupant - 1].name), name)) {
+            FLastSection = occupant - 1;
+            FLastSectionName = name.toString();
+            return FLastSection;
+        }
+    }
+}
+
+void TPLXIniDocument::buildKeyTable(quint32 sectionIndex) const
+{
+    const Section &section = FSections[sectionIndex];
+    std::vector<quint32> table(tableSizeFor(section.count * 2), 0);
+    const size_t mask = table.size() - 1;
+    for (quint32 i = 0; i < section.count; ++i) {
+        const Entry &entry = FEntries[section.first + i];
+        if (entry.key.len == 0)
+            continue;
+        const QByteArrayView key = text(entry.key);
+        for (size_t slot = hashName(key) & mask;; slot = (slot + 1) & mask) {
+            if (table[slot] == 0) {
+                table[slot] = i + 1;
+                break;
+            }
+            if (sameName(text(FEntries[section.first + table[slot] - 1].key), key))
+                break;
+        }
+    }
+    if (section.keyTable < 0) {
+        section.keyTable = static_cast<qint32>(FKeyTables.size());
+        FKeyTables.push_back(std::move(table));
+    } else {
+        FKeyTables[section.keyTable] = std::move(table);
+    }
+}
+
+qint64 TPLXIniDocument::findKey(const Section &section, QStringView key) const
+{
+    if (section.count <= kLinearScanLimit) {
+        for (quint32 i = 0; i < section.count; ++i) {
+            const Entry &entry = FEntries[section.first + i];
+            if (entry.key.len != 0 && sameName(text(entry.key), key))
+                return section.first + i;
+        }
+        return -1;
+    }
+    const auto sectionIndex = static_cast<quint32>(&section - FSections.data());
+    if (section.keyTable < 0 || FKeyTables[section.keyTable].size() < section.count * 2)
+        buildKeyTable(sectionIndex);
+    const std::vector<quint32> &table = FKeyTables[section.keyTable];
+    const size_t mask = table.size() - 1;
+    for (size_t slot = hashName(key) & mask;; slot = (slot + 1) & mask) {
+        const quint32 occupant = table[slot];
+        if (occupant == 0)
+            return -1;
+        const qint64 entryIndex = section.first + occupant - 1;
+        if (sameName(text(FEntries[entryIndex].key), key))
+            return entryIndex;
+    }
+}
+
+bool TPLXIniDocument::readString(QStringView section, QStringView key, QString &value) const
+{
+    const qint64 s = findSection(section);
+    if (s < 0)
+        return false;
+    const qint64 e = findKey(FSections[s], key);
+    if (e < 0)
+        return false;
+    value = decodeValue(text(FEntries[e].value));
+    return true;
+}
+
+void TPLXIniDocument::appendEntry(quint32 sectionIndex, const Entry &entry)
+{
+    Section &section = FSections[sectionIndex];
+    if (section.first + section.count == FEntries.size()) {
+        FEntries.push_back(entry);
+    } else if (section.count < section.capacity) {
+        FEntries[section.first + section.count] = entry;
+    } else {
+        // Move the section's lines to the end with room to grow; the old
+        // slots are dropped at the next flush.
+        const auto newFirst = static_cast<quint32>(FEntries.size());
+        const quint32 newCapacity = std::max<quint32>(4, section.count * 2);
+        FEntries.resize(FEntries.size() + newCapacity);
+        std::copy_n(FEntries.begin() + section.first, section.count, FEntries.begin() + newFirst);
+        section.first = newFirst;
+        section.capacity = newCapacity;
+        FEntries[section.first + section.count] = entry;
+    }
+    ++section.count;
+    section.capacity = std::max(section.capacity, section.count);
+    if (section.keyTable < 0)
+        return;
+    std::vector<quint32> &table = FKeyTables[section.keyTable];
+    if (table.size() < section.count * 2) {
+        buildKeyTable(sectionIndex);
+        return;
+    }
+    const size_t mask = table.size() - 1;
+    size_t slot = hashName(text(entry.key)) & mask;
+    while (table[slot] != 0)
+        slot = (slot + 1) & mask;
+    table[slot] = section.count;
+}
+
+void TPLXIniDocument::writeString(QStringView section, QStringView key, QStringView value)
+{
+    checkName(section, false);
+    checkName(key, true);
+    qint64 s = findSection(section);
+    if (s < 0) {
+        Section created;
+        created.name = store(section.toUtf8());
+        created.first = static_cast<quint32>(FEntries.size());
+        FSections.push_back(created);
+        s = static_cast<qint64>(FSections.size()) - 1;
+        if (FSectionTable.size() < FSections.size() * 2)
+            rebuildSectionTable();
+        else
+            indexSection(static_cast<quint32>(s));
+    }
+    const Span valueSpan = store(encodeValue(value));
+    const qint64 e = findKey(FSections[s], key);
+    if (e >= 0)
+        FEntries[e].value = valueSpan;
+    else
+        appendEntry(static_cast<quint32>(s), Entry{store(key.toUtf8()), valueSpan});
+    FModified = true;
+}
+
+QStringList TPLXIniDocument::sections() const
+{
+    QStringList names;
+    for (quint32 i = 0; i < FSections.size(); ++i) {
+        const Section &s = FSections[i];
+        if (!s.header || s.erased)
+            continue;
+        const QString name = QString::fromUtf8(text(s.name));
+        // Repeated sections are listed once, where they first appear.
+        if (findSection(name) == static_cast<qint64>(i))
+            names.append(name);
+    }
+    return names;
+}
+
+QStringList TPLXIniDocument::keys(QStringView section) const
+{
+    QStringList names;
+    const qint64 s = findSection(section);
+    if (s < 0)
+        return names;
+    const Section &sec = FSections[s];
+    for (quint32 i = 0; i < sec.count; ++i) {
+        const Entry &entry = FEntries[sec.first + i];
+        if (entry.key.len == 0)
+            continue;
+        const QString key = QString::fromUtf8(text(entry.key));
+        if (findKey(sec, key) == static_cast<qint64>(sec.first + i))
+            names.append(key);
+    }
+    return names;
+}
+
+bool TPLXIniDocument::sectionExists(QStringView section) const
+{
+    return findSection(section) >= 0;
+}
+
+int TPLXIniDocument::keyCount(QStringView section) const
+{
+    const qint64 s = findSection(section);
+    if (s < 0)
+        return 0;
+    const Section &sec = FSections[s];
+    int count = 0;
+    for (quint32 i = 0; i < sec.count; ++i)
+        count += FEntries[sec.first + i].key.len != 0 ? 1 : 0;
+    return count;
+}
+
+void TPLXIniDocument::eraseSection(QStringView section)
+{
+    bool erased = false;
+    for (Section &s : FSections) {
+        if (s.header && !s.erased && sameName(text(s.name), section)) {
+            s.erased = true;
+            erased = true;
+        }
+    }
+    if (erased) {
+        rebuildSectionTable();
+        FModified = true;
+    }
+}
+
+QByteArray TPLXIniDocument::toBytes() const
+{
+    const QByteArrayView eol = FCrLf ? QByteArrayView("\r\n") : QByteArrayView("\n");
+    QByteArray out;
+    out.reserve(FBuffer.size() + FArena.size() + static_cast<qsizetype>(FEntries.size()) * 2 + 16);
+    if (FBom)
+        out.append("\xEF\xBB\xBF");
+    for (const Section &s : FSections) {
+        if (s.erased)
+            continue;
+        if (s.header) {
+            out.append('[');
+            out.append(text(s.name));
+            out.append(']');
+            out.append(eol);
+        }
+        for (quint32 i = 0; i < s.count; ++i) {
+            const Entry &entry = FEntries[s.first + i];
+            if (entry.key.len != 0) {
+                out.append(text(entry.key));
+                out.append('=');
+            }
+            out.append(text(entry.value));
+            out.append(eol);
+        }
+    }
+    return out;
+}
+
+void TPLXIniDocument::flush()
+{
+    if (!FModified || FFileName.isEmpty())
+        return;
+    QByteArray bytes = toBytes();
+    QSaveFile file(FFileName);
+    if (!file.open(QIODevice::WriteOnly))
+        throw EPLXFileError(FFileName, QStringLiteral("cannot be written (%1)").arg(file.errorString()));
+    if (file.write(bytes) != bytes.size() || !file.commit())
+        throw EPLXFileError(FFileName, QStringLiteral("cannot be written (%1)").arg(file.errorString()));
+    // What is on disk now becomes the parsed text, which drops the lines left over by edits.
+    parse(std::move(bytes));
+}

@@ -1,0 +1,93 @@
+// The INI file service: one parsed INI text with case-insensitive section and
+// key lookup in constant time, shared by every store open on the same file.
+#pragma once
+
+#include "plxTypes.h"
+
+#include <QByteArray>
+#include <QStringList>
+
+#include <memory>
+#include <vector>
+
+class ORVANTA_EXPORT TPLXIniDocument
+{
+public:
+    // Opens the document of `fileName`, or joins the one already open on that
+    // file, so that two stores see each other's writes. A missing file reads
+    // as empty; an unreadable one raises EPLXFileError.
+    static std::shared_ptr<TPLXIniDocument> open(const QString &fileName);
+    // A document parsed from bytes, bound to no file.
+    static std::shared_ptr<TPLXIniDocument> fromBytes(const QByteArray &bytes);
+
+    ~TPLXIniDocument();
+    TPLXIniDocument(const TPLXIniDocument &) = delete;
+    TPLXIniDocument &operator=(const TPLXIniDocument &) = delete;
+
+    QString fileName() const { return FFileName; }
+
+    // The value of the first key of that name in the first section of that name.
+    bool readString(QStringView section, QStringView key, QString &value) const;
+    // Overwrites the key in place, or appends it to the section (created at the end).
+    void writeString(QStringView section, QStringView key, QStringView value);
+
+    QStringList sections() const;
+    QStringList keys(QStringView section) const;
+    bool sectionExists(QStringView section) const;
+    // Lines with a key in the section (0 when it does not exist).
+    int keyCount(QStringView section) const;
+    void eraseSection(QStringView section);
+
+    // Writes the whole text to a temporary file beside the target and renames
+    // it over the target; raises EPLXFileError and keeps the old file on failure.
+    void flush();
+    bool isModified() const { return FModified; }
+    QByteArray toBytes() const;
+
+private:
+    struct Span
+    {
+        quint32 off = 0; // top bit: in FArena instead of FBuffer
+        quint32 len = 0;
+    };
+    struct Entry
+    {
+        Span key; // empty: a line kept as it is (blank, comment, no "=")
+        Span value;
+    };
+    struct Section
+    {
+        Span name;
+        quint32 first = 0;
+        quint32 count = 0;
+        quint32 capacity = 0;
+        mutable qint32 keyTable = -1;
+        bool header = true; // false for the lines before the first section
+        bool erased = false;
+    };
+
+    TPLXIniDocument() = default;
+    void parse(QByteArray bytes);
+    QByteArrayView text(Span span) const;
+    Span store(QByteArrayView bytes);
+    qint64 findSection(QStringView name) const;
+    qint64 findKey(const Section &section, QStringView key) const;
+    void indexSection(quint32 index);
+    void rebuildSectionTable();
+    void buildKeyTable(quint32 sectionIndex) const;
+    void appendEntry(quint32 sectionIndex, const Entry &entry);
+
+    QString FFileName;
+    QString FRegistryKey;
+    QByteArray FBuffer;
+    QByteArray FArena;
+    std::vector<Entry> FEntries;
+    std::vector<Section> FSections;
+    std::vector<quint32> FSectionTable; // open addressing: section index + 1, 0 = free
+    mutable std::vector<std::vector<quint32>> FKeyTables;
+    mutable qint64 FLastSection = -1;
+    mutable QString FLastSectionName;
+    bool FBom = false;
+    bool FCrLf = false;
+    bool FModified = false;
+};

@@ -1,0 +1,270 @@
+#include "plxPlatform.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QLocale>
+#include <QMessageBox>
+#include <QMutex>
+#include <QWidget>
+
+#include <atomic>
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+TPLXServices &defaultServices()
+{
+    static TPLXServices services;
+    return services;
+}
+
+std::atomic<TPLXServices *> installedServices{nullptr};
+
+QMutex &logMutex()
+{
+    static QMutex mutex;
+    return mutex;
+}
+
+QString &logFileName()
+{
+    static QString name;
+    return name;
+}
+
+QChar &decimalOverride()
+{
+    static QChar separator;
+    return separator;
+}
+
+} // namespace
+
+TPLXServices::~TPLXServices() = default;
+
+void TPLXServices::showMessage(const QString &text)
+{
+    auto *app = qobject_cast<QApplication *>(QCoreApplication::instance());
+    if (app && QGuiApplication::platformName() != QLatin1String("offscreen")
+        && QGuiApplication::platformName() != QLatin1String("minimal")) {
+        QMessageBox::warning(QApplication::activeWindow(), QApplication::applicationDisplayName(), text);
+        return;
+    }
+    std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
+}
+
+void TPLXServices::writeLog(const QString &message, bool restart)
+{
+    const QString fileName = LogFile();
+    if (!fileName.isEmpty())
+        PLXAppendLogLine(fileName, message, restart);
+}
+
+TPLXServices &TPLXServices::instance()
+{
+    TPLXServices *services = installedServices.load();
+    return services ? *services : defaultServices();
+}
+
+TPLXServices *TPLXServices::install(TPLXServices *services)
+{
+    return installedServices.exchange(services);
+}
+
+void TPLXRecordingServices::showMessage(const QString &text)
+{
+    messages.append(text);
+}
+
+void TPLXRecordingServices::writeLog(const QString &message, bool restart)
+{
+    if (restart)
+        logLines.clear();
+    logLines.append(message);
+    if (writeLogFile)
+        TPLXServices::writeLog(message, restart);
+}
+
+TPLXRecordingScope::TPLXRecordingScope()
+    : FPrevious(TPLXServices::install(&recorder))
+{
+}
+
+TPLXRecordingScope::~TPLXRecordingScope()
+{
+    TPLXServices::install(FPrevious);
+}
+
+QString LogFile()
+{
+    QMutexLocker lock(&logMutex());
+    return logFileName();
+}
+
+void SetLogFile(const QString &fileName)
+{
+    QMutexLocker lock(&logMutex());
+    logFileName() = fileName;
+}
+
+void PLXLog(const QString &message, bool restart)
+{
+    TPLXServices::instance().writeLog(message, restart);
+}
+
+void PLXShowMessage(const QString &text)
+{
+    TPLXServices::instance().showMessage(text);
+}
+
+QString PLXFormatLogLine(const QDateTime &when, const QString &message)
+{
+    return when.toString(QStringLiteral("dd.MM.yyyy hh:mm:ss,zzz")) + QLatin1String(" PRINT ") + message;
+}
+
+void PLXAppendLogLine(const QString &fileName, const QString &message, bool restart)
+{
+    QMutexLocker lock(&logMutex());
+    QFile file(fileName);
+    const QIODevice::OpenMode mode = QIODevice::WriteOnly | QIODevice::Text
+                                     | (restart ? QIODevice::Truncate : QIODevice::Append);
+    // A log that cannot be written must never disturb the chart.
+    if (!file.open(mode))
+        return;
+    file.write(PLXFormatLogLine(QDateTime::currentDateTime(), message).toUtf8());
+    file.write("\n");
+}
+
+QChar PLXDecimalSeparator()
+{
+    const QChar separator = decimalOverride();
+    if (!separator.isNull())
+        return separator;
+    const QString point = QLocale::system().decimalPoint();
+    return point.isEmpty() ? QLatin1Char('.') : point.at(0);
+}
+
+void PLXSetDecimalSeparator(QChar separator)
+{
+    decimalOverride() = separator;
+}
+
+bool PLXTryStrToInt(QStringView text, qint32 &value)
+{
+    text = text.trimmed();
+    if (text.isEmpty())
+        return false;
+    qsizetype i = 0;
+    bool negative = false;
+    if (text[0] == QLatin1Char('-') || text[0] == QLatin1Char('+')) {
+        negative = text[0] == QLatin1Char('-');
+        ++i;
+    }
+    int base = 10;
+    if (i < text.size() && text[i] == QLatin1Char('$')) {
+        base = 16;
+        ++i;
+    } else if (i + 1 < text.size() && text[i] == QLatin1Char('0')
+               && (text[i + 1] == QLatin1Char('x') || text[i + 1] == QLatin1Char('X'))) {
+        base = 16;
+        i += 2;
+    }
+    if (i >= text.size())
+        return false;
+    quint64 magnitude = 0;
+    for (; i < text.size(); ++i) {
+        const char16_t c = text[i].unicode();
+        int digit;
+        if (c >= u'0' && c <= u'9')
+            digit = c - u'0';
+        else if (base == 16 && c >= u'a' && c <= u'f')
+            digit = c - u'a' + 10;
+        else if (base == 16 && c >= u'A' && c <= u'F')
+            digit = c - u'A' + 10;
+        else
+            return false;
+        magnitude = magnitude * base + digit;
+        if (magnitude > 0xFFFFFFFFull)
+            return false;
+    }
+    if (base == 16) {
+        // Hexadecimal is a 32-bit pattern: "$FFFFFFFF" is -1.
+        const auto bits = static_cast<quint32>(magnitude);
+        value = static_cast<qint32>(negative ? 0u - bits : bits);
+        return true;
+    }
+    if (negative ? magnitude > 0x80000000ull : magnitude > 0x7FFFFFFFull)
+        return false;
+    value = negative ? static_cast<qint32>(-static_cast<qint64>(magnitude)) : static_cast<qint32>(magnitude);
+    return true;
+}
+
+QString PLXFloatToStr(double value)
+{
+    if (std::isnan(value))
+        return QStringLiteral("NAN");
+    if (std::isinf(value))
+        return value > 0 ? QStringLiteral("INF") : QStringLiteral("-INF");
+    // to_chars ignores the C locale, which a Qt application sets from the environment.
+    char buffer[64];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
+    QString text = QString::fromLatin1(buffer, result.ptr - buffer).toUpper();
+    // "1E+20" -> "1E20", "1E-05" -> "1E-5"
+    const qsizetype e = text.indexOf(QLatin1Char('E'));
+    if (e >= 0) {
+        QString mantissa = text.left(e);
+        QString exponent = text.mid(e + 1);
+        QString sign;
+        if (exponent.startsWith(QLatin1Char('+')) || exponent.startsWith(QLatin1Char('-'))) {
+            if (exponent.startsWith(QLatin1Char('-')))
+                sign = QStringLiteral("-");
+            exponent.remove(0, 1);
+        }
+        while (exponent.size() > 1 && exponent.startsWith(QLatin1Char('0')))
+            exponent.remove(0, 1);
+        text = mantissa + QLatin1Char('E') + sign + exponent;
+    }
+    if (text == QLatin1String("-0"))
+        text = QStringLiteral("0");
+    const QChar separator = PLXDecimalSeparator();
+    if (separator != QLatin1Char('.'))
+        text.replace(QLatin1Char('.'), separator);
+    return text;
+}
+
+bool PLXTryStrToFloat(QStringView text, double &value)
+{
+    text = text.trimmed();
+    if (text.isEmpty() || text.size() > 400)
+        return false;
+    const QChar separator = PLXDecimalSeparator();
+    QByteArray ascii;
+    ascii.reserve(text.size());
+    bool seenPoint = false;
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        if ((u >= u'0' && u <= u'9') || u == u'+' || u == u'-' || u == u'e' || u == u'E') {
+            ascii.append(static_cast<char>(u));
+        } else if (c == separator || u == u'.') {
+            if (seenPoint)
+                return false;
+            seenPoint = true;
+            ascii.append('.');
+        } else {
+            return false;
+        }
+    }
+    const char *first = ascii.constData();
+    const char *last = first + ascii.size();
+    if (first != last && *first == '+')
+        ++first;
+    double parsed = 0;
+    const auto result = std::from_chars(first, last, parsed, std::chars_format::general);
+    if (result.ec != std::errc() || result.ptr != last || !std::isfinite(parsed))
+        return false;
+    value = parsed;
+    return true;
+}

@@ -1,0 +1,79 @@
+// Platform services the chart library relies on: modal messages, the
+// diagnostic log, the user's number format and the text forms of values.
+#pragma once
+
+#include "plxTypes.h"
+
+#include <QDateTime>
+#include <QStringList>
+
+#include <memory>
+
+// Where modal messages and diagnostic log lines go. The default shows a
+// message box with the application's title when a GUI runs and appends log
+// lines to the log file; tests and headless runs install a recorder instead.
+class ORVANTA_EXPORT TPLXServices
+{
+public:
+    virtual ~TPLXServices();
+
+    virtual void showMessage(const QString &text);
+    // Writes one formatted line to the log file; does nothing without a file name.
+    virtual void writeLog(const QString &message, bool restart);
+
+    static TPLXServices &instance();
+    // Installs `services` (not owned) and returns the previous one; null restores the default.
+    static TPLXServices *install(TPLXServices *services);
+};
+
+// Records messages and log lines instead of blocking or writing files.
+class ORVANTA_EXPORT TPLXRecordingServices : public TPLXServices
+{
+public:
+    void showMessage(const QString &text) override;
+    void writeLog(const QString &message, bool restart) override;
+
+    QStringList messages;
+    QStringList logLines;
+    // Also pass log lines on to the log file.
+    bool writeLogFile = false;
+};
+
+// Installs a recorder for the lifetime of the scope.
+class ORVANTA_EXPORT TPLXRecordingScope
+{
+public:
+    TPLXRecordingScope();
+    ~TPLXRecordingScope();
+    TPLXRecordingScope(const TPLXRecordingScope &) = delete;
+    TPLXRecordingScope &operator=(const TPLXRecordingScope &) = delete;
+
+    TPLXRecordingServices recorder;
+
+private:
+    TPLXServices *FPrevious;
+};
+
+// The chart components' diagnostic log file; empty means no logging.
+ORVANTA_EXPORT QString LogFile();
+ORVANTA_EXPORT void SetLogFile(const QString &fileName);
+// Appends one diagnostic line (truncating the file first with `restart`).
+ORVANTA_EXPORT void PLXLog(const QString &message, bool restart = false);
+// Shows a modal message through the installed services.
+ORVANTA_EXPORT void PLXShowMessage(const QString &text);
+// "dd.mm.yyyy hh:nn:ss,zzz PRINT message"
+ORVANTA_EXPORT QString PLXFormatLogLine(const QDateTime &when, const QString &message);
+// Appends a formatted line to `fileName`; used by the print log too.
+ORVANTA_EXPORT void PLXAppendLogLine(const QString &fileName, const QString &message, bool restart);
+
+// The user's decimal separator; a non-null override replaces the locale's.
+ORVANTA_EXPORT QChar PLXDecimalSeparator();
+ORVANTA_EXPORT void PLXSetDecimalSeparator(QChar separator);
+
+// Integer text forms: decimal with optional sign, or hexadecimal after "$",
+// "0x" or "0X". Hexadecimal takes up to 32 bits; decimal must fit 32 bits.
+ORVANTA_EXPORT bool PLXTryStrToInt(QStringView text, qint32 &value);
+// General number format, 15 significant digits, the user's decimal separator.
+ORVANTA_EXPORT QString PLXFloatToStr(double value);
+// Accepts the user's decimal separator (and ".") and an exponent.
+ORVANTA_EXPORT bool PLXTryStrToFloat(QStringView text, double &value);

@@ -1,0 +1,92 @@
+// Value types and error classes shared by every unit of the chart library.
+#pragma once
+
+#include "orvanta_export.h"
+
+#include <QRect>
+#include <QString>
+#include <QtGlobal>
+
+#include <stdexcept>
+
+// Days since 30 December 1899 00:00; the fraction is the time of day.
+using TDateTime = double;
+// 0x00BBGGRR for plain colours; system colours carry 0xFF in the top byte.
+using TColor = qint32;
+
+// A pixel rectangle with exclusive right and bottom edges.
+struct TRect
+{
+    int Left = 0;
+    int Top = 0;
+    int Right = 0;
+    int Bottom = 0;
+
+    constexpr int width() const { return Right - Left; }
+    constexpr int height() const { return Bottom - Top; }
+    constexpr bool isEmpty() const { return Right <= Left || Bottom <= Top; }
+    constexpr bool contains(int x, int y) const { return x >= Left && x < Right && y >= Top && y < Bottom; }
+    QRect toQRect() const { return QRect(Left, Top, Right - Left, Bottom - Top); }
+    static TRect fromQRect(const QRect &r) { return {r.left(), r.top(), r.left() + r.width(), r.top() + r.height()}; }
+    friend constexpr bool operator==(const TRect &, const TRect &) = default;
+};
+
+// Base of every error the library raises.
+class ORVANTA_EXPORT EPLXError : public std::runtime_error
+{
+public:
+    explicit EPLXError(const QString &message);
+    QString message() const { return FMessage; }
+
+private:
+    QString FMessage;
+};
+
+// A broken internal invariant; carries the source unit and line.
+class ORVANTA_EXPORT EPLXAssertionFailed : public EPLXError
+{
+public:
+    EPLXAssertionFailed(const QString &source, int line);
+    QString source() const { return FSource; }
+    int line() const { return FLine; }
+
+private:
+    QString FSource;
+    int FLine;
+};
+
+// A text that does not convert to the requested value type.
+class ORVANTA_EXPORT EPLXConvertError : public EPLXError
+{
+public:
+    using EPLXError::EPLXError;
+};
+
+// A file that cannot be read or written; names the file.
+class ORVANTA_EXPORT EPLXFileError : public EPLXError
+{
+public:
+    EPLXFileError(const QString &fileName, const QString &reason);
+    QString fileName() const { return FFileName; }
+
+private:
+    QString FFileName;
+};
+
+// An object converted to a class it is not an instance of.
+class ORVANTA_EXPORT EPLXInvalidCast : public EPLXError
+{
+public:
+    using EPLXError::EPLXError;
+};
+
+// Raises EPLXAssertionFailed for the unit that contains `file`.
+[[noreturn]] ORVANTA_EXPORT void plxAssertionFailed(const char *file, int line);
+// "src/framework/plxGanttTable" for ".../src/framework/plxGanttTable.cpp".
+ORVANTA_EXPORT QString plxSourceUnitName(const char *file);
+
+#define PLX_ASSERT(condition)                                  \
+    do {                                                       \
+        if (!(condition))                                      \
+            ::plxAssertionFailed(__FILE__, __LINE__);          \
+    } while (false)

@@ -1,0 +1,74 @@
+#include "plxTestSupport.h"
+#include "plxIniDocument.h"
+
+#include <QFile>
+
+int TPLXTestNode::liveCount = 0;
+
+TPLXTestNode::TPLXTestNode()
+{
+    ++liveCount;
+}
+
+TPLXTestNode::~TPLXTestNode()
+{
+    --liveCount;
+}
+
+void TPLXTestNode::doSave(const QString &, IPLXMedia &media, TPLXEntityFactory &factory)
+{
+    const QString uid = getUID();
+    media.setStrProperty(uid, QStringLiteral("typeID"), QStringLiteral("Test Node"));
+    media.setStrProperty(uid, QStringLiteral("name"), Name);
+    media.setIntProperty(uid, QStringLiteral("count"), Count);
+    media.setRealProperty(uid, QStringLiteral("ratio"), Ratio);
+    media.setBoolProperty(uid, QStringLiteral("flag"), Flag);
+    media.setColorProperty(uid, QStringLiteral("colour"), Colour);
+    if (Child) {
+        media.setStrProperty(uid, QStringLiteral("child"), Child->getUID());
+        Child->doSave(Child->getUID(), media, factory);
+    }
+    factory.saveObjectListOf(uid, QStringLiteral("children"), media, Children);
+}
+
+std::unique_ptr<TPLXGanttObject> TPLXTestNodePersistence::doLoad(const QString &name, IPLXMedia &media,
+                                                                 TPLXEntityFactory &factory)
+{
+    auto node = std::make_unique<TPLXTestNode>();
+    node->Name = media.strValue(name, QStringLiteral("name"), QString());
+    node->Count = media.intValue(name, QStringLiteral("count"), 0);
+    node->Ratio = media.realValue(name, QStringLiteral("ratio"), 0.0);
+    node->Flag = media.boolValue(name, QStringLiteral("flag"), false);
+    node->Colour = media.colorValue(name, QStringLiteral("colour"), 0);
+    node->Child = loadChildAs<TPLXTestNode>(QStringLiteral("child"), media, factory, node.get());
+    node->Children = factory.loadObjectListAs<TPLXTestNode>(name, QStringLiteral("children"), media, node.get());
+    return node;
+}
+
+std::unique_ptr<TPLXPersistence> TPLXTestFactory::createPersistence(const QString &typeId)
+{
+    if (typeId == QLatin1String("Test Node"))
+        return std::make_unique<TPLXTestNodePersistence>();
+    return TPLXEntityFactory::createPersistence(typeId);
+}
+
+PLXMedia plxMediaFromText(const QByteArray &text)
+{
+    return std::make_shared<TPLXINIFIle>(TPLXIniDocument::fromBytes(text));
+}
+
+void plxWriteFile(const QString &path, const QByteArray &text)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        qFatal("cannot write %s", qPrintable(path));
+    file.write(text);
+}
+
+QByteArray plxReadFile(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QByteArray();
+    return file.readAll();
+}
