@@ -1,0 +1,120 @@
+// Undoable operations and the undo/redo history: every change to a document
+// is an operation that performs and undoes itself; the stack records them.
+#pragma once
+
+#include "plxTypes.h"
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+class TPLXDataSource;
+class TPLXOperation;
+
+// Called with the operation a step concerns; an empty function is skipped.
+using TPLXOperationEvent = std::function<void(TPLXOperation *)>;
+
+// One undoable change. It captures everything it needs when it is
+// constructed; constructing it changes nothing.
+class ORVANTA_EXPORT TPLXOperation
+{
+public:
+    explicit TPLXOperation(TPLXDataSource *dataSource = nullptr);
+    virtual ~TPLXOperation();
+    TPLXOperation(const TPLXOperation &) = delete;
+    TPLXOperation &operator=(const TPLXOperation &) = delete;
+
+    // Applies the change; true on success.
+    virtual bool perform() = 0;
+    // Reverts a performed change; true on success.
+    virtual bool undo() = 0;
+    // The name the history dump shows; the class name unless overridden.
+    virtual QString className() const;
+
+    TPLXDataSource *dataSource() const { return FDataSource; }
+
+protected:
+    TPLXDataSource *FDataSource = nullptr;
+};
+
+// Parts performed in order and undone in reverse, as one operation.
+class ORVANTA_EXPORT TPLXMultipleOperations : public TPLXOperation
+{
+public:
+    explicit TPLXMultipleOperations(TPLXDataSource *dataSource = nullptr);
+    ~TPLXMultipleOperations() override;
+
+    // Takes `op` as the last part; a null `op` or a disabled composite takes nothing.
+    void addOperation(std::unique_ptr<TPLXOperation> op);
+    int count() const { return static_cast<int>(operations.size()); }
+    bool empty() const { return operations.empty(); }
+    TPLXOperation *operationAt(int index) const;
+    // Discards every part; perform fails from then on.
+    void Disable();
+    bool isDisabled() const { return FDisabled; }
+
+    bool perform() override;
+    bool undo() override;
+
+protected:
+    std::vector<std::unique_ptr<TPLXOperation>> operations;
+
+private:
+    bool FDisabled = false;
+};
+
+// The undo and redo history of one document. It owns every operation it
+// holds; an operation it drops (cleared history, failed undo or redo) is freed.
+class ORVANTA_EXPORT TPLXUndoRedoStack
+{
+public:
+    TPLXUndoRedoStack();
+    ~TPLXUndoRedoStack();
+    TPLXUndoRedoStack(const TPLXUndoRedoStack &) = delete;
+    TPLXUndoRedoStack &operator=(const TPLXUndoRedoStack &) = delete;
+
+    // Performs and records `op`. On success the stack takes it and `op` is
+    // left null; on failure (or a null `op`) it stays the caller's.
+    bool doOperation(std::unique_ptr<TPLXOperation> &op);
+    // As above for an operation the caller does not want back.
+    bool doOperation(std::unique_ptr<TPLXOperation> &&op);
+    // Records an operation the caller has already applied; false only for null.
+    bool addOperation(std::unique_ptr<TPLXOperation> op);
+    bool undo();
+    bool redo();
+    // Collects every following operation into one undo step, closing any open group.
+    void startGrouping();
+    void endGrouping();
+    bool isGrouping() const { return FCachedCommands != nullptr; }
+    void clear();
+
+    // Operations on the undo stack plus the parts of the open group.
+    int GetUndoOperationCount() const;
+    int GetRedoOperationCount() const { return static_cast<int>(redoStack.size()); }
+    // The operation the next undo or redo would take; null when there is none.
+    TPLXOperation *topUndoOperation() const { return undoStack.empty() ? nullptr : undoStack.back().get(); }
+    TPLXOperation *topRedoOperation() const { return redoStack.empty() ? nullptr : redoStack.back().get(); }
+    // Writes the class names of the undo stack, most recent first, to the diagnostic log.
+    void dumpUndoStack() const;
+
+    const TPLXOperationEvent &getOnUndo() const { return FOnUndo; }
+    void setOnUndo(TPLXOperationEvent event) { FOnUndo = std::move(event); }
+    const TPLXOperationEvent &getOnRedo() const { return FOnRedo; }
+    void setOnRedo(TPLXOperationEvent event) { FOnRedo = std::move(event); }
+    const TPLXOperationEvent &getOnChange() const { return FOnChange; }
+    void setOnChange(TPLXOperationEvent event) { FOnChange = std::move(event); }
+
+private:
+    using OperationStack = std::vector<std::unique_ptr<TPLXOperation>>;
+
+    void record(std::unique_ptr<TPLXOperation> op);
+    static void discard(OperationStack &stack);
+    static void raise(const TPLXOperationEvent &event, TPLXOperation *op);
+
+    TPLXOperationEvent FOnUndo;
+    TPLXOperationEvent FOnRedo;
+    TPLXOperationEvent FOnChange;
+    std::unique_ptr<TPLXMultipleOperations> FCachedCommands;
+    OperationStack undoStack;
+    OperationStack redoStack;
+};
