@@ -16,7 +16,7 @@ struct NamedColor
 };
 
 // Writing uses the first name listed for a value.
-constexpr std::array<NamedColor, 51> kNamedColors{{
+constexpr std::array<NamedColor, 52> kNamedColors{{
     {"clBlack", clBlack}, {"clMaroon", clMaroon}, {"clGreen", clGreen}, {"clOlive", clOlive},
     {"clNavy", clNavy}, {"clPurple", clPurple}, {"clTeal", clTeal}, {"clGray", clGray},
     {"clSilver", clSilver}, {"clRed", clRed}, {"clLime", clLime}, {"clYellow", clYellow},
@@ -36,8 +36,9 @@ constexpr std::array<NamedColor, 51> kNamedColors{{
     {"clInfoBk", clInfoBk}, {"clHotLight", clHotLight},
     {"clGradientActiveCaption", clGradientActiveCaption},
     {"clGradientInactiveCaption", clGradientInactiveCaption}, {"clMenuHighlight", clMenuHighlight},
+    {"clMenuBar", clMenuBar},
 }};
-constexpr NamedColor kMenuBar{"clMenuBar", clMenuBar};
+static_assert(kNamedColors.back().name != nullptr, "every named colour is listed");
 constexpr std::array<NamedColor, 2> kReadAliases{{{"clLtGray", clSilver}, {"clDkGray", clGray}}};
 
 struct ColorTables
@@ -54,7 +55,6 @@ struct ColorTables
         };
         for (const NamedColor &c : kNamedColors)
             add(c, true);
-        add(kMenuBar, true);
         for (const NamedColor &c : kReadAliases)
             add(c, false);
     }

@@ -614,11 +614,16 @@ QByteArray TPLXIniDocument::toBytes() const
         }
         for (quint32 i = 0; i < s.count; ++i) {
             const Entry &entry = FEntries[s.first + i];
-            if (entry.key.len != 0) {
-                out.append(text(entry.key));
-                out.append('=');
+            if (entry.key.len != 0 && ((entry.key.off | entry.value.off) & kArenaBit) == 0) {
+                // An untouched line goes back exactly as it was read.
+                out.append(text(Span{entry.key.off, entry.value.off + entry.value.len - entry.key.off}));
+            } else {
+                if (entry.key.len != 0) {
+                    out.append(text(entry.key));
+                    out.append('=');
+                }
+                out.append(text(entry.value));
             }
-            out.append(text(entry.value));
             out.append(eol);
         }
     }

@@ -253,7 +253,7 @@ template<typename Element>
 bool TPLXINIFIle::readArray(const QString &section, const QString &key, Element element)
 {
     qint32 count = -1;
-    getIntProperty(section, key, -1, count);
+    getIntProperty(section, countKey(key), -1, count);
     if (count < 0)
         return false;
     if (count > kTrustedArrayCount) {

@@ -39,9 +39,10 @@ std::unique_ptr<TPLXGanttObject> TPLXTestNodePersistence::doLoad(const QString &
     node->Count = media.intValue(name, QStringLiteral("count"), 0);
     node->Ratio = media.realValue(name, QStringLiteral("ratio"), 0.0);
     node->Flag = media.boolValue(name, QStringLiteral("flag"), false);
-    node->Colour = media.colorValue(name, QStringLiteral("colour"), 0);
     node->Child = loadChildAs<TPLXTestNode>(QStringLiteral("child"), media, factory, node.get());
     node->Children = factory.loadObjectListAs<TPLXTestNode>(name, QStringLiteral("children"), media, node.get());
+    // Read last, so that a bad colour fails a load that already holds children.
+    node->Colour = media.colorValue(name, QStringLiteral("colour"), 0);
     return node;
 }
 
