@@ -40,6 +40,8 @@ int main(int argc, char *argv[])
 
     const QStringList args = parser.positionalArguments();
     const QString storageName = storageNameFor(args.value(0));
+    // Opening a document makes its directory current, so resolve the output first.
+    const QString png = parser.isSet(render) ? QFileInfo(parser.value(render)).absoluteFilePath() : QString();
     TPLXDocumentSummary summary;
     try {
         summary = summarizeDocument(storageName);
@@ -57,8 +59,7 @@ int main(int argc, char *argv[])
     out.flush();
 
     TPLXPlannerWindow window(summary);
-    if (parser.isSet(render)) {
-        const QString png = QFileInfo(parser.value(render)).absoluteFilePath();
+    if (!png.isEmpty()) {
         window.show();
         if (!window.grab().save(png)) {
             std::fprintf(stderr, "cannot write %s\n", qPrintable(png));

@@ -133,10 +133,8 @@ bool needsQuoting(QStringView value)
     return false;
 }
 
-QByteArray encodeValue(QStringView value)
+QString quoteValue(QStringView value)
 {
-    if (!needsQuoting(value))
-        return value.toUtf8();
     QString quoted;
     quoted.reserve(value.size() + 8);
     quoted.append(QLatin1Char('"'));
@@ -150,7 +148,7 @@ QByteArray encodeValue(QStringView value)
         }
     }
     quoted.append(QLatin1Char('"'));
-    return quoted.toUtf8();
+    return quoted;
 }
 
 QString decodeValue(QByteArrayView stored)
@@ -290,6 +288,21 @@ TPLXIniDocument::Span TPLXIniDocument::store(QByteArrayView bytes)
     const Span span{static_cast<quint32>(FArena.size()) | kArenaBit, static_cast<quint32>(bytes.size())};
     FArena.append(bytes.data(), bytes.size());
     return span;
+}
+
+TPLXIniDocument::Span TPLXIniDocument::store(QStringView text)
+{
+    if (!isAscii(text))
+        return store(QByteArrayView(text.toUtf8()));
+    // Most names and values are ASCII: copy them straight into the arena.
+    if (static_cast<quint64>(FArena.size()) + static_cast<quint64>(text.size()) >= kArenaBit)
+        throw EPLXError(QStringLiteral("INI document %1 grew too large").arg(FFileName));
+    const auto offset = static_cast<quint32>(FArena.size());
+    FArena.resize(FArena.size() + text.size());
+    char *out = FArena.data() + offset;
+    for (const QChar c : text)
+        *out++ = static_cast<char>(c.unicode());
+    return Span{offset | kArenaBit, static_cast<quint32>(text.size())};
 }
 
 void TPLXIniDocument::parse(QByteArray bytes)
@@ -513,7 +526,7 @@ void TPLXIniDocument::writeString(QStringView section, QStringView key, QStringV
     qint64 s = findSection(section);
     if (s < 0) {
         Section created;
-        created.name = store(section.toUtf8());
+        created.name = store(section);
         created.first = static_cast<quint32>(FEntries.size());
         FSections.push_back(created);
         s = static_cast<qint64>(FSections.size()) - 1;
@@ -522,12 +535,12 @@ void TPLXIniDocument::writeString(QStringView section, QStringView key, QStringV
         else
             indexSection(static_cast<quint32>(s));
     }
-    const Span valueSpan = store(encodeValue(value));
+    const Span valueSpan = needsQuoting(value) ? store(QStringView(quoteValue(value))) : store(value);
     const qint64 e = findKey(FSections[s], key);
     if (e >= 0)
         FEntries[e].value = valueSpan;
     else
-        appendEntry(static_cast<quint32>(s), Entry{store(key.toUtf8()), valueSpan});
+        appendEntry(static_cast<quint32>(s), Entry{store(key), valueSpan});
     FModified = true;
 }
 

@@ -70,6 +70,7 @@ private:
     void parse(QByteArray bytes);
     QByteArrayView text(Span span) const;
     Span store(QByteArrayView bytes);
+    Span store(QStringView text);
     qint64 findSection(QStringView name) const;
     qint64 findKey(const Section &section, QStringView key) const;
     void indexSection(quint32 index);
