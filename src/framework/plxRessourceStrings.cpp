@@ -1,0 +1,266 @@
+#include "plxRessourceStrings.h"
+
+#include <QHash>
+
+#include <array>
+
+namespace {
+
+struct TBuiltInString
+{
+    const char *key;
+    const char *german;
+    const char *english;
+    const char *french; // null: the French set has no text for this key
+};
+
+// The built-in sets, one row per key in the fixed order of the sets.
+constexpr std::array<TBuiltInString, 140> builtInStrings{{
+    {"autonumbercolumn", "Nr.", "No", "No"},
+    {"insertnewpertbarmsg1", "Ziehen Sie mit der Maus ein Rechteck auf,",
+     "Insert a new pert bar by dragging the mouse.", "Insérer une nouvelle barre en glissant la souris."},
+    {"insertnewpertbarmsg2", "um ein neues Objekt anzulegen.", "", ""},
+    {"pp_caption", "Druckvorschau", "Printing preview", "Aperçu avant impression"},
+    {"pp_menu_document", "Dokument", "Document", "Document"},
+    {"pp_menu_goto", "Gehe zu", "Go to", "Aller à"},
+    {"pp_menu_print", "Drucken...", "Print...", "Imprimer..."},
+    {"pp_menu_pagesetup", "Seite einrichten...", "Page setup...", "Mise en page..."},
+    {"pp_menu_close", "Schließen", "Close", "Fermer"},
+    {"pp_menu_firstpage", "Erste Seite", "First page", "Première page"},
+    {"pp_menu_prevpage", "Vorherige Seite", "Previous page", "Page précédente"},
+    {"pp_menu_nextpage", "Nächste Seite", "Next page", "Page suivante"},
+    {"pp_menu_lastpage", "Letzte Seite", "Last page", "Dernière page"},
+    {"pp_hint_firstpage", "Zur ersten Seite", "Go to the first page", "Aller à la première page"},
+    {"pp_hint_prevpage", "Zur vorherigen Seite", "Go to the previous page", "Aller à la page précédente"},
+    {"pp_hint_nextpage", "Zur nächsten Seite", "Go to the next page", "Aller à la page suivante"},
+    {"pp_hint_lastpage", "Zur letzten Seite", "Go to the last page", "Aller à la dernière page"},
+    {"pp_hint_caption", "Überschrift einstellen", "Set up the caption", "Configurer le titre"},
+    {"pp_hint_background", "Hintergrund einstellen", "Set up the background", "Configurer l'arrière-plan"},
+    {"pp_hint_border", "Rahmen einstellen", "Set up the border", "Configurer la bordure"},
+    {"pp_hint_footerheader", "Kopf- und Fußzeile einstellen", "Set up header and footer",
+     "Configurer l'en-tête et le pied de page"},
+    {"pp_hint_chartsettings", "Diagrammeinstellungen", "Chart settings", "Paramètres du diagramme"},
+    {"pp_hint_print", "Drucken", "Print", "Imprimer"},
+    {"pp_hint_pagesetup", "Seite einrichten", "Page setup", "Mise en page"},
+    {"pp_label_zoomfactor", "Zoom:", "Zoom:", "Zoom :"},
+    {"pp_label_profile", "Profil:", "Profile:", "Profil :"},
+    {"pp_hint_newprofile", "Neues Profil anlegen", "Create a new profile", "Créer un nouveau profil"},
+    {"pp_hint_saveprofile", "Profil speichern", "Save the profile", "Enregistrer le profil"},
+    {"pp_hint_renameprofile", "Profil umbenennen", "Rename the profile", "Renommer le profil"},
+    {"pp_hint_deleteprofile", "Profil löschen", "Delete the profile", "Supprimer le profil"},
+    {"pp_mi_left", "Links", "Left", "Gauche"},
+    {"pp_mi_right", "Rechts", "Right", "Droite"},
+    {"pp_mi_top", "Oben", "Top", "Haut"},
+    {"pp_mi_bottom", "Unten", "Bottom", "Bas"},
+    {"pp_mi_center", "Zentriert", "Centered", "Centré"},
+    {"pp_mi_header", "Kopfzeile", "Header", "En-tête"},
+    {"pp_mi_footer", "Fußzeile", "Footer", "Pied de page"},
+    {"pp_mi_days", "Tage", "Days", "Jours"},
+    {"pp_mi_page", "Seite", "Page", "Page"},
+    {"pp_mi_paperformat", "Papierformat", "Paper format", "Format du papier"},
+    {"pp_pf_portrait", "Hochformat", "Portrait", "Portrait"},
+    {"pp_pf_landscape", "Querformat", "Landscape", "Paysage"},
+    {"pp_ps_pagesetup", "Seite einrichten", "Page setup", "Mise en page"},
+    {"pp_ps_printeroptions", "Druckeroptionen", "Printer options", "Options d'impression"},
+    {"pp_ps_caption", "Überschrift", "Caption", "Titre"},
+    {"pp_ps_border", "Rahmen", "Border", "Bordure"},
+    {"pp_ps_background", "Hintergrund", "Background", "Arrière-plan"},
+    {"pp_ps_headerfooter", "Kopf-/Fußzeile", "Header/Footer", "En-tête/Pied de page"},
+    {"pp_ps_ganttchart", "Gantt-Diagramm", "Gantt chart", "Diagramme de Gantt"},
+    {"pp_ps_printerpaperformat", "Papierformat des Druckers", "Printer paper format",
+     "Format du papier de l'imprimante"},
+    {"pp_ps_preview", "Vorschau", "Preview", "Aperçu"},
+    {"pp_ps_layout", "Layout", "Layout", "Disposition"},
+    {"pp_ps_scaling", "Skalierung", "Scaling", "Mise à l'échelle"},
+    {"pp_ps_pageborder", "Seitenränder", "Page margins", "Marges de la page"},
+    {"pp_ps_fittopage", "An Seite anpassen", "Fit to page", "Ajuster à la page"},
+    {"pp_ps_offsetleft", "Abstand links", "Left offset", "Décalage à gauche"},
+    {"pp_ps_offsettop", "Abstand oben", "Top offset", "Décalage en haut"},
+    {"pp_ps_horizontalalignment", "Horizontale Ausrichtung", "Horizontal alignment", "Alignement horizontal"},
+    {"pp_ps_verticalalignment", "Vertikale Ausrichtung", "Vertical alignment", "Alignement vertical"},
+    {"pp_bn_font", "Schriftart...", "Font...", "Police..."},
+    {"pp_bn_background", "Hintergrund...", "Background...", "Arrière-plan..."},
+    {"pp_ps_printcaption", "Überschrift drucken", "Print caption", "Imprimer le titre"},
+    {"pp_ps_caption_eachpage", "Auf jeder Seite", "On each page", "Sur chaque page"},
+    {"pp_ps_caption_centered", "Zentriert", "Centered", "Centré"},
+    {"pp_ps_border_printborder", "Rahmen drucken", "Print border", "Imprimer la bordure"},
+    {"pp_ps_border_borderwidth", "Rahmenbreite", "Border width", "Largeur de la bordure"},
+    {"pp_bn_border_changecolor", "Farbe ändern...", "Change colour...", "Changer la couleur..."},
+    {"pp_ps_background_useimage", "Bild verwenden", "Use an image", "Utiliser une image"},
+    {"pp_ps_background_position", "Position", "Position", "Position"},
+    {"pp_bn_border_OpenImage", "Bild öffnen...", "Open image...", "Ouvrir une image..."},
+    {"pp_ps_border_item1", "Gekachelt", "Tiled", "Mosaïque"},
+    {"pp_ps_border_item2", "Zentriert", "Centered", "Centré"},
+    {"pp_ps_border_item3", "Gestreckt", "Stretched", "Étiré"},
+    {"pp_ps_headerleft", "Kopfzeile links", "Header left", "En-tête à gauche"},
+    {"pp_ps_headercenter", "Kopfzeile Mitte", "Header centre", "En-tête au centre"},
+    {"pp_ps_headerright", "Kopfzeile rechts", "Header right", "En-tête à droite"},
+    {"pp_ps_footerleft", "Fußzeile links", "Footer left", "Pied de page à gauche"},
+    {"pp_ps_footercenter", "Fußzeile Mitte", "Footer centre", "Pied de page au centre"},
+    {"pp_ps_footerright", "Fußzeile rechts", "Footer right", "Pied de page à droite"},
+    {"pp_ps_content", "Inhalt", "Content", "Contenu"},
+    {"pp_ps_image", "Bild", "Image", "Image"},
+    {"pp_ps_text", "Text", "Text", "Texte"},
+    {"pp_ps_autotextfields", "Autotext-Felder", "Auto text fields", "Champs automatiques"},
+    {"pp_ht_time", "Uhrzeit", "Time", "Heure"},
+    {"pp_ht_date", "Datum", "Date", "Date"},
+    {"pp_ht_datetime", "Datum und Uhrzeit", "Date and time", "Date et heure"},
+    {"pp_ht_page", "Seitenzahl", "Page number", "Numéro de page"},
+    {"pp_sr_page", "Seite ", "Page ", "Page "},
+    {"pp_ht_pagecount", "Seitenanzahl", "Page count", "Nombre de pages"},
+    {"pp_ht_pageof", "Seite # von #", "Page # of #", "Page # de #"},
+    {"pp_ps_timerange", "Zeitraum", "Time range", "Période"},
+    {"pp_ps_selection", "Auswahl", "Selection", "Sélection"},
+    {"pp_ps_auto", "Automatisch", "Automatic", "Automatique"},
+    {"pp_ps_timerange_start", "Beginn", "Start", "Début"},
+    {"pp_ps_timerange_end", "Ende", "End", "Fin"},
+    {"pp_ps_additionaldays", "Zusätzliche Tage", "Additional days", "Jours supplémentaires"},
+    {"pp_ps_calendric_week", "Kalenderwoche", "Calendar week", "Semaine calendaire"},
+    {"pp_ps_timescale_under", "Zeitskala unten", "Time scale below", "Échelle de temps en bas"},
+    {"pp_ps_coloneachpage", "Spalten auf jeder Seite", "Columns on each page", "Colonnes sur chaque page"},
+    {"pp_bc_barcaption", "Balkenbeschriftung", "Bar caption", "Libellé des barres"},
+    {"pp_bc_printbarcaption", "Balkenbeschriftung drucken", "Print bar captions", "Imprimer les libellés des barres"},
+    {"pp_ps_pagination", "Seitenaufteilung", "Pagination", "Pagination"},
+    {"pp_ps_printconnections", "Verbindungen drucken", "Print connections", "Imprimer les liaisons"},
+    {"pp_ps_nobreakonrow", "Zeilen nicht umbrechen", "No page break inside rows",
+     "Pas de saut de page dans les lignes"},
+    {"pp_ps_nobreakoncolumn", "Spalten nicht umbrechen", "No page break inside columns",
+     "Pas de saut de page dans les colonnes"},
+    {"pp_bn_Cancel", "Abbrechen", "Cancel", "Annuler"},
+    {"pp_tl_printing", "Drucken", "Printing", "Impression"},
+    {"pp_tl_print", "Drucken", "Print", "Imprimer"},
+    {"pp_tl_printrange", "Druckbereich", "Print range", "Étendue d'impression"},
+    {"pp_tl_options", "Optionen", "Options", "Options"},
+    {"pp_tl_allpages", "Alle Seiten", "All pages", "Toutes les pages"},
+    {"pp_tl_currentpage", "Aktuelle Seite", "Current page", "Page courante"},
+    {"pp_tl_pages", "Seiten", "Pages", "Pages"},
+    {"pp_ps_Copies", "Anzahl Exemplare", "Number of copies", "Nombre de copies"},
+    {"pp_ps_Monochrome", "Schwarzweiß", "Monochrome", "Noir et blanc"},
+    {"pp_ps_hide_background", "Hintergrund ausblenden", "Hide background", "Masquer l'arrière-plan"},
+    {"pp_pp_Prefix_printmsg", "Drucke Seite", "Print page", "Impression de la page"},
+    {"pp_pp_PrintToFile", "Ausdruck in Datei", "Print to file", nullptr},
+    {"pp_of", "von", "of", "de"},
+    {"pp_op_savesettings", "Einstellungen speichern", "Save settings", "Enregistrer les paramètres"},
+    {"pp_op_usecurrentname", "Unter dem aktuellen Namen speichern", "Save under the current name",
+     "Enregistrer sous le nom actuel"},
+    {"pp_op_useanewname", "Unter einem neuen Namen speichern", "Save under a new name",
+     "Enregistrer sous un nouveau nom"},
+    {"pp_op_newprofile", "Neues Profil", "New profile", "Nouveau profil"},
+    {"pp_op_copyof", "Kopie von", "Copy of", "Copie de"},
+    {"pp_msg_noprinter_pre", "Der Drucker \"", "The printer \"", "L'imprimante \""},
+    {"pp_msg_noprinter_post", "\" wurde nicht gefunden.", "\" was not found.", "\" est introuvable."},
+    {"pp_msg_noprinter", "Keine Drucker gefunden!", "No printer device detected!", "Aucune imprimante sélectionnée !"},
+    {"pp_msg_printrange", "Der von Ihnen gewählte Druckbereich ist ungültig.", "Illegal print range!",
+     "Etendue d'impression erronée !"},
+    {"pp_msg_deleteprofile_pre", "Wollen Sie die Einstellungen \"", "Do you want to delete the profile : \"",
+     "Voulez-vous supprimer le profil : \""},
+    {"pp_msg_deleteprofile_post", "\" löschen?", "\" ?", "\" ?"},
+    {"pp_msg_rename", "Profil umbenennen", "Rename profile", "Renommer le profil"},
+    {"pp_msg_newname", "Neue Bezeichnung:", "New name:", "Nouveau nom :"},
+    {"pp_msg_emptynewname", "Die Bezeichnung darf nicht leer sind.", "The profile name is empty!",
+     "Le nom de profil est vide !"},
+    {"pp_msg_alreadyexists", "Diese Bezeichnung ist bereits vorhanden.", "The profile does already exists.",
+     "Ce profil existe déjà"},
+    {"df_calendarweekstring", "KW", "CW", "S"},
+    {"df_monthweekstring", "W", "W", "S"},
+    {"df_quarterlongstring", "Quartal", "Quarter", "Trimestre"},
+    {"df_quartershortstring", "Q", "Q", "T"},
+    {"pp_pp_PrintToFile_Format", "Drucker Datei", "Printer File", nullptr},
+    {"df_fixedtaskbar", "fixiert", "Fix", "Fixe"},
+}};
+
+struct TRessourceTable
+{
+    QList<TLocalString> entries;
+    // Position of each key in `entries`; keys are unique, so one index suffices.
+    QHash<QString, qsizetype> index;
+    int users = 0;
+};
+
+TRessourceTable &table()
+{
+    static TRessourceTable instance;
+    return instance;
+}
+
+enum class TLanguage { German, English, French };
+
+void loadSet(TLanguage language)
+{
+    for (const TBuiltInString &row : builtInStrings) {
+        const char *text = language == TLanguage::German    ? row.german
+                           : language == TLanguage::English ? row.english
+                                                            : row.french;
+        if (text)
+            SetRessourceString(QString::fromLatin1(row.key), QString::fromUtf8(text));
+    }
+}
+
+} // namespace
+
+const QList<TLocalString> &PLXRessources()
+{
+    return table().entries;
+}
+
+void SetRessourceString(const QString &key, const QString &value)
+{
+    TRessourceTable &t = table();
+    const auto found = t.index.constFind(key);
+    if (found != t.index.cend()) {
+        t.entries[*found].value = value;
+        return;
+    }
+    t.index.insert(key, t.entries.size());
+    t.entries.append(TLocalString{key, value});
+}
+
+QString GetRessourceValue(const QString &key)
+{
+    const TRessourceTable &t = table();
+    const auto found = t.index.constFind(key);
+    return found == t.index.cend() ? QString() : t.entries[*found].value;
+}
+
+void CreateDefaultRessources_GER()
+{
+    loadSet(TLanguage::German);
+}
+
+void CreateDefaultRessources_ENG()
+{
+    loadSet(TLanguage::English);
+}
+
+void CreateDefaultRessources_FRA()
+{
+    loadSet(TLanguage::French);
+}
+
+void PLXRessourcesInitialize()
+{
+    ++table().users;
+}
+
+void PLXRessourcesFinalize()
+{
+    TRessourceTable &t = table();
+    if (t.users > 0 && --t.users == 0)
+        PLXClearRessources();
+}
+
+void PLXClearRessources()
+{
+    TRessourceTable &t = table();
+    t.entries.clear();
+    t.index.clear();
+}
+
+QStringList PLXRessourceKeys()
+{
+    QStringList keys;
+    keys.reserve(static_cast<qsizetype>(builtInStrings.size()));
+    for (const TBuiltInString &row : builtInStrings)
+        keys.append(QString::fromLatin1(row.key));
+    return keys;
+}
