@@ -128,6 +128,7 @@ public:
 
 private:
     void strokeLine(int x1, int y1, int x2, int y2);
+    void plotLine(int x1, int y1, int x2, int y2, const QColor &color, bool withEnd);
     void fillLogical(const TRect &r, const QColor &color);
     void outlineRect(const TRect &r);
     QPen qPen() const;
