@@ -1,0 +1,192 @@
+// Shared look of bars and dependency lines: task, progress, image and PERT
+// bar settings and connection settings, each held once by the document.
+#pragma once
+
+#include "plxGanttObject.h"
+#include "plxVisualGoodie.h"
+
+// Size and colours of task bars, with the goodie that fills their body.
+class ORVANTA_EXPORT TPLXTaskBarSettings : public TPLXGanttObject
+{
+    Q_GADGET
+    Q_PROPERTY(int BorderThickness MEMBER FBorderThickness)
+    Q_PROPERTY(int Height MEMBER FHeight)
+    Q_PROPERTY(int BorderColor MEMBER FBorderColor)
+    Q_PROPERTY(int Color MEMBER FColor)
+    Q_PROPERTY(int ProgressColor MEMBER FProgressColor)
+    Q_PROPERTY(TPLXVisualGoodie *VisualGoodie READ getVisualGoodie)
+
+public:
+    // A new record has zero sizes and colours and a goodie of its own.
+    TPLXTaskBarSettings();
+    ~TPLXTaskBarSettings() override;
+    const QMetaObject *metaObject() const override { return &staticMetaObject; }
+    std::unique_ptr<TPLXGanttObject> Create() const override;
+    void doSave(const QString &name, IPLXMedia &media, TPLXEntityFactory &factory) override;
+
+    // Copies the five scalars and assigns the source's goodie into this one's.
+    void Assign(const TPLXTaskBarSettings &source);
+    // Owned; null when a loaded record named none.
+    TPLXVisualGoodie *getVisualGoodie() const { return FVisualGoodie; }
+
+    int FBorderThickness = 0;
+    int FHeight = 0;
+    TColor FBorderColor = 0;
+    TColor FColor = 0;
+    TColor FProgressColor = 0;
+
+private:
+    friend class TPLXTaskBarSettingsPersistence;
+    // Makes `goodie` (a child of this record, or null) the goodie, freeing the previous one.
+    void replaceGoodie(TPLXVisualGoodie *goodie);
+
+    TPLXVisualGoodie *FVisualGoodie = nullptr;
+};
+
+class ORVANTA_EXPORT TPLXTaskBarSettingsPersistence : public TPLXPersistence
+{
+public:
+    std::unique_ptr<TPLXGanttObject> doLoad(const QString &name, IPLXMedia &media,
+                                            TPLXEntityFactory &factory) override;
+    QString getTypeID() const override { return QStringLiteral("Task Bar Settings"); }
+};
+
+// Height and colours of progress bars.
+class ORVANTA_EXPORT TPLXProgressBarSettings : public TPLXGanttObject
+{
+    Q_GADGET
+    Q_PROPERTY(int Height MEMBER FHeight)
+    Q_PROPERTY(int Color MEMBER FColor)
+    Q_PROPERTY(int BorderColor MEMBER FBorderColor)
+
+public:
+    TPLXProgressBarSettings();
+    ~TPLXProgressBarSettings() override;
+    const QMetaObject *metaObject() const override { return &staticMetaObject; }
+    std::unique_ptr<TPLXGanttObject> Create() const override;
+    void doSave(const QString &name, IPLXMedia &media, TPLXEntityFactory &factory) override;
+    void Assign(const TPLXProgressBarSettings &source);
+
+    int FHeight = 8;
+    TColor FColor = 0x008000;
+    TColor FBorderColor = 0;
+};
+
+class ORVANTA_EXPORT TPLXProgressBarSettingsPersistence : public TPLXPersistence
+{
+public:
+    std::unique_ptr<TPLXGanttObject> doLoad(const QString &name, IPLXMedia &media,
+                                            TPLXEntityFactory &factory) override;
+    QString getTypeID() const override { return QStringLiteral("Progress Bar Settings"); }
+};
+
+// Border, height and colours of image and milestone bars.
+class ORVANTA_EXPORT TPLXImageBarSettings : public TPLXGanttObject
+{
+    Q_GADGET
+    Q_PROPERTY(int borderThickness MEMBER borderThickness)
+    Q_PROPERTY(double height MEMBER height)
+    Q_PROPERTY(int borderColor MEMBER borderColor)
+    Q_PROPERTY(int color MEMBER color)
+    Q_PROPERTY(QString imagefile MEMBER imagefile)
+
+public:
+    TPLXImageBarSettings();
+    ~TPLXImageBarSettings() override;
+    const QMetaObject *metaObject() const override { return &staticMetaObject; }
+    std::unique_ptr<TPLXGanttObject> Create() const override;
+    void doSave(const QString &name, IPLXMedia &media, TPLXEntityFactory &factory) override;
+
+    int borderThickness = 0;
+    double height = 0.0;
+    TColor borderColor = 0;
+    TColor color = 0;
+    // Not stored.
+    QString imagefile;
+};
+
+class ORVANTA_EXPORT TPLXImageBarSettingsPersistence : public TPLXPersistence
+{
+public:
+    std::unique_ptr<TPLXGanttObject> doLoad(const QString &name, IPLXMedia &media,
+                                            TPLXEntityFactory &factory) override;
+    QString getTypeID() const override { return QStringLiteral("Image Bar Settings"); }
+};
+
+// Size and colours of the boxes of the PERT chart.
+class ORVANTA_EXPORT TPLXPertBarSettings : public TPLXGanttObject
+{
+    Q_GADGET
+    Q_PROPERTY(int BorderThickness MEMBER FBorderThickness)
+    Q_PROPERTY(int Height MEMBER FHeight)
+    Q_PROPERTY(int Width MEMBER FWidth)
+    Q_PROPERTY(int BorderColor MEMBER FBorderColor)
+    Q_PROPERTY(int BackGroundColor MEMBER FBackGroundColor)
+    Q_PROPERTY(int BackgroundSummaryColor MEMBER FBackgroundSummaryColor)
+    Q_PROPERTY(int ProgressBarColor MEMBER FProgressBarColor)
+    Q_PROPERTY(int ProgressBarFinishedColor MEMBER FProgressBarFinishedColor)
+
+public:
+    TPLXPertBarSettings();
+    ~TPLXPertBarSettings() override;
+    const QMetaObject *metaObject() const override { return &staticMetaObject; }
+    std::unique_ptr<TPLXGanttObject> Create() const override;
+    void doSave(const QString &name, IPLXMedia &media, TPLXEntityFactory &factory) override;
+    void Assign(const TPLXPertBarSettings &source);
+
+    int FBorderThickness = 0;
+    int FHeight = 0;
+    int FWidth = 0;
+    TColor FBorderColor = 0;
+    TColor FBackGroundColor = 0;
+    TColor FBackgroundSummaryColor = 0;
+    TColor FProgressBarColor = 0;
+    TColor FProgressBarFinishedColor = 0;
+};
+
+class ORVANTA_EXPORT TPLXPertBarSettingsPersistence : public TPLXPersistence
+{
+public:
+    std::unique_ptr<TPLXGanttObject> doLoad(const QString &name, IPLXMedia &media,
+                                            TPLXEntityFactory &factory) override;
+    QString getTypeID() const override { return QStringLiteral("Pert Bar Settings"); }
+};
+
+// Whether dependency lines are shown and their colour per connection type.
+class ORVANTA_EXPORT TPLXConnectionSettings : public TPLXGanttObject
+{
+    Q_GADGET
+    Q_PROPERTY(bool ShowConnections MEMBER FShowConnections)
+    Q_PROPERTY(int ColorSS MEMBER FColorSS)
+    Q_PROPERTY(int ColorSF MEMBER FColorSF)
+    Q_PROPERTY(int ColorFS MEMBER FColorFS)
+    Q_PROPERTY(int ColorFF MEMBER FColorFF)
+    Q_PROPERTY(int ColorHighlighted MEMBER FColorHighlighted)
+
+public:
+    TPLXConnectionSettings();
+    ~TPLXConnectionSettings() override;
+    const QMetaObject *metaObject() const override { return &staticMetaObject; }
+    std::unique_ptr<TPLXGanttObject> Create() const override;
+    void doSave(const QString &name, IPLXMedia &media, TPLXEntityFactory &factory) override;
+    void Assign(const TPLXConnectionSettings &source);
+
+    // The colour of a connection type code; only its two low bits count
+    // (3 start-to-start, 2 start-to-finish, 1 finish-to-start, 0 finish-to-finish).
+    TColor getColor(int connectionType) const;
+
+    bool FShowConnections = false;
+    TColor FColorSS = 0;
+    TColor FColorSF = 0;
+    TColor FColorFS = 0;
+    TColor FColorFF = 0;
+    TColor FColorHighlighted = 0;
+};
+
+class ORVANTA_EXPORT TPLXConnectionSettingsPersistence : public TPLXPersistence
+{
+public:
+    std::unique_ptr<TPLXGanttObject> doLoad(const QString &name, IPLXMedia &media,
+                                            TPLXEntityFactory &factory) override;
+    QString getTypeID() const override { return QStringLiteral("Connection Settings"); }
+};

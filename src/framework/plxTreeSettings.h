@@ -1,0 +1,86 @@
+// Shared look of tree rows and layout of tree columns: the tree grid holds a
+// default of each, and rows, header cells and cells may name their own.
+#pragma once
+
+#include "plxGanttObject.h"
+#include "plxVisualContext.h"
+
+#include <QFont>
+
+// Font, background and group-row background of tree rows.
+class ORVANTA_EXPORT TPLXTreeRowSettings : public TPLXGanttObject
+{
+    Q_GADGET
+    Q_PROPERTY(QFont Font READ qFont WRITE setQFont)
+    Q_PROPERTY(int FontColor READ fontColor WRITE setFontColor)
+    Q_PROPERTY(int Color MEMBER FColor)
+    Q_PROPERTY(int GroupColor MEMBER FGroupColor)
+    Q_PROPERTY(bool AutoHeight MEMBER FAutoHeight)
+
+public:
+    TPLXTreeRowSettings();
+    ~TPLXTreeRowSettings() override;
+    const QMetaObject *metaObject() const override { return &staticMetaObject; }
+    std::unique_ptr<TPLXGanttObject> Create() const override;
+    void doSave(const QString &name, IPLXMedia &media, TPLXEntityFactory &factory) override;
+
+    // Null for a record made at run time until a font is assigned.
+    TPLXFont *getFont() const { return FFont.get(); }
+    // Copies the attributes of `font`, creating the record's own font first.
+    void setFont(const TPLXFont &font);
+    // Reads as the default QFont while there is no font; writing creates one.
+    QFont qFont() const;
+    void setQFont(const QFont &font);
+    TColor fontColor() const;
+    void setFontColor(TColor color);
+
+    // Copies background, auto height and the font's attributes; not the group colour.
+    void Assign(const TPLXTreeRowSettings &source);
+
+    TColor FColor = 0;
+    TColor FGroupColor = 0;
+    bool FAutoHeight = false;
+
+private:
+    friend class TPLXTreeRowSettingsPersistence;
+    TPLXFont &ensureFont();
+
+    std::unique_ptr<TPLXFont> FFont;
+};
+
+class ORVANTA_EXPORT TPLXTreeRowSettingsPersistence : public TPLXPersistence
+{
+public:
+    std::unique_ptr<TPLXGanttObject> doLoad(const QString &name, IPLXMedia &media,
+                                            TPLXEntityFactory &factory) override;
+    QString getTypeID() const override { return QStringLiteral("Tree Row Settings"); }
+};
+
+// Alignment and width of one tree column.
+class ORVANTA_EXPORT TPLXTreeColSettings : public TPLXGanttObject
+{
+    Q_GADGET
+    Q_PROPERTY(int HAlign MEMBER FHAlign)
+    Q_PROPERTY(int VAlign MEMBER FVAlign)
+    Q_PROPERTY(int Width MEMBER FWidth)
+
+public:
+    TPLXTreeColSettings();
+    ~TPLXTreeColSettings() override;
+    const QMetaObject *metaObject() const override { return &staticMetaObject; }
+    std::unique_ptr<TPLXGanttObject> Create() const override;
+    void doSave(const QString &name, IPLXMedia &media, TPLXEntityFactory &factory) override;
+    void Assign(const TPLXTreeColSettings &source);
+
+    int FHAlign = 0;
+    int FVAlign = 0;
+    int FWidth = 0;
+};
+
+class ORVANTA_EXPORT TPLXTreeColSettingsPersistence : public TPLXPersistence
+{
+public:
+    std::unique_ptr<TPLXGanttObject> doLoad(const QString &name, IPLXMedia &media,
+                                            TPLXEntityFactory &factory) override;
+    QString getTypeID() const override { return QStringLiteral("Tree Column Settings"); }
+};

@@ -1,0 +1,199 @@
+#include "plxVisualGoodie.h"
+#include "plxColors.h"
+#include "plxEntityFactory.h"
+#include "plxMedia.h"
+
+namespace {
+
+const TPLXKindRegistration<TPLXVisualGoodiePersistence> goodieKind("Visual Goodie");
+
+// The stored defaults double as the look of a goodie made at run time.
+constexpr TColor kGradientStart = clBlue;
+constexpr TColor kGradientEnd = clPurple;
+constexpr TColor kSolid = clBlue;
+constexpr TColor kPattern = clBlue;
+
+} // namespace
+
+// -------------------------------------------------------- TPLXVisualGoodie
+
+TPLXVisualGoodie::TPLXVisualGoodie()
+    : FGFStartColor(kGradientStart)
+    , FGFEndColor(kGradientEnd)
+    , FSFColor(kSolid)
+    , FPatternColor(kPattern)
+    , FOwnDrawer(std::make_unique<TPLXVisualGoodieDrawer>(this))
+{
+    FDrawer = FOwnDrawer.get();
+}
+
+TPLXVisualGoodie::~TPLXVisualGoodie() = default;
+
+std::unique_ptr<TPLXGanttObject> TPLXVisualGoodie::Create() const
+{
+    return std::make_unique<TPLXVisualGoodie>();
+}
+
+void TPLXVisualGoodie::Assign(const TPLXVisualGoodie &source)
+{
+    FDrawStyle = source.FDrawStyle;
+    FGFStartColor = source.FGFStartColor;
+    FGFEndColor = source.FGFEndColor;
+    FGFHorizontal = source.FGFHorizontal;
+    FSFColor = source.FSFColor;
+}
+
+QImage TPLXVisualGoodie::glyphPicture(const TPLXGanttObject *glyph)
+{
+    return glyph ? glyph->property("Picture").value<QImage>() : QImage();
+}
+
+void TPLXVisualGoodie::doSave(const QString &name, IPLXMedia &media, TPLXEntityFactory &factory)
+{
+    media.setStrProperty(name, QStringLiteral("typeID"), QStringLiteral("Visual Goodie"));
+    media.setIntProperty(name, QStringLiteral("draw style"), FDrawStyle);
+    media.setColorProperty(name, QStringLiteral("gradient fill start color"), FGFStartColor);
+    media.setColorProperty(name, QStringLiteral("gradient fill end color"), FGFEndColor);
+    media.setColorProperty(name, QStringLiteral("solid fill color"), FSFColor);
+    media.setColorProperty(name, QStringLiteral("pattern color"), FPatternColor);
+    media.setColorProperty(name, QStringLiteral("start glyph transparent color"), FStartGlyphTranspColor);
+    media.setColorProperty(name, QStringLiteral("end glyph transparent color"), FEndGlyphTranspColor);
+    media.setBoolProperty(name, QStringLiteral("gradient fill horizontal"), FGFHorizontal);
+    // The key's spelling is what existing documents carry.
+    media.setIntProperty(name, QStringLiteral("patterm fill style"), FBrushStyle);
+    if (FStartGlyph) {
+        const QString uid = FStartGlyph->getUID();
+        media.setStrProperty(name, QStringLiteral("start glyph"), uid);
+        FStartGlyph->doSave(uid, media, factory);
+    }
+    if (FEndGlyph) {
+        const QString uid = FEndGlyph->getUID();
+        media.setStrProperty(name, QStringLiteral("end glyph"), uid);
+        FEndGlyph->doSave(uid, media, factory);
+    }
+}
+
+std::unique_ptr<TPLXGanttObject> TPLXVisualGoodiePersistence::doLoad(const QString &name, IPLXMedia &media,
+                                                                     TPLXEntityFactory &factory)
+{
+    auto goodie = std::make_unique<TPLXVisualGoodie>();
+    goodie->FDrawStyle = media.intValue(name, QStringLiteral("draw style"), dsDrawSolid);
+    goodie->FGFStartColor = media.colorValue(name, QStringLiteral("gradient fill start color"), kGradientStart);
+    goodie->FGFEndColor = media.colorValue(name, QStringLiteral("gradient fill end color"), kGradientEnd);
+    goodie->FSFColor = media.colorValue(name, QStringLiteral("solid fill color"), kSolid);
+    goodie->FPatternColor = media.colorValue(name, QStringLiteral("pattern color"), kPattern);
+    goodie->FStartGlyphTranspColor = media.colorValue(name, QStringLiteral("start glyph transparent color"), clBlack);
+    goodie->FEndGlyphTranspColor = media.colorValue(name, QStringLiteral("end glyph transparent color"), clBlack);
+    goodie->FGFHorizontal = media.boolValue(name, QStringLiteral("gradient fill horizontal"), true);
+    goodie->FBrushStyle = media.intValue(name, QStringLiteral("patterm fill style"), bsDiagCross);
+    // Glyphs are optional: look before asking for them, so that a goodie
+    // without glyphs loads without complaints about missing children.
+    const auto named = [&](const QString &key) {
+        return media.strValue(name, key, QStringLiteral("Missing")) != QLatin1String("Missing");
+    };
+    if (named(QStringLiteral("start glyph")))
+        goodie->FStartGlyph = loadChild(QStringLiteral("start glyph"), media, factory, goodie.get());
+    if (named(QStringLiteral("end glyph")))
+        goodie->FEndGlyph = loadChild(QStringLiteral("end glyph"), media, factory, goodie.get());
+    return goodie;
+}
+
+// -------------------------------------------------- TPLXVisualGoodieDrawer
+
+TPLXVisualGoodieDrawer::TPLXVisualGoodieDrawer(TPLXVisualGoodie *goodie)
+    : TPLXDrawer(goodie)
+{
+}
+
+TPLXVisualGoodie *TPLXVisualGoodieDrawer::goodie() const
+{
+    auto *owner = dynamic_cast<TPLXVisualGoodie *>(target);
+    PLX_ASSERT(owner != nullptr);
+    return owner;
+}
+
+TRect TPLXVisualGoodieDrawer::getRect() const
+{
+    return goodie()->FRect;
+}
+
+void TPLXVisualGoodieDrawer::Draw(TPLXVisualContext &vc)
+{
+    fillGoodie(vc);
+    drawGlyphs(vc);
+}
+
+void TPLXVisualGoodieDrawer::fillGoodie(TPLXVisualContext &vc)
+{
+    const TPLXVisualGoodie *g = goodie();
+    switch (g->FDrawStyle) {
+    case dsDrawGradient:
+        drawGradientFill(g->FRect, vc);
+        break;
+    case dsDrawPattern:
+        drawPatternFill(g->FRect, vc);
+        break;
+    case dsDrawBar3D:
+        drawBar3dFill(g->FRect, vc);
+        break;
+    default:
+        // The hatch style and unknown stored values paint solid.
+        drawSolidFill(g->FRect, vc);
+        break;
+    }
+}
+
+void TPLXVisualGoodieDrawer::drawGlyphs(TPLXVisualContext &vc)
+{
+    const TPLXVisualGoodie *g = goodie();
+    const TRect &r = g->FRect;
+    const int h = r.height();
+    if (g->FStartGlyph)
+        drawGlyph(TRect{r.Left, r.Top, r.Left + h, r.Bottom}, vc, g->FStartGlyphTranspColor,
+                  TPLXVisualGoodie::glyphPicture(g->FStartGlyph));
+    if (g->FEndGlyph)
+        drawGlyph(TRect{r.Right - h, r.Top, r.Right, r.Bottom}, vc, g->FEndGlyphTranspColor,
+                  TPLXVisualGoodie::glyphPicture(g->FEndGlyph));
+}
+
+void TPLXVisualGoodieDrawer::drawGlyph(const TRect &r, TPLXVisualContext &vc, TColor, const QImage &picture)
+{
+    if (!picture.isNull())
+        vc.stretchGraphic(r, picture);
+}
+
+void TPLXVisualGoodieDrawer::drawBuffers(const TRect &r, TPLXVisualContext &vc)
+{
+    const TRect &body = goodie()->FRect;
+    drawPatternFill(TRect{r.Left, r.Top, body.Left, r.Bottom}, vc);
+    drawPatternFill(TRect{body.Right, r.Top, r.Right, r.Bottom}, vc);
+}
+
+void TPLXVisualGoodieDrawer::brighten(TPLXVisualContext &vc, const TRect &r, TColor color)
+{
+    const TPLXVisualGoodie *g = goodie();
+    if (g->FDrawStyle != dsDrawPattern)
+        vc.brighten(r, color, g->FGFHorizontal);
+}
+
+void TPLXVisualGoodieDrawer::drawSolidFill(const TRect &r, TPLXVisualContext &vc)
+{
+    vc.FillArea(r, goodie()->FSFColor, bsSolid);
+}
+
+void TPLXVisualGoodieDrawer::drawGradientFill(const TRect &r, TPLXVisualContext &vc)
+{
+    const TPLXVisualGoodie *g = goodie();
+    vc.gradientFill(r, g->FGFStartColor, g->FGFEndColor, g->FGFHorizontal);
+}
+
+void TPLXVisualGoodieDrawer::drawBar3dFill(const TRect &r, TPLXVisualContext &vc)
+{
+    vc.Draw3dFrame(r, goodie()->FSFColor);
+}
+
+void TPLXVisualGoodieDrawer::drawPatternFill(const TRect &r, TPLXVisualContext &vc)
+{
+    const TPLXVisualGoodie *g = goodie();
+    vc.DrawPattern(r, g->FSFColor, g->FPatternColor, static_cast<TBrushStyle>(g->FBrushStyle));
+}
