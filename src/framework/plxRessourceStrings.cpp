@@ -175,6 +175,7 @@ struct TRessourceTable
     // Position of each key in `entries`; keys are unique, so one index suffices.
     QHash<QString, qsizetype> index;
     int users = 0;
+    QLocale::Language language = QLocale::AnyLanguage;
 };
 
 TRessourceTable &table()
@@ -194,6 +195,9 @@ void loadSet(TLanguage language)
         if (text)
             SetRessourceString(QString::fromLatin1(row.key), QString::fromUtf8(text));
     }
+    table().language = language == TLanguage::German    ? QLocale::German
+                       : language == TLanguage::English ? QLocale::English
+                                                        : QLocale::French;
 }
 
 } // namespace
@@ -254,6 +258,12 @@ void PLXClearRessources()
     TRessourceTable &t = table();
     t.entries.clear();
     t.index.clear();
+    t.language = QLocale::AnyLanguage;
+}
+
+QLocale::Language PLXRessourceLanguage()
+{
+    return table().language;
 }
 
 QStringList PLXRessourceKeys()

@@ -5,6 +5,7 @@
 #include "plxTypes.h"
 
 #include <QList>
+#include <QLocale>
 #include <QString>
 
 // One entry of the table.
@@ -32,6 +33,9 @@ ORVANTA_EXPORT void PLXRessourcesInitialize();
 ORVANTA_EXPORT void PLXRessourcesFinalize();
 // Empties the table at once (library unload and tests).
 ORVANTA_EXPORT void PLXClearRessources();
+
+// The language of the built-in set loaded last; AnyLanguage before any (and after clearing).
+ORVANTA_EXPORT QLocale::Language PLXRessourceLanguage();
 
 // The keys of the built-in sets, in their fixed order.
 ORVANTA_EXPORT QStringList PLXRessourceKeys();
