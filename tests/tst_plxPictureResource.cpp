@@ -101,6 +101,9 @@ void tst_plxPictureResource::placeholderIsACrossedSquare()
     for (int i = 1; i < 100; ++i)
         QCOMPARE(image.pixel(i, 100 - i), black);
     QCOMPARE(image.pixel(50, 10), white);
+    // Readable by property name, as entities that hold glyphs do.
+    const TPLXGanttObject &entity = resource;
+    QCOMPARE(entity.property("Picture").value<QImage>(), image);
     QCOMPARE(image.pixel(10, 50), white);
     QCOMPARE(image.pixel(90, 50), white);
     int ink = 0;

@@ -58,6 +58,8 @@ class ORVANTA_EXPORT TPLXPictureResource : public TPLXResource
     Q_GADGET
     Q_PROPERTY(QString FileName READ getFileName WRITE setFileName)
     Q_PROPERTY(QString MimeType READ getMimeType WRITE setMimeType)
+    // Lets users that hold glyphs as plain entities read the picture by name.
+    Q_PROPERTY(QImage Picture READ graphic)
 
 public:
     // Starts with the placeholder picture.
