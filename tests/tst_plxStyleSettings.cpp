@@ -564,6 +564,8 @@ private slots:
 
     void treeCellViewDerivesFromRowColumnAndGrid()
     {
+        // Declared first so that it outlives the row it is made the parent of.
+        FakeDocument document;
         TPLXTreeRowSettings row;
         row.FColor = clSilver;
         row.FGroupColor = clAqua;
@@ -595,7 +597,6 @@ private slots:
         QCOMPARE(row.getFont()->Color, clMaroon);
 
         // Selected and focused rows take the grid's colours.
-        FakeDocument document;
         row.setParent(&document);
         static TPLXTreeGrid *expectedGrid = nullptr;
         expectedGrid = document.grid;
