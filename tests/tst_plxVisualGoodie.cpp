@@ -3,35 +3,32 @@
 // land, the buffers beside the body, and brightening.
 #include "plxColors.h"
 #include "plxPlatform.h"
+#include "plxPictureResource.h"
 #include "plxTestSupport.h"
 #include "plxVisualContext.h"
 #include "plxVisualGoodie.h"
 
 #include <QPainter>
+#include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
 
 constexpr TColor kPaper = clWhite;
 
-// A stand-in for a picture resource: it publishes the picture it shows.
-class TestGlyph : public TPLXGanttObject
+// A glyph showing a square picture of one colour; no picture at all for clNone.
+std::unique_ptr<TPLXPictureResource> glyph(TColor color)
 {
-    Q_GADGET
-    Q_PROPERTY(QImage Picture MEMBER picture)
-
-public:
-    explicit TestGlyph(TColor color = clNone)
-    {
-        if (color != clNone) {
-            picture = QImage(8, 8, QImage::Format_RGB32);
-            picture.fill(ColorToQColor(color));
-        }
+    auto resource = std::make_unique<TPLXPictureResource>();
+    if (color == clNone) {
+        resource->setPicture(nullptr);
+        return resource;
     }
-    const QMetaObject *metaObject() const override { return &staticMetaObject; }
-
-    QImage picture;
-};
+    QImage picture(8, 8, QImage::Format_RGB32);
+    picture.fill(ColorToQColor(color));
+    resource->setPicture(std::make_unique<TPLXPicture>(TPLXPictureFormat::pfBitmap, picture));
+    return resource;
+}
 
 struct Surface
 {
@@ -188,10 +185,10 @@ private slots:
     {
         TPLXVisualGoodie goodie;
         goodie.FSFColor = clSilver;
-        TestGlyph start(clRed);
-        TestGlyph end(clLime);
-        goodie.FStartGlyph = &start;
-        goodie.FEndGlyph = &end;
+        const auto start = glyph(clRed);
+        const auto end = glyph(clLime);
+        goodie.FStartGlyph = start.get();
+        goodie.FEndGlyph = end.get();
         Surface surface;
         draw(goodie, surface);
         // The squares are as high as the bar: 20 pixels at each end.
@@ -204,10 +201,10 @@ private slots:
     void glyphsOverlapOnAShortBar()
     {
         TPLXVisualGoodie goodie;
-        TestGlyph start(clRed);
-        TestGlyph end(clLime);
-        goodie.FStartGlyph = &start;
-        goodie.FEndGlyph = &end;
+        const auto start = glyph(clRed);
+        const auto end = glyph(clLime);
+        goodie.FStartGlyph = start.get();
+        goodie.FEndGlyph = end.get();
         goodie.FRect = {20, 10, 50, 30};
         Surface surface;
         goodie.getDrawer(vtGanttGraph)->Draw(*surface.vc);
@@ -220,8 +217,8 @@ private slots:
     {
         TPLXVisualGoodie goodie;
         goodie.FSFColor = clSilver;
-        TestGlyph empty;
-        goodie.FStartGlyph = &empty;
+        const auto empty = glyph(clNone);
+        goodie.FStartGlyph = empty.get();
         Surface surface;
         draw(goodie, surface);
         QVERIFY(surface.uniform(kBody, clSilver));
@@ -291,29 +288,32 @@ private slots:
 
     void glyphsLoadAsChildrenAndSaveByReference()
     {
-        PLXMedia media = plxMediaFromText("[S]\ntypeID=Visual Goodie\nstart glyph=P\nend glyph=Q\n"
-                                          "[P]\ntypeID=Test Node\nname=start\n"
-                                          "[Q]\ntypeID=Test Node\nname=end\n");
-        const int liveBefore = TPLXTestNode::liveCount;
-        {
-            TPLXTestFactory factory;
-            std::unique_ptr<TPLXGanttObject> loaded(factory.loadObject("S", *media, nullptr));
-            auto *goodie = dynamic_cast<TPLXVisualGoodie *>(loaded.get());
-            QVERIFY(goodie);
-            QVERIFY(goodie->FStartGlyph && goodie->FEndGlyph);
-            QCOMPARE(goodie->FStartGlyph->getParent(), goodie);
-            QCOMPARE(goodie->FEndGlyph->getUID(), QString("Q"));
-            QCOMPARE(TPLXTestNode::liveCount, liveBefore + 2);
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        QImage red(6, 6, QImage::Format_RGB32);
+        red.fill(ColorToQColor(clRed));
+        const QString picturePath = dir.filePath("start.bmp");
+        QVERIFY(red.save(picturePath, "BMP"));
+        PLXMedia media = plxMediaFromText("[S]\ntypeID=Visual Goodie\nstart glyph=P\nend glyph=T\n"
+                                          "[P]\ntypeID=Picture Resource\nmimetype=image/bmp\nfilename="
+                                          + picturePath.toUtf8() + "\n[T]\ntypeID=Text Settings\n");
+        TPLXEntityFactory factory;
+        std::unique_ptr<TPLXGanttObject> loaded(factory.loadObject("S", *media, nullptr));
+        auto *goodie = dynamic_cast<TPLXVisualGoodie *>(loaded.get());
+        QVERIFY(goodie);
+        QVERIFY(goodie->FStartGlyph);
+        QCOMPARE(goodie->FStartGlyph->getParent(), goodie);
+        QCOMPARE(goodie->FStartGlyph->graphic().pixelColor(2, 2), QColor(Qt::red));
+        // A section that is no picture is not taken as a glyph.
+        QVERIFY(goodie->FEndGlyph == nullptr);
 
-            PLXMedia saved = plxMediaFromText(QByteArray());
-            goodie->doSave("S", *saved, factory);
-            QCOMPARE(saved->strValue("S", "start glyph", ""), QString("P"));
-            QCOMPARE(saved->strValue("S", "end glyph", ""), QString("Q"));
-            QCOMPARE(saved->strValue("P", "name", ""), QString("start"));
-            QCOMPARE(saved->strValue("Q", "typeID", ""), QString("Test Node"));
-        }
-        // The glyphs went with the goodie that loaded them.
-        QCOMPARE(TPLXTestNode::liveCount, liveBefore);
+        // Saved into a document file, the glyph is named by its UID and stored beside it.
+        PLXMedia saved = std::make_shared<TPLXINIFIle>(dir.filePath("saved.ini"));
+        goodie->doSave("S", *saved, factory);
+        QCOMPARE(saved->strValue("S", "start glyph", ""), QString("P"));
+        QCOMPARE(saved->strValue("S", "end glyph", "none"), QString("none"));
+        QCOMPARE(saved->strValue("P", "typeID", ""), QString("Picture Resource"));
+        QCOMPARE(saved->strValue("P", "mimetype", ""), QString("image/bmp"));
     }
 
     void goodieWithoutGlyphsLoadsQuietly()

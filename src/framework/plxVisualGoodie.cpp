@@ -43,11 +43,6 @@ void TPLXVisualGoodie::Assign(const TPLXVisualGoodie &source)
     FSFColor = source.FSFColor;
 }
 
-QImage TPLXVisualGoodie::glyphPicture(const TPLXGanttObject *glyph)
-{
-    return glyph ? glyph->property("Picture").value<QImage>() : QImage();
-}
-
 void TPLXVisualGoodie::doSave(const QString &name, IPLXMedia &media, TPLXEntityFactory &factory)
 {
     media.setStrProperty(name, QStringLiteral("typeID"), QStringLiteral("Visual Goodie"));
@@ -92,9 +87,11 @@ std::unique_ptr<TPLXGanttObject> TPLXVisualGoodiePersistence::doLoad(const QStri
         return media.strValue(name, key, QStringLiteral("Missing")) != QLatin1String("Missing");
     };
     if (named(QStringLiteral("start glyph")))
-        goodie->FStartGlyph = loadChild(QStringLiteral("start glyph"), media, factory, goodie.get());
+        goodie->FStartGlyph = loadChildAs<TPLXPictureResource>(QStringLiteral("start glyph"), media, factory,
+                                                                   goodie.get());
     if (named(QStringLiteral("end glyph")))
-        goodie->FEndGlyph = loadChild(QStringLiteral("end glyph"), media, factory, goodie.get());
+        goodie->FEndGlyph = loadChildAs<TPLXPictureResource>(QStringLiteral("end glyph"), media, factory,
+                                                                 goodie.get());
     return goodie;
 }
 
@@ -150,10 +147,10 @@ void TPLXVisualGoodieDrawer::drawGlyphs(TPLXVisualContext &vc)
     const int h = r.height();
     if (g->FStartGlyph)
         drawGlyph(TRect{r.Left, r.Top, r.Left + h, r.Bottom}, vc, g->FStartGlyphTranspColor,
-                  TPLXVisualGoodie::glyphPicture(g->FStartGlyph));
+                  g->FStartGlyph->graphic());
     if (g->FEndGlyph)
         drawGlyph(TRect{r.Right - h, r.Top, r.Right, r.Bottom}, vc, g->FEndGlyphTranspColor,
-                  TPLXVisualGoodie::glyphPicture(g->FEndGlyph));
+                  g->FEndGlyph->graphic());
 }
 
 void TPLXVisualGoodieDrawer::drawGlyph(const TRect &r, TPLXVisualContext &vc, TColor, const QImage &picture)

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "plxGanttObject.h"
+#include "plxPictureResource.h"
 #include "plxVisualContext.h"
 
 #include <QImage>
@@ -23,8 +24,8 @@ class ORVANTA_EXPORT TPLXVisualGoodie : public TPLXGanttObject
     Q_PROPERTY(bool GFHorizontal MEMBER FGFHorizontal)
     Q_PROPERTY(int brushStyle MEMBER FBrushStyle)
     Q_PROPERTY(int patternColor MEMBER FPatternColor)
-    Q_PROPERTY(TPLXGanttObject *startGlyph MEMBER FStartGlyph)
-    Q_PROPERTY(TPLXGanttObject *endGlyph MEMBER FEndGlyph)
+    Q_PROPERTY(TPLXPictureResource *startGlyph MEMBER FStartGlyph)
+    Q_PROPERTY(TPLXPictureResource *endGlyph MEMBER FEndGlyph)
     Q_PROPERTY(int startGlyphTranspColor MEMBER FStartGlyphTranspColor)
     Q_PROPERTY(int endGlyphTranspColor MEMBER FEndGlyphTranspColor)
 
@@ -42,9 +43,6 @@ public:
     QRect qRect() const { return FRect.toQRect(); }
     void setQRect(const QRect &r) { FRect = TRect::fromQRect(r); }
 
-    // The picture a glyph shows: its published "Picture" image, null when there is none.
-    static QImage glyphPicture(const TPLXGanttObject *glyph);
-
     TRect FRect;
     int FDrawStyle = dsDrawSolid;
     TColor FGFStartColor = 0;
@@ -55,9 +53,9 @@ public:
     TColor FEndGlyphTranspColor = 0;
     bool FGFHorizontal = true;
     int FBrushStyle = bsDiagCross;
-    // Picture resources; owned when they were loaded with the goodie, borrowed when assigned.
-    TPLXGanttObject *FStartGlyph = nullptr;
-    TPLXGanttObject *FEndGlyph = nullptr;
+    // Owned when they were loaded with the goodie, borrowed when assigned.
+    TPLXPictureResource *FStartGlyph = nullptr;
+    TPLXPictureResource *FEndGlyph = nullptr;
 
 private:
     std::unique_ptr<TPLXDrawer> FOwnDrawer;
