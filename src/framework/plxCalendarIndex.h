@@ -1,0 +1,74 @@
+// A lazily built, merged view of a calendar's non-working time, so that the
+// working-time arithmetic costs about a binary search instead of a walk over
+// every exception at every non-working interval.
+#pragma once
+
+#include "plxTypes.h"
+
+#include <QList>
+
+#include <functional>
+#include <unordered_map>
+#include <vector>
+
+class IPLXCalendar;
+class IPLXDateException;
+
+// Instants are whole milliseconds. The index covers a growing window of time,
+// extended on demand; it is dropped whenever any category or exception changes.
+class ORVANTA_EXPORT TPLXCalendarIndex
+{
+public:
+    using ExceptionSource = std::function<QList<IPLXDateException *>()>;
+
+    // Binds the index to its calendar; drops the cached intervals when the
+    // calendar changed since they were built.
+    void prepare(IPLXCalendar &calendar, ExceptionSource source);
+    void clear();
+
+    TDateTime addEffective(TDateTime date, double period, bool goToWorking);
+    TDateTime substrEffective(TDateTime date, double period);
+    double diffEffective(TDateTime date1, TDateTime date2);
+    TDateTime findFirstEffective(TDateTime date);
+
+    // Merged non-working intervals currently held, and the covered window.
+    int intervalCount() const { return static_cast<int>(FIntervals.size()); }
+    qint64 coveredFrom() const { return FLo; }
+    qint64 coveredTo() const { return FHi; }
+
+    // Non-working time is only searched in [-kHorizon, kHorizon) milliseconds.
+    static const qint64 kHorizon;
+
+private:
+    struct TInterval
+    {
+        qint64 start;
+        qint64 end;
+        qint64 work; // working time from FLo to start
+    };
+
+    std::vector<TInterval> build(qint64 from, qint64 to);
+    void ensure(qint64 from, qint64 to);
+    void extendForward(qint64 to);
+    void extendBackward(qint64 from);
+    void recomputeWork(size_t first);
+    // Working time from FLo to t, for t in [FLo, FHi].
+    qint64 workAt(qint64 t) const;
+    // The earliest instant with the given working time from FLo.
+    qint64 locate(qint64 work) const;
+    // The interval with start <= t < end, or -1.
+    int containing(qint64 t) const;
+    qint64 skipNonWorking(qint64 t);
+    // The points at which the one-exception-at-a-time walk crosses interval `i`.
+    const std::vector<qint64> &crossings(int i);
+
+    IPLXCalendar *FCalendar = nullptr;
+    ExceptionSource FSource;
+    QList<IPLXDateException *> FExceptions;
+    quint64 FGeneration = 0;
+    bool FBuilt = false;
+    qint64 FLo = 0;
+    qint64 FHi = 0;
+    std::vector<TInterval> FIntervals;
+    std::unordered_map<qint64, std::vector<qint64>> FCrossings;
+};
