@@ -93,8 +93,7 @@ TPLXUndoRedoStack::TPLXUndoRedoStack() = default;
 
 TPLXUndoRedoStack::~TPLXUndoRedoStack()
 {
-    // Events are not raised while the history goes away.
-    FOnChange = nullptr;
+    // Newest first, as clear() does: later operations may refer to what earlier ones made.
     clear();
 }
 
