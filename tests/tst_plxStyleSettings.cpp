@@ -253,42 +253,6 @@ TPLXIniDocument &iniOf(const PLXMedia &media)
     return dynamic_cast<TPLXINIFIle &>(*media).iniFile();
 }
 
-// A document root that reports a fixed tree grid, for the tree cell view.
-class FakeDocument : public TPLXDocumentSetup
-{
-public:
-    int scaleStartY(TPLXGanttObject *) override { return 0; }
-    int scaleStartUnderY(TPLXGanttObject *) override { return 0; }
-    bool getTimeScaleUnder() override { return false; }
-    int getColStartX(int) override { return 0; }
-    int getTreeCellWidth(int) override { return 0; }
-    int getVerticalResizePaneSize() override { return 0; }
-    int getTreeWidth() override { return 0; }
-    void setTreeStartX(int) override {}
-    int getTreeStartX() override { return 0; }
-    TDateTime getStartDate() override { return 0; }
-    void setStartDate(TDateTime) override {}
-    TDateTime getEndDate() override { return 0; }
-    void setEndDate(TDateTime) override {}
-    int GetTableStartY() override { return 0; }
-    int getDocStartX() override { return 0; }
-    void setDocStartX(int) override {}
-    TPLXImageBarSettings *getImageBarSettings() override { return nullptr; }
-    TPLXTextSettings *getTextBarSettings() override { return nullptr; }
-    TPLXTextSettings *getHintTextSettings() override { return nullptr; }
-    void setHintTextSettings(TPLXTextSettings *) override {}
-    TPLXLegend *GetLegend() override { return nullptr; }
-    TPLXGanttTable *GetTable() override { return nullptr; }
-    TPLXTreeGrid *GetTree() override { return grid; }
-    TPLXDocumentCalendar *getCalendar() override { return nullptr; }
-    TPLXTaskBarSettings *GetTaskBarSettings() override { return nullptr; }
-    TPLXTextHaloSettings *GetTextHaloSettings() override { return nullptr; }
-    TPLXProgressBarSettings *GetProgressBarSettings() override { return nullptr; }
-    TPLXConnectionSettings *GetConnectionSettings() override { return nullptr; }
-
-    // Only compared, never used: the grid kind lives in another unit.
-    TPLXTreeGrid *grid = reinterpret_cast<TPLXTreeGrid *>(this);
-};
 
 } // namespace
 
@@ -565,7 +529,7 @@ private slots:
     void treeCellViewDerivesFromRowColumnAndGrid()
     {
         // Declared first so that it outlives the row it is made the parent of.
-        FakeDocument document;
+        TPLXTestDocument document;
         TPLXTreeRowSettings row;
         row.FColor = clSilver;
         row.FGroupColor = clAqua;
@@ -599,7 +563,8 @@ private slots:
         // Selected and focused rows take the grid's colours.
         row.setParent(&document);
         static TPLXTreeGrid *expectedGrid = nullptr;
-        expectedGrid = document.grid;
+        document.tree = reinterpret_cast<TPLXTreeGrid *>(&document); // only compared, never used
+        expectedGrid = document.tree;
         TPLXTreeTextSettings::setGridColorsReader([](TPLXTreeGrid *grid) {
             return grid == expectedGrid ? TPLXTreeHighlightColors{clRed, clWhite, clBlue, clYellow}
                                         : TPLXTreeHighlightColors{};

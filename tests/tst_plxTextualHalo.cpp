@@ -110,42 +110,6 @@ private:
     std::unique_ptr<Drawer> FOwnDrawer;
 };
 
-// A document root that hands out its text-bar and halo settings.
-class FakeDocument : public TPLXDocumentSetup
-{
-public:
-    int scaleStartY(TPLXGanttObject *) override { return 0; }
-    int scaleStartUnderY(TPLXGanttObject *) override { return 0; }
-    bool getTimeScaleUnder() override { return false; }
-    int getColStartX(int) override { return 0; }
-    int getTreeCellWidth(int) override { return 0; }
-    int getVerticalResizePaneSize() override { return 0; }
-    int getTreeWidth() override { return 0; }
-    void setTreeStartX(int) override {}
-    int getTreeStartX() override { return 0; }
-    TDateTime getStartDate() override { return 0; }
-    void setStartDate(TDateTime) override {}
-    TDateTime getEndDate() override { return 0; }
-    void setEndDate(TDateTime) override {}
-    int GetTableStartY() override { return 0; }
-    int getDocStartX() override { return 0; }
-    void setDocStartX(int) override {}
-    TPLXImageBarSettings *getImageBarSettings() override { return nullptr; }
-    TPLXTextSettings *getTextBarSettings() override { return textBar; }
-    TPLXTextSettings *getHintTextSettings() override { return nullptr; }
-    void setHintTextSettings(TPLXTextSettings *) override {}
-    TPLXLegend *GetLegend() override { return nullptr; }
-    TPLXGanttTable *GetTable() override { return nullptr; }
-    TPLXTreeGrid *GetTree() override { return nullptr; }
-    TPLXDocumentCalendar *getCalendar() override { return nullptr; }
-    TPLXTaskBarSettings *GetTaskBarSettings() override { return nullptr; }
-    TPLXTextHaloSettings *GetTextHaloSettings() override { return halo; }
-    TPLXProgressBarSettings *GetProgressBarSettings() override { return nullptr; }
-    TPLXConnectionSettings *GetConnectionSettings() override { return nullptr; }
-
-    TPLXTextSettings *textBar = nullptr;
-    TPLXTextHaloSettings *halo = nullptr;
-};
 
 TPLXTextHaloSettings *onlyFlag(TPLXTextHaloSettings &flags, const QString &which)
 {
@@ -517,7 +481,7 @@ private slots:
 
     void haloFallsBackToTheDocumentsRecords()
     {
-        FakeDocument document;
+        TPLXTestDocument document;
         const auto textBar = textSettings();
         TPLXTextHaloSettings documentFlags;
         TPLXTextHaloSettings laterFlags;

@@ -45,6 +45,56 @@ public:
     QString getTypeID() const override { return QStringLiteral("Test Node"); }
 };
 
+// A document root whose document-wide records and parts are whatever a test sets.
+class TPLXTestDocument : public TPLXDocumentSetup
+{
+public:
+    int scaleStartY(TPLXGanttObject *) override { return 0; }
+    int scaleStartUnderY(TPLXGanttObject *) override { return 0; }
+    bool getTimeScaleUnder() override { return false; }
+    int getColStartX(int) override { return colStartX; }
+    int getTreeCellWidth(int) override { return 0; }
+    int getVerticalResizePaneSize() override { return 0; }
+    int getTreeWidth() override { return colStartX; }
+    void setTreeStartX(int) override {}
+    int getTreeStartX() override { return 0; }
+    TDateTime getStartDate() override { return startDate; }
+    void setStartDate(TDateTime date) override { startDate = date; }
+    TDateTime getEndDate() override { return endDate; }
+    void setEndDate(TDateTime date) override { endDate = date; }
+    int GetTableStartY() override { return tableStartY; }
+    int getDocStartX() override { return 0; }
+    void setDocStartX(int) override {}
+    TPLXImageBarSettings *getImageBarSettings() override { return imageBar; }
+    TPLXTextSettings *getTextBarSettings() override { return textBar; }
+    TPLXTextSettings *getHintTextSettings() override { return hintText; }
+    void setHintTextSettings(TPLXTextSettings *settings) override { hintText = settings; }
+    TPLXLegend *GetLegend() override { return legend; }
+    TPLXGanttTable *GetTable() override { return table; }
+    TPLXTreeGrid *GetTree() override { return tree; }
+    TPLXDocumentCalendar *getCalendar() override { return calendar; }
+    TPLXTaskBarSettings *GetTaskBarSettings() override { return taskBar; }
+    TPLXTextHaloSettings *GetTextHaloSettings() override { return halo; }
+    TPLXProgressBarSettings *GetProgressBarSettings() override { return progressBar; }
+    TPLXConnectionSettings *GetConnectionSettings() override { return connection; }
+
+    TDateTime startDate = 0;
+    TDateTime endDate = 0;
+    int colStartX = 0;
+    int tableStartY = 0;
+    TPLXImageBarSettings *imageBar = nullptr;
+    TPLXTextSettings *textBar = nullptr;
+    TPLXTextSettings *hintText = nullptr;
+    TPLXLegend *legend = nullptr;
+    TPLXGanttTable *table = nullptr;
+    TPLXTreeGrid *tree = nullptr;
+    TPLXDocumentCalendar *calendar = nullptr;
+    TPLXTaskBarSettings *taskBar = nullptr;
+    TPLXTextHaloSettings *halo = nullptr;
+    TPLXProgressBarSettings *progressBar = nullptr;
+    TPLXConnectionSettings *connection = nullptr;
+};
+
 // A factory that also knows the type id "Test Node".
 class TPLXTestFactory : public TPLXEntityFactory
 {
