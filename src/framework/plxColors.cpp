@@ -112,7 +112,12 @@ QString ColorToString(TColor color)
     const auto it = byValue.constFind(color);
     if (it != byValue.cend())
         return it.value();
-    return QLatin1Char('$') + QStringLiteral("%1").arg(static_cast<quint32>(color), 8, 16, QLatin1Char('0')).toUpper();
+    static const char digits[] = "0123456789ABCDEF";
+    char text[9] = {'$'};
+    auto bits = static_cast<quint32>(color);
+    for (int i = 8; i > 0; --i, bits >>= 4)
+        text[i] = digits[bits & 0xF];
+    return QString::fromLatin1(text, 9);
 }
 
 bool IdentToColor(const QString &name, TColor &color)

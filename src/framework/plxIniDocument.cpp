@@ -84,13 +84,23 @@ size_t hashName(QStringView name)
 
 bool sameName(QByteArrayView stored, QStringView wanted)
 {
-    if (isAscii(wanted) && isAscii(stored)) {
-        if (stored.size() != wanted.size())
+    if (isAscii(wanted)) {
+        bool asciiStored = true;
+        if (stored.size() == wanted.size()) {
+            for (qsizetype i = 0; i < stored.size(); ++i) {
+                const char c = stored[i];
+                if (static_cast<unsigned char>(c) >= 0x80) {
+                    asciiStored = false;
+                    break;
+                }
+                if (lowerAscii(c) != lowerAscii(static_cast<char>(wanted[i].unicode())))
+                    return false;
+            }
+            if (asciiStored)
+                return true;
+        } else if (isAscii(stored)) {
             return false;
-        for (qsizetype i = 0; i < stored.size(); ++i)
-            if (lowerAscii(stored[i]) != lowerAscii(static_cast<char>(wanted[i].unicode())))
-                return false;
-        return true;
+        }
     }
     return QString::fromUtf8(stored).toCaseFolded() == wanted.toString().toCaseFolded();
 }
@@ -180,21 +190,28 @@ QString decodeValue(QByteArrayView stored)
 
 void checkName(QStringView name, bool isKey)
 {
-    QString problem;
+    // One pass over the name: this runs for every key written.
+    const char *problem = nullptr;
     if (name.isEmpty())
-        problem = QStringLiteral("is empty");
-    else if (name.trimmed().size() != name.size())
-        problem = QStringLiteral("has blanks at its ends");
-    else if (name.contains(QLatin1Char('\n')) || name.contains(QLatin1Char('\r')))
-        problem = QStringLiteral("contains a line break");
-    else if (isKey && (name.contains(QLatin1Char('=')) || name.front() == QLatin1Char('[')
-                       || name.front() == QLatin1Char(';')))
-        problem = QStringLiteral("contains \"=\" or starts with \"[\" or \";\"");
-    else if (!isKey && name.contains(QLatin1Char(']')))
-        problem = QStringLiteral("contains \"]\"");
-    if (!problem.isEmpty())
+        problem = "is empty";
+    else if (isBlank(static_cast<char>(name.front().unicode() < 0x80 ? name.front().unicode() : 'x'))
+             || isBlank(static_cast<char>(name.back().unicode() < 0x80 ? name.back().unicode() : 'x')))
+        problem = "has blanks at its ends";
+    else if (isKey && (name.front() == QLatin1Char('[') || name.front() == QLatin1Char(';')))
+        problem = "starts with \"[\" or \";\"";
+    for (qsizetype i = 0; !problem && i < name.size(); ++i) {
+        const char16_t c = name[i].unicode();
+        if (c == u'\n' || c == u'\r')
+            problem = "contains a line break";
+        else if (isKey && c == u'=')
+            problem = "contains \"=\"";
+        else if (!isKey && c == u']')
+            problem = "contains \"]\"";
+    }
+    if (problem)
         throw EPLXError(QStringLiteral("Invalid INI %1 name \"%2\": it %3")
-                            .arg(isKey ? QStringLiteral("key") : QStringLiteral("section"), name.toString(), problem));
+                            .arg(isKey ? QStringLiteral("key") : QStringLiteral("section"), name.toString(),
+                                 QString::fromLatin1(problem)));
 }
 
 struct Registry
@@ -612,34 +629,44 @@ void TPLXIniDocument::eraseSection(QStringView section)
 QByteArray TPLXIniDocument::toBytes() const
 {
     const QByteArrayView eol = FCrLf ? QByteArrayView("\r\n") : QByteArrayView("\n");
-    QByteArray out;
-    out.reserve(FBuffer.size() + FArena.size() + static_cast<qsizetype>(FEntries.size()) * 2 + 16);
-    if (FBom)
-        out.append("\xEF\xBB\xBF");
-    for (const Section &s : FSections) {
-        if (s.erased)
-            continue;
-        if (s.header) {
-            out.append('[');
-            out.append(text(s.name));
-            out.append(']');
-            out.append(eol);
-        }
-        for (quint32 i = 0; i < s.count; ++i) {
-            const Entry &entry = FEntries[s.first + i];
-            if (entry.key.len != 0 && ((entry.key.off | entry.value.off) & kArenaBit) == 0) {
-                // An untouched line goes back exactly as it was read.
-                out.append(text(Span{entry.key.off, entry.value.off + entry.value.len - entry.key.off}));
-            } else {
-                if (entry.key.len != 0) {
-                    out.append(text(entry.key));
-                    out.append('=');
-                }
-                out.append(text(entry.value));
+    // Measure first, then copy into one allocation: a document has a million lines.
+    auto forEachPiece = [&](auto &&emit) {
+        if (FBom)
+            emit(QByteArrayView("\xEF\xBB\xBF"));
+        for (const Section &s : FSections) {
+            if (s.erased)
+                continue;
+            if (s.header) {
+                emit(QByteArrayView("["));
+                emit(text(s.name));
+                emit(QByteArrayView("]"));
+                emit(eol);
             }
-            out.append(eol);
+            for (quint32 i = 0; i < s.count; ++i) {
+                const Entry &entry = FEntries[s.first + i];
+                if (entry.key.len != 0 && ((entry.key.off | entry.value.off) & kArenaBit) == 0) {
+                    // An untouched line goes back exactly as it was read.
+                    emit(text(Span{entry.key.off, entry.value.off + entry.value.len - entry.key.off}));
+                } else {
+                    if (entry.key.len != 0) {
+                        emit(text(entry.key));
+                        emit(QByteArrayView("="));
+                    }
+                    emit(text(entry.value));
+                }
+                emit(eol);
+            }
         }
-    }
+    };
+    qsizetype size = 0;
+    forEachPiece([&size](QByteArrayView piece) { size += piece.size(); });
+    QByteArray out(size, Qt::Uninitialized);
+    char *cursor = out.data();
+    forEachPiece([&cursor](QByteArrayView piece) {
+        if (!piece.isEmpty())
+            std::memcpy(cursor, piece.data(), static_cast<size_t>(piece.size()));
+        cursor += piece.size();
+    });
     return out;
 }
 

@@ -208,31 +208,31 @@ QString PLXFloatToStr(double value)
         return QStringLiteral("NAN");
     if (std::isinf(value))
         return value > 0 ? QStringLiteral("INF") : QStringLiteral("-INF");
+    if (value == 0)
+        return QStringLiteral("0"); // also for -0
     // to_chars ignores the C locale, which a Qt application sets from the environment.
     char buffer[64];
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
-    QString text = QString::fromLatin1(buffer, result.ptr - buffer).toUpper();
-    // "1E+20" -> "1E20", "1E-05" -> "1E-5"
-    const qsizetype e = text.indexOf(QLatin1Char('E'));
-    if (e >= 0) {
-        QString mantissa = text.left(e);
-        QString exponent = text.mid(e + 1);
-        QString sign;
-        if (exponent.startsWith(QLatin1Char('+')) || exponent.startsWith(QLatin1Char('-'))) {
-            if (exponent.startsWith(QLatin1Char('-')))
-                sign = QStringLiteral("-");
-            exponent.remove(0, 1);
+    // "1e+20" -> "1E20", "1.5e-07" -> "1.5E-7", "." -> the user's separator
+    char16_t out[64];
+    int n = 0;
+    const char16_t separator = PLXDecimalSeparator().unicode();
+    for (const char *p = buffer; p < result.ptr; ++p) {
+        if (*p == 'e') {
+            out[n++] = u'E';
+            ++p;
+            if (*p == '-')
+                out[n++] = u'-';
+            ++p; // the sign
+            while (p + 1 < result.ptr && *p == '0')
+                ++p;
+            for (; p < result.ptr; ++p)
+                out[n++] = static_cast<char16_t>(*p);
+            break;
         }
-        while (exponent.size() > 1 && exponent.startsWith(QLatin1Char('0')))
-            exponent.remove(0, 1);
-        text = mantissa + QLatin1Char('E') + sign + exponent;
+        out[n++] = *p == '.' ? separator : static_cast<char16_t>(*p);
     }
-    if (text == QLatin1String("-0"))
-        text = QStringLiteral("0");
-    const QChar separator = PLXDecimalSeparator();
-    if (separator != QLatin1Char('.'))
-        text.replace(QLatin1Char('.'), separator);
-    return text;
+    return QString(reinterpret_cast<const QChar *>(out), n);
 }
 
 bool PLXTryStrToFloat(QStringView text, double &value)
