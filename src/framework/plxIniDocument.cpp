@@ -630,31 +630,31 @@ QByteArray TPLXIniDocument::toBytes() const
 {
     const QByteArrayView eol = FCrLf ? QByteArrayView("\r\n") : QByteArrayView("\n");
     // Measure first, then copy into one allocation: a document has a million lines.
-    auto forEachPiece = [&](auto &&emit) {
+    auto forEachPiece = [&](auto &&put) {
         if (FBom)
-            emit(QByteArrayView("\xEF\xBB\xBF"));
+            put(QByteArrayView("\xEF\xBB\xBF"));
         for (const Section &s : FSections) {
             if (s.erased)
                 continue;
             if (s.header) {
-                emit(QByteArrayView("["));
-                emit(text(s.name));
-                emit(QByteArrayView("]"));
-                emit(eol);
+                put(QByteArrayView("["));
+                put(text(s.name));
+                put(QByteArrayView("]"));
+                put(eol);
             }
             for (quint32 i = 0; i < s.count; ++i) {
                 const Entry &entry = FEntries[s.first + i];
                 if (entry.key.len != 0 && ((entry.key.off | entry.value.off) & kArenaBit) == 0) {
                     // An untouched line goes back exactly as it was read.
-                    emit(text(Span{entry.key.off, entry.value.off + entry.value.len - entry.key.off}));
+                    put(text(Span{entry.key.off, entry.value.off + entry.value.len - entry.key.off}));
                 } else {
                     if (entry.key.len != 0) {
-                        emit(text(entry.key));
-                        emit(QByteArrayView("="));
+                        put(text(entry.key));
+                        put(QByteArrayView("="));
                     }
-                    emit(text(entry.value));
+                    put(text(entry.value));
                 }
-                emit(eol);
+                put(eol);
             }
         }
     };
