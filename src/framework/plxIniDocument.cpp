@@ -468,9 +468,30 @@ void TPLXIniDocument::buildKeyTable(quint32 sectionIndex) const
 qint64 TPLXIniDocument::findKey(const Section &section, QStringView key) const
 {
     if (section.count <= kLinearScanLimit) {
+        // Lower-case an ASCII key once; stored keys of another length cannot match it
+        // unless they hold non-ASCII bytes, which take the slow comparison.
+        char lowered[64];
+        const bool fast = key.size() <= qsizetype(sizeof lowered) && isAscii(key);
+        if (fast)
+            for (qsizetype i = 0; i < key.size(); ++i)
+                lowered[i] = lowerAscii(static_cast<char>(key[i].unicode()));
         for (quint32 i = 0; i < section.count; ++i) {
             const Entry &entry = FEntries[section.first + i];
-            if (entry.key.len != 0 && sameName(text(entry.key), key))
+            if (entry.key.len == 0)
+                continue;
+            const QByteArrayView stored = text(entry.key);
+            if (fast && stored.size() == key.size()) {
+                qsizetype j = 0;
+                while (j < stored.size() && lowerAscii(stored[j]) == lowered[j])
+                    ++j;
+                if (j == stored.size())
+                    return section.first + i;
+                if (static_cast<unsigned char>(stored[j]) < 0x80)
+                    continue;
+            } else if (fast && isAscii(stored)) {
+                continue;
+            }
+            if (sameName(stored, key))
                 return section.first + i;
         }
         return -1;
@@ -538,7 +559,11 @@ void TPLXIniDocument::appendEntry(quint32 sectionIndex, const Entry &entry)
 
 void TPLXIniDocument::writeString(QStringView section, QStringView key, QStringView value)
 {
-    checkName(section, false);
+    // Writes come section by section: check a section name once per run of writes.
+    if (FLastCheckedSection != section) {
+        checkName(section, false);
+        FLastCheckedSection = section.toString();
+    }
     checkName(key, true);
     qint64 s = findSection(section);
     if (s < 0) {

@@ -88,6 +88,7 @@ private:
     mutable std::vector<std::vector<quint32>> FKeyTables;
     mutable qint64 FLastSection = -1;
     mutable QString FLastSectionName;
+    QString FLastCheckedSection;
     bool FBom = false;
     bool FCrLf = false;
     bool FModified = false;

@@ -143,8 +143,12 @@ QChar PLXDecimalSeparator()
     const QChar separator = decimalOverride();
     if (!separator.isNull())
         return separator;
-    const QString point = QLocale::system().decimalPoint();
-    return point.isEmpty() ? QLatin1Char('.') : point.at(0);
+    // Asking the system locale is slow, and every real number written asks.
+    static const QChar systemSeparator = [] {
+        const QString point = QLocale::system().decimalPoint();
+        return point.isEmpty() ? QLatin1Char('.') : point.at(0);
+    }();
+    return systemSeparator;
 }
 
 void PLXSetDecimalSeparator(QChar separator)
