@@ -79,13 +79,13 @@ public:
     TPLXLegend *GetLegend() const;
 
     // ---- editing commands: each returns whether its operation was performed and recorded
-    // The row takes the bar on success; on failure it stays the caller's.
+    // The bar and connection commands take a new bar or connection: it joins the
+    // document on success and is freed with the failed operation otherwise.
     bool BarAdd(TPLXGanttBar *bar, int row);
     bool BarDelete(TPLXGanttBar *bar);
     bool BarMove(TPLXGanttBar *bar, TDateTime newStart, int row);
     bool BarResize(TPLXGanttBar *bar, int changeCol, int changeRow, bool right);
     bool BarAssignTime(TPLXGanttBar *bar, TDateTime start, TDateTime end);
-    // The document takes the connection on success; on failure it stays the caller's.
     bool ConnectionAdd(TPLXBarConnection *connection);
     bool ConnectionDelete(TPLXBarConnection *connection);
     bool RowClear(int row);

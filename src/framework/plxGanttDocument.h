@@ -223,7 +223,8 @@ private:
 class ORVANTA_EXPORT TPLXConnectionAddOperation : public TPLXOperation
 {
 public:
-    // On success the document owns `connection`; while it was never added it stays the caller's.
+    // Takes a connection that belongs to no document: the document owns it once
+    // added; a connection never added is freed with the operation.
     TPLXConnectionAddOperation(TPLXDataSource *dataSource, TPLXBarConnection *connection);
     ~TPLXConnectionAddOperation() override;
     bool perform() override;
@@ -233,6 +234,9 @@ public:
     std::unique_ptr<TPLXConnectionOperation> ConnectionOp;
     std::unique_ptr<TPLXOperation> pertConnectionOp;
     TPLXDataSource *ds = nullptr;
+
+private:
+    std::unique_ptr<TPLXBarConnection> FOwnedConnection;
 };
 
 // Removes a connection from the document (it stays owned by the document).
