@@ -1,0 +1,443 @@
+#include "plxGanttBar.h"
+
+#include "plxDataSource.h"
+#include "plxDocumentCalendar.h"
+#include "plxGanttDocument.h"
+#include "plxGanttRow.h"
+#include "plxGanttTable.h"
+#include "plxMedia.h"
+#include "plxTextSettings.h"
+#include "plxTextualHalo.h"
+#include "plxTimeMode.h"
+#include "plxVisualContext.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+int nearest(double v)
+{
+    return static_cast<int>(std::lrint(v));
+}
+
+} // namespace
+
+// ------------------------------------------------------------ TPLXGanttBar
+
+TPLXGanttBar::TPLXGanttBar(TDateTime start, TDateTime end, int row)
+    : FstartDate(start), FendDate(end > start ? end : start + 1.0), FRow(row)
+{
+    auto *halo = new TPLXTextHalo();
+    halo->setParent(this);
+    auto *settings = new TPLXTextSettings();
+    settings->setParent(halo);
+    halo->setTextSettings(settings);
+    FTextHalo = halo;
+    setGanttDrawer(std::make_unique<TPLXGanttBarDrawer>(this));
+}
+
+TPLXGanttBar::~TPLXGanttBar() = default;
+
+TPLXDocumentCalendar *TPLXGanttBar::calendar()
+{
+    TPLXDocumentCalendar *cal = GetDocumentSetup()->getCalendar();
+    PLX_ASSERT(cal != nullptr);
+    return cal;
+}
+
+bool TPLXGanttBar::Resize(double changeCol, int, bool right)
+{
+    TPLXDocumentCalendar *cal = calendar();
+    if (right)
+        FendDate = std::max(cal->RealAdd(FendDate, changeCol), cal->Add(FstartDate, 1));
+    else
+        FstartDate = std::min(cal->RealAdd(FstartDate, changeCol), cal->Add(FendDate, -1));
+    return true;
+}
+
+std::unique_ptr<TPLXOperation> TPLXGanttBar::moveTo(TDateTime date, int row)
+{
+    return std::make_unique<TPLXBarMoveOperation>(dataSource(), this, date, row);
+}
+
+bool TPLXGanttBar::occupies(TDateTime date, int row)
+{
+    return getStartDate() <= date && date < getEndDate() && row == FRow;
+}
+
+TRect TPLXGanttBar::getRect(TDateTime viewStart)
+{
+    return ganttDrawer()->getRect(viewStart);
+}
+
+TDateTime TPLXGanttBar::getStartDate()
+{
+    return FstartDate;
+}
+
+TDateTime TPLXGanttBar::getEndDate()
+{
+    return FendDate;
+}
+
+void TPLXGanttBar::setEndDate(TDateTime d)
+{
+    FendDate = d;
+}
+
+bool TPLXGanttBar::inRow(int row)
+{
+    return getRow() == row;
+}
+
+bool TPLXGanttBar::overlap(TDateTime start, TDateTime end, int row, TPLXGanttBar *)
+{
+    if (row != FRow)
+        return false;
+    return (FstartDate <= start && start < FendDate) || (start <= FstartDate && FstartDate < end);
+}
+
+void TPLXGanttBar::setPeriod(TDateTime start, TDateTime end)
+{
+    setStartDate(start);
+    setEndDate(end);
+}
+
+bool TPLXGanttBar::canResizeVertically() const
+{
+    return false;
+}
+
+bool TPLXGanttBar::isSummarizable() const
+{
+    return false;
+}
+
+bool TPLXGanttBar::multiRow() const
+{
+    return false;
+}
+
+bool TPLXGanttBar::acceptConnections() const
+{
+    return false;
+}
+
+bool TPLXGanttBar::canMoveVertically() const
+{
+    return true;
+}
+
+TDateTime TPLXGanttBar::getEffectiveDuration()
+{
+    TPLXDocumentCalendar *cal = calendar();
+    const TDateTime end = getEndDate();
+    int count = 0;
+    for (TDateTime d = getStartDate(); end > d; d = ::Next(d, tmDay)) {
+        if (cal->isWorking(d, tmDay))
+            ++count;
+    }
+    return count;
+}
+
+void TPLXGanttBar::setEffectiveDuration(TDateTime d)
+{
+    FendDate = FstartDate + d;
+}
+
+void TPLXGanttBar::setStartDate(TDateTime d)
+{
+    FstartDate = d;
+}
+
+TPLXBarTimes TPLXGanttBar::getTimes() const
+{
+    return {FstartDate, FendDate, 0};
+}
+
+void TPLXGanttBar::setTimes(const TPLXBarTimes &times)
+{
+    FstartDate = times.start;
+    FendDate = times.end;
+}
+
+const QMetaObject *TPLXGanttBar::getFakeClass() const
+{
+    return &TPLXFakeBar::staticMetaObject;
+}
+
+std::unique_ptr<TPLXGanttBar> TPLXGanttBar::createFake() const
+{
+    return std::make_unique<TPLXFakeBar>(0, 0, 0);
+}
+
+TPLXGanttRow *TPLXGanttBar::getParentRow() const
+{
+    return dynamic_cast<TPLXGanttRow *>(getParent());
+}
+
+int TPLXGanttBar::getRow()
+{
+    TPLXGanttRow *row = getParentRow();
+    PLX_ASSERT(row != nullptr);
+    FRow = row->getOrder();
+    return FRow;
+}
+
+int TPLXGanttBar::getIndexInRow()
+{
+    TPLXGanttRow *row = getParentRow();
+    return row ? row->indexOf(this) : -1;
+}
+
+TDateTime TPLXGanttBar::getDuration()
+{
+    return getEndDate() - getStartDate();
+}
+
+void TPLXGanttBar::setTextHalo(TPLXTextHalo *halo)
+{
+    if (halo == FTextHalo)
+        return;
+    delete FTextHalo;
+    FTextHalo = halo;
+    if (halo)
+        halo->setParent(this);
+}
+
+TPLXGanttObject *TPLXGanttBar::textHaloObject() const
+{
+    return FTextHalo;
+}
+
+TPLXGanttBarDrawer *TPLXGanttBar::ganttDrawer() const
+{
+    return static_cast<TPLXGanttBarDrawer *>(FOwnDrawer.get());
+}
+
+void TPLXGanttBar::setGanttDrawer(std::unique_ptr<TPLXGanttBarDrawer> drawer)
+{
+    FOwnDrawer = std::move(drawer);
+    FDrawer = FOwnDrawer.get();
+}
+
+TPLXDataSource *TPLXGanttBar::dataSource()
+{
+    TPLXGanttObject *top = this;
+    while (top->getParent())
+        top = top->getParent();
+    auto *document = dynamic_cast<TPLXGanttDocument *>(top);
+    return document ? document->getDataSource() : nullptr;
+}
+
+// ------------------------------------------------------------ TPLXGanttBarDrawer
+
+TPLXGanttBarDrawer::TPLXGanttBarDrawer(TPLXGanttBar *bar) : TPLXDrawer(bar)
+{
+}
+
+TPLXGanttBar *TPLXGanttBarDrawer::bar() const
+{
+    return static_cast<TPLXGanttBar *>(target);
+}
+
+TRect TPLXGanttBarDrawer::getRect() const
+{
+    return lastRect;
+}
+
+TPLXGanttObject *TPLXGanttBarDrawer::locateObject(int x, int y)
+{
+    // lastRect (-1, -1, -1, -1) is empty, so an undrawn bar is found nowhere.
+    return lastRect.contains(x, y) ? target : nullptr;
+}
+
+bool TPLXGanttBarDrawer::closerToStart(int x, int)
+{
+    const TRect r = getRect();
+    return std::abs(x - r.Left) <= std::abs(x - r.Right);
+}
+
+TRect TPLXGanttBarDrawer::getRect(TDateTime viewStart)
+{
+    TPLXGanttBar *b = bar();
+    TPLXDocumentSetup *document = b->GetDocumentSetup();
+    TPLXGanttTable *table = document->GetTable();
+    TPLXDocumentCalendar *cal = document->getCalendar();
+    PLX_ASSERT(table != nullptr && cal != nullptr);
+    const double w = table->GetColumnWidth();
+    const TDateTime start = b->getStartDate();
+    const TDateTime end = b->getEndDate();
+    TRect r;
+    r.Left = nearest(w * cal->RealDiff(start, viewStart)) + document->getColStartX(0);
+    const int row = b->getRow();
+    r.Top = table->getRowStartY(row);
+    r.Right = r.Left + nearest(w * cal->RealDiff(end, start));
+    r.Bottom = r.Top + table->getRowHeight(row);
+    return r;
+}
+
+void TPLXGanttBarDrawer::highlight(TPLXVisualContext &vc, const TRect &rect)
+{
+    if (!highlightedMode)
+        return;
+    vc.drawRect({rect.Left - 2, rect.Top - 2, rect.Right + 2, rect.Bottom + 2}, psDot, 0x0000FF);
+}
+
+void TPLXGanttBarDrawer::clearLastRect()
+{
+    lastRect = {-1, -1, -1, -1};
+}
+
+// ------------------------------------------------------------ TPLXGanttBarPersistence
+
+void TPLXGanttBarPersistence::loadTextHalo(TPLXGanttBar *bar, const QString &name, IPLXMedia &media,
+                                           TPLXEntityFactory &factory)
+{
+    ID = name;
+    auto *halo = loadChildAs<TPLXTextHalo>(QStringLiteral("text halo"), media, factory, bar);
+    if (halo)
+        bar->setTextHalo(halo);
+}
+
+// ------------------------------------------------------------ refresh
+
+void PLXRefreshAfterBarChange(TPLXDataSource *dataSource)
+{
+    if (!dataSource)
+        return;
+    if (TPLXGanttTable *table = dataSource->GetTable()) {
+        table->updateCriticalPath();
+        table->UpdateSummaryBars();
+    }
+    // The task tree's rows follow once the tree grid exists.
+}
+
+// ------------------------------------------------------------ TPLXBarResizeOperation
+
+TPLXBarResizeOperation::TPLXBarResizeOperation(TPLXDataSource *dataSource, TPLXGanttBar *target, double changeCol,
+                                               int changeRow, bool right)
+    : TPLXOperation(dataSource), Target(target), changeCol(changeCol), changeRow(changeRow), right(right)
+{
+}
+
+bool TPLXBarResizeOperation::apply(double col, int row)
+{
+    if (!Target)
+        return false;
+    TPLXDataSource *ds = FDataSource;
+    if (ds && ds->OnBeforeBarResize) {
+        bool cancel = false;
+        ds->OnBeforeBarResize(Target, cancel);
+        if (cancel)
+            return false;
+    }
+    if (ds && ds->OnBarResize) {
+        bool allowed = true;
+        ds->OnBarResize(Target, col, row, right, allowed);
+        if (!allowed)
+            return false;
+    }
+    StartDate = Target->FstartDate;
+    EndDate = Target->FendDate;
+    const bool undoing = col != changeCol || row != changeRow;
+    if (!undoing)
+        FBefore = Target->getTimes();
+    const bool result = Target->Resize(col, row, right);
+    // Clamping can make the reverse resize asymmetric; undo lands exactly where perform started.
+    if (undoing)
+        Target->setTimes(FBefore);
+    PLXRefreshAfterBarChange(ds);
+    if (ds && ds->OnAfterBarResize)
+        ds->OnAfterBarResize(Target);
+    return result;
+}
+
+bool TPLXBarResizeOperation::perform()
+{
+    return apply(changeCol, changeRow);
+}
+
+bool TPLXBarResizeOperation::undo()
+{
+    return apply(-changeCol, -changeRow);
+}
+
+// ------------------------------------------------------------ TPLXBarAssignTimeOperation
+
+TPLXBarAssignTimeOperation::TPLXBarAssignTimeOperation(TPLXDataSource *dataSource, TPLXGanttBar *target,
+                                                       TDateTime startDate, TDateTime endDate)
+    : TPLXOperation(dataSource), Target(target), FStartDate(startDate), FEndDate(endDate),
+      FOldStartDate(target ? target->getStartDate() : 0), FOldEndDate(target ? target->getEndDate() : 0)
+{
+}
+
+bool TPLXBarAssignTimeOperation::apply(TDateTime start, TDateTime end)
+{
+    if (!Target)
+        return false;
+    TPLXDataSource *ds = FDataSource;
+    if (ds && ds->OnBeforeBarResize) {
+        bool cancel = false;
+        ds->OnBeforeBarResize(Target, cancel);
+        // A cancelled assignment still counts as done; it simply changes nothing.
+        if (cancel)
+            return true;
+    }
+    Target->setStartDate(start);
+    Target->setEndDate(end);
+    PLXRefreshAfterBarChange(ds);
+    if (ds && ds->OnAfterBarResize)
+        ds->OnAfterBarResize(Target);
+    return true;
+}
+
+bool TPLXBarAssignTimeOperation::perform()
+{
+    if (Target)
+        FBefore = Target->getTimes();
+    return apply(FStartDate, FEndDate);
+}
+
+bool TPLXBarAssignTimeOperation::undo()
+{
+    const bool result = apply(FOldStartDate, FOldEndDate);
+    // The old dates as read may have been derived; put the stored period back exactly.
+    if (Target)
+        Target->setTimes(FBefore);
+    return result;
+}
+
+// ------------------------------------------------------------ TPLXFakeBar
+
+TPLXFakeBar::TPLXFakeBar(TDateTime start, TDateTime end, int row) : TPLXGanttBar(start, end, row)
+{
+    setGanttDrawer(std::make_unique<TPLXFakeBarDrawer>(this));
+}
+
+TRect TPLXFakeBar::getRect(TDateTime viewStart)
+{
+    TRect r = ganttDrawer()->TPLXGanttBarDrawer::getRect(viewStart);
+    r.Top += 5;
+    r.Bottom -= 5;
+    return r;
+}
+
+bool TPLXFakeBar::acceptConnections() const
+{
+    return true;
+}
+
+TPLXFakeBarDrawer::TPLXFakeBarDrawer(TPLXFakeBar *bar) : TPLXGanttBarDrawer(bar)
+{
+}
+
+void TPLXFakeBarDrawer::Draw(TPLXVisualContext &)
+{
+}
+
+TPLXGanttObject *TPLXFakeBarDrawer::locateObject(int, int)
+{
+    return nullptr;
+}

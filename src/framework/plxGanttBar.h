@@ -1,0 +1,228 @@
+// The base of every bar kind a chart row holds: its period, its row, its
+// textual halo, the drawer geometry shared by all kinds, and the undoable
+// resize and time-assignment operations.
+#pragma once
+
+#include "plxGanttObject.h"
+#include "plxOperation.h"
+
+#include <functional>
+#include <memory>
+
+class TPLXDataSource;
+class TPLXGanttBar;
+class TPLXGanttDocument;
+class TPLXGanttRow;
+class TPLXTextHalo;
+
+// Callback types the data source raises for bar changes.
+using TPLXBeforeBarOperationEvent = std::function<void(TPLXGanttBar *bar, bool &cancel)>;
+using TPLXAfterBarOperationEvent = std::function<void(TPLXGanttBar *bar)>;
+using TPLXGanttBarMoveEvent =
+    std::function<void(TPLXGanttBar *bar, int newRow, TDateTime newStartDate, bool &allowed)>;
+using TPLXBarResizeEvent =
+    std::function<void(TPLXGanttBar *bar, double changeX, int changeY, bool right, bool &allowed)>;
+using TPLXDragBarEvent = std::function<void(TPLXGanttBar *bar)>;
+using TPLXDrawBarEvent = std::function<void(TPLXGanttBar *bar, bool &defaultPaint)>;
+
+class TPLXGanttBarDrawer;
+
+// The stored period of a bar exactly as held, so that undo can put it back.
+struct TPLXBarTimes
+{
+    TDateTime start = 0;
+    TDateTime end = 0;
+    TDateTime effective = 0;
+};
+
+// Abstract base of the bar kinds. The bar's parent is the row that holds it;
+// its root is the document, through which it reaches table and calendar.
+class ORVANTA_EXPORT TPLXGanttBar : public TPLXGanttObject
+{
+    Q_GADGET
+    Q_PROPERTY(double StartDate READ getStartDate WRITE setStartDate)
+    Q_PROPERTY(double EndDate READ getEndDate WRITE setEndDate)
+    Q_PROPERTY(double duration READ getDuration)
+    Q_PROPERTY(double effectiveDuration READ getEffectiveDuration WRITE setEffectiveDuration)
+    Q_PROPERTY(int row READ getRow WRITE setRowField)
+    Q_PROPERTY(int indexInRow READ getIndexInRow)
+    Q_PROPERTY(TPLXGanttObject *textHalo READ textHaloObject)
+    Q_PROPERTY(bool focused MEMBER FFocused)
+    Q_PROPERTY(bool PreventLeftAlign MEMBER FPreventLeftAlign)
+
+public:
+    ~TPLXGanttBar() override;
+    const QMetaObject *metaObject() const override { return &staticMetaObject; }
+
+    // Moves one end by `changeCol` periods of the calendar's time mode.
+    virtual bool Resize(double changeCol, int changeRow, bool right);
+    // A new, not yet performed move of this bar to `date` in row `row`; null for none.
+    virtual std::unique_ptr<TPLXOperation> moveTo(TDateTime date, int row);
+    virtual bool occupies(TDateTime date, int row);
+    virtual TRect getRect(TDateTime viewStart);
+    virtual TDateTime getStartDate();
+    virtual TDateTime getEndDate();
+    virtual void setEndDate(TDateTime d);
+    virtual bool inRow(int row);
+    // `bar` is the bar about to be placed into [start, end) of `row`.
+    virtual bool overlap(TDateTime start, TDateTime end, int row, TPLXGanttBar *bar);
+    virtual void setPeriod(TDateTime start, TDateTime end);
+    virtual bool canResizeVertically() const;
+    // The bar counts for summary spans and the first/last summarizable searches.
+    virtual bool isSummarizable() const;
+    virtual bool multiRow() const;
+    virtual bool acceptConnections() const;
+    virtual bool canMoveVertically() const;
+    // Working time in the period, in days.
+    virtual TDateTime getEffectiveDuration();
+    virtual void setEffectiveDuration(TDateTime d);
+    virtual void setStartDate(TDateTime d);
+    // The raw stored period (no derivation); undo restores it with setTimes.
+    virtual TPLXBarTimes getTimes() const;
+    virtual void setTimes(const TPLXBarTimes &times);
+    // The class of the placeholder that stands in for this kind while one is drawn out.
+    virtual const QMetaObject *getFakeClass() const;
+    // A new placeholder of getFakeClass(), from 0 to 0 in row 0.
+    virtual std::unique_ptr<TPLXGanttBar> createFake() const;
+
+    // The parent row's order, cached in FRow; the bar must have a parent.
+    int getRow();
+    int getIndexInRow();
+    TDateTime getDuration();
+
+    TPLXGanttRow *getParentRow() const;
+    TPLXTextHalo *textHalo() const { return FTextHalo; }
+    // Replaces the halo (the old one is freed); the bar becomes the new one's parent.
+    void setTextHalo(TPLXTextHalo *halo);
+    TPLXGanttObject *textHaloObject() const;
+    bool isFocused() const { return FFocused; }
+    void setFocused(bool on) { FFocused = on; }
+    bool preventLeftAlign() const { return FPreventLeftAlign; }
+    void setPreventLeftAlign(bool on) { FPreventLeftAlign = on; }
+    void setRowField(int row) { FRow = row; }
+    int rowField() const { return FRow; }
+
+    TPLXGanttBarDrawer *ganttDrawer() const;
+    // Installs the Gantt drawer of the bar (owned).
+    void setGanttDrawer(std::unique_ptr<TPLXGanttBarDrawer> drawer);
+
+    // The data source of the bar's document; null outside a data source.
+    TPLXDataSource *dataSource();
+
+    // Raw stored dates, without the derivation a kind may apply.
+    TDateTime FstartDate = 0;
+    TDateTime FendDate = 0;
+
+protected:
+    // A period of at least one calendar day: an end not after `start` becomes start + 1.
+    TPLXGanttBar(TDateTime start, TDateTime end, int row);
+    // The document calendar; asserts that the bar reaches one.
+    TPLXDocumentCalendar *calendar();
+
+    int FRow = 0;
+    TPLXTextHalo *FTextHalo = nullptr; // child
+    bool FFocused = false;
+    bool FPreventLeftAlign = false;
+    std::unique_ptr<TPLXDrawer> FOwnDrawer;
+};
+
+Q_DECLARE_METATYPE(TPLXGanttBar *)
+
+// Date-to-pixel geometry, hit test and highlight frame shared by bar drawers.
+class ORVANTA_EXPORT TPLXGanttBarDrawer : public TPLXDrawer
+{
+public:
+    explicit TPLXGanttBarDrawer(TPLXGanttBar *bar);
+
+    // The rectangle of the last drawing, (-1, -1, -1, -1) when the bar was not drawn.
+    TRect getRect() const override;
+    TPLXGanttObject *locateObject(int x, int y) override;
+    // The point is nearer the left edge of the last drawn rectangle than the right one.
+    virtual bool closerToStart(int x, int y);
+    // Where the bar lies for a view starting at `viewStart`: the whole height of its row.
+    virtual TRect getRect(TDateTime viewStart);
+    // A dotted red frame 2 pixels outside `rect` while highlighted.
+    virtual void highlight(TPLXVisualContext &vc, const TRect &rect);
+    void clearLastRect();
+
+    TPLXGanttBar *bar() const;
+
+    TRect lastRect{-1, -1, -1, -1};
+};
+
+// Loads the "text halo" child after the kind's own doLoad.
+class ORVANTA_EXPORT TPLXGanttBarPersistence : public TPLXPersistence
+{
+public:
+    // Attaches the halo named under "text halo" in `name` to `bar`.
+    void loadTextHalo(TPLXGanttBar *bar, const QString &name, IPLXMedia &media, TPLXEntityFactory &factory);
+};
+
+// Moves one end of a bar by a number of periods.
+class ORVANTA_EXPORT TPLXBarResizeOperation : public TPLXOperation
+{
+public:
+    TPLXBarResizeOperation(TPLXDataSource *dataSource, TPLXGanttBar *target, double changeCol, int changeRow,
+                           bool right);
+    bool perform() override;
+    bool undo() override;
+    QString className() const override { return QStringLiteral("TPLXBarResizeOperation"); }
+
+    TPLXGanttBar *Target;
+    double changeCol;
+    int changeRow;
+    TDateTime StartDate = 0;
+    TDateTime EndDate = 0;
+    bool right;
+
+private:
+    bool apply(double col, int row);
+    TPLXBarTimes FBefore;
+};
+
+// Gives a bar new start and end dates.
+class ORVANTA_EXPORT TPLXBarAssignTimeOperation : public TPLXOperation
+{
+public:
+    TPLXBarAssignTimeOperation(TPLXDataSource *dataSource, TPLXGanttBar *target, TDateTime startDate,
+                               TDateTime endDate);
+    bool perform() override;
+    bool undo() override;
+    QString className() const override { return QStringLiteral("TPLXBarAssignTimeOperation"); }
+
+    TPLXGanttBar *Target;
+    TDateTime FStartDate;
+    TDateTime FEndDate;
+    TDateTime FOldStartDate;
+    TDateTime FOldEndDate;
+
+private:
+    bool apply(TDateTime start, TDateTime end);
+    TPLXBarTimes FBefore;
+};
+
+// The placeholder a chart control shows while a new bar is drawn out.
+class ORVANTA_EXPORT TPLXFakeBar : public TPLXGanttBar
+{
+    Q_GADGET
+
+public:
+    TPLXFakeBar(TDateTime start = 0, TDateTime end = 0, int row = 0);
+    const QMetaObject *metaObject() const override { return &staticMetaObject; }
+    TRect getRect(TDateTime viewStart) override;
+    bool acceptConnections() const override;
+};
+
+// Draws nothing and finds nothing.
+class ORVANTA_EXPORT TPLXFakeBarDrawer : public TPLXGanttBarDrawer
+{
+public:
+    explicit TPLXFakeBarDrawer(TPLXFakeBar *bar);
+    void Draw(TPLXVisualContext &vc) override;
+    TPLXGanttObject *locateObject(int x, int y) override;
+    using TPLXGanttBarDrawer::getRect;
+};
+
+// Refreshes what follows a change of bar dates: critical path, summary bars,
+// tree rows. Shared by the bar, row and table operations.
+ORVANTA_EXPORT void PLXRefreshAfterBarChange(TPLXDataSource *dataSource);

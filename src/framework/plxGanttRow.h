@@ -1,0 +1,202 @@
+// One line of the chart table: the bars drawn in it, its height, visibility
+// and collapse state, its index (order) and its PERT box; with the undoable
+// operations that add, remove and move bars.
+#pragma once
+
+#include "plxGanttBar.h"
+
+#include <QList>
+
+class TPLXGanttTable;
+class TPLXPertBar;
+class TPLXGanttRow;
+
+using TPLXRowOperationEvent = std::function<void(TPLXGanttRow *row)>;
+
+class ORVANTA_EXPORT TPLXGanttRow : public TPLXGanttObject
+{
+    Q_GADGET
+    Q_PROPERTY(int Height READ getHeight WRITE setHeight)
+    Q_PROPERTY(int VisibleHeight READ GetVisibleHeight)
+    Q_PROPERTY(int BarCount READ GetBarCount)
+    Q_PROPERTY(bool visible READ IsVisible WRITE setVisible)
+    Q_PROPERTY(bool hidden READ isHidden WRITE setHidden)
+    Q_PROPERTY(bool Collapsed READ isCollapsed WRITE setCollapsed)
+    Q_PROPERTY(int order READ getOrder WRITE setOrder)
+    Q_PROPERTY(bool focused READ isFocused WRITE setFocused)
+    Q_PROPERTY(bool selected READ isSelected WRITE setSelected)
+    Q_PROPERTY(bool group READ IsGroup)
+    Q_PROPERTY(double StartDate READ FindStartDate)
+    Q_PROPERTY(double EndDate READ FindEndDate)
+
+public:
+    TPLXGanttRow();
+    ~TPLXGanttRow() override;
+    const QMetaObject *metaObject() const override { return &staticMetaObject; }
+    std::unique_ptr<TPLXGanttObject> Create() const override;
+    void doSave(const QString &name, IPLXMedia &media, TPLXEntityFactory &factory) override;
+
+    // Bar list; the list does not own the bars, the row is only their parent.
+    void AddBar(TPLXGanttBar *bar);
+    void RemoveBar(TPLXGanttBar *bar);
+    void Clear();
+    int GetBarCount() const { return static_cast<int>(FBarList.size()); }
+    // Null for an index outside the list.
+    TPLXGanttBar *GetBarInRow(int i) const;
+    int indexOf(const TPLXGanttBar *bar) const;
+    // Bars that are instances of `cls` or of a class derived from it.
+    int countBarsOfKind(const QMetaObject *cls) const;
+    TPLXGanttBar *getBarOfKind(const QMetaObject *cls, int n) const;
+    template<typename T>
+    int countBarsOfKind() const { return countBarsOfKind(&T::staticMetaObject); }
+    template<typename T>
+    T *getBarOfKind(int n) const { return static_cast<T *>(getBarOfKind(&T::staticMetaObject, n)); }
+    int GetSummarizableBarCount() const;
+    const QList<TPLXGanttBar *> &bars() const { return FBarList; }
+
+    // Visible and not collapsed.
+    bool IsVisible() const { return FVisible && !FCollapsed; }
+    int GetVisibleHeight() const { return IsVisible() ? FHeight : 0; }
+    // The task tree has a node at this row's index with children; false without a tree.
+    bool IsGroup();
+
+    // Span over summarizable bars (FindStartDate/FindEndDate) or all bars; 0 without candidates.
+    TDateTime FindStartDate();
+    TDateTime FindEndDate();
+    TDateTime FindFirstStartDate();
+    TDateTime FindLastEndDate();
+    TPLXGanttBar *findFirstSummarizable();
+    TPLXGanttBar *findLastSummarizable();
+    // Keeps each task bar's working-time duration and derives its end again.
+    void RecalculateEffective();
+
+    // The row's PERT box; always null until PERT bars exist.
+    TPLXPertBar *pertBar() const { return FPertBar; }
+    // Forgets the PERT bar without freeing it.
+    void removePertBar() { FPertBar = nullptr; }
+
+    // Height, visibility and collapse tell the table, whose cached row offsets follow them.
+    int getHeight() const { return FHeight; }
+    void setHeight(int height);
+    void setVisible(bool visible);
+    bool visibleFlag() const { return FVisible; }
+    bool isHidden() const { return FHidden; }
+    void setHidden(bool hidden) { FHidden = hidden; }
+    bool isCollapsed() const { return FCollapsed; }
+    void setCollapsed(bool collapsed);
+    int getOrder() const { return FOrder; }
+    void setOrder(int order) { FOrder = order; }
+    bool isFocused() const { return FFocused; }
+    void setFocused(bool on) { FFocused = on; }
+    bool isSelected() const { return FSelected; }
+    void setSelected(bool on) { FSelected = on; }
+
+    TPLXGanttTable *table() const;
+
+private:
+    friend class TPLXGanttRowPersistence;
+    void geometryChanged();
+
+    int FHeight = 0;
+    QList<TPLXGanttBar *> FBarList;
+    bool FVisible = true;
+    bool FHidden = false;
+    int FOrder = 0;
+    bool FCollapsed = false;
+    bool FFocused = false;
+    bool FSelected = false;
+    TPLXPertBar *FPertBar = nullptr;
+    std::unique_ptr<TPLXDrawer> FOwnDrawer;
+    std::unique_ptr<TPLXDrawer> FOwnDrawerPert;
+};
+
+Q_DECLARE_METATYPE(TPLXGanttRow *)
+
+// Draws the row's bars in list order (the table's OnDrawBar may take over a bar).
+class ORVANTA_EXPORT TPLXGanttRowDrawer : public TPLXDrawer
+{
+public:
+    explicit TPLXGanttRowDrawer(TPLXGanttRow *row);
+    void Draw(TPLXVisualContext &vc) override;
+    TPLXGanttObject *locateObject(int x, int y) override;
+};
+
+// Draws the row's PERT box; nothing while PERT bars do not exist.
+class ORVANTA_EXPORT TPLXGanttRowPertDrawer : public TPLXDrawer
+{
+public:
+    explicit TPLXGanttRowPertDrawer(TPLXGanttRow *row);
+    void Draw(TPLXVisualContext &vc) override;
+    TPLXGanttObject *locateObject(int x, int y) override;
+};
+
+class ORVANTA_EXPORT TPLXGanttRowPersistence : public TPLXPersistence
+{
+public:
+    std::unique_ptr<TPLXGanttObject> doLoad(const QString &name, IPLXMedia &media,
+                                            TPLXEntityFactory &factory) override;
+    QString getTypeID() const override { return QStringLiteral("Gantt Row"); }
+};
+
+// Puts a bar into a row. Until performed, and after undo, the operation owns the bar.
+class ORVANTA_EXPORT TPLXBarInsertOperation : public TPLXOperation
+{
+public:
+    TPLXBarInsertOperation(TPLXDataSource *dataSource, TPLXGanttBar *target, int row);
+    ~TPLXBarInsertOperation() override;
+    bool perform() override;
+    bool undo() override;
+    QString className() const override { return QStringLiteral("TPLXBarInsertOperation"); }
+
+    TPLXGanttBar *Target;
+    int Row;
+    std::unique_ptr<TPLXOperation> PertOp; // stays null until PERT bars exist
+
+private:
+    std::unique_ptr<TPLXGanttBar> FOwnedBar;
+};
+
+// Takes a bar out of its row; after perform, the operation owns the bar.
+class ORVANTA_EXPORT TPLXBarRemoveOperation : public TPLXOperation
+{
+public:
+    TPLXBarRemoveOperation(TPLXDataSource *dataSource, TPLXGanttBar *target, bool preventFiringEvent = false);
+    ~TPLXBarRemoveOperation() override;
+    bool perform() override;
+    bool undo() override;
+    QString className() const override { return QStringLiteral("TPLXBarRemoveOperation"); }
+
+    bool PreventFiringEvent;
+    TPLXGanttBar *target;
+    std::unique_ptr<TPLXOperation> PertOp; // stays null until PERT bars exist
+    int Index;
+
+private:
+    bool FRemoved = false;
+};
+
+// Moves a bar to a new start and row, taking its connections along.
+class ORVANTA_EXPORT TPLXBarMoveOperation : public TPLXOperation
+{
+public:
+    TPLXBarMoveOperation(TPLXDataSource *dataSource, TPLXGanttBar *target, TDateTime newStartDate, int newRow);
+    ~TPLXBarMoveOperation() override;
+    bool perform() override;
+    bool undo() override;
+    QString className() const override { return QStringLiteral("TPLXBarMoveOperation"); }
+
+    TPLXGanttBar *target;
+    TDateTime originalStartDate;
+    TDateTime newStartDate;
+    TPLXGanttRow *originalParent = nullptr;
+    TPLXGanttRow *newParent = nullptr;
+    std::unique_ptr<TPLXMultipleOperations> BeforeOp;
+    std::unique_ptr<TPLXMultipleOperations> AfterOp;
+
+private:
+    bool raiseMoveEvents(int row, TDateTime start);
+    TPLXBarTimes FBefore;
+};
+
+// The PERT-bar operations of rows (insert, delete, the auxiliary
+// TPLXPertBarOperation) come with the PERT bar kind.

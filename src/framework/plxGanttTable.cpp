@@ -1,0 +1,839 @@
+#include "plxGanttTable.h"
+
+#include "plxBarConnection.h"
+#include "plxBarSettings.h"
+#include "plxColors.h"
+#include "plxCriticalPath.h"
+#include "plxDataSource.h"
+#include "plxDocumentCalendar.h"
+#include "plxEntityFactory.h"
+#include "plxGanttDocument.h"
+#include "plxMedia.h"
+#include "plxPlatform.h"
+#include "plxTimeMode.h"
+
+#include <QDateTime>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+const TPLXKindRegistration<TPLXGanttTablePersistence> ganttTableKind("Gantt Table");
+
+int nearest(double v)
+{
+    return static_cast<int>(std::lrint(v));
+}
+
+TDateTime nowAsDateTime()
+{
+    const QDateTime now = QDateTime::currentDateTime();
+    const QDate d = now.date();
+    return PLXEncodeDate(d.year(), d.month(), d.day()) + now.time().msecsSinceStartOfDay() / 86400000.0;
+}
+
+} // namespace
+
+TPLXGanttTable *PLXTableOf(TPLXDataSource *dataSource)
+{
+    return dataSource ? dataSource->GetTable() : nullptr;
+}
+
+TPLXUserDefinedDateLine::TPLXUserDefinedDateLine() : Date(nowAsDateTime())
+{
+}
+
+// ------------------------------------------------------------ TPLXGanttTable
+
+TPLXGanttTable::TPLXGanttTable()
+    : FDateLine(std::make_unique<TPLXUserDefinedDateLine>()), FCurrentDateLine(std::make_unique<TPLXCurrentDateLine>()),
+      FOwnDrawer(std::make_unique<TPLXGanttTableDrawer>(this)),
+      FOwnDrawerPert(std::make_unique<TPLXGanttTablePertDrawer>(this))
+{
+    FDrawer = FOwnDrawer.get();
+    FDrawerPert = FOwnDrawerPert.get();
+}
+
+TPLXGanttTable::~TPLXGanttTable() = default;
+
+std::unique_ptr<TPLXGanttObject> TPLXGanttTable::Create() const
+{
+    return std::make_unique<TPLXGanttTable>();
+}
+
+void TPLXGanttTable::setCriticalPathCalculator(std::unique_ptr<TPLXCriticalPathCalculator> calculator)
+{
+    FCriticalPathCalculator = std::move(calculator);
+}
+
+// ---- rows
+
+TPLXGanttRow *TPLXGanttTable::getRow(int i) const
+{
+    if (i >= countRows()) {
+        PLXLog(QStringLiteral("stop. List index %1 out of bounds (%2) in TPLXGanttTable.getRow").arg(i).arg(countRows()));
+        return nullptr;
+    }
+    return i >= 0 ? FRows[i] : nullptr;
+}
+
+int TPLXGanttTable::getRowHeight(int i) const
+{
+    return i >= 0 && i < countRows() ? FRows[i]->getHeight() : 0;
+}
+
+TPLXGanttRow *TPLXGanttTable::MakeBlankRow()
+{
+    auto row = std::make_unique<TPLXGanttRow>();
+    row->setParent(this);
+    return row.release();
+}
+
+void TPLXGanttTable::renumberFrom(int index)
+{
+    for (int i = std::max(0, index); i < countRows(); ++i)
+        FRows[i]->setOrder(i);
+}
+
+void TPLXGanttTable::insertRow(int index, TPLXGanttRow *row)
+{
+    PLX_ASSERT(row != nullptr);
+    index = std::clamp(index, 0, countRows());
+    row->setParent(this);
+    FRows.insert(index, row);
+    renumberFrom(index);
+    if (FOffsetsValid)
+        FOffsets.insert(index, row->GetVisibleHeight());
+}
+
+TPLXGanttRow *TPLXGanttTable::takeRow(int index)
+{
+    PLX_ASSERT(index >= 0 && index < countRows());
+    TPLXGanttRow *row = FRows.takeAt(index);
+    renumberFrom(index);
+    if (FOffsetsValid)
+        FOffsets.remove(index);
+    return row;
+}
+
+TPLXGanttRow *TPLXGanttTable::appendRow()
+{
+    TPLXGanttRow *row = MakeBlankRow();
+    row->setHeight(FDefaultRowHeight);
+    insertRow(countRows(), row);
+    return row;
+}
+
+void TPLXGanttTable::swapRows(int i, int j)
+{
+    PLX_ASSERT(i >= 0 && i < countRows() && j >= 0 && j < countRows());
+    FRows.swapItemsAt(i, j);
+    FOffsetsValid = false;
+}
+
+int TPLXGanttTable::swapSequences(int startA, int endA, int startB, int endB)
+{
+    if (startA > startB) {
+        std::swap(startA, startB);
+        std::swap(endA, endB);
+    }
+    PLX_ASSERT(startA >= 0 && startA <= endA && endA < startB && startB <= endB && endB < countRows());
+    QList<TPLXGanttRow *> result;
+    result.reserve(FRows.size());
+    result.append(FRows.mid(0, startA));
+    result.append(FRows.mid(startB, endB - startB + 1));
+    result.append(FRows.mid(endA + 1, startB - endA - 1));
+    result.append(FRows.mid(startA, endA - startA + 1));
+    result.append(FRows.mid(endB + 1));
+    FRows = std::move(result);
+    renumberFrom(0);
+    FOffsetsValid = false;
+    return startA + (endB - startB + 1) + (startB - endA - 1);
+}
+
+QList<TPLXGanttBar *> TPLXGanttTable::allBarsIn(int first, int last) const
+{
+    QList<TPLXGanttBar *> result;
+    for (int i = std::max(0, first); i <= std::min(last, countRows() - 1); ++i)
+        result.append(FRows[i]->bars());
+    return result;
+}
+
+TPLXGanttBar *TPLXGanttTable::barInRange(TDateTime start, TDateTime end, int row, TPLXGanttBar *bar) const
+{
+    for (TPLXGanttRow *r : FRows) {
+        for (TPLXGanttBar *candidate : r->bars()) {
+            if (candidate != bar && candidate->overlap(start, end, row, bar))
+                return candidate;
+        }
+    }
+    return nullptr;
+}
+
+TPLXGanttBar *TPLXGanttTable::findFirstSummarizable(int row) const
+{
+    TPLXGanttRow *r = getRow(row);
+    return r ? r->findFirstSummarizable() : nullptr;
+}
+
+TPLXGanttBar *TPLXGanttTable::findLastSummarizable(int row) const
+{
+    TPLXGanttRow *r = getRow(row);
+    return r ? r->findLastSummarizable() : nullptr;
+}
+
+TDateTime TPLXGanttTable::CalculateStartDate() const
+{
+    TDateTime result = 0;
+    for (TPLXGanttRow *r : FRows) {
+        const TDateTime d = r->FindFirstStartDate();
+        if (d != 0 && (result == 0 || d < result))
+            result = d;
+    }
+    return result;
+}
+
+TDateTime TPLXGanttTable::CalculateEndDate() const
+{
+    TDateTime result = 0;
+    for (TPLXGanttRow *r : FRows) {
+        const TDateTime d = r->FindLastEndDate();
+        if (d != 0 && (result == 0 || d > result))
+            result = d;
+    }
+    return result;
+}
+
+void TPLXGanttTable::UpdateSummaryBars()
+{
+    // Summary bars and PERT boxes take their spans from here once those kinds exist.
+}
+
+void TPLXGanttTable::updateCriticalPath()
+{
+    if (FUpdateCriticalPath && FCriticalPathCalculator)
+        FCriticalPathCalculator->refreshCriticalPath();
+}
+
+void TPLXGanttTable::RecalculateEffective()
+{
+    for (TPLXGanttRow *r : FRows)
+        r->RecalculateEffective();
+}
+
+// ---- vertical geometry
+
+void TPLXGanttTable::ensureOffsets()
+{
+    if (FOffsetsValid && FOffsets.count() == countRows())
+        return;
+    std::vector<int> heights;
+    heights.reserve(static_cast<size_t>(countRows()));
+    for (TPLXGanttRow *r : FRows)
+        heights.push_back(r->GetVisibleHeight());
+    FOffsets.assign(heights);
+    FOffsetsValid = true;
+}
+
+void TPLXGanttTable::rowGeometryChanged(TPLXGanttRow *row)
+{
+    if (!FOffsetsValid)
+        return;
+    const int i = row->getOrder();
+    if (i >= 0 && i < countRows() && FRows[i] == row && FOffsets.count() == countRows())
+        FOffsets.setHeight(i, row->GetVisibleHeight());
+    else if (FRows.contains(row))
+        FOffsetsValid = false;
+}
+
+int TPLXGanttTable::getRowStartY(int i)
+{
+    const int top = GetDocumentSetup()->GetTableStartY();
+    if (i <= FScrolledLines)
+        return top;
+    ensureOffsets();
+    return top + static_cast<int>(FOffsets.offset(i) - FOffsets.offset(FScrolledLines));
+}
+
+qint64 TPLXGanttTable::visibleHeightBefore(int i)
+{
+    ensureOffsets();
+    return FOffsets.offset(i);
+}
+
+int TPLXGanttTable::getVisibleRowStartY(int n)
+{
+    int y = GetDocumentSetup()->GetTableStartY();
+    for (int i = 0; i < countRows() && n > 0; ++i) {
+        if (FRows[i]->IsVisible()) {
+            y += FRows[i]->getHeight();
+            --n;
+        }
+    }
+    return y;
+}
+
+int TPLXGanttTable::getVisibleRowHeight(int n)
+{
+    for (TPLXGanttRow *r : FRows) {
+        if (r->IsVisible() && n-- == 0)
+            return r->getHeight();
+    }
+    return 0;
+}
+
+int TPLXGanttTable::getTableHeight()
+{
+    return getRowStartY(countRows());
+}
+
+int TPLXGanttTable::GetRowsTotalHeight()
+{
+    return getRowStartY(countRows()) - getRowStartY(0);
+}
+
+int TPLXGanttTable::lastRowStartingAbove(int bottom)
+{
+    const int count = countRows();
+    if (count == 0)
+        return -1;
+    const int top = GetDocumentSetup()->GetTableStartY();
+    if (top > bottom)
+        return 0;
+    ensureOffsets();
+    // Row starts grow with the index; the first start past `bottom` follows the row holding it.
+    const qint64 y = static_cast<qint64>(bottom) - top + FOffsets.offset(FScrolledLines);
+    const int holder = FOffsets.rowAt(y);
+    if (holder < 0)
+        return 0;
+    return std::min(holder + 1, count - 1);
+}
+
+int TPLXGanttTable::rowAtY(int y)
+{
+    const int top = GetDocumentSetup()->GetTableStartY();
+    if (y < top)
+        return -1;
+    ensureOffsets();
+    const int row = FOffsets.rowAt(static_cast<qint64>(y) - top + FOffsets.offset(FScrolledLines));
+    return row < 0 ? -1 : row;
+}
+
+// ---- scrolling
+
+void TPLXGanttTable::SetScrolledLines(int n)
+{
+    const int count = countRows();
+    if (count <= FScrolledLines)
+        FScrolledLines = std::max(0, count - 1);
+    // Out-of-range requests land on the first or last row.
+    n = std::clamp(n, 0, std::max(0, count - 1));
+    if (n == FScrolledLines)
+        return;
+    const int old = FScrolledLines;
+    int step = n > old ? 1 : -1;
+    bool restarted = false;
+    while (n >= 0 && n < count && FRows[n]->isCollapsed()) {
+        n += step;
+        if (n < 0 || n >= count) {
+            if (restarted)
+                break; // every row is collapsed
+            restarted = true;
+            step = n < 0 ? 1 : -1;
+            n = n < 0 ? 0 : count - 1;
+        }
+    }
+    n = std::clamp(n, 0, std::max(0, count - 1));
+    if (n > old) {
+        for (int i = old; i < n; ++i) {
+            if (!FRows[i]->isCollapsed())
+                FRows[i]->setVisible(false);
+        }
+    } else {
+        for (int i = old; i >= n; --i) {
+            if (i < count && !FRows[i]->isCollapsed())
+                FRows[i]->setVisible(true);
+        }
+    }
+    FScrolledLines = n;
+    lastScrolledLines = -1;
+}
+
+// ---- order
+
+void TPLXGanttTable::saveOrder()
+{
+    if (!FSavedOrder)
+        FSavedOrder = std::make_unique<QList<TPLXGanttRow *>>();
+    *FSavedOrder = FRows;
+}
+
+void TPLXGanttTable::restoreOrder()
+{
+    if (!FSavedOrder || FSavedOrder->size() != FRows.size())
+        return;
+    for (TPLXGanttRow *r : std::as_const(*FSavedOrder)) {
+        if (!FRows.contains(r))
+            return;
+    }
+    FRows = *FSavedOrder;
+    renumberFrom(0);
+    FOffsetsValid = false;
+}
+
+QList<TPLXGanttRow *> TPLXGanttTable::getOrder()
+{
+    for (int i = 0; i < countRows(); ++i)
+        FRows[i]->PLXTag = i;
+    return FRows;
+}
+
+void TPLXGanttTable::applyOrder(const QList<TPLXGanttRow *> &list)
+{
+    PLX_ASSERT(list.size() == FRows.size());
+    FRows = list;
+    renumberFrom(0);
+    FOffsetsValid = false;
+}
+
+// ---- focused bar
+
+TPLXGanttBar *TPLXGanttTable::getFocusedBar()
+{
+    if (FFocusedBarRow >= 0 && FFocusedBarRow < countRows()) {
+        if (TPLXGanttBar *bar = FRows[FFocusedBarRow]->GetBarInRow(FFocusedBar))
+            return bar;
+    }
+    FFocusedBarRow = -1;
+    FFocusedBar = -1;
+    return nullptr;
+}
+
+void TPLXGanttTable::setFocusedBar(TPLXGanttBar *bar)
+{
+    unFocusBar();
+    if (!bar)
+        return;
+    TPLXGanttRow *row = bar->getParentRow();
+    PLX_ASSERT(row != nullptr);
+    FFocusedBarRow = row->getOrder();
+    FFocusedBar = row->indexOf(bar);
+    bar->setFocused(true);
+}
+
+void TPLXGanttTable::unFocusBar()
+{
+    if (TPLXGanttBar *bar = getFocusedBar())
+        bar->setFocused(false);
+    for (TPLXGanttRow *r : FRows) {
+        for (TPLXGanttBar *bar : r->bars())
+            bar->setFocused(false);
+    }
+    FFocusedBarRow = -1;
+    FFocusedBar = -1;
+}
+
+// ---- PERT layout
+
+void TPLXGanttTable::snapToGrid(int x, int y, QPoint &p, bool clamp) const
+{
+    const int gx = std::max(1, FPertGridSize.x());
+    const int gy = std::max(1, FPertGridSize.y());
+    p.setX(nearest(static_cast<double>(x) / gx) * gx);
+    p.setY(nearest(static_cast<double>(y) / gy) * gy);
+    if (clamp) {
+        p.setX(std::max(0, p.x()));
+        p.setY(std::max(0, p.y()));
+    }
+}
+
+void TPLXGanttTable::setPertStartX(int x)
+{
+    QPoint p;
+    snapToGrid(x, 0, p, true);
+    FPertStartX = p.x();
+}
+
+void TPLXGanttTable::setPertStartY(int y)
+{
+    QPoint p;
+    snapToGrid(0, y, p, true);
+    FPertStartY = p.y();
+}
+
+int TPLXGanttTable::PertAbsToRelX(int x)
+{
+    QPoint p;
+    snapToGrid(FPertStartX + x - GetDocumentSetup()->getTreeWidth(), 0, p, true);
+    return p.x();
+}
+
+int TPLXGanttTable::PertAbsToRelY(int y)
+{
+    QPoint p;
+    snapToGrid(0, FPertStartY + y, p, true);
+    return p.y();
+}
+
+QPoint TPLXGanttTable::PertAbsToRel(int x, int y)
+{
+    return {PertAbsToRelX(x), PertAbsToRelY(y)};
+}
+
+void TPLXGanttTable::registerPertCoords(int x, int y)
+{
+    const int width = FDefaultPertBarSettings ? FDefaultPertBarSettings->FWidth : 0;
+    const int height = FDefaultPertBarSettings ? FDefaultPertBarSettings->FHeight : 0;
+    FMaxPertCoords.setY(std::max(FMaxPertCoords.y(), FPertStartY + y + height));
+    FMaxPertCoords.setX(std::max(FMaxPertCoords.x(), FPertStartX + x + width));
+}
+
+int TPLXGanttTable::findEmptyRow() const
+{
+    for (int i = 0; i < countRows(); ++i) {
+        if (!FRows[i]->pertBar())
+            return i;
+    }
+    return -1;
+}
+
+void TPLXGanttTable::setZOrder(TPLXGanttRow *row, int i)
+{
+    FRowsZOrder.removeOne(row);
+    FRowsZOrder.insert(std::clamp<qsizetype>(i, 0, FRowsZOrder.size()), row);
+}
+
+int TPLXGanttTable::getZOrder(TPLXGanttRow *row) const
+{
+    return static_cast<int>(FRowsZOrder.indexOf(row));
+}
+
+TPLXBarConnection *TPLXGanttTable::GetPertConnection(int i) const
+{
+    return i >= 0 && i < FPertBarConnections.size() ? FPertBarConnections[i] : nullptr;
+}
+
+// ---- persistence
+
+void TPLXGanttTable::doSave(const QString &name, IPLXMedia &media, TPLXEntityFactory &factory)
+{
+    const QString section = getUID();
+    media.setStrProperty(name, QStringLiteral("table"), section);
+    media.setStrProperty(section, QStringLiteral("TypeID"), QStringLiteral("Gantt Table"));
+    media.setIntProperty(section, QStringLiteral("column width"), FColWidth);
+    media.setIntProperty(section, QStringLiteral("pert grid size x"), FPertGridSize.x());
+    media.setIntProperty(section, QStringLiteral("pert grid size y"), FPertGridSize.y());
+    media.setStrProperty(section, QStringLiteral("grid color"), ColorToString(FGridColor));
+    media.setStrProperty(section, QStringLiteral("base color"), ColorToString(FBaseColor));
+    media.setColorProperty(section, QStringLiteral("grid anchor color"), FGridAnchorColor);
+    media.setIntProperty(section, QStringLiteral("default row height"), FDefaultRowHeight);
+    media.setIntProperty(section, QStringLiteral("focused bar frame thickness"), FFocusedFrameThickness);
+    media.setColorProperty(section, QStringLiteral("pert graph background color"), FPertGraphBackGroundColor);
+    media.setColorProperty(section, QStringLiteral("critical path color"), FCriticalPathColor);
+    media.setColorProperty(section, QStringLiteral("weekend brighten color"), FWeekendBrightenColor);
+    factory.saveObjectListOf(section, QStringLiteral("rows"), media, FRows);
+    factory.saveObjectListOf(section, QStringLiteral("rowszorder"), media, FRowsZOrder);
+    factory.saveObjectListOf(section, QStringLiteral("pertconnections"), media, FPertBarConnections);
+    if (FDefaultPertBarSettings) {
+        const QString uid = FDefaultPertBarSettings->getUID();
+        media.setStrProperty(section, QStringLiteral("default pert settings"), uid);
+        FDefaultPertBarSettings->doSave(uid, media, factory);
+    }
+}
+
+std::unique_ptr<TPLXGanttObject> TPLXGanttTablePersistence::doLoad(const QString &name, IPLXMedia &media,
+                                                                  TPLXEntityFactory &factory)
+{
+    auto table = std::make_unique<TPLXGanttTable>();
+    ID = name;
+    for (TPLXGanttRow *row :
+         factory.loadObjectListAs<TPLXGanttRow>(name, QStringLiteral("rows"), media, table.get())) {
+        // A row listed twice or of another kind cannot take a place of its own.
+        if (row && !table->FRows.contains(row))
+            table->FRows.append(row);
+    }
+    table->renumberFrom(0);
+    table->FColWidth = media.intValue(name, QStringLiteral("column width"), 50);
+    table->FPertGridSize = {media.intValue(name, QStringLiteral("pert grid size x"), 20),
+                            media.intValue(name, QStringLiteral("pert grid size y"), 20)};
+    table->FGridColor = StringToColor(media.strValue(name, QStringLiteral("grid color"), QStringLiteral("clGray")));
+    table->FBaseColor = StringToColor(media.strValue(name, QStringLiteral("base color"), QStringLiteral("$02F7EAD4")));
+    table->FGridAnchorColor = media.colorValue(name, QStringLiteral("grid anchor color"), 0xFF0000);
+    table->FDefaultRowHeight = media.intValue(name, QStringLiteral("default row height"), 35);
+    table->FFocusedFrameThickness = media.intValue(name, QStringLiteral("focused bar frame thickness"), 4);
+    table->FPertGraphBackGroundColor =
+        media.colorValue(name, QStringLiteral("pert graph background color"), StringToColor(QStringLiteral("$eeeeee")));
+    table->FCriticalPathColor = media.colorValue(name, QStringLiteral("critical path color"), 0xFF00FF);
+    table->FWeekendBrightenColor = media.colorValue(name, QStringLiteral("weekend brighten color"), 0x404040);
+    for (TPLXGanttRow *row :
+         factory.loadObjectListAs<TPLXGanttRow>(name, QStringLiteral("rowszorder"), media, table.get())) {
+        if (row)
+            table->FRowsZOrder.append(row);
+    }
+    for (TPLXBarConnection *c : factory.loadObjectListAs<TPLXBarConnection>(name, QStringLiteral("pertconnections"),
+                                                                             media, table.get())) {
+        if (c)
+            table->FPertBarConnections.append(c);
+    }
+    if (media.strValue(name, QStringLiteral("default pert settings"), QStringLiteral("Missing")) !=
+        QLatin1String("Missing"))
+        table->FDefaultPertBarSettings =
+            loadChildAs<TPLXPertBarSettings>(QStringLiteral("default pert settings"), media, factory, table.get());
+    table->FOffsetsValid = false;
+    return table;
+}
+
+// ------------------------------------------------------------ TPLXGanttTableDrawer
+
+TPLXGanttTableDrawer::TPLXGanttTableDrawer(TPLXGanttTable *table) : TPLXDrawer(table)
+{
+}
+
+TPLXGanttTable *TPLXGanttTableDrawer::table() const
+{
+    return static_cast<TPLXGanttTable *>(target);
+}
+
+void TPLXGanttTableDrawer::emphasizeDay(TDateTime d, TColor color)
+{
+    TPLXDocumentSetup *document = table()->GetDocumentSetup();
+    const int w = table()->GetColumnWidth();
+    const int x = Fcalendar->Diff(d, document->getStartDate()) * w + tableArea.Left;
+    vc->FillArea({x, tableArea.Top, x + w, tableArea.Bottom}, color, bsSolid);
+}
+
+void TPLXGanttTableDrawer::Draw(TPLXVisualContext &context)
+{
+    TPLXGanttTable *t = table();
+    TPLXDocumentSetup *document = t->GetDocumentSetup();
+    vc = &context;
+    Fcalendar = document->getCalendar();
+    tableArea = context.getVisibleArea();
+    tableArea.Left = document->getColStartX(0);
+    tableArea.Top = std::max(tableArea.Top, document->GetTableStartY());
+    context.FillArea(tableArea, t->GetBaseColor(), bsSolid);
+
+    lastVisible = t->lastRowStartingAbove(context.getVisibleArea().Bottom);
+    // Rows above the scroll position are invisible unless an application made one visible;
+    // only then does a pass have to look at them.
+    FirstVisible = t->visibleHeightBefore(t->getScrolledLines()) == 0 ? t->getScrolledLines() : 0;
+    const int w = t->GetColumnWidth();
+
+    // Row bands and the selection and focus bands follow the task tree, which a chart may lack.
+    const TDateTime docStart = document->getStartDate();
+    const TDateTime docEnd = document->getEndDate();
+    const auto walkExceptionColumns = [&](const auto &visit) {
+        if (!Fcalendar || w <= 0)
+            return;
+        for (TDateTime d = docStart; d <= docEnd; d = Fcalendar->Next(d)) {
+            // Columns right of the chart area cannot be seen.
+            if (Fcalendar->Diff(d, docStart) * static_cast<qint64>(w) + tableArea.Left >= tableArea.Right)
+                break;
+            IPLXDateCategory *category = Fcalendar->matchCategory(d, tmNone);
+            if (category && category->getVisible())
+                visit(d, category);
+        }
+    };
+    walkExceptionColumns([&](TDateTime d, IPLXDateCategory *category) { emphasizeDay(d, category->getColor()); });
+
+    if (lastVisible >= 0) {
+        context.setDrawingColor(t->GetGridColor());
+        context.setPenStyle(psSolid);
+        context.setPenWidth(1);
+        int y = t->getRowStartY(FirstVisible);
+        for (int i = FirstVisible; i <= lastVisible && y < tableArea.Bottom; ++i) {
+            TPLXGanttRow *row = t->rows()[i];
+            if (!row->IsVisible())
+                continue;
+            y += row->getHeight();
+            context.drawLine(tableArea.Left, y, tableArea.Right, y);
+        }
+    }
+    if (w > 0) {
+        context.setDrawingColor(t->GetGridColor());
+        for (int x = tableArea.Left; x < tableArea.Right; x += w)
+            context.drawLine(x, tableArea.Top, x, tableArea.Bottom);
+    }
+
+    walkExceptionColumns([&](TDateTime d, IPLXDateCategory *) {
+        const int x = Fcalendar->Diff(d, docStart) * w + tableArea.Left;
+        context.setFont(QStringLiteral("Arial"), 14, 0xFFFFFF, true, true, false, 0);
+        context.centerTextVertical({x, tableArea.Top, x + w, tableArea.Bottom}, Fcalendar->getDateLabel(d, tmNone));
+    });
+
+    const auto drawDateLine = [&](TDateTime date, TPenStyle style, TColor color, int penWidth) {
+        if (!Fcalendar)
+            return;
+        context.setPenStyle(style);
+        context.setDrawingColor(color);
+        const int x = nearest(w * Fcalendar->RealDiff(date, docStart)) + document->getColStartX(0);
+        for (int k = 0; k < penWidth; ++k)
+            context.drawLine(x + k, tableArea.Top, x + k, tableArea.Bottom);
+        context.setPenStyle(psSolid);
+    };
+    if (TPLXCurrentDateLine *line = t->CurrentDateLine(); line && line->Visible)
+        drawDateLine(nowAsDateTime(), line->PenStyle, line->Color, line->PenWidth);
+    if (TPLXUserDefinedDateLine *line = t->DateLine(); line && line->Visible)
+        drawDateLine(line->Date, line->PenStyle, line->Color, line->PenWidth);
+
+    context.SetClipRect(tableArea);
+    for (int i = lastVisible; i >= FirstVisible; --i) {
+        TPLXGanttRow *row = t->rows()[i];
+        if (row->IsVisible())
+            row->getDrawer(vtGanttGraph)->Draw(context);
+    }
+    context.ResetClipRect();
+}
+
+TPLXGanttObject *TPLXGanttTableDrawer::locateObject(int x, int y)
+{
+    TPLXGanttTable *t = table();
+    const int last = std::min(lastVisible, t->countRows() - 1);
+    for (int i = std::min(FirstVisible, last + 1); i <= last; ++i) {
+        TPLXGanttRow *row = t->rows()[i];
+        if (!row->IsVisible())
+            continue;
+        if (TPLXGanttObject *found = row->getDrawer(vtGanttGraph)->locateObject(x, y))
+            return found;
+    }
+    return nullptr;
+}
+
+// ------------------------------------------------------------ TPLXGanttTablePertDrawer
+
+TPLXGanttTablePertDrawer::TPLXGanttTablePertDrawer(TPLXGanttTable *table) : TPLXDrawer(table)
+{
+}
+
+void TPLXGanttTablePertDrawer::Draw(TPLXVisualContext &vc)
+{
+    auto *t = static_cast<TPLXGanttTable *>(target);
+    const TRect area = vc.getVisibleArea();
+    vc.FillArea(area, t->FPertGraphBackGroundColor, bsSolid);
+    const int gx = t->FPertGridSize.x();
+    const int gy = t->FPertGridSize.y();
+    if (t->FDrawPertGrid && gx > 0 && gy > 0) {
+        const int left = t->GetDocumentSetup()->getColStartX(0);
+        for (int i = 1; i * gx <= area.width(); ++i) {
+            for (int j = 1; j * gy <= area.height(); ++j)
+                vc.drawPixel(left + i * gx, j * gy, t->FGridAnchorColor);
+        }
+    }
+    t->setMaxPertCoords({0, 0});
+    // The PERT boxes and their connections are drawn by the PERT kinds.
+}
+
+TPLXGanttObject *TPLXGanttTablePertDrawer::locateObject(int, int)
+{
+    return nullptr;
+}
+
+// ------------------------------------------------------------ operations
+
+TPLXBarDeleteOperation::TPLXBarDeleteOperation(TPLXDataSource *dataSource, TPLXGanttBar *bar)
+    : TPLXMultipleOperations(dataSource)
+{
+    addOperation(std::make_unique<TPLXBarRemoveOperation>(dataSource, bar));
+    TPLXGanttDocument *document = dataSource ? dataSource->root() : nullptr;
+    if (!document || !bar)
+        return;
+    for (TPLXBarConnection *c : document->connectionsOf(bar))
+        addOperation(std::make_unique<TPLXConnectionDeleteOperation>(dataSource, c));
+}
+
+TPLXGanttRowOperation::TPLXGanttRowOperation(TPLXDataSource *dataSource, TPLXGanttRow *row, int index)
+    : DataSource(dataSource), Index(index), Row(row)
+{
+}
+
+bool TPLXGanttRowOperation::InsertRow()
+{
+    TPLXGanttTable *table = PLXTableOf(DataSource);
+    if (!table || !Row || Index < 0 || Index > table->countRows())
+        return false;
+    Row->setHeight(table->FDefaultRowHeight);
+    table->insertRow(Index, Row);
+    if (DataSource->OnRowInsert)
+        DataSource->OnRowInsert(Row);
+    return true;
+}
+
+bool TPLXGanttRowOperation::DeleteRow()
+{
+    TPLXGanttTable *table = PLXTableOf(DataSource);
+    if (!table || Index < 0 || Index >= table->countRows())
+        return false;
+    if (table->getFocusedBar() && table->getFocusedBar()->getParentRow() == table->getRow(Index))
+        table->unFocusBar();
+    TPLXGanttRow *row = table->takeRow(Index);
+    if (DataSource->OnRowDelete)
+        DataSource->OnRowDelete(row);
+    return true;
+}
+
+TPLXGanttRowInsertOperation::TPLXGanttRowInsertOperation(TPLXDataSource *dataSource, TPLXGanttRow *row, int index)
+    : TPLXOperation(dataSource), FOp(std::make_unique<TPLXGanttRowOperation>(dataSource, row, index))
+{
+    if (row && !row->getParent())
+        FOwnedRow.reset(row);
+}
+
+TPLXGanttRowInsertOperation::~TPLXGanttRowInsertOperation() = default;
+
+bool TPLXGanttRowInsertOperation::perform()
+{
+    if (!FOp->InsertRow())
+        return false;
+    (void)FOwnedRow.release(); // the table is the row's parent now
+    return true;
+}
+
+bool TPLXGanttRowInsertOperation::undo()
+{
+    return FOp->DeleteRow();
+}
+
+TPLXGanttRowRemoveOperation::TPLXGanttRowRemoveOperation(TPLXDataSource *dataSource, int index)
+    : TPLXOperation(dataSource)
+{
+    TPLXGanttTable *table = PLXTableOf(dataSource);
+    if (table && index >= 0 && index < table->countRows())
+        FOp = std::make_unique<TPLXGanttRowOperation>(dataSource, table->getRow(index), index);
+}
+
+bool TPLXGanttRowRemoveOperation::perform()
+{
+    return FOp && FOp->DeleteRow();
+}
+
+bool TPLXGanttRowRemoveOperation::undo()
+{
+    return FOp && FOp->InsertRow();
+}
+
+TPLXGanttRowClearOperation::TPLXGanttRowClearOperation(TPLXDataSource *dataSource, int index)
+    : TPLXMultipleOperations(dataSource)
+{
+    TPLXGanttTable *table = PLXTableOf(dataSource);
+    if (!table || index < 0 || index >= table->countRows()) {
+        Disable();
+        return;
+    }
+    TPLXGanttRow *row = table->getRow(index);
+    for (TPLXGanttBar *bar : row->bars()) {
+        if (QByteArrayView(bar->metaObject()->className()) == "TPLXSummaryBar")
+            return;
+    }
+    for (TPLXGanttBar *bar : row->bars())
+        addOperation(std::make_unique<TPLXBarDeleteOperation>(dataSource, bar));
+}
+
+TPLXGanttRowsDeleteOperation::TPLXGanttRowsDeleteOperation(TPLXDataSource *dataSource, int first, int last)
+    : TPLXMultipleOperations(dataSource)
+{
+    for (int i = last; i >= first; --i) {
+        addOperation(std::make_unique<TPLXGanttRowClearOperation>(dataSource, i));
+        addOperation(std::make_unique<TPLXGanttRowRemoveOperation>(dataSource, i));
+    }
+}

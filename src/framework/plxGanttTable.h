@@ -1,0 +1,328 @@
+// The chart part of a document: the ordered gantt rows, the column width that
+// maps a period to pixels, grid colours, vertical scrolling, the focused bar,
+// the PERT layout and critical-path settings; with the row operations.
+#pragma once
+
+#include "plxGanttRow.h"
+#include "plxRowOffsets.h"
+#include "plxVisualContext.h"
+
+#include <QPoint>
+
+class TPLXBarConnection;
+class TPLXCriticalPathCalculator;
+class TPLXPertBarSettings;
+
+// A vertical line at a chosen date.
+class ORVANTA_EXPORT TPLXUserDefinedDateLine
+{
+public:
+    TPLXUserDefinedDateLine();
+    TDateTime Date;
+    bool Visible = false;
+    TPenStyle PenStyle = psSolid;
+    int PenWidth = 1;
+    TColor Color = 0x000000;
+};
+
+// A vertical line at the present moment.
+class ORVANTA_EXPORT TPLXCurrentDateLine
+{
+public:
+    bool Visible = false;
+    TPenStyle PenStyle = psSolid;
+    int PenWidth = 1;
+    TColor Color = 0x000000;
+};
+
+// Row geometry is answered from cached prefix sums of visible row heights
+// (TPLXRowOffsets); every change of the row list, a row's height, visibility
+// or collapse state, and every scroll keeps them in step.
+class ORVANTA_EXPORT TPLXGanttTable : public TPLXGanttObject
+{
+    Q_GADGET
+    Q_PROPERTY(int RowCount READ countRows)
+    Q_PROPERTY(int RowsTotalHeight READ GetRowsTotalHeight)
+    Q_PROPERTY(int Height READ getTableHeight)
+    Q_PROPERTY(int ColumnWidth READ GetColumnWidth WRITE SetColumnWidth)
+    Q_PROPERTY(int GridColor READ GetGridColor WRITE SetGridColor)
+    Q_PROPERTY(int BaseColor READ GetBaseColor WRITE SetBaseColor)
+    Q_PROPERTY(bool Draw3D MEMBER FDraw3D)
+    Q_PROPERTY(bool InPlaceTextBarEditing MEMBER FInPlaceTextBarEditing)
+    Q_PROPERTY(int scrolledLines READ getScrolledLines WRITE SetScrolledLines)
+    Q_PROPERTY(int width MEMBER FWidth)
+    Q_PROPERTY(int defaultRowheight MEMBER FDefaultRowHeight)
+    Q_PROPERTY(QPoint pertGridSize MEMBER FPertGridSize)
+    Q_PROPERTY(int pertGraphBackGroundColor MEMBER FPertGraphBackGroundColor)
+    Q_PROPERTY(int pertStartY READ getPertStartY WRITE setPertStartY)
+    Q_PROPERTY(int pertStartX READ getPertStartX WRITE setPertStartX)
+    Q_PROPERTY(QPoint maxPertCoords READ getMaxPertCoords)
+    Q_PROPERTY(int gridAnchorColor MEMBER FGridAnchorColor)
+    Q_PROPERTY(int PertConnectionsCount READ GetPertConnectionsCount)
+    Q_PROPERTY(int criticalPathColor MEMBER FCriticalPathColor)
+    Q_PROPERTY(bool autoUpdateCriticalPath MEMBER FUpdateCriticalPath)
+    Q_PROPERTY(int weekendBrightenColor MEMBER FWeekendBrightenColor)
+    Q_PROPERTY(double StartDate READ CalculateStartDate)
+    Q_PROPERTY(double EndDate READ CalculateEndDate)
+    Q_PROPERTY(int focusedFrameThickness MEMBER FFocusedFrameThickness)
+    Q_PROPERTY(TPLXGanttBar *focusedBar READ getFocusedBar WRITE setFocusedBar)
+    Q_PROPERTY(bool DrawPertGrid MEMBER FDrawPertGrid)
+    Q_PROPERTY(bool SnapBarsTogether MEMBER FSnapBarsTogether)
+
+public:
+    TPLXGanttTable();
+    ~TPLXGanttTable() override;
+    const QMetaObject *metaObject() const override { return &staticMetaObject; }
+    std::unique_ptr<TPLXGanttObject> Create() const override;
+    void doSave(const QString &name, IPLXMedia &media, TPLXEntityFactory &factory) override;
+
+    // ---- rows
+    int countRows() const { return static_cast<int>(FRows.size()); }
+    // Null (and a log line) for an index at or past the row count.
+    TPLXGanttRow *getRow(int i) const;
+    int getNextRow(int i) const { return i + 1; }
+    int getRowHeight(int i) const;
+    // A new row whose parent is the table, not yet listed.
+    TPLXGanttRow *MakeBlankRow();
+    // Lists `row` at `index` (clamped), renumbering the rows after it; the table becomes its parent.
+    void insertRow(int index, TPLXGanttRow *row);
+    // Unlists the row at `index` without freeing it; renumbers the rows after it.
+    TPLXGanttRow *takeRow(int index);
+    // Appends a new blank row of the default height and returns it.
+    TPLXGanttRow *appendRow();
+    const QList<TPLXGanttRow *> &rows() const { return FRows; }
+    void swapRows(int i, int j);
+    int swapSequences(int startA, int endA, int startB, int endB);
+    QList<TPLXGanttBar *> allBarsIn(int first, int last) const;
+    TPLXGanttBar *barInRange(TDateTime start, TDateTime end, int row, TPLXGanttBar *bar) const;
+    TPLXGanttBar *findFirstSummarizable(int row) const;
+    TPLXGanttBar *findLastSummarizable(int row) const;
+    TDateTime CalculateStartDate() const;
+    TDateTime CalculateEndDate() const;
+    // Summary and PERT spans, bottom-up; nothing to do until those kinds exist.
+    void UpdateSummaryBars();
+    void updateCriticalPath();
+    void RecalculateEffective();
+
+    // ---- vertical geometry (pixels from the document's table start)
+    int getRowStartY(int i);
+    int getVisibleRowStartY(int n);
+    int getVisibleRowHeight(int n);
+    int getTableHeight();
+    int GetRowsTotalHeight();
+    // The first row whose start lies below `bottom`, else count - 1; -1 without rows.
+    int lastRowStartingAbove(int bottom);
+    // The row drawn at `y` (skipping invisible rows), -1 above the rows, countRows() below them.
+    int rowAtY(int y);
+    // Sum of the visible heights of rows 0 .. i - 1.
+    qint64 visibleHeightBefore(int i);
+    // A row's height, visibility or collapse state changed.
+    void rowGeometryChanged(TPLXGanttRow *row);
+    // Every cached offset is rebuilt on the next question.
+    void invalidateRowOffsets() { FOffsetsValid = false; }
+
+    // ---- scrolling
+    int getScrolledLines() const { return FScrolledLines; }
+    void SetScrolledLines(int n);
+    int lastScrolledLines = 0;
+
+    int GetColumnWidth() const { return FColWidth; }
+    void SetColumnWidth(int w) { FColWidth = w; }
+    TColor GetGridColor() const { return FGridColor; }
+    void SetGridColor(TColor c) { FGridColor = c; }
+    TColor GetBaseColor() const { return FBaseColor; }
+    void SetBaseColor(TColor c) { FBaseColor = c; }
+
+    // ---- row order for sorting
+    void saveOrder();
+    void restoreOrder();
+    QList<TPLXGanttRow *> getOrder();
+    void applyOrder(const QList<TPLXGanttRow *> &list);
+
+    // ---- focused bar
+    TPLXGanttBar *getFocusedBar();
+    void setFocusedBar(TPLXGanttBar *bar);
+    void unFocusBar();
+
+    // ---- PERT layout
+    void snapToGrid(int x, int y, QPoint &p, bool clamp) const;
+    int getPertStartX() const { return FPertStartX; }
+    int getPertStartY() const { return FPertStartY; }
+    void setPertStartX(int x);
+    void setPertStartY(int y);
+    int PertAbsToRelX(int x);
+    int PertAbsToRelY(int y);
+    QPoint PertAbsToRel(int x, int y);
+    QPoint PertAbsToRel(const QPoint &p) { return PertAbsToRel(p.x(), p.y()); }
+    void registerPertCoords(int x, int y);
+    QPoint getMaxPertCoords() const { return FMaxPertCoords; }
+    void setMaxPertCoords(const QPoint &p) { FMaxPertCoords = p; }
+    int findEmptyRow() const;
+    void setZOrder(TPLXGanttRow *row, int i);
+    int getZOrder(TPLXGanttRow *row) const;
+    int GetPertConnectionsCount() const { return static_cast<int>(FPertBarConnections.size()); }
+    TPLXBarConnection *GetPertConnection(int i) const;
+    TPLXPertBarSettings *defaultPertBarSettings() const { return FDefaultPertBarSettings; }
+    const QList<TPLXGanttRow *> &rowsZOrder() const { return FRowsZOrder; }
+
+    // ---- critical path (the calculator is set by its own unit)
+    TPLXCriticalPathCalculator *criticalPathCalculator() const { return FCriticalPathCalculator.get(); }
+    void setCriticalPathCalculator(std::unique_ptr<TPLXCriticalPathCalculator> calculator);
+
+    TPLXUserDefinedDateLine *DateLine() const { return FDateLine.get(); }
+    TPLXCurrentDateLine *CurrentDateLine() const { return FCurrentDateLine.get(); }
+    const TPLXDrawBarEvent &getOnDrawBar() const { return FOnDrawBar; }
+    void setOnDrawBar(TPLXDrawBarEvent event) { FOnDrawBar = std::move(event); }
+
+    TPLXDrawBarEvent FOnDrawBar;
+    bool FDrawPertGrid = true;
+    TColor FGridColor = 0x808080;
+    TColor FBaseColor = 0x02F7EAD4;
+    int FColWidth = 50;
+    bool FDraw3D = false;
+    bool FInPlaceTextBarEditing = true;
+    int FWidth = 0;
+    int FDefaultRowHeight = 35;
+    QPoint FPertGridSize{20, 20};
+    TColor FPertGraphBackGroundColor = 0xEEEEEE;
+    TColor FGridAnchorColor = 0xFF0000;
+    TColor FCriticalPathColor = 0xFF00FF;
+    bool FUpdateCriticalPath = true;
+    TColor FWeekendBrightenColor = 0x404040;
+    int FFocusedFrameThickness = 4;
+    bool FSnapBarsTogether = false;
+
+private:
+    friend class TPLXGanttTablePersistence;
+    void renumberFrom(int index);
+    void ensureOffsets();
+
+    std::unique_ptr<TPLXUserDefinedDateLine> FDateLine;
+    std::unique_ptr<TPLXCurrentDateLine> FCurrentDateLine;
+    QList<TPLXGanttRow *> FRows;
+    int FScrolledLines = 0;
+    QList<TPLXGanttRow *> FRowsZOrder;
+    QList<TPLXBarConnection *> FPertBarConnections;
+    TPLXPertBarSettings *FDefaultPertBarSettings = nullptr; // child
+    int FPertStartY = 0;
+    int FPertStartX = 0;
+    QPoint FMaxPertCoords{0, 0};
+    std::unique_ptr<TPLXCriticalPathCalculator> FCriticalPathCalculator;
+    std::unique_ptr<QList<TPLXGanttRow *>> FSavedOrder;
+    int FFocusedBarRow = -1;
+    int FFocusedBar = -1;
+
+    TPLXRowOffsets FOffsets;
+    bool FOffsetsValid = false;
+    std::unique_ptr<TPLXDrawer> FOwnDrawer;
+    std::unique_ptr<TPLXDrawer> FOwnDrawerPert;
+};
+
+Q_DECLARE_METATYPE(TPLXGanttTable *)
+
+// The Gantt background and the rows on it; visits only rows that can be seen.
+class ORVANTA_EXPORT TPLXGanttTableDrawer : public TPLXDrawer
+{
+public:
+    explicit TPLXGanttTableDrawer(TPLXGanttTable *table);
+    void Draw(TPLXVisualContext &vc) override;
+    TPLXGanttObject *locateObject(int x, int y) override;
+    // Fills the column of `d` across the table area.
+    void emphasizeDay(TDateTime d, TColor color);
+
+    TPLXVisualContext *vc = nullptr;
+    TRect tableArea;
+    TPLXDocumentCalendar *Fcalendar = nullptr;
+    int lastVisible = -1;
+
+private:
+    TPLXGanttTable *table() const;
+    void drawRowBand(int row, TColor color);
+    int FirstVisible = 0;
+};
+
+// The PERT background: fill and grid dots. PERT boxes come with their own kind.
+class ORVANTA_EXPORT TPLXGanttTablePertDrawer : public TPLXDrawer
+{
+public:
+    explicit TPLXGanttTablePertDrawer(TPLXGanttTable *table);
+    void Draw(TPLXVisualContext &vc) override;
+    TPLXGanttObject *locateObject(int x, int y) override;
+};
+
+class ORVANTA_EXPORT TPLXGanttTablePersistence : public TPLXPersistence
+{
+public:
+    std::unique_ptr<TPLXGanttObject> doLoad(const QString &name, IPLXMedia &media,
+                                            TPLXEntityFactory &factory) override;
+    QString getTypeID() const override { return QStringLiteral("Gantt Table"); }
+};
+
+// Takes a bar out of its row together with every connection that touches it.
+class ORVANTA_EXPORT TPLXBarDeleteOperation : public TPLXMultipleOperations
+{
+public:
+    TPLXBarDeleteOperation(TPLXDataSource *dataSource, TPLXGanttBar *bar);
+    QString className() const override { return QStringLiteral("TPLXBarDeleteOperation"); }
+};
+
+// Lists or unlists a row at an index; shared by the row insert and remove operations.
+class ORVANTA_EXPORT TPLXGanttRowOperation
+{
+public:
+    TPLXGanttRowOperation(TPLXDataSource *dataSource, TPLXGanttRow *row, int index);
+    bool InsertRow();
+    bool DeleteRow();
+
+    TPLXDataSource *DataSource;
+    int Index;
+    TPLXGanttRow *Row;
+};
+
+// Inserts a row; until performed (and after undo) an unparented row is the operation's.
+class ORVANTA_EXPORT TPLXGanttRowInsertOperation : public TPLXOperation
+{
+public:
+    TPLXGanttRowInsertOperation(TPLXDataSource *dataSource, TPLXGanttRow *row, int index);
+    ~TPLXGanttRowInsertOperation() override;
+    bool perform() override;
+    bool undo() override;
+    QString className() const override { return QStringLiteral("TPLXGanttRowInsertOperation"); }
+
+private:
+    std::unique_ptr<TPLXGanttRowOperation> FOp;
+    std::unique_ptr<TPLXGanttRow> FOwnedRow;
+};
+
+class ORVANTA_EXPORT TPLXGanttRowRemoveOperation : public TPLXOperation
+{
+public:
+    TPLXGanttRowRemoveOperation(TPLXDataSource *dataSource, int index);
+    bool perform() override;
+    bool undo() override;
+    QString className() const override { return QStringLiteral("TPLXGanttRowRemoveOperation"); }
+
+private:
+    std::unique_ptr<TPLXGanttRowOperation> FOp;
+};
+
+// Deletes every bar of a row; disabled for an invalid index.
+class ORVANTA_EXPORT TPLXGanttRowClearOperation : public TPLXMultipleOperations
+{
+public:
+    TPLXGanttRowClearOperation(TPLXDataSource *dataSource, int index);
+    QString className() const override { return QStringLiteral("TPLXGanttRowClearOperation"); }
+};
+
+// Clears and removes the rows first .. last, bottom-up.
+class ORVANTA_EXPORT TPLXGanttRowsDeleteOperation : public TPLXMultipleOperations
+{
+public:
+    TPLXGanttRowsDeleteOperation(TPLXDataSource *dataSource, int first, int last);
+    QString className() const override { return QStringLiteral("TPLXGanttRowsDeleteOperation"); }
+};
+
+// PERT connection operations come with the PERT bar kind.
+
+// The table of a data source's document; null without one.
+ORVANTA_EXPORT TPLXGanttTable *PLXTableOf(TPLXDataSource *dataSource);

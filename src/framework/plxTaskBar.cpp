@@ -1,0 +1,412 @@
+#include "plxTaskBar.h"
+
+#include "plxBarSettings.h"
+#include "plxDocumentCalendar.h"
+#include "plxEntityFactory.h"
+#include "plxGanttRow.h"
+#include "plxGanttTable.h"
+#include "plxMedia.h"
+#include "plxRessourceStrings.h"
+#include "plxTextualHalo.h"
+#include "plxVisualContext.h"
+#include "plxVisualGoodie.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+const TPLXKindRegistration<TPLXTaskBarPersistence> taskBarKind("Task Bar");
+
+// Placeholder tag a chart control gives a progress bar being drawn out.
+constexpr qint32 kProgressPlaceholderTag = 80;
+
+int nearest(double v)
+{
+    return static_cast<int>(std::lrint(v));
+}
+
+TPLXVisualGoodieDrawer *goodieDrawer(TPLXVisualGoodie *goodie)
+{
+    return goodie ? dynamic_cast<TPLXVisualGoodieDrawer *>(goodie->getDrawer(vtGanttGraph)) : nullptr;
+}
+
+} // namespace
+
+// ------------------------------------------------------------ TPLXTaskBar
+
+TPLXTaskBar::TPLXTaskBar(TDateTime start, TDateTime end, int row) : TPLXGanttBar(start, end, row)
+{
+    FendDate = end;
+    setGanttDrawer(std::make_unique<TPLXTaskBarDrawer>(this));
+    auto settings = std::make_unique<TPLXTaskBarSettings>();
+    if (TPLXVisualGoodie *goodie = settings->getVisualGoodie()) {
+        goodie->FDrawStyle = dsDrawGradient;
+        goodie->FSFColor = 0xFF0000;
+        goodie->FGFStartColor = 0xFF0000;
+        goodie->FGFEndColor = 0xFF8000;
+        goodie->FGFHorizontal = true;
+        goodie->FBrushStyle = bsBDiagonal;
+        goodie->FPatternColor = 0xFFFFFF;
+    }
+    settings->FColor = 0xFF0000;
+    settings->FHeight = 18;
+    settings->FBorderColor = 0x000000;
+    settings->FBorderThickness = 1;
+    settings->setParent(this);
+    FSettings = settings.release();
+    persistence = std::make_unique<TPLXTaskBarPersistence>();
+}
+
+TPLXTaskBar::~TPLXTaskBar() = default;
+
+std::unique_ptr<TPLXGanttObject> TPLXTaskBar::Create() const
+{
+    return std::make_unique<TPLXTaskBar>(0, 0, 0);
+}
+
+TPLXDocumentCalendar *TPLXTaskBar::guardedCalendar()
+{
+    PLX_ASSERT(getParent() != nullptr);
+    return calendar();
+}
+
+TPLXTaskBarSettings *TPLXTaskBar::GetSettings()
+{
+    if (!FSettings) {
+        auto settings = std::make_unique<TPLXTaskBarSettings>();
+        if (getParent()) {
+            if (TPLXTaskBarSettings *defaults = GetDocumentSetup()->GetTaskBarSettings())
+                settings->Assign(*defaults);
+        }
+        settings->setParent(this);
+        FSettings = settings.release();
+    }
+    return FSettings;
+}
+
+void TPLXTaskBar::SetSettings(TPLXTaskBarSettings *settings)
+{
+    if (settings == FSettings)
+        return;
+    if (FSettings && FSettings->getParent() == this)
+        delete FSettings;
+    FSettings = settings;
+    if (settings && !settings->getParent())
+        settings->setParent(this);
+}
+
+TPLXGanttObject *TPLXTaskBar::settingsObject()
+{
+    return GetSettings();
+}
+
+void TPLXTaskBar::SetProgress(int p)
+{
+    FProgress = std::min(100, std::max(0, p));
+}
+
+TDateTime TPLXTaskBar::getEffectiveDuration()
+{
+    if (FEffectiveDuration > 0)
+        return FEffectiveDuration;
+    TPLXDocumentCalendar *cal = guardedCalendar();
+    FEffectiveDuration = cal->diffEffective(FstartDate, FendDate);
+    if (!(FEffectiveDuration > 0))
+        FEffectiveDuration = cal->getUnitPeriod();
+    FendDate = 0;
+    return FEffectiveDuration;
+}
+
+TDateTime TPLXTaskBar::getEndDate()
+{
+    if (FendDate == 0 && getParent())
+        FendDate = guardedCalendar()->addEffective(FstartDate, getEffectiveDuration(), false);
+    return FendDate;
+}
+
+TDateTime TPLXTaskBar::getStartDate()
+{
+    return FstartDate;
+}
+
+TDateTime TPLXTaskBar::effectiveStart()
+{
+    return guardedCalendar()->findFirstEffective(FstartDate);
+}
+
+TDateTime TPLXTaskBar::effectiveEnd()
+{
+    TPLXDocumentCalendar *cal = guardedCalendar();
+    return cal->addEffective(getStartDate(), getEffectiveDuration(), false);
+}
+
+void TPLXTaskBar::setStartDate(TDateTime d)
+{
+    if (FLocked)
+        return;
+    FstartDate = d;
+    FendDate = 0;
+}
+
+void TPLXTaskBar::setEndDate(TDateTime d)
+{
+    if (FLocked)
+        return;
+    TPLXDocumentCalendar *cal = guardedCalendar();
+    FendDate = d;
+    FEffectiveDuration = cal->diffEffective(getStartDate(), getEndDate());
+}
+
+void TPLXTaskBar::setEffectiveDuration(TDateTime d)
+{
+    if (FLocked)
+        return;
+    FEffectiveDuration = d;
+    FendDate = 0;
+}
+
+void TPLXTaskBar::setPeriod(TDateTime start, TDateTime)
+{
+    guardedCalendar();
+    FstartDate = start;
+    FendDate = 0;
+}
+
+bool TPLXTaskBar::Resize(double changeCol, int changeRow, bool right)
+{
+    if (FLocked)
+        return false;
+    if (changeCol == 0 && changeRow == 0)
+        return false;
+    TPLXDocumentCalendar *cal = guardedCalendar();
+    // The base resize works on the stored end, so derive it first.
+    getEndDate();
+    const bool result = TPLXGanttBar::Resize(changeCol, changeRow, right);
+    FEffectiveDuration = cal->diffEffective(FstartDate, FendDate);
+    return result;
+}
+
+TPLXBarTimes TPLXTaskBar::getTimes() const
+{
+    return {FstartDate, FendDate, FEffectiveDuration};
+}
+
+void TPLXTaskBar::setTimes(const TPLXBarTimes &times)
+{
+    FstartDate = times.start;
+    FendDate = times.end;
+    FEffectiveDuration = times.effective;
+}
+
+std::unique_ptr<TPLXOperation> TPLXTaskBar::moveTo(TDateTime date, int row)
+{
+    if (FLocked)
+        return TPLXGanttBar::moveTo(FstartDate, FRow);
+    if (date == FstartDate && row == FRow)
+        return nullptr;
+    std::unique_ptr<TPLXOperation> op = TPLXGanttBar::moveTo(date, row);
+    FendDate = 0;
+    return op;
+}
+
+bool TPLXTaskBar::occupies(TDateTime date, int row)
+{
+    return getStartDate() <= date && date < getEndDate() && row == getRow();
+}
+
+bool TPLXTaskBar::inRow(int row)
+{
+    return getRow() == row;
+}
+
+TRect TPLXTaskBar::getRect(TDateTime viewStart)
+{
+    return ganttDrawer()->getRect(viewStart);
+}
+
+bool TPLXTaskBar::isSummarizable() const
+{
+    return true;
+}
+
+bool TPLXTaskBar::acceptConnections() const
+{
+    return true;
+}
+
+bool TPLXTaskBar::overlap(TDateTime start, TDateTime end, int row, TPLXGanttBar *bar)
+{
+    if (bar) {
+        // Progress bars lie over task bars by design.
+        if (bar->PLXTag == kProgressPlaceholderTag)
+            return false;
+        if (QByteArrayView(bar->metaObject()->className()) == "TPLXProgressBar")
+            return false;
+    }
+    return TPLXGanttBar::overlap(start, end, row, bar);
+}
+
+void TPLXTaskBar::doSave(const QString &name, IPLXMedia &media, TPLXEntityFactory &factory)
+{
+    media.setStrProperty(name, QStringLiteral("typeID"), QStringLiteral("Task Bar"));
+    if (FSettings) {
+        const QString uid = FSettings->getUID();
+        media.setStrProperty(name, QStringLiteral("settings"), uid);
+        FSettings->doSave(uid, media, factory);
+    }
+    if (FTextHalo) {
+        const QString uid = FTextHalo->getUID();
+        media.setStrProperty(name, QStringLiteral("text halo"), uid);
+        FTextHalo->doSave(uid, media, factory);
+    }
+    media.setRealProperty(name, QStringLiteral("start date"), FstartDate);
+    media.setRealProperty(name, QStringLiteral("end date"), FendDate);
+    media.setRealProperty(name, QStringLiteral("left buffer time"), FBufferTimeLeft);
+    media.setRealProperty(name, QStringLiteral("right buffer time"), FBufferTimeRight);
+    media.setRealProperty(name, QStringLiteral("effective duration"), FEffectiveDuration);
+    media.setBoolProperty(name, QStringLiteral("Fixed"), FFixed);
+    media.setIntProperty(name, QStringLiteral("progress"), FProgress);
+}
+
+// ------------------------------------------------------------ TPLXTaskBarPersistence
+
+std::unique_ptr<TPLXGanttObject> TPLXTaskBarPersistence::doLoad(const QString &name, IPLXMedia &media,
+                                                                TPLXEntityFactory &factory)
+{
+    auto bar = std::make_unique<TPLXTaskBar>(0, 0, 0);
+    ID = name;
+    if (media.strValue(name, QStringLiteral("settings"), QStringLiteral("Missing")) != QLatin1String("Missing")) {
+        if (auto *settings =
+                loadChildAs<TPLXTaskBarSettings>(QStringLiteral("settings"), media, factory, bar.get()))
+            bar->SetSettings(settings);
+    }
+    bar->FstartDate = media.realValue(name, QStringLiteral("start date"), 0);
+    bar->FBufferTimeLeft = media.realValue(name, QStringLiteral("left buffer time"), 0);
+    bar->FBufferTimeRight = media.realValue(name, QStringLiteral("right buffer time"), 0);
+    bar->FEffectiveDuration = media.realValue(name, QStringLiteral("effective duration"), 0);
+    bar->FFixed = media.boolValue(name, QStringLiteral("Fixed"), false);
+    bar->FProgress = media.intValue(name, QStringLiteral("progress"), 0);
+    const TDateTime end = media.realValue(name, QStringLiteral("end date"), 0);
+    if (end != 0)
+        bar->FendDate = end;
+    // An end before the start cannot be drawn or scheduled; derive it from the working time instead.
+    if (bar->FendDate != 0 && bar->FendDate < bar->FstartDate)
+        bar->FendDate = 0;
+    if (media.strValue(name, QStringLiteral("text halo"), QStringLiteral("Missing")) != QLatin1String("Missing"))
+        loadTextHalo(bar.get(), name, media, factory);
+    return bar;
+}
+
+// ------------------------------------------------------------ TPLXTaskBarDrawer
+
+TPLXTaskBarDrawer::TPLXTaskBarDrawer(TPLXTaskBar *bar) : TPLXGanttBarDrawer(bar)
+{
+}
+
+TPLXTaskBar *TPLXTaskBarDrawer::taskBar() const
+{
+    return static_cast<TPLXTaskBar *>(target);
+}
+
+TRect TPLXTaskBarDrawer::getRect(TDateTime viewStart)
+{
+    TRect r = TPLXGanttBarDrawer::getRect(viewStart);
+    const int m = (r.Top + r.Bottom) / 2;
+    const int h = taskBar()->GetSettings()->FHeight;
+    r.Top = std::max(r.Top, m - nearest(h / 2.0));
+    r.Bottom = std::min(r.Bottom, r.Top + h);
+    return r;
+}
+
+int TPLXTaskBarDrawer::getCoords(TDateTime date)
+{
+    TPLXDocumentSetup *document = taskBar()->GetDocumentSetup();
+    const double w = document->GetTable()->GetColumnWidth();
+    const double x = w * document->getCalendar()->RealDiff(date, document->getStartDate());
+    return static_cast<int>(std::trunc(x)) + document->getColStartX(0);
+}
+
+void TPLXTaskBarDrawer::Draw(TPLXVisualContext &vc)
+{
+    TPLXTaskBar *b = taskBar();
+    TPLXDocumentSetup *document = b->GetDocumentSetup();
+    TPLXGanttTable *table = document->GetTable();
+    TPLXGanttRow *row = b->getParentRow();
+    lastDrawn = false;
+    const TDateTime docStart = document->getStartDate();
+    if (b->getEndDate() < docStart || b->getStartDate() > document->getEndDate() || !row || !row->IsVisible()) {
+        clearLastRect();
+        return;
+    }
+    Fvc = &vc;
+    const TRect rect = getRect(docStart);
+    TPLXTaskBarSettings *settings = b->GetSettings();
+    const int t = b->isFocused() ? table->FFocusedFrameThickness : settings->FBorderThickness;
+    inner = {rect.Left + t, rect.Top + t, rect.Right - t, rect.Bottom - t};
+    vc.fillBounds(rect, inner, b->FCriticalElement ? table->FCriticalPathColor : settings->FBorderColor, bsSolid);
+
+    TPLXVisualGoodie *goodie = settings->getVisualGoodie();
+    TPLXVisualGoodieDrawer *goodies = goodieDrawer(goodie);
+    if (goodie && goodies) {
+        TRect body = inner;
+        body.Left = std::max(inner.Left, std::min(inner.Right, getCoords(b->getStartDate() + b->FBufferTimeLeft)));
+        body.Right = std::min(inner.Right, std::max(inner.Left, getCoords(b->getEndDate() - b->FBufferTimeRight)));
+        goodie->FRect = body;
+        goodies->fillGoodie(vc);
+    }
+    emphasizeExceptions(vc);
+    if (goodie && goodies) {
+        goodies->drawGlyphs(vc);
+        goodies->drawBuffers(inner, vc);
+    }
+
+    const int h = inner.height();
+    TRect progress{inner.Left + 1, inner.Top + h / 3, inner.Right - 1, inner.Bottom - h / 3};
+    progress.Right = progress.Left + (progress.width() * b->FProgress) / 100;
+    vc.FillArea(progress, settings->FProgressColor, bsSolid);
+    inner = progress;
+
+    highlight(vc, rect);
+    lastRect = rect;
+    lastDrawn = true;
+
+    if (b->FLocked) {
+        const QString label = GetRessourceValue(QStringLiteral("df_fixedtaskbar"));
+        vc.setFont(QStringLiteral("Arial"), 7, 0xFFFFFF, false, false, false, 0);
+        const TRect box{inner.Left, inner.Top, inner.Left + vc.TextWidth(label) + 5, inner.Top + 12};
+        vc.Draw3dFrame(box, 0x000000);
+        vc.textOutOriented(inner.Left + 2, inner.Top + 1, label, 0);
+    }
+    if (TPLXTextHalo *halo = b->textHalo()) {
+        if (TPLXDrawer *haloDrawer = halo->getDrawer(vtGanttGraph))
+            haloDrawer->Draw(vc);
+    }
+}
+
+void TPLXTaskBarDrawer::emphasizeExceptions(TPLXVisualContext &vc)
+{
+    TPLXTaskBar *b = taskBar();
+    TPLXDocumentCalendar *cal = b->GetDocumentSetup()->getCalendar();
+    const TPLXTimeMode calendarMode = cal->getTimeMode();
+    if (calendarMode != tmDay && calendarMode != tmHour)
+        return;
+    const TPLXTimeMode mode = calendarMode == tmHour ? tmHour : tmDay;
+    TPLXTaskBarSettings *settings = b->GetSettings();
+    TPLXVisualGoodieDrawer *goodies = goodieDrawer(settings->getVisualGoodie());
+    const TDateTime end = b->getEndDate();
+    const TColor color = b->GetDocumentSetup()->GetTable()->FWeekendBrightenColor;
+    TDateTime s = 0;
+    double l = 0;
+    cal->findNextNonWorkingException(b->getStartDate(), s, l);
+    // A zero length would never advance; the calendar reports none that way.
+    while (end > s && l > 0) {
+        if (!cal->isWorking(s, mode)) {
+            const TRect part{std::max(inner.Left, getCoords(s)), inner.Top, std::min(inner.Right, getCoords(s + l)),
+                             inner.Bottom};
+            if (goodies && !part.isEmpty())
+                goodies->brighten(vc, part, color);
+        }
+        cal->findNextNonWorkingException(s + l, s, l);
+    }
+}

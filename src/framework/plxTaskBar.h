@@ -1,0 +1,128 @@
+// The ordinary project task: a start and a working-time duration on the
+// document calendar (the end follows from them), buffers, progress, a lock
+// and the times the critical path fills in.
+#pragma once
+
+#include "plxGanttBar.h"
+
+class TPLXTaskBarSettings;
+class TPLXVisualGoodieDrawer;
+
+class ORVANTA_EXPORT TPLXTaskBar : public TPLXGanttBar
+{
+    Q_GADGET
+    Q_PROPERTY(int Progress READ getProgress WRITE SetProgress)
+    Q_PROPERTY(bool Locked MEMBER FLocked)
+    Q_PROPERTY(bool fixed MEMBER FFixed)
+    Q_PROPERTY(TPLXGanttObject *Settings READ settingsObject)
+    Q_PROPERTY(bool criticalElement MEMBER FCriticalElement)
+    Q_PROPERTY(double ESTime MEMBER FESTime)
+    Q_PROPERTY(double LFTime MEMBER FLFTime)
+    Q_PROPERTY(double LBTime MEMBER FLBTime)
+    Q_PROPERTY(double GBTime MEMBER FGBTime)
+    Q_PROPERTY(double LSTime READ getLSTime)
+    Q_PROPERTY(double EFTIme READ getEFTime)
+    Q_PROPERTY(double effectiveEnd READ effectiveEnd)
+    Q_PROPERTY(double effectiveStart READ effectiveStart)
+    Q_PROPERTY(double bufferTimeLeft MEMBER FBufferTimeLeft)
+    Q_PROPERTY(double bufferTimeRight MEMBER FBufferTimeRight)
+
+public:
+    TPLXTaskBar(TDateTime start = 0, TDateTime end = 0, int row = 0);
+    ~TPLXTaskBar() override;
+    const QMetaObject *metaObject() const override { return &staticMetaObject; }
+    std::unique_ptr<TPLXGanttObject> Create() const override;
+    void doSave(const QString &name, IPLXMedia &media, TPLXEntityFactory &factory) override;
+
+    bool occupies(TDateTime date, int row) override;
+    TRect getRect(TDateTime viewStart) override;
+    TDateTime getStartDate() override;
+    // Derives the end from start and working-time duration while it is unset (0).
+    TDateTime getEndDate() override;
+    void setEndDate(TDateTime d) override;
+    bool inRow(int row) override;
+    bool isSummarizable() const override;
+    bool acceptConnections() const override;
+    bool overlap(TDateTime start, TDateTime end, int row, TPLXGanttBar *bar) override;
+    std::unique_ptr<TPLXOperation> moveTo(TDateTime date, int row) override;
+    void setStartDate(TDateTime d) override;
+    // Keeps the working-time duration from `start`; `end` is not used.
+    void setPeriod(TDateTime start, TDateTime end) override;
+    TDateTime getEffectiveDuration() override;
+    void setEffectiveDuration(TDateTime d) override;
+    bool Resize(double changeCol, int changeRow, bool right) override;
+    TPLXBarTimes getTimes() const override;
+    void setTimes(const TPLXBarTimes &times) override;
+
+    // The bar's own settings, else a copy of the document's default task bar settings.
+    TPLXTaskBarSettings *GetSettings();
+    // Takes `settings` as the bar's settings (the bar becomes its parent; the old record is freed).
+    void SetSettings(TPLXTaskBarSettings *settings);
+    TPLXGanttObject *settingsObject();
+
+    int getProgress() const { return FProgress; }
+    // Clamped to 0 .. 100.
+    void SetProgress(int p);
+    bool isLocked() const { return FLocked; }
+    void setLocked(bool on) { FLocked = on; }
+    bool isFixed() const { return FFixed; }
+    void setFixed(bool on) { FFixed = on; }
+    TDateTime getLSTime() { return FLFTime - getDuration(); }
+    TDateTime getEFTime() { return FESTime + getDuration(); }
+    TDateTime effectiveStart();
+    TDateTime effectiveEnd();
+
+    bool FLocked = false;
+    bool FFixed = false;
+    int FProgress = 0;
+    bool FCriticalElement = false;
+    TDateTime FESTime = 0;
+    TDateTime FLFTime = 0;
+    TDateTime FLBTime = 0;
+    TDateTime FGBTime = 0;
+    // Working time in days; 0 or less means unset, computed from the dates.
+    TDateTime FEffectiveDuration = -1.0;
+    TDateTime FBufferTimeLeft = 0;
+    TDateTime FBufferTimeRight = 0;
+
+private:
+    friend class TPLXTaskBarPersistence;
+    TPLXDocumentCalendar *guardedCalendar();
+
+    TPLXTaskBarSettings *FSettings = nullptr; // child
+};
+
+// Frame, body with buffers, weekend and holiday emphasis, progress strip,
+// lock label and textual halo of a task bar.
+class ORVANTA_EXPORT TPLXTaskBarDrawer : public TPLXGanttBarDrawer
+{
+public:
+    explicit TPLXTaskBarDrawer(TPLXTaskBar *bar);
+    void Draw(TPLXVisualContext &vc) override;
+    using TPLXGanttBarDrawer::getRect;
+    // The row's rectangle narrowed to the settings' height, centred in the row.
+    TRect getRect(TDateTime viewStart) override;
+    bool supportsHighlighting() const override { return true; }
+
+    // x of `date` for the document's visible start, truncated toward zero.
+    int getCoords(TDateTime date);
+    // Brightens the non-working days inside the bar (day and hour modes only).
+    void emphasizeExceptions(TPLXVisualContext &vc);
+
+    // The body inside the frame as the last Draw computed it.
+    TRect inner;
+    // Whether the last Draw drew the bar.
+    bool lastDrawn = false;
+
+private:
+    TPLXTaskBar *taskBar() const;
+    TPLXVisualContext *Fvc = nullptr;
+};
+
+class ORVANTA_EXPORT TPLXTaskBarPersistence : public TPLXGanttBarPersistence
+{
+public:
+    std::unique_ptr<TPLXGanttObject> doLoad(const QString &name, IPLXMedia &media,
+                                            TPLXEntityFactory &factory) override;
+    QString getTypeID() const override { return QStringLiteral("Task Bar"); }
+};
