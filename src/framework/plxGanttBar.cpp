@@ -322,7 +322,7 @@ TPLXBarResizeOperation::TPLXBarResizeOperation(TPLXDataSource *dataSource, TPLXG
 {
 }
 
-bool TPLXBarResizeOperation::apply(double col, int row)
+bool TPLXBarResizeOperation::apply(double col, int row, bool undoing)
 {
     if (!Target)
         return false;
@@ -341,7 +341,6 @@ bool TPLXBarResizeOperation::apply(double col, int row)
     }
     StartDate = Target->FstartDate;
     EndDate = Target->FendDate;
-    const bool undoing = col != changeCol || row != changeRow;
     if (!undoing)
         FBefore = Target->getTimes();
     const bool result = Target->Resize(col, row, right);
@@ -356,12 +355,12 @@ bool TPLXBarResizeOperation::apply(double col, int row)
 
 bool TPLXBarResizeOperation::perform()
 {
-    return apply(changeCol, changeRow);
+    return apply(changeCol, changeRow, false);
 }
 
 bool TPLXBarResizeOperation::undo()
 {
-    return apply(-changeCol, -changeRow);
+    return apply(-changeCol, -changeRow, true);
 }
 
 // ------------------------------------------------------------ TPLXBarAssignTimeOperation

@@ -176,7 +176,7 @@ public:
     bool right;
 
 private:
-    bool apply(double col, int row);
+    bool apply(double col, int row, bool undoing);
     TPLXBarTimes FBefore;
 };
 

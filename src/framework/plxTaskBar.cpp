@@ -141,10 +141,19 @@ TDateTime TPLXTaskBar::effectiveEnd()
     return cal->addEffective(getStartDate(), getEffectiveDuration(), false);
 }
 
+void TPLXTaskBar::keepWorkingTime()
+{
+    // A working time never asked for is still implied by the dates; fix it
+    // before the end is cleared, or the bar would shrink to one period.
+    if (!(FEffectiveDuration > 0) && FendDate != 0 && getParent())
+        getEffectiveDuration();
+}
+
 void TPLXTaskBar::setStartDate(TDateTime d)
 {
     if (FLocked)
         return;
+    keepWorkingTime();
     FstartDate = d;
     FendDate = 0;
 }
@@ -169,6 +178,7 @@ void TPLXTaskBar::setEffectiveDuration(TDateTime d)
 void TPLXTaskBar::setPeriod(TDateTime start, TDateTime)
 {
     guardedCalendar();
+    keepWorkingTime();
     FstartDate = start;
     FendDate = 0;
 }
@@ -206,6 +216,7 @@ std::unique_ptr<TPLXOperation> TPLXTaskBar::moveTo(TDateTime date, int row)
     if (date == FstartDate && row == FRow)
         return nullptr;
     std::unique_ptr<TPLXOperation> op = TPLXGanttBar::moveTo(date, row);
+    keepWorkingTime();
     FendDate = 0;
     return op;
 }

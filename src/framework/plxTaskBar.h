@@ -88,6 +88,7 @@ public:
 private:
     friend class TPLXTaskBarPersistence;
     TPLXDocumentCalendar *guardedCalendar();
+    void keepWorkingTime();
 
     TPLXTaskBarSettings *FSettings = nullptr; // child
 };
