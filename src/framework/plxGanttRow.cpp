@@ -9,6 +9,8 @@
 #include "plxTaskBar.h"
 #include "plxTextualHalo.h"
 
+#include <algorithm>
+
 namespace {
 
 const TPLXKindRegistration<TPLXGanttRowPersistence> ganttRowKind("Gantt Row");
@@ -91,6 +93,15 @@ void TPLXGanttRow::AddBar(TPLXGanttBar *bar)
     if (!bar)
         return;
     FBarList.append(bar);
+    bar->setParent(this);
+    bar->setRowField(FOrder);
+}
+
+void TPLXGanttRow::InsertBar(int index, TPLXGanttBar *bar)
+{
+    if (!bar)
+        return;
+    FBarList.insert(std::clamp<qsizetype>(index, 0, FBarList.size()), bar);
     bar->setParent(this);
     bar->setRowField(FOrder);
 }
@@ -306,8 +317,6 @@ std::unique_ptr<TPLXGanttObject> TPLXGanttRowPersistence::doLoad(const QString &
 TPLXBarInsertOperation::TPLXBarInsertOperation(TPLXDataSource *dataSource, TPLXGanttBar *target, int row)
     : TPLXOperation(dataSource), Target(target), Row(row)
 {
-    if (target && !target->getParent())
-        FOwnedBar.reset(target);
     if (TPLXGanttDocument *document = documentOf(dataSource)) {
         if (target && target->textHalo())
             target->textHalo()->setTextHaloSettings(document->GetTextHaloSettings());
@@ -328,7 +337,6 @@ bool TPLXBarInsertOperation::perform()
     if (!raiseBefore(FDataSource->OnBeforeBarAdd, Target))
         return false;
     r->AddBar(Target);
-    (void)FOwnedBar.release(); // the row is the bar's parent now
     // Creating the row's PERT box (AutoCreatePertbars) waits for the PERT bar kind.
     if (!FDataSource->IsInUpdateMode()) {
         table->updateCriticalPath();
@@ -380,6 +388,7 @@ bool TPLXBarRemoveOperation::perform()
         return false;
     if (table->getFocusedBar() == target)
         table->unFocusBar();
+    FPosition = r->indexOf(target);
     r->RemoveBar(target);
     // Deleting the row's PERT box with its last summarizable bar waits for the PERT bar kind.
     if (PertOp && !PertOp->perform()) {
@@ -400,7 +409,7 @@ bool TPLXBarRemoveOperation::undo()
     if (!raiseBefore(FDataSource->OnBeforeBarAdd, target))
         return false;
     TPLXGanttRow *r = table->getRow(Index);
-    r->AddBar(target);
+    r->InsertBar(FPosition < 0 ? r->GetBarCount() : FPosition, target);
     if (PertOp && !PertOp->undo())
         return false;
     PLXRefreshAfterBarChange(FDataSource);

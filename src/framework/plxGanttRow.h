@@ -38,6 +38,8 @@ public:
 
     // Bar list; the list does not own the bars, the row is only their parent.
     void AddBar(TPLXGanttBar *bar);
+    // As AddBar, at `index` (clamped to the list); undo uses it to restore the order.
+    void InsertBar(int index, TPLXGanttBar *bar);
     void RemoveBar(TPLXGanttBar *bar);
     void Clear();
     int GetBarCount() const { return static_cast<int>(FBarList.size()); }
@@ -138,7 +140,8 @@ public:
     QString getTypeID() const override { return QStringLiteral("Gantt Row"); }
 };
 
-// Puts a bar into a row. Until performed, and after undo, the operation owns the bar.
+// Puts a bar into a row; the row becomes its parent. A bar that was never
+// placed stays its creator's: the operation never frees it.
 class ORVANTA_EXPORT TPLXBarInsertOperation : public TPLXOperation
 {
 public:
@@ -153,7 +156,6 @@ public:
     std::unique_ptr<TPLXOperation> PertOp; // stays null until PERT bars exist
 
 private:
-    std::unique_ptr<TPLXGanttBar> FOwnedBar;
 };
 
 // Takes a bar out of its row; after perform, the operation owns the bar.
@@ -172,7 +174,8 @@ public:
     int Index;
 
 private:
-    bool FRemoved = false;
+    // Where perform found the bar in its row, so undo puts it back there.
+    int FPosition = -1;
 };
 
 // Moves a bar to a new start and row, taking its connections along.
