@@ -1,7 +1,12 @@
+#include "plxBarConnection.h"
 #include "plxCriticalPath.h"
 #include "plxCriticalPathOracle.h"
 #include "plxDocumentCalendar.h"
+#include "plxGanttDocument.h"
+#include "plxGanttRow.h"
+#include "plxGanttTable.h"
 #include "plxPlatform.h"
+#include "plxTaskBar.h"
 #include "plxTimeMode.h"
 
 #include <QtTest>
@@ -120,6 +125,149 @@ std::unique_ptr<TPLXDocumentCalendar> weekendCalendar()
     return calendar;
 }
 
+std::unique_ptr<TPLXDocumentCalendar> holidayCalendar()
+{
+    auto calendar = weekendCalendar();
+    auto days = std::make_unique<TPLXHolidaysDateCategory>();
+    for (const int offset : {3, 8, 9, 17, 24, 30, 31, 38, 45, 52, 60, 71})
+        days->addDate(std::make_unique<TPLXFixedDateException>(kMonday + offset, QStringLiteral("off")));
+    // Half a day off too, so working time is not always whole days.
+    days->addDate(std::make_unique<TPLXFixedDateException>(kMonday + 15.5, kMonday + 16, QStringLiteral("half")));
+    calendar->addDateCategory(std::move(days));
+    return calendar;
+}
+
+// A document with a holiday calendar and a table that owns a calculator.
+struct TChart
+{
+    TPLXGanttDocument doc;
+    TPLXGanttTable *table = nullptr;
+    TPLXDocumentCalendar *calendar = nullptr;
+
+    TChart()
+    {
+        auto cal = holidayCalendar();
+        cal->setParent(&doc);
+        doc.Fcalendar = calendar = cal.release();
+        auto t = std::make_unique<TPLXGanttTable>();
+        t->setParent(&doc);
+        doc.Ftable = table = t.release();
+        if (!table->criticalPathCalculator())
+            table->setCriticalPathCalculator(std::make_unique<TPLXCriticalPathCalculator>(table));
+    }
+
+    TPLXCriticalPathCalculator &calculator() { return *table->criticalPathCalculator(); }
+
+    void ensureRow(int row)
+    {
+        while (table->countRows() <= row)
+            table->appendRow();
+    }
+
+    TPLXTaskBar *task(int row, TDateTime start, double duration)
+    {
+        ensureRow(row);
+        auto bar = std::make_unique<TPLXTaskBar>(start, start, row);
+        bar->setEffectiveDuration(duration);
+        TPLXTaskBar *raw = bar.get();
+        table->getRow(row)->AddBar(bar.release());
+        return raw;
+    }
+
+    TPLXGanttBar *other(int row, TDateTime start)
+    {
+        ensureRow(row);
+        auto bar = std::make_unique<TPLXFakeBar>(start, start + 1, row);
+        TPLXGanttBar *raw = bar.get();
+        table->getRow(row)->AddBar(bar.release());
+        return raw;
+    }
+
+    TPLXBarConnection *connect(TPLXGanttBar *from, TPLXGanttBar *to, int type, int distance)
+    {
+        auto c = std::make_unique<TPLXBarConnection>(from, to, type, &doc);
+        c->setMinDistance(distance);
+        TPLXBarConnection *raw = c.get();
+        doc.addConnection(c.release());
+        return raw;
+    }
+
+    // The task bars in table order, read through the public entity interface.
+    QList<TPLXTaskBar *> taskBars() const
+    {
+        QList<TPLXTaskBar *> bars;
+        for (TPLXGanttRow *row : table->rows())
+            for (TPLXGanttBar *bar : row->bars())
+                if (auto *task = dynamic_cast<TPLXTaskBar *>(bar))
+                    bars.append(task);
+        return bars;
+    }
+
+    // The plan the reference procedure works on, taken from the entities.
+    TPLXCriticalPathPlan plan() const
+    {
+        const QList<TPLXTaskBar *> bars = taskBars();
+        TPLXCriticalPathPlan result;
+        for (TPLXTaskBar *bar : bars) {
+            TPLXCriticalPathTask task;
+            task.effectiveDuration = bar->getEffectiveDuration();
+            task.startDate = bar->getStartDate();
+            task.endDate = bar->getEndDate();
+            task.effectiveStart = bar->effectiveStart();
+            task.effectiveEnd = bar->effectiveEnd();
+            result.tasks.push_back(task);
+        }
+        for (int k = 0; k < doc.countConnections(); ++k) {
+            TPLXBarConnection *c = doc.getConnection(k);
+            result.links.push_back({int(bars.indexOf(dynamic_cast<TPLXTaskBar *>(c->getFromBar()))),
+                                    int(bars.indexOf(dynamic_cast<TPLXTaskBar *>(c->getToBar()))), c->getConnType(),
+                                    c->getMinDistance()});
+        }
+        return result;
+    }
+};
+
+// Every bar's times and mark and every connection's mark against `expected`.
+QString chartDifference(TChart &chart, const TPLXCriticalPathResult &expected)
+{
+    const QList<TPLXTaskBar *> bars = chart.taskBars();
+    TPLXCriticalPathCalculator &calculator = chart.calculator();
+    if (size_t(bars.size()) != expected.ESTime.size())
+        return QStringLiteral("task count");
+    for (qsizetype i = 0; i < bars.size(); ++i) {
+        const TPLXTaskBar *bar = bars[i];
+        if (bar->FESTime != expected.ESTime[size_t(i)] || bar->FLFTime != expected.LFTime[size_t(i)]
+            || bar->FLBTime != expected.LBTime[size_t(i)] || bar->FGBTime != expected.GBTime[size_t(i)])
+            return QStringLiteral("times of bar %1").arg(i);
+        const bool critical = std::find(expected.criticalTasks.begin(), expected.criticalTasks.end(), int(i))
+                            != expected.criticalTasks.end();
+        if (bar->FCriticalElement != critical)
+            return QStringLiteral("mark of bar %1").arg(i);
+    }
+    QList<TPLXTaskBar *> criticalBars;
+    for (const int i : expected.criticalTasks)
+        criticalBars.append(bars[i]);
+    if (calculator.criticalBars() != criticalBars)
+        return QStringLiteral("critical bars");
+    QList<TPLXBarConnection *> criticalConnections;
+    for (const int k : expected.criticalLinks)
+        criticalConnections.append(chart.doc.getConnection(k));
+    if (calculator.criticalConnections() != criticalConnections)
+        return QStringLiteral("critical connections");
+    for (int k = 0; k < chart.doc.countConnections(); ++k) {
+        TPLXBarConnection *c = chart.doc.getConnection(k);
+        if (c->FCriticalElement != criticalConnections.contains(c))
+            return QStringLiteral("mark of connection %1").arg(k);
+    }
+    // A critical connection is the document's first one from its bar to its target.
+    for (TPLXBarConnection *c : criticalConnections)
+        if (chart.doc.findConnection(c->getFromBar(), c->getToBar(), 4) != c)
+            return QStringLiteral("not the first connection of its pair");
+    if (calculator.projectStart() != expected.projectStart || calculator.projectEnd() != expected.projectEnd)
+        return QStringLiteral("project range");
+    return {};
+}
+
 } // namespace
 
 class tst_plxCriticalPath : public QObject
@@ -142,6 +290,15 @@ private slots:
     void longChainNeedsNoRecursion();
     void randomPlansMatchReference();
 
+    // Through real documents
+    void tableEnumeratesTaskBarsOnly();
+    void chartWithoutTaskBarsMarksNothing();
+    void chartResultsAndMarks();
+    void marksFollowEdits();
+    void noAutoUpdateKeepsMarks();
+    void tableWithoutDocument();
+    void randomDocumentsMatchReference();
+
 private:
     std::unique_ptr<TPLXDocumentCalendar> plain;
     std::unique_ptr<TPLXDocumentCalendar> weekends;
@@ -152,13 +309,7 @@ void tst_plxCriticalPath::initTestCase()
 {
     plain = std::make_unique<TPLXDocumentCalendar>();
     weekends = weekendCalendar();
-    holidays = weekendCalendar();
-    auto days = std::make_unique<TPLXHolidaysDateCategory>();
-    for (const int offset : {3, 8, 9, 17, 24, 30, 31, 38, 45, 52, 60, 71})
-        days->addDate(std::make_unique<TPLXFixedDateException>(kMonday + offset, QStringLiteral("off")));
-    // Half a day off too, so working time is not always whole days.
-    days->addDate(std::make_unique<TPLXFixedDateException>(kMonday + 15.5, kMonday + 16, QStringLiteral("half")));
-    holidays->addDateCategory(std::move(days));
+    holidays = holidayCalendar();
 }
 
 void tst_plxCriticalPath::emptyPlanMarksNothing()
@@ -411,6 +562,152 @@ void tst_plxCriticalPath::randomPlansMatchReference()
     }
     QVERIFY2(withCycles > 200, qPrintable(QString::number(withCycles)));
     QVERIFY2(withCritical > 100, qPrintable(QString::number(withCritical)));
+}
+
+void tst_plxCriticalPath::tableEnumeratesTaskBarsOnly()
+{
+    TChart chart;
+    TPLXTaskBar *a = chart.task(0, kMonday, 1);
+    chart.other(0, kMonday);
+    TPLXTaskBar *b = chart.task(0, kMonday, 2);
+    chart.ensureRow(2); // an empty row in between
+    chart.other(3, kMonday);
+    TPLXTaskBar *c = chart.task(3, kMonday, 3);
+    TPLXCriticalPathCalculator &calculator = chart.calculator();
+    QCOMPARE(calculator.countTaskBars(), 3);
+    calculator.getTaskBarStart();
+    QCOMPARE(calculator.getNextTaskBar(), a);
+    QCOMPARE(calculator.getNextTaskBar(), b);
+    QCOMPARE(calculator.getNextTaskBar(), c);
+    QCOMPARE(calculator.getNextTaskBar(), nullptr);
+    QCOMPARE(calculator.getNextTaskBar(), nullptr);
+    calculator.getTaskBarStart();
+    QCOMPARE(calculator.getNextTaskBar(), a);
+}
+
+void tst_plxCriticalPath::chartWithoutTaskBarsMarksNothing()
+{
+    TChart chart;
+    TPLXGanttBar *x = chart.other(0, kMonday);
+    TPLXGanttBar *y = chart.other(1, kMonday + 2);
+    TPLXBarConnection *c = chart.connect(x, y, FS, 0);
+    TPLXRecordingScope scope;
+    chart.calculator().refreshCriticalPath();
+    QVERIFY(chart.calculator().criticalBars().isEmpty());
+    QVERIFY(chart.calculator().criticalConnections().isEmpty());
+    QVERIFY(!c->FCriticalElement);
+    QVERIFY(scope.recorder.logLines.isEmpty());
+}
+
+void tst_plxCriticalPath::chartResultsAndMarks()
+{
+    // A -> B finish-start in different rows, B starting at A's effective end;
+    // C loose in A's row; a connection from a task to a bar of another kind.
+    TChart chart;
+    const TDateTime wednesday = kMonday + 2;
+    TPLXTaskBar *a = chart.task(0, wednesday, 2); // ends Friday 00:00 (the 4th is a holiday)
+    TPLXTaskBar *c = chart.task(0, kMonday, 1);
+    TPLXTaskBar *b = chart.task(1, a->effectiveEnd(), 2);
+    TPLXGanttBar *x = chart.other(1, kMonday);
+    TPLXBarConnection *ab = chart.connect(a, b, FS, 0);
+    TPLXBarConnection *ax = chart.connect(a, x, FS, 0);
+    TPLXRecordingScope scope;
+    chart.calculator().refreshCriticalPath();
+    QCOMPARE(chart.calculator().criticalBars(), (QList<TPLXTaskBar *>{a, b}));
+    QCOMPARE(chart.calculator().criticalConnections(), QList<TPLXBarConnection *>{ab});
+    QVERIFY(a->FCriticalElement && b->FCriticalElement && !c->FCriticalElement);
+    QVERIFY(ab->FCriticalElement && !ax->FCriticalElement);
+    QCOMPARE(a->FLBTime, 0.0);
+    QCOMPARE(c->FGBTime, b->effectiveEnd() - c->effectiveEnd());
+    QCOMPARE(scope.recorder.logLines.size(), 12);
+    QCOMPARE(scope.recorder.logLines[8], QStringLiteral("bar 2 EST = ") + PLXFloatToStr(b->FESTime));
+    QVERIFY2(chartDifference(chart, runOracle(chart.plan(), *chart.calendar).result).isEmpty(), "reference");
+}
+
+void tst_plxCriticalPath::marksFollowEdits()
+{
+    TChart chart;
+    TPLXTaskBar *a = chart.task(0, kMonday, 2);
+    TPLXTaskBar *b = chart.task(1, kMonday + 2, 2);
+    TPLXBarConnection *ab = chart.connect(a, b, FS, 0); // the document refreshes the path
+    QVERIFY(a->FCriticalElement && b->FCriticalElement && ab->FCriticalElement);
+    // A longer loose task takes the critical path over; the old marks go.
+    TPLXTaskBar *d = chart.task(2, kMonday, 20);
+    chart.table->updateCriticalPath();
+    QCOMPARE(chart.calculator().criticalBars(), QList<TPLXTaskBar *>{d});
+    QVERIFY(!a->FCriticalElement && !b->FCriticalElement && !ab->FCriticalElement);
+    // Removing the connection refreshes again: A and B are loose now.
+    chart.doc.removeConnection(ab);
+    QVERIFY(chart.calculator().criticalConnections().isEmpty());
+    QVERIFY(!ab->FCriticalElement);
+    QCOMPARE(a->FGBTime, d->effectiveEnd() - a->effectiveEnd());
+}
+
+void tst_plxCriticalPath::noAutoUpdateKeepsMarks()
+{
+    TChart chart;
+    TPLXTaskBar *a = chart.task(0, kMonday, 2);
+    TPLXTaskBar *b = chart.task(1, kMonday + 2, 2);
+    chart.table->updateCriticalPath();
+    QCOMPARE(chart.calculator().criticalBars(), QList<TPLXTaskBar *>{b});
+    chart.table->FUpdateCriticalPath = false;
+    TPLXBarConnection *ab = chart.connect(a, b, FS, 0);
+    chart.table->updateCriticalPath();
+    QVERIFY(!a->FCriticalElement && !ab->FCriticalElement);
+    QCOMPARE(chart.calculator().criticalBars(), QList<TPLXTaskBar *>{b});
+    chart.table->FUpdateCriticalPath = true;
+    chart.table->updateCriticalPath();
+    QVERIFY(a->FCriticalElement && ab->FCriticalElement);
+}
+
+void tst_plxCriticalPath::tableWithoutDocument()
+{
+    // No document means no calendar: the results stay empty and nothing breaks.
+    TPLXGanttTable table;
+    TPLXCriticalPathCalculator calculator(&table);
+    table.appendRow();
+    calculator.refreshCriticalPath();
+    QCOMPARE(calculator.countTaskBars(), 0);
+    QVERIFY(calculator.criticalBars().isEmpty());
+    TPLXCriticalPathCalculator none(nullptr);
+    none.refreshCriticalPath();
+    QCOMPARE(none.countTaskBars(), 0);
+}
+
+void tst_plxCriticalPath::randomDocumentsMatchReference()
+{
+    std::mt19937 rng(77);
+    auto pick = [&](int n) { return int(rng() % unsigned(n)); };
+    const double durations[] = {0.5, 1, 1, 1.5, 2, 2.5, 3, 5, 8};
+    const int distances[] = {-2, 0, 0, 0, 1, 3};
+    for (int round = 0; round < 300; ++round) {
+        TChart chart;
+        chart.table->FUpdateCriticalPath = false; // one refresh at the end
+        const int rows = 1 + pick(8);
+        const int n = pick(30);
+        QList<TPLXGanttBar *> bars;
+        for (int i = 0; i < n; ++i) {
+            const int row = pick(rows);
+            const TDateTime start = kMonday + pick(30) + (pick(4) == 0 ? 0.5 : 0.0);
+            if (pick(8) == 0)
+                bars.append(chart.other(row, start));
+            else
+                bars.append(chart.task(row, start, durations[pick(9)]));
+        }
+        const int m = n == 0 ? 0 : pick(2 * n);
+        for (int k = 0; k < m; ++k) {
+            TPLXGanttBar *from = bars[pick(n)];
+            TPLXGanttBar *to = pick(20) == 0 ? from : bars[pick(n)];
+            chart.connect(from, pick(40) == 0 ? nullptr : to, pick(4), distances[pick(6)]);
+        }
+        TPLXRecordingScope scope;
+        chart.calculator().refreshCriticalPath();
+        const QStringList log = scope.recorder.logLines;
+        const TRun expected = runOracle(chart.plan(), *chart.calendar);
+        const QString d = chartDifference(chart, expected.result);
+        QVERIFY2(d.isEmpty(), qPrintable(QStringLiteral("document %1: %2").arg(round).arg(d)));
+        QCOMPARE(log, expected.log);
+    }
 }
 
 QTEST_MAIN(tst_plxCriticalPath)

@@ -206,6 +206,17 @@ private:
     std::unordered_map<int64_t, TDateTime> cache;
 };
 
+// The document above the table; null for a table that belongs to none yet.
+TPLXDocumentSetup *documentOf(TPLXGanttTable *table)
+{
+    if (!table)
+        return nullptr;
+    const TPLXGanttObject *top = table;
+    while (top->getParent())
+        top = top->getParent();
+    return dynamic_cast<const TPLXDocumentSetup *>(top) ? table->GetDocumentSetup() : nullptr;
+}
+
 bool logIsHeard()
 {
     const TPLXServices &services = TPLXServices::instance();
@@ -421,7 +432,7 @@ void TPLXCriticalPathCalculator::refreshCriticalPath()
         bar->FCriticalElement = false;
         bars.push_back(bar);
     }
-    TPLXDocumentSetup *setup = table ? table->GetDocumentSetup() : nullptr;
+    TPLXDocumentSetup *setup = documentOf(table);
     auto *document = dynamic_cast<TPLXGanttDocument *>(setup);
     if (document)
         for (int k = 0; k < document->countConnections(); ++k)
