@@ -3,8 +3,13 @@
 // reference procedure on a 500-task plan against the calculator in the same run.
 #include "../tests/support/plxCriticalPathOracle.h"
 
+#include "plxBarConnection.h"
 #include "plxCriticalPath.h"
 #include "plxDocumentCalendar.h"
+#include "plxGanttDocument.h"
+#include "plxGanttRow.h"
+#include "plxGanttTable.h"
+#include "plxTaskBar.h"
 #include "plxPlatform.h"
 #include "plxTimeMode.h"
 
@@ -164,7 +169,7 @@ double secondsFor(const std::function<void()> &run)
 // The reference procedure and the calculator on the same 500-task plan.
 void referenceAgainstCalculator(benchmark::State &state)
 {
-    const TPLXCriticalPathPlan plan = makePlan(500, 750, 5);
+    const TPLXCriticalPathPlan plan = makePlan(500, 750, 11);
     TPLXCriticalPathCalculator::solve(plan, calendar());
     double reference = 0;
     for (auto _ : state) {
@@ -185,8 +190,73 @@ void referenceAgainstCalculator(benchmark::State &state)
     state.counters["speedup"] = reference / product;
 }
 
+// A document holding `plan`: five task bars per row, the connections in plan order.
+struct TDocument
+{
+    TPLXGanttDocument doc;
+    TPLXGanttTable *table = nullptr;
+
+    explicit TDocument(const TPLXCriticalPathPlan &plan)
+    {
+        auto cal = std::make_unique<TPLXDocumentCalendar>();
+        cal->addDateCategory(std::make_unique<TPLXWeekendsDateCategory>());
+        auto holidays = std::make_unique<TPLXHolidaysDateCategory>();
+        std::mt19937 rng(7);
+        const TDateTime from = PLXEncodeDate(2024, 1, 1);
+        for (int i = 0; i < 60; ++i)
+            holidays->addDate(std::make_unique<TPLXFixedDateException>(from + rng() % 1500, QStringLiteral("h")));
+        cal->addDateCategory(std::move(holidays));
+        cal->setParent(&doc);
+        doc.Fcalendar = cal.release();
+        auto t = std::make_unique<TPLXGanttTable>();
+        t->setParent(&doc);
+        doc.Ftable = table = t.release();
+        table->FUpdateCriticalPath = false; // no refresh per added connection
+        std::vector<TPLXTaskBar *> bars;
+        TPLXGanttRow *row = nullptr;
+        for (size_t i = 0; i < plan.tasks.size(); ++i) {
+            if (i % 5 == 0)
+                row = table->appendRow();
+            auto bar = std::make_unique<TPLXTaskBar>(plan.tasks[i].startDate, plan.tasks[i].startDate,
+                                                     table->countRows() - 1);
+            bar->setEffectiveDuration(plan.tasks[i].effectiveDuration);
+            bars.push_back(bar.get());
+            row->AddBar(bar.release());
+        }
+        for (const TPLXCriticalPathLink &link : plan.links) {
+            auto c = std::make_unique<TPLXBarConnection>(bars[size_t(link.from)], bars[size_t(link.to)], link.connType,
+                                                         &doc);
+            c->setMinDistance(link.minDistance);
+            doc.addConnection(c.release());
+        }
+        table->FUpdateCriticalPath = true;
+    }
+};
+
+// The table's refresh on a real document: reading the bars and connections,
+// the calculation, writing the times and marks.
+void refreshDocument(benchmark::State &state)
+{
+    const int tasks = int(state.range(0));
+    TDocument document(makePlan(tasks, tasks * 3 / 2, 11));
+    TPLXCriticalPathCalculator calculator(document.table);
+    calculator.refreshCriticalPath();
+    long long extra = 0;
+    for (auto _ : state) {
+        const long long before = heapNow.load();
+        heapPeak.store(before);
+        calculator.refreshCriticalPath();
+        extra = std::max(extra, heapPeak.load() - before);
+    }
+    state.counters["tasks"] = double(tasks);
+    state.counters["connections"] = double(document.doc.countConnections());
+    state.counters["critical_bars"] = double(calculator.criticalBars().size());
+    state.counters["peak_extra_MB"] = double(extra) / (1024.0 * 1024.0);
+}
+
 } // namespace
 
+BENCHMARK(refreshDocument)->Arg(500)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(solveLarge)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(referenceAgainstCalculator)->Unit(benchmark::kMillisecond)->Iterations(2);
 BENCHMARK_MAIN();
