@@ -159,6 +159,22 @@ void solveLarge(benchmark::State &state)
     state.counters["peak_extra_MB"] = double(extra) / (1024.0 * 1024.0);
 }
 
+// The same plans with a few connections running back, so cycles form.
+void solveWithCycles(benchmark::State &state)
+{
+    const int tasks = int(state.range(0));
+    TPLXCriticalPathPlan plan = makePlan(tasks, tasks * 3 / 2, 11);
+    std::mt19937 rng(3);
+    for (int k = 0; k < int(state.range(1)); ++k) {
+        const int a = int(rng() % unsigned(tasks - 60)) + 30;
+        plan.links.push_back({a, a - 1 - int(rng() % 20), 1, 0});
+    }
+    for (auto _ : state)
+        benchmark::DoNotOptimize(TPLXCriticalPathCalculator::solve(plan, calendar()));
+    state.counters["tasks"] = double(tasks);
+    state.counters["connections"] = double(plan.links.size());
+}
+
 double secondsFor(const std::function<void()> &run)
 {
     const auto start = std::chrono::steady_clock::now();
@@ -258,5 +274,6 @@ void refreshDocument(benchmark::State &state)
 
 BENCHMARK(refreshDocument)->Arg(500)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(solveLarge)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(solveWithCycles)->Args({1000, 1})->Args({1000, 5})->Args({10000, 1})->Args({10000, 5})->Unit(benchmark::kMillisecond);
 BENCHMARK(referenceAgainstCalculator)->Unit(benchmark::kMillisecond)->Iterations(2);
 BENCHMARK_MAIN();
