@@ -15,6 +15,14 @@ namespace {
 
 const TPLXKindRegistration<TPLXGanttRowPersistence> ganttRowKind("Gantt Row");
 
+// A composite whose failing part undoes the parts performed before it.
+class AllOrNothing : public TPLXMultipleOperations
+{
+public:
+    using TPLXMultipleOperations::TPLXMultipleOperations;
+    bool perform() override { return !isDisabled() && PLXPerformAll(operations); }
+};
+
 TPLXGanttDocument *documentOf(TPLXDataSource *dataSource)
 {
     return dataSource ? dataSource->root() : nullptr;
@@ -422,8 +430,8 @@ bool TPLXBarRemoveOperation::undo()
 TPLXBarMoveOperation::TPLXBarMoveOperation(TPLXDataSource *dataSource, TPLXGanttBar *target, TDateTime newStartDate,
                                            int newRow)
     : TPLXOperation(dataSource), target(target), originalStartDate(target ? target->getStartDate() : 0),
-      newStartDate(newStartDate), BeforeOp(std::make_unique<TPLXMultipleOperations>(dataSource)),
-      AfterOp(std::make_unique<TPLXMultipleOperations>(dataSource))
+      newStartDate(newStartDate), BeforeOp(std::make_unique<AllOrNothing>(dataSource)),
+      AfterOp(std::make_unique<AllOrNothing>(dataSource))
 {
     TPLXGanttTable *table = PLXTableOf(dataSource);
     if (!target || !table || !target->getParentRow())
@@ -467,8 +475,12 @@ bool TPLXBarMoveOperation::perform()
         return false;
     target->setPeriod(newStartDate, newStartDate + (target->getEndDate() - target->getStartDate()));
     newParent->AddBar(target);
-    if (!AfterOp->perform())
+    if (!AfterOp->perform()) {
+        newParent->RemoveBar(target);
+        target->setTimes(FBefore);
+        BeforeOp->undo();
         return false;
+    }
     PLXRefreshAfterBarChange(FDataSource);
     raiseAfter(FDataSource->OnAfterBarMove, target);
     return true;

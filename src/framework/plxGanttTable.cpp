@@ -53,6 +53,7 @@ TPLXGanttTable::TPLXGanttTable()
 {
     FDrawer = FOwnDrawer.get();
     FDrawerPert = FOwnDrawerPert.get();
+    FCriticalPathCalculator = std::make_unique<TPLXCriticalPathCalculator>(this);
 }
 
 TPLXGanttTable::~TPLXGanttTable() = default;
@@ -731,15 +732,36 @@ TPLXGanttObject *TPLXGanttTablePertDrawer::locateObject(int, int)
 
 // ------------------------------------------------------------ operations
 
+bool PLXPerformAll(const std::vector<std::unique_ptr<TPLXOperation>> &parts)
+{
+    for (size_t i = 0; i < parts.size(); ++i) {
+        if (!parts[i]->perform()) {
+            while (i-- > 0)
+                parts[i]->undo();
+            return false;
+        }
+    }
+    return true;
+}
+
 TPLXBarDeleteOperation::TPLXBarDeleteOperation(TPLXDataSource *dataSource, TPLXGanttBar *bar)
-    : TPLXMultipleOperations(dataSource)
+    : TPLXMultipleOperations(dataSource), FBar(bar)
 {
     addOperation(std::make_unique<TPLXBarRemoveOperation>(dataSource, bar));
-    TPLXGanttDocument *document = dataSource ? dataSource->root() : nullptr;
-    if (!document || !bar)
-        return;
-    for (TPLXBarConnection *c : document->connectionsOf(bar))
-        addOperation(std::make_unique<TPLXConnectionDeleteOperation>(dataSource, c));
+}
+
+bool TPLXBarDeleteOperation::perform()
+{
+    if (isDisabled())
+        return false;
+    if (!FCollected) {
+        FCollected = true;
+        if (TPLXGanttDocument *document = FDataSource ? FDataSource->root() : nullptr; document && FBar) {
+            for (TPLXBarConnection *c : document->connectionsOf(FBar))
+                addOperation(std::make_unique<TPLXConnectionDeleteOperation>(FDataSource, c));
+        }
+    }
+    return PLXPerformAll(operations);
 }
 
 TPLXGanttRowOperation::TPLXGanttRowOperation(TPLXDataSource *dataSource, TPLXGanttRow *row, int index)
@@ -804,12 +826,19 @@ TPLXGanttRowRemoveOperation::TPLXGanttRowRemoveOperation(TPLXDataSource *dataSou
 
 bool TPLXGanttRowRemoveOperation::perform()
 {
-    return FOp && FOp->DeleteRow();
+    if (!FOp || !FOp->Row)
+        return false;
+    FHeight = FOp->Row->getHeight();
+    return FOp->DeleteRow();
 }
 
 bool TPLXGanttRowRemoveOperation::undo()
 {
-    return FOp && FOp->InsertRow();
+    if (!FOp || !FOp->InsertRow())
+        return false;
+    // Inserting gives the default height; the removed row had its own.
+    FOp->Row->setHeight(FHeight);
+    return true;
 }
 
 TPLXGanttRowClearOperation::TPLXGanttRowClearOperation(TPLXDataSource *dataSource, int index)
@@ -827,6 +856,16 @@ TPLXGanttRowClearOperation::TPLXGanttRowClearOperation(TPLXDataSource *dataSourc
     }
     for (TPLXGanttBar *bar : row->bars())
         addOperation(std::make_unique<TPLXBarDeleteOperation>(dataSource, bar));
+}
+
+bool TPLXGanttRowClearOperation::perform()
+{
+    return !isDisabled() && PLXPerformAll(operations);
+}
+
+bool TPLXGanttRowsDeleteOperation::perform()
+{
+    return !isDisabled() && PLXPerformAll(operations);
 }
 
 TPLXGanttRowsDeleteOperation::TPLXGanttRowsDeleteOperation(TPLXDataSource *dataSource, int first, int last)

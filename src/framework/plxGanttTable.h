@@ -259,11 +259,19 @@ public:
 };
 
 // Takes a bar out of its row together with every connection that touches it.
+// The connections are those listed when it is first performed, so a
+// connection that an earlier part already took is not taken twice.
 class ORVANTA_EXPORT TPLXBarDeleteOperation : public TPLXMultipleOperations
 {
 public:
     TPLXBarDeleteOperation(TPLXDataSource *dataSource, TPLXGanttBar *bar);
+    // All parts or none: a failing part undoes the ones before it.
+    bool perform() override;
     QString className() const override { return QStringLiteral("TPLXBarDeleteOperation"); }
+
+private:
+    TPLXGanttBar *FBar;
+    bool FCollected = false;
 };
 
 // Lists or unlists a row at an index; shared by the row insert and remove operations.
@@ -294,6 +302,7 @@ private:
     std::unique_ptr<TPLXGanttRow> FOwnedRow;
 };
 
+// Removes a row; undo puts it back with the height it had.
 class ORVANTA_EXPORT TPLXGanttRowRemoveOperation : public TPLXOperation
 {
 public:
@@ -304,6 +313,7 @@ public:
 
 private:
     std::unique_ptr<TPLXGanttRowOperation> FOp;
+    int FHeight = 0;
 };
 
 // Deletes every bar of a row; disabled for an invalid index.
@@ -311,6 +321,8 @@ class ORVANTA_EXPORT TPLXGanttRowClearOperation : public TPLXMultipleOperations
 {
 public:
     TPLXGanttRowClearOperation(TPLXDataSource *dataSource, int index);
+    // All parts or none.
+    bool perform() override;
     QString className() const override { return QStringLiteral("TPLXGanttRowClearOperation"); }
 };
 
@@ -319,10 +331,16 @@ class ORVANTA_EXPORT TPLXGanttRowsDeleteOperation : public TPLXMultipleOperation
 {
 public:
     TPLXGanttRowsDeleteOperation(TPLXDataSource *dataSource, int first, int last);
+    // All parts or none.
+    bool perform() override;
     QString className() const override { return QStringLiteral("TPLXGanttRowsDeleteOperation"); }
 };
 
 // PERT connection operations come with the PERT bar kind.
+
+// Performs `parts` in order; when one fails, undoes the performed ones in
+// reverse and returns false, so a failed composite leaves nothing changed.
+ORVANTA_EXPORT bool PLXPerformAll(const std::vector<std::unique_ptr<TPLXOperation>> &parts);
 
 // The table of a data source's document; null without one.
 ORVANTA_EXPORT TPLXGanttTable *PLXTableOf(TPLXDataSource *dataSource);

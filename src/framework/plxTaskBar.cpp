@@ -120,9 +120,17 @@ TDateTime TPLXTaskBar::getEffectiveDuration()
 
 TDateTime TPLXTaskBar::getEndDate()
 {
-    if (FendDate == 0 && getParent())
-        FendDate = guardedCalendar()->addEffective(FstartDate, getEffectiveDuration(), false);
-    return FendDate;
+    if (FendDate != 0 || !getParent())
+        return FendDate;
+    TPLXDocumentCalendar *cal = guardedCalendar();
+    const TDateTime duration = getEffectiveDuration();
+    const quint64 generation = PLXCalendarGeneration();
+    DerivedEnd &d = FDerivedEnd;
+    if (!d.valid || d.start != FstartDate || d.duration != duration || d.calendar != cal ||
+        d.generation != generation) {
+        d = {FstartDate, duration, cal, generation, cal->addEffective(FstartDate, duration, false), true};
+    }
+    return d.end;
 }
 
 TDateTime TPLXTaskBar::getStartDate()
@@ -191,7 +199,7 @@ bool TPLXTaskBar::Resize(double changeCol, int changeRow, bool right)
         return false;
     TPLXDocumentCalendar *cal = guardedCalendar();
     // The base resize works on the stored end, so derive it first.
-    getEndDate();
+    FendDate = getEndDate();
     const bool result = TPLXGanttBar::Resize(changeCol, changeRow, right);
     FEffectiveDuration = cal->diffEffective(FstartDate, FendDate);
     return result;

@@ -91,6 +91,19 @@ private:
     void keepWorkingTime();
 
     TPLXTaskBarSettings *FSettings = nullptr; // child
+
+    // The derived end, kept apart from FendDate so that reading a bar never
+    // changes what it saves; valid for the start, working time and calendar it was computed for.
+    struct DerivedEnd
+    {
+        TDateTime start = 0;
+        TDateTime duration = 0;
+        const TPLXDocumentCalendar *calendar = nullptr;
+        quint64 generation = 0;
+        TDateTime end = 0;
+        bool valid = false;
+    };
+    DerivedEnd FDerivedEnd;
 };
 
 // Frame, body with buffers, weekend and holiday emphasis, progress strip,
