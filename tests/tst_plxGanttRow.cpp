@@ -134,8 +134,10 @@ void tst_plxGanttRow::heightChangesMoveTheRowsBelow()
     c.table->getRow(1)->setHeight(0);
     QCOMPARE(c.table->getRowStartY(2), 40);
     QCOMPARE(c.table->rowAtY(40), 2); // the flat row is skipped
-    c.table->getRow(1)->setHeight(-20); // nonsense stays harmless: nothing below moves up
-    QVERIFY(c.table->getRowStartY(3) >= c.table->getRowStartY(1));
+    c.table->getRow(1)->setHeight(-20); // nonsense is taken as a flat row
+    QCOMPARE(c.table->getRow(1)->getHeight(), 0);
+    QCOMPARE(c.table->getRowStartY(3), 70);
+    QCOMPARE(c.table->rowAtY(45), 2);
 }
 
 void tst_plxGanttRow::saveAndLoad()

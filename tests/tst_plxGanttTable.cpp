@@ -80,6 +80,7 @@ private slots:
     void loadDefaultsAndRoundTrip();
     void rowInsertRemoveAndUndo();
     void rowClearAndRowsDelete();
+    void rowsDeleteOutOfRangeChangesNothing();
     void barDeleteTakesConnections();
     void drawsBackgroundGridExceptionsAndDateLine();
     void visibleOnlyDrawingMatchesFullDrawing();
@@ -410,6 +411,26 @@ void tst_plxGanttTable::rowClearAndRowsDelete()
     QVERIFY(rows.undo());
     QCOMPARE(t->rows(), before);
     QCOMPARE(s.ds.root()->countConnections(), 1);
+}
+
+void tst_plxGanttTable::rowsDeleteOutOfRangeChangesNothing()
+{
+    Source s(rowsOfBars(4));
+    TPLXGanttTable *t = s.table();
+    const QList<TPLXGanttRow *> before = t->rows();
+    for (const auto &[first, last] : {std::pair{-1, 1}, std::pair{2, 6}, std::pair{7, 9}}) {
+        TPLXGanttRowsDeleteOperation op(&s.ds, first, last);
+        QVERIFY(!op.perform());
+        QCOMPARE(t->rows(), before);
+        QCOMPARE(t->getRow(0)->GetBarCount(), 1);
+        QCOMPARE(t->getRow(2)->GetBarCount(), 1);
+        QCOMPARE(s.ds.root()->countConnections(), 1);
+        for (int i = 0; i < t->countRows(); ++i)
+            QCOMPARE(t->getRow(i)->getOrder(), i);
+    }
+    QVERIFY(!s.ds.RowClear(4));
+    QVERIFY(!s.ds.RowClear(-1));
+    QCOMPARE(s.ds.getUndoRedoStack().GetUndoOperationCount(), 0);
 }
 
 void tst_plxGanttTable::barDeleteTakesConnections()

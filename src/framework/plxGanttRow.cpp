@@ -74,6 +74,8 @@ void TPLXGanttRow::geometryChanged()
 
 void TPLXGanttRow::setHeight(int height)
 {
+    // A negative height cannot be laid out; such a row is flat.
+    height = std::max(0, height);
     if (height == FHeight)
         return;
     FHeight = height;
