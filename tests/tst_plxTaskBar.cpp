@@ -6,6 +6,7 @@
 #include "plxEntityFactory.h"
 #include "plxGanttRow.h"
 #include "plxRessourceStrings.h"
+#include "plxVisualGoodie.h"
 
 #include <QtTest>
 
@@ -30,6 +31,7 @@ private slots:
     void loadRepairsAnEndBeforeTheStart();
     void drawsFrameBodyAndProgress();
     void weekendsAreBrightenedInDayModeOnly();
+    void buffersAreHatchedAndBarFitsItsRow();
     void lockedBarShowsItsLabel();
     void skippedBarIsNotFound();
 };
@@ -275,6 +277,42 @@ void tst_plxTaskBar::weekendsAreBrightenedInDayModeOnly()
     const TRect r = bar->ganttDrawer()->getRect();
     for (int x = r.Left + 2; x < r.Right - 2; ++x)
         QCOMPARE(pixel(plain, x, 18) & 0xFF, 0);
+}
+
+void tst_plxTaskBar::buffersAreHatchedAndBarFitsItsRow()
+{
+    Chart c(2, 30, 20);
+    TPLXTaskBar *bar = c.task(0, kMonday, kMonday + 4);
+    bar->FBufferTimeLeft = 1;
+    bar->FBufferTimeRight = 1;
+    TPLXVisualGoodie *goodie = bar->GetSettings()->getVisualGoodie();
+    goodie->FDrawStyle = dsDrawSolid;
+    goodie->FSFColor = 0x0000FF;
+    goodie->FPatternColor = 0x00FF00;
+    goodie->FBrushStyle = bsDiagCross;
+    Canvas canvas(300, 100);
+    bar->ganttDrawer()->Draw(*canvas.vc);
+    const QImage image = canvas.finish();
+    // Body 120..160 solid red; the buffers 101..120 and 160..179 carry the green hatch.
+    for (int x = 122; x < 158; x += 5)
+        QCOMPARE(pixel(image, x, 18), 0x0000FF);
+    const auto greenIn = [&](int from, int to) {
+        int n = 0;
+        for (int x = from; x < to; ++x)
+            for (int y = 17; y < 22; ++y)
+                n += pixel(image, x, y) == 0x00FF00 ? 1 : 0;
+        return n;
+    };
+    QVERIFY(greenIn(101, 120) > 5);
+    QVERIFY(greenIn(160, 179) > 5);
+    QCOMPARE(greenIn(121, 159), 0);
+
+    // A row lower than the bar: the bar takes the row's height, no more.
+    c.table->getRow(1)->setHeight(10);
+    TPLXTaskBar *flat = c.task(1, kMonday, kMonday + 1);
+    const TRect r = flat->getRect(kMonday);
+    QCOMPARE(r.Top, 40);
+    QCOMPARE(r.Bottom, 50);
 }
 
 void tst_plxTaskBar::lockedBarShowsItsLabel()
