@@ -5,6 +5,7 @@
 
 #include "plxDataSource.h"
 #include "plxGanttDocument.h"
+#include "plxGanttTable.h"
 #include "plxMedia.h"
 #include "plxTestSupport.h"
 
@@ -145,6 +146,15 @@ inline QByteArray text(const Document &doc)
     return t;
 }
 
+// Keeps connections in their type colours: no critical-path marks, now or after edits.
+inline void withoutCriticalPath(TPLXGanttDocument &document)
+{
+    if (document.GetTable())
+        document.GetTable()->FUpdateCriticalPath = false;
+    for (TPLXBarConnection *c : std::as_const(document.connections))
+        c->FCriticalElement = false;
+}
+
 // Loads the document of `text` outside any data source; the caller owns it.
 inline std::unique_ptr<TPLXGanttDocument> load(const QByteArray &iniText)
 {
@@ -154,6 +164,15 @@ inline std::unique_ptr<TPLXGanttDocument> load(const QByteArray &iniText)
     if (!dynamic_cast<TPLXGanttDocument *>(root.get()))
         return nullptr;
     return std::unique_ptr<TPLXGanttDocument>(static_cast<TPLXGanttDocument *>(root.release()));
+}
+
+// As load, for pictures that expect the type colours of the connections.
+inline std::unique_ptr<TPLXGanttDocument> loadPlain(const QByteArray &iniText)
+{
+    std::unique_ptr<TPLXGanttDocument> document = load(iniText);
+    if (document)
+        withoutCriticalPath(*document);
+    return document;
 }
 
 // A storage name for an INI file in `dir` holding `iniText`.

@@ -38,7 +38,7 @@ struct Loaded
 Loaded loadDocument(const Document &doc)
 {
     Loaded loaded;
-    loaded.document = fixture::load(text(doc));
+    loaded.document = fixture::loadPlain(text(doc));
     if (!loaded.document)
         return loaded;
     loaded.document->setEndDate(kMonday + 60);
@@ -128,7 +128,7 @@ void tst_plxBarConnection::loadedWithoutTypeIsFinishFinish()
     doc.connections.clear();
     QByteArray t = text(doc);
     t.replace("connections#count=0\n", "connections#count=1\nconnections#0=Bare\n");
-    auto document = fixture::load(t);
+    auto document = fixture::loadPlain(t);
     QVERIFY(document);
     QCOMPARE(document->countConnections(), 1);
     TPLXBarConnection *c = document->getConnection(0);
@@ -516,7 +516,7 @@ void tst_plxBarConnection::distanceThatIsNotANumber()
     QByteArray t = text(doc);
     t.replace("distance=0\n", "distance=two\n");
     TPLXRecordingScope scope;
-    auto document = fixture::load(t);
+    auto document = fixture::loadPlain(t);
     QVERIFY(document);
     QCOMPARE(document->countConnections(), 1);
     QCOMPARE(document->getConnection(0)->FMinDistance, 0);

@@ -25,6 +25,16 @@ Document threeRows()
     return doc;
 }
 
+// Adds a new task bar through the command; the row owns it when that succeeds.
+bool addBar(TPLXDataSource &ds, double start, int row)
+{
+    auto bar = std::make_unique<TPLXTaskBar>(start, start + 1, row);
+    if (!ds.BarAdd(bar.get(), row))
+        return false;
+    (void)bar.release();
+    return true;
+}
+
 double today()
 {
     return static_cast<double>(QDate(1899, 12, 30).daysTo(QDate::currentDate()));
@@ -106,7 +116,7 @@ void tst_plxDataSource::unreadableStorageFallsBackToTheDefault()
     QTemporaryDir dir;
     TPLXRecordingScope scope;
     TPLXDataSource ds;
-    ds.BarAdd(std::make_unique<TPLXTaskBar>(kMonday, kMonday + 1, 0).release(), 0);
+    QVERIFY(addBar(ds, kMonday, 0));
     QCOMPARE(ds.getUndoRedoStack().GetUndoOperationCount(), 1);
     scope.recorder.messages.clear();
 
@@ -203,7 +213,7 @@ void tst_plxDataSource::stackEventsArePublished()
     ds.setOnRedo([&seen](TPLXOperation *) { seen << QStringLiteral("redo"); });
     QVERIFY(ds.getOnChange() && ds.getUndoRedoStack().getOnChange());
 
-    QVERIFY(ds.BarAdd(std::make_unique<TPLXTaskBar>(kMonday, kMonday + 1, 0).release(), 0));
+    QVERIFY(addBar(ds, kMonday, 0));
     QVERIFY(ds.getUndoRedoStack().undo());
     QVERIFY(ds.getUndoRedoStack().redo());
     QCOMPARE(seen, (QStringList{QStringLiteral("change"), QStringLiteral("undo"), QStringLiteral("change"),
@@ -249,7 +259,8 @@ void tst_plxDataSource::barCommandsRecordOneStepEach()
     // A new bar joins the row it is added to.
     auto added = std::make_unique<TPLXTaskBar>(kMonday + 14, kMonday + 15, 2);
     TPLXTaskBar *bar = added.get();
-    QVERIFY(ds.BarAdd(added.release(), 2));
+    QVERIFY(ds.BarAdd(bar, 2));
+    (void)added.release(); // the row's now
     QCOMPARE(table->getRow(2)->indexOf(bar), 2);
 }
 
@@ -263,12 +274,14 @@ void tst_plxDataSource::failedCommandsAreNotRecorded()
     TPLXGanttBar *c = ds.GetTable()->getRow(2)->GetBarInRow(0);
 
     ds.OnBeforeConnectionAdd = [](TPLXBarConnection *, bool &cancel) { cancel = true; };
-    QVERIFY(!ds.ConnectionAdd(std::make_unique<TPLXBarConnection>(a, c, 1, ds.root()).release()));
+    auto connection = std::make_unique<TPLXBarConnection>(a, c, 1, ds.root());
+    QVERIFY(!ds.ConnectionAdd(connection.get())); // stays ours
     ds.OnBeforeBarMove = [](TPLXGanttBar *, bool &cancel) { cancel = true; };
     QVERIFY(!ds.BarMove(a, kMonday + 1, 0));
     ds.OnBarResize = [](TPLXGanttBar *, double, int, bool, bool &allowed) { allowed = false; };
     QVERIFY(!ds.BarResize(a, 1, 0, true));
-    QVERIFY(!ds.BarAdd(std::make_unique<TPLXTaskBar>(kMonday, kMonday + 1, 9).release(), 9)); // no row 9
+    auto bar = std::make_unique<TPLXTaskBar>(kMonday, kMonday + 1, 9);
+    QVERIFY(!ds.BarAdd(bar.get(), 9)); // no row 9
     QVERIFY(!ds.RowClear(7));
     QCOMPARE(ds.getUndoRedoStack().GetUndoOperationCount(), 0);
     QCOMPARE(ds.root()->countConnections(), 2);

@@ -29,12 +29,6 @@ public:
     }
 };
 
-// A new connection for a command that takes it over.
-TPLXBarConnection *newConnection(TPLXGanttBar *from, TPLXGanttBar *to, TPLXGanttDocument *document)
-{
-    return std::make_unique<TPLXBarConnection>(from, to, 1, document).release();
-}
-
 // A data source over an INI file of `doc` in its own directory.
 struct Source
 {
@@ -122,7 +116,7 @@ void tst_plxGanttDocument::startDateSnapsToTheTimeMode()
     QFETCH(int, mode);
     QFETCH(double, date);
     QFETCH(double, expected);
-    auto document = fixture::load(text(chain()));
+    auto document = fixture::loadPlain(text(chain()));
     QVERIFY(document && document->getCalendar());
     document->getCalendar()->SetTimeMode(TPLXTimeMode(mode));
     document->setStartDate(date);
@@ -153,7 +147,7 @@ void tst_plxGanttDocument::findConnectionWithAnyDirectionOrType()
     doc.connections = {Connection{QStringLiteral("BA"), QStringLiteral("B"), QStringLiteral("A"), 3},
                        Connection{QStringLiteral("AB"), QStringLiteral("A"), QStringLiteral("B"), 1},
                        Connection{QStringLiteral("AC"), QStringLiteral("A"), QStringLiteral("C"), 0}};
-    auto document = fixture::load(text(doc));
+    auto document = fixture::loadPlain(text(doc));
     QVERIFY(document);
     TPLXGanttTable *table = document->GetTable();
     TPLXGanttBar *a = table->getRow(0)->GetBarInRow(0);
@@ -183,7 +177,7 @@ void tst_plxGanttDocument::findConnectionWithAnyDirectionOrType()
 
 void tst_plxGanttDocument::findRowsConnectionNeedsSummarizableBars()
 {
-    auto document = fixture::load(text(chain()));
+    auto document = fixture::loadPlain(text(chain()));
     TPLXGanttTable *table = document->GetTable();
     TPLXGanttRow *r0 = table->getRow(0);
     TPLXGanttRow *r1 = table->getRow(1);
@@ -205,7 +199,7 @@ void tst_plxGanttDocument::findRowsConnectionNeedsSummarizableBars()
 
 void tst_plxGanttDocument::connectionIndexFollowsTheList()
 {
-    auto document = fixture::load(text(chain()));
+    auto document = fixture::loadPlain(text(chain()));
     TPLXGanttTable *table = document->GetTable();
     TPLXGanttBar *a = table->getRow(0)->GetBarInRow(0);
     TPLXGanttBar *b = table->getRow(1)->GetBarInRow(0);
@@ -320,7 +314,7 @@ void tst_plxGanttDocument::saveReloadKeepsOrderAndKeys()
 {
     Document doc = chain();
     doc.connections.prepend(Connection{QStringLiteral("AC"), QStringLiteral("A"), QStringLiteral("C"), 3, 2, true});
-    auto document = fixture::load(text(doc));
+    auto document = fixture::loadPlain(text(doc));
     document->FDateRangeStart = kMonday - 5;
     document->FTimeScaleUnder = true;
     PLXMedia first = plxMediaFromText(QByteArray());
@@ -360,7 +354,7 @@ void tst_plxGanttDocument::drawerSkipsOnlyConnectionsOffScreen()
     doc.rows[2].bars = {Bar{QStringLiteral("D"), kMonday + 3, 1}};
     doc.connections = {Connection{QStringLiteral("Long"), QStringLiteral("A"), QStringLiteral("B"), 1},
                        Connection{QStringLiteral("Short"), QStringLiteral("C"), QStringLiteral("D"), 1}};
-    auto document = fixture::load(text(doc));
+    auto document = fixture::loadPlain(text(doc));
     document->setEndDate(kMonday + 60);
     auto *drawer = dynamic_cast<TPLXDocumentDrawer *>(document->getDrawer(vtGanttGraph));
     QVERIFY(drawer);
@@ -402,7 +396,7 @@ void tst_plxGanttDocument::drawerSkipsOnlyConnectionsOffScreen()
 
 void tst_plxGanttDocument::drawerAsksBeforeEachConnection()
 {
-    auto document = fixture::load(text(chain()));
+    auto document = fixture::loadPlain(text(chain()));
     document->setEndDate(kMonday + 60);
     QList<TPLXBarConnection *> asked;
     document->FOnDrawConnection = [&asked](TPLXBarConnection *c, bool &defaultPaint) {
@@ -420,7 +414,7 @@ void tst_plxGanttDocument::drawerAsksBeforeEachConnection()
 
 void tst_plxGanttDocument::locateAsksTableThenConnections()
 {
-    auto document = fixture::load(text(chain()));
+    auto document = fixture::loadPlain(text(chain()));
     document->setEndDate(kMonday + 60);
     QImage image(200, 120, QImage::Format_RGB32);
     QPainter painter(&image);
@@ -451,13 +445,15 @@ void tst_plxGanttDocument::connectionOperationsHonourEvents()
     s.ds->OnAfterConnectionDelete = [&events](TPLXBarConnection *) { events << QStringLiteral("after delete"); };
 
     // The first add is cancelled by the handler and not recorded.
-    TPLXBarConnection *ac = newConnection(a, c, &document);
-    QVERIFY(!s.ds->ConnectionAdd(ac));
+    auto rejected = std::make_unique<TPLXBarConnection>(a, c, 1, &document);
+    QVERIFY(!s.ds->ConnectionAdd(rejected.get())); // still ours, freed at the end
     QCOMPARE(document.countConnections(), 2);
     QCOMPARE(s.ds->getUndoRedoStack().GetUndoOperationCount(), 0);
 
-    ac = newConnection(a, c, &document);
+    auto added = std::make_unique<TPLXBarConnection>(a, c, 1, &document);
+    TPLXBarConnection *ac = added.get();
     QVERIFY(s.ds->ConnectionAdd(ac));
+    (void)added.release(); // the document's now
     QCOMPARE(document.getConnection(2), ac);
     QCOMPARE(ac->getParent(), &document);
     QCOMPARE(events, (QStringList{QStringLiteral("before add"), QStringLiteral("before add"), QStringLiteral("after add")}));
@@ -482,7 +478,8 @@ void tst_plxGanttDocument::connectionOperationsHonourEvents()
     // A "to" bar that refuses connections: the add fails.
     auto refusing = std::make_unique<TRefusingBar>();
     s.ds->GetTable()->getRow(1)->AddBar(refusing.get());
-    QVERIFY(!s.ds->ConnectionAdd(newConnection(a, refusing.release(), &document)));
+    auto refused = std::make_unique<TPLXBarConnection>(a, refusing.release(), 1, &document);
+    QVERIFY(!s.ds->ConnectionAdd(refused.get()));
     QCOMPARE(document.countConnections(), 3);
 }
 

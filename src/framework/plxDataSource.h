@@ -79,8 +79,8 @@ public:
     TPLXLegend *GetLegend() const;
 
     // ---- editing commands: each returns whether its operation was performed and recorded
-    // The bar and connection commands take a new bar or connection: it joins the
-    // document on success and is freed with the failed operation otherwise.
+    // A new bar or connection joins the document (which owns it from then on)
+    // when its command succeeds; after a failure it is still the caller's.
     bool BarAdd(TPLXGanttBar *bar, int row);
     bool BarDelete(TPLXGanttBar *bar);
     bool BarMove(TPLXGanttBar *bar, TDateTime newStart, int row);

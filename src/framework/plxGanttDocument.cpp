@@ -657,21 +657,13 @@ TPLXConnectionAddOperation::TPLXConnectionAddOperation(TPLXDataSource *dataSourc
     , ConnectionOp(std::make_unique<TPLXConnectionOperation>(dataSource, connection))
     , ds(dataSource)
 {
-    // A connection that belongs to no document yet is the operation's until it is added.
-    if (connection && !connection->getParent())
-        FOwnedConnection.reset(connection);
 }
 
 TPLXConnectionAddOperation::~TPLXConnectionAddOperation() = default;
 
 bool TPLXConnectionAddOperation::perform()
 {
-    if (!ConnectionOp->AddConnection())
-        return false;
-    // The document is the connection's parent now and frees it.
-    if (FOwnedConnection && FOwnedConnection->getParent())
-        (void)FOwnedConnection.release();
-    return true;
+    return ConnectionOp->AddConnection();
 }
 
 bool TPLXConnectionAddOperation::undo()

@@ -223,8 +223,7 @@ private:
 class ORVANTA_EXPORT TPLXConnectionAddOperation : public TPLXOperation
 {
 public:
-    // Takes a connection that belongs to no document: the document owns it once
-    // added; a connection never added is freed with the operation.
+    // The document owns `connection` once it was added; until then it is the caller's.
     TPLXConnectionAddOperation(TPLXDataSource *dataSource, TPLXBarConnection *connection);
     ~TPLXConnectionAddOperation() override;
     bool perform() override;
@@ -234,9 +233,6 @@ public:
     std::unique_ptr<TPLXConnectionOperation> ConnectionOp;
     std::unique_ptr<TPLXOperation> pertConnectionOp;
     TPLXDataSource *ds = nullptr;
-
-private:
-    std::unique_ptr<TPLXBarConnection> FOwnedConnection;
 };
 
 // Removes a connection from the document (it stays owned by the document).
