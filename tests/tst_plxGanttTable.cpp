@@ -85,6 +85,7 @@ private slots:
     void drawsBackgroundGridExceptionsAndDateLine();
     void visibleOnlyDrawingMatchesFullDrawing();
     void locateFindsTheUpperRowFirst();
+    void drawingSurvivesEmptyAndShrunkTables();
 };
 
 void tst_plxGanttTable::rowStartSkipsScrolledAndInvisibleRows()
@@ -535,6 +536,34 @@ void tst_plxGanttTable::locateFindsTheUpperRowFirst()
     c.table->SetScrolledLines(1);
     drawer->Draw(*canvas.vc);
     QCOMPARE(drawer->locateObject(110, 25), lower);
+}
+
+void tst_plxGanttTable::drawingSurvivesEmptyAndShrunkTables()
+{
+    Chart empty(0);
+    empty.table->SetBaseColor(0x112233);
+    Canvas canvas(300, 100);
+    empty.table->getDrawer(vtGanttGraph)->Draw(*canvas.vc);
+    QVERIFY(empty.table->getDrawer(vtGanttGraph)->locateObject(150, 50) == nullptr);
+    QCOMPARE(pixel(canvas.finish(), 150, 50), 0x112233);
+
+    // Scrolled past rows that are then taken away.
+    Chart c(8, 30);
+    c.task(7, kMonday, kMonday + 2);
+    c.table->SetScrolledLines(6);
+    for (int i = 0; i < 5; ++i)
+        c.table->takeRow(c.table->countRows() - 1);
+    Canvas shrunk(300, 100);
+    TPLXDrawer *drawer = c.table->getDrawer(vtGanttGraph);
+    drawer->Draw(*shrunk.vc);
+    QVERIFY(drawer->locateObject(110, 20) == nullptr);
+    c.table->SetScrolledLines(0);
+    QCOMPARE(c.table->getScrolledLines(), 0);
+    QCOMPARE(c.table->getRowStartY(2), 70);
+    // The table area starts below a table start lower than the visible area.
+    c.doc.tableStartY = 500;
+    drawer->Draw(*shrunk.vc);
+    QCOMPARE(static_cast<TPLXGanttTableDrawer *>(drawer)->lastVisible, 0);
 }
 
 QTEST_MAIN(tst_plxGanttTable)
