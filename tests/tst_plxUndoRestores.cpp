@@ -121,11 +121,12 @@ void tst_plxUndoRestores::randomEditsUndoneLeaveTheSameFile()
     TPLXUndoRedoStack &stack = ds.getUndoRedoStack();
     int performed = 0;
     QStringList done;
-    for (int step = 0; step < 150; ++step) {
+    for (int step = 0; step < 200; ++step) {
         bool ok = false;
         QString what;
         TPLXGanttBar *bar = anyBar();
-        switch (random.bounded(11)) {
+        int recorded = 0; // steps recorded besides `ok`
+        switch (random.bounded(13)) {
         case 0:
             what = QStringLiteral("move");
             if (bar)
@@ -183,6 +184,32 @@ void tst_plxUndoRestores::randomEditsUndoneLeaveTheSameFile()
             if (ds.root()->countConnections() > 0)
                 ok = ds.ConnectionDelete(ds.root()->getConnection(int(random.bounded(ds.root()->countConnections()))));
             break;
+        case 11:
+            // What a drag does: the move, then the pushes it causes as a step of their own.
+            what = QStringLiteral("move and resolve");
+            if (bar && ds.BarMove(bar, fixture::kMonday + random.bounded(30), bar->getRow())) {
+                ++recorded;
+                const int steps = stack.GetUndoOperationCount();
+                QVERIFY(ds.ResolveDistanceViolations(bar));
+                recorded += stack.GetUndoOperationCount() - steps;
+                for (TPLXBarConnection *c : ds.root()->connectionsOf(bar))
+                    QVERIFY(c->getFromBar() == bar || c->getToBar() == bar);
+            }
+            break;
+        case 12: {
+            // A connection the application refuses leaves no trace and stays ours.
+            what = QStringLiteral("refused connection");
+            TPLXGanttBar *to = anyBar();
+            if (bar && to && bar != to) {
+                ds.OnBeforeConnectionAdd = [](TPLXBarConnection *, bool &cancel) { cancel = true; };
+                auto c = std::make_unique<TPLXBarConnection>(bar, to, 1, ds.root());
+                const int connections = ds.root()->countConnections();
+                QVERIFY(!ds.ConnectionAdd(c.get()));
+                QCOMPARE(ds.root()->countConnections(), connections);
+                ds.OnBeforeConnectionAdd = nullptr;
+            }
+            break;
+        }
         default: {
             what = QStringLiteral("add connection");
             TPLXGanttBar *to = anyBar();
@@ -196,6 +223,10 @@ void tst_plxUndoRestores::randomEditsUndoneLeaveTheSameFile()
         }
         }
         if (ok) {
+            ++performed;
+            done << what;
+        }
+        for (; recorded > 0; --recorded) {
             ++performed;
             done << what;
         }
