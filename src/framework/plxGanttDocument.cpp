@@ -266,50 +266,56 @@ QList<TPLXBarConnection *> TPLXGanttDocument::connectionsOf(const TPLXGanttBar *
     return FConnectionIndex.value(bar);
 }
 
-TPLXBarConnection *TPLXGanttDocument::findConnection(TPLXGanttBar *fromBar, TPLXGanttBar *toBar, int type) const
+namespace {
+
+// The candidate listed first; positions are only looked up when there is a choice.
+TPLXBarConnection *firstListed(const QList<TPLXBarConnection *> &candidates, const QList<TPLXBarConnection *> &list)
 {
-    // The index gives the few candidates; the list position decides which is first.
+    if (candidates.size() <= 1)
+        return candidates.value(0, nullptr);
     TPLXBarConnection *first = nullptr;
-    qsizetype firstIndex = -1;
-    const auto consider = [&](TPLXBarConnection *c) {
-        const qsizetype index = connections.indexOf(c);
+    qsizetype firstIndex = 0;
+    for (TPLXBarConnection *c : candidates) {
+        const qsizetype index = list.indexOf(c);
         if (!first || index < firstIndex) {
             first = c;
             firstIndex = index;
         }
-    };
+    }
+    return first;
+}
+
+} // namespace
+
+TPLXBarConnection *TPLXGanttDocument::findConnection(TPLXGanttBar *fromBar, TPLXGanttBar *toBar, int type) const
+{
+    QList<TPLXBarConnection *> candidates;
     for (TPLXBarConnection *c : FConnectionIndex.value(fromBar)) {
         const bool forward = c->barFrom == fromBar && c->barTo == toBar;
         if (type == -1) {
             if (forward || (c->barFrom == toBar && c->barTo == fromBar))
-                consider(c);
+                candidates.append(c);
         } else if (forward && (type == 4 || c->connType == type)) {
-            consider(c);
+            candidates.append(c);
         }
     }
-    return first;
+    return firstListed(candidates, connections);
 }
 
 TPLXBarConnection *TPLXGanttDocument::findRowsConnection(TPLXGanttRow *fromRow, TPLXGanttRow *toRow) const
 {
     if (!fromRow || !toRow)
         return nullptr;
-    TPLXBarConnection *first = nullptr;
-    qsizetype firstIndex = -1;
+    QList<TPLXBarConnection *> candidates;
     for (TPLXGanttBar *bar : fromRow->bars()) {
         for (TPLXBarConnection *c : FConnectionIndex.value(bar)) {
             if (c->barFrom != bar || !c->barTo || c->barTo->getParent() != toRow)
                 continue;
-            if (!c->barFrom->isSummarizable() || !c->barTo->isSummarizable())
-                continue;
-            const qsizetype index = connections.indexOf(c);
-            if (!first || index < firstIndex) {
-                first = c;
-                firstIndex = index;
-            }
+            if (c->barFrom->isSummarizable() && c->barTo->isSummarizable() && !candidates.contains(c))
+                candidates.append(c);
         }
     }
-    return first;
+    return firstListed(candidates, connections);
 }
 
 // ---- time scales: the band kind is not built yet
