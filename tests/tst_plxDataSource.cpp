@@ -91,6 +91,8 @@ void tst_plxDataSource::newDataSourceHoldsTheDefaultDocument()
     // The German texts are installed.
     QCOMPARE(PLXRessourceLanguage(), QLocale::German);
     QCOMPARE(ds.getUndoRedoStack().GetUndoOperationCount(), 0);
+    // Building the default document shows no message box.
+    QVERIFY2(scope.recorder.messages.isEmpty(), qPrintable(scope.recorder.messages.join(" | ")));
 }
 
 void tst_plxDataSource::unreadableStorageFallsBackToTheDefault_data()

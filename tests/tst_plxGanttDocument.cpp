@@ -88,6 +88,7 @@ private slots:
     void resolveSkipsFixedAndCollidingBars();
     void resolveMovesTheOriginBackWhenTheTargetMoved();
     void saveReloadKeepsOrderAndKeys();
+    void partsOfKindsNotBuiltAreLeftOutQuietly();
     void drawerSkipsOnlyConnectionsOffScreen();
     void drawerAsksBeforeEachConnection();
     void locateAsksTableThenConnections();
@@ -339,6 +340,27 @@ void tst_plxGanttDocument::saveReloadKeepsOrderAndKeys()
     PLXMedia second = plxMediaFromText(QByteArray());
     factory.saveObject(QStringLiteral("root"), *second, reloaded);
     QCOMPARE(keysOf(*second), keysOf(*first));
+}
+
+void tst_plxGanttDocument::partsOfKindsNotBuiltAreLeftOutQuietly()
+{
+    // "tree" names a type id that no registry row has: reported as the factory does.
+    Document doc = chain();
+    doc.extra = section(QStringLiteral("Grid")) + line(QStringLiteral("typeID"), QStringLiteral("Tree Gird"))
+                + section(QStringLiteral("Key")) + line(QStringLiteral("typeID"), QStringLiteral("Legend"));
+    QByteArray t = text(doc);
+    t.replace("[root]\n", "[root]\ntree=Grid\nlegend=Key\n");
+    TPLXRecordingScope scope;
+    auto document = fixture::loadPlain(t);
+    QVERIFY(document);
+    QCOMPARE(document->countConnections(), 2);
+    QVERIFY(scope.recorder.messages.contains(QStringLiteral("Warning: Unknown type idTree Gird")));
+    QVERIFY(scope.recorder.messages.contains(QStringLiteral("Error loading Grid")));
+    // "legend" names a registry kind: while this build has none it is left out with a log line only.
+    if (!TPLXEntityFactory::isRegistered(QStringLiteral("Legend"))) {
+        QVERIFY(!scope.recorder.messages.join(QLatin1Char('|')).contains(QStringLiteral("Key")));
+        QVERIFY(scope.recorder.logLines.contains(QStringLiteral("\"legend\" of \"root\" is not loaded: its kind is not built")));
+    }
 }
 
 void tst_plxGanttDocument::drawerSkipsOnlyConnectionsOffScreen()

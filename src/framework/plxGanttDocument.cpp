@@ -58,6 +58,19 @@ QString connectionDefect(const TPLXBarConnection *c)
     return QString();
 }
 
+// True when `section` holds a kind of the registry that this build does not
+// load yet (the tree grid, time scales, legend before their units exist):
+// such parts are left out quietly instead of raising the unknown-kind messages
+// on every new document. Type ids outside the registry are still reported.
+bool kindNotBuilt(IPLXMedia &media, const QString &section)
+{
+    const QString typeId = media.strValue(section, QStringLiteral("typeID"), QStringLiteral("MISSING"));
+    if (TPLXEntityFactory::isRegistered(typeId))
+        return false;
+    const auto &ids = TPLXEntityFactory::typeIds();
+    return std::any_of(ids.cbegin(), ids.cend(), [&typeId](const char *id) { return typeId == QLatin1String(id); });
+}
+
 } // namespace
 
 // ------------------------------------------------------------ TPLXGanttDocument
@@ -455,9 +468,14 @@ std::unique_ptr<TPLXGanttObject> TPLXDocumentPersistence::doLoad(const QString &
     doc->Ftable = loadChildAs<TPLXGanttTable>(QStringLiteral("table"), media, factory, doc);
     doc->Fcalendar = loadChildAs<TPLXDocumentCalendar>(QStringLiteral("calendar"), media, factory, doc);
     doc->setStartDate(startDate);
-    // The bands are loaded so that their sections are reported and owned; the
-    // document keeps them once the time-scale kind is built.
-    factory.loadObjectList(name, QStringLiteral("time scales"), media, doc);
+    // Bands are held once the time-scale kind is built; until then a band of
+    // that kind is left out and anything else named here is loaded (and reported) as usual.
+    for (const QString &scale : media.strArray(name, QStringLiteral("time scales"))) {
+        if (kindNotBuilt(media, scale))
+            PLXLog(QStringLiteral("Time scale \"%1\" of \"%2\" is not loaded: its kind is not built").arg(scale, name));
+        else
+            factory.loadObject(scale, media, doc);
+    }
     doc->FTaskBarSettings = loadChildAs<TPLXTaskBarSettings>(QStringLiteral("task bar settings"), media, factory, doc);
     doc->FImageBarSettings = loadChild(QStringLiteral("image bar settings"), media, factory, doc);
     doc->FTextBarSettings = loadChild(QStringLiteral("text bar settings"), media, factory, doc);
@@ -495,9 +513,14 @@ std::unique_ptr<TPLXGanttObject> TPLXDocumentPersistence::doLoad(const QString &
         doc->indexConnection(c);
     }
 
-    // Loaded and owned, held as a tree grid and a legend once those kinds are built.
-    loadChild(QStringLiteral("tree"), media, factory, doc);
-    loadChild(QStringLiteral("legend"), media, factory, doc);
+    // Held as a tree grid and a legend once those kinds are built.
+    for (const QString key : {QStringLiteral("tree"), QStringLiteral("legend")}) {
+        const QString section = media.strValue(name, key, QStringLiteral("Missing"));
+        if (section != QLatin1String("Missing") && kindNotBuilt(media, section))
+            PLXLog(QStringLiteral("\"%1\" of \"%2\" is not loaded: its kind is not built").arg(key, name));
+        else
+            loadChild(key, media, factory, doc);
+    }
 
     if (doc->Ftable) {
         doc->Ftable->updateCriticalPath();
