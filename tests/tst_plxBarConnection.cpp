@@ -86,6 +86,8 @@ private slots:
     void hitTestTolerance();
     void highlightingReachesBothBars();
     void nothingIsRoutedWhenHiddenOrDisabled();
+    void routeWithTheOriginRowScrolledAway_data();
+    void routeWithTheOriginRowScrolledAway();
     void pertRoute();
     void saveAndReload();
     void badConnectionsAreDroppedWithALogLine();
@@ -388,6 +390,32 @@ void tst_plxBarConnection::nothingIsRoutedWhenHiddenOrDisabled()
         QVERIFY(l.drawer->route());
         QCOMPARE(l.drawer->getSegments().front(), (TPLXConnectorSegment{40, 50, -10, -10}));
     }
+}
+
+using Segments = std::vector<TPLXConnectorSegment>;
+Q_DECLARE_METATYPE(Segments)
+
+void tst_plxBarConnection::routeWithTheOriginRowScrolledAway_data()
+{
+    QTest::addColumn<int>("type");
+    QTest::addColumn<Segments>("expected");
+    // Row 0 (A, x 0..40) is scrolled away; row 2 (B, x 60..80) is centred at y 30.
+    QTest::newRow("finish-start: stub above, one line up from the target")
+        << 1 << Segments{{40, 50, -10, -10}, {50, 60, 30, 30}, {50, 50, 0, 30}};
+    QTest::newRow("start-start: down from the top edge, across, into the target")
+        << 3 << Segments{{-10, 0, -10, -10}, {50, 60, 30, 30}, {-10, -10, 0, 30}, {50, 50, 30, 30}, {-10, 50, 30, 30}};
+}
+
+void tst_plxBarConnection::routeWithTheOriginRowScrolledAway()
+{
+    QFETCH(int, type);
+    QFETCH(Segments, expected);
+    Document doc = twoBars(kMonday + 3, type);
+    doc.rows.append({Row{}, Row{}});
+    Loaded l = loadDocument(doc);
+    l.document->GetTable()->SetScrolledLines(1);
+    QVERIFY(l.drawer->route());
+    QCOMPARE(l.drawer->getSegments(), expected);
 }
 
 void tst_plxBarConnection::pertRoute()
