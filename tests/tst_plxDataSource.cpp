@@ -53,6 +53,7 @@ private slots:
     void storageLoadsAFileAndClearsTheHistory();
     void saveToMediaWritesTheDocument();
     void saveIntoTheCurrentFileKeepsOtherSections();
+    void saveToAnUnwritablePlaceRaisesAFileError();
     void stackEventsArePublished();
     void barCommandsRecordOneStepEach();
     void failedCommandsAreNotRecorded();
@@ -203,6 +204,25 @@ void tst_plxDataSource::saveIntoTheCurrentFileKeepsOtherSections()
     TPLXDataSource reread;
     reread.setStorage(storage);
     QCOMPARE(reread.GetTable()->getRow(2)->GetBarInRow(1)->getStartDate(), kMonday + 9);
+}
+
+void tst_plxDataSource::saveToAnUnwritablePlaceRaisesAFileError()
+{
+    QTemporaryDir dir;
+    TPLXRecordingScope scope;
+    TPLXDataSource ds;
+    const QString storage = storageFor(dir, QStringLiteral("plan.ini"), text(threeRows()));
+    ds.setStorage(storage);
+    const QString target = dir.filePath(QStringLiteral("no/such/folder/plan.ini"));
+    QVERIFY_THROWS_EXCEPTION(EPLXFileError, ds.SaveToMedia(QStringLiteral("file://") + target));
+    QVERIFY(!QFile::exists(target));
+    // The document and its storage are untouched and can still be saved.
+    QCOMPARE(ds.getStorage(), storage);
+    QCOMPARE(ds.root()->countConnections(), 2);
+    ds.SaveToMedia(storage);
+    TPLXDataSource reread;
+    reread.setStorage(storage);
+    QCOMPARE(reread.GetTable()->countRows(), 3);
 }
 
 void tst_plxDataSource::stackEventsArePublished()

@@ -60,6 +60,7 @@ public:
     QString getStorage() const { return storageName; }
     void buildDocument();
     // Saves the document into the store of `name`; the storage name stays.
+    // Raises EPLXFileError when the file cannot be written.
     void SaveToMedia(const QString &name);
     void clearDocument();
 
