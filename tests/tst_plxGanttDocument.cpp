@@ -228,6 +228,9 @@ void tst_plxGanttDocument::connectionIndexFollowsTheList()
 
     document->insertConnection(0, ab);
     QCOMPARE(document->getConnection(0), ab);
+    document->addConnection(ab); // already listed: stays first, indexed once
+    QCOMPARE(document->countConnections(), 2);
+    QCOMPARE(document->getConnection(0), ab);
     QCOMPARE(document->connectionsOf(c), (QList<TPLXBarConnection *>{bc, ab}));
     QCOMPARE(document->connectionsOf(a), (QList<TPLXBarConnection *>{bc, ab}));
 }

@@ -208,6 +208,10 @@ void TPLXGanttDocument::insertConnection(int index, TPLXBarConnection *c)
 {
     if (!c)
         return;
+    // Listing a connection twice would draw, save and count it twice.
+    const TPLXGanttBar *probe = c->barFrom ? c->barFrom : c->barTo;
+    if (probe ? FConnectionIndex.value(probe).contains(c) : connections.contains(c))
+        return;
     c->setParent(this);
     connections.insert(std::clamp(index, 0, countConnections()), c);
     indexConnection(c);

@@ -83,7 +83,8 @@ public:
     int countConnections() const { return static_cast<int>(connections.size()); }
     TPLXBarConnection *getConnection(int i) const;
     int getConnectionIndex(TPLXBarConnection *c) const;
-    // Appends `c`, makes the document its parent (and owner) and refreshes the critical path.
+    // Appends `c`, makes the document its parent (and owner) and refreshes the
+    // critical path; a connection already listed stays where it is.
     void addConnection(TPLXBarConnection *c);
     // As addConnection, at `index` (clamped to the list); undo uses it to restore the order.
     void insertConnection(int index, TPLXBarConnection *c);
