@@ -93,8 +93,14 @@ TPLXGanttRow *TPLXGanttTable::MakeBlankRow()
 
 void TPLXGanttTable::renumberFrom(int index)
 {
-    for (int i = std::max(0, index); i < countRows(); ++i)
-        FRows[i]->setOrder(i);
+    for (int i = std::max(0, index); i < countRows(); ++i) {
+        TPLXGanttRow *row = FRows[i];
+        row->setOrder(i);
+        // Bars cache their row index; overlap tests read the cache before any drawing refreshes it.
+        for (int b = 0; b < row->GetBarCount(); ++b)
+            if (TPLXGanttBar *bar = row->GetBarInRow(b); bar && bar->getParent() == row)
+                bar->setRowField(i);
+    }
 }
 
 void TPLXGanttTable::insertRow(int index, TPLXGanttRow *row)
