@@ -3,8 +3,12 @@
 #include <orvanta/orvanta.h>
 
 #include <QHeaderView>
+#include <QLabel>
+#include <QPainter>
 #include <QPlainTextEdit>
+#include <QScrollArea>
 #include <QSplitter>
+#include <QTabWidget>
 #include <QTableWidget>
 
 TPLXDocumentSummary summarizeDocument(const QString &storageName)
@@ -34,12 +38,36 @@ TPLXDocumentSummary summarizeDocument(const QString &storageName)
 
     TPLXEntityFactory factory;
     std::unique_ptr<TPLXGanttObject> root(factory.loadObject(QStringLiteral("root"), *media, nullptr));
+    root.reset();
     summary.messages = recording.recorder.messages;
     summary.logLines = recording.recorder.logLines;
     return summary;
 }
 
-TPLXPlannerWindow::TPLXPlannerWindow(const TPLXDocumentSummary &summary, QWidget *parent)
+QImage renderChart(TPLXDataSource &dataSource, int width)
+{
+    TPLXGanttDocument *document = dataSource.root();
+    TPLXGanttTable *table = dataSource.GetTable();
+    if (!document || !table)
+        return QImage();
+    // Until the time-scale view lays the chart out, show as many days as fit.
+    const int columnWidth = std::max(1, table->GetColumnWidth());
+    const TDateTime start = document->getStartDate();
+    const TPLXTimeMode mode = document->getCalendar() ? document->getCalendar()->getTimeMode() : tmDay;
+    document->setEndDate(Add(start, width / columnWidth, mode));
+    const int height = std::max(120, table->getTableHeight() + 20);
+
+    QImage image(width, height, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    TPLXCanvasVC vc(painter);
+    vc.setVisibleArea(TRect{0, 0, width, height});
+    if (TPLXDrawer *drawer = document->getDrawer(vtGanttGraph))
+        drawer->Draw(vc);
+    return image;
+}
+
+TPLXPlannerWindow::TPLXPlannerWindow(const TPLXDocumentSummary &summary, const QImage &chart, QWidget *parent)
     : QMainWindow(parent)
     , FSections(new QTableWidget(static_cast<int>(summary.sections.size()), 3))
     , FMessages(new QPlainTextEdit)
@@ -61,6 +89,16 @@ TPLXPlannerWindow::TPLXPlannerWindow(const TPLXDocumentSummary &summary, QWidget
     splitter->addWidget(FMessages);
     splitter->setStretchFactor(0, 3);
     splitter->setStretchFactor(1, 1);
-    setCentralWidget(splitter);
-    resize(900, 700);
+
+    auto *chartLabel = new QLabel;
+    chartLabel->setPixmap(QPixmap::fromImage(chart));
+    chartLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    auto *chartArea = new QScrollArea;
+    chartArea->setWidget(chartLabel);
+
+    auto *tabs = new QTabWidget;
+    tabs->addTab(chartArea, tr("Chart"));
+    tabs->addTab(splitter, tr("Document"));
+    setCentralWidget(tabs);
+    resize(1240, 560);
 }

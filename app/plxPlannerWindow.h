@@ -1,11 +1,16 @@
-// The planner's main window: shows what a document holds and what loading it reported.
+// The planner's main window: the chart of a document, and what the document
+// holds and what loading it reported.
 #pragma once
 
+#include <QImage>
 #include <QMainWindow>
 #include <QStringList>
 
+#include <memory>
+
 class QPlainTextEdit;
 class QTableWidget;
+class TPLXDataSource;
 
 struct TPLXDocumentSummary
 {
@@ -16,16 +21,18 @@ struct TPLXDocumentSummary
     QStringList logLines;
 };
 
-// Reads the document through its store and loads it from "root" with the
-// entity factory, recording every message instead of showing it.
+// Reads the document through its store and records every message instead of showing it.
 TPLXDocumentSummary summarizeDocument(const QString &storageName);
+
+// Draws the document's chart (table, bars, connections) for `width` pixels.
+QImage renderChart(TPLXDataSource &dataSource, int width);
 
 class TPLXPlannerWindow : public QMainWindow
 {
     Q_OBJECT
 
 public:
-    explicit TPLXPlannerWindow(const TPLXDocumentSummary &summary, QWidget *parent = nullptr);
+    TPLXPlannerWindow(const TPLXDocumentSummary &summary, const QImage &chart, QWidget *parent = nullptr);
 
 private:
     QTableWidget *FSections;

@@ -295,11 +295,8 @@ std::unique_ptr<TPLXGanttObject> TPLXTaskBarPersistence::doLoad(const QString &n
 {
     auto bar = std::make_unique<TPLXTaskBar>(0, 0, 0);
     ID = name;
-    if (media.strValue(name, QStringLiteral("settings"), QStringLiteral("Missing")) != QLatin1String("Missing")) {
-        if (auto *settings =
-                loadChildAs<TPLXTaskBarSettings>(QStringLiteral("settings"), media, factory, bar.get()))
-            bar->SetSettings(settings);
-    }
+    // Without a "settings" key the bar has none of its own and draws with the document's.
+    bar->SetSettings(loadChildAs<TPLXTaskBarSettings>(QStringLiteral("settings"), media, factory, bar.get()));
     bar->FstartDate = media.realValue(name, QStringLiteral("start date"), 0);
     bar->FBufferTimeLeft = media.realValue(name, QStringLiteral("left buffer time"), 0);
     bar->FBufferTimeRight = media.realValue(name, QStringLiteral("right buffer time"), 0);
