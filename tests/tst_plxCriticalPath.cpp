@@ -1,6 +1,7 @@
 #include "plxBarConnection.h"
 #include "plxCriticalPath.h"
 #include "plxCriticalPathOracle.h"
+#include "plxDocumentFixture.h"
 #include "plxDocumentCalendar.h"
 #include "plxGanttDocument.h"
 #include "plxGanttRow.h"
@@ -297,6 +298,7 @@ private slots:
     void marksFollowEdits();
     void noAutoUpdateKeepsMarks();
     void tableWithoutDocument();
+    void loadedDocumentIsMarked();
     void randomDocumentsMatchReference();
 
 private:
@@ -672,6 +674,32 @@ void tst_plxCriticalPath::tableWithoutDocument()
     TPLXCriticalPathCalculator none(nullptr);
     none.refreshCriticalPath();
     QCOMPARE(none.countTaskBars(), 0);
+}
+
+void tst_plxCriticalPath::loadedDocumentIsMarked()
+{
+    // Given a stored chart: A (2 days) -> B (3 days) finish-start, C loose.
+    fixture::Document stored;
+    const double monday = fixture::kMonday;
+    stored.rows = {{{{QStringLiteral("A"), monday, 2}, {QStringLiteral("C"), monday, 1}}},
+                   {{{QStringLiteral("B"), monday + 2, 3}}}};
+    stored.connections = {{QStringLiteral("AB"), QStringLiteral("A"), QStringLiteral("B"), FS, 0}};
+    // When it is loaded, then the table's own calculator has already marked the path.
+    TPLXRecordingScope scope;
+    const std::unique_ptr<TPLXGanttDocument> doc = fixture::load(fixture::text(stored));
+    QVERIFY(doc);
+    TPLXGanttTable *table = doc->GetTable();
+    QVERIFY(table->criticalPathCalculator());
+    auto *a = dynamic_cast<TPLXTaskBar *>(table->getRow(0)->GetBarInRow(0));
+    auto *c = dynamic_cast<TPLXTaskBar *>(table->getRow(0)->GetBarInRow(1));
+    auto *b = dynamic_cast<TPLXTaskBar *>(table->getRow(1)->GetBarInRow(0));
+    QVERIFY(a && b && c);
+    QCOMPARE(table->criticalPathCalculator()->criticalBars(), (QList<TPLXTaskBar *>{a, b}));
+    QVERIFY(a->FCriticalElement && b->FCriticalElement && !c->FCriticalElement);
+    QVERIFY(doc->getConnection(0)->FCriticalElement);
+    QCOMPARE(b->FESTime, monday + 2);
+    QCOMPARE(c->FGBTime, b->effectiveEnd() - c->effectiveEnd());
+    QVERIFY(scope.recorder.logLines.contains(QStringLiteral("bar 2 GBT = 0")));
 }
 
 void tst_plxCriticalPath::randomDocumentsMatchReference()
