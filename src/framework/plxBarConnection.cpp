@@ -322,7 +322,7 @@ bool TPLXBarConnectionDrawer::route()
         FColor = settings->getColor(c->connType);
     FPenStyle = c->findViolationOffset() != 0 ? psDash : psSolid;
 
-    // Origin stub, away from the bar.
+    // The short lead-out line at the origin, away from the bar.
     const int stubY = fromHiddenAbove ? kHiddenAboveY : y1;
     const int stubEnd = originAtStart ? fromX - stubLength : fromX + stubLength;
     addLine(fromX, stubY, stubEnd, stubY);

@@ -129,7 +129,7 @@ struct TPLXConnectorPiece
 class ORVANTA_EXPORT TPLXBarConnectionDrawer : public TPLXDrawer
 {
 public:
-    // Length in pixels of the origin stub and the target arrow.
+    // Length in pixels of the origin lead-out line and of the target arrow.
     static constexpr int stubLength = 10;
     // How far from a segment a point still hits it.
     static constexpr int hitTolerance = 4;
