@@ -3,6 +3,7 @@
 // persistence, the row and bar-delete operations, and drawing: background,
 // grid, exception columns, date lines, and visible-only drawing that matches
 // a full drawing pixel for pixel.
+#include "plxBarConnection.h"
 #include "plxChartTestSupport.h"
 #include "plxColors.h"
 #include "plxDocumentFixture.h"
@@ -77,6 +78,7 @@ private slots:
     void focusedBarIsValidatedOnRead();
     void badIndexesAndAssertions();
     void snapToGridAndPertHelpers();
+    void pertConnectionsMergeAndSplitDirections();
     void loadDefaultsAndRoundTrip();
     void rowInsertRemoveAndUndo();
     void rowClearAndRowsDelete();
@@ -87,6 +89,45 @@ private slots:
     void locateFindsTheUpperRowFirst();
     void drawingSurvivesEmptyAndShrunkTables();
 };
+
+void tst_plxGanttTable::pertConnectionsMergeAndSplitDirections()
+{
+    Chart c(3, 30);
+    TPLXGanttBar *a = c.task(0, kMonday, kMonday + 2);
+    TPLXGanttBar *b = c.task(1, kMonday, kMonday + 2);
+    TPLXGanttBar *other = c.task(2, kMonday, kMonday + 2);
+    TPLXBarConnection ab(a, b, 0, nullptr), ba(b, a, 0, nullptr), ab2(a, b, 0, nullptr), bOther(b, other, 0, nullptr);
+
+    QVERIFY(c.table->addPertConnection(&ab));
+    QVERIFY(!c.table->addPertConnection(&ab2)); // the same direction again
+    QVERIFY(!c.table->addPertConnection(&ba));  // the reverse makes the listed one two-way
+    QCOMPARE(c.table->GetPertConnectionsCount(), 1);
+    QCOMPARE(ab.getConnType(), 1);
+    QVERIFY(TPLXGanttTable::contains(&ab, &ba));
+    QVERIFY(!TPLXGanttTable::contains(&ba, &ab)); // ba itself is one-way
+
+    // Taking A->B away from the two-way connection leaves B->A.
+    c.table->removePertConnection(&ab2);
+    QCOMPARE(c.table->GetPertConnectionsCount(), 1);
+    QCOMPARE(ab.getFromBar(), b);
+    QCOMPARE(ab.getToBar(), a);
+    QCOMPARE(ab.getConnType(), 0);
+
+    // Two-way again; taking away the direction opposite to how it is stored keeps it as stored.
+    QVERIFY(!c.table->addPertConnection(&ab2));
+    QCOMPARE(ab.getConnType(), 1);
+    c.table->removePertConnection(&ab2);
+    QCOMPARE(ab.getConnType(), 0);
+    QCOMPARE(ab.getFromBar(), b);
+    QCOMPARE(ab.getToBar(), a);
+
+    // Removing the last direction removes the connection; unknown ones change nothing.
+    c.table->removePertConnection(&bOther);
+    QCOMPARE(c.table->GetPertConnectionsCount(), 1);
+    TPLXBarConnection baAgain(b, a, 0, nullptr);
+    c.table->removePertConnection(&baAgain);
+    QCOMPARE(c.table->GetPertConnectionsCount(), 0);
+}
 
 void tst_plxGanttTable::rowStartSkipsScrolledAndInvisibleRows()
 {

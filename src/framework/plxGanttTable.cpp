@@ -521,6 +521,50 @@ TPLXBarConnection *TPLXGanttTable::GetPertConnection(int i) const
     return i >= 0 && i < FPertBarConnections.size() ? FPertBarConnections[i] : nullptr;
 }
 
+bool TPLXGanttTable::addPertConnection(TPLXBarConnection *c)
+{
+    for (TPLXBarConnection *e : std::as_const(FPertBarConnections)) {
+        if (e->getFromBar() == c->getFromBar() && e->getToBar() == c->getToBar())
+            return false;
+        if (e->getFromBar() == c->getToBar() && e->getToBar() == c->getFromBar()) {
+            e->setConnType(1);
+            return false;
+        }
+    }
+    FPertBarConnections.append(c);
+    return true;
+}
+
+bool TPLXGanttTable::contains(const TPLXBarConnection *a, const TPLXBarConnection *b)
+{
+    if (a->getFromBar() == b->getFromBar() && a->getToBar() == b->getToBar())
+        return true;
+    return a->getConnType() == 1 && a->getFromBar() == b->getToBar() && a->getToBar() == b->getFromBar();
+}
+
+void TPLXGanttTable::removePertConnection(TPLXBarConnection *c)
+{
+    for (qsizetype i = 0; i < FPertBarConnections.size(); ++i) {
+        TPLXBarConnection *e = FPertBarConnections[i];
+        if (!contains(e, c))
+            continue;
+        const bool oneWay = c->getConnType() != 1;
+        if (e->getToBar() == c->getFromBar() && oneWay) {
+            e->setConnType(0);
+        } else if (e->getConnType() == 1 && oneWay) {
+            // Only the other direction remains.
+            TPLXGanttBar *const from = c->getToBar();
+            TPLXGanttBar *const to = c->getFromBar();
+            e->setFromBar(from);
+            e->setToBar(to);
+            e->setConnType(0);
+        } else {
+            FPertBarConnections.removeAt(i);
+        }
+        return;
+    }
+}
+
 // ---- persistence
 
 void TPLXGanttTable::doSave(const QString &name, IPLXMedia &media, TPLXEntityFactory &factory)

@@ -160,6 +160,13 @@ public:
     int findEmptyRow() const;
     void setZOrder(TPLXGanttRow *row, int i);
     int getZOrder(TPLXGanttRow *row) const;
+    // PERT connections join the boxes of two rows; their connType is 0 for one way, 1 for both ways.
+    // Adding one that exists does nothing, adding the reverse of one makes that one two-way.
+    bool addPertConnection(TPLXBarConnection *c);
+    // `a` joins the bars of `b` in b's direction (or is two-way and joins them the other way).
+    static bool contains(const TPLXBarConnection *a, const TPLXBarConnection *b);
+    // Takes direction `c` away from the first listed connection that holds it.
+    void removePertConnection(TPLXBarConnection *c);
     int GetPertConnectionsCount() const { return static_cast<int>(FPertBarConnections.size()); }
     TPLXBarConnection *GetPertConnection(int i) const;
     TPLXPertBarSettings *defaultPertBarSettings() const { return FDefaultPertBarSettings; }
