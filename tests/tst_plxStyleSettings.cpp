@@ -16,60 +16,46 @@ namespace {
 
 using Expected = QVariantMap;
 
-// Every record kind of this unit by its type id, as run-time editing creates it.
-std::unique_ptr<TPLXGanttObject> createKind(const QString &typeId)
+template<typename T>
+std::unique_ptr<TPLXGanttObject> make()
 {
-    if (typeId == "Task Bar Settings")
-        return std::make_unique<TPLXTaskBarSettings>();
-    if (typeId == "Progress Bar Settings")
-        return std::make_unique<TPLXProgressBarSettings>();
-    if (typeId == "Image Bar Settings")
-        return std::make_unique<TPLXImageBarSettings>();
-    if (typeId == "Pert Bar Settings")
-        return std::make_unique<TPLXPertBarSettings>();
-    if (typeId == "Connection Settings")
-        return std::make_unique<TPLXConnectionSettings>();
-    if (typeId == "Tree Row Settings")
-        return std::make_unique<TPLXTreeRowSettings>();
-    if (typeId == "Tree Column Settings")
-        return std::make_unique<TPLXTreeColSettings>();
-    if (typeId == "Textual Halo Settings")
-        return std::make_unique<TPLXTextHaloSettings>();
-    if (typeId == "Visual Goodie")
-        return std::make_unique<TPLXVisualGoodie>();
-    if (typeId == "Text Settings")
-        return std::make_unique<TPLXTextSettings>();
-    return nullptr;
+    return std::make_unique<T>();
 }
+
+// Every record kind of this unit by its type id, as run-time editing creates it.
+const QMap<QString, std::unique_ptr<TPLXGanttObject> (*)()> kMakers{
+    {"Task Bar Settings", make<TPLXTaskBarSettings>},       {"Progress Bar Settings", make<TPLXProgressBarSettings>},
+    {"Image Bar Settings", make<TPLXImageBarSettings>},     {"Pert Bar Settings", make<TPLXPertBarSettings>},
+    {"Connection Settings", make<TPLXConnectionSettings>},  {"Tree Row Settings", make<TPLXTreeRowSettings>},
+    {"Tree Column Settings", make<TPLXTreeColSettings>},    {"Textual Halo Settings", make<TPLXTextHaloSettings>},
+    {"Visual Goodie", make<TPLXVisualGoodie>},              {"Text Settings", make<TPLXTextSettings>},
+};
 
 // The keys each kind writes after "typeID", in their order.
 QStringList keyOrder(const QString &typeId)
 {
-    if (typeId == "Task Bar Settings")
-        return {"border thickness", "bar height", "border color", "bar color", "progress color", "goodie"};
-    if (typeId == "Progress Bar Settings")
-        return {"bar height", "bar color", "border color"};
-    if (typeId == "Image Bar Settings")
-        return {"border thickness", "bar height", "border color", "bar color"};
-    if (typeId == "Pert Bar Settings")
-        return {"border thickness", "height", "width", "border color", "background color",
-                "background summary color", "progress bar color", "progress bar finished color"};
-    if (typeId == "Connection Settings")
-        return {"show connections", "colorSS", "colorSF", "colorFS", "colorFF", "colorHighLighted"};
-    if (typeId == "Tree Row Settings")
-        return {"fontColor", "fontName", "fontSize", "backgroundColor", "group color", "auto height"};
-    if (typeId == "Tree Column Settings")
-        return {"alignHorizontal", "alignVertical", "width"};
-    if (typeId == "Textual Halo Settings")
-        return {"PrintTextLeft", "PrintTextRight", "PrintTextTop", "PrintTextBottom", "PrintTextCenter"};
-    if (typeId == "Visual Goodie")
-        return {"draw style", "gradient fill start color", "gradient fill end color", "solid fill color",
-                "pattern color", "start glyph transparent color", "end glyph transparent color",
-                "gradient fill horizontal", "patterm fill style"};
-    if (typeId == "Text Settings")
-        return {"fontColor", "fontName", "fontSize", "fontBold", "fontItalic", "backgroundColor",
-                "alignHorizontal", "alignVertical", "transparent"};
-    return {};
+    static const QMap<QString, QStringList> orders{
+        {"Task Bar Settings",
+         {"border thickness", "bar height", "border color", "bar color", "progress color", "goodie"}},
+        {"Progress Bar Settings", {"bar height", "bar color", "border color"}},
+        {"Image Bar Settings", {"border thickness", "bar height", "border color", "bar color"}},
+        {"Pert Bar Settings",
+         {"border thickness", "height", "width", "border color", "background color",
+          "background summary color", "progress bar color", "progress bar finished color"}},
+        {"Connection Settings", {"show connections", "colorSS", "colorSF", "colorFS", "colorFF", "colorHighLighted"}},
+        {"Tree Row Settings", {"fontColor", "fontName", "fontSize", "backgroundColor", "group color", "auto height"}},
+        {"Tree Column Settings", {"alignHorizontal", "alignVertical", "width"}},
+        {"Textual Halo Settings",
+         {"PrintTextLeft", "PrintTextRight", "PrintTextTop", "PrintTextBottom", "PrintTextCenter"}},
+        {"Visual Goodie",
+         {"draw style", "gradient fill start color", "gradient fill end color", "solid fill color",
+          "pattern color", "start glyph transparent color", "end glyph transparent color",
+          "gradient fill horizontal", "patterm fill style"}},
+        {"Text Settings",
+         {"fontColor", "fontName", "fontSize", "fontBold", "fontItalic", "backgroundColor",
+          "alignHorizontal", "alignVertical", "transparent"}},
+    };
+    return orders.value(typeId);
 }
 
 // A section with every key of the kind set to something other than its default.
@@ -236,11 +222,6 @@ void checkValues(const TPLXGanttObject *object, const Expected &expected)
     }
 }
 
-const QStringList kKinds{"Task Bar Settings",     "Progress Bar Settings", "Image Bar Settings",
-                         "Pert Bar Settings",     "Connection Settings",   "Tree Row Settings",
-                         "Tree Column Settings",  "Textual Halo Settings", "Visual Goodie",
-                         "Text Settings"};
-
 // Loads section "S" of `media` as a top-level entity.
 std::unique_ptr<TPLXGanttObject> loadSection(IPLXMedia &media, const QString &section = QStringLiteral("S"))
 {
@@ -266,7 +247,7 @@ private slots:
     void loadsEveryKey_data()
     {
         QTest::addColumn<QString>("typeId");
-        for (const QString &kind : kKinds)
+        for (const QString &kind : kMakers.keys())
             QTest::newRow(qPrintable(kind)) << kind;
     }
     void loadsEveryKey()
@@ -292,7 +273,7 @@ private slots:
     void createdRecordsHoldTheConstructorValues()
     {
         QFETCH(QString, typeId);
-        const auto record = createKind(typeId);
+        const auto record = kMakers.value(typeId)();
         checkValues(record.get(), createdValues(typeId));
         QVERIFY(record->Create() != nullptr);
         QCOMPARE(record->Create()->metaObject(), record->metaObject());
@@ -366,10 +347,8 @@ private slots:
         text.doSave("S", *media, factory);
         const auto loaded = loadSection(*media);
         const QFont read = loaded->property("Font").value<QFont>();
-        QVERIFY(read.bold());
-        QVERIFY(read.italic());
-        QVERIFY(!read.underline());
-        QVERIFY(!read.strikeOut());
+        QCOMPARE(QList<bool>({read.bold(), read.italic(), read.underline(), read.strikeOut()}),
+                 QList<bool>({true, true, false, false}));
         QCOMPARE(read.pointSize(), 11);
     }
 
@@ -533,11 +512,13 @@ private slots:
         TPLXTreeRowSettings row;
         row.FColor = clSilver;
         row.FGroupColor = clAqua;
-        row.setFont({QFont("Courier", 8), clNavy});
         TPLXTreeColSettings col;
         col.FHAlign = haRight;
         col.FVAlign = vaCenter;
         TPLXTreeTextSettings view(&row, &col);
+        // A row without a font gives none to draw with.
+        QVERIFY(view.GetFont() == nullptr);
+        row.setFont({QFont("Courier", 8), clNavy});
 
         QCOMPARE(view.GetColor(), clSilver);
         view.setGroupRow(true);
@@ -579,14 +560,6 @@ private slots:
         QCOMPARE(row.getFont()->Color, clMaroon);
         TPLXTreeTextSettings::setGridColorsReader(nullptr);
         row.setParent(nullptr);
-    }
-
-    void rowWithoutFontGivesNoFontToDrawWith()
-    {
-        TPLXTreeRowSettings row;
-        TPLXTreeColSettings col;
-        TPLXTreeTextSettings view(&row, &col);
-        QVERIFY(view.GetFont() == nullptr);
     }
 };
 
