@@ -42,6 +42,53 @@ std::unique_ptr<TPLXDocumentCalendar> weekendCalendar()
     return calendar;
 }
 
+std::unique_ptr<TPLXFixedDateException> fixed(TDateTime from, TDateTime to, const QString &name = QString())
+{
+    return std::make_unique<TPLXFixedDateException>(from, to, name);
+}
+
+// A non-working category holding the given exceptions, added to the calendar.
+template <typename... E>
+IPLXDateCategory *addCategory(TPLXDocumentCalendar &calendar, const QString &name, E... exceptions)
+{
+    auto category = std::make_unique<TPLXDateCategory>(name, clRed);
+    (category->addDate(std::move(exceptions)), ...);
+    return calendar.addDateCategory(std::move(category));
+}
+
+// One calendar operation by number (0 add, 1 add to working time, 2 substr, 3 diff, 4 first),
+// with the walk's answer for the same input.
+double runOp(TPLXDocumentCalendar &calendar, int op, double a, double b, double &oracle)
+{
+    switch (op) {
+    case 0:
+    case 1:
+        oracle = plxoracle::addEffective(calendar, a, b, op == 1);
+        return calendar.addEffective(a, b, op == 1);
+    case 2:
+        oracle = plxoracle::substrEffective(calendar, a, b);
+        return calendar.substrEffective(a, b);
+    case 3:
+        oracle = plxoracle::diffEffective(calendar, a, b);
+        return calendar.diffEffective(a, b);
+    default:
+        oracle = plxoracle::findFirstEffective(calendar, a);
+        return calendar.findFirstEffective(a);
+    }
+}
+
+// An occurrence search must succeed with this start (or finish) and duration.
+#define CHECK_OCCURS(exception, search, date, start, duration)                                          \
+    do {                                                                                                \
+        TDateTime s_ = 0;                                                                               \
+        double d_ = 0;                                                                                  \
+        QVERIFY((exception).search((date), s_, d_));                                                    \
+        COMPARE_MS(s_, (start));                                                                        \
+        COMPARE_MS(d_, (duration));                                                                     \
+    } while (false)
+#define CHECK_NEXT(e, date, start, duration) CHECK_OCCURS(e, findNextOccurence, date, start, duration)
+#define CHECK_PREV(e, date, finish, duration) CHECK_OCCURS(e, findPreviousOccurence, date, finish, duration)
+
 // An exception that breaks the occurrence contract, to reach the calendar's checks.
 class TLyingException : public TPLXDateException
 {
@@ -67,42 +114,6 @@ public:
     int calls = 0;
 };
 
-// The smallest document root: only the start date is real.
-class TStubDocument : public TPLXDocumentSetup
-{
-public:
-    int scaleStartY(TPLXGanttObject *) override { return 0; }
-    int scaleStartUnderY(TPLXGanttObject *) override { return 0; }
-    bool getTimeScaleUnder() override { return false; }
-    int getColStartX(int) override { return 0; }
-    int getTreeCellWidth(int) override { return 0; }
-    int getVerticalResizePaneSize() override { return 0; }
-    int getTreeWidth() override { return 0; }
-    void setTreeStartX(int) override {}
-    int getTreeStartX() override { return 0; }
-    TDateTime getStartDate() override { return startDate; }
-    void setStartDate(TDateTime date) override { startDate = date; }
-    TDateTime getEndDate() override { return 0; }
-    void setEndDate(TDateTime) override {}
-    int GetTableStartY() override { return 0; }
-    int getDocStartX() override { return 0; }
-    void setDocStartX(int) override {}
-    TPLXImageBarSettings *getImageBarSettings() override { return nullptr; }
-    TPLXTextSettings *getTextBarSettings() override { return nullptr; }
-    TPLXTextSettings *getHintTextSettings() override { return nullptr; }
-    void setHintTextSettings(TPLXTextSettings *) override {}
-    TPLXLegend *GetLegend() override { return nullptr; }
-    TPLXGanttTable *GetTable() override { return nullptr; }
-    TPLXTreeGrid *GetTree() override { return nullptr; }
-    TPLXDocumentCalendar *getCalendar() override { return nullptr; }
-    TPLXTaskBarSettings *GetTaskBarSettings() override { return nullptr; }
-    TPLXTextHaloSettings *GetTextHaloSettings() override { return nullptr; }
-    TPLXProgressBarSettings *GetProgressBarSettings() override { return nullptr; }
-    TPLXConnectionSettings *GetConnectionSettings() override { return nullptr; }
-
-    TDateTime startDate = 0;
-};
-
 } // namespace
 
 class tst_plxDocumentCalendar : public QObject
@@ -115,8 +126,6 @@ private slots:
     void emptyCalendarIsPlainArithmetic();
     void weekendOccurrences_data();
     void weekendOccurrences();
-    void saturdayAndSundayOccurrences_data();
-    void saturdayAndSundayOccurrences();
     void fixedExceptionMatchesAndOccurs();
     void visibleTimeModes_data();
     void visibleTimeModes();
@@ -180,30 +189,8 @@ void tst_plxDocumentCalendar::weekendArithmetic()
     QFETCH(double, b);
     QFETCH(double, expected);
     auto calendar = weekendCalendar();
-    double result = 0;
     double oracle = 0;
-    switch (op) {
-    case 0:
-        result = calendar->addEffective(a, b, false);
-        oracle = plxoracle::addEffective(*calendar, a, b, false);
-        break;
-    case 1:
-        result = calendar->addEffective(a, b, true);
-        oracle = plxoracle::addEffective(*calendar, a, b, true);
-        break;
-    case 2:
-        result = calendar->substrEffective(a, b);
-        oracle = plxoracle::substrEffective(*calendar, a, b);
-        break;
-    case 3:
-        result = calendar->diffEffective(a, b);
-        oracle = plxoracle::diffEffective(*calendar, a, b);
-        break;
-    default:
-        result = calendar->findFirstEffective(a);
-        oracle = plxoracle::findFirstEffective(*calendar, a);
-        break;
-    }
+    const double result = runOp(*calendar, op, a, b, oracle);
     COMPARE_MS(result, expected);
     QCOMPARE(result, oracle);
 }
@@ -232,65 +219,34 @@ void tst_plxDocumentCalendar::emptyCalendarIsPlainArithmetic()
 
 void tst_plxDocumentCalendar::weekendOccurrences_data()
 {
+    QTest::addColumn<int>("kind"); // 0 the whole weekend, 6 Saturdays, 7 Sundays
     QTest::addColumn<double>("date");
     QTest::addColumn<double>("nextStart");
     QTest::addColumn<double>("nextDuration");
     QTest::addColumn<double>("prevFinish");
     QTest::addColumn<double>("prevDuration");
-    QTest::newRow("Wednesday") << kMonday + 2 << kSaturday << 2.0 << kMonday << 2.0;
-    QTest::newRow("Monday 00:00") << kMonday << kSaturday << 2.0 << kMonday << 2.0;
-    QTest::newRow("Saturday 00:00") << kSaturday << kSaturday << 2.0 << kMonday << 2.0;
-    QTest::newRow("Saturday 06:00") << kSaturday + 0.25 << kSaturday + 0.25 << 1.75 << kSaturday + 0.25 << 0.25;
-    QTest::newRow("Sunday 18:00") << kSunday + 0.75 << kSunday + 0.75 << 0.25 << kSunday + 0.75 << 1.75;
+    const auto row = [](const char *name, int kind, double date, double ns, double nd, double pf, double pd) {
+        QTest::newRow(name) << kind << date << ns << nd << pf << pd;
+    };
+    row("Wednesday", 0, kMonday + 2, kSaturday, 2, kMonday, 2);
+    row("Monday 00:00", 0, kMonday, kSaturday, 2, kMonday, 2);
+    row("Saturday 00:00", 0, kSaturday, kSaturday, 2, kMonday, 2);
+    row("Saturday 06:00", 0, kSaturday + 0.25, kSaturday + 0.25, 1.75, kSaturday + 0.25, 0.25);
+    row("Sunday 18:00", 0, kSunday + 0.75, kSunday + 0.75, 0.25, kSunday + 0.75, 1.75);
+    row("Sat from Wednesday", 6, kMonday + 2, kSaturday, 1, kMonday - 1, 1);
+    row("Sat from Saturday 06:00", 6, kSaturday + 0.25, kSaturday + 0.25, 0.75, kSaturday + 0.25, 0.25);
+    row("Sat from Saturday 00:00", 6, kSaturday, kSaturday, 1, kMonday - 1, 1);
+    row("Sat from Sunday 00:00", 6, kSunday, kSaturday + 7, 1, kSunday, 1);
+    row("Sat from Sunday 12:00", 6, kSunday + 0.5, kSaturday + 7, 1, kSunday, 1);
+    row("Sun from Wednesday", 7, kMonday + 2, kSunday, 1, kMonday, 1);
+    row("Sun from Saturday 06:00", 7, kSaturday + 0.25, kSunday, 1, kMonday, 1);
+    row("Sun from Sunday 00:00", 7, kSunday, kSunday, 1, kMonday, 1);
+    row("Sun from Sunday 06:00", 7, kSunday + 0.25, kSunday + 0.25, 0.75, kSunday + 0.25, 0.25);
 }
 
 void tst_plxDocumentCalendar::weekendOccurrences()
 {
-    QFETCH(double, date);
-    QFETCH(double, nextStart);
-    QFETCH(double, nextDuration);
-    QFETCH(double, prevFinish);
-    QFETCH(double, prevDuration);
-    TPLXWeekend weekend(QStringLiteral("ignored"));
-    weekend.setName(QStringLiteral("renamed"));
-    QCOMPARE(weekend.getName(), QStringLiteral("ignored"));
-    TDateTime s = 0;
-    double d = 0;
-    QVERIFY(weekend.findNextOccurence(date, s, d));
-    COMPARE_MS(s, nextStart);
-    COMPARE_MS(d, nextDuration);
-    QVERIFY(weekend.findPreviousOccurence(date, s, d));
-    COMPARE_MS(s, prevFinish);
-    COMPARE_MS(d, prevDuration);
-    QCOMPARE(weekend.Matches(date, tmNone), PLXDecodeDate(date).dayOfWeek >= 6);
-    QVERIFY(!weekend.Matches(kSaturday, tmWeek));
-    QVERIFY(weekend.Matches(kSaturday, tmHour));
-}
-
-void tst_plxDocumentCalendar::saturdayAndSundayOccurrences_data()
-{
-    QTest::addColumn<bool>("saturday");
-    QTest::addColumn<double>("date");
-    QTest::addColumn<double>("nextStart");
-    QTest::addColumn<double>("nextDuration");
-    QTest::addColumn<double>("prevFinish");
-    QTest::addColumn<double>("prevDuration");
-    QTest::newRow("Sat from Wednesday") << true << kMonday + 2 << kSaturday << 1.0 << kMonday - 1 << 1.0;
-    QTest::newRow("Sat from Saturday 06:00") << true << kSaturday + 0.25 << kSaturday + 0.25 << 0.75
-                                             << kSaturday + 0.25 << 0.25;
-    QTest::newRow("Sat from Saturday 00:00") << true << kSaturday << kSaturday << 1.0 << kMonday - 1 << 1.0;
-    QTest::newRow("Sat from Sunday 00:00") << true << kSunday << kSaturday + 7 << 1.0 << kSunday << 1.0;
-    QTest::newRow("Sat from Sunday 12:00") << true << kSunday + 0.5 << kSaturday + 7 << 1.0 << kSunday << 1.0;
-    QTest::newRow("Sun from Wednesday") << false << kMonday + 2 << kSunday << 1.0 << kMonday << 1.0;
-    QTest::newRow("Sun from Saturday 06:00") << false << kSaturday + 0.25 << kSunday << 1.0 << kMonday << 1.0;
-    QTest::newRow("Sun from Sunday 00:00") << false << kSunday << kSunday << 1.0 << kMonday << 1.0;
-    QTest::newRow("Sun from Sunday 06:00") << false << kSunday + 0.25 << kSunday + 0.25 << 0.75 << kSunday + 0.25
-                                           << 0.25;
-}
-
-void tst_plxDocumentCalendar::saturdayAndSundayOccurrences()
-{
-    QFETCH(bool, saturday);
+    QFETCH(int, kind);
     QFETCH(double, date);
     QFETCH(double, nextStart);
     QFETCH(double, nextDuration);
@@ -298,21 +254,24 @@ void tst_plxDocumentCalendar::saturdayAndSundayOccurrences()
     QFETCH(double, prevDuration);
     TPLXRecordingScope recording;
     std::unique_ptr<TPLXWeekend> day;
-    if (saturday)
+    if (kind == 0) {
+        day = std::make_unique<TPLXWeekend>(QStringLiteral("ignored"));
+        day->setName(QStringLiteral("renamed"));
+        QCOMPARE(day->getName(), QStringLiteral("ignored"));
+    } else if (kind == 6) {
         day = std::make_unique<TPLXSaturday>();
-    else
+    } else {
         day = std::make_unique<TPLXSunday>();
-    TDateTime s = 0;
-    double d = 0;
-    QVERIFY(day->findNextOccurence(date, s, d));
-    COMPARE_MS(s, nextStart);
-    COMPARE_MS(d, nextDuration);
-    QVERIFY(day->findPreviousOccurence(date, s, d));
-    COMPARE_MS(s, prevFinish);
-    COMPARE_MS(d, prevDuration);
-    QCOMPARE(day->Matches(date, tmDay), PLXDecodeDate(date).dayOfWeek == (saturday ? 6 : 7));
-    QVERIFY(!day->Matches(date, tmHour));
-    if (saturday) {
+    }
+    CHECK_NEXT(*day, date, nextStart, nextDuration);
+    CHECK_PREV(*day, date, prevFinish, prevDuration);
+    const int dayOfWeek = PLXDecodeDate(date).dayOfWeek;
+    const bool matching = kind == 0 ? dayOfWeek >= 6 : dayOfWeek == kind;
+    QCOMPARE(day->Matches(date, tmNone), matching);
+    QCOMPARE(day->Matches(date, tmDay), matching);
+    QCOMPARE(day->Matches(date, tmHour), kind == 0 && matching); // single days are shown in days only
+    QVERIFY(!day->Matches(date, tmWeek));
+    if (kind == 6) {
         QCOMPARE(recording.recorder.logLines.size(), 2);
         QVERIFY(recording.recorder.logLines.at(0).startsWith(QLatin1String("SatFNO: ")));
         QVERIFY(recording.recorder.logLines.at(1).startsWith(QLatin1String("SatFPO: ")));
@@ -333,16 +292,12 @@ void tst_plxDocumentCalendar::fixedExceptionMatchesAndOccurs()
     QVERIFY(!oneDay.Matches(may1, tmWeek));
     TDateTime s = 0;
     double d = 0;
-    QVERIFY(oneDay.findNextOccurence(at(2024, 5, 1, 6), s, d));
-    COMPARE_MS(s, at(2024, 5, 1, 6));
-    COMPARE_MS(d, 0.75);
+    CHECK_NEXT(oneDay, at(2024, 5, 1, 6), at(2024, 5, 1, 6), 0.75);
     QVERIFY(oneDay.findNextOccurence(at(2024, 1, 1), s, d));
     QCOMPARE(s, may1);
     QCOMPARE(d, 1.0);
     QVERIFY(!oneDay.findNextOccurence(may1 + 1, s, d));
-    QVERIFY(oneDay.findPreviousOccurence(at(2024, 5, 1, 6), s, d));
-    COMPARE_MS(s, at(2024, 5, 1, 6));
-    COMPARE_MS(d, 0.25);
+    CHECK_PREV(oneDay, at(2024, 5, 1, 6), at(2024, 5, 1, 6), 0.25);
     QVERIFY(oneDay.findPreviousOccurence(at(2025, 1, 1), s, d));
     QCOMPARE(s, may1 + 1);
     QVERIFY(!oneDay.findPreviousOccurence(may1, s, d));
@@ -397,15 +352,9 @@ void tst_plxDocumentCalendar::recurringWeeklyWindow()
     QVERIFY(!weekend.Matches(kMonday + 2, tmNone));
     TDateTime s = 0;
     double d = 0;
-    QVERIFY(weekend.findNextOccurence(kMonday + 2, s, d));
-    COMPARE_MS(s, kSaturday);
-    COMPARE_MS(d, 2.0);
-    QVERIFY(weekend.findNextOccurence(kSaturday + 10 / 24.0, s, d));
-    COMPARE_MS(s, kSaturday + 10 / 24.0);
-    COMPARE_MS(d, 2 - 10 / 24.0);
-    QVERIFY(weekend.findPreviousOccurence(kSunday + 0.5, s, d));
-    COMPARE_MS(s, kSunday + 0.5);
-    COMPARE_MS(d, 1.5);
+    CHECK_NEXT(weekend, kMonday + 2, kSaturday, 2.0);
+    CHECK_NEXT(weekend, kSaturday + 10 / 24.0, kSaturday + 10 / 24.0, 2 - 10 / 24.0);
+    CHECK_PREV(weekend, kSunday + 0.5, kSunday + 0.5, 1.5);
     QVERIFY(weekend.findPreviousOccurence(kMonday + 2, s, d));
     COMPARE_MS(s, kMonday);
     // Outside the range nothing occurs.
@@ -419,9 +368,7 @@ void tst_plxDocumentCalendar::recurringWeeklyWindow()
     QVERIFY(night.Matches(at(2024, 7, 29, 23), tmNone));
     QVERIFY(!night.Matches(at(2024, 8, 5, 23), tmNone)); // the off week
     QVERIFY(night.Matches(at(2024, 8, 12, 23), tmNone));
-    QVERIFY(night.findNextOccurence(at(2024, 7, 30, 3), s, d));
-    COMPARE_MS(s, at(2024, 8, 12, 22));
-    COMPARE_MS(d, 4 / 24.0);
+    CHECK_NEXT(night, at(2024, 7, 30, 3), at(2024, 8, 12, 22), 4 / 24.0);
 }
 
 void tst_plxDocumentCalendar::recurringWindowsOfOtherModes_data()
@@ -524,12 +471,11 @@ void tst_plxDocumentCalendar::recurringBadInputIsTamed()
 
     // A calendar made of such exceptions still answers.
     TPLXDocumentCalendar calendar;
-    auto category = std::make_unique<TPLXDateCategory>(QStringLiteral("odd"), clRed);
-    category->addDate(std::make_unique<TPLXRecurringDateException>(tmWeek, 1, 9, 10, 0, 0, QString(),
-                                                                   at(2024, 1, 1), at(3000, 1, 1)));
-    category->addDate(std::make_unique<TPLXRecurringDateException>(tmHour, 1, 0, 0, 0, 24, QString(),
-                                                                   kMonday, kMonday + 1));
-    calendar.addDateCategory(std::move(category));
+    addCategory(calendar, QStringLiteral("odd"),
+                std::make_unique<TPLXRecurringDateException>(tmWeek, 1, 9, 10, 0, 0, QString(), at(2024, 1, 1),
+                                                             at(3000, 1, 1)),
+                std::make_unique<TPLXRecurringDateException>(tmHour, 1, 0, 0, 0, 24, QString(), kMonday,
+                                                             kMonday + 1));
     COMPARE_MS(calendar.addEffective(kMonday - 1, 2, false), kMonday + 2);
     QCOMPARE(calendar.addEffective(kMonday - 1, 2, false), plxoracle::addEffective(calendar, kMonday - 1, 2, false));
 }
@@ -576,9 +522,7 @@ void tst_plxDocumentCalendar::occurrencesAgreeWithMatching()
 void tst_plxDocumentCalendar::categoriesInOrder()
 {
     TPLXDocumentCalendar calendar;
-    auto holidays = std::make_unique<TPLXDateCategory>(QStringLiteral("Holidays"), clRed);
-    holidays->addDate(std::make_unique<TPLXFixedDateException>(kFriday, QStringLiteral("Feast")));
-    calendar.addDateCategory(std::move(holidays));
+    addCategory(calendar, QStringLiteral("Holidays"), std::make_unique<TPLXFixedDateException>(kFriday, QStringLiteral("Feast")));
     auto vacations = std::make_unique<TPLXVacationsDateCategory>();
     vacations->addDate(std::make_unique<TPLXFixedDateException>(kMonday, kNextMonday + 7, QStringLiteral("Trip")));
     calendar.addDateCategory(std::move(vacations));
@@ -602,13 +546,8 @@ void tst_plxDocumentCalendar::categoriesInOrder()
 void tst_plxDocumentCalendar::tiesKeepTheFirstCategory()
 {
     TPLXDocumentCalendar calendar;
-    auto first = std::make_unique<TPLXDateCategory>(QStringLiteral("A"), clRed);
-    first->addDate(std::make_unique<TPLXFixedDateException>(kMonday, kMonday + 1, QStringLiteral("a1")));
-    first->addDate(std::make_unique<TPLXFixedDateException>(kMonday, kMonday + 3, QStringLiteral("a2")));
-    auto second = std::make_unique<TPLXDateCategory>(QStringLiteral("B"), clBlue);
-    second->addDate(std::make_unique<TPLXFixedDateException>(kMonday, kMonday + 2, QStringLiteral("b")));
-    calendar.addDateCategory(std::move(first));
-    calendar.addDateCategory(std::move(second));
+    addCategory(calendar, QStringLiteral("A"), fixed(kMonday, kMonday + 1), fixed(kMonday, kMonday + 3));
+    addCategory(calendar, QStringLiteral("B"), fixed(kMonday, kMonday + 2));
     TDateTime s = 0;
     double d = 0;
     calendar.findNextNonWorkingException(kMonday - 3, s, d);
@@ -676,13 +615,11 @@ void tst_plxDocumentCalendar::categoryListEditing()
 
 void tst_plxDocumentCalendar::timeModeRealignsTheDocument()
 {
-    TStubDocument document;
-    auto owned = std::make_unique<TPLXDocumentCalendar>();
-    TPLXDocumentCalendar *calendar = owned.get();
-    owned.release()->setParent(&document);
+    TPLXTestDocument document;
+    auto *calendar = new TPLXDocumentCalendar; // owned by the document
+    calendar->setParent(&document);
     document.startDate = at(2024, 8, 15, 13);
     calendar->SetTimeMode(tmMonth);
-    QCOMPARE(calendar->getTimeMode(), tmMonth);
     QCOMPARE(document.startDate, at(2024, 8, 1));
     calendar->SetTimeMode(tmQuarter);
     QCOMPARE(document.startDate, at(2024, 7, 1));
@@ -696,8 +633,7 @@ void tst_plxDocumentCalendar::changesDropTheIndex()
 {
     auto calendar = weekendCalendar();
     QCOMPARE(calendar->addEffective(kMonday, 4, false), kFriday);
-    auto holidays = std::make_unique<TPLXDateCategory>(QStringLiteral("Holidays"), clRed);
-    IPLXDateCategory *category = calendar->addDateCategory(std::move(holidays));
+    IPLXDateCategory *category = addCategory(*calendar, QStringLiteral("Holidays"));
     COMPARE_MS(calendar->addEffective(kMonday, 4, false), kFriday);
     IPLXDateException *feast = category->addDate(std::make_unique<TPLXFixedDateException>(kMonday + 1, QString()));
     COMPARE_MS(calendar->addEffective(kMonday, 4, false), kSaturday);
@@ -733,9 +669,7 @@ void tst_plxDocumentCalendar::indexAnswersWithoutAskingExceptions()
 void tst_plxDocumentCalendar::brokenOccurrenceRaisesAssertion()
 {
     TPLXDocumentCalendar calendar;
-    auto category = std::make_unique<TPLXDateCategory>(QStringLiteral("broken"), clRed);
-    category->addDate(std::make_unique<TLyingException>());
-    calendar.addDateCategory(std::move(category));
+    addCategory(calendar, QStringLiteral("broken"), std::make_unique<TLyingException>());
     TDateTime f = 0;
     double d = 0;
     try {
@@ -751,10 +685,9 @@ void tst_plxDocumentCalendar::everythingNonWorkingDoesNotHang()
 {
     // Weekends plus a Monday-to-Saturday window: no working time until the window's range ends.
     auto calendar = weekendCalendar();
-    auto category = std::make_unique<TPLXDateCategory>(QStringLiteral("busy"), clRed);
-    category->addDate(std::make_unique<TPLXRecurringDateException>(tmWeek, 1, 1, 6, 0, 0, QString(),
-                                                                   at(2024, 1, 1), at(2200, 1, 1)));
-    calendar->addDateCategory(std::move(category));
+    addCategory(*calendar, QStringLiteral("busy"),
+                std::make_unique<TPLXRecurringDateException>(tmWeek, 1, 1, 6, 0, 0, QString(), at(2024, 1, 1),
+                                                             at(2200, 1, 1)));
     const TDateTime end = StartOfPeriod(at(2200, 1, 1), tmWeek);
     COMPARE_MS(calendar->addEffective(kMonday, 1.5, false), end + 1.5);
     COMPARE_MS(calendar->findFirstEffective(kMonday), end);
@@ -763,9 +696,7 @@ void tst_plxDocumentCalendar::everythingNonWorkingDoesNotHang()
 
     // Non-working time without end: the answer comes from the far-future sentinel.
     auto endless = std::make_unique<TPLXDocumentCalendar>();
-    auto all = std::make_unique<TPLXDateCategory>(QStringLiteral("all"), clRed);
-    all->addDate(std::make_unique<TPLXFixedDateException>(-1.0e9, 1.0e9, QString()));
-    endless->addDateCategory(std::move(all));
+    addCategory(*endless, QStringLiteral("all"), fixed(-1.0e9, 1.0e9));
     COMPARE_MS(endless->addEffective(kMonday, 1, true), 9999999.0 + 1);
     COMPARE_MS(endless->substrEffective(kMonday, 1), -9999999.0 - 1);
     COMPARE_MS(endless->diffEffective(kMonday, kMonday + 100), 0.0);
@@ -1065,29 +996,9 @@ void tst_plxDocumentCalendar::matchesTheWalkOnRandomCalendars()
             if (pick(0, 19) == 0)
                 span = 0;
             const int op = pick(0, 4);
-            double product = 0;
+            const double other = wholeHours ? std::floor((date + span * 1.4) * 24) / 24 : date + span * 1.4;
             double oracle = 0;
-            switch (op) {
-            case 0:
-            case 1:
-                product = calendar.addEffective(date, span, op == 1);
-                oracle = plxoracle::addEffective(calendar, date, span, op == 1);
-                break;
-            case 2:
-                product = calendar.substrEffective(date, span);
-                oracle = plxoracle::substrEffective(calendar, date, span);
-                break;
-            case 3: {
-                const double other = wholeHours ? std::floor((date + span * 1.4) * 24) / 24 : date + span * 1.4;
-                product = calendar.diffEffective(date, other);
-                oracle = plxoracle::diffEffective(calendar, date, other);
-                break;
-            }
-            default:
-                product = calendar.findFirstEffective(date);
-                oracle = plxoracle::findFirstEffective(calendar, date);
-                break;
-            }
+            const double product = runOp(calendar, op, date, op == 3 ? other : span, oracle);
             ++compared;
             const bool same = wholeHours ? product == oracle : std::fabs(product - oracle) <= kMs * 1.0001;
             if (!same)
