@@ -253,7 +253,6 @@ private slots:
         QCOMPARE(arranger.getTextWidth("abc"), m.horizontalAdvance("Wabc"));
         arranger.wordWrapText("a\r\nlonger line", 1000);
         QCOMPARE(arranger.getTextWidthMAX(), m.horizontalAdvance("Wlonger line"));
-        QCOMPARE(arranger.getTextSettings(), settings.get());
     }
 
     void settingsWithoutFontMeasureAndDrawNothing()
