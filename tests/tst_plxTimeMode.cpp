@@ -19,6 +19,8 @@ QString show(TDateTime date)
     return QStringLiteral("%1-%2-%3 %4 ms").arg(p.year).arg(p.month).arg(p.dayOfMonth).arg(p.msOfDay);
 }
 
+enum { realAdd, diff, day };
+
 } // namespace
 
 class tst_plxTimeMode : public QObject
@@ -34,15 +36,11 @@ private slots:
     void encodeClampsTheDay();
     void add_data();
     void add();
-    void realAdd_data();
-    void realAdd();
     void startOfPeriod_data();
     void startOfPeriod();
-    void diff_data();
-    void diff();
+    void numbers_data();
+    void numbers();
     void realDiffIsAntisymmetric();
-    void dayPositions_data();
-    void dayPositions();
     void dayRangesAndNominalSizes();
     void labels_data();
     void labels();
@@ -138,35 +136,11 @@ void tst_plxTimeMode::add()
     QFETCH(int, mode);
     QFETCH(double, expected);
     const TDateTime result = Add(date, n, TPLXTimeMode(mode));
-    QCOMPARE(show(result), show(expected));
-    QCOMPARE(PLXDateToMs(result), PLXDateToMs(expected));
+    QCOMPARE(show(result), show(expected)); // day and millisecond of day
     if (n == 1)
         QCOMPARE(Next(date, TPLXTimeMode(mode)), result);
     if (n == -1)
         QCOMPARE(Prev(date, TPLXTimeMode(mode)), result);
-}
-
-void tst_plxTimeMode::realAdd_data()
-{
-    QTest::addColumn<double>("date");
-    QTest::addColumn<double>("r");
-    QTest::addColumn<int>("mode");
-    QTest::addColumn<double>("expected");
-    QTest::newRow("half a day") << at(2024, 1, 1) << 0.5 << int(tmDay) << at(2024, 1, 1, 12);
-    QTest::newRow("half of February") << at(2024, 1, 31) << 1.5 << int(tmMonth) << at(2024, 2, 29) + 14.5;
-    QTest::newRow("negative fraction uses the following period")
-        << at(2024, 3, 1) << -0.5 << int(tmMonth) << at(2024, 3, 1) - 15.5;
-    QTest::newRow("quarter of a week") << at(2024, 1, 1) << 2.25 << int(tmWeek) << at(2024, 1, 1) + 15.75;
-    QTest::newRow("none") << at(2024, 1, 1) << 3.5 << int(tmNone) << at(2024, 1, 1);
-}
-
-void tst_plxTimeMode::realAdd()
-{
-    QFETCH(double, date);
-    QFETCH(double, r);
-    QFETCH(int, mode);
-    QFETCH(double, expected);
-    QCOMPARE(PLXDateToMs(RealAdd(date, r, TPLXTimeMode(mode))), PLXDateToMs(expected));
 }
 
 void tst_plxTimeMode::startOfPeriod_data()
@@ -206,38 +180,65 @@ void tst_plxTimeMode::startOfPeriod()
     }
 }
 
-void tst_plxTimeMode::diff_data()
+void tst_plxTimeMode::numbers_data()
 {
-    QTest::addColumn<double>("date1");
-    QTest::addColumn<double>("date2");
+    QTest::addColumn<int>("op");
+    QTest::addColumn<double>("date");
+    QTest::addColumn<double>("other"); // the fraction for RealAdd, the second date for Diff
     QTest::addColumn<int>("mode");
-    QTest::addColumn<int>("expected");
+    QTest::addColumn<double>("expected");
+    const auto row = [](const char *name, int op, double date, double other, int mode, double expected) {
+        QTest::newRow(name) << op << date << other << mode << expected;
+    };
     const double d = at(2024, 1, 10);
-    QTest::newRow("none") << d + 40 << d << int(tmNone) << 0;
-    QTest::newRow("hours") << d + 0.5 << d << int(tmHour) << 12;
-    QTest::newRow("hours back") << d << d + 1.25 << int(tmHour) << -30;
-    QTest::newRow("half a day rounds up") << d + 0.5 << d << int(tmDay) << 1;
-    QTest::newRow("1.4 days") << d + 1.4 << d << int(tmDay) << 1;
-    QTest::newRow("6.9 days are a week") << d + 6.9 << d << int(tmWeek) << 1;
-    QTest::newRow("13 days back") << d << d + 13 << int(tmWeek) << -1;
-    QTest::newRow("month, time of day short") << at(2024, 3, 10, 12) << at(2024, 2, 10, 13) << int(tmMonth) << 0;
-    QTest::newRow("month, time of day past") << at(2024, 3, 10, 13) << at(2024, 2, 10, 12) << int(tmMonth) << 1;
-    QTest::newRow("month backwards") << at(2024, 1, 20) << at(2024, 2, 10) << int(tmMonth) << -1;
-    QTest::newRow("31 Jan to 28 Feb") << at(2023, 2, 28) << at(2023, 1, 31) << int(tmMonth) << 0;
-    QTest::newRow("quarter forwards") << at(2025, 1, 1) << at(2024, 1, 1) << int(tmQuarter) << 4;
-    QTest::newRow("quarter backwards") << at(2024, 1, 1) << at(2025, 1, 1) << int(tmQuarter) << -4;
-    QTest::newRow("year short by a day") << at(2025, 2, 28) << at(2024, 2, 29) << int(tmYear) << 0;
-    QTest::newRow("year 1900 to 2100") << at(2100, 3, 1) << at(1900, 3, 1) << int(tmYear) << 200;
-    QTest::newRow("decade") << at(2041, 1, 1) << at(2024, 1, 1) << int(tmDecade) << 1;
+    row("half a day", realAdd, at(2024, 1, 1), 0.5, tmDay, at(2024, 1, 1, 12));
+    row("half of February", realAdd, at(2024, 1, 31), 1.5, tmMonth, at(2024, 2, 29) + 14.5);
+    row("negative fraction uses the following period", realAdd, at(2024, 3, 1), -0.5, tmMonth,
+        at(2024, 3, 1) - 15.5);
+    row("quarter of a week", realAdd, at(2024, 1, 1), 2.25, tmWeek, at(2024, 1, 1) + 15.75);
+    row("real add, no mode", realAdd, at(2024, 1, 1), 3.5, tmNone, at(2024, 1, 1));
+    row("diff, no mode", diff, d + 40, d, tmNone, 0);
+    row("hours", diff, d + 0.5, d, tmHour, 12);
+    row("hours back", diff, d, d + 1.25, tmHour, -30);
+    row("half a day rounds up", diff, d + 0.5, d, tmDay, 1);
+    row("1.4 days", diff, d + 1.4, d, tmDay, 1);
+    row("6.9 days are a week", diff, d + 6.9, d, tmWeek, 1);
+    row("13 days back", diff, d, d + 13, tmWeek, -1);
+    row("month, time of day short", diff, at(2024, 3, 10, 12), at(2024, 2, 10, 13), tmMonth, 0);
+    row("month, time of day past", diff, at(2024, 3, 10, 13), at(2024, 2, 10, 12), tmMonth, 1);
+    row("month backwards", diff, at(2024, 1, 20), at(2024, 2, 10), tmMonth, -1);
+    row("31 Jan to 28 Feb", diff, at(2023, 2, 28), at(2023, 1, 31), tmMonth, 0);
+    row("quarter forwards", diff, at(2025, 1, 1), at(2024, 1, 1), tmQuarter, 4);
+    row("quarter backwards", diff, at(2024, 1, 1), at(2025, 1, 1), tmQuarter, -4);
+    row("year short by a day", diff, at(2025, 2, 28), at(2024, 2, 29), tmYear, 0);
+    row("year 1900 to 2100", diff, at(2100, 3, 1), at(1900, 3, 1), tmYear, 200);
+    row("decade", diff, at(2041, 1, 1), at(2024, 1, 1), tmDecade, 1);
+    row("Monday", day, at(2024, 8, 26, 23), 0, tmWeek, 1);
+    row("Sunday", day, at(2024, 9, 1), 0, tmWeek, 7);
+    row("day of month", day, at(2024, 8, 31), 0, tmMonth, 31);
+    row("day of month in a quarter", day, at(2024, 8, 15), 0, tmQuarter, 15);
+    row("1 March, common year", day, at(2023, 3, 1), 0, tmYear, 60);
+    row("1 March, leap year", day, at(2024, 3, 1), 0, tmYear, 60);
+    row("29 February", day, at(2024, 2, 29), 0, tmYear, 60);
+    row("31 December, leap year", day, at(2024, 12, 31), 0, tmDecade, 365);
+    row("31 December, 1900", day, at(1900, 12, 31), 0, tmYear, 365);
+    row("day mode", day, at(2024, 8, 15), 0, tmDay, 0);
+    row("hour mode", day, at(2024, 8, 15), 0, tmHour, 0);
 }
 
-void tst_plxTimeMode::diff()
+void tst_plxTimeMode::numbers()
 {
-    QFETCH(double, date1);
-    QFETCH(double, date2);
+    QFETCH(int, op);
+    QFETCH(double, date);
+    QFETCH(double, other);
     QFETCH(int, mode);
-    QFETCH(int, expected);
-    QCOMPARE(Diff(date1, date2, TPLXTimeMode(mode)), expected);
+    QFETCH(double, expected);
+    if (op == realAdd)
+        QCOMPARE(PLXDateToMs(RealAdd(date, other, TPLXTimeMode(mode))), PLXDateToMs(expected));
+    else if (op == diff)
+        QCOMPARE(Diff(date, other, TPLXTimeMode(mode)), int(expected));
+    else
+        QCOMPARE(int(Day(date, TPLXTimeMode(mode))), int(expected));
 }
 
 void tst_plxTimeMode::realDiffIsAntisymmetric()
@@ -254,32 +255,6 @@ void tst_plxTimeMode::realDiffIsAntisymmetric()
     QCOMPARE(RealDiff(a + 365.25, a, tmYear), 1.0);
     QCOMPARE(RealDiff(a + 30.4375 * 6, a, tmQuarter), 2.0);
     QCOMPARE(RealDiff(a + 3652.5, a, tmDecade), 1.0);
-}
-
-void tst_plxTimeMode::dayPositions_data()
-{
-    QTest::addColumn<double>("date");
-    QTest::addColumn<int>("mode");
-    QTest::addColumn<int>("expected");
-    QTest::newRow("Monday") << at(2024, 8, 26, 23) << int(tmWeek) << 1;
-    QTest::newRow("Sunday") << at(2024, 9, 1) << int(tmWeek) << 7;
-    QTest::newRow("day of month") << at(2024, 8, 31) << int(tmMonth) << 31;
-    QTest::newRow("day of month in a quarter") << at(2024, 8, 15) << int(tmQuarter) << 15;
-    QTest::newRow("1 March, common year") << at(2023, 3, 1) << int(tmYear) << 60;
-    QTest::newRow("1 March, leap year") << at(2024, 3, 1) << int(tmYear) << 60;
-    QTest::newRow("29 February") << at(2024, 2, 29) << int(tmYear) << 60;
-    QTest::newRow("31 December, leap year") << at(2024, 12, 31) << int(tmDecade) << 365;
-    QTest::newRow("31 December, 1900") << at(1900, 12, 31) << int(tmYear) << 365;
-    QTest::newRow("day mode") << at(2024, 8, 15) << int(tmDay) << 0;
-    QTest::newRow("hour mode") << at(2024, 8, 15) << int(tmHour) << 0;
-}
-
-void tst_plxTimeMode::dayPositions()
-{
-    QFETCH(double, date);
-    QFETCH(int, mode);
-    QFETCH(int, expected);
-    QCOMPARE(int(Day(date, TPLXTimeMode(mode))), expected);
 }
 
 void tst_plxTimeMode::dayRangesAndNominalSizes()
