@@ -122,6 +122,12 @@ private slots:
     {
         TPLXUndoRedoStack stack;
         EventSpy spy(stack);
+        // Nothing to undo, redo or record raises no event.
+        QVERIFY(!stack.undo());
+        QVERIFY(!stack.redo());
+        std::unique_ptr<TPLXOperation> none;
+        QVERIFY(!stack.doOperation(none));
+        QVERIFY(!stack.addOperation(nullptr));
         checkState(stack, spy, 0, 0, 0, {}, {});
 
         QVERIFY(stack.doOperation(op(1, 10)));
@@ -161,18 +167,6 @@ private slots:
         QVERIFY(stack.undo());
         QVERIFY(stack.undo());
         checkState(stack, spy, 0, 2, 0, {1, 3}, {"undo 3", "change 3", "undo 1", "change 1"});
-    }
-
-    void emptyStacksRaiseNoEvent()
-    {
-        TPLXUndoRedoStack stack;
-        EventSpy spy(stack);
-        QVERIFY(!stack.undo());
-        QVERIFY(!stack.redo());
-        std::unique_ptr<TPLXOperation> none;
-        QVERIFY(!stack.doOperation(none));
-        QVERIFY(!stack.addOperation(nullptr));
-        checkState(stack, spy, 0, 0, 0, {}, {});
     }
 
     void failedPerformStaysTheCallers()
@@ -389,8 +383,7 @@ private slots:
             QVERIFY(stack.doOperation(op(3)));
             QCOMPARE(journal.live, std::set<int>({1, 3}));
         }
-        QVERIFY(journal.live.empty());
-        QCOMPARE(journal.freed.size(), 3);
+        QCOMPARE(journal.freed.size(), 3); // cleanup() checks that nothing is left alive
     }
 
     void compositePerformsInOrderAndUndoesInReverse()
