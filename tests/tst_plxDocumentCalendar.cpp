@@ -380,30 +380,26 @@ void tst_plxDocumentCalendar::recurringWindowsOfOtherModes_data()
     QTest::addColumn<double>("query");
     QTest::addColumn<double>("start");
     QTest::addColumn<double>("finish");
-    QTest::newRow("month end to 5th, wraps into February")
-        << int(tmMonth) << 1 << 28 << 5 << 0 << 0 << at(2024, 1, 10) << at(2024, 1, 28) << at(2024, 2, 5);
-    QTest::newRow("day 31 skips a 30-day month")
-        << int(tmMonth) << 1 << 31 << 31 << 0 << 12 << at(2024, 4, 2) << at(2024, 5, 31) << at(2024, 5, 31, 12);
-    QTest::newRow("day 30 in February starts with March")
-        << int(tmMonth) << 1 << 30 << 2 << 0 << 0 << at(2023, 2, 10) << at(2023, 3, 1) << at(2023, 3, 2);
-    QTest::newRow("yearly Christmas week") << int(tmYear) << 1 << int(DayMonthInYear(24, 12)) << int(DayMonthInYear(1, 1))
-                                           << 0 << 0 << at(2024, 6, 1) << at(2024, 12, 24) << at(2025, 1, 1);
-    QTest::newRow("yearly day 60 is 29 Feb and 1 Mar in a leap year")
-        << int(tmYear) << 1 << 60 << 61 << 0 << 0 << at(2024, 1, 5) << at(2024, 2, 29) << at(2024, 3, 2);
-    QTest::newRow("every two years") << int(tmYear) << 2 << 1 << 2 << 0 << 0 << at(2025, 6, 1) << at(2026, 1, 1)
-                                     << at(2026, 1, 2);
-    QTest::newRow("quarterly first days") << int(tmQuarter) << 1 << 1 << 3 << 8 << 17 << at(2024, 2, 1)
-                                          << at(2024, 4, 1, 8) << at(2024, 4, 3, 17);
-    QTest::newRow("daily lunch") << int(tmDay) << 1 << 0 << 0 << 12 << 13 << at(2024, 2, 1, 12, 30)
-                                 << at(2024, 2, 1, 12, 30) << at(2024, 2, 1, 13);
-    QTest::newRow("daily night wraps") << int(tmDay) << 1 << 0 << 0 << 22 << 6 << at(2024, 2, 1, 12)
-                                       << at(2024, 2, 1, 22) << at(2024, 2, 2, 6);
-    QTest::newRow("decade") << int(tmDecade) << 1 << 1 << 366 << 0 << 0 << at(2024, 2, 1) << at(2030, 1, 1)
-                            << at(2031, 1, 1);
-    QTest::newRow("day 8 of a week ends it") << int(tmWeek) << 1 << 7 << 8 << 12 << 0 << at(2024, 8, 27)
-                                             << kSunday + 0.5 << kNextMonday;
-    QTest::newRow("hour 30 is the next midnight") << int(tmWeek) << 1 << 5 << 5 << 8 << 30 << at(2024, 8, 27)
-                                                  << kFriday + 8 / 24.0 << kSaturday;
+    const auto row = [](const char *name, int mode, int period, int dayFrom, int dayTo, int hourFrom, int hourTo,
+                        double query, double start, double finish) {
+        QTest::newRow(name) << mode << period << dayFrom << dayTo << hourFrom << hourTo << query << start << finish;
+    };
+    row("month end to 5th, wraps into February", tmMonth, 1, 28, 5, 0, 0,
+        at(2024, 1, 10), at(2024, 1, 28), at(2024, 2, 5));
+    row("day 31 skips a 30-day month", tmMonth, 1, 31, 31, 0, 12, at(2024, 4, 2), at(2024, 5, 31), at(2024, 5, 31, 12));
+    row("day 30 in February starts with March", tmMonth, 1, 30, 2, 0, 0,
+        at(2023, 2, 10), at(2023, 3, 1), at(2023, 3, 2));
+    row("yearly Christmas week", tmYear, 1, DayMonthInYear(24, 12), DayMonthInYear(1, 1), 0, 0,
+        at(2024, 6, 1), at(2024, 12, 24), at(2025, 1, 1));
+    row("yearly day 60 is 29 Feb and 1 Mar in a leap year", tmYear, 1, 60, 61, 0, 0,
+        at(2024, 1, 5), at(2024, 2, 29), at(2024, 3, 2));
+    row("every two years", tmYear, 2, 1, 2, 0, 0, at(2025, 6, 1), at(2026, 1, 1), at(2026, 1, 2));
+    row("quarterly first days", tmQuarter, 1, 1, 3, 8, 17, at(2024, 2, 1), at(2024, 4, 1, 8), at(2024, 4, 3, 17));
+    row("daily lunch", tmDay, 1, 0, 0, 12, 13, at(2024, 2, 1, 12, 30), at(2024, 2, 1, 12, 30), at(2024, 2, 1, 13));
+    row("daily night wraps", tmDay, 1, 0, 0, 22, 6, at(2024, 2, 1, 12), at(2024, 2, 1, 22), at(2024, 2, 2, 6));
+    row("decade", tmDecade, 1, 1, 366, 0, 0, at(2024, 2, 1), at(2030, 1, 1), at(2031, 1, 1));
+    row("day 8 of a week ends it", tmWeek, 1, 7, 8, 12, 0, at(2024, 8, 27), kSunday + 0.5, kNextMonday);
+    row("hour 30 is the next midnight", tmWeek, 1, 5, 5, 8, 30, at(2024, 8, 27), kFriday + 8 / 24.0, kSaturday);
 }
 
 void tst_plxDocumentCalendar::recurringWindowsOfOtherModes()
