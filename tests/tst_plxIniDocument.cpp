@@ -104,6 +104,7 @@ private slots:
         QTest::newRow("plain path") << QStringLiteral("C:\\plans\\new.ini");
         QTest::newRow("empty") << QString();
         QTest::newRow("equals and brackets") << QStringLiteral("a=b [c]; d");
+        QTest::newRow("leading byte-order mark") << (QChar(0xFEFF) + QStringLiteral("x\nline"));
     }
 
     void valuesThatAPlainLineCannotHoldRoundTrip()

@@ -518,7 +518,7 @@ std::unique_ptr<TPLXGanttObject> TPLXDocumentPersistence::doLoad(const QString &
     }
 
     // Held as a tree grid and a legend once those kinds are built.
-    for (const QString key : {QStringLiteral("tree"), QStringLiteral("legend")}) {
+    for (const QString &key : {QStringLiteral("tree"), QStringLiteral("legend")}) {
         const QString section = media.strValue(name, key, QStringLiteral("Missing"));
         if (section != QLatin1String("Missing") && kindNotBuilt(media, section))
             PLXLog(QStringLiteral("\"%1\" of \"%2\" is not loaded: its kind is not built").arg(key, name));

@@ -13,6 +13,15 @@
 
 namespace {
 
+// QString::fromUtf8 drops one leading byte-order mark; a stored name or value
+// that starts with one must keep it, or it would not read back as written.
+QString fromStoredUtf8(QByteArrayView bytes)
+{
+    if (bytes.startsWith("\xEF\xBB\xBF"))
+        return QChar(0xFEFF) + QString::fromUtf8(bytes);
+    return QString::fromUtf8(bytes);
+}
+
 constexpr quint32 kArenaBit = 0x80000000u;
 constexpr quint32 kLinearScanLimit = 12;
 constexpr qsizetype kMaxFileSize = 0x7FFFFFFF;
@@ -61,7 +70,7 @@ size_t hashFolded(QStringView folded)
 size_t hashName(QByteArrayView bytes)
 {
     if (!isAscii(bytes))
-        return hashFolded(QString::fromUtf8(bytes).toCaseFolded());
+        return hashFolded(fromStoredUtf8(bytes).toCaseFolded());
     size_t h = kFnvOffset;
     for (const char c : bytes) {
         h ^= static_cast<unsigned char>(lowerAscii(c));
@@ -102,7 +111,7 @@ bool sameName(QByteArrayView stored, QStringView wanted)
             return false;
         }
     }
-    return QString::fromUtf8(stored).toCaseFolded() == wanted.toString().toCaseFolded();
+    return fromStoredUtf8(stored).toCaseFolded() == wanted.toString().toCaseFolded();
 }
 
 bool sameName(QByteArrayView a, QByteArrayView b)
@@ -115,7 +124,7 @@ bool sameName(QByteArrayView a, QByteArrayView b)
                 return false;
         return true;
     }
-    return QString::fromUtf8(a).toCaseFolded() == QString::fromUtf8(b).toCaseFolded();
+    return fromStoredUtf8(a).toCaseFolded() == fromStoredUtf8(b).toCaseFolded();
 }
 
 size_t tableSizeFor(size_t count)
@@ -164,8 +173,8 @@ QString quoteValue(QStringView value)
 QString decodeValue(QByteArrayView stored)
 {
     if (stored.size() < 2 || stored.front() != '"' || stored.back() != '"')
-        return QString::fromUtf8(stored);
-    const QString inner = QString::fromUtf8(stored.sliced(1, stored.size() - 2));
+        return fromStoredUtf8(stored);
+    const QString inner = fromStoredUtf8(stored.sliced(1, stored.size() - 2));
     QString value;
     value.reserve(inner.size());
     for (qsizetype i = 0; i < inner.size(); ++i) {
@@ -593,7 +602,7 @@ QStringList TPLXIniDocument::sections() const
         const Section &s = FSections[i];
         if (!s.header || s.erased)
             continue;
-        const QString name = QString::fromUtf8(text(s.name));
+        const QString name = fromStoredUtf8(text(s.name));
         // Repeated sections are listed once, where they first appear.
         if (findSection(name) == static_cast<qint64>(i))
             names.append(name);
@@ -612,7 +621,7 @@ QStringList TPLXIniDocument::keys(QStringView section) const
         const Entry &entry = FEntries[sec.first + i];
         if (entry.key.len == 0)
             continue;
-        const QString key = QString::fromUtf8(text(entry.key));
+        const QString key = fromStoredUtf8(text(entry.key));
         if (findKey(sec, key) == static_cast<qint64>(sec.first + i))
             names.append(key);
     }

@@ -14,7 +14,8 @@ const QString kDumpRule = QStringLiteral("--------- Undo stack entries ---------
 // receives the lines: a log file, or services installed in place of the default.
 bool diagnosticLogWanted()
 {
-    return !LogFile().isEmpty() || typeid(TPLXServices::instance()) != typeid(TPLXServices);
+    const TPLXServices &services = TPLXServices::instance();
+    return !LogFile().isEmpty() || typeid(services) != typeid(TPLXServices);
 }
 
 } // namespace
