@@ -68,7 +68,9 @@ bool TPLXGanttBar::occupies(TDateTime date, int row)
 
 TRect TPLXGanttBar::getRect(TDateTime viewStart)
 {
-    return ganttDrawer()->getRect(viewStart);
+    // Kinds drawn only in the PERT chart have no place on the time axis.
+    TPLXGanttBarDrawer *drawer = ganttDrawer();
+    return drawer ? drawer->getRect(viewStart) : TRect{-1, -1, -1, -1};
 }
 
 TDateTime TPLXGanttBar::getStartDate()

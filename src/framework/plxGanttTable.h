@@ -99,7 +99,7 @@ public:
     TPLXGanttBar *findLastSummarizable(int row) const;
     TDateTime CalculateStartDate() const;
     TDateTime CalculateEndDate() const;
-    // Summary and PERT spans, bottom-up; nothing to do until those kinds exist.
+    // Summary and PERT spans, bottom-up (summary bars come with their own kind).
     void UpdateSummaryBars();
     void updateCriticalPath();
     void RecalculateEffective();
@@ -169,6 +169,13 @@ public:
     void removePertConnection(TPLXBarConnection *c);
     int GetPertConnectionsCount() const { return static_cast<int>(FPertBarConnections.size()); }
     TPLXBarConnection *GetPertConnection(int i) const;
+    // The connection from rowA's box to rowB's (or a two-way one back); null unless both have boxes.
+    TPLXBarConnection *findPertBarsConnection(TPLXGanttRow *rowA, TPLXGanttRow *rowB) const;
+    // Tells every box of a listed connection about its ends (done after loading).
+    void linkPertBars();
+    // The top-left corner for a new box, centred in the first free probe cell.
+    void FindEmptyPertPlace(QPoint &p);
+    const QList<TPLXBarConnection *> &pertConnections() const { return FPertBarConnections; }
     TPLXPertBarSettings *defaultPertBarSettings() const { return FDefaultPertBarSettings; }
     const QList<TPLXGanttRow *> &rowsZOrder() const { return FRowsZOrder; }
 
@@ -248,13 +255,18 @@ private:
     int FirstVisible = 0;
 };
 
-// The PERT background: fill and grid dots. PERT boxes come with their own kind.
+// The PERT chart: fill, grid dots, then boxes and their connections in
+// z-order, the topmost last.
 class ORVANTA_EXPORT TPLXGanttTablePertDrawer : public TPLXDrawer
 {
 public:
     explicit TPLXGanttTablePertDrawer(TPLXGanttTable *table);
     void Draw(TPLXVisualContext &vc) override;
     TPLXGanttObject *locateObject(int x, int y) override;
+
+private:
+    TPLXGanttTable *table() const;
+    void drawConnectionsOf(TPLXVisualContext &vc, TPLXGanttBar *pertBar);
 };
 
 class ORVANTA_EXPORT TPLXGanttTablePersistence : public TPLXPersistence
@@ -343,7 +355,41 @@ public:
     QString className() const override { return QStringLiteral("TPLXGanttRowsDeleteOperation"); }
 };
 
-// PERT connection operations come with the PERT bar kind.
+// Adds or deletes a PERT connection together with the Gantt dependency it
+// implies between the two rows' tasks.
+class ORVANTA_EXPORT TPLXPertConnectionOperation
+{
+public:
+    // The performed Gantt part, or null when there is none.
+    static std::unique_ptr<TPLXOperation> add(TPLXDataSource *dataSource, TPLXBarConnection *c);
+    static std::unique_ptr<TPLXOperation> remove(TPLXDataSource *dataSource, TPLXBarConnection *c);
+};
+
+class ORVANTA_EXPORT TPLXPertConnectionAddOperation : public TPLXOperation
+{
+public:
+    TPLXPertConnectionAddOperation(TPLXDataSource *dataSource, TPLXBarConnection *conn);
+    ~TPLXPertConnectionAddOperation() override;
+    bool perform() override;
+    bool undo() override;
+    QString className() const override { return QStringLiteral("TPLXPertConnectionAddOperation"); }
+
+    TPLXBarConnection *conn;
+    std::unique_ptr<TPLXOperation> taskBarConnAddOp;
+};
+
+class ORVANTA_EXPORT TPLXPertConnectionDeleteOperation : public TPLXOperation
+{
+public:
+    TPLXPertConnectionDeleteOperation(TPLXDataSource *dataSource, TPLXBarConnection *conn);
+    ~TPLXPertConnectionDeleteOperation() override;
+    bool perform() override;
+    bool undo() override;
+    QString className() const override { return QStringLiteral("TPLXPertConnectionDeleteOperation"); }
+
+    TPLXBarConnection *conn;
+    std::unique_ptr<TPLXOperation> taskBarConnDeleteOp;
+};
 
 // Performs `parts` in order; when one fails, undoes the performed ones in
 // reverse and returns false, so a failed composite leaves nothing changed.
