@@ -361,6 +361,7 @@ void TPLXIniDocument::parse(QByteArray bytes)
     while (pos < size) {
         const char *eol = static_cast<const char *>(std::memchr(data + pos, '\n', size - pos));
         const qsizetype lineEnd = eol ? eol - data : size;
+        const qsizetype lineStart = pos;
         qsizetype a = pos;
         qsizetype b = lineEnd;
         while (a < b && isBlank(data[a]))
@@ -394,7 +395,9 @@ void TPLXIniDocument::parse(QByteArray bytes)
             entry.key = Span{static_cast<quint32>(a), static_cast<quint32>(k1 - a)};
             entry.value = Span{static_cast<quint32>(v0), static_cast<quint32>(b - v0)};
         } else {
-            entry.value = Span{static_cast<quint32>(a), static_cast<quint32>(b - a)};
+            // Kept with its leading blanks: trimmed, an odd first line that starts
+            // with a byte-order mark would read back as the file's own mark.
+            entry.value = Span{static_cast<quint32>(lineStart), static_cast<quint32>(b - lineStart)};
         }
         FEntries.push_back(entry);
         ++FSections.back().count;
