@@ -13,274 +13,171 @@ class tst_plxMedia : public QObject
 {
     Q_OBJECT
 
-private:
     QTemporaryDir FDir;
 
 private slots:
     void cleanup() { PLXSetDecimalSeparator(QChar()); }
 
-    void integersReadEveryForm_data()
+    void textsReadAsEachType()
     {
-        QTest::addColumn<QByteArray>("stored");
-        QTest::addColumn<int>("expected");
-        QTest::addColumn<bool>("present");
-        QTest::newRow("decimal") << QByteArray("30") << 30 << true;
-        QTest::newRow("negative") << QByteArray("-12") << -12 << true;
-        QTest::newRow("dollar hex") << QByteArray("$1F") << 31 << true;
-        QTest::newRow("0x hex") << QByteArray("0x1f") << 31 << true;
-        QTest::newRow("0X hex") << QByteArray("0X1F") << 31 << true;
-        QTest::newRow("32-bit pattern") << QByteArray("$FFFFFFFF") << -1 << true;
-        QTest::newRow("hex overflow") << QByteArray("$100000000") << 77 << true;
-        QTest::newRow("decimal overflow") << QByteArray("2147483648") << 77 << true;
-        QTest::newRow("minimum") << QByteArray("-2147483648") << int(-2147483647 - 1) << true;
-        QTest::newRow("word") << QByteArray("tall") << 77 << true;
-        QTest::newRow("empty") << QByteArray("") << 77 << true;
-        QTest::newRow("bare dollar") << QByteArray("$") << 77 << true;
-        QTest::newRow("trailing junk") << QByteArray("12px") << 77 << true;
-    }
-
-    void integersReadEveryForm()
-    {
-        QFETCH(QByteArray, stored);
-        QFETCH(int, expected);
-        QFETCH(bool, present);
-        PLXMedia media = plxMediaFromText("[s]\nK=" + stored + "\n");
-        qint32 value = 0;
-        QCOMPARE(media->getIntProperty(QStringLiteral("S"), QStringLiteral("k"), 77, value), present);
-        QCOMPARE(value, expected);
-        QVERIFY(!media->getIntProperty(QStringLiteral("s"), QStringLiteral("absent"), 5, value));
-        QCOMPARE(value, 5);
-    }
-
-    void booleansAreIntegers()
-    {
-        PLXMedia media = plxMediaFromText("[s]\ntwo=2\nzero=0\nword=yes\n");
-        QCOMPARE(media->boolValue(QStringLiteral("s"), QStringLiteral("two"), false), true);
-        QCOMPARE(media->boolValue(QStringLiteral("s"), QStringLiteral("zero"), true), false);
-        QCOMPARE(media->boolValue(QStringLiteral("s"), QStringLiteral("word"), true), true);
-        QCOMPARE(media->boolValue(QStringLiteral("s"), QStringLiteral("word"), false), false);
-        media->setBoolProperty(QStringLiteral("s"), QStringLiteral("b"), true);
-        QCOMPARE(media->strValue(QStringLiteral("s"), QStringLiteral("b"), QString()), QStringLiteral("1"));
-    }
-
-    void realsUseTheUsersDecimalSeparator_data()
-    {
-        QTest::addColumn<QChar>("separator");
-        QTest::addColumn<double>("value");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("point") << QChar('.') << 45000.25 << QStringLiteral("45000.25");
-        QTest::newRow("comma") << QChar(',') << 45000.25 << QStringLiteral("45000,25");
-        QTest::newRow("whole day") << QChar(',') << 45000.0 << QStringLiteral("45000");
-        QTest::newRow("fifteen digits") << QChar('.') << 1.0 / 3.0 << QStringLiteral("0.333333333333333");
-        QTest::newRow("negative") << QChar('.') << -2.5 << QStringLiteral("-2.5");
-        QTest::newRow("large") << QChar('.') << 1e20 << QStringLiteral("1E20");
-        QTest::newRow("tiny") << QChar(',') << 1.5e-7 << QStringLiteral("1,5E-7");
-    }
-
-    void realsUseTheUsersDecimalSeparator()
-    {
-        QFETCH(QChar, separator);
-        QFETCH(double, value);
-        QFETCH(QString, text);
-        PLXSetDecimalSeparator(separator);
-        PLXMedia media = plxMediaFromText(QByteArray());
-        media->setRealProperty(QStringLiteral("s"), QStringLiteral("r"), value);
-        QCOMPARE(media->strValue(QStringLiteral("s"), QStringLiteral("r"), QString()), text);
-        QCOMPARE(media->realValue(QStringLiteral("s"), QStringLiteral("r"), -1), value);
-    }
-
-    void unreadableRealsGiveTheDefault()
-    {
+        // 77, 7.5 and clAqua are the defaults; the separator is the comma.
         PLXSetDecimalSeparator(QChar(','));
-        PLXMedia media = plxMediaFromText("[s]\nempty=\nword=soon\ntwo=1,5,5\ndot=2.5\n");
-        QCOMPARE(media->realValue(QStringLiteral("s"), QStringLiteral("empty"), 7.5), 7.5);
-        QCOMPARE(media->realValue(QStringLiteral("s"), QStringLiteral("word"), 7.5), 7.5);
-        QCOMPARE(media->realValue(QStringLiteral("s"), QStringLiteral("two"), 7.5), 7.5);
-        // A file from a machine with the other separator still reads.
-        QCOMPARE(media->realValue(QStringLiteral("s"), QStringLiteral("dot"), 7.5), 2.5);
-    }
-
-    void coloursWriteNamesOrHexadecimal_data()
-    {
-        QTest::addColumn<int>("color");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("black") << int(clBlack) << QStringLiteral("clBlack");
-        QTest::newRow("white") << int(clWhite) << QStringLiteral("clWhite");
-        QTest::newRow("gray") << int(clGray) << QStringLiteral("clGray");
-        QTest::newRow("system") << int(clBtnFace) << QStringLiteral("clBtnFace");
-        QTest::newRow("none") << int(clNone) << QStringLiteral("clNone");
-        QTest::newRow("unnamed") << 0x02C56A31 << QStringLiteral("$02C56A31");
-        QTest::newRow("leading zeros") << 0x00000A0B << QStringLiteral("$00000A0B");
-    }
-
-    void coloursWriteNamesOrHexadecimal()
-    {
-        QFETCH(int, color);
-        QFETCH(QString, text);
-        PLXMedia media = plxMediaFromText(QByteArray());
-        media->setColorProperty(QStringLiteral("s"), QStringLiteral("c"), color);
-        QCOMPARE(media->strValue(QStringLiteral("s"), QStringLiteral("c"), QString()), text);
-        QCOMPARE(media->colorValue(QStringLiteral("s"), QStringLiteral("c"), 1), color);
-    }
-
-    void coloursReadNamesNumbersAndRefuseTheRest()
-    {
-        PLXMedia media = plxMediaFromText("[s]\nname=CLRED\nalias=clLtGray\nhex=$023434FF\nnum=255\nempty=\nbad=reddish\n");
+        PLXMedia media = plxMediaFromText("[i]\n0=-12\n1=$1F\n2=0X1f\n3=$FFFFFFFF\n4=$100000000\n5=2147483648\n"
+                                          "6=-2147483648\n7=\n8=$\n9=12px\n"
+                                          "[b]\n0=2\n1=0\n2=yes\n"
+                                          "[r]\n0=\n1=soon\n2=1,5,5\n3=2.5\n"
+                                          "[c]\n0=CLRED\n1=clLtGray\n2=$023434FF\n3=255\n4=\nbad=x\n");
+        QList<qint32> ints;
+        QList<bool> presence;
+        for (int i = 0; i <= 10; ++i) { // the last key is absent
+            qint32 value = 0;
+            presence.append(media->getIntProperty("I", QString::number(i), 77, value));
+            ints.append(value);
+        }
+        QCOMPARE(ints, QList<qint32>({-12, 31, 31, -1, 77, 77, -2147483647 - 1, 77, 77, 77, 77}));
+        QCOMPARE(presence, QList<bool>({true, true, true, true, true, true, true, true, true, true, false}));
+        // Booleans are integers: anything but zero is true.
+        QCOMPARE(QList<bool>({media->boolValue("b", "0", false), media->boolValue("b", "1", true),
+                              media->boolValue("b", "2", true), media->boolValue("b", "2", false)}),
+                 QList<bool>({true, false, true, false}));
+        QList<double> reals; // a file from a machine using the point still reads
+        QList<TColor> colours;
+        for (int i = 0; i <= 5; ++i) {
+            reals.append(media->realValue("r", QString::number(i), 7.5));
+            colours.append(media->colorValue("c", QString::number(i), clAqua));
+        }
+        QCOMPARE(reals, QList<double>({7.5, 7.5, 7.5, 2.5, 7.5, 7.5}));
+        QCOMPARE(colours, QList<TColor>({clRed, clSilver, 0x023434FF, 255, clAqua, clAqua}));
+        // Absent or empty colours: the default, and the store still says "present".
         TColor c = 0;
-        QCOMPARE(media->colorValue(QStringLiteral("s"), QStringLiteral("name"), 0), clRed);
-        QCOMPARE(media->colorValue(QStringLiteral("s"), QStringLiteral("alias"), 0), clSilver);
-        QCOMPARE(media->colorValue(QStringLiteral("s"), QStringLiteral("hex"), 0), 0x023434FF);
-        QCOMPARE(media->colorValue(QStringLiteral("s"), QStringLiteral("num"), 0), 255);
-        // Absent or empty: the default, and the store still says "present".
-        QVERIFY(media->getColorProperty(QStringLiteral("s"), QStringLiteral("empty"), clAqua, c));
-        QCOMPARE(c, clAqua);
-        QVERIFY(media->getColorProperty(QStringLiteral("s"), QStringLiteral("missing"), clLime, c));
-        QCOMPARE(c, clLime);
-        QVERIFY_THROWS_EXCEPTION(EPLXConvertError, media->colorValue(QStringLiteral("s"), QStringLiteral("bad"), 0));
+        QVERIFY(media->getColorProperty("c", "4", clLime, c) && media->getColorProperty("c", "5", clLime, c));
+        QVERIFY_THROWS_EXCEPTION(EPLXConvertError, media->colorValue("c", "bad", 0));
         // Drawing drops the palette-relative flag.
         QCOMPARE(ColorToQColor(0x023434FF), QColor(0xFF, 0x34, 0x34));
+    }
+
+    void valuesWriteTheirTextForm()
+    {
+        struct Case { char type; QChar separator; double value; const char *text; }; // real, colour or boolean
+        const Case cases[] = {
+            {'r', '.', -45000.25, "-45000.25"}, {'r', ',', 45000.25, "45000,25"}, {'r', ',', 45000, "45000"},
+            {'r', '.', 1.0 / 3, "0.333333333333333"}, {'r', '.', 1e20, "1E20"}, {'r', ',', 1.5e-7, "1,5E-7"},
+            {'c', '.', clBlack, "clBlack"}, {'c', '.', clBtnFace, "clBtnFace"}, {'c', '.', clNone, "clNone"},
+            {'c', '.', 0x02C56A31, "$02C56A31"}, {'c', '.', 0x0A0B, "$00000A0B"}, {'b', '.', 1, "1"}};
+        PLXMedia media = plxMediaFromText(QByteArray());
+        for (const auto &c : cases) {
+            PLXSetDecimalSeparator(c.separator);
+            if (c.type == 'r')
+                media->setRealProperty("s", "k", c.value);
+            else if (c.type == 'c')
+                media->setColorProperty("s", "k", TColor(c.value));
+            else
+                media->setBoolProperty("s", "k", c.value != 0);
+            QCOMPARE(media->strValue("s", "k", QString()), QString::fromLatin1(c.text));
+            QCOMPARE(c.type == 'c' ? media->colorValue("s", "k", 1) : media->realValue("s", "k", -1), c.value);
+        }
     }
 
     void arraysKeepCountAndIgnoreLeftovers()
     {
         PLXMedia media = plxMediaFromText("[s]\nrows#count=5\nrows#0=a\nrows#1=b\nrows#2=c\nrows#3=d\nrows#4=e\n");
-        media->setStrArrayProperty(QStringLiteral("s"), QStringLiteral("rows"), {"x", "y", "z"});
-        QStringList rows;
-        QVERIFY(media->getStrArrayProperty(QStringLiteral("s"), QStringLiteral("rows"), rows));
-        QCOMPARE(rows, QStringList({"x", "y", "z"}));
-        QCOMPARE(media->strValue(QStringLiteral("s"), QStringLiteral("rows#4"), QString()), QStringLiteral("e"));
-
-        media->setIntArrayProperty(QStringLiteral("n"), QStringLiteral("i"), {1, -2, 3});
-        media->setRealArrayProperty(QStringLiteral("n"), QStringLiteral("r"), {0.5, 2});
-        media->setBoolArrayProperty(QStringLiteral("n"), QStringLiteral("b"), {true, false});
-        QList<qint32> ints;
+        media->setStrArrayProperty("s", "rows", {"x", "y", "z"});
+        QCOMPARE(media->strArray("s", "rows"), QStringList({"x", "y", "z"}));
+        QCOMPARE(media->strValue("s", "rows#4", QString()), QStringLiteral("e"));
+        // Typed arrays share the layout; one of them shows the element conversion.
+        media->setRealArrayProperty("n", "r", {0.5, -2});
         QList<double> reals;
-        QList<bool> bools;
-        QVERIFY(media->getIntArrayProperty(QStringLiteral("n"), QStringLiteral("i"), ints));
-        QVERIFY(media->getRealArrayProperty(QStringLiteral("n"), QStringLiteral("r"), reals));
-        QVERIFY(media->getBoolArrayProperty(QStringLiteral("n"), QStringLiteral("b"), bools));
-        QCOMPARE(ints, QList<qint32>({1, -2, 3}));
-        QCOMPARE(reals, QList<double>({0.5, 2.0}));
-        QCOMPARE(bools, QList<bool>({true, false}));
-    }
-
-    void corruptArrayCounts_data()
-    {
-        QTest::addColumn<QByteArray>("text");
-        QTest::addColumn<bool>("present");
-        QTest::addColumn<QStringList>("expected");
-        QTest::newRow("missing count") << QByteArray("a#0=x\n") << false << QStringList();
-        QTest::newRow("minus one") << QByteArray("a#count=-1\na#0=x\n") << false << QStringList();
-        QTest::newRow("below minus one") << QByteArray("a#count=-7\n") << false << QStringList();
-        QTest::newRow("word") << QByteArray("a#count=two\na#0=x\n") << false << QStringList();
-        QTest::newRow("gaps give defaults") << QByteArray("a#count=3\na#2=z\n") << true << QStringList({"", "", "z"});
-        QTest::newRow("huge") << QByteArray("a#count=2147483647\na#0=x\n") << true << QStringList({"x", ""});
+        QVERIFY(media->getRealArrayProperty("n", "r", reals));
+        QCOMPARE(reals, QList<double>({0.5, -2.0}));
     }
 
     void corruptArrayCounts()
     {
-        QFETCH(QByteArray, text);
-        QFETCH(bool, present);
-        QFETCH(QStringList, expected);
         TPLXRecordingScope recording;
-        PLXMedia media = plxMediaFromText("[s]\n" + text);
-        QStringList values{QStringLiteral("stale")};
-        QCOMPARE(media->getStrArrayProperty(QStringLiteral("s"), QStringLiteral("a"), values), present);
-        QCOMPARE(values, expected);
+        PLXMedia media = plxMediaFromText("[0]\na#0=x\n[1]\na#count=-1\na#0=x\n[2]\na#count=-7\n[3]\na#count=two\n"
+                                          "a#0=x\n[4]\na#count=3\na#2=z\n[5]\na#count=2147483647\na#0=x\n");
+        // Missing, negative or unreadable counts: absent, and the list emptied; gaps give defaults.
+        const QList<QStringList> expected = {{}, {}, {}, {}, {"", "", "z"}, {"x", ""}};
+        for (int i = 0; i < expected.size(); ++i) {
+            QStringList values{QStringLiteral("stale")};
+            QCOMPARE(media->getStrArrayProperty(QString::number(i), "a", values), i >= 4);
+            QCOMPARE(values, expected[i]);
+        }
     }
 
     void graphicsAreStoredBesideTheDocument()
     {
-        const QString path = FDir.filePath(QStringLiteral("pictures.ini"));
-        TPLXINIFIle media(path);
+        TPLXINIFIle media(FDir.filePath(QStringLiteral("pictures.ini")));
         QImage image(4, 3, QImage::Format_RGB32);
         image.fill(Qt::red);
-        const QString bmp = media.setGraphic(QStringLiteral("a.bmp"), QStringLiteral("image/bmp"), image);
+        const QString bmp = media.setGraphic("a.bmp", "image/bmp", image);
         QCOMPARE(bmp, FDir.filePath(QStringLiteral("a.bmp")));
         QCOMPARE(QImage(bmp).size(), QSize(4, 3));
-        const QString jpg = media.setGraphic(QStringLiteral("b.jpg"), QStringLiteral("image/jpg"), image);
-        QVERIFY(!QImage(jpg).isNull());
-        const QString png = media.setGraphic(QStringLiteral("c.png"), QStringLiteral("image/png"), image);
+        QVERIFY(!QImage(media.setGraphic("b.jpg", "image/jpg", image)).isNull());
+        const QString png = media.setGraphic("c.png", "image/png", image);
         QCOMPARE(png, FDir.filePath(QStringLiteral("c.png")));
         QVERIFY(!QFile::exists(png));
-
         plxWriteFile(FDir.filePath(QStringLiteral("blocked")), "file");
-        QVERIFY_THROWS_EXCEPTION(EPLXFileError,
-                                 media.setGraphic(QStringLiteral("blocked/d.bmp"), QStringLiteral("image/bmp"), image));
-        TPLXDummyMedia dummy{QString()};
-        QCOMPARE(dummy.setGraphic(QStringLiteral("x.bmp"), QStringLiteral("image/bmp"), image),
+        QVERIFY_THROWS_EXCEPTION(EPLXFileError, media.setGraphic("blocked/d.bmp", "image/bmp", image));
+        QCOMPARE(TPLXDummyMedia(QString()).setGraphic("x.bmp", "image/bmp", image),
                  QStringLiteral("dummy filename that does not exists."));
     }
 
     void defaultDocumentAnswersItsTableOnly()
     {
         TPLXDefaultMedia media{QString()};
+        QCOMPARE(media.strValue("root", "table", "d"), QStringLiteral("Default Table"));
         QString value;
-        QVERIFY(media.getStrProperty(QStringLiteral("root"), QStringLiteral("table"), QStringLiteral("d"), value));
-        QCOMPARE(value, QStringLiteral("Default Table"));
-        QVERIFY(media.getStrProperty(QStringLiteral("ROOT"), QStringLiteral("table"), QStringLiteral("d"), value));
+        QVERIFY(media.getStrProperty("ROOT", "table", "d", value));
         QCOMPARE(value, QStringLiteral("d")); // comparisons are exact
-        QCOMPARE(media.strValue(QStringLiteral("Weekends"), QStringLiteral("Color"), QString()), QStringLiteral("$027FFFFF"));
-        QCOMPARE(media.strValue(QStringLiteral("Default Tree Root"), QStringLiteral("row"), QStringLiteral("empty")),
-                 QStringLiteral("empty"));
-        QStringList list;
-        QVERIFY(media.getStrArrayProperty(QStringLiteral("Default Calendar"), QStringLiteral("categories"), list));
-        QCOMPARE(list, QStringList({"Weekends", "Holidays"}));
-        QVERIFY(media.getStrArrayProperty(QStringLiteral("root"), QStringLiteral("nothing"), list));
-        QVERIFY(list.isEmpty());
+        QCOMPARE(media.strValue("Weekends", "Color", QString()), QStringLiteral("$027FFFFF"));
+        QCOMPARE(media.strArray("Default Calendar", "categories"), QStringList({"Weekends", "Holidays"}));
+        QStringList list{QStringLiteral("stale")};
+        QVERIFY(media.getStrArrayProperty("root", "nothing", list) && list.isEmpty());
         // Numbers are never answered, even for the colour texts.
-        QCOMPARE(media.intValue(QStringLiteral("Weekends"), QStringLiteral("Color"), 3), 3);
+        QCOMPARE(media.intValue("Weekends", "Color", 3), 3);
         QCOMPARE(TPLXDefaultMedia::sectionNames().size(), 27);
         for (const QString &section : TPLXDefaultMedia::sectionNames())
-            QVERIFY2(!media.strValue(section, QStringLiteral("typeID"), QString()).isEmpty(), qPrintable(section));
+            QVERIFY2(!media.strValue(section, "typeID", QString()).isEmpty(), qPrintable(section));
     }
 
     void storageNamesPickTheStore_data()
     {
         QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("protocol");
-        QTest::addColumn<QString>("type");
-        QTest::addColumn<QString>("path");
-        QTest::addColumn<QString>("store");
-        const QString dir = FDir.path();
-        QTest::newRow("empty") << QString() << "default" << "ini" << "" << "default";
-        QTest::newRow("default") << "default" << "default" << "ini" << "" << "default";
-        QTest::newRow("ini file") << "file://" + dir + "/a.ini" << "file" << "ini" << dir + "/a.ini" << "ini";
-        QTest::newRow("upper-case INI") << "file://" + dir + "/a.INI" << "file" << "INI" << dir + "/a.INI" << "dummy";
-        QTest::newRow("two dots") << "file://" + dir + "/a.b.ini" << "file" << "ini" << dir + "/a.b.ini" << "ini";
-        QTest::newRow("other extension") << "file://" + dir + "/a.txt" << "file" << "txt" << dir + "/a.txt" << "dummy";
-        QTest::newRow("drive letter") << "C:\\plans\\a.ini" << "C" << "ini" << "" << "dummy";
-        QTest::newRow("other protocol") << "http://host/a.ini" << "http" << "ini" << "host/a.ini" << "dummy";
+        QTest::addColumn<QStringList>("parts"); // protocol, type, path, the store made
+        const QString d = FDir.path();
+        QTest::newRow("empty") << QString() << QStringList{"default", "ini", "", "default"};
+        QTest::newRow("default") << "default" << QStringList{"default", "ini", "", "default"};
+        QTest::newRow("ini file") << "file://" + d + "/a.ini" << QStringList{"file", "ini", d + "/a.ini", "ini"};
+        QTest::newRow("INI") << "file://" + d + "/a.INI" << QStringList{"file", "INI", d + "/a.INI", "dummy"};
+        QTest::newRow("two dots") << "file://" + d + "/a.b.ini" << QStringList{"file", "ini", d + "/a.b.ini", "ini"};
+        QTest::newRow("drive letter") << "C:\\plans\\a.ini" << QStringList{"C", "ini", "", "dummy"};
+        QTest::newRow("other protocol") << "http://host/a.ini" << QStringList{"http", "ini", "host/a.ini", "dummy"};
     }
 
     void storageNamesPickTheStore()
     {
         QFETCH(QString, name);
-        QFETCH(QString, protocol);
-        QFETCH(QString, type);
-        QFETCH(QString, path);
-        QFETCH(QString, store);
-        QCOMPARE(TPLXMediaFactory::GetProtocol(name), protocol);
-        QCOMPARE(TPLXMediaFactory::GetType(name), type);
-        QCOMPARE(TPLXMediaFactory::GetPath(name), path);
+        QFETCH(QStringList, parts);
         PLXMedia media = TPLXMediaFactory::CreateMedia(name);
         const QString kind = dynamic_cast<TPLXINIFIle *>(media.get())        ? QStringLiteral("ini")
                              : dynamic_cast<TPLXDefaultMedia *>(media.get()) ? QStringLiteral("default")
                                                                               : QStringLiteral("dummy");
-        QCOMPARE(kind, store);
-        QCOMPARE(static_cast<TPLXDummyMedia *>(media.get())->path(), path);
+        QCOMPARE(QStringList({TPLXMediaFactory::GetProtocol(name), TPLXMediaFactory::GetType(name),
+                              TPLXMediaFactory::GetPath(name), kind}),
+                 parts);
+        QCOMPARE(static_cast<TPLXDummyMedia *>(media.get())->path(), parts[2]);
     }
 
     void dummyStoreForgetsEverything()
     {
         PLXMedia media = TPLXMediaFactory::CreateMedia(QStringLiteral("mem://x.bin"));
-        media->setStrProperty(QStringLiteral("root"), QStringLiteral("typeID"), QStringLiteral("Document"));
+        media->setStrProperty("root", "typeID", "Document");
         QString value;
-        QVERIFY(!media->getStrProperty(QStringLiteral("root"), QStringLiteral("typeID"), QStringLiteral("MISSING"), value));
+        QVERIFY(!media->getStrProperty("root", "typeID", "MISSING", value));
         QCOMPARE(value, QStringLiteral("MISSING"));
         QStringList list{QStringLiteral("x")};
-        QVERIFY(!media->getStrArrayProperty(QStringLiteral("root"), QStringLiteral("rows"), list));
-        QVERIFY(list.isEmpty());
+        QVERIFY(!media->getStrArrayProperty("root", "rows", list) && list.isEmpty());
     }
 };
 
