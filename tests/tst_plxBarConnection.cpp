@@ -4,6 +4,7 @@
 #include "plxGanttBar.h"
 #include "plxGanttRow.h"
 #include "plxGanttTable.h"
+#include "plxPertBar.h"
 #include "plxPlatform.h"
 #include "plxTaskBar.h"
 #include "plxVisualContext.h"
@@ -446,11 +447,19 @@ void tst_plxBarConnection::pertRoute()
     QCOMPARE(pert->getPieces().front().kind, TPLXConnectorPiece::pkVertArrow);
     QCOMPARE(pert->getPieces().front().y2, 20);
 
-    // The gap in front of the target comes from the PERT box kind.
-    TPLXBarConnectionPertDrawer::setPertGapReader([](TPLXGanttBar *) { return 4; });
-    QVERIFY(pert->route());
-    QCOMPARE(pert->getSegments().back(), (TPLXConnectorSegment{120, 120, 38, 56}));
-    TPLXBarConnectionPertDrawer::setPertGapReader(nullptr);
+    // A PERT box as the target: the arrow stops in front of its 4-pixel border.
+    TPLXPertBarSettings look;
+    look.FWidth = 40;
+    look.FHeight = 20;
+    look.FBorderThickness = 4;
+    const int colStart = l.document->getColStartX(0);
+    auto box = std::make_unique<TPLXPertBar>(100 - colStart, 60, &look);
+    box->setDetailed(false); // the plain box, no detail area below it
+    box->setParent(l.connection->getToBar()->getParent());
+    TPLXBarConnection toBox(l.connection->getFromBar(), box.release(), 1, l.document.get());
+    auto *boxRoute = static_cast<TPLXBarConnectionPertDrawer *>(toBox.getDrawer(vtPertGraph));
+    QVERIFY(boxRoute->route());
+    QCOMPARE(boxRoute->getSegments().back(), (TPLXConnectorSegment{120, 120, 38, 56}));
 
     pert->setHighlighted(true);
     QVERIFY(pert->route());

@@ -7,6 +7,7 @@
 #include "plxGanttRow.h"
 #include "plxGanttTable.h"
 #include "plxMedia.h"
+#include "plxPertBar.h"
 #include "plxPlatform.h"
 
 #include <algorithm>
@@ -27,8 +28,6 @@ TPLXDocumentSetup *documentOf(TPLXGanttObject *object)
         return nullptr;
     }
 }
-
-TPLXBarConnectionPertDrawer::PertGapReader pertGapReader = nullptr;
 
 // Rows hidden above the visible part route their pieces to this y.
 constexpr int kHiddenAboveY = -10;
@@ -463,11 +462,6 @@ void TPLXBarConnectionDrawer::setHighlighted(bool on)
 
 // ------------------------------------------------------------ PERT drawer
 
-void TPLXBarConnectionPertDrawer::setPertGapReader(PertGapReader reader)
-{
-    pertGapReader = reader;
-}
-
 TPLXBarConnectionPertDrawer::TPLXBarConnectionPertDrawer(TPLXBarConnection *target)
     : TPLXBarConnectionDrawer(target)
 {
@@ -487,7 +481,9 @@ bool TPLXBarConnectionPertDrawer::route()
         return false;
     const TRect a = fromDrawer->getRect();
     const TRect b = toDrawer->getRect();
-    const int gap = pertGapReader ? pertGapReader(c->barTo) : 0;
+    // The arrow stops in front of the target box's border.
+    const auto *targetBox = dynamic_cast<const TPLXPertBar *>(c->barTo);
+    const int gap = targetBox && targetBox->getSettings() ? targetBox->getSettings()->FBorderThickness : 0;
     const bool twoWay = c->connType == TPLXBarConnection::ctFinishStart;
 
     if (isHighLighted()) {

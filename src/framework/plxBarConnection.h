@@ -183,11 +183,6 @@ protected:
 class ORVANTA_EXPORT TPLXBarConnectionPertDrawer : public TPLXBarConnectionDrawer
 {
 public:
-    // How the gap in front of the target box (its border thickness) is read;
-    // installed by the unit of the PERT box kind. Without one the gap is 0.
-    using PertGapReader = int (*)(TPLXGanttBar *targetPertBar);
-    static void setPertGapReader(PertGapReader reader);
-
     explicit TPLXBarConnectionPertDrawer(TPLXBarConnection *target = nullptr);
 
     bool route() override;

@@ -2,10 +2,13 @@
 
 #include "plxBarConnection.h"
 #include "plxDataSource.h"
+#include "plxDocumentCalendar.h"
 #include "plxEntityFactory.h"
 #include "plxGanttDocument.h"
 #include "plxGanttTable.h"
 #include "plxMedia.h"
+#include "plxPertBar.h"
+#include "plxPlatform.h"
 #include "plxTaskBar.h"
 #include "plxTextualHalo.h"
 
@@ -249,6 +252,26 @@ void TPLXGanttRow::RecalculateEffective()
         bar->setEffectiveDuration(bar->getEffectiveDuration());
 }
 
+TPLXPertBar *TPLXGanttRow::createPertBar(int x, int y)
+{
+    if (FPertBar)
+        return FPertBar;
+    TPLXGanttTable *t = table();
+    auto bar = std::make_unique<TPLXPertBar>(x, y, t ? t->defaultPertBarSettings() : nullptr);
+    setPertBar(bar.release());
+    // A new box is drawn on top of the others.
+    if (t && t->getZOrder(this) < 0)
+        t->setZOrder(this, 0);
+    return FPertBar;
+}
+
+void TPLXGanttRow::setPertBar(TPLXPertBar *bar)
+{
+    FPertBar = bar;
+    if (bar)
+        bar->setParent(this);
+}
+
 void TPLXGanttRow::doSave(const QString &name, IPLXMedia &media, TPLXEntityFactory &factory)
 {
     const QString section = getUID();
@@ -256,6 +279,9 @@ void TPLXGanttRow::doSave(const QString &name, IPLXMedia &media, TPLXEntityFacto
     media.setStrProperty(section, QStringLiteral("typeID"), QStringLiteral("Gantt Row"));
     media.setIntProperty(section, QStringLiteral("height"), FHeight);
     factory.saveObjectListOf(section, QStringLiteral("bars"), media, FBarList);
+    // The box writes its "pert bar" reference into this section itself.
+    if (FPertBar)
+        FPertBar->doSave(section, media, factory);
 }
 
 // ------------------------------------------------------------ drawers
@@ -295,13 +321,20 @@ TPLXGanttRowPertDrawer::TPLXGanttRowPertDrawer(TPLXGanttRow *row) : TPLXDrawer(r
 {
 }
 
-void TPLXGanttRowPertDrawer::Draw(TPLXVisualContext &)
+void TPLXGanttRowPertDrawer::Draw(TPLXVisualContext &vc)
 {
-    // The row's PERT box is drawn by its own drawer once PERT bars exist.
+    if (TPLXPertBar *bar = static_cast<TPLXGanttRow *>(target)->pertBar()) {
+        if (TPLXDrawer *drawer = bar->getDrawer(vtPertGraph))
+            drawer->Draw(vc);
+    }
 }
 
-TPLXGanttObject *TPLXGanttRowPertDrawer::locateObject(int, int)
+TPLXGanttObject *TPLXGanttRowPertDrawer::locateObject(int x, int y)
 {
+    if (TPLXPertBar *bar = static_cast<TPLXGanttRow *>(target)->pertBar()) {
+        if (TPLXDrawer *drawer = bar->getDrawer(vtPertGraph))
+            return drawer->locateObject(x, y);
+    }
     return nullptr;
 }
 
@@ -318,6 +351,14 @@ std::unique_ptr<TPLXGanttObject> TPLXGanttRowPersistence::doLoad(const QString &
     for (TPLXGanttBar *bar : factory.loadObjectListAs<TPLXGanttBar>(name, QStringLiteral("bars"), media, row.get())) {
         if (bar)
             row->AddBar(bar);
+    }
+    if (media.strValue(name, QStringLiteral("pert bar"), QStringLiteral("Missing")) != QLatin1String("Missing")) {
+        TPLXPertBar *box = loadChildAs<TPLXPertBar>(QStringLiteral("pert bar"), media, factory, row.get());
+        // A box another row already holds (a damaged file) stays with that row.
+        if (box && box->getParent() == row.get() && row->indexOf(box) < 0)
+            row->FPertBar = box;
+        else if (box)
+            PLXLog(QStringLiteral("Row %1: its PERT box %2 belongs to another row").arg(name, box->getUID()));
     }
     return row;
 }
@@ -346,8 +387,17 @@ bool TPLXBarInsertOperation::perform()
         return false;
     if (!raiseBefore(FDataSource->OnBeforeBarAdd, Target))
         return false;
+    // A bar that cannot be placed goes back to whoever held it before.
+    TPLXGanttObject *const previousParent = Target->getParent();
     r->AddBar(Target);
-    // Creating the row's PERT box (AutoCreatePertbars) waits for the PERT bar kind.
+    if (FDataSource->FAutoCreatePertBars && !PertOp && Target->isSummarizable() && !r->pertBar() &&
+        r->GetSummarizableBarCount() == 1)
+        PertOp = std::make_unique<TPLXPertBarInsertOperation>(FDataSource, Row, -1, -1);
+    if (PertOp && !PertOp->perform()) {
+        r->RemoveBar(Target);
+        Target->setParent(previousParent);
+        return false;
+    }
     if (!FDataSource->IsInUpdateMode()) {
         table->updateCriticalPath();
         table->UpdateSummaryBars();
@@ -400,9 +450,11 @@ bool TPLXBarRemoveOperation::perform()
         table->unFocusBar();
     FPosition = r->indexOf(target);
     r->RemoveBar(target);
-    // Deleting the row's PERT box with its last summarizable bar waits for the PERT bar kind.
+    // The row's last task takes the row's PERT box with it.
+    if (!PertOp && r->pertBar() && target->isSummarizable() && r->GetSummarizableBarCount() == 0)
+        PertOp = std::make_unique<TPLXPertBarDeleteOperation>(FDataSource, r->pertBar());
     if (PertOp && !PertOp->perform()) {
-        r->AddBar(target);
+        r->InsertBar(FPosition, target);
         return false;
     }
     PLXRefreshAfterBarChange(FDataSource);
@@ -449,7 +501,16 @@ TPLXBarMoveOperation::TPLXBarMoveOperation(TPLXDataSource *dataSource, TPLXGantt
     for (TPLXBarConnection *c : touching)
         BeforeOp->addOperation(std::make_unique<TPLXConnectionDeleteOperation>(dataSource, c));
     BeforeOp->addOperation(std::make_unique<TPLXBarRemoveOperation>(dataSource, target, true));
-    // Moving the row's PERT box along waits for the PERT bar kind.
+    // A row's only task takes the row's PERT box along (the remove part above
+    // takes the box out of the old row); a row without a box gets a new one.
+    // The box goes in before the connections come back.
+    if (originalParent && newParent && (newParent == originalParent || !newParent->pertBar()) &&
+        target->isSummarizable() && originalParent->GetSummarizableBarCount() == 1) {
+        if (TPLXPertBar *box = originalParent->pertBar())
+            AfterOp->addOperation(std::make_unique<TPLXPertBarInsertOperation>(dataSource, box, newParent->getOrder()));
+        else if (newParent != originalParent)
+            AfterOp->addOperation(std::make_unique<TPLXPertBarInsertOperation>(dataSource, newParent->getOrder(), -1, -1));
+    }
     for (TPLXBarConnection *c : touching)
         AfterOp->addOperation(std::make_unique<TPLXConnectionAddOperation>(dataSource, c));
 }
@@ -504,5 +565,239 @@ bool TPLXBarMoveOperation::undo()
         return false;
     PLXRefreshAfterBarChange(FDataSource);
     raiseAfter(FDataSource->OnAfterBarMove, target);
+    return true;
+}
+
+// ------------------------------------------------------------ TPLXPertBarOperation
+
+TPLXPertBarOperation::TPLXPertBarOperation(TPLXDataSource *dataSource, TPLXPertBar *pertBar, int index)
+    : PertBar(pertBar), Index(index), DataSource(dataSource), OriginalParent(pertBar ? pertBar->getParent() : nullptr)
+{
+}
+
+namespace {
+
+TPLXGanttRow *rowAt(TPLXGanttTable *table, int index)
+{
+    return table && index >= 0 && index < table->countRows() ? table->getRow(index) : nullptr;
+}
+
+} // namespace
+
+bool TPLXPertBarOperation::DeletePertBar()
+{
+    TPLXGanttTable *table = PLXTableOf(DataSource);
+    TPLXGanttRow *r = rowAt(table, Index);
+    // Only this operation's box is taken out; another box in the row stays.
+    if (!r || !PertBar || r->pertBar() != PertBar)
+        return false;
+    FZOrder = table->getZOrder(r);
+    // The z-order lists the boxes on the chart; the place is kept for putting the box back.
+    table->removeFromZOrder(r);
+    r->removePertBar();
+    // Back to where it came from: a row, or no parent at all for a box an
+    // insert operation made (that operation owns it again then).
+    PertBar->setParent(OriginalParent);
+    OriginalParent = r;
+    return true;
+}
+
+bool TPLXPertBarOperation::InsertPertBar()
+{
+    TPLXGanttTable *table = PLXTableOf(DataSource);
+    TPLXGanttRow *r = rowAt(table, Index);
+    if (!r || !PertBar || r->pertBar())
+        return false;
+    // A box still shown by its own row cannot be shown by a second one.
+    if (auto *holder = dynamic_cast<TPLXGanttRow *>(PertBar->getParent()); holder && holder->pertBar() == PertBar)
+        return false;
+    OriginalParent = PertBar->getParent();
+    r->setPertBar(PertBar);
+    table->setZOrder(r, FZOrder);
+    table->updateCriticalPath();
+    table->UpdateSummaryBars();
+    return true;
+}
+
+// ------------------------------------------------------------ TPLXPertBarInsertOperation
+
+TPLXPertBarInsertOperation::TPLXPertBarInsertOperation(TPLXDataSource *dataSource, int row, int x, int y)
+    : TPLXOperation(dataSource)
+{
+    TPLXGanttTable *table = PLXTableOf(dataSource);
+    if (!table)
+        return;
+    QPoint p;
+    if (x < 0 || y < 0) {
+        table->FindEmptyPertPlace(p);
+        table->snapToGrid(p.x(), p.y(), p, true);
+    } else {
+        p = table->PertAbsToRel(x, y);
+    }
+    // Until a row holds it the new box has no parent and is this operation's.
+    FOwnedBar = std::make_unique<TPLXPertBar>(p.x(), p.y(), table->defaultPertBarSettings());
+    if (TPLXPertBarSection *main = FOwnedBar->mainSection())
+        main->setText(QStringLiteral("Task ") + QString::number(row + 1));
+    PertOp = std::make_unique<TPLXPertBarOperation>(dataSource, FOwnedBar.get(), row);
+}
+
+TPLXPertBarInsertOperation::TPLXPertBarInsertOperation(TPLXDataSource *dataSource, TPLXPertBar *pertBar, int row)
+    : TPLXOperation(dataSource), PertOp(std::make_unique<TPLXPertBarOperation>(dataSource, pertBar, row))
+{
+}
+
+TPLXPertBarInsertOperation::~TPLXPertBarInsertOperation() = default;
+
+namespace {
+
+// Hands a loose object to `owner` and takes back a placed one: whoever is
+// the parent frees it, and only a parentless object is the operation's.
+template<typename T>
+void settleOwnership(std::unique_ptr<T> &owner, T *object)
+{
+    if (!object)
+        return;
+    if (object->getParent()) {
+        if (owner.get() == object)
+            (void)owner.release();
+    } else if (owner.get() != object) {
+        owner.reset(object);
+    }
+}
+
+} // namespace
+
+bool TPLXPertBarInsertOperation::perform()
+{
+    TPLXGanttTable *table = PLXTableOf(FDataSource);
+    TPLXGanttRow *r = PertOp ? rowAt(table, PertOp->Index) : nullptr;
+    if (!r)
+        return false;
+    if (!TaskBarOp && r->GetSummarizableBarCount() == 0) {
+        // A box stands for the row's tasks: an empty row gets one task of one period.
+        TPLXGanttDocument *document = documentOf(FDataSource);
+        const TDateTime start = document ? document->getStartDate() : 0;
+        TPLXDocumentCalendar *calendar = document ? document->getCalendar() : nullptr;
+        const TDateTime end = calendar ? calendar->Add(start, 1) : start + 1;
+        FOwnedTaskBar = std::make_unique<TPLXTaskBar>(start, end, PertOp->Index);
+        TaskBarOp = std::make_unique<TPLXBarInsertOperation>(FDataSource, FOwnedTaskBar.get(), PertOp->Index);
+    }
+    if (!PertOp->InsertPertBar())
+        return false;
+    settleOwnership(FOwnedBar, PertOp->PertBar);
+    if (TaskBarOp && !TaskBarOp->perform()) {
+        PertOp->DeletePertBar();
+        settleOwnership(FOwnedBar, PertOp->PertBar);
+        return false;
+    }
+    // A placed task bar is its row's from now on, also after undo.
+    if (FOwnedTaskBar && FOwnedTaskBar->getParent())
+        (void)FOwnedTaskBar.release();
+    return true;
+}
+
+bool TPLXPertBarInsertOperation::undo()
+{
+    if (!PertOp)
+        return false;
+    if (TaskBarOp && !TaskBarOp->undo())
+        return false;
+    if (!PertOp->DeletePertBar()) {
+        if (TaskBarOp)
+            TaskBarOp->perform();
+        return false;
+    }
+    settleOwnership(FOwnedBar, PertOp->PertBar);
+    return true;
+}
+
+// ------------------------------------------------------------ TPLXPertBarDeleteOperation
+
+namespace {
+
+// Deletes a document connection that is still listed when performed: an
+// earlier part of the same step may already have taken it, and deleting it
+// twice would put it back in the wrong place on undo.
+class ListedConnectionDelete : public TPLXOperation
+{
+public:
+    ListedConnectionDelete(TPLXDataSource *dataSource, TPLXBarConnection *c)
+        : TPLXOperation(dataSource), FOp(std::make_unique<TPLXConnectionDeleteOperation>(dataSource, c)), FConnection(c)
+    {
+    }
+    bool perform() override
+    {
+        TPLXGanttDocument *document = documentOf(FDataSource);
+        FTaken = document && document->getConnectionIndex(FConnection) >= 0;
+        return !FTaken || FOp->perform();
+    }
+    bool undo() override { return !FTaken || FOp->undo(); }
+    QString className() const override { return QStringLiteral("TPLXConnectionDeleteOperation"); }
+
+private:
+    std::unique_ptr<TPLXConnectionDeleteOperation> FOp;
+    TPLXBarConnection *FConnection;
+    bool FTaken = false;
+};
+
+bool touchesRow(const TPLXBarConnection *c, const TPLXGanttRow *r)
+{
+    return (c->getFromBar() && c->getFromBar()->getParent() == r) || (c->getToBar() && c->getToBar()->getParent() == r);
+}
+
+} // namespace
+
+TPLXPertBarDeleteOperation::TPLXPertBarDeleteOperation(TPLXDataSource *dataSource, TPLXPertBar *pertBar)
+    : TPLXOperation(dataSource)
+{
+    auto *r = pertBar ? dynamic_cast<TPLXGanttRow *>(pertBar->getParent()) : nullptr;
+    if (!r)
+        return;
+    PertOp = std::make_unique<TPLXPertBarOperation>(dataSource, r->pertBar(), r->getOrder());
+    auto parts = std::make_unique<AllOrNothing>(dataSource);
+    if (TPLXGanttTable *table = PLXTableOf(dataSource)) {
+        for (TPLXBarConnection *c : table->pertConnections()) {
+            if (touchesRow(c, r))
+                parts->addOperation(std::make_unique<TPLXPertConnectionDeleteOperation>(dataSource, c));
+        }
+    }
+    for (TPLXGanttBar *bar : r->bars()) {
+        if (bar->isSummarizable())
+            parts->addOperation(std::make_unique<TPLXBarRemoveOperation>(dataSource, bar));
+    }
+    if (TPLXGanttDocument *document = documentOf(dataSource)) {
+        for (TPLXBarConnection *c : std::as_const(document->connections)) {
+            if (touchesRow(c, r))
+                parts->addOperation(std::make_unique<ListedConnectionDelete>(dataSource, c));
+        }
+    }
+    if (!parts->empty())
+        BarOp = std::move(parts);
+}
+
+TPLXPertBarDeleteOperation::~TPLXPertBarDeleteOperation() = default;
+
+bool TPLXPertBarDeleteOperation::perform()
+{
+    if (!PertOp || !PertOp->DeletePertBar())
+        return false;
+    if (BarOp && !BarOp->perform()) {
+        PertOp->InsertPertBar();
+        return false;
+    }
+    return true;
+}
+
+bool TPLXPertBarDeleteOperation::undo()
+{
+    if (!PertOp)
+        return false;
+    if (BarOp && !BarOp->undo())
+        return false;
+    if (!PertOp->InsertPertBar()) {
+        if (BarOp)
+            BarOp->perform();
+        return false;
+    }
     return true;
 }

@@ -72,8 +72,13 @@ public:
     // Keeps each task bar's working-time duration and derives its end again.
     void RecalculateEffective();
 
-    // The row's PERT box; always null until PERT bars exist.
+    // The row's PERT box, or null.
     TPLXPertBar *pertBar() const { return FPertBar; }
+    // Creates the box at (x, y) with the table's default PERT settings when
+    // the row has none; returns the row's box.
+    TPLXPertBar *createPertBar(int x, int y);
+    // Makes `bar` the row's box (the row becomes its parent).
+    void setPertBar(TPLXPertBar *bar);
     // Forgets the PERT bar without freeing it.
     void removePertBar() { FPertBar = nullptr; }
 
@@ -123,7 +128,7 @@ public:
     TPLXGanttObject *locateObject(int x, int y) override;
 };
 
-// Draws the row's PERT box; nothing while PERT bars do not exist.
+// Draws the row's PERT box, when it has one.
 class ORVANTA_EXPORT TPLXGanttRowPertDrawer : public TPLXDrawer
 {
 public:
@@ -153,9 +158,7 @@ public:
 
     TPLXGanttBar *Target;
     int Row;
-    std::unique_ptr<TPLXOperation> PertOp; // stays null until PERT bars exist
-
-private:
+    std::unique_ptr<TPLXOperation> PertOp; // creates the row's PERT box along with its first task
 };
 
 // Takes a bar out of its row; after perform, the operation owns the bar.
@@ -170,7 +173,7 @@ public:
 
     bool PreventFiringEvent;
     TPLXGanttBar *target;
-    std::unique_ptr<TPLXOperation> PertOp; // stays null until PERT bars exist
+    std::unique_ptr<TPLXOperation> PertOp; // deletes the row's PERT box along with its last task
     int Index;
 
 private:
@@ -201,5 +204,56 @@ private:
     TPLXBarTimes FBefore;
 };
 
-// The PERT-bar operations of rows (insert, delete, the auxiliary
-// TPLXPertBarOperation) come with the PERT bar kind.
+// Puts a PERT box into a row or takes it out; shared by the PERT bar insert
+// and delete operations. Not itself undoable.
+class ORVANTA_EXPORT TPLXPertBarOperation
+{
+public:
+    TPLXPertBarOperation(TPLXDataSource *dataSource, TPLXPertBar *pertBar, int index);
+    bool DeletePertBar();
+    bool InsertPertBar();
+
+    TPLXPertBar *PertBar;
+    int Index;
+    int FZOrder = 0;
+    TPLXDataSource *DataSource;
+    TPLXGanttObject *OriginalParent;
+};
+
+// Gives a row a PERT box (a new one, or an existing one moved there); a row
+// without tasks also gets a task bar of one period.
+class ORVANTA_EXPORT TPLXPertBarInsertOperation : public TPLXOperation
+{
+public:
+    // A new box for row `row` at pixel (x, y), or at a free place when either is negative.
+    TPLXPertBarInsertOperation(TPLXDataSource *dataSource, int row, int x, int y);
+    // Moves the existing `pertBar` into row `row`.
+    TPLXPertBarInsertOperation(TPLXDataSource *dataSource, TPLXPertBar *pertBar, int row);
+    ~TPLXPertBarInsertOperation() override;
+    bool perform() override;
+    bool undo() override;
+    QString className() const override { return QStringLiteral("TPLXPertBarInsertOperation"); }
+
+    std::unique_ptr<TPLXPertBarOperation> PertOp;
+    std::unique_ptr<TPLXOperation> TaskBarOp;
+
+private:
+    // A box this operation created and that no row holds: freed with the operation.
+    std::unique_ptr<TPLXPertBar> FOwnedBar;
+    std::unique_ptr<TPLXGanttBar> FOwnedTaskBar;
+};
+
+// Takes a row's PERT box out together with its PERT connections, the row's
+// summarizable bars and their connections.
+class ORVANTA_EXPORT TPLXPertBarDeleteOperation : public TPLXOperation
+{
+public:
+    TPLXPertBarDeleteOperation(TPLXDataSource *dataSource, TPLXPertBar *pertBar);
+    ~TPLXPertBarDeleteOperation() override;
+    bool perform() override;
+    bool undo() override;
+    QString className() const override { return QStringLiteral("TPLXPertBarDeleteOperation"); }
+
+    std::unique_ptr<TPLXPertBarOperation> PertOp;
+    std::unique_ptr<TPLXMultipleOperations> BarOp;
+};

@@ -9,6 +9,7 @@
 #include "plxEntityFactory.h"
 #include "plxGanttDocument.h"
 #include "plxMedia.h"
+#include "plxPertBar.h"
 #include "plxPlatform.h"
 #include "plxTimeMode.h"
 
@@ -16,6 +17,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -214,7 +216,12 @@ TDateTime TPLXGanttTable::CalculateEndDate() const
 
 void TPLXGanttTable::UpdateSummaryBars()
 {
-    // Summary bars and PERT boxes take their spans from here once those kinds exist.
+    // Bottom-up, so that inner summaries are current before the ones holding them.
+    // Summary bars take their spans here once that kind exists.
+    for (qsizetype i = FRows.size() - 1; i >= 0; --i) {
+        if (TPLXPertBar *box = FRows[i]->pertBar())
+            box->UpdateRange();
+    }
 }
 
 void TPLXGanttTable::updateCriticalPath()
@@ -516,6 +523,112 @@ int TPLXGanttTable::getZOrder(TPLXGanttRow *row) const
     return static_cast<int>(FRowsZOrder.indexOf(row));
 }
 
+void TPLXGanttTable::FindEmptyPertPlace(QPoint &p)
+{
+    const int width = FDefaultPertBarSettings ? FDefaultPertBarSettings->FWidth : 0;
+    const int height = FDefaultPertBarSettings ? FDefaultPertBarSettings->FHeight : 0;
+    const qint64 cellW = std::max(0, width) * 14 / 10;
+    const qint64 cellH = (std::max(0, height) + 25) * 14 / 10;
+
+    struct Box
+    {
+        qint64 left, top, right, bottom;
+    };
+    QList<Box> boxes;
+    qint64 lowest = 0;
+    for (TPLXGanttRow *r : std::as_const(FRows)) {
+        const TPLXPertBar *box = r->pertBar();
+        if (!box)
+            continue;
+        const TPLXPertBarSettings *own = box->getSettings();
+        const qint64 w = own ? own->FWidth : 0;
+        const qint64 h = own ? own->FHeight : 0;
+        boxes.append({box->getX(), box->getY(), box->getX() + w, box->getY() + h});
+        lowest = std::max(lowest, box->getY() + h);
+    }
+    // Rectangles are right/bottom exclusive; an empty one meets nothing.
+    const auto isFree = [&](qint64 col, qint64 row) {
+        const qint64 left = col * cellW;
+        const qint64 top = row * cellH;
+        const qint64 right = left + cellW;
+        const qint64 bottom = top + cellH;
+        if (right <= left || bottom <= top)
+            return true;
+        return std::none_of(boxes.cbegin(), boxes.cend(), [&](const Box &b) {
+            return b.right > b.left && b.bottom > b.top && left < b.right && b.left < right && top < b.bottom &&
+                   b.top < bottom;
+        });
+    };
+    const auto take = [&](qint64 col, qint64 row) {
+        p = QPoint(static_cast<int>(col * cellW + (cellW - width) / 2),
+                   static_cast<int>(row * cellH + (cellH - height) / 2));
+    };
+    // Rings around the origin: column n from the top, then row n from the left.
+    // Far enough out every cell is free; a damaged file with a huge box ends
+    // in the first row below every box instead of a search without end.
+    const qint64 rings = boxes.size() + 1 + 64;
+    for (qint64 n = 0; n < rings; ++n) {
+        for (qint64 row = 0; row < n; ++row) {
+            if (isFree(n, row))
+                return take(n, row);
+        }
+        for (qint64 col = 0; col <= n; ++col) {
+            if (isFree(col, n))
+                return take(col, n);
+        }
+    }
+    // cellH is at least 35 pixels.
+    take(0, std::min<qint64>(lowest / cellH + 1, std::numeric_limits<int>::max() / cellH - 1));
+}
+
+TPLXBarConnection *TPLXGanttTable::findPertBarsConnection(TPLXGanttRow *rowA, TPLXGanttRow *rowB) const
+{
+    if (!rowA || !rowB || !rowA->pertBar() || !rowB->pertBar())
+        return nullptr;
+    const TPLXGanttBar *a = rowA->pertBar();
+    const TPLXGanttBar *b = rowB->pertBar();
+    for (TPLXBarConnection *c : FPertBarConnections) {
+        if ((c->getFromBar() == a && c->getToBar() == b) ||
+            (c->getConnType() == 1 && c->getFromBar() == b && c->getToBar() == a))
+            return c;
+    }
+    return nullptr;
+}
+
+void TPLXGanttTable::linkPertBars()
+{
+    for (TPLXBarConnection *c : std::as_const(FPertBarConnections)) {
+        auto *from = dynamic_cast<TPLXPertBar *>(c->getFromBar());
+        auto *to = dynamic_cast<TPLXPertBar *>(c->getToBar());
+        if (from && to) {
+            from->newConnectionTo(to);
+            to->newConnectionFrom(from);
+        }
+    }
+}
+
+TPLXGanttTable::PertConnectionsState TPLXGanttTable::pertConnectionsState() const
+{
+    PertConnectionsState state;
+    state.entries.reserve(FPertBarConnections.size());
+    for (TPLXBarConnection *c : FPertBarConnections)
+        state.entries.append({c, c->getFromBar(), c->getToBar(), c->getConnType()});
+    return state;
+}
+
+void TPLXGanttTable::restorePertConnections(const PertConnectionsState &state)
+{
+    FPertBarConnections.clear();
+    for (const PertConnectionsState::Entry &e : state.entries) {
+        if (e.connection->getFromBar() != e.from)
+            e.connection->setFromBar(e.from);
+        if (e.connection->getToBar() != e.to)
+            e.connection->setToBar(e.to);
+        e.connection->setConnType(e.connType);
+        FPertBarConnections.append(e.connection);
+    }
+}
+
 TPLXBarConnection *TPLXGanttTable::GetPertConnection(int i) const
 {
     return i >= 0 && i < FPertBarConnections.size() ? FPertBarConnections[i] : nullptr;
@@ -584,7 +697,13 @@ void TPLXGanttTable::doSave(const QString &name, IPLXMedia &media, TPLXEntityFac
     media.setColorProperty(section, QStringLiteral("critical path color"), FCriticalPathColor);
     media.setColorProperty(section, QStringLiteral("weekend brighten color"), FWeekendBrightenColor);
     factory.saveObjectListOf(section, QStringLiteral("rows"), media, FRows);
-    factory.saveObjectListOf(section, QStringLiteral("rowszorder"), media, FRowsZOrder);
+    // A row taken out of the table keeps its place in the z-order for undo, but is not saved with it.
+    QList<TPLXGanttRow *> zOrder;
+    for (TPLXGanttRow *row : FRowsZOrder) {
+        if (listsRow(row))
+            zOrder.append(row);
+    }
+    factory.saveObjectListOf(section, QStringLiteral("rowszorder"), media, zOrder);
     factory.saveObjectListOf(section, QStringLiteral("pertconnections"), media, FPertBarConnections);
     if (FDefaultPertBarSettings) {
         const QString uid = FDefaultPertBarSettings->getUID();
@@ -617,21 +736,34 @@ std::unique_ptr<TPLXGanttObject> TPLXGanttTablePersistence::doLoad(const QString
         media.colorValue(name, QStringLiteral("pert graph background color"), StringToColor(QStringLiteral("$eeeeee")));
     table->FCriticalPathColor = media.colorValue(name, QStringLiteral("critical path color"), 0xFF00FF);
     table->FWeekendBrightenColor = media.colorValue(name, QStringLiteral("weekend brighten color"), 0x404040);
+    // A damaged z-order still shows every box once: rows that are not the
+    // table's, listed twice or without a box are left out, and boxes it
+    // misses go below the others.
     for (TPLXGanttRow *row :
          factory.loadObjectListAs<TPLXGanttRow>(name, QStringLiteral("rowszorder"), media, table.get())) {
-        if (row)
+        if (row && row->pertBar() && table->listsRow(row) && !table->FRowsZOrder.contains(row))
             table->FRowsZOrder.append(row);
     }
+    for (TPLXGanttRow *row : std::as_const(table->FRows)) {
+        if (row->pertBar() && !table->FRowsZOrder.contains(row))
+            table->FRowsZOrder.append(row);
+    }
+    // Only connections between two boxes are PERT connections; others stay
+    // the table's children, unlisted.
     for (TPLXBarConnection *c : factory.loadObjectListAs<TPLXBarConnection>(name, QStringLiteral("pertconnections"),
                                                                              media, table.get())) {
-        if (c)
+        if (c && dynamic_cast<TPLXPertBar *>(c->getFromBar()) && dynamic_cast<TPLXPertBar *>(c->getToBar()) &&
+            !table->FPertBarConnections.contains(c))
             table->FPertBarConnections.append(c);
+        else if (c)
+            PLXLog(QStringLiteral("Table %1: PERT connection %2 does not join two PERT boxes").arg(name, c->getUID()));
     }
     if (media.strValue(name, QStringLiteral("default pert settings"), QStringLiteral("Missing")) !=
         QLatin1String("Missing"))
         table->FDefaultPertBarSettings =
             loadChildAs<TPLXPertBarSettings>(QStringLiteral("default pert settings"), media, factory, table.get());
     table->FOffsetsValid = false;
+    table->linkPertBars();
     return table;
 }
 
@@ -757,9 +889,24 @@ TPLXGanttTablePertDrawer::TPLXGanttTablePertDrawer(TPLXGanttTable *table) : TPLX
 {
 }
 
+TPLXGanttTable *TPLXGanttTablePertDrawer::table() const
+{
+    return static_cast<TPLXGanttTable *>(target);
+}
+
+void TPLXGanttTablePertDrawer::drawConnectionsOf(TPLXVisualContext &vc, TPLXGanttBar *pertBar)
+{
+    for (TPLXBarConnection *c : table()->pertConnections()) {
+        if (c->getFromBar() != pertBar && c->getToBar() != pertBar)
+            continue;
+        if (TPLXDrawer *drawer = c->getDrawer(vtPertGraph))
+            drawer->Draw(vc);
+    }
+}
+
 void TPLXGanttTablePertDrawer::Draw(TPLXVisualContext &vc)
 {
-    auto *t = static_cast<TPLXGanttTable *>(target);
+    TPLXGanttTable *t = table();
     const TRect area = vc.getVisibleArea();
     vc.FillArea(area, t->FPertGraphBackGroundColor, bsSolid);
     const int gx = t->FPertGridSize.x();
@@ -772,11 +919,36 @@ void TPLXGanttTablePertDrawer::Draw(TPLXVisualContext &vc)
         }
     }
     t->setMaxPertCoords({0, 0});
-    // The PERT boxes and their connections are drawn by the PERT kinds.
+    // The first row of the z-order is on top: it is drawn last.
+    const QList<TPLXGanttRow *> zOrder = t->rowsZOrder();
+    for (qsizetype i = zOrder.size() - 1; i >= 0; --i) {
+        TPLXGanttRow *row = zOrder[i];
+        if (!t->listsRow(row))
+            continue; // taken out of the table, kept in the z-order for undo
+        if (TPLXPertBar *box = row->pertBar())
+            drawConnectionsOf(vc, box);
+        if (TPLXDrawer *drawer = row->getDrawer(vtPertGraph))
+            drawer->Draw(vc);
+    }
 }
 
-TPLXGanttObject *TPLXGanttTablePertDrawer::locateObject(int, int)
+TPLXGanttObject *TPLXGanttTablePertDrawer::locateObject(int x, int y)
 {
+    TPLXGanttTable *t = table();
+    for (TPLXGanttRow *row : t->rowsZOrder()) {
+        if (!t->listsRow(row))
+            continue;
+        if (TPLXDrawer *drawer = row->getDrawer(vtPertGraph)) {
+            if (TPLXGanttObject *found = drawer->locateObject(x, y))
+                return found;
+        }
+    }
+    for (TPLXBarConnection *c : t->pertConnections()) {
+        if (TPLXDrawer *drawer = c->getDrawer(vtPertGraph)) {
+            if (TPLXGanttObject *found = drawer->locateObject(x, y))
+                return found;
+        }
+    }
     return nullptr;
 }
 
@@ -804,14 +976,25 @@ bool TPLXBarDeleteOperation::perform()
 {
     if (isDisabled())
         return false;
-    if (!FCollected) {
-        FCollected = true;
-        if (TPLXGanttDocument *document = FDataSource ? FDataSource->root() : nullptr; document && FBar) {
-            for (TPLXBarConnection *c : document->connectionsOf(FBar))
-                addOperation(std::make_unique<TPLXConnectionDeleteOperation>(FDataSource, c));
+    if (FCollected)
+        return PLXPerformAll(operations);
+    // The remove part may take connections along with the row's PERT box;
+    // collecting after it leaves those to it, so none is deleted twice.
+    if (!operations.front()->perform())
+        return false;
+    FCollected = true;
+    if (TPLXGanttDocument *document = FDataSource ? FDataSource->root() : nullptr; document && FBar) {
+        for (TPLXBarConnection *c : document->connectionsOf(FBar))
+            addOperation(std::make_unique<TPLXConnectionDeleteOperation>(FDataSource, c));
+    }
+    for (size_t i = 1; i < operations.size(); ++i) {
+        if (!operations[i]->perform()) {
+            while (i-- > 0)
+                operations[i]->undo();
+            return false;
         }
     }
-    return PLXPerformAll(operations);
+    return true;
 }
 
 TPLXGanttRowOperation::TPLXGanttRowOperation(TPLXDataSource *dataSource, TPLXGanttRow *row, int index)
@@ -925,4 +1108,159 @@ TPLXGanttRowsDeleteOperation::TPLXGanttRowsDeleteOperation(TPLXDataSource *dataS
         addOperation(std::make_unique<TPLXGanttRowClearOperation>(dataSource, i));
         addOperation(std::make_unique<TPLXGanttRowRemoveOperation>(dataSource, i));
     }
+}
+
+// ------------------------------------------------------------ PERT connection operations
+
+namespace {
+
+bool isFakePertBar(const TPLXGanttBar *bar)
+{
+    return dynamic_cast<const TPLXFakePertBar *>(bar) != nullptr;
+}
+
+} // namespace
+
+std::unique_ptr<TPLXOperation> TPLXPertConnectionOperation::add(TPLXDataSource *dataSource, TPLXBarConnection *c)
+{
+    if (!c || !c->getFromBar() || !c->getToBar())
+        return nullptr;
+    TPLXGanttTable *table = PLXTableOf(dataSource);
+    PLX_ASSERT(table != nullptr);
+    table->addPertConnection(c);
+    // A connection still being drawn out ends at a fake box: no task to connect yet.
+    if (isFakePertBar(c->getToBar()))
+        return nullptr;
+    TPLXGanttDocument *document = dataSource->root();
+    PLX_ASSERT(document != nullptr);
+    TPLXGanttRow *fromRow = c->getFromBar()->getParentRow();
+    TPLXGanttRow *toRow = c->getToBar()->getParentRow();
+    PLX_ASSERT(fromRow != nullptr && toRow != nullptr);
+    if (document->findRowsConnection(fromRow, toRow))
+        return nullptr;
+    TPLXGanttBar *a = fromRow->findLastSummarizable();
+    TPLXGanttBar *b = toRow->findFirstSummarizable();
+    if (!a || !b || document->findConnection(a, b, 4) || !a->acceptConnections() || !b->acceptConnections())
+        return nullptr;
+    auto connection = std::make_unique<TPLXBarConnection>(a, b, TPLXBarConnection::ctFinishStart, document);
+    auto addition = std::make_unique<TPLXConnectionAddOperation>(dataSource, connection.get());
+    if (!addition->perform())
+        return nullptr; // refused: the connection never joined the document and is freed here
+    (void)connection.release(); // the document's now
+    auto composite = std::make_unique<TPLXMultipleOperations>(dataSource);
+    composite->addOperation(std::move(addition));
+    return composite;
+}
+
+std::unique_ptr<TPLXOperation> TPLXPertConnectionOperation::remove(TPLXDataSource *dataSource, TPLXBarConnection *c)
+{
+    TPLXGanttTable *table = PLXTableOf(dataSource);
+    if (!c || !table)
+        return nullptr;
+    table->removePertConnection(c);
+    if (!c->getFromBar() || !c->getToBar() || isFakePertBar(c->getToBar()))
+        return nullptr;
+    TPLXGanttDocument *document = dataSource->root();
+    TPLXGanttRow *fromRow = c->getFromBar()->getParentRow();
+    TPLXGanttRow *toRow = c->getToBar()->getParentRow();
+    if (!document || !fromRow || !toRow)
+        return nullptr;
+    auto composite = std::make_unique<TPLXMultipleOperations>(dataSource);
+    const auto deleteAll = [&](TPLXGanttRow *from, TPLXGanttRow *to) {
+        // One at a time: each deletion changes what the next lookup finds.
+        while (TPLXBarConnection *found = document->findRowsConnection(from, to)) {
+            auto deletion = std::make_unique<TPLXConnectionDeleteOperation>(dataSource, found);
+            if (!deletion->perform())
+                return; // refused by the application: it stays
+            composite->addOperation(std::move(deletion));
+        }
+    };
+    deleteAll(fromRow, toRow);
+    if (c->getConnType() == 1)
+        deleteAll(toRow, fromRow);
+    return composite;
+}
+
+TPLXPertConnectionAddOperation::TPLXPertConnectionAddOperation(TPLXDataSource *dataSource, TPLXBarConnection *conn)
+    : TPLXOperation(dataSource), conn(conn)
+{
+}
+
+TPLXPertConnectionAddOperation::~TPLXPertConnectionAddOperation() = default;
+
+bool TPLXPertConnectionAddOperation::perform()
+{
+    TPLXGanttTable *table = PLXTableOf(FDataSource);
+    if (!conn || !table)
+        return false;
+    // Listed once, a PERT connection stays the table's for good, so that
+    // operations may keep referring to it.
+    if (!conn->getParent())
+        conn->setParent(table);
+    FBefore = table->pertConnectionsState();
+    if (!taskBarConnAddOp) {
+        taskBarConnAddOp = TPLXPertConnectionOperation::add(FDataSource, conn);
+        return true;
+    }
+    // Redo: the document is as it was on the first perform, so the same
+    // dependency comes back rather than a new one that later steps do not know.
+    table->addPertConnection(conn);
+    if (!taskBarConnAddOp->perform()) {
+        table->restorePertConnections(FBefore);
+        return false;
+    }
+    return true;
+}
+
+bool TPLXPertConnectionAddOperation::undo()
+{
+    TPLXGanttTable *table = PLXTableOf(FDataSource);
+    if (!conn || !table)
+        return false;
+    if (taskBarConnAddOp && !taskBarConnAddOp->undo())
+        return false;
+    // Exactly the list as it was: deleting the connection instead would also
+    // take Gantt dependencies that were there before, or undo a merge wrongly.
+    table->restorePertConnections(FBefore);
+    return true;
+}
+
+TPLXPertConnectionDeleteOperation::TPLXPertConnectionDeleteOperation(TPLXDataSource *dataSource,
+                                                                     TPLXBarConnection *conn)
+    : TPLXOperation(dataSource), conn(conn)
+{
+}
+
+TPLXPertConnectionDeleteOperation::~TPLXPertConnectionDeleteOperation() = default;
+
+bool TPLXPertConnectionDeleteOperation::perform()
+{
+    TPLXGanttTable *table = PLXTableOf(FDataSource);
+    if (!conn || !table)
+        return false;
+    FBefore = table->pertConnectionsState();
+    if (!taskBarConnDeleteOp) {
+        taskBarConnDeleteOp = TPLXPertConnectionOperation::remove(FDataSource, conn);
+        return true;
+    }
+    // Redo: the same dependencies go again.
+    table->removePertConnection(conn);
+    if (!taskBarConnDeleteOp->perform()) {
+        table->restorePertConnections(FBefore);
+        return false;
+    }
+    return true;
+}
+
+bool TPLXPertConnectionDeleteOperation::undo()
+{
+    TPLXGanttTable *table = PLXTableOf(FDataSource);
+    if (!conn || !table)
+        return false;
+    if (taskBarConnDeleteOp && !taskBarConnDeleteOp->undo())
+        return false;
+    // The list as it was; adding the connection again could also make a new
+    // Gantt dependency that was not there before.
+    table->restorePertConnections(FBefore);
+    return true;
 }

@@ -91,6 +91,15 @@ public:
     // Appends a new blank row of the default height and returns it.
     TPLXGanttRow *appendRow();
     const QList<TPLXGanttRow *> &rows() const { return FRows; }
+    // `row` is listed in this table (at the place its order says).
+    bool listsRow(const TPLXGanttRow *row) const
+    {
+        if (!row)
+            return false;
+        const int i = row->getOrder();
+        // swapRows leaves orders behind; then the list itself answers.
+        return (i >= 0 && i < countRows() && FRows[i] == row) || FRows.contains(row);
+    }
     void swapRows(int i, int j);
     int swapSequences(int startA, int endA, int startB, int endB);
     QList<TPLXGanttBar *> allBarsIn(int first, int last) const;
@@ -160,6 +169,8 @@ public:
     int findEmptyRow() const;
     void setZOrder(TPLXGanttRow *row, int i);
     int getZOrder(TPLXGanttRow *row) const;
+    // Takes the row off the z-order (its box left the chart).
+    void removeFromZOrder(TPLXGanttRow *row) { FRowsZOrder.removeOne(row); }
     // PERT connections join the boxes of two rows; their connType is 0 for one way, 1 for both ways.
     // Adding one that exists does nothing, adding the reverse of one makes that one two-way.
     bool addPertConnection(TPLXBarConnection *c);
@@ -167,6 +178,21 @@ public:
     static bool contains(const TPLXBarConnection *a, const TPLXBarConnection *b);
     // Takes direction `c` away from the first listed connection that holds it.
     void removePertConnection(TPLXBarConnection *c);
+    // The PERT connection list with each listed connection's ends and kind:
+    // undo puts the list back exactly, whatever merging or splitting happened.
+    struct PertConnectionsState
+    {
+        struct Entry
+        {
+            TPLXBarConnection *connection;
+            TPLXGanttBar *from;
+            TPLXGanttBar *to;
+            int connType;
+        };
+        QList<Entry> entries;
+    };
+    PertConnectionsState pertConnectionsState() const;
+    void restorePertConnections(const PertConnectionsState &state);
     int GetPertConnectionsCount() const { return static_cast<int>(FPertBarConnections.size()); }
     TPLXBarConnection *GetPertConnection(int i) const;
     // The connection from rowA's box to rowB's (or a two-way one back); null unless both have boxes.
@@ -278,8 +304,9 @@ public:
 };
 
 // Takes a bar out of its row together with every connection that touches it.
-// The connections are those listed when it is first performed, so a
-// connection that an earlier part already took is not taken twice.
+// The connections are those still listed once the bar is out of its row on
+// the first perform: the last task of a row takes the row's PERT box with its
+// connections along, and a connection is not taken twice.
 class ORVANTA_EXPORT TPLXBarDeleteOperation : public TPLXMultipleOperations
 {
 public:
@@ -365,6 +392,10 @@ public:
     static std::unique_ptr<TPLXOperation> remove(TPLXDataSource *dataSource, TPLXBarConnection *c);
 };
 
+// Adds a PERT connection; a connection without a parent becomes the table's.
+// Undo takes back exactly what perform did: the Gantt dependency it made and
+// the change to the PERT connection list (a merge into a two-way connection
+// included), and nothing else.
 class ORVANTA_EXPORT TPLXPertConnectionAddOperation : public TPLXOperation
 {
 public:
@@ -376,8 +407,13 @@ public:
 
     TPLXBarConnection *conn;
     std::unique_ptr<TPLXOperation> taskBarConnAddOp;
+
+private:
+    TPLXGanttTable::PertConnectionsState FBefore;
 };
 
+// Deletes a PERT connection (or one direction of a two-way one) with the
+// Gantt dependencies between the two rows; undo restores both exactly.
 class ORVANTA_EXPORT TPLXPertConnectionDeleteOperation : public TPLXOperation
 {
 public:
@@ -389,6 +425,9 @@ public:
 
     TPLXBarConnection *conn;
     std::unique_ptr<TPLXOperation> taskBarConnDeleteOp;
+
+private:
+    TPLXGanttTable::PertConnectionsState FBefore;
 };
 
 // Performs `parts` in order; when one fails, undoes the performed ones in
