@@ -177,9 +177,9 @@ private slots:
         TPLXDataSource source;
         int before = 0, after = 0;
         bool allow = false;
-        double seenChange = 0;
+        double seen = 0;
         source.OnBeforeBarResize = [&](TPLXGanttBar *, bool &) { ++before; };
-        source.OnBarResize = [&](TPLXGanttBar *, double changeX, int, bool, bool &ok) { seenChange = changeX; ok = allow; };
+        source.OnBarResize = [&](TPLXGanttBar *, double change, int, bool, bool &ok) { seen = change; ok = allow; };
         source.OnAfterBarResize = [&](TPLXGanttBar *) { ++after; };
         TPLXBarResizeOperation refused(&source, bar, 2, 0, true);
         QVERIFY(!refused.perform()); // the end checks below also prove it left the bar and the after event alone
@@ -189,7 +189,7 @@ private slots:
         QVERIFY(shrink.perform());
         QCOMPARE(bar->getEndDate(), kMonday + 1); // clamped to one period
         QVERIFY(shrink.undo());
-        QCOMPARE(seenChange, 10.0);
+        QCOMPARE(seen, 10.0);
         // The reverse of a clamped resize is not +10: undo lands where perform started.
         QCOMPARE(bar->getEndDate(), kMonday + 3);
         QCOMPARE(before, 3);
