@@ -18,7 +18,7 @@ const TDateTime kMonday = PLXEncodeDate(2024, 8, 26);
 
 enum { FF = 0, FS = 1, SF = 2, SS = 3 };
 
-using TTaskSpec = std::pair<TDateTime, double>; // start, working days
+using TPlanTask = std::pair<TDateTime, double>; // start, working days
 
 // Fills a task the way a task bar derives its dates from start and working-time duration.
 TPLXCriticalPathTask makeTask(IPLXCalendar &calendar, TDateTime start, double duration)
@@ -27,7 +27,7 @@ TPLXCriticalPathTask makeTask(IPLXCalendar &calendar, TDateTime start, double du
     return {start, end, calendar.findFirstEffective(start), end, duration};
 }
 
-TPLXCriticalPathPlan makePlan(IPLXCalendar &calendar, const QList<TTaskSpec> &tasks,
+TPLXCriticalPathPlan makePlan(IPLXCalendar &calendar, const QList<TPlanTask> &tasks,
                               const QList<TPLXCriticalPathLink> &links)
 {
     TPLXCriticalPathPlan plan{{}, {links.begin(), links.end()}};
@@ -255,7 +255,7 @@ private slots:
     {
         // B starts where A ends. Listed first, a start-start connection with
         // distance 5 decides: it pushes B's earliest start and leaves A's end free.
-        const QList<TTaskSpec> tasks{{kMonday, 1}, {kMonday + 1, 1}};
+        const QList<TPlanTask> tasks{{kMonday, 1}, {kMonday + 1, 1}};
         TRun run = checkedRun(makePlan(*plain, tasks, {{0, 1, SS, 5}, {0, 1, FS, 0}}), *plain);
         QCOMPARE(std::pair(run.result.ESTime[1], run.result.LFTime[0]), std::pair(kMonday + 5, kMonday + 2));
         QCOMPARE(run.critical(), std::pair(std::vector{1}, std::vector<int>{}));
@@ -269,7 +269,7 @@ private slots:
     {
         // A start-finish connection of C to itself (distance 7) replaces C's duration
         // in the backward search: P, finishing where C starts, must end 7 days early.
-        const QList<TTaskSpec> tasks{{kMonday, 1}, {kMonday + 1, 2}};
+        const QList<TPlanTask> tasks{{kMonday, 1}, {kMonday + 1, 2}};
         QCOMPARE(checkedRun(makePlan(*plain, tasks, {{1, 1, SF, 7}, {0, 1, FS, 0}}), *plain).result.LFTime[0],
                  kMonday + 3 - 7);
         // Loops on one node, finish-start to itself among them, end too.
@@ -278,7 +278,7 @@ private slots:
         const TRun closed = checkedRun(makePlan(*weekends, tasks, {{0, 1, FS, 0}, {1, 0, FS, 0}}), *weekends);
         QCOMPARE(closed.result.ESTime[1], kMonday);
         // Entered from outside, with positive lengths around it, and left again.
-        const QList<TTaskSpec> five{{kMonday, 1}, {kMonday + 1, 2}, {kMonday + 3, 1}, {kMonday + 4, 1}, {kMonday, 3}};
+        const QList<TPlanTask> five{{kMonday, 1}, {kMonday + 1, 2}, {kMonday + 3, 1}, {kMonday + 4, 1}, {kMonday, 3}};
         checkedRun(makePlan(*weekends, five,
                             {{0, 1, FS, 0}, {1, 2, FS, 1}, {2, 1, SS, 2}, {2, 3, FS, 0}, {4, 2, FF, 0}, {3, 1, SF, 1}}),
                    *weekends);
@@ -301,7 +301,7 @@ private slots:
         for (int i = 0; i + 1 < n; ++i)
             links.append({i, i + 1, FS, 0});
         links += {{n - 1, 0, FS, 0}, {x, 0, FS, 0}, {n - 1, y, FS, 0}};
-        const TRun run = solve(makePlan(*plain, QList<TTaskSpec>(n + 2, {kMonday, 1}), links), *plain);
+        const TRun run = solve(makePlan(*plain, QList<TPlanTask>(n + 2, {kMonday, 1}), links), *plain);
         // Forward: each task is reached once along the cycle from X, then the
         // search meets its own path. Backward likewise from Y.
         const TDateTime end = kMonday + 1;
