@@ -1,9 +1,11 @@
 // Undo restores a document exactly: save it, run a random sequence of bar,
-// connection and row operations through the data source, undo every one,
-// save again and compare the two files key by key.
+// connection, row and PERT box operations through the data source, undo
+// every one, save again and compare the two files key by key.
 #include "plxBarConnection.h"
+#include "plxBarSettings.h"
 #include "plxDocumentFixture.h"
 #include "plxGanttTable.h"
+#include "plxPertBar.h"
 #include "plxPlatform.h"
 #include "plxTaskBar.h"
 
@@ -108,6 +110,24 @@ void tst_plxUndoRestores::randomEditsUndoneLeaveTheSameFile()
     TPLXGanttTable *table = ds.GetTable();
     QVERIFY(table);
     QCOMPARE(table->countRows(), 8);
+    TPLXUndoRedoStack &stack = ds.getUndoRedoStack();
+    // PERT boxes for the first rows, some of them connected, as the starting point.
+    auto look = std::make_unique<TPLXPertBarSettings>();
+    look->FWidth = 100;
+    look->FHeight = 50;
+    table->setDefaultPertBarSettings(look.release());
+    const auto pertConnect = [&](TPLXPertBar *from, TPLXPertBar *to) {
+        auto c = std::make_unique<TPLXBarConnection>(from, to, 0, ds.root());
+        const bool ok = stack.doOperation(std::make_unique<TPLXPertConnectionAddOperation>(&ds, c.get()));
+        if (c->getParent())
+            (void)c.release(); // the table's
+        return ok;
+    };
+    for (int r = 0; r < 4; ++r)
+        QVERIFY(stack.doOperation(std::make_unique<TPLXPertBarInsertOperation>(&ds, r, -1, -1)));
+    QVERIFY(pertConnect(table->getRow(0)->pertBar(), table->getRow(2)->pertBar()));
+    QVERIFY(pertConnect(table->getRow(3)->pertBar(), table->getRow(1)->pertBar()));
+    ds.clearUndoRedoStack();
     const QString before = dir.filePath(QStringLiteral("before.ini"));
     const QString after = dir.filePath(QStringLiteral("after.ini"));
     ds.SaveToMedia(QStringLiteral("file://") + before);
@@ -118,7 +138,14 @@ void tst_plxUndoRestores::randomEditsUndoneLeaveTheSameFile()
         return bars.isEmpty() ? nullptr : bars[random.bounded(int(bars.size()))];
     };
     const auto anyRow = [&](int extra) { return int(random.bounded(table->countRows() + extra + 2)) - 1; };
-    TPLXUndoRedoStack &stack = ds.getUndoRedoStack();
+    const auto anyBox = [&]() -> TPLXPertBar * {
+        QList<TPLXPertBar *> boxes;
+        for (TPLXGanttRow *row : table->rows()) {
+            if (row->pertBar())
+                boxes << row->pertBar();
+        }
+        return boxes.isEmpty() ? nullptr : boxes[random.bounded(int(boxes.size()))];
+    };
     int performed = 0;
     QStringList done;
     for (int step = 0; step < 200; ++step) {
@@ -126,7 +153,9 @@ void tst_plxUndoRestores::randomEditsUndoneLeaveTheSameFile()
         QString what;
         TPLXGanttBar *bar = anyBar();
         int recorded = 0; // steps recorded besides `ok`
-        switch (random.bounded(13)) {
+        // Connecting and disconnecting boxes come twice as often: boxes go fast with deleted rows.
+        const int kind = int(random.bounded(20));
+        switch (kind >= 18 ? kind - 3 : kind) {
         case 0:
             what = QStringLiteral("move");
             if (bar)
@@ -210,6 +239,43 @@ void tst_plxUndoRestores::randomEditsUndoneLeaveTheSameFile()
             }
             break;
         }
+        case 13:
+            what = QStringLiteral("insert box");
+            ok = stack.doOperation(std::make_unique<TPLXPertBarInsertOperation>(
+                &ds, anyRow(0), random.bounded(2) ? -1 : int(random.bounded(400)), int(random.bounded(300))));
+            break;
+        case 14:
+            what = QStringLiteral("delete box");
+            if (TPLXPertBar *box = anyBox())
+                ok = stack.doOperation(std::make_unique<TPLXPertBarDeleteOperation>(&ds, box));
+            break;
+        case 15: {
+            what = QStringLiteral("connect boxes");
+            TPLXPertBar *from = anyBox();
+            TPLXPertBar *to = anyBox();
+            if (from && to && from != to)
+                ok = pertConnect(from, to);
+            break;
+        }
+        case 16:
+            // A listed connection, or one direction of it.
+            what = QStringLiteral("disconnect boxes");
+            if (table->GetPertConnectionsCount() > 0) {
+                TPLXBarConnection *c = table->GetPertConnection(int(random.bounded(table->GetPertConnectionsCount())));
+                if (random.bounded(2) == 0) {
+                    ok = stack.doOperation(std::make_unique<TPLXPertConnectionDeleteOperation>(&ds, c));
+                } else {
+                    auto back = std::make_unique<TPLXBarConnection>(c->getToBar(), c->getFromBar(), 0, ds.root());
+                    back->setParent(table);
+                    ok = stack.doOperation(std::make_unique<TPLXPertConnectionDeleteOperation>(&ds, back.release()));
+                }
+            }
+            break;
+        case 17:
+            what = QStringLiteral("move box");
+            if (TPLXPertBar *box = anyBox())
+                ok = stack.doOperation(box->moveTo(random.bounded(500), int(random.bounded(400))));
+            break;
         default: {
             what = QStringLiteral("add connection");
             TPLXGanttBar *to = anyBar();

@@ -523,6 +523,17 @@ int TPLXGanttTable::getZOrder(TPLXGanttRow *row) const
     return static_cast<int>(FRowsZOrder.indexOf(row));
 }
 
+void TPLXGanttTable::setDefaultPertBarSettings(TPLXPertBarSettings *settings)
+{
+    if (settings == FDefaultPertBarSettings)
+        return;
+    if (FDefaultPertBarSettings && FDefaultPertBarSettings->getParent() == this)
+        delete FDefaultPertBarSettings;
+    FDefaultPertBarSettings = settings;
+    if (settings)
+        settings->setParent(this);
+}
+
 void TPLXGanttTable::FindEmptyPertPlace(QPoint &p)
 {
     const int width = FDefaultPertBarSettings ? FDefaultPertBarSettings->FWidth : 0;

@@ -203,6 +203,8 @@ public:
     void FindEmptyPertPlace(QPoint &p);
     const QList<TPLXBarConnection *> &pertConnections() const { return FPertBarConnections; }
     TPLXPertBarSettings *defaultPertBarSettings() const { return FDefaultPertBarSettings; }
+    // Takes `settings` for new boxes (the table becomes its parent; the record it replaces is freed).
+    void setDefaultPertBarSettings(TPLXPertBarSettings *settings);
     const QList<TPLXGanttRow *> &rowsZOrder() const { return FRowsZOrder; }
 
     // ---- critical path (the calculator is set by its own unit)
