@@ -458,19 +458,30 @@ void tst_plxPertLayout::freePlaceForANewBox()
     QCOMPARE(c.table->rowsZOrder().first(), c.table->getRow(9));
     QCOMPARE(c.table->rowsZOrder().size(), 10);
 
-    // A box counts with its own size: a wide one below the first cell blocks two cells of row 1.
-    chart::Chart d(3);
-    d.table->setDefaultPertBarSettings(boxLook().release());
-    TPLXPertBar *wide = d.table->getRow(0)->createPertBar(0, 110);
-    wide->applySettings(*boxLook(300, 50));
-    d.table->FindEmptyPertPlace(p);
-    QCOMPARE(p, QPoint(20, 27));
-    d.table->getRow(1)->createPertBar(p.x(), p.y());
-    d.table->FindEmptyPertPlace(p);
-    QCOMPARE(p, QPoint(160, 27));
-    d.table->getRow(2)->createPertBar(p.x(), p.y());
-    d.table->FindEmptyPertPlace(p);
-    QCOMPARE(p, QPoint(300, 27));
+    // A box counts with its own size: one below the first cell, wide or huge,
+    // blocks rows 1 and 2 under the first two cells.
+    for (const QSize size : {QSize(300, 50), QSize(1500, 1500)}) {
+        chart::Chart d(3);
+        d.table->setDefaultPertBarSettings(boxLook().release());
+        TPLXPertBar *wide = d.table->getRow(0)->createPertBar(0, 110);
+        wide->applySettings(*boxLook(size.width(), size.height()));
+        d.table->FindEmptyPertPlace(p);
+        QCOMPARE(p, QPoint(20, 27));
+        d.table->getRow(1)->createPertBar(p.x(), p.y());
+        d.table->FindEmptyPertPlace(p);
+        QCOMPARE(p, QPoint(160, 27));
+        d.table->getRow(2)->createPertBar(p.x(), p.y());
+        d.table->FindEmptyPertPlace(p);
+        QCOMPARE(p, QPoint(300, 27));
+    }
+
+    // A giant box from a damaged file: the search gives up on the rings and
+    // takes the first cell below it.
+    chart::Chart g(1);
+    g.table->setDefaultPertBarSettings(boxLook().release());
+    g.table->getRow(0)->createPertBar(0, 0)->applySettings(*boxLook(100000, 100000));
+    g.table->FindEmptyPertPlace(p);
+    QCOMPARE(p, QPoint(20, (100000 / 105 + 1) * 105 + 27));
 
     // Without default settings the probe cell is 0 x 35 pixels.
     chart::Chart e(1);
@@ -550,7 +561,7 @@ void tst_plxPertLayout::damagedPertLayoutLoadsWhatItCan()
 void tst_plxPertLayout::drawingFollowsTheZOrder()
 {
     using chart::pixel;
-    chart::Chart c(3);
+    chart::Chart c(4);
     c.table->setDefaultPertBarSettings(boxLook(60, 40).release());
     c.table->FDrawPertGrid = false;
     // Plain boxes of text bands only; red row 0 and blue row 1 overlap at x 130..159, y 20..39.
@@ -563,6 +574,7 @@ void tst_plxPertLayout::drawingFollowsTheZOrder()
     TPLXPertBar *red = place(0, 0, 0, 0x0000FF);
     TPLXPertBar *blue = place(1, 30, 20, 0xFF0000);
     TPLXPertBar *other = place(2, 200, 100, 0xFFFFFF);
+    place(3, 1000, 500, 0xFFFFFF); // off the canvas
     auto link = std::make_unique<TPLXBarConnection>(red, other, 0, &c.doc);
     link->setParent(c.table);
     QVERIFY(c.table->addPertConnection(link.get()));
@@ -584,6 +596,9 @@ void tst_plxPertLayout::drawingFollowsTheZOrder()
     QCOMPARE(pixel(image, 230, 69), TColor(0));
     QCOMPARE(drawer->locateObject(230, 69), l);
     QVERIFY(drawer->locateObject(250, 150) == nullptr);
+    // Every box counts for the extent, the one off the canvas too: x 100 + 1000 + 60, y 500 + 40.
+    QCOMPARE(c.table->getMaxPertCoords(), QPoint(1160, 540));
+    QVERIFY(drawer->locateObject(1110, 510) == nullptr);
 
     c.table->setZOrder(c.table->getRow(1), 0);
     image = render();

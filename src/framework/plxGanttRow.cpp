@@ -751,9 +751,10 @@ TPLXPertBarDeleteOperation::TPLXPertBarDeleteOperation(TPLXDataSource *dataSourc
     : TPLXOperation(dataSource)
 {
     auto *r = pertBar ? dynamic_cast<TPLXGanttRow *>(pertBar->getParent()) : nullptr;
-    if (!r)
+    // Only a row's own box; a loose end that merely hangs off a row deletes nothing.
+    if (!r || r->pertBar() != pertBar)
         return;
-    PertOp = std::make_unique<TPLXPertBarOperation>(dataSource, r->pertBar(), r->getOrder());
+    PertOp = std::make_unique<TPLXPertBarOperation>(dataSource, pertBar, r->getOrder());
     auto parts = std::make_unique<AllOrNothing>(dataSource);
     if (TPLXGanttTable *table = PLXTableOf(dataSource)) {
         for (TPLXBarConnection *c : table->pertConnections()) {

@@ -14,6 +14,7 @@
 #include "plxTimeMode.h"
 
 #include <QDateTime>
+#include <QSet>
 
 #include <algorithm>
 #include <cmath>
@@ -536,10 +537,17 @@ void TPLXGanttTable::setDefaultPertBarSettings(TPLXPertBarSettings *settings)
 
 void TPLXGanttTable::FindEmptyPertPlace(QPoint &p)
 {
-    const int width = FDefaultPertBarSettings ? FDefaultPertBarSettings->FWidth : 0;
-    const int height = FDefaultPertBarSettings ? FDefaultPertBarSettings->FHeight : 0;
-    const qint64 cellW = std::max(0, width) * 14 / 10;
-    const qint64 cellH = (std::max(0, height) + 25) * 14 / 10;
+    const int width = FDefaultPertBarSettings ? std::max(0, FDefaultPertBarSettings->FWidth) : 0;
+    const int height = FDefaultPertBarSettings ? std::max(0, FDefaultPertBarSettings->FHeight) : 0;
+    const qint64 cellW = qint64(width) * 14 / 10;
+    const qint64 cellH = (qint64(height) + 25) * 14 / 10; // at least 35
+    const auto take = [&](qint64 col, qint64 row) {
+        p = QPoint(static_cast<int>(col * cellW + (cellW - width) / 2),
+                   static_cast<int>(row * cellH + (cellH - height) / 2));
+    };
+    // A cell without width meets no box.
+    if (cellW == 0)
+        return take(0, 0);
 
     struct Box
     {
@@ -549,35 +557,49 @@ void TPLXGanttTable::FindEmptyPertPlace(QPoint &p)
     qint64 lowest = 0;
     for (TPLXGanttRow *r : std::as_const(FRows)) {
         const TPLXPertBar *box = r->pertBar();
-        if (!box)
+        const TPLXPertBarSettings *own = box ? box->getSettings() : nullptr;
+        // A box without a size of its own is an empty rectangle: it meets nothing.
+        if (!own || own->FWidth <= 0 || own->FHeight <= 0)
             continue;
-        const TPLXPertBarSettings *own = box->getSettings();
-        const qint64 w = own ? own->FWidth : 0;
-        const qint64 h = own ? own->FHeight : 0;
-        boxes.append({box->getX(), box->getY(), box->getX() + w, box->getY() + h});
-        lowest = std::max(lowest, box->getY() + h);
+        boxes.append({box->getX(), box->getY(), qint64(box->getX()) + own->FWidth, qint64(box->getY()) + own->FHeight});
+        lowest = std::max(lowest, boxes.last().bottom);
     }
-    // Rectangles are right/bottom exclusive; an empty one meets nothing.
+
+    // The cells each box meets (right/bottom exclusive), so that the search
+    // asks a set instead of every box for every cell. Far enough out every
+    // cell is free; the search stops after `rings` rings, and a box that
+    // meets many cells is asked directly.
+    const qint64 rings = boxes.size() + 65;
+    const auto floorDiv = [](qint64 a, qint64 b) { return a >= 0 ? a / b : -((-a + b - 1) / b); };
+    const auto key = [&](qint64 col, qint64 row) { return col * (rings + 1) + row; };
+    QSet<qint64> blocked;
+    QList<Box> large;
+    for (const Box &b : std::as_const(boxes)) {
+        const qint64 c0 = std::max<qint64>(0, floorDiv(b.left, cellW));
+        const qint64 c1 = std::min(rings, floorDiv(b.right - 1, cellW));
+        const qint64 r0 = std::max<qint64>(0, floorDiv(b.top, cellH));
+        const qint64 r1 = std::min(rings, floorDiv(b.bottom - 1, cellH));
+        if (c0 > c1 || r0 > r1)
+            continue;
+        if ((c1 - c0 + 1) * (r1 - r0 + 1) > 64) {
+            large.append(b);
+            continue;
+        }
+        for (qint64 col = c0; col <= c1; ++col) {
+            for (qint64 row = r0; row <= r1; ++row)
+                blocked.insert(key(col, row));
+        }
+    }
     const auto isFree = [&](qint64 col, qint64 row) {
+        if (blocked.contains(key(col, row)))
+            return false;
         const qint64 left = col * cellW;
         const qint64 top = row * cellH;
-        const qint64 right = left + cellW;
-        const qint64 bottom = top + cellH;
-        if (right <= left || bottom <= top)
-            return true;
-        return std::none_of(boxes.cbegin(), boxes.cend(), [&](const Box &b) {
-            return b.right > b.left && b.bottom > b.top && left < b.right && b.left < right && top < b.bottom &&
-                   b.top < bottom;
+        return std::none_of(large.cbegin(), large.cend(), [&](const Box &b) {
+            return left < b.right && b.left < left + cellW && top < b.bottom && b.top < top + cellH;
         });
     };
-    const auto take = [&](qint64 col, qint64 row) {
-        p = QPoint(static_cast<int>(col * cellW + (cellW - width) / 2),
-                   static_cast<int>(row * cellH + (cellH - height) / 2));
-    };
-    // Rings around the origin: column n from the top, then row n from the left.
-    // Far enough out every cell is free; a damaged file with a huge box ends
-    // in the first row below every box instead of a search without end.
-    const qint64 rings = boxes.size() + 1 + 64;
+    // Ring n: column n from the top, then row n from the left.
     for (qint64 n = 0; n < rings; ++n) {
         for (qint64 row = 0; row < n; ++row) {
             if (isFree(n, row))
@@ -588,7 +610,7 @@ void TPLXGanttTable::FindEmptyPertPlace(QPoint &p)
                 return take(col, n);
         }
     }
-    // cellH is at least 35 pixels.
+    // Only huge boxes (a damaged file) get here: the first row below all of them.
     take(0, std::min<qint64>(lowest / cellH + 1, std::numeric_limits<int>::max() / cellH - 1));
 }
 
@@ -936,10 +958,24 @@ void TPLXGanttTablePertDrawer::Draw(TPLXVisualContext &vc)
         TPLXGanttRow *row = zOrder[i];
         if (!t->listsRow(row))
             continue; // taken out of the table, kept in the z-order for undo
-        if (TPLXPertBar *box = row->pertBar())
-            drawConnectionsOf(vc, box);
-        if (TPLXDrawer *drawer = row->getDrawer(vtPertGraph))
-            drawer->Draw(vc);
+        TPLXPertBar *box = row->pertBar();
+        if (!box)
+            continue;
+        drawConnectionsOf(vc, box);
+        // A box off screen only counts for the extent of the chart; it keeps
+        // no rectangle that a hit test could find.
+        TPLXPertBarPertDrawer *boxDrawer = box->pertDrawer();
+        if (boxDrawer && (box->getSettings() || t->defaultPertBarSettings())) {
+            const TRect r = boxDrawer->getRect();
+            const int frame = 3; // the highlight frame lies outside the box
+            if (r.Right + frame <= area.Left || r.Left - frame >= area.Right || r.Bottom + frame <= area.Top ||
+                r.Top - frame >= area.Bottom) {
+                t->registerPertCoords(r.Left, r.Top);
+                boxDrawer->clearLastRect();
+                continue;
+            }
+        }
+        row->getDrawer(vtPertGraph)->Draw(vc);
     }
 }
 
