@@ -667,7 +667,19 @@ QByteArray TPLXIniDocument::toBytes() const
 {
     const QByteArrayView eol = FCrLf ? QByteArrayView("\r\n") : QByteArrayView("\n");
     // Measure first, then copy into one allocation: a document has a million lines.
-    auto forEachPiece = [&](auto &&put) {
+    auto forEachPiece = [&](auto &&write) {
+        bool atStart = true;
+        auto put = [&](QByteArrayView piece) {
+            // Text that starts with a byte-order mark it did not read as one (a key
+            // or odd line with one after blanks) would read back as the file's own
+            // mark; a blank line in front keeps it a line.
+            if (atStart && !piece.isEmpty()) {
+                if (!FBom && piece.startsWith("\xEF\xBB\xBF"))
+                    write(eol);
+                atStart = false;
+            }
+            write(piece);
+        };
         if (FBom)
             put(QByteArrayView("\xEF\xBB\xBF"));
         for (const Section &s : FSections) {
