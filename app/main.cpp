@@ -10,6 +10,7 @@
 #include <QTextStream>
 
 #include <cstdio>
+#include <utility>
 
 namespace {
 
@@ -33,23 +34,31 @@ int main(int argc, char *argv[])
     parser.addHelpOption();
     parser.addPositionalArgument(QStringLiteral("document"),
                                  QStringLiteral("An INI document or a storage name; the built-in document when absent."));
-    const QCommandLineOption render(QStringLiteral("render"), QStringLiteral("Render the window to <png> and exit."),
+    const QCommandLineOption render(QStringLiteral("render"), QStringLiteral("Render the chart to <png> and exit."),
                                     QStringLiteral("png"));
     parser.addOption(render);
+    const QCommandLineOption renderNet(QStringLiteral("render-network"),
+                                       QStringLiteral("Render the network chart to <png> and exit."),
+                                       QStringLiteral("png"));
+    parser.addOption(renderNet);
     parser.process(app);
 
     const QStringList args = parser.positionalArguments();
     const QString storageName = storageNameFor(args.value(0));
     // Opening a document makes its directory current, so resolve the output first.
     const QString png = parser.isSet(render) ? QFileInfo(parser.value(render)).absoluteFilePath() : QString();
+    const QString networkPng =
+        parser.isSet(renderNet) ? QFileInfo(parser.value(renderNet)).absoluteFilePath() : QString();
     TPLXDocumentSummary summary;
     TPLXRecordingScope quiet; // load problems are listed in the window, not shown one by one
     TPLXDataSource dataSource;
     QImage chart;
+    QImage network;
     try {
         summary = summarizeDocument(storageName);
         dataSource.setStorage(storageName);
         chart = renderChart(dataSource, 1200);
+        network = renderNetwork(dataSource);
     } catch (const EPLXError &error) {
         std::fprintf(stderr, "%s\n", error.message().toLocal8Bit().constData());
         return 1;
@@ -65,16 +74,22 @@ int main(int argc, char *argv[])
         out << "  ! " << message << '\n';
     out.flush();
 
-    TPLXPlannerWindow window(summary, chart);
-    if (!png.isEmpty()) {
-        // Headless: the chart itself is the picture.
-        if (chart.isNull() || !chart.save(png)) {
-            std::fprintf(stderr, "cannot write %s\n", qPrintable(png));
+    // Headless: the charts themselves are the pictures.
+    const std::pair<const QString &, const QImage &> pictures[] = {{png, chart}, {networkPng, network}};
+    bool headless = false;
+    for (const auto &[path, image] : pictures) {
+        if (path.isEmpty())
+            continue;
+        headless = true;
+        if (image.isNull() || !image.save(path)) {
+            std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
             return 1;
         }
-        out << png << '\n';
-        return 0;
+        out << path << '\n';
     }
+    if (headless)
+        return 0;
+    TPLXPlannerWindow window(summary, chart, network);
     window.show();
     return app.exec();
 }

@@ -11,6 +11,8 @@
 #include <QTabWidget>
 #include <QTableWidget>
 
+#include <algorithm>
+
 TPLXDocumentSummary summarizeDocument(const QString &storageName)
 {
     TPLXDocumentSummary summary;
@@ -67,7 +69,29 @@ QImage renderChart(TPLXDataSource &dataSource, int width)
     return image;
 }
 
-TPLXPlannerWindow::TPLXPlannerWindow(const TPLXDocumentSummary &summary, const QImage &chart, QWidget *parent)
+QImage renderNetwork(TPLXDataSource &dataSource)
+{
+    TPLXGanttTable *table = dataSource.GetTable();
+    TPLXDrawer *drawer = table ? table->getDrawer(vtPertGraph) : nullptr;
+    if (!drawer)
+        return QImage();
+    auto draw = [drawer](int width, int height) {
+        QImage image(width, height, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        TPLXCanvasVC vc(painter);
+        vc.setVisibleArea(TRect{0, 0, width, height});
+        drawer->Draw(vc);
+        return image;
+    };
+    // The first pass only measures: boxes off the picture still count towards the extent.
+    draw(1, 1);
+    const QPoint extent = table->getMaxPertCoords();
+    return draw(std::clamp(extent.x() + 40, 200, 4000), std::clamp(extent.y() + 80, 120, 4000));
+}
+
+TPLXPlannerWindow::TPLXPlannerWindow(const TPLXDocumentSummary &summary, const QImage &chart,
+                                     const QImage &network, QWidget *parent)
     : QMainWindow(parent)
     , FSections(new QTableWidget(static_cast<int>(summary.sections.size()), 3))
     , FMessages(new QPlainTextEdit)
@@ -96,8 +120,15 @@ TPLXPlannerWindow::TPLXPlannerWindow(const TPLXDocumentSummary &summary, const Q
     auto *chartArea = new QScrollArea;
     chartArea->setWidget(chartLabel);
 
+    auto *networkLabel = new QLabel;
+    networkLabel->setPixmap(QPixmap::fromImage(network));
+    networkLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    auto *networkArea = new QScrollArea;
+    networkArea->setWidget(networkLabel);
+
     auto *tabs = new QTabWidget;
     tabs->addTab(chartArea, tr("Chart"));
+    tabs->addTab(networkArea, tr("Network"));
     tabs->addTab(splitter, tr("Document"));
     setCentralWidget(tabs);
     resize(1240, 560);

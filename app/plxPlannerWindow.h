@@ -26,13 +26,16 @@ TPLXDocumentSummary summarizeDocument(const QString &storageName);
 
 // Draws the document's chart (table, bars, connections) for `width` pixels.
 QImage renderChart(TPLXDataSource &dataSource, int width);
+// Draws the document's network chart (PERT boxes and their connections) as large as it is.
+QImage renderNetwork(TPLXDataSource &dataSource);
 
 class TPLXPlannerWindow : public QMainWindow
 {
     Q_OBJECT
 
 public:
-    TPLXPlannerWindow(const TPLXDocumentSummary &summary, const QImage &chart, QWidget *parent = nullptr);
+    TPLXPlannerWindow(const TPLXDocumentSummary &summary, const QImage &chart, const QImage &network,
+                      QWidget *parent = nullptr);
 
 private:
     QTableWidget *FSections;

@@ -12,5 +12,6 @@ document="${1:-$root/examples/sample-plan.ini}"
 if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
   exec ./build/app/orvanta-planner "$document"
 else
-  QT_QPA_PLATFORM=offscreen ./build/app/orvanta-planner "$document" --render "$root/build/planner.png"
+  QT_QPA_PLATFORM=offscreen ./build/app/orvanta-planner "$document" --render "$root/build/planner.png" \
+    --render-network "$root/build/planner-network.png"
 fi
