@@ -4,7 +4,6 @@
 #include "plxChartTestSupport.h"
 #include "plxBarSettings.h"
 #include "plxEntityFactory.h"
-#include "plxGanttRow.h"
 #include "plxRessourceStrings.h"
 #include "plxVisualGoodie.h"
 
@@ -12,159 +11,105 @@
 
 using namespace chart;
 
+// The bar's own drawing on a fresh canvas.
+static QImage draw(TPLXTaskBar *bar, int width = 300, int height = 100)
+{
+    Canvas canvas(width, height);
+    bar->ganttDrawer()->Draw(*canvas.vc);
+    return canvas.finish();
+}
+
+static QList<TColor> pixels(const QImage &image, const QList<QPoint> &points)
+{
+    QList<TColor> result;
+    for (const QPoint &p : points)
+        result << pixel(image, p.x(), p.y());
+    return result;
+}
+
 class tst_plxTaskBar : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void endIsDerivedFromWorkingTime();
-    void barWithoutWorkingTimeGetsOnePeriod();
-    void startMovesTheEndAcrossWeekends();
-    void setPeriodIgnoresTheEnd();
-    void lockedBarRefusesChanges();
-    void moveToPresentPlaceIsNoOperation();
-    void progressIsClamped_data();
-    void progressIsClamped();
-    void neverOverlapsProgressPlaceholders();
-    void calendarOperationsNeedAParent();
-    void saveAndLoadRoundTrip();
-    void loadRepairsAnEndBeforeTheStart();
+    void workingTimeLockResizeAndMove();
+    void progressOverlapAndLooseBar();
+    void saveAndLoad();
     void drawsFrameBodyAndProgress();
     void weekendsAreBrightenedInDayModeOnly();
     void buffersAreHatchedAndBarFitsItsRow();
     void lockedBarShowsItsLabel();
-    void skippedBarIsNotFound();
 };
 
-void tst_plxTaskBar::endIsDerivedFromWorkingTime()
+void tst_plxTaskBar::workingTimeLockResizeAndMove()
 {
     Chart c;
     TPLXTaskBar *bar = c.task(0, kMonday, kMonday + 2);
-    QCOMPARE(bar->getEffectiveDuration(), 2.0);
-    QCOMPARE(bar->FendDate, 0.0);
-    QCOMPARE(bar->getEndDate(), kMonday + 2);
-    QCOMPARE(bar->effectiveEnd(), kMonday + 2);
-    QCOMPARE(bar->getDuration(), 2.0);
-    // A start on Saturday works from Monday.
-    TPLXTaskBar *weekend = c.task(1, kMonday + 5, kMonday + 9);
-    QCOMPARE(weekend->effectiveStart(), kMonday + 7);
-}
-
-void tst_plxTaskBar::barWithoutWorkingTimeGetsOnePeriod()
-{
-    Chart c;
-    TPLXTaskBar *bar = c.task(0, kMonday + 5, kMonday + 7); // Saturday to Monday
-    QCOMPARE(bar->getEffectiveDuration(), 1.0);
-    QCOMPARE(bar->getEndDate(), kMonday + 8); // Monday is the one working day
-}
-
-void tst_plxTaskBar::startMovesTheEndAcrossWeekends()
-{
-    Chart c;
-    TPLXTaskBar *bar = c.task(0, kMonday, kMonday + 2);
-    bar->setStartDate(kMonday + 7);
-    QCOMPARE(bar->getEndDate(), kMonday + 9);
+    // Once the working time is known the end is derived, not stored.
+    QCOMPARE((QList<double>{bar->getEffectiveDuration(), bar->FendDate, bar->getEndDate()}),
+             (QList<double>{2.0, 0.0, kMonday + 2}));
     bar->setStartDate(kMonday + 4); // Friday: Friday and Monday
     QCOMPARE(bar->getEndDate(), kMonday + 8);
-    QCOMPARE(bar->getEffectiveDuration(), 2.0);
     bar->setEndDate(kMonday + 10); // to Thursday: Fri, Mon, Tue, Wed
     QCOMPARE(bar->getEffectiveDuration(), 4.0);
     bar->setEffectiveDuration(0.5);
     QCOMPARE(bar->getEndDate(), kMonday + 4.5);
-}
+    bar->setPeriod(kMonday + 1, kMonday + 30); // keeps the working time, not the end
+    QCOMPARE(bar->getEndDate(), kMonday + 1.5);
+    // Saturday to Monday has no working time: it gets one period, which starts on Monday.
+    TPLXTaskBar *empty = c.task(2, kMonday + 5, kMonday + 7);
+    QCOMPARE((QList<double>{empty->getEffectiveDuration(), empty->effectiveStart(), empty->getEndDate()}),
+             (QList<double>{1.0, kMonday + 7, kMonday + 8}));
 
-void tst_plxTaskBar::setPeriodIgnoresTheEnd()
-{
-    Chart c;
-    TPLXTaskBar *bar = c.task(0, kMonday, kMonday + 2);
-    bar->getEffectiveDuration();
-    bar->setPeriod(kMonday + 1, kMonday + 30);
-    QCOMPARE(bar->getStartDate(), kMonday + 1);
-    QCOMPARE(bar->getEndDate(), kMonday + 3);
-}
+    bar = c.task(3, kMonday, kMonday + 2);
+    QVERIFY(bar->moveTo(kMonday, 3) == nullptr && bar->moveTo(kMonday, 1) != nullptr); // none to where it is
+    QVERIFY(!bar->Resize(0, 0, true) && bar->Resize(1, 0, true));
+    QCOMPARE((QList<double>{bar->getEndDate(), bar->getEffectiveDuration()}), (QList<double>{kMonday + 3, 3.0}));
 
-void tst_plxTaskBar::lockedBarRefusesChanges()
-{
-    Chart c;
-    TPLXTaskBar *bar = c.task(0, kMonday, kMonday + 2);
-    bar->getEffectiveDuration();
     bar->setLocked(true);
     bar->setStartDate(kMonday + 7);
     bar->setEndDate(kMonday + 20);
     bar->setEffectiveDuration(9);
-    QCOMPARE(bar->getStartDate(), kMonday);
-    QCOMPARE(bar->getEndDate(), kMonday + 2);
-    QCOMPARE(bar->getEffectiveDuration(), 2.0);
     QVERIFY(!bar->Resize(3, 0, true));
-    QCOMPARE(bar->getEndDate(), kMonday + 2);
-    auto op = bar->moveTo(kMonday + 14, 3);
+    QCOMPARE((QList<double>{bar->getStartDate(), bar->getEndDate(), bar->getEffectiveDuration()}),
+             (QList<double>{kMonday, kMonday + 3, 3.0}));
+    // A locked bar may change rows but keeps its start.
+    auto op = bar->moveTo(kMonday + 14, 0);
     auto *move = dynamic_cast<TPLXBarMoveOperation *>(op.get());
-    QVERIFY(move != nullptr);
-    QCOMPARE(move->newStartDate, kMonday);
+    QVERIFY(move != nullptr && move->newStartDate == kMonday);
 }
 
-void tst_plxTaskBar::moveToPresentPlaceIsNoOperation()
-{
-    Chart c;
-    TPLXTaskBar *bar = c.task(2, kMonday, kMonday + 2);
-    QVERIFY(bar->moveTo(kMonday, 2) == nullptr);
-    QVERIFY(bar->moveTo(kMonday, 1) != nullptr);
-    // Resizing by nothing changes nothing.
-    QVERIFY(!bar->Resize(0, 0, true));
-    QVERIFY(bar->Resize(1, 0, true));
-    QCOMPARE(bar->getEndDate(), kMonday + 3);
-    QCOMPARE(bar->getEffectiveDuration(), 3.0);
-}
-
-void tst_plxTaskBar::progressIsClamped_data()
-{
-    QTest::addColumn<int>("set");
-    QTest::addColumn<int>("expected");
-    QTest::newRow("above") << 150 << 100;
-    QTest::newRow("below") << -5 << 0;
-    QTest::newRow("inside") << 42 << 42;
-}
-
-void tst_plxTaskBar::progressIsClamped()
-{
-    QFETCH(int, set);
-    QFETCH(int, expected);
-    TPLXTaskBar bar;
-    bar.SetProgress(set);
-    QCOMPARE(bar.getProgress(), expected);
-    QVERIFY(bar.setProperty("Progress", set));
-    QCOMPARE(bar.property("Progress").toInt(), expected);
-}
-
-void tst_plxTaskBar::neverOverlapsProgressPlaceholders()
+void tst_plxTaskBar::progressOverlapAndLooseBar()
 {
     Chart c;
     TPLXTaskBar *bar = c.task(0, kMonday, kMonday + 2);
-    bar->getRow();
+    bar->SetProgress(150);
+    QCOMPARE(bar->getProgress(), 100);
+    QVERIFY(bar->setProperty("Progress", -5));
+    QCOMPARE(bar->property("Progress").toInt(), 0);
+    // Progress placeholders (tag 80) never overlap; that of a task bar (84) does.
     TPLXFakeBar placeholder;
     QVERIFY(bar->overlap(kMonday + 1, kMonday + 3, 0, &placeholder));
     placeholder.PLXTag = 80;
     QVERIFY(!bar->overlap(kMonday + 1, kMonday + 3, 0, &placeholder));
-    placeholder.PLXTag = 84; // the placeholder of a task bar still counts
+    placeholder.PLXTag = 84;
     QVERIFY(bar->overlap(kMonday + 1, kMonday + 3, 0, &placeholder));
-}
 
-void tst_plxTaskBar::calendarOperationsNeedAParent()
-{
+    // Without a row there is no calendar to work with.
     TPLXTaskBar loose(kMonday, kMonday + 2, 0);
     QCOMPARE(loose.getEndDate(), kMonday + 2); // stored, nothing to derive
     try {
         loose.getEffectiveDuration();
         QFAIL("no assertion");
     } catch (const EPLXAssertionFailed &e) {
-        QVERIFY2(e.message().contains(QLatin1String("src/framework/plxTaskBar")), qPrintable(e.message()));
-        QVERIFY(e.message().contains(QLatin1String("Assertion fehlgeschlagen")));
+        QVERIFY2(e.message().startsWith(QLatin1String("Assertion fehlgeschlagen (src/framework/plxTaskBar")),
+                 qPrintable(e.message()));
     }
     QVERIFY_THROWS_EXCEPTION(EPLXAssertionFailed, loose.setPeriod(1, 2));
     QVERIFY_THROWS_EXCEPTION(EPLXAssertionFailed, loose.Resize(1, 0, true));
 }
 
-void tst_plxTaskBar::saveAndLoadRoundTrip()
+void tst_plxTaskBar::saveAndLoad()
 {
     Chart c;
     TPLXTaskBar *bar = c.task(0, kMonday + 1, kMonday + 4);
@@ -175,44 +120,28 @@ void tst_plxTaskBar::saveAndLoadRoundTrip()
     bar->textHalo()->FTextLeft = QStringLiteral("left text");
     bar->getEffectiveDuration(); // the end is derived from here on
     PLXMedia media = plxMediaFromText(QByteArray());
-    TPLXEntityFactory factory;
-    bar->doSave(QStringLiteral("bar"), *media, factory);
-    QCOMPARE(media->realValue(QStringLiteral("bar"), QStringLiteral("end date"), -1), 0.0);
-    QCOMPARE(media->strValue(QStringLiteral("bar"), QStringLiteral("typeID"), QString()), QStringLiteral("Task Bar"));
-
-    TPLXEntityFactory loader;
+    TPLXEntityFactory saver, loader, repairer;
+    bar->doSave(QStringLiteral("bar"), *media, saver);
     std::unique_ptr<TPLXGanttObject> loaded(loader.loadObject(QStringLiteral("bar"), *media, nullptr));
     auto *copy = dynamic_cast<TPLXTaskBar *>(loaded.get());
-    QVERIFY(copy != nullptr);
-    QCOMPARE(copy->FstartDate, kMonday + 1);
-    QCOMPARE(copy->FBufferTimeLeft, 0.5);
-    QCOMPARE(copy->FBufferTimeRight, 0.25);
-    QCOMPARE(copy->FEffectiveDuration, 3.0);
-    QVERIFY(copy->isFixed());
-    QCOMPARE(copy->getProgress(), 30);
-    QCOMPARE(copy->FendDate, 0.0);
-    QVERIFY(copy->textHalo() != nullptr);
+    QVERIFY(copy != nullptr && copy->textHalo() != nullptr && copy->isFixed());
+    QCOMPARE((QList<double>{copy->FstartDate, copy->FBufferTimeLeft, copy->FBufferTimeRight, copy->FEffectiveDuration,
+                            copy->FendDate, double(copy->getProgress())}),
+             (QList<double>{kMonday + 1, 0.5, 0.25, 3.0, 0.0, 30}));
     QCOMPARE(copy->textHalo()->FTextLeft, QStringLiteral("left text"));
-    QCOMPARE(copy->GetSettings()->FHeight, bar->GetSettings()->FHeight);
     // In a row of the chart the end is derived again.
-    TPLXTaskBar *placed = copy;
     c.table->getRow(1)->AddBar(static_cast<TPLXTaskBar *>(loaded.release()));
-    QCOMPARE(placed->getEndDate(), kMonday + 4);
-}
+    QCOMPARE(copy->getEndDate(), kMonday + 4);
 
-void tst_plxTaskBar::loadRepairsAnEndBeforeTheStart()
-{
-    PLXMedia media = plxMediaFromText("[bar]\ntypeID=Task Bar\nstart date=45300\nend date=45290\n"
-                                      "effective duration=2\nprogress=250\n");
-    TPLXEntityFactory loader;
-    std::unique_ptr<TPLXGanttObject> loaded(loader.loadObject(QStringLiteral("bar"), *media, nullptr));
-    auto *bar = dynamic_cast<TPLXTaskBar *>(loaded.get());
-    QVERIFY(bar != nullptr);
-    QCOMPARE(bar->FendDate, 0.0); // derived from the working time instead
-    QCOMPARE(bar->getProgress(), 250); // loaded as stored
-    Chart c;
-    c.table->getRow(0)->AddBar(static_cast<TPLXTaskBar *>(loaded.release()));
-    QVERIFY(bar->getEndDate() > bar->getStartDate());
+    // An end before the start is dropped and derived instead; progress loads as stored.
+    PLXMedia bad = plxMediaFromText("[bar]\ntypeID=Task Bar\nstart date=45300\nend date=45290\n"
+                                    "effective duration=2\nprogress=250\n");
+    std::unique_ptr<TPLXGanttObject> repaired(repairer.loadObject(QStringLiteral("bar"), *bad, nullptr));
+    auto *fixedUp = dynamic_cast<TPLXTaskBar *>(repaired.get());
+    QVERIFY(fixedUp != nullptr);
+    QCOMPARE((QList<double>{fixedUp->FendDate, double(fixedUp->getProgress())}), (QList<double>{0.0, 250}));
+    c.table->getRow(0)->AddBar(static_cast<TPLXTaskBar *>(repaired.release()));
+    QVERIFY(fixedUp->getEndDate() > fixedUp->getStartDate());
 }
 
 void tst_plxTaskBar::drawsFrameBodyAndProgress()
@@ -221,36 +150,33 @@ void tst_plxTaskBar::drawsFrameBodyAndProgress()
     TPLXTaskBar *bar = c.task(0, kMonday, kMonday + 2);
     bar->SetProgress(50);
     bar->GetSettings()->FProgressColor = 0x00FF00;
-    Canvas canvas(300, 100);
-    bar->ganttDrawer()->Draw(*canvas.vc);
-    const QImage image = canvas.finish();
+    const QImage image = draw(bar);
     // Row 0 spans y 10..40; the 18-pixel bar is centred: 16..34, x 100..140.
     QCOMPARE(bar->ganttDrawer()->getRect(), (TRect{100, 16, 140, 34}));
-    QCOMPARE(pixel(image, 100, 20), 0x000000); // frame
-    QCOMPARE(pixel(image, 120, 16), 0x000000);
-    QCOMPARE(pixel(image, 139, 33), 0x000000);
-    QCOMPARE(pixel(image, 99, 20), 0xFFFFFF); // outside
-    QCOMPARE(pixel(image, 140, 20), 0xFFFFFF);
-    QCOMPARE(pixel(image, 120, 15), 0xFFFFFF);
-    QCOMPARE(pixel(image, 120, 34), 0xFFFFFF);
+    // Frame, then the four pixels just outside it.
+    QCOMPARE(pixels(image, {{100, 20}, {120, 16}, {139, 33}, {99, 20}, {140, 20}, {120, 15}, {120, 34}}),
+             (QList<TColor>{0, 0, 0, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF}));
     const TColor body = pixel(image, 105, 18);
-    QVERIFY(body != 0xFFFFFF && body != 0x000000);
-    QVERIFY(((body >> 16) & 0xFF) > 0xC0); // blue
+    QVERIFY(body != 0xFFFFFF && ((body >> 16) & 0xFF) > 0xC0); // blue
     // Inner 101..139 x 17..33: strip 102.. x 22..28, half of 36 pixels wide.
-    QCOMPARE(pixel(image, 102, 22), 0x00FF00);
-    QCOMPARE(pixel(image, 119, 27), 0x00FF00);
-    QVERIFY(pixel(image, 121, 25) != 0x00FF00);
-    QVERIFY(pixel(image, 110, 20) != 0x00FF00);
+    QCOMPARE(pixels(image, {{102, 22}, {119, 27}}), (QList<TColor>{0x00FF00, 0x00FF00}));
+    QVERIFY(pixel(image, 121, 25) != 0x00FF00 && pixel(image, 110, 20) != 0x00FF00);
     QCOMPARE(bar->ganttDrawer()->locateObject(120, 20), bar);
 
     // Focused: the table's thicker frame.
     bar->setFocused(true);
-    Canvas focused(300, 100);
-    bar->ganttDrawer()->Draw(*focused.vc);
-    const QImage thick = focused.finish();
-    QCOMPARE(pixel(thick, 103, 25), 0x000000);
-    QCOMPARE(pixel(thick, 110, 19), 0x000000);
+    const QImage thick = draw(bar);
+    QCOMPARE(pixels(thick, {{103, 25}, {110, 19}}), (QList<TColor>{0, 0}));
     QVERIFY(pixel(thick, 130, 21) != 0x000000);
+
+    // A bar in a collapsed row or before the visible range is not drawn, so not found.
+    c.table->getRow(0)->setCollapsed(true);
+    draw(bar);
+    QVERIFY(bar->ganttDrawer()->locateObject(120, 20) == nullptr);
+    c.table->getRow(0)->setCollapsed(false);
+    c.doc.startDate = kMonday + 3;
+    draw(bar);
+    QCOMPARE(bar->ganttDrawer()->getRect(), (TRect{-1, -1, -1, -1}));
 }
 
 void tst_plxTaskBar::weekendsAreBrightenedInDayModeOnly()
@@ -258,22 +184,14 @@ void tst_plxTaskBar::weekendsAreBrightenedInDayModeOnly()
     Chart c(2, 30, 20);
     TPLXTaskBar *bar = c.task(0, kMonday + 4, kMonday + 8); // Friday to Tuesday
     bar->GetSettings()->getVisualGoodie()->FDrawStyle = dsDrawSolid;
-    QCOMPARE(bar->getEffectiveDuration(), 2.0);
-    Canvas canvas(400, 100);
-    bar->ganttDrawer()->Draw(*canvas.vc);
-    const QImage image = canvas.finish();
+    const QImage image = draw(bar, 400);
     // Friday x 180..200, Saturday 200..220, Sunday 220..240, Monday 240..260.
     const auto red = [&](int x) { return pixel(image, x, 18) & 0xFF; };
-    QCOMPARE(red(190), 0);
-    QCOMPARE(red(250), 0);
-    QVERIFY(red(205) >= 0x40);
-    QVERIFY(red(235) >= 0x40);
+    QCOMPARE(red(190) + red(250), 0);
+    QVERIFY(red(205) >= 0x40 && red(235) >= 0x40);
 
     c.calendar->SetTimeMode(tmWeek);
-    c.doc.startDate = kMonday;
-    Canvas weekly(400, 100);
-    bar->ganttDrawer()->Draw(*weekly.vc);
-    const QImage plain = weekly.finish();
+    const QImage plain = draw(bar, 400);
     const TRect r = bar->ganttDrawer()->getRect();
     for (int x = r.Left + 2; x < r.Right - 2; ++x)
         QCOMPARE(pixel(plain, x, 18) & 0xFF, 0);
@@ -283,16 +201,13 @@ void tst_plxTaskBar::buffersAreHatchedAndBarFitsItsRow()
 {
     Chart c(2, 30, 20);
     TPLXTaskBar *bar = c.task(0, kMonday, kMonday + 4);
-    bar->FBufferTimeLeft = 1;
-    bar->FBufferTimeRight = 1;
+    bar->FBufferTimeLeft = bar->FBufferTimeRight = 1;
     TPLXVisualGoodie *goodie = bar->GetSettings()->getVisualGoodie();
     goodie->FDrawStyle = dsDrawSolid;
     goodie->FSFColor = 0x0000FF;
     goodie->FPatternColor = 0x00FF00;
     goodie->FBrushStyle = bsDiagCross;
-    Canvas canvas(300, 100);
-    bar->ganttDrawer()->Draw(*canvas.vc);
-    const QImage image = canvas.finish();
+    const QImage image = draw(bar);
     // Body 120..160 solid red; the buffers 101..120 and 160..179 carry the green hatch.
     for (int x = 122; x < 158; x += 5)
         QCOMPARE(pixel(image, x, 18), 0x0000FF);
@@ -303,16 +218,13 @@ void tst_plxTaskBar::buffersAreHatchedAndBarFitsItsRow()
                 n += pixel(image, x, y) == 0x00FF00 ? 1 : 0;
         return n;
     };
-    QVERIFY(greenIn(101, 120) > 5);
-    QVERIFY(greenIn(160, 179) > 5);
+    QVERIFY(greenIn(101, 120) > 5 && greenIn(160, 179) > 5);
     QCOMPARE(greenIn(121, 159), 0);
 
     // A row lower than the bar: the bar takes the row's height, no more.
     c.table->getRow(1)->setHeight(10);
-    TPLXTaskBar *flat = c.task(1, kMonday, kMonday + 1);
-    const TRect r = flat->getRect(kMonday);
-    QCOMPARE(r.Top, 40);
-    QCOMPARE(r.Bottom, 50);
+    const TRect r = c.task(1, kMonday, kMonday + 1)->getRect(kMonday);
+    QCOMPARE((QList<int>{r.Top, r.Bottom}), (QList<int>{40, 50}));
 }
 
 void tst_plxTaskBar::lockedBarShowsItsLabel()
@@ -322,40 +234,17 @@ void tst_plxTaskBar::lockedBarShowsItsLabel()
     TPLXTaskBar *bar = c.task(0, kMonday, kMonday + 3);
     bar->GetSettings()->FHeight = 40;
     bar->GetSettings()->getVisualGoodie()->FDrawStyle = dsDrawSolid;
-    Canvas open(400, 100);
-    bar->ganttDrawer()->Draw(*open.vc);
-    const QImage before = open.finish();
+    const QImage before = draw(bar, 400);
     bar->setLocked(true);
-    Canvas locked(400, 100);
-    bar->ganttDrawer()->Draw(*locked.vc);
-    const QImage after = locked.finish();
-    QVERIFY(!GetRessourceValue(QStringLiteral("df_fixedtaskbar")).isEmpty());
-    // The label box starts at the top-left of the progress strip.
+    const QImage after = draw(bar, 400);
+    // The label box starts at the top-left of the progress strip; nothing changes far from it.
     const TRect inner = static_cast<TPLXTaskBarDrawer *>(bar->ganttDrawer())->inner;
     int changed = 0;
-    for (int y = inner.Top; y < inner.Top + 12; ++y) {
+    for (int y = inner.Top; y < inner.Top + 12; ++y)
         for (int x = inner.Left; x < inner.Left + 20; ++x)
             changed += before.pixel(x, y) != after.pixel(x, y) ? 1 : 0;
-    }
     QVERIFY(changed > 20);
-    // Nothing changes far from the label.
     QCOMPARE(before.pixel(inner.Right - 2, inner.Bottom - 1), after.pixel(inner.Right - 2, inner.Bottom - 1));
-}
-
-void tst_plxTaskBar::skippedBarIsNotFound()
-{
-    Chart c;
-    TPLXTaskBar *bar = c.task(1, kMonday, kMonday + 2);
-    Canvas canvas(300, 100);
-    bar->ganttDrawer()->Draw(*canvas.vc);
-    QVERIFY(bar->ganttDrawer()->locateObject(110, 55) == bar);
-    c.table->getRow(1)->setCollapsed(true);
-    bar->ganttDrawer()->Draw(*canvas.vc);
-    QVERIFY(bar->ganttDrawer()->locateObject(110, 55) == nullptr);
-    c.table->getRow(1)->setCollapsed(false);
-    c.doc.startDate = kMonday + 3; // the bar ends before the visible range
-    bar->ganttDrawer()->Draw(*canvas.vc);
-    QCOMPARE(bar->ganttDrawer()->getRect(), (TRect{-1, -1, -1, -1}));
 }
 
 QTEST_MAIN(tst_plxTaskBar)
