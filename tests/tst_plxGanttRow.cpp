@@ -66,7 +66,8 @@ void tst_plxGanttRow::barListSearchesAndSpans()
                                     row->getBarOfKind<TPLXTaskBar>(3), row->GetBarInRow(4), row->GetBarInRow(-1),
                                     row->findFirstSummarizable(), row->findLastSummarizable()}),
              (QList<TPLXGanttBar *>{early, f, nullptr, nullptr, nullptr, early, late}));
-    QCOMPARE((QList<double>{row->FindStartDate(), row->FindEndDate(), row->FindFirstStartDate(), row->FindLastEndDate()}),
+    QCOMPARE((QList<double>{row->FindStartDate(), row->FindEndDate(), row->FindFirstStartDate(),
+                            row->FindLastEndDate()}),
              (QList<double>{kMonday, kMonday + 9, kMonday - 5, kMonday + 30}));
     row->RemoveBar(late);
     QCOMPARE(row->GetBarCount(), 3);
@@ -97,9 +98,8 @@ void tst_plxGanttRow::saveAndLoadWithBadInput()
     c.task(2, kMonday, kMonday + 2);
     c.task(2, kMonday + 3, kMonday + 5)->SetProgress(70);
     PLXMedia media = plxMediaFromText(QByteArray());
-    TPLXEntityFactory saver;
+    TPLXEntityFactory saver, loader;
     row->doSave(QStringLiteral("ignored"), *media, saver);
-    TPLXEntityFactory loader;
     std::unique_ptr<TPLXGanttObject> loaded(loader.loadObject(row->getUID(), *media, nullptr));
     auto *copy = dynamic_cast<TPLXGanttRow *>(loaded.get());
     QVERIFY(copy != nullptr && copy->GetBarCount() == 2);
@@ -178,7 +178,7 @@ void tst_plxGanttRow::moves()
     TPLXGanttBar *b10 = s.row(1)->GetBarInRow(0);
     TPLXBarConnection *c1 = s.ds.root()->findConnection(b00, b10, -1);
     QVERIFY(c1 != nullptr);
-    const auto times = [&] { return QList<double>{b00->getTimes().start, b00->getTimes().end, b00->getTimes().effective}; };
+    const auto times = [&] { const auto t = b00->getTimes(); return QList<double>{t.start, t.end, t.effective}; };
     const QList<double> original = times();
 
     // Refused by the handler or outside the table: nothing changes.
