@@ -124,6 +124,7 @@ private slots:
     void loneTaskTakesItsBoxAlongWhenMoved();
     void pertConnectionMakesTheGanttDependency();
     void reverseConnectionMakesItTwoWay();
+    void dependenciesBetweenRowsJoinTheirBoxes();
     void connectionToTheLooseEndMakesNoDependency();
     void freePlaceForANewBox();
     void saveAndLoadKeepBoxesOrderAndConnections();
@@ -352,6 +353,7 @@ void tst_plxPertLayout::pertConnectionMakesTheGanttDependency()
     auto own = std::make_unique<TPLXBarConnection>(s.row(0)->GetBarInRow(0), s.row(2)->GetBarInRow(0), 3, s.ds.root());
     QVERIFY(s.ds.ConnectionAdd(own.get()));
     TPLXBarConnection *ownRaw = own.release();
+    QVERIFY(s.table()->findPertBarsConnection(s.row(0), s.row(2))); // the boxes follow the dependency
     const QString connected = describe(s.ds);
     QVERIFY(s.connect(0, 2));
     QCOMPARE(s.ds.root()->countConnections(), connections + 2);
@@ -367,7 +369,8 @@ void tst_plxPertLayout::pertConnectionMakesTheGanttDependency()
 
     // Deleting takes the dependency; undo brings it back in its place.
     QVERIFY(s.stack().doOperation(std::make_unique<TPLXPertConnectionDeleteOperation>(&s.ds, c)));
-    QCOMPARE(s.table()->GetPertConnectionsCount(), 0);
+    QCOMPARE(s.table()->GetPertConnectionsCount(), 1);
+    QVERIFY(s.table()->findPertBarsConnection(s.row(0), s.row(1)) == nullptr);
     QCOMPARE(s.ds.root()->getConnectionIndex(dependency), -1);
     QVERIFY(s.stack().undo());
     QCOMPARE(describe(s.ds), connected);
@@ -413,6 +416,61 @@ void tst_plxPertLayout::reverseConnectionMakesItTwoWay()
     QCOMPARE(s.ds.root()->countConnections(), connections - 2);
     QVERIFY(s.stack().undo());
     QCOMPARE(describe(s.ds), twoWay);
+}
+
+void tst_plxPertLayout::dependenciesBetweenRowsJoinTheirBoxes()
+{
+    Source s;
+    for (int row : {0, 1, 2})
+        QVERIFY(s.giveBox(row));
+    auto gantt = [&](int fromRow, int fromBar, int toRow) {
+        return new TPLXBarConnection(s.row(fromRow)->GetBarInRow(fromBar), s.row(toRow)->GetBarInRow(0), 1,
+                                     s.ds.root());
+    };
+    const QString before = describe(s.ds);
+
+    // Two dependencies from row 0 to row 1 give one PERT connection, which
+    // goes with the second of them to be deleted.
+    TPLXBarConnection *first = gantt(0, 0, 1);
+    TPLXBarConnection *second = gantt(0, 1, 1);
+    QVERIFY(s.ds.ConnectionAdd(first));
+    QVERIFY(s.ds.ConnectionAdd(second));
+    QCOMPARE(s.table()->GetPertConnectionsCount(), 1);
+    QVERIFY(s.box(0)->connectionTo(s.box(1)));
+    QVERIFY(s.ds.ConnectionDelete(first));
+    QVERIFY(s.box(0)->connectionTo(s.box(1)));
+    QVERIFY(s.ds.ConnectionDelete(second));
+    QCOMPARE(s.table()->GetPertConnectionsCount(), 0);
+    for (int i = 0; i < 4; ++i)
+        QVERIFY(s.stack().undo());
+    QCOMPARE(describe(s.ds), before);
+    for (int i = 0; i < 4; ++i)
+        QVERIFY(s.stack().redo());
+    QCOMPARE(s.table()->GetPertConnectionsCount(), 0);
+
+    // A two-way PERT connection loses only the direction whose last dependency goes.
+    TPLXBarConnection *there = gantt(1, 0, 2);
+    TPLXBarConnection *back = gantt(2, 0, 1);
+    QVERIFY(s.ds.ConnectionAdd(there));
+    QVERIFY(s.ds.ConnectionAdd(back));
+    QCOMPARE(s.table()->GetPertConnectionsCount(), 1);
+    QCOMPARE(s.table()->GetPertConnection(0)->getConnType(), 1);
+    QVERIFY(s.ds.ConnectionDelete(there));
+    QVERIFY(s.table()->findPertBarsConnection(s.row(2), s.row(1)));
+    QVERIFY(!s.table()->findPertBarsConnection(s.row(1), s.row(2)));
+    QVERIFY(s.stack().undo());
+    QCOMPARE(s.table()->GetPertConnection(0)->getConnType(), 1);
+
+    // Bars in one row, and a row without a box, join nothing.
+    Source plain;
+    QVERIFY(plain.giveBox(0));
+    QVERIFY(plain.giveBox(1));
+    auto *inRow = new TPLXBarConnection(plain.row(0)->GetBarInRow(0), plain.row(0)->GetBarInRow(1), 1, plain.ds.root());
+    auto *toBoxless = new TPLXBarConnection(plain.row(1)->GetBarInRow(0), plain.row(2)->GetBarInRow(0), 1,
+                                            plain.ds.root());
+    QVERIFY(plain.ds.ConnectionAdd(inRow));
+    QVERIFY(plain.ds.ConnectionAdd(toBoxless));
+    QCOMPARE(plain.table()->GetPertConnectionsCount(), 0);
 }
 
 void tst_plxPertLayout::connectionToTheLooseEndMakesNoDependency()

@@ -7,6 +7,7 @@
 #include "plxGanttRow.h"
 #include "plxGanttTable.h"
 #include "plxMedia.h"
+#include "plxPertBar.h"
 #include "plxPlatform.h"
 #include "plxTaskBar.h"
 #include "plxTextSettings.h"
@@ -15,6 +16,7 @@
 #include <QSet>
 
 #include <algorithm>
+#include <optional>
 
 // The tree grid, the time-scale bands and the legend are declared here but
 // built by their own units; until those exist the document holds none of
@@ -694,14 +696,67 @@ TPLXConnectionAddOperation::TPLXConnectionAddOperation(TPLXDataSource *dataSourc
 
 TPLXConnectionAddOperation::~TPLXConnectionAddOperation() = default;
 
+namespace {
+
+struct RowsOfConnection
+{
+    TPLXGanttRow *from = nullptr;
+    TPLXGanttRow *to = nullptr;
+    TPLXGanttTable *table = nullptr;
+    TPLXGanttDocument *document = nullptr;
+};
+
+// The rows the two bars of a dependency lie in, when the PERT side is to follow it:
+// the target counts for summaries and the bars lie in different rows.
+std::optional<RowsOfConnection> pertRows(TPLXDataSource *dataSource, TPLXBarConnection *connection)
+{
+    TPLXGanttBar *from = connection->getFromBar();
+    TPLXGanttBar *to = connection->getToBar();
+    TPLXGanttDocument *document = dataSource ? dataSource->root() : nullptr;
+    if (!from || !to || !document || !to->isSummarizable())
+        return std::nullopt;
+    RowsOfConnection rows{from->getParentRow(), to->getParentRow(), document->GetTable(), document};
+    PLX_ASSERT(rows.from != nullptr && rows.to != nullptr);
+    if (rows.from == rows.to || !rows.table)
+        return std::nullopt;
+    return rows;
+}
+
+// A new PERT connection between the two rows' boxes; the table owns it.
+TPLXBarConnection *newPertConnection(const RowsOfConnection &rows)
+{
+    auto *c = new TPLXBarConnection(rows.from->pertBar(), rows.to->pertBar(), 0, rows.document);
+    c->setParent(rows.table);
+    return c;
+}
+
+} // namespace
+
 bool TPLXConnectionAddOperation::perform()
 {
-    return ConnectionOp->AddConnection();
+    if (!ConnectionOp->AddConnection())
+        return false;
+    // Redo brings back the same PERT connection as the first perform made.
+    if (pertConnectionOp) {
+        pertConnectionOp->perform();
+        return true;
+    }
+    const auto rows = pertRows(ds, connection);
+    if (rows && rows->from->pertBar() && rows->to->pertBar() &&
+        !rows->table->findPertBarsConnection(rows->from, rows->to)) {
+        pertConnectionOp = std::make_unique<TPLXPertConnectionAddOperation>(ds, newPertConnection(*rows));
+        pertConnectionOp->perform();
+    }
+    return true;
 }
 
 bool TPLXConnectionAddOperation::undo()
 {
-    return ConnectionOp->DeleteConnection();
+    if (!ConnectionOp->DeleteConnection())
+        return false;
+    if (pertConnectionOp)
+        pertConnectionOp->undo();
+    return true;
 }
 
 TPLXConnectionDeleteOperation::TPLXConnectionDeleteOperation(TPLXDataSource *dataSource,
@@ -717,10 +772,28 @@ TPLXConnectionDeleteOperation::~TPLXConnectionDeleteOperation() = default;
 
 bool TPLXConnectionDeleteOperation::perform()
 {
-    return ConnectionOp->DeleteConnection();
+    if (!ConnectionOp->DeleteConnection())
+        return false;
+    if (pertConnectionOp) {
+        pertConnectionOp->perform();
+        return true;
+    }
+    // The boxes stay joined while another dependency still joins the rows.
+    const auto rows = pertRows(ds, connection);
+    if (rows && !rows->document->findRowsConnection(rows->from, rows->to) &&
+        rows->table->findPertBarsConnection(rows->from, rows->to)) {
+        // A one-way key, so that a two-way PERT connection only loses this direction.
+        pertConnectionOp = std::make_unique<TPLXPertConnectionDeleteOperation>(ds, newPertConnection(*rows));
+        pertConnectionOp->perform();
+    }
+    return true;
 }
 
 bool TPLXConnectionDeleteOperation::undo()
 {
-    return ConnectionOp->AddConnection();
+    if (!ConnectionOp->AddConnection())
+        return false;
+    if (pertConnectionOp)
+        pertConnectionOp->undo();
+    return true;
 }

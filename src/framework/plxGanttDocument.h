@@ -219,8 +219,8 @@ private:
     int FIndex = -1;
 };
 
-// Adds a connection to the document. The PERT part (a connection between
-// the two rows' PERT boxes) is added once the PERT box kind exists.
+// Adds a connection to the document, and joins the two rows' PERT boxes
+// when they are not joined yet.
 class ORVANTA_EXPORT TPLXConnectionAddOperation : public TPLXOperation
 {
 public:
@@ -236,7 +236,8 @@ public:
     TPLXDataSource *ds = nullptr;
 };
 
-// Removes a connection from the document (it stays owned by the document).
+// Removes a connection from the document (it stays owned by the document),
+// and the PERT connection of the two rows when no other dependency joins them.
 class ORVANTA_EXPORT TPLXConnectionDeleteOperation : public TPLXOperation
 {
 public:
