@@ -10,8 +10,10 @@
 namespace {
 
 // Element counts past this that also exceed the keys of the section are
-// corrupt; reading them all would only produce defaults.
-constexpr qint32 kTrustedArrayCount = 1 << 20;
+// corrupt; reading them all would only produce defaults, and a list of
+// entities would try to load each one. Counting the keys costs a pass over the
+// section, so small arrays are trusted.
+constexpr qint32 kTrustedArrayCount = 4096;
 
 QString countKey(const QString &key)
 {
