@@ -1,13 +1,13 @@
 // The free place for a new PERT box when n boxes already fill the chart ring
 // by ring (what adding a task to an empty row costs), and one PERT drawing
 // pass over n boxes.
+#include "plxBenchMain.h"
 #include "../tests/plxChartTestSupport.h"
 #include "plxBarSettings.h"
 #include "plxPertBar.h"
 
 #include <benchmark/benchmark.h>
 
-#include <QGuiApplication>
 
 #include <map>
 #include <memory>
@@ -66,14 +66,4 @@ BENCHMARK(BM_DrawPertChart)->Arg(100)->Arg(1000)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
-int main(int argc, char **argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+PLX_GUI_BENCHMARK_MAIN()

@@ -1,11 +1,11 @@
 // The chart table at 1,000 to 100,000 tasks: row geometry questions from the
 // cached offsets, scrolling, and drawing one 1920x1080 frame scrolled to the
 // middle, which must cost about the same whatever the number of rows.
+#include "plxBenchMain.h"
 #include "../tests/plxChartTestSupport.h"
 
 #include <benchmark/benchmark.h>
 
-#include <QGuiApplication>
 #include <QRandomGenerator>
 
 #include <chrono>
@@ -133,14 +133,4 @@ BENCHMARK(BM_CollapseExpand)->Arg(1000)->Arg(100000);
 
 } // namespace
 
-int main(int argc, char **argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+PLX_GUI_BENCHMARK_MAIN()

@@ -1,11 +1,11 @@
 // A drag outline moved across a full-HD chart: putting back only the area
 // under the outline against repainting the whole buffer for every move.
+#include "plxBenchMain.h"
 #include "plxColors.h"
 #include "plxVisualContext.h"
 
 #include <benchmark/benchmark.h>
 
-#include <QGuiApplication>
 #include <QPainter>
 
 #include <chrono>
@@ -119,14 +119,4 @@ BENCHMARK(BM_OutlineMove_Speedup)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 } // namespace
 
-int main(int argc, char **argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+PLX_GUI_BENCHMARK_MAIN()
