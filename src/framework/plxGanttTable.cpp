@@ -1228,86 +1228,81 @@ std::unique_ptr<TPLXOperation> TPLXPertConnectionOperation::remove(TPLXDataSourc
     return composite;
 }
 
-TPLXPertConnectionAddOperation::TPLXPertConnectionAddOperation(TPLXDataSource *dataSource, TPLXBarConnection *conn)
+TPLXPertConnectionStep::TPLXPertConnectionStep(TPLXDataSource *dataSource, TPLXBarConnection *conn)
     : TPLXOperation(dataSource), conn(conn)
+{
+}
+
+bool TPLXPertConnectionStep::perform()
+{
+    TPLXGanttTable *table = PLXTableOf(FDataSource);
+    if (!conn || !table)
+        return false;
+    FBefore = table->pertConnectionsState();
+    std::unique_ptr<TPLXOperation> &part = ganttPart();
+    if (!part) {
+        part = firstPerform(table);
+        return true;
+    }
+    // Redo: the document is as it was on the first perform, so the same
+    // dependencies come back (or go again) rather than new ones that later
+    // steps do not know.
+    repeat(table);
+    if (!part->perform()) {
+        table->restorePertConnections(FBefore);
+        return false;
+    }
+    return true;
+}
+
+bool TPLXPertConnectionStep::undo()
+{
+    TPLXGanttTable *table = PLXTableOf(FDataSource);
+    if (!conn || !table)
+        return false;
+    if (ganttPart() && !ganttPart()->undo())
+        return false;
+    // Exactly the list as it was: deleting or adding the connection instead
+    // would also take dependencies that were there before, or make new ones.
+    table->restorePertConnections(FBefore);
+    return true;
+}
+
+TPLXPertConnectionAddOperation::TPLXPertConnectionAddOperation(TPLXDataSource *dataSource, TPLXBarConnection *conn)
+    : TPLXPertConnectionStep(dataSource, conn)
 {
 }
 
 TPLXPertConnectionAddOperation::~TPLXPertConnectionAddOperation() = default;
 
-bool TPLXPertConnectionAddOperation::perform()
+std::unique_ptr<TPLXOperation> TPLXPertConnectionAddOperation::firstPerform(TPLXGanttTable *table)
 {
-    TPLXGanttTable *table = PLXTableOf(FDataSource);
-    if (!conn || !table)
-        return false;
     // Listed once, a PERT connection stays the table's for good, so that
     // operations may keep referring to it.
     if (!conn->getParent())
         conn->setParent(table);
-    FBefore = table->pertConnectionsState();
-    if (!taskBarConnAddOp) {
-        taskBarConnAddOp = TPLXPertConnectionOperation::add(FDataSource, conn);
-        return true;
-    }
-    // Redo: the document is as it was on the first perform, so the same
-    // dependency comes back rather than a new one that later steps do not know.
-    table->addPertConnection(conn);
-    if (!taskBarConnAddOp->perform()) {
-        table->restorePertConnections(FBefore);
-        return false;
-    }
-    return true;
+    return TPLXPertConnectionOperation::add(FDataSource, conn);
 }
 
-bool TPLXPertConnectionAddOperation::undo()
+void TPLXPertConnectionAddOperation::repeat(TPLXGanttTable *table)
 {
-    TPLXGanttTable *table = PLXTableOf(FDataSource);
-    if (!conn || !table)
-        return false;
-    if (taskBarConnAddOp && !taskBarConnAddOp->undo())
-        return false;
-    // Exactly the list as it was: deleting the connection instead would also
-    // take Gantt dependencies that were there before, or undo a merge wrongly.
-    table->restorePertConnections(FBefore);
-    return true;
+    table->addPertConnection(conn);
 }
 
 TPLXPertConnectionDeleteOperation::TPLXPertConnectionDeleteOperation(TPLXDataSource *dataSource,
                                                                      TPLXBarConnection *conn)
-    : TPLXOperation(dataSource), conn(conn)
+    : TPLXPertConnectionStep(dataSource, conn)
 {
 }
 
 TPLXPertConnectionDeleteOperation::~TPLXPertConnectionDeleteOperation() = default;
 
-bool TPLXPertConnectionDeleteOperation::perform()
+std::unique_ptr<TPLXOperation> TPLXPertConnectionDeleteOperation::firstPerform(TPLXGanttTable *)
 {
-    TPLXGanttTable *table = PLXTableOf(FDataSource);
-    if (!conn || !table)
-        return false;
-    FBefore = table->pertConnectionsState();
-    if (!taskBarConnDeleteOp) {
-        taskBarConnDeleteOp = TPLXPertConnectionOperation::remove(FDataSource, conn);
-        return true;
-    }
-    // Redo: the same dependencies go again.
-    table->removePertConnection(conn);
-    if (!taskBarConnDeleteOp->perform()) {
-        table->restorePertConnections(FBefore);
-        return false;
-    }
-    return true;
+    return TPLXPertConnectionOperation::remove(FDataSource, conn);
 }
 
-bool TPLXPertConnectionDeleteOperation::undo()
+void TPLXPertConnectionDeleteOperation::repeat(TPLXGanttTable *table)
 {
-    TPLXGanttTable *table = PLXTableOf(FDataSource);
-    if (!conn || !table)
-        return false;
-    if (taskBarConnDeleteOp && !taskBarConnDeleteOp->undo())
-        return false;
-    // The list as it was; adding the connection again could also make a new
-    // Gantt dependency that was not there before.
-    table->restorePertConnections(FBefore);
-    return true;
+    table->removePertConnection(conn);
 }

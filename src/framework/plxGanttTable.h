@@ -395,41 +395,60 @@ public:
 };
 
 // Adds a PERT connection; a connection without a parent becomes the table's.
-// Undo takes back exactly what perform did: the Gantt dependency it made and
-// the change to the PERT connection list (a merge into a two-way connection
+// The PERT connection add and delete operations. Undo takes back exactly what
+// perform did: the Gantt dependencies it made or deleted and the change to the
+// PERT connection list (a merge into, or a split of, a two-way connection
 // included), and nothing else.
-class ORVANTA_EXPORT TPLXPertConnectionAddOperation : public TPLXOperation
+class ORVANTA_EXPORT TPLXPertConnectionStep : public TPLXOperation
 {
 public:
-    TPLXPertConnectionAddOperation(TPLXDataSource *dataSource, TPLXBarConnection *conn);
-    ~TPLXPertConnectionAddOperation() override;
     bool perform() override;
     bool undo() override;
-    QString className() const override { return QStringLiteral("TPLXPertConnectionAddOperation"); }
 
     TPLXBarConnection *conn;
-    std::unique_ptr<TPLXOperation> taskBarConnAddOp;
+
+protected:
+    TPLXPertConnectionStep(TPLXDataSource *dataSource, TPLXBarConnection *conn);
+    virtual std::unique_ptr<TPLXOperation> &ganttPart() = 0;
+    // The first perform: changes the list and returns the performed Gantt part, if any.
+    virtual std::unique_ptr<TPLXOperation> firstPerform(TPLXGanttTable *table) = 0;
+    // Redo: the same change to the list as the first perform made.
+    virtual void repeat(TPLXGanttTable *table) = 0;
 
 private:
     TPLXGanttTable::PertConnectionsState FBefore;
 };
 
+class ORVANTA_EXPORT TPLXPertConnectionAddOperation : public TPLXPertConnectionStep
+{
+public:
+    TPLXPertConnectionAddOperation(TPLXDataSource *dataSource, TPLXBarConnection *conn);
+    ~TPLXPertConnectionAddOperation() override;
+    QString className() const override { return QStringLiteral("TPLXPertConnectionAddOperation"); }
+
+    std::unique_ptr<TPLXOperation> taskBarConnAddOp;
+
+protected:
+    std::unique_ptr<TPLXOperation> &ganttPart() override { return taskBarConnAddOp; }
+    std::unique_ptr<TPLXOperation> firstPerform(TPLXGanttTable *table) override;
+    void repeat(TPLXGanttTable *table) override;
+};
+
 // Deletes a PERT connection (or one direction of a two-way one) with the
-// Gantt dependencies between the two rows; undo restores both exactly.
-class ORVANTA_EXPORT TPLXPertConnectionDeleteOperation : public TPLXOperation
+// Gantt dependencies between the two rows.
+class ORVANTA_EXPORT TPLXPertConnectionDeleteOperation : public TPLXPertConnectionStep
 {
 public:
     TPLXPertConnectionDeleteOperation(TPLXDataSource *dataSource, TPLXBarConnection *conn);
     ~TPLXPertConnectionDeleteOperation() override;
-    bool perform() override;
-    bool undo() override;
     QString className() const override { return QStringLiteral("TPLXPertConnectionDeleteOperation"); }
 
-    TPLXBarConnection *conn;
     std::unique_ptr<TPLXOperation> taskBarConnDeleteOp;
 
-private:
-    TPLXGanttTable::PertConnectionsState FBefore;
+protected:
+    std::unique_ptr<TPLXOperation> &ganttPart() override { return taskBarConnDeleteOp; }
+    std::unique_ptr<TPLXOperation> firstPerform(TPLXGanttTable *table) override;
+    void repeat(TPLXGanttTable *table) override;
 };
 
 // Performs `parts` in order; when one fails, undoes the performed ones in
