@@ -240,6 +240,23 @@ private slots:
         QCOMPARE(chart::pixel(halfImage, 200, 75), TColor(0x00FF00));
     }
 
+    void boxWithoutSettingsDrawsWithTheTableDefaults()
+    {
+        Chart c(1);
+        auto defaults = std::make_unique<TPLXPertBarSettings>();
+        fillBoxSettings(*defaults);
+        c.table->setDefaultPertBarSettings(defaults.release());
+        auto box = std::make_unique<TPLXPertBar>(20, 20, nullptr);
+        box->setParent(c.table->getRow(0));
+        TPLXPertBar *b = box.release();
+        QCOMPARE(b->effectiveSettings(), c.table->defaultPertBarSettings());
+        Canvas canvas(400, 300);
+        b->getDrawer(vtPertGraph)->Draw(*canvas.vc);
+        const QImage image = canvas.finish();
+        QCOMPARE(chart::pixel(image, 200, 50), TColor(0x00FF00));
+        QCOMPARE(chart::pixel(image, 200, 35), TColor(0x0000FF)); // the main section's outline
+    }
+
     void moveSnapsComesToTopAndUndoRestores()
     {
         Chart c(3);

@@ -139,7 +139,8 @@ TPLXPertBarSection *TPLXPertBarSectionDrawer::section() const
 TColor TPLXPertBarSectionDrawer::borderColor() const
 {
     auto *box = dynamic_cast<TPLXPertBar *>(section()->getParent());
-    return box && box->getSettings() ? box->getSettings()->FBorderColor : clBlack;
+    const TPLXPertBarSettings *settings = box ? box->effectiveSettings() : nullptr;
+    return settings ? settings->FBorderColor : clBlack;
 }
 
 void TPLXPertBarSectionDrawer::drawText(TPLXVisualContext &vc, const TRect &inner)
@@ -159,7 +160,8 @@ void TPLXPertBarSectionDrawer::Draw(TPLXVisualContext &vc)
 void TPLXPertBarSectionDrawer::DrawGradient(TPLXVisualContext &vc)
 {
     auto *box = dynamic_cast<TPLXPertBar *>(section()->getParent());
-    const TColor from = box && box->getSettings() ? box->getSettings()->FBackGroundColor : clWhite;
+    const TPLXPertBarSettings *settings = box ? box->effectiveSettings() : nullptr;
+    const TColor from = settings ? settings->FBackGroundColor : clWhite;
     const TRect inner = grown(FRect, -1);
     vc.gradientFill(inner, from, clWhite, false);
     vc.drawRect(FRect, psSolid, borderColor());
@@ -224,6 +226,14 @@ TPLXPertBarPertDrawer *TPLXPertBar::pertDrawer() const
 TPLXGanttObject *TPLXPertBar::settingsObject() const
 {
     return FSettings;
+}
+
+const TPLXPertBarSettings *TPLXPertBar::effectiveSettings() const
+{
+    if (FSettings)
+        return FSettings;
+    TPLXGanttTable *table = tableOf(this);
+    return table ? table->defaultPertBarSettings() : nullptr;
 }
 
 void TPLXPertBar::applySettings(const TPLXPertBarSettings &s)
@@ -464,9 +474,7 @@ TRect TPLXPertBarPertDrawer::boxRect() const
 {
     TPLXPertBar *b = pertBar();
     TPLXGanttTable *table = tableOf(b);
-    const TPLXPertBarSettings *settings = b->getSettings();
-    if (!settings && table)
-        settings = table->defaultPertBarSettings();
+    const TPLXPertBarSettings *settings = b->effectiveSettings();
     TRect r;
     r.Left = b->Fx;
     r.Top = b->Fy;
@@ -497,10 +505,8 @@ TPLXGanttObject *TPLXPertBarPertDrawer::locateObject(int x, int y)
 void TPLXPertBarPertDrawer::Draw(TPLXVisualContext &vc)
 {
     TPLXPertBar *b = pertBar();
-    const TPLXPertBarSettings *settings = b->getSettings();
+    const TPLXPertBarSettings *settings = b->effectiveSettings();
     TPLXGanttTable *table = tableOf(b);
-    if (!settings && table)
-        settings = table->defaultPertBarSettings();
     FDrawn = settings != nullptr;
     if (!FDrawn) {
         clearLastRect();
@@ -536,8 +542,7 @@ void TPLXPertBarTimespanPertDrawer::Draw(TPLXVisualContext &vc)
     if (!FDrawn)
         return;
     TPLXPertBar *b = pertBar();
-    TPLXGanttTable *table = tableOf(b);
-    const TPLXPertBarSettings *settings = b->getSettings() ? b->getSettings() : table->defaultPertBarSettings();
+    const TPLXPertBarSettings *settings = b->effectiveSettings();
     const TColor border = settings->FBorderColor;
     const bool summary = b->isSummary();
     const TRect I = grown(innerRect, 1);
@@ -628,8 +633,7 @@ void TPLXPertBarNoTimespanPertDrawer::Draw(TPLXVisualContext &vc)
     if (!FDrawn)
         return;
     TPLXPertBar *b = pertBar();
-    TPLXGanttTable *table = tableOf(b);
-    const TPLXPertBarSettings *settings = b->getSettings() ? b->getSettings() : table->defaultPertBarSettings();
+    const TPLXPertBarSettings *settings = b->effectiveSettings();
     const TRect I = grown(innerRect, 1);
     const int H = I.height();
     const int mainTop = I.Top + H / 4;

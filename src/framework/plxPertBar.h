@@ -122,6 +122,8 @@ public:
 
     // Null for a box without settings of its own.
     TPLXPertBarSettings *getSettings() const { return FSettings; }
+    // What the box is drawn with: its own settings, else the table's default ones (null without either).
+    const TPLXPertBarSettings *effectiveSettings() const;
     TPLXGanttObject *settingsObject() const;
     // Creates the settings when missing, then copies `s` into them.
     void applySettings(const TPLXPertBarSettings &s);
