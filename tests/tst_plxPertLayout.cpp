@@ -125,6 +125,7 @@ private slots:
     void pertConnectionMakesTheGanttDependency();
     void reverseConnectionMakesItTwoWay();
     void dependenciesBetweenRowsJoinTheirBoxes();
+    void dataSourceCommandsAreUndoableSteps();
     void connectionToTheLooseEndMakesNoDependency();
     void freePlaceForANewBox();
     void saveAndLoadKeepBoxesOrderAndConnections();
@@ -471,6 +472,32 @@ void tst_plxPertLayout::dependenciesBetweenRowsJoinTheirBoxes()
     QVERIFY(plain.ds.ConnectionAdd(inRow));
     QVERIFY(plain.ds.ConnectionAdd(toBoxless));
     QCOMPARE(plain.table()->GetPertConnectionsCount(), 0);
+}
+
+void tst_plxPertLayout::dataSourceCommandsAreUndoableSteps()
+{
+    Source s;
+    const QString before = describe(s.ds);
+    QVERIFY(!s.ds.PertBarAdd(9, -1, -1));
+    QCOMPARE(s.stack().GetUndoOperationCount(), 0);
+
+    QVERIFY(s.ds.PertBarAdd(0, -1, -1));
+    QVERIFY(s.ds.PertBarAdd(3, 300, 200)); // an empty row gets a task as well
+    QCOMPARE(s.row(3)->GetBarCount(), 1);
+    QCOMPARE(QPoint(s.box(3)->getX(), s.box(3)->getY()), QPoint(300, 200));
+    auto c = std::make_unique<TPLXBarConnection>(s.box(0), s.box(3), 0, s.ds.root());
+    QVERIFY(s.ds.PertConnectionAdd(c.get()));
+    TPLXBarConnection *raw = c.release(); // the table's now
+    QCOMPARE(raw->getParent(), s.table());
+    QVERIFY(s.ds.root()->findRowsConnection(s.row(0), s.row(3)));
+    QVERIFY(s.ds.PertConnectionDelete(raw));
+    QVERIFY(!s.ds.root()->findRowsConnection(s.row(0), s.row(3)));
+    QVERIFY(s.ds.PertBarDelete(s.box(0)));
+    QVERIFY(!s.box(0));
+
+    for (int i = 0; i < 5; ++i)
+        QVERIFY(s.stack().undo());
+    QCOMPARE(describe(s.ds), before);
 }
 
 void tst_plxPertLayout::connectionToTheLooseEndMakesNoDependency()

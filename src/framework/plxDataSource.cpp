@@ -2,6 +2,7 @@
 #include "plxGanttBar.h"
 #include "plxGanttRow.h"
 #include "plxGanttTable.h"
+#include "plxPertBar.h"
 #include "plxPlatform.h"
 #include "plxRessourceStrings.h"
 
@@ -153,6 +154,26 @@ bool TPLXDataSource::ConnectionDelete(TPLXBarConnection *connection)
 bool TPLXDataSource::RowClear(int row)
 {
     return record(std::make_unique<TPLXGanttRowClearOperation>(this, row));
+}
+
+bool TPLXDataSource::PertBarAdd(int row, int x, int y)
+{
+    return record(std::make_unique<TPLXPertBarInsertOperation>(this, row, x, y));
+}
+
+bool TPLXDataSource::PertBarDelete(TPLXPertBar *pertBar)
+{
+    return record(std::make_unique<TPLXPertBarDeleteOperation>(this, pertBar));
+}
+
+bool TPLXDataSource::PertConnectionAdd(TPLXBarConnection *connection)
+{
+    return record(std::make_unique<TPLXPertConnectionAddOperation>(this, connection));
+}
+
+bool TPLXDataSource::PertConnectionDelete(TPLXBarConnection *connection)
+{
+    return record(std::make_unique<TPLXPertConnectionDeleteOperation>(this, connection));
 }
 
 bool TPLXDataSource::ResolveDistanceViolations(TPLXGanttBar *bar)

@@ -16,6 +16,7 @@
 class TPLXGanttBar;
 class TPLXGanttRow;
 class TPLXGanttTable;
+class TPLXPertBar;
 class TPLXSummaryBar;
 class TPLXTreeCell;
 class TPLXTreeHeaderCell;
@@ -91,6 +92,12 @@ public:
     bool ConnectionDelete(TPLXBarConnection *connection);
     bool RowClear(int row);
     bool ResolveDistanceViolations(TPLXGanttBar *bar);
+    // A PERT box for row `row` at pixel (x, y); a negative x or y takes the first free grid place.
+    bool PertBarAdd(int row, int x, int y);
+    bool PertBarDelete(TPLXPertBar *pertBar);
+    // A new PERT connection becomes the table's when its command succeeds.
+    bool PertConnectionAdd(TPLXBarConnection *connection);
+    bool PertConnectionDelete(TPLXBarConnection *connection);
 
     // ---- events read and written on the undo/redo stack
     const TPLXOperationEvent &getOnChange() const;
