@@ -13,7 +13,8 @@ class TPLXTextSettings;
 class TPLXPertBarSectionDrawer;
 class TPLXPertBarPertDrawer;
 
-enum TPLXPertBarType { plxpbtTimeSpan = 0, plxpbtNoTimeSpan = 1 };
+// A stored type may hold any number: unknown ones draw as a plain box.
+enum TPLXPertBarType : int { plxpbtTimeSpan = 0, plxpbtNoTimeSpan = 1 };
 
 // One text band of a PERT box.
 class ORVANTA_EXPORT TPLXPertBarSection : public TPLXGanttObject

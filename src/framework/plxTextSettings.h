@@ -12,9 +12,9 @@ class TPLXTreeColSettings;
 class TPLXTreeRowSettings;
 
 // Horizontal alignment codes of the text arranger.
-enum TPLXHAlign { haLeft = 0, haRight = 1, haCenter = 2 };
+enum TPLXHAlign : int { haLeft = 0, haRight = 1, haCenter = 2 };
 // Vertical alignment codes of the text arranger.
-enum TPLXVAlign { vaTop = 0, vaBottom = 1, vaCenter = 2 };
+enum TPLXVAlign : int { vaTop = 0, vaBottom = 1, vaCenter = 2 };
 
 // The look of a piece of text: font, background and alignment, plus the
 // state of what is drawn (group row, selected, focused).

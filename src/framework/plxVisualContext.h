@@ -26,10 +26,10 @@ class QPalette;
 using TPoint = QPoint;
 
 // Pen styles in the order the stored documents use.
-enum TPenStyle { psSolid = 0, psDash, psDot, psDashDot, psDashDotDot, psClear, psInsideFrame };
+enum TPenStyle : int { psSolid = 0, psDash, psDot, psDashDot, psDashDotDot, psClear, psInsideFrame };
 
 // Brush styles; the ordinals are stored and passed to DrawPattern.
-enum TBrushStyle {
+enum TBrushStyle : int {
     bsSolid = 0,
     bsClear = 1,
     bsHorizontal = 2,
@@ -41,7 +41,7 @@ enum TBrushStyle {
 };
 
 // Directions of drawTriangle: where the apex points.
-enum TPLXTriangleDirection { tdUp = 0, tdRight = 1, tdDown = 2, tdLeft = 3 };
+enum TPLXTriangleDirection : int { tdUp = 0, tdRight = 1, tdDown = 2, tdLeft = 3 };
 
 // A pair of doubles, used for per-axis scale factors.
 struct TPLXDoublePoint

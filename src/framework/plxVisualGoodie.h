@@ -11,7 +11,7 @@
 #include <QRect>
 
 // Fill styles of a bar body; the ordinals are stored.
-enum TPLXDrawStyles { dsDrawSolid = 0, dsDrawGradient = 1, dsDrawPattern = 2, dsDrawBar3D = 3, dsDrawHatch = 4 };
+enum TPLXDrawStyles : int { dsDrawSolid = 0, dsDrawGradient = 1, dsDrawPattern = 2, dsDrawBar3D = 3, dsDrawHatch = 4 };
 
 class ORVANTA_EXPORT TPLXVisualGoodie : public TPLXGanttObject
 {
