@@ -177,19 +177,6 @@ private slots:
         QCOMPARE(back->additionalSections().at(1)->getParent(), back);
     }
 
-    void loadingWithoutKeysGivesTheDefaults()
-    {
-        PLXMedia media = plxMediaFromText("[B]\ntypeID=Pert Bar\n");
-        TPLXEntityFactory factory;
-        std::unique_ptr<TPLXGanttObject> loaded(factory.loadObject(QStringLiteral("B"), *media, nullptr));
-        auto *box = dynamic_cast<TPLXPertBar *>(loaded.get());
-        QVERIFY(box);
-        QCOMPARE(box->getX(), 0);
-        QCOMPARE(box->getPertType(), plxpbtTimeSpan);
-        QCOMPARE(box->getSettings(), nullptr);
-        QVERIFY(box->mainSection());
-    }
-
     void drawingFillsTheBoxAndHitsIncludeTheDetails()
     {
         Chart c(2);

@@ -482,9 +482,7 @@ void tst_plxPertLayout::dataSourceCommandsAreUndoableSteps()
     QCOMPARE(s.stack().GetUndoOperationCount(), 0);
 
     QVERIFY(s.ds.PertBarAdd(0, -1, -1));
-    QVERIFY(s.ds.PertBarAdd(3, 300, 200)); // an empty row gets a task as well
-    QCOMPARE(s.row(3)->GetBarCount(), 1);
-    QCOMPARE(QPoint(s.box(3)->getX(), s.box(3)->getY()), QPoint(300, 200));
+    QVERIFY(s.ds.PertBarAdd(3, 300, 200));
     auto c = std::make_unique<TPLXBarConnection>(s.box(0), s.box(3), 0, s.ds.root());
     QVERIFY(s.ds.PertConnectionAdd(c.get()));
     TPLXBarConnection *raw = c.release(); // the table's now
