@@ -21,6 +21,23 @@ int nearest(double v)
     return static_cast<int>(std::lrint(v));
 }
 
+// The application's before-resize event, shared by resizing and time assignment.
+bool resizeCancelled(TPLXDataSource *ds, TPLXGanttBar *bar)
+{
+    bool cancel = false;
+    if (ds && ds->OnBeforeBarResize)
+        ds->OnBeforeBarResize(bar, cancel);
+    return cancel;
+}
+
+// Refreshes what depends on the bar's dates, then the after-resize event.
+void afterResize(TPLXDataSource *ds, TPLXGanttBar *bar)
+{
+    PLXRefreshAfterBarChange(ds);
+    if (ds && ds->OnAfterBarResize)
+        ds->OnAfterBarResize(bar);
+}
+
 } // namespace
 
 // ------------------------------------------------------------ TPLXGanttBar
@@ -329,12 +346,8 @@ bool TPLXBarResizeOperation::apply(double col, int row, bool undoing)
     if (!Target)
         return false;
     TPLXDataSource *ds = FDataSource;
-    if (ds && ds->OnBeforeBarResize) {
-        bool cancel = false;
-        ds->OnBeforeBarResize(Target, cancel);
-        if (cancel)
-            return false;
-    }
+    if (resizeCancelled(ds, Target))
+        return false;
     if (ds && ds->OnBarResize) {
         bool allowed = true;
         ds->OnBarResize(Target, col, row, right, allowed);
@@ -349,9 +362,7 @@ bool TPLXBarResizeOperation::apply(double col, int row, bool undoing)
     // Clamping can make the reverse resize asymmetric; undo lands exactly where perform started.
     if (undoing)
         Target->setTimes(FBefore);
-    PLXRefreshAfterBarChange(ds);
-    if (ds && ds->OnAfterBarResize)
-        ds->OnAfterBarResize(Target);
+    afterResize(ds, Target);
     return result;
 }
 
@@ -378,19 +389,12 @@ bool TPLXBarAssignTimeOperation::apply(TDateTime start, TDateTime end)
 {
     if (!Target)
         return false;
-    TPLXDataSource *ds = FDataSource;
-    if (ds && ds->OnBeforeBarResize) {
-        bool cancel = false;
-        ds->OnBeforeBarResize(Target, cancel);
-        // A cancelled assignment still counts as done; it simply changes nothing.
-        if (cancel)
-            return true;
-    }
+    // A cancelled assignment still counts as done; it simply changes nothing.
+    if (resizeCancelled(FDataSource, Target))
+        return true;
     Target->setStartDate(start);
     Target->setEndDate(end);
-    PLXRefreshAfterBarChange(ds);
-    if (ds && ds->OnAfterBarResize)
-        ds->OnAfterBarResize(Target);
+    afterResize(FDataSource, Target);
     return true;
 }
 
