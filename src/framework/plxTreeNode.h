@@ -105,7 +105,7 @@ private:
     TPLXTreeNode *findNode(int &index);
     int rowLevel(int &index);
     TPLXTreeRow *rowAt(int &y);
-    void afterSort();
+    void sortBranch(int column, TPLXSortOrder order);
 
     TPLXTreeRow *FRow = nullptr; // child
     QList<TPLXTreeNode *> Fchildren;
@@ -239,6 +239,7 @@ private:
     std::unique_ptr<TPLXTreeRowOperation> FOp;
     std::unique_ptr<TPLXOperation> FSummaryOp;
     bool FPrepared = false;
+    bool FSummaryRemoved = false;
 };
 
 // Gives the node of a row another parent; summary bars follow group-ness.
@@ -263,6 +264,8 @@ private:
     std::unique_ptr<TPLXOperation> FInsertOp;
     bool FRemovePrepared = false;
     bool FInsertPrepared = false;
+    bool FRemoveDone = false;
+    bool FInsertDone = false;
 };
 
 // Moves a child (with its branch and gantt rows) in front of a sibling or to the end.
@@ -316,6 +319,8 @@ public:
 
 private:
     void putVisibleFlagsBack();
+    // Puts the tree back in its order from before the first sort; the gantt rows follow it.
+    void restoreUnsortedOrder();
 
     int FPreviousSortColumn = -1;
     TPLXSortOrder FPreviousSortColumnOrder = sortNone;

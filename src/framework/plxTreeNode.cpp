@@ -1,0 +1,979 @@
+#include "plxTreeNode.h"
+
+#include "plxDataSource.h"
+#include "plxEntityFactory.h"
+#include "plxGanttDocument.h"
+#include "plxGanttTable.h"
+#include "plxMedia.h"
+#include "plxPlatform.h"
+#include "plxSummaryBar.h"
+#include "plxTreeCell.h"
+#include "plxTreeGrid.h"
+#include "plxVisualContext.h"
+
+#include <QHash>
+
+#include <algorithm>
+
+namespace {
+
+const TPLXKindRegistration<TPLXTreeNodePersistence> treeNodeKind("Tree Node");
+
+constexpr TColor kTreeLineColor = 0x808080;
+
+TPLXTreeGrid *treeOf(TPLXDataSource *dataSource)
+{
+    return dataSource ? dataSource->GetTree() : nullptr;
+}
+
+TPLXTreeNode *rootOf(TPLXDataSource *dataSource)
+{
+    TPLXTreeGrid *grid = treeOf(dataSource);
+    return grid ? grid->getRootNode() : nullptr;
+}
+
+TPLXSummaryBar *summaryBarOf(TPLXTreeNode *node)
+{
+    TPLXGanttRow *row = node && node->row() ? node->row()->getRow() : nullptr;
+    return row ? row->getBarOfKind<TPLXSummaryBar>(0) : nullptr;
+}
+
+int rowIndexOf(const TPLXTreeNode *node)
+{
+    return node && node->row() ? node->row()->getIndex() : -1;
+}
+
+} // namespace
+
+void PLXRenumberTree(TPLXDataSource *dataSource)
+{
+    if (TPLXTreeNode *root = rootOf(dataSource))
+        root->setIndexes(0);
+}
+
+// ------------------------------------------------------------ TPLXTreeNode
+
+TPLXTreeNode::TPLXTreeNode()
+    : FOwnDrawer(std::make_unique<TPLXTreeNodeDrawer>(this))
+{
+    FDrawer = FOwnDrawer.get();
+    persistence = std::make_unique<TPLXTreeNodePersistence>();
+    auto box = std::make_unique<TPLXNodeExpander>(this);
+    box->setParent(this);
+    expander = box.release();
+}
+
+TPLXTreeNode::TPLXTreeNode(TPLXTreeRow *row)
+    : TPLXTreeNode()
+{
+    FRow = row;
+    if (row)
+        row->setParent(this);
+}
+
+TPLXTreeNode::~TPLXTreeNode() = default;
+
+std::unique_ptr<TPLXGanttObject> TPLXTreeNode::Create() const
+{
+    return std::make_unique<TPLXTreeNode>();
+}
+
+void TPLXTreeNode::doSave(const QString &name, IPLXMedia &media, TPLXEntityFactory &factory)
+{
+    Q_UNUSED(name);
+    const QString section = getUID();
+    media.setStrProperty(section, QStringLiteral("typeID"), QStringLiteral("Tree Node"));
+    if (FRow) {
+        const QString id = FRow->getUID();
+        media.setStrProperty(section, QStringLiteral("row"), id);
+        FRow->doSave(id, media, factory);
+    } else {
+        media.setStrProperty(section, QStringLiteral("row"), QStringLiteral("empty"));
+    }
+    factory.saveObjectListOf(section, QStringLiteral("children"), media, Fchildren);
+    media.setBoolProperty(section, QStringLiteral("collapsed"), FCollapsed);
+}
+
+TPLXTreeNode *TPLXTreeNode::GetChild(int i) const
+{
+    return i >= 0 && i < Fchildren.size() ? Fchildren[i] : nullptr;
+}
+
+int TPLXTreeNode::childIndex(const TPLXTreeNode *node) const
+{
+    return static_cast<int>(Fchildren.indexOf(node));
+}
+
+TPLXTreeNode *TPLXTreeNode::parentNode() const
+{
+    // An unlinked node keeps its owner but has no parent in the tree.
+    auto *parent = dynamic_cast<TPLXTreeNode *>(getParent());
+    return parent && parent->Fchildren.contains(this) ? parent : nullptr;
+}
+
+int TPLXTreeNode::GetParentIndex() const
+{
+    return rowIndexOf(parentNode());
+}
+
+TPLXTreeNode *TPLXTreeNode::treeRoot()
+{
+    TPLXTreeNode *node = this;
+    while (TPLXTreeNode *parent = node->parentNode())
+        node = parent;
+    return node;
+}
+
+TPLXGanttTable *TPLXTreeNode::table()
+{
+    TPLXDocumentSetup *doc = GetDocumentSetup();
+    return doc ? doc->GetTable() : nullptr;
+}
+
+bool TPLXTreeNode::addChild(TPLXTreeNode *node, int position)
+{
+    if (!node)
+        return false;
+    // A node cannot become a child of itself or of its own branch.
+    for (TPLXTreeNode *above = this; above; above = above->parentNode()) {
+        if (above == node)
+            return false;
+    }
+    if (position < 0 || position > Fchildren.size())
+        position = static_cast<int>(Fchildren.size());
+    Fchildren.insert(position, node);
+    treeRoot()->clearSavedOrder();
+    node->setParent(this);
+    return true;
+}
+
+bool TPLXTreeNode::deleteChild(TPLXTreeNode *node)
+{
+    const qsizetype i = Fchildren.indexOf(node);
+    if (i < 0)
+        return false;
+    Fchildren.removeAt(i);
+    treeRoot()->clearSavedOrder();
+    return true;
+}
+
+int TPLXTreeNode::setIndexes(int start)
+{
+    if (FRow) {
+        FRow->setIndex(start);
+        FNumberCont = QString::number(start + 1) + QLatin1Char('.');
+        TPLXTreeNode *parent = parentNode();
+        const int position = parent ? parent->childIndex(this) : 0;
+        FNumberHierchy =
+            (parent ? parent->FNumberHierchy : QString()) + QString::number(position + 1) + QLatin1Char('.');
+        ++start;
+    } else {
+        FNumberCont.clear();
+        FNumberHierchy.clear();
+    }
+    for (TPLXTreeNode *child : std::as_const(Fchildren))
+        start = child->setIndexes(start);
+    return start;
+}
+
+TPLXTreeNode *TPLXTreeNode::findNode(int &index)
+{
+    if (FRow && FRow->getIndex() == index)
+        return this;
+    for (TPLXTreeNode *child : std::as_const(Fchildren)) {
+        if (TPLXTreeNode *found = child->findNode(index))
+            return found;
+    }
+    return nullptr;
+}
+
+TPLXTreeNode *TPLXTreeNode::findNodeByIndex(int index)
+{
+    return index < 0 ? nullptr : findNode(index);
+}
+
+TPLXTreeRow *TPLXTreeNode::getRow(int index)
+{
+    TPLXTreeNode *node = findNodeByIndex(index);
+    return node ? node->FRow : nullptr;
+}
+
+int TPLXTreeNode::rowLevel(int &index)
+{
+    if (FRow && FRow->getIndex() == index)
+        return 0;
+    for (TPLXTreeNode *child : std::as_const(Fchildren)) {
+        const int level = child->rowLevel(index);
+        if (level >= 0)
+            return level + 1;
+    }
+    return -1;
+}
+
+int TPLXTreeNode::getRowLevel(int index)
+{
+    return index < 0 ? -1 : rowLevel(index);
+}
+
+int TPLXTreeNode::getLastIndex()
+{
+    TPLXTreeNode *node = this;
+    while (node->hasChildren())
+        node = node->Fchildren.last();
+    return rowIndexOf(node);
+}
+
+TPLXTreeRow *TPLXTreeNode::rowAt(int &y)
+{
+    if (FRow) {
+        TPLXGanttRow *row = FRow->getRow();
+        if (row && row->IsVisible()) {
+            y -= row->getHeight();
+            if (y < 1)
+                return FRow;
+        }
+    }
+    for (TPLXTreeNode *child : std::as_const(Fchildren)) {
+        if (TPLXTreeRow *found = child->rowAt(y))
+            return found;
+    }
+    return nullptr;
+}
+
+TPLXTreeRow *TPLXTreeNode::findRow(int y)
+{
+    return rowAt(y);
+}
+
+void TPLXTreeNode::collectChildren(QList<TPLXTreeRow *> &list)
+{
+    if (FRow)
+        list.append(FRow);
+    for (TPLXTreeNode *child : std::as_const(Fchildren))
+        child->collectChildren(list);
+}
+
+void TPLXTreeNode::flatten(QList<TPLXTreeNode *> &list)
+{
+    for (TPLXTreeNode *child : std::as_const(Fchildren)) {
+        list.append(child);
+        child->flatten(list);
+    }
+}
+
+void TPLXTreeNode::setVisible(bool flag)
+{
+    if (FRow) {
+        if (TPLXGanttRow *row = FRow->getRow())
+            row->setCollapsed(!flag);
+        if (!flag)
+            expander->park();
+    }
+    for (TPLXTreeNode *child : std::as_const(Fchildren))
+        child->setVisible(flag && !FCollapsed);
+}
+
+void TPLXTreeNode::setCollapsed(bool flag)
+{
+    FCollapsed = flag;
+    setVisible(true);
+}
+
+void TPLXTreeNode::swapChildren(int i, int j)
+{
+    if (i == j || !GetChild(i) || !GetChild(j))
+        return;
+    TPLXTreeNode *a = Fchildren[i];
+    TPLXTreeNode *b = Fchildren[j];
+    TPLXGanttTable *rows = table();
+    const int lastA = a->getLastIndex();
+    const int lastB = b->getLastIndex();
+    if (rows && a->FRow && b->FRow && std::max(lastA, lastB) < rows->countRows())
+        rows->swapSequences(a->FRow->getIndex(), lastA, b->FRow->getIndex(), lastB);
+    Fchildren.swapItemsAt(i, j);
+    setIndexes(std::max(0, rowIndexOf(this)));
+}
+
+void TPLXTreeNode::swapChildren(TPLXTreeNode *a, TPLXTreeNode *b)
+{
+    const int i = childIndex(a);
+    const int j = childIndex(b);
+    if (i >= 0 && j >= 0)
+        swapChildren(i, j);
+}
+
+void TPLXTreeNode::sort(int column, TPLXSortOrder order)
+{
+    if (order == sortNone)
+        return;
+    sortBranch(column, order);
+    // Once for the whole branch: refreshes after inner levels would be overwritten anyway.
+    if (TPLXGanttTable *rows = table()) {
+        rows->updateCriticalPath();
+        rows->UpdateSummaryBars();
+    }
+}
+
+void TPLXTreeNode::sortBranch(int column, TPLXSortOrder order)
+{
+    const int n = GetChildrenCount();
+    for (int i = 0; i + 1 < n; ++i) {
+        int m = i;
+        for (int j = i + 1; j < n; ++j) {
+            TPLXTreeRow *candidate = Fchildren[j]->FRow;
+            TPLXTreeRow *best = Fchildren[m]->FRow;
+            const bool less = candidate && best && candidate->lessThan(best, column);
+            if (order == sortAscending ? less : !less)
+                m = j;
+        }
+        if (m != i)
+            swapChildren(i, m);
+    }
+    for (TPLXTreeNode *child : std::as_const(Fchildren))
+        child->sortBranch(column, order);
+}
+
+void TPLXTreeNode::saveOrder()
+{
+    FSavedOrder = std::make_unique<QList<TPLXTreeNode *>>(Fchildren);
+    for (TPLXTreeNode *child : std::as_const(Fchildren))
+        child->saveOrder();
+}
+
+void TPLXTreeNode::restoreOrder()
+{
+    if (FSavedOrder && FSavedOrder->size() == Fchildren.size() &&
+        std::all_of(FSavedOrder->cbegin(), FSavedOrder->cend(),
+                    [this](TPLXTreeNode *node) { return Fchildren.contains(node); }))
+        Fchildren = *FSavedOrder;
+    for (TPLXTreeNode *child : std::as_const(Fchildren))
+        child->restoreOrder();
+}
+
+void TPLXTreeNode::applyOrder(const QList<TPLXTreeNode *> &list, int &position)
+{
+    for (qsizetype i = 0; i < Fchildren.size(); ++i) {
+        PLX_ASSERT(position >= 0 && position < list.size() && list[position] != nullptr);
+        TPLXTreeNode *child = list[position++];
+        Fchildren[i] = child;
+        if (child->getParent() != this)
+            child->setParent(this);
+        child->applyOrder(list, position);
+    }
+}
+
+void TPLXTreeNode::clearSavedOrder()
+{
+    FSavedOrder.reset();
+    for (TPLXTreeNode *child : std::as_const(Fchildren))
+        child->clearSavedOrder();
+}
+
+std::unique_ptr<TPLXOperation> TPLXTreeNode::repositionChild(TPLXTreeNode *node, TPLXTreeNode *nodeBefore)
+{
+    return std::make_unique<TPLXRowMoveOperation>(this, node, nodeBefore);
+}
+
+// ------------------------------------------------------------ TPLXNodeExpander
+
+TPLXNodeExpander::TPLXNodeExpander(TPLXTreeNode *node)
+    : targetNode(node), FOwnDrawer(std::make_unique<TPLXExpanderDrawer>(this))
+{
+    FDrawer = FOwnDrawer.get();
+}
+
+TPLXNodeExpander::~TPLXNodeExpander() = default;
+
+std::unique_ptr<TPLXOperation> TPLXNodeExpander::handleClick(int, int, int)
+{
+    auto *doc = dynamic_cast<TPLXGanttDocument *>(GetDocumentSetup());
+    if (!targetNode || !doc)
+        return nullptr;
+    return std::make_unique<TPLXNodeCollapseOperation>(doc->getDataSource(), targetNode);
+}
+
+void TPLXNodeExpander::setPosition(int x, int y)
+{
+    TPLXDocumentSetup *doc = GetDocumentSetup();
+    if (doc && doc->getDocStartX() + doc->getVerticalResizePaneSize() > x)
+        park();
+    else
+        FPosition = QPoint(x, y);
+}
+
+TRect TPLXNodeExpander::getRect() const
+{
+    if (isParked())
+        return TRect{};
+    const int half = Size / 2;
+    return TRect{FPosition.x() - half, FPosition.y() - half, FPosition.x() - half + Size,
+                 FPosition.y() - half + Size};
+}
+
+TPLXExpanderDrawer::TPLXExpanderDrawer(TPLXNodeExpander *expander) : TPLXDrawer(expander)
+{
+}
+
+TRect TPLXExpanderDrawer::getRect() const
+{
+    return static_cast<TPLXNodeExpander *>(target)->getRect();
+}
+
+void TPLXExpanderDrawer::Draw(TPLXVisualContext &vc)
+{
+    auto *box = static_cast<TPLXNodeExpander *>(target);
+    if (box->isParked() || !box->targetNode)
+        return;
+    const TRect r = box->getRect();
+    vc.FillArea(r, 0xFFFFFF, bsSolid);
+    vc.drawRect(r, psSolid, kTreeLineColor);
+    const int midX = (r.Left + r.Right - 1) / 2;
+    const int midY = (r.Top + r.Bottom - 1) / 2;
+    vc.setDrawingColor(0x000000);
+    vc.setPenStyle(psSolid);
+    vc.setPenWidth(1);
+    vc.drawLine(r.Left + 2, midY, r.Right - 2, midY);
+    if (box->targetNode->isCollapsed())
+        vc.drawLine(midX, r.Top + 2, midX, r.Bottom - 2);
+}
+
+TPLXGanttObject *TPLXExpanderDrawer::locateObject(int x, int y)
+{
+    auto *box = static_cast<TPLXNodeExpander *>(target);
+    return !box->isParked() && box->getRect().contains(x, y) ? box : nullptr;
+}
+
+// ------------------------------------------------------------ TPLXTreeNodeDrawer
+
+TPLXTreeNodeDrawer::TPLXTreeNodeDrawer(TPLXTreeNode *node) : TPLXDrawer(node)
+{
+}
+
+void TPLXTreeNodeDrawer::Draw(TPLXVisualContext &vc)
+{
+    auto *node = static_cast<TPLXTreeNode *>(target);
+    TPLXDocumentSetup *doc = node->GetDocumentSetup();
+    if (!doc || !doc->GetTable())
+        return;
+    FBottom = vc.getVisibleArea().Bottom;
+    int counter = 0;
+    drawNode(vc, node, 0, counter);
+}
+
+bool TPLXTreeNodeDrawer::drawNode(TPLXVisualContext &vc, TPLXTreeNode *node, int level, int &counter)
+{
+    TPLXDocumentSetup *doc = node->GetDocumentSetup();
+    TPLXGanttTable *table = doc->GetTable();
+    TPLXTreeGrid *grid = doc->GetTree();
+    const bool lines = !grid || grid->FDrawTreeNodeLines;
+    const int x =
+        doc->getDocStartX() + doc->getVerticalResizePaneSize() + doc->getTreeStartX() + (level + 1) * 7 + 4;
+    int ownMiddle = -1;
+    if (TPLXTreeRow *row = node->row()) {
+        TPLXGanttRow *ganttRow = row->getRow();
+        if (ganttRow && ganttRow->IsVisible()) {
+            const int top = table->getVisibleRowStartY(counter);
+            if (top > FBottom)
+                return false;
+            row->FOrder = counter;
+            row->FNestingOffset = x;
+            if (TPLXDrawer *drawer = row->getDrawer(vtGanttGraph))
+                drawer->Draw(vc);
+            ownMiddle = top + table->getVisibleRowHeight(counter) / 2;
+            ++counter;
+        }
+    }
+    TPLXNodeExpander *box = node->getExpander();
+    if (!node->isCollapsed()) {
+        int lastMiddle = -1;
+        vc.setPenStyle(psSolid);
+        vc.setPenWidth(1);
+        for (TPLXTreeNode *child : node->children()) {
+            TPLXGanttRow *childRow = child->row() ? child->row()->getRow() : nullptr;
+            const bool shown = childRow && childRow->IsVisible();
+            if (shown) {
+                const int top = table->getVisibleRowStartY(counter);
+                if (top > FBottom)
+                    return false;
+                lastMiddle = top + table->getVisibleRowHeight(counter) / 2;
+                if (lines && node->row()) {
+                    vc.setDrawingColor(kTreeLineColor);
+                    vc.drawLine(x, lastMiddle, x + 7, lastMiddle);
+                }
+            }
+            if (!drawNode(vc, child, level + 1, counter))
+                return false;
+        }
+        if (lines && node->row() && lastMiddle >= 0) {
+            vc.setDrawingColor(kTreeLineColor);
+            vc.drawLine(x, ownMiddle < 0 ? lastMiddle : ownMiddle, x, lastMiddle + 1);
+        }
+    }
+    if (node->row() && node->hasChildren() && ownMiddle >= 0) {
+        box->setPosition(x, ownMiddle);
+        if (TPLXDrawer *drawer = box->getDrawer(vtGanttGraph))
+            drawer->Draw(vc);
+    }
+    return true;
+}
+
+TPLXGanttObject *TPLXTreeNodeDrawer::locateObject(int x, int y)
+{
+    auto *node = static_cast<TPLXTreeNode *>(target);
+    if (TPLXDrawer *drawer = node->getExpander()->getDrawer(vtGanttGraph)) {
+        if (TPLXGanttObject *hit = drawer->locateObject(x, y))
+            return hit;
+    }
+    if (TPLXTreeRow *row = node->row()) {
+        TPLXGanttRow *ganttRow = row->getRow();
+        TPLXDrawer *drawer = row->getDrawer(vtGanttGraph);
+        if (ganttRow && ganttRow->IsVisible() && drawer) {
+            if (TPLXGanttObject *hit = drawer->locateObject(x, y))
+                return hit;
+        }
+    }
+    if (node->isCollapsed())
+        return nullptr;
+    for (TPLXTreeNode *child : node->children()) {
+        TPLXDrawer *drawer = child->getDrawer(vtGanttGraph);
+        if (TPLXGanttObject *hit = drawer ? drawer->locateObject(x, y) : nullptr)
+            return hit;
+    }
+    return nullptr;
+}
+
+// ------------------------------------------------------------ persistence
+
+std::unique_ptr<TPLXGanttObject> TPLXTreeNodePersistence::doLoad(const QString &name, IPLXMedia &media,
+                                                                 TPLXEntityFactory &factory)
+{
+    auto node = std::make_unique<TPLXTreeNode>();
+    if (media.strValue(name, QStringLiteral("row"), QStringLiteral("empty")) != QLatin1String("empty")) {
+        auto *row = loadChildAs<TPLXTreeRow>(QStringLiteral("row"), media, factory, node.get());
+        // A row two nodes name (a damaged file) stays with the first.
+        if (row && row->getParent() == node.get())
+            node->FRow = row;
+        else if (row)
+            PLXLog(QStringLiteral("Tree node %1: its row %2 belongs to another node").arg(name, row->getUID()));
+    }
+    for (TPLXTreeNode *child :
+         factory.loadObjectListAs<TPLXTreeNode>(name, QStringLiteral("children"), media, node.get())) {
+        if (!child)
+            continue;
+        if (child->getParent() != node.get() || node->Fchildren.contains(child)) {
+            PLXLog(QStringLiteral("Tree node %1: its child %2 belongs to another node").arg(name, child->getUID()));
+            continue;
+        }
+        node->Fchildren.append(child);
+    }
+    node->FCollapsed = media.boolValue(name, QStringLiteral("collapsed"), false);
+    return node;
+}
+
+// ------------------------------------------------------------ TPLXTreeRowOperation
+
+TPLXTreeRowOperation::TPLXTreeRowOperation(TPLXDataSource *dataSource, int position, TPLXTreeNode *parent,
+                                           TPLXTreeNode *child)
+    : DataSource(dataSource), Position(position), Parent(parent), Child(child)
+{
+    if (child && child->row()) {
+        Focused = child->row()->isFocused();
+        Selected = child->row()->isSelected();
+    }
+}
+
+bool TPLXTreeRowOperation::InsertChildRow()
+{
+    if (!Parent || !Child || !Parent->addChild(Child, Position))
+        return false;
+    TPLXTreeGrid *grid = treeOf(DataSource);
+    if (grid && Child->row()) {
+        // Focus and selection go by row index, which the new place decides.
+        PLXRenumberTree(DataSource);
+        const int index = Child->row()->getIndex();
+        if (Focused)
+            grid->focus(index);
+        grid->select(index, Selected);
+    }
+    return true;
+}
+
+bool TPLXTreeRowOperation::DeleteChildRow()
+{
+    if (!Parent || !Child)
+        return false;
+    if (TPLXTreeGrid *grid = treeOf(DataSource); grid && Child->row()) {
+        if (Focused)
+            grid->unFocus();
+        grid->select(Child->row()->getIndex(), false);
+    }
+    return Parent->deleteChild(Child);
+}
+
+// ------------------------------------------------------------ child insert
+
+TPLXTreeRowChildInsertOperation::TPLXTreeRowChildInsertOperation(TPLXDataSource *dataSource, int parentIndex,
+                                                                 TPLXTreeRow *treeRow, int position)
+    : TPLXOperation(dataSource), FParentIndex(parentIndex), FPosition(position)
+{
+    TPLXTreeNode *root = rootOf(dataSource);
+    TPLXTreeNode *parent = parentIndex < 0 ? root : root ? root->findNodeByIndex(parentIndex) : nullptr;
+    if (treeRow) {
+        FOwnedNode = std::make_unique<TPLXTreeNode>(treeRow);
+        FNode = FOwnedNode.get();
+    }
+    FOp = std::make_unique<TPLXTreeRowOperation>(dataSource, position, parent, FNode);
+}
+
+TPLXTreeRowChildInsertOperation::~TPLXTreeRowChildInsertOperation() = default;
+
+bool TPLXTreeRowChildInsertOperation::perform()
+{
+    TPLXTreeNode *parent = FOp->Parent;
+    if (!parent || !FNode)
+        return false;
+    if (!FPrepared) {
+        FPrepared = true;
+        if (parent->row() && !parent->hasChildren()) {
+            FOwnedSummary = std::make_unique<TPLXSummaryBar>();
+            FSummaryOp = std::make_unique<TPLXBarInsertOperation>(FDataSource, FOwnedSummary.get(),
+                                                                  parent->row()->getIndex());
+        }
+    }
+    if (!FOp->InsertChildRow())
+        return false;
+    if (FOwnedNode && FNode->getParent())
+        FOwnedNode.release();
+    PLXRenumberTree(FDataSource);
+    if (FSummaryOp) {
+        if (!FSummaryOp->perform()) {
+            FOp->DeleteChildRow();
+            PLXRenumberTree(FDataSource);
+            return false;
+        }
+        if (FOwnedSummary && FOwnedSummary->getParent())
+            FOwnedSummary.release();
+    }
+    return true;
+}
+
+bool TPLXTreeRowChildInsertOperation::undo()
+{
+    if (FSummaryOp && !FSummaryOp->undo())
+        return false;
+    if (!FOp->DeleteChildRow())
+        return false;
+    PLXRenumberTree(FDataSource);
+    return true;
+}
+
+// ------------------------------------------------------------ delete
+
+TPLXTreeRowDeleteOperation::TPLXTreeRowDeleteOperation(TPLXDataSource *dataSource, int rowIndex)
+    : TPLXOperation(dataSource)
+{
+    TPLXTreeNode *root = rootOf(dataSource);
+    TPLXTreeNode *node = root ? root->findNodeByIndex(rowIndex) : nullptr;
+    TPLXTreeNode *parent = node ? node->parentNode() : nullptr;
+    FOp = std::make_unique<TPLXTreeRowOperation>(dataSource, parent ? parent->childIndex(node) : -1, parent, node);
+}
+
+TPLXTreeRowDeleteOperation::~TPLXTreeRowDeleteOperation() = default;
+
+bool TPLXTreeRowDeleteOperation::perform()
+{
+    if (!FOp->DeleteChildRow())
+        return false;
+    TPLXTreeNode *parent = FOp->Parent;
+    FSummaryRemoved = false;
+    if (!parent->hasChildren() && parent->row()) {
+        if (!FPrepared) {
+            FPrepared = true;
+            if (TPLXSummaryBar *bar = summaryBarOf(parent))
+                FSummaryOp = std::make_unique<TPLXBarRemoveOperation>(FDataSource, bar, true);
+        }
+        if (FSummaryOp) {
+            if (!FSummaryOp->perform()) {
+                FOp->InsertChildRow();
+                PLXRenumberTree(FDataSource);
+                return false;
+            }
+            FSummaryRemoved = true;
+        }
+    }
+    PLXRenumberTree(FDataSource);
+    return true;
+}
+
+bool TPLXTreeRowDeleteOperation::undo()
+{
+    if (FSummaryRemoved && !FSummaryOp->undo())
+        return false;
+    if (!FOp->InsertChildRow())
+        return false;
+    PLXRenumberTree(FDataSource);
+    return true;
+}
+
+// ------------------------------------------------------------ set parent
+
+TPLXTreeRowSetParentOperation::TPLXTreeRowSetParentOperation(TPLXDataSource *dataSource, int rowIndex,
+                                                             int parentIndex, int position)
+    : TPLXOperation(dataSource), FNewParentIndex(parentIndex < 0 ? -1 : parentIndex), FNewPosition(position)
+{
+    TPLXTreeNode *root = rootOf(dataSource);
+    FNode = root ? root->findNodeByIndex(rowIndex) : nullptr;
+    FFormerParent = FNode ? FNode->parentNode() : nullptr;
+    FFormerPosition = FFormerParent ? FFormerParent->childIndex(FNode) : -1;
+}
+
+TPLXTreeRowSetParentOperation::~TPLXTreeRowSetParentOperation() = default;
+
+bool TPLXTreeRowSetParentOperation::perform()
+{
+    TPLXTreeNode *root = rootOf(FDataSource);
+    if (!root || !FNode || !FFormerParent || FFormerParent->childIndex(FNode) < 0)
+        return false;
+    TPLXTreeNode *newParent = FNewParentIndex < 0 ? root : root->findNodeByIndex(FNewParentIndex);
+    if (!newParent)
+        return false;
+    for (TPLXTreeNode *above = newParent; above; above = above->parentNode()) {
+        if (above == FNode)
+            return false;
+    }
+    FNewParent = newParent;
+    // Moving among the same siblings changes no group.
+    const bool regroup = newParent != FFormerParent;
+    FRemoveDone = false;
+    FInsertDone = false;
+    if (regroup && FFormerParent->GetChildrenCount() == 1 && FFormerParent->row()) {
+        if (!FRemovePrepared) {
+            FRemovePrepared = true;
+            if (TPLXSummaryBar *bar = summaryBarOf(FFormerParent))
+                FRemoveOp = std::make_unique<TPLXBarRemoveOperation>(FDataSource, bar, true);
+        }
+        if (FRemoveOp) {
+            if (!FRemoveOp->perform())
+                return false;
+            FRemoveDone = true;
+        }
+    }
+    FFormerParent->deleteChild(FNode);
+    newParent->addChild(FNode, FNewPosition);
+    if (regroup && newParent->GetChildrenCount() == 1 && newParent->row()) {
+        if (!FInsertPrepared) {
+            FInsertPrepared = true;
+            FOwnedSummary = std::make_unique<TPLXSummaryBar>();
+            FInsertOp = std::make_unique<TPLXBarInsertOperation>(FDataSource, FOwnedSummary.get(),
+                                                                 newParent->row()->getIndex());
+        }
+        if (!FInsertOp->perform()) {
+            newParent->deleteChild(FNode);
+            FFormerParent->addChild(FNode, FFormerPosition);
+            if (FRemoveDone)
+                FRemoveOp->undo();
+            FRemoveDone = false;
+            PLXRenumberTree(FDataSource);
+            return false;
+        }
+        FInsertDone = true;
+        if (FOwnedSummary && FOwnedSummary->getParent())
+            FOwnedSummary.release();
+    }
+    PLXRenumberTree(FDataSource);
+    return true;
+}
+
+bool TPLXTreeRowSetParentOperation::undo()
+{
+    if (!FNewParent || !FNode)
+        return false;
+    if (FInsertDone && !FInsertOp->undo())
+        return false;
+    FNewParent->deleteChild(FNode);
+    FFormerParent->addChild(FNode, FFormerPosition);
+    if (FRemoveDone && !FRemoveOp->undo())
+        return false;
+    PLXRenumberTree(FDataSource);
+    return true;
+}
+
+// ------------------------------------------------------------ row move
+
+TPLXRowMoveOperation::TPLXRowMoveOperation(TPLXTreeNode *parent, TPLXTreeNode *node, TPLXTreeNode *nodeBefore)
+    : Parent(parent), Node(node), NodeBefore(nodeBefore),
+      NodeAfter(parent && node && parent->childIndex(node) >= 0 ? parent->GetChild(parent->childIndex(node) + 1)
+                                                                : nullptr)
+{
+}
+
+bool TPLXRowMoveOperation::relocate(TPLXTreeNode *before)
+{
+    if (!Parent || !Node || !Node->row() || Parent->childIndex(Node) < 0)
+        return false;
+    if (before && (Parent->childIndex(before) < 0 || !before->row()))
+        return false;
+    if (before == Node)
+        return true;
+    const int first = Node->row()->getIndex();
+    const int last = Node->getLastIndex();
+    const int target = before ? before->row()->getIndex() : Parent->children().last()->getLastIndex() + 1;
+    if (TPLXGanttTable *rows = Parent->table()) {
+        if (std::max(last, target - 1) >= rows->countRows())
+            return false;
+        if (target < first)
+            rows->swapSequences(target, first - 1, first, last);
+        else if (target > last + 1)
+            rows->swapSequences(first, last, last + 1, target - 1);
+    }
+    Parent->deleteChild(Node);
+    Parent->addChild(Node, before ? Parent->childIndex(before) : -1);
+    Parent->setIndexes(std::max(0, rowIndexOf(Parent)));
+    Parent->treeRoot()->clearSavedOrder();
+    return true;
+}
+
+bool TPLXRowMoveOperation::perform()
+{
+    if (!relocate(NodeBefore))
+        return false;
+    if (TPLXGanttTable *rows = Parent->table())
+        rows->UpdateSummaryBars();
+    return true;
+}
+
+bool TPLXRowMoveOperation::undo()
+{
+    if (!relocate(NodeAfter))
+        return false;
+    if (TPLXGanttTable *rows = Parent->table())
+        rows->UpdateSummaryBars();
+    return true;
+}
+
+// ------------------------------------------------------------ collapse
+
+TPLXNodeCollapseOperation::TPLXNodeCollapseOperation(TPLXDataSource *dataSource, TPLXTreeNode *node)
+    : TPLXOperation(dataSource), Node(node), WasCollapsed(node && node->isCollapsed())
+{
+}
+
+void TPLXNodeCollapseOperation::change(bool collapsed)
+{
+    if (FDataSource) {
+        const TPLXRowExpandCollapseEvent &event = collapsed ? FDataSource->OnRowCollapse : FDataSource->OnRowExpand;
+        if (event)
+            event(summaryBarOf(Node));
+    }
+    Node->setCollapsed(collapsed);
+}
+
+bool TPLXNodeCollapseOperation::perform()
+{
+    if (!Node)
+        return false;
+    change(!WasCollapsed);
+    return true;
+}
+
+bool TPLXNodeCollapseOperation::undo()
+{
+    if (!Node)
+        return false;
+    change(WasCollapsed);
+    return true;
+}
+
+// ------------------------------------------------------------ sort
+
+TPLXSortOperation::TPLXSortOperation(TPLXTreeGrid *treeGrid, TPLXSortOrder order, int column)
+    : TPLXOperation(treeGrid ? treeGrid->dataSource() : nullptr), TreeGrid(treeGrid), Order(order), Column(column)
+{
+    PLX_ASSERT(treeGrid && treeGrid->getHeader() && treeGrid->getRootNode());
+    TPLXTreeHeader *header = treeGrid->getHeader();
+    PLX_ASSERT(column >= 0 && column < header->countCells());
+    TPLXTreeCellType *type = header->getHeaderCell(column)->GetDataType();
+    PLX_ASSERT(type && type->canSort());
+    PreviousOrder = header->getSortOrder(column);
+    FPreviousSortColumn = header->getSortColumn();
+    FPreviousSortColumnOrder = header->getSortOrder();
+}
+
+void TPLXSortOperation::putVisibleFlagsBack()
+{
+    TPLXGanttTable *table = TreeGrid->getRootNode()->table();
+    for (int i = 0; table && i < std::min<int>(table->countRows(), FVisibleFlags.size()); ++i)
+        table->getRow(i)->setVisible(FVisibleFlags[i]);
+}
+
+void TPLXSortOperation::restoreUnsortedOrder()
+{
+    TPLXTreeNode *root = TreeGrid->getRootNode();
+    TPLXGanttTable *table = root->table();
+    // The gantt rows follow the tree: each keeps the tree row it belongs to now.
+    QList<TPLXTreeRow *> before;
+    root->collectChildren(before);
+    QHash<TPLXTreeRow *, TPLXGanttRow *> ganttRowOf;
+    for (TPLXTreeRow *row : std::as_const(before)) {
+        if (TPLXGanttRow *ganttRow = row->getRow())
+            ganttRowOf.insert(row, ganttRow);
+    }
+    root->restoreOrder();
+    if (!table)
+        return;
+    QList<TPLXTreeRow *> after;
+    root->collectChildren(after);
+    QList<TPLXGanttRow *> order;
+    for (TPLXTreeRow *row : std::as_const(after)) {
+        if (TPLXGanttRow *ganttRow = ganttRowOf.value(row))
+            order.append(ganttRow);
+    }
+    for (TPLXGanttRow *ganttRow : table->rows()) {
+        if (!order.contains(ganttRow))
+            order.append(ganttRow);
+    }
+    table->applyOrder(order);
+}
+
+bool TPLXSortOperation::perform()
+{
+    TPLXTreeNode *root = TreeGrid->getRootNode();
+    TPLXTreeHeader *header = TreeGrid->getHeader();
+    TPLXGanttTable *table = root->table();
+    FPreviousNodes.clear();
+    root->flatten(FPreviousNodes);
+    FPreviousRows = table ? table->getOrder() : QList<TPLXGanttRow *>();
+    FVisibleFlags.clear();
+    for (TPLXGanttRow *row : std::as_const(FPreviousRows))
+        FVisibleFlags.append(row->visibleFlag());
+    if (header->getSortColumn() < 0 && Order != sortNone) {
+        root->saveOrder();
+        if (table)
+            table->saveOrder();
+    }
+    header->setSortOrder(Column, Order);
+    root->sort(Column, Order);
+    if (Order == sortNone)
+        restoreUnsortedOrder();
+    putVisibleFlagsBack();
+    TreeGrid->updateNodes();
+    return true;
+}
+
+bool TPLXSortOperation::undo()
+{
+    TPLXTreeNode *root = TreeGrid->getRootNode();
+    TPLXTreeHeader *header = TreeGrid->getHeader();
+    TPLXGanttTable *table = root->table();
+    int position = 0;
+    root->applyOrder(FPreviousNodes, position);
+    if (table && FPreviousRows.size() == table->countRows())
+        table->applyOrder(FPreviousRows);
+    if (FPreviousSortColumn >= 0)
+        header->setSortOrder(FPreviousSortColumn, FPreviousSortColumnOrder);
+    else
+        header->setSortOrder(Column, sortNone);
+    putVisibleFlagsBack();
+    TreeGrid->updateNodes();
+    return true;
+}
