@@ -11,6 +11,7 @@
 #include "plxMedia.h"
 #include "plxPertBar.h"
 #include "plxPlatform.h"
+#include "plxSummaryBar.h"
 #include "plxTimeMode.h"
 
 #include <QDateTime>
@@ -218,8 +219,11 @@ TDateTime TPLXGanttTable::CalculateEndDate() const
 void TPLXGanttTable::UpdateSummaryBars()
 {
     // Bottom-up, so that inner summaries are current before the ones holding them.
-    // Summary bars take their spans here once that kind exists.
     for (qsizetype i = FRows.size() - 1; i >= 0; --i) {
+        for (TPLXGanttBar *bar : FRows[i]->bars()) {
+            if (auto *summary = dynamic_cast<TPLXSummaryBar *>(bar))
+                summary->UpdateRange();
+        }
         if (TPLXPertBar *box = FRows[i]->pertBar())
             box->UpdateRange();
     }

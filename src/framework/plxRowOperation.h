@@ -28,7 +28,7 @@ public:
     QString className() const override { return QStringLiteral("TPLXRowAppendOperation"); }
 };
 
-// A new last child of the row `parentIndex`; refused for a plain row that holds bars.
+// A new last child of the row `parentIndex` (-1: the root); refused for a plain row that holds bars.
 class ORVANTA_EXPORT TPLXRowChildInsertOperation : public TPLXRowOperation
 {
 public:
