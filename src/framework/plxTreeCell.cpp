@@ -392,7 +392,9 @@ void TPLXTreeCellDrawer::Draw(TPLXVisualContext &vc)
     }
     const TRect textRect{layout.Left + 2, layout.Top + 1, layout.Right - 2, layout.Bottom - 1};
     arranger->wordWrapText(cell->GetText(), textRect.width());
-    vc.SetClipRect(layout);
+    if (controlArea.isEmpty())
+        return;
+    vc.SetClipRect(controlArea);
     if (cell->isFocused())
         arranger->drawTextwhileFocused(vc, textRect, grid ? grid->FFocusedCellColor : clSilver, clWhite);
     else
@@ -407,11 +409,15 @@ void TPLXTreeCellPersistence::loadDataType(TPLXTreeCell &cell, IPLXMedia &media,
     cell.FDataType = loadChildAs<TPLXTreeCellType>(QStringLiteral("dataType"), media, factory, &cell);
 }
 
-void TPLXTreeCellPersistence::loadCommon(TPLXTreeCell &cell, IPLXMedia &media, TPLXEntityFactory &factory) const
+void TPLXTreeCellPersistence::loadCommon(TPLXTreeCell &cell, IPLXMedia &media, TPLXEntityFactory &factory,
+                                         bool typeLoaded) const
 {
     cell.FRowSettings = loadChildAs<TPLXTreeRowSettings>(QStringLiteral("rowSettings"), media, factory, &cell);
     cell.FColSettings = loadChildAs<TPLXTreeColSettings>(QStringLiteral("colSettings"), media, factory, &cell);
-    cell.FDataType = loadChildAs<TPLXTreeCellType>(QStringLiteral("dataType"), media, factory, &cell);
+    // A type that failed to load stays registered as loading; asking again
+    // would report a circular reference that is not there.
+    if (!typeLoaded)
+        loadDataType(cell, media, factory);
     // A cell whose settings could not be loaded still draws, with records of its own.
     if (!cell.FRowSettings) {
         auto own = std::make_unique<TPLXTreeRowSettings>();
@@ -430,7 +436,7 @@ std::unique_ptr<TPLXGanttObject> TPLXTreeCellPersistence::doLoad(const QString &
                                                                  TPLXEntityFactory &factory)
 {
     auto cell = std::make_unique<TPLXTreeCell>();
-    loadCommon(*cell, media, factory);
+    loadCommon(*cell, media, factory, false);
     return cell;
 }
 
@@ -1088,7 +1094,7 @@ std::unique_ptr<TPLXGanttObject> loadCell(const TPLXTreeCellPersistence &persist
     auto cell = std::make_unique<Cell>();
     persistence.loadDataType(*cell, media, factory);
     readValues(*cell);
-    persistence.loadCommon(*cell, media, factory);
+    persistence.loadCommon(*cell, media, factory, true);
     return cell;
 }
 

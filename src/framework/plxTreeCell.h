@@ -181,8 +181,8 @@ public:
 
     // Loads "dataType" first, so that value setters may consult the type.
     void loadDataType(TPLXTreeCell &cell, IPLXMedia &media, TPLXEntityFactory &factory) const;
-    // "rowSettings", "colSettings", "dataType", then the arranger.
-    void loadCommon(TPLXTreeCell &cell, IPLXMedia &media, TPLXEntityFactory &factory) const;
+    // "rowSettings", "colSettings", "dataType" (unless loaded before), then the arranger.
+    void loadCommon(TPLXTreeCell &cell, IPLXMedia &media, TPLXEntityFactory &factory, bool typeLoaded) const;
 };
 
 // -------------------------------------------------------------------- text cells
