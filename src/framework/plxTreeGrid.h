@@ -277,7 +277,8 @@ public:
     int getHeight() const { return FHeight; }
     // Accepted only from 1 to 199.
     void setHeight(int h);
-    int getActualWidth() const { return FActualWidth; }
+    // Sum of the visible columns' widths.
+    int getActualWidth() const;
 
     // The first column with a sort order, or -1.
     int getSortColumn() const;
