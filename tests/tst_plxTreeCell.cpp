@@ -3,6 +3,7 @@
 // width operation.
 #include "plxColors.h"
 #include "plxDataSource.h"
+#include "plxGanttTable.h"
 #include "plxGanttRow.h"
 #include "plxPertBar.h"
 #include "plxPlatform.h"
@@ -56,6 +57,60 @@ bool strictPair(TPLXTreeCell &a, TPLXTreeCell &b)
     return a.lessThan(&b) != b.lessThan(&a) && !a.lessThan(&a) && !b.lessThan(&b);
 }
 
+
+// A document with three table rows and a tree A (child A1), B over them; the
+// tree has a number column and a button-edit column of the given widths.
+struct TreeDocument
+{
+    explicit TreeDocument(int numberWidth = 120, int buttonWidth = 40)
+    {
+        auto table = std::make_unique<TPLXGanttTable>();
+        table->setParent(&doc);
+        doc.table = table.release();
+        for (int i = 0; i < 3; ++i)
+            doc.table->appendRow();
+        auto tree = std::make_unique<TPLXTreeGrid>();
+        tree->setParent(&doc);
+        grid = doc.tree = tree.release();
+        grid->setRootNode(std::make_unique<TPLXTreeNode>().release());
+        auto header = std::make_unique<TPLXTreeHeader>();
+        grid->setHeader(header.get());
+        headerOf = header.release();
+        addColumn(std::make_unique<TPLXTreeAutoCellNumber>(), numberWidth);
+        addColumn(std::make_unique<TPLXTreeButtonEditCellType>(), buttonWidth);
+        rowSettings = fontedRowSettings();
+        TPLXTreeNode *a = addNode(grid->getRootNode());
+        addNode(a);
+        addNode(grid->getRootNode());
+        grid->getRootNode()->setIndexes(0);
+    }
+
+    void addColumn(std::unique_ptr<TPLXTreeCellType> type, int width)
+    {
+        auto column = std::make_unique<TPLXTreeHeaderCell>();
+        auto settings = std::make_unique<TPLXTreeColSettings>();
+        settings->FWidth = width;
+        column->setSettings(settings.release());
+        column->SetDataType(type.release());
+        headerOf->insertHeaderCell(headerOf->countCells(), column.release());
+    }
+
+    TPLXTreeNode *addNode(TPLXTreeNode *parent)
+    {
+        auto row = std::make_unique<TPLXTreeRow>(headerOf, rowSettings.get(), nullptr);
+        auto node = std::make_unique<TPLXTreeNode>(row.release());
+        parent->addChild(node.get(), -1);
+        return node.release();
+    }
+
+    TPLXTreeCell *cell(int row, int column) { return grid->getRow(row)->getCell(column); }
+
+    TPLXTestDocument doc;
+    TPLXTreeGrid *grid = nullptr;
+    TPLXTreeHeader *headerOf = nullptr;
+    std::unique_ptr<TPLXTreeRowSettings> rowSettings;
+};
+
 } // namespace
 
 class tst_plxTreeCell : public QObject
@@ -73,6 +128,8 @@ private slots:
     void persistenceRoundTrip_data();
     void persistenceRoundTrip();
     void brokenCellSections();
+    void gridColumns();
+    void columnWidthOperation();
 };
 
 void tst_plxTreeCell::dateTexts_data()
@@ -463,6 +520,82 @@ void tst_plxTreeCell::brokenCellSections()
     PLXMedia out = plxMediaFromText(QByteArray());
     plain->doSave(QString(), *out, factory);
     QCOMPARE(out->strValue(plain->getUID(), QStringLiteral("typeID"), QStringLiteral("none")), QStringLiteral("none"));
+}
+
+void tst_plxTreeCell::gridColumns()
+{
+    TreeDocument tree;
+    QCOMPARE(tree.grid->rowsCount(), 3);
+    auto *number = dynamic_cast<TPLXTreeAutoCell *>(tree.cell(1, 0));
+    QVERIFY(number);
+    QCOMPARE(number->ganttRow(), tree.doc.table->getRow(1));
+    QCOMPARE(QList<int>({number->GetColumnIndex(), tree.cell(1, 1)->GetColumnIndex()}), QList<int>({0, 1}));
+
+    // Numbers are computed when drawn: hierarchical, or continuous when the grid says so.
+    QStringList texts;
+    for (bool continuous : {false, true}) {
+        tree.grid->FContinuousNumbering = continuous;
+        for (int row = 0; row < 3; ++row) {
+            auto *cell = static_cast<TPLXTreeAutoCell *>(tree.cell(row, 0));
+            QImage image(50, 20, QImage::Format_RGB32);
+            QPainter painter(&image);
+            TPLXCanvasVC vc(painter);
+            vc.setVisibleArea({0, 0, 50, 20});
+            cell->cellDrawer()->setLayout(TRect{0, 0, 50, 20});
+            cell->cellDrawer()->Draw(vc);
+            texts << cell->GetText();
+        }
+    }
+    QCOMPARE(texts, QStringList({"1.", "1.1.", "2.", "1.", "2.", "3."}));
+
+    // Wrapping follows the header cell's width, not the width the cell was made with.
+    TPLXTreeCell *button = tree.cell(0, 1);
+    button->SetText(QStringLiteral("several words that need a few lines"));
+    const int narrow = button->fitHeight();
+    tree.headerOf->getHeaderCell(1)->setWidth(2000);
+    const int wide = button->fitHeight();
+    QVERIFY2(wide < narrow, qPrintable(QStringLiteral("%1 vs %2").arg(wide).arg(narrow)));
+    QCOMPARE(button->getColSettings()->FWidth, 40);
+
+    // A saved and reloaded button-edit column keeps its kind, and so do the rows made for it.
+    PLXMedia store = plxMediaFromText(QByteArray());
+    TPLXEntityFactory saver;
+    TPLXTreeHeaderCell *column = tree.headerOf->getHeaderCell(1);
+    column->doSave(column->getUID(), *store, saver);
+    TPLXRecordingScope recording;
+    TPLXEntityFactory loader;
+    std::unique_ptr<TPLXGanttObject> reloaded(loader.loadObject(column->getUID(), *store, nullptr));
+    auto *reloadedColumn = dynamic_cast<TPLXTreeHeaderCell *>(reloaded.get());
+    QVERIFY(reloadedColumn);
+    QVERIFY(dynamic_cast<TPLXTreeButtonEditCellType *>(reloadedColumn->GetDataType()));
+    auto header = std::make_unique<TPLXTreeHeader>();
+    header->insertHeaderCell(0, static_cast<TPLXTreeHeaderCell *>(reloaded.release()));
+    TPLXTreeRow row(header.get(), tree.rowSettings.get(), nullptr);
+    QVERIFY(dynamic_cast<TPLXTreeButtonEditCell *>(row.getCell(0)));
+    QCOMPARE(recording.recorder.messages, QStringList());
+}
+
+void tst_plxTreeCell::columnWidthOperation()
+{
+    TreeDocument tree(120, 40);
+    TPLXRecordingScope recording;
+    TPLXDataSource source;
+    QList<QPair<TPLXTreeHeaderCell *, int>> events;
+    source.onTreeColumnResize = [&](TPLXTreeHeaderCell *column, int width) { events.append({column, width}); };
+    TPLXTreeHeaderCell *column = tree.headerOf->getHeaderCell(1);
+    TPLXTreeCellResizeOperation op(&source, column, 90);
+    column->setWidth(60); // the operation undoes to the width it saw when it was made
+    QVERIFY(op.perform());
+    QCOMPARE(column->getWidth(), 90);
+    QVERIFY(op.undo());
+    QCOMPARE(column->getWidth(), 40);
+    QVERIFY(op.perform());
+    QCOMPARE(events, (QList<QPair<TPLXTreeHeaderCell *, int>>{{column, 90}, {column, 40}, {column, 90}}));
+
+    TPLXTreeCellResizeOperation detached(nullptr, column, 10);
+    QVERIFY(detached.perform());
+    QCOMPARE(column->getWidth(), 10);
+    QCOMPARE(events.size(), 3);
 }
 
 QTEST_MAIN(tst_plxTreeCell)

@@ -45,16 +45,22 @@ const TPLXKindRegistration<TPLXTreeAutoCellEndDatePersistence> endDateTypeKind("
 const TPLXKindRegistration<TPLXTreeAutoCellNumberPersistence> numberTypeKind("Tree AutoCellType.Number");
 const TPLXKindRegistration<TPLXTreeAutoCellTaskNameTypePersistence> taskNameTypeKind("AutoCellType.TaskName");
 
+// The document at the top of `object`'s parents; null when the top is something else.
+TPLXDocumentSetup *documentAbove(TPLXGanttObject *object)
+{
+    TPLXGanttObject *top = object;
+    while (top && top->getParent())
+        top = top->getParent();
+    return dynamic_cast<TPLXDocumentSetup *>(top);
+}
+
 // The tree grid above `object`: an ancestor, else the tree of the document at the top.
 TPLXTreeGrid *gridOf(TPLXGanttObject *object)
 {
-    TPLXGanttObject *top = nullptr;
-    for (TPLXGanttObject *o = object; o; o = o->getParent()) {
+    for (TPLXGanttObject *o = object; o; o = o->getParent())
         if (auto *grid = dynamic_cast<TPLXTreeGrid *>(o))
             return grid;
-        top = o;
-    }
-    auto *document = dynamic_cast<TPLXDocumentSetup *>(top);
+    TPLXDocumentSetup *document = documentAbove(object);
     return document ? document->GetTree() : nullptr;
 }
 
@@ -1043,8 +1049,9 @@ std::unique_ptr<TPLXGanttObject> TPLXTreeAutoCell::Create() const
 
 TPLXGanttRow *TPLXTreeAutoCell::ganttRow() const
 {
+    // Only a row inside a document has a table to look its gantt row up in.
     TPLXTreeRow *row = treeRow();
-    return row ? row->getRow() : nullptr;
+    return row && documentAbove(row) ? row->getRow() : nullptr;
 }
 
 void TPLXTreeAutoCell::updateText()
