@@ -43,6 +43,16 @@ int rowIndexOf(const TPLXTreeNode *node)
     return node && node->row() ? node->row()->getIndex() : -1;
 }
 
+// Renumbers the tree and, unless the data source batches changes, brings the
+// summary spans up to date: the bar steps refresh them while numbers are stale.
+void refresh(TPLXDataSource *dataSource, bool always)
+{
+    PLXRenumberTree(dataSource);
+    TPLXGanttTable *table = PLXTableOf(dataSource);
+    if (table && (always || !dataSource->IsInUpdateMode()))
+        table->UpdateSummaryBars();
+}
+
 } // namespace
 
 void PLXRenumberTree(TPLXDataSource *dataSource)
@@ -126,7 +136,7 @@ TPLXTreeNode *TPLXTreeNode::treeRoot()
 
 TPLXGanttTable *TPLXTreeNode::table()
 {
-    TPLXDocumentSetup *doc = GetDocumentSetup();
+    TPLXDocumentSetup *doc = PLXDocumentOf(this);
     return doc ? doc->GetTable() : nullptr;
 }
 
@@ -386,7 +396,7 @@ TPLXNodeExpander::~TPLXNodeExpander() = default;
 
 std::unique_ptr<TPLXOperation> TPLXNodeExpander::handleClick(int, int, int)
 {
-    auto *doc = dynamic_cast<TPLXGanttDocument *>(GetDocumentSetup());
+    auto *doc = dynamic_cast<TPLXGanttDocument *>(PLXDocumentOf(this));
     if (!targetNode || !doc)
         return nullptr;
     return std::make_unique<TPLXNodeCollapseOperation>(doc->getDataSource(), targetNode);
@@ -394,7 +404,7 @@ std::unique_ptr<TPLXOperation> TPLXNodeExpander::handleClick(int, int, int)
 
 void TPLXNodeExpander::setPosition(int x, int y)
 {
-    TPLXDocumentSetup *doc = GetDocumentSetup();
+    TPLXDocumentSetup *doc = PLXDocumentOf(this);
     if (doc && doc->getDocStartX() + doc->getVerticalResizePaneSize() > x)
         park();
     else
@@ -452,7 +462,7 @@ TPLXTreeNodeDrawer::TPLXTreeNodeDrawer(TPLXTreeNode *node) : TPLXDrawer(node)
 void TPLXTreeNodeDrawer::Draw(TPLXVisualContext &vc)
 {
     auto *node = static_cast<TPLXTreeNode *>(target);
-    TPLXDocumentSetup *doc = node->GetDocumentSetup();
+    TPLXDocumentSetup *doc = PLXDocumentOf(node);
     if (!doc || !doc->GetTable())
         return;
     FBottom = vc.getVisibleArea().Bottom;
@@ -462,7 +472,7 @@ void TPLXTreeNodeDrawer::Draw(TPLXVisualContext &vc)
 
 bool TPLXTreeNodeDrawer::drawNode(TPLXVisualContext &vc, TPLXTreeNode *node, int level, int &counter)
 {
-    TPLXDocumentSetup *doc = node->GetDocumentSetup();
+    TPLXDocumentSetup *doc = PLXDocumentOf(node);
     TPLXGanttTable *table = doc->GetTable();
     TPLXTreeGrid *grid = doc->GetTree();
     const bool lines = !grid || grid->FDrawTreeNodeLines;
@@ -654,6 +664,7 @@ bool TPLXTreeRowChildInsertOperation::perform()
         if (FOwnedSummary && FOwnedSummary->getParent())
             FOwnedSummary.release();
     }
+    refresh(FDataSource, false);
     return true;
 }
 
@@ -663,7 +674,7 @@ bool TPLXTreeRowChildInsertOperation::undo()
         return false;
     if (!FOp->DeleteChildRow())
         return false;
-    PLXRenumberTree(FDataSource);
+    refresh(FDataSource, true);
     return true;
 }
 
@@ -701,7 +712,7 @@ bool TPLXTreeRowDeleteOperation::perform()
             FSummaryRemoved = true;
         }
     }
-    PLXRenumberTree(FDataSource);
+    refresh(FDataSource, false);
     return true;
 }
 
@@ -711,7 +722,7 @@ bool TPLXTreeRowDeleteOperation::undo()
         return false;
     if (!FOp->InsertChildRow())
         return false;
-    PLXRenumberTree(FDataSource);
+    refresh(FDataSource, true);
     return true;
 }
 
@@ -780,7 +791,7 @@ bool TPLXTreeRowSetParentOperation::perform()
         if (FOwnedSummary && FOwnedSummary->getParent())
             FOwnedSummary.release();
     }
-    PLXRenumberTree(FDataSource);
+    refresh(FDataSource, false);
     return true;
 }
 
@@ -794,7 +805,7 @@ bool TPLXTreeRowSetParentOperation::undo()
     FFormerParent->addChild(FNode, FFormerPosition);
     if (FRemoveDone && !FRemoveOp->undo())
         return false;
-    PLXRenumberTree(FDataSource);
+    refresh(FDataSource, true);
     return true;
 }
 

@@ -18,12 +18,20 @@ const TPLXKindRegistration<TPLXTreeRowPersistence> treeRowKind("Tree Row");
 
 TPLXTreeHeader *headerOf(TPLXGanttObject *entity)
 {
-    TPLXDocumentSetup *doc = entity->GetDocumentSetup();
+    TPLXDocumentSetup *doc = PLXDocumentOf(entity);
     TPLXTreeGrid *grid = doc ? doc->GetTree() : nullptr;
     return grid ? grid->getHeader() : nullptr;
 }
 
 } // namespace
+
+TPLXDocumentSetup *PLXDocumentOf(TPLXGanttObject *entity)
+{
+    TPLXGanttObject *top = entity;
+    while (top && top->getParent())
+        top = top->getParent();
+    return dynamic_cast<TPLXDocumentSetup *>(top);
+}
 
 // ------------------------------------------------------------ TPLXTreeRow
 
@@ -130,7 +138,7 @@ int TPLXTreeRow::moveCell(int from, int to)
 int TPLXTreeRow::cellStart(int column)
 {
     PLX_ASSERT(getParent() != nullptr);
-    TPLXDocumentSetup *doc = GetDocumentSetup();
+    TPLXDocumentSetup *doc = PLXDocumentOf(this);
     if (!doc)
         return 0;
     int x = 0;
@@ -146,7 +154,7 @@ TPLXTreeNode *TPLXTreeRow::getNode() const
 
 TPLXGanttRow *TPLXTreeRow::getRow()
 {
-    TPLXDocumentSetup *doc = GetDocumentSetup();
+    TPLXDocumentSetup *doc = PLXDocumentOf(this);
     TPLXGanttTable *table = doc ? doc->GetTable() : nullptr;
     if (!table || FIndex < 0 || FIndex >= table->countRows())
         return nullptr;
@@ -218,7 +226,7 @@ TPLXTreeRowDrawer::TPLXTreeRowDrawer(TPLXTreeRow *row) : TPLXDrawer(row)
 void TPLXTreeRowDrawer::Draw(TPLXVisualContext &vc)
 {
     auto *row = static_cast<TPLXTreeRow *>(target);
-    TPLXDocumentSetup *doc = row->GetDocumentSetup();
+    TPLXDocumentSetup *doc = PLXDocumentOf(row);
     TPLXGanttTable *table = doc ? doc->GetTable() : nullptr;
     if (!table)
         return;

@@ -14,6 +14,10 @@ class TPLXTreeHeader;
 class TPLXTreeNode;
 class TPLXTreeRowSettings;
 
+// The document above `entity`, or null when it stands outside one (where
+// GetDocumentSetup would raise): trees are built and stored on their own too.
+ORVANTA_EXPORT TPLXDocumentSetup *PLXDocumentOf(TPLXGanttObject *entity);
+
 class ORVANTA_EXPORT TPLXTreeRow : public TPLXGanttObject
 {
     Q_GADGET
