@@ -613,9 +613,7 @@ const QMetaObject *TPLXTreeDateTimeCellType::TreeCellClass() const
 TPLXTreeCell *TPLXTreeDateTimeCellType::CreateTreeCell(TPLXTreeRowSettings *rowSettings,
                                                        TPLXTreeColSettings *colSettings, TPLXGanttObject *parent)
 {
-    TPLXTreeCell *cell = makeCell<TPLXTreeDateTimeCell>(rowSettings, colSettings, this, parent);
-    static_cast<TPLXTreeDateTimeCell *>(cell)->SetDate(0);
-    return cell;
+    return makeCell<TPLXTreeDateTimeCell>(rowSettings, colSettings, this, parent);
 }
 
 std::unique_ptr<TPLXGanttObject> TPLXTreeDateTimeCell::Create() const
@@ -680,9 +678,7 @@ const QMetaObject *TPLXTreeSpinCellType::TreeCellClass() const
 TPLXTreeCell *TPLXTreeSpinCellType::CreateTreeCell(TPLXTreeRowSettings *rowSettings, TPLXTreeColSettings *colSettings,
                                                    TPLXGanttObject *parent)
 {
-    TPLXTreeCell *cell = makeCell<TPLXTreeSpinCell>(rowSettings, colSettings, this, parent);
-    static_cast<TPLXTreeSpinCell *>(cell)->SetNumber(0);
-    return cell;
+    return makeCell<TPLXTreeSpinCell>(rowSettings, colSettings, this, parent);
 }
 
 std::unique_ptr<TPLXGanttObject> TPLXTreeSpinCell::Create() const
@@ -745,9 +741,7 @@ const QMetaObject *TPLXTreeCurrencyCellType::TreeCellClass() const
 TPLXTreeCell *TPLXTreeCurrencyCellType::CreateTreeCell(TPLXTreeRowSettings *rowSettings,
                                                        TPLXTreeColSettings *colSettings, TPLXGanttObject *parent)
 {
-    TPLXTreeCell *cell = makeCell<TPLXTreeCurrencyCell>(rowSettings, colSettings, this, parent);
-    static_cast<TPLXTreeCurrencyCell *>(cell)->SetValue(0);
-    return cell;
+    return makeCell<TPLXTreeCurrencyCell>(rowSettings, colSettings, this, parent);
 }
 
 std::unique_ptr<TPLXGanttObject> TPLXTreeCurrencyCell::Create() const
