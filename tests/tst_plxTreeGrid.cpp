@@ -260,6 +260,24 @@ void tst_plxTreeGrid::loadsDefaultsOfBareSections()
     std::unique_ptr<TPLXTreeGrid> editedGrid = loadGrid(edited, editedFactory, *editedMedia);
     QCOMPARE(editedGrid->FGroupRowColor, TColor(0x123456));
     QCOMPARE(editedGrid->getHeader()->getSortOrder(0), sortNone);
+
+    // Parts of the wrong kind, circular or missing stay empty; the rest still loads.
+    const QByteArray broken = "[Tree]\nTypeID=Tree Grid\nwidth=90\nheader=Header\nroot node=Tree\n"
+                              "vertical pane=Nowhere\ndefault col settings=Header\n"
+                              "[Header]\ntypeID=Tree Header\ncells#count=3\ncells#0=Header\ncells#1=Cell\n"
+                              "cells#2=Cell\n[Cell]\ntypeID=Tree Header Cell\n";
+    PLXMedia brokenMedia = plxMediaFromText(broken);
+    TPLXEntityFactory brokenFactory;
+    std::unique_ptr<TPLXTreeGrid> brokenGrid = loadGrid(broken, brokenFactory, *brokenMedia);
+    QVERIFY(brokenGrid);
+    QCOMPARE(brokenGrid->getWidth(), 90);
+    QVERIFY(!brokenGrid->getRootNode());
+    QVERIFY(!brokenGrid->getRowsResizePane());
+    QVERIFY(!brokenGrid->getDefaultColSettings());
+    QCOMPARE(brokenGrid->colsCount(), 1);
+    QCOMPARE(brokenGrid->getPaneWidth(), 0);
+    QVERIFY(recording.recorder.messages.contains(QStringLiteral("Warning! Circular reference. Involved object: Tree")));
+    QVERIFY(recording.recorder.messages.contains(QStringLiteral("Error loading Nowhere")));
 }
 
 void tst_plxTreeGrid::saveWritesTheStoredKeysAndReloads()

@@ -84,6 +84,16 @@ QList<TPLXTreeRow *> allRows(TPLXTreeNode *root)
     return rows;
 }
 
+void unfocusAllCells(TPLXTreeNode *root)
+{
+    for (TPLXTreeRow *row : allRows(root)) {
+        for (int c = 0; c < row->cellsCount(); ++c) {
+            if (TPLXTreeCell *cell = row->getCell(c))
+                cell->FocusCell(false);
+        }
+    }
+}
+
 } // namespace
 
 // ================================================================== halos
@@ -976,12 +986,8 @@ void TPLXTreeGrid::select(int i, bool flag)
         FSelectedRows.append(row);
     else
         FSelectedRows.removeAll(row);
-    if (FCellFocusing) {
-        for (TPLXTreeRow *r : allRows(FRootNode)) {
-            for (int c = 0; c < r->cellsCount(); ++c)
-                r->getCell(c)->FocusCell(false);
-        }
-    }
+    if (FCellFocusing)
+        unfocusAllCells(FRootNode);
     if (FSelectedRowsChanged)
         FSelectedRowsChanged(FSelectedRows);
 }
@@ -1016,7 +1022,7 @@ bool TPLXTreeGrid::focus(int i)
     if (FCellFocusing) {
         for (TPLXTreeRow *r : allRows(FRootNode)) {
             for (int c = 0; c < r->cellsCount(); ++c) {
-                if (r->getCell(c)->isFocused())
+                if (r->getCell(c) && r->getCell(c)->isFocused())
                     focusedColumn = std::max(focusedColumn, c);
             }
         }
@@ -1050,10 +1056,7 @@ void TPLXTreeGrid::focusAt(int x, int y)
 
 void TPLXTreeGrid::FocusCell(int row, int column)
 {
-    for (TPLXTreeRow *r : allRows(FRootNode)) {
-        for (int c = 0; c < r->cellsCount(); ++c)
-            r->getCell(c)->FocusCell(false);
-    }
+    unfocusAllCells(FRootNode);
     TPLXTreeCell *cell = getCell(row, column);
     const TPLXTreeHeaderCell *headerCell = FHeader ? FHeader->getHeaderCell(column) : nullptr;
     const TPLXTreeCellType *type = headerCell ? headerCell->GetDataType() : nullptr;
