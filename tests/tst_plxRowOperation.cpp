@@ -119,6 +119,7 @@ class tst_plxRowOperation : public QObject
 private slots:
     void disabledArguments_data();
     void disabledArguments();
+    void theOnlyRowStays();
     void performedAndUndone_data();
     void performedAndUndone();
     void randomSequenceUndoesToTheSavedDocument();
@@ -202,8 +203,10 @@ void tst_plxRowOperation::disabledArguments()
         QCOMPARE(plan.state(), before);
         QCOMPARE(plan.ds.getUndoRedoStack().GetUndoOperationCount(), 0);
     }
+}
 
-    // A table of one row keeps it.
+void tst_plxRowOperation::theOnlyRowStays()
+{
     Plan single({0}, {0});
     QVERIFY(TPLXRowDeleteOperation(&single.ds, 0).isDisabled());
     QVERIFY(TPLXBranchDeleteOperation(&single.ds, 0).isDisabled());
