@@ -726,6 +726,13 @@ void tst_plxTreeGrid::drawsRowBackgroundsAndLocatesHandles()
     const int x = cellsLeft + 200;
     QCOMPARE(at(x, Plan::rowY(3)), tree->getSelectedRowColor());
     QCOMPARE(at(x, Plan::rowY(5)), tree->getFocusedRowColor());
+    // Cell texts read the selection colours from the grid.
+    TPLXTreeTextSettings look(tree->getRow(3)->getSettings(), tree->getHeader()->getHeaderCell(0)->getSettings());
+    look.setSelected(true);
+    QCOMPARE(look.GetColor(), tree->getSelectedRowColor());
+    QCOMPARE(look.GetFont()->Color, tree->getSelectedRowFontColor());
+    look.setFocused(true);
+    QCOMPARE(look.GetColor(), tree->getFocusedRowColor());
     QCOMPARE(at(left + 3, Plan::rowY(0)), tree->getRowsResizePane()->FColor);
     QCOMPARE(at(left + tree->getWidth() + 5, Plan::rowY(0)), TColor(0xFFFFFF));
 
