@@ -544,6 +544,16 @@ void tst_plxTreeGrid::headerClicksCycleTheSortOrder()
     header->getHeaderCell(0)->setVisible(false);
     header->handleClick(x);
     QCOMPARE(stack.GetUndoOperationCount(), 0);
+
+    // A click on a column's halo sorts that column, wherever in the column it lands.
+    header->getHeaderCell(0)->setVisible(true);
+    header->updateClickers();
+    TPLXHeaderHalo *halo = header->getClicker(0);
+    QCOMPARE(header->locateClicker(halo->rect().Right - 2, halo->rect().Top), halo);
+    QVERIFY(!halo->handleClick(halo->rect().Right - 2, halo->rect().Top, 0));
+    QCOMPARE(header->getSortOrder(0), sortAscending);
+    QCOMPARE(stack.GetUndoOperationCount(), 1);
+    QCOMPARE(plan.names(), ascending);
 }
 
 void tst_plxTreeGrid::movesColumnsAndRows()
@@ -572,6 +582,20 @@ void tst_plxTreeGrid::movesColumnsAndRows()
     QCOMPARE(header->cells(), (QList<TPLXTreeHeaderCell *>{number, name}));
     QCOMPARE(tree->getCellStringValue(0, 1), QStringLiteral("delta"));
     QVERIFY(front->undo());
+    QCOMPARE(header->cells(), (QList<TPLXTreeHeaderCell *>{name, number}));
+    // Dragging a header halo: onto itself nothing, onto another column in front of it, past the last to the end.
+    header->updateClickers();
+    TPLXHeaderHalo *first = header->getClicker(0);
+    TPLXHeaderHalo *second = header->getClicker(1);
+    QVERIFY(!second->handleMove(0, 0, 0, second->rect().Left + 5, second->rect().Top));
+    std::unique_ptr<TPLXOperation> dragged = second->handleMove(0, 0, 0, first->rect().Left + 5, first->rect().Top);
+    QVERIFY(dragged && dragged->perform());
+    QCOMPARE(header->cells(), (QList<TPLXTreeHeaderCell *>{number, name}));
+    QVERIFY(dragged->undo());
+    std::unique_ptr<TPLXOperation> past = first->handleMove(0, 0, 0, second->rect().Right + 5, first->rect().Top);
+    QVERIFY(past && past->perform());
+    QCOMPARE(header->cells(), (QList<TPLXTreeHeaderCell *>{number, name}));
+    QVERIFY(past->undo());
     QCOMPARE(header->cells(), (QList<TPLXTreeHeaderCell *>{name, number}));
 
     // Row moves stay among siblings.

@@ -105,10 +105,11 @@ TPLXHeaderHalo::TPLXHeaderHalo(TPLXTreeHeader *header, const TRect &rect, int co
 {
 }
 
-std::unique_ptr<TPLXOperation> TPLXHeaderHalo::handleClick(int x, int, int)
+std::unique_ptr<TPLXOperation> TPLXHeaderHalo::handleClick(int, int, int)
 {
-    // The header records the sort itself, so the controller gets nothing to record.
-    FHeader->handleClick(x);
+    // The halo knows its column, so the click sorts exactly that column. The
+    // header records the sort itself; the controller gets nothing to record.
+    FHeader->clickColumn(FColumn);
     return nullptr;
 }
 
@@ -341,6 +342,8 @@ void TPLXTreeHeaderCell::SetDataType(TPLXTreeCellType *type)
     if (!grid || !FSettings)
         return;
     const int column = header->getHeaderCellIndex(this);
+    if (column < 0)
+        return;
     for (TPLXTreeRow *row : allRows(grid->getRootNode())) {
         if (!row->getSettings())
             continue;
@@ -515,18 +518,27 @@ void TPLXTreeHeader::handleClick(int x)
         if (!FCells[column]->isVisible())
             continue;
         reach += FCells[column]->getWidth();
-        if (reach < headerX)
-            continue;
-        const auto order = static_cast<TPLXSortOrder>((getSortOrder(column) + 1) % 3);
-        std::unique_ptr<TPLXOperation> sort = tree->sortRows(column, order);
-        if (!sort)
+        if (reach >= headerX) {
+            clickColumn(column);
             return;
-        if (TPLXDataSource *ds = doc->getDataSource())
-            ds->getUndoRedoStack().doOperation(std::move(sort));
-        else
-            sort->perform();
-        return;
+        }
     }
+}
+
+void TPLXTreeHeader::clickColumn(int column)
+{
+    PLX_ASSERT(getParent() != nullptr);
+    TPLXTreeGrid *tree = grid();
+    if (!tree || column < 0 || column >= countCells())
+        return;
+    const auto order = static_cast<TPLXSortOrder>((getSortOrder(column) + 1) % 3);
+    std::unique_ptr<TPLXOperation> sort = tree->sortRows(column, order);
+    if (!sort)
+        return;
+    if (TPLXDataSource *ds = tree->dataSource())
+        ds->getUndoRedoStack().doOperation(std::move(sort));
+    else
+        sort->perform();
 }
 
 std::unique_ptr<TPLXOperation> TPLXTreeHeader::moveCell(int from, int to)

@@ -292,6 +292,8 @@ public:
     // Advances the sort order of the visible column under x (grid coordinates)
     // and records the sort on the data source's undo/redo stack.
     void handleClick(int x);
+    // As a click on column `column`: advances its sort order through the undo/redo stack.
+    void clickColumn(int column);
     // Moves column `from` in front of the column now at `to` (the end for a
     // negative `to`); null when either is not a column.
     std::unique_ptr<TPLXOperation> moveCell(int from, int to);
