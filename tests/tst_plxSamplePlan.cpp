@@ -6,6 +6,9 @@
 #include "plxGanttTable.h"
 #include "plxPertBar.h"
 #include "plxPlatform.h"
+#include "plxSummaryBar.h"
+#include "plxTreeGrid.h"
+#include "plxTreeNode.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
@@ -15,15 +18,20 @@ class tst_plxSamplePlan : public QObject
     Q_OBJECT
 
 private:
-    // Each row's first task and its box's place, outgoing flows and text.
-    static QStringList describe(TPLXGanttTable *table)
+    // Each row's tree number and task name, its span, and its box's place, outgoing flows and text.
+    static QStringList describe(TPLXDataSource &source)
     {
         QStringList lines;
+        TPLXGanttTable *table = source.GetTable();
+        TPLXTreeGrid *tree = source.GetTree();
         for (TPLXGanttRow *row : table->rows()) {
+            const int i = row->getOrder();
             TPLXPertBar *box = row->pertBar();
-            lines << QStringLiteral("%1 %2 box(%3,%4) out %5 \"%6\"")
+            lines << QStringLiteral("%1 %2 %3 %4..%5 box(%6,%7) out %8 \"%9\"")
+                         .arg(tree->findNodeByIndex(i)->numberHierchy(), tree->getCellStringValue(i, 1))
                          .arg(row->GetBarCount())
                          .arg(row->FindStartDate())
+                         .arg(row->FindEndDate())
                          .arg(box ? box->getX() : -1)
                          .arg(box ? box->getY() : -1)
                          .arg(box ? box->outgoingConnections().size() : -1)
@@ -45,12 +53,19 @@ private slots:
 
         TPLXGanttTable *table = source.GetTable();
         QVERIFY(table);
-        QCOMPARE(table->countRows(), 6);
+        QCOMPARE(table->countRows(), 8);
+        QCOMPARE(source.GetTree()->rowsCount(), 8);
         QCOMPARE(table->GetPertConnectionsCount(), 5);
         QCOMPARE(table->rowsZOrder().size(), 6);
-        const QStringList before = describe(table);
-        QCOMPARE(before.first().section(QLatin1Char(' '), 2), QStringLiteral("box(20,20) out 1 \"Kick-off\""));
-        QCOMPARE(before.last().section(QLatin1Char(' '), 2), QStringLiteral("box(900,220) out 0 \"Launch\""));
+        const QStringList before = describe(source);
+        // Two groups of three tasks; each summary spans its group's tasks.
+        QCOMPARE(before[0].section(QLatin1Char(' '), 0, 3), QStringLiteral("1. Planning 1 46391..46409"));
+        QCOMPARE(before[1].section(QLatin1Char(' '), 0, 1), QStringLiteral("1.1. Kick-off"));
+        QCOMPARE(before[4].section(QLatin1Char(' '), 0, 3), QStringLiteral("2. Delivery 1 46409..46441"));
+        QCOMPARE(before[7].section(QLatin1Char(' '), 0, 1), QStringLiteral("2.3. Launch"));
+        QVERIFY(table->getRow(0)->IsGroup() && table->getRow(4)->IsGroup() && !table->getRow(5)->IsGroup());
+        QCOMPARE(before[1].section(QLatin1Char(' '), 4), QStringLiteral("box(20,20) out 1 \"Kick-off\""));
+        QCOMPARE(before[7].section(QLatin1Char(' '), 4), QStringLiteral("box(900,220) out 0 \"Launch\""));
 
         QTemporaryDir dir;
         const QString copy = dir.filePath(QStringLiteral("copy.ini"));
@@ -58,7 +73,7 @@ private slots:
         TPLXDataSource reloaded;
         reloaded.setStorage(QStringLiteral("file://") + copy);
         QCOMPARE(recording.recorder.messages, QStringList());
-        QCOMPARE(describe(reloaded.GetTable()), before);
+        QCOMPARE(describe(reloaded), before);
         QCOMPARE(reloaded.GetTable()->GetPertConnectionsCount(), 5);
     }
 };

@@ -1,10 +1,14 @@
 #include "plxDataSource.h"
+#include "plxColumnOperation.h"
 #include "plxGanttBar.h"
 #include "plxGanttRow.h"
 #include "plxGanttTable.h"
 #include "plxPertBar.h"
 #include "plxPlatform.h"
 #include "plxRessourceStrings.h"
+#include "plxRowOperation.h"
+#include "plxTreeGrid.h"
+#include "plxTreeRow.h"
 
 #include <QWidget>
 
@@ -154,6 +158,95 @@ bool TPLXDataSource::ConnectionDelete(TPLXBarConnection *connection)
 bool TPLXDataSource::RowClear(int row)
 {
     return record(std::make_unique<TPLXGanttRowClearOperation>(this, row));
+}
+
+bool TPLXDataSource::ColumnAdd(int index, TPLXTreeCellType *cellType)
+{
+    return record(std::make_unique<TPLXColumnInsertOperation>(this, index, cellType));
+}
+
+bool TPLXDataSource::ColumnAppend(TPLXTreeCellType *cellType)
+{
+    TPLXTreeGrid *tree = GetTree();
+    TPLXTreeHeader *header = tree ? tree->getHeader() : nullptr;
+    return ColumnAdd(header ? header->countCells() : -1, cellType);
+}
+
+bool TPLXDataSource::ColumnDelete(int index)
+{
+    return record(std::make_unique<TPLXColumnDeleteOperation>(this, index));
+}
+
+bool TPLXDataSource::RowAppend()
+{
+    return record(std::make_unique<TPLXRowAppendOperation>(this));
+}
+
+bool TPLXDataSource::RowInsert(int row, int parent)
+{
+    return record(std::make_unique<TPLXRowInsertOperation>(this, row, parent));
+}
+
+bool TPLXDataSource::RowChildInsert(int parent)
+{
+    return record(std::make_unique<TPLXRowChildInsertOperation>(this, parent));
+}
+
+bool TPLXDataSource::RowDelete(int row)
+{
+    return record(std::make_unique<TPLXRowDeleteOperation>(this, row));
+}
+
+bool TPLXDataSource::BranchDelete(int row)
+{
+    return record(std::make_unique<TPLXBranchDeleteOperation>(this, row));
+}
+
+bool TPLXDataSource::RowsGroup(int first, int last)
+{
+    return record(std::make_unique<TPLXRowsGroupOperation>(this, first, last));
+}
+
+bool TPLXDataSource::RowsChangeParent(int first, int last, int newParent)
+{
+    return record(std::make_unique<TPLXRowsChangeParentOperation>(this, first, last, newParent));
+}
+
+void TPLXDataSource::deleteSelected()
+{
+    TPLXTreeGrid *tree = GetTree();
+    if (!tree || tree->getSelectedRowsCount() == 0)
+        return;
+    tree->unFocus();
+    // The first row is never deleted here.
+    auto composite = std::make_unique<TPLXMultipleOperations>(this);
+    for (int i = tree->rowsCount() - 1; i >= 1; --i) {
+        TPLXTreeRow *row = tree->getRow(i);
+        if (!row || !row->isSelected())
+            continue;
+        auto op = std::make_unique<TPLXRowDeleteOperation>(this, i);
+        if (op->perform())
+            composite->addOperation(std::move(op));
+    }
+    if (!composite->empty())
+        FUndoRedoStack->addOperation(std::move(composite));
+}
+
+void TPLXDataSource::Clear()
+{
+    TPLXTreeGrid *tree = GetTree();
+    TPLXGanttTable *table = GetTable();
+    if (!tree || !table)
+        return;
+    table->SetScrolledLines(0);
+    for (int i = tree->rowsCount() - 1; i >= 0; --i) {
+        if (tree->rowsCount() <= 1) {
+            RowClear(0);
+            break;
+        }
+        RowClear(i);
+        RowDelete(i);
+    }
 }
 
 bool TPLXDataSource::PertBarAdd(int row, int x, int y)

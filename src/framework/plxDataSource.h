@@ -19,6 +19,7 @@ class TPLXGanttTable;
 class TPLXPertBar;
 class TPLXSummaryBar;
 class TPLXTreeCell;
+class TPLXTreeCellType;
 class TPLXTreeHeaderCell;
 class TPLXVisualContext;
 
@@ -98,6 +99,23 @@ public:
     // A new PERT connection becomes the table's when its command succeeds.
     bool PertConnectionAdd(TPLXBarConnection *connection);
     bool PertConnectionDelete(TPLXBarConnection *connection);
+
+    // ---- tree rows and columns (row indexes are the task tree's pre-order numbers)
+    // The grid's header cell takes `cellType` when the column is added.
+    bool ColumnAdd(int index, TPLXTreeCellType *cellType);
+    bool ColumnAppend(TPLXTreeCellType *cellType);
+    bool ColumnDelete(int index);
+    bool RowAppend();
+    bool RowInsert(int row, int parent);
+    bool RowChildInsert(int parent);
+    bool RowDelete(int row);
+    bool BranchDelete(int row);
+    bool RowsGroup(int first, int last);
+    bool RowsChangeParent(int first, int last, int newParent);
+    // Deletes the selected tree rows except the first row, as one undo step.
+    void deleteSelected();
+    // Empties the chart row by row down to one empty row; each step its own undo entry.
+    void Clear();
 
     // ---- events read and written on the undo/redo stack
     const TPLXOperationEvent &getOnChange() const;

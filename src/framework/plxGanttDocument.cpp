@@ -11,6 +11,8 @@
 #include "plxPlatform.h"
 #include "plxTaskBar.h"
 #include "plxTextSettings.h"
+#include "plxTreeGrid.h"
+#include "plxTreeNode.h"
 
 #include <QDate>
 #include <QSet>
@@ -18,9 +20,9 @@
 #include <algorithm>
 #include <optional>
 
-// The tree grid, the time-scale bands and the legend are declared here but
-// built by their own units; until those exist the document holds none of
-// them and the operations that ask them answer 0 (or null).
+// The time-scale bands and the legend are declared here but built by their
+// own units; until those exist the document holds none of them and the
+// operations that ask them answer 0 (or null).
 
 namespace {
 
@@ -73,6 +75,23 @@ bool kindNotBuilt(IPLXMedia &media, const QString &section)
     return std::any_of(ids.cbegin(), ids.cend(), [&typeId](const char *id) { return typeId == QLatin1String(id); });
 }
 
+// The tree grid, clipped to its pane left of the chart.
+void drawTreePane(TPLXGanttDocument &doc, TPLXVisualContext &context)
+{
+    TPLXTreeGrid *tree = doc.GetTree();
+    TPLXDrawer *drawer = tree ? tree->getDrawer(vtGanttGraph) : nullptr;
+    if (!drawer || doc.getTreeWidth() <= 0)
+        return;
+    TRect area = context.getVisibleArea();
+    area.Left = doc.getDocStartX();
+    area.Right = std::min(area.Right, doc.getDocStartX() + doc.getTreeWidth());
+    if (area.isEmpty())
+        return;
+    context.SetClipRect(area);
+    drawer->Draw(context);
+    context.ResetClipRect();
+}
+
 } // namespace
 
 // ------------------------------------------------------------ TPLXGanttDocument
@@ -107,24 +126,24 @@ int TPLXGanttDocument::getColStartX(int)
     return getTreeWidth();
 }
 
-int TPLXGanttDocument::getTreeCellWidth(int)
+int TPLXGanttDocument::getTreeCellWidth(int column)
 {
-    return 0;
+    return FTree ? FTree->getCellWidth(column) : 0;
 }
 
 int TPLXGanttDocument::getVerticalResizePaneSize()
 {
-    return 0;
+    return FTree ? FTree->getPaneWidth() : 0;
 }
 
 int TPLXGanttDocument::getTreeWidth()
 {
-    return 0;
+    return FTree ? FTree->getWidth() : 0;
 }
 
 int TPLXGanttDocument::getTreeActualWidth()
 {
-    return 0;
+    return FTree ? FTree->getActualWidth() : 0;
 }
 
 void TPLXGanttDocument::setTreeStartX(int x)
@@ -431,11 +450,13 @@ void TPLXGanttDocument::doSave(const QString &name, IPLXMedia &media, TPLXEntity
     media.setRealProperty(name, QStringLiteral("date range end"), FDateRangeEnd);
     media.setBoolProperty(name, QStringLiteral("time scale under"), FTimeScaleUnder);
 
-    // The table and the calendar write their own link keys into this section.
+    // The table, the calendar and the tree write their own link keys into this section.
     if (Ftable)
         Ftable->doSave(name, media, factory);
     if (Fcalendar)
         Fcalendar->doSave(name, media, factory);
+    if (FTree)
+        FTree->doSave(name, media, factory);
 
     const std::pair<const char *, TPLXGanttObject *> records[] = {
         {"task bar settings", FTaskBarSettings},       {"image bar settings", FImageBarSettings},
@@ -519,14 +540,22 @@ std::unique_ptr<TPLXGanttObject> TPLXDocumentPersistence::doLoad(const QString &
         doc->indexConnection(c);
     }
 
-    // Held as a tree grid and a legend once those kinds are built.
-    for (const QString &key : {QStringLiteral("tree"), QStringLiteral("legend")}) {
-        const QString section = media.strValue(name, key, QStringLiteral("Missing"));
-        if (section != QLatin1String("Missing") && kindNotBuilt(media, section))
-            PLXLog(QStringLiteral("\"%1\" of \"%2\" is not loaded: its kind is not built").arg(key, name));
-        else
-            loadChild(key, media, factory, doc);
+    if (TPLXGanttObject *tree = loadChild(QStringLiteral("tree"), media, factory, doc)) {
+        doc->FTree = dynamic_cast<TPLXTreeGrid *>(tree);
+        if (!doc->FTree)
+            PLXLog(QStringLiteral("\"tree\" of \"%1\" is not a tree grid and is left out").arg(name));
     }
+    if (doc->FTree) {
+        if (TPLXTreeNode *root = doc->FTree->getRootNode())
+            root->setVisible(true);
+        doc->FTree->updateNodes();
+    }
+    // Held as a legend once that kind is built.
+    const QString legend = media.strValue(name, QStringLiteral("legend"), QStringLiteral("Missing"));
+    if (legend != QLatin1String("Missing") && kindNotBuilt(media, legend))
+        PLXLog(QStringLiteral("\"legend\" of \"%1\" is not loaded: its kind is not built").arg(name));
+    else
+        loadChild(QStringLiteral("legend"), media, factory, doc);
 
     if (doc->Ftable) {
         doc->Ftable->updateCriticalPath();
@@ -554,6 +583,7 @@ void TPLXDocumentDrawer::Draw(TPLXVisualContext &context)
     TPLXGanttDocument *doc = document();
     if (!doc)
         return;
+    drawTreePane(*doc, context);
     TPLXGanttTable *table = doc->GetTable();
     bool clipped = false;
     if (table && table->FWidth > 0) {
@@ -595,6 +625,10 @@ TPLXGanttObject *TPLXDocumentDrawer::locateObject(int x, int y)
     TPLXGanttDocument *doc = document();
     if (!doc)
         return nullptr;
+    if (TPLXTreeGrid *tree = doc->GetTree())
+        if (TPLXDrawer *drawer = tree->getDrawer(vtGanttGraph))
+            if (TPLXGanttObject *hit = drawer->locateObject(x, y))
+                return hit;
     if (TPLXGanttTable *table = doc->GetTable())
         if (TPLXDrawer *drawer = table->getDrawer(vtGanttGraph))
             if (TPLXGanttObject *hit = drawer->locateObject(x, y))
@@ -627,6 +661,7 @@ void TPLXDocumentPertDrawer::Draw(TPLXVisualContext &context)
     if (TPLXDrawer *drawer = doc->GetTable()->getDrawer(vtPertGraph))
         drawer->Draw(context);
     context.ResetClipRect();
+    drawTreePane(*doc, context);
 }
 
 TPLXGanttObject *TPLXDocumentPertDrawer::locateObject(int x, int y)
@@ -634,6 +669,10 @@ TPLXGanttObject *TPLXDocumentPertDrawer::locateObject(int x, int y)
     TPLXGanttDocument *doc = document();
     if (!doc || !doc->GetTable())
         return nullptr;
+    if (TPLXTreeGrid *tree = doc->GetTree())
+        if (TPLXDrawer *drawer = tree->getDrawer(vtGanttGraph))
+            if (TPLXGanttObject *hit = drawer->locateObject(x, y))
+                return hit;
     TPLXDrawer *drawer = doc->GetTable()->getDrawer(vtPertGraph);
     return drawer ? drawer->locateObject(x, y) : nullptr;
 }

@@ -9,8 +9,11 @@
 #include "plxMedia.h"
 #include "plxPertBar.h"
 #include "plxPlatform.h"
+#include "plxSummaryBar.h"
 #include "plxTaskBar.h"
 #include "plxTextualHalo.h"
+#include "plxTreeGrid.h"
+#include "plxTreeNode.h"
 
 #include <algorithm>
 
@@ -170,8 +173,10 @@ int TPLXGanttRow::GetSummarizableBarCount() const
 
 bool TPLXGanttRow::IsGroup()
 {
-    // Groups are tree nodes with children; without a tree grid there are none.
-    return false;
+    TPLXDocumentSetup *document = FOrder >= 0 ? GetDocumentSetup() : nullptr;
+    TPLXTreeGrid *tree = document ? document->GetTree() : nullptr;
+    TPLXTreeNode *node = tree ? tree->findNodeByIndex(FOrder) : nullptr;
+    return node && node->hasChildren();
 }
 
 TDateTime TPLXGanttRow::FindStartDate()
@@ -382,7 +387,7 @@ bool TPLXBarInsertOperation::perform()
     if (!Target || !table || Row < 0 || Row >= table->countRows())
         return false;
     TPLXGanttRow *r = table->getRow(Row);
-    const bool isSummary = QByteArrayView(Target->metaObject()->className()) == "TPLXSummaryBar";
+    const bool isSummary = dynamic_cast<const TPLXSummaryBar *>(Target) != nullptr;
     if (r->IsGroup() != isSummary)
         return false;
     if (!raiseBefore(FDataSource->OnBeforeBarAdd, Target))

@@ -13,6 +13,8 @@
 #include "plxPlatform.h"
 #include "plxSummaryBar.h"
 #include "plxTimeMode.h"
+#include "plxTreeGrid.h"
+#include "plxTreeRow.h"
 
 #include <QDateTime>
 #include <QSet>
@@ -840,7 +842,24 @@ void TPLXGanttTableDrawer::Draw(TPLXVisualContext &context)
     FirstVisible = t->visibleHeightBefore(t->getScrolledLines()) == 0 ? t->getScrolledLines() : 0;
     const int w = t->GetColumnWidth();
 
-    // Row bands and the selection and focus bands follow the task tree, which a chart may lack.
+    // Row bands follow the task tree, which a chart may lack.
+    TPLXTreeGrid *tree = document->GetTree();
+    const int treeRows = tree ? tree->rowsCount() : 0;
+    const auto fillRowBand = [&](int i, TColor color) {
+        const int top = t->getRowStartY(i);
+        context.FillArea({tableArea.Left, top, tableArea.Right, top + t->getRowHeight(i)}, color, bsSolid);
+    };
+    for (int i = std::min(lastVisible, treeRows - 1); i >= FirstVisible; --i) {
+        TPLXGanttRow *row = t->rows()[i];
+        if (!row->IsVisible())
+            continue;
+        TPLXTreeRow *treeRow = tree->getRow(i);
+        TPLXTreeRowSettings *look = treeRow && treeRow->getSettings() ? treeRow->getSettings()
+                                                                      : tree->getDefaultRowSettings();
+        if (look)
+            fillRowBand(i, row->IsGroup() ? look->FGroupColor : look->FColor);
+    }
+
     const TDateTime docStart = document->getStartDate();
     const TDateTime docEnd = document->getEndDate();
     const auto walkExceptionColumns = [&](const auto &visit) {
@@ -856,6 +875,18 @@ void TPLXGanttTableDrawer::Draw(TPLXVisualContext &context)
         }
     };
     walkExceptionColumns([&](TDateTime d, IPLXDateCategory *category) { emphasizeDay(d, category->getColor()); });
+
+    if (tree) {
+        for (int i = lastVisible; i >= FirstVisible; --i) {
+            TPLXGanttRow *row = t->rows()[i];
+            if (!row->IsVisible())
+                continue;
+            if (row->isSelected())
+                fillRowBand(i, tree->getSelectedRowColor());
+            if (row->isFocused())
+                fillRowBand(i, tree->getFocusedRowColor());
+        }
+    }
 
     if (lastVisible >= 0) {
         context.setDrawingColor(t->GetGridColor());
@@ -1134,10 +1165,9 @@ TPLXGanttRowClearOperation::TPLXGanttRowClearOperation(TPLXDataSource *dataSourc
         return;
     }
     TPLXGanttRow *row = table->getRow(index);
-    for (TPLXGanttBar *bar : row->bars()) {
-        if (QByteArrayView(bar->metaObject()->className()) == "TPLXSummaryBar")
-            return;
-    }
+    // A group row's summary bar follows its group; clearing leaves it alone.
+    if (row->countBarsOfKind<TPLXSummaryBar>() > 0)
+        return;
     for (TPLXGanttBar *bar : row->bars())
         addOperation(std::make_unique<TPLXBarDeleteOperation>(dataSource, bar));
 }

@@ -7,10 +7,14 @@
 #include "plxGanttRow.h"
 #include "plxGanttTable.h"
 #include "plxMedia.h"
+#include "plxProgressBar.h"
+#include "plxSummaryBar.h"
 #include "plxTaskBar.h"
 #include "plxTextSettings.h"
 #include "plxTextualHalo.h"
 #include "plxTimeMode.h"
+#include "plxTreeGrid.h"
+#include "plxTreeNode.h"
 #include "plxVisualContext.h"
 
 #include <algorithm>
@@ -26,17 +30,6 @@ int nearest(double v)
     return static_cast<int>(std::lrint(v));
 }
 
-// Kinds built in other units are recognised by class name, so that this unit
-// does not depend on them.
-bool isKind(const TPLXGanttObject *object, const char *className)
-{
-    for (const QMetaObject *m = object ? object->metaObject() : nullptr; m; m = m->superClass()) {
-        if (qstrcmp(m->className(), className) == 0)
-            return true;
-    }
-    return false;
-}
-
 bool midnight(TDateTime d)
 {
     return d - std::trunc(d) == 0.0;
@@ -46,6 +39,16 @@ QString dayMonth(TDateTime d)
 {
     const TPLXDateParts parts = PLXDecodeDate(d);
     return QStringLiteral("%1.%2").arg(parts.dayOfMonth, 2, 10, QLatin1Char('0')).arg(parts.month, 2, 10, QLatin1Char('0'));
+}
+
+// "(n)" for the task whose branch holds the box's row, "--" for a top-level task or without a tree.
+QString parentTaskText(TPLXPertBar *box, int rowIndex)
+{
+    TPLXDocumentSetup *document = box->GetDocumentSetup();
+    TPLXTreeGrid *tree = document ? document->GetTree() : nullptr;
+    TPLXTreeNode *node = tree ? tree->findNodeByIndex(rowIndex) : nullptr;
+    const int parent = node && !node->isTreeRoot() ? node->GetParentIndex() : -1;
+    return parent >= 0 ? QStringLiteral("(%1)").arg(parent + 1) : QStringLiteral("--");
 }
 
 TPLXGanttTable *tableOf(const TPLXGanttBar *bar)
@@ -313,7 +316,7 @@ bool TPLXPertBar::acceptConnections() const
 
 bool TPLXPertBar::overlap(TDateTime start, TDateTime end, int row, TPLXGanttBar *bar)
 {
-    if (isKind(bar, "TPLXProgressBar"))
+    if (dynamic_cast<const TPLXProgressBar *>(bar))
         return false;
     return TPLXGanttBar::overlap(start, end, row, bar);
 }
@@ -377,7 +380,7 @@ void TPLXPertBar::UpdateRange()
     FIsSummary = false;
     QList<TPLXTaskBar *> tasks;
     for (TPLXGanttBar *bar : r->bars()) {
-        if (isKind(bar, "TPLXSummaryBar"))
+        if (dynamic_cast<const TPLXSummaryBar *>(bar))
             FIsSummary = true;
         if (auto *task = dynamic_cast<TPLXTaskBar *>(bar))
             tasks.append(task);
@@ -581,8 +584,7 @@ void TPLXPertBarTimespanPertDrawer::Draw(TPLXVisualContext &vc)
     const int periodRight = summary ? I.Right : I.Left + W / 4 + W / 2;
     cell({I.Left + W / 4, bandTop, periodRight, bandBottom}, period);
     if (!summary) {
-        // The parent task's number needs the task tree; without one there is no parent to show.
-        cell({periodRight, bandTop, I.Right, bandBottom}, QStringLiteral("--"));
+        cell({periodRight, bandTop, I.Right, bandBottom}, parentTaskText(b, rowIndex));
 
         const TRect band{I.Left, I.Bottom - H / 5, I.Right, I.Bottom};
         vc.drawRect(band, psSolid, border);

@@ -6,6 +6,7 @@
 #include "plxGanttRow.h"
 #include "plxGanttTable.h"
 #include "plxMedia.h"
+#include "plxProgressBar.h"
 #include "plxRessourceStrings.h"
 #include "plxTextualHalo.h"
 #include "plxVisualContext.h"
@@ -258,9 +259,7 @@ bool TPLXTaskBar::overlap(TDateTime start, TDateTime end, int row, TPLXGanttBar 
 {
     if (bar) {
         // Progress bars lie over task bars by design.
-        if (bar->PLXTag == kProgressPlaceholderTag)
-            return false;
-        if (QByteArrayView(bar->metaObject()->className()) == "TPLXProgressBar")
+        if (bar->PLXTag == kProgressPlaceholderTag || dynamic_cast<const TPLXProgressBar *>(bar))
             return false;
     }
     return TPLXGanttBar::overlap(start, end, row, bar);
