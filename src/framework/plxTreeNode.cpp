@@ -169,11 +169,15 @@ bool TPLXTreeNode::deleteChild(TPLXTreeNode *node)
 
 int TPLXTreeNode::setIndexes(int start)
 {
+    TPLXTreeNode *parent = parentNode();
+    return numberBranch(start, parent, parent ? parent->childIndex(this) : 0);
+}
+
+int TPLXTreeNode::numberBranch(int start, const TPLXTreeNode *parent, int position)
+{
     if (FRow) {
         FRow->setIndex(start);
         FNumberCont = QString::number(start + 1) + QLatin1Char('.');
-        TPLXTreeNode *parent = parentNode();
-        const int position = parent ? parent->childIndex(this) : 0;
         FNumberHierchy =
             (parent ? parent->FNumberHierchy : QString()) + QString::number(position + 1) + QLatin1Char('.');
         ++start;
@@ -181,8 +185,9 @@ int TPLXTreeNode::setIndexes(int start)
         FNumberCont.clear();
         FNumberHierchy.clear();
     }
-    for (TPLXTreeNode *child : std::as_const(Fchildren))
-        start = child->setIndexes(start);
+    // Positions come from the loop: looking each child up would make wide trees quadratic.
+    for (qsizetype i = 0; i < Fchildren.size(); ++i)
+        start = Fchildren[i]->numberBranch(start, this, static_cast<int>(i));
     return start;
 }
 

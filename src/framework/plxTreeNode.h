@@ -102,6 +102,7 @@ public:
 
 private:
     friend class TPLXTreeNodePersistence;
+    int numberBranch(int start, const TPLXTreeNode *parent, int position);
     TPLXTreeNode *findNode(int &index);
     int rowLevel(int &index);
     TPLXTreeRow *rowAt(int &y);
