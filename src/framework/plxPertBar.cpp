@@ -41,16 +41,6 @@ QString dayMonth(TDateTime d)
     return QStringLiteral("%1.%2").arg(parts.dayOfMonth, 2, 10, QLatin1Char('0')).arg(parts.month, 2, 10, QLatin1Char('0'));
 }
 
-// "(n)" for the task whose branch holds the box's row, "--" for a top-level task or without a tree.
-QString parentTaskText(TPLXPertBar *box, int rowIndex)
-{
-    TPLXDocumentSetup *document = box->GetDocumentSetup();
-    TPLXTreeGrid *tree = document ? document->GetTree() : nullptr;
-    TPLXTreeNode *node = tree ? tree->findNodeByIndex(rowIndex) : nullptr;
-    const int parent = node && !node->isTreeRoot() ? node->GetParentIndex() : -1;
-    return parent >= 0 ? QStringLiteral("(%1)").arg(parent + 1) : QStringLiteral("--");
-}
-
 TPLXGanttTable *tableOf(const TPLXGanttBar *bar)
 {
     TPLXGanttRow *row = bar->getParentRow();
@@ -321,6 +311,16 @@ bool TPLXPertBar::overlap(TDateTime start, TDateTime end, int row, TPLXGanttBar 
     return TPLXGanttBar::overlap(start, end, row, bar);
 }
 
+QString TPLXPertBar::parentTaskLabel()
+{
+    TPLXGanttRow *row = getParentRow();
+    TPLXDocumentSetup *document = GetDocumentSetup();
+    TPLXTreeGrid *tree = document && row ? document->GetTree() : nullptr;
+    TPLXTreeNode *node = tree ? tree->findNodeByIndex(row->getOrder()) : nullptr;
+    const int parent = node && !node->isTreeRoot() ? node->GetParentIndex() : -1;
+    return parent >= 0 ? QStringLiteral("(%1)").arg(parent + 1) : QStringLiteral("--");
+}
+
 std::unique_ptr<TPLXOperation> TPLXPertBar::moveTo(TDateTime date, int row)
 {
     TPLXGanttTable *table = tableOf(this);
@@ -584,7 +584,7 @@ void TPLXPertBarTimespanPertDrawer::Draw(TPLXVisualContext &vc)
     const int periodRight = summary ? I.Right : I.Left + W / 4 + W / 2;
     cell({I.Left + W / 4, bandTop, periodRight, bandBottom}, period);
     if (!summary) {
-        cell({periodRight, bandTop, I.Right, bandBottom}, parentTaskText(b, rowIndex));
+        cell({periodRight, bandTop, I.Right, bandBottom}, b->parentTaskLabel());
 
         const TRect band{I.Left, I.Bottom - H / 5, I.Right, I.Bottom};
         vc.drawRect(band, psSolid, border);

@@ -170,6 +170,8 @@ public:
     void setX(int x) { Fx = x; }
     void setY(int y) { Fy = y; }
     const QString &userDefinedNumber() const { return FUserDefinedNumber; }
+    // "(n)" for the task whose branch holds the box's row, "--" for a top-level task or without a tree.
+    QString parentTaskLabel();
     void setUserDefinedNumber(const QString &n) { FUserDefinedNumber = n; }
     // Mean progress of the row's task bars, as UpdateRange left it.
     int getProgress() const { return FProgress; }
