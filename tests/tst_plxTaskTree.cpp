@@ -10,9 +10,11 @@
 #include "plxSummaryBar.h"
 #include "plxTreeCell.h"
 #include "plxTreeGrid.h"
+#include "plxTreeNode.h"
 #include "plxTreeRow.h"
 
 #include <QFile>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -163,6 +165,47 @@ private slots:
         } else {
             QCOMPARE(p.saved(), before);
         }
+    }
+
+    // Through random row commands, sorts, collapses, undos and redos, tree and
+    // chart keep the same rows, lookups by index answer as a walk over the tree
+    // does (they come from a table the tree keeps), and undoing everything gives
+    // back the stored document.
+    void lookupsMatchAWalkThroughEdits()
+    {
+        Plan p;
+        const QByteArray before = p.saved();
+        QRandomGenerator random(11);
+        TPLXTreeNode *root = p.tree()->getRootNode();
+        for (int step = 0; step < 1000; ++step) {
+            const int n = p.table()->countRows();
+            const int a = int(random.bounded(n));
+            const int b = std::min(n - 1, a + int(random.bounded(3)));
+            switch (random.bounded(11)) {
+            case 0: p.ds.RowAppend(); break;
+            case 1: p.ds.RowChildInsert(a); break;
+            case 2: p.ds.RowsGroup(a, b); break;
+            case 3: p.ds.RowDelete(a); break;
+            case 4: p.ds.RowsChangeParent(a, b, a - 1 - int(random.bounded(3))); break;
+            case 5: p.ds.RowInsert(a, a - 1); break;
+            case 6: p.stack().undo(); break;
+            case 7: p.stack().redo(); break;
+            case 8: p.ds.BranchDelete(a); break;
+            case 9: p.stack().doOperation(p.tree()->sortRows(1, TPLXSortOrder(random.bounded(3)))); break;
+            default:
+                p.stack().doOperation(std::make_unique<TPLXNodeCollapseOperation>(&p.ds, p.tree()->findNodeByIndex(a)));
+                break;
+            }
+            QVERIFY2(p.consistent(), qPrintable(QStringLiteral("step %1").arg(step)));
+            QList<TPLXTreeNode *> walk;
+            root->flatten(walk);
+            for (int i = -1; i <= walk.size(); ++i)
+                QCOMPARE(root->findNodeByIndex(i), i >= 0 && i < walk.size() ? walk[i] : nullptr);
+        }
+        while (p.stack().undo()) {
+        }
+        QVERIFY(p.consistent());
+        QCOMPARE(p.saved(), before);
     }
 
     void columnCommands()

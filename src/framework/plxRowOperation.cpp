@@ -272,6 +272,44 @@ TPLXRowsGroupOperation::TPLXRowsGroupOperation(TPLXDataSource *dataSource, int f
         addOperation(setParent(dataSource, tree, i, first, i - first));
 }
 
+namespace {
+
+// Whether `node` hangs below a node that lies between the new parent and the range.
+bool underNodeBetween(const TPLXTreeNode *node, int newParent, int first)
+{
+    for (const TPLXTreeNode *up = node ? node->parentNode() : nullptr; up && !up->isTreeRoot(); up = up->parentNode()) {
+        const int index = rowIndexOf(up);
+        if (index > newParent && index < first)
+            return true;
+    }
+    return false;
+}
+
+// True when moving the range would leave tree and chart in different orders.
+// Rows move one by one, first to last, each to its place under the new
+// parent. A row that stays below a node between the new parent and the range
+// (the row after the range) ends up before the moved rows in the tree but
+// after them in the chart. A later row of the range still below such a node
+// shifts the numbers of the rows moved before it until it moves too; that
+// harms only when a row leaves a moved parent meanwhile, as the parent's
+// summary bar is then looked for at the shifted number.
+bool breaksRowOrder(TPLXTreeGrid *tree, int newParent, int first, int last)
+{
+    if (underNodeBetween(tree->findNodeByIndex(last + 1), newParent, first))
+        return true;
+    bool laterShifts = false;
+    for (int i = last; i >= first; --i) {
+        const TPLXTreeNode *node = tree->findNodeByIndex(i);
+        const int parent = node ? node->GetParentIndex() : -1;
+        if (laterShifts && parent >= first && parent <= last)
+            return true;
+        laterShifts = laterShifts || underNodeBetween(node, newParent, first);
+    }
+    return false;
+}
+
+} // namespace
+
 TPLXRowsChangeParentOperation::TPLXRowsChangeParentOperation(TPLXDataSource *dataSource, int first, int last,
                                                              int newParent)
     : TPLXRowOperation(dataSource)
@@ -284,7 +322,7 @@ TPLXRowsChangeParentOperation::TPLXRowsChangeParentOperation(TPLXDataSource *dat
         return;
     }
     const int end = std::min(last, table->countRows() - 1);
-    if (branchesLeaveRange(tree, first, end)) {
+    if (branchesLeaveRange(tree, first, end) || breaksRowOrder(tree, newParent, first, end)) {
         Disable();
         return;
     }

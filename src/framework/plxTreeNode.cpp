@@ -152,6 +152,7 @@ bool TPLXTreeNode::addChild(TPLXTreeNode *node, int position)
     if (position < 0 || position > Fchildren.size())
         position = static_cast<int>(Fchildren.size());
     Fchildren.insert(position, node);
+    structureChanged();
     treeRoot()->clearSavedOrder();
     node->setParent(this);
     return true;
@@ -163,12 +164,25 @@ bool TPLXTreeNode::deleteChild(TPLXTreeNode *node)
     if (i < 0)
         return false;
     Fchildren.removeAt(i);
+    structureChanged();
     treeRoot()->clearSavedOrder();
     return true;
 }
 
+void TPLXTreeNode::structureChanged()
+{
+    // Up through the owners, not treeRoot(): that checks membership at every level,
+    // and clearing a root the node has just left does no harm.
+    TPLXTreeNode *root = this;
+    while (auto *up = dynamic_cast<TPLXTreeNode *>(root->getParent()))
+        root = up;
+    root->FIndexCache.clear();
+    root->FIndexCacheState = IndexCache::Unknown;
+}
+
 int TPLXTreeNode::setIndexes(int start)
 {
+    structureChanged();
     TPLXTreeNode *parent = parentNode();
     return numberBranch(start, parent, parent ? parent->childIndex(this) : 0);
 }
@@ -204,7 +218,27 @@ TPLXTreeNode *TPLXTreeNode::findNode(int &index)
 
 TPLXTreeNode *TPLXTreeNode::findNodeByIndex(int index)
 {
-    return index < 0 ? nullptr : findNode(index);
+    if (index < 0)
+        return nullptr;
+    // Drawing and group checks ask the root for every visible row: answer from the table.
+    if (!FRow && !parentNode()) {
+        if (FIndexCacheState == IndexCache::Unknown) {
+            QList<TPLXTreeNode *> nodes;
+            flatten(nodes);
+            FIndexCacheState = IndexCache::Valid;
+            for (qsizetype i = 0; i < nodes.size(); ++i) {
+                if (!nodes[i]->FRow || nodes[i]->FRow->getIndex() != i) {
+                    FIndexCacheState = IndexCache::Stale;
+                    break;
+                }
+            }
+            if (FIndexCacheState == IndexCache::Valid)
+                FIndexCache.assign(nodes.cbegin(), nodes.cend());
+        }
+        if (FIndexCacheState == IndexCache::Valid)
+            return index < static_cast<int>(FIndexCache.size()) ? FIndexCache[static_cast<size_t>(index)] : nullptr;
+    }
+    return findNode(index);
 }
 
 TPLXTreeRow *TPLXTreeNode::getRow(int index)
@@ -306,6 +340,7 @@ void TPLXTreeNode::swapChildren(int i, int j)
     if (rows && a->FRow && b->FRow && std::max(lastA, lastB) < rows->countRows())
         rows->swapSequences(a->FRow->getIndex(), lastA, b->FRow->getIndex(), lastB);
     Fchildren.swapItemsAt(i, j);
+    structureChanged();
     setIndexes(std::max(0, rowIndexOf(this)));
 }
 
@@ -360,7 +395,10 @@ void TPLXTreeNode::restoreOrder()
     if (FSavedOrder && FSavedOrder->size() == Fchildren.size() &&
         std::all_of(FSavedOrder->cbegin(), FSavedOrder->cend(),
                     [this](TPLXTreeNode *node) { return Fchildren.contains(node); }))
+    {
         Fchildren = *FSavedOrder;
+        structureChanged();
+    }
     for (TPLXTreeNode *child : std::as_const(Fchildren))
         child->restoreOrder();
 }
@@ -371,6 +409,7 @@ void TPLXTreeNode::applyOrder(const QList<TPLXTreeNode *> &list, int &position)
         PLX_ASSERT(position >= 0 && position < list.size() && list[position] != nullptr);
         TPLXTreeNode *child = list[position++];
         Fchildren[i] = child;
+        structureChanged();
         if (child->getParent() != this)
             child->setParent(this);
         child->applyOrder(list, position);
@@ -580,6 +619,7 @@ std::unique_ptr<TPLXGanttObject> TPLXTreeNodePersistence::doLoad(const QString &
             continue;
         }
         node->Fchildren.append(child);
+        node->structureChanged();
     }
     node->FCollapsed = media.boolValue(name, QStringLiteral("collapsed"), false);
     return node;

@@ -12,6 +12,7 @@
 #include <QPoint>
 
 #include <memory>
+#include <vector>
 
 class TPLXBarInsertOperation;
 class TPLXBarRemoveOperation;
@@ -102,6 +103,13 @@ public:
 
 private:
     friend class TPLXTreeNodePersistence;
+    // Forgets the root's row lookup table; every change of shape or numbering calls it.
+    void structureChanged();
+    // Root only: the node of every row by index, trusted only while the numbering
+    // equals the pre-order positions, so that a lookup answers as the walk would.
+    enum class IndexCache { Unknown, Valid, Stale };
+    std::vector<TPLXTreeNode *> FIndexCache;
+    IndexCache FIndexCacheState = IndexCache::Unknown;
     int numberBranch(int start, const TPLXTreeNode *parent, int position);
     TPLXTreeNode *findNode(int &index);
     int rowLevel(int &index);
