@@ -22,11 +22,6 @@ constexpr qint32 kTaskPlaceholderTag = 84;
 // The section every document is loaded from and saved to.
 const QString kRootSection = QStringLiteral("root");
 
-int nearest(double v)
-{
-    return static_cast<int>(std::lrint(v));
-}
-
 } // namespace
 
 // ------------------------------------------------------------ TPLXProgressBar
@@ -154,7 +149,6 @@ TPLXProgressBar *TPLXProgressBarDrawer::progressBar() const
 
 TRect TPLXProgressBarDrawer::getRect(TDateTime viewStart)
 {
-    TRect r = TPLXGanttBarDrawer::getRect(viewStart);
     TPLXDocumentSetup *document = progressBar()->GetDocumentSetup();
     const TPLXTaskBarSettings *taskSettings = document->GetTaskBarSettings();
     const TPLXProgressBarSettings *settings = document->GetProgressBarSettings();
@@ -163,9 +157,7 @@ TRect TPLXProgressBarDrawer::getRect(TDateTime viewStart)
     const int h = taskSettings ? taskSettings->FHeight : 0;
     const int p = settings ? settings->FHeight : 0;
     // Where a task bar of the default height would sit, then the strip right under it.
-    const int m = (r.Top + r.Bottom) / 2;
-    r.Top = std::max(r.Top, m - nearest(h / 2.0));
-    r.Bottom = std::min(r.Bottom, r.Top + h);
+    TRect r = PLXTaskBarBand(TPLXGanttBarDrawer::getRect(viewStart), h);
     r.Top = r.Bottom;
     r.Bottom = r.Top + p;
     return r;

@@ -324,14 +324,17 @@ TPLXTaskBar *TPLXTaskBarDrawer::taskBar() const
     return static_cast<TPLXTaskBar *>(target);
 }
 
+TRect PLXTaskBarBand(TRect r, int height)
+{
+    const int m = (r.Top + r.Bottom) / 2;
+    r.Top = std::max(r.Top, m - nearest(height / 2.0));
+    r.Bottom = std::min(r.Bottom, r.Top + height);
+    return r;
+}
+
 TRect TPLXTaskBarDrawer::getRect(TDateTime viewStart)
 {
-    TRect r = TPLXGanttBarDrawer::getRect(viewStart);
-    const int m = (r.Top + r.Bottom) / 2;
-    const int h = taskBar()->GetSettings()->FHeight;
-    r.Top = std::max(r.Top, m - nearest(h / 2.0));
-    r.Bottom = std::min(r.Bottom, r.Top + h);
-    return r;
+    return PLXTaskBarBand(TPLXGanttBarDrawer::getRect(viewStart), taskBar()->GetSettings()->FHeight);
 }
 
 int TPLXTaskBarDrawer::getCoords(TDateTime date)

@@ -106,6 +106,10 @@ private:
     DerivedEnd FDerivedEnd;
 };
 
+// The part of a row's rectangle that a task bar `height` pixels high takes:
+// centred vertically, never beyond the row.
+ORVANTA_EXPORT TRect PLXTaskBarBand(TRect row, int height);
+
 // Frame, body with buffers, weekend and holiday emphasis, progress strip,
 // lock label and textual halo of a task bar.
 class ORVANTA_EXPORT TPLXTaskBarDrawer : public TPLXGanttBarDrawer
