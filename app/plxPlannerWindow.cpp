@@ -72,7 +72,8 @@ QImage renderChart(TPLXDataSource &dataSource, int width)
 QImage renderNetwork(TPLXDataSource &dataSource)
 {
     TPLXGanttTable *table = dataSource.GetTable();
-    TPLXDrawer *drawer = table ? table->getDrawer(vtPertGraph) : nullptr;
+    // The document's network drawer: boxes right of the task tree, as the chart has them.
+    TPLXDrawer *drawer = table && dataSource.root() ? dataSource.root()->getDrawer(vtPertGraph) : nullptr;
     if (!drawer)
         return QImage();
     auto draw = [drawer](int width, int height) {

@@ -79,9 +79,9 @@ private slots:
         chart::Canvas canvas(1200, 220);
         p.ds.root()->getDrawer(vtGanttGraph)->Draw(*canvas.vc);
         const QImage image = canvas.finish();
-        // The chart starts right of the 360-pixel tree; the first day column is a plain Friday.
+        // The chart starts right of the 400-pixel tree; the first day column is a plain Friday.
         const int x = p.ds.root()->getColStartX(0) + 25;
-        QCOMPARE(x, 385);
+        QCOMPARE(x, 425);
         TPLXTreeRowSettings *look = p.tree()->getRow(1)->getSettings();
         QCOMPARE(chart::pixel(image, x, 12), look->FGroupColor);
         QCOMPARE(chart::pixel(image, x, 37), look->FColor);

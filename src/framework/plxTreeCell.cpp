@@ -396,7 +396,8 @@ void TPLXTreeCellDrawer::Draw(TPLXVisualContext &vc)
         settings->setSelected(row && row->isSelected());
         settings->setFocused(row && row->isFocused());
     }
-    const TRect textRect{layout.Left + 2, layout.Top + 1, layout.Right - 2, layout.Bottom - 1};
+    const TRect textRect{std::min(layout.Left + 2 + textIndent, layout.Right - 2), layout.Top + 1, layout.Right - 2,
+                         layout.Bottom - 1};
     arranger->wordWrapText(cell->GetText(), textRect.width());
     if (controlArea.isEmpty())
         return;

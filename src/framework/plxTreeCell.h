@@ -168,6 +168,8 @@ public:
     TRect getControlArea() const { return controlArea; }
 
     TRect controlArea;
+    // Pixels the text keeps clear at the cell's left, where the tree draws its lines and expanders.
+    int textIndent = 0;
 };
 
 // Reads the cell kinds; the common part loads the settings, the type and

@@ -235,6 +235,8 @@ void TPLXTreeRowDrawer::Draw(TPLXVisualContext &vc)
     const int height = table->getVisibleRowHeight(row->FOrder);
     const int left = doc->getDocStartX() + doc->getVerticalResizePaneSize() + doc->getTreeStartX();
     int x = left;
+    // The first column's text starts right of the row's tree lines and expander.
+    int indent = std::max(0, row->FNestingOffset + TPLXNodeExpander::Size / 2 + 3 - (left + 2));
     for (int i = 0; i < row->cellsCount(); ++i) {
         TPLXTreeHeaderCell *column = header ? header->getHeaderCell(i) : nullptr;
         if (header && (!column || !column->isVisible()))
@@ -242,9 +244,12 @@ void TPLXTreeRowDrawer::Draw(TPLXVisualContext &vc)
         const int width = column ? column->getWidth() : doc->getTreeCellWidth(i);
         TPLXTreeCell *cell = row->getCell(i);
         if (auto *drawer = dynamic_cast<TPLXCellDrawer *>(cell->getDrawer(vtGanttGraph))) {
+            if (auto *treeCellDrawer = dynamic_cast<TPLXTreeCellDrawer *>(drawer))
+                treeCellDrawer->textIndent = indent;
             drawer->setLayout(TRect{x, top, x + width, top + height});
             drawer->Draw(vc);
         }
+        indent = 0;
         // Neighbouring cells share their border pixel.
         x += width - 1;
     }
