@@ -3,6 +3,8 @@
 #include "plxDocumentFixture.h"
 #include "plxRessourceStrings.h"
 #include "plxTaskBar.h"
+#include "plxTreeGrid.h"
+#include "plxTreeNode.h"
 
 #include <QDate>
 #include <QtTest>
@@ -78,6 +80,11 @@ void tst_plxDataSource::newDataSourceHoldsTheDefaultDocument()
     QCOMPARE(ds.root()->getDataSource(), &ds);
     QCOMPARE((QList<int>{ds.GetTable()->countRows(), ds.GetTable()->getRow(0)->GetBarCount()}), (QList<int>{1, 0}));
     QCOMPARE(ds.GetCalendar()->getCategoriesCount(), 2); // weekends and holidays
+    // One tree node for the one row, numbered, and an automatic number column.
+    QVERIFY(ds.GetTree());
+    QCOMPARE(ds.GetTree()->rowsCount(), 1);
+    QCOMPARE(ds.GetTree()->findNodeByIndex(0)->numberHierchy(), QStringLiteral("1."));
+    QCOMPARE(ds.GetTree()->colsCount(), 1);
     // No "startDate" key: today, in the default day mode unchanged.
     QCOMPARE(ds.root()->getStartDate(), double(QDate(1899, 12, 30).daysTo(QDate::currentDate())));
     // The German texts are installed, and building the document shows no message box.
