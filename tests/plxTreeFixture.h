@@ -2,8 +2,10 @@
 // pre-order, and snapshots rows, bars and tree shape for exact comparisons.
 #pragma once
 
+#include "plxDocumentFixture.h"
 #include "plxGanttRow.h"
 #include "plxGanttTable.h"
+#include "plxPlatform.h"
 #include "plxTreeGrid.h"
 #include "plxTreeNode.h"
 #include "plxTreeRow.h"
@@ -11,20 +13,24 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <QTemporaryDir>
 
 namespace treefix {
 
 // A tree grid whose nodes follow `levels` (level of each row in pre-order;
 // 0 hangs under the root). `owner` becomes its parent; the grid is returned.
-inline TPLXTreeGrid *attachTree(TPLXGanttObject *owner, const QList<int> &levels)
+// Given a `header`, the grid takes it and makes each row with its cells.
+inline TPLXTreeGrid *attachTree(TPLXGanttObject *owner, const QList<int> &levels, TPLXTreeHeader *header = nullptr)
 {
     auto *tree = new TPLXTreeGrid();
     tree->setParent(owner);
+    if (header)
+        tree->setHeader(header);
     if (!tree->getRootNode())
         tree->setRootNode(new TPLXTreeNode());
     QList<TPLXTreeNode *> parents{tree->getRootNode()};
     for (int level : levels) {
-        auto *node = new TPLXTreeNode(new TPLXTreeRow());
+        auto *node = new TPLXTreeNode(header ? tree->makeBlankRow() : new TPLXTreeRow());
         parents.resize(level + 1);
         parents[level]->addChild(node, -1);
         parents.append(node);
@@ -82,5 +88,28 @@ inline QStringList snapshot(TPLXGanttTable *table, TPLXTreeGrid *tree)
     lines << QStringLiteral("tree rows %1").arg(nodes.size());
     return lines;
 }
+
+// A plan loaded through a data source from `doc`, its document's tree replaced
+// by one of `levels` (and `header`, as attachTree takes it).
+struct LoadedPlan
+{
+    QTemporaryDir dir;
+    TPLXRecordingScope recorder;
+    TPLXDataSource ds;
+    TPLXGanttTable *table = nullptr;
+    TPLXTreeGrid *tree = nullptr;
+
+    LoadedPlan(const fixture::Document &doc, const QList<int> &levels, TPLXTreeHeader *header = nullptr)
+    {
+        ds.setStorage(fixture::storageFor(dir, QStringLiteral("plan.ini"), fixture::text(doc)));
+        table = ds.root()->GetTable();
+        table->FUpdateCriticalPath = false;
+        delete ds.root()->FTree;
+        tree = ds.root()->FTree = attachTree(ds.root(), levels, header);
+    }
+    QStringList state() const { return snapshot(table, tree); }
+    TPLXUndoRedoStack &stack() { return ds.getUndoRedoStack(); }
+    bool run(std::unique_ptr<TPLXOperation> op) { return stack().doOperation(std::move(op)); }
+};
 
 } // namespace treefix
