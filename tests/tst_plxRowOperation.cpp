@@ -17,35 +17,27 @@ namespace {
 // Rows 0 A (group), 1 A1 and 2 A2 (tasks), 3 B (group), 4 B1 (group in B),
 // 5 B1a (task), 6 C (task); or any other shape given as levels: groups get a
 // summary bar (as the tree operations keep it), every other row one task.
-struct Plan
+fixture::Document document(const QList<int> &levels)
 {
-    QTemporaryDir dir;
-    TPLXRecordingScope recorder;
-    TPLXDataSource ds;
-    TPLXGanttTable *table = nullptr;
-    TPLXTreeGrid *tree = nullptr;
+    fixture::Document d;
+    for (int i = 0; i < levels.size(); ++i) {
+        const bool group = i + 1 < levels.size() && levels[i + 1] > levels[i];
+        d.rows.append({group ? QList<fixture::Bar>()
+                             : QList<fixture::Bar>{{QStringLiteral("T%1").arg(i), fixture::kMonday + i}}});
+    }
+    return d;
+}
 
-    explicit Plan(const QList<int> &levels = {0, 1, 1, 0, 1, 2, 0})
+struct Plan : treefix::LoadedPlan
+{
+    explicit Plan(const QList<int> &levels = {0, 1, 1, 0, 1, 2, 0}) : LoadedPlan(document(levels), levels)
     {
-        const auto isGroup = [&levels](int i) { return i + 1 < levels.size() && levels[i + 1] > levels[i]; };
-        fixture::Document d;
-        for (int i = 0; i < levels.size(); ++i)
-            d.rows.append({isGroup(i) ? QList<fixture::Bar>()
-                                      : QList<fixture::Bar>{{QStringLiteral("T%1").arg(i), fixture::kMonday + i}}});
-        ds.setStorage(fixture::storageFor(dir, QStringLiteral("plan.ini"), fixture::text(d)));
         ds.FAutoCreatePertBars = false;
-        table = ds.root()->GetTable();
-        table->FUpdateCriticalPath = false;
-        delete ds.root()->FTree;
-        tree = ds.root()->FTree = treefix::attachTree(ds.root(), levels);
-        for (int i = 0; i < levels.size(); ++i)
-            if (isGroup(i))
+        for (int i = 0; i < table->countRows(); ++i)
+            if (tree->findNodeByIndex(i)->hasChildren())
                 table->getRow(i)->AddBar(new TPLXSummaryBar());
         table->UpdateSummaryBars();
     }
-
-    QStringList state() const { return treefix::snapshot(table, tree); }
-    TPLXUndoRedoStack &stack() { return ds.getUndoRedoStack(); }
 
     // Every line of the saved document prefixed by its section (headers as they are), sorted.
     QStringList saved()
