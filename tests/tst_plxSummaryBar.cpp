@@ -15,54 +15,46 @@
 namespace {
 
 using chart::kMonday;
+constexpr TRect kNoRect{-1, -1, -1, -1};
 
 // A chart with a task tree over its rows and the two document bar settings
 // the strip geometry reads (task bars 10 high, progress strips 14 high).
 struct GroupChart : chart::Chart
 {
-    TPLXTaskBarSettings *taskSettings = nullptr;
-    TPLXProgressBarSettings *progressSettings = nullptr;
+    TPLXTaskBarSettings *taskSettings = std::make_unique<TPLXTaskBarSettings>().release();
+    TPLXProgressBarSettings *progressSettings = std::make_unique<TPLXProgressBarSettings>().release();
 
     GroupChart(const QList<int> &levels, int rowHeight) : Chart(static_cast<int>(levels.size()), rowHeight, 20)
     {
-        auto task = std::make_unique<TPLXTaskBarSettings>();
-        task->FHeight = 10;
-        task->setParent(&doc);
-        taskSettings = task.release();
-        auto progress = std::make_unique<TPLXProgressBarSettings>();
-        progress->FHeight = 14;
-        progress->FColor = 0x008000;
-        progress->FBorderColor = 0x000000;
-        progress->setParent(&doc);
-        progressSettings = progress.release();
+        taskSettings->setParent(&doc);
+        taskSettings->FHeight = 10;
+        progressSettings->setParent(&doc);
+        progressSettings->FHeight = 14;
+        progressSettings->FColor = 0x008000;
+        progressSettings->FBorderColor = 0x000000;
         doc.taskBar = taskSettings;
         doc.progressBar = progressSettings;
         doc.tree = treefix::attachTree(&doc, levels);
     }
-
+    TPLXProgressBar *progress(int row, double start, double end)
+    {
+        return add(row, std::make_unique<TPLXProgressBar>(start, end, row));
+    }
+    TPLXSummaryBar *summary(int row) { return add(row, std::make_unique<TPLXSummaryBar>()); }
     template<typename Bar>
-    Bar *place(int row, std::unique_ptr<Bar> bar)
+    Bar *add(int row, std::unique_ptr<Bar> bar) // the row owns it from here
     {
         table->getRow(row)->AddBar(bar.get());
         return bar.release();
-    }
-    TPLXProgressBar *progress(int row, double start, double end)
-    {
-        return place(row, std::make_unique<TPLXProgressBar>(start, end, row));
-    }
-    TPLXSummaryBar *summary(int row)
-    {
-        return place(row, std::make_unique<TPLXSummaryBar>());
     }
 };
 
 int countColour(const QImage &image, const QRect &area, TColor colour)
 {
     int n = 0;
-    for (int y = area.top(); y <= area.bottom(); ++y) {
+    for (int y = area.top(); y <= area.bottom(); ++y)
         for (int x = area.left(); x <= area.right(); ++x)
             n += chart::pixel(image, x, y) == colour ? 1 : 0;
-    }
     return n;
 }
 
@@ -73,40 +65,36 @@ QImage drawn(TPLXGanttBar *bar)
     return canvas.finish();
 }
 
+// The colours at `points`, for one comparison of many probes.
+QList<TColor> pixels(const QImage &image, const QList<QPoint> &points)
+{
+    QList<TColor> result;
+    for (const QPoint &at : points)
+        result << chart::pixel(image, at.x(), at.y());
+    return result;
+}
+
 // A plan loaded through a data source, with a task tree attached to its document:
 // rows 0 G (group), 1 and 2 tasks of G, 3 H (group in G), 4 task of H, 5 outside.
-struct Plan
+struct Plan : treefix::LoadedPlan
 {
-    QTemporaryDir dir;
-    TPLXRecordingScope recorder;
-    TPLXDataSource ds;
-    TPLXGanttDocument *doc = nullptr;
-    TPLXGanttTable *table = nullptr;
-    TPLXTreeGrid *tree = nullptr;
-    TPLXSummaryBar *outer = nullptr;
-    TPLXSummaryBar *inner = nullptr;
+    TPLXSummaryBar *outer = new TPLXSummaryBar();
+    TPLXSummaryBar *inner = new TPLXSummaryBar();
 
     Plan()
+        : LoadedPlan({{{}, {{{QStringLiteral("T1"), kMonday, 2}}}, {{{QStringLiteral("T2"), kMonday + 1, 3}}},
+                       {}, {{{QStringLiteral("T4"), kMonday + 2, 1}}}, {{{QStringLiteral("T5"), kMonday, 1}}}}},
+                     {0, 1, 1, 1, 2, 0})
     {
-        fixture::Document d;
-        d.rows = {{}, {{{QStringLiteral("T1"), kMonday, 2}}}, {{{QStringLiteral("T2"), kMonday + 1, 3}}},
-                  {}, {{{QStringLiteral("T4"), kMonday + 2, 1}}}, {{{QStringLiteral("T5"), kMonday, 1}}}};
-        ds.setStorage(fixture::storageFor(dir, QStringLiteral("plan.ini"), fixture::text(d)));
-        doc = ds.root();
-        table = doc->GetTable();
-        table->FUpdateCriticalPath = false;
-        delete doc->FTree;
-        tree = treefix::attachTree(doc, {0, 1, 1, 1, 2, 0});
-        doc->FTree = tree;
-        outer = new TPLXSummaryBar();
         table->getRow(0)->AddBar(outer);
-        inner = new TPLXSummaryBar();
         table->getRow(3)->AddBar(inner);
         table->UpdateSummaryBars();
     }
-    QStringList state() const { return treefix::snapshot(table, tree); }
     TPLXGanttBar *bar(int row) const { return table->getRow(row)->GetBarInRow(0); }
-    bool run(std::unique_ptr<TPLXOperation> op) { return ds.getUndoRedoStack().doOperation(std::move(op)); }
+    QList<TDateTime> starts() const
+    {
+        return {bar(1)->getStartDate(), bar(2)->getStartDate(), bar(4)->getStartDate(), bar(5)->getStartDate()};
+    }
 };
 
 } // namespace
@@ -116,19 +104,16 @@ class tst_plxSummaryBar : public QObject
     Q_OBJECT
 
 private slots:
-    void progressBarStripGeometryAndOverlap();
-    void progressBarDrawing();
-    void progressBarStorage();
+    void progressBarGeometryOverlapAndDrawing();
+    void storage();
     void summaryRange_data();
     void summaryRange();
     void summaryDrawing_data();
     void summaryDrawing();
-    void summaryStorage();
-    void summaryMoveMovesTheGroup();
-    void summaryDeleteUngroupsAndUndoes();
+    void summaryMoveAndDeleteUndoExactly();
 };
 
-void tst_plxSummaryBar::progressBarStripGeometryAndOverlap()
+void tst_plxSummaryBar::progressBarGeometryOverlapAndDrawing()
 {
     GroupChart c({0, 0}, 30);
     TPLXProgressBar *p = c.progress(0, kMonday + 1, kMonday + 3);
@@ -142,12 +127,10 @@ void tst_plxSummaryBar::progressBarStripGeometryAndOverlap()
     c.taskSettings->FHeight = 10;
 
     // Task bars and progress bars share rows, whichever is being placed.
-    QVERIFY(!p->overlap(kMonday + 2, kMonday + 3, 0, t));
-    QVERIFY(!t->overlap(kMonday + 1, kMonday + 2, 0, p));
+    QVERIFY(!p->overlap(kMonday + 2, kMonday + 3, 0, t) && !t->overlap(kMonday + 1, kMonday + 2, 0, p));
     QCOMPARE(c.table->barInRange(kMonday + 1, kMonday + 3, 0, t), nullptr);
     TPLXProgressBar other(kMonday + 2, kMonday + 3, 0);
-    QVERIFY(p->overlap(kMonday + 2, kMonday + 3, 0, &other));
-    QVERIFY(!p->overlap(kMonday + 2, kMonday + 3, 1, &other));
+    QVERIFY(p->overlap(kMonday + 2, kMonday + 3, 0, &other) && !p->overlap(kMonday + 2, kMonday + 3, 1, &other));
     // The placeholder of a task bar being drawn out is tagged 84 and never collides.
     TPLXFakeBar placeholder(kMonday + 2, kMonday + 3, 0);
     placeholder.PLXTag = 84;
@@ -155,46 +138,23 @@ void tst_plxSummaryBar::progressBarStripGeometryAndOverlap()
     placeholder.PLXTag = 83;
     QVERIFY(p->overlap(kMonday + 2, kMonday + 3, 0, &placeholder));
 
-    QVERIFY(p->isSummarizable());
-    QVERIFY(!p->acceptConnections());
-    QCOMPARE(p->getFakeClass(), &TPLXFakeProgressBar::staticMetaObject);
-    std::unique_ptr<TPLXGanttBar> fake = p->createFake();
-    QVERIFY(dynamic_cast<TPLXFakeProgressBar *>(fake.get()));
-    QVERIFY(fake->acceptConnections());
-    QVERIFY(!fake->isSummarizable());
-    c.table->getRow(1)->AddBar(fake.get());
-    (void)drawn(fake.get());
-    QCOMPARE(fake->getDrawer(vtGanttGraph)->getRect(), (TRect{-1, -1, -1, -1}));
-    QCOMPARE(fake->getDrawer(vtGanttGraph)->locateObject(130, 75), nullptr);
-    c.table->getRow(1)->RemoveBar(fake.get());
-}
+    // Dragging shows a fake of its own kind.
+    QVERIFY(dynamic_cast<TPLXFakeProgressBar *>(p->createFake().get()));
 
-void tst_plxSummaryBar::progressBarDrawing()
-{
-    GroupChart c({0, 0}, 30);
-    TPLXProgressBar *p = c.progress(0, kMonday + 1, kMonday + 3);
     TPLXGanttBarDrawer *drawer = p->ganttDrawer();
+    constexpr TColor black = 0x000000, green = 0x008000;
 
-    // Without settings of its own the bar takes the document's, shared.
-    QCOMPARE(p->ownSettings(), nullptr);
-    QCOMPARE(p->GetSettings(), c.progressSettings);
-    QImage image = drawn(p);
-    QCOMPARE(chart::pixel(image, 120, 36), TColor(0x000000)); // border
-    QCOMPARE(chart::pixel(image, 140, 30), TColor(0x000000));
-    QCOMPARE(chart::pixel(image, 122, 37), TColor(0x008000)); // fill
-    QCOMPARE(chart::pixel(image, 140, 37), TColor(0x008000));
-    QCOMPARE(chart::pixel(image, 140, 29), TColor(0xFFFFFF)); // above the strip
+    // Without settings of its own the bar takes the document's, shared: black
+    // border, green fill, nothing above the strip.
+    QCOMPARE(pixels(drawn(p), {{120, 36}, {140, 30}, {122, 37}, {140, 37}, {140, 29}}),
+             (QList<TColor>{black, black, green, green, 0xFFFFFF}));
     QCOMPARE(drawer->getRect(), (TRect{121, 31, 159, 43}));
-    QCOMPARE(drawer->locateObject(121, 31), p);
-    QCOMPARE(drawer->locateObject(120, 30), nullptr);
+    QVERIFY(drawer->locateObject(121, 31) == p && !drawer->locateObject(120, 30));
 
     // Focus: a black frame of the table's focus thickness inside the border.
     c.table->FFocusedFrameThickness = 3;
     p->setFocused(true);
-    image = drawn(p);
-    QCOMPARE(chart::pixel(image, 123, 37), TColor(0x000000));
-    QCOMPARE(chart::pixel(image, 140, 33), TColor(0x000000));
-    QCOMPARE(chart::pixel(image, 140, 37), TColor(0x008000));
+    QCOMPARE(pixels(drawn(p), {{123, 37}, {140, 33}, {140, 37}}), (QList<TColor>{black, black, green}));
     p->setFocused(false);
 
     // Own settings colour the strip; its place still follows the document's heights.
@@ -203,14 +163,13 @@ void tst_plxSummaryBar::progressBarDrawing()
     own->FHeight = 4;
     p->SetSettings(own.release());
     QCOMPARE(p->ownSettings()->getParent(), p);
-    image = drawn(p);
-    QCOMPARE(chart::pixel(image, 140, 40), TColor(0x0000FF));
+    QCOMPARE(pixels(drawn(p), {{140, 40}}), QList<TColor>{0x0000FF});
     QCOMPARE(drawer->getRect(), (TRect{121, 31, 159, 43}));
 
     // Outside the document's dates or in a collapsed row nothing is drawn or found.
     c.doc.startDate = kMonday + 4;
-    image = drawn(p);
-    QCOMPARE(drawer->getRect(), (TRect{-1, -1, -1, -1}));
+    const QImage image = drawn(p);
+    QCOMPARE(drawer->getRect(), kNoRect);
     QCOMPARE(countColour(image, image.rect(), 0x0000FF), 0);
     c.doc.startDate = kMonday;
     c.table->getRow(0)->setCollapsed(true);
@@ -218,82 +177,79 @@ void tst_plxSummaryBar::progressBarDrawing()
     QCOMPARE(drawer->locateObject(140, 37), nullptr);
 }
 
-void tst_plxSummaryBar::progressBarStorage()
+void tst_plxSummaryBar::storage()
 {
-    GroupChart c({0}, 30);
-    TPLXProgressBar *shared = c.progress(0, kMonday + 1, kMonday + 3);
-    TPLXProgressBar *own = c.progress(0, kMonday + 5, kMonday + 6.5);
+    GroupChart c({0, 1, 1}, 30);
+    TPLXSummaryBar *g = c.summary(0);
+    TPLXProgressBar *shared = c.progress(1, kMonday + 1, kMonday + 3);
+    TPLXProgressBar *own = c.progress(2, kMonday + 5, kMonday + 6.5);
     auto settings = std::make_unique<TPLXProgressBarSettings>();
     settings->FColor = 0x123456;
     settings->FHeight = 5;
     own->SetSettings(settings.release());
+    c.table->UpdateSummaryBars();
+    g->FReadOnly = true;
 
     PLXMedia media = plxMediaFromText({});
     TPLXEntityFactory factory;
     factory.saveObject(QStringLiteral("Shared"), *media, shared);
     factory.saveObject(QStringLiteral("Own"), *media, own);
-
-    // The document's settings are saved under their own id.
+    factory.saveObject(QStringLiteral("S"), *media, g);
+    // The document's progress settings are saved under their own id; a summary's
+    // span is recomputed after loading, never stored.
     const QString docId = c.progressSettings->getUID();
-    QCOMPARE(media->strValue(QStringLiteral("Shared"), QStringLiteral("typeID"), {}), QStringLiteral("progress bar"));
-    QCOMPARE(media->strValue(QStringLiteral("Shared"), QStringLiteral("settings"), {}), docId);
-    QCOMPARE(media->strValue(docId, QStringLiteral("typeID"), {}), QStringLiteral("Progress Bar Settings"));
-    QCOMPARE(media->intValue(docId, QStringLiteral("bar height"), 0), 14);
-    QVERIFY(media->strValue(QStringLiteral("Own"), QStringLiteral("settings"), {}) != docId);
-    QVERIFY(!media->strValue(QStringLiteral("Own"), QStringLiteral("text halo"), {}).isEmpty());
+    const auto value = [&](const QString &section, const char *key) { return media->strValue(section, key, "-"); };
+    QCOMPARE((QStringList{value("Shared", "typeID"), value("Shared", "settings"), value(docId, "typeID"),
+                          value(docId, "bar height"), value("S", "typeID"), value("S", "start date")}),
+             (QStringList{"progress bar", docId, "Progress Bar Settings", "14", "Summary Bar", "-"}));
+    QCOMPARE(media->boolValue(QStringLiteral("S"), QStringLiteral("read only"), false), true);
+    QVERIFY(value("Own", "settings") != docId && value("Own", "text halo") != "-");
 
     // A document that names those settings as its own keeps sharing them after a reload.
     media->setStrProperty(QStringLiteral("root"), QStringLiteral("progress bar settings"), docId);
     TPLXEntityFactory loader;
     std::unique_ptr<TPLXGanttObject> a(loader.loadObject(QStringLiteral("Shared"), *media, nullptr));
     std::unique_ptr<TPLXGanttObject> b(loader.loadObject(QStringLiteral("Own"), *media, nullptr));
+    std::unique_ptr<TPLXGanttObject> s(loader.loadObject(QStringLiteral("S"), *media, nullptr));
     auto *sharedBack = dynamic_cast<TPLXProgressBar *>(a.get());
     auto *ownBack = dynamic_cast<TPLXProgressBar *>(b.get());
-    QVERIFY(sharedBack && ownBack);
+    auto *summaryBack = dynamic_cast<TPLXSummaryBar *>(s.get());
+    QVERIFY(sharedBack && ownBack && ownBack->ownSettings() && summaryBack);
     QCOMPARE(sharedBack->ownSettings(), nullptr);
-    QCOMPARE(sharedBack->FstartDate, kMonday + 1);
-    QCOMPARE(sharedBack->FendDate, kMonday + 3);
-    QVERIFY(ownBack->ownSettings());
+    QCOMPARE((QList<double>{sharedBack->FstartDate, sharedBack->FendDate, ownBack->FendDate}),
+             (QList<double>{kMonday + 1, kMonday + 3, kMonday + 6.5}));
     QCOMPARE(ownBack->ownSettings()->getParent(), ownBack);
-    QCOMPARE(ownBack->ownSettings()->FColor, TColor(0x123456));
-    QCOMPARE(ownBack->ownSettings()->FHeight, 5);
-    QCOMPARE(ownBack->FendDate, kMonday + 6.5);
-    QVERIFY(ownBack->textHalo());
+    QCOMPARE((QList<int>{int(ownBack->ownSettings()->FColor), ownBack->ownSettings()->FHeight}),
+             (QList<int>{0x123456, 5}));
+    QVERIFY(summaryBack->FReadOnly && summaryBack->getStartDate() == 0.0);
 }
 
 void tst_plxSummaryBar::summaryRange_data()
 {
     // Rows: 0 G, 1 and 2 in G, 3 H in G, 4 and 5 in H, 6 outside. Bars are given
-    // as (row, start day, end day); `progress` rows hold progress bars instead of tasks.
+    // as (row, start day, end day); odd rows hold progress bars instead of tasks.
     QTest::addColumn<QList<QList<int>>>("bars");
-    QTest::addColumn<QList<double>>("outer");
-    QTest::addColumn<QList<double>>("inner");
-
-    QTest::newRow("tasks 10-12 and 11-15") << QList<QList<int>>{{1, 10, 12}, {2, 11, 15}, {6, 1, 30}}
-                                           << QList<double>{10, 15} << QList<double>{0, 0};
-    QTest::newRow("a wider nested group widens the outer one")
-        << QList<QList<int>>{{1, 10, 12}, {2, 11, 15}, {4, 8, 9}, {5, 14, 20}} << QList<double>{8, 20}
-        << QList<double>{8, 20};
-    QTest::newRow("a narrower nested group does not")
-        << QList<QList<int>>{{1, 10, 12}, {2, 11, 15}, {5, 12, 13}} << QList<double>{10, 15}
-        << QList<double>{12, 13};
-    QTest::newRow("only the nested group has bars")
-        << QList<QList<int>>{{4, 3, 5}} << QList<double>{3, 5} << QList<double>{3, 5};
-    QTest::newRow("no summarizable bars") << QList<QList<int>>{{6, 1, 30}} << QList<double>{0, 0}
-                                          << QList<double>{0, 0};
+    QTest::addColumn<QList<double>>("spans"); // outer start, end, inner start, end (0: none)
+    const auto row = [](const char *name, const QList<QList<int>> &bars, const QList<double> &spans) {
+        QTest::newRow(name) << bars << spans;
+    };
+    row("tasks 10-12 and 11-15", {{1, 10, 12}, {2, 11, 15}, {6, 1, 30}}, {10, 15, 0, 0});
+    row("a wider nested group widens the outer", {{1, 10, 12}, {2, 11, 15}, {4, 8, 9}, {5, 14, 20}}, {8, 20, 8, 20});
+    row("a narrower nested group does not", {{1, 10, 12}, {2, 11, 15}, {5, 12, 13}}, {10, 15, 12, 13});
+    row("only the nested group has bars", {{4, 3, 5}}, {3, 5, 3, 5});
+    row("no summarizable bars", {{6, 1, 30}}, {0, 0, 0, 0});
 }
 
 void tst_plxSummaryBar::summaryRange()
 {
     QFETCH(QList<QList<int>>, bars);
-    QFETCH(QList<double>, outer);
-    QFETCH(QList<double>, inner);
+    QFETCH(QList<double>, spans);
 
     GroupChart c({0, 1, 1, 1, 2, 2, 0}, 20);
     TPLXSummaryBar *g = c.summary(0);
     TPLXSummaryBar *h = c.summary(3);
     for (const QList<int> &b : bars) {
-        // Odd rows hold progress bars: both kinds count.
+        // Progress bars count as much as task bars.
         if (b[0] % 2)
             c.progress(b[0], kMonday + b[1], kMonday + b[2]);
         else
@@ -304,13 +260,11 @@ void tst_plxSummaryBar::summaryRange()
     g->FendDate = kMonday + 99;
     c.table->UpdateSummaryBars();
 
-    const auto span = [](TPLXGanttBar *bar) {
-        const double s = bar->getStartDate() ? bar->getStartDate() - kMonday : 0;
-        const double e = bar->getEndDate() ? bar->getEndDate() - kMonday : 0;
-        return QList<double>{s, e};
-    };
-    QCOMPARE(span(g), outer);
-    QCOMPARE(span(h), inner);
+    QList<double> got;
+    for (TPLXSummaryBar *bar : {g, h})
+        for (double date : {bar->getStartDate(), bar->getEndDate()})
+            got << (date ? date - kMonday : 0);
+    QCOMPARE(got, spans);
     QCOMPARE((QList<int>{g->GetStartRow(), g->GetEndRow(), h->GetStartRow(), h->GetEndRow()}),
              (QList<int>{1, 5, 4, 5}));
     QCOMPARE(g->getChildList(), c.table->allBarsIn(1, 5));
@@ -319,12 +273,10 @@ void tst_plxSummaryBar::summaryRange()
     // Nothing else goes into a summary's row; it cannot be resized or moved off it.
     QVERIFY(g->overlap(kMonday + 200, kMonday + 201, 0, nullptr));
     QVERIFY(!g->overlap(kMonday + 10, kMonday + 12, 1, nullptr));
-    QVERIFY(g->inRow(0) && !g->inRow(1));
+    QVERIFY(g->inRow(0) && !g->inRow(1) && !g->canMoveVertically());
     const TPLXBarTimes before = g->getTimes();
     QVERIFY(g->Resize(3, 1, true));
     QCOMPARE(g->getTimes().end, before.end);
-    QVERIFY(!g->canMoveVertically());
-    QVERIFY(g->isSummarizable());
 }
 
 void tst_plxSummaryBar::summaryDrawing_data()
@@ -346,78 +298,44 @@ void tst_plxSummaryBar::summaryDrawing()
     TPLXSummaryBar *g = c.summary(0);
     c.task(1, kMonday + 2, kMonday + 6);
     c.table->UpdateSummaryBars();
-    constexpr TColor blue = 0xFF0000;
+    constexpr TColor blue = 0xFF0000, white = 0xFFFFFF;
     g->FColor = blue;
 
-    // Spans x 140..220; its row starts at y 10.
-    QImage image = drawn(g);
+    // Spans x 140..220; its row starts at y 10: the strip, a triangle down at
+    // each end, nothing left or right of it.
     const int t = 10;
-    QCOMPARE(chart::pixel(image, 180, t), blue);
-    QCOMPARE(chart::pixel(image, 180, t + strip - 1), blue);
-    QCOMPARE(chart::pixel(image, 180, t + strip), TColor(0xFFFFFF));
-    for (int x : {141, 219}) {
-        QCOMPARE(chart::pixel(image, x, t + triangle - 2), blue);
-        QCOMPARE(chart::pixel(image, x, t + triangle + 1), TColor(0xFFFFFF));
-    }
-    QCOMPARE(chart::pixel(image, 139, t), TColor(0xFFFFFF));
-    QCOMPARE(chart::pixel(image, 221, t), TColor(0xFFFFFF));
+    QCOMPARE(pixels(drawn(g), {{180, t}, {180, t + strip - 1}, {180, t + strip}, {141, t + triangle - 2},
+                               {141, t + triangle + 1}, {219, t + triangle - 2}, {219, t + triangle + 1}, {139, t},
+                               {221, t}}),
+             (QList<TColor>{blue, blue, white, blue, white, blue, white, white, white}));
 
     // Hits in its own row only; its rectangle reaches down to the group's end.
     TPLXGanttBarDrawer *drawer = g->ganttDrawer();
     QCOMPARE(drawer->getRect(), (TRect{140, t, 220, t + rowHeight}));
-    QCOMPARE(drawer->locateObject(141, t + rowHeight - 1), g);
-    QCOMPARE(drawer->locateObject(141, t + rowHeight), nullptr);
+    QVERIFY(drawer->locateObject(141, t + rowHeight - 1) == g && !drawer->locateObject(141, t + rowHeight));
     QCOMPARE(g->getRect(kMonday), (TRect{140, t, 220, t + 2 * rowHeight}));
 
     // Focus hatches the strip white; highlighting frames the whole group in red dots.
     g->setFocused(true);
     drawer->setHighlighted(true);
-    image = drawn(g);
+    QImage image = drawn(g);
     const QRect stripArea(160, t, 40, strip);
-    QVERIFY(countColour(image, stripArea, 0xFFFFFF) > 0);
-    QVERIFY(countColour(image, stripArea, blue) > 0);
+    QVERIFY(countColour(image, stripArea, white) > 0 && countColour(image, stripArea, blue) > 0);
     QVERIFY(countColour(image, QRect(138, t + rowHeight, 1, rowHeight), 0x0000FF) > 0);
 
     // A collapsed summary row is neither drawn nor found.
     c.table->getRow(0)->setCollapsed(true);
     image = drawn(g);
     QCOMPARE(countColour(image, image.rect(), blue), 0);
-    QCOMPARE(drawer->getRect(), (TRect{-1, -1, -1, -1}));
+    QCOMPARE(drawer->getRect(), kNoRect);
 }
 
-void tst_plxSummaryBar::summaryStorage()
-{
-    GroupChart c({0, 1}, 20);
-    TPLXSummaryBar *g = c.summary(0);
-    c.task(1, kMonday + 2, kMonday + 6);
-    c.table->UpdateSummaryBars();
-    g->FReadOnly = true;
-
-    PLXMedia media = plxMediaFromText({});
-    TPLXEntityFactory factory;
-    factory.saveObject(QStringLiteral("S"), *media, g);
-    QCOMPARE(media->strValue(QStringLiteral("S"), QStringLiteral("typeID"), {}), QStringLiteral("Summary Bar"));
-    QCOMPARE(media->boolValue(QStringLiteral("S"), QStringLiteral("read only"), false), true);
-    // Spans are recomputed after loading, never stored.
-    QCOMPARE(media->strValue(QStringLiteral("S"), QStringLiteral("start date"), QStringLiteral("none")),
-             QStringLiteral("none"));
-
-    TPLXEntityFactory loader;
-    std::unique_ptr<TPLXGanttObject> back(loader.loadObject(QStringLiteral("S"), *media, nullptr));
-    auto *s = dynamic_cast<TPLXSummaryBar *>(back.get());
-    QVERIFY(s);
-    QVERIFY(s->FReadOnly);
-    QCOMPARE(s->FColor, TColor(0));
-    QCOMPARE(s->getStartDate(), 0.0);
-}
-
-void tst_plxSummaryBar::summaryMoveMovesTheGroup()
+void tst_plxSummaryBar::summaryMoveAndDeleteUndoExactly()
 {
     Plan plan;
     QCOMPARE(plan.outer->getStartDate(), kMonday);
     const QStringList before = plan.state();
-    const QList<TDateTime> starts{plan.bar(1)->getStartDate(), plan.bar(2)->getStartDate(),
-                                  plan.bar(4)->getStartDate(), plan.bar(5)->getStartDate()};
+    const QList<TDateTime> starts = plan.starts();
 
     // Within the summary's own day: nothing to do.
     auto same = plan.outer->moveTo(kMonday + 0.25, 3);
@@ -434,34 +352,23 @@ void tst_plxSummaryBar::summaryMoveMovesTheGroup()
     // One week later: every bar of the group (the nested one's included) moves
     // once, each keeps its row and working time; the row outside stays.
     QVERIFY(plan.run(plan.outer->moveTo(kMonday + 7, 0)));
-    QCOMPARE((QList<TDateTime>{plan.bar(1)->getStartDate(), plan.bar(2)->getStartDate(),
-                               plan.bar(4)->getStartDate(), plan.bar(5)->getStartDate()}),
-             (QList<TDateTime>{starts[0] + 7, starts[1] + 7, starts[2] + 7, starts[3]}));
+    QCOMPARE(plan.starts(), (QList<TDateTime>{starts[0] + 7, starts[1] + 7, starts[2] + 7, starts[3]}));
     QCOMPARE(plan.bar(2)->getEffectiveDuration(), 3.0);
-    QCOMPARE(plan.outer->getStartDate(), kMonday + 7);
-    QCOMPARE(plan.inner->getStartDate(), kMonday + 9);
+    QCOMPARE((QList<TDateTime>{plan.outer->getStartDate(), plan.inner->getStartDate()}),
+             (QList<TDateTime>{kMonday + 7, kMonday + 9}));
     const QStringList moved = plan.state();
-
-    QVERIFY(plan.ds.getUndoRedoStack().undo());
+    QVERIFY(plan.stack().undo());
     QCOMPARE(plan.state(), before);
-    QVERIFY(plan.ds.getUndoRedoStack().redo());
+    QVERIFY(plan.stack().redo());
     QCOMPARE(plan.state(), moved);
 
     // The nested summary moves only its own rows.
     QVERIFY(plan.run(plan.inner->moveTo(plan.inner->getStartDate() - 7, 3)));
-    QCOMPARE(plan.bar(4)->getStartDate(), starts[2]);
-    QCOMPARE(plan.bar(1)->getStartDate(), starts[0] + 7);
-    QVERIFY(plan.ds.getUndoRedoStack().undo());
-    QVERIFY(plan.ds.getUndoRedoStack().undo());
+    QCOMPARE(plan.starts(), (QList<TDateTime>{starts[0] + 7, starts[1] + 7, starts[2], starts[3]}));
+    QVERIFY(plan.stack().undo() && plan.stack().undo());
     QCOMPARE(plan.state(), before);
-}
 
-void tst_plxSummaryBar::summaryDeleteUngroupsAndUndoes()
-{
-    Plan plan;
-    const QStringList before = plan.state();
     TPLXGanttBar *outside = plan.bar(5);
-
     QVERIFY(plan.run(std::make_unique<TPLXSummaryBarDeleteOperation>(&plan.ds, plan.outer)));
     // The group's rows hang under the root now, the plain ones without bars;
     // neither G nor H is a group any more, so neither keeps a summary bar.
@@ -471,15 +378,14 @@ void tst_plxSummaryBar::summaryDeleteUngroupsAndUndoes()
         QCOMPARE(plan.table->getRow(row)->GetBarCount(), 0);
     QCOMPARE(plan.bar(5), outside);
 
-    QVERIFY(plan.ds.getUndoRedoStack().undo());
+    QVERIFY(plan.stack().undo());
     QCOMPARE(plan.state(), before);
     QCOMPARE(treefix::levels(plan.tree), (QList<int>{0, 1, 1, 1, 2, 0}));
 
     // A summary bar outside any tree row cannot be deleted.
     TPLXSummaryBar loose;
     TPLXSummaryBarDeleteOperation refused(&plan.ds, &loose);
-    QVERIFY(refused.isDisabled());
-    QVERIFY(!refused.perform());
+    QVERIFY(refused.isDisabled() && !refused.perform());
 }
 
 QTEST_MAIN(tst_plxSummaryBar)
