@@ -5,6 +5,8 @@
 #include "../tests/plxChartTestSupport.h"
 #include "../tests/plxTreeFixture.h"
 
+#include "plxDataSource.h"
+#include "plxGanttDocument.h"
 #include "plxSummaryBar.h"
 #include "plxTreeSettings.h"
 
@@ -69,6 +71,42 @@ void BM_TreeTableFrame(benchmark::State &state)
     state.counters["rows"] = static_cast<double>(state.range(0));
 }
 BENCHMARK(BM_TreeTableFrame)->Arg(1000)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+// The tree pane of a real document of `rows` rows in groups of ten, scrolled to the middle.
+struct PaneDocument
+{
+    TPLXDataSource source;
+    explicit PaneDocument(int rows)
+    {
+        TPLXGanttDocument *doc = source.root();
+        TPLXGanttTable *table = doc->GetTable();
+        while (table->countRows() < rows)
+            table->appendRow();
+        QList<int> levels;
+        for (int r = 0; r < rows; ++r)
+            levels.append(r % 10 == 0 ? 0 : 1);
+        TPLXTreeHeader *header = doc->GetTree()->getHeader();
+        doc->FTree = treefix::attachTree(doc, levels, header);
+        table->SetScrolledLines(rows / 2);
+    }
+};
+
+void BM_TreePaneFrame(benchmark::State &state)
+{
+    static std::map<int, std::unique_ptr<PaneDocument>> documents;
+    auto &slot = documents[int(state.range(0))];
+    if (!slot)
+        slot = std::make_unique<PaneDocument>(int(state.range(0)));
+    QImage image(kWidth, kHeight, QImage::Format_RGB32);
+    QPainter painter(&image);
+    TPLXCanvasVC vc(painter);
+    vc.setVisibleArea({0, 0, kWidth, kHeight});
+    TPLXDrawer *drawer = slot->source.GetTree()->getDrawer(vtGanttGraph);
+    for (auto _ : state)
+        drawer->Draw(vc);
+    state.counters["rows"] = static_cast<double>(state.range(0));
+}
+BENCHMARK(BM_TreePaneFrame)->Arg(1000)->Arg(100000)->Unit(benchmark::kMillisecond);
 
 // Group checks and row lookups at random indexes, as drawing and commands make them.
 void BM_IsGroup(benchmark::State &state)

@@ -195,6 +195,19 @@ void tst_plxGanttTable::geometryMatchesPlainSumsThroughRandomEdits()
         for (int k = 0; k <= c.table->countRows(); k += 1 + c.table->countRows() / 7)
             QCOMPARE(c.table->getRowStartY(k), plainRowStartY(c.table, 10, k));
         QCOMPARE(c.table->getTableHeight(), plainRowStartY(c.table, 10, c.table->countRows()));
+        // The n-th visible row: where it starts and how high it is, as a walk over the rows says.
+        int y = 10;
+        int n = 0;
+        for (TPLXGanttRow *row : c.table->rows()) {
+            if (!row->IsVisible())
+                continue;
+            QCOMPARE(c.table->getVisibleRowStartY(n), y);
+            QCOMPARE(c.table->getVisibleRowHeight(n), row->getHeight());
+            y += row->getHeight();
+            ++n;
+        }
+        QCOMPARE(c.table->getVisibleRowStartY(n + 1), y);
+        QCOMPARE(c.table->getVisibleRowHeight(n), 0);
     }
 }
 

@@ -116,8 +116,10 @@ void TPLXGanttTable::insertRow(int index, TPLXGanttRow *row)
     row->setParent(this);
     FRows.insert(index, row);
     renumberFrom(index);
-    if (FOffsetsValid)
+    if (FOffsetsValid) {
         FOffsets.insert(index, row->GetVisibleHeight());
+        FVisibleCounts.insert(index, row->IsVisible() ? 1 : 0);
+    }
 }
 
 TPLXGanttRow *TPLXGanttTable::takeRow(int index)
@@ -125,8 +127,10 @@ TPLXGanttRow *TPLXGanttTable::takeRow(int index)
     PLX_ASSERT(index >= 0 && index < countRows());
     TPLXGanttRow *row = FRows.takeAt(index);
     renumberFrom(index);
-    if (FOffsetsValid)
+    if (FOffsetsValid) {
         FOffsets.remove(index);
+        FVisibleCounts.remove(index);
+    }
     return row;
 }
 
@@ -250,10 +254,15 @@ void TPLXGanttTable::ensureOffsets()
     if (FOffsetsValid && FOffsets.count() == countRows())
         return;
     std::vector<int> heights;
+    std::vector<int> shown;
     heights.reserve(static_cast<size_t>(countRows()));
-    for (TPLXGanttRow *r : FRows)
+    shown.reserve(static_cast<size_t>(countRows()));
+    for (TPLXGanttRow *r : FRows) {
         heights.push_back(r->GetVisibleHeight());
+        shown.push_back(r->IsVisible() ? 1 : 0);
+    }
     FOffsets.assign(heights);
+    FVisibleCounts.assign(shown);
     FOffsetsValid = true;
 }
 
@@ -262,9 +271,10 @@ void TPLXGanttTable::rowGeometryChanged(TPLXGanttRow *row)
     if (!FOffsetsValid)
         return;
     const int i = row->getOrder();
-    if (i >= 0 && i < countRows() && FRows[i] == row && FOffsets.count() == countRows())
+    if (i >= 0 && i < countRows() && FRows[i] == row && FOffsets.count() == countRows()) {
         FOffsets.setHeight(i, row->GetVisibleHeight());
-    else if (FRows.contains(row))
+        FVisibleCounts.setHeight(i, row->IsVisible() ? 1 : 0);
+    } else if (FRows.contains(row))
         FOffsetsValid = false;
 }
 
@@ -285,23 +295,21 @@ qint64 TPLXGanttTable::visibleHeightBefore(int i)
 
 int TPLXGanttTable::getVisibleRowStartY(int n)
 {
-    int y = GetDocumentSetup()->GetTableStartY();
-    for (int i = 0; i < countRows() && n > 0; ++i) {
-        if (FRows[i]->IsVisible()) {
-            y += FRows[i]->getHeight();
-            --n;
-        }
-    }
-    return y;
+    const int top = GetDocumentSetup()->GetTableStartY();
+    if (n <= 0)
+        return top;
+    ensureOffsets();
+    // The rows before the n-th visible one; hidden rows among them add no height.
+    return top + static_cast<int>(FOffsets.offset(FVisibleCounts.rowAt(n)));
 }
 
 int TPLXGanttTable::getVisibleRowHeight(int n)
 {
-    for (TPLXGanttRow *r : FRows) {
-        if (r->IsVisible() && n-- == 0)
-            return r->getHeight();
-    }
-    return 0;
+    if (n < 0)
+        return 0;
+    ensureOffsets();
+    const int i = FVisibleCounts.rowAt(n);
+    return i < countRows() ? FRows[i]->getHeight() : 0;
 }
 
 int TPLXGanttTable::getTableHeight()

@@ -255,6 +255,8 @@ private:
     int FFocusedBar = -1;
 
     TPLXRowOffsets FOffsets;
+    // 1 per visible row, 0 otherwise: finds the n-th visible row without a walk.
+    TPLXRowOffsets FVisibleCounts;
     bool FOffsetsValid = false;
     std::unique_ptr<TPLXDrawer> FOwnDrawer;
     std::unique_ptr<TPLXDrawer> FOwnDrawerPert;

@@ -44,6 +44,14 @@ constexpr int kMinimumExtent = 6;
 constexpr int kFoldedWidth = 20;
 constexpr int kPaneMargin = 10;
 
+// The first row not scrolled out of the table's top (0 when an application
+// made a scrolled-out row visible again): rows before it take no room.
+int firstShownRow(TPLXGanttTable &table)
+{
+    const int scrolled = table.getScrolledLines();
+    return scrolled > 0 && scrolled < table.countRows() && table.visibleHeightBefore(scrolled) == 0 ? scrolled : 0;
+}
+
 TPLXGanttDocument *documentAbove(TPLXGanttObject *object)
 {
     while (object && object->getParent())
@@ -697,7 +705,7 @@ TPLXTreeGrid *TPLXTreeRowsResizePane::grid() const
     return dynamic_cast<TPLXTreeGrid *>(getParent());
 }
 
-void TPLXTreeRowsResizePane::update()
+void TPLXTreeRowsResizePane::update(int bottom)
 {
     resizingHalo.clear();
     rowSelectors.clear();
@@ -706,8 +714,9 @@ void TPLXTreeRowsResizePane::update()
     if (!table)
         return;
     const int x = doc->getDocStartX();
-    int y = table->getRowStartY(0);
-    for (int i = 0; i < table->countRows(); ++i) {
+    const int first = firstShownRow(*table);
+    int y = table->getRowStartY(first);
+    for (int i = first; i < table->countRows() && y < bottom; ++i) {
         TPLXGanttRow *row = table->getRow(i);
         if (!row->IsVisible())
             continue;
@@ -1271,7 +1280,7 @@ void TPLXTreeGridDrawer::Draw(TPLXVisualContext &vc)
     vc.SetClipRect({left, tableTop, right, area.Bottom});
     drawRows(vc, *tree, *doc, left, right);
     if (TPLXTreeRowsResizePane *pane = tree->getRowsResizePane()) {
-        pane->update();
+        pane->update(area.Bottom);
         pane->getDrawer(vtGanttGraph)->Draw(vc);
     }
     if (TPLXTreeNode *root = tree->getRootNode()) {
@@ -1291,8 +1300,9 @@ void TPLXTreeGridDrawer::drawRows(TPLXVisualContext &vc, TPLXTreeGrid &tree, TPL
     const int cellsLeft = left + tree.getPaneWidth() + doc.getTreeStartX();
     const int bottom = vc.getVisibleArea().Bottom;
     const int count = std::min(table->countRows(), tree.rowsCount());
-    int y = table->getRowStartY(0);
-    for (int i = 0; i < count && y < bottom; ++i) {
+    const int first = firstShownRow(*table);
+    int y = table->getRowStartY(first);
+    for (int i = first; i < count && y < bottom; ++i) {
         TPLXGanttRow *ganttRow = table->getRow(i);
         if (!ganttRow->IsVisible())
             continue;

@@ -10,6 +10,7 @@
 #include <QList>
 
 #include <functional>
+#include <limits>
 #include <memory>
 #include <vector>
 
@@ -378,7 +379,8 @@ public:
     void doSave(const QString &name, IPLXMedia &media, TPLXEntityFactory &factory) override;
 
     // Rebuilds the selectors and resizers for the visible rows of the table.
-    void update();
+    // Rows from the first one not scrolled out; rows starting at or below `bottom` get no handles.
+    void update(int bottom = std::numeric_limits<int>::max());
     TPLXRowSelector *locateSelector(int x, int y) const;
     TPLXRowResizer *locateResizer(int x, int y) const;
     int selectorsCount() const { return static_cast<int>(rowSelectors.size()); }

@@ -153,7 +153,7 @@ bool TPLXTreeNode::addChild(TPLXTreeNode *node, int position)
         position = static_cast<int>(Fchildren.size());
     Fchildren.insert(position, node);
     structureChanged();
-    treeRoot()->clearSavedOrder();
+    ownerRoot()->clearSavedOrder();
     node->setParent(this);
     return true;
 }
@@ -165,17 +165,22 @@ bool TPLXTreeNode::deleteChild(TPLXTreeNode *node)
         return false;
     Fchildren.removeAt(i);
     structureChanged();
-    treeRoot()->clearSavedOrder();
+    ownerRoot()->clearSavedOrder();
     return true;
+}
+
+TPLXTreeNode *TPLXTreeNode::ownerRoot()
+{
+    TPLXTreeNode *root = this;
+    while (auto *up = dynamic_cast<TPLXTreeNode *>(root->getParent()))
+        root = up;
+    return root;
 }
 
 void TPLXTreeNode::structureChanged()
 {
-    // Up through the owners, not treeRoot(): that checks membership at every level,
-    // and clearing a root the node has just left does no harm.
-    TPLXTreeNode *root = this;
-    while (auto *up = dynamic_cast<TPLXTreeNode *>(root->getParent()))
-        root = up;
+    // Clearing a root the node has just left does no harm.
+    TPLXTreeNode *root = ownerRoot();
     root->FIndexCache.clear();
     root->FIndexCacheState = IndexCache::Unknown;
 }
@@ -385,6 +390,8 @@ void TPLXTreeNode::sortBranch(int column, TPLXSortOrder order)
 
 void TPLXTreeNode::saveOrder()
 {
+    for (TPLXTreeNode *up = this; up && !up->FAnySaved; up = dynamic_cast<TPLXTreeNode *>(up->getParent()))
+        up->FAnySaved = true;
     FSavedOrder = std::make_unique<QList<TPLXTreeNode *>>(Fchildren);
     for (TPLXTreeNode *child : std::as_const(Fchildren))
         child->saveOrder();
@@ -410,14 +417,22 @@ void TPLXTreeNode::applyOrder(const QList<TPLXTreeNode *> &list, int &position)
         TPLXTreeNode *child = list[position++];
         Fchildren[i] = child;
         structureChanged();
-        if (child->getParent() != this)
+        if (child->getParent() != this) {
             child->setParent(this);
+            // Saved orders that came along stay reachable from the root.
+            for (TPLXTreeNode *up = this; child->FAnySaved && up && !up->FAnySaved;
+                 up = dynamic_cast<TPLXTreeNode *>(up->getParent()))
+                up->FAnySaved = true;
+        }
         child->applyOrder(list, position);
     }
 }
 
 void TPLXTreeNode::clearSavedOrder()
 {
+    if (!FAnySaved)
+        return;
+    FAnySaved = false;
     FSavedOrder.reset();
     for (TPLXTreeNode *child : std::as_const(Fchildren))
         child->clearSavedOrder();
@@ -503,6 +518,19 @@ TPLXTreeNodeDrawer::TPLXTreeNodeDrawer(TPLXTreeNode *node) : TPLXDrawer(node)
 {
 }
 
+namespace {
+
+// The rows scrolled out of the table's top, unless an application made one of them visible again.
+int scrolledOut(TPLXGanttTable *table)
+{
+    if (!table)
+        return 0;
+    const int scrolled = table->getScrolledLines();
+    return scrolled > 0 && table->visibleHeightBefore(scrolled) == 0 ? scrolled : 0;
+}
+
+} // namespace
+
 void TPLXTreeNodeDrawer::Draw(TPLXVisualContext &vc)
 {
     auto *node = static_cast<TPLXTreeNode *>(target);
@@ -510,6 +538,7 @@ void TPLXTreeNodeDrawer::Draw(TPLXVisualContext &vc)
     if (!doc || !doc->GetTable())
         return;
     FBottom = vc.getVisibleArea().Bottom;
+    FSkipBelow = scrolledOut(doc->GetTable());
     int counter = 0;
     drawNode(vc, node, 0, counter);
 }
@@ -543,6 +572,8 @@ bool TPLXTreeNodeDrawer::drawNode(TPLXVisualContext &vc, TPLXTreeNode *node, int
         vc.setPenStyle(psSolid);
         vc.setPenWidth(1);
         for (TPLXTreeNode *child : node->children()) {
+            if (FSkipBelow > 0 && child->getLastIndex() < FSkipBelow)
+                continue;
             TPLXGanttRow *childRow = child->row() ? child->row()->getRow() : nullptr;
             const bool shown = childRow && childRow->IsVisible();
             if (shown) {
@@ -588,7 +619,11 @@ TPLXGanttObject *TPLXTreeNodeDrawer::locateObject(int x, int y)
     }
     if (node->isCollapsed())
         return nullptr;
+    TPLXDocumentSetup *doc = PLXDocumentOf(node);
+    const int skipBelow = doc ? scrolledOut(doc->GetTable()) : 0;
     for (TPLXTreeNode *child : node->children()) {
+        if (skipBelow > 0 && child->getLastIndex() < skipBelow)
+            continue;
         TPLXDrawer *drawer = child->getDrawer(vtGanttGraph);
         if (TPLXGanttObject *hit = drawer ? drawer->locateObject(x, y) : nullptr)
             return hit;
@@ -885,7 +920,7 @@ bool TPLXRowMoveOperation::relocate(TPLXTreeNode *before)
     Parent->deleteChild(Node);
     Parent->addChild(Node, before ? Parent->childIndex(before) : -1);
     Parent->setIndexes(std::max(0, rowIndexOf(Parent)));
-    Parent->treeRoot()->clearSavedOrder();
+    Parent->ownerRoot()->clearSavedOrder();
     return true;
 }
 

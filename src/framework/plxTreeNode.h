@@ -55,6 +55,9 @@ public:
     int GetParentIndex() const;
     // The topmost node above this one (this node when it has no parent node).
     TPLXTreeNode *treeRoot();
+    // The topmost node through the owners: cheaper than treeRoot(), which checks
+    // membership at every level, and enough for clearing tree-wide caches.
+    TPLXTreeNode *ownerRoot();
 
     // Inserts at `position` (clamped; negative appends); the node's parent becomes this node.
     bool addChild(TPLXTreeNode *node, int position);
@@ -105,6 +108,8 @@ private:
     friend class TPLXTreeNodePersistence;
     // Forgets the root's row lookup table; every change of shape or numbering calls it.
     void structureChanged();
+    // This node or one below it may hold a saved order: clearing skips branches without.
+    bool FAnySaved = false;
     // Root only: the node of every row by index, trusted only while the numbering
     // equals the pre-order positions, so that a lookup answers as the walk would.
     enum class IndexCache { Unknown, Valid, Stale };
@@ -170,6 +175,9 @@ private:
     int rowTop(TPLXTreeRow *row) const;
 
     int FBottom = 0;
+    // Rows before this index are scrolled out of the table: branches that end
+    // before it are passed over whole, so a frame costs what is on screen.
+    int FSkipBelow = 0;
 };
 
 class ORVANTA_EXPORT TPLXExpanderDrawer : public TPLXDrawer
