@@ -95,6 +95,20 @@ public:
     void *Data = nullptr;
 
 protected:
+    // Points `field` at `record`: frees the record it held when this entity owned
+    // it, and becomes the owner of a record nobody owns yet.
+    template<typename T>
+    void replaceOwned(T *&field, T *record)
+    {
+        if (record == field)
+            return;
+        if (field && field->getParent() == this)
+            delete field;
+        field = record;
+        if (record && !record->getParent())
+            record->setParent(this);
+    }
+
     TPLXDrawer *FDrawer = nullptr;
     TPLXDrawer *FDrawerPert = nullptr;
     std::unique_ptr<TPLXPersistence> persistence;

@@ -78,15 +78,11 @@ void TPLXPertBarSection::setSettings(TPLXTextSettings *settings)
 {
     if (settings == FSettings)
         return;
+    // The arranger reads the old record: it goes first.
     FTextArranger.reset();
-    if (FSettings && FSettings->getParent() == this)
-        delete FSettings;
-    FSettings = settings;
-    if (FSettings) {
-        if (!FSettings->getParent())
-            FSettings->setParent(this);
+    replaceOwned(FSettings, settings);
+    if (FSettings)
         FTextArranger = std::make_unique<TPLXTextArranger>(FSettings);
-    }
 }
 
 TPLXGanttObject *TPLXPertBarSection::settingsObject() const
@@ -240,13 +236,7 @@ void TPLXPertBar::applySettings(const TPLXPertBarSettings &s)
 
 void TPLXPertBar::setSettings(TPLXPertBarSettings *settings)
 {
-    if (settings == FSettings)
-        return;
-    if (FSettings && FSettings->getParent() == this)
-        delete FSettings;
-    FSettings = settings;
-    if (FSettings && !FSettings->getParent())
-        FSettings->setParent(this);
+    replaceOwned(FSettings, settings);
 }
 
 void TPLXPertBar::replaceSection(TPLXPertBarSection *&slot, TPLXPertBarSection *section)

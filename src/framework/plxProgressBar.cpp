@@ -51,13 +51,7 @@ TPLXProgressBarSettings *TPLXProgressBar::GetSettings()
 
 void TPLXProgressBar::SetSettings(TPLXProgressBarSettings *settings)
 {
-    if (settings == FSettings)
-        return;
-    if (FSettings && FSettings->getParent() == this)
-        delete FSettings;
-    FSettings = settings;
-    if (settings && !settings->getParent())
-        settings->setParent(this);
+    replaceOwned(FSettings, settings);
 }
 
 TPLXGanttObject *TPLXProgressBar::settingsObject()

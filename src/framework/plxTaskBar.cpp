@@ -88,13 +88,7 @@ TPLXTaskBarSettings *TPLXTaskBar::GetSettings()
 
 void TPLXTaskBar::SetSettings(TPLXTaskBarSettings *settings)
 {
-    if (settings == FSettings)
-        return;
-    if (FSettings && FSettings->getParent() == this)
-        delete FSettings;
-    FSettings = settings;
-    if (settings && !settings->getParent())
-        settings->setParent(this);
+    replaceOwned(FSettings, settings);
 }
 
 TPLXGanttObject *TPLXTaskBar::settingsObject()
