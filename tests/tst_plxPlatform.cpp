@@ -59,9 +59,10 @@ private slots:
             QVERIFY(error.message().startsWith(QLatin1String("Assertion fehlgeschlagen")));
             QVERIFY(error.message().contains(QLatin1String("tst_plxPlatform")));
         }
-        QCOMPARE(plxSourceUnitName("/home/me/src/orvanta/src/framework/plxGanttTable.cpp"),
+        QCOMPARE(plxSourceUnitName("/home/me/src/orvanta/src/framework/chart/plxGanttTable.cpp"),
                  QStringLiteral("src/framework/plxGanttTable"));
-        QCOMPARE(plxSourceUnitName("src/framework/plxTreeCell.cpp"), QStringLiteral("src/framework/plxTreeCell"));
+        QCOMPARE(plxSourceUnitName("src/framework/tree/plxTreeCell.cpp"), QStringLiteral("src/framework/plxTreeCell"));
+        QCOMPARE(plxSourceUnitName("/x/src/print/plxPrintJob.cpp"), QStringLiteral("src/print/plxPrintJob"));
     }
 };
 

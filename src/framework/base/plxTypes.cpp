@@ -21,16 +21,21 @@ EPLXFileError::EPLXFileError(const QString &fileName, const QString &reason)
 
 QString plxSourceUnitName(const char *file)
 {
+    // Units are named by their top folder under src/ and their file name, so
+    // a unit keeps its name whichever layer folder it sits in.
     QString path = QString::fromUtf8(file).replace(QLatin1Char('\\'), QLatin1Char('/'));
     const qsizetype src = path.lastIndexOf(QLatin1String("/src/"));
-    if (src >= 0)
-        path = path.mid(src + 1);
-    else if (!path.startsWith(QLatin1String("src/")))
-        path = path.mid(path.lastIndexOf(QLatin1Char('/')) + 1);
-    const qsizetype dot = path.lastIndexOf(QLatin1Char('.'));
-    if (dot > path.lastIndexOf(QLatin1Char('/')))
-        path.truncate(dot);
-    return path;
+    QString unit = path.mid(path.lastIndexOf(QLatin1Char('/')) + 1);
+    if (src >= 0 || path.startsWith(QLatin1String("src/"))) {
+        const qsizetype start = src >= 0 ? src + 5 : 4;
+        const qsizetype slash = path.indexOf(QLatin1Char('/'), start);
+        if (slash > start)
+            unit = QLatin1String("src/") + path.mid(start, slash - start) + QLatin1Char('/') + unit;
+    }
+    const qsizetype dot = unit.lastIndexOf(QLatin1Char('.'));
+    if (dot > unit.lastIndexOf(QLatin1Char('/')))
+        unit.truncate(dot);
+    return unit;
 }
 
 void plxAssertionFailed(const char *file, int line)
