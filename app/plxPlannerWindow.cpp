@@ -22,7 +22,7 @@ TPLXDocumentSummary summarizeDocument(const QString &storageName)
 
     QStringList names;
     if (auto *ini = dynamic_cast<TPLXINIFIle *>(media.get()))
-        names = ini->iniFile().sections();
+        names = ini->sectionNames();
     else if (dynamic_cast<TPLXDefaultMedia *>(media.get()))
         names = TPLXDefaultMedia::sectionNames();
     for (const QString &name : names) {

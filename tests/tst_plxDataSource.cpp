@@ -77,7 +77,7 @@ void tst_plxDataSource::newDataSourceHoldsTheDefaultDocument()
     TPLXRecordingScope scope;
     TPLXDataSource ds;
     QVERIFY(ds.root() && ds.GetTable() && ds.GetCalendar());
-    QCOMPARE(ds.root()->getDataSource(), &ds);
+    QCOMPARE(ds.root()->getDataSource(), static_cast<TPLXDataSourceIntf *>(&ds));
     QCOMPARE((QList<int>{ds.GetTable()->countRows(), ds.GetTable()->getRow(0)->GetBarCount()}), (QList<int>{1, 0}));
     QCOMPARE(ds.GetCalendar()->getCategoriesCount(), 2); // weekends and holidays
     // One tree node for the one row, numbered, and an automatic number column.

@@ -205,9 +205,8 @@ void tst_plxGanttDocument::resolveChainPushesEachBarOnceSkippingFixedAndCollidin
 
 void tst_plxGanttDocument::loadSaveReloadKeepsOrderAndKeys()
 {
-    // Parts of kinds not built: "tree" names a type id that no registry row has, reported as
-    // the factory does; "legend" names a registry kind, left out with a log line only while
-    // this build has none.
+    // "tree" names a type id that no registry row has, reported as the factory does;
+    // "legend" names a known kind, left out with a log line while no loader is registered for it.
     Document doc = chain();
     doc.connections.prepend(Connection{QStringLiteral("AC"), QStringLiteral("A"), QStringLiteral("C"), 3, 2, true});
     doc.extra = section(QStringLiteral("Grid")) + line(QStringLiteral("typeID"), QStringLiteral("Tree Gird"))
@@ -222,7 +221,7 @@ void tst_plxGanttDocument::loadSaveReloadKeepsOrderAndKeys()
     if (!TPLXEntityFactory::isRegistered(QStringLiteral("Legend"))) {
         QVERIFY(!scope.recorder.messages.join(QLatin1Char('|')).contains(QStringLiteral("Key")));
         QVERIFY(scope.recorder.logLines.contains(
-            QStringLiteral("\"legend\" of \"root\" is not loaded: its kind is not built")));
+            QStringLiteral("\"legend\" of \"root\" is skipped: no loader is registered for its kind")));
     }
     document->FDateRangeStart = kMonday - 5;
     document->FTimeScaleUnder = true;

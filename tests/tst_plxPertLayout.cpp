@@ -169,7 +169,7 @@ void tst_plxPertLayout::firstTaskBringsABoxAndUndoTakesItAway()
 
     // Without automatic boxes the row stays without one; the new step drops
     // the undone insertion and the box it holds.
-    s.ds.FAutoCreatePertBars = false;
+    s.ds.setAutoCreatePertbars(false);
     task.reset(newTask(kMonday, kMonday + 1));
     QVERIFY(s.ds.BarAdd(task.get(), 4));
     (void)task.release();

@@ -32,7 +32,7 @@ struct Plan : treefix::LoadedPlan
 {
     explicit Plan(const QList<int> &levels = {0, 1, 1, 0, 1, 2, 0}) : LoadedPlan(document(levels), levels)
     {
-        ds.FAutoCreatePertBars = false;
+        ds.setAutoCreatePertbars(false);
         for (int i = 0; i < table->countRows(); ++i)
             if (tree->findNodeByIndex(i)->hasChildren())
                 table->getRow(i)->AddBar(new TPLXSummaryBar());

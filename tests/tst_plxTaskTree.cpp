@@ -33,7 +33,7 @@ struct Plan
     Plan()
     {
         ds.setStorage(QStringLiteral("file://") + QFINDTESTDATA("../examples/sample-plan.ini"));
-        ds.FAutoCreatePertBars = false;
+        ds.setAutoCreatePertbars(false);
     }
     TPLXGanttTable *table() { return ds.GetTable(); }
     TPLXTreeGrid *tree() { return ds.GetTree(); }

@@ -1,7 +1,15 @@
 #include "plxTestSupport.h"
+#include "plxBarConnection.h"
+#include "plxGanttBar.h"
 #include "plxIniDocument.h"
+#include "plxTreeGrid.h"
+#include "plxTreeNode.h"
+#include "plxTreeRow.h"
+#include "plxTreeSettings.h"
 
 #include <QFile>
+
+#include <algorithm>
 
 int TPLXTestNode::liveCount = 0;
 
@@ -72,4 +80,75 @@ QByteArray plxReadFile(const QString &path)
     if (!file.open(QIODevice::ReadOnly))
         return QByteArray();
     return file.readAll();
+}
+
+void TPLXTestDocument::insertConnection(int index, TPLXBarConnection *c)
+{
+    if (!c || connections.contains(c))
+        return;
+    connections.insert(std::clamp(index, 0, countConnections()), c);
+    c->setParent(this);
+}
+
+TPLXBarConnection *TPLXTestDocument::findConnection(TPLXGanttBar *fromBar, TPLXGanttBar *toBar, int type) const
+{
+    for (TPLXBarConnection *c : connections) {
+        const bool forward = c->getFromBar() == fromBar && c->getToBar() == toBar;
+        if (type < 0 ? forward || (c->getFromBar() == toBar && c->getToBar() == fromBar)
+                     : forward && (type == 4 || c->getConnType() == type))
+            return c;
+    }
+    return nullptr;
+}
+
+QList<TPLXBarConnection *> TPLXTestDocument::connectionsOf(const TPLXGanttBar *bar) const
+{
+    QList<TPLXBarConnection *> result;
+    for (TPLXBarConnection *c : connections)
+        if (c->getFromBar() == bar || c->getToBar() == bar)
+            result.append(c);
+    return result;
+}
+
+bool TPLXTestDocument::isGroupRow(int row)
+{
+    TPLXTreeNode *node = tree && row >= 0 ? tree->findNodeByIndex(row) : nullptr;
+    return node && node->hasChildren();
+}
+
+int TPLXTestDocument::descendantsCount(int row)
+{
+    return tree ? tree->DescendantsCount(row) : 0;
+}
+
+int TPLXTestDocument::parentRowOf(int row)
+{
+    TPLXTreeNode *node = tree && row >= 0 ? tree->findNodeByIndex(row) : nullptr;
+    return node && !node->isTreeRoot() ? node->GetParentIndex() : -1;
+}
+
+int TPLXTestDocument::treeRowCount()
+{
+    return tree ? tree->rowsCount() : 0;
+}
+
+bool TPLXTestDocument::rowBandColor(int row, bool group, TColor &color)
+{
+    TPLXTreeRow *treeRow = tree ? tree->getRow(row) : nullptr;
+    TPLXTreeRowSettings *look = treeRow && treeRow->getSettings() ? treeRow->getSettings()
+                                : tree                            ? tree->getDefaultRowSettings()
+                                                                  : nullptr;
+    if (!look)
+        return false;
+    color = group ? look->FGroupColor : look->FColor;
+    return true;
+}
+
+bool TPLXTestDocument::selectionColors(TColor &selected, TColor &focused)
+{
+    if (!tree)
+        return false;
+    selected = tree->getSelectedRowColor();
+    focused = tree->getFocusedRowColor();
+    return true;
 }

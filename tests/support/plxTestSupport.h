@@ -77,7 +77,29 @@ public:
     TPLXTextHaloSettings *GetTextHaloSettings() override { return halo; }
     TPLXProgressBarSettings *GetProgressBarSettings() override { return progressBar; }
     TPLXConnectionSettings *GetConnectionSettings() override { return connection; }
+    TPLXDataSourceIntf *getDataSource() const override { return nullptr; }
 
+    // Connections in a plain list; the parent becomes this document.
+    int countConnections() const override { return int(connections.size()); }
+    TPLXBarConnection *getConnection(int i) const override { return connections.value(i, nullptr); }
+    int getConnectionIndex(TPLXBarConnection *c) const override { return int(connections.indexOf(c)); }
+    void addConnection(TPLXBarConnection *c) override { insertConnection(countConnections(), c); }
+    void insertConnection(int index, TPLXBarConnection *c) override;
+    void removeConnection(TPLXBarConnection *c) override { connections.removeOne(c); }
+    TPLXBarConnection *findConnection(TPLXGanttBar *fromBar, TPLXGanttBar *toBar, int type) const override;
+    TPLXBarConnection *findRowsConnection(TPLXGanttRow *, TPLXGanttRow *) const override { return nullptr; }
+    QList<TPLXBarConnection *> connectionsOf(const TPLXGanttBar *bar) const override;
+    void connectionBarsChanged(TPLXBarConnection *, TPLXGanttBar *, TPLXGanttBar *) override {}
+
+    // Tree questions are answered by `tree` when a test sets one, else as a flat list.
+    bool isGroupRow(int row) override;
+    int descendantsCount(int row) override;
+    int parentRowOf(int row) override;
+    int treeRowCount() override;
+    bool rowBandColor(int row, bool group, TColor &color) override;
+    bool selectionColors(TColor &selected, TColor &focused) override;
+
+    QList<TPLXBarConnection *> connections;
     TDateTime startDate = 0;
     TDateTime endDate = 0;
     int colStartX = 0;

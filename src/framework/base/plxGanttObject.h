@@ -179,7 +179,10 @@ public:
 
 class TPLXBarConnection;
 class TPLXConnectionSettings;
+class TPLXDataSourceIntf;
 class TPLXDocumentCalendar;
+class TPLXGanttBar;
+class TPLXGanttRow;
 class TPLXGanttTable;
 class TPLXImageBarSettings;
 class TPLXLegend;
@@ -225,6 +228,44 @@ public:
     virtual TPLXTextHaloSettings *GetTextHaloSettings() = 0;
     virtual TPLXProgressBarSettings *GetProgressBarSettings() = 0;
     virtual TPLXConnectionSettings *GetConnectionSettings() = 0;
+
+    // The editing component the document is bound to; null for a document of its own.
+    virtual TPLXDataSourceIntf *getDataSource() const = 0;
+
+    // ---- dependency connections, which the document owns
+    virtual int countConnections() const = 0;
+    virtual TPLXBarConnection *getConnection(int i) const = 0;
+    virtual int getConnectionIndex(TPLXBarConnection *c) const = 0;
+    // Appends `c`, makes the document its parent (and owner) and refreshes the
+    // critical path; a connection already listed stays where it is.
+    virtual void addConnection(TPLXBarConnection *c) = 0;
+    // As addConnection, at `index` (clamped to the list); undo uses it to restore the order.
+    virtual void insertConnection(int index, TPLXBarConnection *c) = 0;
+    // Takes `c` out of the list and refreshes the critical path; nothing when it is not listed.
+    // The document stays its owner, so operations that still refer to it stay valid.
+    virtual void removeConnection(TPLXBarConnection *c) = 0;
+    // type -1: the first connection joining the bars in either direction;
+    // otherwise the first from fromBar to toBar of that type, 4 matching every type.
+    virtual TPLXBarConnection *findConnection(TPLXGanttBar *fromBar, TPLXGanttBar *toBar, int type) const = 0;
+    // The first connection between summarizable bars of the two rows.
+    virtual TPLXBarConnection *findRowsConnection(TPLXGanttRow *fromRow, TPLXGanttRow *toRow) const = 0;
+    // Every listed connection whose from or to bar is `bar`, in the order they joined the document.
+    virtual QList<TPLXBarConnection *> connectionsOf(const TPLXGanttBar *bar) const = 0;
+    // Keeps the bar index current when a listed connection changes its bars.
+    virtual void connectionBarsChanged(TPLXBarConnection *c, TPLXGanttBar *oldFrom, TPLXGanttBar *oldTo) = 0;
+
+    // ---- the task tree as the chart sees it; a document without a tree answers as a flat list
+    // Whether tree row `row` has children.
+    virtual bool isGroupRow(int row) = 0;
+    // The number of rows below tree row `row`.
+    virtual int descendantsCount(int row) = 0;
+    // The index of the row `row` hangs below; -1 for a top-level or unknown row.
+    virtual int parentRowOf(int row) = 0;
+    virtual int treeRowCount() = 0;
+    // The band colour of tree row `row` (its group colour when `group`); false when it has no look.
+    virtual bool rowBandColor(int row, bool group, TColor &color) = 0;
+    // The bands of selected and focused rows; false when the document has no tree.
+    virtual bool selectionColors(TColor &selected, TColor &focused) = 0;
 };
 
 // A chart control as entities and editors see it.

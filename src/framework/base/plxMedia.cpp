@@ -518,3 +518,8 @@ PLXMedia TPLXMediaFactory::CreateMedia(const QString &storageName)
         return std::make_shared<TPLXINIFIle>(path);
     return std::make_shared<TPLXDummyMedia>(path);
 }
+
+QStringList TPLXINIFIle::sectionNames() const
+{
+    return FIniFile->sections();
+}

@@ -117,6 +117,8 @@ public:
     void flush() override;
 
     TPLXIniDocument &iniFile() const { return *FIniFile; }
+    // The file's sections in file order.
+    QStringList sectionNames() const;
 
 private:
     // Reads "key#count" and hands each element's text (or null when missing) to `element`.

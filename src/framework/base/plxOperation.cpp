@@ -22,7 +22,9 @@ bool diagnosticLogWanted()
 
 // ----------------------------------------------------------- TPLXOperation
 
-TPLXOperation::TPLXOperation(TPLXDataSource *dataSource)
+TPLXDataSourceIntf::~TPLXDataSourceIntf() = default;
+
+TPLXOperation::TPLXOperation(TPLXDataSourceIntf *dataSource)
     : FDataSource(dataSource)
 {
 }
@@ -40,7 +42,7 @@ QString TPLXOperation::className() const
 
 // -------------------------------------------------- TPLXMultipleOperations
 
-TPLXMultipleOperations::TPLXMultipleOperations(TPLXDataSource *dataSource)
+TPLXMultipleOperations::TPLXMultipleOperations(TPLXDataSourceIntf *dataSource)
     : TPLXOperation(dataSource)
 {
 }

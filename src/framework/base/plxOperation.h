@@ -8,18 +8,84 @@
 #include <memory>
 #include <vector>
 
-class TPLXDataSource;
+class TPLXBarConnection;
+class TPLXDocumentSetup;
+class TPLXGanttBar;
+class TPLXGanttObject;
+class TPLXGanttRow;
 class TPLXOperation;
+class TPLXSummaryBar;
+class TPLXTreeCell;
+class TPLXTreeHeaderCell;
+class TPLXUndoRedoStack;
+class TPLXVisualContext;
 
 // Called with the operation a step concerns; an empty function is skipped.
 using TPLXOperationEvent = std::function<void(TPLXOperation *)>;
+
+// Callback types of the data source's events; `var` arguments are in/out references.
+using TPLXNotifyEvent = std::function<void(TPLXGanttObject *Sender)>;
+using TPLXBeforeBarOperationEvent = std::function<void(TPLXGanttBar *Bar, bool &Cancel)>;
+using TPLXAfterBarOperationEvent = std::function<void(TPLXGanttBar *Bar)>;
+using TPLXGanttBarMoveEvent =
+    std::function<void(TPLXGanttBar *Bar, int NewRow, TDateTime NewStartDate, bool &Allowed)>;
+using TPLXBarResizeEvent = std::function<void(TPLXGanttBar *Bar, double changeX, int changeY, bool Right, bool &Allowed)>;
+using TPLXBeforeConnectionOperationEvent = std::function<void(TPLXBarConnection *Connection, bool &Cancel)>;
+using TPLXAfterConnectionOperationEvent = std::function<void(TPLXBarConnection *Connection)>;
+using TPLXRowOperationEvent = std::function<void(TPLXGanttRow *Row)>;
+using TPLXRowExpandCollapseEvent = std::function<void(TPLXSummaryBar *SummaryBar)>;
+using TPLXTreeColumnResizeOperation = std::function<void(TPLXTreeHeaderCell *column, int index)>;
+using TPLXTreeColumnMoveOperation = std::function<void(TPLXTreeHeaderCell *column, int width)>;
+using TPLXDrawCellEvent = std::function<void(int rowIndex, int cellIndex, const TRect &cellRect, TPLXTreeCell *Cell,
+                                             TPLXVisualContext *&vc, bool &UserDraw)>;
+
+// The editing component as operations see it: the document it edits, its
+// update mode and history, and the events operations raise. The data source
+// implements it; operations never need to know more of it.
+class ORVANTA_EXPORT TPLXDataSourceIntf
+{
+public:
+    virtual ~TPLXDataSourceIntf();
+
+    // The root of the edited document; null while there is none.
+    virtual TPLXDocumentSetup *documentSetup() const = 0;
+    virtual TPLXUndoRedoStack &getUndoRedoStack() const = 0;
+    virtual bool IsInUpdateMode() const = 0;
+    // Whether a row gets its PERT box with its first task.
+    virtual bool getAutoCreatePertbars() const = 0;
+
+    // ---- events of the operations; an empty function is skipped
+    TPLXBeforeBarOperationEvent OnBeforeBarAdd;
+    TPLXAfterBarOperationEvent OnAfterBarAdd;
+    TPLXBeforeBarOperationEvent OnBeforeBarDelete;
+    TPLXAfterBarOperationEvent OnAfterBarDelete;
+    TPLXBeforeBarOperationEvent OnBeforeBarMove;
+    TPLXAfterBarOperationEvent OnAfterBarMove;
+    TPLXGanttBarMoveEvent OnGanttBarMove;
+    TPLXBeforeBarOperationEvent OnBeforeBarResize;
+    TPLXAfterBarOperationEvent OnAfterBarResize;
+    TPLXBarResizeEvent OnBarResize;
+    TPLXBeforeConnectionOperationEvent OnBeforeConnectionAdd;
+    TPLXAfterConnectionOperationEvent OnAfterConnectionAdd;
+    TPLXBeforeConnectionOperationEvent OnBeforeConnectionDelete;
+    TPLXAfterConnectionOperationEvent OnAfterConnectionDelete;
+    TPLXRowExpandCollapseEvent OnRowExpand;
+    TPLXRowExpandCollapseEvent OnRowCollapse;
+    TPLXRowOperationEvent OnRowInsert;
+    TPLXRowOperationEvent OnRowDelete;
+    TPLXTreeColumnResizeOperation onTreeColumnResize;
+    // Published for applications; nothing in the library raises it.
+    TPLXTreeColumnMoveOperation onTreeColumnMove;
+    TPLXNotifyEvent onTreeCellButtonClicked;
+    TPLXDrawCellEvent OnDrawCell;
+};
 
 // One undoable change. It captures everything it needs when it is
 // constructed; constructing it changes nothing.
 class ORVANTA_EXPORT TPLXOperation
 {
 public:
-    explicit TPLXOperation(TPLXDataSource *dataSource = nullptr);
+    explicit TPLXOperation(TPLXDataSourceIntf *dataSource = nullptr);
     virtual ~TPLXOperation();
     TPLXOperation(const TPLXOperation &) = delete;
     TPLXOperation &operator=(const TPLXOperation &) = delete;
@@ -31,17 +97,17 @@ public:
     // The name the history dump shows; the class name unless overridden.
     virtual QString className() const;
 
-    TPLXDataSource *dataSource() const { return FDataSource; }
+    TPLXDataSourceIntf *dataSource() const { return FDataSource; }
 
 protected:
-    TPLXDataSource *FDataSource = nullptr;
+    TPLXDataSourceIntf *FDataSource = nullptr;
 };
 
 // Parts performed in order and undone in reverse, as one operation.
 class ORVANTA_EXPORT TPLXMultipleOperations : public TPLXOperation
 {
 public:
-    explicit TPLXMultipleOperations(TPLXDataSource *dataSource = nullptr);
+    explicit TPLXMultipleOperations(TPLXDataSourceIntf *dataSource = nullptr);
     ~TPLXMultipleOperations() override;
 
     // Takes `op` as the last part; a null `op` or a disabled composite takes nothing.

@@ -3,7 +3,6 @@
 #include "plxDocumentCalendar.h"
 #include "plxEntityFactory.h"
 #include "plxGanttBar.h"
-#include "plxGanttDocument.h"
 #include "plxGanttRow.h"
 #include "plxGanttTable.h"
 #include "plxMedia.h"
@@ -91,7 +90,7 @@ void TPLXBarConnection::setToBar(TPLXGanttBar *bar)
 
 void TPLXBarConnection::barsChanged(TPLXGanttBar *oldFrom, TPLXGanttBar *oldTo)
 {
-    if (auto *document = dynamic_cast<TPLXGanttDocument *>(FParent))
+    if (auto *document = dynamic_cast<TPLXDocumentSetup *>(FParent))
         document->connectionBarsChanged(this, oldFrom, oldTo);
 }
 
@@ -536,5 +535,165 @@ bool TPLXBarConnectionPertDrawer::route()
         addLine(x1, ym, x2, ym);
         addVertArrow(x2, ym, y2);
     }
+    return true;
+}
+
+// ------------------------------------------------------------ connection operations
+
+TPLXConnectionOperation::TPLXConnectionOperation(TPLXDataSourceIntf *dataSource, TPLXBarConnection *target)
+    : target(target)
+    , dataSource(dataSource)
+{
+}
+
+bool TPLXConnectionOperation::AddConnection()
+{
+    if (!target || !target->barFrom || !target->barTo || !target->barTo->acceptConnections())
+        return false;
+    TPLXDocumentSetup *document = dataSource ? dataSource->documentSetup() : nullptr;
+    if (!document)
+        return false;
+    if (dataSource->OnBeforeConnectionAdd) {
+        bool cancel = false;
+        dataSource->OnBeforeConnectionAdd(target, cancel);
+        if (cancel)
+            return false;
+    }
+    if (FIndex >= 0)
+        document->insertConnection(FIndex, target);
+    else
+        document->addConnection(target);
+    if (dataSource->OnAfterConnectionAdd)
+        dataSource->OnAfterConnectionAdd(target);
+    return true;
+}
+
+bool TPLXConnectionOperation::DeleteConnection()
+{
+    TPLXDocumentSetup *document = dataSource ? dataSource->documentSetup() : nullptr;
+    if (!target || !document)
+        return false;
+    if (dataSource->OnBeforeConnectionDelete) {
+        bool cancel = false;
+        dataSource->OnBeforeConnectionDelete(target, cancel);
+        if (cancel)
+            return false;
+    }
+    FIndex = document->getConnectionIndex(target);
+    document->removeConnection(target);
+    if (dataSource->OnAfterConnectionDelete)
+        dataSource->OnAfterConnectionDelete(target);
+    return true;
+}
+
+TPLXConnectionAddOperation::TPLXConnectionAddOperation(TPLXDataSourceIntf *dataSource, TPLXBarConnection *connection)
+    : TPLXOperation(dataSource)
+    , connection(connection)
+    , ConnectionOp(std::make_unique<TPLXConnectionOperation>(dataSource, connection))
+    , ds(dataSource)
+{
+}
+
+TPLXConnectionAddOperation::~TPLXConnectionAddOperation() = default;
+
+namespace {
+
+struct RowsOfConnection
+{
+    TPLXGanttRow *from = nullptr;
+    TPLXGanttRow *to = nullptr;
+    TPLXGanttTable *table = nullptr;
+    TPLXDocumentSetup *document = nullptr;
+};
+
+// The rows the two bars of a dependency lie in, when the PERT side is to follow it:
+// the target counts for summaries and the bars lie in different rows.
+std::optional<RowsOfConnection> pertRows(TPLXDataSourceIntf *dataSource, TPLXBarConnection *connection)
+{
+    TPLXGanttBar *from = connection->getFromBar();
+    TPLXGanttBar *to = connection->getToBar();
+    TPLXDocumentSetup *document = dataSource ? dataSource->documentSetup() : nullptr;
+    if (!from || !to || !document || !to->isSummarizable())
+        return std::nullopt;
+    RowsOfConnection rows{from->getParentRow(), to->getParentRow(), document->GetTable(), document};
+    PLX_ASSERT(rows.from != nullptr && rows.to != nullptr);
+    if (rows.from == rows.to || !rows.table)
+        return std::nullopt;
+    return rows;
+}
+
+// A new PERT connection between the two rows' boxes; the table owns it.
+TPLXBarConnection *newPertConnection(const RowsOfConnection &rows)
+{
+    auto *c = new TPLXBarConnection(rows.from->pertBar(), rows.to->pertBar(), 0, rows.document);
+    c->setParent(rows.table);
+    return c;
+}
+
+} // namespace
+
+bool TPLXConnectionAddOperation::perform()
+{
+    if (!ConnectionOp->AddConnection())
+        return false;
+    // Redo brings back the same PERT connection as the first perform made.
+    if (pertConnectionOp) {
+        pertConnectionOp->perform();
+        return true;
+    }
+    const auto rows = pertRows(ds, connection);
+    if (rows && rows->from->pertBar() && rows->to->pertBar() &&
+        !rows->table->findPertBarsConnection(rows->from, rows->to)) {
+        pertConnectionOp = std::make_unique<TPLXPertConnectionAddOperation>(ds, newPertConnection(*rows));
+        pertConnectionOp->perform();
+    }
+    return true;
+}
+
+bool TPLXConnectionAddOperation::undo()
+{
+    if (!ConnectionOp->DeleteConnection())
+        return false;
+    if (pertConnectionOp)
+        pertConnectionOp->undo();
+    return true;
+}
+
+TPLXConnectionDeleteOperation::TPLXConnectionDeleteOperation(TPLXDataSourceIntf *dataSource,
+                                                             TPLXBarConnection *connection)
+    : TPLXOperation(dataSource)
+    , connection(connection)
+    , ConnectionOp(std::make_unique<TPLXConnectionOperation>(dataSource, connection))
+    , ds(dataSource)
+{
+}
+
+TPLXConnectionDeleteOperation::~TPLXConnectionDeleteOperation() = default;
+
+bool TPLXConnectionDeleteOperation::perform()
+{
+    if (!ConnectionOp->DeleteConnection())
+        return false;
+    if (pertConnectionOp) {
+        pertConnectionOp->perform();
+        return true;
+    }
+    // The boxes stay joined while another dependency still joins the rows.
+    const auto rows = pertRows(ds, connection);
+    if (rows && !rows->document->findRowsConnection(rows->from, rows->to) &&
+        rows->table->findPertBarsConnection(rows->from, rows->to)) {
+        // A one-way key, so that a two-way PERT connection only loses this direction.
+        pertConnectionOp = std::make_unique<TPLXPertConnectionDeleteOperation>(ds, newPertConnection(*rows));
+        pertConnectionOp->perform();
+    }
+    return true;
+}
+
+bool TPLXConnectionDeleteOperation::undo()
+{
+    if (!ConnectionOp->AddConnection())
+        return false;
+    if (pertConnectionOp)
+        pertConnectionOp->undo();
     return true;
 }

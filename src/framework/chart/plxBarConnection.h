@@ -5,6 +5,7 @@
 #pragma once
 
 #include "plxGanttObject.h"
+#include "plxOperation.h"
 #include "plxVisualContext.h"
 
 #include <vector>
@@ -194,4 +195,60 @@ public:
     std::unique_ptr<TPLXGanttObject> doLoad(const QString &name, IPLXMedia &media,
                                             TPLXEntityFactory &factory) override;
     QString getTypeID() const override { return QStringLiteral("Bar Connection"); }
+};
+
+// ------------------------------------------------------------ connection operations
+
+// Adds or removes one connection with the data source's before and after
+// events. Not an operation itself: the add and delete operations share it.
+class ORVANTA_EXPORT TPLXConnectionOperation
+{
+public:
+    TPLXConnectionOperation(TPLXDataSourceIntf *dataSource, TPLXBarConnection *target);
+
+    // Fails when the "to" bar refuses connections or the before-event cancels.
+    bool AddConnection();
+    // Fails when the before-event cancels.
+    bool DeleteConnection();
+
+private:
+    TPLXBarConnection *target = nullptr;
+    TPLXDataSourceIntf *dataSource = nullptr;
+    // Where DeleteConnection found the connection, so adding it back restores the order.
+    int FIndex = -1;
+};
+
+// Adds a connection to the document, and joins the two rows' PERT boxes
+// when they are not joined yet.
+class ORVANTA_EXPORT TPLXConnectionAddOperation : public TPLXOperation
+{
+public:
+    // The document owns `connection` once it was added; until then it is the caller's.
+    TPLXConnectionAddOperation(TPLXDataSourceIntf *dataSource, TPLXBarConnection *connection);
+    ~TPLXConnectionAddOperation() override;
+    bool perform() override;
+    bool undo() override;
+
+private:
+    TPLXBarConnection *connection = nullptr;
+    std::unique_ptr<TPLXConnectionOperation> ConnectionOp;
+    std::unique_ptr<TPLXOperation> pertConnectionOp;
+    TPLXDataSourceIntf *ds = nullptr;
+};
+
+// Removes a connection from the document (it stays owned by the document),
+// and the PERT connection of the two rows when no other dependency joins them.
+class ORVANTA_EXPORT TPLXConnectionDeleteOperation : public TPLXOperation
+{
+public:
+    TPLXConnectionDeleteOperation(TPLXDataSourceIntf *dataSource, TPLXBarConnection *connection);
+    ~TPLXConnectionDeleteOperation() override;
+    bool perform() override;
+    bool undo() override;
+
+private:
+    TPLXBarConnection *connection = nullptr;
+    std::unique_ptr<TPLXConnectionOperation> ConnectionOp;
+    std::unique_ptr<TPLXOperation> pertConnectionOp;
+    TPLXDataSourceIntf *ds = nullptr;
 };

@@ -2,7 +2,6 @@
 
 #include "plxBarConnection.h"
 #include "plxDocumentCalendar.h"
-#include "plxGanttDocument.h"
 #include "plxGanttRow.h"
 #include "plxGanttTable.h"
 #include "plxPlatform.h"
@@ -433,7 +432,7 @@ void TPLXCriticalPathCalculator::refreshCriticalPath()
         bars.push_back(bar);
     }
     TPLXDocumentSetup *setup = documentOf(table);
-    auto *document = dynamic_cast<TPLXGanttDocument *>(setup);
+    TPLXDocumentSetup *document = setup;
     if (document)
         for (int k = 0; k < document->countConnections(); ++k)
             document->getConnection(k)->FCriticalElement = false;

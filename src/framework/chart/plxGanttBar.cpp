@@ -1,8 +1,6 @@
 #include "plxGanttBar.h"
 
-#include "plxDataSource.h"
 #include "plxDocumentCalendar.h"
-#include "plxGanttDocument.h"
 #include "plxGanttRow.h"
 #include "plxGanttTable.h"
 #include "plxMedia.h"
@@ -22,7 +20,7 @@ int nearest(double v)
 }
 
 // The application's before-resize event, shared by resizing and time assignment.
-bool resizeCancelled(TPLXDataSource *ds, TPLXGanttBar *bar)
+bool resizeCancelled(TPLXDataSourceIntf *ds, TPLXGanttBar *bar)
 {
     bool cancel = false;
     if (ds && ds->OnBeforeBarResize)
@@ -31,7 +29,7 @@ bool resizeCancelled(TPLXDataSource *ds, TPLXGanttBar *bar)
 }
 
 // Refreshes what depends on the bar's dates, then the after-resize event.
-void afterResize(TPLXDataSource *ds, TPLXGanttBar *bar)
+void afterResize(TPLXDataSourceIntf *ds, TPLXGanttBar *bar)
 {
     PLXRefreshAfterBarChange(ds);
     if (ds && ds->OnAfterBarResize)
@@ -241,12 +239,12 @@ void TPLXGanttBar::setGanttDrawer(std::unique_ptr<TPLXGanttBarDrawer> drawer)
     FDrawer = FOwnDrawer.get();
 }
 
-TPLXDataSource *TPLXGanttBar::dataSource()
+TPLXDataSourceIntf *TPLXGanttBar::dataSource()
 {
     TPLXGanttObject *top = this;
     while (top->getParent())
         top = top->getParent();
-    auto *document = dynamic_cast<TPLXGanttDocument *>(top);
+    auto *document = dynamic_cast<TPLXDocumentSetup *>(top);
     return document ? document->getDataSource() : nullptr;
 }
 
@@ -322,20 +320,19 @@ void TPLXGanttBarPersistence::loadTextHalo(TPLXGanttBar *bar, const QString &nam
 
 // ------------------------------------------------------------ refresh
 
-void PLXRefreshAfterBarChange(TPLXDataSource *dataSource)
+void PLXRefreshAfterBarChange(TPLXDataSourceIntf *dataSource)
 {
     if (!dataSource)
         return;
-    if (TPLXGanttTable *table = dataSource->GetTable()) {
+    if (TPLXGanttTable *table = PLXTableOf(dataSource)) {
         table->updateCriticalPath();
         table->UpdateSummaryBars();
     }
-    // The task tree's rows follow once the tree grid exists.
 }
 
 // ------------------------------------------------------------ TPLXBarResizeOperation
 
-TPLXBarResizeOperation::TPLXBarResizeOperation(TPLXDataSource *dataSource, TPLXGanttBar *target, double changeCol,
+TPLXBarResizeOperation::TPLXBarResizeOperation(TPLXDataSourceIntf *dataSource, TPLXGanttBar *target, double changeCol,
                                                int changeRow, bool right)
     : TPLXOperation(dataSource), Target(target), changeCol(changeCol), changeRow(changeRow), right(right)
 {
@@ -345,7 +342,7 @@ bool TPLXBarResizeOperation::apply(double col, int row, bool undoing)
 {
     if (!Target)
         return false;
-    TPLXDataSource *ds = FDataSource;
+    TPLXDataSourceIntf *ds = FDataSource;
     if (resizeCancelled(ds, Target))
         return false;
     if (ds && ds->OnBarResize) {
@@ -378,7 +375,7 @@ bool TPLXBarResizeOperation::undo()
 
 // ------------------------------------------------------------ TPLXBarAssignTimeOperation
 
-TPLXBarAssignTimeOperation::TPLXBarAssignTimeOperation(TPLXDataSource *dataSource, TPLXGanttBar *target,
+TPLXBarAssignTimeOperation::TPLXBarAssignTimeOperation(TPLXDataSourceIntf *dataSource, TPLXGanttBar *target,
                                                        TDateTime startDate, TDateTime endDate)
     : TPLXOperation(dataSource), Target(target), FStartDate(startDate), FEndDate(endDate),
       FOldStartDate(target ? target->getStartDate() : 0), FOldEndDate(target ? target->getEndDate() : 0)

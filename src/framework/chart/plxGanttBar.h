@@ -9,10 +9,10 @@
 #include <functional>
 #include <memory>
 
-class TPLXDataSource;
+class TPLXDataSourceIntf;
 class TPLXGanttBar;
-class TPLXGanttDocument;
 class TPLXGanttRow;
+class TPLXPertBar;
 class TPLXTextHalo;
 
 // Callback types the data source raises for bar changes.
@@ -73,6 +73,12 @@ public:
     virtual bool multiRow() const;
     virtual bool acceptConnections() const;
     virtual bool canMoveVertically() const;
+    // The bar spans a group of rows and follows the task tree.
+    virtual bool isSummaryBar() const { return false; }
+    // This bar as a PERT box; null for every other kind.
+    virtual TPLXPertBar *asPertBar() { return nullptr; }
+    // Recomputes what the bar derives from other bars; most kinds derive nothing.
+    virtual void refreshDerived() {}
     // Working time in the period, in days.
     virtual TDateTime getEffectiveDuration();
     virtual void setEffectiveDuration(TDateTime d);
@@ -107,7 +113,7 @@ public:
     void setGanttDrawer(std::unique_ptr<TPLXGanttBarDrawer> drawer);
 
     // The data source of the bar's document; null outside a data source.
-    TPLXDataSource *dataSource();
+    TPLXDataSourceIntf *dataSource();
 
     // Raw stored dates, without the derivation a kind may apply.
     TDateTime FstartDate = 0;
@@ -162,7 +168,7 @@ public:
 class ORVANTA_EXPORT TPLXBarResizeOperation : public TPLXOperation
 {
 public:
-    TPLXBarResizeOperation(TPLXDataSource *dataSource, TPLXGanttBar *target, double changeCol, int changeRow,
+    TPLXBarResizeOperation(TPLXDataSourceIntf *dataSource, TPLXGanttBar *target, double changeCol, int changeRow,
                            bool right);
     bool perform() override;
     bool undo() override;
@@ -184,7 +190,7 @@ private:
 class ORVANTA_EXPORT TPLXBarAssignTimeOperation : public TPLXOperation
 {
 public:
-    TPLXBarAssignTimeOperation(TPLXDataSource *dataSource, TPLXGanttBar *target, TDateTime startDate,
+    TPLXBarAssignTimeOperation(TPLXDataSourceIntf *dataSource, TPLXGanttBar *target, TDateTime startDate,
                                TDateTime endDate);
     bool perform() override;
     bool undo() override;
@@ -225,4 +231,4 @@ public:
 
 // Refreshes what follows a change of bar dates: critical path, summary bars,
 // tree rows. Shared by the bar, row and table operations.
-ORVANTA_EXPORT void PLXRefreshAfterBarChange(TPLXDataSource *dataSource);
+ORVANTA_EXPORT void PLXRefreshAfterBarChange(TPLXDataSourceIntf *dataSource);

@@ -1,10 +1,8 @@
 #include "plxGanttRow.h"
 
 #include "plxBarConnection.h"
-#include "plxDataSource.h"
 #include "plxDocumentCalendar.h"
 #include "plxEntityFactory.h"
-#include "plxGanttDocument.h"
 #include "plxGanttTable.h"
 #include "plxMedia.h"
 #include "plxPertBar.h"
@@ -12,8 +10,6 @@
 #include "plxSummaryBar.h"
 #include "plxTaskBar.h"
 #include "plxTextualHalo.h"
-#include "plxTreeGrid.h"
-#include "plxTreeNode.h"
 
 #include <algorithm>
 
@@ -29,9 +25,9 @@ public:
     bool perform() override { return !isDisabled() && PLXPerformAll(operations); }
 };
 
-TPLXGanttDocument *documentOf(TPLXDataSource *dataSource)
+TPLXDocumentSetup *documentOf(TPLXDataSourceIntf *dataSource)
 {
-    return dataSource ? dataSource->root() : nullptr;
+    return dataSource ? dataSource->documentSetup() : nullptr;
 }
 
 bool raiseBefore(const TPLXBeforeBarOperationEvent &event, TPLXGanttBar *bar)
@@ -174,9 +170,7 @@ int TPLXGanttRow::GetSummarizableBarCount() const
 bool TPLXGanttRow::IsGroup()
 {
     TPLXDocumentSetup *document = FOrder >= 0 ? GetDocumentSetup() : nullptr;
-    TPLXTreeGrid *tree = document ? document->GetTree() : nullptr;
-    TPLXTreeNode *node = tree ? tree->findNodeByIndex(FOrder) : nullptr;
-    return node && node->hasChildren();
+    return document && document->isGroupRow(FOrder);
 }
 
 TDateTime TPLXGanttRow::FindStartDate()
@@ -370,10 +364,10 @@ std::unique_ptr<TPLXGanttObject> TPLXGanttRowPersistence::doLoad(const QString &
 
 // ------------------------------------------------------------ TPLXBarInsertOperation
 
-TPLXBarInsertOperation::TPLXBarInsertOperation(TPLXDataSource *dataSource, TPLXGanttBar *target, int row)
+TPLXBarInsertOperation::TPLXBarInsertOperation(TPLXDataSourceIntf *dataSource, TPLXGanttBar *target, int row)
     : TPLXOperation(dataSource), Target(target), Row(row)
 {
-    if (TPLXGanttDocument *document = documentOf(dataSource)) {
+    if (TPLXDocumentSetup *document = documentOf(dataSource)) {
         if (target && target->textHalo())
             target->textHalo()->setTextHaloSettings(document->GetTextHaloSettings());
     }
@@ -387,7 +381,7 @@ bool TPLXBarInsertOperation::perform()
     if (!Target || !table || Row < 0 || Row >= table->countRows())
         return false;
     TPLXGanttRow *r = table->getRow(Row);
-    const bool isSummary = dynamic_cast<const TPLXSummaryBar *>(Target) != nullptr;
+    const bool isSummary = Target->isSummaryBar();
     if (r->IsGroup() != isSummary)
         return false;
     if (!raiseBefore(FDataSource->OnBeforeBarAdd, Target))
@@ -395,7 +389,7 @@ bool TPLXBarInsertOperation::perform()
     // A bar that cannot be placed goes back to whoever held it before.
     TPLXGanttObject *const previousParent = Target->getParent();
     r->AddBar(Target);
-    if (FDataSource->FAutoCreatePertBars && !PertOp && Target->isSummarizable() && !r->pertBar() &&
+    if (FDataSource->getAutoCreatePertbars() && !PertOp && Target->isSummarizable() && !r->pertBar() &&
         r->GetSummarizableBarCount() == 1)
         PertOp = std::make_unique<TPLXPertBarInsertOperation>(FDataSource, Row, -1, -1);
     if (PertOp && !PertOp->perform()) {
@@ -431,7 +425,7 @@ bool TPLXBarInsertOperation::undo()
 
 // ------------------------------------------------------------ TPLXBarRemoveOperation
 
-TPLXBarRemoveOperation::TPLXBarRemoveOperation(TPLXDataSource *dataSource, TPLXGanttBar *target,
+TPLXBarRemoveOperation::TPLXBarRemoveOperation(TPLXDataSourceIntf *dataSource, TPLXGanttBar *target,
                                                bool preventFiringEvent)
     : TPLXOperation(dataSource), PreventFiringEvent(preventFiringEvent), target(target), Index(-1)
 {
@@ -486,7 +480,7 @@ bool TPLXBarRemoveOperation::undo()
 
 // ------------------------------------------------------------ TPLXBarMoveOperation
 
-TPLXBarMoveOperation::TPLXBarMoveOperation(TPLXDataSource *dataSource, TPLXGanttBar *target, TDateTime newStartDate,
+TPLXBarMoveOperation::TPLXBarMoveOperation(TPLXDataSourceIntf *dataSource, TPLXGanttBar *target, TDateTime newStartDate,
                                            int newRow)
     : TPLXOperation(dataSource), target(target), originalStartDate(target ? target->getStartDate() : 0),
       newStartDate(newStartDate), BeforeOp(std::make_unique<AllOrNothing>(dataSource)),
@@ -501,7 +495,7 @@ TPLXBarMoveOperation::TPLXBarMoveOperation(TPLXDataSource *dataSource, TPLXGantt
     if (newRow >= 0 && newRow < table->countRows())
         newParent = table->getRow(newRow);
     QList<TPLXBarConnection *> touching;
-    if (TPLXGanttDocument *document = documentOf(dataSource))
+    if (TPLXDocumentSetup *document = documentOf(dataSource))
         touching = document->connectionsOf(target);
     for (TPLXBarConnection *c : touching)
         BeforeOp->addOperation(std::make_unique<TPLXConnectionDeleteOperation>(dataSource, c));
@@ -575,7 +569,7 @@ bool TPLXBarMoveOperation::undo()
 
 // ------------------------------------------------------------ TPLXPertBarOperation
 
-TPLXPertBarOperation::TPLXPertBarOperation(TPLXDataSource *dataSource, TPLXPertBar *pertBar, int index)
+TPLXPertBarOperation::TPLXPertBarOperation(TPLXDataSourceIntf *dataSource, TPLXPertBar *pertBar, int index)
     : PertBar(pertBar), Index(index), DataSource(dataSource), OriginalParent(pertBar ? pertBar->getParent() : nullptr)
 {
 }
@@ -626,7 +620,7 @@ bool TPLXPertBarOperation::InsertPertBar()
 
 // ------------------------------------------------------------ TPLXPertBarInsertOperation
 
-TPLXPertBarInsertOperation::TPLXPertBarInsertOperation(TPLXDataSource *dataSource, int row, int x, int y)
+TPLXPertBarInsertOperation::TPLXPertBarInsertOperation(TPLXDataSourceIntf *dataSource, int row, int x, int y)
     : TPLXOperation(dataSource)
 {
     TPLXGanttTable *table = PLXTableOf(dataSource);
@@ -646,7 +640,7 @@ TPLXPertBarInsertOperation::TPLXPertBarInsertOperation(TPLXDataSource *dataSourc
     PertOp = std::make_unique<TPLXPertBarOperation>(dataSource, FOwnedBar.get(), row);
 }
 
-TPLXPertBarInsertOperation::TPLXPertBarInsertOperation(TPLXDataSource *dataSource, TPLXPertBar *pertBar, int row)
+TPLXPertBarInsertOperation::TPLXPertBarInsertOperation(TPLXDataSourceIntf *dataSource, TPLXPertBar *pertBar, int row)
     : TPLXOperation(dataSource), PertOp(std::make_unique<TPLXPertBarOperation>(dataSource, pertBar, row))
 {
 }
@@ -680,7 +674,7 @@ bool TPLXPertBarInsertOperation::perform()
         return false;
     if (!TaskBarOp && r->GetSummarizableBarCount() == 0) {
         // A box stands for the row's tasks: an empty row gets one task of one period.
-        TPLXGanttDocument *document = documentOf(FDataSource);
+        TPLXDocumentSetup *document = documentOf(FDataSource);
         const TDateTime start = document ? document->getStartDate() : 0;
         TPLXDocumentCalendar *calendar = document ? document->getCalendar() : nullptr;
         const TDateTime end = calendar ? calendar->Add(start, 1) : start + 1;
@@ -726,13 +720,13 @@ namespace {
 class ListedConnectionDelete : public TPLXOperation
 {
 public:
-    ListedConnectionDelete(TPLXDataSource *dataSource, TPLXBarConnection *c)
+    ListedConnectionDelete(TPLXDataSourceIntf *dataSource, TPLXBarConnection *c)
         : TPLXOperation(dataSource), FOp(std::make_unique<TPLXConnectionDeleteOperation>(dataSource, c)), FConnection(c)
     {
     }
     bool perform() override
     {
-        TPLXGanttDocument *document = documentOf(FDataSource);
+        TPLXDocumentSetup *document = documentOf(FDataSource);
         FTaken = document && document->getConnectionIndex(FConnection) >= 0;
         return !FTaken || FOp->perform();
     }
@@ -752,7 +746,7 @@ bool touchesRow(const TPLXBarConnection *c, const TPLXGanttRow *r)
 
 } // namespace
 
-TPLXPertBarDeleteOperation::TPLXPertBarDeleteOperation(TPLXDataSource *dataSource, TPLXPertBar *pertBar)
+TPLXPertBarDeleteOperation::TPLXPertBarDeleteOperation(TPLXDataSourceIntf *dataSource, TPLXPertBar *pertBar)
     : TPLXOperation(dataSource)
 {
     auto *r = pertBar ? dynamic_cast<TPLXGanttRow *>(pertBar->getParent()) : nullptr;
@@ -771,8 +765,9 @@ TPLXPertBarDeleteOperation::TPLXPertBarDeleteOperation(TPLXDataSource *dataSourc
         if (bar->isSummarizable())
             parts->addOperation(std::make_unique<TPLXBarRemoveOperation>(dataSource, bar));
     }
-    if (TPLXGanttDocument *document = documentOf(dataSource)) {
-        for (TPLXBarConnection *c : std::as_const(document->connections)) {
+    if (TPLXDocumentSetup *document = documentOf(dataSource)) {
+        for (int k = 0; k < document->countConnections(); ++k) {
+            TPLXBarConnection *c = document->getConnection(k);
             if (touchesRow(c, r))
                 parts->addOperation(std::make_unique<ListedConnectionDelete>(dataSource, c));
         }

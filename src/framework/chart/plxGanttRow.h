@@ -150,7 +150,7 @@ public:
 class ORVANTA_EXPORT TPLXBarInsertOperation : public TPLXOperation
 {
 public:
-    TPLXBarInsertOperation(TPLXDataSource *dataSource, TPLXGanttBar *target, int row);
+    TPLXBarInsertOperation(TPLXDataSourceIntf *dataSource, TPLXGanttBar *target, int row);
     ~TPLXBarInsertOperation() override;
     bool perform() override;
     bool undo() override;
@@ -165,7 +165,7 @@ public:
 class ORVANTA_EXPORT TPLXBarRemoveOperation : public TPLXOperation
 {
 public:
-    TPLXBarRemoveOperation(TPLXDataSource *dataSource, TPLXGanttBar *target, bool preventFiringEvent = false);
+    TPLXBarRemoveOperation(TPLXDataSourceIntf *dataSource, TPLXGanttBar *target, bool preventFiringEvent = false);
     ~TPLXBarRemoveOperation() override;
     bool perform() override;
     bool undo() override;
@@ -185,7 +185,7 @@ private:
 class ORVANTA_EXPORT TPLXBarMoveOperation : public TPLXOperation
 {
 public:
-    TPLXBarMoveOperation(TPLXDataSource *dataSource, TPLXGanttBar *target, TDateTime newStartDate, int newRow);
+    TPLXBarMoveOperation(TPLXDataSourceIntf *dataSource, TPLXGanttBar *target, TDateTime newStartDate, int newRow);
     ~TPLXBarMoveOperation() override;
     bool perform() override;
     bool undo() override;
@@ -209,14 +209,14 @@ private:
 class ORVANTA_EXPORT TPLXPertBarOperation
 {
 public:
-    TPLXPertBarOperation(TPLXDataSource *dataSource, TPLXPertBar *pertBar, int index);
+    TPLXPertBarOperation(TPLXDataSourceIntf *dataSource, TPLXPertBar *pertBar, int index);
     bool DeletePertBar();
     bool InsertPertBar();
 
     TPLXPertBar *PertBar;
     int Index;
     int FZOrder = 0;
-    TPLXDataSource *DataSource;
+    TPLXDataSourceIntf *DataSource;
     TPLXGanttObject *OriginalParent;
 };
 
@@ -226,9 +226,9 @@ class ORVANTA_EXPORT TPLXPertBarInsertOperation : public TPLXOperation
 {
 public:
     // A new box for row `row` at pixel (x, y), or at a free place when either is negative.
-    TPLXPertBarInsertOperation(TPLXDataSource *dataSource, int row, int x, int y);
+    TPLXPertBarInsertOperation(TPLXDataSourceIntf *dataSource, int row, int x, int y);
     // Moves the existing `pertBar` into row `row`.
-    TPLXPertBarInsertOperation(TPLXDataSource *dataSource, TPLXPertBar *pertBar, int row);
+    TPLXPertBarInsertOperation(TPLXDataSourceIntf *dataSource, TPLXPertBar *pertBar, int row);
     ~TPLXPertBarInsertOperation() override;
     bool perform() override;
     bool undo() override;
@@ -248,7 +248,7 @@ private:
 class ORVANTA_EXPORT TPLXPertBarDeleteOperation : public TPLXOperation
 {
 public:
-    TPLXPertBarDeleteOperation(TPLXDataSource *dataSource, TPLXPertBar *pertBar);
+    TPLXPertBarDeleteOperation(TPLXDataSourceIntf *dataSource, TPLXPertBar *pertBar);
     ~TPLXPertBarDeleteOperation() override;
     bool perform() override;
     bool undo() override;

@@ -4,17 +4,13 @@
 #include "plxBarSettings.h"
 #include "plxColors.h"
 #include "plxCriticalPath.h"
-#include "plxDataSource.h"
 #include "plxDocumentCalendar.h"
 #include "plxEntityFactory.h"
-#include "plxGanttDocument.h"
 #include "plxMedia.h"
 #include "plxPertBar.h"
 #include "plxPlatform.h"
 #include "plxSummaryBar.h"
 #include "plxTimeMode.h"
-#include "plxTreeGrid.h"
-#include "plxTreeRow.h"
 
 #include <QDateTime>
 #include <QSet>
@@ -41,9 +37,10 @@ TDateTime nowAsDateTime()
 
 } // namespace
 
-TPLXGanttTable *PLXTableOf(TPLXDataSource *dataSource)
+TPLXGanttTable *PLXTableOf(TPLXDataSourceIntf *dataSource)
 {
-    return dataSource ? dataSource->GetTable() : nullptr;
+    TPLXDocumentSetup *document = dataSource ? dataSource->documentSetup() : nullptr;
+    return document ? document->GetTable() : nullptr;
 }
 
 TPLXUserDefinedDateLine::TPLXUserDefinedDateLine() : Date(nowAsDateTime())
@@ -67,11 +64,6 @@ TPLXGanttTable::~TPLXGanttTable() = default;
 std::unique_ptr<TPLXGanttObject> TPLXGanttTable::Create() const
 {
     return std::make_unique<TPLXGanttTable>();
-}
-
-void TPLXGanttTable::setCriticalPathCalculator(std::unique_ptr<TPLXCriticalPathCalculator> calculator)
-{
-    FCriticalPathCalculator = std::move(calculator);
 }
 
 // ---- rows
@@ -227,8 +219,7 @@ void TPLXGanttTable::UpdateSummaryBars()
     // Bottom-up, so that inner summaries are current before the ones holding them.
     for (qsizetype i = FRows.size() - 1; i >= 0; --i) {
         for (TPLXGanttBar *bar : FRows[i]->bars()) {
-            if (auto *summary = dynamic_cast<TPLXSummaryBar *>(bar))
-                summary->UpdateRange();
+            bar->refreshDerived();
         }
         if (TPLXPertBar *box = FRows[i]->pertBar())
             box->UpdateRange();
@@ -645,8 +636,8 @@ TPLXBarConnection *TPLXGanttTable::findPertBarsConnection(TPLXGanttRow *rowA, TP
 void TPLXGanttTable::linkPertBars()
 {
     for (TPLXBarConnection *c : std::as_const(FPertBarConnections)) {
-        auto *from = dynamic_cast<TPLXPertBar *>(c->getFromBar());
-        auto *to = dynamic_cast<TPLXPertBar *>(c->getToBar());
+        TPLXPertBar *from = c->getFromBar() ? c->getFromBar()->asPertBar() : nullptr;
+        TPLXPertBar *to = c->getToBar() ? c->getToBar()->asPertBar() : nullptr;
         if (from && to) {
             from->newConnectionTo(to);
             to->newConnectionFrom(from);
@@ -799,7 +790,7 @@ std::unique_ptr<TPLXGanttObject> TPLXGanttTablePersistence::doLoad(const QString
     // the table's children, unlisted.
     for (TPLXBarConnection *c : factory.loadObjectListAs<TPLXBarConnection>(name, QStringLiteral("pertconnections"),
                                                                              media, table.get())) {
-        if (c && dynamic_cast<TPLXPertBar *>(c->getFromBar()) && dynamic_cast<TPLXPertBar *>(c->getToBar()) &&
+        if (c && c->getFromBar() && c->getFromBar()->asPertBar() && c->getToBar() && c->getToBar()->asPertBar() &&
             !table->FPertBarConnections.contains(c))
             table->FPertBarConnections.append(c);
         else if (c)
@@ -851,8 +842,7 @@ void TPLXGanttTableDrawer::Draw(TPLXVisualContext &context)
     const int w = t->GetColumnWidth();
 
     // Row bands follow the task tree, which a chart may lack.
-    TPLXTreeGrid *tree = document->GetTree();
-    const int treeRows = tree ? tree->rowsCount() : 0;
+    const int treeRows = document->treeRowCount();
     const auto fillRowBand = [&](int i, TColor color) {
         const int top = t->getRowStartY(i);
         context.FillArea({tableArea.Left, top, tableArea.Right, top + t->getRowHeight(i)}, color, bsSolid);
@@ -861,11 +851,8 @@ void TPLXGanttTableDrawer::Draw(TPLXVisualContext &context)
         TPLXGanttRow *row = t->rows()[i];
         if (!row->IsVisible())
             continue;
-        TPLXTreeRow *treeRow = tree->getRow(i);
-        TPLXTreeRowSettings *look = treeRow && treeRow->getSettings() ? treeRow->getSettings()
-                                                                      : tree->getDefaultRowSettings();
-        if (look)
-            fillRowBand(i, row->IsGroup() ? look->FGroupColor : look->FColor);
+        if (TColor band = 0; document->rowBandColor(i, row->IsGroup(), band))
+            fillRowBand(i, band);
     }
 
     const TDateTime docStart = document->getStartDate();
@@ -884,15 +871,15 @@ void TPLXGanttTableDrawer::Draw(TPLXVisualContext &context)
     };
     walkExceptionColumns([&](TDateTime d, IPLXDateCategory *category) { emphasizeDay(d, category->getColor()); });
 
-    if (tree) {
+    if (TColor selected = 0, focused = 0; document->selectionColors(selected, focused)) {
         for (int i = lastVisible; i >= FirstVisible; --i) {
             TPLXGanttRow *row = t->rows()[i];
             if (!row->IsVisible())
                 continue;
             if (row->isSelected())
-                fillRowBand(i, tree->getSelectedRowColor());
+                fillRowBand(i, selected);
             if (row->isFocused())
-                fillRowBand(i, tree->getFocusedRowColor());
+                fillRowBand(i, focused);
         }
     }
 
@@ -1056,7 +1043,7 @@ bool PLXPerformAll(const std::vector<std::unique_ptr<TPLXOperation>> &parts)
     return true;
 }
 
-TPLXBarDeleteOperation::TPLXBarDeleteOperation(TPLXDataSource *dataSource, TPLXGanttBar *bar)
+TPLXBarDeleteOperation::TPLXBarDeleteOperation(TPLXDataSourceIntf *dataSource, TPLXGanttBar *bar)
     : TPLXMultipleOperations(dataSource), FBar(bar)
 {
     addOperation(std::make_unique<TPLXBarRemoveOperation>(dataSource, bar));
@@ -1073,7 +1060,7 @@ bool TPLXBarDeleteOperation::perform()
     if (!operations.front()->perform())
         return false;
     FCollected = true;
-    if (TPLXGanttDocument *document = FDataSource ? FDataSource->root() : nullptr; document && FBar) {
+    if (TPLXDocumentSetup *document = FDataSource ? FDataSource->documentSetup() : nullptr; document && FBar) {
         for (TPLXBarConnection *c : document->connectionsOf(FBar))
             addOperation(std::make_unique<TPLXConnectionDeleteOperation>(FDataSource, c));
     }
@@ -1087,7 +1074,7 @@ bool TPLXBarDeleteOperation::perform()
     return true;
 }
 
-TPLXGanttRowOperation::TPLXGanttRowOperation(TPLXDataSource *dataSource, TPLXGanttRow *row, int index)
+TPLXGanttRowOperation::TPLXGanttRowOperation(TPLXDataSourceIntf *dataSource, TPLXGanttRow *row, int index)
     : DataSource(dataSource), Index(index), Row(row)
 {
 }
@@ -1117,7 +1104,7 @@ bool TPLXGanttRowOperation::DeleteRow()
     return true;
 }
 
-TPLXGanttRowInsertOperation::TPLXGanttRowInsertOperation(TPLXDataSource *dataSource, TPLXGanttRow *row, int index)
+TPLXGanttRowInsertOperation::TPLXGanttRowInsertOperation(TPLXDataSourceIntf *dataSource, TPLXGanttRow *row, int index)
     : TPLXOperation(dataSource), FOp(std::make_unique<TPLXGanttRowOperation>(dataSource, row, index))
 {
     if (row && !row->getParent())
@@ -1139,7 +1126,7 @@ bool TPLXGanttRowInsertOperation::undo()
     return FOp->DeleteRow();
 }
 
-TPLXGanttRowRemoveOperation::TPLXGanttRowRemoveOperation(TPLXDataSource *dataSource, int index)
+TPLXGanttRowRemoveOperation::TPLXGanttRowRemoveOperation(TPLXDataSourceIntf *dataSource, int index)
     : TPLXOperation(dataSource)
 {
     TPLXGanttTable *table = PLXTableOf(dataSource);
@@ -1164,7 +1151,7 @@ bool TPLXGanttRowRemoveOperation::undo()
     return true;
 }
 
-TPLXGanttRowClearOperation::TPLXGanttRowClearOperation(TPLXDataSource *dataSource, int index)
+TPLXGanttRowClearOperation::TPLXGanttRowClearOperation(TPLXDataSourceIntf *dataSource, int index)
     : TPLXMultipleOperations(dataSource)
 {
     TPLXGanttTable *table = PLXTableOf(dataSource);
@@ -1190,7 +1177,7 @@ bool TPLXGanttRowsDeleteOperation::perform()
     return !isDisabled() && PLXPerformAll(operations);
 }
 
-TPLXGanttRowsDeleteOperation::TPLXGanttRowsDeleteOperation(TPLXDataSource *dataSource, int first, int last)
+TPLXGanttRowsDeleteOperation::TPLXGanttRowsDeleteOperation(TPLXDataSourceIntf *dataSource, int first, int last)
     : TPLXMultipleOperations(dataSource)
 {
     for (int i = last; i >= first; --i) {
@@ -1210,7 +1197,7 @@ bool isFakePertBar(const TPLXGanttBar *bar)
 
 } // namespace
 
-std::unique_ptr<TPLXOperation> TPLXPertConnectionOperation::add(TPLXDataSource *dataSource, TPLXBarConnection *c)
+std::unique_ptr<TPLXOperation> TPLXPertConnectionOperation::add(TPLXDataSourceIntf *dataSource, TPLXBarConnection *c)
 {
     if (!c || !c->getFromBar() || !c->getToBar())
         return nullptr;
@@ -1220,7 +1207,7 @@ std::unique_ptr<TPLXOperation> TPLXPertConnectionOperation::add(TPLXDataSource *
     // A connection still being drawn out ends at a fake box: no task to connect yet.
     if (isFakePertBar(c->getToBar()))
         return nullptr;
-    TPLXGanttDocument *document = dataSource->root();
+    TPLXDocumentSetup *document = dataSource->documentSetup();
     PLX_ASSERT(document != nullptr);
     TPLXGanttRow *fromRow = c->getFromBar()->getParentRow();
     TPLXGanttRow *toRow = c->getToBar()->getParentRow();
@@ -1241,7 +1228,7 @@ std::unique_ptr<TPLXOperation> TPLXPertConnectionOperation::add(TPLXDataSource *
     return composite;
 }
 
-std::unique_ptr<TPLXOperation> TPLXPertConnectionOperation::remove(TPLXDataSource *dataSource, TPLXBarConnection *c)
+std::unique_ptr<TPLXOperation> TPLXPertConnectionOperation::remove(TPLXDataSourceIntf *dataSource, TPLXBarConnection *c)
 {
     TPLXGanttTable *table = PLXTableOf(dataSource);
     if (!c || !table)
@@ -1249,7 +1236,7 @@ std::unique_ptr<TPLXOperation> TPLXPertConnectionOperation::remove(TPLXDataSourc
     table->removePertConnection(c);
     if (!c->getFromBar() || !c->getToBar() || isFakePertBar(c->getToBar()))
         return nullptr;
-    TPLXGanttDocument *document = dataSource->root();
+    TPLXDocumentSetup *document = dataSource->documentSetup();
     TPLXGanttRow *fromRow = c->getFromBar()->getParentRow();
     TPLXGanttRow *toRow = c->getToBar()->getParentRow();
     if (!document || !fromRow || !toRow)
@@ -1270,7 +1257,7 @@ std::unique_ptr<TPLXOperation> TPLXPertConnectionOperation::remove(TPLXDataSourc
     return composite;
 }
 
-TPLXPertConnectionStep::TPLXPertConnectionStep(TPLXDataSource *dataSource, TPLXBarConnection *conn)
+TPLXPertConnectionStep::TPLXPertConnectionStep(TPLXDataSourceIntf *dataSource, TPLXBarConnection *conn)
     : TPLXOperation(dataSource), conn(conn)
 {
 }
@@ -1310,7 +1297,7 @@ bool TPLXPertConnectionStep::undo()
     return true;
 }
 
-TPLXPertConnectionAddOperation::TPLXPertConnectionAddOperation(TPLXDataSource *dataSource, TPLXBarConnection *conn)
+TPLXPertConnectionAddOperation::TPLXPertConnectionAddOperation(TPLXDataSourceIntf *dataSource, TPLXBarConnection *conn)
     : TPLXPertConnectionStep(dataSource, conn)
 {
 }
@@ -1331,7 +1318,7 @@ void TPLXPertConnectionAddOperation::repeat(TPLXGanttTable *table)
     table->addPertConnection(conn);
 }
 
-TPLXPertConnectionDeleteOperation::TPLXPertConnectionDeleteOperation(TPLXDataSource *dataSource,
+TPLXPertConnectionDeleteOperation::TPLXPertConnectionDeleteOperation(TPLXDataSourceIntf *dataSource,
                                                                      TPLXBarConnection *conn)
     : TPLXPertConnectionStep(dataSource, conn)
 {

@@ -207,9 +207,8 @@ public:
     void setDefaultPertBarSettings(TPLXPertBarSettings *settings);
     const QList<TPLXGanttRow *> &rowsZOrder() const { return FRowsZOrder; }
 
-    // ---- critical path (the calculator is set by its own unit)
+    // ---- critical path
     TPLXCriticalPathCalculator *criticalPathCalculator() const { return FCriticalPathCalculator.get(); }
-    void setCriticalPathCalculator(std::unique_ptr<TPLXCriticalPathCalculator> calculator);
 
     TPLXUserDefinedDateLine *DateLine() const { return FDateLine.get(); }
     TPLXCurrentDateLine *CurrentDateLine() const { return FCurrentDateLine.get(); }
@@ -314,7 +313,7 @@ public:
 class ORVANTA_EXPORT TPLXBarDeleteOperation : public TPLXMultipleOperations
 {
 public:
-    TPLXBarDeleteOperation(TPLXDataSource *dataSource, TPLXGanttBar *bar);
+    TPLXBarDeleteOperation(TPLXDataSourceIntf *dataSource, TPLXGanttBar *bar);
     // All parts or none: a failing part undoes the ones before it.
     bool perform() override;
     QString className() const override { return QStringLiteral("TPLXBarDeleteOperation"); }
@@ -328,11 +327,11 @@ private:
 class ORVANTA_EXPORT TPLXGanttRowOperation
 {
 public:
-    TPLXGanttRowOperation(TPLXDataSource *dataSource, TPLXGanttRow *row, int index);
+    TPLXGanttRowOperation(TPLXDataSourceIntf *dataSource, TPLXGanttRow *row, int index);
     bool InsertRow();
     bool DeleteRow();
 
-    TPLXDataSource *DataSource;
+    TPLXDataSourceIntf *DataSource;
     int Index;
     TPLXGanttRow *Row;
 };
@@ -341,7 +340,7 @@ public:
 class ORVANTA_EXPORT TPLXGanttRowInsertOperation : public TPLXOperation
 {
 public:
-    TPLXGanttRowInsertOperation(TPLXDataSource *dataSource, TPLXGanttRow *row, int index);
+    TPLXGanttRowInsertOperation(TPLXDataSourceIntf *dataSource, TPLXGanttRow *row, int index);
     ~TPLXGanttRowInsertOperation() override;
     bool perform() override;
     bool undo() override;
@@ -356,7 +355,7 @@ private:
 class ORVANTA_EXPORT TPLXGanttRowRemoveOperation : public TPLXOperation
 {
 public:
-    TPLXGanttRowRemoveOperation(TPLXDataSource *dataSource, int index);
+    TPLXGanttRowRemoveOperation(TPLXDataSourceIntf *dataSource, int index);
     bool perform() override;
     bool undo() override;
     QString className() const override { return QStringLiteral("TPLXGanttRowRemoveOperation"); }
@@ -370,7 +369,7 @@ private:
 class ORVANTA_EXPORT TPLXGanttRowClearOperation : public TPLXMultipleOperations
 {
 public:
-    TPLXGanttRowClearOperation(TPLXDataSource *dataSource, int index);
+    TPLXGanttRowClearOperation(TPLXDataSourceIntf *dataSource, int index);
     // All parts or none.
     bool perform() override;
     QString className() const override { return QStringLiteral("TPLXGanttRowClearOperation"); }
@@ -380,7 +379,7 @@ public:
 class ORVANTA_EXPORT TPLXGanttRowsDeleteOperation : public TPLXMultipleOperations
 {
 public:
-    TPLXGanttRowsDeleteOperation(TPLXDataSource *dataSource, int first, int last);
+    TPLXGanttRowsDeleteOperation(TPLXDataSourceIntf *dataSource, int first, int last);
     // All parts or none.
     bool perform() override;
     QString className() const override { return QStringLiteral("TPLXGanttRowsDeleteOperation"); }
@@ -392,8 +391,8 @@ class ORVANTA_EXPORT TPLXPertConnectionOperation
 {
 public:
     // The performed Gantt part, or null when there is none.
-    static std::unique_ptr<TPLXOperation> add(TPLXDataSource *dataSource, TPLXBarConnection *c);
-    static std::unique_ptr<TPLXOperation> remove(TPLXDataSource *dataSource, TPLXBarConnection *c);
+    static std::unique_ptr<TPLXOperation> add(TPLXDataSourceIntf *dataSource, TPLXBarConnection *c);
+    static std::unique_ptr<TPLXOperation> remove(TPLXDataSourceIntf *dataSource, TPLXBarConnection *c);
 };
 
 // Adds a PERT connection; a connection without a parent becomes the table's.
@@ -410,7 +409,7 @@ public:
     TPLXBarConnection *conn;
 
 protected:
-    TPLXPertConnectionStep(TPLXDataSource *dataSource, TPLXBarConnection *conn);
+    TPLXPertConnectionStep(TPLXDataSourceIntf *dataSource, TPLXBarConnection *conn);
     virtual std::unique_ptr<TPLXOperation> &ganttPart() = 0;
     // The first perform: changes the list and returns the performed Gantt part, if any.
     virtual std::unique_ptr<TPLXOperation> firstPerform(TPLXGanttTable *table) = 0;
@@ -424,7 +423,7 @@ private:
 class ORVANTA_EXPORT TPLXPertConnectionAddOperation : public TPLXPertConnectionStep
 {
 public:
-    TPLXPertConnectionAddOperation(TPLXDataSource *dataSource, TPLXBarConnection *conn);
+    TPLXPertConnectionAddOperation(TPLXDataSourceIntf *dataSource, TPLXBarConnection *conn);
     ~TPLXPertConnectionAddOperation() override;
     QString className() const override { return QStringLiteral("TPLXPertConnectionAddOperation"); }
 
@@ -441,7 +440,7 @@ protected:
 class ORVANTA_EXPORT TPLXPertConnectionDeleteOperation : public TPLXPertConnectionStep
 {
 public:
-    TPLXPertConnectionDeleteOperation(TPLXDataSource *dataSource, TPLXBarConnection *conn);
+    TPLXPertConnectionDeleteOperation(TPLXDataSourceIntf *dataSource, TPLXBarConnection *conn);
     ~TPLXPertConnectionDeleteOperation() override;
     QString className() const override { return QStringLiteral("TPLXPertConnectionDeleteOperation"); }
 
@@ -458,4 +457,4 @@ protected:
 ORVANTA_EXPORT bool PLXPerformAll(const std::vector<std::unique_ptr<TPLXOperation>> &parts);
 
 // The table of a data source's document; null without one.
-ORVANTA_EXPORT TPLXGanttTable *PLXTableOf(TPLXDataSource *dataSource);
+ORVANTA_EXPORT TPLXGanttTable *PLXTableOf(TPLXDataSourceIntf *dataSource);

@@ -13,8 +13,6 @@
 #include "plxTextSettings.h"
 #include "plxTextualHalo.h"
 #include "plxTimeMode.h"
-#include "plxTreeGrid.h"
-#include "plxTreeNode.h"
 #include "plxVisualContext.h"
 
 #include <algorithm>
@@ -305,9 +303,7 @@ QString TPLXPertBar::parentTaskLabel()
 {
     TPLXGanttRow *row = getParentRow();
     TPLXDocumentSetup *document = GetDocumentSetup();
-    TPLXTreeGrid *tree = document && row ? document->GetTree() : nullptr;
-    TPLXTreeNode *node = tree ? tree->findNodeByIndex(row->getOrder()) : nullptr;
-    const int parent = node && !node->isTreeRoot() ? node->GetParentIndex() : -1;
+    const int parent = document && row ? document->parentRowOf(row->getOrder()) : -1;
     return parent >= 0 ? QStringLiteral("(%1)").arg(parent + 1) : QStringLiteral("--");
 }
 
@@ -679,7 +675,7 @@ TRect TPLXFakePertBarPertDrawer::getRect() const
 
 // ------------------------------------------------------------ TPLXPertBarMoveOperation
 
-TPLXPertBarMoveOperation::TPLXPertBarMoveOperation(TPLXDataSource *dataSource, TPLXPertBar *target, double x, int y)
+TPLXPertBarMoveOperation::TPLXPertBarMoveOperation(TPLXDataSourceIntf *dataSource, TPLXPertBar *target, double x, int y)
     : TPLXOperation(dataSource), target(target), originalStartDate(target->getX()), newStartDate(x),
       originalRow(target->getY()), newRow(y)
 {

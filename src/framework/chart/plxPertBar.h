@@ -105,6 +105,7 @@ public:
     ~TPLXPertBar() override;
     const QMetaObject *metaObject() const override { return &staticMetaObject; }
     std::unique_ptr<TPLXGanttObject> Create() const override;
+    TPLXPertBar *asPertBar() override { return this; }
     // Writes "pert bar" into `name` (the owning row's section), then the box under its own id.
     void doSave(const QString &name, IPLXMedia &media, TPLXEntityFactory &factory) override;
 
@@ -294,7 +295,7 @@ protected:
 class ORVANTA_EXPORT TPLXPertBarMoveOperation : public TPLXOperation
 {
 public:
-    TPLXPertBarMoveOperation(TPLXDataSource *dataSource, TPLXPertBar *target, double x, int y);
+    TPLXPertBarMoveOperation(TPLXDataSourceIntf *dataSource, TPLXPertBar *target, double x, int y);
     bool perform() override;
     bool undo() override;
     QString className() const override { return QStringLiteral("TPLXPertBarMoveOperation"); }

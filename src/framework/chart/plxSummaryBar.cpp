@@ -5,10 +5,7 @@
 #include "plxGanttRow.h"
 #include "plxGanttTable.h"
 #include "plxMedia.h"
-#include "plxRowOperation.h"
 #include "plxTextualHalo.h"
-#include "plxTreeGrid.h"
-#include "plxTreeNode.h"
 #include "plxVisualContext.h"
 
 #include <algorithm>
@@ -72,10 +69,9 @@ void TPLXSummaryBar::UpdateRange()
     FendDate = 0;
     const int row = getRow();
     TPLXDocumentSetup *document = GetDocumentSetup();
-    TPLXTreeGrid *tree = document ? document->GetTree() : nullptr;
     TPLXGanttTable *table = document ? document->GetTable() : nullptr;
     // A row the tree does not know has no group below it.
-    FEndRow = row + std::max(0, tree ? tree->DescendantsCount(row) : 0);
+    FEndRow = row + std::max(0, document ? document->descendantsCount(row) : 0);
     if (!table)
         return;
     const int last = std::min(FEndRow, table->countRows() - 1);
@@ -177,7 +173,7 @@ void TPLXSummaryBarDrawer::Draw(TPLXVisualContext &vc)
 
 // ------------------------------------------------------------ operations
 
-TPLXSummaryBarMoveOperation::TPLXSummaryBarMoveOperation(TPLXDataSource *dataSource, TPLXSummaryBar *bar,
+TPLXSummaryBarMoveOperation::TPLXSummaryBarMoveOperation(TPLXDataSourceIntf *dataSource, TPLXSummaryBar *bar,
                                                          TDateTime date)
     : TPLXMultipleOperations(dataSource)
 {
@@ -194,7 +190,7 @@ TPLXSummaryBarMoveOperation::TPLXSummaryBarMoveOperation(TPLXDataSource *dataSou
         for (TPLXGanttBar *b : table->getRow(i)->bars()) {
             // Nested summaries span bars of rows this loop moves anyway; moving
             // them too would move those bars twice. They follow on the refresh.
-            if (!b->isSummarizable() || dynamic_cast<TPLXSummaryBar *>(b))
+            if (!b->isSummarizable() || b->isSummaryBar())
                 continue;
             addOperation(b->moveTo(cal->Add(b->getStartDate(), n), b->getRow()));
         }
@@ -202,28 +198,6 @@ TPLXSummaryBarMoveOperation::TPLXSummaryBarMoveOperation(TPLXDataSource *dataSou
 }
 
 bool TPLXSummaryBarMoveOperation::perform()
-{
-    return !isDisabled() && PLXPerformAll(operations);
-}
-
-TPLXSummaryBarDeleteOperation::TPLXSummaryBarDeleteOperation(TPLXDataSource *dataSource, TPLXSummaryBar *bar)
-    : TPLXMultipleOperations(dataSource)
-{
-    TPLXDocumentSetup *document = bar && bar->getParent() ? bar->GetDocumentSetup() : nullptr;
-    TPLXTreeGrid *tree = document ? document->GetTree() : nullptr;
-    const int row = bar && bar->getParent() ? bar->getRow() : -1;
-    TPLXTreeNode *node = tree && row >= 0 ? tree->findNodeByIndex(row) : nullptr;
-    if (!node || node->isTreeRoot()) {
-        Disable();
-        return;
-    }
-    const int last = node->getLastIndex();
-    for (int i = last; i > row; --i)
-        addOperation(std::make_unique<TPLXGanttRowClearOperation>(dataSource, i));
-    addOperation(std::make_unique<TPLXRowsChangeParentOperation>(dataSource, row + 1, last, node->GetParentIndex()));
-}
-
-bool TPLXSummaryBarDeleteOperation::perform()
 {
     return !isDisabled() && PLXPerformAll(operations);
 }

@@ -20,6 +20,8 @@ public:
     ~TPLXSummaryBar() override;
     const QMetaObject *metaObject() const override { return &staticMetaObject; }
     std::unique_ptr<TPLXGanttObject> Create() const override;
+    bool isSummaryBar() const override { return true; }
+    void refreshDerived() override { UpdateRange(); }
     void doSave(const QString &name, IPLXMedia &media, TPLXEntityFactory &factory) override;
 
     bool canMoveVertically() const override;
@@ -79,19 +81,8 @@ public:
 class ORVANTA_EXPORT TPLXSummaryBarMoveOperation : public TPLXMultipleOperations
 {
 public:
-    TPLXSummaryBarMoveOperation(TPLXDataSource *dataSource, TPLXSummaryBar *bar, TDateTime date);
+    TPLXSummaryBarMoveOperation(TPLXDataSourceIntf *dataSource, TPLXSummaryBar *bar, TDateTime date);
     QString className() const override { return QStringLiteral("TPLXSummaryBarMoveOperation"); }
-    // All parts or none.
-    bool perform() override;
-};
-
-// Clears the bars of the group's plain rows, then moves the group's rows up
-// to the summary's parent.
-class ORVANTA_EXPORT TPLXSummaryBarDeleteOperation : public TPLXMultipleOperations
-{
-public:
-    TPLXSummaryBarDeleteOperation(TPLXDataSource *dataSource, TPLXSummaryBar *bar);
-    QString className() const override { return QStringLiteral("TPLXSummaryBarDeleteOperation"); }
     // All parts or none.
     bool perform() override;
 };

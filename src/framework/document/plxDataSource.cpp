@@ -93,6 +93,11 @@ void TPLXDataSource::repaintOwnerForm()
         control->update();
 }
 
+TPLXDocumentSetup *TPLXDataSource::documentSetup() const
+{
+    return FRoot.get();
+}
+
 TPLXGanttTable *TPLXDataSource::GetTable() const
 {
     return FRoot ? FRoot->GetTable() : nullptr;

@@ -23,30 +23,14 @@ class TPLXTreeCellType;
 class TPLXTreeHeaderCell;
 class TPLXVisualContext;
 
-// Callback types of the data source's events; `var` arguments are in/out references.
-using TPLXNotifyEvent = std::function<void(TPLXGanttObject *Sender)>;
-using TPLXBeforeBarOperationEvent = std::function<void(TPLXGanttBar *Bar, bool &Cancel)>;
-using TPLXAfterBarOperationEvent = std::function<void(TPLXGanttBar *Bar)>;
-using TPLXGanttBarMoveEvent =
-    std::function<void(TPLXGanttBar *Bar, int NewRow, TDateTime NewStartDate, bool &Allowed)>;
-using TPLXBarResizeEvent = std::function<void(TPLXGanttBar *Bar, double changeX, int changeY, bool Right, bool &Allowed)>;
-using TPLXBeforeConnectionOperationEvent = std::function<void(TPLXBarConnection *Connection, bool &Cancel)>;
-using TPLXAfterConnectionOperationEvent = std::function<void(TPLXBarConnection *Connection)>;
-using TPLXRowOperationEvent = std::function<void(TPLXGanttRow *Row)>;
-using TPLXRowExpandCollapseEvent = std::function<void(TPLXSummaryBar *SummaryBar)>;
-using TPLXTreeColumnResizeOperation = std::function<void(TPLXTreeHeaderCell *column, int index)>;
-using TPLXTreeColumnMoveOperation = std::function<void(TPLXTreeHeaderCell *column, int width)>;
-using TPLXDrawCellEvent = std::function<void(int rowIndex, int cellIndex, const TRect &cellRect, TPLXTreeCell *Cell,
-                                             TPLXVisualContext *&vc, bool &UserDraw)>;
-
-class ORVANTA_EXPORT TPLXDataSource : public QObject
+class ORVANTA_EXPORT TPLXDataSource : public QObject, public TPLXDataSourceIntf
 {
     Q_OBJECT
-    Q_PROPERTY(double LeftScrollLimit MEMBER FLeftScrollLimit)
-    Q_PROPERTY(double RightScrollLimit MEMBER FRightScrollLimit)
-    Q_PROPERTY(bool UseLeftScrollLimit MEMBER FUseLeftScrollLimit)
-    Q_PROPERTY(bool UseRightScrollLimit MEMBER FUseRightScrollLimit)
-    Q_PROPERTY(bool AutoCreatePertbars MEMBER FAutoCreatePertBars)
+    Q_PROPERTY(double LeftScrollLimit READ getLeftScrollLimit WRITE setLeftScrollLimit)
+    Q_PROPERTY(double RightScrollLimit READ getRightScrollLimit WRITE setRightScrollLimit)
+    Q_PROPERTY(bool UseLeftScrollLimit READ getUseLeftScrollLimit WRITE setUseLeftScrollLimit)
+    Q_PROPERTY(bool UseRightScrollLimit READ getUseRightScrollLimit WRITE setUseRightScrollLimit)
+    Q_PROPERTY(bool AutoCreatePertbars READ getAutoCreatePertbars WRITE setAutoCreatePertbars)
     Q_PROPERTY(QString storage READ getStorage WRITE setStorage)
     Q_PROPERTY(TPLXGanttObject *root READ rootObject)
 
@@ -67,13 +51,16 @@ public:
     void clearDocument();
 
     TPLXGanttDocument *root() const { return FRoot.get(); }
+    TPLXDocumentSetup *documentSetup() const override;
     TPLXGanttObject *rootObject() const { return FRoot.get(); }
     IPLXMedia *getMedia() const { return media.get(); }
     TPLXEntityFactory &getFactory() const { return *factory; }
-    TPLXUndoRedoStack &getUndoRedoStack() const { return *FUndoRedoStack; }
+    TPLXUndoRedoStack &getUndoRedoStack() const override { return *FUndoRedoStack; }
 
     void SetUpdateMode(bool flag) { FUpdateMode = flag; }
-    bool IsInUpdateMode() const { return FUpdateMode; }
+    bool IsInUpdateMode() const override { return FUpdateMode; }
+    bool getAutoCreatePertbars() const override { return FAutoCreatePertBars; }
+    void setAutoCreatePertbars(bool on) { FAutoCreatePertBars = on; }
     void clearUndoRedoStack();
 
     TPLXGanttTable *GetTable() const;
@@ -125,42 +112,26 @@ public:
     const TPLXOperationEvent &getOnRedo() const;
     void setOnRedo(TPLXOperationEvent event);
 
-    // ---- events of the operations; an empty function is skipped
-    TPLXBeforeBarOperationEvent OnBeforeBarAdd;
-    TPLXAfterBarOperationEvent OnAfterBarAdd;
-    TPLXBeforeBarOperationEvent OnBeforeBarDelete;
-    TPLXAfterBarOperationEvent OnAfterBarDelete;
-    TPLXBeforeBarOperationEvent OnBeforeBarMove;
-    TPLXAfterBarOperationEvent OnAfterBarMove;
-    TPLXGanttBarMoveEvent OnGanttBarMove;
-    TPLXBeforeBarOperationEvent OnBeforeBarResize;
-    TPLXAfterBarOperationEvent OnAfterBarResize;
-    TPLXBarResizeEvent OnBarResize;
-    TPLXBeforeConnectionOperationEvent OnBeforeConnectionAdd;
-    TPLXAfterConnectionOperationEvent OnAfterConnectionAdd;
-    TPLXBeforeConnectionOperationEvent OnBeforeConnectionDelete;
-    TPLXAfterConnectionOperationEvent OnAfterConnectionDelete;
-    TPLXRowExpandCollapseEvent OnRowExpand;
-    TPLXRowExpandCollapseEvent OnRowCollapse;
-    TPLXRowOperationEvent OnRowInsert;
-    TPLXRowOperationEvent OnRowDelete;
-    TPLXTreeColumnResizeOperation onTreeColumnResize;
-    // Published for applications; nothing in the library raises it.
-    TPLXTreeColumnMoveOperation onTreeColumnMove;
-    TPLXNotifyEvent onTreeCellButtonClicked;
-    TPLXDrawCellEvent OnDrawCell;
-
-    bool FAutoCreatePertBars = true;
-    TDateTime FLeftScrollLimit = 0;
-    TDateTime FRightScrollLimit = 0;
-    bool FUseLeftScrollLimit = false;
-    bool FUseRightScrollLimit = false;
+    // ---- the scroll limits a chart control keeps to
+    TDateTime getLeftScrollLimit() const { return FLeftScrollLimit; }
+    void setLeftScrollLimit(TDateTime date) { FLeftScrollLimit = date; }
+    TDateTime getRightScrollLimit() const { return FRightScrollLimit; }
+    void setRightScrollLimit(TDateTime date) { FRightScrollLimit = date; }
+    bool getUseLeftScrollLimit() const { return FUseLeftScrollLimit; }
+    void setUseLeftScrollLimit(bool on) { FUseLeftScrollLimit = on; }
+    bool getUseRightScrollLimit() const { return FUseRightScrollLimit; }
+    void setUseRightScrollLimit(bool on) { FUseRightScrollLimit = on; }
 
 private:
     bool record(std::unique_ptr<TPLXOperation> op);
     void repaintOwnerForm();
 
     bool FUpdateMode = false;
+    bool FAutoCreatePertBars = true;
+    TDateTime FLeftScrollLimit = 0;
+    TDateTime FRightScrollLimit = 0;
+    bool FUseLeftScrollLimit = false;
+    bool FUseRightScrollLimit = false;
     std::unique_ptr<TPLXUndoRedoStack> FUndoRedoStack;
     std::unique_ptr<TPLXEntityFactory> factory;
     PLXMedia media;

@@ -13,6 +13,8 @@
 #include "plxTextSettings.h"
 #include "plxTreeGrid.h"
 #include "plxTreeNode.h"
+#include "plxTreeRow.h"
+#include "plxTreeSettings.h"
 
 #include <QDate>
 #include <QSet>
@@ -20,9 +22,8 @@
 #include <algorithm>
 #include <optional>
 
-// The time-scale bands and the legend are declared here but built by their
-// own units; until those exist the document holds none of them and the
-// operations that ask them answer 0 (or null).
+// A document holds time-scale bands and a legend only of kinds that have a
+// registered loader; with none held, the operations that ask them answer 0 (or null).
 
 namespace {
 
@@ -62,11 +63,10 @@ QString connectionDefect(const TPLXBarConnection *c)
     return QString();
 }
 
-// True when `section` holds a kind of the registry that this build does not
-// load yet (the tree grid, time scales, legend before their units exist):
-// such parts are left out quietly instead of raising the unknown-kind messages
-// on every new document. Type ids outside the registry are still reported.
-bool kindNotBuilt(IPLXMedia &media, const QString &section)
+// True when `section` holds a known type id that has no registered loader:
+// such parts are left out with a log line instead of raising the unknown-kind
+// messages on every new document. Unknown type ids are still reported.
+bool kindWithoutLoader(IPLXMedia &media, const QString &section)
 {
     const QString typeId = media.strValue(section, QStringLiteral("typeID"), QStringLiteral("MISSING"));
     if (TPLXEntityFactory::isRegistered(typeId))
@@ -206,6 +206,52 @@ void TPLXGanttDocument::setHintTextSettings(TPLXTextSettings *settings)
 int TPLXGanttDocument::countRows() const
 {
     return Ftable ? Ftable->countRows() : 0;
+}
+
+// ---- the task tree as the chart sees it
+
+bool TPLXGanttDocument::isGroupRow(int row)
+{
+    TPLXTreeNode *node = FTree && row >= 0 ? FTree->findNodeByIndex(row) : nullptr;
+    return node && node->hasChildren();
+}
+
+int TPLXGanttDocument::descendantsCount(int row)
+{
+    return FTree ? FTree->DescendantsCount(row) : 0;
+}
+
+int TPLXGanttDocument::parentRowOf(int row)
+{
+    TPLXTreeNode *node = FTree && row >= 0 ? FTree->findNodeByIndex(row) : nullptr;
+    return node && !node->isTreeRoot() ? node->GetParentIndex() : -1;
+}
+
+int TPLXGanttDocument::treeRowCount()
+{
+    return FTree ? FTree->rowsCount() : 0;
+}
+
+bool TPLXGanttDocument::rowBandColor(int row, bool group, TColor &color)
+{
+    if (!FTree)
+        return false;
+    TPLXTreeRow *treeRow = FTree->getRow(row);
+    TPLXTreeRowSettings *look =
+        treeRow && treeRow->getSettings() ? treeRow->getSettings() : FTree->getDefaultRowSettings();
+    if (!look)
+        return false;
+    color = group ? look->FGroupColor : look->FColor;
+    return true;
+}
+
+bool TPLXGanttDocument::selectionColors(TColor &selected, TColor &focused)
+{
+    if (!FTree)
+        return false;
+    selected = FTree->getSelectedRowColor();
+    focused = FTree->getFocusedRowColor();
+    return true;
 }
 
 // ---- connections
@@ -356,7 +402,7 @@ TPLXBarConnection *TPLXGanttDocument::findRowsConnection(TPLXGanttRow *fromRow, 
     return firstListed(candidates, connections);
 }
 
-// ---- time scales: the band kind is not built yet
+// ---- time scales
 
 TPLXTimeScale *TPLXGanttDocument::getTimeScale(int i) const
 {
@@ -473,7 +519,7 @@ void TPLXGanttDocument::doSave(const QString &name, IPLXMedia &media, TPLXEntity
     }
 
     factory.saveObjectListOf(name, QStringLiteral("connections"), media, connections);
-    // No band is held until the time-scale kind exists.
+    // The document holds no band of a kind with a writer, so the list stays empty.
     media.setStrArrayProperty(name, QStringLiteral("time scales"), QStringList());
 }
 
@@ -495,11 +541,11 @@ std::unique_ptr<TPLXGanttObject> TPLXDocumentPersistence::doLoad(const QString &
     doc->Ftable = loadChildAs<TPLXGanttTable>(QStringLiteral("table"), media, factory, doc);
     doc->Fcalendar = loadChildAs<TPLXDocumentCalendar>(QStringLiteral("calendar"), media, factory, doc);
     doc->setStartDate(startDate);
-    // Bands are held once the time-scale kind is built; until then a band of
-    // that kind is left out and anything else named here is loaded (and reported) as usual.
+    // A band of a kind without a loader is left out; anything else named here
+    // is loaded (and reported) as usual.
     for (const QString &scale : media.strArray(name, QStringLiteral("time scales"))) {
-        if (kindNotBuilt(media, scale))
-            PLXLog(QStringLiteral("Time scale \"%1\" of \"%2\" is not loaded: its kind is not built").arg(scale, name));
+        if (kindWithoutLoader(media, scale))
+            PLXLog(QStringLiteral("Time scale \"%1\" of \"%2\" is skipped: no loader is registered for its kind").arg(scale, name));
         else
             factory.loadObject(scale, media, doc);
     }
@@ -550,10 +596,9 @@ std::unique_ptr<TPLXGanttObject> TPLXDocumentPersistence::doLoad(const QString &
             root->setVisible(true);
         doc->FTree->updateNodes();
     }
-    // Held as a legend once that kind is built.
     const QString legend = media.strValue(name, QStringLiteral("legend"), QStringLiteral("Missing"));
-    if (legend != QLatin1String("Missing") && kindNotBuilt(media, legend))
-        PLXLog(QStringLiteral("\"legend\" of \"%1\" is not loaded: its kind is not built").arg(name));
+    if (legend != QLatin1String("Missing") && kindWithoutLoader(media, legend))
+        PLXLog(QStringLiteral("\"legend\" of \"%1\" is skipped: no loader is registered for its kind").arg(name));
     else
         loadChild(QStringLiteral("legend"), media, factory, doc);
 
@@ -675,164 +720,4 @@ TPLXGanttObject *TPLXDocumentPertDrawer::locateObject(int x, int y)
                 return hit;
     TPLXDrawer *drawer = doc->GetTable()->getDrawer(vtPertGraph);
     return drawer ? drawer->locateObject(x, y) : nullptr;
-}
-
-// ------------------------------------------------------------ connection operations
-
-TPLXConnectionOperation::TPLXConnectionOperation(TPLXDataSource *dataSource, TPLXBarConnection *target)
-    : target(target)
-    , dataSource(dataSource)
-{
-}
-
-bool TPLXConnectionOperation::AddConnection()
-{
-    if (!target || !target->barFrom || !target->barTo || !target->barTo->acceptConnections())
-        return false;
-    TPLXGanttDocument *document = dataSource ? dataSource->root() : nullptr;
-    if (!document)
-        return false;
-    if (dataSource->OnBeforeConnectionAdd) {
-        bool cancel = false;
-        dataSource->OnBeforeConnectionAdd(target, cancel);
-        if (cancel)
-            return false;
-    }
-    if (FIndex >= 0)
-        document->insertConnection(FIndex, target);
-    else
-        document->addConnection(target);
-    if (dataSource->OnAfterConnectionAdd)
-        dataSource->OnAfterConnectionAdd(target);
-    return true;
-}
-
-bool TPLXConnectionOperation::DeleteConnection()
-{
-    TPLXGanttDocument *document = dataSource ? dataSource->root() : nullptr;
-    if (!target || !document)
-        return false;
-    if (dataSource->OnBeforeConnectionDelete) {
-        bool cancel = false;
-        dataSource->OnBeforeConnectionDelete(target, cancel);
-        if (cancel)
-            return false;
-    }
-    FIndex = document->getConnectionIndex(target);
-    document->removeConnection(target);
-    if (dataSource->OnAfterConnectionDelete)
-        dataSource->OnAfterConnectionDelete(target);
-    return true;
-}
-
-TPLXConnectionAddOperation::TPLXConnectionAddOperation(TPLXDataSource *dataSource, TPLXBarConnection *connection)
-    : TPLXOperation(dataSource)
-    , connection(connection)
-    , ConnectionOp(std::make_unique<TPLXConnectionOperation>(dataSource, connection))
-    , ds(dataSource)
-{
-}
-
-TPLXConnectionAddOperation::~TPLXConnectionAddOperation() = default;
-
-namespace {
-
-struct RowsOfConnection
-{
-    TPLXGanttRow *from = nullptr;
-    TPLXGanttRow *to = nullptr;
-    TPLXGanttTable *table = nullptr;
-    TPLXGanttDocument *document = nullptr;
-};
-
-// The rows the two bars of a dependency lie in, when the PERT side is to follow it:
-// the target counts for summaries and the bars lie in different rows.
-std::optional<RowsOfConnection> pertRows(TPLXDataSource *dataSource, TPLXBarConnection *connection)
-{
-    TPLXGanttBar *from = connection->getFromBar();
-    TPLXGanttBar *to = connection->getToBar();
-    TPLXGanttDocument *document = dataSource ? dataSource->root() : nullptr;
-    if (!from || !to || !document || !to->isSummarizable())
-        return std::nullopt;
-    RowsOfConnection rows{from->getParentRow(), to->getParentRow(), document->GetTable(), document};
-    PLX_ASSERT(rows.from != nullptr && rows.to != nullptr);
-    if (rows.from == rows.to || !rows.table)
-        return std::nullopt;
-    return rows;
-}
-
-// A new PERT connection between the two rows' boxes; the table owns it.
-TPLXBarConnection *newPertConnection(const RowsOfConnection &rows)
-{
-    auto *c = new TPLXBarConnection(rows.from->pertBar(), rows.to->pertBar(), 0, rows.document);
-    c->setParent(rows.table);
-    return c;
-}
-
-} // namespace
-
-bool TPLXConnectionAddOperation::perform()
-{
-    if (!ConnectionOp->AddConnection())
-        return false;
-    // Redo brings back the same PERT connection as the first perform made.
-    if (pertConnectionOp) {
-        pertConnectionOp->perform();
-        return true;
-    }
-    const auto rows = pertRows(ds, connection);
-    if (rows && rows->from->pertBar() && rows->to->pertBar() &&
-        !rows->table->findPertBarsConnection(rows->from, rows->to)) {
-        pertConnectionOp = std::make_unique<TPLXPertConnectionAddOperation>(ds, newPertConnection(*rows));
-        pertConnectionOp->perform();
-    }
-    return true;
-}
-
-bool TPLXConnectionAddOperation::undo()
-{
-    if (!ConnectionOp->DeleteConnection())
-        return false;
-    if (pertConnectionOp)
-        pertConnectionOp->undo();
-    return true;
-}
-
-TPLXConnectionDeleteOperation::TPLXConnectionDeleteOperation(TPLXDataSource *dataSource,
-                                                             TPLXBarConnection *connection)
-    : TPLXOperation(dataSource)
-    , connection(connection)
-    , ConnectionOp(std::make_unique<TPLXConnectionOperation>(dataSource, connection))
-    , ds(dataSource)
-{
-}
-
-TPLXConnectionDeleteOperation::~TPLXConnectionDeleteOperation() = default;
-
-bool TPLXConnectionDeleteOperation::perform()
-{
-    if (!ConnectionOp->DeleteConnection())
-        return false;
-    if (pertConnectionOp) {
-        pertConnectionOp->perform();
-        return true;
-    }
-    // The boxes stay joined while another dependency still joins the rows.
-    const auto rows = pertRows(ds, connection);
-    if (rows && !rows->document->findRowsConnection(rows->from, rows->to) &&
-        rows->table->findPertBarsConnection(rows->from, rows->to)) {
-        // A one-way key, so that a two-way PERT connection only loses this direction.
-        pertConnectionOp = std::make_unique<TPLXPertConnectionDeleteOperation>(ds, newPertConnection(*rows));
-        pertConnectionOp->perform();
-    }
-    return true;
-}
-
-bool TPLXConnectionDeleteOperation::undo()
-{
-    if (!ConnectionOp->AddConnection())
-        return false;
-    if (pertConnectionOp)
-        pertConnectionOp->undo();
-    return true;
 }

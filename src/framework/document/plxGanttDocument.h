@@ -80,27 +80,27 @@ public:
     int countRows() const;
     int getTreeActualWidth();
 
-    int countConnections() const { return static_cast<int>(connections.size()); }
-    TPLXBarConnection *getConnection(int i) const;
-    int getConnectionIndex(TPLXBarConnection *c) const;
-    // Appends `c`, makes the document its parent (and owner) and refreshes the
-    // critical path; a connection already listed stays where it is.
-    void addConnection(TPLXBarConnection *c);
-    // As addConnection, at `index` (clamped to the list); undo uses it to restore the order.
-    void insertConnection(int index, TPLXBarConnection *c);
-    // Takes `c` out of the list and refreshes the critical path; nothing when it is not listed.
-    // The document stays its owner, so operations that still refer to it stay valid.
-    void removeConnection(TPLXBarConnection *c);
-    // type -1: the first connection joining the bars in either direction;
-    // otherwise the first from fromBar to toBar of that type, 4 matching every type.
-    TPLXBarConnection *findConnection(TPLXGanttBar *fromBar, TPLXGanttBar *toBar, int type) const;
-    // The first connection between summarizable bars of the two rows.
-    TPLXBarConnection *findRowsConnection(TPLXGanttRow *fromRow, TPLXGanttRow *toRow) const;
-    // Every listed connection whose from or to bar is `bar`, in the order they
-    // joined the document; answered from an index, not by scanning the list.
-    QList<TPLXBarConnection *> connectionsOf(const TPLXGanttBar *bar) const;
-    // Keeps the bar index current when a listed connection changes its bars.
-    void connectionBarsChanged(TPLXBarConnection *c, TPLXGanttBar *oldFrom, TPLXGanttBar *oldTo);
+    TPLXDataSourceIntf *getDataSource() const override { return FDataSource; }
+    void setDataSource(TPLXDataSourceIntf *dataSource) { FDataSource = dataSource; }
+
+    int countConnections() const override { return static_cast<int>(connections.size()); }
+    TPLXBarConnection *getConnection(int i) const override;
+    int getConnectionIndex(TPLXBarConnection *c) const override;
+    void addConnection(TPLXBarConnection *c) override;
+    void insertConnection(int index, TPLXBarConnection *c) override;
+    void removeConnection(TPLXBarConnection *c) override;
+    TPLXBarConnection *findConnection(TPLXGanttBar *fromBar, TPLXGanttBar *toBar, int type) const override;
+    TPLXBarConnection *findRowsConnection(TPLXGanttRow *fromRow, TPLXGanttRow *toRow) const override;
+    // Answered from an index, not by scanning the list.
+    QList<TPLXBarConnection *> connectionsOf(const TPLXGanttBar *bar) const override;
+    void connectionBarsChanged(TPLXBarConnection *c, TPLXGanttBar *oldFrom, TPLXGanttBar *oldTo) override;
+
+    bool isGroupRow(int row) override;
+    int descendantsCount(int row) override;
+    int parentRowOf(int row) override;
+    int treeRowCount() override;
+    bool rowBandColor(int row, bool group, TColor &color) override;
+    bool selectionColors(TColor &selected, TColor &focused) override;
 
     int getScalesCount() const { return static_cast<int>(FScales.size()); }
     // Null when `i` is outside the list.
@@ -115,9 +115,6 @@ public:
     // once, and returns the moves performed as one composite.
     std::unique_ptr<TPLXMultipleOperations> resolveDistanceViolations(TPLXGanttBar *bar);
 
-    TPLXDataSource *getDataSource() const { return FDataSource; }
-    void setDataSource(TPLXDataSource *dataSource) { FDataSource = dataSource; }
-
     TPLXDrawConnectionEvent FOnDrawConnection;
 
     TDateTime FStartDate = 0;
@@ -126,7 +123,7 @@ public:
     TDateTime FDateRangeEnd = 0;
     bool FTimeScaleUnder = false;
     TPLXDocumentSetup *DocumentSetup = nullptr;
-    TPLXDataSource *FDataSource = nullptr;
+    TPLXDataSourceIntf *FDataSource = nullptr;
     TPLXGanttTable *Ftable = nullptr;
     TPLXDocumentCalendar *Fcalendar = nullptr;
     QList<TPLXTimeScale *> FScales;
@@ -195,59 +192,4 @@ public:
     std::unique_ptr<TPLXGanttObject> doLoad(const QString &name, IPLXMedia &media,
                                             TPLXEntityFactory &factory) override;
     QString getTypeID() const override { return QStringLiteral("Document"); }
-};
-
-// ------------------------------------------------------------ connection operations
-
-// Adds or removes one connection with the data source's before and after
-// events. Not an operation itself: the add and delete operations share it.
-class ORVANTA_EXPORT TPLXConnectionOperation
-{
-public:
-    TPLXConnectionOperation(TPLXDataSource *dataSource, TPLXBarConnection *target);
-
-    // Fails when the "to" bar refuses connections or the before-event cancels.
-    bool AddConnection();
-    // Fails when the before-event cancels.
-    bool DeleteConnection();
-
-    TPLXBarConnection *target = nullptr;
-    TPLXDataSource *dataSource = nullptr;
-
-private:
-    // Where DeleteConnection found the connection, so adding it back restores the order.
-    int FIndex = -1;
-};
-
-// Adds a connection to the document, and joins the two rows' PERT boxes
-// when they are not joined yet.
-class ORVANTA_EXPORT TPLXConnectionAddOperation : public TPLXOperation
-{
-public:
-    // The document owns `connection` once it was added; until then it is the caller's.
-    TPLXConnectionAddOperation(TPLXDataSource *dataSource, TPLXBarConnection *connection);
-    ~TPLXConnectionAddOperation() override;
-    bool perform() override;
-    bool undo() override;
-
-    TPLXBarConnection *connection = nullptr;
-    std::unique_ptr<TPLXConnectionOperation> ConnectionOp;
-    std::unique_ptr<TPLXOperation> pertConnectionOp;
-    TPLXDataSource *ds = nullptr;
-};
-
-// Removes a connection from the document (it stays owned by the document),
-// and the PERT connection of the two rows when no other dependency joins them.
-class ORVANTA_EXPORT TPLXConnectionDeleteOperation : public TPLXOperation
-{
-public:
-    TPLXConnectionDeleteOperation(TPLXDataSource *dataSource, TPLXBarConnection *connection);
-    ~TPLXConnectionDeleteOperation() override;
-    bool perform() override;
-    bool undo() override;
-
-    TPLXBarConnection *connection = nullptr;
-    std::unique_ptr<TPLXConnectionOperation> ConnectionOp;
-    std::unique_ptr<TPLXOperation> pertConnectionOp;
-    TPLXDataSource *ds = nullptr;
 };

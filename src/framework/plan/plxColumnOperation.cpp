@@ -1,8 +1,8 @@
 #include "plxColumnOperation.h"
 
-#include "plxDataSource.h"
 #include "plxTreeCell.h"
 #include "plxTreeGrid.h"
+#include "plxTreeNode.h"
 #include "plxTreeRow.h"
 
 TPLXColumnOperation::TPLXColumnOperation(TPLXTreeGrid *treeGrid, int index)
@@ -48,10 +48,10 @@ bool TPLXColumnOperation::DeleteColumn()
 
 // ------------------------------------------------------------ insert
 
-TPLXColumnInsertOperation::TPLXColumnInsertOperation(TPLXDataSource *dataSource, int index, TPLXTreeCellType *cellType)
+TPLXColumnInsertOperation::TPLXColumnInsertOperation(TPLXDataSourceIntf *dataSource, int index, TPLXTreeCellType *cellType)
     : TPLXOperation(dataSource)
 {
-    TPLXTreeGrid *grid = dataSource ? dataSource->GetTree() : nullptr;
+    TPLXTreeGrid *grid = PLXTreeOf(dataSource);
     ColumnOp = std::make_unique<TPLXColumnOperation>(grid, index);
     ColumnOp->CellType = cellType;
     TPLXTreeHeader *header = grid ? grid->getHeader() : nullptr;
@@ -87,10 +87,10 @@ bool TPLXColumnInsertOperation::undo()
 
 // ------------------------------------------------------------ delete
 
-TPLXColumnDeleteOperation::TPLXColumnDeleteOperation(TPLXDataSource *dataSource, int index)
+TPLXColumnDeleteOperation::TPLXColumnDeleteOperation(TPLXDataSourceIntf *dataSource, int index)
     : TPLXOperation(dataSource)
 {
-    TPLXTreeGrid *grid = dataSource ? dataSource->GetTree() : nullptr;
+    TPLXTreeGrid *grid = PLXTreeOf(dataSource);
     ColumnOp = std::make_unique<TPLXColumnOperation>(grid, index);
     TPLXTreeHeader *header = grid ? grid->getHeader() : nullptr;
     ColumnOp->HeaderCell = header ? header->getHeaderCell(index) : nullptr;

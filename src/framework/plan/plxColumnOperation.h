@@ -35,7 +35,7 @@ class ORVANTA_EXPORT TPLXColumnInsertOperation : public TPLXOperation
 {
 public:
     // The header cell takes `cellType` as its child.
-    TPLXColumnInsertOperation(TPLXDataSource *dataSource, int index, TPLXTreeCellType *cellType);
+    TPLXColumnInsertOperation(TPLXDataSourceIntf *dataSource, int index, TPLXTreeCellType *cellType);
     bool perform() override;
     bool undo() override;
     QString className() const override { return QStringLiteral("TPLXColumnInsertOperation"); }
@@ -47,7 +47,7 @@ public:
 class ORVANTA_EXPORT TPLXColumnDeleteOperation : public TPLXOperation
 {
 public:
-    TPLXColumnDeleteOperation(TPLXDataSource *dataSource, int index);
+    TPLXColumnDeleteOperation(TPLXDataSourceIntf *dataSource, int index);
     bool perform() override;
     bool undo() override;
     QString className() const override { return QStringLiteral("TPLXColumnDeleteOperation"); }

@@ -1,6 +1,5 @@
 #include "plxRowOperation.h"
 
-#include "plxDataSource.h"
 #include "plxGanttTable.h"
 #include "plxSummaryBar.h"
 #include "plxTreeGrid.h"
@@ -9,11 +8,6 @@
 #include <algorithm>
 
 namespace {
-
-TPLXTreeGrid *treeOf(TPLXDataSource *dataSource)
-{
-    return dataSource ? dataSource->GetTree() : nullptr;
-}
 
 // The node of row `index`, the root for -1, null for anything else.
 TPLXTreeNode *parentNodeAt(TPLXTreeGrid *tree, int index)
@@ -43,7 +37,7 @@ bool holdsPlainBars(TPLXGanttTable *table, int index)
     if (row->GetBarCount() == 0)
         return false;
     return std::none_of(row->bars().begin(), row->bars().end(),
-                        [](TPLXGanttBar *bar) { return dynamic_cast<TPLXSummaryBar *>(bar) != nullptr; });
+                        [](TPLXGanttBar *bar) { return bar->isSummaryBar(); });
 }
 
 // Some row of first .. last is missing or has descendants beyond `last`.
@@ -57,7 +51,7 @@ bool branchesLeaveRange(TPLXTreeGrid *tree, int first, int last)
     return false;
 }
 
-std::unique_ptr<TPLXOperation> blankTreeRowUnder(TPLXDataSource *dataSource, TPLXTreeGrid *tree, int parentIndex,
+std::unique_ptr<TPLXOperation> blankTreeRowUnder(TPLXDataSourceIntf *dataSource, TPLXTreeGrid *tree, int parentIndex,
                                                  int position)
 {
     return std::make_unique<TPLXTreeRowChildInsertOperation>(dataSource, parentIndex, tree->makeBlankRow(),
@@ -65,7 +59,7 @@ std::unique_ptr<TPLXOperation> blankTreeRowUnder(TPLXDataSource *dataSource, TPL
 }
 
 // An unparented row: the insert operation holds it until the table does.
-std::unique_ptr<TPLXOperation> blankGanttRowAt(TPLXDataSource *dataSource, int index)
+std::unique_ptr<TPLXOperation> blankGanttRowAt(TPLXDataSourceIntf *dataSource, int index)
 {
     return std::make_unique<TPLXGanttRowInsertOperation>(dataSource, new TPLXGanttRow(), index);
 }
@@ -76,7 +70,7 @@ std::unique_ptr<TPLXOperation> blankGanttRowAt(TPLXDataSource *dataSource, int i
 class DeferredSetParent : public TPLXOperation
 {
 public:
-    DeferredSetParent(TPLXDataSource *dataSource, TPLXTreeNode *node, int parentIndex, int position)
+    DeferredSetParent(TPLXDataSourceIntf *dataSource, TPLXTreeNode *node, int parentIndex, int position)
         : TPLXOperation(dataSource), FNode(node), FParentIndex(parentIndex), FPosition(position)
     {
     }
@@ -100,7 +94,7 @@ private:
     std::unique_ptr<TPLXOperation> FStep;
 };
 
-std::unique_ptr<TPLXOperation> setParent(TPLXDataSource *dataSource, TPLXTreeGrid *tree, int rowIndex,
+std::unique_ptr<TPLXOperation> setParent(TPLXDataSourceIntf *dataSource, TPLXTreeGrid *tree, int rowIndex,
                                          int parentIndex, int position)
 {
     return std::make_unique<DeferredSetParent>(dataSource, tree->findNodeByIndex(rowIndex), parentIndex, position);
@@ -110,13 +104,13 @@ std::unique_ptr<TPLXOperation> setParent(TPLXDataSource *dataSource, TPLXTreeGri
 
 // ------------------------------------------------------------ TPLXRowOperation
 
-TPLXRowOperation::TPLXRowOperation(TPLXDataSource *dataSource) : TPLXMultipleOperations(dataSource)
+TPLXRowOperation::TPLXRowOperation(TPLXDataSourceIntf *dataSource) : TPLXMultipleOperations(dataSource)
 {
 }
 
 void TPLXRowOperation::refresh()
 {
-    if (TPLXTreeGrid *tree = treeOf(FDataSource)) {
+    if (TPLXTreeGrid *tree = PLXTreeOf(FDataSource)) {
         if (TPLXTreeNode *root = tree->getRootNode())
             root->setIndexes(0);
     }
@@ -145,9 +139,9 @@ bool TPLXRowOperation::undo()
 
 // ------------------------------------------------------------ append
 
-TPLXRowAppendOperation::TPLXRowAppendOperation(TPLXDataSource *dataSource) : TPLXRowOperation(dataSource)
+TPLXRowAppendOperation::TPLXRowAppendOperation(TPLXDataSourceIntf *dataSource) : TPLXRowOperation(dataSource)
 {
-    TPLXTreeGrid *tree = treeOf(dataSource);
+    TPLXTreeGrid *tree = PLXTreeOf(dataSource);
     TPLXGanttTable *table = PLXTableOf(dataSource);
     if (!tree || !table) {
         Disable();
@@ -159,10 +153,10 @@ TPLXRowAppendOperation::TPLXRowAppendOperation(TPLXDataSource *dataSource) : TPL
 
 // ------------------------------------------------------------ child insert
 
-TPLXRowChildInsertOperation::TPLXRowChildInsertOperation(TPLXDataSource *dataSource, int parentIndex)
+TPLXRowChildInsertOperation::TPLXRowChildInsertOperation(TPLXDataSourceIntf *dataSource, int parentIndex)
     : TPLXRowOperation(dataSource)
 {
-    TPLXTreeGrid *tree = treeOf(dataSource);
+    TPLXTreeGrid *tree = PLXTreeOf(dataSource);
     TPLXGanttTable *table = PLXTableOf(dataSource);
     TPLXTreeNode *parent = tree && table ? parentNodeAt(tree, parentIndex) : nullptr;
     if (!parent || holdsPlainBars(table, parentIndex)) {
@@ -175,10 +169,10 @@ TPLXRowChildInsertOperation::TPLXRowChildInsertOperation(TPLXDataSource *dataSou
 
 // ------------------------------------------------------------ insert
 
-TPLXRowInsertOperation::TPLXRowInsertOperation(TPLXDataSource *dataSource, int rowIndex, int parentIndex)
+TPLXRowInsertOperation::TPLXRowInsertOperation(TPLXDataSourceIntf *dataSource, int rowIndex, int parentIndex)
     : TPLXRowOperation(dataSource)
 {
-    TPLXTreeGrid *tree = treeOf(dataSource);
+    TPLXTreeGrid *tree = PLXTreeOf(dataSource);
     TPLXGanttTable *table = PLXTableOf(dataSource);
     if (!tree || !table || rowIndex < 0 || rowIndex > table->countRows()) {
         Disable();
@@ -216,10 +210,10 @@ TPLXTreeNode *deletableNode(TPLXTreeGrid *tree, TPLXGanttTable *table, int rowIn
 
 } // namespace
 
-TPLXRowDeleteOperation::TPLXRowDeleteOperation(TPLXDataSource *dataSource, int rowIndex)
+TPLXRowDeleteOperation::TPLXRowDeleteOperation(TPLXDataSourceIntf *dataSource, int rowIndex)
     : TPLXRowOperation(dataSource)
 {
-    TPLXTreeGrid *tree = treeOf(dataSource);
+    TPLXTreeGrid *tree = PLXTreeOf(dataSource);
     TPLXTreeNode *node = deletableNode(tree, PLXTableOf(dataSource), rowIndex);
     TPLXTreeNode *parent = node ? node->parentNode() : nullptr;
     if (!parent) {
@@ -236,10 +230,10 @@ TPLXRowDeleteOperation::TPLXRowDeleteOperation(TPLXDataSource *dataSource, int r
     addOperation(std::make_unique<TPLXGanttRowsDeleteOperation>(dataSource, rowIndex, rowIndex));
 }
 
-TPLXBranchDeleteOperation::TPLXBranchDeleteOperation(TPLXDataSource *dataSource, int rowIndex)
+TPLXBranchDeleteOperation::TPLXBranchDeleteOperation(TPLXDataSourceIntf *dataSource, int rowIndex)
     : TPLXRowOperation(dataSource)
 {
-    TPLXTreeNode *node = deletableNode(treeOf(dataSource), PLXTableOf(dataSource), rowIndex);
+    TPLXTreeNode *node = deletableNode(PLXTreeOf(dataSource), PLXTableOf(dataSource), rowIndex);
     if (!node) {
         Disable();
         return;
@@ -250,10 +244,10 @@ TPLXBranchDeleteOperation::TPLXBranchDeleteOperation(TPLXDataSource *dataSource,
 
 // ------------------------------------------------------------ group and re-parent
 
-TPLXRowsGroupOperation::TPLXRowsGroupOperation(TPLXDataSource *dataSource, int first, int last)
+TPLXRowsGroupOperation::TPLXRowsGroupOperation(TPLXDataSourceIntf *dataSource, int first, int last)
     : TPLXRowOperation(dataSource)
 {
-    TPLXTreeGrid *tree = treeOf(dataSource);
+    TPLXTreeGrid *tree = PLXTreeOf(dataSource);
     TPLXGanttTable *table = PLXTableOf(dataSource);
     if (!tree || !table || first < 0 || last < first || last >= table->countRows() ||
         !tree->findNodeByIndex(first) || branchesLeaveRange(tree, first, last)) {
@@ -310,11 +304,11 @@ bool breaksRowOrder(TPLXTreeGrid *tree, int newParent, int first, int last)
 
 } // namespace
 
-TPLXRowsChangeParentOperation::TPLXRowsChangeParentOperation(TPLXDataSource *dataSource, int first, int last,
+TPLXRowsChangeParentOperation::TPLXRowsChangeParentOperation(TPLXDataSourceIntf *dataSource, int first, int last,
                                                              int newParent)
     : TPLXRowOperation(dataSource)
 {
-    TPLXTreeGrid *tree = treeOf(dataSource);
+    TPLXTreeGrid *tree = PLXTreeOf(dataSource);
     TPLXGanttTable *table = PLXTableOf(dataSource);
     TPLXTreeNode *parent = tree && table && newParent < first ? parentNodeAt(tree, newParent) : nullptr;
     if (!parent || first < 0 || lastIndexOf(tree, parent) < first - 1) {
@@ -333,4 +327,26 @@ TPLXRowsChangeParentOperation::TPLXRowsChangeParentOperation(TPLXDataSource *dat
     }
     for (int i = first; i <= end; ++i)
         addOperation(setParent(dataSource, tree, i, newParent, i + k - first));
+}
+
+TPLXSummaryBarDeleteOperation::TPLXSummaryBarDeleteOperation(TPLXDataSourceIntf *dataSource, TPLXSummaryBar *bar)
+    : TPLXMultipleOperations(dataSource)
+{
+    TPLXDocumentSetup *document = bar && bar->getParent() ? bar->GetDocumentSetup() : nullptr;
+    TPLXTreeGrid *tree = document ? document->GetTree() : nullptr;
+    const int row = bar && bar->getParent() ? bar->getRow() : -1;
+    TPLXTreeNode *node = tree && row >= 0 ? tree->findNodeByIndex(row) : nullptr;
+    if (!node || node->isTreeRoot()) {
+        Disable();
+        return;
+    }
+    const int last = node->getLastIndex();
+    for (int i = last; i > row; --i)
+        addOperation(std::make_unique<TPLXGanttRowClearOperation>(dataSource, i));
+    addOperation(std::make_unique<TPLXRowsChangeParentOperation>(dataSource, row + 1, last, node->GetParentIndex()));
+}
+
+bool TPLXSummaryBarDeleteOperation::perform()
+{
+    return !isDisabled() && PLXPerformAll(operations);
 }

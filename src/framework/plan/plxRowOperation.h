@@ -5,12 +5,14 @@
 
 #include "plxOperation.h"
 
+class TPLXSummaryBar;
+
 // Renumbers the tree, recomputes the critical path and the summary bars after
 // its parts; row indexes are positions in the flattened tree.
 class ORVANTA_EXPORT TPLXRowOperation : public TPLXMultipleOperations
 {
 public:
-    explicit TPLXRowOperation(TPLXDataSource *dataSource);
+    explicit TPLXRowOperation(TPLXDataSourceIntf *dataSource);
     // All parts or none; the refresh is skipped in update mode.
     bool perform() override;
     // The refresh runs whatever the update mode says.
@@ -24,7 +26,7 @@ protected:
 class ORVANTA_EXPORT TPLXRowAppendOperation : public TPLXRowOperation
 {
 public:
-    explicit TPLXRowAppendOperation(TPLXDataSource *dataSource);
+    explicit TPLXRowAppendOperation(TPLXDataSourceIntf *dataSource);
     QString className() const override { return QStringLiteral("TPLXRowAppendOperation"); }
 };
 
@@ -32,7 +34,7 @@ public:
 class ORVANTA_EXPORT TPLXRowChildInsertOperation : public TPLXRowOperation
 {
 public:
-    TPLXRowChildInsertOperation(TPLXDataSource *dataSource, int parentIndex);
+    TPLXRowChildInsertOperation(TPLXDataSourceIntf *dataSource, int parentIndex);
     QString className() const override { return QStringLiteral("TPLXRowChildInsertOperation"); }
 };
 
@@ -41,7 +43,7 @@ public:
 class ORVANTA_EXPORT TPLXRowInsertOperation : public TPLXRowOperation
 {
 public:
-    TPLXRowInsertOperation(TPLXDataSource *dataSource, int rowIndex, int parentIndex);
+    TPLXRowInsertOperation(TPLXDataSourceIntf *dataSource, int rowIndex, int parentIndex);
     QString className() const override { return QStringLiteral("TPLXRowInsertOperation"); }
 };
 
@@ -49,7 +51,7 @@ public:
 class ORVANTA_EXPORT TPLXRowDeleteOperation : public TPLXRowOperation
 {
 public:
-    TPLXRowDeleteOperation(TPLXDataSource *dataSource, int rowIndex);
+    TPLXRowDeleteOperation(TPLXDataSourceIntf *dataSource, int rowIndex);
     QString className() const override { return QStringLiteral("TPLXRowDeleteOperation"); }
 };
 
@@ -57,7 +59,7 @@ public:
 class ORVANTA_EXPORT TPLXBranchDeleteOperation : public TPLXRowOperation
 {
 public:
-    TPLXBranchDeleteOperation(TPLXDataSource *dataSource, int rowIndex);
+    TPLXBranchDeleteOperation(TPLXDataSourceIntf *dataSource, int rowIndex);
     QString className() const override { return QStringLiteral("TPLXBranchDeleteOperation"); }
 };
 
@@ -65,7 +67,7 @@ public:
 class ORVANTA_EXPORT TPLXRowsGroupOperation : public TPLXRowOperation
 {
 public:
-    TPLXRowsGroupOperation(TPLXDataSource *dataSource, int first, int last);
+    TPLXRowsGroupOperation(TPLXDataSourceIntf *dataSource, int first, int last);
     QString className() const override { return QStringLiteral("TPLXRowsGroupOperation"); }
 };
 
@@ -74,6 +76,17 @@ public:
 class ORVANTA_EXPORT TPLXRowsChangeParentOperation : public TPLXRowOperation
 {
 public:
-    TPLXRowsChangeParentOperation(TPLXDataSource *dataSource, int first, int last, int newParent);
+    TPLXRowsChangeParentOperation(TPLXDataSourceIntf *dataSource, int first, int last, int newParent);
     QString className() const override { return QStringLiteral("TPLXRowsChangeParentOperation"); }
+};
+
+// Clears the bars of the group's plain rows, then moves the group's rows up
+// to the summary's parent.
+class ORVANTA_EXPORT TPLXSummaryBarDeleteOperation : public TPLXMultipleOperations
+{
+public:
+    TPLXSummaryBarDeleteOperation(TPLXDataSourceIntf *dataSource, TPLXSummaryBar *bar);
+    QString className() const override { return QStringLiteral("TPLXSummaryBarDeleteOperation"); }
+    // All parts or none.
+    bool perform() override;
 };

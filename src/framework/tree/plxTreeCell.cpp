@@ -1,6 +1,5 @@
 #include "plxTreeCell.h"
 #include "plxColors.h"
-#include "plxDataSource.h"
 #include "plxEntityFactory.h"
 #include "plxGanttRow.h"
 #include "plxGanttTable.h"
@@ -379,7 +378,7 @@ void TPLXTreeCellDrawer::Draw(TPLXVisualContext &vc)
 
     TPLXTreeRow *row = cell->treeRow();
     TPLXTreeGrid *grid = gridOf(cell);
-    if (TPLXDataSource *ds = grid ? grid->dataSource() : nullptr; ds && ds->OnDrawCell) {
+    if (TPLXDataSourceIntf *ds = grid ? grid->dataSource() : nullptr; ds && ds->OnDrawCell) {
         bool userDraw = false;
         TPLXVisualContext *context = &vc;
         ds->OnDrawCell(row ? row->getIndex() : -1, cell->GetColumnIndex(), layout, cell, context, userDraw);
@@ -1269,7 +1268,7 @@ std::unique_ptr<TPLXGanttObject> TPLXTreeAutoCellTaskNameTypePersistence::doLoad
 
 // ----------------------------------------------- TPLXTreeCellResizeOperation
 
-TPLXTreeCellResizeOperation::TPLXTreeCellResizeOperation(TPLXDataSource *dataSource, TPLXTreeHeaderCell *headerCell,
+TPLXTreeCellResizeOperation::TPLXTreeCellResizeOperation(TPLXDataSourceIntf *dataSource, TPLXTreeHeaderCell *headerCell,
                                                          int newWidth)
     : TPLXOperation(dataSource)
     , FHeaderCell(headerCell)

@@ -650,7 +650,7 @@ PLX_TREE_CELL_TYPE_PERSISTENCE(TPLXTreeAutoCellTaskNameTypePersistence, "AutoCel
 class ORVANTA_EXPORT TPLXTreeCellResizeOperation : public TPLXOperation
 {
 public:
-    TPLXTreeCellResizeOperation(TPLXDataSource *dataSource, TPLXTreeHeaderCell *headerCell, int newWidth);
+    TPLXTreeCellResizeOperation(TPLXDataSourceIntf *dataSource, TPLXTreeHeaderCell *headerCell, int newWidth);
     bool perform() override;
     bool undo() override;
     QString className() const override { return QStringLiteral("TPLXTreeCellResizeOperation"); }

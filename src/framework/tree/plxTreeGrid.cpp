@@ -1,8 +1,6 @@
 #include "plxTreeGrid.h"
 #include "plxColors.h"
-#include "plxDataSource.h"
 #include "plxEntityFactory.h"
-#include "plxGanttDocument.h"
 #include "plxGanttRow.h"
 #include "plxGanttTable.h"
 #include "plxMedia.h"
@@ -52,11 +50,11 @@ int firstShownRow(TPLXGanttTable &table)
     return scrolled > 0 && scrolled < table.countRows() && table.visibleHeightBefore(scrolled) == 0 ? scrolled : 0;
 }
 
-TPLXGanttDocument *documentAbove(TPLXGanttObject *object)
+TPLXDocumentSetup *documentAbove(TPLXGanttObject *object)
 {
     while (object && object->getParent())
         object = object->getParent();
-    return dynamic_cast<TPLXGanttDocument *>(object);
+    return dynamic_cast<TPLXDocumentSetup *>(object);
 }
 
 TPLXSortOrder toSortOrder(int value)
@@ -154,7 +152,7 @@ std::unique_ptr<TPLXOperation> TPLXTreeHeaderCellResizer::handleMove(int dx, int
     const int width = FCell->getWidth() + dx;
     if (width < kMinimumExtent)
         return nullptr;
-    TPLXGanttDocument *doc = documentAbove(FCell);
+    TPLXDocumentSetup *doc = documentAbove(FCell);
     return std::make_unique<TPLXTreeCellResizeOperation>(doc ? doc->getDataSource() : nullptr, FCell, width);
 }
 
@@ -209,7 +207,7 @@ std::unique_ptr<TPLXOperation> TPLXRowResizer::handleMove(int, int dy, int, int,
     const int height = FRow->getHeight() + dy;
     if (height < kMinimumExtent)
         return nullptr;
-    TPLXGanttDocument *doc = documentAbove(FPane);
+    TPLXDocumentSetup *doc = documentAbove(FPane);
     return std::make_unique<TPLXRowResizeOperation>(doc ? doc->getDataSource() : nullptr, height, FRow);
 }
 
@@ -273,7 +271,7 @@ std::unique_ptr<TPLXOperation> TPLXTreeGridResizer::handleMove(int dx, int, int,
 
 TRect TPLXTreeGridResizer::getOutline()
 {
-    TPLXGanttDocument *doc = targetTreeGrid ? targetTreeGrid->document() : nullptr;
+    TPLXDocumentSetup *doc = targetTreeGrid ? targetTreeGrid->document() : nullptr;
     if (!doc)
         return {};
     const int x = doc->getDocStartX() + targetTreeGrid->getWidth();
@@ -517,7 +515,7 @@ void TPLXTreeHeader::handleClick(int x)
 {
     PLX_ASSERT(getParent() != nullptr);
     TPLXTreeGrid *tree = grid();
-    TPLXGanttDocument *doc = tree ? tree->document() : nullptr;
+    TPLXDocumentSetup *doc = tree ? tree->document() : nullptr;
     if (!doc)
         return;
     const int headerX = x - doc->getTreeStartX() - tree->getPaneWidth() + doc->getDocStartX();
@@ -543,7 +541,7 @@ void TPLXTreeHeader::clickColumn(int column)
     std::unique_ptr<TPLXOperation> sort = tree->sortRows(column, order);
     if (!sort)
         return;
-    if (TPLXDataSource *ds = tree->dataSource())
+    if (TPLXDataSourceIntf *ds = tree->dataSource())
         ds->getUndoRedoStack().doOperation(std::move(sort));
     else
         sort->perform();
@@ -561,7 +559,7 @@ void TPLXTreeHeader::updateClickers()
     clickers.clear();
     FActualWidth = getActualWidth();
     TPLXTreeGrid *tree = grid();
-    TPLXGanttDocument *doc = tree ? tree->document() : nullptr;
+    TPLXDocumentSetup *doc = tree ? tree->document() : nullptr;
     if (!doc)
         return;
     TPLXGanttTable *table = doc->GetTable();
@@ -709,7 +707,7 @@ void TPLXTreeRowsResizePane::update(int bottom)
 {
     resizingHalo.clear();
     rowSelectors.clear();
-    TPLXGanttDocument *doc = documentAbove(this);
+    TPLXDocumentSetup *doc = documentAbove(this);
     TPLXGanttTable *table = doc ? doc->GetTable() : nullptr;
     if (!table)
         return;
@@ -824,14 +822,14 @@ void TPLXTreeGrid::setDefaultColSettings(TPLXTreeColSettings *settings)
         settings->setParent(this);
 }
 
-TPLXGanttDocument *TPLXTreeGrid::document()
+TPLXDocumentSetup *TPLXTreeGrid::document()
 {
     return documentAbove(this);
 }
 
-TPLXDataSource *TPLXTreeGrid::dataSource()
+TPLXDataSourceIntf *TPLXTreeGrid::dataSource()
 {
-    TPLXGanttDocument *doc = document();
+    TPLXDocumentSetup *doc = document();
     return doc ? doc->getDataSource() : nullptr;
 }
 
@@ -1068,7 +1066,7 @@ void TPLXTreeGrid::unFocus()
 
 void TPLXTreeGrid::focusAt(int x, int y)
 {
-    TPLXGanttDocument *doc = document();
+    TPLXDocumentSetup *doc = document();
     if (!doc || !FRootNode || x < doc->getDocStartX() + getPaneWidth())
         return;
     if (TPLXTreeRow *row = FRootNode->findRow(y - doc->GetTableStartY()))
@@ -1088,7 +1086,7 @@ void TPLXTreeGrid::FocusCell(int row, int column)
 void TPLXTreeGrid::handleRowSelect(int y, int flags)
 {
     unFocus();
-    TPLXGanttDocument *doc = document();
+    TPLXDocumentSetup *doc = document();
     if (!FRootNode)
         return;
     TPLXTreeRow *row = FRootNode->findRow(y - (doc ? doc->GetTableStartY() : 0));
@@ -1214,7 +1212,7 @@ std::unique_ptr<TPLXGanttObject> TPLXTreeGridPersistence::doLoad(const QString &
     return grid;
 }
 
-TPLXRowResizeOperation::TPLXRowResizeOperation(TPLXDataSource *dataSource, int newHeight, TPLXGanttRow *ganttRow)
+TPLXRowResizeOperation::TPLXRowResizeOperation(TPLXDataSourceIntf *dataSource, int newHeight, TPLXGanttRow *ganttRow)
     : TPLXOperation(dataSource)
     , FNewHeight(newHeight)
     , FOldHeight(ganttRow->getHeight())
@@ -1225,7 +1223,7 @@ TPLXRowResizeOperation::TPLXRowResizeOperation(TPLXDataSource *dataSource, int n
 void TPLXRowResizeOperation::apply(int height)
 {
     FRow->setHeight(height);
-    TPLXGanttDocument *doc = documentAbove(FRow);
+    TPLXDocumentSetup *doc = documentAbove(FRow);
     if (TPLXTreeGrid *tree = doc ? doc->GetTree() : nullptr)
         tree->updateRows();
 }
@@ -1257,7 +1255,7 @@ TPLXTreeGrid *TPLXTreeGridDrawer::grid() const
 void TPLXTreeGridDrawer::Draw(TPLXVisualContext &vc)
 {
     TPLXTreeGrid *tree = grid();
-    TPLXGanttDocument *doc = tree->document();
+    TPLXDocumentSetup *doc = tree->document();
     if (!doc)
         return;
     const TRect area = vc.getVisibleArea();
@@ -1290,7 +1288,7 @@ void TPLXTreeGridDrawer::Draw(TPLXVisualContext &vc)
     vc.ResetClipRect();
 }
 
-void TPLXTreeGridDrawer::drawRows(TPLXVisualContext &vc, TPLXTreeGrid &tree, TPLXGanttDocument &doc, int left,
+void TPLXTreeGridDrawer::drawRows(TPLXVisualContext &vc, TPLXTreeGrid &tree, TPLXDocumentSetup &doc, int left,
                                   int right)
 {
     TPLXGanttTable *table = doc.GetTable();
@@ -1338,7 +1336,7 @@ void TPLXTreeGridDrawer::drawRows(TPLXVisualContext &vc, TPLXTreeGrid &tree, TPL
 TPLXGanttObject *TPLXTreeGridDrawer::locateObject(int x, int y)
 {
     TPLXTreeGrid *tree = grid();
-    TPLXGanttDocument *doc = tree->document();
+    TPLXDocumentSetup *doc = tree->document();
     if (!doc)
         return nullptr;
     if (tree->getResizer()->getOutline().contains(x, y))

@@ -14,8 +14,8 @@
 #include <memory>
 #include <vector>
 
-class TPLXDataSource;
-class TPLXGanttDocument;
+class TPLXDataSourceIntf;
+class TPLXDocumentSetup;
 class TPLXGanttRow;
 class TPLXTreeCell;
 class TPLXTreeCellType;
@@ -508,8 +508,8 @@ public:
     std::unique_ptr<TPLXOperation> repositionRow(int from, int to);
 
     // The document above the grid and its data source; null outside a document.
-    TPLXGanttDocument *document();
-    TPLXDataSource *dataSource();
+    TPLXDocumentSetup *document();
+    TPLXDataSourceIntf *dataSource();
 
     int FWidth = 0;
     TColor FbkColor = 0;
@@ -554,7 +554,7 @@ public:
 class ORVANTA_EXPORT TPLXRowResizeOperation : public TPLXOperation
 {
 public:
-    TPLXRowResizeOperation(TPLXDataSource *dataSource, int newHeight, TPLXGanttRow *ganttRow);
+    TPLXRowResizeOperation(TPLXDataSourceIntf *dataSource, int newHeight, TPLXGanttRow *ganttRow);
     bool perform() override;
     bool undo() override;
     QString className() const override { return QStringLiteral("TPLXRowResizeOperation"); }
@@ -582,7 +582,7 @@ public:
 
 private:
     TPLXTreeGrid *grid() const;
-    void drawRows(TPLXVisualContext &vc, TPLXTreeGrid &tree, TPLXGanttDocument &doc, int left, int right);
+    void drawRows(TPLXVisualContext &vc, TPLXTreeGrid &tree, TPLXDocumentSetup &doc, int left, int right);
 
     TRect FRect;
 };

@@ -1,8 +1,6 @@
 #include "plxTreeNode.h"
 
-#include "plxDataSource.h"
 #include "plxEntityFactory.h"
-#include "plxGanttDocument.h"
 #include "plxGanttTable.h"
 #include "plxMedia.h"
 #include "plxPlatform.h"
@@ -21,14 +19,9 @@ const TPLXKindRegistration<TPLXTreeNodePersistence> treeNodeKind("Tree Node");
 
 constexpr TColor kTreeLineColor = 0x808080;
 
-TPLXTreeGrid *treeOf(TPLXDataSource *dataSource)
+TPLXTreeNode *rootOf(TPLXDataSourceIntf *dataSource)
 {
-    return dataSource ? dataSource->GetTree() : nullptr;
-}
-
-TPLXTreeNode *rootOf(TPLXDataSource *dataSource)
-{
-    TPLXTreeGrid *grid = treeOf(dataSource);
+    TPLXTreeGrid *grid = PLXTreeOf(dataSource);
     return grid ? grid->getRootNode() : nullptr;
 }
 
@@ -45,7 +38,7 @@ int rowIndexOf(const TPLXTreeNode *node)
 
 // Renumbers the tree and, unless the data source batches changes, brings the
 // summary spans up to date: the bar steps refresh them while numbers are stale.
-void refresh(TPLXDataSource *dataSource, bool always)
+void refresh(TPLXDataSourceIntf *dataSource, bool always)
 {
     PLXRenumberTree(dataSource);
     TPLXGanttTable *table = PLXTableOf(dataSource);
@@ -55,7 +48,13 @@ void refresh(TPLXDataSource *dataSource, bool always)
 
 } // namespace
 
-void PLXRenumberTree(TPLXDataSource *dataSource)
+TPLXTreeGrid *PLXTreeOf(TPLXDataSourceIntf *dataSource)
+{
+    TPLXDocumentSetup *document = dataSource ? dataSource->documentSetup() : nullptr;
+    return document ? document->GetTree() : nullptr;
+}
+
+void PLXRenumberTree(TPLXDataSourceIntf *dataSource)
 {
     if (TPLXTreeNode *root = rootOf(dataSource))
         root->setIndexes(0);
@@ -455,7 +454,7 @@ TPLXNodeExpander::~TPLXNodeExpander() = default;
 
 std::unique_ptr<TPLXOperation> TPLXNodeExpander::handleClick(int, int, int)
 {
-    auto *doc = dynamic_cast<TPLXGanttDocument *>(PLXDocumentOf(this));
+    auto *doc = dynamic_cast<TPLXDocumentSetup *>(PLXDocumentOf(this));
     if (!targetNode || !doc)
         return nullptr;
     return std::make_unique<TPLXNodeCollapseOperation>(doc->getDataSource(), targetNode);
@@ -662,7 +661,7 @@ std::unique_ptr<TPLXGanttObject> TPLXTreeNodePersistence::doLoad(const QString &
 
 // ------------------------------------------------------------ TPLXTreeRowOperation
 
-TPLXTreeRowOperation::TPLXTreeRowOperation(TPLXDataSource *dataSource, int position, TPLXTreeNode *parent,
+TPLXTreeRowOperation::TPLXTreeRowOperation(TPLXDataSourceIntf *dataSource, int position, TPLXTreeNode *parent,
                                            TPLXTreeNode *child)
     : DataSource(dataSource), Position(position), Parent(parent), Child(child)
 {
@@ -676,7 +675,7 @@ bool TPLXTreeRowOperation::InsertChildRow()
 {
     if (!Parent || !Child || !Parent->addChild(Child, Position))
         return false;
-    TPLXTreeGrid *grid = treeOf(DataSource);
+    TPLXTreeGrid *grid = PLXTreeOf(DataSource);
     if (grid && Child->row()) {
         // Focus and selection go by row index, which the new place decides.
         PLXRenumberTree(DataSource);
@@ -692,7 +691,7 @@ bool TPLXTreeRowOperation::DeleteChildRow()
 {
     if (!Parent || !Child)
         return false;
-    if (TPLXTreeGrid *grid = treeOf(DataSource); grid && Child->row()) {
+    if (TPLXTreeGrid *grid = PLXTreeOf(DataSource); grid && Child->row()) {
         if (Focused)
             grid->unFocus();
         grid->select(Child->row()->getIndex(), false);
@@ -702,7 +701,7 @@ bool TPLXTreeRowOperation::DeleteChildRow()
 
 // ------------------------------------------------------------ child insert
 
-TPLXTreeRowChildInsertOperation::TPLXTreeRowChildInsertOperation(TPLXDataSource *dataSource, int parentIndex,
+TPLXTreeRowChildInsertOperation::TPLXTreeRowChildInsertOperation(TPLXDataSourceIntf *dataSource, int parentIndex,
                                                                  TPLXTreeRow *treeRow, int position)
     : TPLXOperation(dataSource), FParentIndex(parentIndex), FPosition(position)
 {
@@ -760,7 +759,7 @@ bool TPLXTreeRowChildInsertOperation::undo()
 
 // ------------------------------------------------------------ delete
 
-TPLXTreeRowDeleteOperation::TPLXTreeRowDeleteOperation(TPLXDataSource *dataSource, int rowIndex)
+TPLXTreeRowDeleteOperation::TPLXTreeRowDeleteOperation(TPLXDataSourceIntf *dataSource, int rowIndex)
     : TPLXOperation(dataSource)
 {
     TPLXTreeNode *root = rootOf(dataSource);
@@ -808,7 +807,7 @@ bool TPLXTreeRowDeleteOperation::undo()
 
 // ------------------------------------------------------------ set parent
 
-TPLXTreeRowSetParentOperation::TPLXTreeRowSetParentOperation(TPLXDataSource *dataSource, int rowIndex,
+TPLXTreeRowSetParentOperation::TPLXTreeRowSetParentOperation(TPLXDataSourceIntf *dataSource, int rowIndex,
                                                              int parentIndex, int position)
     : TPLXOperation(dataSource), FNewParentIndex(parentIndex < 0 ? -1 : parentIndex), FNewPosition(position)
 {
@@ -944,7 +943,7 @@ bool TPLXRowMoveOperation::undo()
 
 // ------------------------------------------------------------ collapse
 
-TPLXNodeCollapseOperation::TPLXNodeCollapseOperation(TPLXDataSource *dataSource, TPLXTreeNode *node)
+TPLXNodeCollapseOperation::TPLXNodeCollapseOperation(TPLXDataSourceIntf *dataSource, TPLXTreeNode *node)
     : TPLXOperation(dataSource), Node(node), WasCollapsed(node && node->isCollapsed())
 {
 }

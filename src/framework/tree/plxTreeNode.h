@@ -16,7 +16,7 @@
 
 class TPLXBarInsertOperation;
 class TPLXBarRemoveOperation;
-class TPLXDataSource;
+class TPLXDataSourceIntf;
 class TPLXGanttTable;
 class TPLXNodeExpander;
 class TPLXSummaryBar;
@@ -202,11 +202,11 @@ public:
 class ORVANTA_EXPORT TPLXTreeRowOperation
 {
 public:
-    TPLXTreeRowOperation(TPLXDataSource *dataSource, int position, TPLXTreeNode *parent, TPLXTreeNode *child);
+    TPLXTreeRowOperation(TPLXDataSourceIntf *dataSource, int position, TPLXTreeNode *parent, TPLXTreeNode *child);
     bool InsertChildRow();
     bool DeleteChildRow();
 
-    TPLXDataSource *DataSource;
+    TPLXDataSourceIntf *DataSource;
     int Position;
     TPLXTreeNode *Parent;
     TPLXTreeNode *Child;
@@ -215,14 +215,16 @@ public:
 };
 
 // Numbers the tree of a data source's document from 0.
-ORVANTA_EXPORT void PLXRenumberTree(TPLXDataSource *dataSource);
+ORVANTA_EXPORT void PLXRenumberTree(TPLXDataSourceIntf *dataSource);
+// The task tree of the data source's document; null when there is none.
+ORVANTA_EXPORT TPLXTreeGrid *PLXTreeOf(TPLXDataSourceIntf *dataSource);
 
 // Adds a node for `treeRow` under the row `parentIndex` (negative: the root);
 // the first child of a task row gives its gantt row a summary bar.
 class ORVANTA_EXPORT TPLXTreeRowChildInsertOperation : public TPLXOperation
 {
 public:
-    TPLXTreeRowChildInsertOperation(TPLXDataSource *dataSource, int parentIndex, TPLXTreeRow *treeRow, int position);
+    TPLXTreeRowChildInsertOperation(TPLXDataSourceIntf *dataSource, int parentIndex, TPLXTreeRow *treeRow, int position);
     ~TPLXTreeRowChildInsertOperation() override;
     bool perform() override;
     bool undo() override;
@@ -246,7 +248,7 @@ private:
 class ORVANTA_EXPORT TPLXTreeRowDeleteOperation : public TPLXOperation
 {
 public:
-    TPLXTreeRowDeleteOperation(TPLXDataSource *dataSource, int rowIndex);
+    TPLXTreeRowDeleteOperation(TPLXDataSourceIntf *dataSource, int rowIndex);
     ~TPLXTreeRowDeleteOperation() override;
     bool perform() override;
     bool undo() override;
@@ -263,7 +265,7 @@ private:
 class ORVANTA_EXPORT TPLXTreeRowSetParentOperation : public TPLXOperation
 {
 public:
-    TPLXTreeRowSetParentOperation(TPLXDataSource *dataSource, int rowIndex, int parentIndex, int position);
+    TPLXTreeRowSetParentOperation(TPLXDataSourceIntf *dataSource, int rowIndex, int parentIndex, int position);
     ~TPLXTreeRowSetParentOperation() override;
     bool perform() override;
     bool undo() override;
@@ -307,7 +309,7 @@ private:
 class ORVANTA_EXPORT TPLXNodeCollapseOperation : public TPLXOperation
 {
 public:
-    TPLXNodeCollapseOperation(TPLXDataSource *dataSource, TPLXTreeNode *node);
+    TPLXNodeCollapseOperation(TPLXDataSourceIntf *dataSource, TPLXTreeNode *node);
     bool perform() override;
     bool undo() override;
     QString className() const override { return QStringLiteral("TPLXNodeCollapseOperation"); }
