@@ -6,6 +6,7 @@
 #include "plxDocumentFixture.h"
 #include "plxPlatform.h"
 #include "plxProgressBar.h"
+#include "plxRowOperation.h"
 #include "plxSummaryBar.h"
 #include "plxTreeFixture.h"
 

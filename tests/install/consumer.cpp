@@ -1,6 +1,6 @@
 #include <orvanta/orvanta.h>
 
-#include <QCoreApplication>
+#include <QGuiApplication>
 #include <QFile>
 
 #include <cstdio>
@@ -9,7 +9,7 @@
 // application makes, through nothing but the installed package.
 int main(int argc, char **argv)
 {
-    QCoreApplication app(argc, argv);
+    QGuiApplication app(argc, argv);
     if (argc != 3)
         return 10;
     TPLXRecordingScope quiet;
@@ -18,14 +18,15 @@ int main(int argc, char **argv)
     TPLXGanttTable *table = source.GetTable();
     if (source.getStorage().isEmpty() || !table || table->countRows() < 2)
         return 1;
-    const int bars = table->getRow(0)->GetBarCount();
+    const int last = table->countRows() - 1; // a task row; group rows refuse task bars
+    const int bars = table->getRow(last)->GetBarCount();
     const TDateTime start = source.root()->getStartDate();
-    auto *bar = new TPLXTaskBar(start, start + 3, 0);
-    if (!source.BarAdd(bar, 0)) {
+    auto *bar = new TPLXTaskBar(start, start + 3, last);
+    if (!source.BarAdd(bar, last)) {
         delete bar;
         return 2;
     }
-    if (!source.getUndoRedoStack().undo() || table->getRow(0)->GetBarCount() != bars)
+    if (!source.getUndoRedoStack().undo() || table->getRow(last)->GetBarCount() != bars)
         return 3;
     const QString saved = QString::fromLocal8Bit(argv[2]);
     source.SaveToMedia(QStringLiteral("file://") + saved);

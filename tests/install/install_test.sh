@@ -9,5 +9,5 @@ trap 'rm -rf "$scratch"' EXIT
 cmake --install "$build_dir" --prefix "$scratch/prefix" >/dev/null
 cmake -S "$source_dir" -B "$scratch/consumer" -G Ninja -DCMAKE_PREFIX_PATH="$scratch/prefix" >/dev/null
 cmake --build "$scratch/consumer" >/dev/null
-LD_LIBRARY_PATH="$scratch/prefix/lib:$scratch/prefix/lib/x86_64-linux-gnu" \
+QT_QPA_PLATFORM=offscreen LD_LIBRARY_PATH="$scratch/prefix/lib:$scratch/prefix/lib/x86_64-linux-gnu" \
   "$scratch/consumer/consumer" "$source_dir/../../examples/sample-plan.ini" "$scratch/saved.ini"
