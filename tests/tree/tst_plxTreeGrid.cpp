@@ -136,16 +136,17 @@ class tst_plxTreeGrid : public QObject
 
 private slots:
     void loadsDefaultsOfBareSections();
-    void savesReloadsAndAnswersLookups();
+    void savesAndReloads();
+    void answersLookups();
     void selectsFocusesAndDrawsRows();
-    void headerKeepsItsBoundsAndSortsOnClicks();
+    void headerKeepsItsBounds();
+    void sortsOnHeaderClicks();
     void movesAndResizesThroughOperationsAndHandles();
 };
 
 void tst_plxTreeGrid::loadsDefaultsOfBareSections()
 {
-    // Sections with nothing but their type ids (and hand-edited sort orders) load; the
-    // number column is made.
+    // Sections with nothing but their type ids (and hand-edited sort orders) take every default.
     TPLXRecordingScope recording;
     const auto grid = loadGrid(*plxtest::mediaFromText(
         "[Tree]\nTypeID=Tree Grid\nheader=Header\nvertical pane=Pane\n[Header]\ntypeID=Tree Header\ncells#count=2\n"
@@ -153,6 +154,25 @@ void tst_plxTreeGrid::loadsDefaultsOfBareSections()
         "sortOrder=7\n[Pane]\ntypeID=Vertical resize pane\n"));
     QVERIFY(grid);
     TPLXTreeHeader *header = grid->getHeader();
+    QCOMPARE(plxtest::Quantities()
+                 .is<TColor>("grid->FbkColor", grid->FbkColor, 0xFFEAD5)
+                 .is<TColor>("grid->FUpperPaneColor", grid->FUpperPaneColor, 0x02C56A31)
+                 .is<TColor>("grid->getSelectedRowColor()", grid->getSelectedRowColor(), 0xC56AC5)
+                 .is<TColor>("grid->getSelectedRowFontColor()", grid->getSelectedRowFontColor(), 0xFFFFFF)
+                 .is<TColor>("grid->getFocusedRowColor()", grid->getFocusedRowColor(), 0x808080)
+                 .is<TColor>("grid->getFocusedRowFontColor()", grid->getFocusedRowFontColor(), 0xFFFFFF)
+                 .is<TColor>("grid->FGroupRowColor", grid->FGroupRowColor, 0x808080)
+                 .is<TColor>("header->FbkColor", header->FbkColor, 0x02C56A31)
+                 .is<TColor>("grid->getRowsResizePane()->FColor", grid->getRowsResizePane()->FColor, 0xC0C0C0)
+                 .differing(),
+             QString());
+    QCOMPARE(plxtest::Quantities()
+                 .is<int>("grid->getWidth()", grid->getWidth(), 300)
+                 .is<int>("grid->rowsCount()", grid->rowsCount(), 0)
+                 .is<int>("header->getHeight()", header->getHeight(), 16)
+                 .is<int>("grid->getRowsResizePane()->FWidth", grid->getRowsResizePane()->FWidth, 15)
+                 .differing(),
+             QString());
     QCOMPARE(header->getHeaderCell(0)->getTitle(), GetRessourceValue(QStringLiteral("autonumbercolumn")));
     // The stored sort order is read although it is never written; an unusable one reads as unsorted.
     QCOMPARE(plxtest::Quantities()
@@ -179,7 +199,7 @@ void tst_plxTreeGrid::loadsDefaultsOfBareSections()
     QVERIFY(recording.recorder.messages.contains(QStringLiteral("Error loading Nowhere")));
 }
 
-void tst_plxTreeGrid::savesReloadsAndAnswersLookups()
+void tst_plxTreeGrid::savesAndReloads()
 {
     Plan plan("row group color=$00123456\nrow focused color=clBlue\ncontinuous numbering=1\n");
     QCOMPARE(plan.tree->FGroupRowColor, TColor(0x123456));
@@ -223,8 +243,12 @@ void tst_plxTreeGrid::savesReloadsAndAnswersLookups()
             header->getHeaderCell(1)->GetDataType());
     QCOMPARE((QStringList{header->getHeaderCell(0)->getTitle(), again->getCell(3, 0)->GetText()}), words("Task bravo"));
     QCOMPARE(plan.recording.recorder.messages, QStringList{});
+}
 
-    // Row and node lookups, bounds included.
+// Row and node lookups, bounds included, and the tree changes the gantt rows follow.
+void tst_plxTreeGrid::answersLookups()
+{
+    Plan plan;
     TPLXTreeGrid *tree = plan.tree;
     QVERIFY(tree->findNodeByIndex(-1) == tree->getRootNode() && !tree->findNodeByIndex(7) && !tree->childrenOf(7));
     QCOMPARE(plxtest::Quantities()
@@ -369,7 +393,7 @@ void tst_plxTreeGrid::selectsFocusesAndDrawsRows()
     QCOMPARE(tree->getHeader()->getClicker(1)->rect().Left, paneRight + 119);
 }
 
-void tst_plxTreeGrid::headerKeepsItsBoundsAndSortsOnClicks()
+void tst_plxTreeGrid::headerKeepsItsBounds()
 {
     Plan plan;
     TPLXTreeGrid *tree = plan.tree;
@@ -428,7 +452,13 @@ void tst_plxTreeGrid::headerKeepsItsBoundsAndSortsOnClicks()
     header->getHeaderCell(0)->setVisible(true);
     QCOMPARE(header->getActualWidth(), 160);
     QVERIFY_THROWS_EXCEPTION(EPLXAssertionFailed, header->visibleIndex(2));
+}
 
+void tst_plxTreeGrid::sortsOnHeaderClicks()
+{
+    Plan plan;
+    TPLXTreeGrid *tree = plan.tree;
+    TPLXTreeHeader *header = tree->getHeader();
     TPLXUndoRedoStack &stack = plan.ds.getUndoRedoStack();
     const QStringList ascending = words("alpha bravo zulu charlie delta echo foxtrot");
     const QStringList descending = words("foxtrot echo delta charlie alpha zulu bravo");
