@@ -14,21 +14,19 @@ namespace {
 
 // A data source over a document of three rows: B00 and B01 in row 0, B10 in
 // row 1, nothing in row 2, and one connection B00 -> B10.
-struct Source
+Document threeRows()
 {
-    QTemporaryDir dir;
-    TPLXDataSource ds;
+    Document doc;
+    doc.rows = {{{{QStringLiteral("B00"), kMonday, 2}, {QStringLiteral("B01"), kMonday + 7, 1}}},
+                {{{QStringLiteral("B10"), kMonday + 2, 3}}},
+                {}};
+    doc.connections = {{QStringLiteral("C1"), QStringLiteral("B00"), QStringLiteral("B10")}};
+    return doc;
+}
 
-    Source()
-    {
-        plxtest::Document doc;
-        doc.rows = {{{{QStringLiteral("B00"), plxtest::kMonday, 2}, {QStringLiteral("B01"), plxtest::kMonday + 7, 1}}},
-                    {{{QStringLiteral("B10"), plxtest::kMonday + 2, 3}}},
-                    {}};
-        doc.connections = {{QStringLiteral("C1"), QStringLiteral("B00"), QStringLiteral("B10")}};
-        ds.setStorage(plxtest::storageFor(dir, QStringLiteral("chart.ini"), plxtest::text(doc)));
-    }
-    TPLXGanttRow *row(int r) { return ds.GetTable()->getRow(r); }
+struct Source : LoadedDocument
+{
+    Source() : LoadedDocument(threeRows()) {}
     QList<int> counts() { return {row(0)->GetBarCount(), row(1)->GetBarCount(), row(2)->GetBarCount()}; }
 };
 

@@ -19,25 +19,24 @@ namespace {
 
 // A data source over `rows` rows 20 + r pixels high; even rows hold a bar B<r>
 // and, from three rows on, C0 connects B0 with B2.
-struct Source
+Document evenRowBars(int rows)
 {
-    QTemporaryDir dir;
-    TPLXDataSource ds;
-
-    explicit Source(int rows)
-    {
-        plxtest::Document doc;
-        for (int r = 0; r < rows; ++r) {
-            plxtest::Row row;
-            row.height = 20 + r;
-            if (r % 2 == 0)
-                row.bars = {{QStringLiteral("B%1").arg(r), plxtest::kMonday + r, 2}};
-            doc.rows.append(row);
-        }
-        if (rows > 2)
-            doc.connections = {{QStringLiteral("C0"), QStringLiteral("B0"), QStringLiteral("B2")}};
-        ds.setStorage(plxtest::storageFor(dir, QStringLiteral("chart.ini"), plxtest::text(doc)));
+    Document doc;
+    for (int r = 0; r < rows; ++r) {
+        Row row;
+        row.height = 20 + r;
+        if (r % 2 == 0)
+            row.bars = {{QStringLiteral("B%1").arg(r), kMonday + r, 2}};
+        doc.rows.append(row);
     }
+    if (rows > 2)
+        doc.connections = {{QStringLiteral("C0"), QStringLiteral("B0"), QStringLiteral("B2")}};
+    return doc;
+}
+
+struct Source : LoadedDocument
+{
+    explicit Source(int rows) : LoadedDocument(evenRowBars(rows)) {}
     int connections() { return ds.root()->countConnections(); }
 };
 

@@ -15,25 +15,20 @@ namespace {
 
 // A data source over a plan of three rows: A in row 0, B in row 1, C and E in
 // row 2, connected A -> B -> C; `extra` is appended to the file verbatim.
-struct Plan
+Document threeRows(const QByteArray &extra)
 {
-    QTemporaryDir dir;
-    TPLXRecordingScope scope;
-    TPLXDataSource ds;
-    QString storage;
+    Document doc;
+    doc.rows = {Row{{Bar{QStringLiteral("A"), kMonday, 2}}}, Row{{Bar{QStringLiteral("B"), kMonday + 2, 1}}},
+                Row{{Bar{QStringLiteral("C"), kMonday + 3, 1}, Bar{QStringLiteral("E"), kMonday + 7, 1}}}};
+    doc.connections = {Connection{QStringLiteral("AB"), QStringLiteral("A"), QStringLiteral("B"), 1},
+                       Connection{QStringLiteral("BC"), QStringLiteral("B"), QStringLiteral("C"), 1}};
+    doc.extra = extra;
+    return doc;
+}
 
-    explicit Plan(const QByteArray &extra = QByteArray())
-    {
-        Document doc;
-        doc.rows = {Row{{Bar{QStringLiteral("A"), kMonday, 2}}}, Row{{Bar{QStringLiteral("B"), kMonday + 2, 1}}},
-                    Row{{Bar{QStringLiteral("C"), kMonday + 3, 1}, Bar{QStringLiteral("E"), kMonday + 7, 1}}}};
-        doc.connections = {Connection{QStringLiteral("AB"), QStringLiteral("A"), QStringLiteral("B"), 1},
-                           Connection{QStringLiteral("BC"), QStringLiteral("B"), QStringLiteral("C"), 1}};
-        doc.extra = extra;
-        storage = storageFor(dir, QStringLiteral("plan.ini"), text(doc));
-        ds.setStorage(storage);
-    }
-    TPLXGanttBar *bar(int row, int i) { return ds.GetTable()->getRow(row)->GetBarInRow(i); }
+struct Plan : LoadedDocument
+{
+    explicit Plan(const QByteArray &extra = QByteArray()) : LoadedDocument(threeRows(extra)) {}
     int undoCount() { return ds.getUndoRedoStack().GetUndoOperationCount(); }
 };
 

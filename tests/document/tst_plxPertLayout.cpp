@@ -42,20 +42,13 @@ std::unique_ptr<TPLXPertBarSettings> boxLook(int width = 100, int height = 50, T
     return look;
 }
 
-struct Source
+struct Source : plxtest::LoadedDocument
 {
-    QTemporaryDir dir;
-    TPLXDataSource ds;
-
-    explicit Source(const plxtest::Document &doc = fiveRows())
+    explicit Source(const plxtest::Document &doc = fiveRows()) : LoadedDocument(doc)
     {
-        ds.setStorage(plxtest::storageFor(dir, QStringLiteral("chart.ini"), plxtest::text(doc)));
         table()->setDefaultPertBarSettings(boxLook().release());
     }
-    TPLXGanttTable *table() const { return ds.GetTable(); }
-    TPLXGanttRow *row(int i) const { return table()->getRow(i); }
     TPLXPertBar *box(int i) const { return row(i)->pertBar(); }
-    TPLXUndoRedoStack &stack() { return ds.getUndoRedoStack(); }
     bool giveBox(int row) { return stack().doOperation(std::make_unique<TPLXPertBarInsertOperation>(&ds, row, -1, -1)); }
     // A one-way PERT connection between the boxes of two rows, added as an undoable step.
     TPLXBarConnection *connect(int from, int to)

@@ -7,6 +7,7 @@
 #include "plxGanttDocument.h"
 #include "plxGanttTable.h"
 #include "plxMedia.h"
+#include "plxPlatform.h"
 #include "plxTestSupport.h"
 
 #include <QByteArray>
@@ -179,5 +180,24 @@ inline QString storageFor(const QTemporaryDir &dir, const QString &fileName, con
     writeFile(path, iniText);
     return QStringLiteral("file://") + path;
 }
+
+// A data source over an INI file of `doc` in its own temporary folder; its
+// messages are recorded, not shown.
+struct LoadedDocument
+{
+    QTemporaryDir dir;
+    TPLXRecordingScope recording;
+    TPLXDataSource ds;
+    const QString storage;
+
+    explicit LoadedDocument(const Document &doc) : storage(storageFor(dir, QStringLiteral("plan.ini"), text(doc)))
+    {
+        ds.setStorage(storage);
+    }
+    TPLXGanttTable *table() const { return ds.GetTable(); }
+    TPLXGanttRow *row(int i) const { return table()->getRow(i); }
+    TPLXGanttBar *bar(int row, int i) const { return this->row(row)->GetBarInRow(i); }
+    TPLXUndoRedoStack &stack() { return ds.getUndoRedoStack(); }
+};
 
 } // namespace plxtest
