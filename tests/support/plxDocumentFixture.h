@@ -12,6 +12,7 @@
 
 #include <QByteArray>
 #include <QList>
+#include <QSet>
 #include <QString>
 #include <QTemporaryDir>
 
@@ -179,6 +180,34 @@ inline QString storageFor(const QTemporaryDir &dir, const QString &fileName, con
     const QString path = dir.filePath(fileName);
     writeFile(path, iniText);
     return QStringLiteral("file://") + path;
+}
+
+// What `ds` saves into a file in `dir`: every line prefixed by its section
+// (headers as they are) and sorted, so that a comparison names the first key
+// that differs, whatever order the sections come in.
+inline QStringList savedLines(TPLXDataSource &ds, const QTemporaryDir &dir)
+{
+    const QString path = dir.filePath(QStringLiteral("saved.ini"));
+    ds.SaveToMedia(QStringLiteral("file://") + path);
+    QStringList lines;
+    QString section;
+    for (const QString &line : QString::fromUtf8(readFile(path)).split(u'\n', Qt::SkipEmptyParts))
+        lines << (line.startsWith(u'[') ? (section = line.trimmed()) : section + line.trimmed());
+    lines.sort();
+    return lines;
+}
+
+// The first line that only one of two lists of saved lines holds, or an empty text.
+inline QString firstDifference(const QStringList &before, const QStringList &after)
+{
+    const QSet<QString> was(before.cbegin(), before.cend()), is(after.cbegin(), after.cend());
+    for (const QString &line : before)
+        if (!is.contains(line))
+            return QStringLiteral("gone: ") + line;
+    for (const QString &line : after)
+        if (!was.contains(line))
+            return QStringLiteral("new: ") + line;
+    return before.size() == after.size() ? QString() : QStringLiteral("a line repeats");
 }
 
 // A data source over an INI file of `doc` in its own temporary folder; its
