@@ -1,5 +1,6 @@
 // Task tree nodes and rows: numbering, lookups, collapse, sorting and saved
-// orders, storage, drawing, and the tree operations with exact undo.
+// orders, storage, drawing, and what the tree operations do (their exact undo
+// is checked by the random walk of tst_plxTaskTree).
 #include "plxChartFixture.h"
 #include "plxDataSource.h"
 #include "plxDocumentFixture.h"
