@@ -1,7 +1,7 @@
 // Working-time arithmetic of the document calendar: the indexed answers
 // against the plain interval-by-interval walk, on a calendar with weekends,
 // 100 holidays over ten years and five recurring exceptions.
-#include "../tests/support/plxCalendarOracle.h"
+#include "plxCalendarOracle.h"
 
 #include "plxDocumentCalendar.h"
 
@@ -79,8 +79,8 @@ double runOracle(TFixture &f, TOp op, size_t begin, size_t end)
     double sum = 0;
     for (size_t i = begin; i < end; ++i) {
         const TCase &c = f.cases[i];
-        sum += op == TOp::add ? plxoracle::addEffective(f.calendar, c.date, c.span, true)
-                              : plxoracle::diffEffective(f.calendar, c.date, c.other);
+        sum += op == TOp::add ? plxtest::addEffective(f.calendar, c.date, c.span, true)
+                              : plxtest::diffEffective(f.calendar, c.date, c.other);
     }
     return sum;
 }
@@ -128,7 +128,7 @@ void BM_walk_addEffective(benchmark::State &state)
     size_t i = 0;
     for (auto _ : state) {
         const TCase &c = f.cases[i++ % f.cases.size()];
-        benchmark::DoNotOptimize(plxoracle::addEffective(f.calendar, c.date, c.span, true));
+        benchmark::DoNotOptimize(plxtest::addEffective(f.calendar, c.date, c.span, true));
     }
 }
 

@@ -1,7 +1,7 @@
 // The critical-path refresh on large plans (10,000 tasks with 15,000
 // connections, 100,000 with 150,000) with its peak extra heap, and the plain
 // reference procedure on a 500-task plan against the calculator in the same run.
-#include "../tests/support/plxCriticalPathOracle.h"
+#include "plxCriticalPathOracle.h"
 
 #include "plxBarConnection.h"
 #include "plxCriticalPath.h"

@@ -30,7 +30,7 @@ QByteArray generate(int sections)
 void BM_LoadTree(benchmark::State &state)
 {
     const int sections = static_cast<int>(state.range(0));
-    PLXMedia media = plxMediaFromText(generate(sections));
+    PLXMedia media = plxtest::mediaFromText(generate(sections));
     for (auto _ : state) {
         TPLXRecordingScope quiet; // the back references are reported, not shown
         TPLXTestFactory factory;

@@ -2,7 +2,7 @@
 // by ring (what adding a task to an empty row costs), and one PERT drawing
 // pass over n boxes.
 #include "plxBenchMain.h"
-#include "../tests/plxChartTestSupport.h"
+#include "plxChartFixture.h"
 #include "plxBarSettings.h"
 #include "plxPertBar.h"
 
@@ -15,9 +15,9 @@
 namespace {
 
 // A chart whose n rows each have a box, placed where the free-place search puts them.
-std::unique_ptr<chart::Chart> makeChart(int boxes)
+std::unique_ptr<plxtest::Chart> makeChart(int boxes)
 {
-    auto c = std::make_unique<chart::Chart>(boxes + 1, 24, 20);
+    auto c = std::make_unique<plxtest::Chart>(boxes + 1, 24, 20);
     auto look = std::make_unique<TPLXPertBarSettings>();
     look->FWidth = 120;
     look->FHeight = 60;
@@ -31,9 +31,9 @@ std::unique_ptr<chart::Chart> makeChart(int boxes)
     return c;
 }
 
-chart::Chart &chartOf(int boxes)
+plxtest::Chart &chartOf(int boxes)
 {
-    static std::map<int, std::unique_ptr<chart::Chart>> charts;
+    static std::map<int, std::unique_ptr<plxtest::Chart>> charts;
     auto &slot = charts[boxes];
     if (!slot)
         slot = makeChart(boxes);
@@ -42,7 +42,7 @@ chart::Chart &chartOf(int boxes)
 
 void BM_FindEmptyPertPlace(benchmark::State &state)
 {
-    chart::Chart &c = chartOf(static_cast<int>(state.range(0)));
+    plxtest::Chart &c = chartOf(static_cast<int>(state.range(0)));
     QPoint p;
     for (auto _ : state) {
         c.table->FindEmptyPertPlace(p);
@@ -53,7 +53,7 @@ BENCHMARK(BM_FindEmptyPertPlace)->Arg(100)->Arg(1000)->Arg(5000)->Unit(benchmark
 
 void BM_DrawPertChart(benchmark::State &state)
 {
-    chart::Chart &c = chartOf(static_cast<int>(state.range(0)));
+    plxtest::Chart &c = chartOf(static_cast<int>(state.range(0)));
     QImage image(1920, 1080, QImage::Format_RGB32);
     QPainter painter(&image);
     TPLXCanvasVC vc(painter);

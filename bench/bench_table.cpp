@@ -2,7 +2,7 @@
 // cached offsets, scrolling, and drawing one 1920x1080 frame scrolled to the
 // middle, which must cost about the same whatever the number of rows.
 #include "plxBenchMain.h"
-#include "../tests/plxChartTestSupport.h"
+#include "plxChartFixture.h"
 
 #include <benchmark/benchmark.h>
 
@@ -18,13 +18,13 @@ constexpr int kWidth = 1920;
 constexpr int kHeight = 1080;
 
 // A chart of `rows` rows, each with a task bar, every third with a second one.
-std::unique_ptr<chart::Chart> makeChart(int rows)
+std::unique_ptr<plxtest::Chart> makeChart(int rows)
 {
-    auto c = std::make_unique<chart::Chart>(rows, 24, 20);
+    auto c = std::make_unique<plxtest::Chart>(rows, 24, 20);
     c->doc.colStartX = 300;
-    c->doc.endDate = chart::kMonday + 400;
+    c->doc.endDate = plxtest::kMonday + 400;
     for (int r = 0; r < rows; ++r) {
-        const double start = chart::kMonday + (r * 7) % 60;
+        const double start = plxtest::kMonday + (r * 7) % 60;
         c->task(r, start, start + 1 + r % 9)->SetProgress(r % 100);
         if (r % 3 == 0)
             c->task(r, start + 20, start + 25);
@@ -33,16 +33,16 @@ std::unique_ptr<chart::Chart> makeChart(int rows)
     return c;
 }
 
-chart::Chart &chartOf(int rows)
+plxtest::Chart &chartOf(int rows)
 {
-    static std::map<int, std::unique_ptr<chart::Chart>> charts;
+    static std::map<int, std::unique_ptr<plxtest::Chart>> charts;
     auto &slot = charts[rows];
     if (!slot)
         slot = makeChart(rows);
     return *slot;
 }
 
-double frameMillis(chart::Chart &c, int frames)
+double frameMillis(plxtest::Chart &c, int frames)
 {
     QImage image(kWidth, kHeight, QImage::Format_RGB32);
     QPainter painter(&image);
@@ -59,7 +59,7 @@ double frameMillis(chart::Chart &c, int frames)
 
 void BM_DrawFrame(benchmark::State &state)
 {
-    chart::Chart &c = chartOf(static_cast<int>(state.range(0)));
+    plxtest::Chart &c = chartOf(static_cast<int>(state.range(0)));
     QImage image(kWidth, kHeight, QImage::Format_RGB32);
     QPainter painter(&image);
     TPLXCanvasVC vc(painter);
@@ -88,7 +88,7 @@ BENCHMARK(BM_DrawFrameRatio)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 void BM_RowStartY(benchmark::State &state)
 {
-    chart::Chart &c = chartOf(static_cast<int>(state.range(0)));
+    plxtest::Chart &c = chartOf(static_cast<int>(state.range(0)));
     QRandomGenerator random(3);
     const int count = c.table->countRows();
     for (auto _ : state)
@@ -98,7 +98,7 @@ BENCHMARK(BM_RowStartY)->Arg(1000)->Arg(100000);
 
 void BM_RowAtY(benchmark::State &state)
 {
-    chart::Chart &c = chartOf(static_cast<int>(state.range(0)));
+    plxtest::Chart &c = chartOf(static_cast<int>(state.range(0)));
     QRandomGenerator random(4);
     for (auto _ : state)
         benchmark::DoNotOptimize(c.table->rowAtY(int(random.bounded(kHeight))));
@@ -108,7 +108,7 @@ BENCHMARK(BM_RowAtY)->Arg(1000)->Arg(100000);
 // One line down and back up: two rows change visibility, offsets follow.
 void BM_ScrollOneLine(benchmark::State &state)
 {
-    chart::Chart &c = chartOf(static_cast<int>(state.range(0)));
+    plxtest::Chart &c = chartOf(static_cast<int>(state.range(0)));
     const int middle = c.table->countRows() / 2;
     for (auto _ : state) {
         c.table->SetScrolledLines(middle + 1);
@@ -120,7 +120,7 @@ BENCHMARK(BM_ScrollOneLine)->Arg(1000)->Arg(100000);
 // Collapse and expand a row in the middle, then ask where the last row starts.
 void BM_CollapseExpand(benchmark::State &state)
 {
-    chart::Chart &c = chartOf(static_cast<int>(state.range(0)));
+    plxtest::Chart &c = chartOf(static_cast<int>(state.range(0)));
     TPLXGanttRow *row = c.table->getRow(c.table->countRows() / 2 + 5);
     for (auto _ : state) {
         row->setCollapsed(true);

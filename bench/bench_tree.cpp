@@ -2,8 +2,8 @@
 // 1920x1080 table frame scrolled to the middle (row and group bands, summary
 // bars), row lookups by index, and refreshing every summary span.
 #include "plxBenchMain.h"
-#include "../tests/plxChartTestSupport.h"
-#include "../tests/plxTreeFixture.h"
+#include "plxChartFixture.h"
+#include "plxTreeFixture.h"
 
 #include "plxDataSource.h"
 #include "plxGanttDocument.h"
@@ -23,15 +23,15 @@ constexpr int kWidth = 1920;
 constexpr int kHeight = 1080;
 
 // Every tenth row is a group holding the nine task rows after it.
-std::unique_ptr<chart::Chart> makeChart(int rows)
+std::unique_ptr<plxtest::Chart> makeChart(int rows)
 {
-    auto c = std::make_unique<chart::Chart>(rows, 24, 20);
+    auto c = std::make_unique<plxtest::Chart>(rows, 24, 20);
     c->doc.colStartX = 300;
-    c->doc.endDate = chart::kMonday + 400;
+    c->doc.endDate = plxtest::kMonday + 400;
     QList<int> levels;
     for (int r = 0; r < rows; ++r)
         levels.append(r % 10 == 0 ? 0 : 1);
-    c->doc.tree = treefix::attachTree(&c->doc, levels);
+    c->doc.tree = plxtest::attachTree(&c->doc, levels);
     auto look = std::make_unique<TPLXTreeRowSettings>();
     look->FColor = 0xEFDAC5;
     look->FGroupColor = 0xFFBAB5;
@@ -41,7 +41,7 @@ std::unique_ptr<chart::Chart> makeChart(int rows)
             c->table->getRow(r)->AddBar(std::make_unique<TPLXSummaryBar>().release());
             continue;
         }
-        const double start = chart::kMonday + (r * 7) % 60;
+        const double start = plxtest::kMonday + (r * 7) % 60;
         c->task(r, start, start + 1 + r % 9);
     }
     c->table->UpdateSummaryBars();
@@ -49,9 +49,9 @@ std::unique_ptr<chart::Chart> makeChart(int rows)
     return c;
 }
 
-chart::Chart &chartOf(int rows)
+plxtest::Chart &chartOf(int rows)
 {
-    static std::map<int, std::unique_ptr<chart::Chart>> charts;
+    static std::map<int, std::unique_ptr<plxtest::Chart>> charts;
     auto &slot = charts[rows];
     if (!slot)
         slot = makeChart(rows);
@@ -60,7 +60,7 @@ chart::Chart &chartOf(int rows)
 
 void BM_TreeTableFrame(benchmark::State &state)
 {
-    chart::Chart &c = chartOf(static_cast<int>(state.range(0)));
+    plxtest::Chart &c = chartOf(static_cast<int>(state.range(0)));
     QImage image(kWidth, kHeight, QImage::Format_RGB32);
     QPainter painter(&image);
     TPLXCanvasVC vc(painter);
@@ -86,7 +86,7 @@ struct PaneDocument
         for (int r = 0; r < rows; ++r)
             levels.append(r % 10 == 0 ? 0 : 1);
         TPLXTreeHeader *header = doc->GetTree()->getHeader();
-        doc->FTree = treefix::attachTree(doc, levels, header);
+        doc->FTree = plxtest::attachTree(doc, levels, header);
         table->SetScrolledLines(rows / 2);
     }
 };
@@ -111,7 +111,7 @@ BENCHMARK(BM_TreePaneFrame)->Arg(1000)->Arg(100000)->Unit(benchmark::kMillisecon
 // Group checks and row lookups at random indexes, as drawing and commands make them.
 void BM_IsGroup(benchmark::State &state)
 {
-    chart::Chart &c = chartOf(static_cast<int>(state.range(0)));
+    plxtest::Chart &c = chartOf(static_cast<int>(state.range(0)));
     QRandomGenerator random(5);
     const int count = c.table->countRows();
     for (auto _ : state)
@@ -122,7 +122,7 @@ BENCHMARK(BM_IsGroup)->Arg(1000)->Arg(100000);
 // The same lookup by walking the tree, as it is answered while the numbering is stale.
 void BM_FindNodeWalking(benchmark::State &state)
 {
-    chart::Chart &c = chartOf(static_cast<int>(state.range(0)));
+    plxtest::Chart &c = chartOf(static_cast<int>(state.range(0)));
     QRandomGenerator random(6);
     const int count = c.table->countRows();
     TPLXTreeNode *root = c.doc.tree->getRootNode();
@@ -143,7 +143,7 @@ BENCHMARK(BM_FindNodeWalking)->Arg(1000)->Arg(100000)->Unit(benchmark::kMicrosec
 
 void BM_UpdateSummaryBars(benchmark::State &state)
 {
-    chart::Chart &c = chartOf(static_cast<int>(state.range(0)));
+    plxtest::Chart &c = chartOf(static_cast<int>(state.range(0)));
     for (auto _ : state)
         c.table->UpdateSummaryBars();
 }

@@ -12,7 +12,7 @@
 #include <cmath>
 #include <stdexcept>
 
-namespace plxoracle {
+namespace plxtest {
 
 struct TStep
 {
@@ -161,4 +161,4 @@ inline TDateTime findFirstEffective(IPLXCalendar &calendar, TDateTime date)
     return PLXMsToDate(d);
 }
 
-} // namespace plxoracle
+} // namespace plxtest

@@ -61,12 +61,14 @@ std::unique_ptr<TPLXPersistence> TPLXTestFactory::createPersistence(const QStrin
     return TPLXEntityFactory::createPersistence(typeId);
 }
 
-PLXMedia plxMediaFromText(const QByteArray &text)
+namespace plxtest {
+
+PLXMedia mediaFromText(const QByteArray &text)
 {
     return std::make_shared<TPLXINIFIle>(TPLXIniDocument::fromBytes(text));
 }
 
-void plxWriteFile(const QString &path, const QByteArray &text)
+void writeFile(const QString &path, const QByteArray &text)
 {
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
@@ -74,13 +76,15 @@ void plxWriteFile(const QString &path, const QByteArray &text)
     file.write(text);
 }
 
-QByteArray plxReadFile(const QString &path)
+QByteArray readFile(const QString &path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return QByteArray();
     return file.readAll();
 }
+
+} // namespace plxtest
 
 void TPLXTestDocument::insertConnection(int index, TPLXBarConnection *c)
 {

@@ -1,0 +1,147 @@
+// The INI file service: what real files contain, how writes reach the disk,
+// and that a failed save loses nothing.
+#include "plxIniDocument.h"
+#include "plxMedia.h"
+#include "plxPlatform.h"
+#include "plxTestSupport.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <QtTest>
+
+static QString value(const TPLXIniDocument &doc, const QString &section, const QString &key)
+{
+    QString v;
+    return doc.readString(section, key, v) ? v : QStringLiteral("<absent>");
+}
+
+class tst_plxIniDocument : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir FDir;
+
+private slots:
+    void readsAndWritesBackUntouched_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<QStringList>("lookup"); // section, key, the value read, then every section name
+        const auto row = [](const char *name, const QByteArray &text, const QStringList &lookup) {
+            QTest::newRow(name) << text << lookup;
+        };
+        row("case", "[Ünïcode]\nKÉY = v w\n", {"üNÏCODE", "kéy", "v w", "Ünïcode"});
+        // Keys of a repeated section that the first one lacks are not reached.
+        row("repeated names", "[a]\nk=1\n[b]\n[A]\nk=3\nonly=4\n", {"a", "only", "<absent>", "a", "b"});
+        row("odd lines", "preamble=1\n; c = x\nno equals\n=no key\n[s]\nk=t\n", {"s", "k", "t", "s"});
+        row("CRLF and BOM", "\xEF\xBB\xBF[s]\r\nk=v\r\n", {"s", "k", "v", "s"});
+        row("invalid UTF-8", "[s]\nk=a\xFF\xFE" "b\n", {"s", "k", QString::fromUtf8("a\xFF\xFE" "b"), "s"});
+        row("huge", "[s]\nk=" + QByteArray(10 << 20, 'x') + "\n[t]\n", {"s", "k", QString(10 << 20, 'x'), "s", "t"});
+    }
+
+    void readsAndWritesBackUntouched()
+    {
+        QFETCH(QByteArray, text);
+        QFETCH(QStringList, lookup);
+        auto doc = TPLXIniDocument::fromBytes(text);
+        QCOMPARE(value(*doc, lookup[0], lookup[1]), lookup[2]);
+        QCOMPARE(doc->sections(), lookup.mid(3));
+        QCOMPARE(doc->toBytes(), text);
+    }
+
+    void editsKeepTheRestOfTheText()
+    {
+        const auto written = [](const char *text, QStringView section, QStringView erased = {}) {
+            auto doc = TPLXIniDocument::fromBytes(text);
+            if (!erased.isEmpty())
+                doc->eraseSection(erased);
+            doc->writeString(section, u"k", u"w");
+            return doc->toBytes();
+        };
+        QCOMPARE(written("[a]\nk=1\nk=2\n[A]\nk=3\n", u"A"), QByteArray("[a]\nk=w\nk=2\n[A]\nk=3\n"));
+        QCOMPARE(written("\xEF\xBB\xBF[s]\r\nx=v\r\n", u"s"), QByteArray("\xEF\xBB\xBF[s]\r\nx=v\r\nk=w\r\n"));
+        QCOMPARE(written("[s]\nk=v", u"t"), QByteArray("[s]\nk=v\n[t]\nk=w\n"));
+        // Odd headers and blanks around names are read, and written back plain.
+        QCOMPARE(written("[unclosed\nk=u\n[x]trailing\n  K  =  v  \n", u"x"), QByteArray("[unclosed]\nk=u\n[x]\nK=w\n"));
+        // Erasing removes every occurrence; the name can then be used afresh.
+        QCOMPARE(written("[a]\nk=1\n[b]\nk=2\n[A]\nk=3\n", u"A", u"a"), QByteArray("[b]\nk=2\n[A]\nk=w\n"));
+    }
+
+    void anyValueRoundTripsOddNamesAreRefused()
+    {
+        // Each value is followed by another key, which must not be swallowed.
+        const QStringList values = {"one\ntwo\r\nthree", "  padded\t",  "\"C:\\new\\table\"", "C:\\plans\\new.ini",
+                                    "",                  "a=b [c]; d", QChar(0xFEFF) + QStringLiteral("x\nline")};
+        auto doc = TPLXIniDocument::fromBytes(QByteArray());
+        for (int i = 0; i < values.size(); ++i)
+            doc->writeString(u"s", QString::number(i), values[i]);
+        auto again = TPLXIniDocument::fromBytes(doc->toBytes());
+        QCOMPARE(again->keys(u"s").size(), values.size());
+        for (int i = 0; i < values.size(); ++i)
+            QCOMPARE(value(*again, "s", QString::number(i)), values[i]);
+
+        // Names cannot be quoted: those the format cannot hold are refused and nothing is written.
+        doc = TPLXIniDocument::fromBytes(QByteArray());
+        for (const QStringList &bad : QList<QStringList>{{"a]b", "k"}, {"s", "k=v"}, {"s", "a\nb"}, {"", "k"}})
+            QVERIFY_THROWS_EXCEPTION(EPLXError, doc->writeString(bad[0], bad[1], u""));
+        QCOMPARE(doc->toBytes(), QByteArray());
+    }
+
+    void manyKeysInOneSectionStayFindable()
+    {
+        // Past a dozen keys the section gets its own hash table; appends keep it current.
+        auto doc = TPLXIniDocument::fromBytes("[big]\nk0=0\n[other]\nx=1\n");
+        for (int i = 1; i < 3000; ++i)
+            doc->writeString(u"big", QStringLiteral("k%1").arg(i), QString::number(i));
+        for (int i = 0; i < 3000; i += 37)
+            QCOMPARE(value(*doc, "BIG", QStringLiteral("K%1").arg(i)), QString::number(i));
+        QCOMPARE(TPLXIniDocument::fromBytes(doc->toBytes())->keys(u"big").size(), 3000); // none went to [other]
+    }
+
+    void storesOnOneFileShareWritesAndFlushOnRelease()
+    {
+        const QString path = FDir.filePath(QStringLiteral("shared.ini"));
+        plxtest::writeFile(path, "[keep]\nuntouched = as written\n[s]\nold=1\n");
+        {
+            TPLXINIFIle first(path);
+            TPLXINIFIle second(QStringLiteral("./shared.ini")); // the first store made the directory current
+            first.setStrProperty(QStringLiteral("s"), QStringLiteral("new"), QStringLiteral("2"));
+            QCOMPARE(second.strValue(QStringLiteral("S"), QStringLiteral("NEW"), QString()), QStringLiteral("2"));
+        }
+        // Released: on disk, every other line kept.
+        QCOMPARE(plxtest::readFile(path), QByteArray("[keep]\nuntouched = as written\n[s]\nold=1\nnew=2\n"));
+    }
+
+    void aSaveThatCannotBeWrittenKeepsTheOldFile()
+    {
+        QVERIFY_THROWS_EXCEPTION(EPLXFileError, TPLXIniDocument::open(FDir.path())); // unreadable input
+        const QString dir = FDir.filePath(QStringLiteral("docs"));
+        const QString path = dir + QStringLiteral("/plan.ini");
+        QVERIFY(QDir().mkpath(dir));
+        TPLXRecordingScope recording;
+        auto doc = TPLXIniDocument::open(path);
+        doc->writeString(u"s", u"k", u"new");
+        // The directory replaced by a regular file: nothing can be created below it, even as root.
+        const auto blockDirectory = [&] { QVERIFY(QDir(dir).removeRecursively()); plxtest::writeFile(dir, "now a file"); };
+        blockDirectory();
+        try {
+            doc->flush();
+            QFAIL("flush into an impossible directory succeeded");
+        } catch (const EPLXFileError &error) {
+            QCOMPARE(error.fileName(), QFileInfo(path).absoluteFilePath());
+            QVERIFY(error.message().contains(QLatin1String("plan.ini")));
+        }
+        QCOMPARE(plxtest::readFile(dir), QByteArray("now a file"));
+        QVERIFY(QFile::remove(dir) && QDir().mkpath(dir));
+        doc->flush(); // the edit survived the failure and lands once the directory is back
+        QCOMPARE(plxtest::readFile(path), QByteArray("[s]\nk=new\n"));
+
+        doc->writeString(u"s", u"k", u"unsaved");
+        blockDirectory();
+        doc.reset(); // released unsaved: said once (the failed flush above said nothing), not swallowed
+        const QStringList said = recording.recorder.messages;
+        QVERIFY2(said.size() == 1 && said.first().contains(QLatin1String("plan.ini")), qPrintable(said.join('|')));
+    }
+};
+
+QTEST_MAIN(tst_plxIniDocument)
+#include "tst_plxIniDocument.moc"

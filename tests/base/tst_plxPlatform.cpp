@@ -1,0 +1,70 @@
+// Platform services: the diagnostic log, assertion errors and message routing.
+#include "plxPlatform.h"
+#include "plxTestSupport.h"
+
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QtTest>
+
+class tst_plxPlatform : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void cleanup() { SetLogFile(QString()); }
+
+    void logLinesAreStampedAppendedAndRestarted()
+    {
+        QTemporaryDir dir;
+        const QString log = dir.filePath(QStringLiteral("chart.log"));
+        PLXLog(QStringLiteral("nowhere")); // no file name: nothing is written anywhere
+        SetLogFile(log);
+        PLXLog(QStringLiteral("first"));
+        PLXLog(QStringLiteral("second"));
+        QStringList lines = QString::fromUtf8(plxtest::readFile(log)).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 2);
+        static const QRegularExpression stamp(
+            QStringLiteral("^\\d\\d\\.\\d\\d\\.\\d{4} \\d\\d:\\d\\d:\\d\\d,\\d{3} PRINT second$"));
+        QVERIFY2(stamp.match(lines[1]).hasMatch(), qPrintable(lines[1]));
+        PLXLog(QStringLiteral("again"), true);
+        lines = QString::fromUtf8(plxtest::readFile(log)).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 1);
+        QVERIFY(lines[0].endsWith(QLatin1String(" PRINT again")));
+        QCOMPARE(PLXFormatLogLine(QDateTime(QDate(2026, 3, 4), QTime(5, 6, 7, 89)), QStringLiteral("m")),
+                 QStringLiteral("04.03.2026 05:06:07,089 PRINT m"));
+    }
+
+    void recordersCatchMessagesAndNest()
+    {
+        TPLXRecordingScope outer;
+        {
+            TPLXRecordingScope inner;
+            PLXShowMessage(QStringLiteral("to inner"));
+            PLXLog(QStringLiteral("logged"));
+            QCOMPARE(inner.recorder.messages, QStringList({"to inner"}));
+            QCOMPARE(inner.recorder.logLines, QStringList({"logged"}));
+        }
+        PLXShowMessage(QStringLiteral("to outer"));
+        QCOMPARE(outer.recorder.messages, QStringList({"to outer"}));
+    }
+
+    void assertionsNameTheUnitAndLine()
+    {
+        try {
+            PLX_ASSERT(1 + 1 == 3);
+            QFAIL("no assertion raised");
+        } catch (const EPLXAssertionFailed &error) {
+            QCOMPARE(error.source(), QStringLiteral("tst_plxPlatform"));
+            QVERIFY(error.line() > 0);
+            QVERIFY(error.message().startsWith(QLatin1String("Assertion fehlgeschlagen")));
+            QVERIFY(error.message().contains(QLatin1String("tst_plxPlatform")));
+        }
+        QCOMPARE(plxSourceUnitName("/home/me/src/orvanta/src/framework/chart/plxGanttTable.cpp"),
+                 QStringLiteral("src/framework/plxGanttTable"));
+        QCOMPARE(plxSourceUnitName("src/framework/tree/plxTreeCell.cpp"), QStringLiteral("src/framework/plxTreeCell"));
+        QCOMPARE(plxSourceUnitName("/x/src/print/plxPrintJob.cpp"), QStringLiteral("src/print/plxPrintJob"));
+    }
+};
+
+QTEST_MAIN(tst_plxPlatform)
+#include "tst_plxPlatform.moc"

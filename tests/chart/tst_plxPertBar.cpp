@@ -1,0 +1,275 @@
+// PERT boxes: the summary of a row's task bars, box geometry per kind,
+// persistence, drawing and hit tests, and the undoable box move.
+#include "plxChartFixture.h"
+
+#include "plxBarSettings.h"
+#include "plxGanttRow.h"
+#include "plxPertBar.h"
+#include "plxTimeMode.h"
+
+#include <QtTest>
+
+using plxtest::Canvas;
+using plxtest::Chart;
+using plxtest::kMonday;
+
+namespace {
+
+void fillBoxSettings(TPLXPertBarSettings &s)
+{
+    s.FWidth = 100;
+    s.FHeight = 60;
+    s.FBorderThickness = 2;
+    s.FBorderColor = 0x0000FF;
+    s.FBackGroundColor = 0x00FF00;
+    s.FBackgroundSummaryColor = 0xFF0000;
+    s.FProgressBarColor = 0x00FFFF;
+    s.FProgressBarFinishedColor = 0xFF00FF;
+}
+
+// A box of `settings` at (x, y), owned by row `row` of the chart.
+TPLXPertBar *boxIn(Chart &c, int row, int x, int y)
+{
+    TPLXPertBarSettings settings;
+    fillBoxSettings(settings);
+    auto bar = std::make_unique<TPLXPertBar>(x, y, &settings);
+    bar->setParent(c.table->getRow(row));
+    return bar.release();
+}
+
+} // namespace
+
+class tst_plxPertBar : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void constructionCopiesSettingsAndFakeBorrowsThem()
+    {
+        TPLXPertBarSettings settings;
+        fillBoxSettings(settings);
+        TPLXPertBar box(40, 60, &settings);
+        QVERIFY(box.getSettings() && box.getSettings() != &settings);
+        QCOMPARE(box.getSettings()->FWidth, 100);
+        QCOMPARE(box.getSettings()->getParent(), &box);
+        QVERIFY(box.mainSection() && box.mainSection()->getSettings()->GetTransparent());
+        QVERIFY(!box.topSection() && !box.bottomSection());
+        QVERIFY(box.isDetailed() && box.acceptConnections());
+        QCOMPARE(box.getDrawer(vtGanttGraph), nullptr);
+        QCOMPARE(box.getRect(kMonday), (TRect{-1, -1, -1, -1}));
+
+        TPLXFakePertBar fake(5, 6, &settings);
+        QCOMPARE(fake.getSettings(), &settings);
+        QCOMPARE(settings.getParent(), nullptr);
+        QVERIFY(dynamic_cast<TPLXFakePertBarPertDrawer *>(fake.getDrawer(vtPertGraph)));
+    }
+
+    void boxGeometryFollowsKindDetailAndScroll()
+    {
+        Chart c(2);
+        c.table->setPertStartX(20);
+        c.table->setPertStartY(40);
+        TPLXPertBar *box = boxIn(c, 0, 60, 100);
+        // The chart starts at x = 100: box at 100 - 20 + 60, 100 - 40.
+        const TRect plain{140, 60, 240, 120};
+        QVERIFY(dynamic_cast<TPLXPertBarTimespanPertDrawer *>(box->getDrawer(vtPertGraph)));
+        QCOMPARE(box->getDrawer(vtPertGraph)->getRect(), (TRect{140, 60, 240, 150}));
+        box->setDetailed(false);
+        QCOMPARE(box->getDrawer(vtPertGraph)->getRect(), plain);
+
+        box->setDetailed(true);
+        box->SetPertType(plxpbtNoTimeSpan);
+        QVERIFY(dynamic_cast<TPLXPertBarNoTimespanPertDrawer *>(box->getDrawer(vtPertGraph)));
+        QCOMPARE(box->getDrawer(vtPertGraph)->getRect(), plain);
+        box->addAdditionalSection(new TPLXPertBarSection(new TPLXTextSettings()));
+        box->addAdditionalSection(new TPLXPertBarSection(new TPLXTextSettings()));
+        QCOMPARE(box->getDrawer(vtPertGraph)->getRect(), (TRect{140, 60, 240, 144}));
+
+        box->setPertTypeValue(7);
+        QCOMPARE(typeid(*box->getDrawer(vtPertGraph)), typeid(TPLXPertBarPertDrawer));
+        QCOMPARE(box->getDrawer(vtPertGraph)->getRect(), plain);
+
+        TPLXFakePertBar fake(60, 100, box->getSettings());
+        fake.setParent(c.table->getRow(1));
+        QCOMPARE(fake.getDrawer(vtPertGraph)->getRect(), (TRect{140, 60, 140, 60}));
+    }
+
+    void updateRangeSummarizesTheRowsTaskBars()
+    {
+        Chart c(2);
+        TPLXPertBar *box = boxIn(c, 0, 0, 0);
+        // Tuesday 00:00 to Thursday 00:00: the last day included is Wednesday.
+        TPLXTaskBar *a = c.task(0, kMonday + 1, kMonday + 3);
+        TPLXTaskBar *b = c.task(0, kMonday + 1.5, kMonday + 2.5);
+        a->SetProgress(20);
+        b->SetProgress(50);
+        a->FESTime = kMonday + 1;
+        a->FLFTime = kMonday + 5;
+        a->FLBTime = 2;
+        a->FGBTime = 1.5;
+        b->FESTime = kMonday + 0.5;
+        b->FLFTime = kMonday + 4.25;
+        b->FLBTime = 1;
+        b->FGBTime = 2;
+        box->UpdateRange();
+
+        QCOMPARE(box->FstartDate, kMonday + 1);
+        QCOMPARE(box->FendDate, kMonday + 2);
+        QCOMPARE(box->getProgress(), 35);
+        QVERIFY(box->hasTaskBar() && !box->isSummary());
+        QCOMPARE(box->FESTime, kMonday + 0.5);
+        QCOMPARE(box->FLFTime, kMonday + 4); // midnight steps back one day
+        QCOMPARE(box->FLSTime, std::min(a->getLSTime(), b->getLSTime()));
+        QCOMPARE(a->getEFTime(), kMonday + 3); // the later earliest finish, at midnight ...
+        QCOMPARE(box->FEFTime, kMonday + 2);   // ... shows the day before
+        QCOMPARE(box->FLBTime, 3.0);
+        QCOMPARE(box->FGBTime, 3.5);
+        QCOMPARE(box->FEffectiveDuration, a->getEffectiveDuration() + b->getEffectiveDuration());
+
+        a->SetProgress(0);
+        b->SetProgress(0);
+        box->UpdateRange();
+        QCOMPARE(box->getProgress(), 0);
+
+        TPLXPertBar *empty = boxIn(c, 1, 0, 0);
+        empty->UpdateRange();
+        QCOMPARE(empty->FstartDate, 0.0);
+        QVERIFY(!empty->hasTaskBar());
+        QCOMPARE(empty->getProgress(), 0);
+    }
+
+    void saveAndLoadKeepEverySection()
+    {
+        TPLXPertBarSettings settings;
+        fillBoxSettings(settings);
+        TPLXPertBar box(40, 60, &settings);
+        box.SetPertType(plxpbtNoTimeSpan);
+        box.mainSection()->setText(QStringLiteral("Main"));
+        auto *top = new TPLXPertBarSection(new TPLXTextSettings());
+        top->setText(QStringLiteral("Top"));
+        box.setTopSection(top);
+        for (const char *text : {"one", "two"}) {
+            auto *extra = new TPLXPertBarSection(new TPLXTextSettings());
+            extra->setText(QString::fromLatin1(text));
+            box.addAdditionalSection(extra);
+        }
+        PLXMedia media = plxtest::mediaFromText(QByteArray());
+        TPLXEntityFactory factory;
+        box.doSave(QStringLiteral("Row"), *media, factory);
+        const QString id = media->strValue(QStringLiteral("Row"), QStringLiteral("pert bar"), QString());
+        QCOMPARE(id, box.getUID());
+
+        std::unique_ptr<TPLXGanttObject> loaded(factory.loadObject(id, *media, nullptr));
+        auto *back = dynamic_cast<TPLXPertBar *>(loaded.get());
+        QVERIFY(back);
+        QCOMPARE(back->getX(), 40);
+        QCOMPARE(back->getY(), 60);
+        QCOMPARE(back->getPertType(), plxpbtNoTimeSpan);
+        QVERIFY(dynamic_cast<TPLXPertBarNoTimespanPertDrawer *>(back->getDrawer(vtPertGraph)));
+        QCOMPARE(back->getSettings()->FBorderColor, settings.FBorderColor);
+        QCOMPARE(back->getSettings()->FHeight, 60);
+        QCOMPARE(back->mainSection()->getText(), QStringLiteral("Main"));
+        QVERIFY(back->mainSection()->textArranger());
+        QCOMPARE(back->topSection()->getText(), QStringLiteral("Top"));
+        QVERIFY(!back->bottomSection());
+        QCOMPARE(back->additionalSections().size(), 2);
+        QCOMPARE(back->additionalSections().at(1)->getText(), QStringLiteral("two"));
+        QCOMPARE(back->additionalSections().at(1)->getParent(), back);
+    }
+
+    void drawingFillsTheBoxAndHitsIncludeTheDetails()
+    {
+        Chart c(2);
+        TPLXPertBar *box = boxIn(c, 0, 20, 20);
+        Canvas canvas(400, 300);
+        TPLXDrawer *drawer = box->getDrawer(vtPertGraph);
+        drawer->Draw(*canvas.vc);
+        const QImage image = canvas.finish();
+        // Box at (120, 20) - (220, 80); border 2 pixels.
+        QCOMPARE(plxtest::pixel(image, 120, 50), TColor(0x0000FF));
+        QCOMPARE(plxtest::pixel(image, 219, 50), TColor(0x0000FF));
+        QCOMPARE(plxtest::pixel(image, 170, 20), TColor(0x0000FF));
+        QCOMPARE(plxtest::pixel(image, 170, 79), TColor(0x0000FF));
+        QCOMPARE(plxtest::pixel(image, 200, 55), TColor(0x00FF00)); // empty main section
+        QCOMPARE(plxtest::pixel(image, 200, 73), TColor(0x00FF00)); // progress band, no progress
+        QCOMPARE(plxtest::pixel(image, 119, 50), TColor(0xFFFFFF));
+        QCOMPARE(plxtest::pixel(image, 170, 100), TColor(0xFFFFFF)); // no task bars: no detail area
+        // Without default box settings the table counts the corner only.
+        QCOMPARE(c.table->getMaxPertCoords(), QPoint(120, 20));
+
+        QCOMPARE(drawer->locateObject(150, 79), box);
+        QCOMPARE(drawer->locateObject(150, 129), box); // the detail figures below
+        QCOMPARE(drawer->locateObject(150, 130), nullptr);
+        QCOMPARE(drawer->locateObject(119, 50), nullptr);
+    }
+
+    void summaryBoxAndProgressColours()
+    {
+        Chart c(1);
+        TPLXPertBar *box = boxIn(c, 0, 20, 20);
+        box->FIsSummary = true;
+        Canvas summary(400, 300);
+        box->getDrawer(vtPertGraph)->Draw(*summary.vc);
+        QCOMPARE(plxtest::pixel(summary.finish(), 200, 70), TColor(0xFF0000));
+        QCOMPARE(box->getDrawer(vtPertGraph)->getRect().Bottom, 80); // no detail area
+
+        box->FIsSummary = false;
+        box->FProgress = 100;
+        Canvas done(400, 300);
+        box->getDrawer(vtPertGraph)->Draw(*done.vc);
+        const QImage image = done.finish();
+        QCOMPARE(plxtest::pixel(image, 150, 75), TColor(0xFF00FF));
+        box->FProgress = 50;
+        Canvas half(400, 300);
+        box->getDrawer(vtPertGraph)->Draw(*half.vc);
+        const QImage halfImage = half.finish();
+        QCOMPARE(plxtest::pixel(halfImage, 140, 75), TColor(0x00FFFF));
+        QCOMPARE(plxtest::pixel(halfImage, 200, 75), TColor(0x00FF00));
+    }
+
+    void boxWithoutSettingsDrawsWithTheTableDefaults()
+    {
+        Chart c(1);
+        auto defaults = std::make_unique<TPLXPertBarSettings>();
+        fillBoxSettings(*defaults);
+        c.table->setDefaultPertBarSettings(defaults.release());
+        auto box = std::make_unique<TPLXPertBar>(20, 20, nullptr);
+        box->setParent(c.table->getRow(0));
+        TPLXPertBar *b = box.release();
+        QCOMPARE(b->effectiveSettings(), c.table->defaultPertBarSettings());
+        Canvas canvas(400, 300);
+        b->getDrawer(vtPertGraph)->Draw(*canvas.vc);
+        const QImage image = canvas.finish();
+        QCOMPARE(plxtest::pixel(image, 200, 50), TColor(0x00FF00));
+        QCOMPARE(plxtest::pixel(image, 200, 35), TColor(0x0000FF)); // the main section's outline
+    }
+
+    void moveSnapsComesToTopAndUndoRestores()
+    {
+        Chart c(3);
+        TPLXPertBar *box = boxIn(c, 2, 40, 40);
+        c.table->setZOrder(c.table->getRow(0), 0);
+        c.table->setZOrder(c.table->getRow(1), 1);
+        c.table->setZOrder(c.table->getRow(2), 2);
+        c.table->setPertStartX(20);
+
+        std::unique_ptr<TPLXOperation> op = box->moveTo(29.6, 51);
+        auto *move = dynamic_cast<TPLXPertBarMoveOperation *>(op.get());
+        QVERIFY(move);
+        // (30 + 20, 51) snapped to the 20-pixel grid, halves to even.
+        QCOMPARE(move->newStartDate, 40.0);
+        QCOMPARE(move->newRow, 60);
+        QVERIFY(op->perform());
+        QCOMPARE(box->getX(), 40);
+        QCOMPARE(box->getY(), 60);
+        QCOMPARE(c.table->getZOrder(c.table->getRow(2)), 0); // a moved box comes to the top
+
+        std::unique_ptr<TPLXOperation> clamped = box->moveTo(-200, -5);
+        QVERIFY(clamped->perform());
+        QCOMPARE(box->getX(), 0);
+        QCOMPARE(box->getY(), 0);
+    }
+};
+
+QTEST_MAIN(tst_plxPertBar)
+#include "tst_plxPertBar.moc"

@@ -1,0 +1,276 @@
+// The chart following its task tree, on the bundled sample plan: group rows,
+// row and selection bands, the box's parent task, and the data source's row,
+// column and selection commands; one random walk through all of them undoes
+// back to the saved document.
+#include "plxChartFixture.h"
+#include "plxDataSource.h"
+#include "plxGanttDocument.h"
+#include "plxGanttRow.h"
+#include "plxPertBar.h"
+#include "plxPlatform.h"
+#include "plxSummaryBar.h"
+#include "plxTreeCell.h"
+#include "plxTreeGrid.h"
+#include "plxTreeNode.h"
+#include "plxTreeRow.h"
+
+#include <QFile>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <functional>
+
+namespace {
+
+// Rows: 0 Planning (group), 1 Kick-off, 2 Requirements, 3 Design,
+// 4 Delivery (group), 5 Build, 6 Test, 7 Launch.
+struct Plan
+{
+    QTemporaryDir dir;
+    TPLXRecordingScope recording;
+    TPLXDataSource ds;
+
+    Plan()
+    {
+        ds.setStorage(QStringLiteral("file://") + QFINDTESTDATA("../examples/sample-plan.ini"));
+        ds.setAutoCreatePertbars(false);
+    }
+    TPLXGanttTable *table() { return ds.GetTable(); }
+    TPLXTreeGrid *tree() { return ds.GetTree(); }
+    TPLXUndoRedoStack &stack() { return ds.getUndoRedoStack(); }
+
+    // The whole document as stored, line by line, so that a difference names its line.
+    QStringList saved()
+    {
+        const QString path = dir.filePath(QStringLiteral("state.ini"));
+        QFile::remove(path);
+        ds.SaveToMedia(QStringLiteral("file://") + path);
+        return QString::fromUtf8(plxtest::readFile(path)).split(QLatin1Char('\n'));
+    }
+    // Tree and table agree on the rows, and summary bars sit exactly on group rows.
+    bool consistent()
+    {
+        if (tree()->rowsCount() != table()->countRows())
+            return false;
+        for (int i = 0; i < table()->countRows(); ++i) {
+            TPLXGanttRow *row = table()->getRow(i);
+            if (row->getOrder() != i || tree()->getRow(i)->getIndex() != i)
+                return false;
+            if (row->IsGroup() != (row->countBarsOfKind<TPLXSummaryBar>() == 1))
+                return false;
+        }
+        return true;
+    }
+};
+
+} // namespace
+
+class tst_plxTaskTree : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void bandsFollowTheTree()
+    {
+        Plan p;
+        p.tree()->focus(3);
+        p.tree()->select(2, true);
+        plxtest::Canvas canvas(1200, 220);
+        p.ds.root()->getDrawer(vtGanttGraph)->Draw(*canvas.vc);
+        const QImage image = canvas.finish();
+        // The chart starts right of the 400-pixel tree; the first day column is a plain Friday.
+        const int x = p.ds.root()->getColStartX(0) + 25;
+        QCOMPARE(x, 425);
+        TPLXTreeRowSettings *look = p.tree()->getRow(1)->getSettings();
+        QCOMPARE(plxtest::pixel(image, x, 12), look->FGroupColor);
+        QCOMPARE(plxtest::pixel(image, x, 37), look->FColor);
+        QCOMPARE(plxtest::pixel(image, x, 62), p.tree()->getSelectedRowColor());
+        QCOMPARE(plxtest::pixel(image, x, 87), p.tree()->getFocusedRowColor());
+        QCOMPARE(plxtest::pixel(image, x, 112), look->FGroupColor);
+        // Below the last row the table keeps its base colour.
+        QCOMPARE(plxtest::pixel(image, x, 210), p.table()->GetBaseColor() & 0xFFFFFF);
+        QVERIFY(look->FGroupColor != look->FColor);
+    }
+
+    void groupRowsKeepTheirSummary()
+    {
+        Plan p;
+        QVERIFY(p.consistent());
+        // Clearing a group row leaves its summary bar; clearing a task row empties it.
+        p.ds.RowClear(0);
+        QCOMPARE(p.table()->getRow(0)->GetBarCount(), 1);
+        QVERIFY(p.ds.RowClear(1));
+        QCOMPARE(p.table()->getRow(1)->GetBarCount(), 0);
+        // The group's span follows: Planning now starts with Requirements.
+        QCOMPARE(p.table()->getRow(0)->FindStartDate(), p.table()->getRow(2)->FindStartDate());
+    }
+
+    void boxesNameTheirParentTask()
+    {
+        Plan p;
+        QCOMPARE(p.table()->getRow(1)->pertBar()->parentTaskLabel(), QStringLiteral("(1)"));
+        QCOMPARE(p.table()->getRow(7)->pertBar()->parentTaskLabel(), QStringLiteral("(5)"));
+        // Moved up to the top level, Launch has no parent task.
+        QVERIFY(p.ds.RowsChangeParent(7, 7, -1));
+        QCOMPARE(p.table()->getRow(7)->pertBar()->parentTaskLabel(), QStringLiteral("--"));
+    }
+
+    void rowCommandsKeepTreeAndChartInStep_data()
+    {
+        using Command = std::function<bool(TPLXDataSource &)>;
+        QTest::addColumn<Command>("command");
+        QTest::addColumn<bool>("performs");
+        QTest::addColumn<int>("rows");
+        QTest::newRow("append") << Command([](TPLXDataSource &ds) { return ds.RowAppend(); }) << true << 9;
+        QTest::newRow("insert into a group")
+            << Command([](TPLXDataSource &ds) { return ds.RowInsert(2, 0); }) << true << 9;
+        QTest::newRow("child under a task row is refused")
+            << Command([](TPLXDataSource &ds) { return ds.RowChildInsert(1); }) << false << 8;
+        QTest::newRow("child under a group")
+            << Command([](TPLXDataSource &ds) { return ds.RowChildInsert(4); }) << true << 9;
+        QTest::newRow("group two tasks") << Command([](TPLXDataSource &ds) { return ds.RowsGroup(5, 6); }) << true
+                                         << 9;
+        QTest::newRow("delete a group row keeps its tasks")
+            << Command([](TPLXDataSource &ds) { return ds.RowDelete(4); }) << true << 7;
+        QTest::newRow("delete a branch") << Command([](TPLXDataSource &ds) { return ds.BranchDelete(4); }) << true
+                                         << 4;
+        QTest::newRow("row out of range") << Command([](TPLXDataSource &ds) { return ds.RowDelete(8); }) << false
+                                          << 8;
+        QTest::newRow("move tasks to the other group")
+            << Command([](TPLXDataSource &ds) { return ds.RowsChangeParent(5, 7, 0); }) << false << 8;
+    }
+
+    void rowCommandsKeepTreeAndChartInStep()
+    {
+        QFETCH(std::function<bool(TPLXDataSource &)>, command);
+        QFETCH(bool, performs);
+        QFETCH(int, rows);
+        Plan p;
+        const QStringList before = p.saved();
+        QCOMPARE(command(p.ds), performs);
+        QCOMPARE(p.table()->countRows(), rows);
+        QVERIFY(p.consistent());
+        QCOMPARE(p.stack().GetUndoOperationCount(), performs ? 1 : 0);
+        if (!performs)
+            QCOMPARE(p.saved(), before);
+    }
+
+    // The one random walk through the tree-side edits: row and column commands,
+    // moves of rows and columns, column widths, deleting the selection, clearing,
+    // sorts, collapses, undos and redos. Tree and chart keep the same rows,
+    // lookups by index answer as a walk over the tree does (they come from a
+    // table the tree keeps), and undoing everything gives back the stored document.
+    void lookupsMatchAWalkThroughEdits()
+    {
+        Plan p;
+        const QStringList before = p.saved();
+        QRandomGenerator random(11);
+        for (int step = 0; step < 1000; ++step) {
+            const int n = p.table()->countRows();
+            const int a = int(random.bounded(n));
+            const int b = std::min(n - 1, a + int(random.bounded(3)));
+            switch (random.bounded(18)) {
+            case 0: p.ds.RowAppend(); break;
+            case 1: p.ds.RowChildInsert(a); break;
+            case 2: p.ds.RowsGroup(a, b); break;
+            case 3: p.ds.RowDelete(a); break;
+            case 4: p.ds.RowsChangeParent(a, b, a - 1 - int(random.bounded(3))); break;
+            case 5: p.ds.RowInsert(a, a - 1); break;
+            case 6: p.stack().undo(); break;
+            case 7: p.stack().redo(); break;
+            case 8: p.ds.BranchDelete(a); break;
+            case 9: p.stack().doOperation(p.tree()->sortRows(1, TPLXSortOrder(random.bounded(3)))); break;
+            case 10: {
+                auto type = std::make_unique<TPLXTreeSimpleTextCellType>();
+                if (p.ds.ColumnAppend(type.get()))
+                    (void)type.release(); // the new header cell holds it
+                break;
+            }
+            case 11: p.ds.ColumnDelete(int(random.bounded(p.tree()->getHeader()->countCells() + 1))); break;
+            case 12:
+                p.tree()->select(a, true);
+                p.tree()->select(b, true);
+                p.ds.deleteSelected();
+                break;
+            case 13:
+                // Rarely: clearing leaves a single row for the steps after it.
+                if (random.bounded(8) == 0)
+                    p.ds.Clear();
+                break;
+            case 14:
+                if (std::unique_ptr<TPLXOperation> op = p.tree()->repositionRow(a, int(random.bounded(n + 1)) - 1))
+                    p.stack().doOperation(std::move(op));
+                break;
+            case 15: {
+                const int columns = p.tree()->getHeader()->countCells();
+                if (std::unique_ptr<TPLXOperation> op =
+                        p.tree()->moveColumn(int(random.bounded(columns)), int(random.bounded(columns + 1)) - 1))
+                    p.stack().doOperation(std::move(op));
+                break;
+            }
+            case 16: {
+                TPLXTreeHeader *header = p.tree()->getHeader();
+                p.stack().doOperation(std::make_unique<TPLXTreeCellResizeOperation>(
+                    &p.ds, header->getHeaderCell(int(random.bounded(header->countCells()))), 6 + int(random.bounded(200))));
+                break;
+            }
+            default:
+                p.stack().doOperation(std::make_unique<TPLXNodeCollapseOperation>(&p.ds, p.tree()->findNodeByIndex(a)));
+                break;
+            }
+            QVERIFY2(p.consistent(), qPrintable(QStringLiteral("step %1").arg(step)));
+            TPLXTreeNode *root = p.tree()->getRootNode();
+            QList<TPLXTreeNode *> walk;
+            root->flatten(walk);
+            for (int i = -1; i <= walk.size(); ++i)
+                QCOMPARE(root->findNodeByIndex(i), i >= 0 && i < walk.size() ? walk[i] : nullptr);
+        }
+        while (p.stack().undo()) {
+        }
+        QVERIFY(p.consistent());
+        QCOMPARE(p.saved(), before);
+    }
+
+    void columnCommands()
+    {
+        Plan p;
+        TPLXTreeHeader *header = p.tree()->getHeader();
+        QCOMPARE(header->countCells(), 4);
+        auto type = std::make_unique<TPLXTreeSimpleTextCellType>();
+        QVERIFY(p.ds.ColumnAppend(type.get()));
+        (void)type.release(); // the new header cell holds it
+        QCOMPARE(header->countCells(), 5);
+        for (int i = 0; i < p.tree()->rowsCount(); ++i) {
+            QCOMPARE(p.tree()->getRow(i)->cellsCount(), 5);
+            QVERIFY(dynamic_cast<TPLXTreeSimpleTextCell *>(p.tree()->getCell(i, 4)));
+        }
+        QVERIFY(p.ds.ColumnDelete(1));
+        QCOMPARE(p.tree()->getCellStringValue(1, 1), QString());
+        QVERIFY(!p.ds.ColumnDelete(4)); // only four columns are left
+        const auto refused = std::make_unique<TPLXTreeSimpleTextCellType>();
+        QVERIFY(!p.ds.ColumnAdd(9, refused.get()));
+    }
+
+    void deleteSelectedAndClear()
+    {
+        Plan p;
+        p.tree()->select(0, true);
+        p.tree()->select(2, true);
+        p.tree()->select(6, true);
+        p.ds.deleteSelected();
+        // The first row is never deleted here; the two others go in one step.
+        QCOMPARE(p.table()->countRows(), 6);
+        QCOMPARE(p.stack().GetUndoOperationCount(), 1);
+        QVERIFY(p.consistent());
+
+        p.ds.Clear();
+        QCOMPARE(p.table()->countRows(), 1);
+        QCOMPARE(p.tree()->rowsCount(), 1);
+        QCOMPARE(p.table()->getRow(0)->GetBarCount(), 0);
+        QVERIFY(p.stack().GetUndoOperationCount() > 1);
+    }
+};
+
+QTEST_MAIN(tst_plxTaskTree)
+#include "tst_plxTaskTree.moc"

@@ -1,0 +1,398 @@
+// Word wrap and aligned text rendered into images, the texts a halo draws
+// around its bar, where the halo finds its records, and its stored form.
+#include "plxColors.h"
+#include "plxIniDocument.h"
+#include "plxPlatform.h"
+#include "plxTestSupport.h"
+#include "plxTextualHalo.h"
+#include "plxTreeSettings.h"
+#include "plxVisualContext.h"
+
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QPainter>
+#include <QScreen>
+#include <QtTest>
+
+#include <cmath>
+
+namespace {
+
+constexpr TColor kPaper = clWhite;
+constexpr TRect kArea{20, 10, 220, 110};
+
+// The font the arranger measures with: the settings' font at its screen pixel height.
+QFontMetrics metricsOf(const TPLXFont &font)
+{
+    const qreal dpi = QGuiApplication::primaryScreen()->logicalDotsPerInchY();
+    QFont measured = font.Font;
+    measured.setPixelSize(std::max(1, static_cast<int>(std::lrint(font.Font.pointSize() * dpi / 72.0))));
+    return QFontMetrics(measured);
+}
+
+struct Surface
+{
+    Surface()
+        : image(240, 120, QImage::Format_RGB32)
+    {
+        image.fill(ColorToQColor(kPaper));
+        painter = std::make_unique<QPainter>(&image);
+        vc = std::make_unique<TPLXCanvasVC>(*painter);
+        vc->setVisibleArea({0, 0, 240, 120});
+    }
+    TColor at(int x, int y) const { return QColorToColor(QColor(image.pixel(x, y))); }
+    // The bounding box of dark grey to black (text) pixels; empty when there are none.
+    TRect inkBox() const
+    {
+        TRect box{image.width(), image.height(), -1, -1};
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (std::max({qRed(image.pixel(x, y)), qGreen(image.pixel(x, y)), qBlue(image.pixel(x, y))}) < 110)
+                    box = {std::min(box.Left, x), std::min(box.Top, y), std::max(box.Right, x + 1), std::max(box.Bottom, y + 1)};
+        return box.Right < 0 ? TRect{} : box;
+    }
+    int count(const TRect &r, TColor color) const
+    {
+        int n = 0;
+        for (int y = r.Top; y < r.Bottom; ++y)
+            for (int x = r.Left; x < r.Right; ++x)
+                n += at(x, y) == color;
+        return n;
+    }
+
+    QImage image;
+    std::unique_ptr<QPainter> painter;
+    std::unique_ptr<TPLXCanvasVC> vc;
+};
+
+std::unique_ptr<TPLXTextSettings> textSettings(int points = 12)
+{
+    auto settings = std::make_unique<TPLXTextSettings>();
+    settings->setQFont(QFont(QStringLiteral("DejaVu Sans"), points));
+    settings->setFontColor(clBlack);
+    settings->SetColor(clYellow);
+    return settings;
+}
+
+// Wraps `text` without a width limit and draws it into kArea of a new surface.
+std::unique_ptr<Surface> drawn(IPLXTextSettings &settings, const QString &text, const QImage *image = nullptr)
+{
+    TPLXTextArranger arranger(&settings);
+    arranger.setImage(image);
+    arranger.wordWrapText(text, 1000);
+    auto surface = std::make_unique<Surface>();
+    arranger.drawText(*surface->vc, kArea);
+    return surface;
+}
+
+// A bar stand-in whose drawer reports a fixed rectangle.
+class TestBar : public TPLXGanttObject
+{
+    Q_GADGET
+
+public:
+    class Drawer : public TPLXDrawer
+    {
+    public:
+        using TPLXDrawer::TPLXDrawer;
+        TRect getRect() const override { return rect; }
+        TRect rect;
+    };
+
+    explicit TestBar(const TRect &rect)
+        : FOwnDrawer(std::make_unique<Drawer>(this))
+    {
+        FOwnDrawer->rect = rect;
+        FDrawer = FOwnDrawer.get();
+    }
+    const QMetaObject *metaObject() const override { return &staticMetaObject; }
+
+private:
+    std::unique_ptr<Drawer> FOwnDrawer;
+};
+
+} // namespace
+
+class tst_plxTextualHalo : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void wrappedLines_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("widthOf"); // the text whose width (+1) is the limit
+        QTest::addColumn<QStringList>("lines");
+        QTest::newRow("fits on one line") << "plan the work" << "plan the work" << QStringList{"plan the work"};
+        // "ab cd " fits, "ab cd e" does not.
+        QTest::newRow("breaks after the last blank that fits") << "ab cd ef" << "ab cd " << QStringList{"ab cd ", "ef"};
+        QTest::newRow("every word alone") << "ab cd ef" << "ab " << QStringList{"ab ", "cd ", "ef"};
+        QTest::newRow("bare line feeds split too") << "ab\ncd\nef" << "abcdef" << QStringList{"ab", "cd", "ef"};
+        QTest::newRow("two leading breaks become blank lines") << "\r\n\r\nabc" << "abcdef" << QStringList{" ", " ", "abc"};
+        QTest::newRow("an empty line inside stays") << "ab\r\n\r\ncd" << "abcdef" << QStringList{"ab", " ", "cd"};
+        QTest::newRow("empty text") << "" << "abc" << QStringList{};
+        QTest::newRow("a too wide single character keeps its line") << "WW" << "" << QStringList{"W", "W"};
+    }
+    void wrappedLines()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, widthOf);
+        QFETCH(QStringList, lines);
+        const auto settings = textSettings();
+        const QFontMetrics m = metricsOf(*settings->GetFont());
+        TPLXTextArranger arranger(settings.get());
+        arranger.wordWrapText(text, m.horizontalAdvance(widthOf) + 1);
+        QCOMPARE(arranger.lines(), lines);
+        QCOMPARE(QList<int>({arranger.fitHeight(), arranger.getTextHeight()}), QList<int>(2, lines.size() * m.height()));
+        QCOMPARE(arranger.getTextWidthMAX() < 0, lines.isEmpty());
+    }
+
+    void longWordsAndImagesNarrowTheLines()
+    {
+        const auto settings = textSettings();
+        const QFontMetrics m = metricsOf(*settings->GetFont());
+        TPLXTextArranger arranger(settings.get());
+        // A word alone too wide breaks inside itself.
+        const int narrow = m.horizontalAdvance("abc") + 1;
+        arranger.wordWrapText("abcdefghijklmnop", narrow);
+        QVERIFY(arranger.lines().size() > 3);
+        QCOMPARE(arranger.lines().join(QString()), QString("abcdefghijklmnop"));
+        for (const QString &line : arranger.lines())
+            QVERIFY2(m.horizontalAdvance(line) < narrow, qPrintable(line));
+
+        // A picture takes 25 pixels off the first line only.
+        const int maxWidth = m.horizontalAdvance("aaa bbb") + 1;
+        QImage picture(20, 10, QImage::Format_RGB32);
+        arranger.setImage(&picture);
+        arranger.wordWrapText("aaa bbb\r\naaa bbb", maxWidth);
+        QCOMPARE(arranger.lines(), QStringList({"aaa ", "bbb", "aaa bbb"}));
+        // Widths include a "W" of padding.
+        QCOMPARE(arranger.getTextWidth("abc"), m.horizontalAdvance("Wabc"));
+        QCOMPARE(arranger.getTextWidthMAX(), m.horizontalAdvance("Waaa bbb"));
+    }
+
+    void settingsWithoutFontMeasureAndDrawNothing()
+    {
+        TPLXTreeRowSettings row;
+        TPLXTreeColSettings col;
+        TPLXTreeTextSettings view(&row, &col);
+        TPLXTextArranger arranger(&view);
+        arranger.wordWrapText("some text", 100);
+        QVERIFY(arranger.lines().isEmpty());
+        QCOMPARE(arranger.getTextWidth("abc") + arranger.getTextHeight(), 0);
+        QCOMPARE(drawn(view, "some text")->count({0, 0, 240, 120}, kPaper), 240 * 120);
+    }
+
+    void drawingAlignsTheTextInItsRectangle_data()
+    {
+        QTest::addColumn<int>("hAlign");
+        QTest::addColumn<int>("vAlign");
+        for (int h : {int(haLeft), int(haRight), int(haCenter)})
+            for (int v : {int(vaTop), int(vaBottom), int(vaCenter)})
+                QTest::newRow(qPrintable(QStringLiteral("h%1 v%2").arg(h).arg(v))) << h << v;
+    }
+    void drawingAlignsTheTextInItsRectangle()
+    {
+        QFETCH(int, hAlign);
+        QFETCH(int, vAlign);
+        const auto settings = textSettings(14);
+        settings->SetHAlign(hAlign);
+        settings->SetVAlign(vAlign);
+        const auto surface = drawn(*settings, "HH");
+        const TRect r = kArea;
+        // The background fills the rectangle and nothing beyond it.
+        QCOMPARE(QList<TColor>({surface->at(r.Left, r.Top), surface->at(r.Right - 1, r.Bottom - 1), surface->at(r.Right, r.Bottom),
+                                surface->at(r.Left - 1, r.Top)}),
+                 QList<TColor>({clYellow, clYellow, kPaper, kPaper}));
+
+        const TRect ink = surface->inkBox();
+        QVERIFY(!ink.isEmpty() && ink.Left >= r.Left && ink.Right <= r.Right && ink.Top >= r.Top && ink.Bottom <= r.Bottom);
+        const int slack = 4; // glyph side bearings and internal leading
+        const int lineHeight = surface->vc->TextHeight("A");
+        // How far the ink is from the edge it aligns to, or from the middle.
+        const int hOff = hAlign == haLeft    ? ink.Left - r.Left
+                         : hAlign == haRight ? r.Right - ink.Right
+                                             : std::abs((ink.Left + ink.Right) - (r.Left + r.Right)) / 2;
+        const int vOff = vAlign == vaTop      ? ink.Top - r.Top
+                         : vAlign == vaBottom ? r.Bottom - ink.Bottom
+                                              : std::abs((ink.Top + ink.Bottom) - (r.Top + r.Bottom));
+        QVERIFY2(hOff <= slack && vOff < lineHeight / 2, qPrintable(QStringLiteral("%1 %2").arg(hOff).arg(vOff)));
+    }
+
+    void linesPicturesAndTransparency()
+    {
+        const auto settings = textSettings(14);
+        // Ink in the first and third line, none in the blank second line.
+        const auto lines = drawn(*settings, "H\r\n\r\nH");
+        const int lineHeight = lines->vc->TextHeight("A");
+        const TRect ink = lines->inkBox();
+        QVERIFY(ink.Top < kArea.Top + lineHeight && ink.Bottom > kArea.Top + 2 * lineHeight);
+        QCOMPARE(lines->count({20, 10 + lineHeight + 2, 220, 10 + 2 * lineHeight - 2}, clBlack), 0);
+
+        // A picture stands in front of the first line; the text starts after it and a gap of 5 pixels.
+        QImage picture(12, 12, QImage::Format_RGB32);
+        picture.fill(ColorToQColor(clRed));
+        const auto withPicture = drawn(*settings, "HH", &picture);
+        QCOMPARE(withPicture->count({20, 10, 32, 22}, clRed) + withPicture->count({0, 0, 240, 120}, clRed), 2 * 144);
+        QVERIFY(withPicture->inkBox().Left >= 37);
+
+        // Transparent settings leave the background as it was.
+        settings->SetTransparent(true);
+        const auto transparent = drawn(*settings, "HH");
+        QCOMPARE(transparent->count({0, 0, 240, 120}, clYellow), 0);
+        QVERIFY(!transparent->inkBox().isEmpty());
+    }
+
+    void focusedTextSitsOnAFramedGradient()
+    {
+        const auto settings = textSettings();
+        TPLXTextArranger arranger(settings.get());
+        arranger.wordWrapText("x", 1000);
+        Surface surface;
+        arranger.drawTextwhileFocused(*surface.vc, kArea, clRed, clBlue);
+        QCOMPARE(surface.at(kArea.Left, 60), clBlack); // the frame
+        // The ramp runs from red at the left to blue at the right.
+        const QColor left = ColorToQColor(surface.at(kArea.Left + 1, 60));
+        const QColor right = ColorToQColor(surface.at(kArea.Right - 2, 60));
+        QVERIFY(left.red() > 245 && left.blue() < 10 && right.blue() > 245 && right.red() < 10);
+        QCOMPARE(surface.count({0, 0, 240, 120}, clYellow), 0);
+    }
+
+    void haloPlacesEachTextAroundTheBar_data()
+    {
+        QTest::addColumn<QString>("which");
+        QTest::addColumn<int>("centreAlignment");
+        for (const QString which : {"left", "right", "top", "bottom", "none"})
+            QTest::newRow(qPrintable(which)) << which << 2;
+        QTest::newRow("centre centred") << "center" << 2;
+        QTest::newRow("centre left") << "center" << 0;
+        QTest::newRow("centre right") << "center" << 1;
+    }
+    void haloPlacesEachTextAroundTheBar()
+    {
+        QFETCH(QString, which);
+        QFETCH(int, centreAlignment);
+        const TRect b{80, 40, 160, 70};
+        TestBar bar(b);
+        const auto settings = textSettings(10);
+        TPLXTextHaloSettings flags;
+        flags.FPrintTextLeft = which == "left";
+        flags.FPrintTextRight = which == "right";
+        flags.FPrintTextTop = which == "top";
+        flags.FPrintTextBottom = which == "bottom";
+        flags.FPrintTextCenter = which == "center";
+        auto halo = std::make_unique<TPLXTextHalo>(&flags);
+        halo->setParent(&bar);
+        halo->setTextSettings(settings.get());
+        halo->FTextLeft = halo->FTextRight = halo->FTextTop = halo->FTextBottom = halo->FTextCenter = "HH";
+        halo->FHorzAlignmentCenter = centreAlignment;
+
+        Surface surface;
+        halo->getDrawer(vtGanttGraph)->Draw(*surface.vc);
+        halo.reset();
+        const TRect ink = surface.inkBox();
+        QCOMPARE(ink.isEmpty(), which == "none");
+        // Beside the bar 3 pixels off its edges, in a band above or below it, or inside it.
+        const int slack = 3;
+        const int band = static_cast<int>(std::lrint(1.2 * surface.vc->TextHeight("A")));
+        const auto within = [](int value, int from, int to) { return value >= from && value <= to; };
+        const bool hCentred = std::abs(ink.Left + ink.Right - b.Left - b.Right) <= 2 * slack;
+        const bool vCentred = std::abs(ink.Top + ink.Bottom - b.Top - b.Bottom) <= 2 * slack;
+        const QMap<QString, bool> placed{
+            {"left", within(ink.Right, b.Left - 3 - slack, b.Left - 3) && ink.Top >= b.Top},
+            {"right", within(ink.Left, b.Right + 3, b.Right + 3 + slack) && ink.Top >= b.Top},
+            {"top", ink.Top >= b.Top - band && ink.Bottom <= b.Top && hCentred},
+            {"bottom", ink.Top >= b.Bottom && ink.Bottom <= b.Bottom + band},
+            {"center", ink.Top >= b.Top && ink.Bottom <= b.Bottom && vCentred
+                           && (centreAlignment == 0   ? within(ink.Left, b.Left + 3, b.Left + 3 + slack)
+                               : centreAlignment == 1 ? within(ink.Right, b.Right - 3 - slack, b.Right - 3)
+                                                      : hCentred)},
+            {"none", true}};
+        QVERIFY2(placed.value(which),
+                 qPrintable(QStringLiteral("%1 %2 %3 %4").arg(ink.Left).arg(ink.Top).arg(ink.Right).arg(ink.Bottom)));
+    }
+
+    void haloFindsItsRecordsOrFailsAnAssertion()
+    {
+        TPLXTestDocument document;
+        const auto textBar = textSettings();
+        TPLXTextHaloSettings documentFlags, laterFlags;
+        TestBar bar({10, 10, 50, 30});
+        Surface surface;
+        {
+            // No parent: nothing to draw around.
+            TPLXTextHalo halo(static_cast<TPLXTextHaloSettings *>(nullptr));
+            try {
+                halo.getDrawer(vtGanttGraph)->Draw(*surface.vc);
+                QFAIL("no assertion");
+            } catch (const EPLXAssertionFailed &failure) {
+                QCOMPARE(failure.source(), QString("src/framework/plxTextualHalo"));
+                QVERIFY(failure.message().contains("Assertion fehlgeschlagen"));
+            }
+            QVERIFY(halo.getTextSetings() == nullptr && halo.GetTextHaloSettings() == nullptr);
+            // A parent outside a document gives no text settings.
+            halo.setParent(&bar);
+            QVERIFY_THROWS_EXCEPTION(EPLXAssertionFailed, halo.getDrawer(vtGanttGraph)->Draw(*surface.vc));
+
+            // Inside a document the halo takes the document's records, and keeps the one it took.
+            document.textBar = textBar.get();
+            document.halo = &documentFlags;
+            bar.setParent(&document);
+            QCOMPARE(halo.getTextSetings(), textBar.get());
+            QCOMPARE(halo.GetTextHaloSettings(), &documentFlags);
+            document.halo = &laterFlags;
+            QCOMPARE(halo.GetTextHaloSettings(), &documentFlags);
+            halo.setParent(nullptr);
+        }
+        bar.setParent(nullptr);
+
+        // A new halo prints every text through settings of its own.
+        TPLXTextHalo halo;
+        const TPLXTextHaloSettings *flags = halo.GetTextHaloSettings();
+        QVERIFY(flags && flags->getParent() == &halo && flags->FPrintTextLeft && flags->FPrintTextRight
+                && flags->FPrintTextTop && flags->FPrintTextBottom && flags->FPrintTextCenter);
+    }
+
+    void haloLoadsAndSavesItsTextsAndReferences()
+    {
+        PLXMedia media = plxtest::mediaFromText("[H]\ntypeID=textual halo\ntext left=L\ntext right=R\ntext top=T\n"
+                                          "text bottom=B\ntext center=C\nhint=a hint\ntext settings=TS\n"
+                                          "textual halo settings=HS\n[TS]\ntypeID=Text Settings\nfontSize=15\n"
+                                          "[HS]\ntypeID=Textual Halo Settings\nPrintTextTop=0\n"
+                                          "[Bare]\ntypeID=textual halo\ntext left=L\n");
+        TPLXRecordingScope recording;
+        TPLXEntityFactory factory;
+        std::unique_ptr<TPLXGanttObject> loaded(factory.loadObject("H", *media, nullptr));
+        auto *halo = dynamic_cast<TPLXTextHalo *>(loaded.get());
+        QVERIFY(halo);
+        QCOMPARE(QStringList({halo->FTextLeft, halo->FTextRight, halo->FTextTop, halo->FTextBottom, halo->FTextCenter,
+                              halo->FHint}),
+                 QStringList({"L", "R", "T", "B", "C", "a hint"}));
+        QCOMPARE(halo->getTextSetings(), factory.getLoadedObject("TS"));
+        QCOMPARE(halo->GetTextHaloSettings(), factory.getLoadedObject("HS"));
+        QVERIFY(!halo->GetTextHaloSettings()->FPrintTextTop && halo->GetTextHaloSettings()->FPrintTextLeft);
+
+        // Saved key by key as loaded, with the referenced records.
+        PLXMedia saved = plxtest::mediaFromText(QByteArray());
+        halo->doSave("H", *saved, factory);
+        const QStringList keys = dynamic_cast<TPLXINIFIle &>(*saved).iniFile().keys(u"H");
+        QCOMPARE(keys, QStringList({"typeID", "text left", "text right", "text top", "text bottom", "text center",
+                                    "hint", "text settings", "textual halo settings"}));
+        for (const QString &key : keys)
+            QCOMPARE(saved->strValue("H", key, "?"), media->strValue("H", key, "!"));
+        QCOMPARE(saved->intValue("TS", "fontSize", 0), 15);
+        QCOMPARE(saved->boolValue("HS", "PrintTextTop", true), false);
+
+        // Without references it follows the document, quietly, and saves none.
+        std::unique_ptr<TPLXGanttObject> bareObject(factory.loadObject("Bare", *media, nullptr));
+        auto *bare = dynamic_cast<TPLXTextHalo *>(bareObject.get());
+        QVERIFY(bare && bare->getTextSetings() == nullptr && bare->GetTextHaloSettings() == nullptr);
+        QVERIFY(recording.recorder.messages.isEmpty());
+        bare->doSave("Bare", *saved, factory);
+        QCOMPARE(saved->strValue("Bare", "text settings", "none"), QString("none"));
+        QCOMPARE(saved->strValue("Bare", "text left", ""), QString("L"));
+    }
+};
+
+QTEST_MAIN(tst_plxTextualHalo)
+#include "tst_plxTextualHalo.moc"

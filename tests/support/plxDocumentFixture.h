@@ -1,0 +1,232 @@
+// Builds small chart documents as INI text for the connection, document and
+// data-source tests: rows of task bars, a weekend calendar, connection
+// settings and connections, all under readable section names.
+#pragma once
+
+#include "plxDataSource.h"
+#include "plxGanttDocument.h"
+#include "plxGanttTable.h"
+#include "plxMedia.h"
+#include "plxPlatform.h"
+#include "plxTestSupport.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QSet>
+#include <QString>
+#include <QTemporaryDir>
+
+namespace plxtest {
+
+struct Bar
+{
+    QString name;
+    double start = kMonday;
+    double duration = 1; // working days
+    bool fixed = false;
+};
+
+struct Row
+{
+    QList<Bar> bars;
+    int height = 20;
+};
+
+struct Connection
+{
+    QString name;
+    QString from;
+    QString to;
+    int type = 1;
+    int distance = 0;
+    bool fixed = false;
+};
+
+struct Document
+{
+    QList<Row> rows;
+    QList<Connection> connections;
+    double startDate = kMonday;
+    int columnWidth = 20;
+    bool showConnections = true;
+    // Lines added verbatim at the end (extra sections or keys).
+    QByteArray extra;
+};
+
+inline QByteArray line(const QString &key, const QString &value)
+{
+    return (key + QLatin1Char('=') + value + QLatin1Char('\n')).toUtf8();
+}
+
+inline QByteArray section(const QString &name)
+{
+    return ("\n[" + name + "]\n").toUtf8();
+}
+
+inline QByteArray array(const QString &key, const QStringList &items)
+{
+    QByteArray text = line(key + QStringLiteral("#count"), QString::number(items.size()));
+    for (qsizetype i = 0; i < items.size(); ++i)
+        text += line(key + QLatin1Char('#') + QString::number(i), items[i]);
+    return text;
+}
+
+inline QByteArray text(const Document &doc)
+{
+    QStringList rowNames;
+    QStringList connectionNames;
+    for (qsizetype i = 0; i < doc.rows.size(); ++i)
+        rowNames << QStringLiteral("Row%1").arg(i);
+    for (const Connection &c : doc.connections)
+        connectionNames << c.name;
+
+    QByteArray t = section(QStringLiteral("root"));
+    t += line(QStringLiteral("typeID"), QStringLiteral("Document"));
+    t += line(QStringLiteral("startDate"), QString::number(doc.startDate, 'f', 1));
+    t += line(QStringLiteral("table"), QStringLiteral("Table"));
+    t += line(QStringLiteral("calendar"), QStringLiteral("Calendar"));
+    t += line(QStringLiteral("connection settings"), QStringLiteral("ConnectionSettings"));
+    t += line(QStringLiteral("task bar settings"), QStringLiteral("TaskBarSettings"));
+    t += array(QStringLiteral("connections"), connectionNames);
+
+    t += section(QStringLiteral("Table"));
+    t += line(QStringLiteral("TypeID"), QStringLiteral("Gantt Table"));
+    t += line(QStringLiteral("column width"), QString::number(doc.columnWidth));
+    t += array(QStringLiteral("rows"), rowNames);
+
+    for (qsizetype i = 0; i < doc.rows.size(); ++i) {
+        QStringList barNames;
+        for (const Bar &bar : doc.rows[i].bars)
+            barNames << bar.name;
+        t += section(rowNames[i]);
+        t += line(QStringLiteral("typeID"), QStringLiteral("Gantt Row"));
+        t += line(QStringLiteral("height"), QString::number(doc.rows[i].height));
+        t += array(QStringLiteral("bars"), barNames);
+        for (const Bar &bar : doc.rows[i].bars) {
+            t += section(bar.name);
+            t += line(QStringLiteral("typeID"), QStringLiteral("Task Bar"));
+            t += line(QStringLiteral("start date"), QString::number(bar.start, 'f', 4));
+            t += line(QStringLiteral("effective duration"), QString::number(bar.duration, 'f', 4));
+            t += line(QStringLiteral("Fixed"), bar.fixed ? QStringLiteral("1") : QStringLiteral("0"));
+        }
+    }
+
+    t += section(QStringLiteral("Calendar"));
+    t += line(QStringLiteral("typeID"), QStringLiteral("Document Calendar"));
+    t += array(QStringLiteral("categories"), {QStringLiteral("Weekends")});
+    t += section(QStringLiteral("Weekends"));
+    t += line(QStringLiteral("typeID"), QStringLiteral("Predefined Date Category"));
+
+    t += section(QStringLiteral("ConnectionSettings"));
+    t += line(QStringLiteral("typeID"), QStringLiteral("Connection Settings"));
+    t += line(QStringLiteral("show connections"), doc.showConnections ? QStringLiteral("1") : QStringLiteral("0"));
+    t += line(QStringLiteral("colorFS"), QStringLiteral("clBlue"));
+    t += line(QStringLiteral("colorFF"), QStringLiteral("clGreen"));
+    t += line(QStringLiteral("colorSS"), QStringLiteral("clMaroon"));
+    t += line(QStringLiteral("colorSF"), QStringLiteral("clNavy"));
+    t += line(QStringLiteral("colorHighLighted"), QStringLiteral("clRed"));
+
+    t += section(QStringLiteral("TaskBarSettings"));
+    t += line(QStringLiteral("typeID"), QStringLiteral("Task Bar Settings"));
+    t += line(QStringLiteral("Height"), QStringLiteral("10"));
+
+    for (const Connection &c : doc.connections) {
+        t += section(c.name);
+        t += line(QStringLiteral("typeID"), QStringLiteral("Bar Connection"));
+        if (!c.from.isEmpty())
+            t += line(QStringLiteral("from"), c.from);
+        if (!c.to.isEmpty())
+            t += line(QStringLiteral("to"), c.to);
+        t += line(QStringLiteral("type"), QString::number(c.type));
+        t += line(QStringLiteral("distance"), QString::number(c.distance));
+        t += line(QStringLiteral("distanceFixed"), c.fixed ? QStringLiteral("1") : QStringLiteral("0"));
+    }
+    t += doc.extra;
+    return t;
+}
+
+// Keeps connections in their type colours: no critical-path marks, now or after edits.
+inline void withoutCriticalPath(TPLXGanttDocument &document)
+{
+    if (document.GetTable())
+        document.GetTable()->FUpdateCriticalPath = false;
+    for (TPLXBarConnection *c : std::as_const(document.connections))
+        c->FCriticalElement = false;
+}
+
+// Loads the document of `text` outside any data source; the caller owns it.
+inline std::unique_ptr<TPLXGanttDocument> load(const QByteArray &iniText)
+{
+    PLXMedia media = mediaFromText(iniText);
+    TPLXEntityFactory factory;
+    std::unique_ptr<TPLXGanttObject> root(factory.loadObject(QStringLiteral("root"), *media, nullptr));
+    if (!dynamic_cast<TPLXGanttDocument *>(root.get()))
+        return nullptr;
+    return std::unique_ptr<TPLXGanttDocument>(static_cast<TPLXGanttDocument *>(root.release()));
+}
+
+// As load, for pictures that expect the type colours of the connections.
+inline std::unique_ptr<TPLXGanttDocument> loadPlain(const QByteArray &iniText)
+{
+    std::unique_ptr<TPLXGanttDocument> document = load(iniText);
+    if (document)
+        withoutCriticalPath(*document);
+    return document;
+}
+
+// A storage name for an INI file in `dir` holding `iniText`.
+inline QString storageFor(const QTemporaryDir &dir, const QString &fileName, const QByteArray &iniText)
+{
+    const QString path = dir.filePath(fileName);
+    writeFile(path, iniText);
+    return QStringLiteral("file://") + path;
+}
+
+// What `ds` saves into a file in `dir`: every line prefixed by its section
+// (headers as they are) and sorted, so that a comparison names the first key
+// that differs, whatever order the sections come in.
+inline QStringList savedLines(TPLXDataSource &ds, const QTemporaryDir &dir)
+{
+    const QString path = dir.filePath(QStringLiteral("saved.ini"));
+    ds.SaveToMedia(QStringLiteral("file://") + path);
+    QStringList lines;
+    QString section;
+    for (const QString &line : QString::fromUtf8(readFile(path)).split(u'\n', Qt::SkipEmptyParts))
+        lines << (line.startsWith(u'[') ? (section = line.trimmed()) : section + line.trimmed());
+    lines.sort();
+    return lines;
+}
+
+// The first line that only one of two lists of saved lines holds, or an empty text.
+inline QString firstDifference(const QStringList &before, const QStringList &after)
+{
+    const QSet<QString> was(before.cbegin(), before.cend()), is(after.cbegin(), after.cend());
+    for (const QString &line : before)
+        if (!is.contains(line))
+            return QStringLiteral("gone: ") + line;
+    for (const QString &line : after)
+        if (!was.contains(line))
+            return QStringLiteral("new: ") + line;
+    return before.size() == after.size() ? QString() : QStringLiteral("a line repeats");
+}
+
+// A data source over an INI file of `doc` in its own temporary folder; its
+// messages are recorded, not shown.
+struct LoadedDocument
+{
+    QTemporaryDir dir;
+    TPLXRecordingScope recording;
+    TPLXDataSource ds;
+    const QString storage;
+
+    explicit LoadedDocument(const Document &doc) : storage(storageFor(dir, QStringLiteral("plan.ini"), text(doc)))
+    {
+        ds.setStorage(storage);
+    }
+    TPLXGanttTable *table() const { return ds.GetTable(); }
+    TPLXGanttRow *row(int i) const { return table()->getRow(i); }
+    TPLXGanttBar *bar(int row, int i) const { return this->row(row)->GetBarInRow(i); }
+    TPLXUndoRedoStack &stack() { return ds.getUndoRedoStack(); }
+};
+
+} // namespace plxtest

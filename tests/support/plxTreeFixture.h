@@ -1,0 +1,115 @@
+// Gives a test document a task tree over its table rows, nested by levels in
+// pre-order, and snapshots rows, bars and tree shape for exact comparisons.
+#pragma once
+
+#include "plxDocumentFixture.h"
+#include "plxGanttRow.h"
+#include "plxGanttTable.h"
+#include "plxPlatform.h"
+#include "plxTreeGrid.h"
+#include "plxTreeNode.h"
+#include "plxTreeRow.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+
+namespace plxtest {
+
+// A tree grid whose nodes follow `levels` (level of each row in pre-order;
+// 0 hangs under the root). `owner` becomes its parent; the grid is returned.
+// Given a `header`, the grid takes it and makes each row with its cells.
+inline TPLXTreeGrid *attachTree(TPLXGanttObject *owner, const QList<int> &levels, TPLXTreeHeader *header = nullptr)
+{
+    auto *tree = new TPLXTreeGrid();
+    tree->setParent(owner);
+    if (header)
+        tree->setHeader(header);
+    if (!tree->getRootNode())
+        tree->setRootNode(new TPLXTreeNode());
+    QList<TPLXTreeNode *> parents{tree->getRootNode()};
+    for (int level : levels) {
+        auto *node = new TPLXTreeNode(header ? tree->makeBlankRow() : new TPLXTreeRow());
+        parents.resize(level + 1);
+        parents[level]->addChild(node, -1);
+        parents.append(node);
+    }
+    tree->getRootNode()->setIndexes(0);
+    return tree;
+}
+
+// The level of every row, in pre-order.
+inline QList<int> levels(TPLXTreeGrid *tree)
+{
+    QList<TPLXTreeNode *> nodes;
+    tree->getRootNode()->flatten(nodes);
+    QList<int> result;
+    for (TPLXTreeNode *node : nodes) {
+        int level = -1;
+        for (TPLXTreeNode *p = node->parentNode(); p; p = p->parentNode())
+            ++level;
+        result.append(level);
+    }
+    return result;
+}
+
+// Everything a row change may touch, as text: for each row its gantt row
+// object, its tree row object and parent row index, and its bars with dates.
+inline QStringList snapshot(TPLXGanttTable *table, TPLXTreeGrid *tree)
+{
+    QStringList lines;
+    QList<TPLXTreeNode *> nodes;
+    tree->getRootNode()->flatten(nodes);
+    for (int i = 0; i < table->countRows(); ++i) {
+        TPLXGanttRow *row = table->getRow(i);
+        QString line = QStringLiteral("row %1 order %2 height %3 @%4")
+                           .arg(i)
+                           .arg(row->getOrder())
+                           .arg(row->getHeight())
+                           .arg(quintptr(row), 0, 16);
+        if (i < nodes.size()) {
+            line += QStringLiteral(" node @%1 parent %2 index %3")
+                        .arg(quintptr(nodes[i]), 0, 16)
+                        .arg(nodes[i]->GetParentIndex())
+                        .arg(nodes[i]->row() ? nodes[i]->row()->getIndex() : -2);
+        }
+        for (TPLXGanttBar *bar : row->bars()) {
+            const TPLXBarTimes t = bar->getTimes();
+            line += QStringLiteral(" | %1 @%2 %3..%4/%5")
+                        .arg(QString::fromLatin1(bar->metaObject()->className()))
+                        .arg(quintptr(bar), 0, 16)
+                        .arg(t.start)
+                        .arg(t.end)
+                        .arg(t.effective);
+        }
+        lines << line;
+    }
+    lines << QStringLiteral("tree rows %1").arg(nodes.size());
+    return lines;
+}
+
+// A plan loaded through a data source from `doc`, its document's tree replaced
+// by one of `levels` (and `header`, as attachTree takes it).
+struct LoadedPlan
+{
+    QTemporaryDir dir;
+    TPLXRecordingScope recorder;
+    TPLXDataSource ds;
+    TPLXGanttTable *table = nullptr;
+    TPLXTreeGrid *tree = nullptr;
+
+    LoadedPlan(const Document &doc, const QList<int> &levels, TPLXTreeHeader *header = nullptr)
+    {
+        ds.setStorage(storageFor(dir, QStringLiteral("plan.ini"), text(doc)));
+        table = ds.root()->GetTable();
+        table->FUpdateCriticalPath = false;
+        delete ds.root()->FTree;
+        tree = ds.root()->FTree = attachTree(ds.root(), levels, header);
+    }
+    QStringList state() const { return snapshot(table, tree); }
+    TPLXUndoRedoStack &stack() { return ds.getUndoRedoStack(); }
+    bool run(std::unique_ptr<TPLXOperation> op) { return stack().doOperation(std::move(op)); }
+};
+
+} // namespace plxtest
