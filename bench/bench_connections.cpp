@@ -23,11 +23,11 @@ struct TChain
     explicit TChain(int count)
     {
         auto table = std::make_unique<TPLXGanttTable>();
-        table->FUpdateCriticalPath = false;
+        table->setAutoUpdateCriticalPath(false);
         table->setParent(&document);
-        document.Ftable = table.release();
+        document.setTable(table.release());
         for (int i = 0; i < count; ++i) {
-            TPLXGanttRow *row = document.Ftable->appendRow();
+            TPLXGanttRow *row = document.GetTable()->appendRow();
             auto bar = std::make_unique<TPLXTaskBar>(45292.0 + i, 45293.0 + i, i);
             row->AddBar(bar.get());
             bars.push_back(bar.release());
@@ -65,7 +65,7 @@ void BM_ConnectionsOfScan(benchmark::State &state)
     for (auto _ : state) {
         const TPLXGanttBar *bar = c.bars[pick(rng)];
         QList<TPLXBarConnection *> found;
-        for (TPLXBarConnection *connection : std::as_const(c.document.connections))
+        for (TPLXBarConnection *connection : std::as_const(c.document.getConnections()))
             if (connection->getFromBar() == bar || connection->getToBar() == bar)
                 found.append(connection);
         benchmark::DoNotOptimize(found);

@@ -223,11 +223,11 @@ struct TDocument
             holidays->addDate(std::make_unique<TPLXFixedDateException>(from + rng() % 1500, QStringLiteral("h")));
         cal->addDateCategory(std::move(holidays));
         cal->setParent(&doc);
-        doc.Fcalendar = cal.release();
+        doc.setCalendar(cal.release());
         auto t = std::make_unique<TPLXGanttTable>();
         t->setParent(&doc);
-        doc.Ftable = table = t.release();
-        table->FUpdateCriticalPath = false; // no refresh per added connection
+        doc.setTable(table = t.release());
+        table->setAutoUpdateCriticalPath(false); // no refresh per added connection
         std::vector<TPLXTaskBar *> bars;
         TPLXGanttRow *row = nullptr;
         for (size_t i = 0; i < plan.tasks.size(); ++i) {
@@ -245,7 +245,7 @@ struct TDocument
             c->setMinDistance(link.minDistance);
             doc.addConnection(c.release());
         }
-        table->FUpdateCriticalPath = true;
+        table->setAutoUpdateCriticalPath(true);
     }
 };
 

@@ -86,7 +86,7 @@ struct PaneDocument
         for (int r = 0; r < rows; ++r)
             levels.append(r % 10 == 0 ? 0 : 1);
         TPLXTreeHeader *header = doc->GetTree()->getHeader();
-        doc->FTree = plxtest::attachTree(doc, levels, header);
+        doc->setTree(plxtest::attachTree(doc, levels, header));
         table->SetScrolledLines(rows / 2);
     }
 };

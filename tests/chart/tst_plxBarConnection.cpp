@@ -104,10 +104,10 @@ void tst_plxBarConnection::typeBitsAndLoadDefaults()
     TPLXBarConnection *bare = document->getConnection(0);
     QCOMPARE(plxtest::Quantities()
                  .is<int>("bare->getConnType()", bare->getConnType(), 0)
-                 .is<int>("bare->FMinDistance", bare->FMinDistance, 0)
+                 .is<int>("bare->FMinDistance", bare->getMinDistance(), 0)
                  .differing(),
              QString());
-    QVERIFY(bare->FDistanceFixed && bare->FWorkingDays);
+    QVERIFY(bare->getDistanceFixed() && bare->getWorkingDays());
 }
 
 void tst_plxBarConnection::violationOffset_data()
@@ -150,8 +150,8 @@ void tst_plxBarConnection::violationAndEffectiveDurationNeedAParent()
     QCOMPARE(l.connection->findViolationOffset(), 0);
     // Without a parent the offset is 0.
     TPLXBarConnection loose(l.connection->getFromBar(), realTarget, 1, l.document.get());
-    loose.FMinDistance = 5;
-    loose.FDistanceFixed = true;
+    loose.setMinDistance(5);
+    loose.setDistanceFixed(true);
     QCOMPARE(loose.findViolationOffset(), 0);
 
     // Target starts Monday the 1st, origin ends Wednesday the 3rd: two working days back.
@@ -232,10 +232,10 @@ void tst_plxBarConnection::colourPenAndHighlighting()
     l.drawer->setHighlighted(true);
     QVERIFY(l.drawer->isHighLighted() && from->isHighLighted() && to->isHighLighted());
     QCOMPARE(colour(), TColor(0x0000FF));
-    l.connection->FCriticalElement = true;
-    QCOMPARE(colour(), l.document->GetTable()->FCriticalPathColor);
+    l.connection->setCriticalElement(true);
+    QCOMPARE(colour(), l.document->GetTable()->getCriticalPathColor());
     // A violated distance is drawn dashed.
-    l.connection->FMinDistance = 10;
+    l.connection->setMinDistance(10);
     QVERIFY(l.drawer->route());
     QCOMPARE(l.drawer->routePenStyle(), psDash);
     l.drawer->setHighlighted(false);
@@ -260,7 +260,7 @@ void tst_plxBarConnection::nothingIsRoutedWhenHiddenOrDisabled()
     // Same row: only with FDrawOnSingleRow.
     Loaded s(twoBars(kMonday + 3, 1, 0, false, kMonday, 0));
     QVERIFY(!s.drawer->route());
-    s.connection->FDrawOnSingleRow = true;
+    s.connection->setDrawOnSingleRow(true);
     QVERIFY(s.drawer->route());
 }
 
@@ -297,8 +297,8 @@ void tst_plxBarConnection::pertRoute()
     QVERIFY(pert && a && b);
 
     // Side by side: out of A's right edge, across, into B's left edge, in "colorFF" whatever the type.
-    a->lastRect = {0, 0, 40, 20};
-    b->lastRect = {100, 10, 140, 30};
+    a->setLastRect({0, 0, 40, 20});
+    b->setLastRect({100, 10, 140, 30});
     QVERIFY(pert->route());
     QCOMPARE(pert->getSegments(), (Segments{{40, 70, 10, 10}, {70, 70, 10, 20}, {70, 100, 20, 20}}));
     QCOMPARE(pert->getPieces().front().kind, TPLXConnectorPiece::pkLine);
@@ -306,7 +306,7 @@ void tst_plxBarConnection::pertRoute()
 
     // Above each other, two-way: the first piece is an arrow back to the origin.
     l.connection->setConnType(1);
-    b->lastRect = {100, 60, 140, 80};
+    b->setLastRect({100, 60, 140, 80});
     QVERIFY(pert->route());
     QCOMPARE(pert->getSegments(), (Segments{{20, 20, 20, 40}, {20, 120, 40, 40}, {120, 120, 40, 60}}));
     QCOMPARE(pert->getPieces().front().kind, TPLXConnectorPiece::pkVertArrow);
@@ -329,8 +329,8 @@ void tst_plxBarConnection::pertRoute()
 void tst_plxBarConnection::saveAndReload()
 {
     Loaded l(twoBars(kMonday + 3, 2, 4, true));
-    l.connection->FWorkingDays = false;
-    l.connection->FDrawOnSingleRow = true; // not stored
+    l.connection->setWorkingDays(false);
+    l.connection->setDrawOnSingleRow(true); // not stored
     PLXMedia saved = plxtest::mediaFromText(QByteArray());
     TPLXEntityFactory factory, loader;
     factory.saveObject(QStringLiteral("root"), *saved, l.document.get());
@@ -340,10 +340,10 @@ void tst_plxBarConnection::saveAndReload()
     TPLXBarConnection *c = document->getConnection(0);
     QCOMPARE(plxtest::Quantities()
                  .is<int>("c->getConnType()", c->getConnType(), 2)
-                 .is<int>("c->FMinDistance", c->FMinDistance, 4)
+                 .is<int>("c->FMinDistance", c->getMinDistance(), 4)
                  .differing(),
              QString());
-    QVERIFY(c->FDistanceFixed && !c->FWorkingDays && !c->FDrawOnSingleRow);
+    QVERIFY(c->getDistanceFixed() && !c->getWorkingDays() && !c->getDrawOnSingleRow());
     QCOMPARE(c->getFromBar(), document->GetTable()->getRow(0)->GetBarInRow(0));
     QCOMPARE(c->getToBar(), document->GetTable()->getRow(2)->GetBarInRow(0));
     QCOMPARE(c->getUID(), QStringLiteral("C"));

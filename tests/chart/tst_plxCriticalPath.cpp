@@ -104,10 +104,10 @@ struct TChart
     {
         auto cal = holidayCalendar();
         cal->setParent(&doc);
-        doc.Fcalendar = calendar = cal.release();
+        doc.setCalendar(calendar = cal.release());
         auto t = std::make_unique<TPLXGanttTable>();
         t->setParent(&doc);
-        doc.Ftable = table = t.release();
+        doc.setTable(table = t.release());
     }
 
     TPLXCriticalPathCalculator &calculator() { return *table->criticalPathCalculator(); }
@@ -177,15 +177,15 @@ QString chartDifference(TChart &chart, const QStringList &log)
     const TPLXCriticalPathCalculator &calculator = chart.calculator();
     TRun shown{{}, log};
     for (TPLXTaskBar *bar : bars) {
-        shown.result.ESTime.push_back(bar->FESTime);
-        shown.result.LFTime.push_back(bar->FLFTime);
-        shown.result.LBTime.push_back(bar->FLBTime);
-        shown.result.GBTime.push_back(bar->FGBTime);
-        if (bar->FCriticalElement != calculator.criticalBars().contains(bar))
+        shown.result.ESTime.push_back(bar->getESTime());
+        shown.result.LFTime.push_back(bar->getLFTime());
+        shown.result.LBTime.push_back(bar->getLBTime());
+        shown.result.GBTime.push_back(bar->getGBTime());
+        if (bar->getCriticalElement() != calculator.criticalBars().contains(bar))
             return QStringLiteral("mark of bar %1").arg(bars.indexOf(bar));
     }
     for (int k = 0; k < chart.doc.countConnections(); ++k)
-        if (chart.doc.getConnection(k)->FCriticalElement
+        if (chart.doc.getConnection(k)->getCriticalElement()
             != calculator.criticalConnections().contains(chart.doc.getConnection(k)))
             return QStringLiteral("mark of connection %1").arg(k);
     for (TPLXTaskBar *bar : calculator.criticalBars())
@@ -407,7 +407,7 @@ private slots:
         TPLXBarConnection *c = chart.connect(chart.other(0, kMonday), chart.other(1, kMonday + 2), FS, 0);
         TPLXRecordingScope scope;
         chart.calculator().refreshCriticalPath();
-        QVERIFY(chart.calculator().criticalConnections().isEmpty() && !c->FCriticalElement);
+        QVERIFY(chart.calculator().criticalConnections().isEmpty() && !c->getCriticalElement());
         QVERIFY(scope.recorder.logLines.isEmpty() && chart.calculator().projectEnd() == 0);
         // No document means no calendar: the results stay empty and nothing breaks.
         TPLXGanttTable table;
@@ -436,7 +436,7 @@ private slots:
         // The marks agree with these lists, as the comparison above requires.
         QCOMPARE(chart.calculator().criticalBars(), (QList<TPLXTaskBar *>{a, b}));
         QCOMPARE(chart.calculator().criticalConnections(), QList<TPLXBarConnection *>{ab});
-        QCOMPARE(c->FGBTime, b->effectiveEnd() - c->effectiveEnd());
+        QCOMPARE(c->getGBTime(), b->effectiveEnd() - c->effectiveEnd());
     }
 
     void marksFollowEditsUnlessUpdatesAreOff()
@@ -445,21 +445,21 @@ private slots:
         TPLXTaskBar *a = chart.task(0, kMonday, 2);
         TPLXTaskBar *b = chart.task(1, kMonday + 2, 2);
         TPLXBarConnection *ab = chart.connect(a, b, FS, 0); // the document refreshes the path
-        QVERIFY(a->FCriticalElement && b->FCriticalElement && ab->FCriticalElement);
+        QVERIFY(a->getCriticalElement() && b->getCriticalElement() && ab->getCriticalElement());
         // With updates off, a longer loose task changes nothing yet.
-        chart.table->FUpdateCriticalPath = false;
+        chart.table->setAutoUpdateCriticalPath(false);
         TPLXTaskBar *d = chart.task(2, kMonday, 20);
         chart.table->updateCriticalPath();
         QCOMPARE(chart.calculator().criticalBars(), (QList<TPLXTaskBar *>{a, b}));
-        QVERIFY(a->FCriticalElement && ab->FCriticalElement && !d->FCriticalElement);
+        QVERIFY(a->getCriticalElement() && ab->getCriticalElement() && !d->getCriticalElement());
         // Back on, it takes the critical path over and the old marks go.
-        chart.table->FUpdateCriticalPath = true;
+        chart.table->setAutoUpdateCriticalPath(true);
         chart.table->updateCriticalPath();
         QCOMPARE(chart.calculator().criticalBars(), QList<TPLXTaskBar *>{d});
-        QVERIFY(!a->FCriticalElement && !b->FCriticalElement && !ab->FCriticalElement);
+        QVERIFY(!a->getCriticalElement() && !b->getCriticalElement() && !ab->getCriticalElement());
         // Removing the connection refreshes again: A's free buffer now reaches the project end.
         chart.doc.removeConnection(ab);
-        QCOMPARE(a->FGBTime, d->effectiveEnd() - a->effectiveEnd());
+        QCOMPARE(a->getGBTime(), d->effectiveEnd() - a->effectiveEnd());
     }
 
     void loadedDocumentIsMarked()
@@ -477,7 +477,7 @@ private slots:
         auto *b = dynamic_cast<TPLXTaskBar *>(table->getRow(1)->GetBarInRow(0));
         QVERIFY(a && b && table->criticalPathCalculator());
         QCOMPARE(table->criticalPathCalculator()->criticalBars(), (QList<TPLXTaskBar *>{a, b}));
-        QVERIFY(a->FCriticalElement && b->FCriticalElement && doc->getConnection(0)->FCriticalElement);
+        QVERIFY(a->getCriticalElement() && b->getCriticalElement() && doc->getConnection(0)->getCriticalElement());
     }
 
     void randomDocumentsMatchReference()
@@ -488,7 +488,7 @@ private slots:
         const int distances[] = {-2, 0, 0, 0, 1, 3};
         for (int round = 0; round < 300; ++round) {
             TChart chart;
-            chart.table->FUpdateCriticalPath = false; // one refresh at the end
+            chart.table->setAutoUpdateCriticalPath(false); // one refresh at the end
             const int rows = 1 + pick(8);
             const int n = pick(30);
             QList<TPLXGanttBar *> bars;

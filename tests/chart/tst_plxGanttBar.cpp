@@ -101,7 +101,7 @@ private slots:
         Chart c;
         PlainBar *bar = plainBar(c, 0, kMonday, kMonday + 2);
         TPLXGanttBarDrawer *drawer = bar->ganttDrawer();
-        drawer->lastRect = {10, 20, 30, 40};
+        drawer->setLastRect({10, 20, 30, 40});
         // Right and bottom edges are outside.
         const QList<TPLXGanttObject *> hits{drawer->locateObject(10, 20), drawer->locateObject(29, 39),
                                             drawer->locateObject(30, 39), drawer->locateObject(29, 40)};
@@ -167,7 +167,7 @@ private slots:
         Canvas canvas(200, 200);
         placed->ganttDrawer()->Draw(*canvas.vc);
         QCOMPARE(canvas.finish(), Canvas(200, 200).finish());
-        placed->ganttDrawer()->lastRect = {0, 0, 200, 200};
+        placed->ganttDrawer()->setLastRect({0, 0, 200, 200});
         QVERIFY(placed->ganttDrawer()->locateObject(5, 5) == nullptr);
     }
 

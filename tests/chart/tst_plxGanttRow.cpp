@@ -155,7 +155,7 @@ void tst_plxGanttRow::insertAndRemove()
 
     TPLXGanttBar *b01 = s.row(0)->GetBarInRow(1);
     TPLXBarRemoveOperation remove(&s.ds, b01);
-    QCOMPARE(remove.Index, 0);
+    QCOMPARE(remove.getIndex(), 0);
     QVERIFY(remove.perform());
     QVERIFY(!remove.perform() && remove.undo()); // not in its row any more
     QCOMPARE(s.row(0)->GetBarInRow(1), b01);

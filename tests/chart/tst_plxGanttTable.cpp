@@ -301,7 +301,7 @@ void tst_plxGanttTable::loadDefaultsAndRoundTrip()
     QVERIFY(t != nullptr && t->countRows() == 2);
     QCOMPARE(t->GetGridColor(), StringToColor(QStringLiteral("clGray")));
     QCOMPARE(Quantities()
-                 .is("default row height", t->FDefaultRowHeight, 35)
+                 .is("default row height", t->getDefaultRowheight(), 35)
                  .is("column width", t->GetColumnWidth(), 50)
                  .is("order of the second row", t->getRow(1)->getOrder(), 1)
                  .is("height of a row without one", t->getRow(1)->getHeight(), 25)
@@ -310,7 +310,7 @@ void tst_plxGanttTable::loadDefaultsAndRoundTrip()
 
     t->SetColumnWidth(33);
     t->SetGridColor(0x123456);
-    t->FWeekendBrightenColor = 0x101010;
+    t->setWeekendBrightenColor(0x101010);
     PLXMedia out = plxtest::mediaFromText(QByteArray());
     t->doSave(QStringLiteral("owner"), *out, saver);
     const QString section = out->strValue(QStringLiteral("owner"), QStringLiteral("table"), QString());
@@ -321,7 +321,7 @@ void tst_plxGanttTable::loadDefaultsAndRoundTrip()
     QCOMPARE(Quantities()
                  .is("column width", copy->GetColumnWidth(), 33)
                  .is("grid colour", copy->GetGridColor(), 0x123456)
-                 .is("weekend brightening", copy->FWeekendBrightenColor, 0x101010)
+                 .is("weekend brightening", copy->getWeekendBrightenColor(), 0x101010)
                  .is("row height", copy->getRow(0)->getHeight(), 12)
                  .differing(),
              QString());
@@ -401,7 +401,7 @@ void tst_plxGanttTable::visibleOnlyDrawingMatchesFullDrawing()
     Canvas scrolled(600, 600);
     drawer->Draw(*scrolled.vc);
     QCOMPARE(scrolled.finish().copy(100, 11, 500, 589), everything.copy(100, 11 + shift, 500, 589));
-    QCOMPARE(static_cast<TPLXGanttTableDrawer *>(drawer)->lastVisible, 60 + 20);
+    QCOMPARE(static_cast<TPLXGanttTableDrawer *>(drawer)->getLastVisible(), 60 + 20);
 }
 
 void tst_plxGanttTable::locating()
@@ -417,7 +417,7 @@ void tst_plxGanttTable::locating()
     QCOMPARE(at(110, 55), lower);
     QCOMPARE(at(110, 11), nullptr);
     // Overlapping drawn rectangles: the upper row answers.
-    lower->ganttDrawer()->lastRect = {100, 0, 140, 100};
+    lower->ganttDrawer()->setLastRect({100, 0, 140, 100});
     QCOMPARE(at(110, 25), upper);
     c.table->SetScrolledLines(1);
     drawer->Draw(*canvas.vc);
@@ -444,7 +444,7 @@ void tst_plxGanttTable::locating()
     // The table area starts below a table start lower than the visible area.
     d.doc.tableStartY = 500;
     shrunkDrawer->Draw(*shrunk.vc);
-    QCOMPARE(static_cast<TPLXGanttTableDrawer *>(shrunkDrawer)->lastVisible, 0);
+    QCOMPARE(static_cast<TPLXGanttTableDrawer *>(shrunkDrawer)->getLastVisible(), 0);
 }
 
 // Background, grid, exception columns and the date line.
@@ -454,10 +454,10 @@ void tst_plxGanttTable::background()
     bg.table->SetBaseColor(0xEEDDCC);
     bg.table->SetGridColor(0x808080);
     bg.calendar->getDateCategory(0)->setColor(0x00C0FF);
-    bg.table->DateLine()->Visible = true;
-    bg.table->DateLine()->Date = kMonday + 1.5;
-    bg.table->DateLine()->Color = 0x0000FF;
-    bg.table->DateLine()->PenWidth = 2;
+    bg.table->DateLine()->setVisible(true);
+    bg.table->DateLine()->setDate(kMonday + 1.5);
+    bg.table->DateLine()->setColor(0x0000FF);
+    bg.table->DateLine()->setPenWidth(2);
     Canvas plain(400, 150);
     bg.table->getDrawer(vtGanttGraph)->Draw(*plain.vc);
     // Saturday is x 200..220; the date line is at 100 + 30, two pixels wide.

@@ -103,28 +103,28 @@ private slots:
         TPLXTaskBar *b = c.task(0, kMonday + 1.5, kMonday + 2.5);
         a->SetProgress(20);
         b->SetProgress(50);
-        a->FESTime = kMonday + 1;
-        a->FLFTime = kMonday + 5;
-        a->FLBTime = 2;
-        a->FGBTime = 1.5;
-        b->FESTime = kMonday + 0.5;
-        b->FLFTime = kMonday + 4.25;
-        b->FLBTime = 1;
-        b->FGBTime = 2;
+        a->setESTime(kMonday + 1);
+        a->setLFTime(kMonday + 5);
+        a->setLBTime(2);
+        a->setGBTime(1.5);
+        b->setESTime(kMonday + 0.5);
+        b->setLFTime(kMonday + 4.25);
+        b->setLBTime(1);
+        b->setGBTime(2);
         box->UpdateRange();
 
-        QCOMPARE(box->FstartDate, kMonday + 1);
-        QCOMPARE(box->FendDate, kMonday + 2);
+        QCOMPARE(box->storedStart(), kMonday + 1);
+        QCOMPARE(box->storedEnd(), kMonday + 2);
         QCOMPARE(box->getProgress(), 35);
         QVERIFY(box->hasTaskBar() && !box->isSummary());
-        QCOMPARE(box->FESTime, kMonday + 0.5);
-        QCOMPARE(box->FLFTime, kMonday + 4); // midnight steps back one day
-        QCOMPARE(box->FLSTime, std::min(a->getLSTime(), b->getLSTime()));
+        QCOMPARE(box->getESTime(), kMonday + 0.5);
+        QCOMPARE(box->getLFTime(), kMonday + 4); // midnight steps back one day
+        QCOMPARE(box->getLSTime(), std::min(a->getLSTime(), b->getLSTime()));
         QCOMPARE(a->getEFTime(), kMonday + 3); // the later earliest finish, at midnight ...
-        QCOMPARE(box->FEFTime, kMonday + 2);   // ... shows the day before
-        QCOMPARE(box->FLBTime, 3.0);
-        QCOMPARE(box->FGBTime, 3.5);
-        QCOMPARE(box->FEffectiveDuration, a->getEffectiveDuration() + b->getEffectiveDuration());
+        QCOMPARE(box->getEFTime(), kMonday + 2);   // ... shows the day before
+        QCOMPARE(box->getLBTime(), 3.0);
+        QCOMPARE(box->getGBTime(), 3.5);
+        QCOMPARE(box->getEffectiveDuration(), a->getEffectiveDuration() + b->getEffectiveDuration());
 
         a->SetProgress(0);
         b->SetProgress(0);
@@ -133,7 +133,7 @@ private slots:
 
         TPLXPertBar *empty = boxIn(c, 1, 0, 0);
         empty->UpdateRange();
-        QCOMPARE(empty->FstartDate, 0.0);
+        QCOMPARE(empty->storedStart(), 0.0);
         QVERIFY(!empty->hasTaskBar());
         QCOMPARE(empty->getProgress(), 0);
     }
@@ -207,19 +207,19 @@ private slots:
     {
         Chart c(1);
         TPLXPertBar *box = boxIn(c, 0, 20, 20);
-        box->FIsSummary = true;
+        box->setIsSummary(true);
         Canvas summary(400, 300);
         box->getDrawer(vtPertGraph)->Draw(*summary.vc);
         QCOMPARE(plxtest::pixel(summary.finish(), 200, 70), TColor(0xFF0000));
         QCOMPARE(box->getDrawer(vtPertGraph)->getRect().Bottom, 80); // no detail area
 
-        box->FIsSummary = false;
-        box->FProgress = 100;
+        box->setIsSummary(false);
+        box->setProgress(100);
         Canvas done(400, 300);
         box->getDrawer(vtPertGraph)->Draw(*done.vc);
         const QImage image = done.finish();
         QCOMPARE(plxtest::pixel(image, 150, 75), TColor(0xFF00FF));
-        box->FProgress = 50;
+        box->setProgress(50);
         Canvas half(400, 300);
         box->getDrawer(vtPertGraph)->Draw(*half.vc);
         const QImage halfImage = half.finish();
@@ -257,8 +257,8 @@ private slots:
         auto *move = dynamic_cast<TPLXPertBarMoveOperation *>(op.get());
         QVERIFY(move);
         // (30 + 20, 51) snapped to the 20-pixel grid, halves to even.
-        QCOMPARE(move->newStartDate, 40.0);
-        QCOMPARE(move->newRow, 60);
+        QCOMPARE(move->getNewStartDate(), 40.0);
+        QCOMPARE(move->getNewRow(), 60);
         QVERIFY(op->perform());
         QCOMPARE(box->getX(), 40);
         QCOMPARE(box->getY(), 60);

@@ -144,7 +144,7 @@ void tst_plxSummaryBar::progressBarGeometryOverlapAndDrawing()
     QVERIFY(drawer->locateObject(121, 31) == p && !drawer->locateObject(120, 30));
 
     // Focus: a black frame of the table's focus thickness inside the border.
-    c.table->FFocusedFrameThickness = 3;
+    c.table->setFocusedFrameThickness(3);
     p->setFocused(true);
     QCOMPARE(pixels(drawn(p), {{123, 37}, {140, 33}, {140, 37}}), (QList<TColor>{black, black, green}));
     p->setFocused(false);
@@ -180,7 +180,7 @@ void tst_plxSummaryBar::storage()
     settings->FHeight = 5;
     own->SetSettings(settings.release());
     c.table->UpdateSummaryBars();
-    g->FReadOnly = true;
+    g->setRdOnly(true);
 
     PLXMedia media = plxtest::mediaFromText({});
     TPLXEntityFactory factory;
@@ -209,9 +209,9 @@ void tst_plxSummaryBar::storage()
     QVERIFY(sharedBack && ownBack && ownBack->ownSettings() && summaryBack);
     QCOMPARE(sharedBack->ownSettings(), nullptr);
     QCOMPARE(plxtest::Quantities()
-                 .is<double>("sharedBack->FstartDate", sharedBack->FstartDate, kMonday + 1)
-                 .is<double>("sharedBack->FendDate", sharedBack->FendDate, kMonday + 3)
-                 .is<double>("ownBack->FendDate", ownBack->FendDate, kMonday + 6.5)
+                 .is<double>("sharedBack->storedStart()", sharedBack->storedStart(), kMonday + 1)
+                 .is<double>("sharedBack->storedEnd()", sharedBack->storedEnd(), kMonday + 3)
+                 .is<double>("ownBack->storedEnd()", ownBack->storedEnd(), kMonday + 6.5)
                  .differing(),
              QString());
     QCOMPARE(ownBack->ownSettings()->getParent(), ownBack);
@@ -220,7 +220,7 @@ void tst_plxSummaryBar::storage()
                  .is<int>("ownBack->ownSettings()->FHeight", ownBack->ownSettings()->FHeight, 5)
                  .differing(),
              QString());
-    QVERIFY(summaryBack->FReadOnly && summaryBack->getStartDate() == 0.0);
+    QVERIFY(summaryBack->getRdOnly() && summaryBack->getStartDate() == 0.0);
 }
 
 void tst_plxSummaryBar::summaryRange_data()
@@ -255,8 +255,7 @@ void tst_plxSummaryBar::summaryRange()
             c.task(b[0], kMonday + b[1], kMonday + b[2]);
     }
     // Stale dates are thrown away, not merged.
-    g->FstartDate = kMonday - 50;
-    g->FendDate = kMonday + 99;
+    g->setTimes({kMonday - 50, kMonday + 99, 0});
     c.table->UpdateSummaryBars();
 
     QList<double> got;
@@ -303,7 +302,7 @@ void tst_plxSummaryBar::summaryDrawing()
     c.task(1, kMonday + 2, kMonday + 6);
     c.table->UpdateSummaryBars();
     constexpr TColor blue = 0xFF0000, white = 0xFFFFFF;
-    g->FColor = blue;
+    g->setColor(blue);
 
     // Spans x 140..220; its row starts at y 10: the strip, a triangle down at
     // each end, nothing left or right of it.

@@ -38,7 +38,7 @@ void tst_plxTaskBar::workingTimeLockResizeAndMove()
     // Once the working time is known the end is derived, not stored.
     QCOMPARE(plxtest::Quantities()
                  .is<double>("bar->getEffectiveDuration()", bar->getEffectiveDuration(), 2.0)
-                 .is<double>("bar->FendDate", bar->FendDate, 0.0)
+                 .is<double>("bar->storedEnd()", bar->storedEnd(), 0.0)
                  .is<double>("bar->getEndDate()", bar->getEndDate(), kMonday + 2)
                  .differing(),
              QString());
@@ -82,7 +82,7 @@ void tst_plxTaskBar::workingTimeLockResizeAndMove()
     // A locked bar may change rows but keeps its start.
     auto op = bar->moveTo(kMonday + 14, 0);
     auto *move = dynamic_cast<TPLXBarMoveOperation *>(op.get());
-    QVERIFY(move != nullptr && move->newStartDate == kMonday);
+    QVERIFY(move != nullptr && move->getNewStartDate() == kMonday);
 }
 
 void tst_plxTaskBar::progressOverlapAndLooseBar()
@@ -119,8 +119,8 @@ void tst_plxTaskBar::saveAndLoad()
 {
     Chart c;
     TPLXTaskBar *bar = c.task(0, kMonday + 1, kMonday + 4);
-    bar->FBufferTimeLeft = 0.5;
-    bar->FBufferTimeRight = 0.25;
+    bar->setBufferTimeLeft(0.5);
+    bar->setBufferTimeRight(0.25);
     bar->setFixed(true);
     bar->SetProgress(30);
     bar->textHalo()->FTextLeft = QStringLiteral("left text");
@@ -132,11 +132,11 @@ void tst_plxTaskBar::saveAndLoad()
     auto *copy = dynamic_cast<TPLXTaskBar *>(loaded.get());
     QVERIFY(copy != nullptr && copy->textHalo() != nullptr && copy->isFixed());
     QCOMPARE(plxtest::Quantities()
-                 .is<double>("copy->FstartDate", copy->FstartDate, kMonday + 1)
-                 .is<double>("copy->FBufferTimeLeft", copy->FBufferTimeLeft, 0.5)
-                 .is<double>("copy->FBufferTimeRight", copy->FBufferTimeRight, 0.25)
-                 .is<double>("copy->FEffectiveDuration", copy->FEffectiveDuration, 3.0)
-                 .is<double>("copy->FendDate", copy->FendDate, 0.0)
+                 .is<double>("copy->storedStart()", copy->storedStart(), kMonday + 1)
+                 .is<double>("copy->FBufferTimeLeft", copy->getBufferTimeLeft(), 0.5)
+                 .is<double>("copy->FBufferTimeRight", copy->getBufferTimeRight(), 0.25)
+                 .is<double>("copy->getTimes().effective", copy->getTimes().effective, 3.0)
+                 .is<double>("copy->storedEnd()", copy->storedEnd(), 0.0)
                  .is<double>("double(copy->getProgress())", double(copy->getProgress()), 30)
                  .differing(),
              QString());
@@ -152,7 +152,7 @@ void tst_plxTaskBar::saveAndLoad()
     auto *fixedUp = dynamic_cast<TPLXTaskBar *>(repaired.get());
     QVERIFY(fixedUp != nullptr);
     QCOMPARE(plxtest::Quantities()
-                 .is<double>("fixedUp->FendDate", fixedUp->FendDate, 0.0)
+                 .is<double>("fixedUp->storedEnd()", fixedUp->storedEnd(), 0.0)
                  .is<double>("double(fixedUp->getProgress())", double(fixedUp->getProgress()), 250)
                  .differing(),
              QString());
@@ -217,7 +217,7 @@ void tst_plxTaskBar::buffersAreHatchedAndBarFitsItsRow()
 {
     Chart c(2, 30, 20);
     TPLXTaskBar *bar = c.task(0, kMonday, kMonday + 4);
-    bar->FBufferTimeLeft = bar->FBufferTimeRight = 1;
+    bar->setBufferTimeLeft(bar->setBufferTimeRight(1));
     TPLXVisualGoodie *goodie = bar->GetSettings()->getVisualGoodie();
     goodie->FDrawStyle = dsDrawSolid;
     goodie->FSFColor = 0x0000FF;
@@ -258,7 +258,7 @@ void tst_plxTaskBar::lockedBarShowsItsLabel()
     bar->setLocked(true);
     const QImage after = draw(bar, 400);
     // The label box starts at the top-left of the progress strip; nothing changes far from it.
-    const TRect inner = static_cast<TPLXTaskBarDrawer *>(bar->ganttDrawer())->inner;
+    const TRect inner = static_cast<TPLXTaskBarDrawer *>(bar->ganttDrawer())->getInner();
     int changed = 0;
     for (int y = inner.Top; y < inner.Top + 12; ++y)
         for (int x = inner.Left; x < inner.Left + 20; ++x)

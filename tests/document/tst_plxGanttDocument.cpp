@@ -223,8 +223,8 @@ void tst_plxGanttDocument::loadSaveReloadKeepsOrderAndKeys()
         QVERIFY(scope.recorder.logLines.contains(
             QStringLiteral("\"legend\" of \"root\" is skipped: no loader is registered for its kind")));
     }
-    document->FDateRangeStart = kMonday - 5;
-    document->FTimeScaleUnder = true;
+    document->setDateRangeStart(kMonday - 5);
+    document->setTimeScaleUnder(true);
     PLXMedia first = plxtest::mediaFromText(QByteArray());
     TPLXEntityFactory factory, loader;
     factory.saveObject(QStringLiteral("root"), *first, document.get());
@@ -234,7 +234,7 @@ void tst_plxGanttDocument::loadSaveReloadKeepsOrderAndKeys()
     // Reload and save again: every key is the same.
     std::unique_ptr<TPLXGanttObject> again(loader.loadObject(QStringLiteral("root"), *first, nullptr));
     auto *reloaded = dynamic_cast<TPLXGanttDocument *>(again.get());
-    QVERIFY(reloaded && reloaded->FDateRangeStart == kMonday - 5);
+    QVERIFY(reloaded && reloaded->getDateRangeStart() == kMonday - 5);
     PLXMedia second = plxtest::mediaFromText(QByteArray());
     factory.saveObject(QStringLiteral("root"), *second, reloaded);
     const auto textOf = [](IPLXMedia &media) { return dynamic_cast<TPLXINIFIle &>(media).iniFile().toBytes(); };
@@ -274,10 +274,10 @@ void tst_plxGanttDocument::drawingConnections()
     // Once the band holds the short one too, both are offered to the handler before painting,
     // which may take over; switched off, none is painted.
     Connections asked;
-    document->FOnDrawConnection = [&asked](TPLXBarConnection *c, bool &defaultPaint) {
+    document->setOnDrawConnection([&asked](TPLXBarConnection *c, bool &defaultPaint) {
         asked.append(c);
         defaultPaint = c->getUID() != QLatin1String("Short");
-    };
+    });
     render({0, 0, 200, 400});
     QCOMPARE(asked, (Connections{document->getConnection(0), document->getConnection(1)}));
     QCOMPARE(drawer->paintedConnections(), 1);
@@ -285,7 +285,7 @@ void tst_plxGanttDocument::drawingConnections()
     QCOMPARE(drawer->locateObject(20, 10), document->GetTable()->getRow(0)->GetBarInRow(0));
     QCOMPARE(drawer->locateObject(45, 10), document->getConnection(0));
     QCOMPARE(drawer->locateObject(150, 100), nullptr);
-    document->FDrawConnections = false;
+    document->setDrawConnections(false);
     const QImage blank = render({0, 200, 200, 400});
     QCOMPARE(drawer->paintedConnections(), 0);
     QVERIFY(blank.pixel(50, 300) != kBlue);

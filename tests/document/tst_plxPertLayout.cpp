@@ -91,7 +91,7 @@ QString describe(const TPLXDataSource &ds)
         pert << rowOf(c->getFromBar()) + (c->getConnType() == 1 ? QStringLiteral("<->") : QStringLiteral("->")) +
                     rowOf(c->getToBar());
     QStringList gantt;
-    for (TPLXBarConnection *c : std::as_const(ds.root()->connections))
+    for (TPLXBarConnection *c : std::as_const(ds.root()->getConnections()))
         gantt << c->getFromBar()->getUID() + QStringLiteral("->") + c->getToBar()->getUID();
     return QStringLiteral("rows[%1] z[%2] pert[%3] gantt[%4]")
         .arg(rows.join(QLatin1String(" | ")), z.join(QLatin1Char(' ')), pert.join(QLatin1Char(' ')),
@@ -458,7 +458,7 @@ void tst_plxPertLayout::connectionToTheLooseEndMakesNoDependency()
     TPLXBarConnection *raw = c.release(); // given to the table
     QCOMPARE(raw->getParent(), s.table());
     QCOMPARE(s.table()->GetPertConnectionsCount(), 1);
-    QVERIFY(!drawing.taskBarConnAddOp);
+    QVERIFY(!drawing.ganttPart());
     QVERIFY(drawing.undo());
     QCOMPARE(describe(s.ds), before);
 
@@ -591,7 +591,7 @@ void tst_plxPertLayout::drawingFollowsTheZOrder()
     using plxtest::pixel;
     plxtest::Chart c(4);
     c.table->setDefaultPertBarSettings(boxLook(60, 40).release());
-    c.table->FDrawPertGrid = false;
+    c.table->setDrawPertGrid(false);
     // Plain boxes of text bands only; red row 0 and blue row 1 overlap at x 130..159, y 20..39.
     const auto place = [&](int row, int x, int y, TColor background) {
         TPLXPertBar *box = c.table->getRow(row)->createPertBar(x, y);
@@ -636,7 +636,7 @@ void tst_plxPertLayout::drawingFollowsTheZOrder()
     // A row taken out of the table is neither drawn nor found.
     TPLXGanttRow *taken = c.table->takeRow(1);
     image = render();
-    QCOMPARE(pixel(image, 180, 50), TColor(c.table->FPertGraphBackGroundColor));
+    QCOMPARE(pixel(image, 180, 50), TColor(c.table->getPertGraphBackGroundColor()));
     QCOMPARE(drawer->locateObject(145, 24), red);
     QCOMPARE(taken->getParent(), c.table); // still the table's, freed with it
 }

@@ -32,7 +32,7 @@ struct Chart
         t->setParent(&doc);
         table = t.release();
         table->SetColumnWidth(columnWidth);
-        table->FDefaultRowHeight = rowHeight;
+        table->setDefaultRowheight(rowHeight);
         doc.calendar = calendar;
         doc.table = table;
         doc.startDate = kMonday;

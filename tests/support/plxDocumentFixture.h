@@ -149,9 +149,9 @@ inline QByteArray text(const Document &doc)
 inline void withoutCriticalPath(TPLXGanttDocument &document)
 {
     if (document.GetTable())
-        document.GetTable()->FUpdateCriticalPath = false;
-    for (TPLXBarConnection *c : std::as_const(document.connections))
-        c->FCriticalElement = false;
+        document.GetTable()->setAutoUpdateCriticalPath(false);
+    for (TPLXBarConnection *c : std::as_const(document.getConnections()))
+        c->setCriticalElement(false);
 }
 
 // Loads the document of `text` outside any data source; the caller owns it.

@@ -103,9 +103,9 @@ struct LoadedPlan
     {
         ds.setStorage(storageFor(dir, QStringLiteral("plan.ini"), text(doc)));
         table = ds.root()->GetTable();
-        table->FUpdateCriticalPath = false;
-        delete ds.root()->FTree;
-        tree = ds.root()->FTree = attachTree(ds.root(), levels, header);
+        table->setAutoUpdateCriticalPath(false);
+        delete ds.root()->GetTree();
+        tree = ds.root()->setTree(attachTree(ds.root(), levels, header));
     }
     QStringList state() const { return snapshot(table, tree); }
     TPLXUndoRedoStack &stack() { return ds.getUndoRedoStack(); }

@@ -93,7 +93,7 @@ void tst_plxTreeCell::valuesAndOrderOfEveryKind()
     // Date texts: a column shows no time by default; midnight keeps its time, a moment before midnight is the
     // next day, years are padded.
     TPLXTreeDateTimeCellType withTime;
-    withTime.FNoTime = false;
+    withTime.setNoTime(false);
     const auto timeText = [&](TDateTime value) { return cellWith(withTime, "Date", value)->GetText(); };
     QCOMPARE((QStringList{cellWith(dateType, "Date", 0.0)->GetText(), timeText(kMarch5), timeText(kMarch5 + 1 - 1e-9),
                           timeText(PLXEncodeDate(987, 1, 2) + 0.25)}),
@@ -128,8 +128,8 @@ void tst_plxTreeCell::valuesAndOrderOfEveryKind()
 
     // The image combo shows the picture of the item its text names, and none for an unknown text.
     TPLXTreeImageComboCellType imageType;
-    imageType.FItems = {QStringLiteral("open"), QStringLiteral("done")};
-    imageType.FImages = {QImage(4, 4, QImage::Format_RGB32), QImage(6, 6, QImage::Format_RGB32)};
+    imageType.setItems({QStringLiteral("open"), QStringLiteral("done")});
+    imageType.setImages({QImage(4, 4, QImage::Format_RGB32), QImage(6, 6, QImage::Format_RGB32)});
     auto image = cellOf<TPLXTreeImageComboCell>(imageType);
     image->SetText(QStringLiteral("done"));
     QVERIFY(image->imageIndex() == 1 && image->picture().size() == QSize(6, 6));
@@ -373,7 +373,7 @@ void tst_plxTreeCell::gridColumns()
     vc.setVisibleArea({0, 0, 50, 20});
     QStringList texts;
     for (bool continuous : {false, true}) {
-        grid->FContinuousNumbering = continuous;
+        grid->setContinuousNumbering(continuous);
         for (int row = 0; row < 3; ++row) {
             cell(row, 0)->cellDrawer()->setLayout(TRect{0, 0, 50, 20});
             cell(row, 0)->cellDrawer()->Draw(vc);

@@ -101,7 +101,7 @@ struct Plan
         plxtest::writeFile(path, planText(treeExtra));
         ds.setStorage(QStringLiteral("file://") + path);
         doc = ds.root();
-        tree = doc->FTree;
+        tree = doc->GetTree();
     }
 
     QStringList names() const
@@ -155,22 +155,22 @@ void tst_plxTreeGrid::loadsDefaultsOfBareSections()
     QVERIFY(grid);
     TPLXTreeHeader *header = grid->getHeader();
     QCOMPARE(plxtest::Quantities()
-                 .is<TColor>("grid->FbkColor", grid->FbkColor, 0xFFEAD5)
-                 .is<TColor>("grid->FUpperPaneColor", grid->FUpperPaneColor, 0x02C56A31)
+                 .is<TColor>("grid->FbkColor", grid->getColor(), 0xFFEAD5)
+                 .is<TColor>("grid->FUpperPaneColor", grid->getUpperPaneColor(), 0x02C56A31)
                  .is<TColor>("grid->getSelectedRowColor()", grid->getSelectedRowColor(), 0xC56AC5)
                  .is<TColor>("grid->getSelectedRowFontColor()", grid->getSelectedRowFontColor(), 0xFFFFFF)
                  .is<TColor>("grid->getFocusedRowColor()", grid->getFocusedRowColor(), 0x808080)
                  .is<TColor>("grid->getFocusedRowFontColor()", grid->getFocusedRowFontColor(), 0xFFFFFF)
-                 .is<TColor>("grid->FGroupRowColor", grid->FGroupRowColor, 0x808080)
-                 .is<TColor>("header->FbkColor", header->FbkColor, 0x02C56A31)
-                 .is<TColor>("grid->getRowsResizePane()->FColor", grid->getRowsResizePane()->FColor, 0xC0C0C0)
+                 .is<TColor>("grid->FGroupRowColor", grid->getGroupRowColor(), 0x808080)
+                 .is<TColor>("header->FbkColor", header->getColor(), 0x02C56A31)
+                 .is<TColor>("grid->getRowsResizePane()->FColor", grid->getRowsResizePane()->getColor(), 0xC0C0C0)
                  .differing(),
              QString());
     QCOMPARE(plxtest::Quantities()
                  .is<int>("grid->getWidth()", grid->getWidth(), 300)
                  .is<int>("grid->rowsCount()", grid->rowsCount(), 0)
                  .is<int>("header->getHeight()", header->getHeight(), 16)
-                 .is<int>("grid->getRowsResizePane()->FWidth", grid->getRowsResizePane()->FWidth, 15)
+                 .is<int>("grid->getRowsResizePane()->FWidth", grid->getRowsResizePane()->getWidth(), 15)
                  .differing(),
              QString());
     QCOMPARE(header->getHeaderCell(0)->getTitle(), GetRessourceValue(QStringLiteral("autonumbercolumn")));
@@ -202,10 +202,10 @@ void tst_plxTreeGrid::loadsDefaultsOfBareSections()
 void tst_plxTreeGrid::savesAndReloads()
 {
     Plan plan("row group color=$00123456\nrow focused color=clBlue\ncontinuous numbering=1\n");
-    QCOMPARE(plan.tree->FGroupRowColor, TColor(0x123456));
+    QCOMPARE(plan.tree->getGroupRowColor(), TColor(0x123456));
     plan.tree->getHeader()->setSortOrder(0, sortAscending);
     plan.tree->getHeader()->getHeaderCell(1)->setVisible(false);
-    plan.tree->getRowsResizePane()->FColor = 0x00112233;
+    plan.tree->getRowsResizePane()->setColor(0x00112233);
 
     PLXMedia store = plxtest::mediaFromText({});
     TPLXEntityFactory factory;
@@ -235,11 +235,11 @@ void tst_plxTreeGrid::savesAndReloads()
              QString());
     QCOMPARE(plxtest::Quantities()
                  .is<TColor>("again->getFocusedRowColor()", again->getFocusedRowColor(), 0xFF0000)
-                 .is<TColor>("again->FGroupRowColor", again->FGroupRowColor, 0x808080)
-                 .is<TColor>("again->getRowsResizePane()->FColor", again->getRowsResizePane()->FColor, 0x112233)
+                 .is<TColor>("again->FGroupRowColor", again->getGroupRowColor(), 0x808080)
+                 .is<TColor>("again->getRowsResizePane()->FColor", again->getRowsResizePane()->getColor(), 0x112233)
                  .differing(),
              QString());
-    QVERIFY(again->FContinuousNumbering && !header->getHeaderCell(1)->isVisible() &&
+    QVERIFY(again->getContinuousNumbering() && !header->getHeaderCell(1)->isVisible() &&
             header->getHeaderCell(1)->GetDataType());
     QCOMPARE((QStringList{header->getHeaderCell(0)->getTitle(), again->getCell(3, 0)->GetText()}), words("Task bravo"));
     QCOMPARE(plan.recording.recorder.messages, QStringList{});
@@ -293,7 +293,7 @@ void tst_plxTreeGrid::selectsFocusesAndDrawsRows()
     TPLXTreeGrid *tree = plan.tree;
     TPLXGanttTable *table = plan.doc->GetTable();
     int changes = 0;
-    tree->FSelectedRowsChanged = [&](const QList<TPLXTreeRow *> &) { ++changes; };
+    tree->setSelectedRowsChanged([&](const QList<TPLXTreeRow *> &) { ++changes; });
     const auto click = [&](int row, int how) {
         tree->handleRowSelect(Plan::rowY(row), how);
         QList<int> rows;
@@ -345,12 +345,12 @@ void tst_plxTreeGrid::selectsFocusesAndDrawsRows()
     tree->FocusCell(1, 0);
     tree->FocusCell(2, 0);
     QVERIFY(!focused(1) && focused(2));
-    tree->getHeader()->getHeaderCell(0)->GetDataType()->FReadOnly = true;
+    tree->getHeader()->getHeaderCell(0)->GetDataType()->setReadOnly(true);
     tree->FocusCell(3, 0);
     QVERIFY(!focused(3) && !focused(2));
-    tree->getHeader()->getHeaderCell(0)->GetDataType()->FReadOnly = false;
+    tree->getHeader()->getHeaderCell(0)->GetDataType()->setReadOnly(false);
     // With cell focusing, a newly focused row takes the focused cell's column.
-    tree->FCellFocusing = true;
+    tree->setCellFocusing(true);
     tree->FocusCell(2, 0);
     tree->focus(5);
     QVERIFY(focused(5) && !focused(2));
@@ -369,7 +369,7 @@ void tst_plxTreeGrid::selectsFocusesAndDrawsRows()
     // Right of the columns the row bands keep their background: selected and focused colours show there.
     QCOMPARE(at(paneRight + 200, Plan::rowY(3)), tree->getSelectedRowColor());
     QCOMPARE(at(paneRight + 200, Plan::rowY(5)), tree->getFocusedRowColor());
-    QCOMPARE(at(left + 3, Plan::rowY(0)), tree->getRowsResizePane()->FColor);
+    QCOMPARE(at(left + 3, Plan::rowY(0)), tree->getRowsResizePane()->getColor());
     QCOMPARE(at(left + tree->getWidth() + 5, Plan::rowY(0)), TColor(0xFFFFFF));
     // Cell texts read the selection colours from the grid.
     TPLXTreeTextSettings look(tree->getRow(3)->getSettings(), tree->getHeader()->getHeaderCell(0)->getSettings());
@@ -594,10 +594,10 @@ void tst_plxTreeGrid::movesAndResizesThroughOperationsAndHandles()
     TPLXTreeGridResizer *splitter = tree->getResizer();
     tree->setWidth(-5);
     QList<int> widths{tree->getWidth()};
-    QVERIFY(!splitter->handleClick(0, 0, 0) && splitter->LeftAligned);
+    QVERIFY(!splitter->handleClick(0, 0, 0) && splitter->getLeftAligned());
     widths << tree->getWidth();
-    QVERIFY(!splitter->handleClick(0, 0, 0) && !splitter->LeftAligned);
-    splitter->FVisibleAreaWidth = 400;
+    QVERIFY(!splitter->handleClick(0, 0, 0) && !splitter->getLeftAligned());
+    splitter->setVisibleAreaWidth(400);
     for (int dx : {0, 500, -1000, 95}) {
         QVERIFY(!splitter->handleMove(dx, 0, 0, 0, 0));
         widths << tree->getWidth();

@@ -312,7 +312,7 @@ void tst_plxTreeNode::drawing()
     TPLXTreeNodeDrawer *drawer = static_cast<TPLXTreeNodeDrawer *>(p.root->getDrawer(vtGanttGraph));
     drawer->Draw(*canvas.vc);
     const int left = doc->getDocStartX() + doc->getVerticalResizePaneSize() + doc->getTreeStartX();
-    const auto nesting = [left](TPLXTreeNode *n) { return n->row()->FNestingOffset - left; };
+    const auto nesting = [left](TPLXTreeNode *n) { return n->row()->getNestingOffset() - left; };
     QCOMPARE(mapped(p.nodes, nesting), (QList<int>{18, 25, 18}));
     TPLXNodeExpander *box = p.nodes[0]->getExpander();
     QVERIFY(!box->isParked() && p.nodes[2]->getExpander()->isParked()); // no children, never placed

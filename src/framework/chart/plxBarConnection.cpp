@@ -264,8 +264,8 @@ bool TPLXBarConnectionDrawer::route()
     TPLXBarConnection *c = connection();
     if (!c)
         return false;
-    TPLXGanttBar *from = c->barFrom;
-    TPLXGanttBar *to = c->barTo;
+    TPLXGanttBar *from = c->getFromBar();
+    TPLXGanttBar *to = c->getToBar();
     TPLXDocumentSetup *document = documentOf(c);
     if (!from || !to || from == to || !document)
         return false;
@@ -302,7 +302,7 @@ bool TPLXBarConnectionDrawer::route()
     const int scrolled = table->getScrolledLines();
     const bool fromHiddenAbove = !originRow->IsVisible() && rowFrom < scrolled;
     const bool toHiddenAbove = !targetRow->IsVisible() && rowTo < scrolled;
-    if (rowFrom == rowTo && !c->FDrawOnSingleRow)
+    if (rowFrom == rowTo && !c->getDrawOnSingleRow())
         return false;
 
     const int y1 = (table->getRowStartY(rowFrom) + table->getRowStartY(rowFrom + 1)) / 2;
@@ -312,12 +312,12 @@ bool TPLXBarConnectionDrawer::route()
     int hdir = fromX > toX ? -1 : 1;
     const int vdir = y1 > y2 ? -1 : 1;
 
-    if (c->FCriticalElement)
-        FColor = table->FCriticalPathColor;
+    if (c->getCriticalElement())
+        FColor = table->getCriticalPathColor();
     else if (isHighLighted())
         FColor = settings->FColorHighlighted;
     else
-        FColor = settings->getColor(c->connType);
+        FColor = settings->getColor(c->getConnType());
     FPenStyle = c->findViolationOffset() != 0 ? psDash : psSolid;
 
     // The short lead-out line at the origin, away from the bar.
@@ -327,7 +327,7 @@ bool TPLXBarConnectionDrawer::route()
     fromX = stubEnd;
 
     // The target starts exactly where the origin ends: drop straight onto it.
-    if (c->connType == TPLXBarConnection::ctFinishStart && hdir > 0 && from->getEndDate() == to->getStartDate()) {
+    if (c->getConnType() == TPLXBarConnection::ctFinishStart && hdir > 0 && from->getEndDate() == to->getStartDate()) {
         addVertArrow(fromX, y1, vdir > 0 ? toRect.Top : toRect.Bottom);
         return true;
     }
@@ -356,8 +356,8 @@ bool TPLXBarConnectionDrawer::route()
     else
         ym = toHiddenAbove ? kHiddenAboveY : rowCentre(rowTo);
     // These two turn back: the middle run goes between the rows.
-    if ((c->connType == TPLXBarConnection::ctStartFinish && hdir > 0)
-        || (c->connType == TPLXBarConnection::ctFinishStart && hdir < 0)) {
+    if ((c->getConnType() == TPLXBarConnection::ctStartFinish && hdir > 0)
+        || (c->getConnType() == TPLXBarConnection::ctFinishStart && hdir < 0)) {
         if (std::abs(rowFrom - rowTo) == 1) {
             if (vdir > 0)
                 ym = toHiddenAbove ? kHiddenAboveY : rowStart(rowTo);
@@ -451,11 +451,11 @@ void TPLXBarConnectionDrawer::setHighlighted(bool on)
     TPLXBarConnection *c = connection();
     if (!c)
         return;
-    if (c->barTo)
-        if (TPLXDrawer *drawer = c->barTo->getDrawer(vtGanttGraph))
+    if (c->getToBar())
+        if (TPLXDrawer *drawer = c->getToBar()->getDrawer(vtGanttGraph))
             drawer->setHighlighted(on);
-    if (c->barFrom)
-        if (TPLXDrawer *drawer = c->barFrom->getDrawer(vtGanttGraph))
+    if (c->getFromBar())
+        if (TPLXDrawer *drawer = c->getFromBar()->getDrawer(vtGanttGraph))
             drawer->setHighlighted(on);
 }
 
@@ -469,21 +469,21 @@ TPLXBarConnectionPertDrawer::TPLXBarConnectionPertDrawer(TPLXBarConnection *targ
 bool TPLXBarConnectionPertDrawer::route()
 {
     TPLXBarConnection *c = connection();
-    if (!c || c->barFrom == c->barTo)
+    if (!c || c->getFromBar() == c->getToBar())
         return false;
     clearRoute();
-    if (!c->barFrom || !c->barTo)
+    if (!c->getFromBar() || !c->getToBar())
         return false;
-    TPLXDrawer *fromDrawer = c->barFrom->getDrawer(vtPertGraph);
-    TPLXDrawer *toDrawer = c->barTo->getDrawer(vtPertGraph);
+    TPLXDrawer *fromDrawer = c->getFromBar()->getDrawer(vtPertGraph);
+    TPLXDrawer *toDrawer = c->getToBar()->getDrawer(vtPertGraph);
     if (!fromDrawer || !toDrawer)
         return false;
     const TRect a = fromDrawer->getRect();
     const TRect b = toDrawer->getRect();
     // The arrow stops in front of the target box's border.
-    const auto *targetBox = dynamic_cast<const TPLXPertBar *>(c->barTo);
+    const auto *targetBox = dynamic_cast<const TPLXPertBar *>(c->getToBar());
     const int gap = targetBox && targetBox->getSettings() ? targetBox->getSettings()->FBorderThickness : 0;
-    const bool twoWay = c->connType == TPLXBarConnection::ctFinishStart;
+    const bool twoWay = c->getConnType() == TPLXBarConnection::ctFinishStart;
 
     if (isHighLighted()) {
         FColor = 0x0000FF;
@@ -548,7 +548,7 @@ TPLXConnectionOperation::TPLXConnectionOperation(TPLXDataSourceIntf *dataSource,
 
 bool TPLXConnectionOperation::AddConnection()
 {
-    if (!target || !target->barFrom || !target->barTo || !target->barTo->acceptConnections())
+    if (!target || !target->getFromBar() || !target->getToBar() || !target->getToBar()->acceptConnections())
         return false;
     TPLXDocumentSetup *document = dataSource ? dataSource->documentSetup() : nullptr;
     if (!document)

@@ -23,19 +23,15 @@ class ORVANTA_EXPORT TPLXBarConnection : public TPLXGanttObject
     Q_PROPERTY(TPLXGanttObject *origin READ originObject)
     Q_PROPERTY(TPLXGanttObject *target READ targetObject)
     Q_PROPERTY(int connType READ getConnType WRITE setConnType)
-    Q_PROPERTY(int minDistance MEMBER FMinDistance)
-    Q_PROPERTY(bool distanceFixed MEMBER FDistanceFixed)
-    Q_PROPERTY(bool workingDays MEMBER FWorkingDays)
-    Q_PROPERTY(bool drawOnSingleRow MEMBER FDrawOnSingleRow)
-    Q_PROPERTY(bool criticalElement MEMBER FCriticalElement)
+    Q_PROPERTY(int minDistance READ getMinDistance WRITE setMinDistance)
+    Q_PROPERTY(bool distanceFixed READ getDistanceFixed WRITE setDistanceFixed)
+    Q_PROPERTY(bool workingDays READ getWorkingDays WRITE setWorkingDays)
+    Q_PROPERTY(bool drawOnSingleRow READ getDrawOnSingleRow WRITE setDrawOnSingleRow)
+    Q_PROPERTY(bool criticalElement READ getCriticalElement WRITE setCriticalElement)
     Q_PROPERTY(double duration READ getDuration)
     Q_PROPERTY(double effectiveDuration READ getEffectiveDuration)
 
 public:
-    // Bit of connType set when the origin is attached at the origin bar's start.
-    static constexpr int originTypeBit = 2;
-    // Bit of connType set when the target is attached at the target bar's start.
-    static constexpr int targetTypeBit = 1;
     enum TPLXConnectionType { ctFinishFinish = 0, ctFinishStart = 1, ctStartFinish = 2, ctStartStart = 3 };
 
     // No bars, finish-start, distance 0, every flag false.
@@ -81,6 +77,26 @@ public:
     bool getDistanceFixed() const { return FDistanceFixed; }
     void setDistanceFixed(bool fixed) { FDistanceFixed = fixed; }
 
+
+    void setBarFrom(TPLXGanttBar* value) { barFrom = value; }
+    void setBarTo(TPLXGanttBar* value) { barTo = value; }
+    bool getDrawOnSingleRow() const { return FDrawOnSingleRow; }
+    void setDrawOnSingleRow(bool value) { FDrawOnSingleRow = value; }
+    bool getCriticalElement() const { return FCriticalElement; }
+    void setCriticalElement(bool value) { FCriticalElement = value; }
+    bool getWorkingDays() const { return FWorkingDays; }
+    void setWorkingDays(bool value) { FWorkingDays = value; }
+private:
+    friend class TPLXBarConnectionPersistence;
+    void createParts();
+    void barsChanged(TPLXGanttBar *oldFrom, TPLXGanttBar *oldTo);
+
+    std::unique_ptr<TPLXDrawer> FOwnDrawer;
+    std::unique_ptr<TPLXDrawer> FOwnDrawerPert;
+    // Bit of connType set when the origin is attached at the origin bar's start.
+    static constexpr int originTypeBit = 2;
+    // Bit of connType set when the target is attached at the target bar's start.
+    static constexpr int targetTypeBit = 1;
     TPLXGanttBar *barFrom = nullptr;
     TPLXGanttBar *barTo = nullptr;
     qint32 connType = ctFinishStart;
@@ -91,14 +107,6 @@ public:
     bool FDrawOnSingleRow = false;
     // Set by the critical-path calculation.
     bool FCriticalElement = false;
-
-private:
-    friend class TPLXBarConnectionPersistence;
-    void createParts();
-    void barsChanged(TPLXGanttBar *oldFrom, TPLXGanttBar *oldTo);
-
-    std::unique_ptr<TPLXDrawer> FOwnDrawer;
-    std::unique_ptr<TPLXDrawer> FOwnDrawerPert;
 };
 
 // One recorded hit segment: an axis-parallel line as its extent.
@@ -130,10 +138,6 @@ struct TPLXConnectorPiece
 class ORVANTA_EXPORT TPLXBarConnectionDrawer : public TPLXDrawer
 {
 public:
-    // Length in pixels of the origin lead-out line and of the target arrow.
-    static constexpr int stubLength = 10;
-    // How far from a segment a point still hits it.
-    static constexpr int hitTolerance = 4;
 
     explicit TPLXBarConnectionDrawer(TPLXBarConnection *target = nullptr);
     ~TPLXBarConnectionDrawer() override;
@@ -161,9 +165,6 @@ public:
     TColor routeColor() const { return FColor; }
     TPenStyle routePenStyle() const { return FPenStyle; }
 
-    // The current x of the two ends while routing.
-    int fromX = 0;
-    int toX = 0;
 
 protected:
     TPLXBarConnection *connection() const;
@@ -178,6 +179,15 @@ protected:
     std::vector<TPLXConnectorPiece> pieces;
     TColor FColor = 0;
     TPenStyle FPenStyle = psSolid;
+
+private:
+    // Length in pixels of the origin lead-out line and of the target arrow.
+    static constexpr int stubLength = 10;
+    // How far from a segment a point still hits it.
+    static constexpr int hitTolerance = 4;
+    // The current x of the two ends while routing.
+    int fromX = 0;
+    int toX = 0;
 };
 
 // Routes a connector between two boxes of the PERT view.

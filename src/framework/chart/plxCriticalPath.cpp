@@ -428,14 +428,14 @@ void TPLXCriticalPathCalculator::refreshCriticalPath()
     std::vector<TPLXTaskBar *> bars;
     getTaskBarStart();
     while (TPLXTaskBar *bar = getNextTaskBar()) {
-        bar->FCriticalElement = false;
+        bar->setCriticalElement(false);
         bars.push_back(bar);
     }
     TPLXDocumentSetup *setup = documentOf(table);
     TPLXDocumentSetup *document = setup;
     if (document)
         for (int k = 0; k < document->countConnections(); ++k)
-            document->getConnection(k)->FCriticalElement = false;
+            document->getConnection(k)->setCriticalElement(false);
     FCriticalBars.clear();
     FCriticalConnections.clear();
     FProjectStart = 0;
@@ -474,17 +474,17 @@ void TPLXCriticalPathCalculator::refreshCriticalPath()
     FProjectStart = result.projectStart;
     FProjectEnd = result.projectEnd;
     for (size_t i = 0; i < bars.size(); ++i) {
-        bars[i]->FESTime = result.ESTime[i];
-        bars[i]->FLFTime = result.LFTime[i];
-        bars[i]->FLBTime = result.LBTime[i];
-        bars[i]->FGBTime = result.GBTime[i];
+        bars[i]->setESTime(result.ESTime[i]);
+        bars[i]->setLFTime(result.LFTime[i]);
+        bars[i]->setLBTime(result.LBTime[i]);
+        bars[i]->setGBTime(result.GBTime[i]);
     }
     for (const int i : result.criticalTasks) {
-        bars[size_t(i)]->FCriticalElement = true;
+        bars[size_t(i)]->setCriticalElement(true);
         FCriticalBars.append(bars[size_t(i)]);
     }
     for (const int k : result.criticalLinks) {
-        connections[size_t(k)]->FCriticalElement = true;
+        connections[size_t(k)]->setCriticalElement(true);
         FCriticalConnections.append(connections[size_t(k)]);
     }
 }

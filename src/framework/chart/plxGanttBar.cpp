@@ -351,8 +351,8 @@ bool TPLXBarResizeOperation::apply(double col, int row, bool undoing)
         if (!allowed)
             return false;
     }
-    StartDate = Target->FstartDate;
-    EndDate = Target->FendDate;
+    StartDate = Target->storedStart();
+    EndDate = Target->storedEnd();
     if (!undoing)
         FBefore = Target->getTimes();
     const bool result = Target->Resize(col, row, right);

@@ -85,6 +85,9 @@ public:
     virtual void setStartDate(TDateTime d);
     // The raw stored period (no derivation); undo restores it with setTimes.
     virtual TPLXBarTimes getTimes() const;
+    // The stored start and end, without the derivation a kind may apply.
+    TDateTime storedStart() const { return FstartDate; }
+    TDateTime storedEnd() const { return FendDate; }
     virtual void setTimes(const TPLXBarTimes &times);
     // The class of the placeholder that stands in for this kind while one is drawn out.
     virtual const QMetaObject *getFakeClass() const;
@@ -115,10 +118,6 @@ public:
     // The data source of the bar's document; null outside a data source.
     TPLXDataSourceIntf *dataSource();
 
-    // Raw stored dates, without the derivation a kind may apply.
-    TDateTime FstartDate = 0;
-    TDateTime FendDate = 0;
-
 protected:
     // A period of at least one calendar day: an end not after `start` becomes start + 1.
     TPLXGanttBar(TDateTime start, TDateTime end, int row);
@@ -130,6 +129,9 @@ protected:
     bool FFocused = false;
     bool FPreventLeftAlign = false;
     std::unique_ptr<TPLXDrawer> FOwnDrawer;
+    // Raw stored dates, without the derivation a kind may apply.
+    TDateTime FstartDate = 0;
+    TDateTime FendDate = 0;
 };
 
 Q_DECLARE_METATYPE(TPLXGanttBar *)
@@ -153,6 +155,9 @@ public:
 
     TPLXGanttBar *bar() const;
 
+    const TRect &getLastRect() const { return lastRect; }
+    void setLastRect(const TRect &value) { lastRect = value; }
+private:
     TRect lastRect{-1, -1, -1, -1};
 };
 
@@ -174,16 +179,16 @@ public:
     bool undo() override;
     QString className() const override { return QStringLiteral("TPLXBarResizeOperation"); }
 
+
+private:
+    bool apply(double col, int row, bool undoing);
+    TPLXBarTimes FBefore;
     TPLXGanttBar *Target;
     double changeCol;
     int changeRow;
     TDateTime StartDate = 0;
     TDateTime EndDate = 0;
     bool right;
-
-private:
-    bool apply(double col, int row, bool undoing);
-    TPLXBarTimes FBefore;
 };
 
 // Gives a bar new start and end dates.
@@ -196,15 +201,15 @@ public:
     bool undo() override;
     QString className() const override { return QStringLiteral("TPLXBarAssignTimeOperation"); }
 
+
+private:
+    bool apply(TDateTime start, TDateTime end);
+    TPLXBarTimes FBefore;
     TPLXGanttBar *Target;
     TDateTime FStartDate;
     TDateTime FEndDate;
     TDateTime FOldStartDate;
     TDateTime FOldEndDate;
-
-private:
-    bool apply(TDateTime start, TDateTime end);
-    TPLXBarTimes FBefore;
 };
 
 // The placeholder a chart control shows while a new bar is drawn out.

@@ -295,8 +295,8 @@ void TPLXGanttRowDrawer::Draw(TPLXVisualContext &vc)
     TPLXGanttTable *table = row->table();
     for (TPLXGanttBar *bar : row->bars()) {
         bool defaultPaint = true;
-        if (table && table->FOnDrawBar)
-            table->FOnDrawBar(bar, defaultPaint);
+        if (table && table->getOnDrawBar())
+            table->getOnDrawBar()(bar, defaultPaint);
         if (defaultPaint) {
             if (TPLXDrawer *drawer = bar->getDrawer(vtGanttGraph))
                 drawer->Draw(vc);
@@ -669,7 +669,7 @@ void settleOwnership(std::unique_ptr<T> &owner, T *object)
 bool TPLXPertBarInsertOperation::perform()
 {
     TPLXGanttTable *table = PLXTableOf(FDataSource);
-    TPLXGanttRow *r = PertOp ? rowAt(table, PertOp->Index) : nullptr;
+    TPLXGanttRow *r = PertOp ? rowAt(table, PertOp->getIndex()) : nullptr;
     if (!r)
         return false;
     if (!TaskBarOp && r->GetSummarizableBarCount() == 0) {
@@ -678,15 +678,15 @@ bool TPLXPertBarInsertOperation::perform()
         const TDateTime start = document ? document->getStartDate() : 0;
         TPLXDocumentCalendar *calendar = document ? document->getCalendar() : nullptr;
         const TDateTime end = calendar ? calendar->Add(start, 1) : start + 1;
-        FOwnedTaskBar = std::make_unique<TPLXTaskBar>(start, end, PertOp->Index);
-        TaskBarOp = std::make_unique<TPLXBarInsertOperation>(FDataSource, FOwnedTaskBar.get(), PertOp->Index);
+        FOwnedTaskBar = std::make_unique<TPLXTaskBar>(start, end, PertOp->getIndex());
+        TaskBarOp = std::make_unique<TPLXBarInsertOperation>(FDataSource, FOwnedTaskBar.get(), PertOp->getIndex());
     }
     if (!PertOp->InsertPertBar())
         return false;
-    settleOwnership(FOwnedBar, PertOp->PertBar);
+    settleOwnership(FOwnedBar, PertOp->getPertBar());
     if (TaskBarOp && !TaskBarOp->perform()) {
         PertOp->DeletePertBar();
-        settleOwnership(FOwnedBar, PertOp->PertBar);
+        settleOwnership(FOwnedBar, PertOp->getPertBar());
         return false;
     }
     // A placed task bar is its row's from now on, also after undo.
@@ -706,7 +706,7 @@ bool TPLXPertBarInsertOperation::undo()
             TaskBarOp->perform();
         return false;
     }
-    settleOwnership(FOwnedBar, PertOp->PertBar);
+    settleOwnership(FOwnedBar, PertOp->getPertBar());
     return true;
 }
 

@@ -156,6 +156,7 @@ public:
     bool undo() override;
     QString className() const override { return QStringLiteral("TPLXBarInsertOperation"); }
 
+private:
     TPLXGanttBar *Target;
     int Row;
     std::unique_ptr<TPLXOperation> PertOp; // creates the row's PERT box along with its first task
@@ -171,14 +172,16 @@ public:
     bool undo() override;
     QString className() const override { return QStringLiteral("TPLXBarRemoveOperation"); }
 
+
+    int getIndex() const { return Index; }
+    void setIndex(int value) { Index = value; }
+private:
+    // Where perform found the bar in its row, so undo puts it back there.
+    int FPosition = -1;
     bool PreventFiringEvent;
     TPLXGanttBar *target;
     std::unique_ptr<TPLXOperation> PertOp; // deletes the row's PERT box along with its last task
     int Index;
-
-private:
-    // Where perform found the bar in its row, so undo puts it back there.
-    int FPosition = -1;
 };
 
 // Moves a bar to a new start and row, taking its connections along.
@@ -191,6 +194,12 @@ public:
     bool undo() override;
     QString className() const override { return QStringLiteral("TPLXBarMoveOperation"); }
 
+
+    TDateTime getNewStartDate() const { return newStartDate; }
+    void setNewStartDate(TDateTime value) { newStartDate = value; }
+private:
+    bool raiseMoveEvents(int row, TDateTime start);
+    TPLXBarTimes FBefore;
     TPLXGanttBar *target;
     TDateTime originalStartDate;
     TDateTime newStartDate;
@@ -198,10 +207,6 @@ public:
     TPLXGanttRow *newParent = nullptr;
     std::unique_ptr<TPLXMultipleOperations> BeforeOp;
     std::unique_ptr<TPLXMultipleOperations> AfterOp;
-
-private:
-    bool raiseMoveEvents(int row, TDateTime start);
-    TPLXBarTimes FBefore;
 };
 
 // Puts a PERT box into a row or takes it out; shared by the PERT bar insert
@@ -213,6 +218,11 @@ public:
     bool DeletePertBar();
     bool InsertPertBar();
 
+    int getIndex() const { return Index; }
+    void setIndex(int value) { Index = value; }
+    TPLXPertBar* getPertBar() const { return PertBar; }
+    void setPertBar(TPLXPertBar* value) { PertBar = value; }
+private:
     TPLXPertBar *PertBar;
     int Index;
     int FZOrder = 0;
@@ -234,13 +244,13 @@ public:
     bool undo() override;
     QString className() const override { return QStringLiteral("TPLXPertBarInsertOperation"); }
 
-    std::unique_ptr<TPLXPertBarOperation> PertOp;
-    std::unique_ptr<TPLXOperation> TaskBarOp;
 
 private:
     // A box this operation created and that no row holds: freed with the operation.
     std::unique_ptr<TPLXPertBar> FOwnedBar;
     std::unique_ptr<TPLXGanttBar> FOwnedTaskBar;
+    std::unique_ptr<TPLXPertBarOperation> PertOp;
+    std::unique_ptr<TPLXOperation> TaskBarOp;
 };
 
 // Takes a row's PERT box out together with its PERT connections, the row's
@@ -254,6 +264,7 @@ public:
     bool undo() override;
     QString className() const override { return QStringLiteral("TPLXPertBarDeleteOperation"); }
 
+private:
     std::unique_ptr<TPLXPertBarOperation> PertOp;
     std::unique_ptr<TPLXMultipleOperations> BarOp;
 };

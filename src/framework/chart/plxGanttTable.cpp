@@ -918,10 +918,10 @@ void TPLXGanttTableDrawer::Draw(TPLXVisualContext &context)
             context.drawLine(x + k, tableArea.Top, x + k, tableArea.Bottom);
         context.setPenStyle(psSolid);
     };
-    if (TPLXCurrentDateLine *line = t->CurrentDateLine(); line && line->Visible)
-        drawDateLine(nowAsDateTime(), line->PenStyle, line->Color, line->PenWidth);
-    if (TPLXUserDefinedDateLine *line = t->DateLine(); line && line->Visible)
-        drawDateLine(line->Date, line->PenStyle, line->Color, line->PenWidth);
+    if (TPLXCurrentDateLine *line = t->CurrentDateLine(); line && line->getVisible())
+        drawDateLine(nowAsDateTime(), line->getPenStyle(), line->getColor(), line->getPenWidth());
+    if (TPLXUserDefinedDateLine *line = t->DateLine(); line && line->getVisible())
+        drawDateLine(line->getDate(), line->getPenStyle(), line->getColor(), line->getPenWidth());
 
     context.SetClipRect(tableArea);
     for (int i = lastVisible; i >= FirstVisible; --i) {
@@ -971,14 +971,14 @@ void TPLXGanttTablePertDrawer::Draw(TPLXVisualContext &vc)
 {
     TPLXGanttTable *t = table();
     const TRect area = vc.getVisibleArea();
-    vc.FillArea(area, t->FPertGraphBackGroundColor, bsSolid);
-    const int gx = t->FPertGridSize.x();
-    const int gy = t->FPertGridSize.y();
-    if (t->FDrawPertGrid && gx > 0 && gy > 0) {
+    vc.FillArea(area, t->getPertGraphBackGroundColor(), bsSolid);
+    const int gx = t->getPertGridSize().x();
+    const int gy = t->getPertGridSize().y();
+    if (t->getDrawPertGrid() && gx > 0 && gy > 0) {
         const int left = t->GetDocumentSetup()->getColStartX(0);
         for (int i = 1; i * gx <= area.width(); ++i) {
             for (int j = 1; j * gy <= area.height(); ++j)
-                vc.drawPixel(left + i * gx, j * gy, t->FGridAnchorColor);
+                vc.drawPixel(left + i * gx, j * gy, t->getGridAnchorColor());
         }
     }
     t->setMaxPertCoords({0, 0});
@@ -1084,7 +1084,7 @@ bool TPLXGanttRowOperation::InsertRow()
     TPLXGanttTable *table = PLXTableOf(DataSource);
     if (!table || !Row || Index < 0 || Index > table->countRows())
         return false;
-    Row->setHeight(table->FDefaultRowHeight);
+    Row->setHeight(table->getDefaultRowheight());
     table->insertRow(Index, Row);
     if (DataSource->OnRowInsert)
         DataSource->OnRowInsert(Row);
@@ -1136,9 +1136,9 @@ TPLXGanttRowRemoveOperation::TPLXGanttRowRemoveOperation(TPLXDataSourceIntf *dat
 
 bool TPLXGanttRowRemoveOperation::perform()
 {
-    if (!FOp || !FOp->Row)
+    if (!FOp || !FOp->getRow())
         return false;
-    FHeight = FOp->Row->getHeight();
+    FHeight = FOp->getRow()->getHeight();
     return FOp->DeleteRow();
 }
 
@@ -1147,7 +1147,7 @@ bool TPLXGanttRowRemoveOperation::undo()
     if (!FOp || !FOp->InsertRow())
         return false;
     // Inserting gives the default height; the removed row had its own.
-    FOp->Row->setHeight(FHeight);
+    FOp->getRow()->setHeight(FHeight);
     return true;
 }
 
@@ -1308,14 +1308,14 @@ std::unique_ptr<TPLXOperation> TPLXPertConnectionAddOperation::firstPerform(TPLX
 {
     // Listed once, a PERT connection stays the table's for good, so that
     // operations may keep referring to it.
-    if (!conn->getParent())
-        conn->setParent(table);
-    return TPLXPertConnectionOperation::add(FDataSource, conn);
+    if (!getConn()->getParent())
+        getConn()->setParent(table);
+    return TPLXPertConnectionOperation::add(FDataSource, getConn());
 }
 
 void TPLXPertConnectionAddOperation::repeat(TPLXGanttTable *table)
 {
-    table->addPertConnection(conn);
+    table->addPertConnection(getConn());
 }
 
 TPLXPertConnectionDeleteOperation::TPLXPertConnectionDeleteOperation(TPLXDataSourceIntf *dataSource,
@@ -1328,10 +1328,10 @@ TPLXPertConnectionDeleteOperation::~TPLXPertConnectionDeleteOperation() = defaul
 
 std::unique_ptr<TPLXOperation> TPLXPertConnectionDeleteOperation::firstPerform(TPLXGanttTable *)
 {
-    return TPLXPertConnectionOperation::remove(FDataSource, conn);
+    return TPLXPertConnectionOperation::remove(FDataSource, getConn());
 }
 
 void TPLXPertConnectionDeleteOperation::repeat(TPLXGanttTable *table)
 {
-    table->removePertConnection(conn);
+    table->removePertConnection(getConn());
 }

@@ -18,6 +18,18 @@ class ORVANTA_EXPORT TPLXUserDefinedDateLine
 {
 public:
     TPLXUserDefinedDateLine();
+
+    bool getVisible() const { return Visible; }
+    void setVisible(bool value) { Visible = value; }
+    TDateTime getDate() const { return Date; }
+    void setDate(TDateTime value) { Date = value; }
+    TPenStyle getPenStyle() const { return PenStyle; }
+    void setPenStyle(TPenStyle value) { PenStyle = value; }
+    TColor getColor() const { return Color; }
+    void setColor(TColor value) { Color = value; }
+    int getPenWidth() const { return PenWidth; }
+    void setPenWidth(int value) { PenWidth = value; }
+private:
     TDateTime Date;
     bool Visible = false;
     TPenStyle PenStyle = psSolid;
@@ -29,6 +41,16 @@ public:
 class ORVANTA_EXPORT TPLXCurrentDateLine
 {
 public:
+
+    bool getVisible() const { return Visible; }
+    void setVisible(bool value) { Visible = value; }
+    TPenStyle getPenStyle() const { return PenStyle; }
+    void setPenStyle(TPenStyle value) { PenStyle = value; }
+    TColor getColor() const { return Color; }
+    void setColor(TColor value) { Color = value; }
+    int getPenWidth() const { return PenWidth; }
+    void setPenWidth(int value) { PenWidth = value; }
+private:
     bool Visible = false;
     TPenStyle PenStyle = psSolid;
     int PenWidth = 1;
@@ -50,23 +72,23 @@ class ORVANTA_EXPORT TPLXGanttTable : public TPLXGanttObject
     Q_PROPERTY(bool Draw3D MEMBER FDraw3D)
     Q_PROPERTY(bool InPlaceTextBarEditing MEMBER FInPlaceTextBarEditing)
     Q_PROPERTY(int scrolledLines READ getScrolledLines WRITE SetScrolledLines)
-    Q_PROPERTY(int width MEMBER FWidth)
-    Q_PROPERTY(int defaultRowheight MEMBER FDefaultRowHeight)
-    Q_PROPERTY(QPoint pertGridSize MEMBER FPertGridSize)
-    Q_PROPERTY(int pertGraphBackGroundColor MEMBER FPertGraphBackGroundColor)
+    Q_PROPERTY(int width READ getWidth WRITE setWidth)
+    Q_PROPERTY(int defaultRowheight READ getDefaultRowheight WRITE setDefaultRowheight)
+    Q_PROPERTY(QPoint pertGridSize READ getPertGridSize WRITE setPertGridSize)
+    Q_PROPERTY(int pertGraphBackGroundColor READ getPertGraphBackGroundColor WRITE setPertGraphBackGroundColor)
     Q_PROPERTY(int pertStartY READ getPertStartY WRITE setPertStartY)
     Q_PROPERTY(int pertStartX READ getPertStartX WRITE setPertStartX)
     Q_PROPERTY(QPoint maxPertCoords READ getMaxPertCoords)
-    Q_PROPERTY(int gridAnchorColor MEMBER FGridAnchorColor)
+    Q_PROPERTY(int gridAnchorColor READ getGridAnchorColor WRITE setGridAnchorColor)
     Q_PROPERTY(int PertConnectionsCount READ GetPertConnectionsCount)
-    Q_PROPERTY(int criticalPathColor MEMBER FCriticalPathColor)
-    Q_PROPERTY(bool autoUpdateCriticalPath MEMBER FUpdateCriticalPath)
-    Q_PROPERTY(int weekendBrightenColor MEMBER FWeekendBrightenColor)
+    Q_PROPERTY(int criticalPathColor READ getCriticalPathColor WRITE setCriticalPathColor)
+    Q_PROPERTY(bool autoUpdateCriticalPath READ getAutoUpdateCriticalPath WRITE setAutoUpdateCriticalPath)
+    Q_PROPERTY(int weekendBrightenColor READ getWeekendBrightenColor WRITE setWeekendBrightenColor)
     Q_PROPERTY(double StartDate READ CalculateStartDate)
     Q_PROPERTY(double EndDate READ CalculateEndDate)
-    Q_PROPERTY(int focusedFrameThickness MEMBER FFocusedFrameThickness)
+    Q_PROPERTY(int focusedFrameThickness READ getFocusedFrameThickness WRITE setFocusedFrameThickness)
     Q_PROPERTY(TPLXGanttBar *focusedBar READ getFocusedBar WRITE setFocusedBar)
-    Q_PROPERTY(bool DrawPertGrid MEMBER FDrawPertGrid)
+    Q_PROPERTY(bool DrawPertGrid READ getDrawPertGrid WRITE setDrawPertGrid)
     Q_PROPERTY(bool SnapBarsTogether MEMBER FSnapBarsTogether)
 
 public:
@@ -133,7 +155,6 @@ public:
     // ---- scrolling
     int getScrolledLines() const { return FScrolledLines; }
     void SetScrolledLines(int n);
-    int lastScrolledLines = 0;
 
     int GetColumnWidth() const { return FColWidth; }
     void SetColumnWidth(int w) { FColWidth = w; }
@@ -215,24 +236,28 @@ public:
     const TPLXDrawBarEvent &getOnDrawBar() const { return FOnDrawBar; }
     void setOnDrawBar(TPLXDrawBarEvent event) { FOnDrawBar = std::move(event); }
 
-    TPLXDrawBarEvent FOnDrawBar;
-    bool FDrawPertGrid = true;
-    TColor FGridColor = 0x808080;
-    TColor FBaseColor = 0x02F7EAD4;
-    int FColWidth = 50;
-    bool FDraw3D = false;
-    bool FInPlaceTextBarEditing = true;
-    int FWidth = 0;
-    int FDefaultRowHeight = 35;
-    QPoint FPertGridSize{20, 20};
-    TColor FPertGraphBackGroundColor = 0xEEEEEE;
-    TColor FGridAnchorColor = 0xFF0000;
-    TColor FCriticalPathColor = 0xFF00FF;
-    bool FUpdateCriticalPath = true;
-    TColor FWeekendBrightenColor = 0x404040;
-    int FFocusedFrameThickness = 4;
-    bool FSnapBarsTogether = false;
 
+    TColor getCriticalPathColor() const { return FCriticalPathColor; }
+    void setCriticalPathColor(TColor value) { FCriticalPathColor = value; }
+    void setOnDrawBar(const TPLXDrawBarEvent &value) { FOnDrawBar = value; }
+    TColor getPertGraphBackGroundColor() const { return FPertGraphBackGroundColor; }
+    void setPertGraphBackGroundColor(TColor value) { FPertGraphBackGroundColor = value; }
+    const QPoint &getPertGridSize() const { return FPertGridSize; }
+    void setPertGridSize(const QPoint &value) { FPertGridSize = value; }
+    bool getDrawPertGrid() const { return FDrawPertGrid; }
+    void setDrawPertGrid(bool value) { FDrawPertGrid = value; }
+    TColor getGridAnchorColor() const { return FGridAnchorColor; }
+    void setGridAnchorColor(TColor value) { FGridAnchorColor = value; }
+    int getDefaultRowheight() const { return FDefaultRowHeight; }
+    void setDefaultRowheight(int value) { FDefaultRowHeight = value; }
+    int getFocusedFrameThickness() const { return FFocusedFrameThickness; }
+    void setFocusedFrameThickness(int value) { FFocusedFrameThickness = value; }
+    TColor getWeekendBrightenColor() const { return FWeekendBrightenColor; }
+    void setWeekendBrightenColor(TColor value) { FWeekendBrightenColor = value; }
+    int getWidth() const { return FWidth; }
+    void setWidth(int value) { FWidth = value; }
+    bool getAutoUpdateCriticalPath() const { return FUpdateCriticalPath; }
+    void setAutoUpdateCriticalPath(bool value) { FUpdateCriticalPath = value; }
 private:
     friend class TPLXGanttTablePersistence;
     void renumberFrom(int index);
@@ -259,6 +284,24 @@ private:
     bool FOffsetsValid = false;
     std::unique_ptr<TPLXDrawer> FOwnDrawer;
     std::unique_ptr<TPLXDrawer> FOwnDrawerPert;
+    int lastScrolledLines = 0;
+    TPLXDrawBarEvent FOnDrawBar;
+    bool FDrawPertGrid = true;
+    TColor FGridColor = 0x808080;
+    TColor FBaseColor = 0x02F7EAD4;
+    int FColWidth = 50;
+    bool FDraw3D = false;
+    bool FInPlaceTextBarEditing = true;
+    int FWidth = 0;
+    int FDefaultRowHeight = 35;
+    QPoint FPertGridSize{20, 20};
+    TColor FPertGraphBackGroundColor = 0xEEEEEE;
+    TColor FGridAnchorColor = 0xFF0000;
+    TColor FCriticalPathColor = 0xFF00FF;
+    bool FUpdateCriticalPath = true;
+    TColor FWeekendBrightenColor = 0x404040;
+    int FFocusedFrameThickness = 4;
+    bool FSnapBarsTogether = false;
 };
 
 Q_DECLARE_METATYPE(TPLXGanttTable *)
@@ -273,15 +316,17 @@ public:
     // Fills the column of `d` across the table area.
     void emphasizeDay(TDateTime d, TColor color);
 
-    TPLXVisualContext *vc = nullptr;
-    TRect tableArea;
-    TPLXDocumentCalendar *Fcalendar = nullptr;
-    int lastVisible = -1;
 
+    int getLastVisible() const { return lastVisible; }
+    void setLastVisible(int value) { lastVisible = value; }
 private:
     TPLXGanttTable *table() const;
     void drawRowBand(int row, TColor color);
     int FirstVisible = 0;
+    TPLXVisualContext *vc = nullptr;
+    TRect tableArea;
+    TPLXDocumentCalendar *Fcalendar = nullptr;
+    int lastVisible = -1;
 };
 
 // The PERT chart: fill, grid dots, then boxes and their connections in
@@ -331,6 +376,9 @@ public:
     bool InsertRow();
     bool DeleteRow();
 
+    TPLXGanttRow* getRow() const { return Row; }
+    void setRow(TPLXGanttRow* value) { Row = value; }
+private:
     TPLXDataSourceIntf *DataSource;
     int Index;
     TPLXGanttRow *Row;
@@ -406,7 +454,6 @@ public:
     bool perform() override;
     bool undo() override;
 
-    TPLXBarConnection *conn;
 
 protected:
     TPLXPertConnectionStep(TPLXDataSourceIntf *dataSource, TPLXBarConnection *conn);
@@ -416,8 +463,11 @@ protected:
     // Redo: the same change to the list as the first perform made.
     virtual void repeat(TPLXGanttTable *table) = 0;
 
+    TPLXBarConnection* getConn() const { return conn; }
+    void setConn(TPLXBarConnection* value) { conn = value; }
 private:
     TPLXGanttTable::PertConnectionsState FBefore;
+    TPLXBarConnection *conn;
 };
 
 class ORVANTA_EXPORT TPLXPertConnectionAddOperation : public TPLXPertConnectionStep
@@ -427,12 +477,14 @@ public:
     ~TPLXPertConnectionAddOperation() override;
     QString className() const override { return QStringLiteral("TPLXPertConnectionAddOperation"); }
 
-    std::unique_ptr<TPLXOperation> taskBarConnAddOp;
 
 protected:
     std::unique_ptr<TPLXOperation> &ganttPart() override { return taskBarConnAddOp; }
     std::unique_ptr<TPLXOperation> firstPerform(TPLXGanttTable *table) override;
     void repeat(TPLXGanttTable *table) override;
+
+private:
+    std::unique_ptr<TPLXOperation> taskBarConnAddOp;
 };
 
 // Deletes a PERT connection (or one direction of a two-way one) with the
@@ -444,12 +496,14 @@ public:
     ~TPLXPertConnectionDeleteOperation() override;
     QString className() const override { return QStringLiteral("TPLXPertConnectionDeleteOperation"); }
 
-    std::unique_ptr<TPLXOperation> taskBarConnDeleteOp;
 
 protected:
     std::unique_ptr<TPLXOperation> &ganttPart() override { return taskBarConnDeleteOp; }
     std::unique_ptr<TPLXOperation> firstPerform(TPLXGanttTable *table) override;
     void repeat(TPLXGanttTable *table) override;
+
+private:
+    std::unique_ptr<TPLXOperation> taskBarConnDeleteOp;
 };
 
 // Performs `parts` in order; when one fails, undoes the performed ones in

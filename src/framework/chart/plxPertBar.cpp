@@ -377,8 +377,8 @@ void TPLXPertBar::UpdateRange()
     if (FHasTaskBar) {
         TPLXTaskBar *first = tasks.first();
         FLSTime = first->getLSTime();
-        FESTime = first->FESTime;
-        FLFTime = first->FLFTime;
+        FESTime = first->getESTime();
+        FLFTime = first->getLFTime();
         FEFTime = first->getEFTime();
         FLBTime = 0;
         FGBTime = 0;
@@ -386,11 +386,11 @@ void TPLXPertBar::UpdateRange()
         for (TPLXTaskBar *t : tasks) {
             progress += t->getProgress();
             FLSTime = std::min(FLSTime, t->getLSTime());
-            FESTime = std::min(FESTime, t->FESTime);
-            FLFTime = std::max(FLFTime, t->FLFTime);
+            FESTime = std::min(FESTime, t->getESTime());
+            FLFTime = std::max(FLFTime, t->getLFTime());
             FEFTime = std::max(FEFTime, t->getEFTime());
-            FLBTime += t->FLBTime;
-            FGBTime += t->FGBTime;
+            FLBTime += t->getLBTime();
+            FGBTime += t->getGBTime();
             FEffectiveDuration += t->getEffectiveDuration();
         }
         if (midnight(FLFTime))
@@ -465,8 +465,8 @@ TRect TPLXPertBarPertDrawer::boxRect() const
     TPLXGanttTable *table = tableOf(b);
     const TPLXPertBarSettings *settings = b->effectiveSettings();
     TRect r;
-    r.Left = b->Fx;
-    r.Top = b->Fy;
+    r.Left = b->getX();
+    r.Top = b->getY();
     if (table) {
         r.Left += b->GetDocumentSetup()->getColStartX(0) - table->getPertStartX();
         r.Top -= table->getPertStartY();
@@ -501,15 +501,18 @@ void TPLXPertBarPertDrawer::Draw(TPLXVisualContext &vc)
         clearLastRect();
         return;
     }
-    lastRect = boxRect();
-    vc.FillArea(lastRect, b->isSummary() ? settings->FBackgroundSummaryColor : settings->FBackGroundColor, bsSolid);
-    innerRect = grown(lastRect, -settings->FBorderThickness);
-    vc.fillBounds(lastRect, innerRect, settings->FBorderColor, bsSolid);
+    setLastRect(boxRect());
+    vc.FillArea(getLastRect(), b->isSummary() ? settings->FBackgroundSummaryColor : settings->FBackGroundColor, bsSolid);
+    innerRect = grown(getLastRect(), -settings->FBorderThickness);
+    vc.fillBounds(getLastRect(), innerRect, settings->FBorderColor, bsSolid);
     if (table)
-        table->registerPertCoords(lastRect.Left, lastRect.Top);
+        table->registerPertCoords(getLastRect().Left, getLastRect().Top);
     // The detail figures below the box are part of what a click hits.
-    if (b->isDetailed() && b->getPertType() == plxpbtTimeSpan && !b->isSummary())
-        lastRect.Bottom += 50;
+    if (b->isDetailed() && b->getPertType() == plxpbtTimeSpan && !b->isSummary()) {
+        TRect hit = getLastRect();
+        hit.Bottom += 50;
+        setLastRect(hit);
+    }
     highlight(vc, getRect());
 }
 
@@ -534,7 +537,7 @@ void TPLXPertBarTimespanPertDrawer::Draw(TPLXVisualContext &vc)
     const TPLXPertBarSettings *settings = b->effectiveSettings();
     const TColor border = settings->FBorderColor;
     const bool summary = b->isSummary();
-    const TRect I = grown(innerRect, 1);
+    const TRect I = grown(getInnerRect(), 1);
     const int W = I.width();
     const int H = I.height();
     vc.setFont(QStringLiteral("Arial"), 10, clBlack, false, false, false, 0);
@@ -550,8 +553,8 @@ void TPLXPertBarTimespanPertDrawer::Draw(TPLXVisualContext &vc)
     }
     if (TPLXPertBarSection *main = b->mainSection()) {
         TPLXPertBarSectionDrawer *drawer = main->sectionDrawer();
-        drawer->FRect = summary ? TRect{I.Left, I.Top + 2 * (H / 4), I.Right, I.Bottom}
-                                : TRect{I.Left, I.Top + H / 4, I.Right, I.Bottom - H / 5};
+        drawer->setRect(summary ? TRect{I.Left, I.Top + 2 * (H / 4), I.Right, I.Bottom}
+                                : TRect{I.Left, I.Top + H / 4, I.Right, I.Bottom - H / 5});
         drawer->Draw(vc);
         vc.setFont(QStringLiteral("Arial"), 10, clBlack, false, false, false, 0);
     }
@@ -562,8 +565,8 @@ void TPLXPertBarTimespanPertDrawer::Draw(TPLXVisualContext &vc)
         b->userDefinedNumber().isEmpty() ? QString::number(rowIndex + 1) : b->userDefinedNumber();
     const int bandBottom = bandTop + H / 4;
     cell({I.Left, bandTop, I.Left + W / 4, bandBottom}, number);
-    const TDateTime start = b->FstartDate;
-    const TDateTime end = b->FendDate;
+    const TDateTime start = b->storedStart();
+    const TDateTime end = b->storedEnd();
     QString period = QStringLiteral("--");
     if (start != 0)
         period = start == end ? dayMonth(start) : dayMonth(start) + QStringLiteral(" - ") + dayMonth(end);
@@ -587,11 +590,11 @@ void TPLXPertBarTimespanPertDrawer::Draw(TPLXVisualContext &vc)
         const TRect area{I.Left, I.Bottom, I.Right, I.Bottom + H / 2};
         vc.FillArea(area, settings->FBackGroundColor, bsSolid);
         vc.drawRect(grown(area, 1), psSolid, border);
-        const QString upper[4] = {QString::number(static_cast<qint64>(b->FEffectiveDuration)),
-                                  dayMonth(b->FESTime), dayMonth(b->FEFTime),
-                                  QString::number(static_cast<qint64>(b->FLBTime))};
-        const QString lower[4] = {QString::number(b->getProgress()) + QLatin1Char('%'), dayMonth(b->FLSTime),
-                                  dayMonth(b->FLFTime), QString::number(static_cast<qint64>(b->FGBTime))};
+        const QString upper[4] = {QString::number(static_cast<qint64>(b->getEffectiveDuration())),
+                                  dayMonth(b->getESTime()), dayMonth(b->getEFTime()),
+                                  QString::number(static_cast<qint64>(b->getLBTime()))};
+        const QString lower[4] = {QString::number(b->getProgress()) + QLatin1Char('%'), dayMonth(b->getLSTime()),
+                                  dayMonth(b->getLFTime()), QString::number(static_cast<qint64>(b->getGBTime()))};
         const int colWidth = area.width() / 4;
         const int rowHeight = area.height() / 2;
         for (int c = 0; c < 4; ++c) {
@@ -622,20 +625,20 @@ void TPLXPertBarNoTimespanPertDrawer::Draw(TPLXVisualContext &vc)
         return;
     TPLXPertBar *b = pertBar();
     const TPLXPertBarSettings *settings = b->effectiveSettings();
-    const TRect I = grown(innerRect, 1);
+    const TRect I = grown(getInnerRect(), 1);
     const int H = I.height();
     const int mainTop = I.Top + H / 4;
     const int bottomTop = mainTop + H / 2;
     if (TPLXPertBarSection *top = b->topSection()) {
-        top->sectionDrawer()->FRect = {I.Left, I.Top, I.Right, mainTop};
+        top->sectionDrawer()->setRect({I.Left, I.Top, I.Right, mainTop});
         top->sectionDrawer()->DrawGradient(vc);
     }
     if (TPLXPertBarSection *main = b->mainSection()) {
-        main->sectionDrawer()->FRect = {I.Left, mainTop, I.Right, bottomTop};
+        main->sectionDrawer()->setRect({I.Left, mainTop, I.Right, bottomTop});
         main->sectionDrawer()->Draw(vc);
     }
     if (TPLXPertBarSection *bottom = b->bottomSection()) {
-        bottom->sectionDrawer()->FRect = {I.Left, bottomTop, I.Right, I.Bottom};
+        bottom->sectionDrawer()->setRect({I.Left, bottomTop, I.Right, I.Bottom});
         bottom->sectionDrawer()->Draw(vc);
     }
     if (b->isDetailed()) {
@@ -643,7 +646,7 @@ void TPLXPertBarNoTimespanPertDrawer::Draw(TPLXVisualContext &vc)
         for (TPLXPertBarSection *extra : b->additionalSections()) {
             const TRect band{I.Left, top, I.Right, top + H / 5};
             vc.drawRect(band, psSolid, settings->FBorderColor);
-            extra->sectionDrawer()->FRect = band;
+            extra->sectionDrawer()->setRect(band);
             extra->sectionDrawer()->Draw(vc);
             top = band.Bottom;
         }

@@ -62,12 +62,13 @@ public:
     void DrawGradient(TPLXVisualContext &vc);
     TRect getRect() const override { return FRect; }
 
-    TRect FRect;
 
+    void setRect(const TRect &value) { FRect = value; }
 private:
     TPLXPertBarSection *section() const;
     TColor borderColor() const;
     void drawText(TPLXVisualContext &vc, const TRect &inner);
+    TRect FRect;
 };
 
 class ORVANTA_EXPORT TPLXPertBarSectionPersistence : public TPLXPersistence
@@ -89,15 +90,15 @@ class ORVANTA_EXPORT TPLXPertBar : public TPLXGanttBar
     Q_PROPERTY(TPLXGanttObject *MainSection READ mainSectionObject)
     Q_PROPERTY(TPLXGanttObject *TopSection READ topSectionObject)
     Q_PROPERTY(TPLXGanttObject *BottomSection READ bottomSectionObject)
-    Q_PROPERTY(int X MEMBER Fx)
-    Q_PROPERTY(int Y MEMBER Fy)
+    Q_PROPERTY(int X READ getX WRITE setX)
+    Q_PROPERTY(int Y READ getY WRITE setY)
     Q_PROPERTY(QString UserDefinedNumber MEMBER FUserDefinedNumber)
-    Q_PROPERTY(double ESTime MEMBER FESTime)
-    Q_PROPERTY(double LFTime MEMBER FLFTime)
-    Q_PROPERTY(double LBTime MEMBER FLBTime)
-    Q_PROPERTY(double GBTime MEMBER FGBTime)
-    Q_PROPERTY(double EFTime MEMBER FEFTime)
-    Q_PROPERTY(double LSTime MEMBER FLSTime)
+    Q_PROPERTY(double ESTime READ getESTime WRITE setESTime)
+    Q_PROPERTY(double LFTime READ getLFTime WRITE setLFTime)
+    Q_PROPERTY(double LBTime READ getLBTime WRITE setLBTime)
+    Q_PROPERTY(double GBTime READ getGBTime WRITE setGBTime)
+    Q_PROPERTY(double EFTime READ getEFTime WRITE setEFTime)
+    Q_PROPERTY(double LSTime READ getLSTime WRITE setLSTime)
 
 public:
     // A box at (x, y) with a copy of `settings` (none when null).
@@ -177,20 +178,23 @@ public:
     // Mean progress of the row's task bars, as UpdateRange left it.
     int getProgress() const { return FProgress; }
 
-    TDateTime FESTime = 0;
-    TDateTime FLFTime = 0;
-    TDateTime FLBTime = 0;
-    TDateTime FGBTime = 0;
-    TDateTime FEFTime = 0;
-    TDateTime FLSTime = 0;
-    TDateTime FEffectiveDuration = 0;
-    int Fx = 0;
-    int Fy = 0;
-    bool FIsSummary = false;
-    bool FDetailed = true;
-    bool FHasTaskBar = false;
-    QString FUserDefinedNumber;
-    int FProgress = 0;
+
+    TDateTime getEffectiveDuration() const { return FEffectiveDuration; }
+    void setEffectiveDuration(TDateTime value) { FEffectiveDuration = value; }
+    TDateTime getESTime() const { return FESTime; }
+    void setESTime(TDateTime value) { FESTime = value; }
+    TDateTime getEFTime() const { return FEFTime; }
+    void setEFTime(TDateTime value) { FEFTime = value; }
+    TDateTime getLBTime() const { return FLBTime; }
+    void setLBTime(TDateTime value) { FLBTime = value; }
+    TDateTime getLSTime() const { return FLSTime; }
+    void setLSTime(TDateTime value) { FLSTime = value; }
+    TDateTime getLFTime() const { return FLFTime; }
+    void setLFTime(TDateTime value) { FLFTime = value; }
+    TDateTime getGBTime() const { return FGBTime; }
+    void setGBTime(TDateTime value) { FGBTime = value; }
+    void setIsSummary(bool value) { FIsSummary = value; }
+    void setProgress(int value) { FProgress = value; }
 
 protected:
     // For the fake box: keeps `settings` itself, borrowed.
@@ -213,6 +217,20 @@ private:
     TPLXPertBarSection *FBottomSection = nullptr; // child
     QList<TPLXPertBarSection *> FAdditionalSections; // children
     std::unique_ptr<TPLXDrawer> FOwnDrawerPert;
+    TDateTime FESTime = 0;
+    TDateTime FLFTime = 0;
+    TDateTime FLBTime = 0;
+    TDateTime FGBTime = 0;
+    TDateTime FEFTime = 0;
+    TDateTime FLSTime = 0;
+    TDateTime FEffectiveDuration = 0;
+    int Fx = 0;
+    int Fy = 0;
+    bool FIsSummary = false;
+    bool FDetailed = true;
+    bool FHasTaskBar = false;
+    QString FUserDefinedNumber;
+    int FProgress = 0;
 };
 
 Q_DECLARE_METATYPE(TPLXPertBar *)
@@ -229,7 +247,6 @@ public:
     TPLXGanttObject *locateObject(int x, int y) override;
     bool supportsHighlighting() const override { return true; }
 
-    TRect innerRect;
 
 protected:
     TPLXPertBar *pertBar() const;
@@ -237,6 +254,11 @@ protected:
     virtual TRect boxRect() const;
     // Whether the last Draw drew the box (kinds draw their cells only then).
     bool FDrawn = false;
+
+    const TRect &getInnerRect() const { return innerRect; }
+    void setInnerRect(const TRect &value) { innerRect = value; }
+private:
+    TRect innerRect;
 };
 
 // Box with dates, scheduling figures and progress.
@@ -300,6 +322,11 @@ public:
     bool undo() override;
     QString className() const override { return QStringLiteral("TPLXPertBarMoveOperation"); }
 
+    double getNewStartDate() const { return newStartDate; }
+    void setNewStartDate(double value) { newStartDate = value; }
+    int getNewRow() const { return newRow; }
+    void setNewRow(int value) { newRow = value; }
+private:
     TPLXPertBar *target;
     double originalStartDate; // old x
     double newStartDate;      // new x

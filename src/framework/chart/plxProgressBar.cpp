@@ -173,12 +173,12 @@ void TPLXProgressBarDrawer::Draw(TPLXVisualContext &vc)
     vc.FillArea(r, settings->FColor, bsSolid);
     vc.drawRect(r, psSolid, settings->FBorderColor);
     const TRect inner{r.Left + 1, r.Top + 1, r.Right - 1, r.Bottom - 1};
-    const int t = document->GetTable()->FFocusedFrameThickness;
+    const int t = document->GetTable()->getFocusedFrameThickness();
     const TRect frame{inner.Left + t, inner.Top + t, inner.Right - t, inner.Bottom - t};
     if (b->isFocused() && settings->FHeight > 0)
         vc.fillBounds(inner, frame, 0x000000, bsSolid);
     highlight(vc, inner);
-    lastRect = inner;
+    setLastRect(inner);
     lastDrawn = true;
     if (TPLXTextHalo *halo = b->textHalo()) {
         if (TPLXDrawer *haloDrawer = halo->getDrawer(vtGanttGraph))

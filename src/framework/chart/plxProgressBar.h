@@ -50,11 +50,11 @@ public:
     TRect getRect(TDateTime viewStart) override;
     bool supportsHighlighting() const override { return true; }
 
-    // Whether the last Draw drew the bar.
-    bool lastDrawn = false;
 
 private:
     TPLXProgressBar *progressBar() const;
+    // Whether the last Draw drew the bar.
+    bool lastDrawn = false;
 };
 
 class ORVANTA_EXPORT TPLXProgressBarPersistence : public TPLXGanttBarPersistence

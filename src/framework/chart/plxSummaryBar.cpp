@@ -107,7 +107,7 @@ std::unique_ptr<TPLXGanttObject> TPLXSummaryBarPersistence::doLoad(const QString
 {
     auto bar = std::make_unique<TPLXSummaryBar>();
     ID = name;
-    bar->FReadOnly = media.boolValue(name, QStringLiteral("read only"), false);
+    bar->setRdOnly(media.boolValue(name, QStringLiteral("read only"), false));
     return bar;
 }
 
@@ -153,18 +153,18 @@ void TPLXSummaryBarDrawer::Draw(TPLXVisualContext &vc)
     highlight(vc, getRect(viewStart));
     // Hits are taken in the summary's own row only.
     TRect strip = TPLXGanttBarDrawer::getRect(viewStart);
-    lastRect = strip;
+    setLastRect(strip);
     strip.Bottom = std::min(strip.Top + (strip.Bottom - strip.Top) / 4, strip.Top + 6);
     const int t = 2 * strip.height();
-    vc.FillArea(strip, b->FColor, bsSolid);
+    vc.FillArea(strip, b->getColor(), bsSolid);
     if (b->isFocused())
         vc.FillArea(strip, kWhite, bsDiagCross);
     vc.drawPolygon({TPoint(strip.Left, strip.Top), TPoint(strip.Left, strip.Top + t),
                     TPoint(strip.Left + t, strip.Top)},
-                   b->FColor);
+                   b->getColor());
     vc.drawPolygon({TPoint(strip.Right, strip.Top), TPoint(strip.Right, strip.Top + t),
                     TPoint(strip.Right - t, strip.Top)},
-                   b->FColor);
+                   b->getColor());
     if (TPLXTextHalo *halo = b->textHalo()) {
         if (TPLXDrawer *haloDrawer = halo->getDrawer(vtGanttGraph))
             haloDrawer->Draw(vc);

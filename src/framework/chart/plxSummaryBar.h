@@ -12,8 +12,8 @@ class ORVANTA_EXPORT TPLXSummaryBar : public TPLXGanttBar
     Q_GADGET
     Q_PROPERTY(int StartRow READ GetStartRow)
     Q_PROPERTY(int EndRow READ GetEndRow)
-    Q_PROPERTY(bool rdOnly MEMBER FReadOnly)
-    Q_PROPERTY(int Color MEMBER FColor)
+    Q_PROPERTY(bool rdOnly READ getRdOnly WRITE setRdOnly)
+    Q_PROPERTY(int Color READ getColor WRITE setColor)
 
 public:
     TPLXSummaryBar();
@@ -44,6 +44,11 @@ public:
     // Every bar of the group's rows, row by row.
     QList<TPLXGanttBar *> getChildList();
 
+    bool getRdOnly() const { return FReadOnly; }
+    void setRdOnly(bool value) { FReadOnly = value; }
+    TColor getColor() const { return FColor; }
+    void setColor(TColor value) { FColor = value; }
+private:
     TColor FColor = 0x000000;
     int FEndRow = 0;
     bool FReadOnly = false;

@@ -354,16 +354,16 @@ void TPLXTaskBarDrawer::Draw(TPLXVisualContext &vc)
     Fvc = &vc;
     const TRect rect = getRect(docStart);
     TPLXTaskBarSettings *settings = b->GetSettings();
-    const int t = b->isFocused() ? table->FFocusedFrameThickness : settings->FBorderThickness;
+    const int t = b->isFocused() ? table->getFocusedFrameThickness() : settings->FBorderThickness;
     inner = {rect.Left + t, rect.Top + t, rect.Right - t, rect.Bottom - t};
-    vc.fillBounds(rect, inner, b->FCriticalElement ? table->FCriticalPathColor : settings->FBorderColor, bsSolid);
+    vc.fillBounds(rect, inner, b->getCriticalElement() ? table->getCriticalPathColor() : settings->FBorderColor, bsSolid);
 
     TPLXVisualGoodie *goodie = settings->getVisualGoodie();
     TPLXVisualGoodieDrawer *goodies = goodieDrawer(goodie);
     if (goodie && goodies) {
         TRect body = inner;
-        body.Left = std::max(inner.Left, std::min(inner.Right, getCoords(b->getStartDate() + b->FBufferTimeLeft)));
-        body.Right = std::min(inner.Right, std::max(inner.Left, getCoords(b->getEndDate() - b->FBufferTimeRight)));
+        body.Left = std::max(inner.Left, std::min(inner.Right, getCoords(b->getStartDate() + b->getBufferTimeLeft())));
+        body.Right = std::min(inner.Right, std::max(inner.Left, getCoords(b->getEndDate() - b->getBufferTimeRight())));
         goodie->FRect = body;
         goodies->fillGoodie(vc);
     }
@@ -375,15 +375,15 @@ void TPLXTaskBarDrawer::Draw(TPLXVisualContext &vc)
 
     const int h = inner.height();
     TRect progress{inner.Left + 1, inner.Top + h / 3, inner.Right - 1, inner.Bottom - h / 3};
-    progress.Right = progress.Left + (progress.width() * b->FProgress) / 100;
+    progress.Right = progress.Left + (progress.width() * b->getProgress()) / 100;
     vc.FillArea(progress, settings->FProgressColor, bsSolid);
     inner = progress;
 
     highlight(vc, rect);
-    lastRect = rect;
+    setLastRect(rect);
     lastDrawn = true;
 
-    if (b->FLocked) {
+    if (b->isLocked()) {
         const QString label = GetRessourceValue(QStringLiteral("df_fixedtaskbar"));
         vc.setFont(QStringLiteral("Arial"), 7, 0xFFFFFF, false, false, false, 0);
         const TRect box{inner.Left, inner.Top, inner.Left + vc.TextWidth(label) + 5, inner.Top + 12};
@@ -407,7 +407,7 @@ void TPLXTaskBarDrawer::emphasizeExceptions(TPLXVisualContext &vc)
     TPLXTaskBarSettings *settings = b->GetSettings();
     TPLXVisualGoodieDrawer *goodies = goodieDrawer(settings->getVisualGoodie());
     const TDateTime end = b->getEndDate();
-    const TColor color = b->GetDocumentSetup()->GetTable()->FWeekendBrightenColor;
+    const TColor color = b->GetDocumentSetup()->GetTable()->getWeekendBrightenColor();
     TDateTime s = 0;
     double l = 0;
     cal->findNextNonWorkingException(b->getStartDate(), s, l);

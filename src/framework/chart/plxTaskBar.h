@@ -12,20 +12,20 @@ class ORVANTA_EXPORT TPLXTaskBar : public TPLXGanttBar
 {
     Q_GADGET
     Q_PROPERTY(int Progress READ getProgress WRITE SetProgress)
-    Q_PROPERTY(bool Locked MEMBER FLocked)
+    Q_PROPERTY(bool Locked READ isLocked WRITE setLocked)
     Q_PROPERTY(bool fixed MEMBER FFixed)
     Q_PROPERTY(TPLXGanttObject *Settings READ settingsObject)
-    Q_PROPERTY(bool criticalElement MEMBER FCriticalElement)
-    Q_PROPERTY(double ESTime MEMBER FESTime)
-    Q_PROPERTY(double LFTime MEMBER FLFTime)
-    Q_PROPERTY(double LBTime MEMBER FLBTime)
-    Q_PROPERTY(double GBTime MEMBER FGBTime)
+    Q_PROPERTY(bool criticalElement READ getCriticalElement WRITE setCriticalElement)
+    Q_PROPERTY(double ESTime READ getESTime WRITE setESTime)
+    Q_PROPERTY(double LFTime READ getLFTime WRITE setLFTime)
+    Q_PROPERTY(double LBTime READ getLBTime WRITE setLBTime)
+    Q_PROPERTY(double GBTime READ getGBTime WRITE setGBTime)
     Q_PROPERTY(double LSTime READ getLSTime)
     Q_PROPERTY(double EFTIme READ getEFTime)
     Q_PROPERTY(double effectiveEnd READ effectiveEnd)
     Q_PROPERTY(double effectiveStart READ effectiveStart)
-    Q_PROPERTY(double bufferTimeLeft MEMBER FBufferTimeLeft)
-    Q_PROPERTY(double bufferTimeRight MEMBER FBufferTimeRight)
+    Q_PROPERTY(double bufferTimeLeft READ getBufferTimeLeft WRITE setBufferTimeLeft)
+    Q_PROPERTY(double bufferTimeRight READ getBufferTimeRight WRITE setBufferTimeRight)
 
 public:
     TPLXTaskBar(TDateTime start = 0, TDateTime end = 0, int row = 0);
@@ -72,18 +72,22 @@ public:
     TDateTime effectiveStart();
     TDateTime effectiveEnd();
 
-    bool FLocked = false;
-    bool FFixed = false;
-    int FProgress = 0;
-    bool FCriticalElement = false;
-    TDateTime FESTime = 0;
-    TDateTime FLFTime = 0;
-    TDateTime FLBTime = 0;
-    TDateTime FGBTime = 0;
-    // Working time in days; 0 or less means unset, computed from the dates.
-    TDateTime FEffectiveDuration = -1.0;
-    TDateTime FBufferTimeLeft = 0;
-    TDateTime FBufferTimeRight = 0;
+
+    bool getCriticalElement() const { return FCriticalElement; }
+    void setCriticalElement(bool value) { FCriticalElement = value; }
+    TDateTime getESTime() const { return FESTime; }
+    void setESTime(TDateTime value) { FESTime = value; }
+    TDateTime getLFTime() const { return FLFTime; }
+    void setLFTime(TDateTime value) { FLFTime = value; }
+    TDateTime getLBTime() const { return FLBTime; }
+    void setLBTime(TDateTime value) { FLBTime = value; }
+    TDateTime getGBTime() const { return FGBTime; }
+    void setGBTime(TDateTime value) { FGBTime = value; }
+    TDateTime getBufferTimeLeft() const { return FBufferTimeLeft; }
+    void setBufferTimeLeft(TDateTime value) { FBufferTimeLeft = value; }
+    TDateTime getBufferTimeRight() const { return FBufferTimeRight; }
+    void setBufferTimeRight(TDateTime value) { FBufferTimeRight = value; }
+    void setProgress(int value) { FProgress = value; }
 
 private:
     friend class TPLXTaskBarPersistence;
@@ -104,6 +108,18 @@ private:
         bool valid = false;
     };
     DerivedEnd FDerivedEnd;
+    bool FLocked = false;
+    bool FFixed = false;
+    int FProgress = 0;
+    bool FCriticalElement = false;
+    TDateTime FESTime = 0;
+    TDateTime FLFTime = 0;
+    TDateTime FLBTime = 0;
+    TDateTime FGBTime = 0;
+    // Working time in days; 0 or less means unset, computed from the dates.
+    TDateTime FEffectiveDuration = -1.0;
+    TDateTime FBufferTimeLeft = 0;
+    TDateTime FBufferTimeRight = 0;
 };
 
 // The part of a row's rectangle that a task bar `height` pixels high takes:
@@ -127,14 +143,16 @@ public:
     // Brightens the non-working days inside the bar (day and hour modes only).
     void emphasizeExceptions(TPLXVisualContext &vc);
 
+
+    const TRect &getInner() const { return inner; }
+    void setInner(const TRect &value) { inner = value; }
+private:
+    TPLXTaskBar *taskBar() const;
+    TPLXVisualContext *Fvc = nullptr;
     // The body inside the frame as the last Draw computed it.
     TRect inner;
     // Whether the last Draw drew the bar.
     bool lastDrawn = false;
-
-private:
-    TPLXTaskBar *taskBar() const;
-    TPLXVisualContext *Fvc = nullptr;
 };
 
 class ORVANTA_EXPORT TPLXTaskBarPersistence : public TPLXGanttBarPersistence

@@ -56,9 +56,9 @@ private:
 // Why a loaded connection cannot join the document, or empty when it can.
 QString connectionDefect(const TPLXBarConnection *c)
 {
-    if (!c->barFrom || !c->barTo)
+    if (!c->getFromBar() || !c->getToBar())
         return QStringLiteral("its \"from\" or \"to\" bar is missing");
-    if (!c->barFrom->getParentRow() || !c->barTo->getParentRow())
+    if (!c->getFromBar()->getParentRow() || !c->getToBar()->getParentRow())
         return QStringLiteral("its \"from\" or \"to\" bar lies in no row");
     return QString();
 }
@@ -276,7 +276,7 @@ void TPLXGanttDocument::insertConnection(int index, TPLXBarConnection *c)
     if (!c)
         return;
     // Listing a connection twice would draw, save and count it twice.
-    const TPLXGanttBar *probe = c->barFrom ? c->barFrom : c->barTo;
+    const TPLXGanttBar *probe = c->getFromBar() ? c->getFromBar() : c->getToBar();
     if (probe ? FConnectionIndex.value(probe).contains(c) : connections.contains(c))
         return;
     c->setParent(this);
@@ -321,16 +321,16 @@ void TPLXGanttDocument::unindexBar(const TPLXGanttBar *bar, TPLXBarConnection *c
 
 void TPLXGanttDocument::indexConnection(TPLXBarConnection *c)
 {
-    indexBar(c->barFrom, c);
-    if (c->barTo != c->barFrom)
-        indexBar(c->barTo, c);
+    indexBar(c->getFromBar(), c);
+    if (c->getToBar() != c->getFromBar())
+        indexBar(c->getToBar(), c);
 }
 
 void TPLXGanttDocument::unindexConnection(TPLXBarConnection *c)
 {
-    unindexBar(c->barFrom, c);
-    if (c->barTo != c->barFrom)
-        unindexBar(c->barTo, c);
+    unindexBar(c->getFromBar(), c);
+    if (c->getToBar() != c->getFromBar())
+        unindexBar(c->getToBar(), c);
 }
 
 void TPLXGanttDocument::connectionBarsChanged(TPLXBarConnection *c, TPLXGanttBar *oldFrom, TPLXGanttBar *oldTo)
@@ -375,11 +375,11 @@ TPLXBarConnection *TPLXGanttDocument::findConnection(TPLXGanttBar *fromBar, TPLX
 {
     QList<TPLXBarConnection *> candidates;
     for (TPLXBarConnection *c : FConnectionIndex.value(fromBar)) {
-        const bool forward = c->barFrom == fromBar && c->barTo == toBar;
+        const bool forward = c->getFromBar() == fromBar && c->getToBar() == toBar;
         if (type == -1) {
-            if (forward || (c->barFrom == toBar && c->barTo == fromBar))
+            if (forward || (c->getFromBar() == toBar && c->getToBar() == fromBar))
                 candidates.append(c);
-        } else if (forward && (type == 4 || c->connType == type)) {
+        } else if (forward && (type == 4 || c->getConnType() == type)) {
             candidates.append(c);
         }
     }
@@ -393,9 +393,9 @@ TPLXBarConnection *TPLXGanttDocument::findRowsConnection(TPLXGanttRow *fromRow, 
     QList<TPLXBarConnection *> candidates;
     for (TPLXGanttBar *bar : fromRow->bars()) {
         for (TPLXBarConnection *c : FConnectionIndex.value(bar)) {
-            if (c->barFrom != bar || !c->barTo || c->barTo->getParent() != toRow)
+            if (c->getFromBar() != bar || !c->getToBar() || c->getToBar()->getParent() != toRow)
                 continue;
-            if (c->barFrom->isSummarizable() && c->barTo->isSummarizable() && !candidates.contains(c))
+            if (c->getFromBar()->isSummarizable() && c->getToBar()->isSummarizable() && !candidates.contains(c))
                 candidates.append(c);
         }
     }
@@ -455,10 +455,10 @@ std::unique_ptr<TPLXMultipleOperations> TPLXGanttDocument::resolveDistanceViolat
             const qint32 violation = c->findViolationOffset();
             if (violation == 0)
                 continue;
-            TPLXGanttBar *candidate = c->barTo;
+            TPLXGanttBar *candidate = c->getToBar();
             qint32 by = violation;
             if (moved.contains(candidate)) {
-                candidate = c->barFrom;
+                candidate = c->getFromBar();
                 by = -violation;
             }
             if (!moved.contains(candidate)) {
@@ -631,7 +631,7 @@ void TPLXDocumentDrawer::Draw(TPLXVisualContext &context)
     drawTreePane(*doc, context);
     TPLXGanttTable *table = doc->GetTable();
     bool clipped = false;
-    if (table && table->FWidth > 0) {
+    if (table && table->getWidth() > 0) {
         TRect area = context.getVisibleArea();
         area.Left = doc->getColStartX(0);
         context.SetClipRect(area);
@@ -641,13 +641,13 @@ void TPLXDocumentDrawer::Draw(TPLXVisualContext &context)
         if (TPLXDrawer *drawer = table->getDrawer(vtGanttGraph))
             drawer->Draw(context);
 
-    if (doc->FDrawConnections) {
+    if (doc->getDrawConnections()) {
         // A handler may edit the list; draw the connections it held when drawing began.
-        const QList<TPLXBarConnection *> list = doc->connections;
+        const QList<TPLXBarConnection *> list = doc->getConnections();
         for (TPLXBarConnection *c : list) {
             bool defaultPaint = true;
-            if (doc->FOnDrawConnection)
-                doc->FOnDrawConnection(c, defaultPaint);
+            if (doc->getOnDrawConnection())
+                doc->getOnDrawConnection()(c, defaultPaint);
             if (!defaultPaint)
                 continue;
             auto *drawer = dynamic_cast<TPLXBarConnectionDrawer *>(c->getDrawer(vtGanttGraph));
@@ -678,7 +678,7 @@ TPLXGanttObject *TPLXDocumentDrawer::locateObject(int x, int y)
         if (TPLXDrawer *drawer = table->getDrawer(vtGanttGraph))
             if (TPLXGanttObject *hit = drawer->locateObject(x, y))
                 return hit;
-    for (TPLXBarConnection *c : std::as_const(doc->connections))
+    for (TPLXBarConnection *c : std::as_const(doc->getConnections()))
         if (TPLXDrawer *drawer = c->getDrawer(vtGanttGraph))
             if (TPLXGanttObject *hit = drawer->locateObject(x, y))
                 return hit;

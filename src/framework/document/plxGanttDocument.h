@@ -27,11 +27,11 @@ class ORVANTA_EXPORT TPLXGanttDocument : public TPLXDocumentSetup
     Q_GADGET
     Q_PROPERTY(double StartDate READ getStartDate WRITE setStartDate)
     Q_PROPERTY(double EndDate READ getEndDate WRITE setEndDate)
-    Q_PROPERTY(double DateRangeStart MEMBER FDateRangeStart)
+    Q_PROPERTY(double DateRangeStart READ getDateRangeStart WRITE setDateRangeStart)
     Q_PROPERTY(double DateRangeEnd MEMBER FDateRangeEnd)
-    Q_PROPERTY(bool TimeScaleUnder MEMBER FTimeScaleUnder)
+    Q_PROPERTY(bool TimeScaleUnder READ getTimeScaleUnder WRITE setTimeScaleUnder)
     Q_PROPERTY(int DocStartX READ getDocStartX WRITE setDocStartX)
-    Q_PROPERTY(bool DrawConnections MEMBER FDrawConnections)
+    Q_PROPERTY(bool DrawConnections READ getDrawConnections WRITE setDrawConnections)
     Q_PROPERTY(bool PrintLegend MEMBER FPrintLegend)
     Q_PROPERTY(bool PrintLegendUnder MEMBER FPrintLegendUnder)
     Q_PROPERTY(int ConnectionCount READ countConnections)
@@ -115,8 +115,31 @@ public:
     // once, and returns the moves performed as one composite.
     std::unique_ptr<TPLXMultipleOperations> resolveDistanceViolations(TPLXGanttBar *bar);
 
-    TPLXDrawConnectionEvent FOnDrawConnection;
 
+
+    bool getDrawConnections() const { return FDrawConnections; }
+    void setDrawConnections(bool value) { FDrawConnections = value; }
+    const QList<TPLXBarConnection*> &getConnections() const { return connections; }
+    const TPLXDrawConnectionEvent &getOnDrawConnection() const { return FOnDrawConnection; }
+    void setOnDrawConnection(const TPLXDrawConnectionEvent &value) { FOnDrawConnection = value; }
+    void setCalendar(TPLXDocumentCalendar* value) { Fcalendar = value; }
+    void setTable(TPLXGanttTable* value) { Ftable = value; }
+    TDateTime getDateRangeStart() const { return FDateRangeStart; }
+    void setDateRangeStart(TDateTime value) { FDateRangeStart = value; }
+    void setTimeScaleUnder(bool value) { FTimeScaleUnder = value; }
+    void setTree(TPLXTreeGrid* value) { FTree = value; }
+private:
+    friend class TPLXDocumentPersistence;
+    void indexConnection(TPLXBarConnection *c);
+    void unindexConnection(TPLXBarConnection *c);
+    void indexBar(const TPLXGanttBar *bar, TPLXBarConnection *c);
+    void unindexBar(const TPLXGanttBar *bar, TPLXBarConnection *c);
+    void refreshCriticalPath();
+
+    QHash<const TPLXGanttBar *, QList<TPLXBarConnection *>> FConnectionIndex;
+    std::unique_ptr<TPLXDrawer> FOwnDrawer;
+    std::unique_ptr<TPLXDrawer> FOwnDrawerPert;
+    TPLXDrawConnectionEvent FOnDrawConnection;
     TDateTime FStartDate = 0;
     TDateTime FEndDate = 0;
     TDateTime FDateRangeStart = 0;
@@ -142,18 +165,6 @@ public:
     bool FDrawConnections = true;
     bool FPrintLegend = false;
     bool FPrintLegendUnder = true;
-
-private:
-    friend class TPLXDocumentPersistence;
-    void indexConnection(TPLXBarConnection *c);
-    void unindexConnection(TPLXBarConnection *c);
-    void indexBar(const TPLXGanttBar *bar, TPLXBarConnection *c);
-    void unindexBar(const TPLXGanttBar *bar, TPLXBarConnection *c);
-    void refreshCriticalPath();
-
-    QHash<const TPLXGanttBar *, QList<TPLXBarConnection *>> FConnectionIndex;
-    std::unique_ptr<TPLXDrawer> FOwnDrawer;
-    std::unique_ptr<TPLXDrawer> FOwnDrawerPert;
 };
 
 // Draws the tree grid, then, clipped to the chart, the table, the

@@ -53,7 +53,7 @@ TPLXColumnInsertOperation::TPLXColumnInsertOperation(TPLXDataSourceIntf *dataSou
 {
     TPLXTreeGrid *grid = PLXTreeOf(dataSource);
     ColumnOp = std::make_unique<TPLXColumnOperation>(grid, index);
-    ColumnOp->CellType = cellType;
+    ColumnOp->setCellType(cellType);
     TPLXTreeHeader *header = grid ? grid->getHeader() : nullptr;
     if (!header || !cellType || index < 0 || index > header->countCells())
         return;
@@ -67,10 +67,10 @@ TPLXColumnInsertOperation::TPLXColumnInsertOperation(TPLXDataSourceIntf *dataSou
         settings->Assign(*defaults);
     headerCell->setSettings(settings.release());
     headerCell->SetDataType(cellType);
-    ColumnOp->HeaderCell = headerCell;
+    ColumnOp->setHeaderCell(headerCell);
     for (int i = 0, n = grid->rowsCount(); i < n; ++i) {
         TPLXTreeRow *row = grid->getRow(i);
-        ColumnOp->Cells.append(
+        ColumnOp->addCell(
             cellType->CreateTreeCell(grid->getDefaultRowSettings(), grid->getDefaultColSettings(), row));
     }
 }
@@ -93,12 +93,12 @@ TPLXColumnDeleteOperation::TPLXColumnDeleteOperation(TPLXDataSourceIntf *dataSou
     TPLXTreeGrid *grid = PLXTreeOf(dataSource);
     ColumnOp = std::make_unique<TPLXColumnOperation>(grid, index);
     TPLXTreeHeader *header = grid ? grid->getHeader() : nullptr;
-    ColumnOp->HeaderCell = header ? header->getHeaderCell(index) : nullptr;
-    if (!ColumnOp->HeaderCell || index < 0)
+    ColumnOp->setHeaderCell(header ? header->getHeaderCell(index) : nullptr);
+    if (!ColumnOp->getHeaderCell() || index < 0)
         return;
-    ColumnOp->CellType = ColumnOp->HeaderCell->GetDataType();
+    ColumnOp->setCellType(ColumnOp->getHeaderCell()->GetDataType());
     for (int i = 0, n = grid->rowsCount(); i < n; ++i)
-        ColumnOp->Cells.append(grid->getRow(i)->getCell(index));
+        ColumnOp->addCell(grid->getRow(i)->getCell(index));
 }
 
 bool TPLXColumnDeleteOperation::perform()

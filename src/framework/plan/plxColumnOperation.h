@@ -22,6 +22,14 @@ public:
     // The header cell and every row's cell at the index; false at the first step that fails.
     bool DeleteColumn();
 
+    TPLXTreeCellType* getCellType() const { return CellType; }
+    void setCellType(TPLXTreeCellType* value) { CellType = value; }
+    TPLXTreeHeaderCell* getHeaderCell() const { return HeaderCell; }
+    void setHeaderCell(TPLXTreeHeaderCell* value) { HeaderCell = value; }
+    const QList<TPLXTreeCell*> &getCells() const { return Cells; }
+    void setCells(const QList<TPLXTreeCell*> &value) { Cells = value; }
+    void addCell(TPLXTreeCell *cell) { Cells.append(cell); }
+private:
     int Index;
     TPLXTreeCellType *CellType = nullptr;
     TPLXTreeGrid *TreeGrid;
@@ -40,6 +48,7 @@ public:
     bool undo() override;
     QString className() const override { return QStringLiteral("TPLXColumnInsertOperation"); }
 
+private:
     std::unique_ptr<TPLXColumnOperation> ColumnOp;
 };
 
@@ -52,5 +61,6 @@ public:
     bool undo() override;
     QString className() const override { return QStringLiteral("TPLXColumnDeleteOperation"); }
 
+private:
     std::unique_ptr<TPLXColumnOperation> ColumnOp;
 };

@@ -402,7 +402,7 @@ void TPLXTreeCellDrawer::Draw(TPLXVisualContext &vc)
         return;
     vc.SetClipRect(controlArea);
     if (cell->isFocused())
-        arranger->drawTextwhileFocused(vc, textRect, grid ? grid->FFocusedCellColor : clSilver, clWhite);
+        arranger->drawTextwhileFocused(vc, textRect, grid ? grid->getFocusedCellColor() : clSilver, clWhite);
     else
         arranger->drawText(vc, textRect);
     vc.ResetClipRect();
@@ -629,7 +629,7 @@ const QMetaObject *TPLXTreeDateTimeCell::DataTypeClass() const
 bool TPLXTreeDateTimeCell::NoTime() const
 {
     const auto *type = dynamic_cast<const TPLXTreeDateTimeCellType *>(FDataType);
-    return type && type->FNoTime;
+    return type && type->getNoTime();
 }
 
 void TPLXTreeDateTimeCell::SetDate(TDateTime date)
@@ -850,8 +850,8 @@ void TPLXTreeImageComboCell::SetText(const QString &text)
 {
     TPLXTreeCell::SetText(text);
     const auto *type = dynamic_cast<const TPLXTreeImageComboCellType *>(FDataType);
-    FImageIndex = type ? static_cast<int>(type->FItems.indexOf(text)) : -1;
-    FPicture = FImageIndex >= 0 && FImageIndex < type->FImages.size() ? type->FImages.at(FImageIndex) : QImage();
+    FImageIndex = type ? static_cast<int>(type->getItems().indexOf(text)) : -1;
+    FPicture = FImageIndex >= 0 && FImageIndex < type->getImages().size() ? type->getImages().at(FImageIndex) : QImage();
     arrangerRebuilt();
 }
 
@@ -982,7 +982,7 @@ QString TPLXTreeAutoCellNumber::calculateValue(TPLXGanttRow *ganttRow)
     TPLXTreeNode *node = grid ? grid->findNodeByIndex(index) : nullptr;
     if (!node || node->isTreeRoot())
         return QString();
-    return grid->FContinuousNumbering ? node->numberCont() : node->numberHierchy();
+    return grid->getContinuousNumbering() ? node->numberCont() : node->numberHierchy();
 }
 
 std::unique_ptr<TPLXGanttObject> TPLXTreeAutoCellTaskNameType::Create() const
@@ -1204,7 +1204,7 @@ std::unique_ptr<TPLXGanttObject> TPLXTreeDateTimeCellTypePersistence::doLoad(con
                                                                              TPLXEntityFactory &)
 {
     auto type = plainType<TPLXTreeDateTimeCellType>();
-    type->FNoTime = media.boolValue(name, QStringLiteral("noTime"), true);
+    type->setNoTime(media.boolValue(name, QStringLiteral("noTime"), true));
     return type;
 }
 
@@ -1212,8 +1212,8 @@ std::unique_ptr<TPLXGanttObject> TPLXTreeSpinCellTypePersistence::doLoad(const Q
                                                                          TPLXEntityFactory &)
 {
     auto type = plainType<TPLXTreeSpinCellType>();
-    type->FMin = media.intValue(name, QStringLiteral("min"), 0);
-    type->FMax = media.intValue(name, QStringLiteral("max"), 0);
+    type->setMin(media.intValue(name, QStringLiteral("min"), 0));
+    type->setMax(media.intValue(name, QStringLiteral("max"), 0));
     return type;
 }
 
@@ -1227,7 +1227,7 @@ std::unique_ptr<TPLXGanttObject> TPLXTreeComboCellTypePersistence::doLoad(const 
                                                                           TPLXEntityFactory &)
 {
     auto type = plainType<TPLXTreeComboCellType>();
-    type->FItems = media.strArray(name, QStringLiteral("items"));
+    type->setItems(media.strArray(name, QStringLiteral("items")));
     return type;
 }
 
@@ -1235,10 +1235,12 @@ std::unique_ptr<TPLXGanttObject> TPLXTreeImageComboCellTypePersistence::doLoad(c
                                                                                TPLXEntityFactory &factory)
 {
     auto type = plainType<TPLXTreeImageComboCellType>();
-    type->FItems = media.strArray(name, QStringLiteral("items"));
+    type->setItems(media.strArray(name, QStringLiteral("items")));
+    QList<QImage> images;
     for (TPLXGanttObject *object : factory.loadObjectList(name, QStringLiteral("images"), media, type.get()))
         if (const auto *picture = dynamic_cast<const TPLXPictureResource *>(object))
-            type->FImages.append(picture->graphic());
+            images.append(picture->graphic());
+    type->setImages(images);
     return type;
 }
 

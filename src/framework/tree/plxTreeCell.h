@@ -59,6 +59,7 @@ public:
     // Both edges count as inside.
     TPLXGanttObject *locateObject(int x, int y) override;
 
+private:
     int x0 = 0;
     int y0 = 0;
     int width = 0;
@@ -70,7 +71,7 @@ public:
 class ORVANTA_EXPORT TPLXTreeCellType : public TPLXGanttObject
 {
     Q_GADGET
-    Q_PROPERTY(bool ReadOnly MEMBER FReadOnly)
+    Q_PROPERTY(bool ReadOnly READ getReadOnly WRITE setReadOnly)
 
 public:
     TPLXTreeCellType();
@@ -86,6 +87,9 @@ public:
                                          TPLXGanttObject *parent);
     virtual bool canSort() const;
 
+    bool getReadOnly() const { return FReadOnly; }
+    void setReadOnly(bool value) { FReadOnly = value; }
+private:
     bool FReadOnly = false;
 };
 
@@ -131,7 +135,6 @@ public:
     TPLXTreeRow *treeRow() const;
     TPLXTreeCellDrawer *cellDrawer() const;
 
-    bool FEdited = false;
 
 protected:
     friend class TPLXTreeCellPersistence;
@@ -154,6 +157,9 @@ protected:
     TPLXTreeCellType *FDataType = nullptr;
     bool FFocused = false;
     std::unique_ptr<TPLXTreeTextSettings> FTextSettings;
+
+private:
+    bool FEdited = false;
 };
 
 Q_DECLARE_METATYPE(TPLXTreeCell *)
@@ -167,6 +173,9 @@ public:
     void Draw(TPLXVisualContext &vc) override;
     TRect getControlArea() const { return controlArea; }
 
+    int getTextIndent() const { return textIndent; }
+    void setTextIndent(int value) { textIndent = value; }
+private:
     TRect controlArea;
     // Pixels the text keeps clear at the cell's left, where the tree draws its lines and expanders.
     int textIndent = 0;
@@ -283,7 +292,7 @@ protected:
 class ORVANTA_EXPORT TPLXTreeDateTimeCellType : public TPLXTreeCellType
 {
     Q_GADGET
-    Q_PROPERTY(bool NoTime MEMBER FNoTime)
+    Q_PROPERTY(bool NoTime READ getNoTime WRITE setNoTime)
 
 public:
     const QMetaObject *metaObject() const override { return &staticMetaObject; }
@@ -294,6 +303,9 @@ public:
                                  TPLXGanttObject *parent) override;
     bool canSort() const override { return true; }
 
+    bool getNoTime() const { return FNoTime; }
+    void setNoTime(bool value) { FNoTime = value; }
+private:
     bool FNoTime = true;
 };
 
@@ -332,8 +344,8 @@ ORVANTA_EXPORT QString PLXFormatCellDate(TDateTime date, bool noTime);
 class ORVANTA_EXPORT TPLXTreeSpinCellType : public TPLXTreeCellType
 {
     Q_GADGET
-    Q_PROPERTY(int Min MEMBER FMin)
-    Q_PROPERTY(int Max MEMBER FMax)
+    Q_PROPERTY(int Min READ getMin WRITE setMin)
+    Q_PROPERTY(int Max READ getMax WRITE setMax)
 
 public:
     const QMetaObject *metaObject() const override { return &staticMetaObject; }
@@ -343,6 +355,11 @@ public:
     TPLXTreeCell *CreateTreeCell(TPLXTreeRowSettings *rowSettings, TPLXTreeColSettings *colSettings,
                                  TPLXGanttObject *parent) override;
 
+    qint32 getMin() const { return FMin; }
+    void setMin(qint32 value) { FMin = value; }
+    qint32 getMax() const { return FMax; }
+    void setMax(qint32 value) { FMax = value; }
+private:
     qint32 FMin = 0;
     qint32 FMax = 0;
 };
@@ -418,7 +435,7 @@ enum TPLXComboStyle : int { csDropDown = 0, csSimple = 1, csDropDownList = 2 };
 class ORVANTA_EXPORT TPLXTreeComboCellType : public TPLXTreeCellType
 {
     Q_GADGET
-    Q_PROPERTY(QStringList Items MEMBER FItems)
+    Q_PROPERTY(QStringList Items READ getItems WRITE setItems)
     Q_PROPERTY(int Style MEMBER FStyle)
 
 public:
@@ -429,6 +446,9 @@ public:
     TPLXTreeCell *CreateTreeCell(TPLXTreeRowSettings *rowSettings, TPLXTreeColSettings *colSettings,
                                  TPLXGanttObject *parent) override;
 
+    const QStringList &getItems() const { return FItems; }
+    void setItems(const QStringList &value) { FItems = value; }
+private:
     QStringList FItems;
     int FStyle = csDropDown;
 };
@@ -451,7 +471,7 @@ protected:
 class ORVANTA_EXPORT TPLXTreeImageComboCellType : public TPLXTreeCellType
 {
     Q_GADGET
-    Q_PROPERTY(QStringList Items MEMBER FItems)
+    Q_PROPERTY(QStringList Items READ getItems WRITE setItems)
 
 public:
     const QMetaObject *metaObject() const override { return &staticMetaObject; }
@@ -462,6 +482,11 @@ public:
                                  TPLXGanttObject *parent) override;
     bool canSort() const override { return true; }
 
+    const QStringList &getItems() const { return FItems; }
+    void setItems(const QStringList &value) { FItems = value; }
+    const QList<QImage> &getImages() const { return FImages; }
+    void setImages(const QList<QImage> &value) { FImages = value; }
+private:
     QStringList FItems;
     // The pictures of the items, in item order.
     QList<QImage> FImages;

@@ -766,8 +766,8 @@ std::unique_ptr<TPLXGanttObject> TPLXTreeRowsResizePanePersistence::doLoad(const
                                                                            TPLXEntityFactory &)
 {
     auto pane = std::make_unique<TPLXTreeRowsResizePane>();
-    pane->FWidth = media.intValue(name, QStringLiteral("width"), 15);
-    pane->FColor = StringToColor(media.strValue(name, QStringLiteral("color"), QStringLiteral("$C0C0C0")));
+    pane->setWidth(media.intValue(name, QStringLiteral("width"), 15));
+    pane->setColor(StringToColor(media.strValue(name, QStringLiteral("color"), QStringLiteral("$C0C0C0"))));
     return pane;
 }
 
@@ -846,7 +846,7 @@ int TPLXTreeGrid::getActualWidth() const
 
 int TPLXTreeGrid::getPaneWidth() const
 {
-    return FRowsResizePane ? FRowsResizePane->FWidth : 0;
+    return FRowsResizePane ? FRowsResizePane->getWidth() : 0;
 }
 
 // ----------------------------------------------------------- rows and nodes
@@ -1079,7 +1079,7 @@ void TPLXTreeGrid::FocusCell(int row, int column)
     TPLXTreeCell *cell = getCell(row, column);
     const TPLXTreeHeaderCell *headerCell = FHeader ? FHeader->getHeaderCell(column) : nullptr;
     const TPLXTreeCellType *type = headerCell ? headerCell->GetDataType() : nullptr;
-    if (cell && type && !type->FReadOnly)
+    if (cell && type && !type->getReadOnly())
         cell->FocusCell(true);
 }
 
@@ -1262,14 +1262,14 @@ void TPLXTreeGridDrawer::Draw(TPLXVisualContext &vc)
     const int left = doc->getDocStartX();
     const int right = left + tree->getWidth();
     FRect = {left, area.Top, right, area.Bottom};
-    tree->getResizer()->FVisibleAreaWidth = area.Right - left;
-    vc.FillArea(FRect, tree->FbkColor, bsSolid);
+    tree->getResizer()->setVisibleAreaWidth(area.Right - left);
+    vc.FillArea(FRect, tree->getColor(), bsSolid);
 
     const int tableTop = doc->GetTableStartY();
     TPLXTreeHeader *header = tree->getHeader();
     const int headerTop = tableTop - (header ? header->getHeight() : 0);
     if (headerTop > area.Top)
-        vc.FillArea({left, area.Top, right, headerTop}, tree->FUpperPaneColor, bsSolid);
+        vc.FillArea({left, area.Top, right, headerTop}, tree->getUpperPaneColor(), bsSolid);
     if (header) {
         header->updateClickers();
         header->getDrawer(vtGanttGraph)->Draw(vc);
@@ -1307,7 +1307,7 @@ void TPLXTreeGridDrawer::drawRows(TPLXVisualContext &vc, TPLXTreeGrid &tree, TPL
         const int height = ganttRow->getHeight();
         TPLXTreeRow *row = tree.getRow(i);
         const TPLXTreeRowSettings *settings = row ? row->getSettings() : nullptr;
-        TColor background = tree.FbkColor;
+        TColor background = tree.getColor();
         if (row && row->isFocused())
             background = tree.getFocusedRowColor();
         else if (row && row->isSelected())
@@ -1316,7 +1316,7 @@ void TPLXTreeGridDrawer::drawRows(TPLXVisualContext &vc, TPLXTreeGrid &tree, TPL
             background = ganttRow->IsGroup() ? settings->FGroupColor : settings->FColor;
         const TRect band{cellsLeft, y, right, y + height};
         vc.FillArea(band, background, bsSolid);
-        vc.setDrawingColor(tree.FGridLineColor);
+        vc.setDrawingColor(tree.getGridLineColor());
         vc.setPenStyle(psSolid);
         vc.setPenWidth(1);
         vc.drawLine(cellsLeft, y + height - 1, right, y + height - 1);
@@ -1374,7 +1374,7 @@ void TPLXTreeHeaderDrawer::Draw(TPLXVisualContext &vc)
 {
     TPLXTreeHeader *h = header();
     TPLXTreeGrid *tree = h->grid();
-    const bool draw3D = tree && tree->FDraw3D;
+    const bool draw3D = tree && tree->getDraw3D();
     for (int i = 0; i < h->clickersCount(); ++i) {
         const TPLXHeaderHalo *halo = h->getClicker(i);
         const TPLXTreeHeaderCell *cell = h->getHeaderCell(halo->column());
@@ -1384,12 +1384,12 @@ void TPLXTreeHeaderDrawer::Draw(TPLXVisualContext &vc)
         else
             vc.FillArea(r, h->FbkColor, bsSolid);
         vc.drawRect(r, psSolid, h->FlineColor);
-        vc.setFont(cell->FFontName, cell->FFontSize, cell->FColor, false, false, false, 0);
+        vc.setFont(cell->getFontName(), cell->getFontSize(), cell->getColor(), false, false, false, 0);
         vc.centerText({r.Left + 2, r.Top + 1, r.Right - 2, r.Bottom - 1}, cell->getTitle());
         // A small triangle at the right end tells the sort direction.
         const TPLXSortOrder order = cell->getSortOrder();
         if (order != sortNone && r.width() > 16) {
-            vc.setDrawingColor(cell->FColor);
+            vc.setDrawingColor(cell->getColor());
             const int middle = (r.Top + r.Bottom) / 2;
             if (order == sortAscending)
                 vc.drawTriangle(r.Right - 8, middle - 2, 3, tdUp);
@@ -1416,13 +1416,13 @@ void TPLXTreeRowsResizePaneDrawer::Draw(TPLXVisualContext &vc)
     for (int i = 0; i < p->selectorsCount(); ++i) {
         const TPLXRowSelector *selector = p->getSelector(i);
         const TRect r = selector->rect();
-        if (tree && tree->FDraw3D)
-            vc.Draw3dFrame(r, p->FColor);
+        if (tree && tree->getDraw3D())
+            vc.Draw3dFrame(r, p->getColor());
         else
-            vc.FillArea(r, p->FColor, bsSolid);
-        vc.drawRect(r, psSolid, tree ? tree->FGridLineColor : clBlack);
+            vc.FillArea(r, p->getColor(), bsSolid);
+        vc.drawRect(r, psSolid, tree ? tree->getGridLineColor() : clBlack);
         const TPLXTreeRow *row = tree ? tree->getRow(selector->row()) : nullptr;
-        if (tree && tree->FDrawIndicatorRow && row && row->isFocused() && r.width() > 8) {
+        if (tree && tree->getDrawIndicatorRow() && row && row->isFocused() && r.width() > 8) {
             vc.setDrawingColor(clBlack);
             vc.drawTriangle(r.Right - 4, (r.Top + r.Bottom) / 2, 4, tdRight);
         }

@@ -175,6 +175,11 @@ public:
     // The change of a drag clamped so that the width stays within [10, FVisibleAreaWidth - 10].
     int clampedChange(int dx) const;
 
+    int getVisibleAreaWidth() const { return FVisibleAreaWidth; }
+    void setVisibleAreaWidth(int value) { FVisibleAreaWidth = value; }
+    bool getLeftAligned() const { return LeftAligned; }
+    void setLeftAligned(bool value) { LeftAligned = value; }
+private:
     TPLXTreeGrid *targetTreeGrid;
     int FVisibleAreaWidth = 0;
     bool LeftAligned = false;
@@ -190,9 +195,9 @@ class ORVANTA_EXPORT TPLXTreeHeaderCell : public TPLXGanttObject
     Q_GADGET
     Q_PROPERTY(QString Title MEMBER FTitle)
     Q_PROPERTY(int Width READ getWidth WRITE setWidth)
-    Q_PROPERTY(int Color MEMBER FColor)
-    Q_PROPERTY(QString FontName MEMBER FFontName)
-    Q_PROPERTY(int FontSize MEMBER FFontSize)
+    Q_PROPERTY(int Color READ getColor WRITE setColor)
+    Q_PROPERTY(QString FontName READ getFontName WRITE setFontName)
+    Q_PROPERTY(int FontSize READ getFontSize WRITE setFontSize)
     Q_PROPERTY(bool Visible MEMBER FVisible)
 
 public:
@@ -223,10 +228,13 @@ public:
     int getMaxWidth() const;
     TPLXTreeHeaderCellResizer *getResizer() const { return resizer; }
 
-    TColor FColor = 0;
-    QString FFontName;
-    int FFontSize = 0;
 
+    const QString &getFontName() const { return FFontName; }
+    void setFontName(const QString &value) { FFontName = value; }
+    int getFontSize() const { return FFontSize; }
+    void setFontSize(int value) { FFontSize = value; }
+    TColor getColor() const { return FColor; }
+    void setColor(TColor value) { FColor = value; }
 private:
     friend class TPLXTreeHeaderCellPersistence;
 
@@ -236,6 +244,9 @@ private:
     TPLXTreeCellType *FDataType = nullptr;
     int FSortOrder = 0;
     bool FVisible = true;
+    TColor FColor = 0;
+    QString FFontName;
+    int FFontSize = 0;
 };
 
 class ORVANTA_EXPORT TPLXTreeHeaderCellPersistence : public TPLXPersistence
@@ -253,7 +264,7 @@ class ORVANTA_EXPORT TPLXTreeHeader : public TPLXGanttObject
 {
     Q_GADGET
     Q_PROPERTY(int Height READ getHeight WRITE setHeight)
-    Q_PROPERTY(int Color MEMBER FbkColor)
+    Q_PROPERTY(int Color READ getColor WRITE setColor)
     Q_PROPERTY(int LineColor MEMBER FlineColor)
 
 public:
@@ -308,9 +319,9 @@ public:
 
     TPLXTreeGrid *grid() const;
 
-    TColor FbkColor = 0;
-    TColor FlineColor = 0;
 
+    TColor getColor() const { return FbkColor; }
+    void setColor(TColor value) { FbkColor = value; }
 private:
     friend class TPLXTreeHeaderPersistence;
     friend class TPLXTreeHeaderDrawer;
@@ -320,6 +331,8 @@ private:
     int FActualWidth = 0;
     std::vector<std::unique_ptr<TPLXHeaderHalo>> clickers;
     std::unique_ptr<TPLXDrawer> FOwnDrawer;
+    TColor FbkColor = 0;
+    TColor FlineColor = 0;
 };
 
 class ORVANTA_EXPORT TPLXTreeHeaderPersistence : public TPLXPersistence
@@ -357,6 +370,7 @@ public:
     bool AddHeaderCell();
     bool DeleteHeaderCell();
 
+private:
     TPLXTreeHeader *header;
     int index;
     TPLXTreeHeaderCell *cell;
@@ -368,8 +382,8 @@ public:
 class ORVANTA_EXPORT TPLXTreeRowsResizePane : public TPLXGanttObject
 {
     Q_GADGET
-    Q_PROPERTY(int Width MEMBER FWidth)
-    Q_PROPERTY(int Color MEMBER FColor)
+    Q_PROPERTY(int Width READ getWidth WRITE setWidth)
+    Q_PROPERTY(int Color READ getColor WRITE setColor)
 
 public:
     TPLXTreeRowsResizePane();
@@ -390,13 +404,17 @@ public:
 
     TPLXTreeGrid *grid() const;
 
-    int FWidth = 30;
-    TColor FColor = 0;
 
+    int getWidth() const { return FWidth; }
+    void setWidth(int value) { FWidth = value; }
+    TColor getColor() const { return FColor; }
+    void setColor(TColor value) { FColor = value; }
 private:
     std::vector<std::unique_ptr<TPLXRowResizer>> resizingHalo;
     std::vector<std::unique_ptr<TPLXRowSelector>> rowSelectors;
     std::unique_ptr<TPLXDrawer> FOwnDrawer;
+    int FWidth = 30;
+    TColor FColor = 0;
 };
 
 class ORVANTA_EXPORT TPLXTreeRowsResizePanePersistence : public TPLXPersistence
@@ -415,20 +433,20 @@ class ORVANTA_EXPORT TPLXTreeGrid : public TPLXGanttObject
 {
     Q_GADGET
     Q_PROPERTY(int Width READ getWidth WRITE setWidth)
-    Q_PROPERTY(int Color MEMBER FbkColor)
-    Q_PROPERTY(int UpperPaneColor MEMBER FUpperPaneColor)
-    Q_PROPERTY(int GridLineColor MEMBER FGridLineColor)
+    Q_PROPERTY(int Color READ getColor WRITE setColor)
+    Q_PROPERTY(int UpperPaneColor READ getUpperPaneColor WRITE setUpperPaneColor)
+    Q_PROPERTY(int GridLineColor READ getGridLineColor WRITE setGridLineColor)
     Q_PROPERTY(int SelectedRowColor MEMBER FSelectedRowColor)
     Q_PROPERTY(int SelectedRowFontColor MEMBER FSelectedRowFontColor)
     Q_PROPERTY(int FocusedRowColor MEMBER FFocusedRowColor)
     Q_PROPERTY(int FocusedRowFontColor MEMBER FFocusedRowFontColor)
-    Q_PROPERTY(int FocusedCellColor MEMBER FFocusedCellColor)
-    Q_PROPERTY(int GroupRowColor MEMBER FGroupRowColor)
-    Q_PROPERTY(bool CellFocusing MEMBER FCellFocusing)
-    Q_PROPERTY(bool Draw3D MEMBER FDraw3D)
-    Q_PROPERTY(bool DrawIndicatorRow MEMBER FDrawIndicatorRow)
-    Q_PROPERTY(bool DrawTreeNodeLines MEMBER FDrawTreeNodeLines)
-    Q_PROPERTY(bool ContinuousNumbering MEMBER FContinuousNumbering)
+    Q_PROPERTY(int FocusedCellColor READ getFocusedCellColor WRITE setFocusedCellColor)
+    Q_PROPERTY(int GroupRowColor READ getGroupRowColor WRITE setGroupRowColor)
+    Q_PROPERTY(bool CellFocusing READ getCellFocusing WRITE setCellFocusing)
+    Q_PROPERTY(bool Draw3D READ getDraw3D WRITE setDraw3D)
+    Q_PROPERTY(bool DrawIndicatorRow READ getDrawIndicatorRow WRITE setDrawIndicatorRow)
+    Q_PROPERTY(bool DrawTreeNodeLines READ getDrawTreeNodeLines WRITE setDrawTreeNodeLines)
+    Q_PROPERTY(bool ContinuousNumbering READ getContinuousNumbering WRITE setContinuousNumbering)
 
 public:
     TPLXTreeGrid();
@@ -511,6 +529,41 @@ public:
     TPLXDocumentSetup *document();
     TPLXDataSourceIntf *dataSource();
 
+
+    TColor getFocusedCellColor() const { return FFocusedCellColor; }
+    void setFocusedCellColor(TColor value) { FFocusedCellColor = value; }
+    bool getContinuousNumbering() const { return FContinuousNumbering; }
+    void setContinuousNumbering(bool value) { FContinuousNumbering = value; }
+    TColor getColor() const { return FbkColor; }
+    void setColor(TColor value) { FbkColor = value; }
+    TColor getUpperPaneColor() const { return FUpperPaneColor; }
+    void setUpperPaneColor(TColor value) { FUpperPaneColor = value; }
+    TColor getGridLineColor() const { return FGridLineColor; }
+    void setGridLineColor(TColor value) { FGridLineColor = value; }
+    bool getDraw3D() const { return FDraw3D; }
+    void setDraw3D(bool value) { FDraw3D = value; }
+    bool getDrawIndicatorRow() const { return FDrawIndicatorRow; }
+    void setDrawIndicatorRow(bool value) { FDrawIndicatorRow = value; }
+    bool getDrawTreeNodeLines() const { return FDrawTreeNodeLines; }
+    void setDrawTreeNodeLines(bool value) { FDrawTreeNodeLines = value; }
+    TColor getGroupRowColor() const { return FGroupRowColor; }
+    void setGroupRowColor(TColor value) { FGroupRowColor = value; }
+    const TPLXSelectedRowsChangedEvent &getSelectedRowsChanged() const { return FSelectedRowsChanged; }
+    void setSelectedRowsChanged(const TPLXSelectedRowsChangedEvent &value) { FSelectedRowsChanged = value; }
+    bool getCellFocusing() const { return FCellFocusing; }
+    void setCellFocusing(bool value) { FCellFocusing = value; }
+private:
+    friend class TPLXTreeGridPersistence;
+
+    TPLXTreeHeader *FHeader = nullptr;
+    TPLXTreeNode *FRootNode = nullptr;
+    TPLXTreeRowsResizePane *FRowsResizePane = nullptr;
+    TPLXTreeGridResizer *resizer = nullptr;
+    QList<TPLXTreeRow *> FSelectedRows;
+    TPLXTreeRow *FFocusedRow = nullptr;
+    TPLXTreeRowSettings *FDefaultRowSettings = nullptr;
+    TPLXTreeColSettings *FDefaultColSettings = nullptr;
+    std::unique_ptr<TPLXDrawer> FOwnDrawer;
     int FWidth = 0;
     TColor FbkColor = 0;
     TColor FUpperPaneColor = 0;
@@ -527,19 +580,6 @@ public:
     TColor FGroupRowColor = 0;
     bool FContinuousNumbering = false;
     TPLXSelectedRowsChangedEvent FSelectedRowsChanged;
-
-private:
-    friend class TPLXTreeGridPersistence;
-
-    TPLXTreeHeader *FHeader = nullptr;
-    TPLXTreeNode *FRootNode = nullptr;
-    TPLXTreeRowsResizePane *FRowsResizePane = nullptr;
-    TPLXTreeGridResizer *resizer = nullptr;
-    QList<TPLXTreeRow *> FSelectedRows;
-    TPLXTreeRow *FFocusedRow = nullptr;
-    TPLXTreeRowSettings *FDefaultRowSettings = nullptr;
-    TPLXTreeColSettings *FDefaultColSettings = nullptr;
-    std::unique_ptr<TPLXDrawer> FOwnDrawer;
 };
 
 class ORVANTA_EXPORT TPLXTreeGridPersistence : public TPLXPersistence

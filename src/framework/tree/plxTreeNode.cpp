@@ -490,7 +490,7 @@ TRect TPLXExpanderDrawer::getRect() const
 void TPLXExpanderDrawer::Draw(TPLXVisualContext &vc)
 {
     auto *box = static_cast<TPLXNodeExpander *>(target);
-    if (box->isParked() || !box->targetNode)
+    if (box->isParked() || !box->getTargetNode())
         return;
     const TRect r = box->getRect();
     vc.FillArea(r, 0xFFFFFF, bsSolid);
@@ -501,7 +501,7 @@ void TPLXExpanderDrawer::Draw(TPLXVisualContext &vc)
     vc.setPenStyle(psSolid);
     vc.setPenWidth(1);
     vc.drawLine(r.Left + 2, midY, r.Right - 2, midY);
-    if (box->targetNode->isCollapsed())
+    if (box->getTargetNode()->isCollapsed())
         vc.drawLine(midX, r.Top + 2, midX, r.Bottom - 2);
 }
 
@@ -547,7 +547,7 @@ bool TPLXTreeNodeDrawer::drawNode(TPLXVisualContext &vc, TPLXTreeNode *node, int
     TPLXDocumentSetup *doc = PLXDocumentOf(node);
     TPLXGanttTable *table = doc->GetTable();
     TPLXTreeGrid *grid = doc->GetTree();
-    const bool lines = !grid || grid->FDrawTreeNodeLines;
+    const bool lines = !grid || grid->getDrawTreeNodeLines();
     const int x =
         doc->getDocStartX() + doc->getVerticalResizePaneSize() + doc->getTreeStartX() + (level + 1) * 7 + 4;
     int ownMiddle = -1;
@@ -557,8 +557,8 @@ bool TPLXTreeNodeDrawer::drawNode(TPLXVisualContext &vc, TPLXTreeNode *node, int
             const int top = table->getVisibleRowStartY(counter);
             if (top > FBottom)
                 return false;
-            row->FOrder = counter;
-            row->FNestingOffset = x;
+            row->setOrder(counter);
+            row->setNestingOffset(x);
             if (TPLXDrawer *drawer = row->getDrawer(vtGanttGraph))
                 drawer->Draw(vc);
             ownMiddle = top + table->getVisibleRowHeight(counter) / 2;
@@ -718,7 +718,7 @@ TPLXTreeRowChildInsertOperation::~TPLXTreeRowChildInsertOperation() = default;
 
 bool TPLXTreeRowChildInsertOperation::perform()
 {
-    TPLXTreeNode *parent = FOp->Parent;
+    TPLXTreeNode *parent = FOp->getParent();
     if (!parent || !FNode)
         return false;
     if (!FPrepared) {
@@ -774,7 +774,7 @@ bool TPLXTreeRowDeleteOperation::perform()
 {
     if (!FOp->DeleteChildRow())
         return false;
-    TPLXTreeNode *parent = FOp->Parent;
+    TPLXTreeNode *parent = FOp->getParent();
     FSummaryRemoved = false;
     if (!parent->hasChildren() && parent->row()) {
         if (!FPrepared) {

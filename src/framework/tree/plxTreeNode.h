@@ -102,7 +102,6 @@ public:
     // The table of the document the tree belongs to; null outside one.
     TPLXGanttTable *table();
 
-    int preCalculatedIndexOfValue = -1;
 
 private:
     friend class TPLXTreeNodePersistence;
@@ -129,6 +128,7 @@ private:
     QString FNumberHierchy;
     std::unique_ptr<QList<TPLXTreeNode *>> FSavedOrder;
     std::unique_ptr<TPLXDrawer> FOwnDrawer;
+    int preCalculatedIndexOfValue = -1;
 };
 
 Q_DECLARE_METATYPE(TPLXTreeNode *)
@@ -151,13 +151,14 @@ public:
     bool isParked() const { return FPosition.x() < 0; }
     QPoint position() const { return FPosition; }
     TRect getRect() const;
-
     static constexpr int Size = 9;
-    TPLXTreeNode *targetNode = nullptr;
 
+    TPLXTreeNode* getTargetNode() const { return targetNode; }
+    void setTargetNode(TPLXTreeNode* value) { targetNode = value; }
 private:
     QPoint FPosition{-1, -1};
     std::unique_ptr<TPLXDrawer> FOwnDrawer;
+    TPLXTreeNode *targetNode = nullptr;
 };
 
 // Draws the tree from the root: indentation, tree lines, rows and expanders.
@@ -206,6 +207,9 @@ public:
     bool InsertChildRow();
     bool DeleteChildRow();
 
+    TPLXTreeNode* getParent() const { return Parent; }
+    void setParent(TPLXTreeNode* value) { Parent = value; }
+private:
     TPLXDataSourceIntf *DataSource;
     int Position;
     TPLXTreeNode *Parent;
@@ -296,13 +300,13 @@ public:
     bool undo() override;
     QString className() const override { return QStringLiteral("TPLXRowMoveOperation"); }
 
+
+private:
+    bool relocate(TPLXTreeNode *before);
     TPLXTreeNode *Parent;
     TPLXTreeNode *Node;
     TPLXTreeNode *NodeBefore;
     TPLXTreeNode *NodeAfter; // the child that followed `Node` when made
-
-private:
-    bool relocate(TPLXTreeNode *before);
 };
 
 // Collapses an expanded node or expands a collapsed one, raising the row event first.
@@ -314,11 +318,11 @@ public:
     bool undo() override;
     QString className() const override { return QStringLiteral("TPLXNodeCollapseOperation"); }
 
-    TPLXTreeNode *Node;
-    bool WasCollapsed;
 
 private:
     void change(bool collapsed);
+    TPLXTreeNode *Node;
+    bool WasCollapsed;
 };
 
 // Sorts the tree (and the gantt rows with it) by a column; sortNone brings
@@ -331,10 +335,6 @@ public:
     bool undo() override;
     QString className() const override { return QStringLiteral("TPLXSortOperation"); }
 
-    TPLXTreeGrid *TreeGrid;
-    TPLXSortOrder Order;
-    int Column;
-    TPLXSortOrder PreviousOrder;
 
 private:
     void putVisibleFlagsBack();
@@ -346,4 +346,8 @@ private:
     QList<TPLXTreeNode *> FPreviousNodes;
     QList<TPLXGanttRow *> FPreviousRows;
     QList<bool> FVisibleFlags;
+    TPLXTreeGrid *TreeGrid;
+    TPLXSortOrder Order;
+    int Column;
+    TPLXSortOrder PreviousOrder;
 };

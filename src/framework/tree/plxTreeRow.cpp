@@ -231,12 +231,12 @@ void TPLXTreeRowDrawer::Draw(TPLXVisualContext &vc)
     if (!table)
         return;
     TPLXTreeHeader *header = headerOf(row);
-    const int top = table->getVisibleRowStartY(row->FOrder);
-    const int height = table->getVisibleRowHeight(row->FOrder);
+    const int top = table->getVisibleRowStartY(row->getOrder());
+    const int height = table->getVisibleRowHeight(row->getOrder());
     const int left = doc->getDocStartX() + doc->getVerticalResizePaneSize() + doc->getTreeStartX();
     int x = left;
     // The first column's text starts right of the row's tree lines and expander.
-    int indent = std::max(0, row->FNestingOffset + TPLXNodeExpander::Size / 2 + 3 - (left + 2));
+    int indent = std::max(0, row->getNestingOffset() + TPLXNodeExpander::Size / 2 + 3 - (left + 2));
     for (int i = 0; i < row->cellsCount(); ++i) {
         TPLXTreeHeaderCell *column = header ? header->getHeaderCell(i) : nullptr;
         if (header && (!column || !column->isVisible()))
@@ -245,7 +245,7 @@ void TPLXTreeRowDrawer::Draw(TPLXVisualContext &vc)
         TPLXTreeCell *cell = row->getCell(i);
         if (auto *drawer = dynamic_cast<TPLXCellDrawer *>(cell->getDrawer(vtGanttGraph))) {
             if (auto *treeCellDrawer = dynamic_cast<TPLXTreeCellDrawer *>(drawer))
-                treeCellDrawer->textIndent = indent;
+                treeCellDrawer->setTextIndent(indent);
             drawer->setLayout(TRect{x, top, x + width, top + height});
             drawer->Draw(vc);
         }

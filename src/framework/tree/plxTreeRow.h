@@ -72,9 +72,11 @@ public:
     // The gantt row takes the height the row's visible cells want.
     void setFitHeight();
 
-    int FOrder = 0;          // position among the drawn rows
-    int FNestingOffset = 0;  // x of the tree indentation when last drawn
 
+    int getOrder() const { return FOrder; }
+    void setOrder(int value) { FOrder = value; }
+    int getNestingOffset() const { return FNestingOffset; }
+    void setNestingOffset(int value) { FNestingOffset = value; }
 private:
     friend class TPLXTreeRowPersistence;
 
@@ -84,6 +86,8 @@ private:
     bool FSelected = false;
     bool FFocused = false;
     std::unique_ptr<TPLXDrawer> FOwnDrawer;
+    int FOrder = 0;          // position among the drawn rows
+    int FNestingOffset = 0;  // x of the tree indentation when last drawn
 };
 
 Q_DECLARE_METATYPE(TPLXTreeRow *)
@@ -117,6 +121,7 @@ public:
     bool AddCell();
     bool DeleteCell();
 
+private:
     TPLXTreeRow *Row;
     int Index;
     TPLXTreeCell *Cell;
@@ -131,9 +136,6 @@ public:
     bool undo() override;
     QString className() const override { return QStringLiteral("TPLXMoveCellsOperation"); }
 
-    TPLXTreeNode *RootNode;
-    int CellIndex;
-    int NewIndex;
 
 private:
     struct Moved
@@ -144,4 +146,7 @@ private:
     };
     // Where each row's cell came from and went, so undo is exact also for -1.
     QList<Moved> FMoved;
+    TPLXTreeNode *RootNode;
+    int CellIndex;
+    int NewIndex;
 };
