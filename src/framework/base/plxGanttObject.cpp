@@ -166,6 +166,16 @@ TPLXGanttObject *TPLXPersistence::loadChild(const QString &key, IPLXMedia &media
     return nullptr;
 }
 
+void TPLXPersistence::saveChild(const QString &section, const QString &key, TPLXGanttObject *child, IPLXMedia &media,
+                                TPLXEntityFactory &factory)
+{
+    if (!child)
+        return;
+    const QString uid = child->getUID();
+    media.setStrProperty(section, key, uid);
+    child->doSave(uid, media, factory);
+}
+
 // -------------------------------------------------------------- TPLXDrawer
 
 TPLXDrawer::TPLXDrawer() = default;

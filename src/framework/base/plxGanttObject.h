@@ -49,10 +49,27 @@ enum class mouseEvent {
     treeCellExit,
 };
 
+// Declared right after an entity kind's Q_GADGET (which moc must see as it
+// is): the kind's own metaObject(), and with PLX_ENTITY a Create() making a
+// default-constructed entity of the kind. Both leave the access private, as
+// Q_GADGET does.
+#define PLX_ENTITY_META \
+public: \
+    const QMetaObject *metaObject() const override { return &staticMetaObject; } \
+\
+private:
+
+#define PLX_ENTITY(Class) \
+public: \
+    const QMetaObject *metaObject() const override { return &staticMetaObject; } \
+    std::unique_ptr<TPLXGanttObject> Create() const override { return std::make_unique<Class>(); } \
+\
+private:
+
 // Base of every document entity. Entities are reflected through Qt's
 // meta-object system without paying for a QObject each: every kind declares
-// Q_GADGET and overrides metaObject(), so its published properties can be
-// listed, read and written by name from any TPLXGanttObject.
+// Q_GADGET and PLX_ENTITY, so its published properties can be listed, read
+// and written by name from any TPLXGanttObject.
 class ORVANTA_EXPORT TPLXGanttObject
 {
     Q_GADGET
@@ -151,6 +168,10 @@ public:
     {
         return dynamic_cast<T *>(loadChild(key, media, factory, parent));
     }
+    // Names `child`'s section under `key` in `section`, then saves the child
+    // there under its UID; a null child writes nothing.
+    static void saveChild(const QString &section, const QString &key, TPLXGanttObject *child, IPLXMedia &media,
+                          TPLXEntityFactory &factory);
 
     QString ID;
 };
@@ -193,10 +214,9 @@ class TPLXTreeGrid;
 class ORVANTA_EXPORT TPLXDocumentSetup : public TPLXGanttObject
 {
     Q_GADGET
+    PLX_ENTITY_META
 
 public:
-    const QMetaObject *metaObject() const override { return &staticMetaObject; }
-
     virtual int scaleStartY(TPLXGanttObject *object) = 0;
     virtual int scaleStartUnderY(TPLXGanttObject *object) = 0;
     virtual bool getTimeScaleUnder() = 0;

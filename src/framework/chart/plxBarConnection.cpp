@@ -70,11 +70,6 @@ void TPLXBarConnection::createParts()
     adoptPersistence(std::make_unique<TPLXBarConnectionPersistence>());
 }
 
-std::unique_ptr<TPLXGanttObject> TPLXBarConnection::Create() const
-{
-    return std::make_unique<TPLXBarConnection>();
-}
-
 void TPLXBarConnection::setFromBar(TPLXGanttBar *bar)
 {
     TPLXGanttBar *const old = barFrom;
@@ -171,12 +166,8 @@ void TPLXBarConnection::doSave(const QString &, IPLXMedia &media, TPLXEntityFact
     const QString uid = getUID();
     media.setStrProperty(uid, QStringLiteral("typeID"), QStringLiteral("Bar Connection"));
     if (barFrom && barTo) {
-        const QString fromName = barFrom->getUID();
-        media.setStrProperty(uid, QStringLiteral("from"), fromName);
-        barFrom->doSave(fromName, media, factory);
-        const QString toName = barTo->getUID();
-        media.setStrProperty(uid, QStringLiteral("to"), toName);
-        barTo->doSave(toName, media, factory);
+        TPLXPersistence::saveChild(uid, QStringLiteral("from"), barFrom, media, factory);
+        TPLXPersistence::saveChild(uid, QStringLiteral("to"), barTo, media, factory);
     }
     media.setIntProperty(uid, QStringLiteral("type"), connType);
     media.setIntProperty(uid, QStringLiteral("distance"), FMinDistance);

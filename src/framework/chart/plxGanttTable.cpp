@@ -64,11 +64,6 @@ TPLXGanttTable::TPLXGanttTable()
 
 TPLXGanttTable::~TPLXGanttTable() = default;
 
-std::unique_ptr<TPLXGanttObject> TPLXGanttTable::Create() const
-{
-    return std::make_unique<TPLXGanttTable>();
-}
-
 void TPLXGanttTable::setCriticalPathCalculator(std::unique_ptr<TPLXCriticalPathCalculator> calculator)
 {
     FCriticalPathCalculator = std::move(calculator);
@@ -584,7 +579,6 @@ void TPLXGanttTable::FindEmptyPertPlace(QPoint &p)
     // cell is free; the search stops after `rings` rings, and a box that
     // meets many cells is asked directly.
     const qint64 rings = boxes.size() + 65;
-    const auto floorDiv = [](qint64 a, qint64 b) { return a >= 0 ? a / b : -((-a + b - 1) / b); };
     const auto key = [&](qint64 col, qint64 row) { return col * (rings + 1) + row; };
     QSet<qint64> blocked;
     QList<Box> large;
@@ -752,11 +746,8 @@ void TPLXGanttTable::doSave(const QString &name, IPLXMedia &media, TPLXEntityFac
     }
     factory.saveObjectListOf(section, QStringLiteral("rowszorder"), media, zOrder);
     factory.saveObjectListOf(section, QStringLiteral("pertconnections"), media, FPertBarConnections);
-    if (FDefaultPertBarSettings) {
-        const QString uid = FDefaultPertBarSettings->getUID();
-        media.setStrProperty(section, QStringLiteral("default pert settings"), uid);
-        FDefaultPertBarSettings->doSave(uid, media, factory);
-    }
+    TPLXPersistence::saveChild(section, QStringLiteral("default pert settings"), FDefaultPertBarSettings, media,
+                               factory);
 }
 
 std::unique_ptr<TPLXGanttObject> TPLXGanttTablePersistence::doLoad(const QString &name, IPLXMedia &media,

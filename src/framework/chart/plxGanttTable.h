@@ -41,6 +41,7 @@ public:
 class ORVANTA_EXPORT TPLXGanttTable : public TPLXGanttObject
 {
     Q_GADGET
+    PLX_ENTITY(TPLXGanttTable)
     Q_PROPERTY(int RowCount READ countRows)
     Q_PROPERTY(int RowsTotalHeight READ GetRowsTotalHeight)
     Q_PROPERTY(int Height READ getTableHeight)
@@ -72,8 +73,6 @@ class ORVANTA_EXPORT TPLXGanttTable : public TPLXGanttObject
 public:
     TPLXGanttTable();
     ~TPLXGanttTable() override;
-    const QMetaObject *metaObject() const override { return &staticMetaObject; }
-    std::unique_ptr<TPLXGanttObject> Create() const override;
     void doSave(const QString &name, IPLXMedia &media, TPLXEntityFactory &factory) override;
 
     // ---- rows
@@ -317,7 +316,6 @@ public:
     TPLXBarDeleteOperation(TPLXDataSource *dataSource, TPLXGanttBar *bar);
     // All parts or none: a failing part undoes the ones before it.
     bool perform() override;
-    QString className() const override { return QStringLiteral("TPLXBarDeleteOperation"); }
 
 private:
     TPLXGanttBar *FBar;
@@ -345,7 +343,6 @@ public:
     ~TPLXGanttRowInsertOperation() override;
     bool perform() override;
     bool undo() override;
-    QString className() const override { return QStringLiteral("TPLXGanttRowInsertOperation"); }
 
 private:
     std::unique_ptr<TPLXGanttRowOperation> FOp;
@@ -359,7 +356,6 @@ public:
     TPLXGanttRowRemoveOperation(TPLXDataSource *dataSource, int index);
     bool perform() override;
     bool undo() override;
-    QString className() const override { return QStringLiteral("TPLXGanttRowRemoveOperation"); }
 
 private:
     std::unique_ptr<TPLXGanttRowOperation> FOp;
@@ -373,7 +369,6 @@ public:
     TPLXGanttRowClearOperation(TPLXDataSource *dataSource, int index);
     // All parts or none.
     bool perform() override;
-    QString className() const override { return QStringLiteral("TPLXGanttRowClearOperation"); }
 };
 
 // Clears and removes the rows first .. last, bottom-up.
@@ -383,7 +378,6 @@ public:
     TPLXGanttRowsDeleteOperation(TPLXDataSource *dataSource, int first, int last);
     // All parts or none.
     bool perform() override;
-    QString className() const override { return QStringLiteral("TPLXGanttRowsDeleteOperation"); }
 };
 
 // Adds or deletes a PERT connection together with the Gantt dependency it
@@ -426,7 +420,6 @@ class ORVANTA_EXPORT TPLXPertConnectionAddOperation : public TPLXPertConnectionS
 public:
     TPLXPertConnectionAddOperation(TPLXDataSource *dataSource, TPLXBarConnection *conn);
     ~TPLXPertConnectionAddOperation() override;
-    QString className() const override { return QStringLiteral("TPLXPertConnectionAddOperation"); }
 
     std::unique_ptr<TPLXOperation> taskBarConnAddOp;
 
@@ -443,7 +436,6 @@ class ORVANTA_EXPORT TPLXPertConnectionDeleteOperation : public TPLXPertConnecti
 public:
     TPLXPertConnectionDeleteOperation(TPLXDataSource *dataSource, TPLXBarConnection *conn);
     ~TPLXPertConnectionDeleteOperation() override;
-    QString className() const override { return QStringLiteral("TPLXPertConnectionDeleteOperation"); }
 
     std::unique_ptr<TPLXOperation> taskBarConnDeleteOp;
 

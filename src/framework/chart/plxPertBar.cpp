@@ -69,11 +69,6 @@ TPLXPertBarSection::TPLXPertBarSection(TPLXTextSettings *settings) : TPLXPertBar
 
 TPLXPertBarSection::~TPLXPertBarSection() = default;
 
-std::unique_ptr<TPLXGanttObject> TPLXPertBarSection::Create() const
-{
-    return std::make_unique<TPLXPertBarSection>();
-}
-
 void TPLXPertBarSection::setSettings(TPLXTextSettings *settings)
 {
     if (settings == FSettings)
@@ -98,11 +93,7 @@ TPLXPertBarSectionDrawer *TPLXPertBarSection::sectionDrawer() const
 void TPLXPertBarSection::doSave(const QString &name, IPLXMedia &media, TPLXEntityFactory &factory)
 {
     media.setStrProperty(name, QStringLiteral("typeID"), QStringLiteral("Pert Bar Section"));
-    if (FSettings) {
-        const QString uid = FSettings->getUID();
-        media.setStrProperty(name, QStringLiteral("settings"), uid);
-        FSettings->doSave(uid, media, factory);
-    }
+    TPLXPersistence::saveChild(name, QStringLiteral("settings"), FSettings, media, factory);
     media.setStrProperty(name, QStringLiteral("text"), FText);
 }
 
@@ -177,11 +168,6 @@ TPLXPertBar::TPLXPertBar(int x, int y, TPLXPertBarSettings *settings, BorrowSett
 }
 
 TPLXPertBar::~TPLXPertBar() = default;
-
-std::unique_ptr<TPLXGanttObject> TPLXPertBar::Create() const
-{
-    return std::make_unique<TPLXPertBar>();
-}
 
 void TPLXPertBar::SetPertType(TPLXPertBarType t)
 {
@@ -413,20 +399,11 @@ void TPLXPertBar::doSave(const QString &name, IPLXMedia &media, TPLXEntityFactor
     media.setIntProperty(section, QStringLiteral("x"), Fx);
     media.setIntProperty(section, QStringLiteral("y"), Fy);
     media.setIntProperty(section, QStringLiteral("type"), FPertBarType);
-    if (FSettings) {
-        const QString uid = FSettings->getUID();
-        media.setStrProperty(section, QStringLiteral("settings"), uid);
-        FSettings->doSave(uid, media, factory);
-    }
+    TPLXPersistence::saveChild(section, QStringLiteral("settings"), FSettings, media, factory);
     const std::pair<const char *, TPLXPertBarSection *> sections[] = {
         {"MainSection", FMainSection}, {"TopSection", FTopSection}, {"BottomSection", FBottomSection}};
-    for (const auto &[key, s] : sections) {
-        if (!s)
-            continue;
-        const QString uid = s->getUID();
-        media.setStrProperty(section, QString::fromLatin1(key), uid);
-        s->doSave(uid, media, factory);
-    }
+    for (const auto &[key, s] : sections)
+        TPLXPersistence::saveChild(section, QString::fromLatin1(key), s, media, factory);
     factory.saveObjectListOf(section, QStringLiteral("AdditionalSections"), media, FAdditionalSections);
 }
 

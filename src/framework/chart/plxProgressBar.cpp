@@ -90,16 +90,8 @@ std::unique_ptr<TPLXGanttBar> TPLXProgressBar::createFake() const
 void TPLXProgressBar::doSave(const QString &name, IPLXMedia &media, TPLXEntityFactory &factory)
 {
     media.setStrProperty(name, QStringLiteral("typeID"), QStringLiteral("progress bar"));
-    if (TPLXProgressBarSettings *settings = GetSettings()) {
-        const QString uid = settings->getUID();
-        media.setStrProperty(name, QStringLiteral("settings"), uid);
-        settings->doSave(uid, media, factory);
-    }
-    if (FTextHalo) {
-        const QString uid = FTextHalo->getUID();
-        media.setStrProperty(name, QStringLiteral("text halo"), uid);
-        FTextHalo->doSave(uid, media, factory);
-    }
+    TPLXPersistence::saveChild(name, QStringLiteral("settings"), GetSettings(), media, factory);
+    TPLXPersistence::saveChild(name, QStringLiteral("text halo"), FTextHalo, media, factory);
     media.setRealProperty(name, QStringLiteral("start date"), FstartDate);
     media.setRealProperty(name, QStringLiteral("end date"), FendDate);
 }

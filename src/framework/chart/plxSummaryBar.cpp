@@ -31,11 +31,6 @@ TPLXSummaryBar::TPLXSummaryBar() : TPLXGanttBar(0, 0, 0)
 
 TPLXSummaryBar::~TPLXSummaryBar() = default;
 
-std::unique_ptr<TPLXGanttObject> TPLXSummaryBar::Create() const
-{
-    return std::make_unique<TPLXSummaryBar>();
-}
-
 bool TPLXSummaryBar::canMoveVertically() const
 {
     return false;

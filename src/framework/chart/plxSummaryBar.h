@@ -10,6 +10,7 @@
 class ORVANTA_EXPORT TPLXSummaryBar : public TPLXGanttBar
 {
     Q_GADGET
+    PLX_ENTITY(TPLXSummaryBar)
     Q_PROPERTY(int StartRow READ GetStartRow)
     Q_PROPERTY(int EndRow READ GetEndRow)
     Q_PROPERTY(bool rdOnly MEMBER FReadOnly)
@@ -18,8 +19,6 @@ class ORVANTA_EXPORT TPLXSummaryBar : public TPLXGanttBar
 public:
     TPLXSummaryBar();
     ~TPLXSummaryBar() override;
-    const QMetaObject *metaObject() const override { return &staticMetaObject; }
-    std::unique_ptr<TPLXGanttObject> Create() const override;
     void doSave(const QString &name, IPLXMedia &media, TPLXEntityFactory &factory) override;
 
     bool canMoveVertically() const override;
@@ -80,7 +79,6 @@ class ORVANTA_EXPORT TPLXSummaryBarMoveOperation : public TPLXMultipleOperations
 {
 public:
     TPLXSummaryBarMoveOperation(TPLXDataSource *dataSource, TPLXSummaryBar *bar, TDateTime date);
-    QString className() const override { return QStringLiteral("TPLXSummaryBarMoveOperation"); }
     // All parts or none.
     bool perform() override;
 };
@@ -91,7 +89,6 @@ class ORVANTA_EXPORT TPLXSummaryBarDeleteOperation : public TPLXMultipleOperatio
 {
 public:
     TPLXSummaryBarDeleteOperation(TPLXDataSource *dataSource, TPLXSummaryBar *bar);
-    QString className() const override { return QStringLiteral("TPLXSummaryBarDeleteOperation"); }
     // All parts or none.
     bool perform() override;
 };

@@ -262,16 +262,8 @@ bool TPLXTaskBar::overlap(TDateTime start, TDateTime end, int row, TPLXGanttBar 
 void TPLXTaskBar::doSave(const QString &name, IPLXMedia &media, TPLXEntityFactory &factory)
 {
     media.setStrProperty(name, QStringLiteral("typeID"), QStringLiteral("Task Bar"));
-    if (FSettings) {
-        const QString uid = FSettings->getUID();
-        media.setStrProperty(name, QStringLiteral("settings"), uid);
-        FSettings->doSave(uid, media, factory);
-    }
-    if (FTextHalo) {
-        const QString uid = FTextHalo->getUID();
-        media.setStrProperty(name, QStringLiteral("text halo"), uid);
-        FTextHalo->doSave(uid, media, factory);
-    }
+    TPLXPersistence::saveChild(name, QStringLiteral("settings"), FSettings, media, factory);
+    TPLXPersistence::saveChild(name, QStringLiteral("text halo"), FTextHalo, media, factory);
     media.setRealProperty(name, QStringLiteral("start date"), FstartDate);
     media.setRealProperty(name, QStringLiteral("end date"), FendDate);
     media.setRealProperty(name, QStringLiteral("left buffer time"), FBufferTimeLeft);

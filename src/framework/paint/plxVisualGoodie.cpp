@@ -29,11 +29,6 @@ TPLXVisualGoodie::TPLXVisualGoodie()
 
 TPLXVisualGoodie::~TPLXVisualGoodie() = default;
 
-std::unique_ptr<TPLXGanttObject> TPLXVisualGoodie::Create() const
-{
-    return std::make_unique<TPLXVisualGoodie>();
-}
-
 void TPLXVisualGoodie::Assign(const TPLXVisualGoodie &source)
 {
     FDrawStyle = source.FDrawStyle;
@@ -56,16 +51,8 @@ void TPLXVisualGoodie::doSave(const QString &name, IPLXMedia &media, TPLXEntityF
     media.setBoolProperty(name, QStringLiteral("gradient fill horizontal"), FGFHorizontal);
     // The key's spelling is what existing documents carry.
     media.setIntProperty(name, QStringLiteral("patterm fill style"), FBrushStyle);
-    if (FStartGlyph) {
-        const QString uid = FStartGlyph->getUID();
-        media.setStrProperty(name, QStringLiteral("start glyph"), uid);
-        FStartGlyph->doSave(uid, media, factory);
-    }
-    if (FEndGlyph) {
-        const QString uid = FEndGlyph->getUID();
-        media.setStrProperty(name, QStringLiteral("end glyph"), uid);
-        FEndGlyph->doSave(uid, media, factory);
-    }
+    TPLXPersistence::saveChild(name, QStringLiteral("start glyph"), FStartGlyph, media, factory);
+    TPLXPersistence::saveChild(name, QStringLiteral("end glyph"), FEndGlyph, media, factory);
 }
 
 std::unique_ptr<TPLXGanttObject> TPLXVisualGoodiePersistence::doLoad(const QString &name, IPLXMedia &media,

@@ -16,6 +16,7 @@ enum TPLXDrawStyles : int { dsDrawSolid = 0, dsDrawGradient = 1, dsDrawPattern =
 class ORVANTA_EXPORT TPLXVisualGoodie : public TPLXGanttObject
 {
     Q_GADGET
+    PLX_ENTITY(TPLXVisualGoodie)
     Q_PROPERTY(QRect rect READ qRect WRITE setQRect)
     Q_PROPERTY(int drawStyle MEMBER FDrawStyle)
     Q_PROPERTY(int SFColor MEMBER FSFColor)
@@ -33,8 +34,6 @@ public:
     // A new goodie paints solid blue, with the stored defaults for the other styles.
     TPLXVisualGoodie();
     ~TPLXVisualGoodie() override;
-    const QMetaObject *metaObject() const override { return &staticMetaObject; }
-    std::unique_ptr<TPLXGanttObject> Create() const override;
     void doSave(const QString &name, IPLXMedia &media, TPLXEntityFactory &factory) override;
 
     // Copies the draw style, the gradient colours and direction and the solid colour; nothing else.

@@ -38,7 +38,6 @@ public:
     TPLXColumnInsertOperation(TPLXDataSource *dataSource, int index, TPLXTreeCellType *cellType);
     bool perform() override;
     bool undo() override;
-    QString className() const override { return QStringLiteral("TPLXColumnInsertOperation"); }
 
     std::unique_ptr<TPLXColumnOperation> ColumnOp;
 };
@@ -50,7 +49,6 @@ public:
     TPLXColumnDeleteOperation(TPLXDataSource *dataSource, int index);
     bool perform() override;
     bool undo() override;
-    QString className() const override { return QStringLiteral("TPLXColumnDeleteOperation"); }
 
     std::unique_ptr<TPLXColumnOperation> ColumnOp;
 };

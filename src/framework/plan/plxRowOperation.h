@@ -25,7 +25,6 @@ class ORVANTA_EXPORT TPLXRowAppendOperation : public TPLXRowOperation
 {
 public:
     explicit TPLXRowAppendOperation(TPLXDataSource *dataSource);
-    QString className() const override { return QStringLiteral("TPLXRowAppendOperation"); }
 };
 
 // A new last child of the row `parentIndex` (-1: the root); refused for a plain row that holds bars.
@@ -33,7 +32,6 @@ class ORVANTA_EXPORT TPLXRowChildInsertOperation : public TPLXRowOperation
 {
 public:
     TPLXRowChildInsertOperation(TPLXDataSource *dataSource, int parentIndex);
-    QString className() const override { return QStringLiteral("TPLXRowChildInsertOperation"); }
 };
 
 // A new row at `rowIndex` among the children of `parentIndex` (-1: the root),
@@ -42,7 +40,6 @@ class ORVANTA_EXPORT TPLXRowInsertOperation : public TPLXRowOperation
 {
 public:
     TPLXRowInsertOperation(TPLXDataSource *dataSource, int rowIndex, int parentIndex);
-    QString className() const override { return QStringLiteral("TPLXRowInsertOperation"); }
 };
 
 // Deletes one row; its children move up into its place.
@@ -50,7 +47,6 @@ class ORVANTA_EXPORT TPLXRowDeleteOperation : public TPLXRowOperation
 {
 public:
     TPLXRowDeleteOperation(TPLXDataSource *dataSource, int rowIndex);
-    QString className() const override { return QStringLiteral("TPLXRowDeleteOperation"); }
 };
 
 // Deletes a row with its whole branch.
@@ -58,7 +54,6 @@ class ORVANTA_EXPORT TPLXBranchDeleteOperation : public TPLXRowOperation
 {
 public:
     TPLXBranchDeleteOperation(TPLXDataSource *dataSource, int rowIndex);
-    QString className() const override { return QStringLiteral("TPLXBranchDeleteOperation"); }
 };
 
 // Inserts a new group row at `first` and makes rows first .. last its children.
@@ -66,7 +61,6 @@ class ORVANTA_EXPORT TPLXRowsGroupOperation : public TPLXRowOperation
 {
 public:
     TPLXRowsGroupOperation(TPLXDataSource *dataSource, int first, int last);
-    QString className() const override { return QStringLiteral("TPLXRowsGroupOperation"); }
 };
 
 // Makes rows first .. last children of `newParent` (-1: the root), placed
@@ -75,5 +69,4 @@ class ORVANTA_EXPORT TPLXRowsChangeParentOperation : public TPLXRowOperation
 {
 public:
     TPLXRowsChangeParentOperation(TPLXDataSource *dataSource, int first, int last, int newParent);
-    QString className() const override { return QStringLiteral("TPLXRowsChangeParentOperation"); }
 };

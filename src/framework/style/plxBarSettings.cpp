@@ -26,11 +26,6 @@ TPLXTaskBarSettings::TPLXTaskBarSettings()
 
 TPLXTaskBarSettings::~TPLXTaskBarSettings() = default;
 
-std::unique_ptr<TPLXGanttObject> TPLXTaskBarSettings::Create() const
-{
-    return std::make_unique<TPLXTaskBarSettings>();
-}
-
 void TPLXTaskBarSettings::replaceGoodie(TPLXVisualGoodie *goodie)
 {
     if (FVisualGoodie == goodie)
@@ -66,11 +61,7 @@ void TPLXTaskBarSettings::doSave(const QString &name, IPLXMedia &media, TPLXEnti
     media.setColorProperty(name, QStringLiteral("border color"), FBorderColor);
     media.setColorProperty(name, QStringLiteral("bar color"), FColor);
     media.setColorProperty(name, QStringLiteral("progress color"), FProgressColor);
-    if (FVisualGoodie) {
-        const QString uid = FVisualGoodie->getUID();
-        media.setStrProperty(name, QStringLiteral("goodie"), uid);
-        FVisualGoodie->doSave(uid, media, factory);
-    }
+    TPLXPersistence::saveChild(name, QStringLiteral("goodie"), FVisualGoodie, media, factory);
 }
 
 std::unique_ptr<TPLXGanttObject> TPLXTaskBarSettingsPersistence::doLoad(const QString &name, IPLXMedia &media,
@@ -91,11 +82,6 @@ std::unique_ptr<TPLXGanttObject> TPLXTaskBarSettingsPersistence::doLoad(const QS
 TPLXProgressBarSettings::TPLXProgressBarSettings() = default;
 
 TPLXProgressBarSettings::~TPLXProgressBarSettings() = default;
-
-std::unique_ptr<TPLXGanttObject> TPLXProgressBarSettings::Create() const
-{
-    return std::make_unique<TPLXProgressBarSettings>();
-}
 
 void TPLXProgressBarSettings::Assign(const TPLXProgressBarSettings &source)
 {
@@ -128,11 +114,6 @@ TPLXImageBarSettings::TPLXImageBarSettings() = default;
 
 TPLXImageBarSettings::~TPLXImageBarSettings() = default;
 
-std::unique_ptr<TPLXGanttObject> TPLXImageBarSettings::Create() const
-{
-    return std::make_unique<TPLXImageBarSettings>();
-}
-
 void TPLXImageBarSettings::doSave(const QString &name, IPLXMedia &media, TPLXEntityFactory &)
 {
     media.setStrProperty(name, kTypeID, QStringLiteral("Image Bar Settings"));
@@ -159,11 +140,6 @@ std::unique_ptr<TPLXGanttObject> TPLXImageBarSettingsPersistence::doLoad(const Q
 TPLXPertBarSettings::TPLXPertBarSettings() = default;
 
 TPLXPertBarSettings::~TPLXPertBarSettings() = default;
-
-std::unique_ptr<TPLXGanttObject> TPLXPertBarSettings::Create() const
-{
-    return std::make_unique<TPLXPertBarSettings>();
-}
 
 void TPLXPertBarSettings::Assign(const TPLXPertBarSettings &source)
 {
@@ -210,11 +186,6 @@ std::unique_ptr<TPLXGanttObject> TPLXPertBarSettingsPersistence::doLoad(const QS
 TPLXConnectionSettings::TPLXConnectionSettings() = default;
 
 TPLXConnectionSettings::~TPLXConnectionSettings() = default;
-
-std::unique_ptr<TPLXGanttObject> TPLXConnectionSettings::Create() const
-{
-    return std::make_unique<TPLXConnectionSettings>();
-}
 
 void TPLXConnectionSettings::Assign(const TPLXConnectionSettings &source)
 {

@@ -9,6 +9,7 @@
 class ORVANTA_EXPORT TPLXTaskBarSettings : public TPLXGanttObject
 {
     Q_GADGET
+    PLX_ENTITY(TPLXTaskBarSettings)
     Q_PROPERTY(int BorderThickness MEMBER FBorderThickness)
     Q_PROPERTY(int Height MEMBER FHeight)
     Q_PROPERTY(int BorderColor MEMBER FBorderColor)
@@ -20,8 +21,6 @@ public:
     // A new record has zero sizes and colours and a goodie of its own.
     TPLXTaskBarSettings();
     ~TPLXTaskBarSettings() override;
-    const QMetaObject *metaObject() const override { return &staticMetaObject; }
-    std::unique_ptr<TPLXGanttObject> Create() const override;
     void doSave(const QString &name, IPLXMedia &media, TPLXEntityFactory &factory) override;
 
     // Copies the five scalars and assigns the source's goodie into this one's.
@@ -55,6 +54,7 @@ public:
 class ORVANTA_EXPORT TPLXProgressBarSettings : public TPLXGanttObject
 {
     Q_GADGET
+    PLX_ENTITY(TPLXProgressBarSettings)
     Q_PROPERTY(int Height MEMBER FHeight)
     Q_PROPERTY(int Color MEMBER FColor)
     Q_PROPERTY(int BorderColor MEMBER FBorderColor)
@@ -62,8 +62,6 @@ class ORVANTA_EXPORT TPLXProgressBarSettings : public TPLXGanttObject
 public:
     TPLXProgressBarSettings();
     ~TPLXProgressBarSettings() override;
-    const QMetaObject *metaObject() const override { return &staticMetaObject; }
-    std::unique_ptr<TPLXGanttObject> Create() const override;
     void doSave(const QString &name, IPLXMedia &media, TPLXEntityFactory &factory) override;
     void Assign(const TPLXProgressBarSettings &source);
 
@@ -84,6 +82,7 @@ public:
 class ORVANTA_EXPORT TPLXImageBarSettings : public TPLXGanttObject
 {
     Q_GADGET
+    PLX_ENTITY(TPLXImageBarSettings)
     Q_PROPERTY(int borderThickness MEMBER borderThickness)
     Q_PROPERTY(double height MEMBER height)
     Q_PROPERTY(int borderColor MEMBER borderColor)
@@ -93,8 +92,6 @@ class ORVANTA_EXPORT TPLXImageBarSettings : public TPLXGanttObject
 public:
     TPLXImageBarSettings();
     ~TPLXImageBarSettings() override;
-    const QMetaObject *metaObject() const override { return &staticMetaObject; }
-    std::unique_ptr<TPLXGanttObject> Create() const override;
     void doSave(const QString &name, IPLXMedia &media, TPLXEntityFactory &factory) override;
 
     int borderThickness = 0;
@@ -117,6 +114,7 @@ public:
 class ORVANTA_EXPORT TPLXPertBarSettings : public TPLXGanttObject
 {
     Q_GADGET
+    PLX_ENTITY(TPLXPertBarSettings)
     Q_PROPERTY(int BorderThickness MEMBER FBorderThickness)
     Q_PROPERTY(int Height MEMBER FHeight)
     Q_PROPERTY(int Width MEMBER FWidth)
@@ -129,8 +127,6 @@ class ORVANTA_EXPORT TPLXPertBarSettings : public TPLXGanttObject
 public:
     TPLXPertBarSettings();
     ~TPLXPertBarSettings() override;
-    const QMetaObject *metaObject() const override { return &staticMetaObject; }
-    std::unique_ptr<TPLXGanttObject> Create() const override;
     void doSave(const QString &name, IPLXMedia &media, TPLXEntityFactory &factory) override;
     void Assign(const TPLXPertBarSettings &source);
 
@@ -156,6 +152,7 @@ public:
 class ORVANTA_EXPORT TPLXConnectionSettings : public TPLXGanttObject
 {
     Q_GADGET
+    PLX_ENTITY(TPLXConnectionSettings)
     Q_PROPERTY(bool ShowConnections MEMBER FShowConnections)
     Q_PROPERTY(int ColorSS MEMBER FColorSS)
     Q_PROPERTY(int ColorSF MEMBER FColorSF)
@@ -166,8 +163,6 @@ class ORVANTA_EXPORT TPLXConnectionSettings : public TPLXGanttObject
 public:
     TPLXConnectionSettings();
     ~TPLXConnectionSettings() override;
-    const QMetaObject *metaObject() const override { return &staticMetaObject; }
-    std::unique_ptr<TPLXGanttObject> Create() const override;
     void doSave(const QString &name, IPLXMedia &media, TPLXEntityFactory &factory) override;
     void Assign(const TPLXConnectionSettings &source);
 

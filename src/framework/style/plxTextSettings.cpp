@@ -23,11 +23,6 @@ TPLXTextSettings::TPLXTextSettings()
 
 TPLXTextSettings::~TPLXTextSettings() = default;
 
-std::unique_ptr<TPLXGanttObject> TPLXTextSettings::Create() const
-{
-    return std::make_unique<TPLXTextSettings>();
-}
-
 void TPLXTextSettings::Assign(const TPLXTextSettings &source)
 {
     FFont = source.FFont;
@@ -153,11 +148,6 @@ void TPLXTreeTextSettings::SetVAlign(int code)
 TPLXTextHaloSettings::TPLXTextHaloSettings() = default;
 
 TPLXTextHaloSettings::~TPLXTextHaloSettings() = default;
-
-std::unique_ptr<TPLXGanttObject> TPLXTextHaloSettings::Create() const
-{
-    return std::make_unique<TPLXTextHaloSettings>();
-}
 
 void TPLXTextHaloSettings::Assign(const TPLXTextHaloSettings &source)
 {

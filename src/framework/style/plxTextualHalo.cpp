@@ -208,11 +208,6 @@ TPLXTextHalo::TPLXTextHalo(TPLXTextHaloSettings *haloSettings)
 
 TPLXTextHalo::~TPLXTextHalo() = default;
 
-std::unique_ptr<TPLXGanttObject> TPLXTextHalo::Create() const
-{
-    return std::make_unique<TPLXTextHalo>();
-}
-
 TPLXDocumentSetup *TPLXTextHalo::document() const
 {
     // Unlike GetDocumentSetup, a halo outside a document is not an error here.

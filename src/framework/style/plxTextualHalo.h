@@ -58,6 +58,7 @@ private:
 class ORVANTA_EXPORT TPLXTextHalo : public TPLXGanttObject
 {
     Q_GADGET
+    PLX_ENTITY(TPLXTextHalo)
     Q_PROPERTY(QString TextTop MEMBER FTextTop)
     Q_PROPERTY(QString TextLeft MEMBER FTextLeft)
     Q_PROPERTY(QString TextRight MEMBER FTextRight)
@@ -72,8 +73,6 @@ public:
     // Uses `haloSettings` (borrowed) and makes none of its own.
     explicit TPLXTextHalo(TPLXTextHaloSettings *haloSettings);
     ~TPLXTextHalo() override;
-    const QMetaObject *metaObject() const override { return &staticMetaObject; }
-    std::unique_ptr<TPLXGanttObject> Create() const override;
     void doSave(const QString &name, IPLXMedia &media, TPLXEntityFactory &factory) override;
 
     // The halo's own settings, else (kept from then on) the document's; null outside a document.
@@ -122,11 +121,11 @@ public:
 class ORVANTA_EXPORT TPLXHaloEntity : public TPLXGanttObject
 {
     Q_GADGET
+    PLX_ENTITY_META
 
 public:
     TPLXHaloEntity();
     ~TPLXHaloEntity() override;
-    const QMetaObject *metaObject() const override { return &staticMetaObject; }
 
     // The object reacts to a plain click.
     virtual bool processMouseClick();

@@ -16,11 +16,6 @@ TPLXTreeRowSettings::TPLXTreeRowSettings() = default;
 
 TPLXTreeRowSettings::~TPLXTreeRowSettings() = default;
 
-std::unique_ptr<TPLXGanttObject> TPLXTreeRowSettings::Create() const
-{
-    return std::make_unique<TPLXTreeRowSettings>();
-}
-
 TPLXFont &TPLXTreeRowSettings::ensureFont()
 {
     if (!FFont)
@@ -95,11 +90,6 @@ std::unique_ptr<TPLXGanttObject> TPLXTreeRowSettingsPersistence::doLoad(const QS
 TPLXTreeColSettings::TPLXTreeColSettings() = default;
 
 TPLXTreeColSettings::~TPLXTreeColSettings() = default;
-
-std::unique_ptr<TPLXGanttObject> TPLXTreeColSettings::Create() const
-{
-    return std::make_unique<TPLXTreeColSettings>();
-}
 
 void TPLXTreeColSettings::Assign(const TPLXTreeColSettings &source)
 {

@@ -11,6 +11,7 @@
 class ORVANTA_EXPORT TPLXTreeRowSettings : public TPLXGanttObject
 {
     Q_GADGET
+    PLX_ENTITY(TPLXTreeRowSettings)
     Q_PROPERTY(QFont Font READ qFont WRITE setQFont)
     Q_PROPERTY(int FontColor READ fontColor WRITE setFontColor)
     Q_PROPERTY(int Color MEMBER FColor)
@@ -20,8 +21,6 @@ class ORVANTA_EXPORT TPLXTreeRowSettings : public TPLXGanttObject
 public:
     TPLXTreeRowSettings();
     ~TPLXTreeRowSettings() override;
-    const QMetaObject *metaObject() const override { return &staticMetaObject; }
-    std::unique_ptr<TPLXGanttObject> Create() const override;
     void doSave(const QString &name, IPLXMedia &media, TPLXEntityFactory &factory) override;
 
     // Null for a record made at run time until a font is assigned.
@@ -60,6 +59,7 @@ public:
 class ORVANTA_EXPORT TPLXTreeColSettings : public TPLXGanttObject
 {
     Q_GADGET
+    PLX_ENTITY(TPLXTreeColSettings)
     Q_PROPERTY(int HAlign MEMBER FHAlign)
     Q_PROPERTY(int VAlign MEMBER FVAlign)
     Q_PROPERTY(int Width MEMBER FWidth)
@@ -67,8 +67,6 @@ class ORVANTA_EXPORT TPLXTreeColSettings : public TPLXGanttObject
 public:
     TPLXTreeColSettings();
     ~TPLXTreeColSettings() override;
-    const QMetaObject *metaObject() const override { return &staticMetaObject; }
-    std::unique_ptr<TPLXGanttObject> Create() const override;
     void doSave(const QString &name, IPLXMedia &media, TPLXEntityFactory &factory) override;
     void Assign(const TPLXTreeColSettings &source);
 

@@ -172,11 +172,6 @@ TPLXTreeCellType::TPLXTreeCellType() = default;
 
 TPLXTreeCellType::~TPLXTreeCellType() = default;
 
-std::unique_ptr<TPLXGanttObject> TPLXTreeCellType::Create() const
-{
-    return std::make_unique<TPLXTreeCellType>();
-}
-
 const QMetaObject *TPLXTreeCellType::TreeCellClass() const
 {
     return &TPLXTreeCell::staticMetaObject;
@@ -226,11 +221,6 @@ TPLXTreeCell::~TPLXTreeCell()
 {
     // The arranger reads the text settings; drop it first.
     FTextArranger.reset();
-}
-
-std::unique_ptr<TPLXGanttObject> TPLXTreeCell::Create() const
-{
-    return std::make_unique<TPLXTreeCell>();
 }
 
 const QMetaObject *TPLXTreeCell::DataTypeClass() const
@@ -347,16 +337,9 @@ void TPLXTreeCell::doSave(const QString &, IPLXMedia &media, TPLXEntityFactory &
         return;
     const QString section = getUID();
     media.setStrProperty(section, QStringLiteral("typeID"), typeId);
-    const auto saveChild = [&](const QString &key, TPLXGanttObject *child) {
-        if (!child)
-            return;
-        const QString uid = child->getUID();
-        media.setStrProperty(section, key, uid);
-        child->doSave(uid, media, factory);
-    };
-    saveChild(QStringLiteral("rowSettings"), FRowSettings);
-    saveChild(QStringLiteral("colSettings"), FColSettings);
-    saveChild(QStringLiteral("dataType"), FDataType);
+    TPLXPersistence::saveChild(section, QStringLiteral("rowSettings"), FRowSettings, media, factory);
+    TPLXPersistence::saveChild(section, QStringLiteral("colSettings"), FColSettings, media, factory);
+    TPLXPersistence::saveChild(section, QStringLiteral("dataType"), FDataType, media, factory);
     saveValues(section, media);
 }
 
@@ -449,11 +432,6 @@ std::unique_ptr<TPLXGanttObject> TPLXTreeCellPersistence::doLoad(const QString &
 
 // ------------------------------------------------------------- text cells
 
-std::unique_ptr<TPLXGanttObject> TPLXTreeSimpleTextCellType::Create() const
-{
-    return std::make_unique<TPLXTreeSimpleTextCellType>();
-}
-
 void TPLXTreeSimpleTextCellType::doSave(const QString &, IPLXMedia &media, TPLXEntityFactory &)
 {
     writeTypeId(*this, media, "Simple Text Type");
@@ -468,11 +446,6 @@ TPLXTreeCell *TPLXTreeSimpleTextCellType::CreateTreeCell(TPLXTreeRowSettings *ro
                                                          TPLXTreeColSettings *colSettings, TPLXGanttObject *parent)
 {
     return makeCell<TPLXTreeSimpleTextCell>(rowSettings, colSettings, this, parent);
-}
-
-std::unique_ptr<TPLXGanttObject> TPLXTreeSimpleTextCell::Create() const
-{
-    return std::make_unique<TPLXTreeSimpleTextCell>();
 }
 
 const QMetaObject *TPLXTreeSimpleTextCell::DataTypeClass() const
@@ -495,11 +468,6 @@ QString TPLXTreeSimpleTextCell::storedTypeId() const
     return QStringLiteral("Tree Simple Text Cell");
 }
 
-std::unique_ptr<TPLXGanttObject> TPLXTreeMultilineTextCellType::Create() const
-{
-    return std::make_unique<TPLXTreeMultilineTextCellType>();
-}
-
 void TPLXTreeMultilineTextCellType::doSave(const QString &, IPLXMedia &media, TPLXEntityFactory &)
 {
     writeTypeId(*this, media, "Multiline Text Type");
@@ -514,11 +482,6 @@ TPLXTreeCell *TPLXTreeMultilineTextCellType::CreateTreeCell(TPLXTreeRowSettings 
                                                             TPLXTreeColSettings *colSettings, TPLXGanttObject *parent)
 {
     return makeCell<TPLXTreeMultilineTextCell>(rowSettings, colSettings, this, parent);
-}
-
-std::unique_ptr<TPLXGanttObject> TPLXTreeMultilineTextCell::Create() const
-{
-    return std::make_unique<TPLXTreeMultilineTextCell>();
 }
 
 const QMetaObject *TPLXTreeMultilineTextCell::DataTypeClass() const
@@ -541,11 +504,6 @@ QString TPLXTreeMultilineTextCell::storedTypeId() const
     return QStringLiteral("Tree Multiline Text Cell");
 }
 
-std::unique_ptr<TPLXGanttObject> TPLXTreeButtonEditCellType::Create() const
-{
-    return std::make_unique<TPLXTreeButtonEditCellType>();
-}
-
 void TPLXTreeButtonEditCellType::doSave(const QString &, IPLXMedia &media, TPLXEntityFactory &)
 {
     writeTypeId(*this, media, "Button Edit Type");
@@ -560,11 +518,6 @@ TPLXTreeCell *TPLXTreeButtonEditCellType::CreateTreeCell(TPLXTreeRowSettings *ro
                                                          TPLXTreeColSettings *colSettings, TPLXGanttObject *parent)
 {
     return makeCell<TPLXTreeButtonEditCell>(rowSettings, colSettings, this, parent);
-}
-
-std::unique_ptr<TPLXGanttObject> TPLXTreeButtonEditCell::Create() const
-{
-    return std::make_unique<TPLXTreeButtonEditCell>();
 }
 
 const QMetaObject *TPLXTreeButtonEditCell::DataTypeClass() const
@@ -596,11 +549,6 @@ QString PLXFormatCellDate(TDateTime date, bool noTime)
     return text;
 }
 
-std::unique_ptr<TPLXGanttObject> TPLXTreeDateTimeCellType::Create() const
-{
-    return std::make_unique<TPLXTreeDateTimeCellType>();
-}
-
 void TPLXTreeDateTimeCellType::doSave(const QString &, IPLXMedia &media, TPLXEntityFactory &)
 {
     writeTypeId(*this, media, "Date Time Type");
@@ -615,11 +563,6 @@ TPLXTreeCell *TPLXTreeDateTimeCellType::CreateTreeCell(TPLXTreeRowSettings *rowS
                                                        TPLXTreeColSettings *colSettings, TPLXGanttObject *parent)
 {
     return makeCell<TPLXTreeDateTimeCell>(rowSettings, colSettings, this, parent);
-}
-
-std::unique_ptr<TPLXGanttObject> TPLXTreeDateTimeCell::Create() const
-{
-    return std::make_unique<TPLXTreeDateTimeCell>();
 }
 
 const QMetaObject *TPLXTreeDateTimeCell::DataTypeClass() const
@@ -661,11 +604,6 @@ QString TPLXTreeDateTimeCell::storedTypeId() const
 
 // ---------------------------------------------------------------- numbers
 
-std::unique_ptr<TPLXGanttObject> TPLXTreeSpinCellType::Create() const
-{
-    return std::make_unique<TPLXTreeSpinCellType>();
-}
-
 void TPLXTreeSpinCellType::doSave(const QString &, IPLXMedia &media, TPLXEntityFactory &)
 {
     writeTypeId(*this, media, "Spin Type");
@@ -680,11 +618,6 @@ TPLXTreeCell *TPLXTreeSpinCellType::CreateTreeCell(TPLXTreeRowSettings *rowSetti
                                                    TPLXGanttObject *parent)
 {
     return makeCell<TPLXTreeSpinCell>(rowSettings, colSettings, this, parent);
-}
-
-std::unique_ptr<TPLXGanttObject> TPLXTreeSpinCell::Create() const
-{
-    return std::make_unique<TPLXTreeSpinCell>();
 }
 
 const QMetaObject *TPLXTreeSpinCell::DataTypeClass() const
@@ -724,11 +657,6 @@ QString PLXCurrencyText(double value)
     return locale.toCurrencyString(value, locale.currencySymbol(), 2);
 }
 
-std::unique_ptr<TPLXGanttObject> TPLXTreeCurrencyCellType::Create() const
-{
-    return std::make_unique<TPLXTreeCurrencyCellType>();
-}
-
 void TPLXTreeCurrencyCellType::doSave(const QString &, IPLXMedia &media, TPLXEntityFactory &)
 {
     writeTypeId(*this, media, "Currency Type");
@@ -743,11 +671,6 @@ TPLXTreeCell *TPLXTreeCurrencyCellType::CreateTreeCell(TPLXTreeRowSettings *rowS
                                                        TPLXTreeColSettings *colSettings, TPLXGanttObject *parent)
 {
     return makeCell<TPLXTreeCurrencyCell>(rowSettings, colSettings, this, parent);
-}
-
-std::unique_ptr<TPLXGanttObject> TPLXTreeCurrencyCell::Create() const
-{
-    return std::make_unique<TPLXTreeCurrencyCell>();
 }
 
 const QMetaObject *TPLXTreeCurrencyCell::DataTypeClass() const
@@ -775,11 +698,6 @@ QString TPLXTreeCurrencyCell::storedTypeId() const
 
 // ---------------------------------------------------------------- choices
 
-std::unique_ptr<TPLXGanttObject> TPLXTreeComboCellType::Create() const
-{
-    return std::make_unique<TPLXTreeComboCellType>();
-}
-
 void TPLXTreeComboCellType::doSave(const QString &, IPLXMedia &media, TPLXEntityFactory &)
 {
     writeTypeId(*this, media, "Combo Type");
@@ -794,11 +712,6 @@ TPLXTreeCell *TPLXTreeComboCellType::CreateTreeCell(TPLXTreeRowSettings *rowSett
                                                     TPLXGanttObject *parent)
 {
     return makeCell<TPLXTreeComboCell>(rowSettings, colSettings, this, parent);
-}
-
-std::unique_ptr<TPLXGanttObject> TPLXTreeComboCell::Create() const
-{
-    return std::make_unique<TPLXTreeComboCell>();
 }
 
 const QMetaObject *TPLXTreeComboCell::DataTypeClass() const
@@ -816,11 +729,6 @@ QString TPLXTreeComboCell::storedTypeId() const
     return QStringLiteral("Tree Combo Cell");
 }
 
-std::unique_ptr<TPLXGanttObject> TPLXTreeImageComboCellType::Create() const
-{
-    return std::make_unique<TPLXTreeImageComboCellType>();
-}
-
 void TPLXTreeImageComboCellType::doSave(const QString &, IPLXMedia &media, TPLXEntityFactory &)
 {
     writeTypeId(*this, media, "Image Combo Type");
@@ -835,11 +743,6 @@ TPLXTreeCell *TPLXTreeImageComboCellType::CreateTreeCell(TPLXTreeRowSettings *ro
                                                          TPLXTreeColSettings *colSettings, TPLXGanttObject *parent)
 {
     return makeCell<TPLXTreeImageComboCell>(rowSettings, colSettings, this, parent);
-}
-
-std::unique_ptr<TPLXGanttObject> TPLXTreeImageComboCell::Create() const
-{
-    return std::make_unique<TPLXTreeImageComboCell>();
 }
 
 const QMetaObject *TPLXTreeImageComboCell::DataTypeClass() const
@@ -873,11 +776,6 @@ QString TPLXTreeImageComboCell::storedTypeId() const
 }
 
 // -------------------------------------------------------- automatic cells
-
-std::unique_ptr<TPLXGanttObject> TPLXTreeAutoCellType::Create() const
-{
-    return std::make_unique<TPLXTreeAutoCellType>();
-}
 
 void TPLXTreeAutoCellType::doSave(const QString &, IPLXMedia &media, TPLXEntityFactory &)
 {
@@ -926,11 +824,6 @@ bool barDateLess(TPLXGanttRow *a, TPLXGanttRow *b, TDateTime (TPLXGanttRow::*dat
 
 } // namespace
 
-std::unique_ptr<TPLXGanttObject> TPLXTreeAutoCellStartDate::Create() const
-{
-    return std::make_unique<TPLXTreeAutoCellStartDate>();
-}
-
 void TPLXTreeAutoCellStartDate::doSave(const QString &, IPLXMedia &media, TPLXEntityFactory &)
 {
     writeTypeId(*this, media, "Tree AutoCellType.StartDate");
@@ -946,11 +839,6 @@ QString TPLXTreeAutoCellStartDate::calculateValue(TPLXGanttRow *ganttRow)
 bool TPLXTreeAutoCellStartDate::lessThan(TPLXGanttRow *rowA, TPLXGanttRow *rowB)
 {
     return barDateLess(rowA, rowB, &TPLXGanttRow::FindFirstStartDate);
-}
-
-std::unique_ptr<TPLXGanttObject> TPLXTreeAutoCellEndDate::Create() const
-{
-    return std::make_unique<TPLXTreeAutoCellEndDate>();
 }
 
 void TPLXTreeAutoCellEndDate::doSave(const QString &, IPLXMedia &media, TPLXEntityFactory &)
@@ -970,11 +858,6 @@ bool TPLXTreeAutoCellEndDate::lessThan(TPLXGanttRow *rowA, TPLXGanttRow *rowB)
     return barDateLess(rowA, rowB, &TPLXGanttRow::FindLastEndDate);
 }
 
-std::unique_ptr<TPLXGanttObject> TPLXTreeAutoCellNumber::Create() const
-{
-    return std::make_unique<TPLXTreeAutoCellNumber>();
-}
-
 QString TPLXTreeAutoCellNumber::calculateValue(TPLXGanttRow *ganttRow)
 {
     // The tree row with the gantt row's index carries the number.
@@ -984,11 +867,6 @@ QString TPLXTreeAutoCellNumber::calculateValue(TPLXGanttRow *ganttRow)
     if (!node || node->isTreeRoot())
         return QString();
     return grid->FContinuousNumbering ? node->numberCont() : node->numberHierchy();
-}
-
-std::unique_ptr<TPLXGanttObject> TPLXTreeAutoCellTaskNameType::Create() const
-{
-    return std::make_unique<TPLXTreeAutoCellTaskNameType>();
 }
 
 void TPLXTreeAutoCellTaskNameType::doSave(const QString &, IPLXMedia &media, TPLXEntityFactory &)
@@ -1035,11 +913,6 @@ TPLXTreeAutoCell::TPLXTreeAutoCell(TPLXTreeRowSettings *rowSettings, TPLXTreeCol
 {
     FOwnDrawer = std::make_unique<TPLXTreeAutoCellDrawer>(this);
     FDrawer = FOwnDrawer.get();
-}
-
-std::unique_ptr<TPLXGanttObject> TPLXTreeAutoCell::Create() const
-{
-    return std::make_unique<TPLXTreeAutoCell>();
 }
 
 TPLXGanttRow *TPLXTreeAutoCell::ganttRow() const

@@ -71,17 +71,6 @@ T *adopt(std::unique_ptr<T> child, TPLXGanttObject *parent)
     return child.release();
 }
 
-// Writes `key` = the child's UID into `section`, then the child under that UID.
-void saveLinkedChild(const QString &section, const QString &key, TPLXGanttObject *child, IPLXMedia &media,
-                     TPLXEntityFactory &factory)
-{
-    if (!child)
-        return;
-    const QString uid = child->getUID();
-    media.setStrProperty(section, key, uid);
-    child->doSave(uid, media, factory);
-}
-
 // Every tree row in pre-order.
 QList<TPLXTreeRow *> allRows(TPLXTreeNode *root)
 {
@@ -297,11 +286,6 @@ TPLXTreeHeaderCell::TPLXTreeHeaderCell()
 
 TPLXTreeHeaderCell::~TPLXTreeHeaderCell() = default;
 
-std::unique_ptr<TPLXGanttObject> TPLXTreeHeaderCell::Create() const
-{
-    return std::make_unique<TPLXTreeHeaderCell>();
-}
-
 int TPLXTreeHeaderCell::getWidth() const
 {
     return FSettings ? FSettings->FWidth : 0;
@@ -377,13 +361,13 @@ void TPLXTreeHeaderCell::doSave(const QString &name, IPLXMedia &media, TPLXEntit
 {
     media.setStrProperty(name, QStringLiteral("typeID"), QStringLiteral("Tree Header Cell"));
     media.setStrProperty(name, QStringLiteral("title"), FTitle);
-    saveLinkedChild(name, QStringLiteral("settings"), FSettings, media, factory);
+    TPLXPersistence::saveChild(name, QStringLiteral("settings"), FSettings, media, factory);
     media.setStrProperty(name, QStringLiteral("fontColor"), ColorToString(FColor));
     media.setStrProperty(name, QStringLiteral("fontName"), FFontName);
     media.setIntProperty(name, QStringLiteral("fontSize"), FFontSize);
     media.setBoolProperty(name, QStringLiteral("visible"), FVisible);
     // The sort order is left out: a reloaded document starts unsorted.
-    saveLinkedChild(name, QStringLiteral("dataType"), FDataType, media, factory);
+    TPLXPersistence::saveChild(name, QStringLiteral("dataType"), FDataType, media, factory);
 }
 
 std::unique_ptr<TPLXGanttObject> TPLXTreeHeaderCellPersistence::doLoad(const QString &name, IPLXMedia &media,
@@ -411,11 +395,6 @@ TPLXTreeHeader::TPLXTreeHeader()
 }
 
 TPLXTreeHeader::~TPLXTreeHeader() = default;
-
-std::unique_ptr<TPLXGanttObject> TPLXTreeHeader::Create() const
-{
-    return std::make_unique<TPLXTreeHeader>();
-}
 
 TPLXTreeGrid *TPLXTreeHeader::grid() const
 {
@@ -695,11 +674,6 @@ TPLXTreeRowsResizePane::TPLXTreeRowsResizePane()
 
 TPLXTreeRowsResizePane::~TPLXTreeRowsResizePane() = default;
 
-std::unique_ptr<TPLXGanttObject> TPLXTreeRowsResizePane::Create() const
-{
-    return std::make_unique<TPLXTreeRowsResizePane>();
-}
-
 TPLXTreeGrid *TPLXTreeRowsResizePane::grid() const
 {
     return dynamic_cast<TPLXTreeGrid *>(getParent());
@@ -783,11 +757,6 @@ TPLXTreeGrid::TPLXTreeGrid()
 }
 
 TPLXTreeGrid::~TPLXTreeGrid() = default;
-
-std::unique_ptr<TPLXGanttObject> TPLXTreeGrid::Create() const
-{
-    return std::make_unique<TPLXTreeGrid>();
-}
 
 void TPLXTreeGrid::setRootNode(TPLXTreeNode *node)
 {
@@ -1169,7 +1138,7 @@ void TPLXTreeGrid::doSave(const QString &name, IPLXMedia &media, TPLXEntityFacto
     media.setIntProperty(section, QStringLiteral("width"), FWidth);
     if (FHeader)
         FHeader->doSave(section, media, factory);
-    saveLinkedChild(section, QStringLiteral("root node"), FRootNode, media, factory);
+    TPLXPersistence::saveChild(section, QStringLiteral("root node"), FRootNode, media, factory);
     media.setStrProperty(section, QStringLiteral("background color"), ColorToString(FbkColor));
     media.setStrProperty(section, QStringLiteral("upper pane color"), ColorToString(FUpperPaneColor));
     media.setStrProperty(section, QStringLiteral("row selected color"), ColorToString(FSelectedRowColor));
@@ -1178,8 +1147,8 @@ void TPLXTreeGrid::doSave(const QString &name, IPLXMedia &media, TPLXEntityFacto
     media.setStrProperty(section, QStringLiteral("row focused font color"), ColorToString(FFocusedRowFontColor));
     if (FRowsResizePane)
         FRowsResizePane->doSave(section, media, factory);
-    saveLinkedChild(section, QStringLiteral("default row settings"), FDefaultRowSettings, media, factory);
-    saveLinkedChild(section, QStringLiteral("default col settings"), FDefaultColSettings, media, factory);
+    TPLXPersistence::saveChild(section, QStringLiteral("default row settings"), FDefaultRowSettings, media, factory);
+    TPLXPersistence::saveChild(section, QStringLiteral("default col settings"), FDefaultColSettings, media, factory);
     media.setBoolProperty(section, QStringLiteral("continuous numbering"), FContinuousNumbering);
 }
 

@@ -73,22 +73,13 @@ TPLXTreeRow::TPLXTreeRow(TPLXTreeHeader *header, TPLXTreeRowSettings *rowSetting
 
 TPLXTreeRow::~TPLXTreeRow() = default;
 
-std::unique_ptr<TPLXGanttObject> TPLXTreeRow::Create() const
-{
-    return std::make_unique<TPLXTreeRow>();
-}
-
 void TPLXTreeRow::doSave(const QString &name, IPLXMedia &media, TPLXEntityFactory &factory)
 {
     Q_UNUSED(name);
     const QString section = getUID();
     media.setStrProperty(section, QStringLiteral("typeID"), QStringLiteral("Tree Row"));
     factory.saveObjectListOf(section, QStringLiteral("cells"), media, FCells);
-    if (Fsettings) {
-        const QString id = Fsettings->getUID();
-        media.setStrProperty(section, QStringLiteral("settings"), id);
-        Fsettings->doSave(id, media, factory);
-    }
+    TPLXPersistence::saveChild(section, QStringLiteral("settings"), Fsettings, media, factory);
 }
 
 TPLXTreeCell *TPLXTreeRow::getCell(int i) const
