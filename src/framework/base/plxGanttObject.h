@@ -20,6 +20,8 @@ class TPLXEntityFactory;
 class TPLXObjectEditorIntf;
 class TPLXPersistence;
 class TPLXVisualContext;
+template<typename Record>
+struct TPLXStoredField;
 
 // The two views an entity can be drawn in.
 enum TPLXViewType { vtGanttGraph = 0, vtPertGraph = 1 };

@@ -2,6 +2,7 @@
 #include "plxColors.h"
 #include "plxEntityFactory.h"
 #include "plxMedia.h"
+#include "plxStoredFields.h"
 
 namespace {
 
@@ -29,28 +30,30 @@ TPLXVisualGoodie::TPLXVisualGoodie()
 
 TPLXVisualGoodie::~TPLXVisualGoodie() = default;
 
+// The key's spelling of "patterm fill style" is what existing documents carry.
+const TPLXStoredField<TPLXVisualGoodie> TPLXVisualGoodie::storedFields[] = {
+    {"draw style", &TPLXVisualGoodie::FDrawStyle, TPLXFieldCodec::Int, dsDrawSolid},
+    {"gradient fill start color", &TPLXVisualGoodie::FGFStartColor, TPLXFieldCodec::Color, kGradientStart},
+    {"gradient fill end color", &TPLXVisualGoodie::FGFEndColor, TPLXFieldCodec::Color, kGradientEnd},
+    {"solid fill color", &TPLXVisualGoodie::FSFColor, TPLXFieldCodec::Color, kSolid},
+    {"pattern color", &TPLXVisualGoodie::FPatternColor, TPLXFieldCodec::Color, kPattern, nullptr, false},
+    {"start glyph transparent color", &TPLXVisualGoodie::FStartGlyphTranspColor, TPLXFieldCodec::Color, clBlack,
+     nullptr, false},
+    {"end glyph transparent color", &TPLXVisualGoodie::FEndGlyphTranspColor, TPLXFieldCodec::Color, clBlack, nullptr,
+     false},
+    {"gradient fill horizontal", &TPLXVisualGoodie::FGFHorizontal, TPLXFieldCodec::Bool, true},
+    {"patterm fill style", &TPLXVisualGoodie::FBrushStyle, TPLXFieldCodec::Int, bsDiagCross, nullptr, false},
+};
+
 void TPLXVisualGoodie::Assign(const TPLXVisualGoodie &source)
 {
-    FDrawStyle = source.FDrawStyle;
-    FGFStartColor = source.FGFStartColor;
-    FGFEndColor = source.FGFEndColor;
-    FGFHorizontal = source.FGFHorizontal;
-    FSFColor = source.FSFColor;
+    plxAssignFields<TPLXVisualGoodie>(*this, source, storedFields);
 }
 
 void TPLXVisualGoodie::doSave(const QString &name, IPLXMedia &media, TPLXEntityFactory &factory)
 {
     media.setStrProperty(name, QStringLiteral("typeID"), QStringLiteral("Visual Goodie"));
-    media.setIntProperty(name, QStringLiteral("draw style"), FDrawStyle);
-    media.setColorProperty(name, QStringLiteral("gradient fill start color"), FGFStartColor);
-    media.setColorProperty(name, QStringLiteral("gradient fill end color"), FGFEndColor);
-    media.setColorProperty(name, QStringLiteral("solid fill color"), FSFColor);
-    media.setColorProperty(name, QStringLiteral("pattern color"), FPatternColor);
-    media.setColorProperty(name, QStringLiteral("start glyph transparent color"), FStartGlyphTranspColor);
-    media.setColorProperty(name, QStringLiteral("end glyph transparent color"), FEndGlyphTranspColor);
-    media.setBoolProperty(name, QStringLiteral("gradient fill horizontal"), FGFHorizontal);
-    // The key's spelling is what existing documents carry.
-    media.setIntProperty(name, QStringLiteral("patterm fill style"), FBrushStyle);
+    plxSaveFields<TPLXVisualGoodie>(*this, storedFields, name, media);
     TPLXPersistence::saveChild(name, QStringLiteral("start glyph"), FStartGlyph, media, factory);
     TPLXPersistence::saveChild(name, QStringLiteral("end glyph"), FEndGlyph, media, factory);
 }
@@ -59,15 +62,7 @@ std::unique_ptr<TPLXGanttObject> TPLXVisualGoodiePersistence::doLoad(const QStri
                                                                      TPLXEntityFactory &factory)
 {
     auto goodie = std::make_unique<TPLXVisualGoodie>();
-    goodie->FDrawStyle = media.intValue(name, QStringLiteral("draw style"), dsDrawSolid);
-    goodie->FGFStartColor = media.colorValue(name, QStringLiteral("gradient fill start color"), kGradientStart);
-    goodie->FGFEndColor = media.colorValue(name, QStringLiteral("gradient fill end color"), kGradientEnd);
-    goodie->FSFColor = media.colorValue(name, QStringLiteral("solid fill color"), kSolid);
-    goodie->FPatternColor = media.colorValue(name, QStringLiteral("pattern color"), kPattern);
-    goodie->FStartGlyphTranspColor = media.colorValue(name, QStringLiteral("start glyph transparent color"), clBlack);
-    goodie->FEndGlyphTranspColor = media.colorValue(name, QStringLiteral("end glyph transparent color"), clBlack);
-    goodie->FGFHorizontal = media.boolValue(name, QStringLiteral("gradient fill horizontal"), true);
-    goodie->FBrushStyle = media.intValue(name, QStringLiteral("patterm fill style"), bsDiagCross);
+    plxLoadFields<TPLXVisualGoodie>(*goodie, TPLXVisualGoodie::storedFields, name, media);
     // Glyphs are optional: look before asking for them, so that a goodie
     // without glyphs loads without complaints about missing children.
     const auto named = [&](const QString &key) {

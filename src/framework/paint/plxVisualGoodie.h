@@ -57,6 +57,9 @@ public:
     TPLXPictureResource *FEndGlyph = nullptr;
 
 private:
+    friend class TPLXVisualGoodiePersistence;
+    static const TPLXStoredField<TPLXVisualGoodie> storedFields[];
+
     std::unique_ptr<TPLXDrawer> FOwnDrawer;
 };
 

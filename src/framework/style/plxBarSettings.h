@@ -36,6 +36,7 @@ public:
 
 private:
     friend class TPLXTaskBarSettingsPersistence;
+    static const TPLXStoredField<TPLXTaskBarSettings> storedFields[];
     // Makes `goodie` (a child of this record, or null) the goodie, freeing the previous one.
     void replaceGoodie(TPLXVisualGoodie *goodie);
 
@@ -68,6 +69,10 @@ public:
     int FHeight = 8;
     TColor FColor = 0x008000;
     TColor FBorderColor = 0;
+
+private:
+    friend class TPLXProgressBarSettingsPersistence;
+    static const TPLXStoredField<TPLXProgressBarSettings> storedFields[];
 };
 
 class ORVANTA_EXPORT TPLXProgressBarSettingsPersistence : public TPLXPersistence
@@ -100,6 +105,10 @@ public:
     TColor color = 0;
     // Not stored.
     QString imagefile;
+
+private:
+    friend class TPLXImageBarSettingsPersistence;
+    static const TPLXStoredField<TPLXImageBarSettings> storedFields[];
 };
 
 class ORVANTA_EXPORT TPLXImageBarSettingsPersistence : public TPLXPersistence
@@ -138,6 +147,10 @@ public:
     TColor FBackgroundSummaryColor = 0;
     TColor FProgressBarColor = 0;
     TColor FProgressBarFinishedColor = 0;
+
+private:
+    friend class TPLXPertBarSettingsPersistence;
+    static const TPLXStoredField<TPLXPertBarSettings> storedFields[];
 };
 
 class ORVANTA_EXPORT TPLXPertBarSettingsPersistence : public TPLXPersistence
@@ -176,6 +189,10 @@ public:
     TColor FColorFS = 0;
     TColor FColorFF = 0;
     TColor FColorHighlighted = 0;
+
+private:
+    friend class TPLXConnectionSettingsPersistence;
+    static const TPLXStoredField<TPLXConnectionSettings> storedFields[];
 };
 
 class ORVANTA_EXPORT TPLXConnectionSettingsPersistence : public TPLXPersistence

@@ -90,6 +90,8 @@ public:
 
 private:
     friend class TPLXTextSettingsPersistence;
+    // The fields beside the font.
+    static const TPLXStoredField<TPLXTextSettings> storedFields[];
 
     TPLXFont FFont;
     TColor FColor = 0;
@@ -186,6 +188,10 @@ public:
     bool FPrintTextTop = false;
     bool FPrintTextBottom = false;
     bool FPrintTextCenter = false;
+
+private:
+    friend class TPLXTextHaloSettingsPersistence;
+    static const TPLXStoredField<TPLXTextHaloSettings> storedFields[];
 };
 
 class ORVANTA_EXPORT TPLXTextHaloSettingsPersistence : public TPLXPersistence

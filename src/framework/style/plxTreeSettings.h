@@ -42,6 +42,8 @@ public:
 
 private:
     friend class TPLXTreeRowSettingsPersistence;
+    // The fields beside the font.
+    static const TPLXStoredField<TPLXTreeRowSettings> storedFields[];
     TPLXFont &ensureFont();
 
     std::unique_ptr<TPLXFont> FFont;
@@ -73,6 +75,10 @@ public:
     int FHAlign = 0;
     int FVAlign = 0;
     int FWidth = 0;
+
+private:
+    friend class TPLXTreeColSettingsPersistence;
+    static const TPLXStoredField<TPLXTreeColSettings> storedFields[];
 };
 
 class ORVANTA_EXPORT TPLXTreeColSettingsPersistence : public TPLXPersistence
