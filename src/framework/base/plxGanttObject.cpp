@@ -1,11 +1,10 @@
 #include "plxGanttObject.h"
+#include "plxControllerIntf.h"
 #include "plxEntityFactory.h"
 #include "plxMedia.h"
 #include "plxPlatform.h"
 
-#include <QHash>
 #include <QMetaProperty>
-#include <QMutex>
 
 #include <algorithm>
 #include <atomic>
@@ -214,46 +213,4 @@ void TPLXDrawer::setHighlighted(bool on)
 bool TPLXDrawer::supportsHighlighting() const
 {
     return false;
-}
-
-// ------------------------------------------------------ controller, editors
-
-TPLXControllerIntf::TPLXControllerIntf(QWidget *parent)
-    : QWidget(parent)
-{
-}
-
-TPLXObjectEditorIntf::~TPLXObjectEditorIntf() = default;
-
-namespace {
-
-struct EditorTable
-{
-    QMutex mutex;
-    QHash<const QMetaObject *, TPLXEditorRegistry::Creator> creators;
-};
-
-EditorTable &editorTable()
-{
-    static EditorTable table;
-    return table;
-}
-
-} // namespace
-
-void TPLXEditorRegistry::registerEditor(const QMetaObject *entityClass, Creator creator)
-{
-    EditorTable &table = editorTable();
-    QMutexLocker lock(&table.mutex);
-    table.creators.insert(entityClass, creator);
-}
-
-TPLXEditorRegistry::Creator TPLXEditorRegistry::find(const QMetaObject *entityClass)
-{
-    EditorTable &table = editorTable();
-    QMutexLocker lock(&table.mutex);
-    for (const QMetaObject *meta = entityClass; meta; meta = meta->superClass())
-        if (const Creator creator = table.creators.value(meta))
-            return creator;
-    return nullptr;
 }

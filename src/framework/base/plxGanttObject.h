@@ -8,7 +8,6 @@
 #include <QMetaObject>
 #include <QRect>
 #include <QVariant>
-#include <QWidget>
 
 #include <memory>
 #include <vector>
@@ -25,31 +24,6 @@ struct TPLXStoredField;
 
 // The two views an entity can be drawn in.
 enum TPLXViewType { vtGanttGraph = 0, vtPertGraph = 1 };
-
-// Input events that drive the chart control's state machine.
-enum class mouseEvent {
-    Move,
-    leftButtonDownOnObject,
-    leftButtonDownOutOfObject,
-    leftButtonDownOnObjectHoldingShift,
-    leftButtonUp,
-    moveIntoObject,
-    moveOutOfObject,
-    moveInsideObject,
-    leftButtonDownOnObjectHoldingCtrl,
-    leftButtonDownOnGridHoldingCtrl,
-    deletePressed,
-    mouseDblClick,
-    leftButtonOnGrid,
-    stopEditing,
-    leftButtonDownOnTreeCell,
-    ctrlAPressed,
-    ArrowUp,
-    ArrowDown,
-    ArrowLeft,
-    ArrowRight,
-    treeCellExit,
-};
 
 // Declared right after an entity kind's Q_GADGET (which moc must see as it
 // is): the kind's own metaObject(), and with PLX_ENTITY a Create() making a
@@ -249,48 +223,3 @@ public:
     virtual TPLXConnectionSettings *GetConnectionSettings() = 0;
 };
 
-// A chart control as entities and editors see it.
-class ORVANTA_EXPORT TPLXControllerIntf : public QWidget
-{
-    Q_OBJECT
-
-public:
-    explicit TPLXControllerIntf(QWidget *parent = nullptr);
-    virtual QWidget *getControl() = 0;
-    virtual void Notify(mouseEvent event, int x, int y) = 0;
-};
-
-// Edits one entity, in place or in a dialog.
-class ORVANTA_EXPORT TPLXObjectEditorIntf
-{
-public:
-    virtual ~TPLXObjectEditorIntf();
-    virtual void edit(TPLXGanttObject *object) = 0;
-    virtual void FinishEditing() = 0;
-    virtual bool IsModal() = 0;
-    virtual TPLXControllerIntf *GetController() = 0;
-    virtual void SetController(TPLXControllerIntf *controller) = 0;
-};
-
-// The editor of entities that have nothing to edit.
-class ORVANTA_EXPORT TPLXDummyEditor : public TPLXObjectEditorIntf
-{
-public:
-    void edit(TPLXGanttObject *) override {}
-    void FinishEditing() override {}
-    bool IsModal() override { return false; }
-    TPLXControllerIntf *GetController() override { return FController; }
-    void SetController(TPLXControllerIntf *controller) override { FController = controller; }
-
-private:
-    TPLXControllerIntf *FController = nullptr;
-};
-
-// Which editor class edits which entity class; the nearest registered base wins.
-class ORVANTA_EXPORT TPLXEditorRegistry
-{
-public:
-    using Creator = std::unique_ptr<TPLXObjectEditorIntf> (*)();
-    static void registerEditor(const QMetaObject *entityClass, Creator creator);
-    static Creator find(const QMetaObject *entityClass);
-};
