@@ -193,7 +193,7 @@ private slots:
             names.append(QString::fromLatin1(base->metaObject()->property(i).name()));
         QCOMPARE(names, QStringList({"PLXTag", "Name", "Count", "Ratio", "Flag", "Colour", "Child"}));
         QVERIFY(base->setProperty("Count", 42) && base->setProperty("PLXTag", 80) && !base->setProperty("Nope", 1));
-        QCOMPARE(QList<int>({node.Count, node.PLXTag}), QList<int>({42, 80}));
+        QCOMPARE(QList<int>({node.Count, node.getPLXTag()}), QList<int>({42, 80}));
         QCOMPARE(base->property("Child").value<TPLXTestNode *>(), node.Child); // nested entities are reachable
     }
 };

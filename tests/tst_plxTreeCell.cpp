@@ -28,7 +28,7 @@ std::unique_ptr<TPLXTreeRowSettings> fontedRowSettings()
 {
     auto settings = std::make_unique<TPLXTreeRowSettings>();
     settings->setFont(TPLXFont{QFont(QStringLiteral("DejaVu Sans"), 10), clBlack});
-    settings->FColor = clYellow;
+    settings->setColor(clYellow);
     return settings;
 }
 
@@ -170,7 +170,7 @@ void tst_plxTreeCell::measuringAndDrawing()
 {
     auto rows = fontedRowSettings();
     TPLXTreeColSettings cols;
-    cols.FWidth = 60;
+    cols.setWidth(60);
     TPLXGanttObject owner;
     TPLXTreeSimpleTextCellType type;
     TPLXTreeCell *cell = type.CreateTreeCell(rows.get(), &cols, &owner);
@@ -285,7 +285,7 @@ void tst_plxTreeCell::persistenceRoundTrip()
 
     auto rows = fontedRowSettings();
     TPLXTreeColSettings cols;
-    cols.FWidth = 77;
+    cols.setWidth(77);
     std::unique_ptr<TPLXTreeCell> cell(type->CreateTreeCell(rows.get(), &cols, nullptr));
     QVERIFY(cell->setProperty(qPrintable(property), value));
     QCOMPARE(cell->GetText(), text);
@@ -305,7 +305,7 @@ void tst_plxTreeCell::persistenceRoundTrip()
     const QVariant reloadedValue = reloaded->property(qPrintable(property));
     QVERIFY(value.typeId() == QMetaType::Double ? qAbs(reloadedValue.toDouble() - value.toDouble()) < 1e-9
                                                 : reloadedText.isEmpty() || reloadedValue == value);
-    QCOMPARE((QList<int>{reloaded->getColSettings()->FWidth, reloaded->getRowSettings()->FColor}),
+    QCOMPARE((QList<int>{reloaded->getColSettings()->getWidth(), reloaded->getRowSettings()->getColor()}),
              (QList<int>{77, clYellow}));
     QCOMPARE(recording.recorder.messages, QStringList());
 }
@@ -347,7 +347,7 @@ void tst_plxTreeCell::gridColumns()
     for (std::unique_ptr<TPLXTreeCellType> &type : types) {
         auto column = std::make_unique<TPLXTreeHeaderCell>();
         column->setSettings(std::make_unique<TPLXTreeColSettings>().release());
-        column->getSettings()->FWidth = 40;
+        column->getSettings()->setWidth(40);
         column->SetDataType(type.release());
         header->insertHeaderCell(header->countCells(), column.release());
     }

@@ -99,8 +99,8 @@ TPLXDocumentSetup *TPLXGanttObject::GetDocumentSetup()
 
 QString TPLXGanttObject::getUID() const
 {
-    if (persistence && !persistence->ID.isEmpty())
-        return persistence->ID;
+    if (persistence && !persistence->getID().isEmpty())
+        return persistence->getID();
     if (FAutoID == 0) {
         quint32 id = nextAutoID.fetch_add(1);
         if (id == 0)
@@ -147,7 +147,7 @@ TPLXGanttObject *TPLXPersistence::load(std::unique_ptr<TPLXPersistence> self, co
     PLX_ASSERT(entity != nullptr);
     entity->adoptPersistence(std::move(self));
     if (TPLXDrawer *drawer = entity->getDrawer(vtGanttGraph))
-        drawer->target = entity.get();
+        drawer->setTarget(entity.get());
     return entity.release();
 }
 

@@ -84,8 +84,11 @@ public:
     QVariant property(const char *name) const;
     bool setProperty(const char *name, const QVariant &value);
 
-    qint32 PLXTag = 0;
-    void *Data = nullptr;
+    // A tag number and an untyped pointer the entity carries for its users.
+    qint32 getPLXTag() const { return PLXTag; }
+    void setPLXTag(qint32 tag) { PLXTag = tag; }
+    void *getData() const { return Data; }
+    void setData(void *data) { Data = data; }
 
 protected:
     // Points `field` at `record`: frees the record it held when this entity owned
@@ -104,12 +107,15 @@ protected:
 
     TPLXDrawer *FDrawer = nullptr;
     TPLXDrawer *FDrawerPert = nullptr;
-    std::unique_ptr<TPLXPersistence> persistence;
-    TPLXGanttObject *FParent = nullptr;
     TPLXDocumentSetup *FRoot = nullptr;
 
 private:
     void detachFromParent();
+
+    qint32 PLXTag = 0;
+    void *Data = nullptr;
+    std::unique_ptr<TPLXPersistence> persistence;
+    TPLXGanttObject *FParent = nullptr;
 
     std::vector<TPLXGanttObject *> FOwned;
     mutable qint32 FAutoID = 0;
@@ -149,6 +155,11 @@ public:
     static void saveChild(const QString &section, const QString &key, TPLXGanttObject *child, IPLXMedia &media,
                           TPLXEntityFactory &factory);
 
+    // The section this entity was loaded from.
+    const QString &getID() const { return ID; }
+    void setID(const QString &id) { ID = id; }
+
+private:
     QString ID;
 };
 
@@ -170,7 +181,13 @@ public:
     virtual bool supportsHighlighting() const;
     bool isHighLighted() const { return highlightedMode; }
 
+    TPLXGanttObject *getTarget() const { return target; }
+    void setTarget(TPLXGanttObject *entity) { target = entity; }
+
+protected:
     TPLXGanttObject *target = nullptr;
+
+private:
     bool highlightedMode = false;
 };
 

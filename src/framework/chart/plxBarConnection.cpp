@@ -86,7 +86,7 @@ void TPLXBarConnection::setToBar(TPLXGanttBar *bar)
 
 void TPLXBarConnection::barsChanged(TPLXGanttBar *oldFrom, TPLXGanttBar *oldTo)
 {
-    if (auto *document = dynamic_cast<TPLXGanttDocument *>(FParent))
+    if (auto *document = dynamic_cast<TPLXGanttDocument *>(getParent()))
         document->connectionBarsChanged(this, oldFrom, oldTo);
 }
 
@@ -121,7 +121,7 @@ TDateTime TPLXBarConnection::getDuration() const
 
 TDateTime TPLXBarConnection::getEffectiveDuration()
 {
-    PLX_ASSERT(FParent != nullptr);
+    PLX_ASSERT(getParent() != nullptr);
     TDateTime o = originPoint();
     TDateTime t = targetPoint();
     if (o > t)
@@ -135,7 +135,7 @@ qint32 TPLXBarConnection::findViolationOffset()
 {
     if (!barFrom || !barTo || !barFrom->isSummarizable() || !barTo->isSummarizable())
         return 0;
-    if (!FParent)
+    if (!getParent())
         return 0;
     TPLXDocumentSetup *document = documentOf(this);
     TPLXDocumentCalendar *calendar = document ? document->getCalendar() : nullptr;
@@ -263,7 +263,7 @@ bool TPLXBarConnectionDrawer::route()
         return false;
     TPLXConnectionSettings *settings = document->GetConnectionSettings();
     TPLXGanttTable *table = document->GetTable();
-    if (!settings || !settings->FShowConnections || !table)
+    if (!settings || !settings->getShowConnections() || !table)
         return false;
     // A bar that lies in no row of this table has no place on the chart.
     if (!from->getParentRow() || !to->getParentRow())
@@ -307,7 +307,7 @@ bool TPLXBarConnectionDrawer::route()
     if (c->FCriticalElement)
         FColor = table->FCriticalPathColor;
     else if (isHighLighted())
-        FColor = settings->FColorHighlighted;
+        FColor = settings->getColorHighlighted();
     else
         FColor = settings->getColor(c->connType);
     FPenStyle = c->findViolationOffset() != 0 ? psDash : psSolid;
@@ -474,7 +474,7 @@ bool TPLXBarConnectionPertDrawer::route()
     const TRect b = toDrawer->getRect();
     // The arrow stops in front of the target box's border.
     const auto *targetBox = dynamic_cast<const TPLXPertBar *>(c->barTo);
-    const int gap = targetBox && targetBox->getSettings() ? targetBox->getSettings()->FBorderThickness : 0;
+    const int gap = targetBox && targetBox->getSettings() ? targetBox->getSettings()->getBorderThickness() : 0;
     const bool twoWay = c->connType == TPLXBarConnection::ctFinishStart;
 
     if (isHighLighted()) {
@@ -482,7 +482,7 @@ bool TPLXBarConnectionPertDrawer::route()
     } else {
         TPLXDocumentSetup *document = documentOf(c);
         TPLXConnectionSettings *settings = document ? document->GetConnectionSettings() : nullptr;
-        FColor = settings ? settings->FColorFF : 0;
+        FColor = settings ? settings->getColorFF() : 0;
     }
     FPenStyle = psSolid;
 

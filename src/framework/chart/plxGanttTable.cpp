@@ -409,7 +409,7 @@ void TPLXGanttTable::restoreOrder()
 QList<TPLXGanttRow *> TPLXGanttTable::getOrder()
 {
     for (int i = 0; i < countRows(); ++i)
-        FRows[i]->PLXTag = i;
+        FRows[i]->setPLXTag(i);
     return FRows;
 }
 
@@ -507,8 +507,8 @@ QPoint TPLXGanttTable::PertAbsToRel(int x, int y)
 
 void TPLXGanttTable::registerPertCoords(int x, int y)
 {
-    const int width = FDefaultPertBarSettings ? FDefaultPertBarSettings->FWidth : 0;
-    const int height = FDefaultPertBarSettings ? FDefaultPertBarSettings->FHeight : 0;
+    const int width = FDefaultPertBarSettings ? FDefaultPertBarSettings->getWidth() : 0;
+    const int height = FDefaultPertBarSettings ? FDefaultPertBarSettings->getHeight() : 0;
     FMaxPertCoords.setY(std::max(FMaxPertCoords.y(), FPertStartY + y + height));
     FMaxPertCoords.setX(std::max(FMaxPertCoords.x(), FPertStartX + x + width));
 }
@@ -546,8 +546,8 @@ void TPLXGanttTable::setDefaultPertBarSettings(TPLXPertBarSettings *settings)
 
 void TPLXGanttTable::FindEmptyPertPlace(QPoint &p)
 {
-    const int width = FDefaultPertBarSettings ? std::max(0, FDefaultPertBarSettings->FWidth) : 0;
-    const int height = FDefaultPertBarSettings ? std::max(0, FDefaultPertBarSettings->FHeight) : 0;
+    const int width = FDefaultPertBarSettings ? std::max(0, FDefaultPertBarSettings->getWidth()) : 0;
+    const int height = FDefaultPertBarSettings ? std::max(0, FDefaultPertBarSettings->getHeight()) : 0;
     const qint64 cellW = qint64(width) * 14 / 10;
     const qint64 cellH = (qint64(height) + 25) * 14 / 10; // at least 35
     const auto take = [&](qint64 col, qint64 row) {
@@ -568,9 +568,10 @@ void TPLXGanttTable::FindEmptyPertPlace(QPoint &p)
         const TPLXPertBar *box = r->pertBar();
         const TPLXPertBarSettings *own = box ? box->getSettings() : nullptr;
         // A box without a size of its own is an empty rectangle: it meets nothing.
-        if (!own || own->FWidth <= 0 || own->FHeight <= 0)
+        if (!own || own->getWidth() <= 0 || own->getHeight() <= 0)
             continue;
-        boxes.append({box->getX(), box->getY(), qint64(box->getX()) + own->FWidth, qint64(box->getY()) + own->FHeight});
+        boxes.append(
+            {box->getX(), box->getY(), qint64(box->getX()) + own->getWidth(), qint64(box->getY()) + own->getHeight()});
         lowest = std::max(lowest, boxes.last().bottom);
     }
 
@@ -754,7 +755,7 @@ std::unique_ptr<TPLXGanttObject> TPLXGanttTablePersistence::doLoad(const QString
                                                                   TPLXEntityFactory &factory)
 {
     auto table = std::make_unique<TPLXGanttTable>();
-    ID = name;
+    setID(name);
     for (TPLXGanttRow *row :
          factory.loadObjectListAs<TPLXGanttRow>(name, QStringLiteral("rows"), media, table.get())) {
         // A row listed twice or of another kind cannot take a place of its own.
@@ -856,7 +857,7 @@ void TPLXGanttTableDrawer::Draw(TPLXVisualContext &context)
         TPLXTreeRowSettings *look = treeRow && treeRow->getSettings() ? treeRow->getSettings()
                                                                       : tree->getDefaultRowSettings();
         if (look)
-            fillRowBand(i, row->IsGroup() ? look->FGroupColor : look->FColor);
+            fillRowBand(i, row->IsGroup() ? look->getGroupColor() : look->getColor());
     }
 
     const TDateTime docStart = document->getStartDate();

@@ -101,7 +101,7 @@ std::unique_ptr<TPLXGanttObject> TPLXPertBarSectionPersistence::doLoad(const QSt
                                                                       TPLXEntityFactory &factory)
 {
     auto section = std::make_unique<TPLXPertBarSection>();
-    ID = name;
+    setID(name);
     section->setSettings(loadChildAs<TPLXTextSettings>(QStringLiteral("settings"), media, factory, section.get()));
     section->setText(media.strValue(name, QStringLiteral("text"), QString()));
     return section;
@@ -120,7 +120,7 @@ TColor TPLXPertBarSectionDrawer::borderColor() const
 {
     auto *box = dynamic_cast<TPLXPertBar *>(section()->getParent());
     const TPLXPertBarSettings *settings = box ? box->effectiveSettings() : nullptr;
-    return settings ? settings->FBorderColor : clBlack;
+    return settings ? settings->getBorderColor() : clBlack;
 }
 
 void TPLXPertBarSectionDrawer::drawText(TPLXVisualContext &vc, const TRect &inner)
@@ -141,7 +141,7 @@ void TPLXPertBarSectionDrawer::DrawGradient(TPLXVisualContext &vc)
 {
     auto *box = dynamic_cast<TPLXPertBar *>(section()->getParent());
     const TPLXPertBarSettings *settings = box ? box->effectiveSettings() : nullptr;
-    const TColor from = settings ? settings->FBackGroundColor : clWhite;
+    const TColor from = settings ? settings->getBackGroundColor() : clWhite;
     const TRect inner = grown(FRect, -1);
     vc.gradientFill(inner, from, clWhite, false);
     vc.drawRect(FRect, psSolid, borderColor());
@@ -411,7 +411,7 @@ std::unique_ptr<TPLXGanttObject> TPLXPertBarPersistence::doLoad(const QString &n
                                                                TPLXEntityFactory &factory)
 {
     auto bar = std::make_unique<TPLXPertBar>(0, 0, nullptr);
-    ID = name;
+    setID(name);
     bar->Fx = media.intValue(name, QStringLiteral("x"), 0);
     bar->Fy = media.intValue(name, QStringLiteral("y"), 0);
     bar->setSettings(loadChildAs<TPLXPertBarSettings>(QStringLiteral("settings"), media, factory, bar.get()));
@@ -452,8 +452,8 @@ TRect TPLXPertBarPertDrawer::boxRect() const
         r.Left += b->GetDocumentSetup()->getColStartX(0) - table->getPertStartX();
         r.Top -= table->getPertStartY();
     }
-    r.Right = r.Left + (settings ? settings->FWidth : 0);
-    r.Bottom = r.Top + (settings ? settings->FHeight : 0);
+    r.Right = r.Left + (settings ? settings->getWidth() : 0);
+    r.Bottom = r.Top + (settings ? settings->getHeight() : 0);
     return r;
 }
 
@@ -483,9 +483,10 @@ void TPLXPertBarPertDrawer::Draw(TPLXVisualContext &vc)
         return;
     }
     lastRect = boxRect();
-    vc.FillArea(lastRect, b->isSummary() ? settings->FBackgroundSummaryColor : settings->FBackGroundColor, bsSolid);
-    innerRect = grown(lastRect, -settings->FBorderThickness);
-    vc.fillBounds(lastRect, innerRect, settings->FBorderColor, bsSolid);
+    vc.FillArea(lastRect, b->isSummary() ? settings->getBackgroundSummaryColor() : settings->getBackGroundColor(),
+                bsSolid);
+    innerRect = grown(lastRect, -settings->getBorderThickness());
+    vc.fillBounds(lastRect, innerRect, settings->getBorderColor(), bsSolid);
     if (table)
         table->registerPertCoords(lastRect.Left, lastRect.Top);
     // The detail figures below the box are part of what a click hits.
@@ -513,7 +514,7 @@ void TPLXPertBarTimespanPertDrawer::Draw(TPLXVisualContext &vc)
         return;
     TPLXPertBar *b = pertBar();
     const TPLXPertBarSettings *settings = b->effectiveSettings();
-    const TColor border = settings->FBorderColor;
+    const TColor border = settings->getBorderColor();
     const bool summary = b->isSummary();
     const TRect I = grown(innerRect, 1);
     const int W = I.width();
@@ -560,13 +561,14 @@ void TPLXPertBarTimespanPertDrawer::Draw(TPLXVisualContext &vc)
         TRect strip = inside;
         strip.Right = inside.Left + progress * inside.width() / 100;
         if (!strip.isEmpty())
-            vc.FillArea(strip, progress >= 100 ? settings->FProgressBarFinishedColor : settings->FProgressBarColor,
+            vc.FillArea(strip,
+                        progress >= 100 ? settings->getProgressBarFinishedColor() : settings->getProgressBarColor(),
                         bsSolid);
     }
 
     if (b->isDetailed() && b->hasTaskBar()) {
         const TRect area{I.Left, I.Bottom, I.Right, I.Bottom + H / 2};
-        vc.FillArea(area, settings->FBackGroundColor, bsSolid);
+        vc.FillArea(area, settings->getBackGroundColor(), bsSolid);
         vc.drawRect(grown(area, 1), psSolid, border);
         const QString upper[4] = {QString::number(static_cast<qint64>(b->FEffectiveDuration)),
                                   dayMonth(b->FESTime), dayMonth(b->FEFTime),
@@ -623,7 +625,7 @@ void TPLXPertBarNoTimespanPertDrawer::Draw(TPLXVisualContext &vc)
         int top = I.Bottom;
         for (TPLXPertBarSection *extra : b->additionalSections()) {
             const TRect band{I.Left, top, I.Right, top + H / 5};
-            vc.drawRect(band, psSolid, settings->FBorderColor);
+            vc.drawRect(band, psSolid, settings->getBorderColor());
             extra->sectionDrawer()->FRect = band;
             extra->sectionDrawer()->Draw(vc);
             top = band.Bottom;

@@ -26,7 +26,7 @@ constexpr TColor kWhite = 0xFFFFFF;
 TPLXSummaryBar::TPLXSummaryBar() : TPLXGanttBar(0, 0, 0)
 {
     setGanttDrawer(std::make_unique<TPLXSummaryBarDrawer>(this));
-    persistence = std::make_unique<TPLXSummaryBarPersistence>();
+    adoptPersistence(std::make_unique<TPLXSummaryBarPersistence>());
 }
 
 TPLXSummaryBar::~TPLXSummaryBar() = default;
@@ -105,7 +105,7 @@ std::unique_ptr<TPLXGanttObject> TPLXSummaryBarPersistence::doLoad(const QString
                                                                    TPLXEntityFactory &)
 {
     auto bar = std::make_unique<TPLXSummaryBar>();
-    ID = name;
+    setID(name);
     bar->FReadOnly = media.boolValue(name, QStringLiteral("read only"), false);
     return bar;
 }
@@ -134,7 +134,7 @@ TRect TPLXSummaryBarDrawer::getRect(TDateTime viewStart)
 void TPLXSummaryBarDrawer::highlight(TPLXVisualContext &vc, const TRect &rect)
 {
     TPLXGanttBarDrawer::highlight(vc, rect);
-    if (highlightedMode)
+    if (isHighLighted())
         vc.FillArea(rect, kWhite, bsDiagCross);
 }
 

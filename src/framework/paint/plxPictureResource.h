@@ -95,7 +95,7 @@ public:
     // The picture class of a supported MIME type.
     static std::optional<TPLXPictureFormat> formatForMimeType(const QString &mimeType);
 
-protected:
+private:
     QString FFileName;
     QString FMimeType;
     std::unique_ptr<TPLXPicture> FPicture;
@@ -108,6 +108,7 @@ public:
                                             TPLXEntityFactory &factory) override;
     QString getTypeID() const override { return QStringLiteral("Picture Resource"); }
 
+private:
     QString FFileName;
     QString FMimeType;
 };

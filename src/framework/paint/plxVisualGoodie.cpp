@@ -93,7 +93,7 @@ TPLXVisualGoodie *TPLXVisualGoodieDrawer::goodie() const
 
 TRect TPLXVisualGoodieDrawer::getRect() const
 {
-    return goodie()->FRect;
+    return goodie()->getRect();
 }
 
 void TPLXVisualGoodieDrawer::Draw(TPLXVisualContext &vc)
@@ -105,19 +105,19 @@ void TPLXVisualGoodieDrawer::Draw(TPLXVisualContext &vc)
 void TPLXVisualGoodieDrawer::fillGoodie(TPLXVisualContext &vc)
 {
     const TPLXVisualGoodie *g = goodie();
-    switch (g->FDrawStyle) {
+    switch (g->getDrawStyle()) {
     case dsDrawGradient:
-        drawGradientFill(g->FRect, vc);
+        drawGradientFill(g->getRect(), vc);
         break;
     case dsDrawPattern:
-        drawPatternFill(g->FRect, vc);
+        drawPatternFill(g->getRect(), vc);
         break;
     case dsDrawBar3D:
-        drawBar3dFill(g->FRect, vc);
+        drawBar3dFill(g->getRect(), vc);
         break;
     default:
         // The hatch style and unknown stored values paint solid.
-        drawSolidFill(g->FRect, vc);
+        drawSolidFill(g->getRect(), vc);
         break;
     }
 }
@@ -125,14 +125,14 @@ void TPLXVisualGoodieDrawer::fillGoodie(TPLXVisualContext &vc)
 void TPLXVisualGoodieDrawer::drawGlyphs(TPLXVisualContext &vc)
 {
     const TPLXVisualGoodie *g = goodie();
-    const TRect &r = g->FRect;
+    const TRect &r = g->getRect();
     const int h = r.height();
-    if (g->FStartGlyph)
-        drawGlyph(TRect{r.Left, r.Top, r.Left + h, r.Bottom}, vc, g->FStartGlyphTranspColor,
-                  g->FStartGlyph->graphic());
-    if (g->FEndGlyph)
-        drawGlyph(TRect{r.Right - h, r.Top, r.Right, r.Bottom}, vc, g->FEndGlyphTranspColor,
-                  g->FEndGlyph->graphic());
+    if (g->getStartGlyph())
+        drawGlyph(TRect{r.Left, r.Top, r.Left + h, r.Bottom}, vc, g->getStartGlyphTranspColor(),
+                  g->getStartGlyph()->graphic());
+    if (g->getEndGlyph())
+        drawGlyph(TRect{r.Right - h, r.Top, r.Right, r.Bottom}, vc, g->getEndGlyphTranspColor(),
+                  g->getEndGlyph()->graphic());
 }
 
 void TPLXVisualGoodieDrawer::drawGlyph(const TRect &r, TPLXVisualContext &vc, TColor, const QImage &picture)
@@ -143,7 +143,7 @@ void TPLXVisualGoodieDrawer::drawGlyph(const TRect &r, TPLXVisualContext &vc, TC
 
 void TPLXVisualGoodieDrawer::drawBuffers(const TRect &r, TPLXVisualContext &vc)
 {
-    const TRect &body = goodie()->FRect;
+    const TRect &body = goodie()->getRect();
     drawPatternFill(TRect{r.Left, r.Top, body.Left, r.Bottom}, vc);
     drawPatternFill(TRect{body.Right, r.Top, r.Right, r.Bottom}, vc);
 }
@@ -151,28 +151,28 @@ void TPLXVisualGoodieDrawer::drawBuffers(const TRect &r, TPLXVisualContext &vc)
 void TPLXVisualGoodieDrawer::brighten(TPLXVisualContext &vc, const TRect &r, TColor color)
 {
     const TPLXVisualGoodie *g = goodie();
-    if (g->FDrawStyle != dsDrawPattern)
-        vc.brighten(r, color, g->FGFHorizontal);
+    if (g->getDrawStyle() != dsDrawPattern)
+        vc.brighten(r, color, g->getGFHorizontal());
 }
 
 void TPLXVisualGoodieDrawer::drawSolidFill(const TRect &r, TPLXVisualContext &vc)
 {
-    vc.FillArea(r, goodie()->FSFColor, bsSolid);
+    vc.FillArea(r, goodie()->getSFColor(), bsSolid);
 }
 
 void TPLXVisualGoodieDrawer::drawGradientFill(const TRect &r, TPLXVisualContext &vc)
 {
     const TPLXVisualGoodie *g = goodie();
-    vc.gradientFill(r, g->FGFStartColor, g->FGFEndColor, g->FGFHorizontal);
+    vc.gradientFill(r, g->getGFStartColor(), g->getGFEndColor(), g->getGFHorizontal());
 }
 
 void TPLXVisualGoodieDrawer::drawBar3dFill(const TRect &r, TPLXVisualContext &vc)
 {
-    vc.Draw3dFrame(r, goodie()->FSFColor);
+    vc.Draw3dFrame(r, goodie()->getSFColor());
 }
 
 void TPLXVisualGoodieDrawer::drawPatternFill(const TRect &r, TPLXVisualContext &vc)
 {
     const TPLXVisualGoodie *g = goodie();
-    vc.DrawPattern(r, g->FSFColor, g->FPatternColor, static_cast<TBrushStyle>(g->FBrushStyle));
+    vc.DrawPattern(r, g->getSFColor(), g->getPatternColor(), static_cast<TBrushStyle>(g->getBrushStyle()));
 }

@@ -42,6 +42,35 @@ public:
     QRect qRect() const { return FRect.toQRect(); }
     void setQRect(const QRect &r) { FRect = TRect::fromQRect(r); }
 
+    TRect getRect() const { return FRect; }
+    void setRect(const TRect &value) { FRect = value; }
+    int getDrawStyle() const { return FDrawStyle; }
+    void setDrawStyle(int value) { FDrawStyle = value; }
+    TColor getGFStartColor() const { return FGFStartColor; }
+    void setGFStartColor(TColor value) { FGFStartColor = value; }
+    TColor getGFEndColor() const { return FGFEndColor; }
+    void setGFEndColor(TColor value) { FGFEndColor = value; }
+    TColor getSFColor() const { return FSFColor; }
+    void setSFColor(TColor value) { FSFColor = value; }
+    TColor getPatternColor() const { return FPatternColor; }
+    void setPatternColor(TColor value) { FPatternColor = value; }
+    TColor getStartGlyphTranspColor() const { return FStartGlyphTranspColor; }
+    void setStartGlyphTranspColor(TColor value) { FStartGlyphTranspColor = value; }
+    TColor getEndGlyphTranspColor() const { return FEndGlyphTranspColor; }
+    void setEndGlyphTranspColor(TColor value) { FEndGlyphTranspColor = value; }
+    bool getGFHorizontal() const { return FGFHorizontal; }
+    void setGFHorizontal(bool value) { FGFHorizontal = value; }
+    int getBrushStyle() const { return FBrushStyle; }
+    void setBrushStyle(int value) { FBrushStyle = value; }
+    TPLXPictureResource *getStartGlyph() const { return FStartGlyph; }
+    void setStartGlyph(TPLXPictureResource *value) { FStartGlyph = value; }
+    TPLXPictureResource *getEndGlyph() const { return FEndGlyph; }
+    void setEndGlyph(TPLXPictureResource *value) { FEndGlyph = value; }
+
+private:
+    friend class TPLXVisualGoodiePersistence;
+    static const TPLXStoredField<TPLXVisualGoodie> storedFields[];
+
     TRect FRect;
     int FDrawStyle = dsDrawSolid;
     TColor FGFStartColor = 0;
@@ -55,10 +84,6 @@ public:
     // Owned when they were loaded with the goodie, borrowed when assigned.
     TPLXPictureResource *FStartGlyph = nullptr;
     TPLXPictureResource *FEndGlyph = nullptr;
-
-private:
-    friend class TPLXVisualGoodiePersistence;
-    static const TPLXStoredField<TPLXVisualGoodie> storedFields[];
 
     std::unique_ptr<TPLXDrawer> FOwnDrawer;
 };

@@ -28,15 +28,27 @@ public:
     // Owned; null when a loaded record named none.
     TPLXVisualGoodie *getVisualGoodie() const { return FVisualGoodie; }
 
+    int getBorderThickness() const { return FBorderThickness; }
+    void setBorderThickness(int value) { FBorderThickness = value; }
+    int getHeight() const { return FHeight; }
+    void setHeight(int value) { FHeight = value; }
+    TColor getBorderColor() const { return FBorderColor; }
+    void setBorderColor(TColor value) { FBorderColor = value; }
+    TColor getColor() const { return FColor; }
+    void setColor(TColor value) { FColor = value; }
+    TColor getProgressColor() const { return FProgressColor; }
+    void setProgressColor(TColor value) { FProgressColor = value; }
+
+private:
+    friend class TPLXTaskBarSettingsPersistence;
+    static const TPLXStoredField<TPLXTaskBarSettings> storedFields[];
+
     int FBorderThickness = 0;
     int FHeight = 0;
     TColor FBorderColor = 0;
     TColor FColor = 0;
     TColor FProgressColor = 0;
 
-private:
-    friend class TPLXTaskBarSettingsPersistence;
-    static const TPLXStoredField<TPLXTaskBarSettings> storedFields[];
     // Makes `goodie` (a child of this record, or null) the goodie, freeing the previous one.
     void replaceGoodie(TPLXVisualGoodie *goodie);
 
@@ -66,13 +78,20 @@ public:
     void doSave(const QString &name, IPLXMedia &media, TPLXEntityFactory &factory) override;
     void Assign(const TPLXProgressBarSettings &source);
 
-    int FHeight = 8;
-    TColor FColor = 0x008000;
-    TColor FBorderColor = 0;
+    int getHeight() const { return FHeight; }
+    void setHeight(int value) { FHeight = value; }
+    TColor getColor() const { return FColor; }
+    void setColor(TColor value) { FColor = value; }
+    TColor getBorderColor() const { return FBorderColor; }
+    void setBorderColor(TColor value) { FBorderColor = value; }
 
 private:
     friend class TPLXProgressBarSettingsPersistence;
     static const TPLXStoredField<TPLXProgressBarSettings> storedFields[];
+
+    int FHeight = 8;
+    TColor FColor = 0x008000;
+    TColor FBorderColor = 0;
 };
 
 class ORVANTA_EXPORT TPLXProgressBarSettingsPersistence : public TPLXPersistence
@@ -99,16 +118,27 @@ public:
     ~TPLXImageBarSettings() override;
     void doSave(const QString &name, IPLXMedia &media, TPLXEntityFactory &factory) override;
 
+    int getBorderThickness() const { return borderThickness; }
+    void setBorderThickness(int value) { borderThickness = value; }
+    double getHeight() const { return height; }
+    void setHeight(double value) { height = value; }
+    TColor getBorderColor() const { return borderColor; }
+    void setBorderColor(TColor value) { borderColor = value; }
+    TColor getColor() const { return color; }
+    void setColor(TColor value) { color = value; }
+    QString getImagefile() const { return imagefile; }
+    void setImagefile(const QString &value) { imagefile = value; }
+
+private:
+    friend class TPLXImageBarSettingsPersistence;
+    static const TPLXStoredField<TPLXImageBarSettings> storedFields[];
+
     int borderThickness = 0;
     double height = 0.0;
     TColor borderColor = 0;
     TColor color = 0;
     // Not stored.
     QString imagefile;
-
-private:
-    friend class TPLXImageBarSettingsPersistence;
-    static const TPLXStoredField<TPLXImageBarSettings> storedFields[];
 };
 
 class ORVANTA_EXPORT TPLXImageBarSettingsPersistence : public TPLXPersistence
@@ -139,6 +169,27 @@ public:
     void doSave(const QString &name, IPLXMedia &media, TPLXEntityFactory &factory) override;
     void Assign(const TPLXPertBarSettings &source);
 
+    int getBorderThickness() const { return FBorderThickness; }
+    void setBorderThickness(int value) { FBorderThickness = value; }
+    int getHeight() const { return FHeight; }
+    void setHeight(int value) { FHeight = value; }
+    int getWidth() const { return FWidth; }
+    void setWidth(int value) { FWidth = value; }
+    TColor getBorderColor() const { return FBorderColor; }
+    void setBorderColor(TColor value) { FBorderColor = value; }
+    TColor getBackGroundColor() const { return FBackGroundColor; }
+    void setBackGroundColor(TColor value) { FBackGroundColor = value; }
+    TColor getBackgroundSummaryColor() const { return FBackgroundSummaryColor; }
+    void setBackgroundSummaryColor(TColor value) { FBackgroundSummaryColor = value; }
+    TColor getProgressBarColor() const { return FProgressBarColor; }
+    void setProgressBarColor(TColor value) { FProgressBarColor = value; }
+    TColor getProgressBarFinishedColor() const { return FProgressBarFinishedColor; }
+    void setProgressBarFinishedColor(TColor value) { FProgressBarFinishedColor = value; }
+
+private:
+    friend class TPLXPertBarSettingsPersistence;
+    static const TPLXStoredField<TPLXPertBarSettings> storedFields[];
+
     int FBorderThickness = 0;
     int FHeight = 0;
     int FWidth = 0;
@@ -147,10 +198,6 @@ public:
     TColor FBackgroundSummaryColor = 0;
     TColor FProgressBarColor = 0;
     TColor FProgressBarFinishedColor = 0;
-
-private:
-    friend class TPLXPertBarSettingsPersistence;
-    static const TPLXStoredField<TPLXPertBarSettings> storedFields[];
 };
 
 class ORVANTA_EXPORT TPLXPertBarSettingsPersistence : public TPLXPersistence
@@ -183,16 +230,29 @@ public:
     // (3 start-to-start, 2 start-to-finish, 1 finish-to-start, 0 finish-to-finish).
     TColor getColor(int connectionType) const;
 
+    bool getShowConnections() const { return FShowConnections; }
+    void setShowConnections(bool value) { FShowConnections = value; }
+    TColor getColorSS() const { return FColorSS; }
+    void setColorSS(TColor value) { FColorSS = value; }
+    TColor getColorSF() const { return FColorSF; }
+    void setColorSF(TColor value) { FColorSF = value; }
+    TColor getColorFS() const { return FColorFS; }
+    void setColorFS(TColor value) { FColorFS = value; }
+    TColor getColorFF() const { return FColorFF; }
+    void setColorFF(TColor value) { FColorFF = value; }
+    TColor getColorHighlighted() const { return FColorHighlighted; }
+    void setColorHighlighted(TColor value) { FColorHighlighted = value; }
+
+private:
+    friend class TPLXConnectionSettingsPersistence;
+    static const TPLXStoredField<TPLXConnectionSettings> storedFields[];
+
     bool FShowConnections = false;
     TColor FColorSS = 0;
     TColor FColorSF = 0;
     TColor FColorFS = 0;
     TColor FColorFF = 0;
     TColor FColorHighlighted = 0;
-
-private:
-    friend class TPLXConnectionSettingsPersistence;
-    static const TPLXStoredField<TPLXConnectionSettings> storedFields[];
 };
 
 class ORVANTA_EXPORT TPLXConnectionSettingsPersistence : public TPLXPersistence

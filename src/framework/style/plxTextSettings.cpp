@@ -96,7 +96,7 @@ TColor TPLXTreeTextSettings::GetColor()
         return gridColors().focusedRowColor;
     if (FSelected)
         return gridColors().selectedRowColor;
-    return FGroupRow ? FRowSettings->FGroupColor : FRowSettings->FColor;
+    return FGroupRow ? FRowSettings->getGroupColor() : FRowSettings->getColor();
 }
 
 TPLXFont *TPLXTreeTextSettings::GetFont()
@@ -114,17 +114,17 @@ TPLXFont *TPLXTreeTextSettings::GetFont()
 
 int TPLXTreeTextSettings::GetHAlign() const
 {
-    return FColSettings->FHAlign;
+    return FColSettings->getHAlign();
 }
 
 int TPLXTreeTextSettings::GetVAlign() const
 {
-    return FColSettings->FVAlign;
+    return FColSettings->getVAlign();
 }
 
 void TPLXTreeTextSettings::SetColor(TColor color)
 {
-    FRowSettings->FColor = color;
+    FRowSettings->setColor(color);
 }
 
 void TPLXTreeTextSettings::SetFont(const TPLXFont &font)
@@ -134,12 +134,12 @@ void TPLXTreeTextSettings::SetFont(const TPLXFont &font)
 
 void TPLXTreeTextSettings::SetHAlign(int code)
 {
-    FColSettings->FHAlign = code;
+    FColSettings->setHAlign(code);
 }
 
 void TPLXTreeTextSettings::SetVAlign(int code)
 {
-    FColSettings->FVAlign = code;
+    FColSettings->setVAlign(code);
 }
 
 // ---------------------------------------------------- TPLXTextHaloSettings

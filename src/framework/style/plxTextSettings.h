@@ -183,15 +183,26 @@ public:
     void doSave(const QString &name, IPLXMedia &media, TPLXEntityFactory &factory) override;
     void Assign(const TPLXTextHaloSettings &source);
 
+    bool getPrintTextLeft() const { return FPrintTextLeft; }
+    void setPrintTextLeft(bool value) { FPrintTextLeft = value; }
+    bool getPrintTextRight() const { return FPrintTextRight; }
+    void setPrintTextRight(bool value) { FPrintTextRight = value; }
+    bool getPrintTextTop() const { return FPrintTextTop; }
+    void setPrintTextTop(bool value) { FPrintTextTop = value; }
+    bool getPrintTextBottom() const { return FPrintTextBottom; }
+    void setPrintTextBottom(bool value) { FPrintTextBottom = value; }
+    bool getPrintTextCenter() const { return FPrintTextCenter; }
+    void setPrintTextCenter(bool value) { FPrintTextCenter = value; }
+
+private:
+    friend class TPLXTextHaloSettingsPersistence;
+    static const TPLXStoredField<TPLXTextHaloSettings> storedFields[];
+
     bool FPrintTextLeft = false;
     bool FPrintTextRight = false;
     bool FPrintTextTop = false;
     bool FPrintTextBottom = false;
     bool FPrintTextCenter = false;
-
-private:
-    friend class TPLXTextHaloSettingsPersistence;
-    static const TPLXStoredField<TPLXTextHaloSettings> storedFields[];
 };
 
 class ORVANTA_EXPORT TPLXTextHaloSettingsPersistence : public TPLXPersistence

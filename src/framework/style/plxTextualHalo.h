@@ -82,6 +82,24 @@ public:
     void setTextSettings(TPLXTextSettings *settings) { FTextSettings = settings; }
     void setTextHaloSettings(TPLXTextHaloSettings *settings);
 
+    QString getTextTop() const { return FTextTop; }
+    void setTextTop(const QString &value) { FTextTop = value; }
+    QString getTextLeft() const { return FTextLeft; }
+    void setTextLeft(const QString &value) { FTextLeft = value; }
+    QString getTextRight() const { return FTextRight; }
+    void setTextRight(const QString &value) { FTextRight = value; }
+    QString getHint() const { return FHint; }
+    void setHint(const QString &value) { FHint = value; }
+    QString getTextBottom() const { return FTextBottom; }
+    void setTextBottom(const QString &value) { FTextBottom = value; }
+    QString getTextCenter() const { return FTextCenter; }
+    void setTextCenter(const QString &value) { FTextCenter = value; }
+    int getHorzAlignmentCenter() const { return FHorzAlignmentCenter; }
+    void setHorzAlignmentCenter(int value) { FHorzAlignmentCenter = value; }
+
+private:
+    friend class TPLXTextHaloPersistence;
+
     QString FTextTop;
     QString FTextLeft;
     QString FTextRight;
@@ -91,8 +109,6 @@ public:
     // Centre text: 0 left, 1 right, anything else centred.
     int FHorzAlignmentCenter = 2;
 
-private:
-    friend class TPLXTextHaloPersistence;
     TPLXDocumentSetup *document() const;
 
     TPLXTextSettings *FTextSettings = nullptr;

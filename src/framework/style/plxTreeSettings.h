@@ -36,9 +36,12 @@ public:
     // Copies background, auto height and the font's attributes; not the group colour.
     void Assign(const TPLXTreeRowSettings &source);
 
-    TColor FColor = 0;
-    TColor FGroupColor = 0;
-    bool FAutoHeight = false;
+    TColor getColor() const { return FColor; }
+    void setColor(TColor value) { FColor = value; }
+    TColor getGroupColor() const { return FGroupColor; }
+    void setGroupColor(TColor value) { FGroupColor = value; }
+    bool getAutoHeight() const { return FAutoHeight; }
+    void setAutoHeight(bool value) { FAutoHeight = value; }
 
 private:
     friend class TPLXTreeRowSettingsPersistence;
@@ -46,6 +49,9 @@ private:
     static const TPLXStoredField<TPLXTreeRowSettings> storedFields[];
     TPLXFont &ensureFont();
 
+    TColor FColor = 0;
+    TColor FGroupColor = 0;
+    bool FAutoHeight = false;
     std::unique_ptr<TPLXFont> FFont;
 };
 
@@ -72,13 +78,20 @@ public:
     void doSave(const QString &name, IPLXMedia &media, TPLXEntityFactory &factory) override;
     void Assign(const TPLXTreeColSettings &source);
 
-    int FHAlign = 0;
-    int FVAlign = 0;
-    int FWidth = 0;
+    int getHAlign() const { return FHAlign; }
+    void setHAlign(int value) { FHAlign = value; }
+    int getVAlign() const { return FVAlign; }
+    void setVAlign(int value) { FVAlign = value; }
+    int getWidth() const { return FWidth; }
+    void setWidth(int value) { FWidth = value; }
 
 private:
     friend class TPLXTreeColSettingsPersistence;
     static const TPLXStoredField<TPLXTreeColSettings> storedFields[];
+
+    int FHAlign = 0;
+    int FVAlign = 0;
+    int FWidth = 0;
 };
 
 class ORVANTA_EXPORT TPLXTreeColSettingsPersistence : public TPLXPersistence

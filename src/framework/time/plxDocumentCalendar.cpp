@@ -802,7 +802,7 @@ void TPLXDocumentCalendar::SetTimeMode(TPLXTimeMode mode)
 
 TPLXTimeMode TPLXDocumentCalendar::effectiveMode(TPLXTimeMode mode) const
 {
-    return mode == tmNone ? FTimeMode : mode;
+    return mode == tmNone ? TPLXTimeModeObject::getTimeMode() : mode;
 }
 
 IPLXDateException *TPLXDocumentCalendar::matchDate(TDateTime date, TPLXTimeMode mode)

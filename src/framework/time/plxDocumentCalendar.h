@@ -128,10 +128,12 @@ public:
     void setDateFrom(TDateTime date);
     void setDateTo(TDateTime date);
 
+    TPLXTimeMode getVisibleTimeMode() const { return VisibleTimeMode; }
+
+protected:
     // The coarsest mode up to years in which the interval spans a whole unit of every finer mode.
     TPLXTimeMode VisibleTimeMode = tmHour;
 
-protected:
     // The mode filter and the range test that every fixed or recurring match starts with.
     bool matchesModeAndRange(TDateTime date, TPLXTimeMode mode) const;
     void computeVisibleTimeMode();

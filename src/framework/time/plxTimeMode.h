@@ -172,6 +172,6 @@ public:
     // Length in days of the first period after the zero date.
     double getUnitPeriod() override;
 
-protected:
+private:
     TPLXTimeMode FTimeMode = tmDay;
 };

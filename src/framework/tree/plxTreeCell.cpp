@@ -203,7 +203,7 @@ TPLXTreeCell::TPLXTreeCell(TPLXTreeRowSettings *rowSettings, TPLXTreeColSettings
     auto ownRow = std::make_unique<TPLXTreeRowSettings>();
     if (rowSettings) {
         ownRow->Assign(*rowSettings);
-        ownRow->FGroupColor = rowSettings->FGroupColor;
+        ownRow->setGroupColor(rowSettings->getGroupColor());
     }
     ownRow->setParent(this);
     FRowSettings = ownRow.release();
@@ -235,7 +235,7 @@ bool TPLXTreeCell::lessThan(TPLXTreeCell *)
 
 TPLXTreeRow *TPLXTreeCell::treeRow() const
 {
-    return dynamic_cast<TPLXTreeRow *>(FParent);
+    return dynamic_cast<TPLXTreeRow *>(getParent());
 }
 
 TPLXTreeCellDrawer *TPLXTreeCell::cellDrawer() const
@@ -253,7 +253,7 @@ int TPLXTreeCell::getMaxWidth()
 {
     if (!FTextArranger)
         return 0;
-    PLX_ASSERT(FParent != nullptr);
+    PLX_ASSERT(getParent() != nullptr);
     if (FText.isEmpty())
         return 10;
     QString longest;
@@ -270,10 +270,10 @@ int TPLXTreeCell::fitHeight()
 {
     if (!FTextArranger)
         return 0;
-    PLX_ASSERT(FParent != nullptr);
+    PLX_ASSERT(getParent() != nullptr);
     // The header cell holds the column's current width; the cell's own copy
     // of the column settings only knows the width the cell was made with.
-    int width = FColSettings ? FColSettings->FWidth : 0;
+    int width = FColSettings ? FColSettings->getWidth() : 0;
     if (TPLXTreeGrid *grid = gridOf(this)) {
         if (TPLXTreeHeader *header = grid->getHeader()) {
             const int column = GetColumnIndex();

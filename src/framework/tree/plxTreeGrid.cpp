@@ -288,7 +288,7 @@ TPLXTreeHeaderCell::~TPLXTreeHeaderCell() = default;
 
 int TPLXTreeHeaderCell::getWidth() const
 {
-    return FSettings ? FSettings->FWidth : 0;
+    return FSettings ? FSettings->getWidth() : 0;
 }
 
 void TPLXTreeHeaderCell::setWidth(int w)
@@ -297,7 +297,7 @@ void TPLXTreeHeaderCell::setWidth(int w)
         return;
     if (!FSettings)
         FSettings = adopt(std::make_unique<TPLXTreeColSettings>(), this);
-    FSettings->FWidth = w;
+    FSettings->setWidth(w);
 }
 
 TPLXSortOrder TPLXTreeHeaderCell::getSortOrder() const
@@ -374,7 +374,7 @@ std::unique_ptr<TPLXGanttObject> TPLXTreeHeaderCellPersistence::doLoad(const QSt
                                                                        TPLXEntityFactory &factory)
 {
     auto cell = std::make_unique<TPLXTreeHeaderCell>();
-    ID = name;
+    setID(name);
     cell->FTitle = media.strValue(name, QStringLiteral("title"), GetRessourceValue(QStringLiteral("autonumbercolumn")));
     cell->FSettings = loadChildAs<TPLXTreeColSettings>(QStringLiteral("settings"), media, factory, cell.get());
     cell->FColor = StringToColor(media.strValue(name, QStringLiteral("fontColor"), QStringLiteral("clBlack")));
@@ -599,7 +599,7 @@ std::unique_ptr<TPLXGanttObject> TPLXTreeHeaderPersistence::doLoad(const QString
                                                                    TPLXEntityFactory &factory)
 {
     auto header = std::make_unique<TPLXTreeHeader>();
-    ID = name;
+    setID(name);
     header->FHeight = media.intValue(name, QStringLiteral("height"), 16);
     for (TPLXTreeHeaderCell *cell :
          factory.loadObjectListAs<TPLXTreeHeaderCell>(name, QStringLiteral("cells"), media, header.get())) {
@@ -927,7 +927,7 @@ void TPLXTreeGrid::updateNodes()
         return;
     FRootNode->setIndexes(0);
     for (TPLXTreeRow *row : allRows(FRootNode)) {
-        if (row->getSettings() && row->getSettings()->FAutoHeight && row->cellsCount() > 0 && row->getRow())
+        if (row->getSettings() && row->getSettings()->getAutoHeight() && row->cellsCount() > 0 && row->getRow())
             row->setFitHeight();
     }
 }
@@ -1156,7 +1156,7 @@ std::unique_ptr<TPLXGanttObject> TPLXTreeGridPersistence::doLoad(const QString &
                                                                  TPLXEntityFactory &factory)
 {
     auto grid = std::make_unique<TPLXTreeGrid>();
-    ID = name;
+    setID(name);
     const auto colorText = [&](const char *key, const char *def) {
         return StringToColor(media.strValue(name, QLatin1String(key), QLatin1String(def)));
     };
@@ -1284,7 +1284,7 @@ void TPLXTreeGridDrawer::drawRows(TPLXVisualContext &vc, TPLXTreeGrid &tree, TPL
         else if (row && row->isSelected())
             background = tree.getSelectedRowColor();
         else if (settings)
-            background = ganttRow->IsGroup() ? settings->FGroupColor : settings->FColor;
+            background = ganttRow->IsGroup() ? settings->getGroupColor() : settings->getColor();
         const TRect band{cellsLeft, y, right, y + height};
         vc.FillArea(band, background, bsSolid);
         vc.setDrawingColor(tree.FGridLineColor);

@@ -67,7 +67,7 @@ TPLXTreeNode::TPLXTreeNode()
     : FOwnDrawer(std::make_unique<TPLXTreeNodeDrawer>(this))
 {
     FDrawer = FOwnDrawer.get();
-    persistence = std::make_unique<TPLXTreeNodePersistence>();
+    adoptPersistence(std::make_unique<TPLXTreeNodePersistence>());
     auto box = std::make_unique<TPLXNodeExpander>(this);
     box->setParent(this);
     expander = box.release();

@@ -39,7 +39,7 @@ TPLXTreeRow::TPLXTreeRow()
     : FOwnDrawer(std::make_unique<TPLXTreeRowDrawer>(this))
 {
     FDrawer = FOwnDrawer.get();
-    persistence = std::make_unique<TPLXTreeRowPersistence>();
+    adoptPersistence(std::make_unique<TPLXTreeRowPersistence>());
 }
 
 TPLXTreeRow::TPLXTreeRow(TPLXTreeHeader *header, TPLXTreeRowSettings *rowSettings, TPLXGanttObject *parent)
@@ -49,8 +49,8 @@ TPLXTreeRow::TPLXTreeRow(TPLXTreeHeader *header, TPLXTreeRowSettings *rowSetting
     auto settings = std::make_unique<TPLXTreeRowSettings>();
     if (rowSettings) {
         settings->Assign(*rowSettings);
-        settings->FColor = rowSettings->FColor;
-        settings->FGroupColor = rowSettings->FGroupColor;
+        settings->setColor(rowSettings->getColor());
+        settings->setGroupColor(rowSettings->getGroupColor());
     }
     settings->setParent(this);
     Fsettings = settings.release();
