@@ -19,9 +19,9 @@ std::unique_ptr<plxtest::Chart> makeChart(int boxes)
 {
     auto c = std::make_unique<plxtest::Chart>(boxes + 1, 24, 20);
     auto look = std::make_unique<TPLXPertBarSettings>();
-    look->FWidth = 120;
-    look->FHeight = 60;
-    look->FBorderThickness = 2;
+    look->setWidth(120);
+    look->setHeight(60);
+    look->setBorderThickness(2);
     c->table->setDefaultPertBarSettings(look.release());
     QPoint p;
     for (int r = 0; r < boxes; ++r) {

@@ -33,8 +33,8 @@ std::unique_ptr<plxtest::Chart> makeChart(int rows)
         levels.append(r % 10 == 0 ? 0 : 1);
     c->doc.tree = plxtest::attachTree(&c->doc, levels);
     auto look = std::make_unique<TPLXTreeRowSettings>();
-    look->FColor = 0xEFDAC5;
-    look->FGroupColor = 0xFFBAB5;
+    look->setColor(0xEFDAC5);
+    look->setGroupColor(0xFFBAB5);
     c->doc.tree->setDefaultRowSettings(look.release());
     for (int r = 0; r < rows; ++r) {
         if (r % 10 == 0) {

@@ -196,26 +196,26 @@ void goodies(TPLXVisualContext &vc, int top)
     TPLXPictureResource glyph;
     for (int style = 0; style < 5; ++style) {
         TPLXVisualGoodie goodie;
-        goodie.FDrawStyle = style;
-        goodie.FSFColor = 0x3399FF;
-        goodie.FGFStartColor = clWhite;
-        goodie.FGFEndColor = clBlue;
-        goodie.FGFHorizontal = true;
-        goodie.FBrushStyle = bsDiagCross;
-        goodie.FPatternColor = clNavy;
-        goodie.FRect = {20 + style * 160, y, 160 + style * 160, y + 22};
+        goodie.setDrawStyle(style);
+        goodie.setSFColor(0x3399FF);
+        goodie.setGFStartColor(clWhite);
+        goodie.setGFEndColor(clBlue);
+        goodie.setGFHorizontal(true);
+        goodie.setBrushStyle(bsDiagCross);
+        goodie.setPatternColor(clNavy);
+        goodie.setRect({20 + style * 160, y, 160 + style * 160, y + 22});
         goodie.getDrawer(vtGanttGraph)->Draw(vc);
-        label(vc, goodie.FRect, QString::fromLatin1(names[style]));
+        label(vc, goodie.getRect(), QString::fromLatin1(names[style]));
     }
     TPLXVisualGoodie withGlyphs;
-    withGlyphs.FDrawStyle = dsDrawGradient;
-    withGlyphs.FGFStartColor = clLime;
-    withGlyphs.FGFEndColor = clGreen;
-    withGlyphs.FStartGlyph = &glyph;
-    withGlyphs.FEndGlyph = &glyph;
-    withGlyphs.FRect = {840, y, 980, y + 22};
+    withGlyphs.setDrawStyle(dsDrawGradient);
+    withGlyphs.setGFStartColor(clLime);
+    withGlyphs.setGFEndColor(clGreen);
+    withGlyphs.setStartGlyph(&glyph);
+    withGlyphs.setEndGlyph(&glyph);
+    withGlyphs.setRect({840, y, 980, y + 22});
     withGlyphs.getDrawer(vtGanttGraph)->Draw(vc);
-    label(vc, withGlyphs.FRect, QStringLiteral("start and end glyphs"));
+    label(vc, withGlyphs.getRect(), QStringLiteral("start and end glyphs"));
 }
 #endif
 

@@ -199,7 +199,7 @@ private slots:
         QVERIFY(base->setProperty("Count", 42) && base->setProperty("PLXTag", 80) && !base->setProperty("Nope", 1));
         QCOMPARE(plxtest::Quantities()
                      .is<int>("node.Count", node.Count, 42)
-                     .is<int>("node.PLXTag", node.PLXTag, 80)
+                     .is<int>("node.PLXTag", node.getPLXTag(), 80)
                      .differing(),
                  QString());
         QCOMPARE(base->property("Child").value<TPLXTestNode *>(), node.Child); // nested entities are reachable

@@ -313,9 +313,9 @@ void tst_plxBarConnection::pertRoute()
 
     // A PERT box as the target: the arrow stops in front of its 4-pixel border.
     TPLXPertBarSettings look;
-    look.FWidth = 40;
-    look.FHeight = 20;
-    look.FBorderThickness = 4;
+    look.setWidth(40);
+    look.setHeight(20);
+    look.setBorderThickness(4);
     auto box = std::make_unique<TPLXPertBar>(100 - l.document->getColStartX(0), 60, &look);
     box->setDetailed(false); // the plain box, no detail area below it
     box->setParent(l.connection->getToBar()->getParent());

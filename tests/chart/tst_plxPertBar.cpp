@@ -17,14 +17,14 @@ namespace {
 
 void fillBoxSettings(TPLXPertBarSettings &s)
 {
-    s.FWidth = 100;
-    s.FHeight = 60;
-    s.FBorderThickness = 2;
-    s.FBorderColor = 0x0000FF;
-    s.FBackGroundColor = 0x00FF00;
-    s.FBackgroundSummaryColor = 0xFF0000;
-    s.FProgressBarColor = 0x00FFFF;
-    s.FProgressBarFinishedColor = 0xFF00FF;
+    s.setWidth(100);
+    s.setHeight(60);
+    s.setBorderThickness(2);
+    s.setBorderColor(0x0000FF);
+    s.setBackGroundColor(0x00FF00);
+    s.setBackgroundSummaryColor(0xFF0000);
+    s.setProgressBarColor(0x00FFFF);
+    s.setProgressBarFinishedColor(0xFF00FF);
 }
 
 // A box of `settings` at (x, y), owned by row `row` of the chart.
@@ -50,7 +50,7 @@ private slots:
         fillBoxSettings(settings);
         TPLXPertBar box(40, 60, &settings);
         QVERIFY(box.getSettings() && box.getSettings() != &settings);
-        QCOMPARE(box.getSettings()->FWidth, 100);
+        QCOMPARE(box.getSettings()->getWidth(), 100);
         QCOMPARE(box.getSettings()->getParent(), &box);
         QVERIFY(box.mainSection() && box.mainSection()->getSettings()->GetTransparent());
         QVERIFY(!box.topSection() && !box.bottomSection());
@@ -166,8 +166,8 @@ private slots:
         QCOMPARE(back->getY(), 60);
         QCOMPARE(back->getPertType(), plxpbtNoTimeSpan);
         QVERIFY(dynamic_cast<TPLXPertBarNoTimespanPertDrawer *>(back->getDrawer(vtPertGraph)));
-        QCOMPARE(back->getSettings()->FBorderColor, settings.FBorderColor);
-        QCOMPARE(back->getSettings()->FHeight, 60);
+        QCOMPARE(back->getSettings()->getBorderColor(), settings.getBorderColor());
+        QCOMPARE(back->getSettings()->getHeight(), 60);
         QCOMPARE(back->mainSection()->getText(), QStringLiteral("Main"));
         QVERIFY(back->mainSection()->textArranger());
         QCOMPARE(back->topSection()->getText(), QStringLiteral("Top"));

@@ -30,11 +30,11 @@ struct GroupChart : plxtest::Chart
     GroupChart(const QList<int> &levels, int rowHeight) : Chart(static_cast<int>(levels.size()), rowHeight, 20)
     {
         taskSettings->setParent(&doc);
-        taskSettings->FHeight = 10;
+        taskSettings->setHeight(10);
         progressSettings->setParent(&doc);
-        progressSettings->FHeight = 14;
-        progressSettings->FColor = 0x008000;
-        progressSettings->FBorderColor = 0x000000;
+        progressSettings->setHeight(14);
+        progressSettings->setColor(0x008000);
+        progressSettings->setBorderColor(0x000000);
         doc.taskBar = taskSettings;
         doc.progressBar = progressSettings;
         doc.tree = plxtest::attachTree(&doc, levels);
@@ -114,9 +114,9 @@ void tst_plxSummaryBar::progressBarGeometryOverlapAndDrawing()
     // Row 0 is 10..40; a 10-high task sits at 20..30, so the 14-high strip is 30..44
     // (taller than what is left of the row: the strip is not clipped to it).
     QCOMPARE(p->getRect(kMonday), (TRect{120, 30, 160, 44}));
-    c.taskSettings->FHeight = 7; // m = 25, nearest(3.5) = 4 (ties to even)
+    c.taskSettings->setHeight(7); // m = 25, nearest(3.5) = 4 (ties to even)
     QCOMPARE(p->getRect(kMonday), (TRect{120, 28, 160, 42}));
-    c.taskSettings->FHeight = 10;
+    c.taskSettings->setHeight(10);
 
     // Task bars and progress bars share rows, whichever is being placed.
     QVERIFY(!p->overlap(kMonday + 2, kMonday + 3, 0, t) && !t->overlap(kMonday + 1, kMonday + 2, 0, p));
@@ -125,9 +125,9 @@ void tst_plxSummaryBar::progressBarGeometryOverlapAndDrawing()
     QVERIFY(p->overlap(kMonday + 2, kMonday + 3, 0, &other) && !p->overlap(kMonday + 2, kMonday + 3, 1, &other));
     // The placeholder of a task bar being drawn out is tagged 84 and never collides.
     TPLXFakeBar placeholder(kMonday + 2, kMonday + 3, 0);
-    placeholder.PLXTag = 84;
+    placeholder.setPLXTag(84);
     QVERIFY(!p->overlap(kMonday + 2, kMonday + 3, 0, &placeholder));
-    placeholder.PLXTag = 83;
+    placeholder.setPLXTag(83);
     QVERIFY(p->overlap(kMonday + 2, kMonday + 3, 0, &placeholder));
 
     // Dragging shows a fake of its own kind.
@@ -151,8 +151,8 @@ void tst_plxSummaryBar::progressBarGeometryOverlapAndDrawing()
 
     // Own settings colour the strip; its place still follows the document's heights.
     auto own = std::make_unique<TPLXProgressBarSettings>();
-    own->FColor = 0x0000FF;
-    own->FHeight = 4;
+    own->setColor(0x0000FF);
+    own->setHeight(4);
     p->SetSettings(own.release());
     QCOMPARE(p->ownSettings()->getParent(), p);
     QCOMPARE(pixels(drawn(p), {{140, 40}}), QList<TColor>{0x0000FF});
@@ -176,8 +176,8 @@ void tst_plxSummaryBar::storage()
     TPLXProgressBar *shared = c.progress(1, kMonday + 1, kMonday + 3);
     TPLXProgressBar *own = c.progress(2, kMonday + 5, kMonday + 6.5);
     auto settings = std::make_unique<TPLXProgressBarSettings>();
-    settings->FColor = 0x123456;
-    settings->FHeight = 5;
+    settings->setColor(0x123456);
+    settings->setHeight(5);
     own->SetSettings(settings.release());
     c.table->UpdateSummaryBars();
     g->setRdOnly(true);
@@ -216,8 +216,8 @@ void tst_plxSummaryBar::storage()
              QString());
     QCOMPARE(ownBack->ownSettings()->getParent(), ownBack);
     QCOMPARE(plxtest::Quantities()
-                 .is<int>("int(ownBack->ownSettings()->FColor)", int(ownBack->ownSettings()->FColor), 0x123456)
-                 .is<int>("ownBack->ownSettings()->FHeight", ownBack->ownSettings()->FHeight, 5)
+                 .is<int>("int(ownBack->ownSettings()->FColor)", int(ownBack->ownSettings()->getColor()), 0x123456)
+                 .is<int>("ownBack->ownSettings()->FHeight", ownBack->ownSettings()->getHeight(), 5)
                  .differing(),
              QString());
     QVERIFY(summaryBack->getRdOnly() && summaryBack->getStartDate() == 0.0);

@@ -96,9 +96,9 @@ void tst_plxTaskBar::progressOverlapAndLooseBar()
     // Progress placeholders (tag 80) never overlap; that of a task bar (84) does.
     TPLXFakeBar placeholder;
     QVERIFY(bar->overlap(kMonday + 1, kMonday + 3, 0, &placeholder));
-    placeholder.PLXTag = 80;
+    placeholder.setPLXTag(80);
     QVERIFY(!bar->overlap(kMonday + 1, kMonday + 3, 0, &placeholder));
-    placeholder.PLXTag = 84;
+    placeholder.setPLXTag(84);
     QVERIFY(bar->overlap(kMonday + 1, kMonday + 3, 0, &placeholder));
 
     // Without a row there is no calendar to work with.
@@ -123,7 +123,7 @@ void tst_plxTaskBar::saveAndLoad()
     bar->setBufferTimeRight(0.25);
     bar->setFixed(true);
     bar->SetProgress(30);
-    bar->textHalo()->FTextLeft = QStringLiteral("left text");
+    bar->textHalo()->setTextLeft(QStringLiteral("left text"));
     bar->getEffectiveDuration(); // the end is derived from here on
     PLXMedia media = plxtest::mediaFromText(QByteArray());
     TPLXEntityFactory saver, loader, repairer;
@@ -140,7 +140,7 @@ void tst_plxTaskBar::saveAndLoad()
                  .is<double>("double(copy->getProgress())", double(copy->getProgress()), 30)
                  .differing(),
              QString());
-    QCOMPARE(copy->textHalo()->FTextLeft, QStringLiteral("left text"));
+    QCOMPARE(copy->textHalo()->getTextLeft(), QStringLiteral("left text"));
     // In a row of the chart the end is derived again.
     c.table->getRow(1)->AddBar(static_cast<TPLXTaskBar *>(loaded.release()));
     QCOMPARE(copy->getEndDate(), kMonday + 4);
@@ -165,7 +165,7 @@ void tst_plxTaskBar::drawsFrameBodyAndProgress()
     Chart c(2, 30, 20);
     TPLXTaskBar *bar = c.task(0, kMonday, kMonday + 2);
     bar->SetProgress(50);
-    bar->GetSettings()->FProgressColor = 0x00FF00;
+    bar->GetSettings()->setProgressColor(0x00FF00);
     const QImage image = draw(bar);
     // Row 0 spans y 10..40; the 18-pixel bar is centred: 16..34, x 100..140.
     QCOMPARE(bar->ganttDrawer()->getRect(), (TRect{100, 16, 140, 34}));
@@ -199,7 +199,7 @@ void tst_plxTaskBar::weekendsAreBrightenedInDayModeOnly()
 {
     Chart c(2, 30, 20);
     TPLXTaskBar *bar = c.task(0, kMonday + 4, kMonday + 8); // Friday to Tuesday
-    bar->GetSettings()->getVisualGoodie()->FDrawStyle = dsDrawSolid;
+    bar->GetSettings()->getVisualGoodie()->setDrawStyle(dsDrawSolid);
     const QImage image = draw(bar, 400);
     // Friday x 180..200, Saturday 200..220, Sunday 220..240, Monday 240..260.
     const auto red = [&](int x) { return pixel(image, x, 18) & 0xFF; };
@@ -217,12 +217,13 @@ void tst_plxTaskBar::buffersAreHatchedAndBarFitsItsRow()
 {
     Chart c(2, 30, 20);
     TPLXTaskBar *bar = c.task(0, kMonday, kMonday + 4);
-    bar->setBufferTimeLeft(bar->setBufferTimeRight(1));
+    bar->setBufferTimeLeft(1);
+    bar->setBufferTimeRight(1);
     TPLXVisualGoodie *goodie = bar->GetSettings()->getVisualGoodie();
-    goodie->FDrawStyle = dsDrawSolid;
-    goodie->FSFColor = 0x0000FF;
-    goodie->FPatternColor = 0x00FF00;
-    goodie->FBrushStyle = bsDiagCross;
+    goodie->setDrawStyle(dsDrawSolid);
+    goodie->setSFColor(0x0000FF);
+    goodie->setPatternColor(0x00FF00);
+    goodie->setBrushStyle(bsDiagCross);
     const QImage image = draw(bar);
     // Body 120..160 solid red; the buffers 101..120 and 160..179 carry the green hatch.
     for (int x = 122; x < 158; x += 5)
@@ -252,8 +253,8 @@ void tst_plxTaskBar::lockedBarShowsItsLabel()
     CreateDefaultRessources_ENG();
     Chart c(2, 40, 40);
     TPLXTaskBar *bar = c.task(0, kMonday, kMonday + 3);
-    bar->GetSettings()->FHeight = 40;
-    bar->GetSettings()->getVisualGoodie()->FDrawStyle = dsDrawSolid;
+    bar->GetSettings()->setHeight(40);
+    bar->GetSettings()->getVisualGoodie()->setDrawStyle(dsDrawSolid);
     const QImage before = draw(bar, 400);
     bar->setLocked(true);
     const QImage after = draw(bar, 400);

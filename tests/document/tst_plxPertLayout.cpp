@@ -35,10 +35,10 @@ plxtest::Document fiveRows()
 std::unique_ptr<TPLXPertBarSettings> boxLook(int width = 100, int height = 50, TColor background = 0xFFFFFF)
 {
     auto look = std::make_unique<TPLXPertBarSettings>();
-    look->FWidth = width;
-    look->FHeight = height;
-    look->FBorderThickness = 2;
-    look->FBackGroundColor = background;
+    look->setWidth(width);
+    look->setHeight(height);
+    look->setBorderThickness(2);
+    look->setBackGroundColor(background);
     return look;
 }
 
@@ -139,7 +139,7 @@ void tst_plxPertLayout::firstTaskBringsABoxAndUndoTakesItAway()
     QCOMPARE(s.table()->rowsZOrder(), QList<TPLXGanttRow *>{s.row(3)});
     // The first free cell of an empty chart, (20, 27), on the 20-pixel grid.
     QCOMPARE(QPoint(box->getX(), box->getY()), QPoint(20, 20));
-    QCOMPARE(box->getSettings()->FWidth, 100);
+    QCOMPARE(box->getSettings()->getWidth(), 100);
     QCOMPARE(box->getStartDate(), kMonday + 1); // the box summarizes its row
 
     // A second task joins the box that is there.
@@ -458,7 +458,7 @@ void tst_plxPertLayout::connectionToTheLooseEndMakesNoDependency()
     TPLXBarConnection *raw = c.release(); // given to the table
     QCOMPARE(raw->getParent(), s.table());
     QCOMPARE(s.table()->GetPertConnectionsCount(), 1);
-    QVERIFY(!drawing.ganttPart());
+    QVERIFY(!drawing.ganttOperation());
     QVERIFY(drawing.undo());
     QCOMPARE(describe(s.ds), before);
 
@@ -537,7 +537,7 @@ void tst_plxPertLayout::saveAndLoadKeepBoxesOrderAndConnections()
     loaded.setStorage(QStringLiteral("file://") + file);
     QCOMPARE(describe(loaded), before);
     TPLXGanttTable *table = loaded.GetTable();
-    QCOMPARE(table->defaultPertBarSettings()->FWidth, 100);
+    QCOMPARE(table->defaultPertBarSettings()->getWidth(), 100);
     TPLXPertBar *b0 = table->getRow(0)->pertBar();
     TPLXPertBar *b1 = table->getRow(1)->pertBar();
     TPLXPertBar *b2 = table->getRow(2)->pertBar();

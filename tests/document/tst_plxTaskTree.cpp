@@ -83,14 +83,14 @@ private slots:
         const int x = p.ds.root()->getColStartX(0) + 25;
         QCOMPARE(x, 425);
         TPLXTreeRowSettings *look = p.tree()->getRow(1)->getSettings();
-        QCOMPARE(plxtest::pixel(image, x, 12), look->FGroupColor);
-        QCOMPARE(plxtest::pixel(image, x, 37), look->FColor);
+        QCOMPARE(plxtest::pixel(image, x, 12), look->getGroupColor());
+        QCOMPARE(plxtest::pixel(image, x, 37), look->getColor());
         QCOMPARE(plxtest::pixel(image, x, 62), p.tree()->getSelectedRowColor());
         QCOMPARE(plxtest::pixel(image, x, 87), p.tree()->getFocusedRowColor());
-        QCOMPARE(plxtest::pixel(image, x, 112), look->FGroupColor);
+        QCOMPARE(plxtest::pixel(image, x, 112), look->getGroupColor());
         // Below the last row the table keeps its base colour.
         QCOMPARE(plxtest::pixel(image, x, 210), p.table()->GetBaseColor() & 0xFFFFFF);
-        QVERIFY(look->FGroupColor != look->FColor);
+        QVERIFY(look->getGroupColor() != look->getColor());
     }
 
     void groupRowsKeepTheirSummary()

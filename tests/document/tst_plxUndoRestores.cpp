@@ -64,8 +64,8 @@ void tst_plxUndoRestores::randomEditsUndoneLeaveTheSameFile()
     TPLXUndoRedoStack &stack = ds.getUndoRedoStack();
     // PERT boxes for the first rows, some of them connected, as the starting point.
     auto look = std::make_unique<TPLXPertBarSettings>();
-    look->FWidth = 100;
-    look->FHeight = 50;
+    look->setWidth(100);
+    look->setHeight(50);
     table->setDefaultPertBarSettings(look.release());
     const auto pertConnect = [&](TPLXPertBar *from, TPLXPertBar *to) {
         auto c = std::make_unique<TPLXBarConnection>(from, to, 0, ds.root());

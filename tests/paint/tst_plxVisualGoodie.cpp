@@ -64,7 +64,7 @@ int lightness(TColor c) { return (c & 0xFF) + ((c >> 8) & 0xFF) + ((c >> 16) & 0
 
 void draw(TPLXVisualGoodie &goodie, Surface &surface, const TRect &body = kBody)
 {
-    goodie.FRect = body;
+    goodie.setRect(body);
     goodie.getDrawer(vtGanttGraph)->Draw(*surface.vc);
 }
 
@@ -92,13 +92,13 @@ private slots:
         QFETCH(int, style);
         QFETCH(bool, horizontal);
         TPLXVisualGoodie goodie;
-        goodie.FDrawStyle = style;
-        goodie.FSFColor = clTeal;
-        goodie.FPatternColor = clNavy;
-        goodie.FBrushStyle = bsHorizontal;
-        goodie.FGFStartColor = clBlack;
-        goodie.FGFEndColor = clWhite;
-        goodie.FGFHorizontal = horizontal;
+        goodie.setDrawStyle(style);
+        goodie.setSFColor(clTeal);
+        goodie.setPatternColor(clNavy);
+        goodie.setBrushStyle(bsHorizontal);
+        goodie.setGFStartColor(clBlack);
+        goodie.setGFEndColor(clWhite);
+        goodie.setGFHorizontal(horizontal);
         Surface s;
         draw(goodie, s);
         QVERIFY(s.untouchedOutside(kBody));
@@ -147,11 +147,11 @@ private slots:
         QFETCH(TColor, start);
         QFETCH(QList<int>, bands);
         TPLXVisualGoodie goodie;
-        goodie.FSFColor = clSilver;
+        goodie.setSFColor(clSilver);
         const auto startGlyph = glyph(start);
         const auto endGlyph = glyph(clLime);
-        goodie.FStartGlyph = startGlyph.get();
-        goodie.FEndGlyph = endGlyph.get();
+        goodie.setStartGlyph(startGlyph.get());
+        goodie.setEndGlyph(endGlyph.get());
         Surface surface;
         draw(goodie, surface, body);
         QVERIFY(surface.uniform({bands[0], 10, bands[1], 30}, clRed));
@@ -163,10 +163,10 @@ private slots:
     void buffersGetThePatternBesideTheBody()
     {
         TPLXVisualGoodie goodie;
-        goodie.FSFColor = clYellow;
-        goodie.FPatternColor = clNavy;
-        goodie.FBrushStyle = bsSolid;
-        goodie.FRect = kBody;
+        goodie.setSFColor(clYellow);
+        goodie.setPatternColor(clNavy);
+        goodie.setBrushStyle(bsSolid);
+        goodie.setRect(kBody);
         Surface surface;
         auto *drawer = dynamic_cast<TPLXVisualGoodieDrawer *>(goodie.getDrawer(vtGanttGraph));
         QVERIFY(drawer);
@@ -194,11 +194,11 @@ private slots:
         TPLXEntityFactory factory;
         std::unique_ptr<TPLXGanttObject> loaded(factory.loadObject("S", *media, nullptr));
         auto *goodie = dynamic_cast<TPLXVisualGoodie *>(loaded.get());
-        QVERIFY(goodie && goodie->FStartGlyph);
-        QCOMPARE(goodie->FStartGlyph->getParent(), goodie);
-        QCOMPARE(goodie->FStartGlyph->graphic().pixelColor(2, 2), QColor(Qt::red));
+        QVERIFY(goodie && goodie->getStartGlyph());
+        QCOMPARE(goodie->getStartGlyph()->getParent(), goodie);
+        QCOMPARE(goodie->getStartGlyph()->graphic().pixelColor(2, 2), QColor(Qt::red));
         // A section that is no picture is not taken as a glyph.
-        QVERIFY(goodie->FEndGlyph == nullptr);
+        QVERIFY(goodie->getEndGlyph() == nullptr);
 
         // Saved into a document file, the glyph is named by its UID and stored beside it.
         PLXMedia saved = std::make_shared<TPLXINIFIle>(dir.filePath("saved.ini"));

@@ -279,15 +279,15 @@ private slots:
     void assignCopiesWhatEachRecordCopies()
     {
         TPLXTaskBarSettings taskSource;
-        taskSource.FBorderThickness = 1;
-        taskSource.FHeight = 2;
-        taskSource.FProgressColor = 5;
+        taskSource.setBorderThickness(1);
+        taskSource.setHeight(2);
+        taskSource.setProgressColor(5);
         TPLXVisualGoodie *goodie = taskSource.getVisualGoodie();
-        goodie->FDrawStyle = dsDrawGradient;
-        goodie->FGFStartColor = clRed;
-        goodie->FSFColor = clNavy;
-        goodie->FPatternColor = clTeal;
-        goodie->FBrushStyle = bsCross;
+        goodie->setDrawStyle(dsDrawGradient);
+        goodie->setGFStartColor(clRed);
+        goodie->setSFColor(clNavy);
+        goodie->setPatternColor(clTeal);
+        goodie->setBrushStyle(bsCross);
         TPLXTaskBarSettings task;
         TPLXVisualGoodie *ownGoodie = task.getVisualGoodie();
         task.Assign(taskSource);
@@ -298,9 +298,9 @@ private slots:
                                 {"patternColor", clBlue}, {"brushStyle", 7}});
 
         TPLXTreeRowSettings rowSource;
-        rowSource.FColor = clRed;
-        rowSource.FGroupColor = clLime;
-        rowSource.FAutoHeight = true;
+        rowSource.setColor(clRed);
+        rowSource.setGroupColor(clLime);
+        rowSource.setAutoHeight(true);
         rowSource.setFontColor(clBlue);
         TPLXTreeRowSettings row;
         row.Assign(rowSource);
@@ -332,10 +332,10 @@ private slots:
         // Declared first so that it outlives the row it is made the parent of.
         TPLXTestDocument document;
         TPLXTreeRowSettings row;
-        row.FColor = clSilver;
-        row.FGroupColor = clAqua;
+        row.setColor(clSilver);
+        row.setGroupColor(clAqua);
         TPLXTreeColSettings col;
-        col.FHAlign = haRight;
+        col.setHAlign(haRight);
         TPLXTreeTextSettings view(&row, &col);
         // A row without a font gives none to draw with.
         QVERIFY(view.GetFont() == nullptr);
@@ -353,8 +353,8 @@ private slots:
         view.SetColor(clLime);
         view.SetVAlign(vaTop);
         view.SetFont({QFont("Times", 13), clMaroon});
-        QCOMPARE(row.FColor, clLime);
-        QCOMPARE(col.FVAlign, int(vaTop));
+        QCOMPARE(row.getColor(), clLime);
+        QCOMPARE(col.getVAlign(), int(vaTop));
         QCOMPARE(row.getFont()->Color, clMaroon);
 
         // Selected and focused rows take the grid's colours; the record's own font colour is untouched.

@@ -276,16 +276,20 @@ private slots:
         TestBar bar(b);
         const auto settings = textSettings(10);
         TPLXTextHaloSettings flags;
-        flags.FPrintTextLeft = which == "left";
-        flags.FPrintTextRight = which == "right";
-        flags.FPrintTextTop = which == "top";
-        flags.FPrintTextBottom = which == "bottom";
-        flags.FPrintTextCenter = which == "center";
+        flags.setPrintTextLeft(which == "left");
+        flags.setPrintTextRight(which == "right");
+        flags.setPrintTextTop(which == "top");
+        flags.setPrintTextBottom(which == "bottom");
+        flags.setPrintTextCenter(which == "center");
         auto halo = std::make_unique<TPLXTextHalo>(&flags);
         halo->setParent(&bar);
         halo->setTextSettings(settings.get());
-        halo->FTextLeft = halo->FTextRight = halo->FTextTop = halo->FTextBottom = halo->FTextCenter = "HH";
-        halo->FHorzAlignmentCenter = centreAlignment;
+        halo->setTextLeft("HH");
+        halo->setTextRight("HH");
+        halo->setTextTop("HH");
+        halo->setTextBottom("HH");
+        halo->setTextCenter("HH");
+        halo->setHorzAlignmentCenter(centreAlignment);
 
         Surface surface;
         halo->getDrawer(vtGanttGraph)->Draw(*surface.vc);
@@ -349,8 +353,8 @@ private slots:
         // A new halo prints every text through settings of its own.
         TPLXTextHalo halo;
         const TPLXTextHaloSettings *flags = halo.GetTextHaloSettings();
-        QVERIFY(flags && flags->getParent() == &halo && flags->FPrintTextLeft && flags->FPrintTextRight
-                && flags->FPrintTextTop && flags->FPrintTextBottom && flags->FPrintTextCenter);
+        QVERIFY(flags && flags->getParent() == &halo && flags->getPrintTextLeft() && flags->getPrintTextRight()
+                && flags->getPrintTextTop() && flags->getPrintTextBottom() && flags->getPrintTextCenter());
     }
 
     void haloLoadsAndSavesItsTextsAndReferences()
@@ -365,12 +369,12 @@ private slots:
         std::unique_ptr<TPLXGanttObject> loaded(factory.loadObject("H", *media, nullptr));
         auto *halo = dynamic_cast<TPLXTextHalo *>(loaded.get());
         QVERIFY(halo);
-        QCOMPARE(QStringList({halo->FTextLeft, halo->FTextRight, halo->FTextTop, halo->FTextBottom, halo->FTextCenter,
-                              halo->FHint}),
+        QCOMPARE(QStringList({halo->getTextLeft(), halo->getTextRight(), halo->getTextTop(), halo->getTextBottom(),
+                              halo->getTextCenter(), halo->getHint()}),
                  QStringList({"L", "R", "T", "B", "C", "a hint"}));
         QCOMPARE(halo->getTextSetings(), factory.getLoadedObject("TS"));
         QCOMPARE(halo->GetTextHaloSettings(), factory.getLoadedObject("HS"));
-        QVERIFY(!halo->GetTextHaloSettings()->FPrintTextTop && halo->GetTextHaloSettings()->FPrintTextLeft);
+        QVERIFY(!halo->GetTextHaloSettings()->getPrintTextTop() && halo->GetTextHaloSettings()->getPrintTextLeft());
 
         // Saved key by key as loaded, with the referenced records.
         PLXMedia saved = plxtest::mediaFromText(QByteArray());

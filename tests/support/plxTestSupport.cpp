@@ -144,7 +144,7 @@ bool TPLXTestDocument::rowBandColor(int row, bool group, TColor &color)
                                                                   : nullptr;
     if (!look)
         return false;
-    color = group ? look->FGroupColor : look->FColor;
+    color = group ? look->getGroupColor() : look->getColor();
     return true;
 }
 

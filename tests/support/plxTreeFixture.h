@@ -105,7 +105,8 @@ struct LoadedPlan
         table = ds.root()->GetTable();
         table->setAutoUpdateCriticalPath(false);
         delete ds.root()->GetTree();
-        tree = ds.root()->setTree(attachTree(ds.root(), levels, header));
+        tree = attachTree(ds.root(), levels, header);
+        ds.root()->setTree(tree);
     }
     QStringList state() const { return snapshot(table, tree); }
     TPLXUndoRedoStack &stack() { return ds.getUndoRedoStack(); }

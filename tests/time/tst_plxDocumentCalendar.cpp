@@ -228,12 +228,12 @@ private slots:
         for (const auto &[from, to] : {std::pair{at(2024, 5, 1, 8), at(2024, 5, 1, 11)}, {may1, may1 + 1},
                                        {at(2024, 7, 1), at(2024, 7, 15)}, {at(2024, 7, 1), at(2024, 9, 1)},
                                        {at(2024, 1, 1), at(2024, 7, 1)}, {at(2000, 1, 1), at(2010, 1, 1)}})
-            modes.append(fixed(from, to)->VisibleTimeMode);
+            modes.append(fixed(from, to)->getVisibleTimeMode());
         QCOMPARE(modes, QList<int>({tmHour, tmDay, tmWeek, tmMonth, tmQuarter, tmYear}));
         QVERIFY(fixed(at(2024, 7, 1), at(2024, 9, 1))->Matches(at(2024, 7, 1), tmYear)); // months show in years
         // Editing through the published properties re-derives the visible mode.
         QVERIFY(oneDay.setProperty("DateTo", may1 + 14));
-        QCOMPARE(oneDay.VisibleTimeMode, tmWeek);
+        QCOMPARE(oneDay.getVisibleTimeMode(), tmWeek);
     }
 
     void recurringWindowsOfOtherModes_data()

@@ -28,7 +28,7 @@ std::unique_ptr<TPLXTreeRowSettings> fontedRowSettings()
 {
     auto settings = std::make_unique<TPLXTreeRowSettings>();
     settings->setFont(TPLXFont{QFont(QStringLiteral("DejaVu Sans"), 10), clBlack});
-    settings->FColor = clYellow;
+    settings->setColor(clYellow);
     return settings;
 }
 
@@ -170,7 +170,7 @@ void tst_plxTreeCell::measuringAndDrawing()
 {
     auto rows = fontedRowSettings();
     TPLXTreeColSettings cols;
-    cols.FWidth = 60;
+    cols.setWidth(60);
     TPLXGanttObject owner;
     TPLXTreeSimpleTextCellType type;
     TPLXTreeCell *cell = type.CreateTreeCell(rows.get(), &cols, &owner);
@@ -285,7 +285,7 @@ void tst_plxTreeCell::persistenceRoundTrip()
 
     auto rows = fontedRowSettings();
     TPLXTreeColSettings cols;
-    cols.FWidth = 77;
+    cols.setWidth(77);
     std::unique_ptr<TPLXTreeCell> cell(type->CreateTreeCell(rows.get(), &cols, nullptr));
     QVERIFY(cell->setProperty(qPrintable(property), value));
     QCOMPARE(cell->GetText(), text);
@@ -306,8 +306,8 @@ void tst_plxTreeCell::persistenceRoundTrip()
     QVERIFY(value.typeId() == QMetaType::Double ? qAbs(reloadedValue.toDouble() - value.toDouble()) < 1e-9
                                                 : reloadedText.isEmpty() || reloadedValue == value);
     QCOMPARE(plxtest::Quantities()
-                 .is<int>("reloaded->getColSettings()->FWidth", reloaded->getColSettings()->FWidth, 77)
-                 .is<int>("reloaded->getRowSettings()->FColor", reloaded->getRowSettings()->FColor, clYellow)
+                 .is<int>("reloaded->getColSettings()->FWidth", reloaded->getColSettings()->getWidth(), 77)
+                 .is<int>("reloaded->getRowSettings()->FColor", reloaded->getRowSettings()->getColor(), clYellow)
                  .differing(),
              QString());
     QCOMPARE(recording.recorder.messages, QStringList());
@@ -350,7 +350,7 @@ void tst_plxTreeCell::gridColumns()
     for (std::unique_ptr<TPLXTreeCellType> &type : types) {
         auto column = std::make_unique<TPLXTreeHeaderCell>();
         column->setSettings(std::make_unique<TPLXTreeColSettings>().release());
-        column->getSettings()->FWidth = 40;
+        column->getSettings()->setWidth(40);
         column->SetDataType(type.release());
         header->insertHeaderCell(header->countCells(), column.release());
     }

@@ -1,11 +1,10 @@
 #include "plxGanttObject.h"
+#include "plxControllerIntf.h"
 #include "plxEntityFactory.h"
 #include "plxMedia.h"
 #include "plxPlatform.h"
 
-#include <QHash>
 #include <QMetaProperty>
-#include <QMutex>
 
 #include <algorithm>
 #include <atomic>
@@ -100,8 +99,8 @@ TPLXDocumentSetup *TPLXGanttObject::GetDocumentSetup()
 
 QString TPLXGanttObject::getUID() const
 {
-    if (persistence && !persistence->ID.isEmpty())
-        return persistence->ID;
+    if (persistence && !persistence->getID().isEmpty())
+        return persistence->getID();
     if (FAutoID == 0) {
         quint32 id = nextAutoID.fetch_add(1);
         if (id == 0)
@@ -148,7 +147,7 @@ TPLXGanttObject *TPLXPersistence::load(std::unique_ptr<TPLXPersistence> self, co
     PLX_ASSERT(entity != nullptr);
     entity->adoptPersistence(std::move(self));
     if (TPLXDrawer *drawer = entity->getDrawer(vtGanttGraph))
-        drawer->target = entity.get();
+        drawer->setTarget(entity.get());
     return entity.release();
 }
 
@@ -164,6 +163,16 @@ TPLXGanttObject *TPLXPersistence::loadChild(const QString &key, IPLXMedia &media
         return factory.loadObject(childName, media, parent);
     PLXLog(QStringLiteral("Unable to locate child object named: \"%1\". Parent name = \"%2\"").arg(key, ID));
     return nullptr;
+}
+
+void TPLXPersistence::saveChild(const QString &section, const QString &key, TPLXGanttObject *child, IPLXMedia &media,
+                                TPLXEntityFactory &factory)
+{
+    if (!child)
+        return;
+    const QString uid = child->getUID();
+    media.setStrProperty(section, key, uid);
+    child->doSave(uid, media, factory);
 }
 
 // -------------------------------------------------------------- TPLXDrawer
@@ -204,46 +213,4 @@ void TPLXDrawer::setHighlighted(bool on)
 bool TPLXDrawer::supportsHighlighting() const
 {
     return false;
-}
-
-// ------------------------------------------------------ controller, editors
-
-TPLXControllerIntf::TPLXControllerIntf(QWidget *parent)
-    : QWidget(parent)
-{
-}
-
-TPLXObjectEditorIntf::~TPLXObjectEditorIntf() = default;
-
-namespace {
-
-struct EditorTable
-{
-    QMutex mutex;
-    QHash<const QMetaObject *, TPLXEditorRegistry::Creator> creators;
-};
-
-EditorTable &editorTable()
-{
-    static EditorTable table;
-    return table;
-}
-
-} // namespace
-
-void TPLXEditorRegistry::registerEditor(const QMetaObject *entityClass, Creator creator)
-{
-    EditorTable &table = editorTable();
-    QMutexLocker lock(&table.mutex);
-    table.creators.insert(entityClass, creator);
-}
-
-TPLXEditorRegistry::Creator TPLXEditorRegistry::find(const QMetaObject *entityClass)
-{
-    EditorTable &table = editorTable();
-    QMutexLocker lock(&table.mutex);
-    for (const QMetaObject *meta = entityClass; meta; meta = meta->superClass())
-        if (const Creator creator = table.creators.value(meta))
-            return creator;
-    return nullptr;
 }

@@ -8,7 +8,6 @@
 #include <QMetaObject>
 #include <QRect>
 #include <QVariant>
-#include <QWidget>
 
 #include <memory>
 #include <vector>
@@ -20,43 +19,37 @@ class TPLXEntityFactory;
 class TPLXObjectEditorIntf;
 class TPLXPersistence;
 class TPLXVisualContext;
+template<typename Record>
+struct TPLXStoredField;
 
 // The two views an entity can be drawn in.
 enum TPLXViewType { vtGanttGraph = 0, vtPertGraph = 1 };
 
-// Input events that drive the chart control's state machine.
-enum class mouseEvent {
-    Move,
-    leftButtonDownOnObject,
-    leftButtonDownOutOfObject,
-    leftButtonDownOnObjectHoldingShift,
-    leftButtonUp,
-    moveIntoObject,
-    moveOutOfObject,
-    moveInsideObject,
-    leftButtonDownOnObjectHoldingCtrl,
-    leftButtonDownOnGridHoldingCtrl,
-    deletePressed,
-    mouseDblClick,
-    leftButtonOnGrid,
-    stopEditing,
-    leftButtonDownOnTreeCell,
-    ctrlAPressed,
-    ArrowUp,
-    ArrowDown,
-    ArrowLeft,
-    ArrowRight,
-    treeCellExit,
-};
+// Declared right after an entity kind's Q_GADGET (which moc must see as it
+// is): the kind's own metaObject(), and with PLX_ENTITY a Create() making a
+// default-constructed entity of the kind. Both leave the access private, as
+// Q_GADGET does.
+#define PLX_ENTITY_META \
+public: \
+    const QMetaObject *metaObject() const override { return &staticMetaObject; } \
+\
+private:
+
+#define PLX_ENTITY(Class) \
+public: \
+    const QMetaObject *metaObject() const override { return &staticMetaObject; } \
+    std::unique_ptr<TPLXGanttObject> Create() const override { return std::make_unique<Class>(); } \
+\
+private:
 
 // Base of every document entity. Entities are reflected through Qt's
 // meta-object system without paying for a QObject each: every kind declares
-// Q_GADGET and overrides metaObject(), so its published properties can be
-// listed, read and written by name from any TPLXGanttObject.
+// Q_GADGET and PLX_ENTITY, so its published properties can be listed, read
+// and written by name from any TPLXGanttObject.
 class ORVANTA_EXPORT TPLXGanttObject
 {
     Q_GADGET
-    Q_PROPERTY(int PLXTag MEMBER PLXTag)
+    Q_PROPERTY(int PLXTag READ getPLXTag WRITE setPLXTag)
 
 public:
     TPLXGanttObject();
@@ -91,8 +84,11 @@ public:
     QVariant property(const char *name) const;
     bool setProperty(const char *name, const QVariant &value);
 
-    qint32 PLXTag = 0;
-    void *Data = nullptr;
+    // A tag number and an untyped pointer the entity carries for its users.
+    qint32 getPLXTag() const { return PLXTag; }
+    void setPLXTag(qint32 tag) { PLXTag = tag; }
+    void *getData() const { return Data; }
+    void setData(void *data) { Data = data; }
 
 protected:
     // Points `field` at `record`: frees the record it held when this entity owned
@@ -111,12 +107,15 @@ protected:
 
     TPLXDrawer *FDrawer = nullptr;
     TPLXDrawer *FDrawerPert = nullptr;
-    std::unique_ptr<TPLXPersistence> persistence;
-    TPLXGanttObject *FParent = nullptr;
     TPLXDocumentSetup *FRoot = nullptr;
 
 private:
     void detachFromParent();
+
+    qint32 PLXTag = 0;
+    void *Data = nullptr;
+    std::unique_ptr<TPLXPersistence> persistence;
+    TPLXGanttObject *FParent = nullptr;
 
     std::vector<TPLXGanttObject *> FOwned;
     mutable qint32 FAutoID = 0;
@@ -151,7 +150,16 @@ public:
     {
         return dynamic_cast<T *>(loadChild(key, media, factory, parent));
     }
+    // Names `child`'s section under `key` in `section`, then saves the child
+    // there under its UID; a null child writes nothing.
+    static void saveChild(const QString &section, const QString &key, TPLXGanttObject *child, IPLXMedia &media,
+                          TPLXEntityFactory &factory);
 
+    // The section this entity was loaded from.
+    const QString &getID() const { return ID; }
+    void setID(const QString &id) { ID = id; }
+
+private:
     QString ID;
 };
 
@@ -173,7 +181,13 @@ public:
     virtual bool supportsHighlighting() const;
     bool isHighLighted() const { return highlightedMode; }
 
+    TPLXGanttObject *getTarget() const { return target; }
+    void setTarget(TPLXGanttObject *entity) { target = entity; }
+
+protected:
     TPLXGanttObject *target = nullptr;
+
+private:
     bool highlightedMode = false;
 };
 
@@ -196,10 +210,9 @@ class TPLXTreeGrid;
 class ORVANTA_EXPORT TPLXDocumentSetup : public TPLXGanttObject
 {
     Q_GADGET
+    PLX_ENTITY_META
 
 public:
-    const QMetaObject *metaObject() const override { return &staticMetaObject; }
-
     virtual int scaleStartY(TPLXGanttObject *object) = 0;
     virtual int scaleStartUnderY(TPLXGanttObject *object) = 0;
     virtual bool getTimeScaleUnder() = 0;
@@ -268,48 +281,3 @@ public:
     virtual bool selectionColors(TColor &selected, TColor &focused) = 0;
 };
 
-// A chart control as entities and editors see it.
-class ORVANTA_EXPORT TPLXControllerIntf : public QWidget
-{
-    Q_OBJECT
-
-public:
-    explicit TPLXControllerIntf(QWidget *parent = nullptr);
-    virtual QWidget *getControl() = 0;
-    virtual void Notify(mouseEvent event, int x, int y) = 0;
-};
-
-// Edits one entity, in place or in a dialog.
-class ORVANTA_EXPORT TPLXObjectEditorIntf
-{
-public:
-    virtual ~TPLXObjectEditorIntf();
-    virtual void edit(TPLXGanttObject *object) = 0;
-    virtual void FinishEditing() = 0;
-    virtual bool IsModal() = 0;
-    virtual TPLXControllerIntf *GetController() = 0;
-    virtual void SetController(TPLXControllerIntf *controller) = 0;
-};
-
-// The editor of entities that have nothing to edit.
-class ORVANTA_EXPORT TPLXDummyEditor : public TPLXObjectEditorIntf
-{
-public:
-    void edit(TPLXGanttObject *) override {}
-    void FinishEditing() override {}
-    bool IsModal() override { return false; }
-    TPLXControllerIntf *GetController() override { return FController; }
-    void SetController(TPLXControllerIntf *controller) override { FController = controller; }
-
-private:
-    TPLXControllerIntf *FController = nullptr;
-};
-
-// Which editor class edits which entity class; the nearest registered base wins.
-class ORVANTA_EXPORT TPLXEditorRegistry
-{
-public:
-    using Creator = std::unique_ptr<TPLXObjectEditorIntf> (*)();
-    static void registerEditor(const QMetaObject *entityClass, Creator creator);
-    static Creator find(const QMetaObject *entityClass);
-};

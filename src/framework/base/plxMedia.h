@@ -81,7 +81,7 @@ public:
 
     QString path() const { return FPath; }
 
-protected:
+private:
     QString FPath;
 };
 

@@ -31,6 +31,21 @@ struct TRect
     friend constexpr bool operator==(const TRect &, const TRect &) = default;
 };
 
+// Integer division and remainder rounded toward negative infinity, so that
+// dates before the epoch fall into the right period.
+constexpr qint64 floorDiv(qint64 a, qint64 b)
+{
+    qint64 q = a / b;
+    if ((a % b != 0) && ((a < 0) != (b < 0)))
+        --q;
+    return q;
+}
+
+constexpr qint64 floorMod(qint64 a, qint64 b)
+{
+    return a - floorDiv(a, b) * b;
+}
+
 // Base of every error the library raises.
 class ORVANTA_EXPORT EPLXError : public std::runtime_error
 {

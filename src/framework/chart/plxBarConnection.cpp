@@ -69,11 +69,6 @@ void TPLXBarConnection::createParts()
     adoptPersistence(std::make_unique<TPLXBarConnectionPersistence>());
 }
 
-std::unique_ptr<TPLXGanttObject> TPLXBarConnection::Create() const
-{
-    return std::make_unique<TPLXBarConnection>();
-}
-
 void TPLXBarConnection::setFromBar(TPLXGanttBar *bar)
 {
     TPLXGanttBar *const old = barFrom;
@@ -90,7 +85,7 @@ void TPLXBarConnection::setToBar(TPLXGanttBar *bar)
 
 void TPLXBarConnection::barsChanged(TPLXGanttBar *oldFrom, TPLXGanttBar *oldTo)
 {
-    if (auto *document = dynamic_cast<TPLXDocumentSetup *>(FParent))
+    if (auto *document = dynamic_cast<TPLXDocumentSetup *>(getParent()))
         document->connectionBarsChanged(this, oldFrom, oldTo);
 }
 
@@ -125,7 +120,7 @@ TDateTime TPLXBarConnection::getDuration() const
 
 TDateTime TPLXBarConnection::getEffectiveDuration()
 {
-    PLX_ASSERT(FParent != nullptr);
+    PLX_ASSERT(getParent() != nullptr);
     TDateTime o = originPoint();
     TDateTime t = targetPoint();
     if (o > t)
@@ -139,7 +134,7 @@ qint32 TPLXBarConnection::findViolationOffset()
 {
     if (!barFrom || !barTo || !barFrom->isSummarizable() || !barTo->isSummarizable())
         return 0;
-    if (!FParent)
+    if (!getParent())
         return 0;
     TPLXDocumentSetup *document = documentOf(this);
     TPLXDocumentCalendar *calendar = document ? document->getCalendar() : nullptr;
@@ -170,12 +165,8 @@ void TPLXBarConnection::doSave(const QString &, IPLXMedia &media, TPLXEntityFact
     const QString uid = getUID();
     media.setStrProperty(uid, QStringLiteral("typeID"), QStringLiteral("Bar Connection"));
     if (barFrom && barTo) {
-        const QString fromName = barFrom->getUID();
-        media.setStrProperty(uid, QStringLiteral("from"), fromName);
-        barFrom->doSave(fromName, media, factory);
-        const QString toName = barTo->getUID();
-        media.setStrProperty(uid, QStringLiteral("to"), toName);
-        barTo->doSave(toName, media, factory);
+        TPLXPersistence::saveChild(uid, QStringLiteral("from"), barFrom, media, factory);
+        TPLXPersistence::saveChild(uid, QStringLiteral("to"), barTo, media, factory);
     }
     media.setIntProperty(uid, QStringLiteral("type"), connType);
     media.setIntProperty(uid, QStringLiteral("distance"), FMinDistance);
@@ -271,7 +262,7 @@ bool TPLXBarConnectionDrawer::route()
         return false;
     TPLXConnectionSettings *settings = document->GetConnectionSettings();
     TPLXGanttTable *table = document->GetTable();
-    if (!settings || !settings->FShowConnections || !table)
+    if (!settings || !settings->getShowConnections() || !table)
         return false;
     // A bar that lies in no row of this table has no place on the chart.
     if (!from->getParentRow() || !to->getParentRow())
@@ -315,7 +306,7 @@ bool TPLXBarConnectionDrawer::route()
     if (c->getCriticalElement())
         FColor = table->getCriticalPathColor();
     else if (isHighLighted())
-        FColor = settings->FColorHighlighted;
+        FColor = settings->getColorHighlighted();
     else
         FColor = settings->getColor(c->getConnType());
     FPenStyle = c->findViolationOffset() != 0 ? psDash : psSolid;
@@ -482,7 +473,7 @@ bool TPLXBarConnectionPertDrawer::route()
     const TRect b = toDrawer->getRect();
     // The arrow stops in front of the target box's border.
     const auto *targetBox = dynamic_cast<const TPLXPertBar *>(c->getToBar());
-    const int gap = targetBox && targetBox->getSettings() ? targetBox->getSettings()->FBorderThickness : 0;
+    const int gap = targetBox && targetBox->getSettings() ? targetBox->getSettings()->getBorderThickness() : 0;
     const bool twoWay = c->getConnType() == TPLXBarConnection::ctFinishStart;
 
     if (isHighLighted()) {
@@ -490,7 +481,7 @@ bool TPLXBarConnectionPertDrawer::route()
     } else {
         TPLXDocumentSetup *document = documentOf(c);
         TPLXConnectionSettings *settings = document ? document->GetConnectionSettings() : nullptr;
-        FColor = settings ? settings->FColorFF : 0;
+        FColor = settings ? settings->getColorFF() : 0;
     }
     FPenStyle = psSolid;
 

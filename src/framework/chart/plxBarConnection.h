@@ -20,6 +20,7 @@ class TPLXGanttTable;
 class ORVANTA_EXPORT TPLXBarConnection : public TPLXGanttObject
 {
     Q_GADGET
+    PLX_ENTITY(TPLXBarConnection)
     Q_PROPERTY(TPLXGanttObject *origin READ originObject)
     Q_PROPERTY(TPLXGanttObject *target READ targetObject)
     Q_PROPERTY(int connType READ getConnType WRITE setConnType)
@@ -39,8 +40,6 @@ public:
     // The given bars (not owned), type and document root; distance 0, every flag false.
     TPLXBarConnection(TPLXGanttBar *fromBar, TPLXGanttBar *toBar, int connType, TPLXDocumentSetup *root);
     ~TPLXBarConnection() override;
-    const QMetaObject *metaObject() const override { return &staticMetaObject; }
-    std::unique_ptr<TPLXGanttObject> Create() const override;
     void doSave(const QString &name, IPLXMedia &media, TPLXEntityFactory &factory) override;
 
     TPLXGanttBar *getFromBar() const { return barFrom; }

@@ -297,7 +297,7 @@ TRect TPLXGanttBarDrawer::getRect(TDateTime viewStart)
 
 void TPLXGanttBarDrawer::highlight(TPLXVisualContext &vc, const TRect &rect)
 {
-    if (!highlightedMode)
+    if (!isHighLighted())
         return;
     vc.drawRect({rect.Left - 2, rect.Top - 2, rect.Right + 2, rect.Bottom + 2}, psDot, 0x0000FF);
 }
@@ -312,7 +312,7 @@ void TPLXGanttBarDrawer::clearLastRect()
 void TPLXGanttBarPersistence::loadTextHalo(TPLXGanttBar *bar, const QString &name, IPLXMedia &media,
                                            TPLXEntityFactory &factory)
 {
-    ID = name;
+    setID(name);
     auto *halo = loadChildAs<TPLXTextHalo>(QStringLiteral("text halo"), media, factory, bar);
     if (halo)
         bar->setTextHalo(halo);

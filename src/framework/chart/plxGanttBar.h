@@ -40,6 +40,7 @@ struct TPLXBarTimes
 class ORVANTA_EXPORT TPLXGanttBar : public TPLXGanttObject
 {
     Q_GADGET
+    PLX_ENTITY_META
     Q_PROPERTY(double StartDate READ getStartDate WRITE setStartDate)
     Q_PROPERTY(double EndDate READ getEndDate WRITE setEndDate)
     Q_PROPERTY(double duration READ getDuration)
@@ -52,7 +53,6 @@ class ORVANTA_EXPORT TPLXGanttBar : public TPLXGanttObject
 
 public:
     ~TPLXGanttBar() override;
-    const QMetaObject *metaObject() const override { return &staticMetaObject; }
 
     // Moves one end by `changeCol` periods of the calendar's time mode.
     virtual bool Resize(double changeCol, int changeRow, bool right);
@@ -177,7 +177,6 @@ public:
                            bool right);
     bool perform() override;
     bool undo() override;
-    QString className() const override { return QStringLiteral("TPLXBarResizeOperation"); }
 
 
 private:
@@ -199,7 +198,6 @@ public:
                                TDateTime endDate);
     bool perform() override;
     bool undo() override;
-    QString className() const override { return QStringLiteral("TPLXBarAssignTimeOperation"); }
 
 
 private:
@@ -216,10 +214,10 @@ private:
 class ORVANTA_EXPORT TPLXFakeBar : public TPLXGanttBar
 {
     Q_GADGET
+    PLX_ENTITY_META
 
 public:
     TPLXFakeBar(TDateTime start = 0, TDateTime end = 0, int row = 0);
-    const QMetaObject *metaObject() const override { return &staticMetaObject; }
     TRect getRect(TDateTime viewStart) override;
     bool acceptConnections() const override;
 };

@@ -58,11 +58,6 @@ TPLXGanttRow::TPLXGanttRow()
 
 TPLXGanttRow::~TPLXGanttRow() = default;
 
-std::unique_ptr<TPLXGanttObject> TPLXGanttRow::Create() const
-{
-    return std::make_unique<TPLXGanttRow>();
-}
-
 TPLXGanttTable *TPLXGanttRow::table() const
 {
     return dynamic_cast<TPLXGanttTable *>(getParent());

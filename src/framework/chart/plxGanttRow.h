@@ -16,6 +16,7 @@ using TPLXRowOperationEvent = std::function<void(TPLXGanttRow *row)>;
 class ORVANTA_EXPORT TPLXGanttRow : public TPLXGanttObject
 {
     Q_GADGET
+    PLX_ENTITY(TPLXGanttRow)
     Q_PROPERTY(int Height READ getHeight WRITE setHeight)
     Q_PROPERTY(int VisibleHeight READ GetVisibleHeight)
     Q_PROPERTY(int BarCount READ GetBarCount)
@@ -32,8 +33,6 @@ class ORVANTA_EXPORT TPLXGanttRow : public TPLXGanttObject
 public:
     TPLXGanttRow();
     ~TPLXGanttRow() override;
-    const QMetaObject *metaObject() const override { return &staticMetaObject; }
-    std::unique_ptr<TPLXGanttObject> Create() const override;
     void doSave(const QString &name, IPLXMedia &media, TPLXEntityFactory &factory) override;
 
     // Bar list; the list does not own the bars, the row is only their parent.
@@ -154,7 +153,6 @@ public:
     ~TPLXBarInsertOperation() override;
     bool perform() override;
     bool undo() override;
-    QString className() const override { return QStringLiteral("TPLXBarInsertOperation"); }
 
 private:
     TPLXGanttBar *Target;
@@ -170,7 +168,6 @@ public:
     ~TPLXBarRemoveOperation() override;
     bool perform() override;
     bool undo() override;
-    QString className() const override { return QStringLiteral("TPLXBarRemoveOperation"); }
 
 
     int getIndex() const { return Index; }
@@ -192,7 +189,6 @@ public:
     ~TPLXBarMoveOperation() override;
     bool perform() override;
     bool undo() override;
-    QString className() const override { return QStringLiteral("TPLXBarMoveOperation"); }
 
 
     TDateTime getNewStartDate() const { return newStartDate; }
@@ -242,7 +238,6 @@ public:
     ~TPLXPertBarInsertOperation() override;
     bool perform() override;
     bool undo() override;
-    QString className() const override { return QStringLiteral("TPLXPertBarInsertOperation"); }
 
 
 private:
@@ -262,7 +257,6 @@ public:
     ~TPLXPertBarDeleteOperation() override;
     bool perform() override;
     bool undo() override;
-    QString className() const override { return QStringLiteral("TPLXPertBarDeleteOperation"); }
 
 private:
     std::unique_ptr<TPLXPertBarOperation> PertOp;

@@ -61,11 +61,6 @@ TPLXGanttTable::TPLXGanttTable()
 
 TPLXGanttTable::~TPLXGanttTable() = default;
 
-std::unique_ptr<TPLXGanttObject> TPLXGanttTable::Create() const
-{
-    return std::make_unique<TPLXGanttTable>();
-}
-
 // ---- rows
 
 TPLXGanttRow *TPLXGanttTable::getRow(int i) const
@@ -405,7 +400,7 @@ void TPLXGanttTable::restoreOrder()
 QList<TPLXGanttRow *> TPLXGanttTable::getOrder()
 {
     for (int i = 0; i < countRows(); ++i)
-        FRows[i]->PLXTag = i;
+        FRows[i]->setPLXTag(i);
     return FRows;
 }
 
@@ -503,8 +498,8 @@ QPoint TPLXGanttTable::PertAbsToRel(int x, int y)
 
 void TPLXGanttTable::registerPertCoords(int x, int y)
 {
-    const int width = FDefaultPertBarSettings ? FDefaultPertBarSettings->FWidth : 0;
-    const int height = FDefaultPertBarSettings ? FDefaultPertBarSettings->FHeight : 0;
+    const int width = FDefaultPertBarSettings ? FDefaultPertBarSettings->getWidth() : 0;
+    const int height = FDefaultPertBarSettings ? FDefaultPertBarSettings->getHeight() : 0;
     FMaxPertCoords.setY(std::max(FMaxPertCoords.y(), FPertStartY + y + height));
     FMaxPertCoords.setX(std::max(FMaxPertCoords.x(), FPertStartX + x + width));
 }
@@ -542,8 +537,8 @@ void TPLXGanttTable::setDefaultPertBarSettings(TPLXPertBarSettings *settings)
 
 void TPLXGanttTable::FindEmptyPertPlace(QPoint &p)
 {
-    const int width = FDefaultPertBarSettings ? std::max(0, FDefaultPertBarSettings->FWidth) : 0;
-    const int height = FDefaultPertBarSettings ? std::max(0, FDefaultPertBarSettings->FHeight) : 0;
+    const int width = FDefaultPertBarSettings ? std::max(0, FDefaultPertBarSettings->getWidth()) : 0;
+    const int height = FDefaultPertBarSettings ? std::max(0, FDefaultPertBarSettings->getHeight()) : 0;
     const qint64 cellW = qint64(width) * 14 / 10;
     const qint64 cellH = (qint64(height) + 25) * 14 / 10; // at least 35
     const auto take = [&](qint64 col, qint64 row) {
@@ -564,9 +559,10 @@ void TPLXGanttTable::FindEmptyPertPlace(QPoint &p)
         const TPLXPertBar *box = r->pertBar();
         const TPLXPertBarSettings *own = box ? box->getSettings() : nullptr;
         // A box without a size of its own is an empty rectangle: it meets nothing.
-        if (!own || own->FWidth <= 0 || own->FHeight <= 0)
+        if (!own || own->getWidth() <= 0 || own->getHeight() <= 0)
             continue;
-        boxes.append({box->getX(), box->getY(), qint64(box->getX()) + own->FWidth, qint64(box->getY()) + own->FHeight});
+        boxes.append(
+            {box->getX(), box->getY(), qint64(box->getX()) + own->getWidth(), qint64(box->getY()) + own->getHeight()});
         lowest = std::max(lowest, boxes.last().bottom);
     }
 
@@ -575,7 +571,6 @@ void TPLXGanttTable::FindEmptyPertPlace(QPoint &p)
     // cell is free; the search stops after `rings` rings, and a box that
     // meets many cells is asked directly.
     const qint64 rings = boxes.size() + 65;
-    const auto floorDiv = [](qint64 a, qint64 b) { return a >= 0 ? a / b : -((-a + b - 1) / b); };
     const auto key = [&](qint64 col, qint64 row) { return col * (rings + 1) + row; };
     QSet<qint64> blocked;
     QList<Box> large;
@@ -743,18 +738,15 @@ void TPLXGanttTable::doSave(const QString &name, IPLXMedia &media, TPLXEntityFac
     }
     factory.saveObjectListOf(section, QStringLiteral("rowszorder"), media, zOrder);
     factory.saveObjectListOf(section, QStringLiteral("pertconnections"), media, FPertBarConnections);
-    if (FDefaultPertBarSettings) {
-        const QString uid = FDefaultPertBarSettings->getUID();
-        media.setStrProperty(section, QStringLiteral("default pert settings"), uid);
-        FDefaultPertBarSettings->doSave(uid, media, factory);
-    }
+    TPLXPersistence::saveChild(section, QStringLiteral("default pert settings"), FDefaultPertBarSettings, media,
+                               factory);
 }
 
 std::unique_ptr<TPLXGanttObject> TPLXGanttTablePersistence::doLoad(const QString &name, IPLXMedia &media,
                                                                   TPLXEntityFactory &factory)
 {
     auto table = std::make_unique<TPLXGanttTable>();
-    ID = name;
+    setID(name);
     for (TPLXGanttRow *row :
          factory.loadObjectListAs<TPLXGanttRow>(name, QStringLiteral("rows"), media, table.get())) {
         // A row listed twice or of another kind cannot take a place of its own.

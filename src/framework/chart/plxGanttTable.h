@@ -63,6 +63,7 @@ private:
 class ORVANTA_EXPORT TPLXGanttTable : public TPLXGanttObject
 {
     Q_GADGET
+    PLX_ENTITY(TPLXGanttTable)
     Q_PROPERTY(int RowCount READ countRows)
     Q_PROPERTY(int RowsTotalHeight READ GetRowsTotalHeight)
     Q_PROPERTY(int Height READ getTableHeight)
@@ -94,8 +95,6 @@ class ORVANTA_EXPORT TPLXGanttTable : public TPLXGanttObject
 public:
     TPLXGanttTable();
     ~TPLXGanttTable() override;
-    const QMetaObject *metaObject() const override { return &staticMetaObject; }
-    std::unique_ptr<TPLXGanttObject> Create() const override;
     void doSave(const QString &name, IPLXMedia &media, TPLXEntityFactory &factory) override;
 
     // ---- rows
@@ -361,7 +360,6 @@ public:
     TPLXBarDeleteOperation(TPLXDataSourceIntf *dataSource, TPLXGanttBar *bar);
     // All parts or none: a failing part undoes the ones before it.
     bool perform() override;
-    QString className() const override { return QStringLiteral("TPLXBarDeleteOperation"); }
 
 private:
     TPLXGanttBar *FBar;
@@ -392,7 +390,6 @@ public:
     ~TPLXGanttRowInsertOperation() override;
     bool perform() override;
     bool undo() override;
-    QString className() const override { return QStringLiteral("TPLXGanttRowInsertOperation"); }
 
 private:
     std::unique_ptr<TPLXGanttRowOperation> FOp;
@@ -406,7 +403,6 @@ public:
     TPLXGanttRowRemoveOperation(TPLXDataSourceIntf *dataSource, int index);
     bool perform() override;
     bool undo() override;
-    QString className() const override { return QStringLiteral("TPLXGanttRowRemoveOperation"); }
 
 private:
     std::unique_ptr<TPLXGanttRowOperation> FOp;
@@ -420,7 +416,6 @@ public:
     TPLXGanttRowClearOperation(TPLXDataSourceIntf *dataSource, int index);
     // All parts or none.
     bool perform() override;
-    QString className() const override { return QStringLiteral("TPLXGanttRowClearOperation"); }
 };
 
 // Clears and removes the rows first .. last, bottom-up.
@@ -430,7 +425,6 @@ public:
     TPLXGanttRowsDeleteOperation(TPLXDataSourceIntf *dataSource, int first, int last);
     // All parts or none.
     bool perform() override;
-    QString className() const override { return QStringLiteral("TPLXGanttRowsDeleteOperation"); }
 };
 
 // Adds or deletes a PERT connection together with the Gantt dependency it
@@ -453,7 +447,8 @@ class ORVANTA_EXPORT TPLXPertConnectionStep : public TPLXOperation
 public:
     bool perform() override;
     bool undo() override;
-
+    // The Gantt dependency change the first perform made; null when it made none.
+    TPLXOperation *ganttOperation() { return ganttPart().get(); }
 
 protected:
     TPLXPertConnectionStep(TPLXDataSourceIntf *dataSource, TPLXBarConnection *conn);
@@ -475,7 +470,6 @@ class ORVANTA_EXPORT TPLXPertConnectionAddOperation : public TPLXPertConnectionS
 public:
     TPLXPertConnectionAddOperation(TPLXDataSourceIntf *dataSource, TPLXBarConnection *conn);
     ~TPLXPertConnectionAddOperation() override;
-    QString className() const override { return QStringLiteral("TPLXPertConnectionAddOperation"); }
 
 
 protected:
@@ -494,7 +488,6 @@ class ORVANTA_EXPORT TPLXPertConnectionDeleteOperation : public TPLXPertConnecti
 public:
     TPLXPertConnectionDeleteOperation(TPLXDataSourceIntf *dataSource, TPLXBarConnection *conn);
     ~TPLXPertConnectionDeleteOperation() override;
-    QString className() const override { return QStringLiteral("TPLXPertConnectionDeleteOperation"); }
 
 
 protected:

@@ -67,11 +67,6 @@ TPLXPertBarSection::TPLXPertBarSection(TPLXTextSettings *settings) : TPLXPertBar
 
 TPLXPertBarSection::~TPLXPertBarSection() = default;
 
-std::unique_ptr<TPLXGanttObject> TPLXPertBarSection::Create() const
-{
-    return std::make_unique<TPLXPertBarSection>();
-}
-
 void TPLXPertBarSection::setSettings(TPLXTextSettings *settings)
 {
     if (settings == FSettings)
@@ -96,11 +91,7 @@ TPLXPertBarSectionDrawer *TPLXPertBarSection::sectionDrawer() const
 void TPLXPertBarSection::doSave(const QString &name, IPLXMedia &media, TPLXEntityFactory &factory)
 {
     media.setStrProperty(name, QStringLiteral("typeID"), QStringLiteral("Pert Bar Section"));
-    if (FSettings) {
-        const QString uid = FSettings->getUID();
-        media.setStrProperty(name, QStringLiteral("settings"), uid);
-        FSettings->doSave(uid, media, factory);
-    }
+    TPLXPersistence::saveChild(name, QStringLiteral("settings"), FSettings, media, factory);
     media.setStrProperty(name, QStringLiteral("text"), FText);
 }
 
@@ -108,7 +99,7 @@ std::unique_ptr<TPLXGanttObject> TPLXPertBarSectionPersistence::doLoad(const QSt
                                                                       TPLXEntityFactory &factory)
 {
     auto section = std::make_unique<TPLXPertBarSection>();
-    ID = name;
+    setID(name);
     section->setSettings(loadChildAs<TPLXTextSettings>(QStringLiteral("settings"), media, factory, section.get()));
     section->setText(media.strValue(name, QStringLiteral("text"), QString()));
     return section;
@@ -127,7 +118,7 @@ TColor TPLXPertBarSectionDrawer::borderColor() const
 {
     auto *box = dynamic_cast<TPLXPertBar *>(section()->getParent());
     const TPLXPertBarSettings *settings = box ? box->effectiveSettings() : nullptr;
-    return settings ? settings->FBorderColor : clBlack;
+    return settings ? settings->getBorderColor() : clBlack;
 }
 
 void TPLXPertBarSectionDrawer::drawText(TPLXVisualContext &vc, const TRect &inner)
@@ -148,7 +139,7 @@ void TPLXPertBarSectionDrawer::DrawGradient(TPLXVisualContext &vc)
 {
     auto *box = dynamic_cast<TPLXPertBar *>(section()->getParent());
     const TPLXPertBarSettings *settings = box ? box->effectiveSettings() : nullptr;
-    const TColor from = settings ? settings->FBackGroundColor : clWhite;
+    const TColor from = settings ? settings->getBackGroundColor() : clWhite;
     const TRect inner = grown(FRect, -1);
     vc.gradientFill(inner, from, clWhite, false);
     vc.drawRect(FRect, psSolid, borderColor());
@@ -175,11 +166,6 @@ TPLXPertBar::TPLXPertBar(int x, int y, TPLXPertBarSettings *settings, BorrowSett
 }
 
 TPLXPertBar::~TPLXPertBar() = default;
-
-std::unique_ptr<TPLXGanttObject> TPLXPertBar::Create() const
-{
-    return std::make_unique<TPLXPertBar>();
-}
 
 void TPLXPertBar::SetPertType(TPLXPertBarType t)
 {
@@ -409,20 +395,11 @@ void TPLXPertBar::doSave(const QString &name, IPLXMedia &media, TPLXEntityFactor
     media.setIntProperty(section, QStringLiteral("x"), Fx);
     media.setIntProperty(section, QStringLiteral("y"), Fy);
     media.setIntProperty(section, QStringLiteral("type"), FPertBarType);
-    if (FSettings) {
-        const QString uid = FSettings->getUID();
-        media.setStrProperty(section, QStringLiteral("settings"), uid);
-        FSettings->doSave(uid, media, factory);
-    }
+    TPLXPersistence::saveChild(section, QStringLiteral("settings"), FSettings, media, factory);
     const std::pair<const char *, TPLXPertBarSection *> sections[] = {
         {"MainSection", FMainSection}, {"TopSection", FTopSection}, {"BottomSection", FBottomSection}};
-    for (const auto &[key, s] : sections) {
-        if (!s)
-            continue;
-        const QString uid = s->getUID();
-        media.setStrProperty(section, QString::fromLatin1(key), uid);
-        s->doSave(uid, media, factory);
-    }
+    for (const auto &[key, s] : sections)
+        TPLXPersistence::saveChild(section, QString::fromLatin1(key), s, media, factory);
     factory.saveObjectListOf(section, QStringLiteral("AdditionalSections"), media, FAdditionalSections);
 }
 
@@ -430,7 +407,7 @@ std::unique_ptr<TPLXGanttObject> TPLXPertBarPersistence::doLoad(const QString &n
                                                                TPLXEntityFactory &factory)
 {
     auto bar = std::make_unique<TPLXPertBar>(0, 0, nullptr);
-    ID = name;
+    setID(name);
     bar->Fx = media.intValue(name, QStringLiteral("x"), 0);
     bar->Fy = media.intValue(name, QStringLiteral("y"), 0);
     bar->setSettings(loadChildAs<TPLXPertBarSettings>(QStringLiteral("settings"), media, factory, bar.get()));
@@ -471,8 +448,8 @@ TRect TPLXPertBarPertDrawer::boxRect() const
         r.Left += b->GetDocumentSetup()->getColStartX(0) - table->getPertStartX();
         r.Top -= table->getPertStartY();
     }
-    r.Right = r.Left + (settings ? settings->FWidth : 0);
-    r.Bottom = r.Top + (settings ? settings->FHeight : 0);
+    r.Right = r.Left + (settings ? settings->getWidth() : 0);
+    r.Bottom = r.Top + (settings ? settings->getHeight() : 0);
     return r;
 }
 
@@ -502,9 +479,9 @@ void TPLXPertBarPertDrawer::Draw(TPLXVisualContext &vc)
         return;
     }
     setLastRect(boxRect());
-    vc.FillArea(getLastRect(), b->isSummary() ? settings->FBackgroundSummaryColor : settings->FBackGroundColor, bsSolid);
-    innerRect = grown(getLastRect(), -settings->FBorderThickness);
-    vc.fillBounds(getLastRect(), innerRect, settings->FBorderColor, bsSolid);
+    vc.FillArea(getLastRect(), b->isSummary() ? settings->getBackgroundSummaryColor() : settings->getBackGroundColor(), bsSolid);
+    innerRect = grown(getLastRect(), -settings->getBorderThickness());
+    vc.fillBounds(getLastRect(), innerRect, settings->getBorderColor(), bsSolid);
     if (table)
         table->registerPertCoords(getLastRect().Left, getLastRect().Top);
     // The detail figures below the box are part of what a click hits.
@@ -535,7 +512,7 @@ void TPLXPertBarTimespanPertDrawer::Draw(TPLXVisualContext &vc)
         return;
     TPLXPertBar *b = pertBar();
     const TPLXPertBarSettings *settings = b->effectiveSettings();
-    const TColor border = settings->FBorderColor;
+    const TColor border = settings->getBorderColor();
     const bool summary = b->isSummary();
     const TRect I = grown(getInnerRect(), 1);
     const int W = I.width();
@@ -582,13 +559,14 @@ void TPLXPertBarTimespanPertDrawer::Draw(TPLXVisualContext &vc)
         TRect strip = inside;
         strip.Right = inside.Left + progress * inside.width() / 100;
         if (!strip.isEmpty())
-            vc.FillArea(strip, progress >= 100 ? settings->FProgressBarFinishedColor : settings->FProgressBarColor,
+            vc.FillArea(strip,
+                        progress >= 100 ? settings->getProgressBarFinishedColor() : settings->getProgressBarColor(),
                         bsSolid);
     }
 
     if (b->isDetailed() && b->hasTaskBar()) {
         const TRect area{I.Left, I.Bottom, I.Right, I.Bottom + H / 2};
-        vc.FillArea(area, settings->FBackGroundColor, bsSolid);
+        vc.FillArea(area, settings->getBackGroundColor(), bsSolid);
         vc.drawRect(grown(area, 1), psSolid, border);
         const QString upper[4] = {QString::number(static_cast<qint64>(b->getEffectiveDuration())),
                                   dayMonth(b->getESTime()), dayMonth(b->getEFTime()),
@@ -645,7 +623,7 @@ void TPLXPertBarNoTimespanPertDrawer::Draw(TPLXVisualContext &vc)
         int top = I.Bottom;
         for (TPLXPertBarSection *extra : b->additionalSections()) {
             const TRect band{I.Left, top, I.Right, top + H / 5};
-            vc.drawRect(band, psSolid, settings->FBorderColor);
+            vc.drawRect(band, psSolid, settings->getBorderColor());
             extra->sectionDrawer()->setRect(band);
             extra->sectionDrawer()->Draw(vc);
             top = band.Bottom;

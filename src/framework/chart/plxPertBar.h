@@ -20,6 +20,7 @@ enum TPLXPertBarType : int { plxpbtTimeSpan = 0, plxpbtNoTimeSpan = 1 };
 class ORVANTA_EXPORT TPLXPertBarSection : public TPLXGanttObject
 {
     Q_GADGET
+    PLX_ENTITY(TPLXPertBarSection)
     Q_PROPERTY(TPLXGanttObject *Settings READ settingsObject)
     Q_PROPERTY(QString Text READ getText WRITE setText)
 
@@ -28,8 +29,6 @@ public:
     // Takes `settings` (the section becomes its parent).
     explicit TPLXPertBarSection(TPLXTextSettings *settings);
     ~TPLXPertBarSection() override;
-    const QMetaObject *metaObject() const override { return &staticMetaObject; }
-    std::unique_ptr<TPLXGanttObject> Create() const override;
     void doSave(const QString &name, IPLXMedia &media, TPLXEntityFactory &factory) override;
 
     TPLXTextSettings *getSettings() const { return FSettings; }
@@ -84,6 +83,7 @@ public:
 class ORVANTA_EXPORT TPLXPertBar : public TPLXGanttBar
 {
     Q_GADGET
+    PLX_ENTITY(TPLXPertBar)
     Q_PROPERTY(TPLXGanttObject *Settings READ settingsObject)
     Q_PROPERTY(int PertType READ pertTypeValue WRITE setPertTypeValue)
     Q_PROPERTY(bool Detailed MEMBER FDetailed)
@@ -104,8 +104,6 @@ public:
     // A box at (x, y) with a copy of `settings` (none when null).
     TPLXPertBar(int x = 0, int y = 0, const TPLXPertBarSettings *settings = nullptr);
     ~TPLXPertBar() override;
-    const QMetaObject *metaObject() const override { return &staticMetaObject; }
-    std::unique_ptr<TPLXGanttObject> Create() const override;
     TPLXPertBar *asPertBar() override { return this; }
     // Writes "pert bar" into `name` (the owning row's section), then the box under its own id.
     void doSave(const QString &name, IPLXMedia &media, TPLXEntityFactory &factory) override;
@@ -294,11 +292,11 @@ public:
 class ORVANTA_EXPORT TPLXFakePertBar : public TPLXPertBar
 {
     Q_GADGET
+    PLX_ENTITY_META
 
 public:
     // `settings` is borrowed, not copied.
     TPLXFakePertBar(int x = 0, int y = 0, TPLXPertBarSettings *settings = nullptr);
-    const QMetaObject *metaObject() const override { return &staticMetaObject; }
 };
 
 // An empty rectangle at the box position.
@@ -320,7 +318,6 @@ public:
     TPLXPertBarMoveOperation(TPLXDataSourceIntf *dataSource, TPLXPertBar *target, double x, int y);
     bool perform() override;
     bool undo() override;
-    QString className() const override { return QStringLiteral("TPLXPertBarMoveOperation"); }
 
     double getNewStartDate() const { return newStartDate; }
     void setNewStartDate(double value) { newStartDate = value; }

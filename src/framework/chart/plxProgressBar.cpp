@@ -29,7 +29,7 @@ const QString kRootSection = QStringLiteral("root");
 TPLXProgressBar::TPLXProgressBar(TDateTime start, TDateTime end, int row) : TPLXGanttBar(start, end, row)
 {
     setGanttDrawer(std::make_unique<TPLXProgressBarDrawer>(this));
-    persistence = std::make_unique<TPLXProgressBarPersistence>();
+    adoptPersistence(std::make_unique<TPLXProgressBarPersistence>());
 }
 
 TPLXProgressBar::~TPLXProgressBar() = default;
@@ -67,7 +67,7 @@ TRect TPLXProgressBar::getRect(TDateTime viewStart)
 bool TPLXProgressBar::overlap(TDateTime start, TDateTime end, int row, TPLXGanttBar *bar)
 {
     // Task bars lie over progress bars by design.
-    if (bar && (bar->PLXTag == kTaskPlaceholderTag || dynamic_cast<TPLXTaskBar *>(bar)))
+    if (bar && (bar->getPLXTag() == kTaskPlaceholderTag || dynamic_cast<TPLXTaskBar *>(bar)))
         return false;
     return TPLXGanttBar::overlap(start, end, row, bar);
 }
@@ -90,16 +90,8 @@ std::unique_ptr<TPLXGanttBar> TPLXProgressBar::createFake() const
 void TPLXProgressBar::doSave(const QString &name, IPLXMedia &media, TPLXEntityFactory &factory)
 {
     media.setStrProperty(name, QStringLiteral("typeID"), QStringLiteral("progress bar"));
-    if (TPLXProgressBarSettings *settings = GetSettings()) {
-        const QString uid = settings->getUID();
-        media.setStrProperty(name, QStringLiteral("settings"), uid);
-        settings->doSave(uid, media, factory);
-    }
-    if (FTextHalo) {
-        const QString uid = FTextHalo->getUID();
-        media.setStrProperty(name, QStringLiteral("text halo"), uid);
-        FTextHalo->doSave(uid, media, factory);
-    }
+    TPLXPersistence::saveChild(name, QStringLiteral("settings"), GetSettings(), media, factory);
+    TPLXPersistence::saveChild(name, QStringLiteral("text halo"), FTextHalo, media, factory);
     media.setRealProperty(name, QStringLiteral("start date"), FstartDate);
     media.setRealProperty(name, QStringLiteral("end date"), FendDate);
 }
@@ -110,7 +102,7 @@ std::unique_ptr<TPLXGanttObject> TPLXProgressBarPersistence::doLoad(const QStrin
                                                                     TPLXEntityFactory &factory)
 {
     auto bar = std::make_unique<TPLXProgressBar>(0, 0, 0);
-    ID = name;
+    setID(name);
     const QString settingsName = media.strValue(name, QStringLiteral("settings"), QString());
     // A bar without settings of its own saves the document's under their id; those
     // stay the document's (loaded by it), so the bar keeps sharing them.
@@ -148,8 +140,8 @@ TRect TPLXProgressBarDrawer::getRect(TDateTime viewStart)
     const TPLXProgressBarSettings *settings = document->GetProgressBarSettings();
     if (!settings)
         settings = progressBar()->GetSettings();
-    const int h = taskSettings ? taskSettings->FHeight : 0;
-    const int p = settings ? settings->FHeight : 0;
+    const int h = taskSettings ? taskSettings->getHeight() : 0;
+    const int p = settings ? settings->getHeight() : 0;
     // Where a task bar of the default height would sit, then the strip right under it.
     TRect r = PLXTaskBarBand(TPLXGanttBarDrawer::getRect(viewStart), h);
     r.Top = r.Bottom;
@@ -170,12 +162,12 @@ void TPLXProgressBarDrawer::Draw(TPLXVisualContext &vc)
         return;
     }
     const TRect r = getRect(document->getStartDate());
-    vc.FillArea(r, settings->FColor, bsSolid);
-    vc.drawRect(r, psSolid, settings->FBorderColor);
+    vc.FillArea(r, settings->getColor(), bsSolid);
+    vc.drawRect(r, psSolid, settings->getBorderColor());
     const TRect inner{r.Left + 1, r.Top + 1, r.Right - 1, r.Bottom - 1};
     const int t = document->GetTable()->getFocusedFrameThickness();
     const TRect frame{inner.Left + t, inner.Top + t, inner.Right - t, inner.Bottom - t};
-    if (b->isFocused() && settings->FHeight > 0)
+    if (b->isFocused() && settings->getHeight() > 0)
         vc.fillBounds(inner, frame, 0x000000, bsSolid);
     highlight(vc, inner);
     setLastRect(inner);

@@ -9,12 +9,12 @@ class TPLXProgressBarSettings;
 class ORVANTA_EXPORT TPLXProgressBar : public TPLXGanttBar
 {
     Q_GADGET
+    PLX_ENTITY_META
     Q_PROPERTY(TPLXGanttObject *Settings READ settingsObject)
 
 public:
     TPLXProgressBar(TDateTime start = 0, TDateTime end = 0, int row = 0);
     ~TPLXProgressBar() override;
-    const QMetaObject *metaObject() const override { return &staticMetaObject; }
     std::unique_ptr<TPLXGanttObject> Create() const override;
     void doSave(const QString &name, IPLXMedia &media, TPLXEntityFactory &factory) override;
 
@@ -69,10 +69,10 @@ public:
 class ORVANTA_EXPORT TPLXFakeProgressBar : public TPLXProgressBar
 {
     Q_GADGET
+    PLX_ENTITY_META
 
 public:
     TPLXFakeProgressBar(TDateTime start = 0, TDateTime end = 0, int row = 0);
-    const QMetaObject *metaObject() const override { return &staticMetaObject; }
     bool acceptConnections() const override;
     bool isSummarizable() const override;
 };

@@ -23,15 +23,10 @@ constexpr TColor kWhite = 0xFFFFFF;
 TPLXSummaryBar::TPLXSummaryBar() : TPLXGanttBar(0, 0, 0)
 {
     setGanttDrawer(std::make_unique<TPLXSummaryBarDrawer>(this));
-    persistence = std::make_unique<TPLXSummaryBarPersistence>();
+    adoptPersistence(std::make_unique<TPLXSummaryBarPersistence>());
 }
 
 TPLXSummaryBar::~TPLXSummaryBar() = default;
-
-std::unique_ptr<TPLXGanttObject> TPLXSummaryBar::Create() const
-{
-    return std::make_unique<TPLXSummaryBar>();
-}
 
 bool TPLXSummaryBar::canMoveVertically() const
 {
@@ -106,7 +101,7 @@ std::unique_ptr<TPLXGanttObject> TPLXSummaryBarPersistence::doLoad(const QString
                                                                    TPLXEntityFactory &)
 {
     auto bar = std::make_unique<TPLXSummaryBar>();
-    ID = name;
+    setID(name);
     bar->setRdOnly(media.boolValue(name, QStringLiteral("read only"), false));
     return bar;
 }
@@ -135,7 +130,7 @@ TRect TPLXSummaryBarDrawer::getRect(TDateTime viewStart)
 void TPLXSummaryBarDrawer::highlight(TPLXVisualContext &vc, const TRect &rect)
 {
     TPLXGanttBarDrawer::highlight(vc, rect);
-    if (highlightedMode)
+    if (isHighLighted())
         vc.FillArea(rect, kWhite, bsDiagCross);
 }
 

@@ -10,6 +10,7 @@
 class ORVANTA_EXPORT TPLXSummaryBar : public TPLXGanttBar
 {
     Q_GADGET
+    PLX_ENTITY(TPLXSummaryBar)
     Q_PROPERTY(int StartRow READ GetStartRow)
     Q_PROPERTY(int EndRow READ GetEndRow)
     Q_PROPERTY(bool rdOnly READ getRdOnly WRITE setRdOnly)
@@ -18,8 +19,6 @@ class ORVANTA_EXPORT TPLXSummaryBar : public TPLXGanttBar
 public:
     TPLXSummaryBar();
     ~TPLXSummaryBar() override;
-    const QMetaObject *metaObject() const override { return &staticMetaObject; }
-    std::unique_ptr<TPLXGanttObject> Create() const override;
     bool isSummaryBar() const override { return true; }
     void refreshDerived() override { UpdateRange(); }
     void doSave(const QString &name, IPLXMedia &media, TPLXEntityFactory &factory) override;
@@ -87,7 +86,6 @@ class ORVANTA_EXPORT TPLXSummaryBarMoveOperation : public TPLXMultipleOperations
 {
 public:
     TPLXSummaryBarMoveOperation(TPLXDataSourceIntf *dataSource, TPLXSummaryBar *bar, TDateTime date);
-    QString className() const override { return QStringLiteral("TPLXSummaryBarMoveOperation"); }
     // All parts or none.
     bool perform() override;
 };

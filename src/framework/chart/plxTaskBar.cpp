@@ -42,21 +42,21 @@ TPLXTaskBar::TPLXTaskBar(TDateTime start, TDateTime end, int row) : TPLXGanttBar
     setGanttDrawer(std::make_unique<TPLXTaskBarDrawer>(this));
     auto settings = std::make_unique<TPLXTaskBarSettings>();
     if (TPLXVisualGoodie *goodie = settings->getVisualGoodie()) {
-        goodie->FDrawStyle = dsDrawGradient;
-        goodie->FSFColor = 0xFF0000;
-        goodie->FGFStartColor = 0xFF0000;
-        goodie->FGFEndColor = 0xFF8000;
-        goodie->FGFHorizontal = true;
-        goodie->FBrushStyle = bsBDiagonal;
-        goodie->FPatternColor = 0xFFFFFF;
+        goodie->setDrawStyle(dsDrawGradient);
+        goodie->setSFColor(0xFF0000);
+        goodie->setGFStartColor(0xFF0000);
+        goodie->setGFEndColor(0xFF8000);
+        goodie->setGFHorizontal(true);
+        goodie->setBrushStyle(bsBDiagonal);
+        goodie->setPatternColor(0xFFFFFF);
     }
-    settings->FColor = 0xFF0000;
-    settings->FHeight = 18;
-    settings->FBorderColor = 0x000000;
-    settings->FBorderThickness = 1;
+    settings->setColor(0xFF0000);
+    settings->setHeight(18);
+    settings->setBorderColor(0x000000);
+    settings->setBorderThickness(1);
     settings->setParent(this);
     FSettings = settings.release();
-    persistence = std::make_unique<TPLXTaskBarPersistence>();
+    adoptPersistence(std::make_unique<TPLXTaskBarPersistence>());
 }
 
 TPLXTaskBar::~TPLXTaskBar() = default;
@@ -253,7 +253,7 @@ bool TPLXTaskBar::overlap(TDateTime start, TDateTime end, int row, TPLXGanttBar 
 {
     if (bar) {
         // Progress bars lie over task bars by design.
-        if (bar->PLXTag == kProgressPlaceholderTag || dynamic_cast<const TPLXProgressBar *>(bar))
+        if (bar->getPLXTag() == kProgressPlaceholderTag || dynamic_cast<const TPLXProgressBar *>(bar))
             return false;
     }
     return TPLXGanttBar::overlap(start, end, row, bar);
@@ -262,16 +262,8 @@ bool TPLXTaskBar::overlap(TDateTime start, TDateTime end, int row, TPLXGanttBar 
 void TPLXTaskBar::doSave(const QString &name, IPLXMedia &media, TPLXEntityFactory &factory)
 {
     media.setStrProperty(name, QStringLiteral("typeID"), QStringLiteral("Task Bar"));
-    if (FSettings) {
-        const QString uid = FSettings->getUID();
-        media.setStrProperty(name, QStringLiteral("settings"), uid);
-        FSettings->doSave(uid, media, factory);
-    }
-    if (FTextHalo) {
-        const QString uid = FTextHalo->getUID();
-        media.setStrProperty(name, QStringLiteral("text halo"), uid);
-        FTextHalo->doSave(uid, media, factory);
-    }
+    TPLXPersistence::saveChild(name, QStringLiteral("settings"), FSettings, media, factory);
+    TPLXPersistence::saveChild(name, QStringLiteral("text halo"), FTextHalo, media, factory);
     media.setRealProperty(name, QStringLiteral("start date"), FstartDate);
     media.setRealProperty(name, QStringLiteral("end date"), FendDate);
     media.setRealProperty(name, QStringLiteral("left buffer time"), FBufferTimeLeft);
@@ -287,7 +279,7 @@ std::unique_ptr<TPLXGanttObject> TPLXTaskBarPersistence::doLoad(const QString &n
                                                                 TPLXEntityFactory &factory)
 {
     auto bar = std::make_unique<TPLXTaskBar>(0, 0, 0);
-    ID = name;
+    setID(name);
     // Without a "settings" key the bar has none of its own and draws with the document's.
     bar->SetSettings(loadChildAs<TPLXTaskBarSettings>(QStringLiteral("settings"), media, factory, bar.get()));
     bar->FstartDate = media.realValue(name, QStringLiteral("start date"), 0);
@@ -328,7 +320,7 @@ TRect PLXTaskBarBand(TRect r, int height)
 
 TRect TPLXTaskBarDrawer::getRect(TDateTime viewStart)
 {
-    return PLXTaskBarBand(TPLXGanttBarDrawer::getRect(viewStart), taskBar()->GetSettings()->FHeight);
+    return PLXTaskBarBand(TPLXGanttBarDrawer::getRect(viewStart), taskBar()->GetSettings()->getHeight());
 }
 
 int TPLXTaskBarDrawer::getCoords(TDateTime date)
@@ -354,9 +346,9 @@ void TPLXTaskBarDrawer::Draw(TPLXVisualContext &vc)
     Fvc = &vc;
     const TRect rect = getRect(docStart);
     TPLXTaskBarSettings *settings = b->GetSettings();
-    const int t = b->isFocused() ? table->getFocusedFrameThickness() : settings->FBorderThickness;
+    const int t = b->isFocused() ? table->getFocusedFrameThickness() : settings->getBorderThickness();
     inner = {rect.Left + t, rect.Top + t, rect.Right - t, rect.Bottom - t};
-    vc.fillBounds(rect, inner, b->getCriticalElement() ? table->getCriticalPathColor() : settings->FBorderColor, bsSolid);
+    vc.fillBounds(rect, inner, b->getCriticalElement() ? table->getCriticalPathColor() : settings->getBorderColor(), bsSolid);
 
     TPLXVisualGoodie *goodie = settings->getVisualGoodie();
     TPLXVisualGoodieDrawer *goodies = goodieDrawer(goodie);
@@ -364,7 +356,7 @@ void TPLXTaskBarDrawer::Draw(TPLXVisualContext &vc)
         TRect body = inner;
         body.Left = std::max(inner.Left, std::min(inner.Right, getCoords(b->getStartDate() + b->getBufferTimeLeft())));
         body.Right = std::min(inner.Right, std::max(inner.Left, getCoords(b->getEndDate() - b->getBufferTimeRight())));
-        goodie->FRect = body;
+        goodie->setRect(body);
         goodies->fillGoodie(vc);
     }
     emphasizeExceptions(vc);
@@ -376,7 +368,7 @@ void TPLXTaskBarDrawer::Draw(TPLXVisualContext &vc)
     const int h = inner.height();
     TRect progress{inner.Left + 1, inner.Top + h / 3, inner.Right - 1, inner.Bottom - h / 3};
     progress.Right = progress.Left + (progress.width() * b->getProgress()) / 100;
-    vc.FillArea(progress, settings->FProgressColor, bsSolid);
+    vc.FillArea(progress, settings->getProgressColor(), bsSolid);
     inner = progress;
 
     highlight(vc, rect);

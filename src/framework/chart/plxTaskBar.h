@@ -11,6 +11,7 @@ class TPLXVisualGoodieDrawer;
 class ORVANTA_EXPORT TPLXTaskBar : public TPLXGanttBar
 {
     Q_GADGET
+    PLX_ENTITY_META
     Q_PROPERTY(int Progress READ getProgress WRITE SetProgress)
     Q_PROPERTY(bool Locked READ isLocked WRITE setLocked)
     Q_PROPERTY(bool fixed MEMBER FFixed)
@@ -30,7 +31,6 @@ class ORVANTA_EXPORT TPLXTaskBar : public TPLXGanttBar
 public:
     TPLXTaskBar(TDateTime start = 0, TDateTime end = 0, int row = 0);
     ~TPLXTaskBar() override;
-    const QMetaObject *metaObject() const override { return &staticMetaObject; }
     std::unique_ptr<TPLXGanttObject> Create() const override;
     void doSave(const QString &name, IPLXMedia &media, TPLXEntityFactory &factory) override;
 

@@ -106,11 +106,6 @@ TPLXGanttDocument::TPLXGanttDocument()
 
 TPLXGanttDocument::~TPLXGanttDocument() = default;
 
-std::unique_ptr<TPLXGanttObject> TPLXGanttDocument::Create() const
-{
-    return std::make_unique<TPLXGanttDocument>();
-}
-
 int TPLXGanttDocument::scaleStartY(TPLXGanttObject *)
 {
     return 0;
@@ -241,7 +236,7 @@ bool TPLXGanttDocument::rowBandColor(int row, bool group, TColor &color)
         treeRow && treeRow->getSettings() ? treeRow->getSettings() : FTree->getDefaultRowSettings();
     if (!look)
         return false;
-    color = group ? look->FGroupColor : look->FColor;
+    color = group ? look->getGroupColor() : look->getColor();
     return true;
 }
 
@@ -510,13 +505,8 @@ void TPLXGanttDocument::doSave(const QString &name, IPLXMedia &media, TPLXEntity
         {"hint text settings", FHintTextSettings},     {"progress bar settings", FProgressBarSettings},
         {"connection settings", FConnectionSettings},
     };
-    for (const auto &[key, record] : records) {
-        if (!record)
-            continue;
-        const QString uid = record->getUID();
-        media.setStrProperty(name, QString::fromLatin1(key), uid);
-        record->doSave(uid, media, factory);
-    }
+    for (const auto &[key, record] : records)
+        TPLXPersistence::saveChild(name, QString::fromLatin1(key), record, media, factory);
 
     factory.saveObjectListOf(name, QStringLiteral("connections"), media, connections);
     // The document holds no band of a kind with a writer, so the list stays empty.

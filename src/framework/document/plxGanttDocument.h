@@ -25,6 +25,7 @@ using TPLXDrawConnectionEvent = std::function<void(TPLXBarConnection *Connection
 class ORVANTA_EXPORT TPLXGanttDocument : public TPLXDocumentSetup
 {
     Q_GADGET
+    PLX_ENTITY(TPLXGanttDocument)
     Q_PROPERTY(double StartDate READ getStartDate WRITE setStartDate)
     Q_PROPERTY(double EndDate READ getEndDate WRITE setEndDate)
     Q_PROPERTY(double DateRangeStart READ getDateRangeStart WRITE setDateRangeStart)
@@ -40,8 +41,6 @@ public:
     // An empty document with its two drawers; parts are set by loading.
     TPLXGanttDocument();
     ~TPLXGanttDocument() override;
-    const QMetaObject *metaObject() const override { return &staticMetaObject; }
-    std::unique_ptr<TPLXGanttObject> Create() const override;
     void doSave(const QString &name, IPLXMedia &media, TPLXEntityFactory &factory) override;
 
     // ---- TPLXDocumentSetup

@@ -100,11 +100,6 @@ TPLXPictureResource::TPLXPictureResource(const QString &resourceID)
 
 TPLXPictureResource::~TPLXPictureResource() = default;
 
-std::unique_ptr<TPLXGanttObject> TPLXPictureResource::Create() const
-{
-    return std::make_unique<TPLXPictureResource>();
-}
-
 QImage TPLXPictureResource::placeholderImage()
 {
     QImage image(100, 100, QImage::Format_RGB32);

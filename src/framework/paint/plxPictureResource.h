@@ -38,12 +38,12 @@ private:
 class ORVANTA_EXPORT TPLXResource : public TPLXGanttObject
 {
     Q_GADGET
+    PLX_ENTITY_META
     Q_PROPERTY(bool Valid READ isValid)
     Q_PROPERTY(QString ResourceID READ getResourceID)
 
 public:
     explicit TPLXResource(const QString &resourceID = QString());
-    const QMetaObject *metaObject() const override { return &staticMetaObject; }
 
     bool isValid() const { return FValid; }
     QString getResourceID() const { return FResourceID; }
@@ -56,6 +56,7 @@ protected:
 class ORVANTA_EXPORT TPLXPictureResource : public TPLXResource
 {
     Q_GADGET
+    PLX_ENTITY(TPLXPictureResource)
     Q_PROPERTY(QString FileName READ getFileName WRITE setFileName)
     Q_PROPERTY(QString MimeType READ getMimeType WRITE setMimeType)
     // Lets users that hold glyphs as plain entities read the picture by name.
@@ -65,9 +66,7 @@ public:
     // Starts with the placeholder picture.
     explicit TPLXPictureResource(const QString &resourceID = QString());
     ~TPLXPictureResource() override;
-    const QMetaObject *metaObject() const override { return &staticMetaObject; }
 
-    std::unique_ptr<TPLXGanttObject> Create() const override;
     // Stores the picture beside the document through the store's setGraphic,
     // then records the stored file name and MIME type; a store that cannot
     // write the picture raises EPLXFileError and nothing more is recorded.
@@ -96,7 +95,7 @@ public:
     // The picture class of a supported MIME type.
     static std::optional<TPLXPictureFormat> formatForMimeType(const QString &mimeType);
 
-protected:
+private:
     QString FFileName;
     QString FMimeType;
     std::unique_ptr<TPLXPicture> FPicture;
@@ -109,6 +108,7 @@ public:
                                             TPLXEntityFactory &factory) override;
     QString getTypeID() const override { return QStringLiteral("Picture Resource"); }
 
+private:
     QString FFileName;
     QString FMimeType;
 };

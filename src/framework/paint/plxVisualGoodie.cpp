@@ -2,6 +2,7 @@
 #include "plxColors.h"
 #include "plxEntityFactory.h"
 #include "plxMedia.h"
+#include "plxStoredFields.h"
 
 namespace {
 
@@ -29,58 +30,39 @@ TPLXVisualGoodie::TPLXVisualGoodie()
 
 TPLXVisualGoodie::~TPLXVisualGoodie() = default;
 
-std::unique_ptr<TPLXGanttObject> TPLXVisualGoodie::Create() const
-{
-    return std::make_unique<TPLXVisualGoodie>();
-}
+// The key's spelling of "patterm fill style" is what existing documents carry.
+const TPLXStoredField<TPLXVisualGoodie> TPLXVisualGoodie::storedFields[] = {
+    {"draw style", &TPLXVisualGoodie::FDrawStyle, TPLXFieldCodec::Int, dsDrawSolid},
+    {"gradient fill start color", &TPLXVisualGoodie::FGFStartColor, TPLXFieldCodec::Color, kGradientStart},
+    {"gradient fill end color", &TPLXVisualGoodie::FGFEndColor, TPLXFieldCodec::Color, kGradientEnd},
+    {"solid fill color", &TPLXVisualGoodie::FSFColor, TPLXFieldCodec::Color, kSolid},
+    {"pattern color", &TPLXVisualGoodie::FPatternColor, TPLXFieldCodec::Color, kPattern, nullptr, false},
+    {"start glyph transparent color", &TPLXVisualGoodie::FStartGlyphTranspColor, TPLXFieldCodec::Color, clBlack,
+     nullptr, false},
+    {"end glyph transparent color", &TPLXVisualGoodie::FEndGlyphTranspColor, TPLXFieldCodec::Color, clBlack, nullptr,
+     false},
+    {"gradient fill horizontal", &TPLXVisualGoodie::FGFHorizontal, TPLXFieldCodec::Bool, true},
+    {"patterm fill style", &TPLXVisualGoodie::FBrushStyle, TPLXFieldCodec::Int, bsDiagCross, nullptr, false},
+};
 
 void TPLXVisualGoodie::Assign(const TPLXVisualGoodie &source)
 {
-    FDrawStyle = source.FDrawStyle;
-    FGFStartColor = source.FGFStartColor;
-    FGFEndColor = source.FGFEndColor;
-    FGFHorizontal = source.FGFHorizontal;
-    FSFColor = source.FSFColor;
+    plxAssignFields<TPLXVisualGoodie>(*this, source, storedFields);
 }
 
 void TPLXVisualGoodie::doSave(const QString &name, IPLXMedia &media, TPLXEntityFactory &factory)
 {
     media.setStrProperty(name, QStringLiteral("typeID"), QStringLiteral("Visual Goodie"));
-    media.setIntProperty(name, QStringLiteral("draw style"), FDrawStyle);
-    media.setColorProperty(name, QStringLiteral("gradient fill start color"), FGFStartColor);
-    media.setColorProperty(name, QStringLiteral("gradient fill end color"), FGFEndColor);
-    media.setColorProperty(name, QStringLiteral("solid fill color"), FSFColor);
-    media.setColorProperty(name, QStringLiteral("pattern color"), FPatternColor);
-    media.setColorProperty(name, QStringLiteral("start glyph transparent color"), FStartGlyphTranspColor);
-    media.setColorProperty(name, QStringLiteral("end glyph transparent color"), FEndGlyphTranspColor);
-    media.setBoolProperty(name, QStringLiteral("gradient fill horizontal"), FGFHorizontal);
-    // The key's spelling is what existing documents carry.
-    media.setIntProperty(name, QStringLiteral("patterm fill style"), FBrushStyle);
-    if (FStartGlyph) {
-        const QString uid = FStartGlyph->getUID();
-        media.setStrProperty(name, QStringLiteral("start glyph"), uid);
-        FStartGlyph->doSave(uid, media, factory);
-    }
-    if (FEndGlyph) {
-        const QString uid = FEndGlyph->getUID();
-        media.setStrProperty(name, QStringLiteral("end glyph"), uid);
-        FEndGlyph->doSave(uid, media, factory);
-    }
+    plxSaveFields<TPLXVisualGoodie>(*this, storedFields, name, media);
+    TPLXPersistence::saveChild(name, QStringLiteral("start glyph"), FStartGlyph, media, factory);
+    TPLXPersistence::saveChild(name, QStringLiteral("end glyph"), FEndGlyph, media, factory);
 }
 
 std::unique_ptr<TPLXGanttObject> TPLXVisualGoodiePersistence::doLoad(const QString &name, IPLXMedia &media,
                                                                      TPLXEntityFactory &factory)
 {
     auto goodie = std::make_unique<TPLXVisualGoodie>();
-    goodie->FDrawStyle = media.intValue(name, QStringLiteral("draw style"), dsDrawSolid);
-    goodie->FGFStartColor = media.colorValue(name, QStringLiteral("gradient fill start color"), kGradientStart);
-    goodie->FGFEndColor = media.colorValue(name, QStringLiteral("gradient fill end color"), kGradientEnd);
-    goodie->FSFColor = media.colorValue(name, QStringLiteral("solid fill color"), kSolid);
-    goodie->FPatternColor = media.colorValue(name, QStringLiteral("pattern color"), kPattern);
-    goodie->FStartGlyphTranspColor = media.colorValue(name, QStringLiteral("start glyph transparent color"), clBlack);
-    goodie->FEndGlyphTranspColor = media.colorValue(name, QStringLiteral("end glyph transparent color"), clBlack);
-    goodie->FGFHorizontal = media.boolValue(name, QStringLiteral("gradient fill horizontal"), true);
-    goodie->FBrushStyle = media.intValue(name, QStringLiteral("patterm fill style"), bsDiagCross);
+    plxLoadFields<TPLXVisualGoodie>(*goodie, TPLXVisualGoodie::storedFields, name, media);
     // Glyphs are optional: look before asking for them, so that a goodie
     // without glyphs loads without complaints about missing children.
     const auto named = [&](const QString &key) {
@@ -111,7 +93,7 @@ TPLXVisualGoodie *TPLXVisualGoodieDrawer::goodie() const
 
 TRect TPLXVisualGoodieDrawer::getRect() const
 {
-    return goodie()->FRect;
+    return goodie()->getRect();
 }
 
 void TPLXVisualGoodieDrawer::Draw(TPLXVisualContext &vc)
@@ -123,19 +105,19 @@ void TPLXVisualGoodieDrawer::Draw(TPLXVisualContext &vc)
 void TPLXVisualGoodieDrawer::fillGoodie(TPLXVisualContext &vc)
 {
     const TPLXVisualGoodie *g = goodie();
-    switch (g->FDrawStyle) {
+    switch (g->getDrawStyle()) {
     case dsDrawGradient:
-        drawGradientFill(g->FRect, vc);
+        drawGradientFill(g->getRect(), vc);
         break;
     case dsDrawPattern:
-        drawPatternFill(g->FRect, vc);
+        drawPatternFill(g->getRect(), vc);
         break;
     case dsDrawBar3D:
-        drawBar3dFill(g->FRect, vc);
+        drawBar3dFill(g->getRect(), vc);
         break;
     default:
         // The hatch style and unknown stored values paint solid.
-        drawSolidFill(g->FRect, vc);
+        drawSolidFill(g->getRect(), vc);
         break;
     }
 }
@@ -143,14 +125,14 @@ void TPLXVisualGoodieDrawer::fillGoodie(TPLXVisualContext &vc)
 void TPLXVisualGoodieDrawer::drawGlyphs(TPLXVisualContext &vc)
 {
     const TPLXVisualGoodie *g = goodie();
-    const TRect &r = g->FRect;
+    const TRect &r = g->getRect();
     const int h = r.height();
-    if (g->FStartGlyph)
-        drawGlyph(TRect{r.Left, r.Top, r.Left + h, r.Bottom}, vc, g->FStartGlyphTranspColor,
-                  g->FStartGlyph->graphic());
-    if (g->FEndGlyph)
-        drawGlyph(TRect{r.Right - h, r.Top, r.Right, r.Bottom}, vc, g->FEndGlyphTranspColor,
-                  g->FEndGlyph->graphic());
+    if (g->getStartGlyph())
+        drawGlyph(TRect{r.Left, r.Top, r.Left + h, r.Bottom}, vc, g->getStartGlyphTranspColor(),
+                  g->getStartGlyph()->graphic());
+    if (g->getEndGlyph())
+        drawGlyph(TRect{r.Right - h, r.Top, r.Right, r.Bottom}, vc, g->getEndGlyphTranspColor(),
+                  g->getEndGlyph()->graphic());
 }
 
 void TPLXVisualGoodieDrawer::drawGlyph(const TRect &r, TPLXVisualContext &vc, TColor, const QImage &picture)
@@ -161,7 +143,7 @@ void TPLXVisualGoodieDrawer::drawGlyph(const TRect &r, TPLXVisualContext &vc, TC
 
 void TPLXVisualGoodieDrawer::drawBuffers(const TRect &r, TPLXVisualContext &vc)
 {
-    const TRect &body = goodie()->FRect;
+    const TRect &body = goodie()->getRect();
     drawPatternFill(TRect{r.Left, r.Top, body.Left, r.Bottom}, vc);
     drawPatternFill(TRect{body.Right, r.Top, r.Right, r.Bottom}, vc);
 }
@@ -169,28 +151,28 @@ void TPLXVisualGoodieDrawer::drawBuffers(const TRect &r, TPLXVisualContext &vc)
 void TPLXVisualGoodieDrawer::brighten(TPLXVisualContext &vc, const TRect &r, TColor color)
 {
     const TPLXVisualGoodie *g = goodie();
-    if (g->FDrawStyle != dsDrawPattern)
-        vc.brighten(r, color, g->FGFHorizontal);
+    if (g->getDrawStyle() != dsDrawPattern)
+        vc.brighten(r, color, g->getGFHorizontal());
 }
 
 void TPLXVisualGoodieDrawer::drawSolidFill(const TRect &r, TPLXVisualContext &vc)
 {
-    vc.FillArea(r, goodie()->FSFColor, bsSolid);
+    vc.FillArea(r, goodie()->getSFColor(), bsSolid);
 }
 
 void TPLXVisualGoodieDrawer::drawGradientFill(const TRect &r, TPLXVisualContext &vc)
 {
     const TPLXVisualGoodie *g = goodie();
-    vc.gradientFill(r, g->FGFStartColor, g->FGFEndColor, g->FGFHorizontal);
+    vc.gradientFill(r, g->getGFStartColor(), g->getGFEndColor(), g->getGFHorizontal());
 }
 
 void TPLXVisualGoodieDrawer::drawBar3dFill(const TRect &r, TPLXVisualContext &vc)
 {
-    vc.Draw3dFrame(r, goodie()->FSFColor);
+    vc.Draw3dFrame(r, goodie()->getSFColor());
 }
 
 void TPLXVisualGoodieDrawer::drawPatternFill(const TRect &r, TPLXVisualContext &vc)
 {
     const TPLXVisualGoodie *g = goodie();
-    vc.DrawPattern(r, g->FSFColor, g->FPatternColor, static_cast<TBrushStyle>(g->FBrushStyle));
+    vc.DrawPattern(r, g->getSFColor(), g->getPatternColor(), static_cast<TBrushStyle>(g->getBrushStyle()));
 }

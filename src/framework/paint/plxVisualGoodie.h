@@ -16,6 +16,7 @@ enum TPLXDrawStyles : int { dsDrawSolid = 0, dsDrawGradient = 1, dsDrawPattern =
 class ORVANTA_EXPORT TPLXVisualGoodie : public TPLXGanttObject
 {
     Q_GADGET
+    PLX_ENTITY(TPLXVisualGoodie)
     Q_PROPERTY(QRect rect READ qRect WRITE setQRect)
     Q_PROPERTY(int drawStyle MEMBER FDrawStyle)
     Q_PROPERTY(int SFColor MEMBER FSFColor)
@@ -33,8 +34,6 @@ public:
     // A new goodie paints solid blue, with the stored defaults for the other styles.
     TPLXVisualGoodie();
     ~TPLXVisualGoodie() override;
-    const QMetaObject *metaObject() const override { return &staticMetaObject; }
-    std::unique_ptr<TPLXGanttObject> Create() const override;
     void doSave(const QString &name, IPLXMedia &media, TPLXEntityFactory &factory) override;
 
     // Copies the draw style, the gradient colours and direction and the solid colour; nothing else.
@@ -42,6 +41,35 @@ public:
 
     QRect qRect() const { return FRect.toQRect(); }
     void setQRect(const QRect &r) { FRect = TRect::fromQRect(r); }
+
+    TRect getRect() const { return FRect; }
+    void setRect(const TRect &value) { FRect = value; }
+    int getDrawStyle() const { return FDrawStyle; }
+    void setDrawStyle(int value) { FDrawStyle = value; }
+    TColor getGFStartColor() const { return FGFStartColor; }
+    void setGFStartColor(TColor value) { FGFStartColor = value; }
+    TColor getGFEndColor() const { return FGFEndColor; }
+    void setGFEndColor(TColor value) { FGFEndColor = value; }
+    TColor getSFColor() const { return FSFColor; }
+    void setSFColor(TColor value) { FSFColor = value; }
+    TColor getPatternColor() const { return FPatternColor; }
+    void setPatternColor(TColor value) { FPatternColor = value; }
+    TColor getStartGlyphTranspColor() const { return FStartGlyphTranspColor; }
+    void setStartGlyphTranspColor(TColor value) { FStartGlyphTranspColor = value; }
+    TColor getEndGlyphTranspColor() const { return FEndGlyphTranspColor; }
+    void setEndGlyphTranspColor(TColor value) { FEndGlyphTranspColor = value; }
+    bool getGFHorizontal() const { return FGFHorizontal; }
+    void setGFHorizontal(bool value) { FGFHorizontal = value; }
+    int getBrushStyle() const { return FBrushStyle; }
+    void setBrushStyle(int value) { FBrushStyle = value; }
+    TPLXPictureResource *getStartGlyph() const { return FStartGlyph; }
+    void setStartGlyph(TPLXPictureResource *value) { FStartGlyph = value; }
+    TPLXPictureResource *getEndGlyph() const { return FEndGlyph; }
+    void setEndGlyph(TPLXPictureResource *value) { FEndGlyph = value; }
+
+private:
+    friend class TPLXVisualGoodiePersistence;
+    static const TPLXStoredField<TPLXVisualGoodie> storedFields[];
 
     TRect FRect;
     int FDrawStyle = dsDrawSolid;
@@ -57,7 +85,6 @@ public:
     TPLXPictureResource *FStartGlyph = nullptr;
     TPLXPictureResource *FEndGlyph = nullptr;
 
-private:
     std::unique_ptr<TPLXDrawer> FOwnDrawer;
 };
 

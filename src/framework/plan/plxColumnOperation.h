@@ -46,7 +46,6 @@ public:
     TPLXColumnInsertOperation(TPLXDataSourceIntf *dataSource, int index, TPLXTreeCellType *cellType);
     bool perform() override;
     bool undo() override;
-    QString className() const override { return QStringLiteral("TPLXColumnInsertOperation"); }
 
 private:
     std::unique_ptr<TPLXColumnOperation> ColumnOp;
@@ -59,7 +58,6 @@ public:
     TPLXColumnDeleteOperation(TPLXDataSourceIntf *dataSource, int index);
     bool perform() override;
     bool undo() override;
-    QString className() const override { return QStringLiteral("TPLXColumnDeleteOperation"); }
 
 private:
     std::unique_ptr<TPLXColumnOperation> ColumnOp;

@@ -27,7 +27,6 @@ class ORVANTA_EXPORT TPLXRowAppendOperation : public TPLXRowOperation
 {
 public:
     explicit TPLXRowAppendOperation(TPLXDataSourceIntf *dataSource);
-    QString className() const override { return QStringLiteral("TPLXRowAppendOperation"); }
 };
 
 // A new last child of the row `parentIndex` (-1: the root); refused for a plain row that holds bars.
@@ -35,7 +34,6 @@ class ORVANTA_EXPORT TPLXRowChildInsertOperation : public TPLXRowOperation
 {
 public:
     TPLXRowChildInsertOperation(TPLXDataSourceIntf *dataSource, int parentIndex);
-    QString className() const override { return QStringLiteral("TPLXRowChildInsertOperation"); }
 };
 
 // A new row at `rowIndex` among the children of `parentIndex` (-1: the root),
@@ -44,7 +42,6 @@ class ORVANTA_EXPORT TPLXRowInsertOperation : public TPLXRowOperation
 {
 public:
     TPLXRowInsertOperation(TPLXDataSourceIntf *dataSource, int rowIndex, int parentIndex);
-    QString className() const override { return QStringLiteral("TPLXRowInsertOperation"); }
 };
 
 // Deletes one row; its children move up into its place.
@@ -52,7 +49,6 @@ class ORVANTA_EXPORT TPLXRowDeleteOperation : public TPLXRowOperation
 {
 public:
     TPLXRowDeleteOperation(TPLXDataSourceIntf *dataSource, int rowIndex);
-    QString className() const override { return QStringLiteral("TPLXRowDeleteOperation"); }
 };
 
 // Deletes a row with its whole branch.
@@ -60,7 +56,6 @@ class ORVANTA_EXPORT TPLXBranchDeleteOperation : public TPLXRowOperation
 {
 public:
     TPLXBranchDeleteOperation(TPLXDataSourceIntf *dataSource, int rowIndex);
-    QString className() const override { return QStringLiteral("TPLXBranchDeleteOperation"); }
 };
 
 // Inserts a new group row at `first` and makes rows first .. last its children.
@@ -68,7 +63,6 @@ class ORVANTA_EXPORT TPLXRowsGroupOperation : public TPLXRowOperation
 {
 public:
     TPLXRowsGroupOperation(TPLXDataSourceIntf *dataSource, int first, int last);
-    QString className() const override { return QStringLiteral("TPLXRowsGroupOperation"); }
 };
 
 // Makes rows first .. last children of `newParent` (-1: the root), placed
@@ -77,7 +71,6 @@ class ORVANTA_EXPORT TPLXRowsChangeParentOperation : public TPLXRowOperation
 {
 public:
     TPLXRowsChangeParentOperation(TPLXDataSourceIntf *dataSource, int first, int last, int newParent);
-    QString className() const override { return QStringLiteral("TPLXRowsChangeParentOperation"); }
 };
 
 // Clears the bars of the group's plain rows, then moves the group's rows up

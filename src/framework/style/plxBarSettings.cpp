@@ -2,6 +2,7 @@
 #include "plxColors.h"
 #include "plxEntityFactory.h"
 #include "plxMedia.h"
+#include "plxStoredFields.h"
 
 namespace {
 
@@ -26,11 +27,6 @@ TPLXTaskBarSettings::TPLXTaskBarSettings()
 
 TPLXTaskBarSettings::~TPLXTaskBarSettings() = default;
 
-std::unique_ptr<TPLXGanttObject> TPLXTaskBarSettings::Create() const
-{
-    return std::make_unique<TPLXTaskBarSettings>();
-}
-
 void TPLXTaskBarSettings::replaceGoodie(TPLXVisualGoodie *goodie)
 {
     if (FVisualGoodie == goodie)
@@ -41,13 +37,17 @@ void TPLXTaskBarSettings::replaceGoodie(TPLXVisualGoodie *goodie)
     FVisualGoodie = goodie;
 }
 
+const TPLXStoredField<TPLXTaskBarSettings> TPLXTaskBarSettings::storedFields[] = {
+    {"border thickness", &TPLXTaskBarSettings::FBorderThickness, TPLXFieldCodec::Int, 2},
+    {"bar height", &TPLXTaskBarSettings::FHeight, TPLXFieldCodec::Int, 18},
+    {"border color", &TPLXTaskBarSettings::FBorderColor, TPLXFieldCodec::Color, clBlack},
+    {"bar color", &TPLXTaskBarSettings::FColor, TPLXFieldCodec::Color, clBlue},
+    {"progress color", &TPLXTaskBarSettings::FProgressColor, TPLXFieldCodec::Color, clYellow},
+};
+
 void TPLXTaskBarSettings::Assign(const TPLXTaskBarSettings &source)
 {
-    FBorderThickness = source.FBorderThickness;
-    FHeight = source.FHeight;
-    FBorderColor = source.FBorderColor;
-    FColor = source.FColor;
-    FProgressColor = source.FProgressColor;
+    plxAssignFields<TPLXTaskBarSettings>(*this, source, storedFields);
     if (!source.FVisualGoodie)
         return;
     if (!FVisualGoodie) {
@@ -61,27 +61,15 @@ void TPLXTaskBarSettings::Assign(const TPLXTaskBarSettings &source)
 void TPLXTaskBarSettings::doSave(const QString &name, IPLXMedia &media, TPLXEntityFactory &factory)
 {
     media.setStrProperty(name, kTypeID, QStringLiteral("Task Bar Settings"));
-    media.setIntProperty(name, QStringLiteral("border thickness"), FBorderThickness);
-    media.setIntProperty(name, QStringLiteral("bar height"), FHeight);
-    media.setColorProperty(name, QStringLiteral("border color"), FBorderColor);
-    media.setColorProperty(name, QStringLiteral("bar color"), FColor);
-    media.setColorProperty(name, QStringLiteral("progress color"), FProgressColor);
-    if (FVisualGoodie) {
-        const QString uid = FVisualGoodie->getUID();
-        media.setStrProperty(name, QStringLiteral("goodie"), uid);
-        FVisualGoodie->doSave(uid, media, factory);
-    }
+    plxSaveFields<TPLXTaskBarSettings>(*this, storedFields, name, media);
+    TPLXPersistence::saveChild(name, QStringLiteral("goodie"), FVisualGoodie, media, factory);
 }
 
 std::unique_ptr<TPLXGanttObject> TPLXTaskBarSettingsPersistence::doLoad(const QString &name, IPLXMedia &media,
                                                                         TPLXEntityFactory &factory)
 {
     auto settings = std::make_unique<TPLXTaskBarSettings>();
-    settings->FBorderThickness = media.intValue(name, QStringLiteral("border thickness"), 2);
-    settings->FHeight = media.intValue(name, QStringLiteral("bar height"), 18);
-    settings->FBorderColor = media.colorValue(name, QStringLiteral("border color"), clBlack);
-    settings->FColor = media.colorValue(name, QStringLiteral("bar color"), clBlue);
-    settings->FProgressColor = media.colorValue(name, QStringLiteral("progress color"), clYellow);
+    plxLoadFields<TPLXTaskBarSettings>(*settings, TPLXTaskBarSettings::storedFields, name, media);
     settings->replaceGoodie(loadChildAs<TPLXVisualGoodie>(QStringLiteral("goodie"), media, factory, settings.get()));
     return settings;
 }
@@ -92,33 +80,28 @@ TPLXProgressBarSettings::TPLXProgressBarSettings() = default;
 
 TPLXProgressBarSettings::~TPLXProgressBarSettings() = default;
 
-std::unique_ptr<TPLXGanttObject> TPLXProgressBarSettings::Create() const
-{
-    return std::make_unique<TPLXProgressBarSettings>();
-}
+const TPLXStoredField<TPLXProgressBarSettings> TPLXProgressBarSettings::storedFields[] = {
+    {"bar height", &TPLXProgressBarSettings::FHeight, TPLXFieldCodec::Int, 8},
+    {"bar color", &TPLXProgressBarSettings::FColor, TPLXFieldCodec::Color, clGreen},
+    {"border color", &TPLXProgressBarSettings::FBorderColor, TPLXFieldCodec::Color, clBlack},
+};
 
 void TPLXProgressBarSettings::Assign(const TPLXProgressBarSettings &source)
 {
-    FHeight = source.FHeight;
-    FColor = source.FColor;
-    FBorderColor = source.FBorderColor;
+    plxAssignFields<TPLXProgressBarSettings>(*this, source, storedFields);
 }
 
 void TPLXProgressBarSettings::doSave(const QString &name, IPLXMedia &media, TPLXEntityFactory &)
 {
     media.setStrProperty(name, kTypeID, QStringLiteral("Progress Bar Settings"));
-    media.setIntProperty(name, QStringLiteral("bar height"), FHeight);
-    media.setColorProperty(name, QStringLiteral("bar color"), FColor);
-    media.setColorProperty(name, QStringLiteral("border color"), FBorderColor);
+    plxSaveFields<TPLXProgressBarSettings>(*this, storedFields, name, media);
 }
 
 std::unique_ptr<TPLXGanttObject> TPLXProgressBarSettingsPersistence::doLoad(const QString &name, IPLXMedia &media,
                                                                             TPLXEntityFactory &)
 {
     auto settings = std::make_unique<TPLXProgressBarSettings>();
-    settings->FHeight = media.intValue(name, QStringLiteral("bar height"), 8);
-    settings->FColor = media.colorValue(name, QStringLiteral("bar color"), clGreen);
-    settings->FBorderColor = media.colorValue(name, QStringLiteral("border color"), clBlack);
+    plxLoadFields<TPLXProgressBarSettings>(*settings, TPLXProgressBarSettings::storedFields, name, media);
     return settings;
 }
 
@@ -128,29 +111,25 @@ TPLXImageBarSettings::TPLXImageBarSettings() = default;
 
 TPLXImageBarSettings::~TPLXImageBarSettings() = default;
 
-std::unique_ptr<TPLXGanttObject> TPLXImageBarSettings::Create() const
-{
-    return std::make_unique<TPLXImageBarSettings>();
-}
+// Colours are read as text so that both a colour name and a number are accepted.
+const TPLXStoredField<TPLXImageBarSettings> TPLXImageBarSettings::storedFields[] = {
+    {"border thickness", &TPLXImageBarSettings::borderThickness, TPLXFieldCodec::Int, 0},
+    {"bar height", &TPLXImageBarSettings::height, TPLXFieldCodec::Real, 0.0},
+    {"border color", &TPLXImageBarSettings::borderColor, TPLXFieldCodec::ColorReadAsText, 0, "0"},
+    {"bar color", &TPLXImageBarSettings::color, TPLXFieldCodec::ColorReadAsText, 0, "0"},
+};
 
 void TPLXImageBarSettings::doSave(const QString &name, IPLXMedia &media, TPLXEntityFactory &)
 {
     media.setStrProperty(name, kTypeID, QStringLiteral("Image Bar Settings"));
-    media.setIntProperty(name, QStringLiteral("border thickness"), borderThickness);
-    media.setRealProperty(name, QStringLiteral("bar height"), height);
-    media.setColorProperty(name, QStringLiteral("border color"), borderColor);
-    media.setColorProperty(name, QStringLiteral("bar color"), color);
+    plxSaveFields<TPLXImageBarSettings>(*this, storedFields, name, media);
 }
 
 std::unique_ptr<TPLXGanttObject> TPLXImageBarSettingsPersistence::doLoad(const QString &name, IPLXMedia &media,
                                                                          TPLXEntityFactory &)
 {
     auto settings = std::make_unique<TPLXImageBarSettings>();
-    settings->borderThickness = media.intValue(name, QStringLiteral("border thickness"), 0);
-    settings->height = media.realValue(name, QStringLiteral("bar height"), 0.0);
-    // Read as text so that both a colour name and a number are accepted.
-    settings->borderColor = StringToColor(media.strValue(name, QStringLiteral("border color"), QStringLiteral("0")));
-    settings->color = StringToColor(media.strValue(name, QStringLiteral("bar color"), QStringLiteral("0")));
+    plxLoadFields<TPLXImageBarSettings>(*settings, TPLXImageBarSettings::storedFields, name, media);
     return settings;
 }
 
@@ -160,48 +139,33 @@ TPLXPertBarSettings::TPLXPertBarSettings() = default;
 
 TPLXPertBarSettings::~TPLXPertBarSettings() = default;
 
-std::unique_ptr<TPLXGanttObject> TPLXPertBarSettings::Create() const
-{
-    return std::make_unique<TPLXPertBarSettings>();
-}
+const TPLXStoredField<TPLXPertBarSettings> TPLXPertBarSettings::storedFields[] = {
+    {"border thickness", &TPLXPertBarSettings::FBorderThickness, TPLXFieldCodec::Int, 2},
+    {"height", &TPLXPertBarSettings::FHeight, TPLXFieldCodec::Int, 100},
+    {"width", &TPLXPertBarSettings::FWidth, TPLXFieldCodec::Int, 200},
+    {"border color", &TPLXPertBarSettings::FBorderColor, TPLXFieldCodec::Color, clBlack},
+    {"background color", &TPLXPertBarSettings::FBackGroundColor, TPLXFieldCodec::Color, clWhite},
+    {"background summary color", &TPLXPertBarSettings::FBackgroundSummaryColor, TPLXFieldCodec::Color, clYellow},
+    {"progress bar color", &TPLXPertBarSettings::FProgressBarColor, TPLXFieldCodec::Color, clRed},
+    {"progress bar finished color", &TPLXPertBarSettings::FProgressBarFinishedColor, TPLXFieldCodec::Color, clGreen},
+};
 
 void TPLXPertBarSettings::Assign(const TPLXPertBarSettings &source)
 {
-    FBorderThickness = source.FBorderThickness;
-    FHeight = source.FHeight;
-    FWidth = source.FWidth;
-    FBorderColor = source.FBorderColor;
-    FBackGroundColor = source.FBackGroundColor;
-    FBackgroundSummaryColor = source.FBackgroundSummaryColor;
-    FProgressBarColor = source.FProgressBarColor;
-    FProgressBarFinishedColor = source.FProgressBarFinishedColor;
+    plxAssignFields<TPLXPertBarSettings>(*this, source, storedFields);
 }
 
 void TPLXPertBarSettings::doSave(const QString &name, IPLXMedia &media, TPLXEntityFactory &)
 {
     media.setStrProperty(name, kTypeID, QStringLiteral("Pert Bar Settings"));
-    media.setIntProperty(name, QStringLiteral("border thickness"), FBorderThickness);
-    media.setIntProperty(name, QStringLiteral("height"), FHeight);
-    media.setIntProperty(name, QStringLiteral("width"), FWidth);
-    media.setColorProperty(name, QStringLiteral("border color"), FBorderColor);
-    media.setColorProperty(name, QStringLiteral("background color"), FBackGroundColor);
-    media.setColorProperty(name, QStringLiteral("background summary color"), FBackgroundSummaryColor);
-    media.setColorProperty(name, QStringLiteral("progress bar color"), FProgressBarColor);
-    media.setColorProperty(name, QStringLiteral("progress bar finished color"), FProgressBarFinishedColor);
+    plxSaveFields<TPLXPertBarSettings>(*this, storedFields, name, media);
 }
 
 std::unique_ptr<TPLXGanttObject> TPLXPertBarSettingsPersistence::doLoad(const QString &name, IPLXMedia &media,
                                                                         TPLXEntityFactory &)
 {
     auto settings = std::make_unique<TPLXPertBarSettings>();
-    settings->FBorderThickness = media.intValue(name, QStringLiteral("border thickness"), 2);
-    settings->FHeight = media.intValue(name, QStringLiteral("height"), 100);
-    settings->FWidth = media.intValue(name, QStringLiteral("width"), 200);
-    settings->FBorderColor = media.colorValue(name, QStringLiteral("border color"), clBlack);
-    settings->FBackGroundColor = media.colorValue(name, QStringLiteral("background color"), clWhite);
-    settings->FBackgroundSummaryColor = media.colorValue(name, QStringLiteral("background summary color"), clYellow);
-    settings->FProgressBarColor = media.colorValue(name, QStringLiteral("progress bar color"), clRed);
-    settings->FProgressBarFinishedColor = media.colorValue(name, QStringLiteral("progress bar finished color"), clGreen);
+    plxLoadFields<TPLXPertBarSettings>(*settings, TPLXPertBarSettings::storedFields, name, media);
     return settings;
 }
 
@@ -211,19 +175,18 @@ TPLXConnectionSettings::TPLXConnectionSettings() = default;
 
 TPLXConnectionSettings::~TPLXConnectionSettings() = default;
 
-std::unique_ptr<TPLXGanttObject> TPLXConnectionSettings::Create() const
-{
-    return std::make_unique<TPLXConnectionSettings>();
-}
+const TPLXStoredField<TPLXConnectionSettings> TPLXConnectionSettings::storedFields[] = {
+    {"show connections", &TPLXConnectionSettings::FShowConnections, TPLXFieldCodec::Bool, true},
+    {"colorSS", &TPLXConnectionSettings::FColorSS, TPLXFieldCodec::Color, clBlack},
+    {"colorSF", &TPLXConnectionSettings::FColorSF, TPLXFieldCodec::Color, clBlack},
+    {"colorFS", &TPLXConnectionSettings::FColorFS, TPLXFieldCodec::Color, clBlack},
+    {"colorFF", &TPLXConnectionSettings::FColorFF, TPLXFieldCodec::Color, clBlack},
+    {"colorHighLighted", &TPLXConnectionSettings::FColorHighlighted, TPLXFieldCodec::Color, clRed},
+};
 
 void TPLXConnectionSettings::Assign(const TPLXConnectionSettings &source)
 {
-    FShowConnections = source.FShowConnections;
-    FColorSS = source.FColorSS;
-    FColorSF = source.FColorSF;
-    FColorFS = source.FColorFS;
-    FColorFF = source.FColorFF;
-    FColorHighlighted = source.FColorHighlighted;
+    plxAssignFields<TPLXConnectionSettings>(*this, source, storedFields);
 }
 
 TColor TPLXConnectionSettings::getColor(int connectionType) const
@@ -243,23 +206,13 @@ TColor TPLXConnectionSettings::getColor(int connectionType) const
 void TPLXConnectionSettings::doSave(const QString &name, IPLXMedia &media, TPLXEntityFactory &)
 {
     media.setStrProperty(name, kTypeID, QStringLiteral("Connection Settings"));
-    media.setBoolProperty(name, QStringLiteral("show connections"), FShowConnections);
-    media.setColorProperty(name, QStringLiteral("colorSS"), FColorSS);
-    media.setColorProperty(name, QStringLiteral("colorSF"), FColorSF);
-    media.setColorProperty(name, QStringLiteral("colorFS"), FColorFS);
-    media.setColorProperty(name, QStringLiteral("colorFF"), FColorFF);
-    media.setColorProperty(name, QStringLiteral("colorHighLighted"), FColorHighlighted);
+    plxSaveFields<TPLXConnectionSettings>(*this, storedFields, name, media);
 }
 
 std::unique_ptr<TPLXGanttObject> TPLXConnectionSettingsPersistence::doLoad(const QString &name, IPLXMedia &media,
                                                                            TPLXEntityFactory &)
 {
     auto settings = std::make_unique<TPLXConnectionSettings>();
-    settings->FShowConnections = media.boolValue(name, QStringLiteral("show connections"), true);
-    settings->FColorSS = media.colorValue(name, QStringLiteral("colorSS"), clBlack);
-    settings->FColorSF = media.colorValue(name, QStringLiteral("colorSF"), clBlack);
-    settings->FColorFS = media.colorValue(name, QStringLiteral("colorFS"), clBlack);
-    settings->FColorFF = media.colorValue(name, QStringLiteral("colorFF"), clBlack);
-    settings->FColorHighlighted = media.colorValue(name, QStringLiteral("colorHighLighted"), clRed);
+    plxLoadFields<TPLXConnectionSettings>(*settings, TPLXConnectionSettings::storedFields, name, media);
     return settings;
 }

@@ -9,19 +9,18 @@
 class ORVANTA_EXPORT TPLXTaskBarSettings : public TPLXGanttObject
 {
     Q_GADGET
-    Q_PROPERTY(int BorderThickness MEMBER FBorderThickness)
+    PLX_ENTITY(TPLXTaskBarSettings)
+    Q_PROPERTY(int BorderThickness READ getBorderThickness WRITE setBorderThickness)
     Q_PROPERTY(int Height MEMBER FHeight)
-    Q_PROPERTY(int BorderColor MEMBER FBorderColor)
+    Q_PROPERTY(int BorderColor READ getBorderColor WRITE setBorderColor)
     Q_PROPERTY(int Color MEMBER FColor)
-    Q_PROPERTY(int ProgressColor MEMBER FProgressColor)
+    Q_PROPERTY(int ProgressColor READ getProgressColor WRITE setProgressColor)
     Q_PROPERTY(TPLXVisualGoodie *VisualGoodie READ getVisualGoodie)
 
 public:
     // A new record has zero sizes and colours and a goodie of its own.
     TPLXTaskBarSettings();
     ~TPLXTaskBarSettings() override;
-    const QMetaObject *metaObject() const override { return &staticMetaObject; }
-    std::unique_ptr<TPLXGanttObject> Create() const override;
     void doSave(const QString &name, IPLXMedia &media, TPLXEntityFactory &factory) override;
 
     // Copies the five scalars and assigns the source's goodie into this one's.
@@ -29,14 +28,27 @@ public:
     // Owned; null when a loaded record named none.
     TPLXVisualGoodie *getVisualGoodie() const { return FVisualGoodie; }
 
+    int getBorderThickness() const { return FBorderThickness; }
+    void setBorderThickness(int value) { FBorderThickness = value; }
+    int getHeight() const { return FHeight; }
+    void setHeight(int value) { FHeight = value; }
+    TColor getBorderColor() const { return FBorderColor; }
+    void setBorderColor(TColor value) { FBorderColor = value; }
+    TColor getColor() const { return FColor; }
+    void setColor(TColor value) { FColor = value; }
+    TColor getProgressColor() const { return FProgressColor; }
+    void setProgressColor(TColor value) { FProgressColor = value; }
+
+private:
+    friend class TPLXTaskBarSettingsPersistence;
+    static const TPLXStoredField<TPLXTaskBarSettings> storedFields[];
+
     int FBorderThickness = 0;
     int FHeight = 0;
     TColor FBorderColor = 0;
     TColor FColor = 0;
     TColor FProgressColor = 0;
 
-private:
-    friend class TPLXTaskBarSettingsPersistence;
     // Makes `goodie` (a child of this record, or null) the goodie, freeing the previous one.
     void replaceGoodie(TPLXVisualGoodie *goodie);
 
@@ -55,17 +67,27 @@ public:
 class ORVANTA_EXPORT TPLXProgressBarSettings : public TPLXGanttObject
 {
     Q_GADGET
-    Q_PROPERTY(int Height MEMBER FHeight)
-    Q_PROPERTY(int Color MEMBER FColor)
+    PLX_ENTITY(TPLXProgressBarSettings)
+    Q_PROPERTY(int Height READ getHeight WRITE setHeight)
+    Q_PROPERTY(int Color READ getColor WRITE setColor)
     Q_PROPERTY(int BorderColor MEMBER FBorderColor)
 
 public:
     TPLXProgressBarSettings();
     ~TPLXProgressBarSettings() override;
-    const QMetaObject *metaObject() const override { return &staticMetaObject; }
-    std::unique_ptr<TPLXGanttObject> Create() const override;
     void doSave(const QString &name, IPLXMedia &media, TPLXEntityFactory &factory) override;
     void Assign(const TPLXProgressBarSettings &source);
+
+    int getHeight() const { return FHeight; }
+    void setHeight(int value) { FHeight = value; }
+    TColor getColor() const { return FColor; }
+    void setColor(TColor value) { FColor = value; }
+    TColor getBorderColor() const { return FBorderColor; }
+    void setBorderColor(TColor value) { FBorderColor = value; }
+
+private:
+    friend class TPLXProgressBarSettingsPersistence;
+    static const TPLXStoredField<TPLXProgressBarSettings> storedFields[];
 
     int FHeight = 8;
     TColor FColor = 0x008000;
@@ -84,6 +106,7 @@ public:
 class ORVANTA_EXPORT TPLXImageBarSettings : public TPLXGanttObject
 {
     Q_GADGET
+    PLX_ENTITY(TPLXImageBarSettings)
     Q_PROPERTY(int borderThickness MEMBER borderThickness)
     Q_PROPERTY(double height MEMBER height)
     Q_PROPERTY(int borderColor MEMBER borderColor)
@@ -93,9 +116,22 @@ class ORVANTA_EXPORT TPLXImageBarSettings : public TPLXGanttObject
 public:
     TPLXImageBarSettings();
     ~TPLXImageBarSettings() override;
-    const QMetaObject *metaObject() const override { return &staticMetaObject; }
-    std::unique_ptr<TPLXGanttObject> Create() const override;
     void doSave(const QString &name, IPLXMedia &media, TPLXEntityFactory &factory) override;
+
+    int getBorderThickness() const { return borderThickness; }
+    void setBorderThickness(int value) { borderThickness = value; }
+    double getHeight() const { return height; }
+    void setHeight(double value) { height = value; }
+    TColor getBorderColor() const { return borderColor; }
+    void setBorderColor(TColor value) { borderColor = value; }
+    TColor getColor() const { return color; }
+    void setColor(TColor value) { color = value; }
+    QString getImagefile() const { return imagefile; }
+    void setImagefile(const QString &value) { imagefile = value; }
+
+private:
+    friend class TPLXImageBarSettingsPersistence;
+    static const TPLXStoredField<TPLXImageBarSettings> storedFields[];
 
     int borderThickness = 0;
     double height = 0.0;
@@ -117,22 +153,42 @@ public:
 class ORVANTA_EXPORT TPLXPertBarSettings : public TPLXGanttObject
 {
     Q_GADGET
-    Q_PROPERTY(int BorderThickness MEMBER FBorderThickness)
+    PLX_ENTITY(TPLXPertBarSettings)
+    Q_PROPERTY(int BorderThickness READ getBorderThickness WRITE setBorderThickness)
     Q_PROPERTY(int Height MEMBER FHeight)
     Q_PROPERTY(int Width MEMBER FWidth)
-    Q_PROPERTY(int BorderColor MEMBER FBorderColor)
-    Q_PROPERTY(int BackGroundColor MEMBER FBackGroundColor)
-    Q_PROPERTY(int BackgroundSummaryColor MEMBER FBackgroundSummaryColor)
+    Q_PROPERTY(int BorderColor READ getBorderColor WRITE setBorderColor)
+    Q_PROPERTY(int BackGroundColor READ getBackGroundColor WRITE setBackGroundColor)
+    Q_PROPERTY(int BackgroundSummaryColor READ getBackgroundSummaryColor WRITE setBackgroundSummaryColor)
     Q_PROPERTY(int ProgressBarColor MEMBER FProgressBarColor)
     Q_PROPERTY(int ProgressBarFinishedColor MEMBER FProgressBarFinishedColor)
 
 public:
     TPLXPertBarSettings();
     ~TPLXPertBarSettings() override;
-    const QMetaObject *metaObject() const override { return &staticMetaObject; }
-    std::unique_ptr<TPLXGanttObject> Create() const override;
     void doSave(const QString &name, IPLXMedia &media, TPLXEntityFactory &factory) override;
     void Assign(const TPLXPertBarSettings &source);
+
+    int getBorderThickness() const { return FBorderThickness; }
+    void setBorderThickness(int value) { FBorderThickness = value; }
+    int getHeight() const { return FHeight; }
+    void setHeight(int value) { FHeight = value; }
+    int getWidth() const { return FWidth; }
+    void setWidth(int value) { FWidth = value; }
+    TColor getBorderColor() const { return FBorderColor; }
+    void setBorderColor(TColor value) { FBorderColor = value; }
+    TColor getBackGroundColor() const { return FBackGroundColor; }
+    void setBackGroundColor(TColor value) { FBackGroundColor = value; }
+    TColor getBackgroundSummaryColor() const { return FBackgroundSummaryColor; }
+    void setBackgroundSummaryColor(TColor value) { FBackgroundSummaryColor = value; }
+    TColor getProgressBarColor() const { return FProgressBarColor; }
+    void setProgressBarColor(TColor value) { FProgressBarColor = value; }
+    TColor getProgressBarFinishedColor() const { return FProgressBarFinishedColor; }
+    void setProgressBarFinishedColor(TColor value) { FProgressBarFinishedColor = value; }
+
+private:
+    friend class TPLXPertBarSettingsPersistence;
+    static const TPLXStoredField<TPLXPertBarSettings> storedFields[];
 
     int FBorderThickness = 0;
     int FHeight = 0;
@@ -156,6 +212,7 @@ public:
 class ORVANTA_EXPORT TPLXConnectionSettings : public TPLXGanttObject
 {
     Q_GADGET
+    PLX_ENTITY(TPLXConnectionSettings)
     Q_PROPERTY(bool ShowConnections MEMBER FShowConnections)
     Q_PROPERTY(int ColorSS MEMBER FColorSS)
     Q_PROPERTY(int ColorSF MEMBER FColorSF)
@@ -166,14 +223,29 @@ class ORVANTA_EXPORT TPLXConnectionSettings : public TPLXGanttObject
 public:
     TPLXConnectionSettings();
     ~TPLXConnectionSettings() override;
-    const QMetaObject *metaObject() const override { return &staticMetaObject; }
-    std::unique_ptr<TPLXGanttObject> Create() const override;
     void doSave(const QString &name, IPLXMedia &media, TPLXEntityFactory &factory) override;
     void Assign(const TPLXConnectionSettings &source);
 
     // The colour of a connection type code; only its two low bits count
     // (3 start-to-start, 2 start-to-finish, 1 finish-to-start, 0 finish-to-finish).
     TColor getColor(int connectionType) const;
+
+    bool getShowConnections() const { return FShowConnections; }
+    void setShowConnections(bool value) { FShowConnections = value; }
+    TColor getColorSS() const { return FColorSS; }
+    void setColorSS(TColor value) { FColorSS = value; }
+    TColor getColorSF() const { return FColorSF; }
+    void setColorSF(TColor value) { FColorSF = value; }
+    TColor getColorFS() const { return FColorFS; }
+    void setColorFS(TColor value) { FColorFS = value; }
+    TColor getColorFF() const { return FColorFF; }
+    void setColorFF(TColor value) { FColorFF = value; }
+    TColor getColorHighlighted() const { return FColorHighlighted; }
+    void setColorHighlighted(TColor value) { FColorHighlighted = value; }
+
+private:
+    friend class TPLXConnectionSettingsPersistence;
+    static const TPLXStoredField<TPLXConnectionSettings> storedFields[];
 
     bool FShowConnections = false;
     TColor FColorSS = 0;

@@ -2,6 +2,7 @@
 #include "plxColors.h"
 #include "plxEntityFactory.h"
 #include "plxMedia.h"
+#include "plxStoredFields.h"
 #include "plxTreeSettings.h"
 
 namespace {
@@ -23,18 +24,17 @@ TPLXTextSettings::TPLXTextSettings()
 
 TPLXTextSettings::~TPLXTextSettings() = default;
 
-std::unique_ptr<TPLXGanttObject> TPLXTextSettings::Create() const
-{
-    return std::make_unique<TPLXTextSettings>();
-}
+const TPLXStoredField<TPLXTextSettings> TPLXTextSettings::storedFields[] = {
+    {"backgroundColor", &TPLXTextSettings::FColor, TPLXFieldCodec::ColorText, 0, "clWhite"},
+    {"alignHorizontal", &TPLXTextSettings::FHAlign, TPLXFieldCodec::Int, 0},
+    {"alignVertical", &TPLXTextSettings::FVAlign, TPLXFieldCodec::Int, 0},
+    {"transparent", &TPLXTextSettings::FTransparent, TPLXFieldCodec::Bool, false},
+};
 
 void TPLXTextSettings::Assign(const TPLXTextSettings &source)
 {
     FFont = source.FFont;
-    FColor = source.FColor;
-    FHAlign = source.FHAlign;
-    FVAlign = source.FVAlign;
-    FTransparent = source.FTransparent;
+    plxAssignFields<TPLXTextSettings>(*this, source, storedFields);
     FGroupRow = source.FGroupRow;
     FFocused = source.FFocused;
     FSelected = source.FSelected;
@@ -48,10 +48,7 @@ void TPLXTextSettings::doSave(const QString &name, IPLXMedia &media, TPLXEntityF
     media.setIntProperty(name, QStringLiteral("fontSize"), FFont.Font.pointSize());
     media.setBoolProperty(name, QStringLiteral("fontBold"), FFont.Font.bold());
     media.setBoolProperty(name, QStringLiteral("fontItalic"), FFont.Font.italic());
-    media.setStrProperty(name, QStringLiteral("backgroundColor"), ColorToString(FColor));
-    media.setIntProperty(name, QStringLiteral("alignHorizontal"), FHAlign);
-    media.setIntProperty(name, QStringLiteral("alignVertical"), FVAlign);
-    media.setBoolProperty(name, QStringLiteral("transparent"), FTransparent);
+    plxSaveFields<TPLXTextSettings>(*this, storedFields, name, media);
 }
 
 std::unique_ptr<TPLXGanttObject> TPLXTextSettingsPersistence::doLoad(const QString &name, IPLXMedia &media,
@@ -65,10 +62,7 @@ std::unique_ptr<TPLXGanttObject> TPLXTextSettingsPersistence::doLoad(const QStri
     font.Font.setBold(media.boolValue(name, QStringLiteral("fontBold"), false));
     font.Font.setItalic(media.boolValue(name, QStringLiteral("fontItalic"), false));
     settings->FFont = font;
-    settings->FColor = StringToColor(media.strValue(name, QStringLiteral("backgroundColor"), QStringLiteral("clWhite")));
-    settings->SetHAlign(media.intValue(name, QStringLiteral("alignHorizontal"), 0));
-    settings->SetVAlign(media.intValue(name, QStringLiteral("alignVertical"), 0));
-    settings->FTransparent = media.boolValue(name, QStringLiteral("transparent"), false);
+    plxLoadFields<TPLXTextSettings>(*settings, TPLXTextSettings::storedFields, name, media);
     return settings;
 }
 
@@ -102,7 +96,7 @@ TColor TPLXTreeTextSettings::GetColor()
         return gridColors().focusedRowColor;
     if (FSelected)
         return gridColors().selectedRowColor;
-    return FGroupRow ? FRowSettings->FGroupColor : FRowSettings->FColor;
+    return FGroupRow ? FRowSettings->getGroupColor() : FRowSettings->getColor();
 }
 
 TPLXFont *TPLXTreeTextSettings::GetFont()
@@ -120,17 +114,17 @@ TPLXFont *TPLXTreeTextSettings::GetFont()
 
 int TPLXTreeTextSettings::GetHAlign() const
 {
-    return FColSettings->FHAlign;
+    return FColSettings->getHAlign();
 }
 
 int TPLXTreeTextSettings::GetVAlign() const
 {
-    return FColSettings->FVAlign;
+    return FColSettings->getVAlign();
 }
 
 void TPLXTreeTextSettings::SetColor(TColor color)
 {
-    FRowSettings->FColor = color;
+    FRowSettings->setColor(color);
 }
 
 void TPLXTreeTextSettings::SetFont(const TPLXFont &font)
@@ -140,12 +134,12 @@ void TPLXTreeTextSettings::SetFont(const TPLXFont &font)
 
 void TPLXTreeTextSettings::SetHAlign(int code)
 {
-    FColSettings->FHAlign = code;
+    FColSettings->setHAlign(code);
 }
 
 void TPLXTreeTextSettings::SetVAlign(int code)
 {
-    FColSettings->FVAlign = code;
+    FColSettings->setVAlign(code);
 }
 
 // ---------------------------------------------------- TPLXTextHaloSettings
@@ -154,38 +148,29 @@ TPLXTextHaloSettings::TPLXTextHaloSettings() = default;
 
 TPLXTextHaloSettings::~TPLXTextHaloSettings() = default;
 
-std::unique_ptr<TPLXGanttObject> TPLXTextHaloSettings::Create() const
-{
-    return std::make_unique<TPLXTextHaloSettings>();
-}
+const TPLXStoredField<TPLXTextHaloSettings> TPLXTextHaloSettings::storedFields[] = {
+    {"PrintTextLeft", &TPLXTextHaloSettings::FPrintTextLeft, TPLXFieldCodec::Bool, true},
+    {"PrintTextRight", &TPLXTextHaloSettings::FPrintTextRight, TPLXFieldCodec::Bool, true},
+    {"PrintTextTop", &TPLXTextHaloSettings::FPrintTextTop, TPLXFieldCodec::Bool, true},
+    {"PrintTextBottom", &TPLXTextHaloSettings::FPrintTextBottom, TPLXFieldCodec::Bool, true},
+    {"PrintTextCenter", &TPLXTextHaloSettings::FPrintTextCenter, TPLXFieldCodec::Bool, true},
+};
 
 void TPLXTextHaloSettings::Assign(const TPLXTextHaloSettings &source)
 {
-    FPrintTextLeft = source.FPrintTextLeft;
-    FPrintTextRight = source.FPrintTextRight;
-    FPrintTextTop = source.FPrintTextTop;
-    FPrintTextBottom = source.FPrintTextBottom;
-    FPrintTextCenter = source.FPrintTextCenter;
+    plxAssignFields<TPLXTextHaloSettings>(*this, source, storedFields);
 }
 
 void TPLXTextHaloSettings::doSave(const QString &name, IPLXMedia &media, TPLXEntityFactory &)
 {
     media.setStrProperty(name, QStringLiteral("typeID"), QStringLiteral("Textual Halo Settings"));
-    media.setBoolProperty(name, QStringLiteral("PrintTextLeft"), FPrintTextLeft);
-    media.setBoolProperty(name, QStringLiteral("PrintTextRight"), FPrintTextRight);
-    media.setBoolProperty(name, QStringLiteral("PrintTextTop"), FPrintTextTop);
-    media.setBoolProperty(name, QStringLiteral("PrintTextBottom"), FPrintTextBottom);
-    media.setBoolProperty(name, QStringLiteral("PrintTextCenter"), FPrintTextCenter);
+    plxSaveFields<TPLXTextHaloSettings>(*this, storedFields, name, media);
 }
 
 std::unique_ptr<TPLXGanttObject> TPLXTextHaloSettingsPersistence::doLoad(const QString &name, IPLXMedia &media,
                                                                          TPLXEntityFactory &)
 {
     auto settings = std::make_unique<TPLXTextHaloSettings>();
-    settings->FPrintTextLeft = media.boolValue(name, QStringLiteral("PrintTextLeft"), true);
-    settings->FPrintTextRight = media.boolValue(name, QStringLiteral("PrintTextRight"), true);
-    settings->FPrintTextTop = media.boolValue(name, QStringLiteral("PrintTextTop"), true);
-    settings->FPrintTextBottom = media.boolValue(name, QStringLiteral("PrintTextBottom"), true);
-    settings->FPrintTextCenter = media.boolValue(name, QStringLiteral("PrintTextCenter"), true);
+    plxLoadFields<TPLXTextHaloSettings>(*settings, TPLXTextHaloSettings::storedFields, name, media);
     return settings;
 }

@@ -21,10 +21,9 @@ enum TPLXVAlign : int { vaTop = 0, vaBottom = 1, vaCenter = 2 };
 class ORVANTA_EXPORT IPLXTextSettings : public TPLXGanttObject
 {
     Q_GADGET
+    PLX_ENTITY_META
 
 public:
-    const QMetaObject *metaObject() const override { return &staticMetaObject; }
-
     virtual bool GetTransparent() const = 0;
     virtual TColor GetColor() = 0;
     // The font to draw with; null when the settings have none.
@@ -49,6 +48,7 @@ public:
 class ORVANTA_EXPORT TPLXTextSettings : public IPLXTextSettings
 {
     Q_GADGET
+    PLX_ENTITY(TPLXTextSettings)
     Q_PROPERTY(QFont Font READ qFont WRITE setQFont)
     Q_PROPERTY(int FontColor READ fontColor WRITE setFontColor)
     Q_PROPERTY(int Color READ GetColor WRITE SetColor)
@@ -59,8 +59,6 @@ class ORVANTA_EXPORT TPLXTextSettings : public IPLXTextSettings
 public:
     TPLXTextSettings();
     ~TPLXTextSettings() override;
-    const QMetaObject *metaObject() const override { return &staticMetaObject; }
-    std::unique_ptr<TPLXGanttObject> Create() const override;
     void doSave(const QString &name, IPLXMedia &media, TPLXEntityFactory &factory) override;
 
     bool GetTransparent() const override { return FTransparent; }
@@ -92,6 +90,8 @@ public:
 
 private:
     friend class TPLXTextSettingsPersistence;
+    // The fields beside the font.
+    static const TPLXStoredField<TPLXTextSettings> storedFields[];
 
     TPLXFont FFont;
     TColor FColor = 0;
@@ -127,6 +127,7 @@ struct TPLXTreeHighlightColors
 class ORVANTA_EXPORT TPLXTreeTextSettings : public IPLXTextSettings
 {
     Q_GADGET
+    PLX_ENTITY_META
 
 public:
     // The tree grid unit installs how its selection colours are read.
@@ -136,7 +137,6 @@ public:
     // Neither record is owned.
     TPLXTreeTextSettings(TPLXTreeRowSettings *rowSettings, TPLXTreeColSettings *colSettings);
     ~TPLXTreeTextSettings() override;
-    const QMetaObject *metaObject() const override { return &staticMetaObject; }
 
     bool GetTransparent() const override { return false; }
     TColor GetColor() override;
@@ -170,6 +170,7 @@ private:
 class ORVANTA_EXPORT TPLXTextHaloSettings : public TPLXGanttObject
 {
     Q_GADGET
+    PLX_ENTITY(TPLXTextHaloSettings)
     Q_PROPERTY(bool PrintTextLeft MEMBER FPrintTextLeft)
     Q_PROPERTY(bool PrintTextRight MEMBER FPrintTextRight)
     Q_PROPERTY(bool PrintTextTop MEMBER FPrintTextTop)
@@ -179,10 +180,23 @@ class ORVANTA_EXPORT TPLXTextHaloSettings : public TPLXGanttObject
 public:
     TPLXTextHaloSettings();
     ~TPLXTextHaloSettings() override;
-    const QMetaObject *metaObject() const override { return &staticMetaObject; }
-    std::unique_ptr<TPLXGanttObject> Create() const override;
     void doSave(const QString &name, IPLXMedia &media, TPLXEntityFactory &factory) override;
     void Assign(const TPLXTextHaloSettings &source);
+
+    bool getPrintTextLeft() const { return FPrintTextLeft; }
+    void setPrintTextLeft(bool value) { FPrintTextLeft = value; }
+    bool getPrintTextRight() const { return FPrintTextRight; }
+    void setPrintTextRight(bool value) { FPrintTextRight = value; }
+    bool getPrintTextTop() const { return FPrintTextTop; }
+    void setPrintTextTop(bool value) { FPrintTextTop = value; }
+    bool getPrintTextBottom() const { return FPrintTextBottom; }
+    void setPrintTextBottom(bool value) { FPrintTextBottom = value; }
+    bool getPrintTextCenter() const { return FPrintTextCenter; }
+    void setPrintTextCenter(bool value) { FPrintTextCenter = value; }
+
+private:
+    friend class TPLXTextHaloSettingsPersistence;
+    static const TPLXStoredField<TPLXTextHaloSettings> storedFields[];
 
     bool FPrintTextLeft = false;
     bool FPrintTextRight = false;

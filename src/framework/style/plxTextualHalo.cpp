@@ -193,8 +193,11 @@ TPLXTextHalo::TPLXTextHalo()
     : TPLXTextHalo(nullptr)
 {
     auto own = std::make_unique<TPLXTextHaloSettings>();
-    own->FPrintTextLeft = own->FPrintTextRight = own->FPrintTextTop = true;
-    own->FPrintTextBottom = own->FPrintTextCenter = true;
+    own->setPrintTextLeft(true);
+    own->setPrintTextRight(true);
+    own->setPrintTextTop(true);
+    own->setPrintTextBottom(true);
+    own->setPrintTextCenter(true);
     own->setParent(this);
     FTextHaloSettings = own.release();
 }
@@ -207,11 +210,6 @@ TPLXTextHalo::TPLXTextHalo(TPLXTextHaloSettings *haloSettings)
 }
 
 TPLXTextHalo::~TPLXTextHalo() = default;
-
-std::unique_ptr<TPLXGanttObject> TPLXTextHalo::Create() const
-{
-    return std::make_unique<TPLXTextHalo>();
-}
 
 TPLXDocumentSetup *TPLXTextHalo::document() const
 {
@@ -322,22 +320,22 @@ void TPLXTextHaloDrawer::Draw(TPLXVisualContext &vc)
 
     const int letterHeight = vc.TextHeight(QStringLiteral("A"));
     const int band = static_cast<int>(std::lrint(1.2 * letterHeight));
-    if (flags->FPrintTextTop)
-        vc.centerText({b.Left, b.Top - band, b.Right, b.Top}, halo->FTextTop);
-    if (flags->FPrintTextBottom)
-        vc.centerText({b.Left, b.Bottom, b.Right, b.Bottom + band}, halo->FTextBottom);
-    if (flags->FPrintTextLeft)
-        vc.textOutOriented(b.Left - vc.TextWidth(halo->FTextLeft) - 3, b.Top, halo->FTextLeft, 0);
-    if (flags->FPrintTextRight)
-        vc.textOutOriented(b.Right + 3, b.Top, halo->FTextRight, 0);
-    if (flags->FPrintTextCenter) {
+    if (flags->getPrintTextTop())
+        vc.centerText({b.Left, b.Top - band, b.Right, b.Top}, halo->getTextTop());
+    if (flags->getPrintTextBottom())
+        vc.centerText({b.Left, b.Bottom, b.Right, b.Bottom + band}, halo->getTextBottom());
+    if (flags->getPrintTextLeft())
+        vc.textOutOriented(b.Left - vc.TextWidth(halo->getTextLeft()) - 3, b.Top, halo->getTextLeft(), 0);
+    if (flags->getPrintTextRight())
+        vc.textOutOriented(b.Right + 3, b.Top, halo->getTextRight(), 0);
+    if (flags->getPrintTextCenter()) {
         const int y = b.Top + (b.height() - letterHeight) / 2;
-        if (halo->FHorzAlignmentCenter == 0)
-            vc.textOutOriented(b.Left + 3, y, halo->FTextCenter, 0);
-        else if (halo->FHorzAlignmentCenter == 1)
-            vc.textOutOriented(b.Right - 3 - vc.TextWidth(halo->FTextCenter), y, halo->FTextCenter, 0);
+        if (halo->getHorzAlignmentCenter() == 0)
+            vc.textOutOriented(b.Left + 3, y, halo->getTextCenter(), 0);
+        else if (halo->getHorzAlignmentCenter() == 1)
+            vc.textOutOriented(b.Right - 3 - vc.TextWidth(halo->getTextCenter()), y, halo->getTextCenter(), 0);
         else
-            vc.centerText(b, halo->FTextCenter);
+            vc.centerText(b, halo->getTextCenter());
     }
 }
 

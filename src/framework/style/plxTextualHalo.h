@@ -58,8 +58,9 @@ private:
 class ORVANTA_EXPORT TPLXTextHalo : public TPLXGanttObject
 {
     Q_GADGET
+    PLX_ENTITY(TPLXTextHalo)
     Q_PROPERTY(QString TextTop MEMBER FTextTop)
-    Q_PROPERTY(QString TextLeft MEMBER FTextLeft)
+    Q_PROPERTY(QString TextLeft READ getTextLeft WRITE setTextLeft)
     Q_PROPERTY(QString TextRight MEMBER FTextRight)
     Q_PROPERTY(QString Hint MEMBER FHint)
     Q_PROPERTY(QString TextBottom MEMBER FTextBottom)
@@ -72,8 +73,6 @@ public:
     // Uses `haloSettings` (borrowed) and makes none of its own.
     explicit TPLXTextHalo(TPLXTextHaloSettings *haloSettings);
     ~TPLXTextHalo() override;
-    const QMetaObject *metaObject() const override { return &staticMetaObject; }
-    std::unique_ptr<TPLXGanttObject> Create() const override;
     void doSave(const QString &name, IPLXMedia &media, TPLXEntityFactory &factory) override;
 
     // The halo's own settings, else (kept from then on) the document's; null outside a document.
@@ -82,6 +81,24 @@ public:
     TPLXTextSettings *getTextSetings();
     void setTextSettings(TPLXTextSettings *settings) { FTextSettings = settings; }
     void setTextHaloSettings(TPLXTextHaloSettings *settings);
+
+    QString getTextTop() const { return FTextTop; }
+    void setTextTop(const QString &value) { FTextTop = value; }
+    QString getTextLeft() const { return FTextLeft; }
+    void setTextLeft(const QString &value) { FTextLeft = value; }
+    QString getTextRight() const { return FTextRight; }
+    void setTextRight(const QString &value) { FTextRight = value; }
+    QString getHint() const { return FHint; }
+    void setHint(const QString &value) { FHint = value; }
+    QString getTextBottom() const { return FTextBottom; }
+    void setTextBottom(const QString &value) { FTextBottom = value; }
+    QString getTextCenter() const { return FTextCenter; }
+    void setTextCenter(const QString &value) { FTextCenter = value; }
+    int getHorzAlignmentCenter() const { return FHorzAlignmentCenter; }
+    void setHorzAlignmentCenter(int value) { FHorzAlignmentCenter = value; }
+
+private:
+    friend class TPLXTextHaloPersistence;
 
     QString FTextTop;
     QString FTextLeft;
@@ -92,8 +109,6 @@ public:
     // Centre text: 0 left, 1 right, anything else centred.
     int FHorzAlignmentCenter = 2;
 
-private:
-    friend class TPLXTextHaloPersistence;
     TPLXDocumentSetup *document() const;
 
     TPLXTextSettings *FTextSettings = nullptr;
@@ -122,11 +137,11 @@ public:
 class ORVANTA_EXPORT TPLXHaloEntity : public TPLXGanttObject
 {
     Q_GADGET
+    PLX_ENTITY_META
 
 public:
     TPLXHaloEntity();
     ~TPLXHaloEntity() override;
-    const QMetaObject *metaObject() const override { return &staticMetaObject; }
 
     // The object reacts to a plain click.
     virtual bool processMouseClick();

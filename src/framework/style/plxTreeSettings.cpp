@@ -2,6 +2,7 @@
 #include "plxColors.h"
 #include "plxEntityFactory.h"
 #include "plxMedia.h"
+#include "plxStoredFields.h"
 
 namespace {
 
@@ -15,11 +16,6 @@ const TPLXKindRegistration<TPLXTreeColSettingsPersistence> colSettingsKind("Tree
 TPLXTreeRowSettings::TPLXTreeRowSettings() = default;
 
 TPLXTreeRowSettings::~TPLXTreeRowSettings() = default;
-
-std::unique_ptr<TPLXGanttObject> TPLXTreeRowSettings::Create() const
-{
-    return std::make_unique<TPLXTreeRowSettings>();
-}
 
 TPLXFont &TPLXTreeRowSettings::ensureFont()
 {
@@ -53,10 +49,16 @@ void TPLXTreeRowSettings::setFontColor(TColor color)
     ensureFont().Color = color;
 }
 
+// Assign leaves the group colour alone.
+const TPLXStoredField<TPLXTreeRowSettings> TPLXTreeRowSettings::storedFields[] = {
+    {"backgroundColor", &TPLXTreeRowSettings::FColor, TPLXFieldCodec::ColorText, 0, "$EFDAC5"},
+    {"group color", &TPLXTreeRowSettings::FGroupColor, TPLXFieldCodec::ColorWrittenAsText, 0, "$FFBAB5", false},
+    {"auto height", &TPLXTreeRowSettings::FAutoHeight, TPLXFieldCodec::Bool, false},
+};
+
 void TPLXTreeRowSettings::Assign(const TPLXTreeRowSettings &source)
 {
-    FColor = source.FColor;
-    FAutoHeight = source.FAutoHeight;
+    plxAssignFields<TPLXTreeRowSettings>(*this, source, storedFields);
     if (source.FFont)
         setFont(*source.FFont);
 }
@@ -70,9 +72,7 @@ void TPLXTreeRowSettings::doSave(const QString &name, IPLXMedia &media, TPLXEnti
         media.setStrProperty(name, QStringLiteral("fontName"), FFont->Font.family());
         media.setIntProperty(name, QStringLiteral("fontSize"), FFont->Font.pointSize());
     }
-    media.setStrProperty(name, QStringLiteral("backgroundColor"), ColorToString(FColor));
-    media.setStrProperty(name, QStringLiteral("group color"), ColorToString(FGroupColor));
-    media.setBoolProperty(name, QStringLiteral("auto height"), FAutoHeight);
+    plxSaveFields<TPLXTreeRowSettings>(*this, storedFields, name, media);
 }
 
 std::unique_ptr<TPLXGanttObject> TPLXTreeRowSettingsPersistence::doLoad(const QString &name, IPLXMedia &media,
@@ -84,9 +84,7 @@ std::unique_ptr<TPLXGanttObject> TPLXTreeRowSettingsPersistence::doLoad(const QS
     font.Font = QFont(media.strValue(name, QStringLiteral("fontName"), QStringLiteral("Arial")));
     font.Font.setPointSize(media.intValue(name, QStringLiteral("fontSize"), 10));
     settings->FFont = std::make_unique<TPLXFont>(font);
-    settings->FColor = StringToColor(media.strValue(name, QStringLiteral("backgroundColor"), QStringLiteral("$EFDAC5")));
-    settings->FGroupColor = media.colorValue(name, QStringLiteral("group color"), StringToColor(QStringLiteral("$FFBAB5")));
-    settings->FAutoHeight = media.boolValue(name, QStringLiteral("auto height"), false);
+    plxLoadFields<TPLXTreeRowSettings>(*settings, TPLXTreeRowSettings::storedFields, name, media);
     return settings;
 }
 
@@ -96,32 +94,27 @@ TPLXTreeColSettings::TPLXTreeColSettings() = default;
 
 TPLXTreeColSettings::~TPLXTreeColSettings() = default;
 
-std::unique_ptr<TPLXGanttObject> TPLXTreeColSettings::Create() const
-{
-    return std::make_unique<TPLXTreeColSettings>();
-}
+const TPLXStoredField<TPLXTreeColSettings> TPLXTreeColSettings::storedFields[] = {
+    {"alignHorizontal", &TPLXTreeColSettings::FHAlign, TPLXFieldCodec::Int, 0},
+    {"alignVertical", &TPLXTreeColSettings::FVAlign, TPLXFieldCodec::Int, 2},
+    {"width", &TPLXTreeColSettings::FWidth, TPLXFieldCodec::Int, 200},
+};
 
 void TPLXTreeColSettings::Assign(const TPLXTreeColSettings &source)
 {
-    FHAlign = source.FHAlign;
-    FVAlign = source.FVAlign;
-    FWidth = source.FWidth;
+    plxAssignFields<TPLXTreeColSettings>(*this, source, storedFields);
 }
 
 void TPLXTreeColSettings::doSave(const QString &name, IPLXMedia &media, TPLXEntityFactory &)
 {
     media.setStrProperty(name, QStringLiteral("typeID"), QStringLiteral("Tree Column Settings"));
-    media.setIntProperty(name, QStringLiteral("alignHorizontal"), FHAlign);
-    media.setIntProperty(name, QStringLiteral("alignVertical"), FVAlign);
-    media.setIntProperty(name, QStringLiteral("width"), FWidth);
+    plxSaveFields<TPLXTreeColSettings>(*this, storedFields, name, media);
 }
 
 std::unique_ptr<TPLXGanttObject> TPLXTreeColSettingsPersistence::doLoad(const QString &name, IPLXMedia &media,
                                                                         TPLXEntityFactory &)
 {
     auto settings = std::make_unique<TPLXTreeColSettings>();
-    settings->FHAlign = media.intValue(name, QStringLiteral("alignHorizontal"), 0);
-    settings->FVAlign = media.intValue(name, QStringLiteral("alignVertical"), 2);
-    settings->FWidth = media.intValue(name, QStringLiteral("width"), 200);
+    plxLoadFields<TPLXTreeColSettings>(*settings, TPLXTreeColSettings::storedFields, name, media);
     return settings;
 }

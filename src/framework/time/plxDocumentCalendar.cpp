@@ -52,19 +52,6 @@ TPLXTimeMode modeFromInt(qint64 value)
     return value >= tmNone && value <= tmDecade ? TPLXTimeMode(value) : tmNone;
 }
 
-qint64 floorDiv(qint64 a, qint64 b)
-{
-    qint64 q = a / b;
-    if ((a % b != 0) && ((a < 0) != (b < 0)))
-        --q;
-    return q;
-}
-
-qint64 floorMod(qint64 a, qint64 b)
-{
-    return a - floorDiv(a, b) * b;
-}
-
 // Frees `object` only when `owner` owns it; shared references are just dropped.
 void releaseIfOwned(TPLXGanttObject *object, const TPLXGanttObject *owner)
 {
@@ -118,11 +105,6 @@ TPLXWeekend::TPLXWeekend(const QString &Name)
 {
 }
 
-std::unique_ptr<TPLXGanttObject> TPLXWeekend::Create() const
-{
-    return std::make_unique<TPLXWeekend>();
-}
-
 bool TPLXWeekend::Matches(TDateTime date, TPLXTimeMode mode)
 {
     if (mode != tmNone && mode != tmHour && mode != tmDay)
@@ -154,11 +136,6 @@ bool TPLXWeekend::findPreviousOccurence(TDateTime Date, TDateTime &Finish, doubl
     }
     PLX_ASSERT(Duration > 0 && Finish <= Date);
     return true;
-}
-
-std::unique_ptr<TPLXGanttObject> TPLXSaturday::Create() const
-{
-    return std::make_unique<TPLXSaturday>();
 }
 
 bool TPLXSaturday::Matches(TDateTime date, TPLXTimeMode mode)
@@ -195,11 +172,6 @@ bool TPLXSaturday::findPreviousOccurence(TDateTime Date, TDateTime &Finish, doub
     logOccurence("SatFPO: ", Date, Finish, Duration);
     PLX_ASSERT(Duration > 0 && Duration <= 1 && Finish <= Date);
     return true;
-}
-
-std::unique_ptr<TPLXGanttObject> TPLXSunday::Create() const
-{
-    return std::make_unique<TPLXSunday>();
 }
 
 bool TPLXSunday::Matches(TDateTime date, TPLXTimeMode mode)
@@ -716,11 +688,6 @@ TPLXWeekendsDateCategory::TPLXWeekendsDateCategory()
     addDate(std::make_unique<TPLXWeekend>());
 }
 
-std::unique_ptr<TPLXGanttObject> TPLXWeekendsDateCategory::Create() const
-{
-    return std::make_unique<TPLXWeekendsDateCategory>();
-}
-
 namespace {
 
 void savePredefined(const QString &uid, IPLXMedia &media, TColor color)
@@ -741,11 +708,6 @@ TPLXHolidaysDateCategory::TPLXHolidaysDateCategory()
 {
 }
 
-std::unique_ptr<TPLXGanttObject> TPLXHolidaysDateCategory::Create() const
-{
-    return std::make_unique<TPLXHolidaysDateCategory>();
-}
-
 void TPLXHolidaysDateCategory::doSave(const QString &, IPLXMedia &media, TPLXEntityFactory &)
 {
     savePredefined(getUID(), media, FColor);
@@ -755,11 +717,6 @@ TPLXVacationsDateCategory::TPLXVacationsDateCategory()
     : TPLXDateCategory(QStringLiteral("Vacations"), 0)
 {
     FWorking = true;
-}
-
-std::unique_ptr<TPLXGanttObject> TPLXVacationsDateCategory::Create() const
-{
-    return std::make_unique<TPLXVacationsDateCategory>();
 }
 
 void TPLXVacationsDateCategory::doSave(const QString &, IPLXMedia &media, TPLXEntityFactory &)
@@ -832,11 +789,6 @@ TDateTime IPLXCalendar::findFirstEffective(TDateTime date)
 
 TPLXDocumentCalendar::TPLXDocumentCalendar() = default;
 
-std::unique_ptr<TPLXGanttObject> TPLXDocumentCalendar::Create() const
-{
-    return std::make_unique<TPLXDocumentCalendar>();
-}
-
 void TPLXDocumentCalendar::SetTimeMode(TPLXTimeMode mode)
 {
     TPLXTimeModeObject::SetTimeMode(mode);
@@ -850,7 +802,7 @@ void TPLXDocumentCalendar::SetTimeMode(TPLXTimeMode mode)
 
 TPLXTimeMode TPLXDocumentCalendar::effectiveMode(TPLXTimeMode mode) const
 {
-    return mode == tmNone ? FTimeMode : mode;
+    return mode == tmNone ? TPLXTimeModeObject::getTimeMode() : mode;
 }
 
 IPLXDateException *TPLXDocumentCalendar::matchDate(TDateTime date, TPLXTimeMode mode)

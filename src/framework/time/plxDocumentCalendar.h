@@ -24,11 +24,11 @@ ORVANTA_EXPORT void PLXCalendarChanged();
 class ORVANTA_EXPORT IPLXDateException : public TPLXGanttObject
 {
     Q_GADGET
+    PLX_ENTITY_META
     Q_PROPERTY(QString Name READ getName WRITE setName)
 
 public:
     ~IPLXDateException() override;
-    const QMetaObject *metaObject() const override { return &staticMetaObject; }
 
     virtual TPLXGanttObject *getObject() = 0;
     // Whether the exception covers `date` when the chart shows `mode`.
@@ -45,10 +45,10 @@ public:
 class ORVANTA_EXPORT TPLXDateException : public IPLXDateException
 {
     Q_GADGET
+    PLX_ENTITY_META
 
 public:
     explicit TPLXDateException(const QString &Name = QString());
-    const QMetaObject *metaObject() const override { return &staticMetaObject; }
 
     TPLXGanttObject *getObject() override { return this; }
     QString getName() const override { return FName; }
@@ -64,11 +64,10 @@ protected:
 class ORVANTA_EXPORT TPLXWeekend : public TPLXDateException
 {
     Q_GADGET
+    PLX_ENTITY(TPLXWeekend)
 
 public:
     explicit TPLXWeekend(const QString &Name = QString());
-    const QMetaObject *metaObject() const override { return &staticMetaObject; }
-    std::unique_ptr<TPLXGanttObject> Create() const override;
 
     void setName(const QString &) override {}
     bool Matches(TDateTime date, TPLXTimeMode mode) override;
@@ -80,11 +79,10 @@ public:
 class ORVANTA_EXPORT TPLXSaturday : public TPLXWeekend
 {
     Q_GADGET
+    PLX_ENTITY(TPLXSaturday)
 
 public:
     using TPLXWeekend::TPLXWeekend;
-    const QMetaObject *metaObject() const override { return &staticMetaObject; }
-    std::unique_ptr<TPLXGanttObject> Create() const override;
 
     bool Matches(TDateTime date, TPLXTimeMode mode) override;
     bool findNextOccurence(TDateTime Date, TDateTime &Start, double &Duration) override;
@@ -95,11 +93,10 @@ public:
 class ORVANTA_EXPORT TPLXSunday : public TPLXWeekend
 {
     Q_GADGET
+    PLX_ENTITY(TPLXSunday)
 
 public:
     using TPLXWeekend::TPLXWeekend;
-    const QMetaObject *metaObject() const override { return &staticMetaObject; }
-    std::unique_ptr<TPLXGanttObject> Create() const override;
 
     bool Matches(TDateTime date, TPLXTimeMode mode) override;
     bool findNextOccurence(TDateTime Date, TDateTime &Start, double &Duration) override;
@@ -110,6 +107,7 @@ public:
 class ORVANTA_EXPORT TPLXFixedDateException : public TPLXDateException
 {
     Q_GADGET
+    PLX_ENTITY_META
     Q_PROPERTY(double DateFrom READ getDateFrom WRITE setDateFrom)
     Q_PROPERTY(double DateTo READ getDateTo WRITE setDateTo)
     Q_PROPERTY(PLXTime::TPLXTimeMode VisibleTimeMode MEMBER VisibleTimeMode)
@@ -118,7 +116,6 @@ public:
     TPLXFixedDateException(TDateTime DateFrom, TDateTime DateTo, const QString &Name);
     // One whole day from `Date`.
     TPLXFixedDateException(TDateTime Date, const QString &Name);
-    const QMetaObject *metaObject() const override { return &staticMetaObject; }
     std::unique_ptr<TPLXGanttObject> Create() const override;
     void doSave(const QString &name, IPLXMedia &media, TPLXEntityFactory &factory) override;
 
@@ -131,10 +128,12 @@ public:
     void setDateFrom(TDateTime date);
     void setDateTo(TDateTime date);
 
+    TPLXTimeMode getVisibleTimeMode() const { return VisibleTimeMode; }
+
+protected:
     // The coarsest mode up to years in which the interval spans a whole unit of every finer mode.
     TPLXTimeMode VisibleTimeMode = tmHour;
 
-protected:
     // The mode filter and the range test that every fixed or recurring match starts with.
     bool matchesModeAndRange(TDateTime date, TPLXTimeMode mode) const;
     void computeVisibleTimeMode();
@@ -151,6 +150,7 @@ protected:
 class ORVANTA_EXPORT TPLXRecurringDateException : public TPLXFixedDateException
 {
     Q_GADGET
+    PLX_ENTITY_META
     Q_PROPERTY(PLXTime::TPLXTimeMode RecurringTimeMode READ getRecurringTimeMode WRITE setRecurringTimeMode)
     Q_PROPERTY(int RecurringPeriod READ getRecurringPeriod WRITE setRecurringPeriod)
     Q_PROPERTY(int DayFrom READ getDayFrom WRITE setDayFrom)
@@ -162,7 +162,6 @@ public:
     TPLXRecurringDateException(TPLXTimeMode RecurringTimeMode, quint16 RecurringPeriod, quint16 DayFrom,
                                quint16 DayTo, quint8 HourFrom, quint8 HourTo, const QString &Name,
                                TDateTime DateFrom, TDateTime DateTo);
-    const QMetaObject *metaObject() const override { return &staticMetaObject; }
     std::unique_ptr<TPLXGanttObject> Create() const override;
     void doSave(const QString &name, IPLXMedia &media, TPLXEntityFactory &factory) override;
 
@@ -212,6 +211,7 @@ protected:
 class ORVANTA_EXPORT IPLXDateCategory : public TPLXGanttObject
 {
     Q_GADGET
+    PLX_ENTITY_META
     Q_PROPERTY(QString Name READ getName)
     Q_PROPERTY(int Color READ getColor WRITE setColor)
     Q_PROPERTY(bool Working READ getWorking WRITE setWorking)
@@ -220,7 +220,6 @@ class ORVANTA_EXPORT IPLXDateCategory : public TPLXGanttObject
 
 public:
     ~IPLXDateCategory() override;
-    const QMetaObject *metaObject() const override { return &staticMetaObject; }
 
     virtual TPLXGanttObject *getObject() = 0;
     virtual QString getName() const = 0;
@@ -243,10 +242,10 @@ public:
 class ORVANTA_EXPORT TPLXDateCategory : public IPLXDateCategory
 {
     Q_GADGET
+    PLX_ENTITY_META
 
 public:
     TPLXDateCategory(const QString &Name, TColor Color);
-    const QMetaObject *metaObject() const override { return &staticMetaObject; }
     std::unique_ptr<TPLXGanttObject> Create() const override;
     void doSave(const QString &name, IPLXMedia &media, TPLXEntityFactory &factory) override;
 
@@ -279,33 +278,30 @@ protected:
 class ORVANTA_EXPORT TPLXWeekendsDateCategory : public TPLXDateCategory
 {
     Q_GADGET
+    PLX_ENTITY(TPLXWeekendsDateCategory)
 
 public:
     TPLXWeekendsDateCategory();
-    const QMetaObject *metaObject() const override { return &staticMetaObject; }
-    std::unique_ptr<TPLXGanttObject> Create() const override;
     void doSave(const QString &name, IPLXMedia &media, TPLXEntityFactory &factory) override;
 };
 
 class ORVANTA_EXPORT TPLXHolidaysDateCategory : public TPLXDateCategory
 {
     Q_GADGET
+    PLX_ENTITY(TPLXHolidaysDateCategory)
 
 public:
     TPLXHolidaysDateCategory();
-    const QMetaObject *metaObject() const override { return &staticMetaObject; }
-    std::unique_ptr<TPLXGanttObject> Create() const override;
     void doSave(const QString &name, IPLXMedia &media, TPLXEntityFactory &factory) override;
 };
 
 class ORVANTA_EXPORT TPLXVacationsDateCategory : public TPLXDateCategory
 {
     Q_GADGET
+    PLX_ENTITY(TPLXVacationsDateCategory)
 
 public:
     TPLXVacationsDateCategory();
-    const QMetaObject *metaObject() const override { return &staticMetaObject; }
-    std::unique_ptr<TPLXGanttObject> Create() const override;
     void doSave(const QString &name, IPLXMedia &media, TPLXEntityFactory &factory) override;
 };
 
@@ -317,11 +313,11 @@ public:
 class ORVANTA_EXPORT IPLXCalendar : public TPLXTimeModeObject
 {
     Q_GADGET
+    PLX_ENTITY_META
 
 public:
     IPLXCalendar();
     ~IPLXCalendar() override;
-    const QMetaObject *metaObject() const override { return &staticMetaObject; }
 
     virtual bool isWorking(TDateTime date, TPLXTimeMode mode) = 0;
     virtual QString getDateLabel(TDateTime date, TPLXTimeMode mode) = 0;
@@ -366,12 +362,11 @@ private:
 class ORVANTA_EXPORT TPLXDocumentCalendar : public IPLXCalendar
 {
     Q_GADGET
+    PLX_ENTITY(TPLXDocumentCalendar)
     Q_PROPERTY(int CategoriesCount READ getCategoriesCount)
 
 public:
     TPLXDocumentCalendar();
-    const QMetaObject *metaObject() const override { return &staticMetaObject; }
-    std::unique_ptr<TPLXGanttObject> Create() const override;
     void doSave(const QString &name, IPLXMedia &media, TPLXEntityFactory &factory) override;
 
     // Also re-aligns the owning document's start date to the new mode.

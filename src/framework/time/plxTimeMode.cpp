@@ -16,19 +16,6 @@ constexpr qint64 kMaxAbsYear = 300000;
 // Day number of 1 Jan 1970 counted from 30 Dec 1899.
 constexpr qint64 kUnixEpochDay = 25569;
 
-qint64 floorDiv(qint64 a, qint64 b)
-{
-    qint64 q = a / b;
-    if ((a % b != 0) && ((a < 0) != (b < 0)))
-        --q;
-    return q;
-}
-
-qint64 floorMod(qint64 a, qint64 b)
-{
-    return a - floorDiv(a, b) * b;
-}
-
 double clampDays(double date)
 {
     if (std::isnan(date))
@@ -535,11 +522,6 @@ QString PeriodToString(TDateTime date, TPLXTimeMode mode, TPLXTimeFormat format)
 // ------------------------------------------------------------ TPLXTimeModeObject
 
 TPLXTimeModeObject::TPLXTimeModeObject() = default;
-
-std::unique_ptr<TPLXGanttObject> TPLXTimeModeObject::Create() const
-{
-    return std::make_unique<TPLXTimeModeObject>();
-}
 
 TPLXTimeMode TPLXTimeModeObject::getTimeMode() const
 {

@@ -127,11 +127,10 @@ ORVANTA_EXPORT void PLXResetDateLocale();
 class ORVANTA_EXPORT TPLXTimeModeObjectIntf : public TPLXGanttObject
 {
     Q_GADGET
+    PLX_ENTITY_META
     Q_PROPERTY(PLXTime::TPLXTimeMode TimeMode READ getTimeMode WRITE SetTimeMode)
 
 public:
-    const QMetaObject *metaObject() const override { return &staticMetaObject; }
-
     virtual TPLXTimeMode getTimeMode() const = 0;
     virtual void SetTimeMode(TPLXTimeMode mode) = 0;
     virtual TDateTime Next(TDateTime date) = 0;
@@ -151,11 +150,10 @@ public:
 class ORVANTA_EXPORT TPLXTimeModeObject : public TPLXTimeModeObjectIntf
 {
     Q_GADGET
+    PLX_ENTITY(TPLXTimeModeObject)
 
 public:
     TPLXTimeModeObject();
-    const QMetaObject *metaObject() const override { return &staticMetaObject; }
-    std::unique_ptr<TPLXGanttObject> Create() const override;
 
     TPLXTimeMode getTimeMode() const override;
     void SetTimeMode(TPLXTimeMode mode) override;
@@ -174,6 +172,6 @@ public:
     // Length in days of the first period after the zero date.
     double getUnitPeriod() override;
 
-protected:
+private:
     TPLXTimeMode FTimeMode = tmDay;
 };

@@ -171,11 +171,6 @@ TPLXTreeCellType::TPLXTreeCellType() = default;
 
 TPLXTreeCellType::~TPLXTreeCellType() = default;
 
-std::unique_ptr<TPLXGanttObject> TPLXTreeCellType::Create() const
-{
-    return std::make_unique<TPLXTreeCellType>();
-}
-
 const QMetaObject *TPLXTreeCellType::TreeCellClass() const
 {
     return &TPLXTreeCell::staticMetaObject;
@@ -207,7 +202,7 @@ TPLXTreeCell::TPLXTreeCell(TPLXTreeRowSettings *rowSettings, TPLXTreeColSettings
     auto ownRow = std::make_unique<TPLXTreeRowSettings>();
     if (rowSettings) {
         ownRow->Assign(*rowSettings);
-        ownRow->FGroupColor = rowSettings->FGroupColor;
+        ownRow->setGroupColor(rowSettings->getGroupColor());
     }
     ownRow->setParent(this);
     FRowSettings = ownRow.release();
@@ -227,11 +222,6 @@ TPLXTreeCell::~TPLXTreeCell()
     FTextArranger.reset();
 }
 
-std::unique_ptr<TPLXGanttObject> TPLXTreeCell::Create() const
-{
-    return std::make_unique<TPLXTreeCell>();
-}
-
 const QMetaObject *TPLXTreeCell::DataTypeClass() const
 {
     return &TPLXTreeCellType::staticMetaObject;
@@ -244,7 +234,7 @@ bool TPLXTreeCell::lessThan(TPLXTreeCell *)
 
 TPLXTreeRow *TPLXTreeCell::treeRow() const
 {
-    return dynamic_cast<TPLXTreeRow *>(FParent);
+    return dynamic_cast<TPLXTreeRow *>(getParent());
 }
 
 TPLXTreeCellDrawer *TPLXTreeCell::cellDrawer() const
@@ -262,7 +252,7 @@ int TPLXTreeCell::getMaxWidth()
 {
     if (!FTextArranger)
         return 0;
-    PLX_ASSERT(FParent != nullptr);
+    PLX_ASSERT(getParent() != nullptr);
     if (FText.isEmpty())
         return 10;
     QString longest;
@@ -279,10 +269,10 @@ int TPLXTreeCell::fitHeight()
 {
     if (!FTextArranger)
         return 0;
-    PLX_ASSERT(FParent != nullptr);
+    PLX_ASSERT(getParent() != nullptr);
     // The header cell holds the column's current width; the cell's own copy
     // of the column settings only knows the width the cell was made with.
-    int width = FColSettings ? FColSettings->FWidth : 0;
+    int width = FColSettings ? FColSettings->getWidth() : 0;
     if (TPLXTreeGrid *grid = gridOf(this)) {
         if (TPLXTreeHeader *header = grid->getHeader()) {
             const int column = GetColumnIndex();
@@ -346,16 +336,9 @@ void TPLXTreeCell::doSave(const QString &, IPLXMedia &media, TPLXEntityFactory &
         return;
     const QString section = getUID();
     media.setStrProperty(section, QStringLiteral("typeID"), typeId);
-    const auto saveChild = [&](const QString &key, TPLXGanttObject *child) {
-        if (!child)
-            return;
-        const QString uid = child->getUID();
-        media.setStrProperty(section, key, uid);
-        child->doSave(uid, media, factory);
-    };
-    saveChild(QStringLiteral("rowSettings"), FRowSettings);
-    saveChild(QStringLiteral("colSettings"), FColSettings);
-    saveChild(QStringLiteral("dataType"), FDataType);
+    TPLXPersistence::saveChild(section, QStringLiteral("rowSettings"), FRowSettings, media, factory);
+    TPLXPersistence::saveChild(section, QStringLiteral("colSettings"), FColSettings, media, factory);
+    TPLXPersistence::saveChild(section, QStringLiteral("dataType"), FDataType, media, factory);
     saveValues(section, media);
 }
 
@@ -448,11 +431,6 @@ std::unique_ptr<TPLXGanttObject> TPLXTreeCellPersistence::doLoad(const QString &
 
 // ------------------------------------------------------------- text cells
 
-std::unique_ptr<TPLXGanttObject> TPLXTreeSimpleTextCellType::Create() const
-{
-    return std::make_unique<TPLXTreeSimpleTextCellType>();
-}
-
 void TPLXTreeSimpleTextCellType::doSave(const QString &, IPLXMedia &media, TPLXEntityFactory &)
 {
     writeTypeId(*this, media, "Simple Text Type");
@@ -467,11 +445,6 @@ TPLXTreeCell *TPLXTreeSimpleTextCellType::CreateTreeCell(TPLXTreeRowSettings *ro
                                                          TPLXTreeColSettings *colSettings, TPLXGanttObject *parent)
 {
     return makeCell<TPLXTreeSimpleTextCell>(rowSettings, colSettings, this, parent);
-}
-
-std::unique_ptr<TPLXGanttObject> TPLXTreeSimpleTextCell::Create() const
-{
-    return std::make_unique<TPLXTreeSimpleTextCell>();
 }
 
 const QMetaObject *TPLXTreeSimpleTextCell::DataTypeClass() const
@@ -494,11 +467,6 @@ QString TPLXTreeSimpleTextCell::storedTypeId() const
     return QStringLiteral("Tree Simple Text Cell");
 }
 
-std::unique_ptr<TPLXGanttObject> TPLXTreeMultilineTextCellType::Create() const
-{
-    return std::make_unique<TPLXTreeMultilineTextCellType>();
-}
-
 void TPLXTreeMultilineTextCellType::doSave(const QString &, IPLXMedia &media, TPLXEntityFactory &)
 {
     writeTypeId(*this, media, "Multiline Text Type");
@@ -513,11 +481,6 @@ TPLXTreeCell *TPLXTreeMultilineTextCellType::CreateTreeCell(TPLXTreeRowSettings 
                                                             TPLXTreeColSettings *colSettings, TPLXGanttObject *parent)
 {
     return makeCell<TPLXTreeMultilineTextCell>(rowSettings, colSettings, this, parent);
-}
-
-std::unique_ptr<TPLXGanttObject> TPLXTreeMultilineTextCell::Create() const
-{
-    return std::make_unique<TPLXTreeMultilineTextCell>();
 }
 
 const QMetaObject *TPLXTreeMultilineTextCell::DataTypeClass() const
@@ -540,11 +503,6 @@ QString TPLXTreeMultilineTextCell::storedTypeId() const
     return QStringLiteral("Tree Multiline Text Cell");
 }
 
-std::unique_ptr<TPLXGanttObject> TPLXTreeButtonEditCellType::Create() const
-{
-    return std::make_unique<TPLXTreeButtonEditCellType>();
-}
-
 void TPLXTreeButtonEditCellType::doSave(const QString &, IPLXMedia &media, TPLXEntityFactory &)
 {
     writeTypeId(*this, media, "Button Edit Type");
@@ -559,11 +517,6 @@ TPLXTreeCell *TPLXTreeButtonEditCellType::CreateTreeCell(TPLXTreeRowSettings *ro
                                                          TPLXTreeColSettings *colSettings, TPLXGanttObject *parent)
 {
     return makeCell<TPLXTreeButtonEditCell>(rowSettings, colSettings, this, parent);
-}
-
-std::unique_ptr<TPLXGanttObject> TPLXTreeButtonEditCell::Create() const
-{
-    return std::make_unique<TPLXTreeButtonEditCell>();
 }
 
 const QMetaObject *TPLXTreeButtonEditCell::DataTypeClass() const
@@ -595,11 +548,6 @@ QString PLXFormatCellDate(TDateTime date, bool noTime)
     return text;
 }
 
-std::unique_ptr<TPLXGanttObject> TPLXTreeDateTimeCellType::Create() const
-{
-    return std::make_unique<TPLXTreeDateTimeCellType>();
-}
-
 void TPLXTreeDateTimeCellType::doSave(const QString &, IPLXMedia &media, TPLXEntityFactory &)
 {
     writeTypeId(*this, media, "Date Time Type");
@@ -614,11 +562,6 @@ TPLXTreeCell *TPLXTreeDateTimeCellType::CreateTreeCell(TPLXTreeRowSettings *rowS
                                                        TPLXTreeColSettings *colSettings, TPLXGanttObject *parent)
 {
     return makeCell<TPLXTreeDateTimeCell>(rowSettings, colSettings, this, parent);
-}
-
-std::unique_ptr<TPLXGanttObject> TPLXTreeDateTimeCell::Create() const
-{
-    return std::make_unique<TPLXTreeDateTimeCell>();
 }
 
 const QMetaObject *TPLXTreeDateTimeCell::DataTypeClass() const
@@ -660,11 +603,6 @@ QString TPLXTreeDateTimeCell::storedTypeId() const
 
 // ---------------------------------------------------------------- numbers
 
-std::unique_ptr<TPLXGanttObject> TPLXTreeSpinCellType::Create() const
-{
-    return std::make_unique<TPLXTreeSpinCellType>();
-}
-
 void TPLXTreeSpinCellType::doSave(const QString &, IPLXMedia &media, TPLXEntityFactory &)
 {
     writeTypeId(*this, media, "Spin Type");
@@ -679,11 +617,6 @@ TPLXTreeCell *TPLXTreeSpinCellType::CreateTreeCell(TPLXTreeRowSettings *rowSetti
                                                    TPLXGanttObject *parent)
 {
     return makeCell<TPLXTreeSpinCell>(rowSettings, colSettings, this, parent);
-}
-
-std::unique_ptr<TPLXGanttObject> TPLXTreeSpinCell::Create() const
-{
-    return std::make_unique<TPLXTreeSpinCell>();
 }
 
 const QMetaObject *TPLXTreeSpinCell::DataTypeClass() const
@@ -723,11 +656,6 @@ QString PLXCurrencyText(double value)
     return locale.toCurrencyString(value, locale.currencySymbol(), 2);
 }
 
-std::unique_ptr<TPLXGanttObject> TPLXTreeCurrencyCellType::Create() const
-{
-    return std::make_unique<TPLXTreeCurrencyCellType>();
-}
-
 void TPLXTreeCurrencyCellType::doSave(const QString &, IPLXMedia &media, TPLXEntityFactory &)
 {
     writeTypeId(*this, media, "Currency Type");
@@ -742,11 +670,6 @@ TPLXTreeCell *TPLXTreeCurrencyCellType::CreateTreeCell(TPLXTreeRowSettings *rowS
                                                        TPLXTreeColSettings *colSettings, TPLXGanttObject *parent)
 {
     return makeCell<TPLXTreeCurrencyCell>(rowSettings, colSettings, this, parent);
-}
-
-std::unique_ptr<TPLXGanttObject> TPLXTreeCurrencyCell::Create() const
-{
-    return std::make_unique<TPLXTreeCurrencyCell>();
 }
 
 const QMetaObject *TPLXTreeCurrencyCell::DataTypeClass() const
@@ -774,11 +697,6 @@ QString TPLXTreeCurrencyCell::storedTypeId() const
 
 // ---------------------------------------------------------------- choices
 
-std::unique_ptr<TPLXGanttObject> TPLXTreeComboCellType::Create() const
-{
-    return std::make_unique<TPLXTreeComboCellType>();
-}
-
 void TPLXTreeComboCellType::doSave(const QString &, IPLXMedia &media, TPLXEntityFactory &)
 {
     writeTypeId(*this, media, "Combo Type");
@@ -793,11 +711,6 @@ TPLXTreeCell *TPLXTreeComboCellType::CreateTreeCell(TPLXTreeRowSettings *rowSett
                                                     TPLXGanttObject *parent)
 {
     return makeCell<TPLXTreeComboCell>(rowSettings, colSettings, this, parent);
-}
-
-std::unique_ptr<TPLXGanttObject> TPLXTreeComboCell::Create() const
-{
-    return std::make_unique<TPLXTreeComboCell>();
 }
 
 const QMetaObject *TPLXTreeComboCell::DataTypeClass() const
@@ -815,11 +728,6 @@ QString TPLXTreeComboCell::storedTypeId() const
     return QStringLiteral("Tree Combo Cell");
 }
 
-std::unique_ptr<TPLXGanttObject> TPLXTreeImageComboCellType::Create() const
-{
-    return std::make_unique<TPLXTreeImageComboCellType>();
-}
-
 void TPLXTreeImageComboCellType::doSave(const QString &, IPLXMedia &media, TPLXEntityFactory &)
 {
     writeTypeId(*this, media, "Image Combo Type");
@@ -834,11 +742,6 @@ TPLXTreeCell *TPLXTreeImageComboCellType::CreateTreeCell(TPLXTreeRowSettings *ro
                                                          TPLXTreeColSettings *colSettings, TPLXGanttObject *parent)
 {
     return makeCell<TPLXTreeImageComboCell>(rowSettings, colSettings, this, parent);
-}
-
-std::unique_ptr<TPLXGanttObject> TPLXTreeImageComboCell::Create() const
-{
-    return std::make_unique<TPLXTreeImageComboCell>();
 }
 
 const QMetaObject *TPLXTreeImageComboCell::DataTypeClass() const
@@ -872,11 +775,6 @@ QString TPLXTreeImageComboCell::storedTypeId() const
 }
 
 // -------------------------------------------------------- automatic cells
-
-std::unique_ptr<TPLXGanttObject> TPLXTreeAutoCellType::Create() const
-{
-    return std::make_unique<TPLXTreeAutoCellType>();
-}
 
 void TPLXTreeAutoCellType::doSave(const QString &, IPLXMedia &media, TPLXEntityFactory &)
 {
@@ -925,11 +823,6 @@ bool barDateLess(TPLXGanttRow *a, TPLXGanttRow *b, TDateTime (TPLXGanttRow::*dat
 
 } // namespace
 
-std::unique_ptr<TPLXGanttObject> TPLXTreeAutoCellStartDate::Create() const
-{
-    return std::make_unique<TPLXTreeAutoCellStartDate>();
-}
-
 void TPLXTreeAutoCellStartDate::doSave(const QString &, IPLXMedia &media, TPLXEntityFactory &)
 {
     writeTypeId(*this, media, "Tree AutoCellType.StartDate");
@@ -945,11 +838,6 @@ QString TPLXTreeAutoCellStartDate::calculateValue(TPLXGanttRow *ganttRow)
 bool TPLXTreeAutoCellStartDate::lessThan(TPLXGanttRow *rowA, TPLXGanttRow *rowB)
 {
     return barDateLess(rowA, rowB, &TPLXGanttRow::FindFirstStartDate);
-}
-
-std::unique_ptr<TPLXGanttObject> TPLXTreeAutoCellEndDate::Create() const
-{
-    return std::make_unique<TPLXTreeAutoCellEndDate>();
 }
 
 void TPLXTreeAutoCellEndDate::doSave(const QString &, IPLXMedia &media, TPLXEntityFactory &)
@@ -969,11 +857,6 @@ bool TPLXTreeAutoCellEndDate::lessThan(TPLXGanttRow *rowA, TPLXGanttRow *rowB)
     return barDateLess(rowA, rowB, &TPLXGanttRow::FindLastEndDate);
 }
 
-std::unique_ptr<TPLXGanttObject> TPLXTreeAutoCellNumber::Create() const
-{
-    return std::make_unique<TPLXTreeAutoCellNumber>();
-}
-
 QString TPLXTreeAutoCellNumber::calculateValue(TPLXGanttRow *ganttRow)
 {
     // The tree row with the gantt row's index carries the number.
@@ -983,11 +866,6 @@ QString TPLXTreeAutoCellNumber::calculateValue(TPLXGanttRow *ganttRow)
     if (!node || node->isTreeRoot())
         return QString();
     return grid->getContinuousNumbering() ? node->numberCont() : node->numberHierchy();
-}
-
-std::unique_ptr<TPLXGanttObject> TPLXTreeAutoCellTaskNameType::Create() const
-{
-    return std::make_unique<TPLXTreeAutoCellTaskNameType>();
 }
 
 void TPLXTreeAutoCellTaskNameType::doSave(const QString &, IPLXMedia &media, TPLXEntityFactory &)
@@ -1034,11 +912,6 @@ TPLXTreeAutoCell::TPLXTreeAutoCell(TPLXTreeRowSettings *rowSettings, TPLXTreeCol
 {
     FOwnDrawer = std::make_unique<TPLXTreeAutoCellDrawer>(this);
     FDrawer = FOwnDrawer.get();
-}
-
-std::unique_ptr<TPLXGanttObject> TPLXTreeAutoCell::Create() const
-{
-    return std::make_unique<TPLXTreeAutoCell>();
 }
 
 TPLXGanttRow *TPLXTreeAutoCell::ganttRow() const

@@ -27,12 +27,12 @@ class TPLXTreeTextSettings;
 class ORVANTA_EXPORT TPLXCell : public TPLXGanttObject
 {
     Q_GADGET
+    PLX_ENTITY_META
     Q_PROPERTY(QString Text READ GetText WRITE SetText)
 
 public:
     TPLXCell();
     ~TPLXCell() override;
-    const QMetaObject *metaObject() const override { return &staticMetaObject; }
 
     // Takes the arranger; null removes it.
     virtual void SetTextArranger(std::unique_ptr<TPLXTextArranger> arranger);
@@ -71,13 +71,12 @@ private:
 class ORVANTA_EXPORT TPLXTreeCellType : public TPLXGanttObject
 {
     Q_GADGET
+    PLX_ENTITY(TPLXTreeCellType)
     Q_PROPERTY(bool ReadOnly READ getReadOnly WRITE setReadOnly)
 
 public:
     TPLXTreeCellType();
     ~TPLXTreeCellType() override;
-    const QMetaObject *metaObject() const override { return &staticMetaObject; }
-    std::unique_ptr<TPLXGanttObject> Create() const override;
 
     // The class of the cells this type makes.
     virtual const QMetaObject *TreeCellClass() const;
@@ -98,6 +97,7 @@ private:
 class ORVANTA_EXPORT TPLXTreeCell : public TPLXCell
 {
     Q_GADGET
+    PLX_ENTITY(TPLXTreeCell)
     Q_PROPERTY(TPLXGanttObject *DataType READ dataTypeObject)
     Q_PROPERTY(TPLXGanttObject *RowSettings READ rowSettingsObject)
     Q_PROPERTY(TPLXGanttObject *ColSettings READ colSettingsObject)
@@ -111,8 +111,6 @@ public:
     TPLXTreeCell(TPLXTreeRowSettings *rowSettings, TPLXTreeColSettings *colSettings, TPLXTreeCellType *dataType,
                  TPLXGanttObject *parent);
     ~TPLXTreeCell() override;
-    const QMetaObject *metaObject() const override { return &staticMetaObject; }
-    std::unique_ptr<TPLXGanttObject> Create() const override;
     void doSave(const QString &name, IPLXMedia &media, TPLXEntityFactory &factory) override;
 
     // The class of cell type that fits this cell kind; null for computed cells.
@@ -201,10 +199,9 @@ public:
 class ORVANTA_EXPORT TPLXTreeSimpleTextCellType : public TPLXTreeCellType
 {
     Q_GADGET
+    PLX_ENTITY(TPLXTreeSimpleTextCellType)
 
 public:
-    const QMetaObject *metaObject() const override { return &staticMetaObject; }
-    std::unique_ptr<TPLXGanttObject> Create() const override;
     void doSave(const QString &name, IPLXMedia &media, TPLXEntityFactory &factory) override;
     const QMetaObject *TreeCellClass() const override;
     TPLXTreeCell *CreateTreeCell(TPLXTreeRowSettings *rowSettings, TPLXTreeColSettings *colSettings,
@@ -216,11 +213,10 @@ public:
 class ORVANTA_EXPORT TPLXTreeSimpleTextCell : public TPLXTreeCell
 {
     Q_GADGET
+    PLX_ENTITY(TPLXTreeSimpleTextCell)
 
 public:
     using TPLXTreeCell::TPLXTreeCell;
-    const QMetaObject *metaObject() const override { return &staticMetaObject; }
-    std::unique_ptr<TPLXGanttObject> Create() const override;
     const QMetaObject *DataTypeClass() const override;
     bool lessThan(TPLXTreeCell *other) override;
 
@@ -232,10 +228,9 @@ protected:
 class ORVANTA_EXPORT TPLXTreeMultilineTextCellType : public TPLXTreeCellType
 {
     Q_GADGET
+    PLX_ENTITY(TPLXTreeMultilineTextCellType)
 
 public:
-    const QMetaObject *metaObject() const override { return &staticMetaObject; }
-    std::unique_ptr<TPLXGanttObject> Create() const override;
     void doSave(const QString &name, IPLXMedia &media, TPLXEntityFactory &factory) override;
     const QMetaObject *TreeCellClass() const override;
     TPLXTreeCell *CreateTreeCell(TPLXTreeRowSettings *rowSettings, TPLXTreeColSettings *colSettings,
@@ -246,11 +241,10 @@ public:
 class ORVANTA_EXPORT TPLXTreeMultilineTextCell : public TPLXTreeCell
 {
     Q_GADGET
+    PLX_ENTITY(TPLXTreeMultilineTextCell)
 
 public:
     using TPLXTreeCell::TPLXTreeCell;
-    const QMetaObject *metaObject() const override { return &staticMetaObject; }
-    std::unique_ptr<TPLXGanttObject> Create() const override;
     const QMetaObject *DataTypeClass() const override;
     bool lessThan(TPLXTreeCell *other) override;
 
@@ -263,10 +257,9 @@ protected:
 class ORVANTA_EXPORT TPLXTreeButtonEditCellType : public TPLXTreeSimpleTextCellType
 {
     Q_GADGET
+    PLX_ENTITY(TPLXTreeButtonEditCellType)
 
 public:
-    const QMetaObject *metaObject() const override { return &staticMetaObject; }
-    std::unique_ptr<TPLXGanttObject> Create() const override;
     void doSave(const QString &name, IPLXMedia &media, TPLXEntityFactory &factory) override;
     const QMetaObject *TreeCellClass() const override;
     TPLXTreeCell *CreateTreeCell(TPLXTreeRowSettings *rowSettings, TPLXTreeColSettings *colSettings,
@@ -276,11 +269,10 @@ public:
 class ORVANTA_EXPORT TPLXTreeButtonEditCell : public TPLXTreeSimpleTextCell
 {
     Q_GADGET
+    PLX_ENTITY(TPLXTreeButtonEditCell)
 
 public:
     using TPLXTreeSimpleTextCell::TPLXTreeSimpleTextCell;
-    const QMetaObject *metaObject() const override { return &staticMetaObject; }
-    std::unique_ptr<TPLXGanttObject> Create() const override;
     const QMetaObject *DataTypeClass() const override;
 
 protected:
@@ -292,11 +284,10 @@ protected:
 class ORVANTA_EXPORT TPLXTreeDateTimeCellType : public TPLXTreeCellType
 {
     Q_GADGET
+    PLX_ENTITY(TPLXTreeDateTimeCellType)
     Q_PROPERTY(bool NoTime READ getNoTime WRITE setNoTime)
 
 public:
-    const QMetaObject *metaObject() const override { return &staticMetaObject; }
-    std::unique_ptr<TPLXGanttObject> Create() const override;
     void doSave(const QString &name, IPLXMedia &media, TPLXEntityFactory &factory) override;
     const QMetaObject *TreeCellClass() const override;
     TPLXTreeCell *CreateTreeCell(TPLXTreeRowSettings *rowSettings, TPLXTreeColSettings *colSettings,
@@ -313,13 +304,12 @@ private:
 class ORVANTA_EXPORT TPLXTreeDateTimeCell : public TPLXTreeCell
 {
     Q_GADGET
+    PLX_ENTITY(TPLXTreeDateTimeCell)
     Q_PROPERTY(double Date READ GetDate WRITE SetDate)
     Q_PROPERTY(bool NoTime READ NoTime)
 
 public:
     using TPLXTreeCell::TPLXTreeCell;
-    const QMetaObject *metaObject() const override { return &staticMetaObject; }
-    std::unique_ptr<TPLXGanttObject> Create() const override;
     const QMetaObject *DataTypeClass() const override;
     bool lessThan(TPLXTreeCell *other) override;
 
@@ -344,12 +334,11 @@ ORVANTA_EXPORT QString PLXFormatCellDate(TDateTime date, bool noTime);
 class ORVANTA_EXPORT TPLXTreeSpinCellType : public TPLXTreeCellType
 {
     Q_GADGET
+    PLX_ENTITY(TPLXTreeSpinCellType)
     Q_PROPERTY(int Min READ getMin WRITE setMin)
     Q_PROPERTY(int Max READ getMax WRITE setMax)
 
 public:
-    const QMetaObject *metaObject() const override { return &staticMetaObject; }
-    std::unique_ptr<TPLXGanttObject> Create() const override;
     void doSave(const QString &name, IPLXMedia &media, TPLXEntityFactory &factory) override;
     const QMetaObject *TreeCellClass() const override;
     TPLXTreeCell *CreateTreeCell(TPLXTreeRowSettings *rowSettings, TPLXTreeColSettings *colSettings,
@@ -368,12 +357,11 @@ private:
 class ORVANTA_EXPORT TPLXTreeSpinCell : public TPLXTreeCell
 {
     Q_GADGET
+    PLX_ENTITY(TPLXTreeSpinCell)
     Q_PROPERTY(int Number READ GetNumber WRITE SetNumber)
 
 public:
     using TPLXTreeCell::TPLXTreeCell;
-    const QMetaObject *metaObject() const override { return &staticMetaObject; }
-    std::unique_ptr<TPLXGanttObject> Create() const override;
     const QMetaObject *DataTypeClass() const override;
     bool lessThan(TPLXTreeCell *other) override;
 
@@ -391,10 +379,9 @@ private:
 class ORVANTA_EXPORT TPLXTreeCurrencyCellType : public TPLXTreeCellType
 {
     Q_GADGET
+    PLX_ENTITY(TPLXTreeCurrencyCellType)
 
 public:
-    const QMetaObject *metaObject() const override { return &staticMetaObject; }
-    std::unique_ptr<TPLXGanttObject> Create() const override;
     void doSave(const QString &name, IPLXMedia &media, TPLXEntityFactory &factory) override;
     const QMetaObject *TreeCellClass() const override;
     TPLXTreeCell *CreateTreeCell(TPLXTreeRowSettings *rowSettings, TPLXTreeColSettings *colSettings,
@@ -405,12 +392,11 @@ public:
 class ORVANTA_EXPORT TPLXTreeCurrencyCell : public TPLXTreeCell
 {
     Q_GADGET
+    PLX_ENTITY(TPLXTreeCurrencyCell)
     Q_PROPERTY(double Value READ GetValue WRITE SetValue)
 
 public:
     using TPLXTreeCell::TPLXTreeCell;
-    const QMetaObject *metaObject() const override { return &staticMetaObject; }
-    std::unique_ptr<TPLXGanttObject> Create() const override;
     const QMetaObject *DataTypeClass() const override;
 
     double GetValue() const { return FValue; }
@@ -435,12 +421,11 @@ enum TPLXComboStyle : int { csDropDown = 0, csSimple = 1, csDropDownList = 2 };
 class ORVANTA_EXPORT TPLXTreeComboCellType : public TPLXTreeCellType
 {
     Q_GADGET
+    PLX_ENTITY(TPLXTreeComboCellType)
     Q_PROPERTY(QStringList Items READ getItems WRITE setItems)
     Q_PROPERTY(int Style MEMBER FStyle)
 
 public:
-    const QMetaObject *metaObject() const override { return &staticMetaObject; }
-    std::unique_ptr<TPLXGanttObject> Create() const override;
     void doSave(const QString &name, IPLXMedia &media, TPLXEntityFactory &factory) override;
     const QMetaObject *TreeCellClass() const override;
     TPLXTreeCell *CreateTreeCell(TPLXTreeRowSettings *rowSettings, TPLXTreeColSettings *colSettings,
@@ -456,11 +441,10 @@ private:
 class ORVANTA_EXPORT TPLXTreeComboCell : public TPLXTreeCell
 {
     Q_GADGET
+    PLX_ENTITY(TPLXTreeComboCell)
 
 public:
     using TPLXTreeCell::TPLXTreeCell;
-    const QMetaObject *metaObject() const override { return &staticMetaObject; }
-    std::unique_ptr<TPLXGanttObject> Create() const override;
     const QMetaObject *DataTypeClass() const override;
 
 protected:
@@ -471,11 +455,10 @@ protected:
 class ORVANTA_EXPORT TPLXTreeImageComboCellType : public TPLXTreeCellType
 {
     Q_GADGET
+    PLX_ENTITY(TPLXTreeImageComboCellType)
     Q_PROPERTY(QStringList Items READ getItems WRITE setItems)
 
 public:
-    const QMetaObject *metaObject() const override { return &staticMetaObject; }
-    std::unique_ptr<TPLXGanttObject> Create() const override;
     void doSave(const QString &name, IPLXMedia &media, TPLXEntityFactory &factory) override;
     const QMetaObject *TreeCellClass() const override;
     TPLXTreeCell *CreateTreeCell(TPLXTreeRowSettings *rowSettings, TPLXTreeColSettings *colSettings,
@@ -496,12 +479,11 @@ private:
 class ORVANTA_EXPORT TPLXTreeImageComboCell : public TPLXTreeCell
 {
     Q_GADGET
+    PLX_ENTITY(TPLXTreeImageComboCell)
     Q_PROPERTY(int ImageIndex READ imageIndex)
 
 public:
     using TPLXTreeCell::TPLXTreeCell;
-    const QMetaObject *metaObject() const override { return &staticMetaObject; }
-    std::unique_ptr<TPLXGanttObject> Create() const override;
     const QMetaObject *DataTypeClass() const override;
     // Also selects the picture of the item with that text.
     void SetText(const QString &text) override;
@@ -525,10 +507,9 @@ private:
 class ORVANTA_EXPORT TPLXTreeAutoCellType : public TPLXTreeCellType
 {
     Q_GADGET
+    PLX_ENTITY(TPLXTreeAutoCellType)
 
 public:
-    const QMetaObject *metaObject() const override { return &staticMetaObject; }
-    std::unique_ptr<TPLXGanttObject> Create() const override;
     void doSave(const QString &name, IPLXMedia &media, TPLXEntityFactory &factory) override;
     const QMetaObject *TreeCellClass() const override;
     TPLXTreeCell *CreateTreeCell(TPLXTreeRowSettings *rowSettings, TPLXTreeColSettings *colSettings,
@@ -545,10 +526,9 @@ public:
 class ORVANTA_EXPORT TPLXTreeAutoCellStartDate : public TPLXTreeAutoCellType
 {
     Q_GADGET
+    PLX_ENTITY(TPLXTreeAutoCellStartDate)
 
 public:
-    const QMetaObject *metaObject() const override { return &staticMetaObject; }
-    std::unique_ptr<TPLXGanttObject> Create() const override;
     void doSave(const QString &name, IPLXMedia &media, TPLXEntityFactory &factory) override;
     QString calculateValue(TPLXGanttRow *ganttRow) override;
     bool lessThan(TPLXGanttRow *rowA, TPLXGanttRow *rowB) override;
@@ -558,10 +538,9 @@ public:
 class ORVANTA_EXPORT TPLXTreeAutoCellEndDate : public TPLXTreeAutoCellType
 {
     Q_GADGET
+    PLX_ENTITY(TPLXTreeAutoCellEndDate)
 
 public:
-    const QMetaObject *metaObject() const override { return &staticMetaObject; }
-    std::unique_ptr<TPLXGanttObject> Create() const override;
     void doSave(const QString &name, IPLXMedia &media, TPLXEntityFactory &factory) override;
     QString calculateValue(TPLXGanttRow *ganttRow) override;
     bool lessThan(TPLXGanttRow *rowA, TPLXGanttRow *rowB) override;
@@ -571,10 +550,9 @@ public:
 class ORVANTA_EXPORT TPLXTreeAutoCellNumber : public TPLXTreeAutoCellType
 {
     Q_GADGET
+    PLX_ENTITY(TPLXTreeAutoCellNumber)
 
 public:
-    const QMetaObject *metaObject() const override { return &staticMetaObject; }
-    std::unique_ptr<TPLXGanttObject> Create() const override;
     QString calculateValue(TPLXGanttRow *ganttRow) override;
     bool canSort() const override { return false; }
 };
@@ -583,10 +561,9 @@ public:
 class ORVANTA_EXPORT TPLXTreeAutoCellTaskNameType : public TPLXTreeAutoCellType
 {
     Q_GADGET
+    PLX_ENTITY(TPLXTreeAutoCellTaskNameType)
 
 public:
-    const QMetaObject *metaObject() const override { return &staticMetaObject; }
-    std::unique_ptr<TPLXGanttObject> Create() const override;
     void doSave(const QString &name, IPLXMedia &media, TPLXEntityFactory &factory) override;
     QString calculateValue(TPLXGanttRow *ganttRow) override;
     bool lessThan(TPLXGanttRow *rowA, TPLXGanttRow *rowB) override;
@@ -596,13 +573,12 @@ public:
 class ORVANTA_EXPORT TPLXTreeAutoCell : public TPLXTreeCell
 {
     Q_GADGET
+    PLX_ENTITY(TPLXTreeAutoCell)
 
 public:
     TPLXTreeAutoCell();
     TPLXTreeAutoCell(TPLXTreeRowSettings *rowSettings, TPLXTreeColSettings *colSettings,
                      TPLXTreeCellType *dataType, TPLXGanttObject *parent);
-    const QMetaObject *metaObject() const override { return &staticMetaObject; }
-    std::unique_ptr<TPLXGanttObject> Create() const override;
     const QMetaObject *DataTypeClass() const override { return nullptr; }
     bool lessThan(TPLXTreeCell *other) override;
 
@@ -678,7 +654,6 @@ public:
     TPLXTreeCellResizeOperation(TPLXDataSourceIntf *dataSource, TPLXTreeHeaderCell *headerCell, int newWidth);
     bool perform() override;
     bool undo() override;
-    QString className() const override { return QStringLiteral("TPLXTreeCellResizeOperation"); }
 
 private:
     bool apply(int width);

@@ -69,17 +69,6 @@ T *adopt(std::unique_ptr<T> child, TPLXGanttObject *parent)
     return child.release();
 }
 
-// Writes `key` = the child's UID into `section`, then the child under that UID.
-void saveLinkedChild(const QString &section, const QString &key, TPLXGanttObject *child, IPLXMedia &media,
-                     TPLXEntityFactory &factory)
-{
-    if (!child)
-        return;
-    const QString uid = child->getUID();
-    media.setStrProperty(section, key, uid);
-    child->doSave(uid, media, factory);
-}
-
 // Every tree row in pre-order.
 QList<TPLXTreeRow *> allRows(TPLXTreeNode *root)
 {
@@ -295,14 +284,9 @@ TPLXTreeHeaderCell::TPLXTreeHeaderCell()
 
 TPLXTreeHeaderCell::~TPLXTreeHeaderCell() = default;
 
-std::unique_ptr<TPLXGanttObject> TPLXTreeHeaderCell::Create() const
-{
-    return std::make_unique<TPLXTreeHeaderCell>();
-}
-
 int TPLXTreeHeaderCell::getWidth() const
 {
-    return FSettings ? FSettings->FWidth : 0;
+    return FSettings ? FSettings->getWidth() : 0;
 }
 
 void TPLXTreeHeaderCell::setWidth(int w)
@@ -311,7 +295,7 @@ void TPLXTreeHeaderCell::setWidth(int w)
         return;
     if (!FSettings)
         FSettings = adopt(std::make_unique<TPLXTreeColSettings>(), this);
-    FSettings->FWidth = w;
+    FSettings->setWidth(w);
 }
 
 TPLXSortOrder TPLXTreeHeaderCell::getSortOrder() const
@@ -375,20 +359,20 @@ void TPLXTreeHeaderCell::doSave(const QString &name, IPLXMedia &media, TPLXEntit
 {
     media.setStrProperty(name, QStringLiteral("typeID"), QStringLiteral("Tree Header Cell"));
     media.setStrProperty(name, QStringLiteral("title"), FTitle);
-    saveLinkedChild(name, QStringLiteral("settings"), FSettings, media, factory);
+    TPLXPersistence::saveChild(name, QStringLiteral("settings"), FSettings, media, factory);
     media.setStrProperty(name, QStringLiteral("fontColor"), ColorToString(FColor));
     media.setStrProperty(name, QStringLiteral("fontName"), FFontName);
     media.setIntProperty(name, QStringLiteral("fontSize"), FFontSize);
     media.setBoolProperty(name, QStringLiteral("visible"), FVisible);
     // The sort order is left out: a reloaded document starts unsorted.
-    saveLinkedChild(name, QStringLiteral("dataType"), FDataType, media, factory);
+    TPLXPersistence::saveChild(name, QStringLiteral("dataType"), FDataType, media, factory);
 }
 
 std::unique_ptr<TPLXGanttObject> TPLXTreeHeaderCellPersistence::doLoad(const QString &name, IPLXMedia &media,
                                                                        TPLXEntityFactory &factory)
 {
     auto cell = std::make_unique<TPLXTreeHeaderCell>();
-    ID = name;
+    setID(name);
     cell->FTitle = media.strValue(name, QStringLiteral("title"), GetRessourceValue(QStringLiteral("autonumbercolumn")));
     cell->FSettings = loadChildAs<TPLXTreeColSettings>(QStringLiteral("settings"), media, factory, cell.get());
     cell->FColor = StringToColor(media.strValue(name, QStringLiteral("fontColor"), QStringLiteral("clBlack")));
@@ -409,11 +393,6 @@ TPLXTreeHeader::TPLXTreeHeader()
 }
 
 TPLXTreeHeader::~TPLXTreeHeader() = default;
-
-std::unique_ptr<TPLXGanttObject> TPLXTreeHeader::Create() const
-{
-    return std::make_unique<TPLXTreeHeader>();
-}
 
 TPLXTreeGrid *TPLXTreeHeader::grid() const
 {
@@ -618,7 +597,7 @@ std::unique_ptr<TPLXGanttObject> TPLXTreeHeaderPersistence::doLoad(const QString
                                                                    TPLXEntityFactory &factory)
 {
     auto header = std::make_unique<TPLXTreeHeader>();
-    ID = name;
+    setID(name);
     header->FHeight = media.intValue(name, QStringLiteral("height"), 16);
     for (TPLXTreeHeaderCell *cell :
          factory.loadObjectListAs<TPLXTreeHeaderCell>(name, QStringLiteral("cells"), media, header.get())) {
@@ -692,11 +671,6 @@ TPLXTreeRowsResizePane::TPLXTreeRowsResizePane()
 }
 
 TPLXTreeRowsResizePane::~TPLXTreeRowsResizePane() = default;
-
-std::unique_ptr<TPLXGanttObject> TPLXTreeRowsResizePane::Create() const
-{
-    return std::make_unique<TPLXTreeRowsResizePane>();
-}
 
 TPLXTreeGrid *TPLXTreeRowsResizePane::grid() const
 {
@@ -781,11 +755,6 @@ TPLXTreeGrid::TPLXTreeGrid()
 }
 
 TPLXTreeGrid::~TPLXTreeGrid() = default;
-
-std::unique_ptr<TPLXGanttObject> TPLXTreeGrid::Create() const
-{
-    return std::make_unique<TPLXTreeGrid>();
-}
 
 void TPLXTreeGrid::setRootNode(TPLXTreeNode *node)
 {
@@ -956,7 +925,7 @@ void TPLXTreeGrid::updateNodes()
         return;
     FRootNode->setIndexes(0);
     for (TPLXTreeRow *row : allRows(FRootNode)) {
-        if (row->getSettings() && row->getSettings()->FAutoHeight && row->cellsCount() > 0 && row->getRow())
+        if (row->getSettings() && row->getSettings()->getAutoHeight() && row->cellsCount() > 0 && row->getRow())
             row->setFitHeight();
     }
 }
@@ -1167,7 +1136,7 @@ void TPLXTreeGrid::doSave(const QString &name, IPLXMedia &media, TPLXEntityFacto
     media.setIntProperty(section, QStringLiteral("width"), FWidth);
     if (FHeader)
         FHeader->doSave(section, media, factory);
-    saveLinkedChild(section, QStringLiteral("root node"), FRootNode, media, factory);
+    TPLXPersistence::saveChild(section, QStringLiteral("root node"), FRootNode, media, factory);
     media.setStrProperty(section, QStringLiteral("background color"), ColorToString(FbkColor));
     media.setStrProperty(section, QStringLiteral("upper pane color"), ColorToString(FUpperPaneColor));
     media.setStrProperty(section, QStringLiteral("row selected color"), ColorToString(FSelectedRowColor));
@@ -1176,8 +1145,8 @@ void TPLXTreeGrid::doSave(const QString &name, IPLXMedia &media, TPLXEntityFacto
     media.setStrProperty(section, QStringLiteral("row focused font color"), ColorToString(FFocusedRowFontColor));
     if (FRowsResizePane)
         FRowsResizePane->doSave(section, media, factory);
-    saveLinkedChild(section, QStringLiteral("default row settings"), FDefaultRowSettings, media, factory);
-    saveLinkedChild(section, QStringLiteral("default col settings"), FDefaultColSettings, media, factory);
+    TPLXPersistence::saveChild(section, QStringLiteral("default row settings"), FDefaultRowSettings, media, factory);
+    TPLXPersistence::saveChild(section, QStringLiteral("default col settings"), FDefaultColSettings, media, factory);
     media.setBoolProperty(section, QStringLiteral("continuous numbering"), FContinuousNumbering);
 }
 
@@ -1185,7 +1154,7 @@ std::unique_ptr<TPLXGanttObject> TPLXTreeGridPersistence::doLoad(const QString &
                                                                  TPLXEntityFactory &factory)
 {
     auto grid = std::make_unique<TPLXTreeGrid>();
-    ID = name;
+    setID(name);
     const auto colorText = [&](const char *key, const char *def) {
         return StringToColor(media.strValue(name, QLatin1String(key), QLatin1String(def)));
     };
@@ -1313,7 +1282,7 @@ void TPLXTreeGridDrawer::drawRows(TPLXVisualContext &vc, TPLXTreeGrid &tree, TPL
         else if (row && row->isSelected())
             background = tree.getSelectedRowColor();
         else if (settings)
-            background = ganttRow->IsGroup() ? settings->FGroupColor : settings->FColor;
+            background = ganttRow->IsGroup() ? settings->getGroupColor() : settings->getColor();
         const TRect band{cellsLeft, y, right, y + height};
         vc.FillArea(band, background, bsSolid);
         vc.setDrawingColor(tree.getGridLineColor());

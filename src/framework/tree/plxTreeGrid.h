@@ -41,10 +41,10 @@ inline constexpr int kPLXRowSelectRange = 2;
 class ORVANTA_EXPORT TPLXHeaderHalo : public TPLXHaloEntity
 {
     Q_GADGET
+    PLX_ENTITY_META
 
 public:
     TPLXHeaderHalo(TPLXTreeHeader *header, const TRect &rect, int column);
-    const QMetaObject *metaObject() const override { return &staticMetaObject; }
 
     bool processMouseClick() override { return true; }
     std::unique_ptr<TPLXOperation> handleClick(int x, int y, int keyState) override;
@@ -67,10 +67,10 @@ private:
 class ORVANTA_EXPORT TPLXTreeHeaderCellResizer : public TPLXHaloEntity
 {
     Q_GADGET
+    PLX_ENTITY_META
 
 public:
     explicit TPLXTreeHeaderCellResizer(TPLXTreeHeaderCell *cell = nullptr);
-    const QMetaObject *metaObject() const override { return &staticMetaObject; }
 
     bool processDragging() override { return true; }
     // Null when the new width would be below 6 pixels.
@@ -97,10 +97,10 @@ private:
 class ORVANTA_EXPORT TPLXRowSelector : public TPLXHaloEntity
 {
     Q_GADGET
+    PLX_ENTITY_META
 
 public:
     TPLXRowSelector(TPLXTreeRowsResizePane *pane, const TRect &rect, int row);
-    const QMetaObject *metaObject() const override { return &staticMetaObject; }
 
     bool processMouseClick() override { return true; }
     // Selects through the grid's handleRowSelect; never an operation.
@@ -123,11 +123,11 @@ private:
 class ORVANTA_EXPORT TPLXRowResizer : public TPLXHaloEntity
 {
     Q_GADGET
+    PLX_ENTITY_META
 
 public:
     // The resizer lies on the horizontal line (x, y) to (x + width, y).
     TPLXRowResizer(TPLXTreeRowsResizePane *pane, TPLXGanttRow *row, int x, int y, int width);
-    const QMetaObject *metaObject() const override { return &staticMetaObject; }
 
     bool processDragging() override { return true; }
     // Null when the new height would be below 6 pixels.
@@ -156,10 +156,10 @@ private:
 class ORVANTA_EXPORT TPLXTreeGridResizer : public TPLXHaloEntity
 {
     Q_GADGET
+    PLX_ENTITY_META
 
 public:
     explicit TPLXTreeGridResizer(TPLXTreeGrid *grid = nullptr);
-    const QMetaObject *metaObject() const override { return &staticMetaObject; }
 
     bool processMouseClick() override { return true; }
     std::unique_ptr<TPLXOperation> handleClick(int x, int y, int keyState) override;
@@ -193,6 +193,7 @@ private:
 class ORVANTA_EXPORT TPLXTreeHeaderCell : public TPLXGanttObject
 {
     Q_GADGET
+    PLX_ENTITY(TPLXTreeHeaderCell)
     Q_PROPERTY(QString Title MEMBER FTitle)
     Q_PROPERTY(int Width READ getWidth WRITE setWidth)
     Q_PROPERTY(int Color READ getColor WRITE setColor)
@@ -203,8 +204,6 @@ class ORVANTA_EXPORT TPLXTreeHeaderCell : public TPLXGanttObject
 public:
     TPLXTreeHeaderCell();
     ~TPLXTreeHeaderCell() override;
-    const QMetaObject *metaObject() const override { return &staticMetaObject; }
-    std::unique_ptr<TPLXGanttObject> Create() const override;
     void doSave(const QString &name, IPLXMedia &media, TPLXEntityFactory &factory) override;
 
     // The column settings' width; 0 without settings.
@@ -263,6 +262,7 @@ public:
 class ORVANTA_EXPORT TPLXTreeHeader : public TPLXGanttObject
 {
     Q_GADGET
+    PLX_ENTITY(TPLXTreeHeader)
     Q_PROPERTY(int Height READ getHeight WRITE setHeight)
     Q_PROPERTY(int Color READ getColor WRITE setColor)
     Q_PROPERTY(int LineColor MEMBER FlineColor)
@@ -270,8 +270,6 @@ class ORVANTA_EXPORT TPLXTreeHeader : public TPLXGanttObject
 public:
     TPLXTreeHeader();
     ~TPLXTreeHeader() override;
-    const QMetaObject *metaObject() const override { return &staticMetaObject; }
-    std::unique_ptr<TPLXGanttObject> Create() const override;
     void doSave(const QString &name, IPLXMedia &media, TPLXEntityFactory &factory) override;
 
     int countCells() const { return static_cast<int>(FCells.size()); }
@@ -351,7 +349,6 @@ public:
     TPLXMoveHeaderCellOperation(TPLXTreeHeader *header, TPLXTreeHeaderCell *beforeCell, TPLXTreeHeaderCell *cell);
     bool perform() override;
     bool undo() override;
-    QString className() const override { return QStringLiteral("TPLXMoveHeaderCellOperation"); }
 
 private:
     bool moveBefore(TPLXTreeHeaderCell *before);
@@ -382,14 +379,13 @@ private:
 class ORVANTA_EXPORT TPLXTreeRowsResizePane : public TPLXGanttObject
 {
     Q_GADGET
+    PLX_ENTITY(TPLXTreeRowsResizePane)
     Q_PROPERTY(int Width READ getWidth WRITE setWidth)
     Q_PROPERTY(int Color READ getColor WRITE setColor)
 
 public:
     TPLXTreeRowsResizePane();
     ~TPLXTreeRowsResizePane() override;
-    const QMetaObject *metaObject() const override { return &staticMetaObject; }
-    std::unique_ptr<TPLXGanttObject> Create() const override;
     void doSave(const QString &name, IPLXMedia &media, TPLXEntityFactory &factory) override;
 
     // Rebuilds the selectors and resizers for the visible rows of the table.
@@ -432,6 +428,7 @@ public:
 class ORVANTA_EXPORT TPLXTreeGrid : public TPLXGanttObject
 {
     Q_GADGET
+    PLX_ENTITY(TPLXTreeGrid)
     Q_PROPERTY(int Width READ getWidth WRITE setWidth)
     Q_PROPERTY(int Color READ getColor WRITE setColor)
     Q_PROPERTY(int UpperPaneColor READ getUpperPaneColor WRITE setUpperPaneColor)
@@ -451,8 +448,6 @@ class ORVANTA_EXPORT TPLXTreeGrid : public TPLXGanttObject
 public:
     TPLXTreeGrid();
     ~TPLXTreeGrid() override;
-    const QMetaObject *metaObject() const override { return &staticMetaObject; }
-    std::unique_ptr<TPLXGanttObject> Create() const override;
     void doSave(const QString &name, IPLXMedia &media, TPLXEntityFactory &factory) override;
 
     TPLXTreeNode *getRootNode() const { return FRootNode; }
@@ -597,7 +592,6 @@ public:
     TPLXRowResizeOperation(TPLXDataSourceIntf *dataSource, int newHeight, TPLXGanttRow *ganttRow);
     bool perform() override;
     bool undo() override;
-    QString className() const override { return QStringLiteral("TPLXRowResizeOperation"); }
 
 private:
     void apply(int height);

@@ -66,7 +66,7 @@ TPLXTreeNode::TPLXTreeNode()
     : FOwnDrawer(std::make_unique<TPLXTreeNodeDrawer>(this))
 {
     FDrawer = FOwnDrawer.get();
-    persistence = std::make_unique<TPLXTreeNodePersistence>();
+    adoptPersistence(std::make_unique<TPLXTreeNodePersistence>());
     auto box = std::make_unique<TPLXNodeExpander>(this);
     box->setParent(this);
     expander = box.release();
@@ -82,23 +82,15 @@ TPLXTreeNode::TPLXTreeNode(TPLXTreeRow *row)
 
 TPLXTreeNode::~TPLXTreeNode() = default;
 
-std::unique_ptr<TPLXGanttObject> TPLXTreeNode::Create() const
-{
-    return std::make_unique<TPLXTreeNode>();
-}
-
 void TPLXTreeNode::doSave(const QString &name, IPLXMedia &media, TPLXEntityFactory &factory)
 {
     Q_UNUSED(name);
     const QString section = getUID();
     media.setStrProperty(section, QStringLiteral("typeID"), QStringLiteral("Tree Node"));
-    if (FRow) {
-        const QString id = FRow->getUID();
-        media.setStrProperty(section, QStringLiteral("row"), id);
-        FRow->doSave(id, media, factory);
-    } else {
+    if (FRow)
+        TPLXPersistence::saveChild(section, QStringLiteral("row"), FRow, media, factory);
+    else
         media.setStrProperty(section, QStringLiteral("row"), QStringLiteral("empty"));
-    }
     factory.saveObjectListOf(section, QStringLiteral("children"), media, Fchildren);
     media.setBoolProperty(section, QStringLiteral("collapsed"), FCollapsed);
 }

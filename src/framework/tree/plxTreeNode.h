@@ -27,6 +27,7 @@ enum TPLXSortOrder : int { sortNone = 0, sortAscending = 1, sortDescending = 2 }
 class ORVANTA_EXPORT TPLXTreeNode : public TPLXGanttObject
 {
     Q_GADGET
+    PLX_ENTITY(TPLXTreeNode)
     Q_PROPERTY(bool Collapsed READ isCollapsed WRITE setCollapsed)
     Q_PROPERTY(int ChildrenCount READ GetChildrenCount)
     Q_PROPERTY(QString NumberCont READ numberCont)
@@ -38,8 +39,6 @@ public:
     // A node for `row`; the node becomes the row's parent.
     explicit TPLXTreeNode(TPLXTreeRow *row);
     ~TPLXTreeNode() override;
-    const QMetaObject *metaObject() const override { return &staticMetaObject; }
-    std::unique_ptr<TPLXGanttObject> Create() const override;
     void doSave(const QString &name, IPLXMedia &media, TPLXEntityFactory &factory) override;
 
     bool isTreeRoot() const { return FRow == nullptr; }
@@ -137,11 +136,11 @@ Q_DECLARE_METATYPE(TPLXTreeNode *)
 class ORVANTA_EXPORT TPLXNodeExpander : public TPLXHaloEntity
 {
     Q_GADGET
+    PLX_ENTITY_META
 
 public:
     explicit TPLXNodeExpander(TPLXTreeNode *node = nullptr);
     ~TPLXNodeExpander() override;
-    const QMetaObject *metaObject() const override { return &staticMetaObject; }
 
     bool processMouseClick() override { return true; }
     std::unique_ptr<TPLXOperation> handleClick(int x, int y, int keyState) override;
@@ -232,7 +231,6 @@ public:
     ~TPLXTreeRowChildInsertOperation() override;
     bool perform() override;
     bool undo() override;
-    QString className() const override { return QStringLiteral("TPLXTreeRowChildInsertOperation"); }
 
     TPLXTreeNode *node() const { return FNode; }
 
@@ -256,7 +254,6 @@ public:
     ~TPLXTreeRowDeleteOperation() override;
     bool perform() override;
     bool undo() override;
-    QString className() const override { return QStringLiteral("TPLXTreeRowDeleteOperation"); }
 
 private:
     std::unique_ptr<TPLXTreeRowOperation> FOp;
@@ -273,7 +270,6 @@ public:
     ~TPLXTreeRowSetParentOperation() override;
     bool perform() override;
     bool undo() override;
-    QString className() const override { return QStringLiteral("TPLXTreeRowSetParentOperation"); }
 
 private:
     TPLXTreeNode *FNode = nullptr;
@@ -298,7 +294,6 @@ public:
     TPLXRowMoveOperation(TPLXTreeNode *parent, TPLXTreeNode *node, TPLXTreeNode *nodeBefore);
     bool perform() override;
     bool undo() override;
-    QString className() const override { return QStringLiteral("TPLXRowMoveOperation"); }
 
 
 private:
@@ -316,7 +311,6 @@ public:
     TPLXNodeCollapseOperation(TPLXDataSourceIntf *dataSource, TPLXTreeNode *node);
     bool perform() override;
     bool undo() override;
-    QString className() const override { return QStringLiteral("TPLXNodeCollapseOperation"); }
 
 
 private:
@@ -333,7 +327,6 @@ public:
     TPLXSortOperation(TPLXTreeGrid *treeGrid, TPLXSortOrder order, int column);
     bool perform() override;
     bool undo() override;
-    QString className() const override { return QStringLiteral("TPLXSortOperation"); }
 
 
 private:

@@ -39,7 +39,7 @@ TPLXTreeRow::TPLXTreeRow()
     : FOwnDrawer(std::make_unique<TPLXTreeRowDrawer>(this))
 {
     FDrawer = FOwnDrawer.get();
-    persistence = std::make_unique<TPLXTreeRowPersistence>();
+    adoptPersistence(std::make_unique<TPLXTreeRowPersistence>());
 }
 
 TPLXTreeRow::TPLXTreeRow(TPLXTreeHeader *header, TPLXTreeRowSettings *rowSettings, TPLXGanttObject *parent)
@@ -49,8 +49,8 @@ TPLXTreeRow::TPLXTreeRow(TPLXTreeHeader *header, TPLXTreeRowSettings *rowSetting
     auto settings = std::make_unique<TPLXTreeRowSettings>();
     if (rowSettings) {
         settings->Assign(*rowSettings);
-        settings->FColor = rowSettings->FColor;
-        settings->FGroupColor = rowSettings->FGroupColor;
+        settings->setColor(rowSettings->getColor());
+        settings->setGroupColor(rowSettings->getGroupColor());
     }
     settings->setParent(this);
     Fsettings = settings.release();
@@ -73,22 +73,13 @@ TPLXTreeRow::TPLXTreeRow(TPLXTreeHeader *header, TPLXTreeRowSettings *rowSetting
 
 TPLXTreeRow::~TPLXTreeRow() = default;
 
-std::unique_ptr<TPLXGanttObject> TPLXTreeRow::Create() const
-{
-    return std::make_unique<TPLXTreeRow>();
-}
-
 void TPLXTreeRow::doSave(const QString &name, IPLXMedia &media, TPLXEntityFactory &factory)
 {
     Q_UNUSED(name);
     const QString section = getUID();
     media.setStrProperty(section, QStringLiteral("typeID"), QStringLiteral("Tree Row"));
     factory.saveObjectListOf(section, QStringLiteral("cells"), media, FCells);
-    if (Fsettings) {
-        const QString id = Fsettings->getUID();
-        media.setStrProperty(section, QStringLiteral("settings"), id);
-        Fsettings->doSave(id, media, factory);
-    }
+    TPLXPersistence::saveChild(section, QStringLiteral("settings"), Fsettings, media, factory);
 }
 
 TPLXTreeCell *TPLXTreeRow::getCell(int i) const

@@ -21,6 +21,7 @@ ORVANTA_EXPORT TPLXDocumentSetup *PLXDocumentOf(TPLXGanttObject *entity);
 class ORVANTA_EXPORT TPLXTreeRow : public TPLXGanttObject
 {
     Q_GADGET
+    PLX_ENTITY(TPLXTreeRow)
     Q_PROPERTY(int Index READ getIndex)
     Q_PROPERTY(int CellsCount READ cellsCount)
     Q_PROPERTY(bool Selected READ isSelected WRITE select)
@@ -33,8 +34,6 @@ public:
     // header cell of the kind its data type makes, `parent` as parent.
     TPLXTreeRow(TPLXTreeHeader *header, TPLXTreeRowSettings *rowSettings, TPLXGanttObject *parent);
     ~TPLXTreeRow() override;
-    const QMetaObject *metaObject() const override { return &staticMetaObject; }
-    std::unique_ptr<TPLXGanttObject> Create() const override;
     void doSave(const QString &name, IPLXMedia &media, TPLXEntityFactory &factory) override;
 
     // ---- cells (the list does not own them; the row is their parent)
@@ -134,7 +133,6 @@ public:
     TPLXMoveCellsOperation(TPLXTreeNode *rootNode, int cellIndex, int newIndex);
     bool perform() override;
     bool undo() override;
-    QString className() const override { return QStringLiteral("TPLXMoveCellsOperation"); }
 
 
 private:
