@@ -33,7 +33,7 @@ TPLXDocumentSummary summarizeDocument(const QString &storageName)
                                        != std::find_if(TPLXEntityFactory::typeIds().begin(),
                                                        TPLXEntityFactory::typeIds().end(),
                                                        [&](const char *id) { return typeId == QLatin1String(id); })
-                                   ? QStringLiteral("known, not built yet")
+                                   ? QStringLiteral("known kind, no loader")
                                    : QStringLiteral("unknown type id");
         summary.sections.append({name, typeId, status});
     }

@@ -129,7 +129,7 @@ public:
     TPLXGanttBar *findLastSummarizable(int row) const;
     TDateTime CalculateStartDate() const;
     TDateTime CalculateEndDate() const;
-    // Summary and PERT spans, bottom-up (summary bars come with their own kind).
+    // Summary and PERT spans, bottom-up.
     void UpdateSummaryBars();
     void updateCriticalPath();
     void RecalculateEffective();
