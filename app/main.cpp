@@ -33,7 +33,8 @@ int main(int argc, char *argv[])
     parser.setApplicationDescription(QStringLiteral("Opens a chart document and shows it."));
     parser.addHelpOption();
     parser.addPositionalArgument(QStringLiteral("document"),
-                                 QStringLiteral("An INI document or a storage name; the built-in document when absent."));
+                                 QStringLiteral(
+                                     "An INI document or a storage name; the built-in document when absent."));
     const QCommandLineOption render(QStringLiteral("render"), QStringLiteral("Render the chart to <png> and exit."),
                                     QStringLiteral("png"));
     parser.addOption(render);

@@ -27,14 +27,14 @@ TPLXDocumentSummary summarizeDocument(const QString &storageName)
         names = TPLXDefaultMedia::sectionNames();
     for (const QString &name : names) {
         const QString typeId = media->strValue(name, QStringLiteral("typeID"), QString());
-        const QString status = typeId.isEmpty()                          ? QStringLiteral("no type id")
-                               : TPLXEntityFactory::isRegistered(typeId) ? QStringLiteral("loaded")
-                               : TPLXEntityFactory::typeIds().end()
-                                       != std::find_if(TPLXEntityFactory::typeIds().begin(),
-                                                       TPLXEntityFactory::typeIds().end(),
-                                                       [&](const char *id) { return typeId == QLatin1String(id); })
-                                   ? QStringLiteral("known kind, no loader")
-                                   : QStringLiteral("unknown type id");
+        const QString status =
+            typeId.isEmpty()                          ? QStringLiteral("no type id")
+            : TPLXEntityFactory::isRegistered(typeId) ? QStringLiteral("loaded")
+            : TPLXEntityFactory::typeIds().end() !=
+                    std::find_if(TPLXEntityFactory::typeIds().begin(), TPLXEntityFactory::typeIds().end(),
+                                 [&](const char *id) { return typeId == QLatin1String(id); })
+                ? QStringLiteral("known kind, no loader")
+                : QStringLiteral("unknown type id");
         summary.sections.append({name, typeId, status});
     }
 
@@ -91,8 +91,8 @@ QImage renderNetwork(TPLXDataSource &dataSource)
     return draw(std::clamp(extent.x() + 40, 200, 4000), std::clamp(extent.y() + 80, 120, 4000));
 }
 
-TPLXPlannerWindow::TPLXPlannerWindow(const TPLXDocumentSummary &summary, const QImage &chart,
-                                     const QImage &network, QWidget *parent)
+TPLXPlannerWindow::TPLXPlannerWindow(const TPLXDocumentSummary &summary, const QImage &chart, const QImage &network,
+                                     QWidget *parent)
     : QMainWindow(parent)
     , FSections(new QTableWidget(static_cast<int>(summary.sections.size()), 3))
     , FMessages(new QPlainTextEdit)

@@ -40,7 +40,8 @@ struct TFixture
         recurring->addDate(std::make_unique<TPLXRecurringDateException>(tmWeek, 1, 5, 6, 14, 0, QString(), from, to));
         recurring->addDate(std::make_unique<TPLXRecurringDateException>(tmWeek, 2, 3, 3, 8, 12, QString(), from, to));
         recurring->addDate(std::make_unique<TPLXRecurringDateException>(tmMonth, 1, 1, 2, 0, 0, QString(), from, to));
-        recurring->addDate(std::make_unique<TPLXRecurringDateException>(tmQuarter, 1, 1, 3, 0, 12, QString(), from, to));
+        recurring->addDate(
+            std::make_unique<TPLXRecurringDateException>(tmQuarter, 1, 1, 3, 0, 12, QString(), from, to));
         recurring->addDate(std::make_unique<TPLXRecurringDateException>(tmYear, 1, 358, 1, 0, 0, QString(), from, to));
         calendar.addDateCategory(std::move(recurring));
 
@@ -68,8 +69,8 @@ double runProduct(TFixture &f, TOp op, size_t begin, size_t end)
     double sum = 0;
     for (size_t i = begin; i < end; ++i) {
         const TCase &c = f.cases[i];
-        sum += op == TOp::add ? f.calendar.addEffective(c.date, c.span, true)
-                              : f.calendar.diffEffective(c.date, c.other);
+        sum +=
+            op == TOp::add ? f.calendar.addEffective(c.date, c.span, true) : f.calendar.diffEffective(c.date, c.other);
     }
     return sum;
 }

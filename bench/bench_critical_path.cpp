@@ -9,8 +9,8 @@
 #include "plxGanttDocument.h"
 #include "plxGanttRow.h"
 #include "plxGanttTable.h"
-#include "plxTaskBar.h"
 #include "plxPlatform.h"
+#include "plxTaskBar.h"
 #include "plxTimeMode.h"
 
 #include <benchmark/benchmark.h>
@@ -274,6 +274,11 @@ void refreshDocument(benchmark::State &state)
 
 BENCHMARK(refreshDocument)->Arg(500)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(solveLarge)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
-BENCHMARK(solveWithCycles)->Args({1000, 1})->Args({1000, 5})->Args({10000, 1})->Args({10000, 5})->Unit(benchmark::kMillisecond);
+BENCHMARK(solveWithCycles)
+    ->Args({1000, 1})
+    ->Args({1000, 5})
+    ->Args({10000, 1})
+    ->Args({10000, 5})
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK(referenceAgainstCalculator)->Unit(benchmark::kMillisecond)->Iterations(2);
 BENCHMARK_MAIN();

@@ -19,10 +19,13 @@ QByteArray generate(int sections)
     for (int g = 0; g < groups; ++g) {
         text += "[g" + QByteArray::number(g) + "]\ntypeID=Test Node\nchild=root\nchildren#count=99\n";
         for (int c = 0; c < 99; ++c)
-            text += "children#" + QByteArray::number(c) + "=n" + QByteArray::number(g) + "_" + QByteArray::number(c) + "\n";
+            text += "children#" + QByteArray::number(c) + "=n" + QByteArray::number(g) + "_" + QByteArray::number(c) +
+                    "\n";
         for (int c = 0; c < 99; ++c)
-            text += "[n" + QByteArray::number(g) + "_" + QByteArray::number(c) + "]\ntypeID=Test Node\nname=leaf\n"
-                    "count=" + QByteArray::number(c) + "\nchild=g" + QByteArray::number(g) + "\n";
+            text += "[n" + QByteArray::number(g) + "_" + QByteArray::number(c) +
+                    "]\ntypeID=Test Node\nname=leaf\n"
+                    "count=" +
+                    QByteArray::number(c) + "\nchild=g" + QByteArray::number(g) + "\n";
     }
     return text;
 }

@@ -1,13 +1,12 @@
 // The free place for a new PERT box when n boxes already fill the chart ring
 // by ring (what adding a task to an empty row costs), and one PERT drawing
 // pass over n boxes.
+#include "plxBarSettings.h"
 #include "plxBenchMain.h"
 #include "plxChartFixture.h"
-#include "plxBarSettings.h"
 #include "plxPertBar.h"
 
 #include <benchmark/benchmark.h>
-
 
 #include <map>
 #include <memory>

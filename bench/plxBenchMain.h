@@ -5,15 +5,15 @@
 #include <QGuiApplication>
 #include <benchmark/benchmark.h>
 
-#define PLX_GUI_BENCHMARK_MAIN()                                                                                       \
-    int main(int argc, char **argv)                                                                                    \
-    {                                                                                                                  \
-        qputenv("QT_QPA_PLATFORM", "offscreen");                                                                       \
-        QGuiApplication app(argc, argv);                                                                               \
-        benchmark::Initialize(&argc, argv);                                                                            \
-        if (benchmark::ReportUnrecognizedArguments(argc, argv))                                                        \
-            return 1;                                                                                                  \
-        benchmark::RunSpecifiedBenchmarks();                                                                           \
-        benchmark::Shutdown();                                                                                         \
-        return 0;                                                                                                      \
+#define PLX_GUI_BENCHMARK_MAIN()                                                                                      \
+    int main(int argc, char **argv)                                                                                   \
+    {                                                                                                                 \
+        qputenv("QT_QPA_PLATFORM", "offscreen");                                                                      \
+        QGuiApplication app(argc, argv);                                                                              \
+        benchmark::Initialize(&argc, argv);                                                                           \
+        if (benchmark::ReportUnrecognizedArguments(argc, argv))                                                       \
+            return 1;                                                                                                 \
+        benchmark::RunSpecifiedBenchmarks();                                                                          \
+        benchmark::Shutdown();                                                                                        \
+        return 0;                                                                                                     \
     }

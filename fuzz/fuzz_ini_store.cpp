@@ -10,8 +10,8 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     TPLXRecordingScope recording;
-    auto document = TPLXIniDocument::fromBytes(QByteArray(reinterpret_cast<const char *>(data),
-                                                          static_cast<qsizetype>(size)));
+    auto document =
+        TPLXIniDocument::fromBytes(QByteArray(reinterpret_cast<const char *>(data), static_cast<qsizetype>(size)));
     TPLXINIFIle media(document);
 
     const QStringList sections = document->sections();

@@ -96,8 +96,8 @@ void gradients(TPLXVisualContext &vc, int top)
 void hatches(TPLXVisualContext &vc, int top)
 {
     caption(vc, top, QStringLiteral("Patterns (DrawPattern by brush style)"));
-    const char *names[] = {"solid", "clear", "horizontal", "vertical", "forward diag.", "backward diag.", "cross",
-                           "diagonal cross"};
+    const char *names[] = {"solid",         "clear",          "horizontal", "vertical",
+                           "forward diag.", "backward diag.", "cross",      "diagonal cross"};
     const int y = top + 25;
     for (int style = 0; style < 8; ++style) {
         const TRect r{20 + style * 120, y, 120 + style * 120, y + 45};
@@ -163,7 +163,8 @@ void texts(TPLXVisualContext &vc, int top)
     vc.setFont(kFace, 12, clMaroon, true, false, false, 0);
     vc.centerText(boxes[1], QStringLiteral("centred, bold"));
     vc.setFont(kFace, 10, clNavy, false, true, true, 0);
-    vc.centerText({boxes[2].Left, boxes[2].Top, boxes[2].Right, boxes[2].Top + 30}, QStringLiteral("italic, underlined"));
+    vc.centerText({boxes[2].Left, boxes[2].Top, boxes[2].Right, boxes[2].Top + 30},
+                  QStringLiteral("italic, underlined"));
     vc.setFont(kFace, 10, clGreen, false, false, false, 20);
     vc.centerText({boxes[2].Left, boxes[2].Top + 30, boxes[2].Right, boxes[2].Bottom}, QStringLiteral("20 px high"));
 
@@ -227,8 +228,8 @@ int main(int argc, char **argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     const QStringList args = app.arguments();
-    const QString output = QDir(QDir::currentPath())
-                               .absoluteFilePath(args.size() > 1 ? args[1] : QStringLiteral("orvanta-gallery.png"));
+    const QString output =
+        QDir(QDir::currentPath()).absoluteFilePath(args.size() > 1 ? args[1] : QStringLiteral("orvanta-gallery.png"));
     const qreal dpr = args.size() > 2 ? args[2].toDouble() : 1.0;
 
     QImage image(qRound(kWidth * dpr), qRound(kHeight * dpr), QImage::Format_RGB32);

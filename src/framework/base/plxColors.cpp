@@ -17,25 +17,57 @@ struct NamedColor
 
 // Writing uses the first name listed for a value.
 constexpr std::array<NamedColor, 52> kNamedColors{{
-    {"clBlack", clBlack}, {"clMaroon", clMaroon}, {"clGreen", clGreen}, {"clOlive", clOlive},
-    {"clNavy", clNavy}, {"clPurple", clPurple}, {"clTeal", clTeal}, {"clGray", clGray},
-    {"clSilver", clSilver}, {"clRed", clRed}, {"clLime", clLime}, {"clYellow", clYellow},
-    {"clBlue", clBlue}, {"clFuchsia", clFuchsia}, {"clAqua", clAqua}, {"clWhite", clWhite},
-    {"clMoneyGreen", clMoneyGreen}, {"clSkyBlue", clSkyBlue}, {"clCream", clCream},
-    {"clMedGray", clMedGray}, {"clNone", clNone}, {"clDefault", clDefault},
-    {"clScrollBar", clScrollBar}, {"clBackground", clBackground},
-    {"clActiveCaption", clActiveCaption}, {"clInactiveCaption", clInactiveCaption},
-    {"clMenu", clMenu}, {"clWindow", clWindow}, {"clWindowFrame", clWindowFrame},
-    {"clMenuText", clMenuText}, {"clWindowText", clWindowText}, {"clCaptionText", clCaptionText},
-    {"clActiveBorder", clActiveBorder}, {"clInactiveBorder", clInactiveBorder},
-    {"clAppWorkSpace", clAppWorkSpace}, {"clHighlight", clHighlight},
-    {"clHighlightText", clHighlightText}, {"clBtnFace", clBtnFace}, {"clBtnShadow", clBtnShadow},
-    {"clGrayText", clGrayText}, {"clBtnText", clBtnText},
-    {"clInactiveCaptionText", clInactiveCaptionText}, {"clBtnHighlight", clBtnHighlight},
-    {"cl3DDkShadow", cl3DDkShadow}, {"cl3DLight", cl3DLight}, {"clInfoText", clInfoText},
-    {"clInfoBk", clInfoBk}, {"clHotLight", clHotLight},
+    {"clBlack", clBlack},
+    {"clMaroon", clMaroon},
+    {"clGreen", clGreen},
+    {"clOlive", clOlive},
+    {"clNavy", clNavy},
+    {"clPurple", clPurple},
+    {"clTeal", clTeal},
+    {"clGray", clGray},
+    {"clSilver", clSilver},
+    {"clRed", clRed},
+    {"clLime", clLime},
+    {"clYellow", clYellow},
+    {"clBlue", clBlue},
+    {"clFuchsia", clFuchsia},
+    {"clAqua", clAqua},
+    {"clWhite", clWhite},
+    {"clMoneyGreen", clMoneyGreen},
+    {"clSkyBlue", clSkyBlue},
+    {"clCream", clCream},
+    {"clMedGray", clMedGray},
+    {"clNone", clNone},
+    {"clDefault", clDefault},
+    {"clScrollBar", clScrollBar},
+    {"clBackground", clBackground},
+    {"clActiveCaption", clActiveCaption},
+    {"clInactiveCaption", clInactiveCaption},
+    {"clMenu", clMenu},
+    {"clWindow", clWindow},
+    {"clWindowFrame", clWindowFrame},
+    {"clMenuText", clMenuText},
+    {"clWindowText", clWindowText},
+    {"clCaptionText", clCaptionText},
+    {"clActiveBorder", clActiveBorder},
+    {"clInactiveBorder", clInactiveBorder},
+    {"clAppWorkSpace", clAppWorkSpace},
+    {"clHighlight", clHighlight},
+    {"clHighlightText", clHighlightText},
+    {"clBtnFace", clBtnFace},
+    {"clBtnShadow", clBtnShadow},
+    {"clGrayText", clGrayText},
+    {"clBtnText", clBtnText},
+    {"clInactiveCaptionText", clInactiveCaptionText},
+    {"clBtnHighlight", clBtnHighlight},
+    {"cl3DDkShadow", cl3DDkShadow},
+    {"cl3DLight", cl3DLight},
+    {"clInfoText", clInfoText},
+    {"clInfoBk", clInfoBk},
+    {"clHotLight", clHotLight},
     {"clGradientActiveCaption", clGradientActiveCaption},
-    {"clGradientInactiveCaption", clGradientInactiveCaption}, {"clMenuHighlight", clMenuHighlight},
+    {"clGradientInactiveCaption", clGradientInactiveCaption},
+    {"clMenuHighlight", clMenuHighlight},
     {"clMenuBar", clMenuBar},
 }};
 static_assert(kNamedColors.back().name != nullptr, "every named colour is listed");
@@ -70,37 +102,72 @@ QPalette::ColorRole roleForSystemIndex(int index, QPalette::ColorGroup &group)
 {
     group = QPalette::Active;
     switch (index) {
-    case 0: return QPalette::Button;               // scroll bar
-    case 1: return QPalette::Window;               // desktop
-    case 2: return QPalette::Highlight;            // active caption
-    case 3: group = QPalette::Inactive; return QPalette::Highlight;
-    case 4: return QPalette::Window;               // menu
-    case 5: return QPalette::Base;                 // window
-    case 6: return QPalette::Shadow;               // window frame
-    case 7: return QPalette::WindowText;           // menu text
-    case 8: return QPalette::Text;                 // window text
-    case 9: return QPalette::HighlightedText;      // caption text
-    case 10: return QPalette::Mid;
-    case 11: return QPalette::Midlight;
-    case 12: return QPalette::Dark;                // application workspace
-    case 13: return QPalette::Highlight;
-    case 14: return QPalette::HighlightedText;
-    case 15: return QPalette::Button;
-    case 16: return QPalette::Dark;
-    case 17: group = QPalette::Disabled; return QPalette::Text;
-    case 18: return QPalette::ButtonText;
-    case 19: group = QPalette::Inactive; return QPalette::HighlightedText;
-    case 20: return QPalette::Light;
-    case 21: return QPalette::Shadow;
-    case 22: return QPalette::Midlight;
-    case 23: return QPalette::ToolTipText;
-    case 24: return QPalette::ToolTipBase;
-    case 26: return QPalette::Link;
-    case 27: return QPalette::Highlight;
-    case 28: group = QPalette::Inactive; return QPalette::Highlight;
-    case 29: return QPalette::Highlight;
-    case 30: return QPalette::Window;
-    default: return QPalette::Window;
+    case 0:
+        return QPalette::Button; // scroll bar
+    case 1:
+        return QPalette::Window; // desktop
+    case 2:
+        return QPalette::Highlight; // active caption
+    case 3:
+        group = QPalette::Inactive;
+        return QPalette::Highlight;
+    case 4:
+        return QPalette::Window; // menu
+    case 5:
+        return QPalette::Base; // window
+    case 6:
+        return QPalette::Shadow; // window frame
+    case 7:
+        return QPalette::WindowText; // menu text
+    case 8:
+        return QPalette::Text; // window text
+    case 9:
+        return QPalette::HighlightedText; // caption text
+    case 10:
+        return QPalette::Mid;
+    case 11:
+        return QPalette::Midlight;
+    case 12:
+        return QPalette::Dark; // application workspace
+    case 13:
+        return QPalette::Highlight;
+    case 14:
+        return QPalette::HighlightedText;
+    case 15:
+        return QPalette::Button;
+    case 16:
+        return QPalette::Dark;
+    case 17:
+        group = QPalette::Disabled;
+        return QPalette::Text;
+    case 18:
+        return QPalette::ButtonText;
+    case 19:
+        group = QPalette::Inactive;
+        return QPalette::HighlightedText;
+    case 20:
+        return QPalette::Light;
+    case 21:
+        return QPalette::Shadow;
+    case 22:
+        return QPalette::Midlight;
+    case 23:
+        return QPalette::ToolTipText;
+    case 24:
+        return QPalette::ToolTipBase;
+    case 26:
+        return QPalette::Link;
+    case 27:
+        return QPalette::Highlight;
+    case 28:
+        group = QPalette::Inactive;
+        return QPalette::Highlight;
+    case 29:
+        return QPalette::Highlight;
+    case 30:
+        return QPalette::Window;
+    default:
+        return QPalette::Window;
     }
 }
 
@@ -156,6 +223,6 @@ QColor ColorToQColor(TColor color, const QPalette *palette)
 TColor QColorToColor(const QColor &color)
 {
     const QColor rgb = color.toRgb();
-    return static_cast<TColor>(static_cast<quint32>(rgb.red()) | (static_cast<quint32>(rgb.green()) << 8)
-                               | (static_cast<quint32>(rgb.blue()) << 16));
+    return static_cast<TColor>(static_cast<quint32>(rgb.red()) | (static_cast<quint32>(rgb.green()) << 8) |
+                               (static_cast<quint32>(rgb.blue()) << 16));
 }

@@ -32,7 +32,10 @@ constexpr TColor clNone = 0x1FFFFFFF;
 constexpr TColor clDefault = 0x20000000;
 
 // System colours: 0xFF000000 plus the index of a theme colour.
-constexpr TColor plxSystemColor(int index) { return static_cast<TColor>(0xFF000000u | static_cast<quint32>(index)); }
+constexpr TColor plxSystemColor(int index)
+{
+    return static_cast<TColor>(0xFF000000u | static_cast<quint32>(index));
+}
 constexpr TColor clScrollBar = plxSystemColor(0);
 constexpr TColor clBackground = plxSystemColor(1);
 constexpr TColor clActiveCaption = plxSystemColor(2);

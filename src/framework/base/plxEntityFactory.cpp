@@ -150,7 +150,7 @@ TPLXGanttObject *TPLXEntityFactory::loadObject(const QString &name, IPLXMedia &m
 }
 
 QList<TPLXGanttObject *> TPLXEntityFactory::loadObjectList(const QString &name, const QString &key, IPLXMedia &media,
-                                                          TPLXGanttObject *parent)
+                                                           TPLXGanttObject *parent)
 {
     QList<TPLXGanttObject *> list;
     const QStringList names = media.strArray(name, key);

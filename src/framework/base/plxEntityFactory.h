@@ -76,7 +76,7 @@ struct TPLXKindRegistration
 {
     explicit TPLXKindRegistration(const char *typeId)
     {
-        TPLXEntityFactory::registerKind(typeId, [] () -> std::unique_ptr<TPLXPersistence> {
+        TPLXEntityFactory::registerKind(typeId, []() -> std::unique_ptr<TPLXPersistence> {
             return std::make_unique<Persistence>();
         });
     }

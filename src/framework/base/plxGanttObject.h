@@ -29,6 +29,7 @@ enum TPLXViewType { vtGanttGraph = 0, vtPertGraph = 1 };
 // is): the kind's own metaObject(), and with PLX_ENTITY a Create() making a
 // default-constructed entity of the kind. Both leave the access private, as
 // Q_GADGET does.
+// clang-format off
 #define PLX_ENTITY_META \
 public: \
     const QMetaObject *metaObject() const override { return &staticMetaObject; } \
@@ -41,6 +42,7 @@ public: \
     std::unique_ptr<TPLXGanttObject> Create() const override { return std::make_unique<Class>(); } \
 \
 private:
+// clang-format on
 
 // Base of every document entity. Entities are reflected through Qt's
 // meta-object system without paying for a QObject each: every kind declares
@@ -280,4 +282,3 @@ public:
     // The bands of selected and focused rows; false when the document has no tree.
     virtual bool selectionColors(TColor &selected, TColor &focused) = 0;
 };
-

@@ -159,11 +159,20 @@ QString quoteValue(QStringView value)
     quoted.append(QLatin1Char('"'));
     for (const QChar c : value) {
         switch (c.unicode()) {
-        case u'\\': quoted.append(QLatin1String("\\\\")); break;
-        case u'"': quoted.append(QLatin1String("\\\"")); break;
-        case u'\n': quoted.append(QLatin1String("\\n")); break;
-        case u'\r': quoted.append(QLatin1String("\\r")); break;
-        default: quoted.append(c);
+        case u'\\':
+            quoted.append(QLatin1String("\\\\"));
+            break;
+        case u'"':
+            quoted.append(QLatin1String("\\\""));
+            break;
+        case u'\n':
+            quoted.append(QLatin1String("\\n"));
+            break;
+        case u'\r':
+            quoted.append(QLatin1String("\\r"));
+            break;
+        default:
+            quoted.append(c);
         }
     }
     quoted.append(QLatin1Char('"'));
@@ -203,8 +212,8 @@ void checkName(QStringView name, bool isKey)
     const char *problem = nullptr;
     if (name.isEmpty())
         problem = "is empty";
-    else if (isBlank(static_cast<char>(name.front().unicode() < 0x80 ? name.front().unicode() : 'x'))
-             || isBlank(static_cast<char>(name.back().unicode() < 0x80 ? name.back().unicode() : 'x')))
+    else if (isBlank(static_cast<char>(name.front().unicode() < 0x80 ? name.front().unicode() : 'x')) ||
+             isBlank(static_cast<char>(name.back().unicode() < 0x80 ? name.back().unicode() : 'x')))
         problem = "has blanks at its ends";
     else if (isKey && (name.front() == QLatin1Char('[') || name.front() == QLatin1Char(';')))
         problem = "starts with \"[\" or \";\"";
@@ -384,7 +393,8 @@ void TPLXIniDocument::parse(QByteArray bytes)
             continue;
         }
         Entry entry;
-        const char *eq = (a < b && data[a] != ';') ? static_cast<const char *>(std::memchr(data + a, '=', b - a)) : nullptr;
+        const char *eq =
+            (a < b && data[a] != ';') ? static_cast<const char *>(std::memchr(data + a, '=', b - a)) : nullptr;
         if (eq && eq > data + a) {
             qsizetype k1 = eq - data;
             while (k1 > a && isBlank(data[k1 - 1]))

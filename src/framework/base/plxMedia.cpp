@@ -132,14 +132,30 @@ bool TPLXDummyMedia::getRealArrayProperty(const QString &, const QString &, QLis
     return false;
 }
 
-void TPLXDummyMedia::setIntProperty(const QString &, const QString &, qint32) {}
-void TPLXDummyMedia::setIntArrayProperty(const QString &, const QString &, const QList<qint32> &) {}
-void TPLXDummyMedia::setStrProperty(const QString &, const QString &, const QString &) {}
-void TPLXDummyMedia::setStrArrayProperty(const QString &, const QString &, const QStringList &) {}
-void TPLXDummyMedia::setBoolProperty(const QString &, const QString &, bool) {}
-void TPLXDummyMedia::setBoolArrayProperty(const QString &, const QString &, const QList<bool> &) {}
-void TPLXDummyMedia::setRealProperty(const QString &, const QString &, double) {}
-void TPLXDummyMedia::setRealArrayProperty(const QString &, const QString &, const QList<double> &) {}
+void TPLXDummyMedia::setIntProperty(const QString &, const QString &, qint32)
+{
+}
+void TPLXDummyMedia::setIntArrayProperty(const QString &, const QString &, const QList<qint32> &)
+{
+}
+void TPLXDummyMedia::setStrProperty(const QString &, const QString &, const QString &)
+{
+}
+void TPLXDummyMedia::setStrArrayProperty(const QString &, const QString &, const QStringList &)
+{
+}
+void TPLXDummyMedia::setBoolProperty(const QString &, const QString &, bool)
+{
+}
+void TPLXDummyMedia::setBoolArrayProperty(const QString &, const QString &, const QList<bool> &)
+{
+}
+void TPLXDummyMedia::setRealProperty(const QString &, const QString &, double)
+{
+}
+void TPLXDummyMedia::setRealArrayProperty(const QString &, const QString &, const QList<double> &)
+{
+}
 
 bool TPLXDummyMedia::getColorProperty(const QString &, const QString &, TColor def, TColor &value)
 {
@@ -147,7 +163,9 @@ bool TPLXDummyMedia::getColorProperty(const QString &, const QString &, TColor d
     return false;
 }
 
-void TPLXDummyMedia::setColorProperty(const QString &, const QString &, TColor) {}
+void TPLXDummyMedia::setColorProperty(const QString &, const QString &, TColor)
+{
+}
 
 QString TPLXDummyMedia::setGraphic(const QString &, const QString &, const QImage &)
 {
@@ -262,7 +280,9 @@ bool TPLXINIFIle::readArray(const QString &section, const QString &key, Element 
         const int present = FIniFile->keyCount(section);
         if (count > present) {
             PLXLog(QStringLiteral("Array \"%1\" in section \"%2\" claims %3 elements; reading %4")
-                       .arg(key, section).arg(count).arg(present));
+                       .arg(key, section)
+                       .arg(count)
+                       .arg(present));
             count = present;
         }
     }
@@ -371,7 +391,7 @@ namespace {
 
 struct DefaultDocument
 {
-    QHash<QString, QString> strings;       // "section\nkey" -> value
+    QHash<QString, QString> strings; // "section\nkey" -> value
     QHash<QString, QStringList> arrays;
     QStringList sections;
 

@@ -29,7 +29,8 @@ using TPLXBeforeBarOperationEvent = std::function<void(TPLXGanttBar *Bar, bool &
 using TPLXAfterBarOperationEvent = std::function<void(TPLXGanttBar *Bar)>;
 using TPLXGanttBarMoveEvent =
     std::function<void(TPLXGanttBar *Bar, int NewRow, TDateTime NewStartDate, bool &Allowed)>;
-using TPLXBarResizeEvent = std::function<void(TPLXGanttBar *Bar, double changeX, int changeY, bool Right, bool &Allowed)>;
+using TPLXBarResizeEvent =
+    std::function<void(TPLXGanttBar *Bar, double changeX, int changeY, bool Right, bool &Allowed)>;
 using TPLXBeforeConnectionOperationEvent = std::function<void(TPLXBarConnection *Connection, bool &Cancel)>;
 using TPLXAfterConnectionOperationEvent = std::function<void(TPLXBarConnection *Connection)>;
 using TPLXRowOperationEvent = std::function<void(TPLXGanttRow *Row)>;

@@ -48,8 +48,8 @@ TPLXServices::~TPLXServices() = default;
 void TPLXServices::showMessage(const QString &text)
 {
     auto *app = qobject_cast<QApplication *>(QCoreApplication::instance());
-    if (app && QGuiApplication::platformName() != QLatin1String("offscreen")
-        && QGuiApplication::platformName() != QLatin1String("minimal")) {
+    if (app && QGuiApplication::platformName() != QLatin1String("offscreen") &&
+        QGuiApplication::platformName() != QLatin1String("minimal")) {
         QMessageBox::warning(QApplication::activeWindow(), QApplication::applicationDisplayName(), text);
         return;
     }
@@ -129,8 +129,8 @@ void PLXAppendLogLine(const QString &fileName, const QString &message, bool rest
 {
     QMutexLocker lock(&logMutex());
     QFile file(fileName);
-    const QIODevice::OpenMode mode = QIODevice::WriteOnly | QIODevice::Text
-                                     | (restart ? QIODevice::Truncate : QIODevice::Append);
+    const QIODevice::OpenMode mode =
+        QIODevice::WriteOnly | QIODevice::Text | (restart ? QIODevice::Truncate : QIODevice::Append);
     // A log that cannot be written must never disturb the chart.
     if (!file.open(mode))
         return;
@@ -171,8 +171,8 @@ bool PLXTryStrToInt(QStringView text, qint32 &value)
     if (i < text.size() && text[i] == QLatin1Char('$')) {
         base = 16;
         ++i;
-    } else if (i + 1 < text.size() && text[i] == QLatin1Char('0')
-               && (text[i + 1] == QLatin1Char('x') || text[i + 1] == QLatin1Char('X'))) {
+    } else if (i + 1 < text.size() && text[i] == QLatin1Char('0') &&
+               (text[i + 1] == QLatin1Char('x') || text[i + 1] == QLatin1Char('X'))) {
         base = 16;
         i += 2;
     }

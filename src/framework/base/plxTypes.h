@@ -100,8 +100,8 @@ public:
 // "src/framework/plxGanttTable" for ".../src/framework/plxGanttTable.cpp".
 ORVANTA_EXPORT QString plxSourceUnitName(const char *file);
 
-#define PLX_ASSERT(condition)                                  \
-    do {                                                       \
-        if (!(condition))                                      \
-            ::plxAssertionFailed(__FILE__, __LINE__);          \
+#define PLX_ASSERT(condition)                                                                                         \
+    do {                                                                                                              \
+        if (!(condition))                                                                                             \
+            ::plxAssertionFailed(__FILE__, __LINE__);                                                                 \
     } while (false)

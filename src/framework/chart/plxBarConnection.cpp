@@ -191,7 +191,8 @@ std::unique_ptr<TPLXGanttObject> TPLXBarConnectionPersistence::doLoad(const QStr
         const QString text = media.strValue(name, QStringLiteral("distance"), QString());
         qint32 parsed = 0;
         if (!PLXTryStrToInt(text, parsed))
-            PLXLog(QStringLiteral("Bar Connection \"%1\": distance \"%2\" is not a number; 0 is used").arg(name, text));
+            PLXLog(
+                QStringLiteral("Bar Connection \"%1\": distance \"%2\" is not a number; 0 is used").arg(name, text));
     }
     connection->FMinDistance = distance;
     connection->FDistanceFixed = media.boolValue(name, QStringLiteral("distanceFixed"), true);
@@ -347,8 +348,8 @@ bool TPLXBarConnectionDrawer::route()
     else
         ym = toHiddenAbove ? kHiddenAboveY : rowCentre(rowTo);
     // These two turn back: the middle run goes between the rows.
-    if ((c->getConnType() == TPLXBarConnection::ctStartFinish && hdir > 0)
-        || (c->getConnType() == TPLXBarConnection::ctFinishStart && hdir < 0)) {
+    if ((c->getConnType() == TPLXBarConnection::ctStartFinish && hdir > 0) ||
+        (c->getConnType() == TPLXBarConnection::ctFinishStart && hdir < 0)) {
         if (std::abs(rowFrom - rowTo) == 1) {
             if (vdir > 0)
                 ym = toHiddenAbove ? kHiddenAboveY : rowStart(rowTo);

@@ -76,15 +76,15 @@ public:
     bool getDistanceFixed() const { return FDistanceFixed; }
     void setDistanceFixed(bool fixed) { FDistanceFixed = fixed; }
 
-
-    void setBarFrom(TPLXGanttBar* value) { barFrom = value; }
-    void setBarTo(TPLXGanttBar* value) { barTo = value; }
+    void setBarFrom(TPLXGanttBar *value) { barFrom = value; }
+    void setBarTo(TPLXGanttBar *value) { barTo = value; }
     bool getDrawOnSingleRow() const { return FDrawOnSingleRow; }
     void setDrawOnSingleRow(bool value) { FDrawOnSingleRow = value; }
     bool getCriticalElement() const { return FCriticalElement; }
     void setCriticalElement(bool value) { FCriticalElement = value; }
     bool getWorkingDays() const { return FWorkingDays; }
     void setWorkingDays(bool value) { FWorkingDays = value; }
+
 private:
     friend class TPLXBarConnectionPersistence;
     void createParts();
@@ -137,7 +137,6 @@ struct TPLXConnectorPiece
 class ORVANTA_EXPORT TPLXBarConnectionDrawer : public TPLXDrawer
 {
 public:
-
     explicit TPLXBarConnectionDrawer(TPLXBarConnection *target = nullptr);
     ~TPLXBarConnectionDrawer() override;
 
@@ -163,7 +162,6 @@ public:
     const std::vector<TPLXConnectorPiece> &getPieces() const { return pieces; }
     TColor routeColor() const { return FColor; }
     TPenStyle routePenStyle() const { return FPenStyle; }
-
 
 protected:
     TPLXBarConnection *connection() const;

@@ -54,7 +54,9 @@ class TPass
 {
 public:
     TPass(const TAdjacency &adjacency, int labelledParity, std::vector<int64_t> &label)
-        : adj(adjacency), parity(labelledParity), label(label)
+        : adj(adjacency)
+        , parity(labelledParity)
+        , label(label)
     {
     }
 
@@ -189,7 +191,10 @@ template<typename TConvert>
 class TDateCache
 {
 public:
-    explicit TDateCache(TConvert convert) : convert(convert) {}
+    explicit TDateCache(TConvert convert)
+        : convert(convert)
+    {
+    }
     TDateTime operator()(int64_t days)
     {
         const auto found = cache.find(days);
@@ -249,7 +254,9 @@ TPLXCriticalPathResult TPLXCriticalPathCalculator::solve(const TPLXCriticalPathP
     sortByKey(pairs, n, links, false);
     sortByKey(pairs, n, links, true);
     pairs.erase(std::unique(pairs.begin(), pairs.end(),
-                            [&](int a, int b) { return links[a].from == links[b].from && links[a].to == links[b].to; }),
+                            [&](int a, int b) {
+                                return links[a].from == links[b].from && links[a].to == links[b].to;
+                            }),
                 pairs.end());
     std::vector<int> pairStart(size_t(n) + 1, 0);
     for (const int k : pairs)
@@ -279,8 +286,8 @@ TPLXCriticalPathResult TPLXCriticalPathCalculator::solve(const TPLXCriticalPathP
         const TPLXCriticalPathTask &from = tasks[size_t(link.from)];
         const TPLXCriticalPathTask &to = tasks[size_t(link.to)];
         const double slack = calendar.diffEffective(originAtStart ? from.startDate : from.endDate,
-                                                    targetAtStart ? to.startDate : to.endDate)
-                           - link.minDistance;
+                                                    targetAtStart ? to.startDate : to.endDate) -
+                             link.minDistance;
         TDateTime &lb = result.LBTime[size_t(link.from)];
         lb = std::min(lb, slack);
     }
@@ -354,7 +361,8 @@ TPLXCriticalPathResult TPLXCriticalPathCalculator::solve(const TPLXCriticalPathP
         TPass(backward, 1, lft).run(backwardSources, &notBehindCycle, order);
     }
 
-    TDateCache toEarliest([&](int64_t days) { return calendar.addEffective(result.projectStart, double(days), true); });
+    TDateCache toEarliest(
+        [&](int64_t days) { return calendar.addEffective(result.projectStart, double(days), true); });
     TDateCache toLatest([&](int64_t days) { return calendar.substrEffective(result.projectEnd, double(days)); });
     result.ESTime.resize(size_t(n));
     result.LFTime.resize(size_t(n));
@@ -386,7 +394,10 @@ TPLXCriticalPathResult TPLXCriticalPathCalculator::solve(const TPLXCriticalPathP
     return result;
 }
 
-TPLXCriticalPathCalculator::TPLXCriticalPathCalculator(TPLXGanttTable *table) : table(table) {}
+TPLXCriticalPathCalculator::TPLXCriticalPathCalculator(TPLXGanttTable *table)
+    : table(table)
+{
+}
 
 TPLXCriticalPathCalculator::~TPLXCriticalPathCalculator() = default;
 

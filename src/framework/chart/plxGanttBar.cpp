@@ -41,7 +41,9 @@ void afterResize(TPLXDataSourceIntf *ds, TPLXGanttBar *bar)
 // ------------------------------------------------------------ TPLXGanttBar
 
 TPLXGanttBar::TPLXGanttBar(TDateTime start, TDateTime end, int row)
-    : FstartDate(start), FendDate(end > start ? end : start + 1.0), FRow(row)
+    : FstartDate(start)
+    , FendDate(end > start ? end : start + 1.0)
+    , FRow(row)
 {
     auto *halo = new TPLXTextHalo();
     halo->setParent(this);
@@ -250,7 +252,8 @@ TPLXDataSourceIntf *TPLXGanttBar::dataSource()
 
 // ------------------------------------------------------------ TPLXGanttBarDrawer
 
-TPLXGanttBarDrawer::TPLXGanttBarDrawer(TPLXGanttBar *bar) : TPLXDrawer(bar)
+TPLXGanttBarDrawer::TPLXGanttBarDrawer(TPLXGanttBar *bar)
+    : TPLXDrawer(bar)
 {
 }
 
@@ -334,7 +337,11 @@ void PLXRefreshAfterBarChange(TPLXDataSourceIntf *dataSource)
 
 TPLXBarResizeOperation::TPLXBarResizeOperation(TPLXDataSourceIntf *dataSource, TPLXGanttBar *target, double changeCol,
                                                int changeRow, bool right)
-    : TPLXOperation(dataSource), Target(target), changeCol(changeCol), changeRow(changeRow), right(right)
+    : TPLXOperation(dataSource)
+    , Target(target)
+    , changeCol(changeCol)
+    , changeRow(changeRow)
+    , right(right)
 {
 }
 
@@ -377,8 +384,12 @@ bool TPLXBarResizeOperation::undo()
 
 TPLXBarAssignTimeOperation::TPLXBarAssignTimeOperation(TPLXDataSourceIntf *dataSource, TPLXGanttBar *target,
                                                        TDateTime startDate, TDateTime endDate)
-    : TPLXOperation(dataSource), Target(target), FStartDate(startDate), FEndDate(endDate),
-      FOldStartDate(target ? target->getStartDate() : 0), FOldEndDate(target ? target->getEndDate() : 0)
+    : TPLXOperation(dataSource)
+    , Target(target)
+    , FStartDate(startDate)
+    , FEndDate(endDate)
+    , FOldStartDate(target ? target->getStartDate() : 0)
+    , FOldEndDate(target ? target->getEndDate() : 0)
 {
 }
 
@@ -413,7 +424,8 @@ bool TPLXBarAssignTimeOperation::undo()
 
 // ------------------------------------------------------------ TPLXFakeBar
 
-TPLXFakeBar::TPLXFakeBar(TDateTime start, TDateTime end, int row) : TPLXGanttBar(start, end, row)
+TPLXFakeBar::TPLXFakeBar(TDateTime start, TDateTime end, int row)
+    : TPLXGanttBar(start, end, row)
 {
     setGanttDrawer(std::make_unique<TPLXFakeBarDrawer>(this));
 }
@@ -431,7 +443,8 @@ bool TPLXFakeBar::acceptConnections() const
     return true;
 }
 
-TPLXFakeBarDrawer::TPLXFakeBarDrawer(TPLXFakeBar *bar) : TPLXGanttBarDrawer(bar)
+TPLXFakeBarDrawer::TPLXFakeBarDrawer(TPLXFakeBar *bar)
+    : TPLXGanttBarDrawer(bar)
 {
 }
 

@@ -157,6 +157,7 @@ public:
 
     const TRect &getLastRect() const { return lastRect; }
     void setLastRect(const TRect &value) { lastRect = value; }
+
 private:
     TRect lastRect{-1, -1, -1, -1};
 };
@@ -178,7 +179,6 @@ public:
     bool perform() override;
     bool undo() override;
 
-
 private:
     bool apply(double col, int row, bool undoing);
     TPLXBarTimes FBefore;
@@ -198,7 +198,6 @@ public:
                                TDateTime endDate);
     bool perform() override;
     bool undo() override;
-
 
 private:
     bool apply(TDateTime start, TDateTime end);

@@ -49,8 +49,8 @@ void raiseAfter(const TPLXAfterBarOperationEvent &event, TPLXGanttBar *bar)
 // ------------------------------------------------------------ TPLXGanttRow
 
 TPLXGanttRow::TPLXGanttRow()
-    : FOwnDrawer(std::make_unique<TPLXGanttRowDrawer>(this)),
-      FOwnDrawerPert(std::make_unique<TPLXGanttRowPertDrawer>(this))
+    : FOwnDrawer(std::make_unique<TPLXGanttRowDrawer>(this))
+    , FOwnDrawerPert(std::make_unique<TPLXGanttRowPertDrawer>(this))
 {
     FDrawer = FOwnDrawer.get();
     FDrawerPert = FOwnDrawerPert.get();
@@ -280,7 +280,8 @@ void TPLXGanttRow::doSave(const QString &name, IPLXMedia &media, TPLXEntityFacto
 
 // ------------------------------------------------------------ drawers
 
-TPLXGanttRowDrawer::TPLXGanttRowDrawer(TPLXGanttRow *row) : TPLXDrawer(row)
+TPLXGanttRowDrawer::TPLXGanttRowDrawer(TPLXGanttRow *row)
+    : TPLXDrawer(row)
 {
 }
 
@@ -311,7 +312,8 @@ TPLXGanttObject *TPLXGanttRowDrawer::locateObject(int x, int y)
     return nullptr;
 }
 
-TPLXGanttRowPertDrawer::TPLXGanttRowPertDrawer(TPLXGanttRow *row) : TPLXDrawer(row)
+TPLXGanttRowPertDrawer::TPLXGanttRowPertDrawer(TPLXGanttRow *row)
+    : TPLXDrawer(row)
 {
 }
 
@@ -335,7 +337,7 @@ TPLXGanttObject *TPLXGanttRowPertDrawer::locateObject(int x, int y)
 // ------------------------------------------------------------ persistence
 
 std::unique_ptr<TPLXGanttObject> TPLXGanttRowPersistence::doLoad(const QString &name, IPLXMedia &media,
-                                                                TPLXEntityFactory &factory)
+                                                                 TPLXEntityFactory &factory)
 {
     auto row = std::make_unique<TPLXGanttRow>();
     row->FHeight = media.intValue(name, QStringLiteral("height"), 25);
@@ -360,7 +362,9 @@ std::unique_ptr<TPLXGanttObject> TPLXGanttRowPersistence::doLoad(const QString &
 // ------------------------------------------------------------ TPLXBarInsertOperation
 
 TPLXBarInsertOperation::TPLXBarInsertOperation(TPLXDataSourceIntf *dataSource, TPLXGanttBar *target, int row)
-    : TPLXOperation(dataSource), Target(target), Row(row)
+    : TPLXOperation(dataSource)
+    , Target(target)
+    , Row(row)
 {
     if (TPLXDocumentSetup *document = documentOf(dataSource)) {
         if (target && target->textHalo())
@@ -422,7 +426,10 @@ bool TPLXBarInsertOperation::undo()
 
 TPLXBarRemoveOperation::TPLXBarRemoveOperation(TPLXDataSourceIntf *dataSource, TPLXGanttBar *target,
                                                bool preventFiringEvent)
-    : TPLXOperation(dataSource), PreventFiringEvent(preventFiringEvent), target(target), Index(-1)
+    : TPLXOperation(dataSource)
+    , PreventFiringEvent(preventFiringEvent)
+    , target(target)
+    , Index(-1)
 {
     if (target && target->getParentRow())
         Index = target->getRow();
@@ -475,11 +482,14 @@ bool TPLXBarRemoveOperation::undo()
 
 // ------------------------------------------------------------ TPLXBarMoveOperation
 
-TPLXBarMoveOperation::TPLXBarMoveOperation(TPLXDataSourceIntf *dataSource, TPLXGanttBar *target, TDateTime newStartDate,
-                                           int newRow)
-    : TPLXOperation(dataSource), target(target), originalStartDate(target ? target->getStartDate() : 0),
-      newStartDate(newStartDate), BeforeOp(std::make_unique<AllOrNothing>(dataSource)),
-      AfterOp(std::make_unique<AllOrNothing>(dataSource))
+TPLXBarMoveOperation::TPLXBarMoveOperation(TPLXDataSourceIntf *dataSource, TPLXGanttBar *target,
+                                           TDateTime newStartDate, int newRow)
+    : TPLXOperation(dataSource)
+    , target(target)
+    , originalStartDate(target ? target->getStartDate() : 0)
+    , newStartDate(newStartDate)
+    , BeforeOp(std::make_unique<AllOrNothing>(dataSource))
+    , AfterOp(std::make_unique<AllOrNothing>(dataSource))
 {
     TPLXGanttTable *table = PLXTableOf(dataSource);
     if (!target || !table || !target->getParentRow())
@@ -501,9 +511,11 @@ TPLXBarMoveOperation::TPLXBarMoveOperation(TPLXDataSourceIntf *dataSource, TPLXG
     if (originalParent && newParent && (newParent == originalParent || !newParent->pertBar()) &&
         target->isSummarizable() && originalParent->GetSummarizableBarCount() == 1) {
         if (TPLXPertBar *box = originalParent->pertBar())
-            AfterOp->addOperation(std::make_unique<TPLXPertBarInsertOperation>(dataSource, box, newParent->getOrder()));
+            AfterOp->addOperation(
+                std::make_unique<TPLXPertBarInsertOperation>(dataSource, box, newParent->getOrder()));
         else if (newParent != originalParent)
-            AfterOp->addOperation(std::make_unique<TPLXPertBarInsertOperation>(dataSource, newParent->getOrder(), -1, -1));
+            AfterOp->addOperation(
+                std::make_unique<TPLXPertBarInsertOperation>(dataSource, newParent->getOrder(), -1, -1));
     }
     for (TPLXBarConnection *c : touching)
         AfterOp->addOperation(std::make_unique<TPLXConnectionAddOperation>(dataSource, c));
@@ -565,7 +577,10 @@ bool TPLXBarMoveOperation::undo()
 // ------------------------------------------------------------ TPLXPertBarOperation
 
 TPLXPertBarOperation::TPLXPertBarOperation(TPLXDataSourceIntf *dataSource, TPLXPertBar *pertBar, int index)
-    : PertBar(pertBar), Index(index), DataSource(dataSource), OriginalParent(pertBar ? pertBar->getParent() : nullptr)
+    : PertBar(pertBar)
+    , Index(index)
+    , DataSource(dataSource)
+    , OriginalParent(pertBar ? pertBar->getParent() : nullptr)
 {
 }
 
@@ -636,7 +651,8 @@ TPLXPertBarInsertOperation::TPLXPertBarInsertOperation(TPLXDataSourceIntf *dataS
 }
 
 TPLXPertBarInsertOperation::TPLXPertBarInsertOperation(TPLXDataSourceIntf *dataSource, TPLXPertBar *pertBar, int row)
-    : TPLXOperation(dataSource), PertOp(std::make_unique<TPLXPertBarOperation>(dataSource, pertBar, row))
+    : TPLXOperation(dataSource)
+    , PertOp(std::make_unique<TPLXPertBarOperation>(dataSource, pertBar, row))
 {
 }
 
@@ -716,7 +732,9 @@ class ListedConnectionDelete : public TPLXOperation
 {
 public:
     ListedConnectionDelete(TPLXDataSourceIntf *dataSource, TPLXBarConnection *c)
-        : TPLXOperation(dataSource), FOp(std::make_unique<TPLXConnectionDeleteOperation>(dataSource, c)), FConnection(c)
+        : TPLXOperation(dataSource)
+        , FOp(std::make_unique<TPLXConnectionDeleteOperation>(dataSource, c))
+        , FConnection(c)
     {
     }
     bool perform() override
@@ -736,7 +754,8 @@ private:
 
 bool touchesRow(const TPLXBarConnection *c, const TPLXGanttRow *r)
 {
-    return (c->getFromBar() && c->getFromBar()->getParent() == r) || (c->getToBar() && c->getToBar()->getParent() == r);
+    return (c->getFromBar() && c->getFromBar()->getParent() == r) ||
+           (c->getToBar() && c->getToBar()->getParent() == r);
 }
 
 } // namespace

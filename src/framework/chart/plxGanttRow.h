@@ -49,9 +49,15 @@ public:
     int countBarsOfKind(const QMetaObject *cls) const;
     TPLXGanttBar *getBarOfKind(const QMetaObject *cls, int n) const;
     template<typename T>
-    int countBarsOfKind() const { return countBarsOfKind(&T::staticMetaObject); }
+    int countBarsOfKind() const
+    {
+        return countBarsOfKind(&T::staticMetaObject);
+    }
     template<typename T>
-    T *getBarOfKind(int n) const { return static_cast<T *>(getBarOfKind(&T::staticMetaObject, n)); }
+    T *getBarOfKind(int n) const
+    {
+        return static_cast<T *>(getBarOfKind(&T::staticMetaObject, n));
+    }
     int GetSummarizableBarCount() const;
     const QList<TPLXGanttBar *> &bars() const { return FBarList; }
 
@@ -169,9 +175,9 @@ public:
     bool perform() override;
     bool undo() override;
 
-
     int getIndex() const { return Index; }
     void setIndex(int value) { Index = value; }
+
 private:
     // Where perform found the bar in its row, so undo puts it back there.
     int FPosition = -1;
@@ -190,9 +196,9 @@ public:
     bool perform() override;
     bool undo() override;
 
-
     TDateTime getNewStartDate() const { return newStartDate; }
     void setNewStartDate(TDateTime value) { newStartDate = value; }
+
 private:
     bool raiseMoveEvents(int row, TDateTime start);
     TPLXBarTimes FBefore;
@@ -216,8 +222,9 @@ public:
 
     int getIndex() const { return Index; }
     void setIndex(int value) { Index = value; }
-    TPLXPertBar* getPertBar() const { return PertBar; }
-    void setPertBar(TPLXPertBar* value) { PertBar = value; }
+    TPLXPertBar *getPertBar() const { return PertBar; }
+    void setPertBar(TPLXPertBar *value) { PertBar = value; }
+
 private:
     TPLXPertBar *PertBar;
     int Index;
@@ -238,7 +245,6 @@ public:
     ~TPLXPertBarInsertOperation() override;
     bool perform() override;
     bool undo() override;
-
 
 private:
     // A box this operation created and that no row holds: freed with the operation.

@@ -43,16 +43,18 @@ TPLXGanttTable *PLXTableOf(TPLXDataSourceIntf *dataSource)
     return document ? document->GetTable() : nullptr;
 }
 
-TPLXUserDefinedDateLine::TPLXUserDefinedDateLine() : Date(nowAsDateTime())
+TPLXUserDefinedDateLine::TPLXUserDefinedDateLine()
+    : Date(nowAsDateTime())
 {
 }
 
 // ------------------------------------------------------------ TPLXGanttTable
 
 TPLXGanttTable::TPLXGanttTable()
-    : FDateLine(std::make_unique<TPLXUserDefinedDateLine>()), FCurrentDateLine(std::make_unique<TPLXCurrentDateLine>()),
-      FOwnDrawer(std::make_unique<TPLXGanttTableDrawer>(this)),
-      FOwnDrawerPert(std::make_unique<TPLXGanttTablePertDrawer>(this))
+    : FDateLine(std::make_unique<TPLXUserDefinedDateLine>())
+    , FCurrentDateLine(std::make_unique<TPLXCurrentDateLine>())
+    , FOwnDrawer(std::make_unique<TPLXGanttTableDrawer>(this))
+    , FOwnDrawerPert(std::make_unique<TPLXGanttTablePertDrawer>(this))
 {
     FDrawer = FOwnDrawer.get();
     FDrawerPert = FOwnDrawerPert.get();
@@ -66,7 +68,8 @@ TPLXGanttTable::~TPLXGanttTable() = default;
 TPLXGanttRow *TPLXGanttTable::getRow(int i) const
 {
     if (i >= countRows()) {
-        PLXLog(QStringLiteral("stop. List index %1 out of bounds (%2) in TPLXGanttTable.getRow").arg(i).arg(countRows()));
+        PLXLog(
+            QStringLiteral("stop. List index %1 out of bounds (%2) in TPLXGanttTable.getRow").arg(i).arg(countRows()));
         return nullptr;
     }
     return i >= 0 ? FRows[i] : nullptr;
@@ -743,7 +746,7 @@ void TPLXGanttTable::doSave(const QString &name, IPLXMedia &media, TPLXEntityFac
 }
 
 std::unique_ptr<TPLXGanttObject> TPLXGanttTablePersistence::doLoad(const QString &name, IPLXMedia &media,
-                                                                  TPLXEntityFactory &factory)
+                                                                   TPLXEntityFactory &factory)
 {
     auto table = std::make_unique<TPLXGanttTable>();
     setID(name);
@@ -762,8 +765,8 @@ std::unique_ptr<TPLXGanttObject> TPLXGanttTablePersistence::doLoad(const QString
     table->FGridAnchorColor = media.colorValue(name, QStringLiteral("grid anchor color"), 0xFF0000);
     table->FDefaultRowHeight = media.intValue(name, QStringLiteral("default row height"), 35);
     table->FFocusedFrameThickness = media.intValue(name, QStringLiteral("focused bar frame thickness"), 4);
-    table->FPertGraphBackGroundColor =
-        media.colorValue(name, QStringLiteral("pert graph background color"), StringToColor(QStringLiteral("$eeeeee")));
+    table->FPertGraphBackGroundColor = media.colorValue(name, QStringLiteral("pert graph background color"),
+                                                        StringToColor(QStringLiteral("$eeeeee")));
     table->FCriticalPathColor = media.colorValue(name, QStringLiteral("critical path color"), 0xFF00FF);
     table->FWeekendBrightenColor = media.colorValue(name, QStringLiteral("weekend brighten color"), 0x404040);
     // A damaged z-order still shows every box once: rows that are not the
@@ -780,8 +783,8 @@ std::unique_ptr<TPLXGanttObject> TPLXGanttTablePersistence::doLoad(const QString
     }
     // Only connections between two boxes are PERT connections; others stay
     // the table's children, unlisted.
-    for (TPLXBarConnection *c : factory.loadObjectListAs<TPLXBarConnection>(name, QStringLiteral("pertconnections"),
-                                                                             media, table.get())) {
+    for (TPLXBarConnection *c :
+         factory.loadObjectListAs<TPLXBarConnection>(name, QStringLiteral("pertconnections"), media, table.get())) {
         if (c && c->getFromBar() && c->getFromBar()->asPertBar() && c->getToBar() && c->getToBar()->asPertBar() &&
             !table->FPertBarConnections.contains(c))
             table->FPertBarConnections.append(c);
@@ -799,7 +802,8 @@ std::unique_ptr<TPLXGanttObject> TPLXGanttTablePersistence::doLoad(const QString
 
 // ------------------------------------------------------------ TPLXGanttTableDrawer
 
-TPLXGanttTableDrawer::TPLXGanttTableDrawer(TPLXGanttTable *table) : TPLXDrawer(table)
+TPLXGanttTableDrawer::TPLXGanttTableDrawer(TPLXGanttTable *table)
+    : TPLXDrawer(table)
 {
 }
 
@@ -940,7 +944,8 @@ TPLXGanttObject *TPLXGanttTableDrawer::locateObject(int x, int y)
 
 // ------------------------------------------------------------ TPLXGanttTablePertDrawer
 
-TPLXGanttTablePertDrawer::TPLXGanttTablePertDrawer(TPLXGanttTable *table) : TPLXDrawer(table)
+TPLXGanttTablePertDrawer::TPLXGanttTablePertDrawer(TPLXGanttTable *table)
+    : TPLXDrawer(table)
 {
 }
 
@@ -1036,7 +1041,8 @@ bool PLXPerformAll(const std::vector<std::unique_ptr<TPLXOperation>> &parts)
 }
 
 TPLXBarDeleteOperation::TPLXBarDeleteOperation(TPLXDataSourceIntf *dataSource, TPLXGanttBar *bar)
-    : TPLXMultipleOperations(dataSource), FBar(bar)
+    : TPLXMultipleOperations(dataSource)
+    , FBar(bar)
 {
     addOperation(std::make_unique<TPLXBarRemoveOperation>(dataSource, bar));
 }
@@ -1067,7 +1073,9 @@ bool TPLXBarDeleteOperation::perform()
 }
 
 TPLXGanttRowOperation::TPLXGanttRowOperation(TPLXDataSourceIntf *dataSource, TPLXGanttRow *row, int index)
-    : DataSource(dataSource), Index(index), Row(row)
+    : DataSource(dataSource)
+    , Index(index)
+    , Row(row)
 {
 }
 
@@ -1097,7 +1105,8 @@ bool TPLXGanttRowOperation::DeleteRow()
 }
 
 TPLXGanttRowInsertOperation::TPLXGanttRowInsertOperation(TPLXDataSourceIntf *dataSource, TPLXGanttRow *row, int index)
-    : TPLXOperation(dataSource), FOp(std::make_unique<TPLXGanttRowOperation>(dataSource, row, index))
+    : TPLXOperation(dataSource)
+    , FOp(std::make_unique<TPLXGanttRowOperation>(dataSource, row, index))
 {
     if (row && !row->getParent())
         FOwnedRow.reset(row);
@@ -1213,14 +1222,15 @@ std::unique_ptr<TPLXOperation> TPLXPertConnectionOperation::add(TPLXDataSourceIn
     auto connection = std::make_unique<TPLXBarConnection>(a, b, TPLXBarConnection::ctFinishStart, document);
     auto addition = std::make_unique<TPLXConnectionAddOperation>(dataSource, connection.get());
     if (!addition->perform())
-        return nullptr; // refused: the connection never joined the document and is freed here
+        return nullptr;         // refused: the connection never joined the document and is freed here
     (void)connection.release(); // the document's now
     auto composite = std::make_unique<TPLXMultipleOperations>(dataSource);
     composite->addOperation(std::move(addition));
     return composite;
 }
 
-std::unique_ptr<TPLXOperation> TPLXPertConnectionOperation::remove(TPLXDataSourceIntf *dataSource, TPLXBarConnection *c)
+std::unique_ptr<TPLXOperation> TPLXPertConnectionOperation::remove(TPLXDataSourceIntf *dataSource,
+                                                                   TPLXBarConnection *c)
 {
     TPLXGanttTable *table = PLXTableOf(dataSource);
     if (!c || !table)
@@ -1250,7 +1260,8 @@ std::unique_ptr<TPLXOperation> TPLXPertConnectionOperation::remove(TPLXDataSourc
 }
 
 TPLXPertConnectionStep::TPLXPertConnectionStep(TPLXDataSourceIntf *dataSource, TPLXBarConnection *conn)
-    : TPLXOperation(dataSource), conn(conn)
+    : TPLXOperation(dataSource)
+    , conn(conn)
 {
 }
 

@@ -29,6 +29,7 @@ public:
     void setColor(TColor value) { Color = value; }
     int getPenWidth() const { return PenWidth; }
     void setPenWidth(int value) { PenWidth = value; }
+
 private:
     TDateTime Date;
     bool Visible = false;
@@ -41,7 +42,6 @@ private:
 class ORVANTA_EXPORT TPLXCurrentDateLine
 {
 public:
-
     bool getVisible() const { return Visible; }
     void setVisible(bool value) { Visible = value; }
     TPenStyle getPenStyle() const { return PenStyle; }
@@ -50,6 +50,7 @@ public:
     void setColor(TColor value) { Color = value; }
     int getPenWidth() const { return PenWidth; }
     void setPenWidth(int value) { PenWidth = value; }
+
 private:
     bool Visible = false;
     TPenStyle PenStyle = psSolid;
@@ -235,10 +236,8 @@ public:
     const TPLXDrawBarEvent &getOnDrawBar() const { return FOnDrawBar; }
     void setOnDrawBar(TPLXDrawBarEvent event) { FOnDrawBar = std::move(event); }
 
-
     TColor getCriticalPathColor() const { return FCriticalPathColor; }
     void setCriticalPathColor(TColor value) { FCriticalPathColor = value; }
-    void setOnDrawBar(const TPLXDrawBarEvent &value) { FOnDrawBar = value; }
     TColor getPertGraphBackGroundColor() const { return FPertGraphBackGroundColor; }
     void setPertGraphBackGroundColor(TColor value) { FPertGraphBackGroundColor = value; }
     const QPoint &getPertGridSize() const { return FPertGridSize; }
@@ -257,6 +256,7 @@ public:
     void setWidth(int value) { FWidth = value; }
     bool getAutoUpdateCriticalPath() const { return FUpdateCriticalPath; }
     void setAutoUpdateCriticalPath(bool value) { FUpdateCriticalPath = value; }
+
 private:
     friend class TPLXGanttTablePersistence;
     void renumberFrom(int index);
@@ -315,9 +315,9 @@ public:
     // Fills the column of `d` across the table area.
     void emphasizeDay(TDateTime d, TColor color);
 
-
     int getLastVisible() const { return lastVisible; }
     void setLastVisible(int value) { lastVisible = value; }
+
 private:
     TPLXGanttTable *table() const;
     void drawRowBand(int row, TColor color);
@@ -374,8 +374,9 @@ public:
     bool InsertRow();
     bool DeleteRow();
 
-    TPLXGanttRow* getRow() const { return Row; }
-    void setRow(TPLXGanttRow* value) { Row = value; }
+    TPLXGanttRow *getRow() const { return Row; }
+    void setRow(TPLXGanttRow *value) { Row = value; }
+
 private:
     TPLXDataSourceIntf *DataSource;
     int Index;
@@ -458,8 +459,9 @@ protected:
     // Redo: the same change to the list as the first perform made.
     virtual void repeat(TPLXGanttTable *table) = 0;
 
-    TPLXBarConnection* getConn() const { return conn; }
-    void setConn(TPLXBarConnection* value) { conn = value; }
+    TPLXBarConnection *getConn() const { return conn; }
+    void setConn(TPLXBarConnection *value) { conn = value; }
+
 private:
     TPLXGanttTable::PertConnectionsState FBefore;
     TPLXBarConnection *conn;
@@ -470,7 +472,6 @@ class ORVANTA_EXPORT TPLXPertConnectionAddOperation : public TPLXPertConnectionS
 public:
     TPLXPertConnectionAddOperation(TPLXDataSourceIntf *dataSource, TPLXBarConnection *conn);
     ~TPLXPertConnectionAddOperation() override;
-
 
 protected:
     std::unique_ptr<TPLXOperation> &ganttPart() override { return taskBarConnAddOp; }
@@ -488,7 +489,6 @@ class ORVANTA_EXPORT TPLXPertConnectionDeleteOperation : public TPLXPertConnecti
 public:
     TPLXPertConnectionDeleteOperation(TPLXDataSourceIntf *dataSource, TPLXBarConnection *conn);
     ~TPLXPertConnectionDeleteOperation() override;
-
 
 protected:
     std::unique_ptr<TPLXOperation> &ganttPart() override { return taskBarConnDeleteOp; }

@@ -36,7 +36,9 @@ bool midnight(TDateTime d)
 QString dayMonth(TDateTime d)
 {
     const TPLXDateParts parts = PLXDecodeDate(d);
-    return QStringLiteral("%1.%2").arg(parts.dayOfMonth, 2, 10, QLatin1Char('0')).arg(parts.month, 2, 10, QLatin1Char('0'));
+    return QStringLiteral("%1.%2")
+        .arg(parts.dayOfMonth, 2, 10, QLatin1Char('0'))
+        .arg(parts.month, 2, 10, QLatin1Char('0'));
 }
 
 TPLXGanttTable *tableOf(const TPLXGanttBar *bar)
@@ -60,7 +62,8 @@ TPLXPertBarSection::TPLXPertBarSection()
     FDrawer = FOwnDrawer.get();
 }
 
-TPLXPertBarSection::TPLXPertBarSection(TPLXTextSettings *settings) : TPLXPertBarSection()
+TPLXPertBarSection::TPLXPertBarSection(TPLXTextSettings *settings)
+    : TPLXPertBarSection()
 {
     setSettings(settings);
 }
@@ -96,7 +99,7 @@ void TPLXPertBarSection::doSave(const QString &name, IPLXMedia &media, TPLXEntit
 }
 
 std::unique_ptr<TPLXGanttObject> TPLXPertBarSectionPersistence::doLoad(const QString &name, IPLXMedia &media,
-                                                                      TPLXEntityFactory &factory)
+                                                                       TPLXEntityFactory &factory)
 {
     auto section = std::make_unique<TPLXPertBarSection>();
     setID(name);
@@ -105,7 +108,8 @@ std::unique_ptr<TPLXGanttObject> TPLXPertBarSectionPersistence::doLoad(const QSt
     return section;
 }
 
-TPLXPertBarSectionDrawer::TPLXPertBarSectionDrawer(TPLXPertBarSection *section) : TPLXDrawer(section)
+TPLXPertBarSectionDrawer::TPLXPertBarSectionDrawer(TPLXPertBarSection *section)
+    : TPLXDrawer(section)
 {
 }
 
@@ -148,7 +152,10 @@ void TPLXPertBarSectionDrawer::DrawGradient(TPLXVisualContext &vc)
 
 // ------------------------------------------------------------ TPLXPertBar
 
-TPLXPertBar::TPLXPertBar(int x, int y, const TPLXPertBarSettings *settings) : TPLXGanttBar(0, 0, 0), Fx(x), Fy(y)
+TPLXPertBar::TPLXPertBar(int x, int y, const TPLXPertBarSettings *settings)
+    : TPLXGanttBar(0, 0, 0)
+    , Fx(x)
+    , Fy(y)
 {
     // Drawn only in the PERT chart.
     setGanttDrawer(nullptr);
@@ -160,7 +167,8 @@ TPLXPertBar::TPLXPertBar(int x, int y, const TPLXPertBarSettings *settings) : TP
         applySettings(*settings);
 }
 
-TPLXPertBar::TPLXPertBar(int x, int y, TPLXPertBarSettings *settings, BorrowSettings) : TPLXPertBar(x, y, nullptr)
+TPLXPertBar::TPLXPertBar(int x, int y, TPLXPertBarSettings *settings, BorrowSettings)
+    : TPLXPertBar(x, y, nullptr)
 {
     FSettings = settings;
 }
@@ -396,15 +404,16 @@ void TPLXPertBar::doSave(const QString &name, IPLXMedia &media, TPLXEntityFactor
     media.setIntProperty(section, QStringLiteral("y"), Fy);
     media.setIntProperty(section, QStringLiteral("type"), FPertBarType);
     TPLXPersistence::saveChild(section, QStringLiteral("settings"), FSettings, media, factory);
-    const std::pair<const char *, TPLXPertBarSection *> sections[] = {
-        {"MainSection", FMainSection}, {"TopSection", FTopSection}, {"BottomSection", FBottomSection}};
+    const std::pair<const char *, TPLXPertBarSection *> sections[] = {{"MainSection", FMainSection},
+                                                                      {"TopSection", FTopSection},
+                                                                      {"BottomSection", FBottomSection}};
     for (const auto &[key, s] : sections)
         TPLXPersistence::saveChild(section, QString::fromLatin1(key), s, media, factory);
     factory.saveObjectListOf(section, QStringLiteral("AdditionalSections"), media, FAdditionalSections);
 }
 
 std::unique_ptr<TPLXGanttObject> TPLXPertBarPersistence::doLoad(const QString &name, IPLXMedia &media,
-                                                               TPLXEntityFactory &factory)
+                                                                TPLXEntityFactory &factory)
 {
     auto bar = std::make_unique<TPLXPertBar>(0, 0, nullptr);
     setID(name);
@@ -415,8 +424,7 @@ std::unique_ptr<TPLXGanttObject> TPLXPertBarPersistence::doLoad(const QString &n
     if (auto *main = loadChildAs<TPLXPertBarSection>(QStringLiteral("MainSection"), media, factory, bar.get()))
         bar->setMainSection(main);
     bar->setTopSection(loadChildAs<TPLXPertBarSection>(QStringLiteral("TopSection"), media, factory, bar.get()));
-    bar->setBottomSection(
-        loadChildAs<TPLXPertBarSection>(QStringLiteral("BottomSection"), media, factory, bar.get()));
+    bar->setBottomSection(loadChildAs<TPLXPertBarSection>(QStringLiteral("BottomSection"), media, factory, bar.get()));
     for (TPLXPertBarSection *s :
          factory.loadObjectListAs<TPLXPertBarSection>(name, QStringLiteral("AdditionalSections"), media, bar.get())) {
         bar->addAdditionalSection(s);
@@ -427,7 +435,8 @@ std::unique_ptr<TPLXGanttObject> TPLXPertBarPersistence::doLoad(const QString &n
 
 // ------------------------------------------------------------ drawers
 
-TPLXPertBarPertDrawer::TPLXPertBarPertDrawer(TPLXPertBar *bar) : TPLXGanttBarDrawer(bar)
+TPLXPertBarPertDrawer::TPLXPertBarPertDrawer(TPLXPertBar *bar)
+    : TPLXGanttBarDrawer(bar)
 {
 }
 
@@ -479,7 +488,8 @@ void TPLXPertBarPertDrawer::Draw(TPLXVisualContext &vc)
         return;
     }
     setLastRect(boxRect());
-    vc.FillArea(getLastRect(), b->isSummary() ? settings->getBackgroundSummaryColor() : settings->getBackGroundColor(), bsSolid);
+    vc.FillArea(getLastRect(), b->isSummary() ? settings->getBackgroundSummaryColor() : settings->getBackGroundColor(),
+                bsSolid);
     innerRect = grown(getLastRect(), -settings->getBorderThickness());
     vc.fillBounds(getLastRect(), innerRect, settings->getBorderColor(), bsSolid);
     if (table)
@@ -493,7 +503,8 @@ void TPLXPertBarPertDrawer::Draw(TPLXVisualContext &vc)
     highlight(vc, getRect());
 }
 
-TPLXPertBarTimespanPertDrawer::TPLXPertBarTimespanPertDrawer(TPLXPertBar *bar) : TPLXPertBarPertDrawer(bar)
+TPLXPertBarTimespanPertDrawer::TPLXPertBarTimespanPertDrawer(TPLXPertBar *bar)
+    : TPLXPertBarPertDrawer(bar)
 {
 }
 
@@ -538,8 +549,7 @@ void TPLXPertBarTimespanPertDrawer::Draw(TPLXVisualContext &vc)
 
     TPLXGanttRow *row = b->getParentRow();
     const int rowIndex = row ? row->getOrder() : 0;
-    const QString number =
-        b->userDefinedNumber().isEmpty() ? QString::number(rowIndex + 1) : b->userDefinedNumber();
+    const QString number = b->userDefinedNumber().isEmpty() ? QString::number(rowIndex + 1) : b->userDefinedNumber();
     const int bandBottom = bandTop + H / 4;
     cell({I.Left, bandTop, I.Left + W / 4, bandBottom}, number);
     const TDateTime start = b->storedStart();
@@ -583,7 +593,8 @@ void TPLXPertBarTimespanPertDrawer::Draw(TPLXVisualContext &vc)
     }
 }
 
-TPLXPertBarNoTimespanPertDrawer::TPLXPertBarNoTimespanPertDrawer(TPLXPertBar *bar) : TPLXPertBarPertDrawer(bar)
+TPLXPertBarNoTimespanPertDrawer::TPLXPertBarNoTimespanPertDrawer(TPLXPertBar *bar)
+    : TPLXPertBarPertDrawer(bar)
 {
 }
 
@@ -639,7 +650,8 @@ TPLXFakePertBar::TPLXFakePertBar(int x, int y, TPLXPertBarSettings *settings)
     setPertDrawer(std::make_unique<TPLXFakePertBarPertDrawer>(this));
 }
 
-TPLXFakePertBarPertDrawer::TPLXFakePertBarPertDrawer(TPLXPertBar *bar) : TPLXPertBarPertDrawer(bar)
+TPLXFakePertBarPertDrawer::TPLXFakePertBarPertDrawer(TPLXPertBar *bar)
+    : TPLXPertBarPertDrawer(bar)
 {
 }
 
@@ -656,9 +668,14 @@ TRect TPLXFakePertBarPertDrawer::getRect() const
 
 // ------------------------------------------------------------ TPLXPertBarMoveOperation
 
-TPLXPertBarMoveOperation::TPLXPertBarMoveOperation(TPLXDataSourceIntf *dataSource, TPLXPertBar *target, double x, int y)
-    : TPLXOperation(dataSource), target(target), originalStartDate(target->getX()), newStartDate(x),
-      originalRow(target->getY()), newRow(y)
+TPLXPertBarMoveOperation::TPLXPertBarMoveOperation(TPLXDataSourceIntf *dataSource, TPLXPertBar *target, double x,
+                                                   int y)
+    : TPLXOperation(dataSource)
+    , target(target)
+    , originalStartDate(target->getX())
+    , newStartDate(x)
+    , originalRow(target->getY())
+    , newRow(y)
 {
 }
 

@@ -61,8 +61,8 @@ public:
     void DrawGradient(TPLXVisualContext &vc);
     TRect getRect() const override { return FRect; }
 
-
     void setRect(const TRect &value) { FRect = value; }
+
 private:
     TPLXPertBarSection *section() const;
     TColor borderColor() const;
@@ -176,7 +176,6 @@ public:
     // Mean progress of the row's task bars, as UpdateRange left it.
     int getProgress() const { return FProgress; }
 
-
     TDateTime getEffectiveDuration() const { return FEffectiveDuration; }
     void setEffectiveDuration(TDateTime value) { FEffectiveDuration = value; }
     TDateTime getESTime() const { return FESTime; }
@@ -196,7 +195,9 @@ public:
 
 protected:
     // For the fake box: keeps `settings` itself, borrowed.
-    struct BorrowSettings {};
+    struct BorrowSettings
+    {
+    };
     TPLXPertBar(int x, int y, TPLXPertBarSettings *settings, BorrowSettings);
 
     void setPertDrawer(std::unique_ptr<TPLXPertBarPertDrawer> drawer);
@@ -210,9 +211,9 @@ private:
 
     QList<TPLXPertBar *> FOutgoingConnections;
     QList<TPLXPertBar *> FIncomingConnections;
-    TPLXPertBarSection *FTopSection = nullptr;    // child
-    TPLXPertBarSection *FMainSection = nullptr;   // child
-    TPLXPertBarSection *FBottomSection = nullptr; // child
+    TPLXPertBarSection *FTopSection = nullptr;       // child
+    TPLXPertBarSection *FMainSection = nullptr;      // child
+    TPLXPertBarSection *FBottomSection = nullptr;    // child
     QList<TPLXPertBarSection *> FAdditionalSections; // children
     std::unique_ptr<TPLXDrawer> FOwnDrawerPert;
     TDateTime FESTime = 0;
@@ -245,7 +246,6 @@ public:
     TPLXGanttObject *locateObject(int x, int y) override;
     bool supportsHighlighting() const override { return true; }
 
-
 protected:
     TPLXPertBar *pertBar() const;
     // The plain box rectangle, without what a kind adds below it.
@@ -255,6 +255,7 @@ protected:
 
     const TRect &getInnerRect() const { return innerRect; }
     void setInnerRect(const TRect &value) { innerRect = value; }
+
 private:
     TRect innerRect;
 };
@@ -323,6 +324,7 @@ public:
     void setNewStartDate(double value) { newStartDate = value; }
     int getNewRow() const { return newRow; }
     void setNewRow(int value) { newRow = value; }
+
 private:
     TPLXPertBar *target;
     double originalStartDate; // old x

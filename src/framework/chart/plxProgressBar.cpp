@@ -26,7 +26,8 @@ const QString kRootSection = QStringLiteral("root");
 
 // ------------------------------------------------------------ TPLXProgressBar
 
-TPLXProgressBar::TPLXProgressBar(TDateTime start, TDateTime end, int row) : TPLXGanttBar(start, end, row)
+TPLXProgressBar::TPLXProgressBar(TDateTime start, TDateTime end, int row)
+    : TPLXGanttBar(start, end, row)
 {
     setGanttDrawer(std::make_unique<TPLXProgressBarDrawer>(this));
     adoptPersistence(std::make_unique<TPLXProgressBarPersistence>());
@@ -124,7 +125,8 @@ std::unique_ptr<TPLXGanttObject> TPLXProgressBarPersistence::doLoad(const QStrin
 
 // ------------------------------------------------------------ TPLXProgressBarDrawer
 
-TPLXProgressBarDrawer::TPLXProgressBarDrawer(TPLXProgressBar *bar) : TPLXGanttBarDrawer(bar)
+TPLXProgressBarDrawer::TPLXProgressBarDrawer(TPLXProgressBar *bar)
+    : TPLXGanttBarDrawer(bar)
 {
 }
 
@@ -180,7 +182,8 @@ void TPLXProgressBarDrawer::Draw(TPLXVisualContext &vc)
 
 // ------------------------------------------------------------ fakes
 
-TPLXFakeProgressBar::TPLXFakeProgressBar(TDateTime start, TDateTime end, int row) : TPLXProgressBar(start, end, row)
+TPLXFakeProgressBar::TPLXFakeProgressBar(TDateTime start, TDateTime end, int row)
+    : TPLXProgressBar(start, end, row)
 {
     setGanttDrawer(std::make_unique<TPLXFakeProgressBarDrawer>(this));
 }
@@ -195,7 +198,8 @@ bool TPLXFakeProgressBar::isSummarizable() const
     return false;
 }
 
-TPLXFakeProgressBarDrawer::TPLXFakeProgressBarDrawer(TPLXFakeProgressBar *bar) : TPLXProgressBarDrawer(bar)
+TPLXFakeProgressBarDrawer::TPLXFakeProgressBarDrawer(TPLXFakeProgressBar *bar)
+    : TPLXProgressBarDrawer(bar)
 {
 }
 

@@ -50,7 +50,6 @@ public:
     TRect getRect(TDateTime viewStart) override;
     bool supportsHighlighting() const override { return true; }
 
-
 private:
     TPLXProgressBar *progressBar() const;
     // Whether the last Draw drew the bar.

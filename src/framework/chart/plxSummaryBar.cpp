@@ -20,7 +20,8 @@ constexpr TColor kWhite = 0xFFFFFF;
 
 // ------------------------------------------------------------ TPLXSummaryBar
 
-TPLXSummaryBar::TPLXSummaryBar() : TPLXGanttBar(0, 0, 0)
+TPLXSummaryBar::TPLXSummaryBar()
+    : TPLXGanttBar(0, 0, 0)
 {
     setGanttDrawer(std::make_unique<TPLXSummaryBarDrawer>(this));
     adoptPersistence(std::make_unique<TPLXSummaryBarPersistence>());
@@ -108,7 +109,8 @@ std::unique_ptr<TPLXGanttObject> TPLXSummaryBarPersistence::doLoad(const QString
 
 // ------------------------------------------------------------ TPLXSummaryBarDrawer
 
-TPLXSummaryBarDrawer::TPLXSummaryBarDrawer(TPLXSummaryBar *bar) : TPLXGanttBarDrawer(bar)
+TPLXSummaryBarDrawer::TPLXSummaryBarDrawer(TPLXSummaryBar *bar)
+    : TPLXGanttBarDrawer(bar)
 {
 }
 

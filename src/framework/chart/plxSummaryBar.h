@@ -47,6 +47,7 @@ public:
     void setRdOnly(bool value) { FReadOnly = value; }
     TColor getColor() const { return FColor; }
     void setColor(TColor value) { FColor = value; }
+
 private:
     TColor FColor = 0x000000;
     int FEndRow = 0;

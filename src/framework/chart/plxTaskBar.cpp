@@ -36,7 +36,8 @@ TPLXVisualGoodieDrawer *goodieDrawer(TPLXVisualGoodie *goodie)
 
 // ------------------------------------------------------------ TPLXTaskBar
 
-TPLXTaskBar::TPLXTaskBar(TDateTime start, TDateTime end, int row) : TPLXGanttBar(start, end, row)
+TPLXTaskBar::TPLXTaskBar(TDateTime start, TDateTime end, int row)
+    : TPLXGanttBar(start, end, row)
 {
     FendDate = end;
     setGanttDrawer(std::make_unique<TPLXTaskBarDrawer>(this));
@@ -301,7 +302,8 @@ std::unique_ptr<TPLXGanttObject> TPLXTaskBarPersistence::doLoad(const QString &n
 
 // ------------------------------------------------------------ TPLXTaskBarDrawer
 
-TPLXTaskBarDrawer::TPLXTaskBarDrawer(TPLXTaskBar *bar) : TPLXGanttBarDrawer(bar)
+TPLXTaskBarDrawer::TPLXTaskBarDrawer(TPLXTaskBar *bar)
+    : TPLXGanttBarDrawer(bar)
 {
 }
 
@@ -348,7 +350,8 @@ void TPLXTaskBarDrawer::Draw(TPLXVisualContext &vc)
     TPLXTaskBarSettings *settings = b->GetSettings();
     const int t = b->isFocused() ? table->getFocusedFrameThickness() : settings->getBorderThickness();
     inner = {rect.Left + t, rect.Top + t, rect.Right - t, rect.Bottom - t};
-    vc.fillBounds(rect, inner, b->getCriticalElement() ? table->getCriticalPathColor() : settings->getBorderColor(), bsSolid);
+    vc.fillBounds(rect, inner, b->getCriticalElement() ? table->getCriticalPathColor() : settings->getBorderColor(),
+                  bsSolid);
 
     TPLXVisualGoodie *goodie = settings->getVisualGoodie();
     TPLXVisualGoodieDrawer *goodies = goodieDrawer(goodie);

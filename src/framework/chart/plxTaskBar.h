@@ -72,7 +72,6 @@ public:
     TDateTime effectiveStart();
     TDateTime effectiveEnd();
 
-
     bool getCriticalElement() const { return FCriticalElement; }
     void setCriticalElement(bool value) { FCriticalElement = value; }
     TDateTime getESTime() const { return FESTime; }
@@ -143,9 +142,9 @@ public:
     // Brightens the non-working days inside the bar (day and hour modes only).
     void emphasizeExceptions(TPLXVisualContext &vc);
 
-
     const TRect &getInner() const { return inner; }
     void setInner(const TRect &value) { inner = value; }
+
 private:
     TPLXTaskBar *taskBar() const;
     TPLXVisualContext *Fvc = nullptr;

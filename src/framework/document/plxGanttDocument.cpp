@@ -438,8 +438,8 @@ std::unique_ptr<TPLXMultipleOperations> TPLXGanttDocument::resolveDistanceViolat
     if (connections.isEmpty() || !Ftable || !Fcalendar)
         return composite;
     QSet<const TPLXGanttBar *> moved{bar};
-    TEventSuspension<TPLXAfterConnectionOperationEvent> suspension(
-        FDataSource ? &FDataSource->OnAfterConnectionAdd : nullptr);
+    TEventSuspension<TPLXAfterConnectionOperationEvent> suspension(FDataSource ? &FDataSource->OnAfterConnectionAdd
+                                                                               : nullptr);
 
     for (;;) {
         TPLXGanttBar *push = nullptr;
@@ -500,9 +500,9 @@ void TPLXGanttDocument::doSave(const QString &name, IPLXMedia &media, TPLXEntity
         FTree->doSave(name, media, factory);
 
     const std::pair<const char *, TPLXGanttObject *> records[] = {
-        {"task bar settings", FTaskBarSettings},       {"image bar settings", FImageBarSettings},
-        {"text bar settings", FTextBarSettings},       {"textual halo settings", FTextHaloSettings},
-        {"hint text settings", FHintTextSettings},     {"progress bar settings", FProgressBarSettings},
+        {"task bar settings", FTaskBarSettings},      {"image bar settings", FImageBarSettings},
+        {"text bar settings", FTextBarSettings},      {"textual halo settings", FTextHaloSettings},
+        {"hint text settings", FHintTextSettings},    {"progress bar settings", FProgressBarSettings},
         {"connection settings", FConnectionSettings},
     };
     for (const auto &[key, record] : records)
@@ -524,8 +524,8 @@ std::unique_ptr<TPLXGanttObject> TPLXDocumentPersistence::doLoad(const QString &
 
     // Snapping needs the calendar's mode, which is read further down: keep
     // the raw date and snap it once the calendar is there.
-    const double startDate =
-        media.realValue(name, QStringLiteral("startDate"), static_cast<double>(QDate(1899, 12, 30).daysTo(QDate::currentDate())));
+    const double startDate = media.realValue(name, QStringLiteral("startDate"),
+                                             static_cast<double>(QDate(1899, 12, 30).daysTo(QDate::currentDate())));
     doc->FDateRangeStart = media.realValue(name, QStringLiteral("date range start"), 0);
     doc->FDateRangeEnd = media.realValue(name, QStringLiteral("date range end"), 0);
     doc->Ftable = loadChildAs<TPLXGanttTable>(QStringLiteral("table"), media, factory, doc);
@@ -535,7 +535,8 @@ std::unique_ptr<TPLXGanttObject> TPLXDocumentPersistence::doLoad(const QString &
     // is loaded (and reported) as usual.
     for (const QString &scale : media.strArray(name, QStringLiteral("time scales"))) {
         if (kindWithoutLoader(media, scale))
-            PLXLog(QStringLiteral("Time scale \"%1\" of \"%2\" is skipped: no loader is registered for its kind").arg(scale, name));
+            PLXLog(QStringLiteral("Time scale \"%1\" of \"%2\" is skipped: no loader is registered for its kind")
+                       .arg(scale, name));
         else
             factory.loadObject(scale, media, doc);
     }

@@ -114,19 +114,18 @@ public:
     // once, and returns the moves performed as one composite.
     std::unique_ptr<TPLXMultipleOperations> resolveDistanceViolations(TPLXGanttBar *bar);
 
-
-
     bool getDrawConnections() const { return FDrawConnections; }
     void setDrawConnections(bool value) { FDrawConnections = value; }
-    const QList<TPLXBarConnection*> &getConnections() const { return connections; }
+    const QList<TPLXBarConnection *> &getConnections() const { return connections; }
     const TPLXDrawConnectionEvent &getOnDrawConnection() const { return FOnDrawConnection; }
     void setOnDrawConnection(const TPLXDrawConnectionEvent &value) { FOnDrawConnection = value; }
-    void setCalendar(TPLXDocumentCalendar* value) { Fcalendar = value; }
-    void setTable(TPLXGanttTable* value) { Ftable = value; }
+    void setCalendar(TPLXDocumentCalendar *value) { Fcalendar = value; }
+    void setTable(TPLXGanttTable *value) { Ftable = value; }
     TDateTime getDateRangeStart() const { return FDateRangeStart; }
     void setDateRangeStart(TDateTime value) { FDateRangeStart = value; }
     void setTimeScaleUnder(bool value) { FTimeScaleUnder = value; }
-    void setTree(TPLXTreeGrid* value) { FTree = value; }
+    void setTree(TPLXTreeGrid *value) { FTree = value; }
+
 private:
     friend class TPLXDocumentPersistence;
     void indexConnection(TPLXBarConnection *c);

@@ -162,8 +162,9 @@ void TPLXPictureResource::doSave(const QString &, IPLXMedia &media, TPLXEntityFa
         return;
     const bool bitmap = FPicture->format() == TPLXPictureFormat::pfBitmap;
     // A loaded resource keeps its file's own name, placed in the store's directory.
-    const QString fileName = FFileName.isEmpty() ? fileNameFor(uid, bitmap ? QStringLiteral(".bmp") : QStringLiteral(".jpg"))
-                                                 : QFileInfo(FFileName).fileName();
+    const QString fileName = FFileName.isEmpty()
+                                 ? fileNameFor(uid, bitmap ? QStringLiteral(".bmp") : QStringLiteral(".jpg"))
+                                 : QFileInfo(FFileName).fileName();
     if (FMimeType.isEmpty())
         FMimeType = bitmap ? QStringLiteral("image/bmp") : QStringLiteral("image/jpg");
     const QString stored = media.setGraphic(fileName, FMimeType, FPicture->image());

@@ -19,21 +19,39 @@ int lrintInt(double value)
     return static_cast<int>(std::lrint(value));
 }
 
-int redOf(TColor c) { return c & 0xFF; }
-int greenOf(TColor c) { return (c >> 8) & 0xFF; }
-int blueOf(TColor c) { return (c >> 16) & 0xFF; }
-TColor rgbColor(int r, int g, int b) { return static_cast<TColor>(r | (g << 8) | (b << 16)); }
+int redOf(TColor c)
+{
+    return c & 0xFF;
+}
+int greenOf(TColor c)
+{
+    return (c >> 8) & 0xFF;
+}
+int blueOf(TColor c)
+{
+    return (c >> 16) & 0xFF;
+}
+TColor rgbColor(int r, int g, int b)
+{
+    return static_cast<TColor>(r | (g << 8) | (b << 16));
+}
 
 Qt::PenStyle qtPenStyle(TPenStyle style)
 {
     switch (style) {
-    case psDash: return Qt::DashLine;
-    case psDot: return Qt::DotLine;
-    case psDashDot: return Qt::DashDotLine;
-    case psDashDotDot: return Qt::DashDotDotLine;
-    case psClear: return Qt::NoPen;
+    case psDash:
+        return Qt::DashLine;
+    case psDot:
+        return Qt::DotLine;
+    case psDashDot:
+        return Qt::DashDotLine;
+    case psDashDotDot:
+        return Qt::DashDotDotLine;
+    case psClear:
+        return Qt::NoPen;
     case psSolid:
-    case psInsideFrame: break;
+    case psInsideFrame:
+        break;
     }
     return Qt::SolidLine;
 }
@@ -42,14 +60,22 @@ Qt::PenStyle qtPenStyle(TPenStyle style)
 Qt::BrushStyle qtBrushStyle(TBrushStyle style)
 {
     switch (style) {
-    case bsClear: return Qt::NoBrush;
-    case bsHorizontal: return Qt::HorPattern;
-    case bsVertical: return Qt::VerPattern;
-    case bsFDiagonal: return Qt::FDiagPattern;
-    case bsBDiagonal: return Qt::BDiagPattern;
-    case bsCross: return Qt::CrossPattern;
-    case bsDiagCross: return Qt::DiagCrossPattern;
-    case bsSolid: break;
+    case bsClear:
+        return Qt::NoBrush;
+    case bsHorizontal:
+        return Qt::HorPattern;
+    case bsVertical:
+        return Qt::VerPattern;
+    case bsFDiagonal:
+        return Qt::FDiagPattern;
+    case bsBDiagonal:
+        return Qt::BDiagPattern;
+    case bsCross:
+        return Qt::CrossPattern;
+    case bsDiagCross:
+        return Qt::DiagCrossPattern;
+    case bsSolid:
+        break;
     }
     return Qt::SolidPattern;
 }
@@ -155,8 +181,7 @@ TColor hlsToRgb(const THls &hls)
         const int grey = hls.l * 255 / 240;
         return rgbColor(grey, grey, grey);
     }
-    const int mid2 = hls.l > 120 ? hls.s + hls.l - (hls.s * hls.l + 120) / 240
-                                 : ((hls.s + 240) * hls.l + 120) / 240;
+    const int mid2 = hls.l > 120 ? hls.s + hls.l - (hls.s * hls.l + 120) / 240 : ((hls.s + 240) * hls.l + 120) / 240;
     const int mid1 = hls.l * 2 - mid2;
     return rgbColor(hueToChannel(hls.h + 80, mid1, mid2), hueToChannel(hls.h, mid1, mid2),
                     hueToChannel(hls.h - 80, mid1, mid2));
@@ -242,7 +267,8 @@ void TPLXCanvas::strokeLine(int x1, int y1, int x2, int y2)
         const int lo = from < to ? from : to + 1;
         const int hi = from < to ? to : from + 1;
         if (isSolidPen(Pen.Style)) {
-            const TRect band = horizontal ? TRect{lo, across, hi, across + width} : TRect{across, lo, across + width, hi};
+            const TRect band =
+                horizontal ? TRect{lo, across, hi, across + width} : TRect{across, lo, across + width, hi};
             fillLogical(band, toQColor(Pen.Color));
             return;
         }
@@ -691,16 +717,16 @@ void TPLXCanvasVC::restoreArea()
 
 bool TPLXCanvasVC::fullyVisible(const TRect &r) const
 {
-    return r.Left >= FvisibleArea.Left && r.Top >= FvisibleArea.Top && r.Right <= FvisibleArea.Right
-           && r.Bottom <= FvisibleArea.Bottom;
+    return r.Left >= FvisibleArea.Left && r.Top >= FvisibleArea.Top && r.Right <= FvisibleArea.Right &&
+           r.Bottom <= FvisibleArea.Bottom;
 }
 
 bool TPLXCanvasVC::visible(const TRect &r) const
 {
     if (r.Left >= r.Right || r.Top >= r.Bottom)
         return false;
-    return r.Left <= FvisibleArea.Right && r.Right >= FvisibleArea.Left && r.Top <= FvisibleArea.Bottom
-           && r.Bottom >= FvisibleArea.Top;
+    return r.Left <= FvisibleArea.Right && r.Right >= FvisibleArea.Left && r.Top <= FvisibleArea.Bottom &&
+           r.Bottom >= FvisibleArea.Top;
 }
 
 void TPLXCanvasVC::startBuffering()
@@ -774,11 +800,32 @@ void TPLXCanvasVC::drawTriangle(int x, int y, int size, int direction)
     const double half = s / 2.0;
     double c1x = 0, c1y = 0, c2x = 0, c2y = 0;
     switch (direction) {
-    case tdUp: c1x = x - half; c1y = y + s; c2x = x + half; c2y = y + s; break;
-    case tdRight: c1x = x - s; c1y = y - half; c2x = x - s; c2y = y + half; break;
-    case tdDown: c1x = x - half; c1y = y - s; c2x = x + half; c2y = y - s; break;
-    case tdLeft: c1x = x + s; c1y = y - half; c2x = x + s; c2y = y + half; break;
-    default: return;
+    case tdUp:
+        c1x = x - half;
+        c1y = y + s;
+        c2x = x + half;
+        c2y = y + s;
+        break;
+    case tdRight:
+        c1x = x - s;
+        c1y = y - half;
+        c2x = x - s;
+        c2y = y + half;
+        break;
+    case tdDown:
+        c1x = x - half;
+        c1y = y - s;
+        c2x = x + half;
+        c2y = y - s;
+        break;
+    case tdLeft:
+        c1x = x + s;
+        c1y = y - half;
+        c2x = x + s;
+        c2y = y + half;
+        break;
+    default:
+        return;
     }
     Fcanvas->Brush.Color = Fcanvas->Pen.Color;
     Fcanvas->Brush.Style = bsSolid;

@@ -69,11 +69,11 @@ std::unique_ptr<TPLXGanttObject> TPLXVisualGoodiePersistence::doLoad(const QStri
         return media.strValue(name, key, QStringLiteral("Missing")) != QLatin1String("Missing");
     };
     if (named(QStringLiteral("start glyph")))
-        goodie->FStartGlyph = loadChildAs<TPLXPictureResource>(QStringLiteral("start glyph"), media, factory,
-                                                                   goodie.get());
+        goodie->FStartGlyph =
+            loadChildAs<TPLXPictureResource>(QStringLiteral("start glyph"), media, factory, goodie.get());
     if (named(QStringLiteral("end glyph")))
-        goodie->FEndGlyph = loadChildAs<TPLXPictureResource>(QStringLiteral("end glyph"), media, factory,
-                                                                 goodie.get());
+        goodie->FEndGlyph =
+            loadChildAs<TPLXPictureResource>(QStringLiteral("end glyph"), media, factory, goodie.get());
     return goodie;
 }
 

@@ -48,7 +48,8 @@ bool TPLXColumnOperation::DeleteColumn()
 
 // ------------------------------------------------------------ insert
 
-TPLXColumnInsertOperation::TPLXColumnInsertOperation(TPLXDataSourceIntf *dataSource, int index, TPLXTreeCellType *cellType)
+TPLXColumnInsertOperation::TPLXColumnInsertOperation(TPLXDataSourceIntf *dataSource, int index,
+                                                     TPLXTreeCellType *cellType)
     : TPLXOperation(dataSource)
 {
     TPLXTreeGrid *grid = PLXTreeOf(dataSource);
@@ -70,8 +71,7 @@ TPLXColumnInsertOperation::TPLXColumnInsertOperation(TPLXDataSourceIntf *dataSou
     ColumnOp->setHeaderCell(headerCell);
     for (int i = 0, n = grid->rowsCount(); i < n; ++i) {
         TPLXTreeRow *row = grid->getRow(i);
-        ColumnOp->addCell(
-            cellType->CreateTreeCell(grid->getDefaultRowSettings(), grid->getDefaultColSettings(), row));
+        ColumnOp->addCell(cellType->CreateTreeCell(grid->getDefaultRowSettings(), grid->getDefaultColSettings(), row));
     }
 }
 

@@ -22,13 +22,14 @@ public:
     // The header cell and every row's cell at the index; false at the first step that fails.
     bool DeleteColumn();
 
-    TPLXTreeCellType* getCellType() const { return CellType; }
-    void setCellType(TPLXTreeCellType* value) { CellType = value; }
-    TPLXTreeHeaderCell* getHeaderCell() const { return HeaderCell; }
-    void setHeaderCell(TPLXTreeHeaderCell* value) { HeaderCell = value; }
-    const QList<TPLXTreeCell*> &getCells() const { return Cells; }
-    void setCells(const QList<TPLXTreeCell*> &value) { Cells = value; }
+    TPLXTreeCellType *getCellType() const { return CellType; }
+    void setCellType(TPLXTreeCellType *value) { CellType = value; }
+    TPLXTreeHeaderCell *getHeaderCell() const { return HeaderCell; }
+    void setHeaderCell(TPLXTreeHeaderCell *value) { HeaderCell = value; }
+    const QList<TPLXTreeCell *> &getCells() const { return Cells; }
+    void setCells(const QList<TPLXTreeCell *> &value) { Cells = value; }
     void addCell(TPLXTreeCell *cell) { Cells.append(cell); }
+
 private:
     int Index;
     TPLXTreeCellType *CellType = nullptr;

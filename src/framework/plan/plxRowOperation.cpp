@@ -36,8 +36,7 @@ bool holdsPlainBars(TPLXGanttTable *table, int index)
     const TPLXGanttRow *row = table->getRow(index);
     if (row->GetBarCount() == 0)
         return false;
-    return std::none_of(row->bars().begin(), row->bars().end(),
-                        [](TPLXGanttBar *bar) { return bar->isSummaryBar(); });
+    return std::none_of(row->bars().begin(), row->bars().end(), [](TPLXGanttBar *bar) { return bar->isSummaryBar(); });
 }
 
 // Some row of first .. last is missing or has descendants beyond `last`.
@@ -54,8 +53,7 @@ bool branchesLeaveRange(TPLXTreeGrid *tree, int first, int last)
 std::unique_ptr<TPLXOperation> blankTreeRowUnder(TPLXDataSourceIntf *dataSource, TPLXTreeGrid *tree, int parentIndex,
                                                  int position)
 {
-    return std::make_unique<TPLXTreeRowChildInsertOperation>(dataSource, parentIndex, tree->makeBlankRow(),
-                                                             position);
+    return std::make_unique<TPLXTreeRowChildInsertOperation>(dataSource, parentIndex, tree->makeBlankRow(), position);
 }
 
 // An unparented row: the insert operation holds it until the table does.
@@ -71,7 +69,10 @@ class DeferredSetParent : public TPLXOperation
 {
 public:
     DeferredSetParent(TPLXDataSourceIntf *dataSource, TPLXTreeNode *node, int parentIndex, int position)
-        : TPLXOperation(dataSource), FNode(node), FParentIndex(parentIndex), FPosition(position)
+        : TPLXOperation(dataSource)
+        , FNode(node)
+        , FParentIndex(parentIndex)
+        , FPosition(position)
     {
     }
     bool perform() override
@@ -104,7 +105,8 @@ std::unique_ptr<TPLXOperation> setParent(TPLXDataSourceIntf *dataSource, TPLXTre
 
 // ------------------------------------------------------------ TPLXRowOperation
 
-TPLXRowOperation::TPLXRowOperation(TPLXDataSourceIntf *dataSource) : TPLXMultipleOperations(dataSource)
+TPLXRowOperation::TPLXRowOperation(TPLXDataSourceIntf *dataSource)
+    : TPLXMultipleOperations(dataSource)
 {
 }
 
@@ -139,7 +141,8 @@ bool TPLXRowOperation::undo()
 
 // ------------------------------------------------------------ append
 
-TPLXRowAppendOperation::TPLXRowAppendOperation(TPLXDataSourceIntf *dataSource) : TPLXRowOperation(dataSource)
+TPLXRowAppendOperation::TPLXRowAppendOperation(TPLXDataSourceIntf *dataSource)
+    : TPLXRowOperation(dataSource)
 {
     TPLXTreeGrid *tree = PLXTreeOf(dataSource);
     TPLXGanttTable *table = PLXTableOf(dataSource);
@@ -249,8 +252,8 @@ TPLXRowsGroupOperation::TPLXRowsGroupOperation(TPLXDataSourceIntf *dataSource, i
 {
     TPLXTreeGrid *tree = PLXTreeOf(dataSource);
     TPLXGanttTable *table = PLXTableOf(dataSource);
-    if (!tree || !table || first < 0 || last < first || last >= table->countRows() ||
-        !tree->findNodeByIndex(first) || branchesLeaveRange(tree, first, last)) {
+    if (!tree || !table || first < 0 || last < first || last >= table->countRows() || !tree->findNodeByIndex(first) ||
+        branchesLeaveRange(tree, first, last)) {
         Disable();
         return;
     }
@@ -271,7 +274,8 @@ namespace {
 // Whether `node` hangs below a node that lies between the new parent and the range.
 bool underNodeBetween(const TPLXTreeNode *node, int newParent, int first)
 {
-    for (const TPLXTreeNode *up = node ? node->parentNode() : nullptr; up && !up->isTreeRoot(); up = up->parentNode()) {
+    for (const TPLXTreeNode *up = node ? node->parentNode() : nullptr; up && !up->isTreeRoot();
+         up = up->parentNode()) {
         const int index = rowIndexOf(up);
         if (index > newParent && index < first)
             return true;

@@ -285,12 +285,12 @@ std::unique_ptr<TPLXGanttObject> TPLXTextHaloPersistence::doLoad(const QString &
         return media.strValue(name, key, QStringLiteral("Missing")) != QLatin1String("Missing");
     };
     if (named(QStringLiteral("text settings")))
-        halo->FTextSettings = loadChildAs<TPLXTextSettings>(QStringLiteral("text settings"), media, factory,
-                                                            halo.get());
+        halo->FTextSettings =
+            loadChildAs<TPLXTextSettings>(QStringLiteral("text settings"), media, factory, halo.get());
     TPLXTextHaloSettings *haloSettings = nullptr;
     if (named(QStringLiteral("textual halo settings")))
-        haloSettings = loadChildAs<TPLXTextHaloSettings>(QStringLiteral("textual halo settings"), media, factory,
-                                                         halo.get());
+        haloSettings =
+            loadChildAs<TPLXTextHaloSettings>(QStringLiteral("textual halo settings"), media, factory, halo.get());
     halo->setTextHaloSettings(haloSettings);
     return halo;
 }

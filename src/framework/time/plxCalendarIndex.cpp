@@ -306,7 +306,8 @@ double TPLXCalendarIndex::diffEffective(TDateTime date1, TDateTime date2)
             work -= (c == points.end() ? FIntervals[static_cast<size_t>(i)].end : *c) - b;
         }
     }
-    const double result = outside > 0 ? std::max(0.0, outside + PLXMsToDate(work)) : PLXMsToDate(std::max<qint64>(0, work));
+    const double result =
+        outside > 0 ? std::max(0.0, outside + PLXMsToDate(work)) : PLXMsToDate(std::max<qint64>(0, work));
     return swapped ? -result : result;
 }
 

@@ -43,8 +43,8 @@ QString logDate(TDateTime date)
 
 void logOccurence(const char *tag, TDateTime date, TDateTime result, double duration)
 {
-    PLXLog(QLatin1String(tag) + logDate(date) + QLatin1Char(' ') + logDate(result) + QLatin1Char(' ')
-           + PLXFloatToStr(duration));
+    PLXLog(QLatin1String(tag) + logDate(date) + QLatin1Char(' ') + logDate(result) + QLatin1Char(' ') +
+           PLXFloatToStr(duration));
 }
 
 TPLXTimeMode modeFromInt(qint64 value)
@@ -256,8 +256,8 @@ void TPLXFixedDateException::setDateTo(TDateTime date)
 
 bool TPLXFixedDateException::matchesModeAndRange(TDateTime date, TPLXTimeMode mode) const
 {
-    const bool modeShown = mode == tmNone || mode == tmHour || mode == VisibleTimeMode
-                           || (mode == tmYear && VisibleTimeMode == tmMonth);
+    const bool modeShown =
+        mode == tmNone || mode == tmHour || mode == VisibleTimeMode || (mode == tmYear && VisibleTimeMode == tmMonth);
     if (!modeShown)
         return false;
     // Instants within the same millisecond count as equal.
@@ -327,9 +327,8 @@ TDateTime alignedRangeEnd(TDateTime date, TPLXTimeMode mode)
 } // namespace
 
 TPLXRecurringDateException::TPLXRecurringDateException(TPLXTimeMode RecurringTimeMode, quint16 RecurringPeriod,
-                                                       quint16 DayFrom, quint16 DayTo, quint8 HourFrom,
-                                                       quint8 HourTo, const QString &Name, TDateTime DateFrom,
-                                                       TDateTime DateTo)
+                                                       quint16 DayFrom, quint16 DayTo, quint8 HourFrom, quint8 HourTo,
+                                                       const QString &Name, TDateTime DateFrom, TDateTime DateTo)
     : TPLXFixedDateException(0.0, 0.0, Name)
     , FRecurringTimeMode(RecurringTimeMode)
     , FRecurringPeriod(RecurringPeriod == 0 ? 1 : RecurringPeriod)
@@ -413,8 +412,8 @@ bool TPLXRecurringDateException::wraps() const
 bool TPLXRecurringDateException::isEmptyPattern() const
 {
     // Equal bounds are taken as an empty window, so it never occurs and never matches.
-    return FRecurringTimeMode == tmNone || (FDayFrom == FDayTo && FHourFrom == FHourTo)
-           || PLXDateToMs(FDateTo) <= PLXDateToMs(FDateFrom);
+    return FRecurringTimeMode == tmNone || (FDayFrom == FDayTo && FHourFrom == FHourTo) ||
+           PLXDateToMs(FDateTo) <= PLXDateToMs(FDateFrom);
 }
 
 TDateTime TPLXRecurringDateException::periodStart(qint64 index) const
@@ -991,8 +990,7 @@ std::unique_ptr<TPLXGanttObject> TPLXDateCategoryPersistence::doLoad(const QStri
     return category;
 }
 
-std::unique_ptr<TPLXGanttObject> TPLXPredefinedDateCategoryPersistence::doLoad(const QString &name,
-                                                                               IPLXMedia &media,
+std::unique_ptr<TPLXGanttObject> TPLXPredefinedDateCategoryPersistence::doLoad(const QString &name, IPLXMedia &media,
                                                                                TPLXEntityFactory &)
 {
     std::unique_ptr<TPLXDateCategory> category;
@@ -1014,8 +1012,7 @@ std::unique_ptr<TPLXGanttObject> TPLXFixedDateExceptionPersistence::doLoad(const
                                                     media.strValue(name, kName, QString()));
 }
 
-std::unique_ptr<TPLXGanttObject> TPLXRecurringDateExceptionPersistence::doLoad(const QString &name,
-                                                                               IPLXMedia &media,
+std::unique_ptr<TPLXGanttObject> TPLXRecurringDateExceptionPersistence::doLoad(const QString &name, IPLXMedia &media,
                                                                                TPLXEntityFactory &)
 {
     const auto clamped = [&](const char *key, qint32 def, int lo, int hi) {

@@ -159,9 +159,9 @@ class ORVANTA_EXPORT TPLXRecurringDateException : public TPLXFixedDateException
     Q_PROPERTY(int HourTo READ getHourTo WRITE setHourTo)
 
 public:
-    TPLXRecurringDateException(TPLXTimeMode RecurringTimeMode, quint16 RecurringPeriod, quint16 DayFrom,
-                               quint16 DayTo, quint8 HourFrom, quint8 HourTo, const QString &Name,
-                               TDateTime DateFrom, TDateTime DateTo);
+    TPLXRecurringDateException(TPLXTimeMode RecurringTimeMode, quint16 RecurringPeriod, quint16 DayFrom, quint16 DayTo,
+                               quint8 HourFrom, quint8 HourTo, const QString &Name, TDateTime DateFrom,
+                               TDateTime DateTo);
     std::unique_ptr<TPLXGanttObject> Create() const override;
     void doSave(const QString &name, IPLXMedia &media, TPLXEntityFactory &factory) override;
 

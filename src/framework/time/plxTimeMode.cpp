@@ -34,8 +34,8 @@ qint32 clampToInt32(double value)
 
 qint32 clampToInt32(qint64 value)
 {
-    return static_cast<qint32>(std::clamp<qint64>(value, std::numeric_limits<qint32>::min(),
-                                                   std::numeric_limits<qint32>::max()));
+    return static_cast<qint32>(
+        std::clamp<qint64>(value, std::numeric_limits<qint32>::min(), std::numeric_limits<qint32>::max()));
 }
 
 // Days since 1 Jan 1970 of a proleptic Gregorian date (H. Hinnant's algorithm).
@@ -226,8 +226,8 @@ qint32 Diff(TDateTime date1, TDateTime date2, TPLXTimeMode mode)
         const TPLXDateParts a = PLXDecodeDate(date1);
         const TPLXDateParts b = PLXDecodeDate(date2);
         qint64 years = static_cast<qint64>(a.year) - b.year;
-        if (a.month < b.month || (a.month == b.month && a.dayOfMonth < b.dayOfMonth)
-            || (a.month == b.month && a.dayOfMonth == b.dayOfMonth && a.msOfDay < b.msOfDay))
+        if (a.month < b.month || (a.month == b.month && a.dayOfMonth < b.dayOfMonth) ||
+            (a.month == b.month && a.dayOfMonth == b.dayOfMonth && a.msOfDay < b.msOfDay))
             --years;
         return clampToInt32(mode == tmYear ? years : years / YearsPerDecade);
     }
@@ -512,8 +512,8 @@ QString PeriodToString(TDateTime date, TPLXTimeMode mode, TPLXTimeFormat format)
     case tmDecade:
         if (format != tmfDecade)
             return QString();
-        return yyyy.left(yyyy.size() - 1) + QStringLiteral("0-")
-               + fourDigitYear(PLXDecodeDate(Add(date, YearsPerDecade, tmYear)).year).chopped(1) + QLatin1Char('0');
+        return yyyy.left(yyyy.size() - 1) + QStringLiteral("0-") +
+               fourDigitYear(PLXDecodeDate(Add(date, YearsPerDecade, tmYear)).year).chopped(1) + QLatin1Char('0');
     default:
         return QString();
     }

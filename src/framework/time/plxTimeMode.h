@@ -93,7 +93,10 @@ ORVANTA_EXPORT int PLXWeekOfMonth(TDateTime date);
 // Instants as whole milliseconds since the zero date, for exact interval arithmetic.
 constexpr qint64 PLXMsPerDay = 86400000;
 ORVANTA_EXPORT qint64 PLXDateToMs(TDateTime date);
-inline TDateTime PLXMsToDate(qint64 ms) { return static_cast<double>(ms) / static_cast<double>(PLXMsPerDay); }
+inline TDateTime PLXMsToDate(qint64 ms)
+{
+    return static_cast<double>(ms) / static_cast<double>(PLXMsPerDay);
+}
 
 // ------------------------------------------------------------ period arithmetic
 

@@ -754,7 +754,8 @@ void TPLXTreeImageComboCell::SetText(const QString &text)
     TPLXTreeCell::SetText(text);
     const auto *type = dynamic_cast<const TPLXTreeImageComboCellType *>(FDataType);
     FImageIndex = type ? static_cast<int>(type->getItems().indexOf(text)) : -1;
-    FPicture = FImageIndex >= 0 && FImageIndex < type->getImages().size() ? type->getImages().at(FImageIndex) : QImage();
+    FPicture =
+        FImageIndex >= 0 && FImageIndex < type->getImages().size() ? type->getImages().at(FImageIndex) : QImage();
     arrangerRebuilt();
 }
 
@@ -1143,8 +1144,8 @@ std::unique_ptr<TPLXGanttObject> TPLXTreeAutoCellTaskNameTypePersistence::doLoad
 
 // ----------------------------------------------- TPLXTreeCellResizeOperation
 
-TPLXTreeCellResizeOperation::TPLXTreeCellResizeOperation(TPLXDataSourceIntf *dataSource, TPLXTreeHeaderCell *headerCell,
-                                                         int newWidth)
+TPLXTreeCellResizeOperation::TPLXTreeCellResizeOperation(TPLXDataSourceIntf *dataSource,
+                                                         TPLXTreeHeaderCell *headerCell, int newWidth)
     : TPLXOperation(dataSource)
     , FHeaderCell(headerCell)
     , FNewWidth(newWidth)

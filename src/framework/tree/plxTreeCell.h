@@ -88,6 +88,7 @@ public:
 
     bool getReadOnly() const { return FReadOnly; }
     void setReadOnly(bool value) { FReadOnly = value; }
+
 private:
     bool FReadOnly = false;
 };
@@ -133,7 +134,6 @@ public:
     TPLXTreeRow *treeRow() const;
     TPLXTreeCellDrawer *cellDrawer() const;
 
-
 protected:
     friend class TPLXTreeCellPersistence;
     // Writes the kind's value keys after the common ones.
@@ -173,6 +173,7 @@ public:
 
     int getTextIndent() const { return textIndent; }
     void setTextIndent(int value) { textIndent = value; }
+
 private:
     TRect controlArea;
     // Pixels the text keeps clear at the cell's left, where the tree draws its lines and expanders.
@@ -296,6 +297,7 @@ public:
 
     bool getNoTime() const { return FNoTime; }
     void setNoTime(bool value) { FNoTime = value; }
+
 private:
     bool FNoTime = true;
 };
@@ -348,6 +350,7 @@ public:
     void setMin(qint32 value) { FMin = value; }
     qint32 getMax() const { return FMax; }
     void setMax(qint32 value) { FMax = value; }
+
 private:
     qint32 FMin = 0;
     qint32 FMax = 0;
@@ -433,6 +436,7 @@ public:
 
     const QStringList &getItems() const { return FItems; }
     void setItems(const QStringList &value) { FItems = value; }
+
 private:
     QStringList FItems;
     int FStyle = csDropDown;
@@ -469,6 +473,7 @@ public:
     void setItems(const QStringList &value) { FItems = value; }
     const QList<QImage> &getImages() const { return FImages; }
     void setImages(const QList<QImage> &value) { FImages = value; }
+
 private:
     QStringList FItems;
     // The pictures of the items, in item order.
@@ -577,8 +582,8 @@ class ORVANTA_EXPORT TPLXTreeAutoCell : public TPLXTreeCell
 
 public:
     TPLXTreeAutoCell();
-    TPLXTreeAutoCell(TPLXTreeRowSettings *rowSettings, TPLXTreeColSettings *colSettings,
-                     TPLXTreeCellType *dataType, TPLXGanttObject *parent);
+    TPLXTreeAutoCell(TPLXTreeRowSettings *rowSettings, TPLXTreeColSettings *colSettings, TPLXTreeCellType *dataType,
+                     TPLXGanttObject *parent);
     const QMetaObject *DataTypeClass() const override { return nullptr; }
     bool lessThan(TPLXTreeCell *other) override;
 
@@ -601,13 +606,13 @@ public:
 
 // -------------------------------------------------------------------- persistence
 
-#define PLX_TREE_CELL_PERSISTENCE(Name, TypeId)                                                                    \
-    class ORVANTA_EXPORT Name : public TPLXTreeCellPersistence                                                    \
-    {                                                                                                              \
-    public:                                                                                                        \
-        std::unique_ptr<TPLXGanttObject> doLoad(const QString &name, IPLXMedia &media,                             \
-                                                TPLXEntityFactory &factory) override;                              \
-        QString getTypeID() const override { return QStringLiteral(TypeId); }                                      \
+#define PLX_TREE_CELL_PERSISTENCE(Name, TypeId)                                                                       \
+    class ORVANTA_EXPORT Name : public TPLXTreeCellPersistence                                                        \
+    {                                                                                                                 \
+    public:                                                                                                           \
+        std::unique_ptr<TPLXGanttObject> doLoad(const QString &name, IPLXMedia &media,                                \
+                                                TPLXEntityFactory &factory) override;                                 \
+        QString getTypeID() const override { return QStringLiteral(TypeId); }                                         \
     };
 
 PLX_TREE_CELL_PERSISTENCE(TPLXTreeSimpleTextCellPersistence, "Tree Simple Text Cell")
@@ -620,13 +625,13 @@ PLX_TREE_CELL_PERSISTENCE(TPLXTreeImageComboCellPersistence, "Tree Image Combo C
 PLX_TREE_CELL_PERSISTENCE(TPLXTreeButtonEditCellPersistence, "Tree Button Edit Cell")
 PLX_TREE_CELL_PERSISTENCE(TPLXTreeAutoCellPersistence, "Tree Auto Cell")
 
-#define PLX_TREE_CELL_TYPE_PERSISTENCE(Name, TypeId)                                                               \
-    class ORVANTA_EXPORT Name : public TPLXPersistence                                                            \
-    {                                                                                                              \
-    public:                                                                                                        \
-        std::unique_ptr<TPLXGanttObject> doLoad(const QString &name, IPLXMedia &media,                             \
-                                                TPLXEntityFactory &factory) override;                              \
-        QString getTypeID() const override { return QStringLiteral(TypeId); }                                      \
+#define PLX_TREE_CELL_TYPE_PERSISTENCE(Name, TypeId)                                                                  \
+    class ORVANTA_EXPORT Name : public TPLXPersistence                                                                \
+    {                                                                                                                 \
+    public:                                                                                                           \
+        std::unique_ptr<TPLXGanttObject> doLoad(const QString &name, IPLXMedia &media,                                \
+                                                TPLXEntityFactory &factory) override;                                 \
+        QString getTypeID() const override { return QStringLiteral(TypeId); }                                         \
     };
 
 PLX_TREE_CELL_TYPE_PERSISTENCE(TPLXTreeSimpleTextCellTypePersistence, "Simple Text Type")

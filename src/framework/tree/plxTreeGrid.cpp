@@ -341,8 +341,7 @@ void TPLXTreeHeaderCell::SetDataType(TPLXTreeCellType *type)
             row->deleteCell(column);
             std::unique_ptr<TPLXTreeCell> discarded(old);
         }
-        row->insertCell(std::min(column, row->cellsCount()),
-                        type->CreateTreeCell(row->getSettings(), FSettings, row));
+        row->insertCell(std::min(column, row->cellsCount()), type->CreateTreeCell(row->getSettings(), FSettings, row));
     }
 }
 
@@ -373,7 +372,8 @@ std::unique_ptr<TPLXGanttObject> TPLXTreeHeaderCellPersistence::doLoad(const QSt
 {
     auto cell = std::make_unique<TPLXTreeHeaderCell>();
     setID(name);
-    cell->FTitle = media.strValue(name, QStringLiteral("title"), GetRessourceValue(QStringLiteral("autonumbercolumn")));
+    cell->FTitle =
+        media.strValue(name, QStringLiteral("title"), GetRessourceValue(QStringLiteral("autonumbercolumn")));
     cell->FSettings = loadChildAs<TPLXTreeColSettings>(QStringLiteral("settings"), media, factory, cell.get());
     cell->FColor = StringToColor(media.strValue(name, QStringLiteral("fontColor"), QStringLiteral("clBlack")));
     cell->FFontName = media.strValue(name, QStringLiteral("fontName"), QStringLiteral("Arial"));

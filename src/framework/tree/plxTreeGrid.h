@@ -179,6 +179,7 @@ public:
     void setVisibleAreaWidth(int value) { FVisibleAreaWidth = value; }
     bool getLeftAligned() const { return LeftAligned; }
     void setLeftAligned(bool value) { LeftAligned = value; }
+
 private:
     TPLXTreeGrid *targetTreeGrid;
     int FVisibleAreaWidth = 0;
@@ -227,13 +228,13 @@ public:
     int getMaxWidth() const;
     TPLXTreeHeaderCellResizer *getResizer() const { return resizer; }
 
-
     const QString &getFontName() const { return FFontName; }
     void setFontName(const QString &value) { FFontName = value; }
     int getFontSize() const { return FFontSize; }
     void setFontSize(int value) { FFontSize = value; }
     TColor getColor() const { return FColor; }
     void setColor(TColor value) { FColor = value; }
+
 private:
     friend class TPLXTreeHeaderCellPersistence;
 
@@ -317,9 +318,9 @@ public:
 
     TPLXTreeGrid *grid() const;
 
-
     TColor getColor() const { return FbkColor; }
     void setColor(TColor value) { FbkColor = value; }
+
 private:
     friend class TPLXTreeHeaderPersistence;
     friend class TPLXTreeHeaderDrawer;
@@ -400,11 +401,11 @@ public:
 
     TPLXTreeGrid *grid() const;
 
-
     int getWidth() const { return FWidth; }
     void setWidth(int value) { FWidth = value; }
     TColor getColor() const { return FColor; }
     void setColor(TColor value) { FColor = value; }
+
 private:
     std::vector<std::unique_ptr<TPLXRowResizer>> resizingHalo;
     std::vector<std::unique_ptr<TPLXRowSelector>> rowSelectors;
@@ -524,7 +525,6 @@ public:
     TPLXDocumentSetup *document();
     TPLXDataSourceIntf *dataSource();
 
-
     TColor getFocusedCellColor() const { return FFocusedCellColor; }
     void setFocusedCellColor(TColor value) { FFocusedCellColor = value; }
     bool getContinuousNumbering() const { return FContinuousNumbering; }
@@ -547,6 +547,7 @@ public:
     void setSelectedRowsChanged(const TPLXSelectedRowsChangedEvent &value) { FSelectedRowsChanged = value; }
     bool getCellFocusing() const { return FCellFocusing; }
     void setCellFocusing(bool value) { FCellFocusing = value; }
+
 private:
     friend class TPLXTreeGridPersistence;
 

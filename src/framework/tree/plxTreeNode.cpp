@@ -392,8 +392,7 @@ void TPLXTreeNode::restoreOrder()
 {
     if (FSavedOrder && FSavedOrder->size() == Fchildren.size() &&
         std::all_of(FSavedOrder->cbegin(), FSavedOrder->cend(),
-                    [this](TPLXTreeNode *node) { return Fchildren.contains(node); }))
-    {
+                    [this](TPLXTreeNode *node) { return Fchildren.contains(node); })) {
         Fchildren = *FSavedOrder;
         structureChanged();
     }
@@ -437,7 +436,8 @@ std::unique_ptr<TPLXOperation> TPLXTreeNode::repositionChild(TPLXTreeNode *node,
 // ------------------------------------------------------------ TPLXNodeExpander
 
 TPLXNodeExpander::TPLXNodeExpander(TPLXTreeNode *node)
-    : targetNode(node), FOwnDrawer(std::make_unique<TPLXExpanderDrawer>(this))
+    : targetNode(node)
+    , FOwnDrawer(std::make_unique<TPLXExpanderDrawer>(this))
 {
     FDrawer = FOwnDrawer.get();
 }
@@ -466,11 +466,11 @@ TRect TPLXNodeExpander::getRect() const
     if (isParked())
         return TRect{};
     const int half = Size / 2;
-    return TRect{FPosition.x() - half, FPosition.y() - half, FPosition.x() - half + Size,
-                 FPosition.y() - half + Size};
+    return TRect{FPosition.x() - half, FPosition.y() - half, FPosition.x() - half + Size, FPosition.y() - half + Size};
 }
 
-TPLXExpanderDrawer::TPLXExpanderDrawer(TPLXNodeExpander *expander) : TPLXDrawer(expander)
+TPLXExpanderDrawer::TPLXExpanderDrawer(TPLXNodeExpander *expander)
+    : TPLXDrawer(expander)
 {
 }
 
@@ -505,7 +505,8 @@ TPLXGanttObject *TPLXExpanderDrawer::locateObject(int x, int y)
 
 // ------------------------------------------------------------ TPLXTreeNodeDrawer
 
-TPLXTreeNodeDrawer::TPLXTreeNodeDrawer(TPLXTreeNode *node) : TPLXDrawer(node)
+TPLXTreeNodeDrawer::TPLXTreeNodeDrawer(TPLXTreeNode *node)
+    : TPLXDrawer(node)
 {
 }
 
@@ -540,8 +541,7 @@ bool TPLXTreeNodeDrawer::drawNode(TPLXVisualContext &vc, TPLXTreeNode *node, int
     TPLXGanttTable *table = doc->GetTable();
     TPLXTreeGrid *grid = doc->GetTree();
     const bool lines = !grid || grid->getDrawTreeNodeLines();
-    const int x =
-        doc->getDocStartX() + doc->getVerticalResizePaneSize() + doc->getTreeStartX() + (level + 1) * 7 + 4;
+    const int x = doc->getDocStartX() + doc->getVerticalResizePaneSize() + doc->getTreeStartX() + (level + 1) * 7 + 4;
     int ownMiddle = -1;
     if (TPLXTreeRow *row = node->row()) {
         TPLXGanttRow *ganttRow = row->getRow();
@@ -655,7 +655,10 @@ std::unique_ptr<TPLXGanttObject> TPLXTreeNodePersistence::doLoad(const QString &
 
 TPLXTreeRowOperation::TPLXTreeRowOperation(TPLXDataSourceIntf *dataSource, int position, TPLXTreeNode *parent,
                                            TPLXTreeNode *child)
-    : DataSource(dataSource), Position(position), Parent(parent), Child(child)
+    : DataSource(dataSource)
+    , Position(position)
+    , Parent(parent)
+    , Child(child)
 {
     if (child && child->row()) {
         Focused = child->row()->isFocused();
@@ -695,7 +698,9 @@ bool TPLXTreeRowOperation::DeleteChildRow()
 
 TPLXTreeRowChildInsertOperation::TPLXTreeRowChildInsertOperation(TPLXDataSourceIntf *dataSource, int parentIndex,
                                                                  TPLXTreeRow *treeRow, int position)
-    : TPLXOperation(dataSource), FParentIndex(parentIndex), FPosition(position)
+    : TPLXOperation(dataSource)
+    , FParentIndex(parentIndex)
+    , FPosition(position)
 {
     TPLXTreeNode *root = rootOf(dataSource);
     TPLXTreeNode *parent = parentIndex < 0 ? root : root ? root->findNodeByIndex(parentIndex) : nullptr;
@@ -717,8 +722,8 @@ bool TPLXTreeRowChildInsertOperation::perform()
         FPrepared = true;
         if (parent->row() && !parent->hasChildren()) {
             FOwnedSummary = std::make_unique<TPLXSummaryBar>();
-            FSummaryOp = std::make_unique<TPLXBarInsertOperation>(FDataSource, FOwnedSummary.get(),
-                                                                  parent->row()->getIndex());
+            FSummaryOp =
+                std::make_unique<TPLXBarInsertOperation>(FDataSource, FOwnedSummary.get(), parent->row()->getIndex());
         }
     }
     if (!FOp->InsertChildRow())
@@ -801,7 +806,9 @@ bool TPLXTreeRowDeleteOperation::undo()
 
 TPLXTreeRowSetParentOperation::TPLXTreeRowSetParentOperation(TPLXDataSourceIntf *dataSource, int rowIndex,
                                                              int parentIndex, int position)
-    : TPLXOperation(dataSource), FNewParentIndex(parentIndex < 0 ? -1 : parentIndex), FNewPosition(position)
+    : TPLXOperation(dataSource)
+    , FNewParentIndex(parentIndex < 0 ? -1 : parentIndex)
+    , FNewPosition(position)
 {
     TPLXTreeNode *root = rootOf(dataSource);
     FNode = root ? root->findNodeByIndex(rowIndex) : nullptr;
@@ -883,8 +890,10 @@ bool TPLXTreeRowSetParentOperation::undo()
 // ------------------------------------------------------------ row move
 
 TPLXRowMoveOperation::TPLXRowMoveOperation(TPLXTreeNode *parent, TPLXTreeNode *node, TPLXTreeNode *nodeBefore)
-    : Parent(parent), Node(node), NodeBefore(nodeBefore),
-      NodeAfter(parent && node && parent->childIndex(node) >= 0 ? parent->GetChild(parent->childIndex(node) + 1)
+    : Parent(parent)
+    , Node(node)
+    , NodeBefore(nodeBefore)
+    , NodeAfter(parent && node && parent->childIndex(node) >= 0 ? parent->GetChild(parent->childIndex(node) + 1)
                                                                 : nullptr)
 {
 }
@@ -936,7 +945,9 @@ bool TPLXRowMoveOperation::undo()
 // ------------------------------------------------------------ collapse
 
 TPLXNodeCollapseOperation::TPLXNodeCollapseOperation(TPLXDataSourceIntf *dataSource, TPLXTreeNode *node)
-    : TPLXOperation(dataSource), Node(node), WasCollapsed(node && node->isCollapsed())
+    : TPLXOperation(dataSource)
+    , Node(node)
+    , WasCollapsed(node && node->isCollapsed())
 {
 }
 
@@ -969,7 +980,10 @@ bool TPLXNodeCollapseOperation::undo()
 // ------------------------------------------------------------ sort
 
 TPLXSortOperation::TPLXSortOperation(TPLXTreeGrid *treeGrid, TPLXSortOrder order, int column)
-    : TPLXOperation(treeGrid ? treeGrid->dataSource() : nullptr), TreeGrid(treeGrid), Order(order), Column(column)
+    : TPLXOperation(treeGrid ? treeGrid->dataSource() : nullptr)
+    , TreeGrid(treeGrid)
+    , Order(order)
+    , Column(column)
 {
     PLX_ASSERT(treeGrid && treeGrid->getHeader() && treeGrid->getRootNode());
     TPLXTreeHeader *header = treeGrid->getHeader();

@@ -101,7 +101,6 @@ public:
     // The table of the document the tree belongs to; null outside one.
     TPLXGanttTable *table();
 
-
 private:
     friend class TPLXTreeNodePersistence;
     // Forgets the root's row lookup table; every change of shape or numbering calls it.
@@ -152,8 +151,9 @@ public:
     TRect getRect() const;
     static constexpr int Size = 9;
 
-    TPLXTreeNode* getTargetNode() const { return targetNode; }
-    void setTargetNode(TPLXTreeNode* value) { targetNode = value; }
+    TPLXTreeNode *getTargetNode() const { return targetNode; }
+    void setTargetNode(TPLXTreeNode *value) { targetNode = value; }
+
 private:
     QPoint FPosition{-1, -1};
     std::unique_ptr<TPLXDrawer> FOwnDrawer;
@@ -206,8 +206,9 @@ public:
     bool InsertChildRow();
     bool DeleteChildRow();
 
-    TPLXTreeNode* getParent() const { return Parent; }
-    void setParent(TPLXTreeNode* value) { Parent = value; }
+    TPLXTreeNode *getParent() const { return Parent; }
+    void setParent(TPLXTreeNode *value) { Parent = value; }
+
 private:
     TPLXDataSourceIntf *DataSource;
     int Position;
@@ -227,7 +228,8 @@ ORVANTA_EXPORT TPLXTreeGrid *PLXTreeOf(TPLXDataSourceIntf *dataSource);
 class ORVANTA_EXPORT TPLXTreeRowChildInsertOperation : public TPLXOperation
 {
 public:
-    TPLXTreeRowChildInsertOperation(TPLXDataSourceIntf *dataSource, int parentIndex, TPLXTreeRow *treeRow, int position);
+    TPLXTreeRowChildInsertOperation(TPLXDataSourceIntf *dataSource, int parentIndex, TPLXTreeRow *treeRow,
+                                    int position);
     ~TPLXTreeRowChildInsertOperation() override;
     bool perform() override;
     bool undo() override;
@@ -295,7 +297,6 @@ public:
     bool perform() override;
     bool undo() override;
 
-
 private:
     bool relocate(TPLXTreeNode *before);
     TPLXTreeNode *Parent;
@@ -312,7 +313,6 @@ public:
     bool perform() override;
     bool undo() override;
 
-
 private:
     void change(bool collapsed);
     TPLXTreeNode *Node;
@@ -327,7 +327,6 @@ public:
     TPLXSortOperation(TPLXTreeGrid *treeGrid, TPLXSortOrder order, int column);
     bool perform() override;
     bool undo() override;
-
 
 private:
     void putVisibleFlagsBack();

@@ -210,7 +210,8 @@ void TPLXTreeRow::setFitHeight()
 
 // ------------------------------------------------------------ drawer
 
-TPLXTreeRowDrawer::TPLXTreeRowDrawer(TPLXTreeRow *row) : TPLXDrawer(row)
+TPLXTreeRowDrawer::TPLXTreeRowDrawer(TPLXTreeRow *row)
+    : TPLXDrawer(row)
 {
 }
 
@@ -266,7 +267,8 @@ std::unique_ptr<TPLXGanttObject> TPLXTreeRowPersistence::doLoad(const QString &n
                                                                 TPLXEntityFactory &factory)
 {
     auto row = std::make_unique<TPLXTreeRow>();
-    for (TPLXTreeCell *cell : factory.loadObjectListAs<TPLXTreeCell>(name, QStringLiteral("cells"), media, row.get())) {
+    for (TPLXTreeCell *cell :
+         factory.loadObjectListAs<TPLXTreeCell>(name, QStringLiteral("cells"), media, row.get())) {
         if (!cell)
             continue;
         // A cell listed by two rows (a damaged file) stays with the first.
@@ -283,7 +285,9 @@ std::unique_ptr<TPLXGanttObject> TPLXTreeRowPersistence::doLoad(const QString &n
 // ------------------------------------------------------------ cell operations
 
 TPLXCellOperation::TPLXCellOperation(TPLXTreeRow *row, int index, TPLXTreeCell *cell)
-    : Row(row), Index(index), Cell(cell)
+    : Row(row)
+    , Index(index)
+    , Cell(cell)
 {
 }
 
@@ -298,7 +302,9 @@ bool TPLXCellOperation::DeleteCell()
 }
 
 TPLXMoveCellsOperation::TPLXMoveCellsOperation(TPLXTreeNode *rootNode, int cellIndex, int newIndex)
-    : RootNode(rootNode), CellIndex(cellIndex), NewIndex(newIndex)
+    : RootNode(rootNode)
+    , CellIndex(cellIndex)
+    , NewIndex(newIndex)
 {
 }
 

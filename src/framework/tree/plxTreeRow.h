@@ -71,11 +71,11 @@ public:
     // The gantt row takes the height the row's visible cells want.
     void setFitHeight();
 
-
     int getOrder() const { return FOrder; }
     void setOrder(int value) { FOrder = value; }
     int getNestingOffset() const { return FNestingOffset; }
     void setNestingOffset(int value) { FNestingOffset = value; }
+
 private:
     friend class TPLXTreeRowPersistence;
 
@@ -85,8 +85,8 @@ private:
     bool FSelected = false;
     bool FFocused = false;
     std::unique_ptr<TPLXDrawer> FOwnDrawer;
-    int FOrder = 0;          // position among the drawn rows
-    int FNestingOffset = 0;  // x of the tree indentation when last drawn
+    int FOrder = 0;         // position among the drawn rows
+    int FNestingOffset = 0; // x of the tree indentation when last drawn
 };
 
 Q_DECLARE_METATYPE(TPLXTreeRow *)
@@ -133,7 +133,6 @@ public:
     TPLXMoveCellsOperation(TPLXTreeNode *rootNode, int cellIndex, int newIndex);
     bool perform() override;
     bool undo() override;
-
 
 private:
     struct Moved
