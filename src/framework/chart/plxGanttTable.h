@@ -438,7 +438,6 @@ public:
     static std::unique_ptr<TPLXOperation> remove(TPLXDataSourceIntf *dataSource, TPLXBarConnection *c);
 };
 
-// Adds a PERT connection; a connection without a parent becomes the table's.
 // The PERT connection add and delete operations. Undo takes back exactly what
 // perform did: the Gantt dependencies it made or deleted and the change to the
 // PERT connection list (a merge into, or a split of, a two-way connection
@@ -467,6 +466,7 @@ private:
     TPLXBarConnection *conn;
 };
 
+// Adds a PERT connection; a connection without a parent becomes the table's.
 class ORVANTA_EXPORT TPLXPertConnectionAddOperation : public TPLXPertConnectionStep
 {
 public:
