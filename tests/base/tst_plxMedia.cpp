@@ -1,5 +1,5 @@
-// Property stores: the text form of every value type, arrays, pictures, the
-// built-in default document and the choice of store by storage name.
+// Property stores: the text form of every value type, arrays, pictures and
+// the choice of store by storage name.
 #include "plxColors.h"
 #include "plxIniDocument.h"
 #include "plxMedia.h"
@@ -123,24 +123,6 @@ private slots:
                  QStringLiteral("dummy filename that does not exists."));
     }
 
-    void defaultDocumentAnswersItsTableOnly()
-    {
-        TPLXDefaultMedia media{QString()};
-        QCOMPARE(media.strValue("root", "table", "d"), QStringLiteral("Default Table"));
-        QString value;
-        QVERIFY(media.getStrProperty("ROOT", "table", "d", value));
-        QCOMPARE(value, QStringLiteral("d")); // comparisons are exact
-        QCOMPARE(media.strValue("Weekends", "Color", QString()), QStringLiteral("$027FFFFF"));
-        QCOMPARE(media.strArray("Default Calendar", "categories"), QStringList({"Weekends", "Holidays"}));
-        QStringList list{QStringLiteral("stale")};
-        QVERIFY(media.getStrArrayProperty("root", "nothing", list) && list.isEmpty());
-        // Numbers are never answered, even for the colour texts.
-        QCOMPARE(media.intValue("Weekends", "Color", 3), 3);
-        QCOMPARE(TPLXDefaultMedia::sectionNames().size(), 27);
-        for (const QString &section : TPLXDefaultMedia::sectionNames())
-            QVERIFY2(!media.strValue(section, "typeID", QString()).isEmpty(), qPrintable(section));
-    }
-
     void storageNamesPickTheStore_data()
     {
         QTest::addColumn<QString>("name");
@@ -169,16 +151,6 @@ private slots:
         QCOMPARE(static_cast<TPLXDummyMedia *>(media.get())->path(), parts[2]);
     }
 
-    void dummyStoreForgetsEverything()
-    {
-        PLXMedia media = TPLXMediaFactory::CreateMedia(QStringLiteral("mem://x.bin"));
-        media->setStrProperty("root", "typeID", "Document");
-        QString value;
-        QVERIFY(!media->getStrProperty("root", "typeID", "MISSING", value));
-        QCOMPARE(value, QStringLiteral("MISSING"));
-        QStringList list{QStringLiteral("x")};
-        QVERIFY(!media->getStrArrayProperty("root", "rows", list) && list.isEmpty());
-    }
 };
 
 QTEST_MAIN(tst_plxMedia)
