@@ -1,4 +1,4 @@
-// Progress and summary bars: geometry, drawing, overlap rules, storage, and
+// Progress and summary bars: geometry, drawing, overlap rules, and
 // the summary's group move with exact undo, and its delete (whose exact undo
 // the random sequences of tst_plxRowOperation check).
 #include "plxBarSettings.h"
@@ -11,7 +11,6 @@
 #include "plxSummaryBar.h"
 #include "plxTreeFixture.h"
 
-#include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
@@ -97,7 +96,6 @@ class tst_plxSummaryBar : public QObject
 
 private slots:
     void progressBarGeometryOverlapAndDrawing();
-    void storage();
     void summaryRange_data();
     void summaryRange();
     void summaryDrawing_data();
@@ -130,9 +128,6 @@ void tst_plxSummaryBar::progressBarGeometryOverlapAndDrawing()
     placeholder.PLXTag = 83;
     QVERIFY(p->overlap(kMonday + 2, kMonday + 3, 0, &placeholder));
 
-    // Dragging shows a fake of its own kind.
-    QVERIFY(dynamic_cast<TPLXFakeProgressBar *>(p->createFake().get()));
-
     TPLXGanttBarDrawer *drawer = p->ganttDrawer();
     constexpr TColor black = 0x000000, green = 0x008000;
 
@@ -149,15 +144,6 @@ void tst_plxSummaryBar::progressBarGeometryOverlapAndDrawing()
     QCOMPARE(pixels(drawn(p), {{123, 37}, {140, 33}, {140, 37}}), (QList<TColor>{black, black, green}));
     p->setFocused(false);
 
-    // Own settings colour the strip; its place still follows the document's heights.
-    auto own = std::make_unique<TPLXProgressBarSettings>();
-    own->FColor = 0x0000FF;
-    own->FHeight = 4;
-    p->SetSettings(own.release());
-    QCOMPARE(p->ownSettings()->getParent(), p);
-    QCOMPARE(pixels(drawn(p), {{140, 40}}), QList<TColor>{0x0000FF});
-    QCOMPARE(drawer->getRect(), (TRect{121, 31, 159, 43}));
-
     // Outside the document's dates or in a collapsed row nothing is drawn or found.
     c.doc.startDate = kMonday + 4;
     const QImage image = drawn(p);
@@ -167,60 +153,6 @@ void tst_plxSummaryBar::progressBarGeometryOverlapAndDrawing()
     c.table->getRow(0)->setCollapsed(true);
     (void)drawn(p);
     QCOMPARE(drawer->locateObject(140, 37), nullptr);
-}
-
-void tst_plxSummaryBar::storage()
-{
-    GroupChart c({0, 1, 1}, 30);
-    TPLXSummaryBar *g = c.summary(0);
-    TPLXProgressBar *shared = c.progress(1, kMonday + 1, kMonday + 3);
-    TPLXProgressBar *own = c.progress(2, kMonday + 5, kMonday + 6.5);
-    auto settings = std::make_unique<TPLXProgressBarSettings>();
-    settings->FColor = 0x123456;
-    settings->FHeight = 5;
-    own->SetSettings(settings.release());
-    c.table->UpdateSummaryBars();
-    g->FReadOnly = true;
-
-    PLXMedia media = plxtest::mediaFromText({});
-    TPLXEntityFactory factory;
-    factory.saveObject(QStringLiteral("Shared"), *media, shared);
-    factory.saveObject(QStringLiteral("Own"), *media, own);
-    factory.saveObject(QStringLiteral("S"), *media, g);
-    // The document's progress settings are saved under their own id; a summary's
-    // span is recomputed after loading, never stored.
-    const QString docId = c.progressSettings->getUID();
-    const auto value = [&](const QString &section, const char *key) { return media->strValue(section, key, "-"); };
-    QCOMPARE((QStringList{value("Shared", "typeID"), value("Shared", "settings"), value(docId, "typeID"),
-                          value(docId, "bar height"), value("S", "typeID"), value("S", "start date")}),
-             (QStringList{"progress bar", docId, "Progress Bar Settings", "14", "Summary Bar", "-"}));
-    QCOMPARE(media->boolValue(QStringLiteral("S"), QStringLiteral("read only"), false), true);
-    QVERIFY(value("Own", "settings") != docId && value("Own", "text halo") != "-");
-
-    // A document that names those settings as its own keeps sharing them after a reload.
-    media->setStrProperty(QStringLiteral("root"), QStringLiteral("progress bar settings"), docId);
-    TPLXEntityFactory loader;
-    std::unique_ptr<TPLXGanttObject> a(loader.loadObject(QStringLiteral("Shared"), *media, nullptr));
-    std::unique_ptr<TPLXGanttObject> b(loader.loadObject(QStringLiteral("Own"), *media, nullptr));
-    std::unique_ptr<TPLXGanttObject> s(loader.loadObject(QStringLiteral("S"), *media, nullptr));
-    auto *sharedBack = dynamic_cast<TPLXProgressBar *>(a.get());
-    auto *ownBack = dynamic_cast<TPLXProgressBar *>(b.get());
-    auto *summaryBack = dynamic_cast<TPLXSummaryBar *>(s.get());
-    QVERIFY(sharedBack && ownBack && ownBack->ownSettings() && summaryBack);
-    QCOMPARE(sharedBack->ownSettings(), nullptr);
-    QCOMPARE(plxtest::Quantities()
-                 .is<double>("sharedBack->FstartDate", sharedBack->FstartDate, kMonday + 1)
-                 .is<double>("sharedBack->FendDate", sharedBack->FendDate, kMonday + 3)
-                 .is<double>("ownBack->FendDate", ownBack->FendDate, kMonday + 6.5)
-                 .differing(),
-             QString());
-    QCOMPARE(ownBack->ownSettings()->getParent(), ownBack);
-    QCOMPARE(plxtest::Quantities()
-                 .is<int>("int(ownBack->ownSettings()->FColor)", int(ownBack->ownSettings()->FColor), 0x123456)
-                 .is<int>("ownBack->ownSettings()->FHeight", ownBack->ownSettings()->FHeight, 5)
-                 .differing(),
-             QString());
-    QVERIFY(summaryBack->FReadOnly && summaryBack->getStartDate() == 0.0);
 }
 
 void tst_plxSummaryBar::summaryRange_data()
@@ -264,13 +196,8 @@ void tst_plxSummaryBar::summaryRange()
         for (double date : {bar->getStartDate(), bar->getEndDate()})
             got << (date ? date - kMonday : 0);
     QCOMPARE(got, spans);
-    QCOMPARE(plxtest::Quantities()
-                 .is<int>("g->GetStartRow()", g->GetStartRow(), 1)
-                 .is<int>("g->GetEndRow()", g->GetEndRow(), 5)
-                 .is<int>("h->GetStartRow()", h->GetStartRow(), 4)
-                 .is<int>("h->GetEndRow()", h->GetEndRow(), 5)
-                 .differing(),
-             QString());
+    QCOMPARE(QList<int>({g->GetStartRow(), g->GetEndRow(), h->GetStartRow(), h->GetEndRow()}),
+             QList<int>({1, 5, 4, 5}));
     QCOMPARE(g->getChildList(), c.table->allBarsIn(1, 5));
     QVERIFY(g->getChildList().contains(h));
 
@@ -358,22 +285,15 @@ void tst_plxSummaryBar::summaryMoveAndDelete()
     QVERIFY(plan.run(plan.outer->moveTo(kMonday + 7, 0)));
     QCOMPARE(plan.starts(), (QList<TDateTime>{starts[0] + 7, starts[1] + 7, starts[2] + 7, starts[3]}));
     QCOMPARE(plan.bar(2)->getEffectiveDuration(), 3.0);
-    QCOMPARE(plxtest::Quantities()
-                 .is<TDateTime>("plan.outer->getStartDate()", plan.outer->getStartDate(), kMonday + 7)
-                 .is<TDateTime>("plan.inner->getStartDate()", plan.inner->getStartDate(), kMonday + 9)
-                 .differing(),
-             QString());
-    const QStringList moved = plan.state();
+    QCOMPARE(QList<TDateTime>({plan.outer->getStartDate(), plan.inner->getStartDate()}),
+             QList<TDateTime>({kMonday + 7, kMonday + 9}));
     QVERIFY(plan.stack().undo());
     QCOMPARE(plan.state(), before);
-    QVERIFY(plan.stack().redo());
-    QCOMPARE(plan.state(), moved);
 
     // The nested summary moves only its own rows.
     QVERIFY(plan.run(plan.inner->moveTo(plan.inner->getStartDate() - 7, 3)));
-    QCOMPARE(plan.starts(), (QList<TDateTime>{starts[0] + 7, starts[1] + 7, starts[2], starts[3]}));
-    QVERIFY(plan.stack().undo() && plan.stack().undo());
-    QCOMPARE(plan.state(), before);
+    QCOMPARE(plan.starts(), (QList<TDateTime>{starts[0], starts[1], starts[2] - 7, starts[3]}));
+    QVERIFY(plan.stack().undo());
 
     TPLXGanttBar *outside = plan.bar(5);
     QVERIFY(plan.run(std::make_unique<TPLXSummaryBarDeleteOperation>(&plan.ds, plan.outer)));
@@ -384,11 +304,6 @@ void tst_plxSummaryBar::summaryMoveAndDelete()
     for (int row = 0; row < 5; ++row)
         QCOMPARE(plan.table->getRow(row)->GetBarCount(), 0);
     QCOMPARE(plan.bar(5), outside);
-
-    // A summary bar outside any tree row cannot be deleted.
-    TPLXSummaryBar loose;
-    TPLXSummaryBarDeleteOperation refused(&plan.ds, &loose);
-    QVERIFY(refused.isDisabled() && !refused.perform());
 }
 
 QTEST_MAIN(tst_plxSummaryBar)
