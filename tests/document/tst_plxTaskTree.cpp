@@ -232,44 +232,6 @@ private slots:
         QCOMPARE(p.saved(), before);
     }
 
-    void columnCommands()
-    {
-        Plan p;
-        TPLXTreeHeader *header = p.tree()->getHeader();
-        QCOMPARE(header->countCells(), 4);
-        auto type = std::make_unique<TPLXTreeSimpleTextCellType>();
-        QVERIFY(p.ds.ColumnAppend(type.get()));
-        (void)type.release(); // the new header cell holds it
-        QCOMPARE(header->countCells(), 5);
-        for (int i = 0; i < p.tree()->rowsCount(); ++i) {
-            QCOMPARE(p.tree()->getRow(i)->cellsCount(), 5);
-            QVERIFY(dynamic_cast<TPLXTreeSimpleTextCell *>(p.tree()->getCell(i, 4)));
-        }
-        QVERIFY(p.ds.ColumnDelete(1));
-        QCOMPARE(p.tree()->getCellStringValue(1, 1), QString());
-        QVERIFY(!p.ds.ColumnDelete(4)); // only four columns are left
-        const auto refused = std::make_unique<TPLXTreeSimpleTextCellType>();
-        QVERIFY(!p.ds.ColumnAdd(9, refused.get()));
-    }
-
-    void deleteSelectedAndClear()
-    {
-        Plan p;
-        p.tree()->select(0, true);
-        p.tree()->select(2, true);
-        p.tree()->select(6, true);
-        p.ds.deleteSelected();
-        // The first row is never deleted here; the two others go in one step.
-        QCOMPARE(p.table()->countRows(), 6);
-        QCOMPARE(p.stack().GetUndoOperationCount(), 1);
-        QVERIFY(p.consistent());
-
-        p.ds.Clear();
-        QCOMPARE(p.table()->countRows(), 1);
-        QCOMPARE(p.tree()->rowsCount(), 1);
-        QCOMPARE(p.table()->getRow(0)->GetBarCount(), 0);
-        QVERIFY(p.stack().GetUndoOperationCount() > 1);
-    }
 };
 
 QTEST_MAIN(tst_plxTaskTree)
