@@ -32,8 +32,6 @@ private slots:
         for (const auto &[end, expectedEnd] : {std::pair{12.5, 12.5}, {10.0, 11.0}, {9.0, 11.0}}) {
             PlainBar bar(10, end, 3);
             QCOMPARE(std::pair(bar.getStartDate(), bar.getEndDate()), std::pair(10.0, expectedEnd));
-            // The bar owns its text halo.
-            QCOMPARE(bar.textHalo() ? bar.textHalo()->getParent() : nullptr, &bar);
         }
     }
 

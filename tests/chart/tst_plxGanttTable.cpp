@@ -234,8 +234,7 @@ void tst_plxGanttTable::background()
     bg.table->getDrawer(vtGanttGraph)->Draw(*plain.vc);
     // Saturday is x 200..220; the date line is at 100 + 30, two pixels wide.
     const QImage image = plain.finish();
-    // Tree part, base, line below row 0, column line, Saturday, Sunday below the rows, Monday,
-    // the date line's two pixels and right of it.
+    // Tree, base, row line, column line, Saturday, Sunday below the rows, Monday, date line (2 px), right of it.
     QCOMPARE(QList<TColor>({pixel(image, 50, 50), pixel(image, 105, 25), pixel(image, 105, 40), pixel(image, 120, 25),
                             pixel(image, 205, 25), pixel(image, 235, 125), pixel(image, 245, 25), pixel(image, 130, 25),
                             pixel(image, 131, 25), pixel(image, 132, 25)}),

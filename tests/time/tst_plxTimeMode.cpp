@@ -140,20 +140,6 @@ private slots:
                  QList<int>({7, 31, 60, 60, 365, 0}));
     }
 
-    void realDiffIsAntisymmetric()
-    {
-        const double a = at(2024, 2, 3, 7);
-        const double b = at(2031, 11, 17, 19);
-        for (int mode = tmNone; mode <= tmDecade; ++mode) {
-            const double forward = RealDiff(b, a, TPLXTimeMode(mode));
-            QCOMPARE(RealDiff(a, b, TPLXTimeMode(mode)), -forward);
-            QCOMPARE(forward > 0, mode != tmNone);
-        }
-        QCOMPARE(QList<double>({RealDiff(a + 3.5, a, tmHour), RealDiff(a + 365.25, a, tmYear),
-                                RealDiff(a + 30.4375 * 6, a, tmQuarter), RealDiff(a + 3652.5, a, tmDecade)}),
-                 QList<double>({84, 1, 2, 1}));
-    }
-
     void labels_data()
     {
         QTest::addColumn<double>("date");

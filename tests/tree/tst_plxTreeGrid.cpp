@@ -136,6 +136,7 @@ class tst_plxTreeGrid : public QObject
 private slots:
     void loadsHandEditedSortOrders();
     void selectsFocusesAndDrawsRows();
+    void sortsOnHeaderClicks();
     void movesAndResizesThroughOperationsAndHandles();
 };
 
@@ -220,6 +221,25 @@ void tst_plxTreeGrid::selectsFocusesAndDrawsRows()
     QCOMPARE(drawer->locateObject(left + tree->getWidth() + 50, Plan::rowY(2)), nullptr);
     QCOMPARE(tree->getHeader()->clickersCount(), 2);
     QCOMPARE(tree->getHeader()->getClicker(1)->rect().Left, paneRight + 119);
+}
+
+void tst_plxTreeGrid::sortsOnHeaderClicks()
+{
+    Plan plan;
+    TPLXTreeHeader *header = plan.tree->getHeader();
+    // A point inside the first column, in the header's own coordinates.
+    const int x = plan.doc->getTreeStartX() + plan.tree->getPaneWidth() - plan.doc->getDocStartX() + 50;
+    // Clicks cycle through ascending, descending and unsorted, one undo step each; the number column cannot sort.
+    QStringList seen;
+    for (int click = 0; click < 3; ++click) {
+        header->handleClick(x);
+        seen << plan.names().join(' ') + ' ' + QString::number(header->getSortOrder(0));
+    }
+    header->handleClick(x + 120);
+    QCOMPARE(seen, QStringList({"alpha bravo zulu charlie delta echo foxtrot " + QString::number(sortAscending),
+                                "foxtrot echo delta charlie alpha zulu bravo " + QString::number(sortDescending),
+                                kOriginalOrder.join(' ') + ' ' + QString::number(sortNone)}));
+    QCOMPARE(plan.ds.getUndoRedoStack().GetUndoOperationCount(), 3);
 }
 
 void tst_plxTreeGrid::movesAndResizesThroughOperationsAndHandles()
