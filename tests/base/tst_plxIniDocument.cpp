@@ -1,5 +1,4 @@
-// The INI file service: what real files contain, how writes reach the disk,
-// and that a failed save loses nothing.
+// The INI file service: what real files contain, how writes reach the disk, and that a failed save loses nothing.
 #include "plxIniDocument.h"
 #include "plxMedia.h"
 #include "plxPlatform.h"

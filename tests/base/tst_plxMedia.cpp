@@ -1,5 +1,4 @@
-// Property stores: the text form of every value type, arrays, pictures and
-// the choice of store by storage name.
+// Property stores: the text form of every value type, arrays, pictures and the choice of store by storage name.
 #include "plxColors.h"
 #include "plxIniDocument.h"
 #include "plxMedia.h"

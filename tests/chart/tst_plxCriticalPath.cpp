@@ -283,8 +283,7 @@ private slots:
             const TRun product = solve(plan, calendar);
             const QString d = difference(product, solve(plan, calendar, true));
             QVERIFY2(d.isEmpty(), qPrintable(QStringLiteral("plan %1 (%2 tasks): %3").arg(round).arg(n).arg(d)));
-            // Count what the plans exercised, so a generator that stops producing
-            // cycles or critical paths is noticed.
+            // Count what the plans exercised, so a generator that stops producing cycles or critical paths is noticed.
             bool cyclic = false;
             for (const auto &l : plan.links)
                 for (const auto &r : plan.links)

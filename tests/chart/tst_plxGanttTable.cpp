@@ -62,6 +62,11 @@ private slots:
 void tst_plxGanttTable::rowPlaces()
 {
     Chart l(10, 30);
+    // Out-of-range scrolls land on the last row or the first; collapsed rows are skipped downwards.
+    const auto scrollTo = [&](int lines) { l.table->SetScrolledLines(lines); return l.table->getScrolledLines(); };
+    l.table->getRow(2)->setCollapsed(true);
+    QCOMPARE(QList<int>({scrollTo(100), scrollTo(-4), scrollTo(2), scrollTo(0)}), QList<int>({9, 0, 3, 0}));
+    l.table->getRow(2)->setCollapsed(false);
     // Rows start at 10, 40, 70, 100, 130, ...: a start at the bottom line itself is not below it.
     // Expected, unscrolled and scrolled by 4: the last row starting above y 100, 99 and 5000,
     // and the row at y 9, 10, 69 and 310.

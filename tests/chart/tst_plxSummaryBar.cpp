@@ -232,8 +232,7 @@ void tst_plxSummaryBar::summaryDrawing()
     constexpr TColor blue = 0xFF0000, white = 0xFFFFFF;
     g->FColor = blue;
 
-    // Spans x 140..220; its row starts at y 10: the strip, a triangle down at
-    // each end, nothing left or right of it.
+    // Spans x 140..220; its row starts at y 10: the strip, a triangle down at each end, nothing left or right of it.
     const int t = 10;
     QCOMPARE(pixels(drawn(g), {{180, t}, {180, t + strip - 1}, {180, t + strip}, {141, t + triangle - 2},
                                {141, t + triangle + 1}, {219, t + triangle - 2}, {219, t + triangle + 1}, {139, t},

@@ -141,8 +141,7 @@ void tst_plxPertLayout::firstTaskBringsABoxAndUndoTakesItAway()
     QCOMPARE(box->getEndDate(), kMonday + 3); // ends Friday 00:00: Thursday is the last day included
     QVERIFY(s.stack().undo() && s.stack().undo() && s.box(3) == nullptr);
 
-    // Without automatic boxes the row stays without one; the new step drops
-    // the undone insertion and the box it holds.
+    // Without automatic boxes the row stays without one; the new step drops the undone insertion and the box it holds.
     s.ds.setAutoCreatePertbars(false);
     task.reset(newTask(kMonday, kMonday + 1));
     QVERIFY(s.ds.BarAdd(task.get(), 4));

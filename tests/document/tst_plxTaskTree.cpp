@@ -23,8 +23,7 @@
 
 namespace {
 
-// Rows: 0 Planning (group), 1 Kick-off, 2 Requirements, 3 Design,
-// 4 Delivery (group), 5 Build, 6 Test, 7 Launch.
+// Rows: 0 Planning (group), 1 Kick-off, 2 Requirements, 3 Design, 4 Delivery (group), 5 Build, 6 Test, 7 Launch.
 struct Plan
 {
     QTemporaryDir dir;
@@ -122,7 +121,6 @@ private slots:
         QTest::addColumn<Command>("command");
         QTest::addColumn<bool>("performs");
         QTest::addColumn<int>("rows");
-        QTest::newRow("append") << Command([](TPLXDataSource &ds) { return ds.RowAppend(); }) << true << 9;
         QTest::newRow("insert into a group")
             << Command([](TPLXDataSource &ds) { return ds.RowInsert(2, 0); }) << true << 9;
         QTest::newRow("child under a task row is refused")

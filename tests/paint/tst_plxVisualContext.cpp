@@ -1,5 +1,4 @@
-// Renders through the visual context into images and checks the pixels a
-// user would see.
+// Renders through the visual context into images and checks the pixels a user would see.
 #include "plxColors.h"
 #include "plxTestSupport.h"
 #include "plxVisualContext.h"

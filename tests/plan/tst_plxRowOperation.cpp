@@ -126,8 +126,7 @@ void tst_plxRowOperation::performedOrRefused_data()
         true);
 }
 
-// A refused command changes nothing and leaves nothing to undo; a performed one
-// keeps the tree and table in step.
+// A refused command changes nothing and leaves nothing to undo; a performed one keeps the tree and table in step.
 void tst_plxRowOperation::performedOrRefused()
 {
     QFETCH(Ops, ops);

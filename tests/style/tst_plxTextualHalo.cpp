@@ -1,5 +1,4 @@
-// Word wrap and aligned text rendered into images, the texts a halo draws
-// around its bar, and its stored form.
+// Word wrap and aligned text rendered into images, the texts a halo draws around its bar, and its stored form.
 #include "plxColors.h"
 #include "plxIniDocument.h"
 #include "plxPlatform.h"

@@ -52,8 +52,7 @@ struct Chart
     }
 };
 
-// A white image of the given size and a visual context drawing on it, with
-// the whole image as the visible area.
+// A white image of the given size and a visual context drawing on it, with the whole image as the visible area.
 struct Canvas
 {
     QImage image;

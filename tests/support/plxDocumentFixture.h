@@ -210,8 +210,7 @@ inline QString firstDifference(const QStringList &before, const QStringList &aft
     return before.size() == after.size() ? QString() : QStringLiteral("a line repeats");
 }
 
-// A data source over an INI file of `doc` in its own temporary folder; its
-// messages are recorded, not shown.
+// A data source over an INI file of `doc` in its own temporary folder; its messages are recorded, not shown.
 struct LoadedDocument
 {
     QTemporaryDir dir;

@@ -133,6 +133,10 @@ private slots:
                              Diff(at(2100, 3, 1), at(1900, 3, 1), tmYear),
                              Diff(at(2041, 1, 1), at(2024, 1, 1), tmDecade)}),
                  QList<int>({0, -30, 1, -1, 0, 1, 0, -4, 0, 200, 1}));
+        // Real differences in periods of average length, signed as the plain difference is.
+        QCOMPARE(QList<double>({RealDiff(d + 3.5, d, tmHour), RealDiff(d, d + 3.5, tmHour), RealDiff(d + 365.25, d, tmYear),
+                                RealDiff(d + 30.4375 * 6, d, tmQuarter), RealDiff(d + 3652.5, d, tmDecade)}),
+                 QList<double>({84, -84, 1, 2, 1}));
         // The day within the period; years count 29 February and 1 March alike.
         QCOMPARE(QList<int>({Day(at(2024, 9, 1), tmWeek), Day(at(2024, 8, 31), tmQuarter), Day(at(2024, 3, 1), tmYear),
                              Day(at(2024, 2, 29), tmYear), Day(at(2024, 12, 31), tmDecade),
