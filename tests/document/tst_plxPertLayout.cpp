@@ -328,6 +328,9 @@ void tst_plxPertLayout::connectionToTheLooseEndMakesNoDependency()
     QVERIFY(!drawing.taskBarConnAddOp);
     QVERIFY(drawing.undo());
     QCOMPARE(describe(s.ds), before);
+    // Two bars of one row: the dependency joins no boxes.
+    QVERIFY(s.ds.ConnectionAdd(new TPLXBarConnection(s.row(0)->GetBarInRow(0), s.row(0)->GetBarInRow(1), 1, s.ds.root())));
+    QCOMPARE(s.table()->GetPertConnectionsCount(), 0);
 }
 
 void tst_plxPertLayout::freePlaceForANewBox()
