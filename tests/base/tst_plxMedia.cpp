@@ -131,7 +131,6 @@ private slots:
         QTest::newRow("default") << "default" << QStringList{"default", "ini", "", "default"};
         QTest::newRow("ini file") << "file://" + d + "/a.ini" << QStringList{"file", "ini", d + "/a.ini", "ini"};
         QTest::newRow("INI") << "file://" + d + "/a.INI" << QStringList{"file", "INI", d + "/a.INI", "dummy"};
-        QTest::newRow("two dots") << "file://" + d + "/a.b.ini" << QStringList{"file", "ini", d + "/a.b.ini", "ini"};
         QTest::newRow("drive letter") << "C:\\plans\\a.ini" << QStringList{"C", "ini", "", "dummy"};
         QTest::newRow("other protocol") << "http://host/a.ini" << QStringList{"http", "ini", "host/a.ini", "dummy"};
     }

@@ -148,6 +148,9 @@ void tst_plxGanttRow::moves()
     s.ds.OnGanttBarMove = [](TPLXGanttBar *, int, TDateTime, bool &allowed) { allowed = false; };
     QVERIFY(!TPLXBarMoveOperation(&s.ds, b00, plxtest::kMonday + 14, 2).perform());
     s.ds.OnGanttBarMove = nullptr;
+    s.ds.OnBeforeBarMove = [](TPLXGanttBar *, bool &cancel) { cancel = true; };
+    QVERIFY(!TPLXBarMoveOperation(&s.ds, b00, plxtest::kMonday + 14, 2).perform());
+    s.ds.OnBeforeBarMove = nullptr;
     QVERIFY(!TPLXBarMoveOperation(&s.ds, b00, plxtest::kMonday, 9).perform());
     QCOMPARE(times(), original);
     QCOMPARE(s.counts(), (QList<int>{2, 1, 0}));

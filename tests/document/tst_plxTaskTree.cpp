@@ -123,8 +123,6 @@ private slots:
         QTest::addColumn<int>("rows");
         QTest::newRow("insert into a group")
             << Command([](TPLXDataSource &ds) { return ds.RowInsert(2, 0); }) << true << 9;
-        QTest::newRow("child under a task row is refused")
-            << Command([](TPLXDataSource &ds) { return ds.RowChildInsert(1); }) << false << 8;
         QTest::newRow("child under a group")
             << Command([](TPLXDataSource &ds) { return ds.RowChildInsert(4); }) << true << 9;
         QTest::newRow("group two tasks") << Command([](TPLXDataSource &ds) { return ds.RowsGroup(5, 6); }) << true
@@ -133,8 +131,6 @@ private slots:
             << Command([](TPLXDataSource &ds) { return ds.RowDelete(4); }) << true << 7;
         QTest::newRow("delete a branch") << Command([](TPLXDataSource &ds) { return ds.BranchDelete(4); }) << true
                                          << 4;
-        QTest::newRow("row out of range") << Command([](TPLXDataSource &ds) { return ds.RowDelete(8); }) << false
-                                          << 8;
         QTest::newRow("move tasks to the other group")
             << Command([](TPLXDataSource &ds) { return ds.RowsChangeParent(5, 7, 0); }) << false << 8;
     }

@@ -16,10 +16,12 @@ namespace {
 
 using Expected = QVariantMap;
 
-// Per kind not in the sample plan (whose round trip covers the others): a section
-// with every key set to something other than its default, in the order saving
-// writes them, and what the loaded record then holds.
+// Per kind whose keys the sample plan's round trip does not vary: a section with every key set to
+// something other than its default, in the order saving writes them, and what the loaded record then holds.
 const QMap<QString, std::pair<QByteArray, Expected>> kEveryKey{
+    {"Task Bar Settings",
+     {"border thickness=3\nbar height=20\nborder color=clRed\nbar color=$00123456\nprogress color=clLime\n",
+      {{"BorderThickness", 3}, {"Height", 20}, {"BorderColor", clRed}, {"Color", 0x123456}, {"ProgressColor", clLime}}}},
     {"Progress Bar Settings",
      {"bar height=5\nbar color=clRed\nborder color=clBlue\n", {{"Height", 5}, {"Color", clRed}, {"BorderColor", clBlue}}}},
     {"Image Bar Settings",

@@ -125,7 +125,6 @@ private slots:
         QTest::newRow("fits on one line") << "plan the work" << "plan the work" << QStringList{"plan the work"};
         // "ab cd " fits, "ab cd e" does not.
         QTest::newRow("breaks after the last blank that fits") << "ab cd ef" << "ab cd " << QStringList{"ab cd ", "ef"};
-        QTest::newRow("every word alone") << "ab cd ef" << "ab " << QStringList{"ab ", "cd ", "ef"};
         QTest::newRow("bare line feeds split too") << "ab\ncd\nef" << "abcdef" << QStringList{"ab", "cd", "ef"};
         QTest::newRow("two leading breaks become blank lines") << "\r\n\r\nabc" << "abcdef" << QStringList{" ", " ", "abc"};
         QTest::newRow("an empty line inside stays") << "ab\r\n\r\ncd" << "abcdef" << QStringList{"ab", " ", "cd"};
