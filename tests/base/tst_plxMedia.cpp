@@ -128,7 +128,6 @@ private slots:
         QTest::addColumn<QStringList>("parts"); // protocol, type, path, the store made
         const QString d = FDir.path();
         QTest::newRow("empty") << QString() << QStringList{"default", "ini", "", "default"};
-        QTest::newRow("default") << "default" << QStringList{"default", "ini", "", "default"};
         QTest::newRow("ini file") << "file://" + d + "/a.ini" << QStringList{"file", "ini", d + "/a.ini", "ini"};
         QTest::newRow("INI") << "file://" + d + "/a.INI" << QStringList{"file", "INI", d + "/a.INI", "dummy"};
         QTest::newRow("drive letter") << "C:\\plans\\a.ini" << QStringList{"C", "ini", "", "dummy"};

@@ -107,6 +107,12 @@ void tst_plxGanttRow::insertAndRemove()
     QCOMPARE(raw->textHalo()->GetTextHaloSettings(), s.ds.root()->GetTextHaloSettings());
     QVERIFY(op.undo()); // raises the delete events
     QCOMPARE(log, (QStringList{"before add", "after add", "before delete", "after delete"}));
+    // Rows raise their own events: added, and on undo deleted.
+    s.ds.OnRowInsert = [&](TPLXGanttRow *) { log << QStringLiteral("row added"); };
+    s.ds.OnRowDelete = [&](TPLXGanttRow *) { log << QStringLiteral("row deleted"); };
+    TPLXGanttRowInsertOperation rowInsert(&s.ds, s.table()->MakeBlankRow(), 1);
+    QVERIFY(rowInsert.perform() && rowInsert.undo());
+    QCOMPARE(log.mid(4), (QStringList{"row added", "row deleted"}));
 
     TPLXGanttBar *b01 = s.row(0)->GetBarInRow(1);
     TPLXBarRemoveOperation remove(&s.ds, b01);
