@@ -1,6 +1,5 @@
-// The bar base: period rules, resize clamping, hit questions, working-day
-// duration, drawer geometry and hit test, and the resize and time operations
-// (their exact undo is checked by the random edits of tst_plxUndoRestores).
+// The bar base: period rules, resize clamping, hit questions, working-day duration, drawer geometry and hit test, and
+// the resize and time operations (their exact undo is checked by the random edits of tst_plxUndoRestores).
 #include "plxChartFixture.h"
 #include "plxDataSource.h"
 

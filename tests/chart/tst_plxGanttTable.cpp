@@ -1,6 +1,5 @@
-// The gantt table: row geometry (checked against a plain sum through random
-// edits), focus, the row operations, and drawing: background, grid, exception
-// columns, date lines, and visible-only drawing that matches a full drawing.
+// The gantt table: row geometry (checked against a plain sum through random edits), focus, the row operations, and
+// drawing: background, grid, exception columns, date lines, and visible-only drawing that matches a full drawing.
 #include "plxChartFixture.h"
 #include "plxDocumentFixture.h"
 #include "plxPlatform.h"

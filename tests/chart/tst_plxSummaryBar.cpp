@@ -1,6 +1,5 @@
-// Progress and summary bars: geometry, drawing, overlap rules, and
-// the summary's group move with exact undo, and its delete (whose exact undo
-// the random sequences of tst_plxRowOperation check).
+// Progress and summary bars: geometry, drawing, overlap rules, and the summary's group move with exact undo, and its
+// delete (whose exact undo the random sequences of tst_plxRowOperation check).
 #include "plxBarSettings.h"
 #include "plxChartFixture.h"
 #include "plxDataSource.h"

@@ -1,6 +1,5 @@
-// Task bars: the end derived from start and working time, the lock, moves,
-// progress, overlap rules, a bad stored end and the drawing of frame, body,
-// weekend emphasis, progress strip and lock label.
+// Task bars: the end derived from start and working time, the lock, moves, progress, overlap rules, a bad stored end
+// and the drawing of frame, body, weekend emphasis, progress strip and lock label.
 #include "plxChartFixture.h"
 #include "plxBarSettings.h"
 #include "plxEntityFactory.h"

@@ -53,6 +53,7 @@ class tst_plxGanttDocument : public QObject
     Q_OBJECT
 
 private slots:
+    void startDateSnapsToTheTimeMode();
     void treeStartNeedsVisibleTree();
     void findConnectionWithAnyDirectionOrType();
     void rowsConnectionAndConnectionIndex();
@@ -61,6 +62,20 @@ private slots:
     void drawingConnections();
     void connectionOperationsHonourEvents();
 };
+
+void tst_plxGanttDocument::startDateSnapsToTheTimeMode()
+{
+    auto document = plxtest::loadPlain(text(chain()));
+    // Day: unchanged; week: Sunday belongs to the week before; month: the first, time kept; decade: 2024 gives 2020.
+    QList<double> snapped;
+    for (const auto &[mode, date] : {std::pair{tmDay, kMonday + 2.5}, {tmWeek, kMonday + 6.25},
+                                     {tmMonth, kMonday + 45.25}, {tmDecade, kMonday + 10}}) {
+        document->getCalendar()->SetTimeMode(mode);
+        document->setStartDate(date);
+        snapped << document->getStartDate();
+    }
+    QCOMPARE(snapped, QList<double>({kMonday + 2.5, kMonday + 0.25, kMonday + 31.25, kMonday - 1461}));
+}
 
 void tst_plxGanttDocument::treeStartNeedsVisibleTree()
 {

@@ -1,8 +1,7 @@
-// PERT boxes in rows and the table: boxes that come and go with a row's
-// tasks, PERT connections with the Gantt dependencies they imply, the free
-// place for a new box, damaged files, and the
-// PERT drawing order. Exact undo of these edits is checked by the random edit
-// sequences of tst_plxUndoRestores; here undo is checked for the objects it brings back.
+// PERT boxes in rows and the table: boxes that come and go with a row's tasks, PERT connections with the Gantt
+// dependencies they imply, the free place for a new box, damaged files, and the PERT drawing order. Exact undo of these
+// edits is checked by the random edit sequences of tst_plxUndoRestores; here undo is checked for the objects it brings
+// back.
 #include "plxBarConnection.h"
 #include "plxBarSettings.h"
 #include "plxChartFixture.h"

@@ -1,7 +1,6 @@
-// The chart following its task tree, on the bundled sample plan: group rows,
-// row and selection bands, the box's parent task, and the data source's row,
-// column and selection commands; one random walk through all of them undoes
-// back to the saved document.
+// The chart following its task tree, on the bundled sample plan: group rows, row and selection bands, the box's parent
+// task, and the data source's row, column and selection commands; one random walk through all of them undoes back to
+// the saved document.
 #include "plxChartFixture.h"
 #include "plxDataSource.h"
 #include "plxGanttDocument.h"

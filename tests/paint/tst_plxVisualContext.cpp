@@ -219,7 +219,6 @@ private slots:
         QTest::newRow("forward diagonal runs down to the right") << int(bsFDiagonal) << TPoint(1, 1);
         QTest::newRow("backward diagonal runs down to the left") << int(bsBDiagonal) << TPoint(-1, 1);
         QTest::newRow("cross") << int(bsCross) << TPoint();
-        QTest::newRow("diagonal cross") << int(bsDiagCross) << TPoint();
         QTest::newRow("solid: pattern colour only") << int(bsSolid) << TPoint();
         QTest::newRow("clear: background only") << int(bsClear) << TPoint();
     }

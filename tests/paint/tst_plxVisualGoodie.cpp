@@ -1,6 +1,5 @@
-// A goodie painted into an image through the visual context: the colours a
-// user sees inside and outside the bar for each fill style, where the glyphs
-// land, and how glyphs are stored (buffers and brightening are the task bar's).
+// A goodie painted into an image through the visual context: the colours a user sees inside and outside the bar for
+// each fill style, where the glyphs land, and how glyphs are stored (buffers and brightening are the task bar's).
 #include "plxColors.h"
 #include "plxPlatform.h"
 #include "plxPictureResource.h"

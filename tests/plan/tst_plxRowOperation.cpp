@@ -1,7 +1,6 @@
-// The composite row commands: which arguments disable them, what a performed
-// command makes of the tree and the table, and that undo gives back exactly
-// the document that was there before, through random sequences of them and of
-// summary bar deletes.
+// The composite row commands: which arguments disable them, what a performed command makes of the tree and the table,
+// and that undo gives back exactly the document that was there before, through random sequences of them and of summary
+// bar deletes.
 #include "plxDataSource.h"
 #include "plxDocumentFixture.h"
 #include "plxPlatform.h"

@@ -1,6 +1,5 @@
-// The style settings records: what loading gives with every key, that saving
-// writes the keys in their order and reads back the same, stored text forms,
-// Assign and the tree cell view.
+// The style settings records: what loading gives with every key, that saving writes the keys in their order and reads
+// back the same, stored text forms, Assign and the tree cell view.
 #include "plxBarSettings.h"
 #include "plxColors.h"
 #include "plxIniDocument.h"

@@ -1,6 +1,5 @@
-// Tree cells: value texts, the sort order of every kind, text measuring,
-// drawing, automatic columns, the stored form of every kind and the column
-// width operation.
+// Tree cells: value texts, the sort order of every kind, text measuring, drawing, automatic columns, the stored form of
+// every kind and the column width operation.
 #include "plxColors.h"
 #include "plxDataSource.h"
 #include "plxGanttTable.h"

@@ -1,6 +1,5 @@
-// The tree grid, its header, header cells and resize pane: hand-edited sort
-// orders, selection and focus, hit areas, column and row moves, and the
-// resizing handles.
+// The tree grid, its header, header cells and resize pane: hand-edited sort orders, selection and focus, hit areas,
+// column and row moves, and the resizing handles.
 #include "plxColors.h"
 #include "plxDataSource.h"
 #include "plxGanttDocument.h"

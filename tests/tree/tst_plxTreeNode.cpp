@@ -1,6 +1,5 @@
-// Task tree nodes and rows: numbering, lookups, collapse, sorting and drawing
-// (the tree operations' effects are checked by the random walks of
-// tst_plxTaskTree and tst_plxRowOperation).
+// Task tree nodes and rows: numbering, lookups, collapse, sorting and drawing (the tree operations' effects are checked
+// by the random walks of tst_plxTaskTree and tst_plxRowOperation).
 #include "plxChartFixture.h"
 #include "plxDataSource.h"
 #include "plxDocumentFixture.h"
