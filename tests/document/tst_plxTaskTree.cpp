@@ -102,6 +102,9 @@ private slots:
         QCOMPARE(p.table()->getRow(1)->GetBarCount(), 0);
         // The group's span follows: Planning now starts with Requirements.
         QCOMPARE(p.table()->getRow(0)->FindStartDate(), p.table()->getRow(2)->FindStartDate());
+        auto type = std::make_unique<TPLXTreeSimpleTextCellType>();
+        QVERIFY(p.ds.ColumnAppend(type.get()));
+        QCOMPARE(p.tree()->getHeader()->getHeaderCell(4)->GetDataType(), type.release()); // after the last column
     }
 
     void boxesNameTheirParentTask()

@@ -215,7 +215,6 @@ private slots:
         QTest::addColumn<int>("style");
         QTest::addColumn<TPoint>("along"); // one step along the hatch lines; none for crossing lines
         QTest::newRow("horizontal") << int(bsHorizontal) << TPoint(1, 0);
-        QTest::newRow("vertical") << int(bsVertical) << TPoint(0, 1);
         QTest::newRow("forward diagonal runs down to the right") << int(bsFDiagonal) << TPoint(1, 1);
         QTest::newRow("backward diagonal runs down to the left") << int(bsBDiagonal) << TPoint(-1, 1);
         QTest::newRow("cross") << int(bsCross) << TPoint();

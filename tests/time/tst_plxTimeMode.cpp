@@ -163,7 +163,6 @@ private slots:
         row("quarter full year", at(2024, 12, 31), tmQuarter, tmfQuarterFullYear, "4. Quarter 2024", "4. Quartal 2024",
             "4. Trimestre 2024");
         row("decade 1890s", at(1899, 12, 31), tmDecade, tmfDecade, "1890-1900", "1890-1900", "1890-1900");
-        row("format of another mode", wed, tmDay, tmfWeekYear, "", "", "");
     }
 
     void labels()
