@@ -91,7 +91,7 @@ private slots:
         QVERIFY(look->FGroupColor != look->FColor);
     }
 
-    void groupRowsKeepTheirSummary()
+    void clearedGroupsKeepTheirSummaryAndColumnsAppendLast()
     {
         Plan p;
         QVERIFY(p.consistent());
