@@ -1,5 +1,4 @@
-// Property stores: the text form of every value type, arrays, pictures, the
-// built-in default document and the choice of store by storage name.
+// Property stores: the text form of every value type, arrays, pictures and the choice of store by storage name.
 #include "plxColors.h"
 #include "plxIniDocument.h"
 #include "plxMedia.h"
@@ -23,10 +22,10 @@ private slots:
         // 77, 7.5 and clAqua are the defaults; the separator is the comma.
         PLXSetDecimalSeparator(QChar(','));
         PLXMedia media = plxtest::mediaFromText("[i]\n0=-12\n1=$1F\n2=0X1f\n3=$FFFFFFFF\n4=$100000000\n5=2147483648\n"
-                                          "6=-2147483648\n7=\n8=$\n9=12px\n"
-                                          "[b]\n0=2\n1=0\n2=yes\n"
-                                          "[r]\n0=\n1=soon\n2=1,5,5\n3=2.5\n"
-                                          "[c]\n0=CLRED\n1=clLtGray\n2=$023434FF\n3=255\n4=\nbad=x\n");
+                                                "6=-2147483648\n7=\n8=$\n9=12px\n"
+                                                "[b]\n0=2\n1=0\n2=yes\n"
+                                                "[r]\n0=\n1=soon\n2=1,5,5\n3=2.5\n"
+                                                "[c]\n0=CLRED\n1=clLtGray\n2=$023434FF\n3=255\n4=\nbad=x\n");
         QList<qint32> ints;
         QList<bool> presence;
         for (int i = 0; i <= 10; ++i) { // the last key is absent
@@ -58,12 +57,19 @@ private slots:
 
     void valuesWriteTheirTextForm()
     {
-        struct Case { char type; QChar separator; double value; const char *text; }; // real, colour or boolean
-        const Case cases[] = {
-            {'r', '.', -45000.25, "-45000.25"}, {'r', ',', 45000.25, "45000,25"}, {'r', ',', 45000, "45000"},
-            {'r', '.', 1.0 / 3, "0.333333333333333"}, {'r', '.', 1e20, "1E20"}, {'r', ',', 1.5e-7, "1,5E-7"},
-            {'c', '.', clBlack, "clBlack"}, {'c', '.', clBtnFace, "clBtnFace"}, {'c', '.', clNone, "clNone"},
-            {'c', '.', 0x02C56A31, "$02C56A31"}, {'c', '.', 0x0A0B, "$00000A0B"}, {'b', '.', 1, "1"}};
+        struct Case
+        {
+            char type;
+            QChar separator;
+            double value;
+            const char *text;
+        }; // real, colour or boolean
+        const Case cases[] = {{'r', '.', -45000.25, "-45000.25"}, {'r', ',', 45000.25, "45000,25"},
+                              {'r', ',', 45000, "45000"},         {'r', '.', 1.0 / 3, "0.333333333333333"},
+                              {'r', '.', 1e20, "1E20"},           {'r', ',', 1.5e-7, "1,5E-7"},
+                              {'c', '.', clBlack, "clBlack"},     {'c', '.', clBtnFace, "clBtnFace"},
+                              {'c', '.', clNone, "clNone"},       {'c', '.', 0x02C56A31, "$02C56A31"},
+                              {'c', '.', 0x0A0B, "$00000A0B"},    {'b', '.', 1, "1"}};
         PLXMedia media = plxtest::mediaFromText(QByteArray());
         for (const auto &c : cases) {
             PLXSetDecimalSeparator(c.separator);
@@ -80,7 +86,8 @@ private slots:
 
     void arraysKeepCountAndIgnoreLeftovers()
     {
-        PLXMedia media = plxtest::mediaFromText("[s]\nrows#count=5\nrows#0=a\nrows#1=b\nrows#2=c\nrows#3=d\nrows#4=e\n");
+        PLXMedia media =
+            plxtest::mediaFromText("[s]\nrows#count=5\nrows#0=a\nrows#1=b\nrows#2=c\nrows#3=d\nrows#4=e\n");
         media->setStrArrayProperty("s", "rows", {"x", "y", "z"});
         QCOMPARE(media->strArray("s", "rows"), QStringList({"x", "y", "z"}));
         QCOMPARE(media->strValue("s", "rows#4", QString()), QStringLiteral("e"));
@@ -94,8 +101,9 @@ private slots:
     void corruptArrayCounts()
     {
         TPLXRecordingScope recording;
-        PLXMedia media = plxtest::mediaFromText("[0]\na#0=x\n[1]\na#count=-1\na#0=x\n[2]\na#count=-7\n[3]\na#count=two\n"
-                                          "a#0=x\n[4]\na#count=3\na#2=z\n[5]\na#count=2147483647\na#0=x\n");
+        PLXMedia media =
+            plxtest::mediaFromText("[0]\na#0=x\n[1]\na#count=-1\na#0=x\n[2]\na#count=-7\n[3]\na#count=two\n"
+                                   "a#0=x\n[4]\na#count=3\na#2=z\n[5]\na#count=2147483647\na#0=x\n");
         // Missing, negative or unreadable counts: absent, and the list emptied; gaps give defaults.
         const QList<QStringList> expected = {{}, {}, {}, {}, {"", "", "z"}, {"x", ""}};
         for (int i = 0; i < expected.size(); ++i) {
@@ -123,34 +131,14 @@ private slots:
                  QStringLiteral("dummy filename that does not exists."));
     }
 
-    void defaultDocumentAnswersItsTableOnly()
-    {
-        TPLXDefaultMedia media{QString()};
-        QCOMPARE(media.strValue("root", "table", "d"), QStringLiteral("Default Table"));
-        QString value;
-        QVERIFY(media.getStrProperty("ROOT", "table", "d", value));
-        QCOMPARE(value, QStringLiteral("d")); // comparisons are exact
-        QCOMPARE(media.strValue("Weekends", "Color", QString()), QStringLiteral("$027FFFFF"));
-        QCOMPARE(media.strArray("Default Calendar", "categories"), QStringList({"Weekends", "Holidays"}));
-        QStringList list{QStringLiteral("stale")};
-        QVERIFY(media.getStrArrayProperty("root", "nothing", list) && list.isEmpty());
-        // Numbers are never answered, even for the colour texts.
-        QCOMPARE(media.intValue("Weekends", "Color", 3), 3);
-        QCOMPARE(TPLXDefaultMedia::sectionNames().size(), 27);
-        for (const QString &section : TPLXDefaultMedia::sectionNames())
-            QVERIFY2(!media.strValue(section, "typeID", QString()).isEmpty(), qPrintable(section));
-    }
-
     void storageNamesPickTheStore_data()
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QStringList>("parts"); // protocol, type, path, the store made
         const QString d = FDir.path();
         QTest::newRow("empty") << QString() << QStringList{"default", "ini", "", "default"};
-        QTest::newRow("default") << "default" << QStringList{"default", "ini", "", "default"};
         QTest::newRow("ini file") << "file://" + d + "/a.ini" << QStringList{"file", "ini", d + "/a.ini", "ini"};
         QTest::newRow("INI") << "file://" + d + "/a.INI" << QStringList{"file", "INI", d + "/a.INI", "dummy"};
-        QTest::newRow("two dots") << "file://" + d + "/a.b.ini" << QStringList{"file", "ini", d + "/a.b.ini", "ini"};
         QTest::newRow("drive letter") << "C:\\plans\\a.ini" << QStringList{"C", "ini", "", "dummy"};
         QTest::newRow("other protocol") << "http://host/a.ini" << QStringList{"http", "ini", "host/a.ini", "dummy"};
     }
@@ -162,22 +150,11 @@ private slots:
         PLXMedia media = TPLXMediaFactory::CreateMedia(name);
         const QString kind = dynamic_cast<TPLXINIFIle *>(media.get())        ? QStringLiteral("ini")
                              : dynamic_cast<TPLXDefaultMedia *>(media.get()) ? QStringLiteral("default")
-                                                                              : QStringLiteral("dummy");
+                                                                             : QStringLiteral("dummy");
         QCOMPARE(QStringList({TPLXMediaFactory::GetProtocol(name), TPLXMediaFactory::GetType(name),
                               TPLXMediaFactory::GetPath(name), kind}),
                  parts);
         QCOMPARE(static_cast<TPLXDummyMedia *>(media.get())->path(), parts[2]);
-    }
-
-    void dummyStoreForgetsEverything()
-    {
-        PLXMedia media = TPLXMediaFactory::CreateMedia(QStringLiteral("mem://x.bin"));
-        media->setStrProperty("root", "typeID", "Document");
-        QString value;
-        QVERIFY(!media->getStrProperty("root", "typeID", "MISSING", value));
-        QCOMPARE(value, QStringLiteral("MISSING"));
-        QStringList list{QStringLiteral("x")};
-        QVERIFY(!media->getStrArrayProperty("root", "rows", list) && list.isEmpty());
     }
 };
 

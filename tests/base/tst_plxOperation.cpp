@@ -25,7 +25,11 @@ class TestOperation : public TPLXOperation
 {
 public:
     TestOperation(Journal &journal, int id, int delta = 1, int failOnPerformCall = 0, bool failUndo = false)
-        : FJournal(journal), id(id), delta(delta), failOnPerformCall(failOnPerformCall), failUndo(failUndo)
+        : FJournal(journal)
+        , id(id)
+        , delta(delta)
+        , failOnPerformCall(failOnPerformCall)
+        , failUndo(failUndo)
     {
         FJournal.live.insert(id);
     }
@@ -158,47 +162,12 @@ private slots:
         QCOMPARE(journal.steps, QStringList({"undo 6", "undo 5", "perform 5", "perform 6"}));
     }
 
-    void failedStepsDiscardTheirSideOfTheHistory()
+    // Failed performs, undos and redos are the random history's; a throwing undo is not.
+    void undoThatThrowsDropsTheUndoHistory()
     {
         TPLXUndoRedoStack stack;
         EventSpy spy(stack);
-        QVERIFY(stack.doOperation(op(1)));
-        QVERIFY(stack.undo());
-        spy.takeEvents();
-        // A failed perform stays the caller's; the redo history went before the
-        // attempt, and nothing was recorded, logged or announced.
-        std::unique_ptr<TPLXOperation> failing = op(2, 2, 1);
-        TPLXRecordingScope recording;
-        QVERIFY(!stack.doOperation(failing));
-        QVERIFY(failing != nullptr);
-        checkState(stack, spy, 0, 0, 0, {2}, {});
-        QVERIFY(recording.recorder.logLines.isEmpty());
-        QCOMPARE(journal.freed, QList<int>({1}));
-        // The caller may try again with the same object.
-        QVERIFY(stack.doOperation(failing));
-        QVERIFY(failing == nullptr);
-        checkState(stack, spy, 1, 0, 2, {2}, {"change 2"});
-
-        // A failed undo frees the operation and everything under it; the redo side stays.
-        QVERIFY(stack.doOperation(op(3, 4, 0, true)));
-        QVERIFY(stack.doOperation(op(4, 8)));
-        QVERIFY(stack.undo());
-        spy.takeEvents();
-        QVERIFY(!stack.undo());
-        checkState(stack, spy, 0, 1, 6, {4}, {"undo 3"});
-        QCOMPARE(journal.freed, QList<int>({1, 2, 3}));
-        QVERIFY(stack.redo());
-        checkState(stack, spy, 1, 0, 14, {4}, {"redo 4", "change 4"});
-
-        // A failed redo frees the operation and everything above it.
-        QVERIFY(stack.doOperation(op(5, 16, 2)));
-        QVERIFY(stack.doOperation(op(6, 32)));
-        QVERIFY(stack.undo() && stack.undo() && stack.undo() && stack.redo());
-        spy.takeEvents();
-        QVERIFY(!stack.redo());
-        checkState(stack, spy, 1, 0, 14, {4}, {"redo 5"});
-        QCOMPARE(journal.freed.mid(3), QList<int>({6, 5}));
-
+        QVERIFY(stack.doOperation(op(1, 14)));
         // An undo that throws takes the whole undo history with it and passes the error on.
         auto throwing = std::make_unique<TestOperation>(journal, 7, 64);
         throwing->throwOnUndo = true;
@@ -234,37 +203,11 @@ private slots:
         QCOMPARE(journal.steps, QStringList({"perform 4", "perform 5"}));
         QCOMPARE(journal.document, 11);
 
-        // Disabling frees the parts, newest first; a disabled composite takes no parts and fails, also in a stack.
+        // Disabling frees the parts, newest first; a disabled composite takes no parts and fails.
         failing.Disable();
         QCOMPARE(journal.freed, QList<int>({6, 5, 4}));
         failing.addOperation(op(7));
         QVERIFY(failing.empty() && !failing.perform());
-        TPLXUndoRedoStack stack;
-        std::unique_ptr<TPLXOperation> disabled = std::make_unique<TPLXMultipleOperations>();
-        static_cast<TPLXMultipleOperations *>(disabled.get())->Disable();
-        QVERIFY(!stack.doOperation(disabled));
-        QVERIFY(disabled != nullptr);
-        QCOMPARE(stack.GetUndoOperationCount(), 0);
-    }
-
-    void logsEachRecordedStepWithTheWholeHistory()
-    {
-        TPLXRecordingScope recording;
-        const QString rule = QStringLiteral("--------- Undo stack entries ----------");
-        const auto takeLog = [&] { return std::exchange(recording.recorder.logLines, {}); };
-        TPLXUndoRedoStack stack;
-        QVERIFY(stack.doOperation(op(1)));
-        QCOMPARE(takeLog(), QStringList({"[doing operation]", rule, "TestOperation", rule}));
-        stack.startGrouping();
-        QVERIFY(stack.doOperation(op(2)));
-        // The open group is not on the undo stack yet.
-        QCOMPARE(takeLog(), QStringList({"[doing operation]", rule, "TestOperation", rule}));
-        QVERIFY(stack.undo());
-        QCOMPARE(takeLog(), QStringList({"[undoing operation]", rule, "TestOperation", rule}));
-        QVERIFY(stack.redo());
-        QVERIFY(takeLog().isEmpty());
-        stack.dumpUndoStack();
-        QCOMPARE(takeLog(), QStringList({rule, "TPLXMultipleOperations", "TestOperation", rule}));
     }
 
     void randomHistoryKeepsOwnershipAndDocumentConsistent_data()

@@ -1,6 +1,5 @@
-// Gantt rows: the bar list and its searches, visibility, spans, persistence
-// with bad input, and the bar insert, remove and move operations with their
-// events and refusals, and the objects their undo brings back.
+// Gantt rows: the bar list and its searches, spans, loading bad input, and the bar insert, remove and move operations
+// with their events and refusals, and the objects their undo brings back.
 #include "plxChartFixture.h"
 #include "plxDocumentFixture.h"
 #include "plxEntityFactory.h"
@@ -26,7 +25,10 @@ Document threeRows()
 
 struct Source : LoadedDocument
 {
-    Source() : LoadedDocument(threeRows()) {}
+    Source()
+        : LoadedDocument(threeRows())
+    {
+    }
     QList<int> counts() { return {row(0)->GetBarCount(), row(1)->GetBarCount(), row(2)->GetBarCount()}; }
 };
 
@@ -38,8 +40,7 @@ class tst_plxGanttRow : public QObject
 
 private slots:
     void barListSearchesAndSpans();
-    void rowHeights();
-    void saveAndLoadWithBadInput();
+    void loadingWithBadInput();
     void insertAndRemove();
     void moves();
 };
@@ -57,73 +58,32 @@ void tst_plxGanttRow::barListSearchesAndSpans()
     TPLXTaskBar *sameStart = c.task(0, kMonday, kMonday + 1);
     TPLXFakeBar stranger;
     // Equal starts: the first summarizable is the earlier in the list.
-    QCOMPARE(Quantities()
-                 .is("index of a bar", row->indexOf(sameStart), 3)
-                 .is("index of a stranger", row->indexOf(&stranger), -1)
-                 .is("task bars", row->countBarsOfKind<TPLXTaskBar>(), 3)
-                 .is("summarizable bars", row->GetSummarizableBarCount(), 3)
-                 .is("second task bar", row->getBarOfKind<TPLXTaskBar>(1), early)
-                 .is("first fake bar", row->getBarOfKind<TPLXFakeBar>(0), f)
-                 .is("fourth task bar", row->getBarOfKind<TPLXTaskBar>(3), nullptr)
-                 .is("bar past the end", row->GetBarInRow(4), nullptr)
-                 .is("bar before the start", row->GetBarInRow(-1), nullptr)
-                 .is("first summarizable", row->findFirstSummarizable(), early)
-                 .is("last summarizable", row->findLastSummarizable(), late)
-                 .is("start", row->FindStartDate(), kMonday)
-                 .is("end", row->FindEndDate(), kMonday + 9)
-                 .is("first start of any bar", row->FindFirstStartDate(), kMonday - 5)
-                 .is("last end of any bar", row->FindLastEndDate(), kMonday + 30)
-                 .differing(),
-             QString());
+    QCOMPARE(QList<int>({row->indexOf(sameStart), row->indexOf(&stranger), row->countBarsOfKind<TPLXTaskBar>(),
+                         row->GetSummarizableBarCount()}),
+             QList<int>({3, -1, 3, 3}));
+    QCOMPARE(QList<TPLXGanttBar *>({row->getBarOfKind<TPLXTaskBar>(1), row->getBarOfKind<TPLXFakeBar>(0),
+                                    row->getBarOfKind<TPLXTaskBar>(3), row->GetBarInRow(4), row->GetBarInRow(-1),
+                                    row->findFirstSummarizable(), row->findLastSummarizable()}),
+             QList<TPLXGanttBar *>({early, f, nullptr, nullptr, nullptr, early, late}));
+    QCOMPARE(QList<double>(
+                 {row->FindStartDate(), row->FindEndDate(), row->FindFirstStartDate(), row->FindLastEndDate()}),
+             QList<double>({kMonday, kMonday + 9, kMonday - 5, kMonday + 30}));
     row->RemoveBar(late);
     QCOMPARE(row->GetBarCount(), 3);
     QCOMPARE(late->getParent(), row); // still the row's, so it is freed with it
 }
 
-void tst_plxGanttRow::rowHeights()
+// Saved rows are the whole-document round trips' business; damaged ones are this one's.
+void tst_plxGanttRow::loadingWithBadInput()
 {
-    Chart c(4, 30);
-    TPLXGanttRow *row = c.table->getRow(1);
-    row->setCollapsed(true);
-    QVERIFY(!row->IsVisible() && row->visibleFlag());
-    QCOMPARE(row->property("VisibleHeight").toInt(), 0);
-    row->setCollapsed(false);
-    row->setHeight(50);
-    QCOMPARE(c.table->getRowStartY(3), 10 + 110);
-    QCOMPARE(c.table->getTableHeight(), 10 + 140);
-    // Nonsense is taken as a flat row, which finding a row by y skips.
-    row->setHeight(-20);
-    QCOMPARE(Quantities()
-                 .is("height", row->getHeight(), 0)
-                 .is("start of the row below", c.table->getRowStartY(3), 70)
-                 .is("row at the flat row's y", c.table->rowAtY(40), 2)
-                 .is("row a little below", c.table->rowAtY(45), 2)
-                 .differing(),
-             QString());
-}
-
-void tst_plxGanttRow::saveAndLoadWithBadInput()
-{
-    Chart c;
-    TPLXGanttRow *row = c.table->getRow(2);
-    row->setHeight(44);
-    c.task(2, kMonday, kMonday + 2);
-    c.task(2, kMonday + 3, kMonday + 5)->SetProgress(70);
-    PLXMedia media = plxtest::mediaFromText(QByteArray());
-    TPLXEntityFactory saver, loader;
-    row->doSave(QStringLiteral("ignored"), *media, saver);
-    std::unique_ptr<TPLXGanttObject> loaded(loader.loadObject(row->getUID(), *media, nullptr));
-    auto *copy = dynamic_cast<TPLXGanttRow *>(loaded.get());
-    QVERIFY(copy != nullptr && copy->GetBarCount() == 2);
-    QCOMPARE(copy->getHeight(), 44);
-    QCOMPARE(static_cast<TPLXTaskBar *>(copy->GetBarInRow(1))->getProgress(), 70);
-
+    TPLXEntityFactory loader;
     // Broken bar references are left out with a message; a negative height loads as a flat row.
     TPLXRecordingScope recording;
-    PLXMedia bad = plxtest::mediaFromText("[r1]\ntypeID=Gantt Row\nbars#count=3\nbars#0=b1\nbars#1=nowhere\nbars#2=odd\n"
-                                    "[b1]\ntypeID=Task Bar\nstart date=45292\neffective duration=1\n"
-                                    "[odd]\ntypeID=No Such Kind\n"
-                                    "[r2]\ntypeID=Gantt Row\nheight=-7\n");
+    PLXMedia bad =
+        plxtest::mediaFromText("[r1]\ntypeID=Gantt Row\nbars#count=3\nbars#0=b1\nbars#1=nowhere\nbars#2=odd\n"
+                               "[b1]\ntypeID=Task Bar\nstart date=45292\neffective duration=1\n"
+                               "[odd]\ntypeID=No Such Kind\n"
+                               "[r2]\ntypeID=Gantt Row\nheight=-7\n");
     std::unique_ptr<TPLXGanttObject> r1(loader.loadObject(QStringLiteral("r1"), *bad, nullptr));
     auto *damaged = dynamic_cast<TPLXGanttRow *>(r1.get());
     QVERIFY(damaged != nullptr);
@@ -152,6 +112,12 @@ void tst_plxGanttRow::insertAndRemove()
     QCOMPARE(raw->textHalo()->GetTextHaloSettings(), s.ds.root()->GetTextHaloSettings());
     QVERIFY(op.undo()); // raises the delete events
     QCOMPARE(log, (QStringList{"before add", "after add", "before delete", "after delete"}));
+    // Rows raise their own events: added, and on undo deleted.
+    s.ds.OnRowInsert = [&](TPLXGanttRow *) { log << QStringLiteral("row added"); };
+    s.ds.OnRowDelete = [&](TPLXGanttRow *) { log << QStringLiteral("row deleted"); };
+    TPLXGanttRowInsertOperation rowInsert(&s.ds, s.table()->MakeBlankRow(), 1);
+    QVERIFY(rowInsert.perform() && rowInsert.undo());
+    QCOMPARE(log.mid(4), (QStringList{"row added", "row deleted"}));
 
     TPLXGanttBar *b01 = s.row(0)->GetBarInRow(1);
     TPLXBarRemoveOperation remove(&s.ds, b01);
@@ -159,11 +125,6 @@ void tst_plxGanttRow::insertAndRemove()
     QVERIFY(remove.perform());
     QVERIFY(!remove.perform() && remove.undo()); // not in its row any more
     QCOMPARE(s.row(0)->GetBarInRow(1), b01);
-    int events = 0;
-    s.ds.OnBeforeBarDelete = [&](TPLXGanttBar *, bool &) { ++events; };
-    TPLXBarRemoveOperation silent(&s.ds, b01, true);
-    QVERIFY(silent.perform() && silent.undo());
-    QCOMPARE(events, 0);
     TPLXFakeBar stranger;
     QVERIFY(!TPLXBarRemoveOperation(&s.ds, &stranger).perform());
 
@@ -191,13 +152,19 @@ void tst_plxGanttRow::moves()
     TPLXGanttBar *b10 = s.row(1)->GetBarInRow(0);
     TPLXBarConnection *c1 = s.ds.root()->findConnection(b00, b10, -1);
     QVERIFY(c1 != nullptr);
-    const auto times = [&] { const auto t = b00->getTimes(); return QList<double>{t.start, t.end, t.effective}; };
+    const auto times = [&] {
+        const auto t = b00->getTimes();
+        return QList<double>{t.start, t.end, t.effective};
+    };
     const QList<double> original = times();
 
     // Refused by the handler or outside the table: nothing changes.
     s.ds.OnGanttBarMove = [](TPLXGanttBar *, int, TDateTime, bool &allowed) { allowed = false; };
     QVERIFY(!TPLXBarMoveOperation(&s.ds, b00, plxtest::kMonday + 14, 2).perform());
     s.ds.OnGanttBarMove = nullptr;
+    s.ds.OnBeforeBarMove = [](TPLXGanttBar *, bool &cancel) { cancel = true; };
+    QVERIFY(!TPLXBarMoveOperation(&s.ds, b00, plxtest::kMonday + 14, 2).perform());
+    s.ds.OnBeforeBarMove = nullptr;
     QVERIFY(!TPLXBarMoveOperation(&s.ds, b00, plxtest::kMonday, 9).perform());
     QCOMPARE(times(), original);
     QCOMPARE(s.counts(), (QList<int>{2, 1, 0}));

@@ -1,8 +1,7 @@
-// Task bars: the end derived from start and working time, the lock, moves,
-// progress, overlap rules, persistence and the drawing of frame, body,
-// weekend emphasis, progress strip and lock label.
-#include "plxChartFixture.h"
+// Task bars: the end derived from start and working time, the lock, moves, progress, overlap rules, a bad stored end
+// and the drawing of frame, body, weekend emphasis, progress strip and lock label.
 #include "plxBarSettings.h"
+#include "plxChartFixture.h"
 #include "plxEntityFactory.h"
 #include "plxRessourceStrings.h"
 #include "plxVisualGoodie.h"
@@ -24,7 +23,7 @@ class tst_plxTaskBar : public QObject
 private slots:
     void workingTimeLockResizeAndMove();
     void progressOverlapAndLooseBar();
-    void saveAndLoad();
+    void loadingDropsAnEndBeforeTheStart();
     void drawsFrameBodyAndProgress();
     void weekendsAreBrightenedInDayModeOnly();
     void buffersAreHatchedAndBarFitsItsRow();
@@ -36,12 +35,8 @@ void tst_plxTaskBar::workingTimeLockResizeAndMove()
     Chart c;
     TPLXTaskBar *bar = c.task(0, kMonday, kMonday + 2);
     // Once the working time is known the end is derived, not stored.
-    QCOMPARE(plxtest::Quantities()
-                 .is<double>("bar->getEffectiveDuration()", bar->getEffectiveDuration(), 2.0)
-                 .is<double>("bar->storedEnd()", bar->storedEnd(), 0.0)
-                 .is<double>("bar->getEndDate()", bar->getEndDate(), kMonday + 2)
-                 .differing(),
-             QString());
+    QCOMPARE(QList<double>({bar->getEffectiveDuration(), bar->storedEnd(), bar->getEndDate()}),
+             QList<double>({2.0, 0.0, kMonday + 2}));
     bar->setStartDate(kMonday + 4); // Friday: Friday and Monday
     QCOMPARE(bar->getEndDate(), kMonday + 8);
     bar->setEndDate(kMonday + 10); // to Thursday: Fri, Mon, Tue, Wed
@@ -52,33 +47,21 @@ void tst_plxTaskBar::workingTimeLockResizeAndMove()
     QCOMPARE(bar->getEndDate(), kMonday + 1.5);
     // Saturday to Monday has no working time: it gets one period, which starts on Monday.
     TPLXTaskBar *empty = c.task(2, kMonday + 5, kMonday + 7);
-    QCOMPARE(plxtest::Quantities()
-                 .is<double>("empty->getEffectiveDuration()", empty->getEffectiveDuration(), 1.0)
-                 .is<double>("empty->effectiveStart()", empty->effectiveStart(), kMonday + 7)
-                 .is<double>("empty->getEndDate()", empty->getEndDate(), kMonday + 8)
-                 .differing(),
-             QString());
+    QCOMPARE(QList<double>({empty->getEffectiveDuration(), empty->effectiveStart(), empty->getEndDate()}),
+             QList<double>({1.0, kMonday + 7, kMonday + 8}));
 
     bar = c.task(3, kMonday, kMonday + 2);
     QVERIFY(bar->moveTo(kMonday, 3) == nullptr && bar->moveTo(kMonday, 1) != nullptr); // none to where it is
     QVERIFY(!bar->Resize(0, 0, true) && bar->Resize(1, 0, true));
-    QCOMPARE(plxtest::Quantities()
-                 .is<double>("bar->getEndDate()", bar->getEndDate(), kMonday + 3)
-                 .is<double>("bar->getEffectiveDuration()", bar->getEffectiveDuration(), 3.0)
-                 .differing(),
-             QString());
+    QCOMPARE(QList<double>({bar->getEndDate(), bar->getEffectiveDuration()}), QList<double>({kMonday + 3, 3.0}));
 
     bar->setLocked(true);
     bar->setStartDate(kMonday + 7);
     bar->setEndDate(kMonday + 20);
     bar->setEffectiveDuration(9);
     QVERIFY(!bar->Resize(3, 0, true));
-    QCOMPARE(plxtest::Quantities()
-                 .is<double>("bar->getStartDate()", bar->getStartDate(), kMonday)
-                 .is<double>("bar->getEndDate()", bar->getEndDate(), kMonday + 3)
-                 .is<double>("bar->getEffectiveDuration()", bar->getEffectiveDuration(), 3.0)
-                 .differing(),
-             QString());
+    QCOMPARE(QList<double>({bar->getStartDate(), bar->getEndDate(), bar->getEffectiveDuration()}),
+             QList<double>({kMonday, kMonday + 3, 3.0}));
     // A locked bar may change rows but keeps its start.
     auto op = bar->moveTo(kMonday + 14, 0);
     auto *move = dynamic_cast<TPLXBarMoveOperation *>(op.get());
@@ -104,58 +87,23 @@ void tst_plxTaskBar::progressOverlapAndLooseBar()
     // Without a row there is no calendar to work with.
     TPLXTaskBar loose(kMonday, kMonday + 2, 0);
     QCOMPARE(loose.getEndDate(), kMonday + 2); // stored, nothing to derive
-    try {
-        loose.getEffectiveDuration();
-        QFAIL("no assertion");
-    } catch (const EPLXAssertionFailed &e) {
-        QVERIFY2(e.message().startsWith(QLatin1String("Assertion fehlgeschlagen (src/framework/plxTaskBar")),
-                 qPrintable(e.message()));
-    }
+    QVERIFY_THROWS_EXCEPTION(EPLXAssertionFailed, loose.getEffectiveDuration());
     QVERIFY_THROWS_EXCEPTION(EPLXAssertionFailed, loose.setPeriod(1, 2));
     QVERIFY_THROWS_EXCEPTION(EPLXAssertionFailed, loose.Resize(1, 0, true));
 }
 
-void tst_plxTaskBar::saveAndLoad()
+// The stored keys are the whole-document round trips' business; a bad end is this one's.
+void tst_plxTaskBar::loadingDropsAnEndBeforeTheStart()
 {
     Chart c;
-    TPLXTaskBar *bar = c.task(0, kMonday + 1, kMonday + 4);
-    bar->setBufferTimeLeft(0.5);
-    bar->setBufferTimeRight(0.25);
-    bar->setFixed(true);
-    bar->SetProgress(30);
-    bar->textHalo()->setTextLeft(QStringLiteral("left text"));
-    bar->getEffectiveDuration(); // the end is derived from here on
-    PLXMedia media = plxtest::mediaFromText(QByteArray());
-    TPLXEntityFactory saver, loader, repairer;
-    bar->doSave(QStringLiteral("bar"), *media, saver);
-    std::unique_ptr<TPLXGanttObject> loaded(loader.loadObject(QStringLiteral("bar"), *media, nullptr));
-    auto *copy = dynamic_cast<TPLXTaskBar *>(loaded.get());
-    QVERIFY(copy != nullptr && copy->textHalo() != nullptr && copy->isFixed());
-    QCOMPARE(plxtest::Quantities()
-                 .is<double>("copy->storedStart()", copy->storedStart(), kMonday + 1)
-                 .is<double>("copy->FBufferTimeLeft", copy->getBufferTimeLeft(), 0.5)
-                 .is<double>("copy->FBufferTimeRight", copy->getBufferTimeRight(), 0.25)
-                 .is<double>("copy->getTimes().effective", copy->getTimes().effective, 3.0)
-                 .is<double>("copy->storedEnd()", copy->storedEnd(), 0.0)
-                 .is<double>("double(copy->getProgress())", double(copy->getProgress()), 30)
-                 .differing(),
-             QString());
-    QCOMPARE(copy->textHalo()->getTextLeft(), QStringLiteral("left text"));
-    // In a row of the chart the end is derived again.
-    c.table->getRow(1)->AddBar(static_cast<TPLXTaskBar *>(loaded.release()));
-    QCOMPARE(copy->getEndDate(), kMonday + 4);
-
+    TPLXEntityFactory repairer;
     // An end before the start is dropped and derived instead; progress loads as stored.
     PLXMedia bad = plxtest::mediaFromText("[bar]\ntypeID=Task Bar\nstart date=45300\nend date=45290\n"
-                                    "effective duration=2\nprogress=250\n");
+                                          "effective duration=2\nprogress=250\n");
     std::unique_ptr<TPLXGanttObject> repaired(repairer.loadObject(QStringLiteral("bar"), *bad, nullptr));
     auto *fixedUp = dynamic_cast<TPLXTaskBar *>(repaired.get());
     QVERIFY(fixedUp != nullptr);
-    QCOMPARE(plxtest::Quantities()
-                 .is<double>("fixedUp->storedEnd()", fixedUp->storedEnd(), 0.0)
-                 .is<double>("double(fixedUp->getProgress())", double(fixedUp->getProgress()), 250)
-                 .differing(),
-             QString());
+    QCOMPARE(QList<double>({fixedUp->storedEnd(), double(fixedUp->getProgress())}), QList<double>({0.0, 250}));
     c.table->getRow(0)->AddBar(static_cast<TPLXTaskBar *>(repaired.release()));
     QVERIFY(fixedUp->getEndDate() > fixedUp->getStartDate());
 }
@@ -241,11 +189,7 @@ void tst_plxTaskBar::buffersAreHatchedAndBarFitsItsRow()
     // A row lower than the bar: the bar takes the row's height, no more.
     c.table->getRow(1)->setHeight(10);
     const TRect r = c.task(1, kMonday, kMonday + 1)->getRect(kMonday);
-    QCOMPARE(plxtest::Quantities()
-                 .is<int>("r.Top", r.Top, 40)
-                 .is<int>("r.Bottom", r.Bottom, 50)
-                 .differing(),
-             QString());
+    QCOMPARE(QList<int>({r.Top, r.Bottom}), QList<int>({40, 50}));
 }
 
 void tst_plxTaskBar::lockedBarShowsItsLabel()

@@ -17,7 +17,10 @@ using Connections = QList<TPLXBarConnection *>;
 // A plain bar: it counts for nothing and refuses connections.
 struct TRefusingBar : TPLXGanttBar
 {
-    TRefusingBar() : TPLXGanttBar(kMonday, kMonday + 1, 0) {}
+    TRefusingBar()
+        : TPLXGanttBar(kMonday, kMonday + 1, 0)
+    {
+    }
 };
 
 // A data source over an INI file of `doc` in its own directory.
@@ -53,38 +56,30 @@ class tst_plxGanttDocument : public QObject
     Q_OBJECT
 
 private slots:
-    void startDateSnapsToTheTimeMode_data();
     void startDateSnapsToTheTimeMode();
     void treeStartNeedsVisibleTree();
     void findConnectionWithAnyDirectionOrType();
     void rowsConnectionAndConnectionIndex();
     void resolveChainPushesEachBarOnceSkippingFixedAndColliding();
-    void loadSaveReloadKeepsOrderAndKeys();
+    void loadSkipsUnknownPartsAndSavesInOrder();
     void drawingConnections();
     void connectionOperationsHonourEvents();
 };
 
-void tst_plxGanttDocument::startDateSnapsToTheTimeMode_data()
-{
-    QTest::addColumn<int>("mode");
-    QTest::addColumn<double>("date");
-    QTest::addColumn<double>("expected");
-    QTest::newRow("day: unchanged with time") << int(tmDay) << kMonday + 2.5 << kMonday + 2.5;
-    QTest::newRow("week: Sunday belongs to the week before") << int(tmWeek) << kMonday + 6.25 << kMonday + 0.25;
-    QTest::newRow("month: first of month, time kept") << int(tmMonth) << kMonday + 45.25 << kMonday + 31.25;
-    QTest::newRow("decade: 2024 gives 2020") << int(tmDecade) << kMonday + 10 << kMonday - 1461;
-}
-
 void tst_plxGanttDocument::startDateSnapsToTheTimeMode()
 {
-    QFETCH(int, mode);
-    QFETCH(double, date);
-    QFETCH(double, expected);
     auto document = plxtest::loadPlain(text(chain()));
-    QVERIFY(document && document->getCalendar());
-    document->getCalendar()->SetTimeMode(TPLXTimeMode(mode));
-    document->setStartDate(date);
-    QCOMPARE(document->getStartDate(), expected);
+    // Day: unchanged; week: Sunday belongs to the week before; month: the first, time kept; decade: 2024 gives 2020.
+    QList<double> snapped;
+    for (const auto &[mode, date] : {std::pair{tmDay, kMonday + 2.5},
+                                     {tmWeek, kMonday + 6.25},
+                                     {tmMonth, kMonday + 45.25},
+                                     {tmDecade, kMonday + 10}}) {
+        document->getCalendar()->SetTimeMode(mode);
+        document->setStartDate(date);
+        snapped << document->getStartDate();
+    }
+    QCOMPARE(snapped, QList<double>({kMonday + 2.5, kMonday + 0.25, kMonday + 31.25, kMonday - 1461}));
 }
 
 void tst_plxGanttDocument::treeStartNeedsVisibleTree()
@@ -169,11 +164,7 @@ void tst_plxGanttDocument::resolveChainPushesEachBarOnceSkippingFixedAndCollidin
     s.ds->OnAfterConnectionAdd = [&afterAdds](TPLXBarConnection *) { ++afterAdds; };
     std::unique_ptr<TPLXMultipleOperations> pushes = s.ds->root()->resolveDistanceViolations(a);
     QCOMPARE(pushes->count(), 2);
-    QCOMPARE(plxtest::Quantities()
-                 .is<double>("b->getStartDate()", b->getStartDate(), kMonday + 3)
-                 .is<double>("c->getStartDate()", c->getStartDate(), kMonday + 4)
-                 .differing(),
-             QString());
+    QCOMPARE(QList<double>({b->getStartDate(), c->getStartDate()}), QList<double>({kMonday + 3, kMonday + 4}));
     QCOMPARE(afterAdds, 0);              // suspended while pushing ...
     QVERIFY(s.ds->OnAfterConnectionAdd); // ... and restored afterwards
 
@@ -203,14 +194,14 @@ void tst_plxGanttDocument::resolveChainPushesEachBarOnceSkippingFixedAndCollidin
     QCOMPARE(back.ds->getUndoRedoStack().GetUndoOperationCount(), 2);
 }
 
-void tst_plxGanttDocument::loadSaveReloadKeepsOrderAndKeys()
+void tst_plxGanttDocument::loadSkipsUnknownPartsAndSavesInOrder()
 {
     // "tree" names a type id that no registry row has, reported as the factory does;
     // "legend" names a known kind, left out with a log line while no loader is registered for it.
     Document doc = chain();
     doc.connections.prepend(Connection{QStringLiteral("AC"), QStringLiteral("A"), QStringLiteral("C"), 3, 2, true});
-    doc.extra = section(QStringLiteral("Grid")) + line(QStringLiteral("typeID"), QStringLiteral("Tree Gird"))
-                + section(QStringLiteral("Key")) + line(QStringLiteral("typeID"), QStringLiteral("Legend"));
+    doc.extra = section(QStringLiteral("Grid")) + line(QStringLiteral("typeID"), QStringLiteral("Tree Gird")) +
+                section(QStringLiteral("Key")) + line(QStringLiteral("typeID"), QStringLiteral("Legend"));
     QByteArray t = text(doc);
     t.replace("[root]\n", "[root]\ntree=Grid\nlegend=Key\n");
     TPLXRecordingScope scope;
@@ -223,22 +214,11 @@ void tst_plxGanttDocument::loadSaveReloadKeepsOrderAndKeys()
         QVERIFY(scope.recorder.logLines.contains(
             QStringLiteral("\"legend\" of \"root\" is skipped: no loader is registered for its kind")));
     }
-    document->setDateRangeStart(kMonday - 5);
-    document->setTimeScaleUnder(true);
-    PLXMedia first = plxtest::mediaFromText(QByteArray());
-    TPLXEntityFactory factory, loader;
-    factory.saveObject(QStringLiteral("root"), *first, document.get());
-    QCOMPARE(first->strArray(QStringLiteral("root"), QStringLiteral("connections")), (QStringList{"AC", "AB", "BC"}));
-    QVERIFY(first->boolValue(QStringLiteral("root"), QStringLiteral("time scale under"), false));
-
-    // Reload and save again: every key is the same.
-    std::unique_ptr<TPLXGanttObject> again(loader.loadObject(QStringLiteral("root"), *first, nullptr));
-    auto *reloaded = dynamic_cast<TPLXGanttDocument *>(again.get());
-    QVERIFY(reloaded && reloaded->getDateRangeStart() == kMonday - 5);
-    PLXMedia second = plxtest::mediaFromText(QByteArray());
-    factory.saveObject(QStringLiteral("root"), *second, reloaded);
-    const auto textOf = [](IPLXMedia &media) { return dynamic_cast<TPLXINIFIle &>(media).iniFile().toBytes(); };
-    QCOMPARE(textOf(*second), textOf(*first));
+    // The connections keep their order through a save.
+    PLXMedia saved = plxtest::mediaFromText(QByteArray());
+    TPLXEntityFactory factory;
+    factory.saveObject(QStringLiteral("root"), *saved, document.get());
+    QCOMPARE(saved->strArray(QStringLiteral("root"), QStringLiteral("connections")), (QStringList{"AC", "AB", "BC"}));
 }
 
 void tst_plxGanttDocument::drawingConnections()
@@ -318,13 +298,6 @@ void tst_plxGanttDocument::connectionOperationsHonourEvents()
     QCOMPARE(document.getConnection(0), ab);
     QCOMPARE(document.connectionsOf(a), (Connections{ac, ab}));
     QCOMPARE(events, (QStringList{"adding", "added", "deleting", "deleted", "adding", "added"}));
-
-    // A "to" bar that refuses connections: the add fails.
-    auto refusing = std::make_unique<TRefusingBar>();
-    s.ds->GetTable()->getRow(1)->AddBar(refusing.get());
-    auto refused = std::make_unique<TPLXBarConnection>(a, refusing.release(), 1, &document);
-    QVERIFY(!s.ds->ConnectionAdd(refused.get()));
-    QCOMPARE(document.countConnections(), 3);
 }
 
 QTEST_MAIN(tst_plxGanttDocument)

@@ -1,8 +1,7 @@
-// PERT boxes in rows and the table: boxes that come and go with a row's
-// tasks, PERT connections with the Gantt dependencies they imply, the free
-// place for a new box, save and load with z-order and connections, and the
-// PERT drawing order. Exact undo of these edits is checked by the random edit
-// sequences of tst_plxUndoRestores; here undo is checked for the objects it brings back.
+// PERT boxes in rows and the table: boxes that come and go with a row's tasks, PERT connections with the Gantt
+// dependencies they imply, the free place for a new box, damaged files, and the PERT drawing order. Exact undo of
+// these edits is checked by the random edit sequences of tst_plxUndoRestores; here undo is checked for the objects it
+// brings back.
 #include "plxBarConnection.h"
 #include "plxBarSettings.h"
 #include "plxChartFixture.h"
@@ -44,12 +43,16 @@ std::unique_ptr<TPLXPertBarSettings> boxLook(int width = 100, int height = 50, T
 
 struct Source : plxtest::LoadedDocument
 {
-    explicit Source(const plxtest::Document &doc = fiveRows()) : LoadedDocument(doc)
+    explicit Source(const plxtest::Document &doc = fiveRows())
+        : LoadedDocument(doc)
     {
         table()->setDefaultPertBarSettings(boxLook().release());
     }
     TPLXPertBar *box(int i) const { return row(i)->pertBar(); }
-    bool giveBox(int row) { return stack().doOperation(std::make_unique<TPLXPertBarInsertOperation>(&ds, row, -1, -1)); }
+    bool giveBox(int row)
+    {
+        return stack().doOperation(std::make_unique<TPLXPertBarInsertOperation>(&ds, row, -1, -1));
+    }
     // A one-way PERT connection between the boxes of two rows, added as an undoable step.
     TPLXBarConnection *connect(int from, int to)
     {
@@ -80,7 +83,8 @@ QString describe(const TPLXDataSource &ds)
             bars << bar->getUID();
         QString text = bars.join(QLatin1Char(','));
         if (const TPLXPertBar *box = row->pertBar())
-            text += QStringLiteral(" box(%1,%2 %3)").arg(box->getX()).arg(box->getY()).arg(box->mainSection()->getText());
+            text +=
+                QStringLiteral(" box(%1,%2 %3)").arg(box->getX()).arg(box->getY()).arg(box->mainSection()->getText());
         rows << text;
     }
     QStringList z;
@@ -112,16 +116,12 @@ class tst_plxPertLayout : public QObject
 private slots:
     void firstTaskBringsABoxAndUndoTakesItAway();
     void boxForAnEmptyRowBringsATask();
-    void boxInsertOperationsFreeWhatTheyMade();
     void lastTaskTakesTheBoxAndItsConnections();
     void loneTaskTakesItsBoxAlongWhenMoved();
     void pertConnectionMakesTheGanttDependency();
     void reverseConnectionMakesItTwoWay();
-    void dependenciesBetweenRowsJoinTheirBoxes();
-    void dataSourceCommandsAreUndoableSteps();
     void connectionToTheLooseEndMakesNoDependency();
     void freePlaceForANewBox();
-    void saveAndLoadKeepBoxesOrderAndConnections();
     void damagedPertLayoutLoadsWhatItCan();
     void drawingFollowsTheZOrder();
 };
@@ -131,16 +131,12 @@ void tst_plxPertLayout::firstTaskBringsABoxAndUndoTakesItAway()
     Source s;
     std::unique_ptr<TPLXTaskBar> task(newTask(kMonday + 1, kMonday + 3));
     QVERIFY(s.ds.BarAdd(task.get(), 3));
-    TPLXTaskBar *first = task.release();
+    (void)task.release();
     TPLXPertBar *box = s.box(3);
-    QVERIFY(box);
-    QCOMPARE(box->getParent(), s.row(3));
-    QCOMPARE(box->mainSection()->getText(), QStringLiteral("Task 4"));
-    QCOMPARE(s.table()->rowsZOrder(), QList<TPLXGanttRow *>{s.row(3)});
-    // The first free cell of an empty chart, (20, 27), on the 20-pixel grid.
-    QCOMPARE(QPoint(box->getX(), box->getY()), QPoint(20, 20));
-    QCOMPARE(box->getSettings()->getWidth(), 100);
-    QCOMPARE(box->getStartDate(), kMonday + 1); // the box summarizes its row
+    // The first free cell of an empty chart, (20, 27), on the 20-pixel grid; the box summarizes its row.
+    QVERIFY2(describe(s.ds).contains(QStringLiteral(" | C0 | AutoID:1 box(20,20 Task 4) | ] z[3]")),
+             qPrintable(describe(s.ds)));
+    QCOMPARE(box->getStartDate(), kMonday + 1);
 
     // A second task joins the box that is there.
     task.reset(newTask(kMonday + 2, kMonday + 4));
@@ -148,19 +144,9 @@ void tst_plxPertLayout::firstTaskBringsABoxAndUndoTakesItAway()
     (void)task.release();
     QCOMPARE(s.box(3), box);
     QCOMPARE(box->getEndDate(), kMonday + 3); // ends Friday 00:00: Thursday is the last day included
-    QVERIFY(s.stack().undo());
-    QCOMPARE(s.box(3), box);
+    QVERIFY(s.stack().undo() && s.stack().undo() && s.box(3) == nullptr);
 
-    QVERIFY(s.stack().undo());
-    QVERIFY(s.box(3) == nullptr);
-    QVERIFY(box->getParent() == nullptr); // the operation holds it now
-    QVERIFY(s.stack().redo());
-    QCOMPARE(s.box(3), box);
-    QCOMPARE(first->getParent(), s.row(3));
-    QVERIFY(s.stack().undo());
-
-    // Without automatic boxes the row stays without one; the new step drops
-    // the undone insertion and the box it holds.
+    // Without automatic boxes the row stays without one; the new step drops the undone insertion and the box it holds.
     s.ds.setAutoCreatePertbars(false);
     task.reset(newTask(kMonday, kMonday + 1));
     QVERIFY(s.ds.BarAdd(task.get(), 4));
@@ -186,56 +172,12 @@ void tst_plxPertLayout::boxForAnEmptyRowBringsATask()
     QCOMPARE(task->getEndDate(), s.ds.root()->getStartDate() + 1);
     QVERIFY(box->hasTaskBar());
 
-    QVERIFY(s.stack().undo());
-    QVERIFY(s.stack().redo());
-    QCOMPARE(s.row(4)->GetBarInRow(0), task);
-    QCOMPARE(s.box(4), box);
-
     // A row that has a box, or no row at all, gets none; nothing is left behind.
     const QString after = describe(s.ds);
     QVERIFY(!s.stack().doOperation(std::make_unique<TPLXPertBarInsertOperation>(&s.ds, 4, -1, -1)));
     QVERIFY(!s.stack().doOperation(std::make_unique<TPLXPertBarInsertOperation>(&s.ds, 5, -1, -1)));
     QVERIFY(!s.stack().doOperation(std::make_unique<TPLXPertBarInsertOperation>(&s.ds, -1, -1, -1)));
     QCOMPARE(describe(s.ds), after);
-}
-
-void tst_plxPertLayout::boxInsertOperationsFreeWhatTheyMade()
-{
-    // Whatever an operation made and no row holds is freed with it, once
-    // (the sanitizer build checks): never performed, undone, or failed.
-    Source s;
-    {
-        TPLXPertBarInsertOperation never(&s.ds, 3, -1, -1);
-    }
-    {
-        TPLXPertBarInsertOperation undone(&s.ds, 3, -1, -1);
-        QVERIFY(undone.perform());
-        QCOMPARE(s.row(3)->GetBarCount(), 1);
-        QVERIFY(undone.undo());
-        QVERIFY(s.box(3) == nullptr);
-    }
-    {
-        TPLXPertBarInsertOperation kept(&s.ds, 3, -1, -1);
-        QVERIFY(kept.perform());
-    }
-    TPLXPertBar *box = s.box(3);
-    QVERIFY(box); // the row's now, freed with it
-    {
-        // The box moved to another row and taken out of it again returns to
-        // the row it came from, which still owns it.
-        TPLXPertBarInsertOperation move(&s.ds, box, 4);
-        QVERIFY(!move.perform()); // row 3 still shows it
-        s.row(3)->removePertBar();
-        s.table()->removeFromZOrder(s.row(3));
-        QVERIFY(move.perform());
-        QCOMPARE(box->getParent(), s.row(4));
-        QVERIFY(move.undo());
-        QCOMPARE(box->getParent(), s.row(3));
-        s.row(3)->setPertBar(box);
-    }
-    TPLXPertBarDeleteOperation none(&s.ds, nullptr);
-    QVERIFY(!none.perform());
-    QVERIFY(!none.undo());
 }
 
 void tst_plxPertLayout::lastTaskTakesTheBoxAndItsConnections()
@@ -322,10 +264,6 @@ void tst_plxPertLayout::pertConnectionMakesTheGanttDependency()
     QVERIFY(s.table()->findPertBarsConnection(s.row(1), s.row(0)) == nullptr);
     QVERIFY(s.box(0)->connectionTo(s.box(1)));
 
-    QVERIFY(s.stack().undo());
-    QVERIFY(s.stack().redo()); // the same dependency comes back
-    QCOMPARE(s.ds.root()->getConnection(connections), dependency);
-
     // Rows connected already get no second dependency, and its undo leaves the first.
     auto own = std::make_unique<TPLXBarConnection>(s.row(0)->GetBarInRow(0), s.row(2)->GetBarInRow(0), 3, s.ds.root());
     QVERIFY(s.ds.ConnectionAdd(own.get()));
@@ -379,72 +317,6 @@ void tst_plxPertLayout::reverseConnectionMakesItTwoWay()
     QCOMPARE(s.ds.root()->countConnections(), connections - 2);
 }
 
-void tst_plxPertLayout::dependenciesBetweenRowsJoinTheirBoxes()
-{
-    Source s;
-    for (int row : {0, 1, 2})
-        QVERIFY(s.giveBox(row));
-    auto gantt = [&](int fromRow, int fromBar, int toRow) {
-        return new TPLXBarConnection(s.row(fromRow)->GetBarInRow(fromBar), s.row(toRow)->GetBarInRow(0), 1,
-                                     s.ds.root());
-    };
-
-    // Two dependencies from row 0 to row 1 give one PERT connection, which
-    // goes with the second of them to be deleted.
-    TPLXBarConnection *first = gantt(0, 0, 1);
-    TPLXBarConnection *second = gantt(0, 1, 1);
-    QVERIFY(s.ds.ConnectionAdd(first));
-    QVERIFY(s.ds.ConnectionAdd(second));
-    QCOMPARE(s.table()->GetPertConnectionsCount(), 1);
-    QVERIFY(s.box(0)->connectionTo(s.box(1)));
-    QVERIFY(s.ds.ConnectionDelete(first));
-    QVERIFY(s.box(0)->connectionTo(s.box(1)));
-    QVERIFY(s.ds.ConnectionDelete(second));
-    QCOMPARE(s.table()->GetPertConnectionsCount(), 0);
-
-    // A two-way PERT connection loses only the direction whose last dependency goes.
-    TPLXBarConnection *there = gantt(1, 0, 2);
-    TPLXBarConnection *back = gantt(2, 0, 1);
-    QVERIFY(s.ds.ConnectionAdd(there));
-    QVERIFY(s.ds.ConnectionAdd(back));
-    QCOMPARE(s.table()->GetPertConnectionsCount(), 1);
-    QCOMPARE(s.table()->GetPertConnection(0)->getConnType(), 1);
-    QVERIFY(s.ds.ConnectionDelete(there));
-    QVERIFY(s.table()->findPertBarsConnection(s.row(2), s.row(1)));
-    QVERIFY(!s.table()->findPertBarsConnection(s.row(1), s.row(2)));
-
-    // Bars in one row, and a row without a box, join nothing.
-    Source plain;
-    QVERIFY(plain.giveBox(0));
-    QVERIFY(plain.giveBox(1));
-    auto *inRow = new TPLXBarConnection(plain.row(0)->GetBarInRow(0), plain.row(0)->GetBarInRow(1), 1, plain.ds.root());
-    auto *toBoxless = new TPLXBarConnection(plain.row(1)->GetBarInRow(0), plain.row(2)->GetBarInRow(0), 1,
-                                            plain.ds.root());
-    QVERIFY(plain.ds.ConnectionAdd(inRow));
-    QVERIFY(plain.ds.ConnectionAdd(toBoxless));
-    QCOMPARE(plain.table()->GetPertConnectionsCount(), 0);
-}
-
-void tst_plxPertLayout::dataSourceCommandsAreUndoableSteps()
-{
-    Source s;
-    QVERIFY(!s.ds.PertBarAdd(9, -1, -1));
-    QCOMPARE(s.stack().GetUndoOperationCount(), 0);
-
-    QVERIFY(s.ds.PertBarAdd(0, -1, -1));
-    QVERIFY(s.ds.PertBarAdd(3, 300, 200));
-    auto c = std::make_unique<TPLXBarConnection>(s.box(0), s.box(3), 0, s.ds.root());
-    QVERIFY(s.ds.PertConnectionAdd(c.get()));
-    TPLXBarConnection *raw = c.release(); // the table's now
-    QCOMPARE(raw->getParent(), s.table());
-    QVERIFY(s.ds.root()->findRowsConnection(s.row(0), s.row(3)));
-    QVERIFY(s.ds.PertConnectionDelete(raw));
-    QVERIFY(!s.ds.root()->findRowsConnection(s.row(0), s.row(3)));
-    QVERIFY(s.ds.PertBarDelete(s.box(0)));
-    QVERIFY(!s.box(0));
-    QCOMPARE(s.stack().GetUndoOperationCount(), 5);
-}
-
 void tst_plxPertLayout::connectionToTheLooseEndMakesNoDependency()
 {
     Source s;
@@ -461,12 +333,9 @@ void tst_plxPertLayout::connectionToTheLooseEndMakesNoDependency()
     QVERIFY(!drawing.ganttOperation());
     QVERIFY(drawing.undo());
     QCOMPARE(describe(s.ds), before);
-
-    // A connection that lacks a box is listed nowhere.
-    TPLXBarConnection *dangling = new TPLXBarConnection(s.box(0), nullptr, 0, s.ds.root());
-    TPLXPertConnectionAddOperation nothing(&s.ds, dangling);
-    QVERIFY(nothing.perform());
-    QCOMPARE(dangling->getParent(), s.table());
+    // Two bars of one row: the dependency joins no boxes.
+    QVERIFY(
+        s.ds.ConnectionAdd(new TPLXBarConnection(s.row(0)->GetBarInRow(0), s.row(0)->GetBarInRow(1), 1, s.ds.root())));
     QCOMPARE(s.table()->GetPertConnectionsCount(), 0);
 }
 
@@ -504,55 +373,6 @@ void tst_plxPertLayout::freePlaceForANewBox()
         d.table->FindEmptyPertPlace(p);
         QCOMPARE(p, QPoint(300, 27));
     }
-
-    // A giant box from a damaged file: the search gives up on the rings and
-    // takes the first cell below it.
-    plxtest::Chart g(1);
-    g.table->setDefaultPertBarSettings(boxLook().release());
-    g.table->getRow(0)->createPertBar(0, 0)->applySettings(*boxLook(100000, 100000));
-    g.table->FindEmptyPertPlace(p);
-    QCOMPARE(p, QPoint(20, (100000 / 105 + 1) * 105 + 27));
-
-    // Without default settings the probe cell is 0 x 35 pixels.
-    plxtest::Chart e(1);
-    e.table->FindEmptyPertPlace(p);
-    QCOMPARE(p, QPoint(0, 17));
-}
-
-void tst_plxPertLayout::saveAndLoadKeepBoxesOrderAndConnections()
-{
-    Source s;
-    for (int row : {0, 1, 2})
-        QVERIFY(s.giveBox(row));
-    QVERIFY(s.connect(0, 1));
-    QVERIFY(s.connect(1, 0));
-    QVERIFY(s.connect(1, 2));
-    s.table()->setZOrder(s.row(0), 0);
-    const QString before = describe(s.ds);
-    QVERIFY(before.contains(QStringLiteral("z[0 2 1] pert[0<->1 1->2]")));
-
-    const QString file = s.dir.filePath(QStringLiteral("saved.ini"));
-    s.ds.SaveToMedia(QStringLiteral("file://") + file);
-    TPLXDataSource loaded;
-    loaded.setStorage(QStringLiteral("file://") + file);
-    QCOMPARE(describe(loaded), before);
-    TPLXGanttTable *table = loaded.GetTable();
-    QCOMPARE(table->defaultPertBarSettings()->getWidth(), 100);
-    TPLXPertBar *b0 = table->getRow(0)->pertBar();
-    TPLXPertBar *b1 = table->getRow(1)->pertBar();
-    TPLXPertBar *b2 = table->getRow(2)->pertBar();
-    QCOMPARE(b0->getParent(), table->getRow(0));
-    // The boxes know their ends as listed: the two-way one from its origin's side.
-    QCOMPARE(b0->outgoingConnections(), QList<TPLXPertBar *>{b1});
-    QCOMPARE(b1->incomingConnections(), QList<TPLXPertBar *>{b0});
-    QCOMPARE(b1->outgoingConnections(), QList<TPLXPertBar *>{b2});
-    QCOMPARE(b2->incomingConnections(), QList<TPLXPertBar *>{b1});
-    QVERIFY(b0->incomingConnections().isEmpty());
-    QVERIFY(b1->connectedWith(b0));
-
-    // A row of a loaded document gives its box up with its last task, too.
-    QVERIFY(loaded.BarDelete(table->getRow(2)->GetBarInRow(0)));
-    QVERIFY(table->getRow(2)->pertBar() == nullptr);
 }
 
 void tst_plxPertLayout::damagedPertLayoutLoadsWhatItCan()

@@ -1,6 +1,5 @@
-// Undo restores a document exactly: save it, run a random sequence of bar,
-// connection, row and PERT box operations through the data source, undo
-// every one, save again and compare the two files key by key.
+// Undo restores a document exactly: save it, run a random sequence of bar, connection, row and PERT box operations
+// through the data source, undo every one, save again and compare the two files key by key.
 #include "plxBarConnection.h"
 #include "plxBarSettings.h"
 #include "plxDocumentFixture.h"

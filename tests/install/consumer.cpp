@@ -1,7 +1,7 @@
 #include <orvanta/orvanta.h>
 
-#include <QGuiApplication>
 #include <QFile>
+#include <QGuiApplication>
 
 #include <cstdio>
 

@@ -1,7 +1,6 @@
-// The composite row commands: which arguments disable them, what a performed
-// command makes of the tree and the table, and that undo gives back exactly
-// the document that was there before, through random sequences of them and of
-// summary bar deletes.
+// The composite row commands: which arguments disable them, what a performed command makes of the tree and the table,
+// and that undo gives back exactly the document that was there before, through random sequences of them and of summary
+// bar deletes.
 #include "plxDataSource.h"
 #include "plxDocumentFixture.h"
 #include "plxPlatform.h"
@@ -31,7 +30,8 @@ plxtest::Document document(const QList<int> &levels)
 
 struct Plan : plxtest::LoadedPlan
 {
-    explicit Plan(const QList<int> &levels = {0, 1, 1, 0, 1, 2, 0}) : LoadedPlan(document(levels), levels)
+    explicit Plan(const QList<int> &levels = {0, 1, 1, 0, 1, 2, 0})
+        : LoadedPlan(document(levels), levels)
     {
         ds.setAutoCreatePertbars(false);
         for (int i = 0; i < table->countRows(); ++i)
@@ -66,13 +66,20 @@ std::unique_ptr<TPLXRowOperation> makeOp(TPLXDataSource *ds, const QList<int> &o
 {
     const int a = op.value(1), b = op.value(2);
     switch (op[0]) {
-    case Append: return std::make_unique<TPLXRowAppendOperation>(ds);
-    case Child: return std::make_unique<TPLXRowChildInsertOperation>(ds, a);
-    case Insert: return std::make_unique<TPLXRowInsertOperation>(ds, a, b);
-    case Delete: return std::make_unique<TPLXRowDeleteOperation>(ds, a);
-    case Branch: return std::make_unique<TPLXBranchDeleteOperation>(ds, a);
-    case Group: return std::make_unique<TPLXRowsGroupOperation>(ds, a, b);
-    default: return std::make_unique<TPLXRowsChangeParentOperation>(ds, a, b, op.value(3));
+    case Append:
+        return std::make_unique<TPLXRowAppendOperation>(ds);
+    case Child:
+        return std::make_unique<TPLXRowChildInsertOperation>(ds, a);
+    case Insert:
+        return std::make_unique<TPLXRowInsertOperation>(ds, a, b);
+    case Delete:
+        return std::make_unique<TPLXRowDeleteOperation>(ds, a);
+    case Branch:
+        return std::make_unique<TPLXBranchDeleteOperation>(ds, a);
+    case Group:
+        return std::make_unique<TPLXRowsGroupOperation>(ds, a, b);
+    default:
+        return std::make_unique<TPLXRowsChangeParentOperation>(ds, a, b, op.value(3));
     }
 }
 
@@ -110,7 +117,8 @@ void tst_plxRowOperation::performedOrRefused_data()
     row("insert below 0, past the end, under below -1", {{Insert, -1, -1}, {Insert, 8, -1}, {Insert, 1, -2}}, true);
     // Inside another branch, into a grandchild's place under the root, under a plain row.
     row("insert where the parent cannot hold it", {{Insert, 4, 0}, {Insert, 5, -1}, {Insert, 7, 6}}, true);
-    row("delete a row or branch below 0 or past the end", {{Delete, -1}, {Delete, 7}, {Branch, -1}, {Branch, 7}}, true);
+    row("delete a row or branch below 0 or past the end", {{Delete, -1}, {Delete, 7}, {Branch, -1}, {Branch, 7}},
+        true);
     row("delete a group row: its child moves up", {{Delete, 4}}, false, {0, 1, 1, 0, 1, 0}, {1, 2, 4, 5});
     row("delete a task row", {{Delete, 1}}, false, {0, 1, 0, 1, 2, 0}, {-1, 1, 4, 5});
     row("delete a branch", {{Branch, 3}}, false, {0, 1, 1, 0}, {1, 2, -1, 3});
@@ -126,8 +134,7 @@ void tst_plxRowOperation::performedOrRefused_data()
         true);
 }
 
-// A refused command changes nothing and leaves nothing to undo; a performed one
-// keeps the tree and table in step.
+// A refused command changes nothing and leaves nothing to undo; a performed one keeps the tree and table in step.
 void tst_plxRowOperation::performedOrRefused()
 {
     QFETCH(Ops, ops);
@@ -176,7 +183,8 @@ void tst_plxRowOperation::randomSequenceUndoesToTheSavedDocument()
             const int a = random.bounded(-1, n + 1), b = random.bounded(-1, n + 1), c = random.bounded(-1, n + 1);
             const int kind = random.bounded(8);
             // Beyond the row commands: delete the summary of row a.
-            TPLXSummaryBar *summary = a >= 0 && a < n ? plan.table->getRow(a)->getBarOfKind<TPLXSummaryBar>(0) : nullptr;
+            TPLXSummaryBar *summary =
+                a >= 0 && a < n ? plan.table->getRow(a)->getBarOfKind<TPLXSummaryBar>(0) : nullptr;
             if (kind > Reparent && !summary)
                 continue;
             std::unique_ptr<TPLXMultipleOperations> op;

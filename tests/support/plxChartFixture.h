@@ -5,8 +5,8 @@
 #include "plxDocumentCalendar.h"
 #include "plxGanttTable.h"
 #include "plxTaskBar.h"
-#include "plxTextualHalo.h"
 #include "plxTestSupport.h"
+#include "plxTextualHalo.h"
 #include "plxVisualContext.h"
 
 #include <QImage>
@@ -52,15 +52,15 @@ struct Chart
     }
 };
 
-// A white image of the given size and a visual context drawing on it, with
-// the whole image as the visible area.
+// A white image of the given size and a visual context drawing on it, with the whole image as the visible area.
 struct Canvas
 {
     QImage image;
     QPainter painter;
     std::unique_ptr<TPLXCanvasVC> vc;
 
-    Canvas(int width, int height) : image(width, height, QImage::Format_RGB32)
+    Canvas(int width, int height)
+        : image(width, height, QImage::Format_RGB32)
     {
         image.fill(Qt::white);
         painter.begin(&image);

@@ -15,7 +15,8 @@ class TPLXCriticalPathOracle
 {
 public:
     TPLXCriticalPathOracle(const TPLXCriticalPathPlan &plan, IPLXCalendar &calendar)
-        : plan(plan), calendar(calendar)
+        : plan(plan)
+        , calendar(calendar)
     {
     }
 

@@ -210,8 +210,7 @@ inline QString firstDifference(const QStringList &before, const QStringList &aft
     return before.size() == after.size() ? QString() : QStringLiteral("a line repeats");
 }
 
-// A data source over an INI file of `doc` in its own temporary folder; its
-// messages are recorded, not shown.
+// A data source over an INI file of `doc` in its own temporary folder; its messages are recorded, not shown.
 struct LoadedDocument
 {
     QTemporaryDir dir;
@@ -219,7 +218,8 @@ struct LoadedDocument
     TPLXDataSource ds;
     const QString storage;
 
-    explicit LoadedDocument(const Document &doc) : storage(storageFor(dir, QStringLiteral("plan.ini"), text(doc)))
+    explicit LoadedDocument(const Document &doc)
+        : storage(storageFor(dir, QStringLiteral("plan.ini"), text(doc)))
     {
         ds.setStorage(storage);
     }

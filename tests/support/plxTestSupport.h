@@ -10,9 +10,6 @@
 #include <QStringList>
 #include <QVariant>
 
-#include <cmath>
-#include <type_traits>
-
 // A small entity with one value of each stored type, one child and a list
 // of children, so the factory can be exercised before real kinds exist.
 class TPLXTestNode : public TPLXGanttObject
@@ -141,60 +138,5 @@ PLXMedia mediaFromText(const QByteArray &text);
 // Writes `text` to `path`, creating the file.
 void writeFile(const QString &path, const QByteArray &text);
 QByteArray readFile(const QString &path);
-
-// Several named quantities checked at once; what differs is reported by name:
-// QCOMPARE(Quantities().is("height", row->getHeight(), 44).is(...).differing(), QString());
-// With a type, .is<double>(...), both sides are taken as that type first.
-class Quantities
-{
-public:
-    template <typename A, typename E = A>
-    Quantities &is(const char *name, const A &actual, const E &expected)
-    {
-        if (!same(actual, expected))
-            text += QStringLiteral("%1: %2, expected %3; ").arg(QLatin1String(name), shown(actual), shown(expected));
-        return *this;
-    }
-    QString differing() const { return text; }
-
-private:
-    // As QCOMPARE takes them: floating point values fuzzily, everything else exactly.
-    template <typename A, typename E>
-    static bool same(const A &actual, const E &expected)
-    {
-        if constexpr (std::is_floating_point_v<A> && std::is_floating_point_v<E>) {
-            if (std::isnan(expected))
-                return std::isnan(actual);
-            if (std::isinf(expected) || qFuzzyIsNull(expected))
-                return std::isinf(expected) ? actual == expected : qFuzzyIsNull(actual);
-            return qFuzzyCompare(actual, expected);
-        } else
-            return actual == expected;
-    }
-    template <typename T>
-    static QString shown(const T &v)
-    {
-        if constexpr (std::is_pointer_v<T> || std::is_null_pointer_v<T>)
-            return QString::asprintf("%p", static_cast<const void *>(v));
-        else if constexpr (std::is_same_v<T, bool>)
-            return v ? QStringLiteral("true") : QStringLiteral("false");
-        else if constexpr (std::is_floating_point_v<T>)
-            return QString::number(v, 'g', 17);
-        else if constexpr (std::is_integral_v<T> || std::is_enum_v<T>)
-            return QString::number(static_cast<qlonglong>(v));
-        else if constexpr (std::is_same_v<T, QString>)
-            return v;
-        else if constexpr (std::is_same_v<T, QPoint>)
-            return QStringLiteral("(%1, %2)").arg(v.x()).arg(v.y());
-        else if constexpr (requires { v.begin(); v.end(); }) {
-            QStringList items;
-            for (const auto &item : v)
-                items << shown(item);
-            return QLatin1Char('{') + items.join(QStringLiteral(", ")) + QLatin1Char('}');
-        } else
-            return QVariant::fromValue(v).toString();
-    }
-    QString text;
-};
 
 } // namespace plxtest

@@ -1,5 +1,4 @@
-// The tree grid, its header, header cells and resize pane: stored keys and
-// defaults, row lookups, selection and focus, sorting through header clicks,
+// The tree grid, its header, header cells and resize pane: hand-edited sort orders, selection and focus, hit areas,
 // column and row moves, and the resizing handles.
 #include "plxColors.h"
 #include "plxDataSource.h"
@@ -7,7 +6,6 @@
 #include "plxGanttTable.h"
 #include "plxIniDocument.h"
 #include "plxPlatform.h"
-#include "plxRessourceStrings.h"
 #include "plxTestSupport.h"
 #include "plxTreeCell.h"
 #include "plxTreeGrid.h"
@@ -65,7 +63,7 @@ QString writeNode(const QString &name, const QStringList &children, QByteArray &
 }
 
 // A whole document: seven gantt rows and the tree of kPlan.
-QByteArray planText(const QByteArray &treeExtra = {})
+QByteArray planText()
 {
     QStringList rows;
     QStringList top;
@@ -80,7 +78,7 @@ QByteArray planText(const QByteArray &treeExtra = {})
     for (const auto &[name, children] : kPlan)
         top << writeNode(name, children, nodes, counter);
     t += sec("Tree", {"TypeID=Tree Grid", "width=250", "header=Header", "root node=TreeRoot", "vertical pane=Pane",
-                      "default row settings=RowSettings", "default col settings=NameColumn"}) + treeExtra;
+                      "default row settings=RowSettings", "default col settings=NameColumn"});
     t += sec("Header", QStringList{"typeID=Tree Header", "height=18"} + arr("cells", {"NameHeader", "NumberHeader"}));
     t += sec("NameHeader", {"typeID=Tree Header Cell", "title=Task", "settings=NameColumn", "dataType=TextType"});
     t += sec("NumberHeader", {"typeID=Tree Header Cell", "title=No", "settings=NumberColumn", "dataType=NumberType"});
@@ -95,10 +93,10 @@ QByteArray planText(const QByteArray &treeExtra = {})
 // A data source over the plan, with its tree at hand.
 struct Plan
 {
-    explicit Plan(const QByteArray &treeExtra = {})
+    Plan()
     {
         const QString path = dir.filePath(QStringLiteral("plan.ini"));
-        plxtest::writeFile(path, planText(treeExtra));
+        plxtest::writeFile(path, planText());
         ds.setStorage(QStringLiteral("file://") + path);
         doc = ds.root();
         tree = doc->GetTree();
@@ -135,18 +133,14 @@ class tst_plxTreeGrid : public QObject
     Q_OBJECT
 
 private slots:
-    void loadsDefaultsOfBareSections();
-    void savesAndReloads();
-    void answersLookups();
+    void loadsHandEditedSortOrders();
     void selectsFocusesAndDrawsRows();
-    void headerKeepsItsBounds();
     void sortsOnHeaderClicks();
     void movesAndResizesThroughOperationsAndHandles();
 };
 
-void tst_plxTreeGrid::loadsDefaultsOfBareSections()
+void tst_plxTreeGrid::loadsHandEditedSortOrders()
 {
-    // Sections with nothing but their type ids (and hand-edited sort orders) take every default.
     TPLXRecordingScope recording;
     const auto grid = loadGrid(*plxtest::mediaFromText(
         "[Tree]\nTypeID=Tree Grid\nheader=Header\nvertical pane=Pane\n[Header]\ntypeID=Tree Header\ncells#count=2\n"
@@ -154,138 +148,12 @@ void tst_plxTreeGrid::loadsDefaultsOfBareSections()
         "sortOrder=7\n[Pane]\ntypeID=Vertical resize pane\n"));
     QVERIFY(grid);
     TPLXTreeHeader *header = grid->getHeader();
-    QCOMPARE(plxtest::Quantities()
-                 .is<TColor>("grid->FbkColor", grid->getColor(), 0xFFEAD5)
-                 .is<TColor>("grid->FUpperPaneColor", grid->getUpperPaneColor(), 0x02C56A31)
-                 .is<TColor>("grid->getSelectedRowColor()", grid->getSelectedRowColor(), 0xC56AC5)
-                 .is<TColor>("grid->getSelectedRowFontColor()", grid->getSelectedRowFontColor(), 0xFFFFFF)
-                 .is<TColor>("grid->getFocusedRowColor()", grid->getFocusedRowColor(), 0x808080)
-                 .is<TColor>("grid->getFocusedRowFontColor()", grid->getFocusedRowFontColor(), 0xFFFFFF)
-                 .is<TColor>("grid->FGroupRowColor", grid->getGroupRowColor(), 0x808080)
-                 .is<TColor>("header->FbkColor", header->getColor(), 0x02C56A31)
-                 .is<TColor>("grid->getRowsResizePane()->FColor", grid->getRowsResizePane()->getColor(), 0xC0C0C0)
-                 .differing(),
-             QString());
-    QCOMPARE(plxtest::Quantities()
-                 .is<int>("grid->getWidth()", grid->getWidth(), 300)
-                 .is<int>("grid->rowsCount()", grid->rowsCount(), 0)
-                 .is<int>("header->getHeight()", header->getHeight(), 16)
-                 .is<int>("grid->getRowsResizePane()->FWidth", grid->getRowsResizePane()->getWidth(), 15)
-                 .differing(),
-             QString());
-    QCOMPARE(header->getHeaderCell(0)->getTitle(), GetRessourceValue(QStringLiteral("autonumbercolumn")));
     // The stored sort order is read although it is never written; an unusable one reads as unsorted.
-    QCOMPARE(plxtest::Quantities()
-                 .is<int>("header->getSortOrder(0)", header->getSortOrder(0), sortDescending)
-                 .is<int>("header->getSortOrder(1)", header->getSortOrder(1), sortNone)
-                 .is<int>("header->getSortColumn()", header->getSortColumn(), 0)
-                 .differing(),
-             QString());
-
-    // Parts of the wrong kind, circular or missing stay empty; the rest still loads.
-    const auto broken = loadGrid(*plxtest::mediaFromText(
-        "[Tree]\nTypeID=Tree Grid\nwidth=90\nheader=Header\nroot node=Tree\nvertical pane=Nowhere\n"
-        "default col settings=Header\n[Header]\ntypeID=Tree Header\ncells#count=3\ncells#0=Header\ncells#1=Cell\n"
-        "cells#2=Cell\n[Cell]\ntypeID=Tree Header Cell\n"));
-    QVERIFY(broken);
-    QVERIFY(!broken->getRootNode() && !broken->getRowsResizePane() && !broken->getDefaultColSettings());
-    QCOMPARE(plxtest::Quantities()
-                 .is<int>("broken->getWidth()", broken->getWidth(), 90)
-                 .is<int>("broken->colsCount()", broken->colsCount(), 1)
-                 .is<int>("broken->getPaneWidth()", broken->getPaneWidth(), 0)
-                 .differing(),
-             QString());
-    QVERIFY(recording.recorder.messages.contains(QStringLiteral("Warning! Circular reference. Involved object: Tree")));
-    QVERIFY(recording.recorder.messages.contains(QStringLiteral("Error loading Nowhere")));
-}
-
-void tst_plxTreeGrid::savesAndReloads()
-{
-    Plan plan("row group color=$00123456\nrow focused color=clBlue\ncontinuous numbering=1\n");
-    QCOMPARE(plan.tree->getGroupRowColor(), TColor(0x123456));
-    plan.tree->getHeader()->setSortOrder(0, sortAscending);
-    plan.tree->getHeader()->getHeaderCell(1)->setVisible(false);
-    plan.tree->getRowsResizePane()->setColor(0x00112233);
-
-    PLXMedia store = plxtest::mediaFromText({});
-    TPLXEntityFactory factory;
-    plan.tree->doSave(QStringLiteral("root"), *store, factory);
-    const QByteArray text = dynamic_cast<TPLXINIFIle &>(*store).iniFile().toBytes();
-    // The grid, the header and the pane link themselves into their owners' sections.
-    const auto key = [&](const char *section, const char *name) { return store->strValue(section, name, {}); };
-    QCOMPARE((QStringList{key("root", "tree"), key("Tree", "header"), key("Tree", "vertical pane"),
-                          key("Tree", "root node"), key("Tree", "row focused color")}),
-             words("Tree Header Pane TreeRoot clBlue"));
-    // Read but never written:
-    QVERIFY(!text.contains("row group color") && !text.contains("sortOrder"));
-
-    // Reloading the saved text gives the same grid, unsorted.
-    const auto again = loadGrid(*store);
-    QVERIFY(again);
-    TPLXTreeHeader *header = again->getHeader();
-    QCOMPARE(plxtest::Quantities()
-                 .is<int>("again->getWidth()", again->getWidth(), 250)
-                 .is<int>("header->getHeight()", header->getHeight(), 18)
-                 .is<int>("header->getSortColumn()", header->getSortColumn(), -1)
-                 .is<int>("again->colsCount()", again->colsCount(), 2)
-                 .is<int>("again->getCellWidth(0)", again->getCellWidth(0), 120)
-                 .is<int>("again->rowsCount()", again->rowsCount(), 7)
-                 .is<int>("again->getRowLevel(3)", again->getRowLevel(3), 2)
-                 .differing(),
-             QString());
-    QCOMPARE(plxtest::Quantities()
-                 .is<TColor>("again->getFocusedRowColor()", again->getFocusedRowColor(), 0xFF0000)
-                 .is<TColor>("again->FGroupRowColor", again->getGroupRowColor(), 0x808080)
-                 .is<TColor>("again->getRowsResizePane()->FColor", again->getRowsResizePane()->getColor(), 0x112233)
-                 .differing(),
-             QString());
-    QVERIFY(again->getContinuousNumbering() && !header->getHeaderCell(1)->isVisible() &&
-            header->getHeaderCell(1)->GetDataType());
-    QCOMPARE((QStringList{header->getHeaderCell(0)->getTitle(), again->getCell(3, 0)->GetText()}), words("Task bravo"));
-    QCOMPARE(plan.recording.recorder.messages, QStringList{});
+    QCOMPARE(QList<int>({header->getSortOrder(0), header->getSortOrder(1), header->getSortColumn()}),
+             QList<int>({sortDescending, sortNone, 0}));
 }
 
 // Row and node lookups, bounds included, and the tree changes the gantt rows follow.
-void tst_plxTreeGrid::answersLookups()
-{
-    Plan plan;
-    TPLXTreeGrid *tree = plan.tree;
-    QVERIFY(tree->findNodeByIndex(-1) == tree->getRootNode() && !tree->findNodeByIndex(7) && !tree->childrenOf(7));
-    QCOMPARE(plxtest::Quantities()
-                 .is<int>("tree->getRowLevel(0)", tree->getRowLevel(0), 1)
-                 .is<int>("tree->getRowLevel(1)", tree->getRowLevel(1), 1)
-                 .is<int>("tree->getRowLevel(2)", tree->getRowLevel(2), 2)
-                 .is<int>("tree->getRowLevel(9)", tree->getRowLevel(9), -1)
-                 .is<int>("tree->DescendantsCount(1)", tree->DescendantsCount(1), 2)
-                 .is<int>("tree->DescendantsCount(0)", tree->DescendantsCount(0), 0)
-                 .is<int>("tree->DescendantsCount(6)", tree->DescendantsCount(6), 0)
-                 .is<int>("tree->DescendantsCount(7)", tree->DescendantsCount(7), -1)
-                 .is<int>("tree->DescendantsCount(-1)", tree->DescendantsCount(-1), -1)
-                 .is<int>("tree->childrenCount(1)", tree->childrenCount(1), 2)
-                 .differing(),
-             QString());
-    QCOMPARE(*tree->childrenOf(1), (QList<TPLXTreeRow *>{tree->getRow(1), tree->getRow(2), tree->getRow(3)}));
-    QVERIFY(!tree->getCell(9, 0) && tree->getCellStringValue(9, 0).isNull());
-    QCOMPARE(plxtest::Quantities()
-                 .is<TPLXTreeCell *>("tree->findText(\"charlie\", 0)", tree->findText("charlie", 0), tree->getCell(4, 0))
-                 .is<TPLXTreeCell *>("tree->findText(\"Charlie\", 0)", tree->findText("Charlie", 0), nullptr)
-                 .is<TPLXTreeCell *>("tree->findTextInColumn(\"echo\", 0, 2)", tree->findTextInColumn("echo", 0, 2), nullptr)
-                 .differing(),
-             QString());
-    // A blank row gets one cell per column and no parent.
-    std::unique_ptr<TPLXTreeRow> blank(tree->makeBlankRow());
-    QVERIFY(blank->cellsCount() == 2 && !blank->getParent());
-
-    // Swapping siblings moves their branches; rows of different parents stay.
-    tree->swapRows(0, 1);
-    tree->swapRows(1, 4);
-    QCOMPARE(plan.names(), words("alpha zulu bravo delta charlie echo foxtrot"));
-    // Collapsing hides the branch's gantt rows but keeps the indexes.
-    tree->collapse(0);
-    QVERIFY(!plan.doc->GetTable()->getRow(1)->IsVisible() && tree->getCellStringValue(2, 0) == "bravo");
-    tree->expand(0);
-    QVERIFY(plan.doc->GetTable()->getRow(1)->IsVisible());
-}
 
 void tst_plxTreeGrid::selectsFocusesAndDrawsRows()
 {
@@ -316,19 +184,14 @@ void tst_plxTreeGrid::selectsFocusesAndDrawsRows()
     tree->selectAll();
     const int all = tree->getSelectedRowsCount();
     tree->deselectAll();
-    QCOMPARE(plxtest::Quantities()
-                 .is<int>("afterNothing", afterNothing, 8)
-                 .is<int>("all", all, 7)
-                 .is<int>("tree->getSelectedRowsCount()", tree->getSelectedRowsCount(), 0)
-                 .is<int>("changes", changes, 14)
-                 .differing(),
-             QString());
+    QCOMPARE(QList<int>({afterNothing, all, tree->getSelectedRowsCount(), changes}), QList<int>({8, 7, 0, 14}));
     QVERIFY(!table->getRow(0)->isSelected());
 
     // Focusing drops the selection; it reports whether the focused row changed.
     tree->select(1, true);
     QCOMPARE((QList<bool>{tree->focus(4), tree->focus(4)}), (QList<bool>{true, false}));
-    QVERIFY(!tree->getSelectedRowsCount() && tree->getFocusedRow() == tree->getRow(4) && table->getRow(4)->isFocused());
+    QVERIFY(!tree->getSelectedRowsCount() && tree->getFocusedRow() == tree->getRow(4) &&
+            table->getRow(4)->isFocused());
     // A click left of the pane's right edge does nothing; right of it, it focuses the row there.
     const int left = plan.doc->getDocStartX();
     const int paneRight = left + tree->getPaneWidth();
@@ -340,47 +203,13 @@ void tst_plxTreeGrid::selectsFocusesAndDrawsRows()
     click(0, 0);
     QVERIFY(!tree->getFocusedRow() && !tree->getRow(6)->isFocused());
 
-    // Cell focus goes only to columns whose type allows it, and one cell at a time.
-    const auto focused = [&](int row) { return tree->getCell(row, 0)->isFocused(); };
-    tree->FocusCell(1, 0);
-    tree->FocusCell(2, 0);
-    QVERIFY(!focused(1) && focused(2));
-    tree->getHeader()->getHeaderCell(0)->GetDataType()->setReadOnly(true);
-    tree->FocusCell(3, 0);
-    QVERIFY(!focused(3) && !focused(2));
-    tree->getHeader()->getHeaderCell(0)->GetDataType()->setReadOnly(false);
-    // With cell focusing, a newly focused row takes the focused cell's column.
-    tree->setCellFocusing(true);
-    tree->FocusCell(2, 0);
-    tree->focus(5);
-    QVERIFY(focused(5) && !focused(2));
-
-    // Drawn, the selected and focused rows show their colours.
-    tree->select(3, true);
+    // The row bands' colours are tst_plxTaskTree's; drawing places the hit areas.
     QImage image(400, 200, QImage::Format_RGB32);
-    image.fill(Qt::white);
     QPainter painter(&image);
     TPLXCanvasVC vc(painter);
     vc.setVisibleArea({0, 0, 400, 200});
     tree->getDrawer(vtGanttGraph)->Draw(vc);
     painter.end();
-
-    const auto at = [&](int x, int y) { return QColorToColor(QColor(image.pixel(x, y))); };
-    // Right of the columns the row bands keep their background: selected and focused colours show there.
-    QCOMPARE(at(paneRight + 200, Plan::rowY(3)), tree->getSelectedRowColor());
-    QCOMPARE(at(paneRight + 200, Plan::rowY(5)), tree->getFocusedRowColor());
-    QCOMPARE(at(left + 3, Plan::rowY(0)), tree->getRowsResizePane()->getColor());
-    QCOMPARE(at(left + tree->getWidth() + 5, Plan::rowY(0)), TColor(0xFFFFFF));
-    // Cell texts read the selection colours from the grid.
-    TPLXTreeTextSettings look(tree->getRow(3)->getSettings(), tree->getHeader()->getHeaderCell(0)->getSettings());
-    look.setSelected(true);
-    QCOMPARE(plxtest::Quantities()
-                 .is<TColor>("look.GetColor()", look.GetColor(), tree->getSelectedRowColor())
-                 .is<TColor>("look.GetFont()->Color", look.GetFont()->Color, tree->getSelectedRowFontColor())
-                 .differing(),
-             QString());
-    look.setFocused(true);
-    QCOMPARE(look.GetColor(), tree->getFocusedRowColor());
 
     // Hit tests after drawing: the splitter, the pane's handles, then the cells.
     TPLXDrawer *drawer = tree->getDrawer(vtGanttGraph);
@@ -393,104 +222,23 @@ void tst_plxTreeGrid::selectsFocusesAndDrawsRows()
     QCOMPARE(tree->getHeader()->getClicker(1)->rect().Left, paneRight + 119);
 }
 
-void tst_plxTreeGrid::headerKeepsItsBounds()
-{
-    Plan plan;
-    TPLXTreeGrid *tree = plan.tree;
-    TPLXTreeHeader *header = tree->getHeader();
-    // Heights outside 1..199 and widths below 1 are ignored.
-    QList<int> heights;
-    for (int height : {199, 200, 0, 1}) {
-        header->setHeight(height);
-        heights << header->getHeight();
-    }
-    QCOMPARE(heights, (QList<int>{199, 199, 199, 1}));
-    header->getHeaderCell(1)->setWidth(0);
-    header->getHeaderCell(1)->setWidth(-4);
-    QCOMPARE(header->getCellWidth(1), 40);
-
-    // One sort column at most: setting column 1 clears column 0.
-    header->setSortOrder(0, sortAscending);
-    header->setSortOrder(1, sortDescending);
-    QCOMPARE(plxtest::Quantities()
-                 .is<int>("header->getSortOrder(0)", header->getSortOrder(0), sortNone)
-                 .is<int>("header->getSortOrder(1)", header->getSortOrder(1), sortDescending)
-                 .is<int>("header->getSortOrder()", header->getSortOrder(), sortDescending)
-                 .is<int>("header->getSortColumn()", header->getSortColumn(), 1)
-                 .differing(),
-             QString());
-    header->setSortOrder(1, sortNone);
-    QCOMPARE(plxtest::Quantities()
-                 .is<int>("header->getSortColumn()", header->getSortColumn(), -1)
-                 .is<int>("header->getSortOrder()", header->getSortOrder(), sortNone)
-                 .differing(),
-             QString());
-    QVERIFY_THROWS_EXCEPTION(EPLXAssertionFailed, header->getSortOrder(2));
-
-    // A column's type decides whether it can sort.
-    const auto sorts = [&](int column) { return bool(tree->sortRows(column, sortAscending)); };
-    QCOMPARE(plxtest::Quantities()
-                 .is<bool>("sorts(0)", sorts(0), true)
-                 .is<bool>("sorts(1)", sorts(1), false)
-                 .is<bool>("sorts(2)", sorts(2), false)
-                 .is<bool>("sorts(-1)", sorts(-1), false)
-                 .is<bool>("bool(tree->sortRows())", bool(tree->sortRows()), false)
-                 .differing(),
-             QString());
-
-    // Insertion and deletion bounds; hidden columns have no visible index.
-    QVERIFY(!header->insertHeaderCell(3, header->getHeaderCell(0)) &&
-            !header->insertHeaderCell(-1, header->getHeaderCell(0)));
-    QVERIFY(!header->deleteHeaderCell(2) && !header->getHeaderCell(2));
-    header->getHeaderCell(0)->setVisible(false);
-    QCOMPARE(plxtest::Quantities()
-                 .is<int>("header->visibleIndex(0)", header->visibleIndex(0), -1)
-                 .is<int>("header->visibleIndex(1)", header->visibleIndex(1), 0)
-                 .is<int>("header->getActualWidth()", header->getActualWidth(), 40)
-                 .differing(),
-             QString());
-    header->getHeaderCell(0)->setVisible(true);
-    QCOMPARE(header->getActualWidth(), 160);
-    QVERIFY_THROWS_EXCEPTION(EPLXAssertionFailed, header->visibleIndex(2));
-}
-
 void tst_plxTreeGrid::sortsOnHeaderClicks()
 {
     Plan plan;
-    TPLXTreeGrid *tree = plan.tree;
-    TPLXTreeHeader *header = tree->getHeader();
-    TPLXUndoRedoStack &stack = plan.ds.getUndoRedoStack();
-    const QStringList ascending = words("alpha bravo zulu charlie delta echo foxtrot");
-    const QStringList descending = words("foxtrot echo delta charlie alpha zulu bravo");
+    TPLXTreeHeader *header = plan.tree->getHeader();
     // A point inside the first column, in the header's own coordinates.
-    const int x = plan.doc->getTreeStartX() + tree->getPaneWidth() - plan.doc->getDocStartX() + 50;
-    // Clicks cycle through ascending, descending and unsorted; one undo step per click.
-    const QList<QPair<QStringList, int>> cycle{
-        {ascending, sortAscending}, {descending, sortDescending}, {kOriginalOrder, sortNone}};
-    for (int i = 0; i < cycle.size(); ++i) {
+    const int x = plan.doc->getTreeStartX() + plan.tree->getPaneWidth() - plan.doc->getDocStartX() + 50;
+    // Clicks cycle through ascending, descending and unsorted, one undo step each; the number column cannot sort.
+    QStringList seen;
+    for (int click = 0; click < 3; ++click) {
         header->handleClick(x);
-        QCOMPARE(plan.names(), cycle[i].first);
-        QCOMPARE(header->getSortOrder(0), cycle[i].second);
-        QCOMPARE(stack.GetUndoOperationCount(), i + 1);
+        seen << plan.names().join(' ') + ' ' + QString::number(header->getSortOrder(0));
     }
-    QCOMPARE(tree->getRow(6)->getRow(), plan.doc->GetTable()->getRow(6));
-
-    // The number column cannot sort: a click there records nothing, nor does one at the first column's place
-    // once it is hidden, as the number column then lies there.
     header->handleClick(x + 120);
-    header->getHeaderCell(0)->setVisible(false);
-    header->handleClick(x);
-    QCOMPARE(stack.GetUndoOperationCount(), int(cycle.size()));
-    QCOMPARE(header->getSortColumn(), -1);
-
-    // A click on a column's halo sorts that column, wherever in the column it lands.
-    header->getHeaderCell(0)->setVisible(true);
-    header->updateClickers();
-    TPLXHeaderHalo *halo = header->getClicker(0);
-    QCOMPARE(header->locateClicker(halo->rect().Right - 2, halo->rect().Top), halo);
-    QVERIFY(!halo->handleClick(halo->rect().Right - 2, halo->rect().Top, 0));
-    QCOMPARE(stack.GetUndoOperationCount(), int(cycle.size()) + 1);
-    QCOMPARE(plan.names(), ascending);
+    QCOMPARE(seen, QStringList({"alpha bravo zulu charlie delta echo foxtrot " + QString::number(sortAscending),
+                                "foxtrot echo delta charlie alpha zulu bravo " + QString::number(sortDescending),
+                                kOriginalOrder.join(' ') + ' ' + QString::number(sortNone)}));
+    QCOMPARE(plan.ds.getUndoRedoStack().GetUndoOperationCount(), 3);
 }
 
 void tst_plxTreeGrid::movesAndResizesThroughOperationsAndHandles()
@@ -533,11 +281,6 @@ void tst_plxTreeGrid::movesAndResizesThroughOperationsAndHandles()
     doAndUndo(tree->repositionRow(1, -1), names, words("delta charlie echo foxtrot alpha zulu bravo"));
     doAndUndo(tree->repositionRow(3, 2), names, words("delta alpha bravo zulu charlie echo foxtrot"));
 
-    // A header operation puts a column in and takes it out again.
-    TPLXHeaderOperation add(header, 2, name);
-    QVERIFY(add.AddHeaderCell() && header->countCells() == 3 && add.DeleteHeaderCell());
-    QCOMPARE(header->cells(), (QList<TPLXTreeHeaderCell *>{name, number}));
-
     // A new cell type replaces the column's cells with empty ones of its kind.
     auto type = std::make_unique<TPLXTreeSimpleTextCellType>();
     TPLXTreeSimpleTextCellType *newType = type.get();
@@ -558,12 +301,8 @@ void tst_plxTreeGrid::movesAndResizesThroughOperationsAndHandles()
     QCOMPARE(pane->getSelector(3)->rect(), (TRect{left, 3 * kRowHeight, left + 15, 4 * kRowHeight}));
     tree->collapse(1);
     pane->update();
-    QCOMPARE(plxtest::Quantities()
-                 .is<int>("pane->selectorsCount()", pane->selectorsCount(), 5)
-                 .is<int>("pane->getSelector(1)->row()", pane->getSelector(1)->row(), 1)
-                 .is<int>("pane->getSelector(2)->row()", pane->getSelector(2)->row(), 4)
-                 .differing(),
-             QString());
+    QCOMPARE(QList<int>({pane->selectorsCount(), pane->getSelector(1)->row(), pane->getSelector(2)->row()}),
+             QList<int>({5, 1, 4}));
     tree->expand(1);
     pane->update();
     QCOMPARE(pane->locateSelector(left + 3, Plan::rowY(4)), pane->getSelector(4));
@@ -573,22 +312,24 @@ void tst_plxTreeGrid::movesAndResizesThroughOperationsAndHandles()
     TPLXRowResizer *resizer = pane->locateResizer(left + 3, 3 * kRowHeight);
     QVERIFY(resizer && resizer->ganttRow() == table->getRow(2));
     QVERIFY(!resizer->handleMove(0, -(kRowHeight - 5), 0, 0, 0));
-    doAndUndo(resizer->handleMove(0, -(kRowHeight - 6), 0, 0, 0), [&] { return table->getRow(2)->getHeight(); }, 6);
+    doAndUndo(
+        resizer->handleMove(0, -(kRowHeight - 6), 0, 0, 0), [&] { return table->getRow(2)->getHeight(); }, 6);
     QCOMPARE(table->getRow(2)->getHeight(), kRowHeight); // row heights are not in the random walk
 
     // A row selector: a nested row dropped on another parent's row does nothing; a top-level row moves.
     pane->update();
     QVERIFY(!pane->getSelector(2)->handleMove(0, 0, 0, left + 3, Plan::rowY(5)));
     doAndUndo(pane->getSelector(5)->handleMove(0, 0, 0, left + 3, Plan::rowY(0)), names,
-                words("echo delta alpha zulu bravo charlie foxtrot"));
+              words("echo delta alpha zulu bravo charlie foxtrot"));
     // Outside any selector a top-level row goes to the end.
     pane->update();
     doAndUndo(pane->getSelector(0)->handleMove(0, 0, 0, left + 3, 50 * kRowHeight), names,
-                words("alpha zulu bravo charlie echo foxtrot delta"));
+              words("alpha zulu bravo charlie echo foxtrot delta"));
 
     // A header cell resizer: the width may not go below 6.
     QVERIFY(!name->getResizer()->handleMove(-115, 0, 0, 0, 0));
-    doAndUndo(name->getResizer()->handleMove(-114, 0, 0, 0, 0), [&] { return name->getWidth(); }, 6);
+    doAndUndo(
+        name->getResizer()->handleMove(-114, 0, 0, 0, 0), [&] { return name->getWidth(); }, 6);
 
     // The tree pane: folding and unfolding restores the width exactly; drags stay within the margins.
     TPLXTreeGridResizer *splitter = tree->getResizer();
