@@ -164,7 +164,7 @@ private slots:
         QRandomGenerator random(11);
         for (int step = 0; step < 1000; ++step) {
             const int n = p.table()->countRows();
-            const int a = int(random.bounded(n));
+            const int a = n > 0 ? int(random.bounded(n)) : 0; // deletes can empty the chart
             const int b = std::min(n - 1, a + int(random.bounded(3)));
             switch (random.bounded(18)) {
             case 0:
@@ -222,6 +222,8 @@ private slots:
                 break;
             case 15: {
                 const int columns = p.tree()->getHeader()->countCells();
+                if (columns == 0) // every column may have been deleted
+                    break;
                 if (std::unique_ptr<TPLXOperation> op =
                         p.tree()->moveColumn(int(random.bounded(columns)), int(random.bounded(columns + 1)) - 1))
                     p.stack().doOperation(std::move(op));
@@ -229,6 +231,8 @@ private slots:
             }
             case 16: {
                 TPLXTreeHeader *header = p.tree()->getHeader();
+                if (header->countCells() == 0)
+                    break;
                 p.stack().doOperation(std::make_unique<TPLXTreeCellResizeOperation>(
                     &p.ds, header->getHeaderCell(int(random.bounded(header->countCells()))),
                     6 + int(random.bounded(200))));
