@@ -28,9 +28,9 @@ inline QStringList splitExpressions(const char *text)
             part.clear();
             continue;
         }
-        if (c == QLatin1Char('(') || c == QLatin1Char('{') || c == QLatin1Char('[') || c == QLatin1Char('<'))
+        if (c == QLatin1Char('(') || c == QLatin1Char('{') || c == QLatin1Char('['))
             ++depth;
-        else if (c == QLatin1Char(')') || c == QLatin1Char('}') || c == QLatin1Char(']') || c == QLatin1Char('>'))
+        else if (c == QLatin1Char(')') || c == QLatin1Char('}') || c == QLatin1Char(']'))
             --depth;
         part.append(c);
     }
