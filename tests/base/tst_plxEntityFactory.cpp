@@ -1,5 +1,6 @@
 // The entity factory and persistence protocol: loading by type id, shared
 // references, load problems, saving, identities and ownership.
+#include "plxCompare.h"
 #include "plxEntityFactory.h"
 #include "plxMedia.h"
 #include "plxPlatform.h"
@@ -100,8 +101,9 @@ private slots:
     {
         Loaded l("[root]\ntypeID=Test Node\nchildren#count=1\nchildren#0=a\n[a]\ntypeID=Test Node\n");
         // Table in load order: a section is registered when its load starts.
-        QCOMPARE(QList<int>({l.factory.loadedCount(), l.factory.getObjectIndex("a"), l.factory.getObjectIndex("A")}),
-                 QList<int>({2, 1, -1}));
+        PLX_COMPARE_EACH(int,
+                         ({l.factory.loadedCount(), l.factory.getObjectIndex("a"), l.factory.getObjectIndex("A")}),
+                         ({2, 1, -1}));
         QCOMPARE(l.factory.getLoadedObject(QStringLiteral("a")), l.node()->Children[0]);
         // Every missing child key is logged, never shown.
         QCOMPARE(l.recording.recorder.logLines,

@@ -1,5 +1,6 @@
 // Property stores: the text form of every value type, arrays, pictures and the choice of store by storage name.
 #include "plxColors.h"
+#include "plxCompare.h"
 #include "plxIniDocument.h"
 #include "plxMedia.h"
 #include "plxPlatform.h"
@@ -36,9 +37,10 @@ private slots:
         QCOMPARE(ints, QList<qint32>({-12, 31, 31, -1, 77, 77, -2147483647 - 1, 77, 77, 77, 77}));
         QCOMPARE(presence, QList<bool>({true, true, true, true, true, true, true, true, true, true, false}));
         // Booleans are integers: anything but zero is true.
-        QCOMPARE(QList<bool>({media->boolValue("b", "0", false), media->boolValue("b", "1", true),
-                              media->boolValue("b", "2", true), media->boolValue("b", "2", false)}),
-                 QList<bool>({true, false, true, false}));
+        PLX_COMPARE_EACH(bool,
+                         ({media->boolValue("b", "0", false), media->boolValue("b", "1", true),
+                           media->boolValue("b", "2", true), media->boolValue("b", "2", false)}),
+                         ({true, false, true, false}));
         QList<double> reals; // a file from a machine using the point still reads
         QList<TColor> colours;
         for (int i = 0; i <= 5; ++i) {

@@ -1,4 +1,5 @@
 // Platform services: the diagnostic log, assertion errors and message routing.
+#include "plxCompare.h"
 #include "plxPlatform.h"
 #include "plxTestSupport.h"
 
@@ -63,6 +64,15 @@ private slots:
                  QStringLiteral("src/framework/plxGanttTable"));
         QCOMPARE(plxSourceUnitName("src/framework/tree/plxTreeCell.cpp"), QStringLiteral("src/framework/plxTreeCell"));
         QCOMPARE(plxSourceUnitName("/x/src/print/plxPrintJob.cpp"), QStringLiteral("src/print/plxPrintJob"));
+    }
+
+    // The multi-value comparison the tests use names the value that differs.
+    void valueComparisonsNameTheDifference()
+    {
+        QCOMPARE(plxtest::firstMismatch<int>("({a, f(b, c), d})", {1, 2, 3}, {1, 2, 4}),
+                 QStringLiteral("d is 3, expected 4"));
+        QCOMPARE(plxtest::firstMismatch<double>("({x, y})", {0.1 + 0.2, 0.0}, {0.3, -0.0}), QString());
+        QCOMPARE(plxtest::firstMismatch<int>("({x})", {1}, {1, 2}), QStringLiteral("1 values, 2 expected"));
     }
 };
 

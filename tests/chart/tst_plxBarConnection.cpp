@@ -1,5 +1,6 @@
 #include "plxBarConnection.h"
 #include "plxBarSettings.h"
+#include "plxCompare.h"
 #include "plxDocumentFixture.h"
 #include "plxPertBar.h"
 #include "plxPlatform.h"
@@ -134,12 +135,10 @@ void tst_plxBarConnection::violationAndEffectiveDurationNeedAParent()
 
     // Target starts Monday the 1st, origin ends Wednesday the 3rd: two working days back.
     Loaded e(twoBars(kMonday));
-    QCOMPARE(QList<double>({e.connection->getDuration(), e.connection->getEffectiveDuration()}),
-             QList<double>({-2.0, 2.0}));
+    PLX_COMPARE_EACH(double, ({e.connection->getDuration(), e.connection->getEffectiveDuration()}), ({-2.0, 2.0}));
     // Friday end to Tuesday start spans a weekend: four calendar days, two working days.
     Loaded w(twoBars(kMonday + 8, 1, 0, false, kMonday + 2, 1));
-    QCOMPARE(QList<double>({w.connection->getDuration(), w.connection->getEffectiveDuration()}),
-             QList<double>({4.0, 2.0}));
+    PLX_COMPARE_EACH(double, ({w.connection->getDuration(), w.connection->getEffectiveDuration()}), ({4.0, 2.0}));
     // Without a parent there is no calendar.
     QVERIFY_THROWS_EXCEPTION(EPLXAssertionFailed, TPLXBarConnection().getEffectiveDuration());
 }

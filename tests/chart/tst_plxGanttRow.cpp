@@ -1,6 +1,7 @@
 // Gantt rows: the bar list and its searches, spans, loading bad input, and the bar insert, remove and move operations
 // with their events and refusals, and the objects their undo brings back.
 #include "plxChartFixture.h"
+#include "plxCompare.h"
 #include "plxDocumentFixture.h"
 #include "plxEntityFactory.h"
 #include "plxPlatform.h"
@@ -58,16 +59,18 @@ void tst_plxGanttRow::barListSearchesAndSpans()
     TPLXTaskBar *sameStart = c.task(0, kMonday, kMonday + 1);
     TPLXFakeBar stranger;
     // Equal starts: the first summarizable is the earlier in the list.
-    QCOMPARE(QList<int>({row->indexOf(sameStart), row->indexOf(&stranger), row->countBarsOfKind<TPLXTaskBar>(),
-                         row->GetSummarizableBarCount()}),
-             QList<int>({3, -1, 3, 3}));
-    QCOMPARE(QList<TPLXGanttBar *>({row->getBarOfKind<TPLXTaskBar>(1), row->getBarOfKind<TPLXFakeBar>(0),
-                                    row->getBarOfKind<TPLXTaskBar>(3), row->GetBarInRow(4), row->GetBarInRow(-1),
-                                    row->findFirstSummarizable(), row->findLastSummarizable()}),
-             QList<TPLXGanttBar *>({early, f, nullptr, nullptr, nullptr, early, late}));
-    QCOMPARE(QList<double>(
-                 {row->FindStartDate(), row->FindEndDate(), row->FindFirstStartDate(), row->FindLastEndDate()}),
-             QList<double>({kMonday, kMonday + 9, kMonday - 5, kMonday + 30}));
+    PLX_COMPARE_EACH(int,
+                     ({row->indexOf(sameStart), row->indexOf(&stranger), row->countBarsOfKind<TPLXTaskBar>(),
+                       row->GetSummarizableBarCount()}),
+                     ({3, -1, 3, 3}));
+    PLX_COMPARE_EACH(TPLXGanttBar *,
+                     ({row->getBarOfKind<TPLXTaskBar>(1), row->getBarOfKind<TPLXFakeBar>(0),
+                       row->getBarOfKind<TPLXTaskBar>(3), row->GetBarInRow(4), row->GetBarInRow(-1),
+                       row->findFirstSummarizable(), row->findLastSummarizable()}),
+                     ({early, f, nullptr, nullptr, nullptr, early, late}));
+    PLX_COMPARE_EACH(double,
+                     ({row->FindStartDate(), row->FindEndDate(), row->FindFirstStartDate(), row->FindLastEndDate()}),
+                     ({kMonday, kMonday + 9, kMonday - 5, kMonday + 30}));
     row->RemoveBar(late);
     QCOMPARE(row->GetBarCount(), 3);
     QCOMPARE(late->getParent(), row); // still the row's, so it is freed with it

@@ -1,6 +1,7 @@
 // The gantt table: row geometry (checked against a plain sum through random edits), focus, the row operations, and
 // drawing: background, grid, exception columns, date lines, and visible-only drawing that matches a full drawing.
 #include "plxChartFixture.h"
+#include "plxCompare.h"
 #include "plxDocumentFixture.h"
 #include "plxPlatform.h"
 
@@ -70,7 +71,7 @@ void tst_plxGanttTable::rowPlaces()
         return l.table->getScrolledLines();
     };
     l.table->getRow(2)->setCollapsed(true);
-    QCOMPARE(QList<int>({scrollTo(100), scrollTo(-4), scrollTo(2), scrollTo(0)}), QList<int>({9, 0, 3, 0}));
+    PLX_COMPARE_EACH(int, ({scrollTo(100), scrollTo(-4), scrollTo(2), scrollTo(0)}), ({9, 0, 3, 0}));
     l.table->getRow(2)->setCollapsed(false);
     // Rows start at 10, 40, 70, 100, 130, ...: a start at the bottom line itself is not below it.
     // Expected, unscrolled and scrolled by 4: the last row starting above y 100, 99 and 5000,
@@ -89,8 +90,8 @@ void tst_plxGanttTable::rowPlaces()
     QCOMPARE(probe(), QList<int>({8, 7, 9, -1, 4, 5, 10}));
     l.table->SetScrolledLines(3);
     // Rows scrolled out start where the first shown row does.
-    QCOMPARE((QList<int>{l.table->getRowStartY(0), l.table->getRowStartY(3), l.table->getRowStartY(5)}),
-             (QList<int>{10, 10, 10 + 60}));
+    PLX_COMPARE_EACH(int, ({l.table->getRowStartY(0), l.table->getRowStartY(3), l.table->getRowStartY(5)}),
+                     ({10, 10, 10 + 60}));
     l.table->getRow(4)->setVisible(false);
     QCOMPARE(l.table->getRowStartY(5), 10 + 30);
     l.table->getRow(3)->setCollapsed(true);
@@ -248,11 +249,12 @@ void tst_plxGanttTable::background()
     // Saturday is x 200..220; the date line is at 100 + 30, two pixels wide.
     const QImage image = plain.finish();
     // Tree, base, row line, column line, Saturday, Sunday below the rows, Monday, date line (2 px), right of it.
-    QCOMPARE(QList<TColor>({pixel(image, 50, 50), pixel(image, 105, 25), pixel(image, 105, 40), pixel(image, 120, 25),
-                            pixel(image, 205, 25), pixel(image, 235, 125), pixel(image, 245, 25),
-                            pixel(image, 130, 25), pixel(image, 131, 25), pixel(image, 132, 25)}),
-             QList<TColor>({0xFFFFFF, 0xEEDDCC, 0x808080, 0x808080, 0x00C0FF, 0x00C0FF, 0xEEDDCC, 0x0000FF, 0x0000FF,
-                            0xEEDDCC}));
+    PLX_COMPARE_EACH(TColor,
+                     ({pixel(image, 50, 50), pixel(image, 105, 25), pixel(image, 105, 40), pixel(image, 120, 25),
+                       pixel(image, 205, 25), pixel(image, 235, 125), pixel(image, 245, 25), pixel(image, 130, 25),
+                       pixel(image, 131, 25), pixel(image, 132, 25)}),
+                     ({0xFFFFFF, 0xEEDDCC, 0x808080, 0x808080, 0x00C0FF, 0x00C0FF, 0xEEDDCC, 0x0000FF, 0x0000FF,
+                       0xEEDDCC}));
 }
 
 QTEST_MAIN(tst_plxGanttTable)

@@ -2,6 +2,7 @@
 // delete (whose exact undo the random sequences of tst_plxRowOperation check).
 #include "plxBarSettings.h"
 #include "plxChartFixture.h"
+#include "plxCompare.h"
 #include "plxDataSource.h"
 #include "plxDocumentFixture.h"
 #include "plxPlatform.h"
@@ -199,8 +200,7 @@ void tst_plxSummaryBar::summaryRange()
         for (double date : {bar->getStartDate(), bar->getEndDate()})
             got << (date ? date - kMonday : 0);
     QCOMPARE(got, spans);
-    QCOMPARE(QList<int>({g->GetStartRow(), g->GetEndRow(), h->GetStartRow(), h->GetEndRow()}),
-             QList<int>({1, 5, 4, 5}));
+    PLX_COMPARE_EACH(int, ({g->GetStartRow(), g->GetEndRow(), h->GetStartRow(), h->GetEndRow()}), ({1, 5, 4, 5}));
     QCOMPARE(g->getChildList(), c.table->allBarsIn(1, 5));
     QVERIFY(g->getChildList().contains(h));
 
@@ -293,8 +293,8 @@ void tst_plxSummaryBar::summaryMoveAndDelete()
     QVERIFY(plan.run(plan.outer->moveTo(kMonday + 7, 0)));
     QCOMPARE(plan.starts(), (QList<TDateTime>{starts[0] + 7, starts[1] + 7, starts[2] + 7, starts[3]}));
     QCOMPARE(plan.bar(2)->getEffectiveDuration(), 3.0);
-    QCOMPARE(QList<TDateTime>({plan.outer->getStartDate(), plan.inner->getStartDate()}),
-             QList<TDateTime>({kMonday + 7, kMonday + 9}));
+    PLX_COMPARE_EACH(TDateTime, ({plan.outer->getStartDate(), plan.inner->getStartDate()}),
+                     ({kMonday + 7, kMonday + 9}));
     QVERIFY(plan.stack().undo());
     QCOMPARE(plan.state(), before);
 

@@ -2,6 +2,7 @@
 // and the drawing of frame, body, weekend emphasis, progress strip and lock label.
 #include "plxBarSettings.h"
 #include "plxChartFixture.h"
+#include "plxCompare.h"
 #include "plxEntityFactory.h"
 #include "plxRessourceStrings.h"
 #include "plxVisualGoodie.h"
@@ -35,8 +36,8 @@ void tst_plxTaskBar::workingTimeLockResizeAndMove()
     Chart c;
     TPLXTaskBar *bar = c.task(0, kMonday, kMonday + 2);
     // Once the working time is known the end is derived, not stored.
-    QCOMPARE(QList<double>({bar->getEffectiveDuration(), bar->storedEnd(), bar->getEndDate()}),
-             QList<double>({2.0, 0.0, kMonday + 2}));
+    PLX_COMPARE_EACH(double, ({bar->getEffectiveDuration(), bar->storedEnd(), bar->getEndDate()}),
+                     ({2.0, 0.0, kMonday + 2}));
     bar->setStartDate(kMonday + 4); // Friday: Friday and Monday
     QCOMPARE(bar->getEndDate(), kMonday + 8);
     bar->setEndDate(kMonday + 10); // to Thursday: Fri, Mon, Tue, Wed
@@ -47,21 +48,21 @@ void tst_plxTaskBar::workingTimeLockResizeAndMove()
     QCOMPARE(bar->getEndDate(), kMonday + 1.5);
     // Saturday to Monday has no working time: it gets one period, which starts on Monday.
     TPLXTaskBar *empty = c.task(2, kMonday + 5, kMonday + 7);
-    QCOMPARE(QList<double>({empty->getEffectiveDuration(), empty->effectiveStart(), empty->getEndDate()}),
-             QList<double>({1.0, kMonday + 7, kMonday + 8}));
+    PLX_COMPARE_EACH(double, ({empty->getEffectiveDuration(), empty->effectiveStart(), empty->getEndDate()}),
+                     ({1.0, kMonday + 7, kMonday + 8}));
 
     bar = c.task(3, kMonday, kMonday + 2);
     QVERIFY(bar->moveTo(kMonday, 3) == nullptr && bar->moveTo(kMonday, 1) != nullptr); // none to where it is
     QVERIFY(!bar->Resize(0, 0, true) && bar->Resize(1, 0, true));
-    QCOMPARE(QList<double>({bar->getEndDate(), bar->getEffectiveDuration()}), QList<double>({kMonday + 3, 3.0}));
+    PLX_COMPARE_EACH(double, ({bar->getEndDate(), bar->getEffectiveDuration()}), ({kMonday + 3, 3.0}));
 
     bar->setLocked(true);
     bar->setStartDate(kMonday + 7);
     bar->setEndDate(kMonday + 20);
     bar->setEffectiveDuration(9);
     QVERIFY(!bar->Resize(3, 0, true));
-    QCOMPARE(QList<double>({bar->getStartDate(), bar->getEndDate(), bar->getEffectiveDuration()}),
-             QList<double>({kMonday, kMonday + 3, 3.0}));
+    PLX_COMPARE_EACH(double, ({bar->getStartDate(), bar->getEndDate(), bar->getEffectiveDuration()}),
+                     ({kMonday, kMonday + 3, 3.0}));
     // A locked bar may change rows but keeps its start.
     auto op = bar->moveTo(kMonday + 14, 0);
     auto *move = dynamic_cast<TPLXBarMoveOperation *>(op.get());
@@ -103,7 +104,7 @@ void tst_plxTaskBar::loadingDropsAnEndBeforeTheStart()
     std::unique_ptr<TPLXGanttObject> repaired(repairer.loadObject(QStringLiteral("bar"), *bad, nullptr));
     auto *fixedUp = dynamic_cast<TPLXTaskBar *>(repaired.get());
     QVERIFY(fixedUp != nullptr);
-    QCOMPARE(QList<double>({fixedUp->storedEnd(), double(fixedUp->getProgress())}), QList<double>({0.0, 250}));
+    PLX_COMPARE_EACH(double, ({fixedUp->storedEnd(), double(fixedUp->getProgress())}), ({0.0, 250}));
     c.table->getRow(0)->AddBar(static_cast<TPLXTaskBar *>(repaired.release()));
     QVERIFY(fixedUp->getEndDate() > fixedUp->getStartDate());
 }
@@ -189,7 +190,7 @@ void tst_plxTaskBar::buffersAreHatchedAndBarFitsItsRow()
     // A row lower than the bar: the bar takes the row's height, no more.
     c.table->getRow(1)->setHeight(10);
     const TRect r = c.task(1, kMonday, kMonday + 1)->getRect(kMonday);
-    QCOMPARE(QList<int>({r.Top, r.Bottom}), QList<int>({40, 50}));
+    PLX_COMPARE_EACH(int, ({r.Top, r.Bottom}), ({40, 50}));
 }
 
 void tst_plxTaskBar::lockedBarShowsItsLabel()

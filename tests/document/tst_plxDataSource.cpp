@@ -1,3 +1,4 @@
+#include "plxCompare.h"
 #include "plxDocumentCalendar.h"
 #include "plxDocumentFixture.h"
 #include "plxPlatform.h"
@@ -72,9 +73,10 @@ void tst_plxDataSource::newDataSourceHoldsTheDefaultDocument()
     QVERIFY(ds.root() && ds.GetTable() && ds.GetCalendar() && ds.GetTree());
     QCOMPARE(ds.root()->getDataSource(), static_cast<TPLXDataSourceIntf *>(&ds));
     // One empty row with its numbered tree node; weekends and holidays.
-    QCOMPARE(QList<int>({ds.GetTable()->countRows(), ds.GetTable()->getRow(0)->GetBarCount(),
-                         ds.GetTree()->rowsCount(), ds.GetCalendar()->getCategoriesCount()}),
-             QList<int>({1, 0, 1, 2}));
+    PLX_COMPARE_EACH(int,
+                     ({ds.GetTable()->countRows(), ds.GetTable()->getRow(0)->GetBarCount(), ds.GetTree()->rowsCount(),
+                       ds.GetCalendar()->getCategoriesCount()}),
+                     ({1, 0, 1, 2}));
     // No "startDate" key: today, in the default day mode unchanged.
     QCOMPARE(ds.root()->getStartDate(), double(QDate(1899, 12, 30).daysTo(QDate::currentDate())));
     // The German texts are installed, and building the document shows no message box.

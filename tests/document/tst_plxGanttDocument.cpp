@@ -1,3 +1,4 @@
+#include "plxCompare.h"
 #include "plxDocumentCalendar.h"
 #include "plxDocumentFixture.h"
 #include "plxIniDocument.h"
@@ -164,7 +165,7 @@ void tst_plxGanttDocument::resolveChainPushesEachBarOnceSkippingFixedAndCollidin
     s.ds->OnAfterConnectionAdd = [&afterAdds](TPLXBarConnection *) { ++afterAdds; };
     std::unique_ptr<TPLXMultipleOperations> pushes = s.ds->root()->resolveDistanceViolations(a);
     QCOMPARE(pushes->count(), 2);
-    QCOMPARE(QList<double>({b->getStartDate(), c->getStartDate()}), QList<double>({kMonday + 3, kMonday + 4}));
+    PLX_COMPARE_EACH(double, ({b->getStartDate(), c->getStartDate()}), ({kMonday + 3, kMonday + 4}));
     QCOMPARE(afterAdds, 0);              // suspended while pushing ...
     QVERIFY(s.ds->OnAfterConnectionAdd); // ... and restored afterwards
 
@@ -180,8 +181,8 @@ void tst_plxGanttDocument::resolveChainPushesEachBarOnceSkippingFixedAndCollidin
                 bar->getRow();
         QVERIFY(t.ds->BarMove(t.bar(0, 0), kMonday + 1, 0));
         QVERIFY(t.ds->root()->resolveDistanceViolations(t.bar(0, 0))->empty());
-        QCOMPARE((QList<double>{t.bar(1, 0)->getStartDate(), t.bar(2, 0)->getStartDate()}),
-                 (QList<double>{kMonday + 2, kMonday + 3}));
+        PLX_COMPARE_EACH(double, ({t.bar(1, 0)->getStartDate(), t.bar(2, 0)->getStartDate()}),
+                         ({kMonday + 2, kMonday + 3}));
         QCOMPARE(t.ds->root()->findConnection(t.bar(0, 0), t.bar(1, 0), 1)->findViolationOffset(), 1);
     }
 
@@ -189,8 +190,8 @@ void tst_plxGanttDocument::resolveChainPushesEachBarOnceSkippingFixedAndCollidin
     // working day, to the Friday before the weekend; one undo step each.
     Source back(chain());
     QVERIFY(back.ds->BarMove(back.bar(1, 0), kMonday + 1, 1) && back.ds->ResolveDistanceViolations(back.bar(1, 0)));
-    QCOMPARE((QList<double>{back.bar(0, 0)->getStartDate(), back.bar(0, 0)->getEndDate()}),
-             (QList<double>{kMonday - 3, kMonday + 1}));
+    PLX_COMPARE_EACH(double, ({back.bar(0, 0)->getStartDate(), back.bar(0, 0)->getEndDate()}),
+                     ({kMonday - 3, kMonday + 1}));
     QCOMPARE(back.ds->getUndoRedoStack().GetUndoOperationCount(), 2);
 }
 

@@ -1,5 +1,6 @@
 // Renders through the visual context into images and checks the pixels a user would see.
 #include "plxColors.h"
+#include "plxCompare.h"
 #include "plxTestSupport.h"
 #include "plxVisualContext.h"
 
@@ -99,8 +100,8 @@ private slots:
         // Right and bottom edges are exclusive.
         QCOMPARE(s.count({0, 0, 60, 40}, clRed), 50);
         // The brush comes back; the pen keeps the fill colour.
-        QCOMPARE(QList<int>({int(canvas->Brush.Color), canvas->Brush.Style, int(canvas->Pen.Color)}),
-                 QList<int>({int(clLime), bsCross, int(clRed)}));
+        PLX_COMPARE_EACH(int, ({int(canvas->Brush.Color), canvas->Brush.Style, int(canvas->Pen.Color)}),
+                         ({int(clLime), bsCross, int(clRed)}));
         // An empty or inverted rectangle paints nothing.
         s.vc->FillArea({30, 30, 30, 40}, clBlue, bsSolid);
         s.vc->FillArea({50, 30, 40, 40}, clBlue, bsSolid);

@@ -2,6 +2,7 @@
 // back the same, stored text forms, Assign and the tree cell view.
 #include "plxBarSettings.h"
 #include "plxColors.h"
+#include "plxCompare.h"
 #include "plxIniDocument.h"
 #include "plxPlatform.h"
 #include "plxTestSupport.h"
@@ -118,8 +119,8 @@ private slots:
         text.SetFont(font);
         const PLXMedia media = saved(text);
         const QFont read = loadSection(*media)->property("Font").value<QFont>();
-        QCOMPARE(QList<bool>({read.bold(), read.italic(), read.underline(), read.strikeOut()}),
-                 QList<bool>({true, true, false, false}));
+        PLX_COMPARE_EACH(bool, ({read.bold(), read.italic(), read.underline(), read.strikeOut()}),
+                         ({true, true, false, false}));
         QCOMPARE(read.pointSize(), 11);
         // Only the misspelt pattern key is read.
         PLXMedia goodies = plxtest::mediaFromText("[S]\ntypeID=Visual Goodie\npattern fill style=2\n"
@@ -241,10 +242,10 @@ private slots:
                                         : TPLXTreeHighlightColors{};
         });
         view.setSelected(true);
-        QCOMPARE(QList<TColor>({view.GetColor(), view.GetFont()->Color}), QList<TColor>({clBlue, clYellow}));
+        PLX_COMPARE_EACH(TColor, ({view.GetColor(), view.GetFont()->Color}), ({clBlue, clYellow}));
         view.setFocused(true);
-        QCOMPARE(QList<TColor>({view.GetColor(), view.GetFont()->Color, row.getFont()->Color}),
-                 QList<TColor>({clRed, clWhite, clMaroon}));
+        PLX_COMPARE_EACH(TColor, ({view.GetColor(), view.GetFont()->Color, row.getFont()->Color}),
+                         ({clRed, clWhite, clMaroon}));
         TPLXTreeTextSettings::setGridColorsReader(nullptr);
         row.setParent(nullptr);
     }

@@ -1,5 +1,6 @@
 // Word wrap and aligned text rendered into images, the texts a halo draws around its bar, and its stored form.
 #include "plxColors.h"
+#include "plxCompare.h"
 #include "plxIniDocument.h"
 #include "plxPlatform.h"
 #include "plxTestSupport.h"
@@ -172,9 +173,10 @@ private slots:
         const auto surface = drawn(*settings, "HH");
         const TRect r = kArea;
         // The background fills the rectangle and nothing beyond it.
-        QCOMPARE(QList<TColor>({surface->at(r.Left, r.Top), surface->at(r.Right - 1, r.Bottom - 1),
-                                surface->at(r.Right, r.Bottom), surface->at(r.Left - 1, r.Top)}),
-                 QList<TColor>({clYellow, clYellow, kPaper, kPaper}));
+        PLX_COMPARE_EACH(TColor,
+                         ({surface->at(r.Left, r.Top), surface->at(r.Right - 1, r.Bottom - 1),
+                           surface->at(r.Right, r.Bottom), surface->at(r.Left - 1, r.Top)}),
+                         ({clYellow, clYellow, kPaper, kPaper}));
 
         const TRect ink = surface->inkBox();
         QVERIFY(!ink.isEmpty() && ink.Left >= r.Left && ink.Right <= r.Right && ink.Top >= r.Top &&

@@ -1,5 +1,6 @@
 #include "plxCalendarOracle.h"
 #include "plxColors.h"
+#include "plxCompare.h"
 #include "plxDocumentCalendar.h"
 #include "plxEntityFactory.h"
 #include "plxMedia.h"
@@ -261,8 +262,8 @@ private slots:
         CHECK_NEXT(*zero, kMonday, kSaturday, 2.0);
         // A reversed range becomes 1970 to 3000.
         auto reversed = recurring(tmWeek, 1, 6, 1, 0, 0, at(2025, 1, 1), at(2024, 1, 1));
-        QCOMPARE(QList<double>({reversed->getDateFrom(), reversed->getDateTo()}),
-                 QList<double>({StartOfPeriod(at(1970, 1, 1), tmWeek), StartOfPeriod(at(3000, 1, 1), tmWeek)}));
+        PLX_COMPARE_EACH(double, ({reversed->getDateFrom(), reversed->getDateTo()}),
+                         ({StartOfPeriod(at(1970, 1, 1), tmWeek), StartOfPeriod(at(3000, 1, 1), tmWeek)}));
         // Equal bounds make an empty window that neither matches nor occurs.
         auto equal = recurring(tmWeek, 1, 3, 3, 9, 9, at(2024, 1, 1), at(2025, 1, 1));
         QVERIFY(neverOccurs(*equal, kMonday) && !equal->Matches(kMonday + 2 + 9.5 / 24, tmNone));
@@ -285,9 +286,10 @@ private slots:
         QCOMPARE(calendar->getDateLabel(kFriday + 0.5, tmNone), QStringLiteral("Feast"));
         QCOMPARE(calendar->matchCategory(kMonday + 1, tmDay), nullptr);
         QCOMPARE(calendar->matchCategory(kMonday + 1, tmWeek)->getName(), QStringLiteral("Vacations"));
-        QCOMPARE(QList<bool>({calendar->isWorking(kFriday + 0.5, tmNone), calendar->isWorking(kMonday + 1, tmWeek),
-                              calendar->isWorking(kSaturday, tmDay)}),
-                 QList<bool>({false, true, false}));
+        PLX_COMPARE_EACH(bool,
+                         ({calendar->isWorking(kFriday + 0.5, tmNone), calendar->isWorking(kMonday + 1, tmWeek),
+                           calendar->isWorking(kSaturday, tmDay)}),
+                         ({false, true, false}));
         COMPARE_MS(calendar->addEffective(kMonday, 5, false), kNextMonday + 1); // working categories take no part
         // The calendar's mode is the document's: changing it realigns the document's start.
         document.startDate = at(2024, 8, 15, 13);
@@ -350,7 +352,7 @@ private slots:
         double next = -1, previous = -1;
         empty.findNextNonWorkingException(kMonday, start, next);
         empty.findPreviousNonWorkingException(kMonday, finish, previous);
-        QCOMPARE(QList<double>({start, next, finish, previous}), QList<double>({9999999.0, 0, 0, 0}));
+        PLX_COMPARE_EACH(double, ({start, next, finish, previous}), ({9999999.0, 0, 0, 0}));
         COMPARE_MS(empty.addEffective(kFriday + 0.3, 2.5, true), kFriday + 2.8);
         COMPARE_MS(empty.substrEffective(kFriday + 0.3, 2.5), kFriday - 2.2);
         COMPARE_MS(empty.substrEffective(100, 200), -100.0); // below the zero date too
@@ -376,9 +378,10 @@ private slots:
         // Plain weekends, asked with odd numbers and far-off dates.
         calendar = weekendCalendar();
         // Beyond the searched time everything is working time.
-        QCOMPARE(QList<double>({calendar->addEffective(2.0e7, 3, true), calendar->substrEffective(-2.0e7, 3),
-                                calendar->diffEffective(1.0e300, -1.0e300)}),
-                 QList<double>({2.0e7 + 3, -2.0e7 - 3, -2.0e300}));
+        PLX_COMPARE_EACH(double,
+                         ({calendar->addEffective(2.0e7, 3, true), calendar->substrEffective(-2.0e7, 3),
+                           calendar->diffEffective(1.0e300, -1.0e300)}),
+                         ({2.0e7 + 3, -2.0e7 - 3, -2.0e300}));
         // Far from 1900..2200 the weekends still hold, both ways.
         for (const TDateTime far : {-3.0e6, -1000.0, 3.0e6, 9.0e6}) {
             const TDateTime monday = StartOfPeriod(far, tmWeek);
@@ -448,11 +451,12 @@ private slots:
         // Missing values take the defaults, out-of-range ones are clamped, a reversed range replaced.
         auto *bare = dynamic_cast<TPLXRecurringDateException *>(calendar->getDateCategory(1)->getDateByIndex(0));
         auto *odd = dynamic_cast<TPLXRecurringDateException *>(calendar->getDateCategory(1)->getDateByIndex(1));
-        QCOMPARE(QList<int>({bare->getRecurringTimeMode(), bare->getDayFrom(), bare->getDayTo()}),
-                 QList<int>({tmWeek, 6, 1}));
-        QCOMPARE(QList<int>(
-                     {odd->getRecurringPeriod(), odd->getRecurringTimeMode(), odd->getDayFrom(), odd->getHourTo()}),
-                 QList<int>({1, tmNone, 0, 99}));
+        PLX_COMPARE_EACH(int, ({bare->getRecurringTimeMode(), bare->getDayFrom(), bare->getDayTo()}),
+                         ({tmWeek, 6, 1}));
+        PLX_COMPARE_EACH(int,
+                         ({odd->getRecurringPeriod(), odd->getRecurringTimeMode(), odd->getDayFrom(),
+                           odd->getHourTo()}),
+                         ({1, tmNone, 0, 99}));
         QVERIFY(neverOccurs(*bare, kMonday) && neverOccurs(*odd, kMonday)); // an empty range, no mode
         QCOMPARE(odd->getDateFrom(), at(1970, 1, 1));
     }

@@ -1,3 +1,4 @@
+#include "plxCompare.h"
 #include "plxRessourceStrings.h"
 #include "plxTimeMode.h"
 
@@ -62,7 +63,7 @@ private slots:
         // The month that holds the week's Thursday owns the week.
         // Thursday 1 Aug; Sunday 1 Sep, still in August's last week; 30 Dec, in January's first.
         const auto week = [](int month, int day) { return PLXWeekOfMonth(at(2024, month, day)); };
-        QCOMPARE(QList<int>({week(8, 1), week(9, 1), week(9, 2), week(12, 30)}), QList<int>({1, 5, 1, 1}));
+        PLX_COMPARE_EACH(int, ({week(8, 1), week(9, 1), week(9, 2), week(12, 30)}), ({1, 5, 1, 1}));
     }
 
     void addAndStartOfPeriod_data()
@@ -117,30 +118,32 @@ private slots:
     {
         // A fraction of the period it falls in; below zero, of the period that ends there.
         const auto realAdd = [](double date, double n, TPLXTimeMode m) { return PLXDateToMs(RealAdd(date, n, m)); };
-        QCOMPARE(QList<qint64>({realAdd(at(2024, 1, 1), 0.5, tmDay), realAdd(at(2024, 1, 31), 1.5, tmMonth),
-                                realAdd(at(2024, 3, 1), -0.5, tmMonth), realAdd(at(2024, 1, 1), 3.5, tmNone)}),
-                 QList<qint64>({PLXDateToMs(at(2024, 1, 1, 12)), PLXDateToMs(at(2024, 2, 29) + 14.5),
-                                PLXDateToMs(at(2024, 3, 1) - 15.5), PLXDateToMs(at(2024, 1, 1))}));
+        PLX_COMPARE_EACH(qint64,
+                         ({realAdd(at(2024, 1, 1), 0.5, tmDay), realAdd(at(2024, 1, 31), 1.5, tmMonth),
+                           realAdd(at(2024, 3, 1), -0.5, tmMonth), realAdd(at(2024, 1, 1), 3.5, tmNone)}),
+                         ({PLXDateToMs(at(2024, 1, 1, 12)), PLXDateToMs(at(2024, 2, 29) + 14.5),
+                           PLXDateToMs(at(2024, 3, 1) - 15.5), PLXDateToMs(at(2024, 1, 1))}));
         // Whole periods, a half rounding up; months and longer count by the calendar and the time of day.
         const double d = at(2024, 1, 10);
-        QCOMPARE(QList<int>(
-                     {Diff(d + 40, d, tmNone), Diff(d, d + 1.25, tmHour), Diff(d + 0.5, d, tmDay),
-                      Diff(d, d + 13, tmWeek), Diff(at(2024, 3, 10, 12), at(2024, 2, 10, 13), tmMonth),
-                      Diff(at(2024, 3, 10, 13), at(2024, 2, 10, 12), tmMonth),
-                      Diff(at(2023, 2, 28), at(2023, 1, 31), tmMonth), Diff(at(2024, 1, 1), at(2025, 1, 1), tmQuarter),
-                      Diff(at(2025, 2, 28), at(2024, 2, 29), tmYear), Diff(at(2100, 3, 1), at(1900, 3, 1), tmYear),
-                      Diff(at(2041, 1, 1), at(2024, 1, 1), tmDecade)}),
-                 QList<int>({0, -30, 1, -1, 0, 1, 0, -4, 0, 200, 1}));
+        PLX_COMPARE_EACH(
+            int,
+            ({Diff(d + 40, d, tmNone), Diff(d, d + 1.25, tmHour), Diff(d + 0.5, d, tmDay), Diff(d, d + 13, tmWeek),
+              Diff(at(2024, 3, 10, 12), at(2024, 2, 10, 13), tmMonth),
+              Diff(at(2024, 3, 10, 13), at(2024, 2, 10, 12), tmMonth), Diff(at(2023, 2, 28), at(2023, 1, 31), tmMonth),
+              Diff(at(2024, 1, 1), at(2025, 1, 1), tmQuarter), Diff(at(2025, 2, 28), at(2024, 2, 29), tmYear),
+              Diff(at(2100, 3, 1), at(1900, 3, 1), tmYear), Diff(at(2041, 1, 1), at(2024, 1, 1), tmDecade)}),
+            ({0, -30, 1, -1, 0, 1, 0, -4, 0, 200, 1}));
         // Real differences in periods of average length, signed as the plain difference is.
-        QCOMPARE(QList<double>({RealDiff(d + 3.5, d, tmHour), RealDiff(d, d + 3.5, tmHour),
-                                RealDiff(d + 365.25, d, tmYear), RealDiff(d + 30.4375 * 6, d, tmQuarter),
-                                RealDiff(d + 3652.5, d, tmDecade)}),
-                 QList<double>({84, -84, 1, 2, 1}));
+        PLX_COMPARE_EACH(double,
+                         ({RealDiff(d + 3.5, d, tmHour), RealDiff(d, d + 3.5, tmHour), RealDiff(d + 365.25, d, tmYear),
+                           RealDiff(d + 30.4375 * 6, d, tmQuarter), RealDiff(d + 3652.5, d, tmDecade)}),
+                         ({84, -84, 1, 2, 1}));
         // The day within the period; years count 29 February and 1 March alike.
-        QCOMPARE(QList<int>({Day(at(2024, 9, 1), tmWeek), Day(at(2024, 8, 31), tmQuarter), Day(at(2024, 3, 1), tmYear),
-                             Day(at(2024, 2, 29), tmYear), Day(at(2024, 12, 31), tmDecade),
-                             Day(at(2024, 8, 15), tmHour)}),
-                 QList<int>({7, 31, 60, 60, 365, 0}));
+        PLX_COMPARE_EACH(int,
+                         ({Day(at(2024, 9, 1), tmWeek), Day(at(2024, 8, 31), tmQuarter), Day(at(2024, 3, 1), tmYear),
+                           Day(at(2024, 2, 29), tmYear), Day(at(2024, 12, 31), tmDecade),
+                           Day(at(2024, 8, 15), tmHour)}),
+                         ({7, 31, 60, 60, 365, 0}));
     }
 
     void labels_data()

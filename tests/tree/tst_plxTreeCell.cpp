@@ -1,6 +1,7 @@
 // Tree cells: value texts, the sort order of every kind, text measuring, drawing, automatic columns, the stored form
 // of every kind and the column width operation.
 #include "plxColors.h"
+#include "plxCompare.h"
 #include "plxDataSource.h"
 #include "plxGanttTable.h"
 #include "plxPertBar.h"
@@ -181,9 +182,10 @@ void tst_plxTreeCell::measuringAndDrawing()
     // Drawing: the cell's layout is its hit area; it paints only the visible part of it.
     TPLXTreeCellDrawer *drawer = cell->cellDrawer();
     drawer->setLayout(TRect{80, 10, 160, 40});
-    QCOMPARE((QList<TPLXGanttObject *>{drawer->locateObject(80, 10), drawer->locateObject(160, 40),
-                                       drawer->locateObject(79, 20), drawer->locateObject(100, 41)}),
-             (QList<TPLXGanttObject *>{cell, cell, nullptr, nullptr}));
+    PLX_COMPARE_EACH(TPLXGanttObject *,
+                     ({drawer->locateObject(80, 10), drawer->locateObject(160, 40), drawer->locateObject(79, 20),
+                       drawer->locateObject(100, 41)}),
+                     ({cell, cell, nullptr, nullptr}));
 
     QImage image(200, 60, QImage::Format_RGB32);
     image.fill(Qt::white);
@@ -284,8 +286,8 @@ void tst_plxTreeCell::persistenceRoundTrip()
     const QVariant reloadedValue = reloaded->property(qPrintable(property));
     QVERIFY(value.typeId() == QMetaType::Double ? qAbs(reloadedValue.toDouble() - value.toDouble()) < 1e-9
                                                 : reloadedText.isEmpty() || reloadedValue == value);
-    QCOMPARE(QList<int>({reloaded->getColSettings()->getWidth(), reloaded->getRowSettings()->getColor()}),
-             QList<int>({77, clYellow}));
+    PLX_COMPARE_EACH(int, ({reloaded->getColSettings()->getWidth(), reloaded->getRowSettings()->getColor()}),
+                     ({77, clYellow}));
     QCOMPARE(recording.recorder.messages, QStringList());
 }
 
@@ -350,8 +352,8 @@ void tst_plxTreeCell::gridColumns()
     TPLXTreeCellResizeOperation op(&source, column, 90);
     column->setWidth(60);
     const auto widthAfter = [&](bool done) { return done ? column->getWidth() : -1; };
-    QCOMPARE((QList<int>{widthAfter(op.perform()), widthAfter(op.undo()), widthAfter(op.perform())}),
-             (QList<int>{90, 40, 90}));
+    PLX_COMPARE_EACH(int, ({widthAfter(op.perform()), widthAfter(op.undo()), widthAfter(op.perform())}),
+                     ({90, 40, 90}));
     QCOMPARE(events, (QList<QPair<TPLXTreeHeaderCell *, int>>{{column, 90}, {column, 40}, {column, 90}}));
     TPLXTreeCellResizeOperation detached(nullptr, column, 10);
     QVERIFY(detached.perform() && column->getWidth() == 10 && events.size() == 3);

@@ -1,6 +1,7 @@
 // The tree grid, its header, header cells and resize pane: hand-edited sort orders, selection and focus, hit areas,
 // column and row moves, and the resizing handles.
 #include "plxColors.h"
+#include "plxCompare.h"
 #include "plxDataSource.h"
 #include "plxGanttDocument.h"
 #include "plxGanttTable.h"
@@ -149,8 +150,8 @@ void tst_plxTreeGrid::loadsHandEditedSortOrders()
     QVERIFY(grid);
     TPLXTreeHeader *header = grid->getHeader();
     // The stored sort order is read although it is never written; an unusable one reads as unsorted.
-    QCOMPARE(QList<int>({header->getSortOrder(0), header->getSortOrder(1), header->getSortColumn()}),
-             QList<int>({sortDescending, sortNone, 0}));
+    PLX_COMPARE_EACH(int, ({header->getSortOrder(0), header->getSortOrder(1), header->getSortColumn()}),
+                     ({sortDescending, sortNone, 0}));
 }
 
 // Row and node lookups, bounds included, and the tree changes the gantt rows follow.
@@ -184,12 +185,12 @@ void tst_plxTreeGrid::selectsFocusesAndDrawsRows()
     tree->selectAll();
     const int all = tree->getSelectedRowsCount();
     tree->deselectAll();
-    QCOMPARE(QList<int>({afterNothing, all, tree->getSelectedRowsCount(), changes}), QList<int>({8, 7, 0, 14}));
+    PLX_COMPARE_EACH(int, ({afterNothing, all, tree->getSelectedRowsCount(), changes}), ({8, 7, 0, 14}));
     QVERIFY(!table->getRow(0)->isSelected());
 
     // Focusing drops the selection; it reports whether the focused row changed.
     tree->select(1, true);
-    QCOMPARE((QList<bool>{tree->focus(4), tree->focus(4)}), (QList<bool>{true, false}));
+    PLX_COMPARE_EACH(bool, ({tree->focus(4), tree->focus(4)}), ({true, false}));
     QVERIFY(!tree->getSelectedRowsCount() && tree->getFocusedRow() == tree->getRow(4) &&
             table->getRow(4)->isFocused());
     // A click left of the pane's right edge does nothing; right of it, it focuses the row there.
@@ -301,8 +302,8 @@ void tst_plxTreeGrid::movesAndResizesThroughOperationsAndHandles()
     QCOMPARE(pane->getSelector(3)->rect(), (TRect{left, 3 * kRowHeight, left + 15, 4 * kRowHeight}));
     tree->collapse(1);
     pane->update();
-    QCOMPARE(QList<int>({pane->selectorsCount(), pane->getSelector(1)->row(), pane->getSelector(2)->row()}),
-             QList<int>({5, 1, 4}));
+    PLX_COMPARE_EACH(int, ({pane->selectorsCount(), pane->getSelector(1)->row(), pane->getSelector(2)->row()}),
+                     ({5, 1, 4}));
     tree->expand(1);
     pane->update();
     QCOMPARE(pane->locateSelector(left + 3, Plan::rowY(4)), pane->getSelector(4));

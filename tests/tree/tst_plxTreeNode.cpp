@@ -1,6 +1,7 @@
 // Task tree nodes and rows: numbering, lookups, collapse, sorting and drawing (the tree operations' effects are
 // checked by the random walks of tst_plxTaskTree and tst_plxRowOperation).
 #include "plxChartFixture.h"
+#include "plxCompare.h"
 #include "plxDataSource.h"
 #include "plxDocumentFixture.h"
 #include "plxPlatform.h"
@@ -133,7 +134,7 @@ void tst_plxTreeNode::numberingLookupsAndCollapse()
     }
     QCOMPARE(got, (QStringList{"1. 1. 1 -1 3", "2. 1.1. 2 0 1", "3. 1.2. 2 0 3", "4. 1.2.1. 3 2 3", "5. 2. 1 -1 4"}));
     QVERIFY(p.root->numberCont().isEmpty() && p.root->isTreeRoot() && !a->isTreeRoot());
-    QCOMPARE(QList<int>({a->getRowLevel(3), p.root->getLastIndex()}), QList<int>({2, 4}));
+    PLX_COMPARE_EACH(int, ({a->getRowLevel(3), p.root->getLastIndex()}), ({2, 4}));
     QVERIFY(p.nodes[3]->row()->getParentRow() == p.nodes[2]->row() && !a->row()->getParentRow());
     QList<TPLXTreeNode *> flat;
     a->flatten(flat);
