@@ -147,12 +147,12 @@ private slots:
         int before = 0, after = 0;
         bool allow = false;
         double seen = 0;
-        source.OnBeforeBarResize = [&](TPLXGanttBar *, bool &) { ++before; };
-        source.OnBarResize = [&](TPLXGanttBar *, double change, int, bool, bool &ok) {
+        source.setOnBeforeBarResize([&](TPLXGanttBar *, bool &) { ++before; });
+        source.setOnBarResize([&](TPLXGanttBar *, double change, int, bool, bool &ok) {
             seen = change;
             ok = allow;
-        };
-        source.OnAfterBarResize = [&](TPLXGanttBar *) { ++after; };
+        });
+        source.setOnAfterBarResize([&](TPLXGanttBar *) { ++after; });
         TPLXBarResizeOperation refused(&source, bar, 2, 0, true);
         QVERIFY(!refused.perform()); // the end checks below also prove it left the bar and the after event alone
 
@@ -165,7 +165,7 @@ private slots:
         QCOMPARE(before, 3);
         QCOMPARE(after, 2);
 
-        source.OnBeforeBarResize = [&](TPLXGanttBar *, bool &cancel) { cancel = true; };
+        source.setOnBeforeBarResize([&](TPLXGanttBar *, bool &cancel) { cancel = true; });
         TPLXBarResizeOperation cancelled(&source, bar, 1, 0, false);
         QVERIFY(!cancelled.perform());
         QCOMPARE(bar->getStartDate(), kMonday);
@@ -182,7 +182,7 @@ private slots:
         QCOMPARE(times(), QList<double>({kMonday + 7, kMonday + 10}));
         QCOMPARE(task->getEffectiveDuration(), 3.0);
         // A cancelled assignment reports success and changes nothing.
-        source.OnBeforeBarResize = [](TPLXGanttBar *, bool &cancel) { cancel = true; };
+        source.setOnBeforeBarResize([](TPLXGanttBar *, bool &cancel) { cancel = true; });
         TPLXBarAssignTimeOperation cancelled(&source, task, kMonday + 20, kMonday + 21);
         QVERIFY(cancelled.perform());
         QCOMPARE(times(), QList<double>({kMonday + 7, kMonday + 10}));

@@ -101,10 +101,10 @@ void tst_plxGanttRow::insertAndRemove()
 {
     Source s;
     QStringList log;
-    s.ds.OnBeforeBarAdd = [&](TPLXGanttBar *, bool &) { log << QStringLiteral("before add"); };
-    s.ds.OnAfterBarAdd = [&](TPLXGanttBar *) { log << QStringLiteral("after add"); };
-    s.ds.OnBeforeBarDelete = [&](TPLXGanttBar *, bool &) { log << QStringLiteral("before delete"); };
-    s.ds.OnAfterBarDelete = [&](TPLXGanttBar *) { log << QStringLiteral("after delete"); };
+    s.ds.setOnBeforeBarAdd([&](TPLXGanttBar *, bool &) { log << QStringLiteral("before add"); });
+    s.ds.setOnAfterBarAdd([&](TPLXGanttBar *) { log << QStringLiteral("after add"); });
+    s.ds.setOnBeforeBarDelete([&](TPLXGanttBar *, bool &) { log << QStringLiteral("before delete"); });
+    s.ds.setOnAfterBarDelete([&](TPLXGanttBar *) { log << QStringLiteral("after delete"); });
     auto bar = std::make_unique<TPLXTaskBar>(plxtest::kMonday, plxtest::kMonday + 1, 2);
     TPLXTaskBar *raw = bar.get();
     TPLXBarInsertOperation op(&s.ds, raw, 2);
@@ -116,8 +116,8 @@ void tst_plxGanttRow::insertAndRemove()
     QVERIFY(op.undo()); // raises the delete events
     QCOMPARE(log, (QStringList{"before add", "after add", "before delete", "after delete"}));
     // Rows raise their own events: added, and on undo deleted.
-    s.ds.OnRowInsert = [&](TPLXGanttRow *) { log << QStringLiteral("row added"); };
-    s.ds.OnRowDelete = [&](TPLXGanttRow *) { log << QStringLiteral("row deleted"); };
+    s.ds.setOnRowInsert([&](TPLXGanttRow *) { log << QStringLiteral("row added"); });
+    s.ds.setOnRowDelete([&](TPLXGanttRow *) { log << QStringLiteral("row deleted"); });
     TPLXGanttRowInsertOperation rowInsert(&s.ds, s.table()->MakeBlankRow(), 1);
     QVERIFY(rowInsert.perform() && rowInsert.undo());
     QCOMPARE(log.mid(4), (QStringList{"row added", "row deleted"}));
@@ -132,7 +132,7 @@ void tst_plxGanttRow::insertAndRemove()
     QVERIFY(!TPLXBarRemoveOperation(&s.ds, &stranger).perform());
 
     // Refused inserts leave the document and the undo stack as they were.
-    s.ds.OnBeforeBarAdd = [](TPLXGanttBar *, bool &cancel) { cancel = true; };
+    s.ds.setOnBeforeBarAdd([](TPLXGanttBar *, bool &cancel) { cancel = true; });
     QVERIFY(!op.perform());
     for (int row : {-1, 3}) {
         // A bar that was never placed stays the caller's.
@@ -162,18 +162,18 @@ void tst_plxGanttRow::moves()
     const QList<double> original = times();
 
     // Refused by the handler or outside the table: nothing changes.
-    s.ds.OnGanttBarMove = [](TPLXGanttBar *, int, TDateTime, bool &allowed) { allowed = false; };
+    s.ds.setOnGanttBarMove([](TPLXGanttBar *, int, TDateTime, bool &allowed) { allowed = false; });
     QVERIFY(!TPLXBarMoveOperation(&s.ds, b00, plxtest::kMonday + 14, 2).perform());
-    s.ds.OnGanttBarMove = nullptr;
-    s.ds.OnBeforeBarMove = [](TPLXGanttBar *, bool &cancel) { cancel = true; };
+    s.ds.setOnGanttBarMove(nullptr);
+    s.ds.setOnBeforeBarMove([](TPLXGanttBar *, bool &cancel) { cancel = true; });
     QVERIFY(!TPLXBarMoveOperation(&s.ds, b00, plxtest::kMonday + 14, 2).perform());
-    s.ds.OnBeforeBarMove = nullptr;
+    s.ds.setOnBeforeBarMove(nullptr);
     QVERIFY(!TPLXBarMoveOperation(&s.ds, b00, plxtest::kMonday, 9).perform());
     QCOMPARE(times(), original);
     QCOMPARE(s.counts(), (QList<int>{2, 1, 0}));
 
     QList<int> rows;
-    s.ds.OnGanttBarMove = [&](TPLXGanttBar *, int row, TDateTime, bool &) { rows << row; };
+    s.ds.setOnGanttBarMove([&](TPLXGanttBar *, int row, TDateTime, bool &) { rows << row; });
     auto op = b00->moveTo(plxtest::kMonday + 7, 2);
     QVERIFY(op && op->perform());
     QCOMPARE(b00->getRow(), 2);

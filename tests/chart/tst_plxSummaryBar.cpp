@@ -283,10 +283,10 @@ void tst_plxSummaryBar::summaryMoveAndDelete()
     QCOMPARE(plan.state(), before);
 
     // A refusing application stops the whole group, not just one bar.
-    plan.ds.OnGanttBarMove = [&](TPLXGanttBar *bar, int, TDateTime, bool &allowed) { allowed = bar != plan.bar(4); };
+    plan.ds.setOnGanttBarMove([&](TPLXGanttBar *bar, int, TDateTime, bool &allowed) { allowed = bar != plan.bar(4); });
     QVERIFY(!plan.run(plan.outer->moveTo(kMonday + 7, 0)));
     QCOMPARE(plan.state(), before);
-    plan.ds.OnGanttBarMove = nullptr;
+    plan.ds.setOnGanttBarMove(nullptr);
 
     // One week later: every bar of the group (the nested one's included) moves
     // once, each keeps its row and working time; the row outside stays.

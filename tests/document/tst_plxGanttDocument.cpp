@@ -162,12 +162,12 @@ void tst_plxGanttDocument::resolveChainPushesEachBarOnceSkippingFixedAndCollidin
     int afterAdds = 0;
     // A moves to Tuesday and now ends Thursday.
     QVERIFY(s.ds->BarMove(a, kMonday + 1, 0));
-    s.ds->OnAfterConnectionAdd = [&afterAdds](TPLXBarConnection *) { ++afterAdds; };
+    s.ds->setOnAfterConnectionAdd([&afterAdds](TPLXBarConnection *) { ++afterAdds; });
     std::unique_ptr<TPLXMultipleOperations> pushes = s.ds->root()->resolveDistanceViolations(a);
     QCOMPARE(pushes->count(), 2);
     PLX_COMPARE_EACH(double, ({b->getStartDate(), c->getStartDate()}), ({kMonday + 3, kMonday + 4}));
-    QCOMPARE(afterAdds, 0);              // suspended while pushing ...
-    QVERIFY(s.ds->OnAfterConnectionAdd); // ... and restored afterwards
+    QCOMPARE(afterAdds, 0);                   // suspended while pushing ...
+    QVERIFY(s.ds->getOnAfterConnectionAdd()); // ... and restored afterwards
 
     // A fixed B is not pushed, nor is B when its row holds D on Thursday, where B would go;
     // C is not pushed either, and the violation stays.
@@ -281,10 +281,10 @@ void tst_plxGanttDocument::connectionOperationsHonourEvents()
     const auto note = [&events](const char *what) {
         return [&events, what](auto &&...) { events << QLatin1String(what); };
     };
-    s.ds->OnBeforeConnectionAdd = note("adding");
-    s.ds->OnAfterConnectionAdd = note("added");
-    s.ds->OnBeforeConnectionDelete = note("deleting");
-    s.ds->OnAfterConnectionDelete = note("deleted");
+    s.ds->setOnBeforeConnectionAdd(note("adding"));
+    s.ds->setOnAfterConnectionAdd(note("added"));
+    s.ds->setOnBeforeConnectionDelete(note("deleting"));
+    s.ds->setOnAfterConnectionDelete(note("deleted"));
 
     auto added = std::make_unique<TPLXBarConnection>(a, c, 1, &document);
     TPLXBarConnection *ac = added.get();

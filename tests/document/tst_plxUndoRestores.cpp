@@ -178,12 +178,12 @@ void tst_plxUndoRestores::randomEditsUndoneLeaveTheSameFile()
             what = QStringLiteral("refused connection");
             TPLXGanttBar *to = anyBar();
             if (bar && to && bar != to) {
-                ds.OnBeforeConnectionAdd = [](TPLXBarConnection *, bool &cancel) { cancel = true; };
+                ds.setOnBeforeConnectionAdd([](TPLXBarConnection *, bool &cancel) { cancel = true; });
                 auto c = std::make_unique<TPLXBarConnection>(bar, to, 1, ds.root());
                 const int connections = ds.root()->countConnections();
                 QVERIFY(!ds.ConnectionAdd(c.get()));
                 QCOMPARE(ds.root()->countConnections(), connections);
-                ds.OnBeforeConnectionAdd = nullptr;
+                ds.setOnBeforeConnectionAdd(nullptr);
             }
             break;
         }

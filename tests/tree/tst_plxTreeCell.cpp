@@ -347,7 +347,7 @@ void tst_plxTreeCell::gridColumns()
     TPLXRecordingScope recording;
     TPLXDataSource source;
     QList<QPair<TPLXTreeHeaderCell *, int>> events;
-    source.onTreeColumnResize = [&](TPLXTreeHeaderCell *column, int width) { events.append({column, width}); };
+    source.setOnTreeColumnResize([&](TPLXTreeHeaderCell *column, int width) { events.append({column, width}); });
     TPLXTreeHeaderCell *column = header->getHeaderCell(1);
     TPLXTreeCellResizeOperation op(&source, column, 90);
     column->setWidth(60);

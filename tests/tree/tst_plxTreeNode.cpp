@@ -142,13 +142,13 @@ void tst_plxTreeNode::numberingLookupsAndCollapse()
 
     // Collapse events are raised before the change, with the row's summary bar if any.
     QStringList events;
-    p.ds.OnRowCollapse = [&](TPLXSummaryBar *bar) {
+    p.ds.setOnRowCollapse([&](TPLXSummaryBar *bar) {
         events
             << QStringLiteral("collapse %1 %2").arg(bar == p.table->getRow(0)->GetBarInRow(0)).arg(a->isCollapsed());
-    };
-    p.ds.OnRowExpand = [&](TPLXSummaryBar *bar) {
+    });
+    p.ds.setOnRowExpand([&](TPLXSummaryBar *bar) {
         events << QStringLiteral("expand %1 %2").arg(bar != nullptr).arg(a->isCollapsed());
-    };
+    });
     p.nodes[2]->setCollapsed(true);
     QCOMPARE(p.shown(), (QList<bool>{true, true, true, false, true}));
     p.roundTrip(std::make_unique<TPLXNodeCollapseOperation>(&p.ds, a), [&] {

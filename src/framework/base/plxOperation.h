@@ -56,29 +56,84 @@ public:
     virtual bool getAutoCreatePertbars() const = 0;
 
     // ---- events of the operations; an empty function is skipped
-    TPLXBeforeBarOperationEvent OnBeforeBarAdd;
-    TPLXAfterBarOperationEvent OnAfterBarAdd;
-    TPLXBeforeBarOperationEvent OnBeforeBarDelete;
-    TPLXAfterBarOperationEvent OnAfterBarDelete;
-    TPLXBeforeBarOperationEvent OnBeforeBarMove;
-    TPLXAfterBarOperationEvent OnAfterBarMove;
-    TPLXGanttBarMoveEvent OnGanttBarMove;
-    TPLXBeforeBarOperationEvent OnBeforeBarResize;
-    TPLXAfterBarOperationEvent OnAfterBarResize;
-    TPLXBarResizeEvent OnBarResize;
-    TPLXBeforeConnectionOperationEvent OnBeforeConnectionAdd;
-    TPLXAfterConnectionOperationEvent OnAfterConnectionAdd;
-    TPLXBeforeConnectionOperationEvent OnBeforeConnectionDelete;
-    TPLXAfterConnectionOperationEvent OnAfterConnectionDelete;
-    TPLXRowExpandCollapseEvent OnRowExpand;
-    TPLXRowExpandCollapseEvent OnRowCollapse;
-    TPLXRowOperationEvent OnRowInsert;
-    TPLXRowOperationEvent OnRowDelete;
-    TPLXTreeColumnResizeOperation onTreeColumnResize;
+    const TPLXBeforeBarOperationEvent &getOnBeforeBarAdd() const { return FOnBeforeBarAdd; }
+    void setOnBeforeBarAdd(TPLXBeforeBarOperationEvent event) { FOnBeforeBarAdd = std::move(event); }
+    const TPLXAfterBarOperationEvent &getOnAfterBarAdd() const { return FOnAfterBarAdd; }
+    void setOnAfterBarAdd(TPLXAfterBarOperationEvent event) { FOnAfterBarAdd = std::move(event); }
+    const TPLXBeforeBarOperationEvent &getOnBeforeBarDelete() const { return FOnBeforeBarDelete; }
+    void setOnBeforeBarDelete(TPLXBeforeBarOperationEvent event) { FOnBeforeBarDelete = std::move(event); }
+    const TPLXAfterBarOperationEvent &getOnAfterBarDelete() const { return FOnAfterBarDelete; }
+    void setOnAfterBarDelete(TPLXAfterBarOperationEvent event) { FOnAfterBarDelete = std::move(event); }
+    const TPLXBeforeBarOperationEvent &getOnBeforeBarMove() const { return FOnBeforeBarMove; }
+    void setOnBeforeBarMove(TPLXBeforeBarOperationEvent event) { FOnBeforeBarMove = std::move(event); }
+    const TPLXAfterBarOperationEvent &getOnAfterBarMove() const { return FOnAfterBarMove; }
+    void setOnAfterBarMove(TPLXAfterBarOperationEvent event) { FOnAfterBarMove = std::move(event); }
+    const TPLXGanttBarMoveEvent &getOnGanttBarMove() const { return FOnGanttBarMove; }
+    void setOnGanttBarMove(TPLXGanttBarMoveEvent event) { FOnGanttBarMove = std::move(event); }
+    const TPLXBeforeBarOperationEvent &getOnBeforeBarResize() const { return FOnBeforeBarResize; }
+    void setOnBeforeBarResize(TPLXBeforeBarOperationEvent event) { FOnBeforeBarResize = std::move(event); }
+    const TPLXAfterBarOperationEvent &getOnAfterBarResize() const { return FOnAfterBarResize; }
+    void setOnAfterBarResize(TPLXAfterBarOperationEvent event) { FOnAfterBarResize = std::move(event); }
+    const TPLXBarResizeEvent &getOnBarResize() const { return FOnBarResize; }
+    void setOnBarResize(TPLXBarResizeEvent event) { FOnBarResize = std::move(event); }
+    const TPLXBeforeConnectionOperationEvent &getOnBeforeConnectionAdd() const { return FOnBeforeConnectionAdd; }
+    void setOnBeforeConnectionAdd(TPLXBeforeConnectionOperationEvent event)
+    {
+        FOnBeforeConnectionAdd = std::move(event);
+    }
+    const TPLXAfterConnectionOperationEvent &getOnAfterConnectionAdd() const { return FOnAfterConnectionAdd; }
+    void setOnAfterConnectionAdd(TPLXAfterConnectionOperationEvent event) { FOnAfterConnectionAdd = std::move(event); }
+    const TPLXBeforeConnectionOperationEvent &getOnBeforeConnectionDelete() const { return FOnBeforeConnectionDelete; }
+    void setOnBeforeConnectionDelete(TPLXBeforeConnectionOperationEvent event)
+    {
+        FOnBeforeConnectionDelete = std::move(event);
+    }
+    const TPLXAfterConnectionOperationEvent &getOnAfterConnectionDelete() const { return FOnAfterConnectionDelete; }
+    void setOnAfterConnectionDelete(TPLXAfterConnectionOperationEvent event)
+    {
+        FOnAfterConnectionDelete = std::move(event);
+    }
+    const TPLXRowExpandCollapseEvent &getOnRowExpand() const { return FOnRowExpand; }
+    void setOnRowExpand(TPLXRowExpandCollapseEvent event) { FOnRowExpand = std::move(event); }
+    const TPLXRowExpandCollapseEvent &getOnRowCollapse() const { return FOnRowCollapse; }
+    void setOnRowCollapse(TPLXRowExpandCollapseEvent event) { FOnRowCollapse = std::move(event); }
+    const TPLXRowOperationEvent &getOnRowInsert() const { return FOnRowInsert; }
+    void setOnRowInsert(TPLXRowOperationEvent event) { FOnRowInsert = std::move(event); }
+    const TPLXRowOperationEvent &getOnRowDelete() const { return FOnRowDelete; }
+    void setOnRowDelete(TPLXRowOperationEvent event) { FOnRowDelete = std::move(event); }
+    const TPLXTreeColumnResizeOperation &getOnTreeColumnResize() const { return FOnTreeColumnResize; }
+    void setOnTreeColumnResize(TPLXTreeColumnResizeOperation event) { FOnTreeColumnResize = std::move(event); }
     // Published for applications; nothing in the library raises it.
-    TPLXTreeColumnMoveOperation onTreeColumnMove;
-    TPLXNotifyEvent onTreeCellButtonClicked;
-    TPLXDrawCellEvent OnDrawCell;
+    const TPLXTreeColumnMoveOperation &getOnTreeColumnMove() const { return FOnTreeColumnMove; }
+    void setOnTreeColumnMove(TPLXTreeColumnMoveOperation event) { FOnTreeColumnMove = std::move(event); }
+    const TPLXNotifyEvent &getOnTreeCellButtonClicked() const { return FOnTreeCellButtonClicked; }
+    void setOnTreeCellButtonClicked(TPLXNotifyEvent event) { FOnTreeCellButtonClicked = std::move(event); }
+    const TPLXDrawCellEvent &getOnDrawCell() const { return FOnDrawCell; }
+    void setOnDrawCell(TPLXDrawCellEvent event) { FOnDrawCell = std::move(event); }
+
+private:
+    TPLXBeforeBarOperationEvent FOnBeforeBarAdd;
+    TPLXAfterBarOperationEvent FOnAfterBarAdd;
+    TPLXBeforeBarOperationEvent FOnBeforeBarDelete;
+    TPLXAfterBarOperationEvent FOnAfterBarDelete;
+    TPLXBeforeBarOperationEvent FOnBeforeBarMove;
+    TPLXAfterBarOperationEvent FOnAfterBarMove;
+    TPLXGanttBarMoveEvent FOnGanttBarMove;
+    TPLXBeforeBarOperationEvent FOnBeforeBarResize;
+    TPLXAfterBarOperationEvent FOnAfterBarResize;
+    TPLXBarResizeEvent FOnBarResize;
+    TPLXBeforeConnectionOperationEvent FOnBeforeConnectionAdd;
+    TPLXAfterConnectionOperationEvent FOnAfterConnectionAdd;
+    TPLXBeforeConnectionOperationEvent FOnBeforeConnectionDelete;
+    TPLXAfterConnectionOperationEvent FOnAfterConnectionDelete;
+    TPLXRowExpandCollapseEvent FOnRowExpand;
+    TPLXRowExpandCollapseEvent FOnRowCollapse;
+    TPLXRowOperationEvent FOnRowInsert;
+    TPLXRowOperationEvent FOnRowDelete;
+    TPLXTreeColumnResizeOperation FOnTreeColumnResize;
+    TPLXTreeColumnMoveOperation FOnTreeColumnMove;
+    TPLXNotifyEvent FOnTreeCellButtonClicked;
+    TPLXDrawCellEvent FOnDrawCell;
 };
 
 // One undoable change. It captures everything it needs when it is

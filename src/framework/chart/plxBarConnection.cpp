@@ -545,9 +545,9 @@ bool TPLXConnectionOperation::AddConnection()
     TPLXDocumentSetup *document = dataSource ? dataSource->documentSetup() : nullptr;
     if (!document)
         return false;
-    if (dataSource->OnBeforeConnectionAdd) {
+    if (dataSource->getOnBeforeConnectionAdd()) {
         bool cancel = false;
-        dataSource->OnBeforeConnectionAdd(target, cancel);
+        dataSource->getOnBeforeConnectionAdd()(target, cancel);
         if (cancel)
             return false;
     }
@@ -555,8 +555,8 @@ bool TPLXConnectionOperation::AddConnection()
         document->insertConnection(FIndex, target);
     else
         document->addConnection(target);
-    if (dataSource->OnAfterConnectionAdd)
-        dataSource->OnAfterConnectionAdd(target);
+    if (dataSource->getOnAfterConnectionAdd())
+        dataSource->getOnAfterConnectionAdd()(target);
     return true;
 }
 
@@ -565,16 +565,16 @@ bool TPLXConnectionOperation::DeleteConnection()
     TPLXDocumentSetup *document = dataSource ? dataSource->documentSetup() : nullptr;
     if (!target || !document)
         return false;
-    if (dataSource->OnBeforeConnectionDelete) {
+    if (dataSource->getOnBeforeConnectionDelete()) {
         bool cancel = false;
-        dataSource->OnBeforeConnectionDelete(target, cancel);
+        dataSource->getOnBeforeConnectionDelete()(target, cancel);
         if (cancel)
             return false;
     }
     FIndex = document->getConnectionIndex(target);
     document->removeConnection(target);
-    if (dataSource->OnAfterConnectionDelete)
-        dataSource->OnAfterConnectionDelete(target);
+    if (dataSource->getOnAfterConnectionDelete())
+        dataSource->getOnAfterConnectionDelete()(target);
     return true;
 }
 

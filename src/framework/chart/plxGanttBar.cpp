@@ -23,8 +23,8 @@ int nearest(double v)
 bool resizeCancelled(TPLXDataSourceIntf *ds, TPLXGanttBar *bar)
 {
     bool cancel = false;
-    if (ds && ds->OnBeforeBarResize)
-        ds->OnBeforeBarResize(bar, cancel);
+    if (ds && ds->getOnBeforeBarResize())
+        ds->getOnBeforeBarResize()(bar, cancel);
     return cancel;
 }
 
@@ -32,8 +32,8 @@ bool resizeCancelled(TPLXDataSourceIntf *ds, TPLXGanttBar *bar)
 void afterResize(TPLXDataSourceIntf *ds, TPLXGanttBar *bar)
 {
     PLXRefreshAfterBarChange(ds);
-    if (ds && ds->OnAfterBarResize)
-        ds->OnAfterBarResize(bar);
+    if (ds && ds->getOnAfterBarResize())
+        ds->getOnAfterBarResize()(bar);
 }
 
 } // namespace
@@ -352,9 +352,9 @@ bool TPLXBarResizeOperation::apply(double col, int row, bool undoing)
     TPLXDataSourceIntf *ds = FDataSource;
     if (resizeCancelled(ds, Target))
         return false;
-    if (ds && ds->OnBarResize) {
+    if (ds && ds->getOnBarResize()) {
         bool allowed = true;
-        ds->OnBarResize(Target, col, row, right, allowed);
+        ds->getOnBarResize()(Target, col, row, right, allowed);
         if (!allowed)
             return false;
     }

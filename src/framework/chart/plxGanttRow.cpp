@@ -383,7 +383,7 @@ bool TPLXBarInsertOperation::perform()
     const bool isSummary = Target->isSummaryBar();
     if (r->IsGroup() != isSummary)
         return false;
-    if (!raiseBefore(FDataSource->OnBeforeBarAdd, Target))
+    if (!raiseBefore(FDataSource->getOnBeforeBarAdd(), Target))
         return false;
     // A bar that cannot be placed goes back to whoever held it before.
     TPLXGanttObject *const previousParent = Target->getParent();
@@ -400,7 +400,7 @@ bool TPLXBarInsertOperation::perform()
         table->updateCriticalPath();
         table->UpdateSummaryBars();
     }
-    raiseAfter(FDataSource->OnAfterBarAdd, Target);
+    raiseAfter(FDataSource->getOnAfterBarAdd(), Target);
     return true;
 }
 
@@ -409,7 +409,7 @@ bool TPLXBarInsertOperation::undo()
     TPLXGanttTable *table = PLXTableOf(FDataSource);
     if (!Target || !table || Row < 0 || Row >= table->countRows())
         return false;
-    if (!raiseBefore(FDataSource->OnBeforeBarDelete, Target))
+    if (!raiseBefore(FDataSource->getOnBeforeBarDelete(), Target))
         return false;
     if (PertOp && !PertOp->undo())
         return false;
@@ -418,7 +418,7 @@ bool TPLXBarInsertOperation::undo()
         table->unFocusBar();
     table->updateCriticalPath();
     table->UpdateSummaryBars();
-    raiseAfter(FDataSource->OnAfterBarDelete, Target);
+    raiseAfter(FDataSource->getOnAfterBarDelete(), Target);
     return true;
 }
 
@@ -445,7 +445,7 @@ bool TPLXBarRemoveOperation::perform()
     TPLXGanttRow *r = table->getRow(Index);
     if (r->indexOf(target) < 0)
         return false;
-    if (!PreventFiringEvent && !raiseBefore(FDataSource->OnBeforeBarDelete, target))
+    if (!PreventFiringEvent && !raiseBefore(FDataSource->getOnBeforeBarDelete(), target))
         return false;
     if (table->getFocusedBar() == target)
         table->unFocusBar();
@@ -460,7 +460,7 @@ bool TPLXBarRemoveOperation::perform()
     }
     PLXRefreshAfterBarChange(FDataSource);
     if (!PreventFiringEvent)
-        raiseAfter(FDataSource->OnAfterBarDelete, target);
+        raiseAfter(FDataSource->getOnAfterBarDelete(), target);
     return true;
 }
 
@@ -469,14 +469,14 @@ bool TPLXBarRemoveOperation::undo()
     TPLXGanttTable *table = PLXTableOf(FDataSource);
     if (!target || !table || Index < 0 || Index >= table->countRows())
         return false;
-    if (!raiseBefore(FDataSource->OnBeforeBarAdd, target))
+    if (!raiseBefore(FDataSource->getOnBeforeBarAdd(), target))
         return false;
     TPLXGanttRow *r = table->getRow(Index);
     r->InsertBar(FPosition < 0 ? r->GetBarCount() : FPosition, target);
     if (PertOp && !PertOp->undo())
         return false;
     PLXRefreshAfterBarChange(FDataSource);
-    raiseAfter(FDataSource->OnAfterBarAdd, target);
+    raiseAfter(FDataSource->getOnAfterBarAdd(), target);
     return true;
 }
 
@@ -525,11 +525,11 @@ TPLXBarMoveOperation::~TPLXBarMoveOperation() = default;
 
 bool TPLXBarMoveOperation::raiseMoveEvents(int row, TDateTime start)
 {
-    if (!raiseBefore(FDataSource->OnBeforeBarMove, target))
+    if (!raiseBefore(FDataSource->getOnBeforeBarMove(), target))
         return false;
     bool allowed = true;
-    if (FDataSource->OnGanttBarMove)
-        FDataSource->OnGanttBarMove(target, row, start, allowed);
+    if (FDataSource->getOnGanttBarMove())
+        FDataSource->getOnGanttBarMove()(target, row, start, allowed);
     return allowed;
 }
 
@@ -551,7 +551,7 @@ bool TPLXBarMoveOperation::perform()
         return false;
     }
     PLXRefreshAfterBarChange(FDataSource);
-    raiseAfter(FDataSource->OnAfterBarMove, target);
+    raiseAfter(FDataSource->getOnAfterBarMove(), target);
     return true;
 }
 
@@ -570,7 +570,7 @@ bool TPLXBarMoveOperation::undo()
     if (!BeforeOp->undo())
         return false;
     PLXRefreshAfterBarChange(FDataSource);
-    raiseAfter(FDataSource->OnAfterBarMove, target);
+    raiseAfter(FDataSource->getOnAfterBarMove(), target);
     return true;
 }
 

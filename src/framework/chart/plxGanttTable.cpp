@@ -1086,8 +1086,8 @@ bool TPLXGanttRowOperation::InsertRow()
         return false;
     Row->setHeight(table->getDefaultRowheight());
     table->insertRow(Index, Row);
-    if (DataSource->OnRowInsert)
-        DataSource->OnRowInsert(Row);
+    if (DataSource->getOnRowInsert())
+        DataSource->getOnRowInsert()(Row);
     return true;
 }
 
@@ -1099,8 +1099,8 @@ bool TPLXGanttRowOperation::DeleteRow()
     if (table->getFocusedBar() && table->getFocusedBar()->getParentRow() == table->getRow(Index))
         table->unFocusBar();
     TPLXGanttRow *row = table->takeRow(Index);
-    if (DataSource->OnRowDelete)
-        DataSource->OnRowDelete(row);
+    if (DataSource->getOnRowDelete())
+        DataSource->getOnRowDelete()(row);
     return true;
 }
 

@@ -29,28 +29,29 @@ namespace {
 
 const TPLXKindRegistration<TPLXDocumentPersistence> registration("Document");
 
-// Restores an event on leaving the scope, however it is left.
-template<typename Event>
-class TEventSuspension
+// Silences the data source's after-add event of connections for as long as it lives.
+class TConnectionAddSuspension
 {
 public:
-    explicit TEventSuspension(Event *event)
-        : FEvent(event)
+    explicit TConnectionAddSuspension(TPLXDataSourceIntf *dataSource)
+        : FDataSource(dataSource)
     {
-        if (FEvent)
-            FSaved = std::exchange(*FEvent, Event());
+        if (FDataSource) {
+            FSaved = FDataSource->getOnAfterConnectionAdd();
+            FDataSource->setOnAfterConnectionAdd(nullptr);
+        }
     }
-    ~TEventSuspension()
+    ~TConnectionAddSuspension()
     {
-        if (FEvent)
-            *FEvent = std::move(FSaved);
+        if (FDataSource)
+            FDataSource->setOnAfterConnectionAdd(std::move(FSaved));
     }
-    TEventSuspension(const TEventSuspension &) = delete;
-    TEventSuspension &operator=(const TEventSuspension &) = delete;
+    TConnectionAddSuspension(const TConnectionAddSuspension &) = delete;
+    TConnectionAddSuspension &operator=(const TConnectionAddSuspension &) = delete;
 
 private:
-    Event *FEvent;
-    Event FSaved;
+    TPLXDataSourceIntf *FDataSource;
+    TPLXAfterConnectionOperationEvent FSaved;
 };
 
 // Why a loaded connection cannot join the document, or empty when it can.
@@ -438,8 +439,7 @@ std::unique_ptr<TPLXMultipleOperations> TPLXGanttDocument::resolveDistanceViolat
     if (connections.isEmpty() || !Ftable || !Fcalendar)
         return composite;
     QSet<const TPLXGanttBar *> moved{bar};
-    TEventSuspension<TPLXAfterConnectionOperationEvent> suspension(FDataSource ? &FDataSource->OnAfterConnectionAdd
-                                                                               : nullptr);
+    TConnectionAddSuspension suspension(FDataSource);
 
     for (;;) {
         TPLXGanttBar *push = nullptr;

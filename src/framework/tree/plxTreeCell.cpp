@@ -361,10 +361,10 @@ void TPLXTreeCellDrawer::Draw(TPLXVisualContext &vc)
 
     TPLXTreeRow *row = cell->treeRow();
     TPLXTreeGrid *grid = gridOf(cell);
-    if (TPLXDataSourceIntf *ds = grid ? grid->dataSource() : nullptr; ds && ds->OnDrawCell) {
+    if (TPLXDataSourceIntf *ds = grid ? grid->dataSource() : nullptr; ds && ds->getOnDrawCell()) {
         bool userDraw = false;
         TPLXVisualContext *context = &vc;
-        ds->OnDrawCell(row ? row->getIndex() : -1, cell->GetColumnIndex(), layout, cell, context, userDraw);
+        ds->getOnDrawCell()(row ? row->getIndex() : -1, cell->GetColumnIndex(), layout, cell, context, userDraw);
         if (userDraw)
             return;
     }
@@ -1160,8 +1160,8 @@ bool TPLXTreeCellResizeOperation::apply(int width)
     FHeaderCell->setWidth(width);
     if (TPLXTreeGrid *grid = gridOf(FHeaderCell))
         grid->updateNodes();
-    if (FDataSource && FDataSource->onTreeColumnResize)
-        FDataSource->onTreeColumnResize(FHeaderCell, width);
+    if (FDataSource && FDataSource->getOnTreeColumnResize())
+        FDataSource->getOnTreeColumnResize()(FHeaderCell, width);
     return true;
 }
 

@@ -954,7 +954,8 @@ TPLXNodeCollapseOperation::TPLXNodeCollapseOperation(TPLXDataSourceIntf *dataSou
 void TPLXNodeCollapseOperation::change(bool collapsed)
 {
     if (FDataSource) {
-        const TPLXRowExpandCollapseEvent &event = collapsed ? FDataSource->OnRowCollapse : FDataSource->OnRowExpand;
+        const TPLXRowExpandCollapseEvent &event =
+            collapsed ? FDataSource->getOnRowCollapse() : FDataSource->getOnRowExpand();
         if (event)
             event(summaryBarOf(Node));
     }
