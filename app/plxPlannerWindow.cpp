@@ -41,8 +41,8 @@ TPLXDocumentSummary summarizeDocument(const QString &storageName)
     TPLXEntityFactory factory;
     std::unique_ptr<TPLXGanttObject> root(factory.loadObject(QStringLiteral("root"), *media, nullptr));
     root.reset();
-    summary.messages = recording.recorder.messages;
-    summary.logLines = recording.recorder.logLines;
+    summary.messages = recording.recorder().messages();
+    summary.logLines = recording.recorder().logLines();
     return summary;
 }
 

@@ -92,7 +92,7 @@ private slots:
         QFETCH(QStringList, messages);
         Loaded l(text);
         QCOMPARE(::shape(l.node()), shape);
-        QCOMPARE(l.recording.recorder.messages, messages);
+        QCOMPARE(l.recording.recorder().messages(), messages);
         const QStringList names = shape.split(QRegularExpression(QStringLiteral("\\W+")), Qt::SkipEmptyParts);
         QCOMPARE(TPLXTestNode::liveCount, QSet<QString>(names.cbegin(), names.cend()).size()); // one entity per name
     }
@@ -106,7 +106,7 @@ private slots:
                          ({2, 1, -1}));
         QCOMPARE(l.factory.getLoadedObject(QStringLiteral("a")), l.node()->Children[0]);
         // Every missing child key is logged, never shown.
-        QCOMPARE(l.recording.recorder.logLines,
+        QCOMPARE(l.recording.recorder().logLines(),
                  QStringList({"Unable to locate child object named: \"child\". Parent name = \"root\"",
                               "Unable to locate child object named: \"child\". Parent name = \"a\""}));
         l.factory.Flush();

@@ -145,7 +145,7 @@ private slots:
         doc->writeString(u"s", u"k", u"unsaved");
         blockDirectory();
         doc.reset(); // released unsaved: said once (the failed flush above said nothing), not swallowed
-        const QStringList said = recording.recorder.messages;
+        const QStringList said = recording.recorder().messages();
         QVERIFY2(said.size() == 1 && said.first().contains(QLatin1String("plan.ini")), qPrintable(said.join('|')));
     }
 };

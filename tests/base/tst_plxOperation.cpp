@@ -147,7 +147,7 @@ private slots:
         TPLXRecordingScope recording;
         QVERIFY(stack.addOperation(op(4, 8)));
         checkState(stack, spy, 3, 0, 5, {1, 3, 4}, {"change 4"});
-        QVERIFY(recording.recorder.logLines.isEmpty());
+        QVERIFY(recording.recorder().logLines().isEmpty());
 
         // A group is one step: undo closes it and reverts the newest part first, redo goes in order.
         stack.startGrouping();

@@ -42,11 +42,11 @@ private slots:
             TPLXRecordingScope inner;
             PLXShowMessage(QStringLiteral("to inner"));
             PLXLog(QStringLiteral("logged"));
-            QCOMPARE(inner.recorder.messages, QStringList({"to inner"}));
-            QCOMPARE(inner.recorder.logLines, QStringList({"logged"}));
+            QCOMPARE(inner.recorder().messages(), QStringList({"to inner"}));
+            QCOMPARE(inner.recorder().logLines(), QStringList({"logged"}));
         }
         PLXShowMessage(QStringLiteral("to outer"));
-        QCOMPARE(outer.recorder.messages, QStringList({"to outer"}));
+        QCOMPARE(outer.recorder().messages(), QStringList({"to outer"}));
     }
 
     void assertionsNameTheUnitAndLine()

@@ -309,7 +309,7 @@ void tst_plxBarConnection::badConnectionsAreDroppedWithALogLine()
     document->setEndDate(kMonday + 60);
     // The self connection loads (it is never drawn); the broken ones are dropped.
     QCOMPARE(document->countConnections(), 2); // the order shows in the saved list below
-    const QString log = scope.recorder.logLines.join(QLatin1Char('\n'));
+    const QString log = scope.recorder().logLines().join(QLatin1Char('\n'));
     QVERIFY2(log.contains(QStringLiteral("Connection \"Dangling\" of \"root\" is dropped")), qPrintable(log));
     QVERIFY(log.contains(QStringLiteral("Bar Connection \"Good\": distance \"two\" is not a number; 0 is used")));
     auto *self = dynamic_cast<TPLXBarConnectionDrawer *>(document->getConnection(0)->getDrawer(vtGanttGraph));

@@ -49,7 +49,7 @@ TRun solve(const TPLXCriticalPathPlan &plan, IPLXCalendar &calendar, bool refere
     TPLXRecordingScope scope;
     TPLXCriticalPathResult result = reference ? TPLXCriticalPathOracle(plan, calendar).refresh()
                                               : TPLXCriticalPathCalculator::solve(plan, calendar);
-    return {std::move(result), scope.recorder.logLines};
+    return {std::move(result), scope.recorder().logLines()};
 }
 
 // The first part in which two results differ, empty when they agree exactly.
@@ -348,7 +348,7 @@ private slots:
             }
             TPLXRecordingScope scope;
             chart.calculator().refreshCriticalPath();
-            const QString d = chartDifference(chart, scope.recorder.logLines);
+            const QString d = chartDifference(chart, scope.recorder().logLines());
             QVERIFY2(d.isEmpty(), qPrintable(QStringLiteral("document %1: %2").arg(round).arg(d)));
         }
     }

@@ -92,7 +92,7 @@ void tst_plxGanttRow::loadingWithBadInput()
     QVERIFY(damaged != nullptr);
     QCOMPARE(damaged->getHeight(), 25); // the default
     QCOMPARE(damaged->GetBarCount(), 1);
-    QVERIFY(!recording.recorder.messages.isEmpty());
+    QVERIFY(!recording.recorder().messages().isEmpty());
     std::unique_ptr<TPLXGanttObject> r2(loader.loadObject(QStringLiteral("r2"), *bad, nullptr));
     QCOMPARE(static_cast<TPLXGanttRow *>(r2.get())->getHeight(), 0);
 }

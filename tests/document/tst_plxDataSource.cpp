@@ -81,7 +81,7 @@ void tst_plxDataSource::newDataSourceHoldsTheDefaultDocument()
     QCOMPARE(ds.root()->getStartDate(), double(QDate(1899, 12, 30).daysTo(QDate::currentDate())));
     // The German texts are installed, and building the document shows no message box.
     QCOMPARE(PLXRessourceLanguage(), QLocale::German);
-    QVERIFY2(scope.recorder.messages.isEmpty(), qPrintable(scope.recorder.messages.join(" | ")));
+    QVERIFY2(scope.recorder().messages().isEmpty(), qPrintable(scope.recorder().messages().join(" | ")));
 }
 
 void tst_plxDataSource::unreadableStorageFallsBackToTheDefault_data()
@@ -114,7 +114,7 @@ void tst_plxDataSource::unreadableStorageFallsBackToTheDefault()
     QCOMPARE(ds.GetTable()->getRow(0)->GetBarCount(), 0);
     QCOMPARE(ds.getUndoRedoStack().GetUndoOperationCount(), 0);
     if (!message.isEmpty())
-        QVERIFY2(scope.recorder.messages.contains(message), qPrintable(scope.recorder.messages.join(" | ")));
+        QVERIFY2(scope.recorder().messages().contains(message), qPrintable(scope.recorder().messages().join(" | ")));
 }
 
 void tst_plxDataSource::loadAndSave()

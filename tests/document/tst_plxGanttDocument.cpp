@@ -208,11 +208,11 @@ void tst_plxGanttDocument::loadSkipsUnknownPartsAndSavesInOrder()
     TPLXRecordingScope scope;
     auto document = plxtest::loadPlain(t);
     QVERIFY(document && document->countConnections() == 3);
-    QVERIFY(scope.recorder.messages.contains(QStringLiteral("Warning: Unknown type idTree Gird")));
-    QVERIFY(scope.recorder.messages.contains(QStringLiteral("Error loading Grid")));
+    QVERIFY(scope.recorder().messages().contains(QStringLiteral("Warning: Unknown type idTree Gird")));
+    QVERIFY(scope.recorder().messages().contains(QStringLiteral("Error loading Grid")));
     if (!TPLXEntityFactory::isRegistered(QStringLiteral("Legend"))) {
-        QVERIFY(!scope.recorder.messages.join(QLatin1Char('|')).contains(QStringLiteral("Key")));
-        QVERIFY(scope.recorder.logLines.contains(
+        QVERIFY(!scope.recorder().messages().join(QLatin1Char('|')).contains(QStringLiteral("Key")));
+        QVERIFY(scope.recorder().logLines().contains(
             QStringLiteral("\"legend\" of \"root\" is skipped: no loader is registered for its kind")));
     }
     // The connections keep their order through a save.

@@ -403,7 +403,7 @@ void tst_plxPertLayout::damagedPertLayoutLoadsWhatItCan()
     QCOMPARE(table->GetPertConnectionsCount(), 1);
     QCOMPARE(table->GetPertConnection(0)->getToBar(), p2);
     QCOMPARE(p1->outgoingConnections(), QList<TPLXPertBar *>{p2});
-    QVERIFY(!recording.recorder.logLines.isEmpty());
+    QVERIFY(!recording.recorder().logLines().isEmpty());
 }
 
 void tst_plxPertLayout::drawingFollowsTheZOrder()

@@ -49,7 +49,7 @@ private slots:
         TPLXDataSource source;
         source.setStorage(QStringLiteral("file://") + path);
         QCOMPARE(source.getStorage(), QStringLiteral("file://") + path);
-        QCOMPARE(recording.recorder.messages, QStringList());
+        QCOMPARE(recording.recorder().messages(), QStringList());
 
         TPLXGanttTable *table = source.GetTable();
         QVERIFY(table && !table->criticalPathCalculator()->criticalBars().isEmpty()); // marked as it loads
@@ -72,7 +72,7 @@ private slots:
         source.SaveToMedia(QStringLiteral("file://") + copy);
         TPLXDataSource reloaded;
         reloaded.setStorage(QStringLiteral("file://") + copy);
-        QCOMPARE(recording.recorder.messages, QStringList());
+        QCOMPARE(recording.recorder().messages(), QStringList());
         QCOMPARE(describe(reloaded), before);
         QCOMPARE(reloaded.GetTable()->GetPertConnectionsCount(), 5);
     }

@@ -134,7 +134,7 @@ private slots:
         TPLXRecordingScope recording;
         PLXMedia media = plxtest::mediaFromText("[S]\ntypeID=Text Settings\nfontColor=not a colour\n");
         QVERIFY(loadSection(*media) == nullptr);
-        QCOMPARE(recording.recorder.messages, QStringList{"Error loading S"});
+        QCOMPARE(recording.recorder().messages(), QStringList{"Error loading S"});
     }
 
     void connectionColourLooksAtTheTwoLowBits()

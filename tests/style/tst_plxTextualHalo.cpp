@@ -309,7 +309,7 @@ private slots:
         QCOMPARE(keys.size(), 9);
         for (const QString &key : keys)
             QCOMPARE(saved->strValue("H", key, "?"), media->strValue("H", key, "!"));
-        QVERIFY(recording.recorder.messages.isEmpty());
+        QVERIFY(recording.recorder().messages().isEmpty());
     }
 };
 

@@ -316,14 +316,14 @@ private slots:
         auto calendar = weekendCalendar();
         addCategory(*calendar, QStringLiteral("W"), clRed, std::make_unique<TPLXSaturday>());
         calendar->addEffective(kMonday, 20, false);
-        const qsizetype searches = recording.recorder.logLines.size();
+        const qsizetype searches = recording.recorder().logLines().size();
         // Once indexed, the calendar answers without asking its exceptions, until a change anywhere.
         for (int i = 0; i < 1000; ++i)
             calendar->addEffective(kMonday + i % 50, 10 + i % 7, i % 2 == 0);
-        QCOMPARE(recording.recorder.logLines.size(), searches);
+        QCOMPARE(recording.recorder().logLines().size(), searches);
         PLXCalendarChanged();
         calendar->addEffective(kMonday, 1, false);
-        QVERIFY(recording.recorder.logLines.size() > searches);
+        QVERIFY(recording.recorder().logLines().size() > searches);
         calendar->removeDateCategory(QStringLiteral("W"));
 
         IPLXDateCategory *category = addCategory(*calendar, QStringLiteral("Holidays"), clRed);
@@ -444,7 +444,7 @@ private slots:
         TPLXEntityFactory factory;
         std::unique_ptr<TPLXGanttObject> loaded(factory.loadObject(QStringLiteral("cal"), *media, nullptr));
         auto *calendar = dynamic_cast<TPLXDocumentCalendar *>(loaded.get());
-        QVERIFY(calendar && recording.recorder.messages.isEmpty());
+        QVERIFY(calendar && recording.recorder().messages().isEmpty());
         // The predefined category is picked by its section name and keeps its own colour.
         auto *holidays = dynamic_cast<TPLXHolidaysDateCategory *>(calendar->getDateCategory(0));
         QVERIFY(holidays && !holidays->getWorking() && holidays->getColor() == clRed);

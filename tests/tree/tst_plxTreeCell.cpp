@@ -288,7 +288,7 @@ void tst_plxTreeCell::persistenceRoundTrip()
                                                 : reloadedText.isEmpty() || reloadedValue == value);
     PLX_COMPARE_EACH(int, ({reloaded->getColSettings()->getWidth(), reloaded->getRowSettings()->getColor()}),
                      ({77, clYellow}));
-    QCOMPARE(recording.recorder.messages, QStringList());
+    QCOMPARE(recording.recorder().messages(), QStringList());
 }
 
 void tst_plxTreeCell::gridColumns()

@@ -76,20 +76,20 @@ TPLXServices *TPLXServices::install(TPLXServices *services)
 
 void TPLXRecordingServices::showMessage(const QString &text)
 {
-    messages.append(text);
+    FMessages.append(text);
 }
 
 void TPLXRecordingServices::writeLog(const QString &message, bool restart)
 {
     if (restart)
-        logLines.clear();
-    logLines.append(message);
-    if (writeLogFile)
+        FLogLines.clear();
+    FLogLines.append(message);
+    if (FWriteLogFile)
         TPLXServices::writeLog(message, restart);
 }
 
 TPLXRecordingScope::TPLXRecordingScope()
-    : FPrevious(TPLXServices::install(&recorder))
+    : FPrevious(TPLXServices::install(&FRecorder))
 {
 }
 

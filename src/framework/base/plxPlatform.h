@@ -33,10 +33,16 @@ public:
     void showMessage(const QString &text) override;
     void writeLog(const QString &message, bool restart) override;
 
-    QStringList messages;
-    QStringList logLines;
+    const QStringList &messages() const { return FMessages; }
+    const QStringList &logLines() const { return FLogLines; }
     // Also pass log lines on to the log file.
-    bool writeLogFile = false;
+    bool writeLogFile() const { return FWriteLogFile; }
+    void setWriteLogFile(bool value) { FWriteLogFile = value; }
+
+private:
+    QStringList FMessages;
+    QStringList FLogLines;
+    bool FWriteLogFile = false;
 };
 
 // Installs a recorder for the lifetime of the scope.
@@ -48,9 +54,10 @@ public:
     TPLXRecordingScope(const TPLXRecordingScope &) = delete;
     TPLXRecordingScope &operator=(const TPLXRecordingScope &) = delete;
 
-    TPLXRecordingServices recorder;
+    const TPLXRecordingServices &recorder() const { return FRecorder; }
 
 private:
+    TPLXRecordingServices FRecorder;
     TPLXServices *FPrevious;
 };
 
