@@ -473,7 +473,7 @@ bool TPLXBarConnectionPertDrawer::route()
     const TRect a = fromDrawer->getRect();
     const TRect b = toDrawer->getRect();
     // The arrow stops in front of the target box's border.
-    const auto *targetBox = dynamic_cast<const TPLXPertBar *>(c->getToBar());
+    const TPLXPertBar *targetBox = c->getToBar()->asPertBar();
     const int gap = targetBox && targetBox->getSettings() ? targetBox->getSettings()->getBorderThickness() : 0;
     const bool twoWay = c->getConnType() == TPLXBarConnection::ctFinishStart;
 

@@ -415,7 +415,7 @@ TPLXTaskBar *TPLXCriticalPathCalculator::getNextTaskBar()
     while (lastRow < rows.size()) {
         const QList<TPLXGanttBar *> &bars = rows[lastRow]->bars();
         while (++lastBarIndex < bars.size())
-            if (auto *task = dynamic_cast<TPLXTaskBar *>(bars[lastBarIndex]))
+            if (TPLXTaskBar *task = bars[lastBarIndex]->asTaskBar())
                 return task;
         lastBarIndex = -1;
         ++lastRow;

@@ -13,6 +13,7 @@ class TPLXDataSourceIntf;
 class TPLXGanttBar;
 class TPLXGanttRow;
 class TPLXPertBar;
+class TPLXTaskBar;
 class TPLXTextHalo;
 
 // Callback types the data source raises for bar changes.
@@ -77,6 +78,12 @@ public:
     virtual bool isSummaryBar() const { return false; }
     // This bar as a PERT box; null for every other kind.
     virtual TPLXPertBar *asPertBar() { return nullptr; }
+    // This bar as a task bar, whose PERT figures boxes and the critical path read; null for every other kind.
+    virtual TPLXTaskBar *asTaskBar() { return nullptr; }
+    // Progress bars lie over task bars instead of colliding with them.
+    virtual bool isProgressBar() const { return false; }
+    // The bar keeps its place when connected bars push their neighbours.
+    virtual bool isFixed() const { return false; }
     // Recomputes what the bar derives from other bars; most kinds derive nothing.
     virtual void refreshDerived() {}
     // Working time in the period, in days.

@@ -7,8 +7,6 @@
 #include "plxGanttRow.h"
 #include "plxGanttTable.h"
 #include "plxMedia.h"
-#include "plxProgressBar.h"
-#include "plxSummaryBar.h"
 #include "plxTaskBar.h"
 #include "plxTextSettings.h"
 #include "plxTextualHalo.h"
@@ -288,7 +286,7 @@ bool TPLXPertBar::acceptConnections() const
 
 bool TPLXPertBar::overlap(TDateTime start, TDateTime end, int row, TPLXGanttBar *bar)
 {
-    if (dynamic_cast<const TPLXProgressBar *>(bar))
+    if (bar && bar->isProgressBar())
         return false;
     return TPLXGanttBar::overlap(start, end, row, bar);
 }
@@ -360,9 +358,9 @@ void TPLXPertBar::UpdateRange()
     FIsSummary = false;
     QList<TPLXTaskBar *> tasks;
     for (TPLXGanttBar *bar : r->bars()) {
-        if (dynamic_cast<const TPLXSummaryBar *>(bar))
+        if (bar->isSummaryBar())
             FIsSummary = true;
-        if (auto *task = dynamic_cast<TPLXTaskBar *>(bar))
+        if (TPLXTaskBar *task = bar->asTaskBar())
             tasks.append(task);
     }
     FHasTaskBar = !tasks.isEmpty();

@@ -68,7 +68,7 @@ TRect TPLXProgressBar::getRect(TDateTime viewStart)
 bool TPLXProgressBar::overlap(TDateTime start, TDateTime end, int row, TPLXGanttBar *bar)
 {
     // Task bars lie over progress bars by design.
-    if (bar && (bar->getPLXTag() == kTaskPlaceholderTag || dynamic_cast<TPLXTaskBar *>(bar)))
+    if (bar && (bar->getPLXTag() == kTaskPlaceholderTag || bar->asTaskBar()))
         return false;
     return TPLXGanttBar::overlap(start, end, row, bar);
 }

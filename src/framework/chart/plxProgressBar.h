@@ -21,6 +21,7 @@ public:
     TRect getRect(TDateTime viewStart) override;
     // Task bars, and the placeholder of a task bar being drawn out, never overlap it.
     bool overlap(TDateTime start, TDateTime end, int row, TPLXGanttBar *bar) override;
+    bool isProgressBar() const override { return true; }
     bool isSummarizable() const override;
     const QMetaObject *getFakeClass() const override;
     std::unique_ptr<TPLXGanttBar> createFake() const override;

@@ -6,7 +6,6 @@
 #include "plxGanttRow.h"
 #include "plxGanttTable.h"
 #include "plxMedia.h"
-#include "plxProgressBar.h"
 #include "plxRessourceStrings.h"
 #include "plxTextualHalo.h"
 #include "plxVisualContext.h"
@@ -254,7 +253,7 @@ bool TPLXTaskBar::overlap(TDateTime start, TDateTime end, int row, TPLXGanttBar 
 {
     if (bar) {
         // Progress bars lie over task bars by design.
-        if (bar->getPLXTag() == kProgressPlaceholderTag || dynamic_cast<const TPLXProgressBar *>(bar))
+        if (bar->getPLXTag() == kProgressPlaceholderTag || bar->isProgressBar())
             return false;
     }
     return TPLXGanttBar::overlap(start, end, row, bar);

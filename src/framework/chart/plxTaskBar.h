@@ -65,7 +65,8 @@ public:
     void SetProgress(int p);
     bool isLocked() const { return FLocked; }
     void setLocked(bool on) { FLocked = on; }
-    bool isFixed() const { return FFixed; }
+    TPLXTaskBar *asTaskBar() override { return this; }
+    bool isFixed() const override { return FFixed; }
     void setFixed(bool on) { FFixed = on; }
     TDateTime getLSTime() { return FLFTime - getDuration(); }
     TDateTime getEFTime() { return FESTime + getDuration(); }

@@ -9,7 +9,6 @@
 #include "plxMedia.h"
 #include "plxPertBar.h"
 #include "plxPlatform.h"
-#include "plxTaskBar.h"
 #include "plxTextSettings.h"
 #include "plxTreeGrid.h"
 #include "plxTreeNode.h"
@@ -471,7 +470,7 @@ std::unique_ptr<TPLXMultipleOperations> TPLXGanttDocument::resolveDistanceViolat
         const int row = push->getRow();
         if (Ftable->barInRange(start + offset, end + offset, row, push))
             continue;
-        if (const auto *task = dynamic_cast<const TPLXTaskBar *>(push); task && task->isFixed())
+        if (push->isFixed())
             continue;
         const TDateTime newStart = Fcalendar->addEffective(start, offset, false);
         std::unique_ptr<TPLXOperation> move = push->moveTo(newStart, row);
