@@ -94,13 +94,13 @@ private slots:
         QFETCH(qreal, dpr);
         Surface s(60, 40, dpr);
         TPLXCanvas *canvas = s.vc->Canvas();
-        canvas->Brush = {clLime, bsCross};
+        canvas->setBrush({clLime, bsCross});
         s.vc->FillArea({10, 10, 20, 15}, clRed, bsSolid);
         QVERIFY(s.uniform({10, 10, 20, 15}, clRed));
         // Right and bottom edges are exclusive.
         QCOMPARE(s.count({0, 0, 60, 40}, clRed), 50);
         // The brush comes back; the pen keeps the fill colour.
-        PLX_COMPARE_EACH(int, ({int(canvas->Brush.Color), canvas->Brush.Style, int(canvas->Pen.Color)}),
+        PLX_COMPARE_EACH(int, ({int(canvas->brush().Color), canvas->brush().Style, int(canvas->pen().Color)}),
                          ({int(clLime), bsCross, int(clRed)}));
         // An empty or inverted rectangle paints nothing.
         s.vc->FillArea({30, 30, 30, 40}, clBlue, bsSolid);
@@ -278,7 +278,7 @@ private slots:
         s.vc->setDrawingColor(clRed);
         TPLXCanvas *real = s.vc->Canvas();
         s.vc->startBuffering();
-        QVERIFY(s.vc->isBuffering() && s.vc->Canvas() != real && s.vc->Canvas()->Pen.Color == clRed);
+        QVERIFY(s.vc->isBuffering() && s.vc->Canvas() != real && s.vc->Canvas()->pen().Color == clRed);
         s.vc->FillArea({0, 0, 100, 80}, clGreen, bsSolid);
         QVERIFY(s.uniform({0, 0, 100, 80}, kBackground));
         // A second start discards the first buffer.
@@ -311,12 +311,12 @@ private slots:
                  (TRect{(200 - width) / 2, (60 - height) / 2, (200 - width) / 2 + width, (60 - height) / 2 + height}));
         // All ink lies inside the returned rectangle (one pixel of slack for overhang); no background behind it.
         QVERIFY(QRect(at.Left - 1, at.Top, width + 2, height).contains(s.ink()) && s.ink().width() > width / 2);
-        QCOMPARE(s.vc->Canvas()->Brush.Style, bsClear);
+        QCOMPARE(s.vc->Canvas()->brush().Style, bsClear);
         // Height 0 takes the size's pixel height on the screen; a negative height is a pixel size.
-        const int screenHeight = s.vc->Canvas()->Font.Font.pixelSize();
-        QVERIFY(screenHeight >= 12 && screenHeight <= 24 && s.vc->Canvas()->Font.Font.bold());
+        const int screenHeight = s.vc->Canvas()->font().Font.pixelSize();
+        QVERIFY(screenHeight >= 12 && screenHeight <= 24 && s.vc->Canvas()->font().Font.bold());
         s.vc->setFont(QStringLiteral("DejaVu Sans"), 12, clRed, false, false, false, -40);
-        QVERIFY(s.vc->Canvas()->Font.Font.pixelSize() == 40 && s.vc->TextHeight(text) > screenHeight);
+        QVERIFY(s.vc->Canvas()->font().Font.pixelSize() == 40 && s.vc->TextHeight(text) > screenHeight);
 
         // Vertical text reads bottom to top: tall and narrow, centred both ways.
         Surface v(60, 200);

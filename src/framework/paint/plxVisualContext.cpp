@@ -196,7 +196,7 @@ TPLXCanvas::TPLXCanvas(QPainter *painter)
     : FPainter(painter)
 {
     PLX_ASSERT(painter != nullptr && painter->isActive());
-    Font.Font = painter->font();
+    FFont.Font = painter->font();
     FPainter->setRenderHint(QPainter::Antialiasing, false);
     FPainter->setBackgroundMode(Qt::TransparentMode);
 }
@@ -219,9 +219,9 @@ TColor TPLXCanvas::toRGB(TColor color) const
 
 QPen TPLXCanvas::qPen() const
 {
-    QPen pen(toQColor(Pen.Color));
-    pen.setStyle(qtPenStyle(Pen.Style));
-    pen.setWidth(std::max(1, Pen.Width));
+    QPen pen(toQColor(FPen.Color));
+    pen.setStyle(qtPenStyle(FPen.Style));
+    pen.setWidth(std::max(1, FPen.Width));
     pen.setCapStyle(Qt::FlatCap);
     pen.setJoinStyle(Qt::MiterJoin);
     return pen;
@@ -229,7 +229,7 @@ QPen TPLXCanvas::qPen() const
 
 QBrush TPLXCanvas::qBrush() const
 {
-    return QBrush(toQColor(Brush.Color), qtBrushStyle(Brush.Style));
+    return QBrush(toQColor(FBrush.Color), qtBrushStyle(FBrush.Style));
 }
 
 void TPLXCanvas::MoveTo(int x, int y)
@@ -255,9 +255,9 @@ void TPLXCanvas::fillLogical(const TRect &r, const QColor &color)
 // the device pixel grid at any device pixel ratio.
 void TPLXCanvas::strokeLine(int x1, int y1, int x2, int y2)
 {
-    if (Pen.Style == psClear || (x1 == x2 && y1 == y2))
+    if (FPen.Style == psClear || (x1 == x2 && y1 == y2))
         return;
-    const int width = std::max(1, Pen.Width);
+    const int width = std::max(1, FPen.Width);
     const bool horizontal = y1 == y2;
     const bool vertical = x1 == x2;
     if (horizontal || vertical) {
@@ -266,10 +266,10 @@ void TPLXCanvas::strokeLine(int x1, int y1, int x2, int y2)
         const int to = horizontal ? x2 : y2;
         const int lo = from < to ? from : to + 1;
         const int hi = from < to ? to : from + 1;
-        if (isSolidPen(Pen.Style)) {
+        if (isSolidPen(FPen.Style)) {
             const TRect band =
                 horizontal ? TRect{lo, across, hi, across + width} : TRect{across, lo, across + width, hi};
-            fillLogical(band, toQColor(Pen.Color));
+            fillLogical(band, toQColor(FPen.Color));
             return;
         }
         // Dashes start at the start point, so keep the direction.
@@ -280,8 +280,8 @@ void TPLXCanvas::strokeLine(int x1, int y1, int x2, int y2)
         FPainter->drawLine(horizontal ? QLineF(a, mid, b, mid) : QLineF(mid, a, mid, b));
         return;
     }
-    if (isSolidPen(Pen.Style) && width == 1) {
-        plotLine(x1, y1, x2, y2, toQColor(Pen.Color), false);
+    if (isSolidPen(FPen.Style) && width == 1) {
+        plotLine(x1, y1, x2, y2, toQColor(FPen.Color), false);
         return;
     }
     const qreal offset = (width % 2) ? 0.5 : 0.0;
@@ -334,11 +334,11 @@ void TPLXCanvas::plotLine(int x1, int y1, int x2, int y2, const QColor &color, b
 
 void TPLXCanvas::outlineRect(const TRect &r)
 {
-    if (Pen.Style == psClear || r.isEmpty())
+    if (FPen.Style == psClear || r.isEmpty())
         return;
-    const int width = std::max(1, Pen.Width);
-    if (isSolidPen(Pen.Style) && width == 1) {
-        const QColor color = toQColor(Pen.Color);
+    const int width = std::max(1, FPen.Width);
+    if (isSolidPen(FPen.Style) && width == 1) {
+        const QColor color = toQColor(FPen.Color);
         fillLogical({r.Left, r.Top, r.Right, r.Top + 1}, color);
         fillLogical({r.Left, r.Bottom - 1, r.Right, r.Bottom}, color);
         fillLogical({r.Left, r.Top + 1, r.Left + 1, r.Bottom - 1}, color);
@@ -353,10 +353,10 @@ void TPLXCanvas::outlineRect(const TRect &r)
 
 void TPLXCanvas::FillRect(const TRect &r)
 {
-    if (r.isEmpty() || Brush.Style == bsClear)
+    if (r.isEmpty() || FBrush.Style == bsClear)
         return;
-    if (Brush.Style == bsSolid) {
-        FPainter->fillRect(r.toQRect(), toQColor(Brush.Color));
+    if (FBrush.Style == bsSolid) {
+        FPainter->fillRect(r.toQRect(), toQColor(FBrush.Color));
         return;
     }
     FPainter->setPen(Qt::NoPen);
@@ -380,7 +380,7 @@ void TPLXCanvas::Polygon(const QList<TPoint> &points)
     if (points.isEmpty())
         return;
     const qsizetype n = points.size();
-    if (Brush.Style != bsClear && n >= 3) {
+    if (FBrush.Style != bsClear && n >= 3) {
         int top = points[0].y(), bottom = points[0].y();
         for (const TPoint &p : points) {
             top = std::min(top, p.y());
@@ -411,15 +411,15 @@ void TPLXCanvas::Polygon(const QList<TPoint> &points)
             }
         }
     }
-    if (Pen.Style == psClear)
+    if (FPen.Style == psClear)
         return;
-    if (isSolidPen(Pen.Style) && std::max(1, Pen.Width) == 1) {
-        const QColor color = toQColor(Pen.Color);
+    if (isSolidPen(FPen.Style) && std::max(1, FPen.Width) == 1) {
+        const QColor color = toQColor(FPen.Color);
         for (qsizetype i = 0; i < n; ++i)
             plotLine(points[i].x(), points[i].y(), points[(i + 1) % n].x(), points[(i + 1) % n].y(), color, true);
         return;
     }
-    const qreal offset = (std::max(1, Pen.Width) % 2) ? 0.5 : 0.0;
+    const qreal offset = (std::max(1, FPen.Width) % 2) ? 0.5 : 0.0;
     QPolygonF polygon;
     for (const TPoint &p : points)
         polygon << QPointF(p.x() + offset, p.y() + offset);
@@ -466,20 +466,20 @@ void TPLXCanvas::setPixel(int x, int y, TColor color)
 
 void TPLXCanvas::TextOut(int x, int y, const QString &text)
 {
-    FPainter->setFont(Font.Font);
-    FPainter->setPen(toQColor(Font.Color));
-    const QFontMetrics metrics(Font.Font, device());
+    FPainter->setFont(FFont.Font);
+    FPainter->setPen(toQColor(FFont.Color));
+    const QFontMetrics metrics(FFont.Font, device());
     FPainter->drawText(QPointF(x, y + metrics.ascent()), text);
 }
 
 int TPLXCanvas::TextWidth(const QString &text) const
 {
-    return QFontMetrics(Font.Font, device()).horizontalAdvance(text);
+    return QFontMetrics(FFont.Font, device()).horizontalAdvance(text);
 }
 
 int TPLXCanvas::TextHeight(const QString &) const
 {
-    return QFontMetrics(Font.Font, device()).height();
+    return QFontMetrics(FFont.Font, device()).height();
 }
 
 void TPLXCanvas::Draw(int x, int y, const QImage &graphic)
@@ -592,17 +592,17 @@ TRect TPLXCanvasVC::getVisibleArea()
 
 void TPLXCanvasVC::setDrawingColor(TColor color)
 {
-    Fcanvas->Pen.Color = color;
+    Fcanvas->setPenColor(color);
 }
 
 void TPLXCanvasVC::setPenStyle(TPenStyle style)
 {
-    Fcanvas->Pen.Style = style;
+    Fcanvas->setPenStyle(style);
 }
 
 void TPLXCanvasVC::setPenWidth(int width)
 {
-    Fcanvas->Pen.Width = width;
+    Fcanvas->setPenWidth(width);
 }
 
 void TPLXCanvasVC::drawLine(int x1, int y1, int x2, int y2)
@@ -624,12 +624,12 @@ void TPLXCanvasVC::drawLine(const TRect &r)
 
 void TPLXCanvasVC::FillArea(const TRect &r, TColor color, TBrushStyle style)
 {
-    const TPLXBrush saved = Fcanvas->Brush;
-    Fcanvas->Brush = {color, style};
-    Fcanvas->Pen.Color = color;
+    const TPLXBrush saved = Fcanvas->brush();
+    Fcanvas->setBrush({color, style});
+    Fcanvas->setPenColor(color);
     Fcanvas->painter()->setBackgroundMode(Qt::TransparentMode);
     Fcanvas->Rectangle(r);
-    Fcanvas->Brush = saved;
+    Fcanvas->setBrush(saved);
 }
 
 TRect TPLXCanvasVC::centerText(const TRect &r, const QString &text)
@@ -650,19 +650,19 @@ void TPLXCanvasVC::centerTextVertical(const TRect &r, const QString &text)
 void TPLXCanvasVC::setFont(const QString &faceName, int size, TColor color, bool bold, bool italic, bool underline,
                            int height)
 {
-    Fcanvas->Brush.Style = bsClear;
-    QFont font = Fcanvas->Font.Font;
+    Fcanvas->setBrushStyle(bsClear);
+    QFont font = Fcanvas->font().Font;
     font.setFamily(faceName);
     font.setPixelSize(height != 0 ? std::abs(height) : screenPixelHeight(size));
     font.setBold(bold);
     font.setItalic(italic);
     font.setUnderline(underline);
-    Fcanvas->Font = {font, color};
+    Fcanvas->setFont({font, color});
 }
 
 void TPLXCanvasVC::textOutOriented(int x, int y, const QString &text, int angle)
 {
-    Fcanvas->Brush.Style = bsClear;
+    Fcanvas->setBrushStyle(bsClear);
     if (angle == 0) {
         Fcanvas->TextOut(x, y, text);
         return;
@@ -690,13 +690,13 @@ void TPLXCanvasVC::fillBounds(const TRect &outer, const TRect &inner, TColor col
 
 void TPLXCanvasVC::drawRect(const TRect &r, TPenStyle style, TColor color)
 {
-    Fcanvas->Brush.Style = bsClear;
-    const TPLXPen saved = Fcanvas->Pen;
-    Fcanvas->Pen.Style = style;
-    Fcanvas->Pen.Color = color;
+    Fcanvas->setBrushStyle(bsClear);
+    const TPLXPen saved = Fcanvas->pen();
+    Fcanvas->setPenStyle(style);
+    Fcanvas->setPenColor(color);
     Fcanvas->Rectangle(r);
-    Fcanvas->Pen.Style = saved.Style;
-    Fcanvas->Pen.Color = saved.Color;
+    Fcanvas->setPenStyle(saved.Style);
+    Fcanvas->setPenColor(saved.Color);
 }
 
 void TPLXCanvasVC::saveArea(const TRect &r)
@@ -747,9 +747,9 @@ void TPLXCanvasVC::startBuffering()
     FBufferPainter = std::make_unique<QPainter>(zBuffer.get());
     FBufferCanvas = std::make_unique<TPLXCanvas>(FBufferPainter.get());
     FBufferCanvas->setPalette(real->palette());
-    FBufferCanvas->Pen = real->Pen;
-    FBufferCanvas->Brush = real->Brush;
-    FBufferCanvas->Font = real->Font;
+    FBufferCanvas->setPen(real->pen());
+    FBufferCanvas->setBrush(real->brush());
+    FBufferCanvas->setFont(real->font());
     bufferedCanvas = real;
     Fcanvas = FBufferCanvas.get();
     applyClip(ClipRectStack.back());
@@ -827,17 +827,16 @@ void TPLXCanvasVC::drawTriangle(int x, int y, int size, int direction)
     default:
         return;
     }
-    Fcanvas->Brush.Color = Fcanvas->Pen.Color;
-    Fcanvas->Brush.Style = bsSolid;
+    Fcanvas->setBrush({Fcanvas->pen().Color, bsSolid});
     Fcanvas->Polygon({TPoint(x, y), TPoint(lrintInt(c1x), lrintInt(c1y)), TPoint(lrintInt(c2x), lrintInt(c2y))});
 }
 
 void TPLXCanvasVC::drawPolygon(const QList<TPoint> &points, TColor color)
 {
-    const TPLXBrush saved = Fcanvas->Brush;
-    Fcanvas->Brush = {color, bsSolid};
+    const TPLXBrush saved = Fcanvas->brush();
+    Fcanvas->setBrush({color, bsSolid});
     Fcanvas->Polygon(points);
-    Fcanvas->Brush = saved;
+    Fcanvas->setBrush(saved);
 }
 
 int TPLXCanvasVC::TextWidth(const QString &text) const
@@ -914,7 +913,7 @@ void TPLXCanvasVC::gradientFill(const TRect &r, TColor from, TColor to, bool hor
     const double dGreen = (greenOf(c2) - green) / steps;
     const double dBlue = (blueOf(c2) - blue) / steps;
     for (int pos = first; pos <= last; ++pos) {
-        Fcanvas->Pen.Color = rgbColor(lrintInt(red), lrintInt(green), lrintInt(blue));
+        Fcanvas->setPenColor(rgbColor(lrintInt(red), lrintInt(green), lrintInt(blue)));
         red += dRed;
         green += dGreen;
         blue += dBlue;
@@ -930,12 +929,12 @@ void TPLXCanvasVC::brighten(const TRect &r, TColor color, bool verticalLines)
     const TColor added = Fcanvas->toRGB(color);
     if (verticalLines) {
         for (int x = r.Left; x < r.Right; ++x) {
-            Fcanvas->Pen.Color = addColor(added, Fcanvas->Pixel(x, r.Top));
+            Fcanvas->setPenColor(addColor(added, Fcanvas->Pixel(x, r.Top)));
             drawLine(x, r.Top, x, r.Bottom);
         }
     } else {
         for (int y = r.Top; y < r.Bottom; ++y) {
-            Fcanvas->Pen.Color = addColor(added, Fcanvas->Pixel(r.Left, y));
+            Fcanvas->setPenColor(addColor(added, Fcanvas->Pixel(r.Left, y)));
             drawLine(r.Left, y, r.Right, y);
         }
     }
@@ -943,35 +942,35 @@ void TPLXCanvasVC::brighten(const TRect &r, TColor color, bool verticalLines)
 
 void TPLXCanvasVC::Draw3dFrame(const TRect &r, TColor color)
 {
-    const TPLXBrush saved = Fcanvas->Brush;
+    const TPLXBrush saved = Fcanvas->brush();
     const TColor plain = Fcanvas->toRGB(color);
     const TColor light60 = ColorAdjustLuma(plain, 60, true);
     const TColor light100 = ColorAdjustLuma(plain, 100, true);
     const TColor base = ColorAdjustLuma(plain, 0, true);
     const int height = r.Bottom - r.Top;
 
-    Fcanvas->Pen.Color = light100;
+    Fcanvas->setPenColor(light100);
     drawLine(r.Left, r.Top + 1, r.Right, r.Top + 1);
     gradientFill({r.Left, r.Top + 2, r.Right, r.Top + lrintInt(0.65 * height)}, light60, base, false);
-    Fcanvas->Brush = {base, bsSolid};
+    Fcanvas->setBrush({base, bsSolid});
     Fcanvas->FillRect({r.Left, r.Top + lrintInt(height / 2.0), r.Right, r.Bottom});
-    Fcanvas->Pen.Width = 1;
-    Fcanvas->Pen.Color = base;
-    Fcanvas->Brush.Style = bsClear;
+    Fcanvas->setPenWidth(1);
+    Fcanvas->setPenColor(base);
+    Fcanvas->setBrushStyle(bsClear);
     Fcanvas->Rectangle(r);
-    Fcanvas->Brush = saved;
+    Fcanvas->setBrush(saved);
 }
 
 void TPLXCanvasVC::DrawPattern(const TRect &r, TColor background, TColor pattern, TBrushStyle style)
 {
-    const TPLXBrush saved = Fcanvas->Brush;
-    Fcanvas->Brush = {style != bsSolid ? background : pattern, bsSolid};
+    const TPLXBrush saved = Fcanvas->brush();
+    Fcanvas->setBrush({style != bsSolid ? background : pattern, bsSolid});
     Fcanvas->FillRect(r);
     if (style >= bsHorizontal && style <= bsDiagCross)
-        Fcanvas->Brush = {pattern, style};
+        Fcanvas->setBrush({pattern, style});
     Fcanvas->painter()->setBackgroundMode(Qt::TransparentMode);
     Fcanvas->Rectangle(r);
-    Fcanvas->Brush = saved;
+    Fcanvas->setBrush(saved);
 }
 
 TColor TPLXCanvasVC::addColor(TColor color1, TColor color2)

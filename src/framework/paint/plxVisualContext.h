@@ -122,9 +122,17 @@ public:
     // The clip box in logical coordinates; the device's whole area when nothing clips.
     TRect ClipRect() const;
 
-    TPLXPen Pen;
-    TPLXBrush Brush;
-    TPLXFont Font;
+    // The current pen, brush and font; drawing calls read them when they run.
+    const TPLXPen &pen() const { return FPen; }
+    void setPen(const TPLXPen &pen) { FPen = pen; }
+    void setPenColor(TColor color) { FPen.Color = color; }
+    void setPenStyle(TPenStyle style) { FPen.Style = style; }
+    void setPenWidth(int width) { FPen.Width = width; }
+    const TPLXBrush &brush() const { return FBrush; }
+    void setBrush(const TPLXBrush &brush) { FBrush = brush; }
+    void setBrushStyle(TBrushStyle style) { FBrush.Style = style; }
+    const TPLXFont &font() const { return FFont; }
+    void setFont(const TPLXFont &font) { FFont = font; }
 
 private:
     void strokeLine(int x1, int y1, int x2, int y2);
@@ -138,6 +146,9 @@ private:
     QPainter *FPainter;
     const QPalette *FPalette = nullptr;
     TPoint FPenPos;
+    TPLXPen FPen;
+    TPLXBrush FBrush;
+    TPLXFont FFont;
 };
 
 // The abstract drawing surface. Pen, brush and font are the surface's current
