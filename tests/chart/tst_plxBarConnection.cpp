@@ -1,11 +1,11 @@
 #include "plxBarConnection.h"
 #include "plxBarSettings.h"
+#include "plxChartFixture.h"
 #include "plxCompare.h"
 #include "plxDocumentFixture.h"
 #include "plxPertBar.h"
 #include "plxPlatform.h"
 
-#include <QPainter>
 #include <QtTest>
 
 using namespace plxtest;
@@ -15,9 +15,9 @@ Q_DECLARE_METATYPE(Segments)
 
 namespace {
 
-constexpr QRgb kWhite = 0xFFFFFFFF;
-const QRgb kBlue = qRgb(0, 0, 255);  // clBlue, the finish-start colour of the fixture
-const QRgb kGreen = qRgb(0, 128, 0); // clGreen, finish-finish
+constexpr TColor kWhite = 0xFFFFFF;
+constexpr TColor kBlue = 0xFF0000;  // clBlue, the finish-start colour of the fixture
+constexpr TColor kGreen = 0x008000; // clGreen, finish-finish
 
 // A (row 0, `originStart`, 2 days, x 0..40 from Monday) connected as "C" to B (row
 // `targetRow`, `targetStart`, 1 day); rows are 20 pixels high.
@@ -50,24 +50,10 @@ struct Loaded
     }
 };
 
-QImage render(TPLXDrawer &drawer, int width = 200, int height = 120)
+// What the drawer paints on a fresh 200 x 120 canvas.
+QImage render(TPLXDrawer *drawer)
 {
-    QImage image(width, height, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    QPainter painter(&image);
-    TPLXCanvasVC vc(painter);
-    vc.setVisibleArea({0, 0, width, height});
-    drawer.Draw(vc);
-    painter.end();
-    return image;
-}
-
-QList<QRgb> pixels(const QImage &image, const QList<QPoint> &points)
-{
-    QList<QRgb> result;
-    for (const QPoint &p : points)
-        result << image.pixel(p);
-    return result;
+    return drawn(drawer, 200, 120);
 }
 
 } // namespace
@@ -153,8 +139,8 @@ void tst_plxBarConnection::routesAndPixels()
     QCOMPARE(l.drawer->getSegments(),
              (Segments{{40, 50, 10, 10}, {50, 60, 50, 50}, {50, 50, 10, 10}, {50, 50, 10, 50}, {50, 50, 10, 10}}));
     QCOMPARE(l.drawer->routeColor(), TColor(0xFF0000));
-    QCOMPARE(pixels(render(*l.drawer), {{45, 10}, {50, 30}, {55, 50}, {30, 10}, {50, 70}}),
-             (QList<QRgb>{kBlue, kBlue, kBlue, kWhite, kWhite}));
+    QCOMPARE(pixels(render(l.drawer), {{45, 10}, {50, 30}, {55, 50}, {30, 10}, {50, 70}}),
+             (QList<TColor>{kBlue, kBlue, kBlue, kWhite, kWhite}));
 
     // Backwards between adjacent rows: arrow -10..0 at y 30, the middle run on row 1's top (y 20).
     Loaded back(twoBars(kMonday, 1, 0, false, kMonday, 1));
@@ -171,8 +157,8 @@ void tst_plxBarConnection::routesAndPixels()
     QCOMPARE(d.drawer->getSegments(), (Segments{{40, 50, 10, 10}, {50, 50, 10, target.Top}}));
     QCOMPARE(d.drawer->getPieces().back().kind, TPLXConnectorPiece::pkVertArrow);
     // The arrow head reaches the bar's top; no horizontal arrow into the bar.
-    QCOMPARE(pixels(render(*d.drawer), {{45, 10}, {50, 25}, {50, target.Top - 2}, {60, 50}}),
-             (QList<QRgb>{kBlue, kBlue, kBlue, kWhite}));
+    QCOMPARE(pixels(render(d.drawer), {{45, 10}, {50, 25}, {50, target.Top - 2}, {60, 50}}),
+             (QList<TColor>{kBlue, kBlue, kBlue, kWhite}));
     // Hits: 4 pixels above and below the stub, not 5; 4 right of the drop, not 5; nothing beyond
     // the stub's start on its line or beyond the drop's end.
     const QList<QPoint> points{{45, 6},         {45, 14}, {45, 5},  {45, 15},
@@ -190,8 +176,8 @@ void tst_plxBarConnection::colourPenAndHighlighting()
     const auto colour = [&] { return l.drawer->route() ? l.drawer->routeColor() : TColor(-1); };
     QCOMPARE(colour(), TColor(0x008000)); // finish-finish colour
     // Finish-finish: the arrow comes into B's end (x 80) from the right, the run is on row 0's centre.
-    QCOMPARE(pixels(render(*l.drawer), {{90, 30}, {70, 10}, {85, 50}, {50, 30}}),
-             (QList<QRgb>{kGreen, kGreen, kGreen, kWhite}));
+    QCOMPARE(pixels(render(l.drawer), {{90, 30}, {70, 10}, {85, 50}, {50, 30}}),
+             (QList<TColor>{kGreen, kGreen, kGreen, kWhite}));
     // Highlighting takes both bars along and the highlight colour.
     TPLXDrawer *from = l.connection->getFromBar()->getDrawer(vtGanttGraph);
     TPLXDrawer *to = l.connection->getToBar()->getDrawer(vtGanttGraph);
@@ -214,7 +200,7 @@ void tst_plxBarConnection::nothingIsRoutedWhenHiddenOrDisabled()
     hidden.showConnections = false;
     Loaded h(hidden);
     QVERIFY(!h.drawer->route() && h.drawer->getSegments().empty());
-    QCOMPARE(render(*h.drawer).pixel(50, 30), kWhite);
+    QCOMPARE(pixel(render(h.drawer), 50, 30), kWhite);
 
     // Both bars before the document's start, then both after its end.
     Loaded l(twoBars(kMonday + 3));

@@ -24,19 +24,14 @@ struct TRefusingBar : TPLXGanttBar
     }
 };
 
-// A data source over an INI file of `doc` in its own directory.
-struct Source
+// A data source over `doc`, its chart reaching well past the bars.
+struct Source : LoadedDocument
 {
-    QTemporaryDir dir;
-    TPLXRecordingScope scope;
-    std::unique_ptr<TPLXDataSource> ds = std::make_unique<TPLXDataSource>();
-
     explicit Source(const Document &doc)
+        : LoadedDocument(doc)
     {
-        ds->setStorage(storageFor(dir, QStringLiteral("plan.ini"), text(doc)));
-        ds->root()->setEndDate(kMonday + 400);
+        ds.root()->setEndDate(kMonday + 400);
     }
-    TPLXGanttBar *bar(int row, int index) const { return ds->GetTable()->getRow(row)->GetBarInRow(index); }
 };
 
 // A: Monday, 2 days; B: Wednesday; C: Thursday; finish-start chain A -> B -> C.
@@ -161,13 +156,13 @@ void tst_plxGanttDocument::resolveChainPushesEachBarOnceSkippingFixedAndCollidin
     TPLXGanttBar *a = s.bar(0, 0), *b = s.bar(1, 0), *c = s.bar(2, 0);
     int afterAdds = 0;
     // A moves to Tuesday and now ends Thursday.
-    QVERIFY(s.ds->BarMove(a, kMonday + 1, 0));
-    s.ds->setOnAfterConnectionAdd([&afterAdds](TPLXBarConnection *) { ++afterAdds; });
-    std::unique_ptr<TPLXMultipleOperations> pushes = s.ds->root()->resolveDistanceViolations(a);
+    QVERIFY(s.ds.BarMove(a, kMonday + 1, 0));
+    s.ds.setOnAfterConnectionAdd([&afterAdds](TPLXBarConnection *) { ++afterAdds; });
+    std::unique_ptr<TPLXMultipleOperations> pushes = s.ds.root()->resolveDistanceViolations(a);
     QCOMPARE(pushes->count(), 2);
     PLX_COMPARE_EACH(double, ({b->getStartDate(), c->getStartDate()}), ({kMonday + 3, kMonday + 4}));
-    QCOMPARE(afterAdds, 0);                   // suspended while pushing ...
-    QVERIFY(s.ds->getOnAfterConnectionAdd()); // ... and restored afterwards
+    QCOMPARE(afterAdds, 0);                  // suspended while pushing ...
+    QVERIFY(s.ds.getOnAfterConnectionAdd()); // ... and restored afterwards
 
     // A fixed B is not pushed, nor is B when its row holds D on Thursday, where B would go;
     // C is not pushed either, and the violation stays.
@@ -176,23 +171,23 @@ void tst_plxGanttDocument::resolveChainPushesEachBarOnceSkippingFixedAndCollidin
     for (const Document &doc : {chain(true), crowded}) {
         Source t(doc);
         // Every bar's cached row index is current once the rows were asked, as drawing does.
-        for (int row = 0; row < t.ds->GetTable()->countRows(); ++row)
-            for (TPLXGanttBar *bar : t.ds->GetTable()->getRow(row)->bars())
+        for (int row = 0; row < t.table()->countRows(); ++row)
+            for (TPLXGanttBar *bar : t.table()->getRow(row)->bars())
                 bar->getRow();
-        QVERIFY(t.ds->BarMove(t.bar(0, 0), kMonday + 1, 0));
-        QVERIFY(t.ds->root()->resolveDistanceViolations(t.bar(0, 0))->empty());
+        QVERIFY(t.ds.BarMove(t.bar(0, 0), kMonday + 1, 0));
+        QVERIFY(t.ds.root()->resolveDistanceViolations(t.bar(0, 0))->empty());
         PLX_COMPARE_EACH(double, ({t.bar(1, 0)->getStartDate(), t.bar(2, 0)->getStartDate()}),
                          ({kMonday + 2, kMonday + 3}));
-        QCOMPARE(t.ds->root()->findConnection(t.bar(0, 0), t.bar(1, 0), 1)->findViolationOffset(), 1);
+        QCOMPARE(t.ds.root()->findConnection(t.bar(0, 0), t.bar(1, 0), 1)->findViolationOffset(), 1);
     }
 
     // A (Monday, 2 days) -> B (Wednesday). B moves to Tuesday: A goes back one
     // working day, to the Friday before the weekend; one undo step each.
     Source back(chain());
-    QVERIFY(back.ds->BarMove(back.bar(1, 0), kMonday + 1, 1) && back.ds->ResolveDistanceViolations(back.bar(1, 0)));
+    QVERIFY(back.ds.BarMove(back.bar(1, 0), kMonday + 1, 1) && back.ds.ResolveDistanceViolations(back.bar(1, 0)));
     PLX_COMPARE_EACH(double, ({back.bar(0, 0)->getStartDate(), back.bar(0, 0)->getEndDate()}),
                      ({kMonday - 3, kMonday + 1}));
-    QCOMPARE(back.ds->getUndoRedoStack().GetUndoOperationCount(), 2);
+    QCOMPARE(back.stack().GetUndoOperationCount(), 2);
 }
 
 void tst_plxGanttDocument::loadSkipsUnknownPartsAndSavesInOrder()
@@ -275,27 +270,27 @@ void tst_plxGanttDocument::drawingConnections()
 void tst_plxGanttDocument::connectionOperationsHonourEvents()
 {
     Source s(chain());
-    TPLXGanttDocument &document = *s.ds->root();
+    TPLXGanttDocument &document = *s.ds.root();
     TPLXGanttBar *a = s.bar(0, 0), *c = s.bar(2, 0);
     QStringList events;
     const auto note = [&events](const char *what) {
         return [&events, what](auto &&...) { events << QLatin1String(what); };
     };
-    s.ds->setOnBeforeConnectionAdd(note("adding"));
-    s.ds->setOnAfterConnectionAdd(note("added"));
-    s.ds->setOnBeforeConnectionDelete(note("deleting"));
-    s.ds->setOnAfterConnectionDelete(note("deleted"));
+    s.ds.setOnBeforeConnectionAdd(note("adding"));
+    s.ds.setOnAfterConnectionAdd(note("added"));
+    s.ds.setOnBeforeConnectionDelete(note("deleting"));
+    s.ds.setOnAfterConnectionDelete(note("deleted"));
 
     auto added = std::make_unique<TPLXBarConnection>(a, c, 1, &document);
     TPLXBarConnection *ac = added.get();
-    QVERIFY(s.ds->ConnectionAdd(ac));
+    QVERIFY(s.ds.ConnectionAdd(ac));
     (void)added.release(); // the document's now
 
     // Deleting the first connection and undoing puts it back in its place.
     TPLXBarConnection *ab = document.getConnection(0);
-    QVERIFY(s.ds->ConnectionDelete(ab));
+    QVERIFY(s.ds.ConnectionDelete(ab));
     QCOMPARE(document.getConnection(0)->getUID(), QStringLiteral("BC"));
-    QVERIFY(s.ds->getUndoRedoStack().undo());
+    QVERIFY(s.stack().undo());
     QCOMPARE(document.getConnection(0), ab);
     QCOMPARE(document.connectionsOf(a), (Connections{ac, ab}));
     QCOMPARE(events, (QStringList{"adding", "added", "deleting", "deleted", "adding", "added"}));

@@ -49,6 +49,15 @@ struct Source : plxtest::LoadedDocument
         table()->setDefaultPertBarSettings(boxLook().release());
     }
     TPLXPertBar *box(int i) const { return row(i)->pertBar(); }
+    // A new task bar from `start` to `end` in `row`, added as an undoable step.
+    bool addTask(int row, double start, double end)
+    {
+        auto task = std::make_unique<TPLXTaskBar>(start, end, 0);
+        if (!ds.BarAdd(task.get(), row))
+            return false;
+        (void)task.release(); // the row's now
+        return true;
+    }
     bool giveBox(int row)
     {
         return stack().doOperation(std::make_unique<TPLXPertBarInsertOperation>(&ds, row, -1, -1));
@@ -102,11 +111,6 @@ QString describe(const TPLXDataSource &ds)
              gantt.join(QLatin1Char(' ')));
 }
 
-TPLXTaskBar *newTask(double start, double end)
-{
-    return new TPLXTaskBar(start, end, 0);
-}
-
 } // namespace
 
 class tst_plxPertLayout : public QObject
@@ -129,9 +133,7 @@ private slots:
 void tst_plxPertLayout::firstTaskBringsABoxAndUndoTakesItAway()
 {
     Source s;
-    std::unique_ptr<TPLXTaskBar> task(newTask(kMonday + 1, kMonday + 3));
-    QVERIFY(s.ds.BarAdd(task.get(), 3));
-    (void)task.release();
+    QVERIFY(s.addTask(3, kMonday + 1, kMonday + 3));
     TPLXPertBar *box = s.box(3);
     // The first free cell of an empty chart, (20, 27), on the 20-pixel grid; the box summarizes its row.
     QVERIFY2(describe(s.ds).contains(QStringLiteral(" | C0 | AutoID:1 box(20,20 Task 4) | ] z[3]")),
@@ -139,18 +141,14 @@ void tst_plxPertLayout::firstTaskBringsABoxAndUndoTakesItAway()
     QCOMPARE(box->getStartDate(), kMonday + 1);
 
     // A second task joins the box that is there.
-    task.reset(newTask(kMonday + 2, kMonday + 4));
-    QVERIFY(s.ds.BarAdd(task.get(), 3));
-    (void)task.release();
+    QVERIFY(s.addTask(3, kMonday + 2, kMonday + 4));
     QCOMPARE(s.box(3), box);
     QCOMPARE(box->getEndDate(), kMonday + 3); // ends Friday 00:00: Thursday is the last day included
     QVERIFY(s.stack().undo() && s.stack().undo() && s.box(3) == nullptr);
 
     // Without automatic boxes the row stays without one; the new step drops the undone insertion and the box it holds.
     s.ds.setAutoCreatePertbars(false);
-    task.reset(newTask(kMonday, kMonday + 1));
-    QVERIFY(s.ds.BarAdd(task.get(), 4));
-    (void)task.release();
+    QVERIFY(s.addTask(4, kMonday, kMonday + 1));
     QVERIFY(s.box(4) == nullptr);
     QCOMPARE(s.stack().GetRedoOperationCount(), 0);
 }

@@ -1,5 +1,6 @@
 // Tree cells: value texts, the sort order of every kind, text measuring, drawing, automatic columns, the stored form
 // of every kind and the column width operation.
+#include "plxChartFixture.h"
 #include "plxColors.h"
 #include "plxCompare.h"
 #include "plxDataSource.h"
@@ -14,7 +15,6 @@
 #include "plxTreeNode.h"
 #include "plxVisualContext.h"
 
-#include <QPainter>
 #include <QtTest>
 
 namespace {
@@ -187,13 +187,10 @@ void tst_plxTreeCell::measuringAndDrawing()
                        drawer->locateObject(100, 41)}),
                      ({cell, cell, nullptr, nullptr}));
 
-    QImage image(200, 60, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    QPainter painter(&image);
-    TPLXCanvasVC vc(painter);
-    vc.setVisibleArea({0, 0, 120, 60});
-    drawer->Draw(vc);
-    painter.end();
+    plxtest::Canvas canvas(200, 60);
+    canvas.vc->setVisibleArea({0, 0, 120, 60});
+    drawer->Draw(*canvas.vc);
+    const QImage image = canvas.finish();
     // The editor area is the visible part of the layout.
     QCOMPARE(drawer->getControlArea(), (TRect{80, 10, 120, 40}));
     int background = 0;
@@ -328,16 +325,13 @@ void tst_plxTreeCell::gridColumns()
     QCOMPARE(dynamic_cast<TPLXTreeAutoCell &>(*cell(1, 0)).ganttRow(), doc.table->getRow(1));
 
     // Numbers are computed when drawn: hierarchical, or continuous when the grid says so.
-    QImage image(50, 20, QImage::Format_RGB32);
-    QPainter painter(&image);
-    TPLXCanvasVC vc(painter);
-    vc.setVisibleArea({0, 0, 50, 20});
+    plxtest::Canvas canvas(50, 20);
     QStringList texts;
     for (bool continuous : {false, true}) {
         grid->setContinuousNumbering(continuous);
         for (int row = 0; row < 3; ++row) {
             cell(row, 0)->cellDrawer()->setLayout(TRect{0, 0, 50, 20});
-            cell(row, 0)->cellDrawer()->Draw(vc);
+            cell(row, 0)->cellDrawer()->Draw(*canvas.vc);
             texts << cell(row, 0)->GetText();
         }
     }

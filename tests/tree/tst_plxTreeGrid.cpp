@@ -1,5 +1,6 @@
 // The tree grid, its header, header cells and resize pane: hand-edited sort orders, selection and focus, hit areas,
 // column and row moves, and the resizing handles.
+#include "plxChartFixture.h"
 #include "plxColors.h"
 #include "plxCompare.h"
 #include "plxDataSource.h"
@@ -14,7 +15,6 @@
 #include "plxTreeRow.h"
 #include "plxVisualContext.h"
 
-#include <QPainter>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -205,12 +205,7 @@ void tst_plxTreeGrid::selectsFocusesAndDrawsRows()
     QVERIFY(!tree->getFocusedRow() && !tree->getRow(6)->isFocused());
 
     // The row bands' colours are tst_plxTaskTree's; drawing places the hit areas.
-    QImage image(400, 200, QImage::Format_RGB32);
-    QPainter painter(&image);
-    TPLXCanvasVC vc(painter);
-    vc.setVisibleArea({0, 0, 400, 200});
-    tree->getDrawer(vtGanttGraph)->Draw(vc);
-    painter.end();
+    plxtest::drawn(tree->getDrawer(vtGanttGraph), 400, 200);
 
     // Hit tests after drawing: the splitter, the pane's handles, then the cells.
     TPLXDrawer *drawer = tree->getDrawer(vtGanttGraph);
