@@ -84,6 +84,8 @@ public:
     virtual bool isProgressBar() const { return false; }
     // The bar keeps its place when connected bars push their neighbours.
     virtual bool isFixed() const { return false; }
+    // The box a PERT connection being drawn out ends at: it has no task to connect yet.
+    virtual bool isLooseEnd() const { return false; }
     // Recomputes what the bar derives from other bars; most kinds derive nothing.
     virtual void refreshDerived() {}
     // Working time in the period, in days.

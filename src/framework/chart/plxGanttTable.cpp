@@ -9,7 +9,6 @@
 #include "plxMedia.h"
 #include "plxPertBar.h"
 #include "plxPlatform.h"
-#include "plxSummaryBar.h"
 #include "plxTimeMode.h"
 
 #include <QDateTime>
@@ -1162,7 +1161,8 @@ TPLXGanttRowClearOperation::TPLXGanttRowClearOperation(TPLXDataSourceIntf *dataS
     }
     TPLXGanttRow *row = table->getRow(index);
     // A group row's summary bar follows its group; clearing leaves it alone.
-    if (row->countBarsOfKind<TPLXSummaryBar>() > 0)
+    if (std::any_of(row->bars().cbegin(), row->bars().cend(),
+                    [](const TPLXGanttBar *bar) { return bar->isSummaryBar(); }))
         return;
     for (TPLXGanttBar *bar : row->bars())
         addOperation(std::make_unique<TPLXBarDeleteOperation>(dataSource, bar));
@@ -1189,15 +1189,6 @@ TPLXGanttRowsDeleteOperation::TPLXGanttRowsDeleteOperation(TPLXDataSourceIntf *d
 
 // ------------------------------------------------------------ PERT connection operations
 
-namespace {
-
-bool isFakePertBar(const TPLXGanttBar *bar)
-{
-    return dynamic_cast<const TPLXFakePertBar *>(bar) != nullptr;
-}
-
-} // namespace
-
 std::unique_ptr<TPLXOperation> TPLXPertConnectionOperation::add(TPLXDataSourceIntf *dataSource, TPLXBarConnection *c)
 {
     if (!c || !c->getFromBar() || !c->getToBar())
@@ -1206,7 +1197,7 @@ std::unique_ptr<TPLXOperation> TPLXPertConnectionOperation::add(TPLXDataSourceIn
     PLX_ASSERT(table != nullptr);
     table->addPertConnection(c);
     // A connection still being drawn out ends at a fake box: no task to connect yet.
-    if (isFakePertBar(c->getToBar()))
+    if (c->getToBar()->isLooseEnd())
         return nullptr;
     TPLXDocumentSetup *document = dataSource->documentSetup();
     PLX_ASSERT(document != nullptr);
@@ -1236,7 +1227,7 @@ std::unique_ptr<TPLXOperation> TPLXPertConnectionOperation::remove(TPLXDataSourc
     if (!c || !table)
         return nullptr;
     table->removePertConnection(c);
-    if (!c->getFromBar() || !c->getToBar() || isFakePertBar(c->getToBar()))
+    if (!c->getFromBar() || !c->getToBar() || c->getToBar()->isLooseEnd())
         return nullptr;
     TPLXDocumentSetup *document = dataSource->documentSetup();
     TPLXGanttRow *fromRow = c->getFromBar()->getParentRow();

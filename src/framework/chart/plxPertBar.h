@@ -298,6 +298,7 @@ class ORVANTA_EXPORT TPLXFakePertBar : public TPLXPertBar
 public:
     // `settings` is borrowed, not copied.
     TPLXFakePertBar(int x = 0, int y = 0, TPLXPertBarSettings *settings = nullptr);
+    bool isLooseEnd() const override { return true; }
 };
 
 // An empty rectangle at the box position.
