@@ -1,4 +1,5 @@
 // Renders through the visual context into images and checks the pixels a user would see.
+#include "plxCanvasFixture.h"
 #include "plxColors.h"
 #include "plxCompare.h"
 #include "plxTestSupport.h"
@@ -14,30 +15,17 @@ namespace {
 
 constexpr TColor kBackground = clWhite;
 
-// An image with a painter and a visual context on it.
-struct Surface
+// A canvas that also checks whole areas, device pixel by device pixel.
+struct Surface : plxtest::Canvas
 {
-    explicit Surface(int width = 200, int height = 120, qreal dpr = 1.0)
-        : image(qRound(width * dpr), qRound(height * dpr), QImage::Format_RGB32)
-    {
-        image.setDevicePixelRatio(dpr);
-        image.fill(Qt::white);
-        painter = std::make_unique<QPainter>(&image);
-        vc = std::make_unique<TPLXCanvasVC>(*painter);
-        vc->setVisibleArea({0, 0, width, height});
-    }
-    // The colour of the logical pixel (x, y): its top-left device pixel.
-    TColor at(int x, int y) const
-    {
-        return device(qRound(x * image.devicePixelRatio()), qRound(y * image.devicePixelRatio()));
-    }
-    TColor device(int x, int y) const { return QColorToColor(QColor(image.pixel(x, y))); }
+    using Canvas::Canvas;
+    TColor device(int x, int y) const { return plxtest::pixel(image, x, y); }
     // Every device pixel of the logical rectangle has `color`.
     bool uniform(const TRect &r, TColor color) const
     {
         const qreal dpr = image.devicePixelRatio();
-        for (int y = qRound(r.Top * dpr); y < qRound(r.Bottom * dpr); ++y)
-            for (int x = qRound(r.Left * dpr); x < qRound(r.Right * dpr); ++x)
+        for (int y = int(std::lrint(r.Top * dpr)); y < int(std::lrint(r.Bottom * dpr)); ++y)
+            for (int x = int(std::lrint(r.Left * dpr)); x < int(std::lrint(r.Right * dpr)); ++x)
                 if (device(x, y) != color)
                     return false;
         return true;
@@ -50,14 +38,6 @@ struct Surface
     {
         return std::all_of(points.begin(), points.end(), [&](TPoint p) { return at(p.x(), p.y()) == color; });
     }
-    int count(const TRect &r, TColor color) const
-    {
-        int n = 0;
-        for (int y = r.Top; y < r.Bottom; ++y)
-            for (int x = r.Left; x < r.Right; ++x)
-                n += at(x, y) == color;
-        return n;
-    }
     // The bounding box of the pixels that differ from the background (at ratio 1).
     QRect ink() const
     {
@@ -68,10 +48,6 @@ struct Surface
                     box |= QRect(x, y, 1, 1);
         return box;
     }
-
-    QImage image;
-    std::unique_ptr<QPainter> painter;
-    std::unique_ptr<TPLXCanvasVC> vc;
 };
 
 void addDprRows()

@@ -1,4 +1,5 @@
 // Word wrap and aligned text rendered into images, the texts a halo draws around its bar, and its stored form.
+#include "plxCanvasFixture.h"
 #include "plxColors.h"
 #include "plxCompare.h"
 #include "plxIniDocument.h"
@@ -10,7 +11,6 @@
 
 #include <QFontMetrics>
 #include <QGuiApplication>
-#include <QPainter>
 #include <QScreen>
 #include <QtTest>
 
@@ -30,17 +30,13 @@ QFontMetrics metricsOf(const TPLXFont &font)
     return QFontMetrics(measured);
 }
 
-struct Surface
+// A 240 x 120 canvas that finds the text on it.
+struct Surface : plxtest::Canvas
 {
     Surface()
-        : image(240, 120, QImage::Format_RGB32)
+        : Canvas(240, 120)
     {
-        image.fill(ColorToQColor(kPaper));
-        painter = std::make_unique<QPainter>(&image);
-        vc = std::make_unique<TPLXCanvasVC>(*painter);
-        vc->setVisibleArea({0, 0, 240, 120});
     }
-    TColor at(int x, int y) const { return QColorToColor(QColor(image.pixel(x, y))); }
     // The bounding box of dark grey to black (text) pixels; empty when there are none.
     TRect inkBox() const
     {
@@ -52,18 +48,6 @@ struct Surface
                            std::max(box.Bottom, y + 1)};
         return box.Right < 0 ? TRect{} : box;
     }
-    int count(const TRect &r, TColor color) const
-    {
-        int n = 0;
-        for (int y = r.Top; y < r.Bottom; ++y)
-            for (int x = r.Left; x < r.Right; ++x)
-                n += at(x, y) == color;
-        return n;
-    }
-
-    QImage image;
-    std::unique_ptr<QPainter> painter;
-    std::unique_ptr<TPLXCanvasVC> vc;
 };
 
 std::unique_ptr<TPLXTextSettings> textSettings(int points = 12)

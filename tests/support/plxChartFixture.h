@@ -1,16 +1,13 @@
 // A small chart for the bar, row and table tests: a test document with a
-// weekend calendar and a table of rows, plus rendering into an image.
+// weekend calendar and a table of rows.
 #pragma once
 
+#include "plxCanvasFixture.h"
 #include "plxDocumentCalendar.h"
 #include "plxGanttTable.h"
 #include "plxTaskBar.h"
 #include "plxTestSupport.h"
 #include "plxTextualHalo.h"
-#include "plxVisualContext.h"
-
-#include <QImage>
-#include <QPainter>
 
 namespace plxtest {
 
@@ -51,58 +48,5 @@ struct Chart
         return bar.release();
     }
 };
-
-// A white image of the given size and a visual context drawing on it, with the whole image as the visible area.
-struct Canvas
-{
-    QImage image;
-    QPainter painter;
-    std::unique_ptr<TPLXCanvasVC> vc;
-
-    Canvas(int width, int height)
-        : image(width, height, QImage::Format_RGB32)
-    {
-        image.fill(Qt::white);
-        painter.begin(&image);
-        vc = std::make_unique<TPLXCanvasVC>(painter);
-        vc->setVisibleArea({0, 0, width, height});
-    }
-    ~Canvas()
-    {
-        vc.reset();
-        if (painter.isActive())
-            painter.end();
-    }
-    QImage finish()
-    {
-        vc.reset();
-        painter.end();
-        return image;
-    }
-};
-
-// The pixel as a TColor (0x00BBGGRR).
-inline TColor pixel(const QImage &image, int x, int y)
-{
-    const QRgb c = image.pixel(x, y);
-    return static_cast<TColor>(qRed(c) | (qGreen(c) << 8) | (qBlue(c) << 16));
-}
-
-// The pixels at `points`, for one comparison of many probes of one picture.
-inline QList<TColor> pixels(const QImage &image, const QList<QPoint> &points)
-{
-    QList<TColor> result;
-    for (const QPoint &p : points)
-        result << pixel(image, p.x(), p.y());
-    return result;
-}
-
-// What `drawer` draws on a fresh white canvas of the given size.
-inline QImage drawn(TPLXDrawer *drawer, int width, int height)
-{
-    Canvas canvas(width, height);
-    drawer->Draw(*canvas.vc);
-    return canvas.finish();
-}
 
 } // namespace plxtest
