@@ -33,6 +33,8 @@ TPLXDataSource::~TPLXDataSource()
 
 void TPLXDataSource::setStorage(const QString &name)
 {
+    // A broken file can raise a message per entry: the user sees a few, the log gets all.
+    const TPLXMessageCap cap;
     // The history refers to the document about to be replaced.
     FUndoRedoStack->clear();
     storageName = name;
