@@ -82,6 +82,9 @@ private slots:
             << QByteArray("[root]\ntypeID=Test Node\nname=r\nchildren#count=4096\nchildren#0=a\nchildren#2=a\n"
                           "[a]\ntypeID=Test Node\nname=a\n")
             << "r[a,-,a]" << QStringList();
+        QTest::newRow("empty names") << QByteArray("[root]\ntypeID=Test Node\nname=r\nchild=\nchildren#count=2\n"
+                                                   "children#0=\nchildren#1=\n")
+                                     << "r[-,-]" << QStringList();
         // The bad colour raises after "inner" was loaded into the half-built entity: it goes with it.
         QTest::newRow("error inside a load")
             << QByteArray("[root]\ntypeID=Test Node\nname=r\nchildren#count=2\nchildren#0=bad\nchildren#1=good\n"
