@@ -229,6 +229,10 @@ void tst_plxDataSource::hostileDocumentsLoadWhole()
     QCOMPARE(tree ? tree->rowsCount() : ds.GetTable()->countRows(), ds.GetTable()->countRows());
     for (int i = 0; tree && i < tree->rowsCount(); ++i)
         QCOMPARE(tree->getRow(i)->cellsCount(), tree->colsCount());
+    if (tree && tree->colsCount() > 1) { // moving the last column reaches every row's last cell
+        const std::unique_ptr<TPLXOperation> move = tree->moveColumn(tree->colsCount() - 1, 0);
+        QVERIFY(move && move->perform() && move->undo());
+    }
     // And it draws, as a chart and as a network.
     QImage image(600, 300, QImage::Format_ARGB32_Premultiplied);
     QPainter painter(&image);
