@@ -197,6 +197,8 @@ void tst_plxDataSource::hostileDocumentsLoadWhole_data()
     row("tree-wrong-kind", 1, tree.arg("Plan Table"), standIn("tree", "Plan Table"));
     row("tree-row-fewer-cells", 0, QString(),
         "\"root\": tree row 1 has 1 cells for 2 columns; blank cells are appended");
+    row("tree-row-more-cells", 0, QString(),
+        "\"root\": tree row 0 has 3 cells for 2 columns; the cells past the last column are left out");
     row("tree-more-nodes-than-rows", 0, QString(), rows(3, 2));
     row("tree-fewer-nodes-than-rows", 0, QString(), rows(1, 2));
     row("tree-node-two-parents", 0, QString(), "Tree node Plan Root: its child Node 2 belongs to another node");

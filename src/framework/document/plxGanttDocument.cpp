@@ -119,19 +119,28 @@ void reconcileRows(TPLXGanttDocument &doc, const QString &name)
         table->appendRow();
     if (treeRows < tableRows)
         tree->getRootNode()->setIndexes(0);
+    if (!tree->getHeader())
+        return;
     const int columns = tree->colsCount();
     const int rows = tree->rowsCount();
     for (int i = 0; i < rows; ++i) {
         TPLXTreeRow *row = tree->getRow(i);
         const int cells = row ? row->cellsCount() : columns;
-        if (cells < columns) {
+        if (cells == columns)
+            continue;
+        // Cells past the last column have nowhere to be drawn: they are unlisted,
+        // and freed with the row.
+        if (cells < columns)
             row->fillCells(tree->getHeader());
-            PLXLog(QStringLiteral("\"%1\": tree row %2 has %3 cells for %4 columns; blank cells are appended")
-                       .arg(name)
-                       .arg(i)
-                       .arg(cells)
-                       .arg(columns));
-        }
+        while (row->cellsCount() > columns)
+            row->deleteCell(row->cellsCount() - 1);
+        PLXLog(QStringLiteral("\"%1\": tree row %2 has %3 cells for %4 columns; %5")
+                   .arg(name)
+                   .arg(i)
+                   .arg(cells)
+                   .arg(columns)
+                   .arg(cells < columns ? QStringLiteral("blank cells are appended")
+                                        : QStringLiteral("the cells past the last column are left out")));
     }
 }
 
