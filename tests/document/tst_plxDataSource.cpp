@@ -138,6 +138,10 @@ void tst_plxDataSource::loadAndSave()
     QVERIFY_THROWS_EXCEPTION(EPLXFileError, p.ds.SaveToMedia(QStringLiteral("file://") + target));
     QVERIFY(!QFile::exists(target));
     QVERIFY(p.ds.BarMove(p.bar(2, 1), kMonday + 9, 2));
+    // A storage that is no regular file raises and changes nothing, the history included.
+    QVERIFY(QDir(p.dir.path()).mkdir(QStringLiteral("folder.ini")));
+    QVERIFY_THROWS_EXCEPTION(EPLXFileError, p.ds.setStorage("file://" + p.dir.filePath(QStringLiteral("folder.ini"))));
+    QVERIFY(p.ds.getStorage() == p.storage && p.undoCount() == 1);
     const QString copy = QStringLiteral("file://") + p.dir.filePath(QStringLiteral("copy.ini"));
     p.ds.SaveToMedia(copy);
     QCOMPARE(p.ds.getStorage(), p.storage); // saving does not switch the storage
