@@ -304,13 +304,15 @@ std::shared_ptr<TPLXIniDocument> TPLXIniDocument::open(const QString &fileName)
     QByteArray bytes;
     QFile file(key);
     if (file.exists()) {
-        const qint64 limit = maxFileSize();
-        checkSize(fileName, QFileInfo(key).size(), limit);
+        const qint64 size = QFileInfo(key).size();
+        checkSize(fileName, size, maxFileSize());
         if (!file.open(QIODevice::ReadOnly))
             throw EPLXFileError(key, QStringLiteral("cannot be read (%1)").arg(file.errorString()));
-        // A file that grew since it was measured is still read no further than the limit.
-        bytes = file.read(limit + 1);
-        checkSize(fileName, bytes.size(), limit);
+        // Reading allocates what it asks for: ask for the measured size, and one
+        // byte more to notice a file that grew since it was measured.
+        bytes = file.read(size + 1);
+        if (bytes.size() > size)
+            throw EPLXFileError(fileName, QStringLiteral("changed while it was read"));
     }
     std::shared_ptr<TPLXIniDocument> document(new TPLXIniDocument);
     document->FFileName = key;
