@@ -13,6 +13,31 @@
 
 #include <algorithm>
 
+namespace {
+
+// Pictures past these sizes are refused instead of allocated: the painter
+// addresses 32767 pixels a side, and 256 million pixels take a gigabyte.
+constexpr qint64 kMaxPictureSide = 32767;
+constexpr qint64 kMaxPicturePixels = qint64(1) << 28;
+
+QImage makePicture(qint64 width, qint64 height)
+{
+    if (width > kMaxPictureSide || height > kMaxPictureSide || width * height > kMaxPicturePixels)
+        throw EPLXError(QStringLiteral("A picture of %1 x %2 pixels is refused: the limit is %3 pixels a side "
+                                       "and %4 pixels in all")
+                            .arg(width)
+                            .arg(height)
+                            .arg(kMaxPictureSide)
+                            .arg(kMaxPicturePixels));
+    QImage image(static_cast<int>(width), static_cast<int>(height), QImage::Format_ARGB32_Premultiplied);
+    if (image.isNull())
+        throw EPLXError(QStringLiteral("A picture of %1 x %2 pixels could not be allocated").arg(width).arg(height));
+    image.fill(Qt::white);
+    return image;
+}
+
+} // namespace
+
 TPLXDocumentSummary summarizeDocument(const QString &storageName)
 {
     TPLXDocumentSummary summary;
@@ -57,10 +82,8 @@ QImage renderChart(TPLXDataSource &dataSource, int width)
     const TDateTime start = document->getStartDate();
     const TPLXTimeMode mode = document->getCalendar() ? document->getCalendar()->getTimeMode() : tmDay;
     document->setEndDate(Add(start, width / columnWidth, mode));
-    const int height = std::max(120, table->getTableHeight() + 20);
-
-    QImage image(width, height, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::white);
+    QImage image = makePicture(width, std::max<qint64>(120, qint64(table->getTableHeight()) + 20));
+    const int height = image.height();
     QPainter painter(&image);
     TPLXCanvasVC vc(painter);
     vc.setVisibleArea(TRect{0, 0, width, height});
@@ -77,8 +100,7 @@ QImage renderNetwork(TPLXDataSource &dataSource)
     if (!drawer)
         return QImage();
     auto draw = [drawer](int width, int height) {
-        QImage image(width, height, QImage::Format_ARGB32_Premultiplied);
-        image.fill(Qt::white);
+        QImage image = makePicture(width, height);
         QPainter painter(&image);
         TPLXCanvasVC vc(painter);
         vc.setVisibleArea(TRect{0, 0, width, height});

@@ -25,6 +25,7 @@ struct TPLXDocumentSummary
 TPLXDocumentSummary summarizeDocument(const QString &storageName);
 
 // Draws the document's chart (table, bars, connections) for `width` pixels.
+// Both renderers raise EPLXError for a picture too large to make.
 QImage renderChart(TPLXDataSource &dataSource, int width);
 // Draws the document's network chart (PERT boxes and their connections) as large as it is.
 QImage renderNetwork(TPLXDataSource &dataSource);

@@ -77,6 +77,14 @@ private slots:
             << "r[-,fine,-,-]"
             << QStringList({unknown("MISSING"), "Error loading untyped", unknown("Progress Bar"),
                             "Error loading alien", circular("untyped"), unknown("MISSING"), "Error loading nowhere"});
+        // A count the section cannot hold reads up to the last element present; gaps are logged, not shown.
+        QTest::newRow("count past the file, gaps")
+            << QByteArray("[root]\ntypeID=Test Node\nname=r\nchildren#count=4096\nchildren#0=a\nchildren#2=a\n"
+                          "[a]\ntypeID=Test Node\nname=a\n")
+            << "r[a,-,a]" << QStringList();
+        QTest::newRow("empty names") << QByteArray("[root]\ntypeID=Test Node\nname=r\nchild=\nchildren#count=2\n"
+                                                   "children#0=\nchildren#1=\n")
+                                     << "r[-,-]" << QStringList();
         // The bad colour raises after "inner" was loaded into the half-built entity: it goes with it.
         QTest::newRow("error inside a load")
             << QByteArray("[root]\ntypeID=Test Node\nname=r\nchildren#count=2\nchildren#0=bad\nchildren#1=good\n"

@@ -8,6 +8,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <sys/stat.h>
+
 static QString value(const TPLXIniDocument &doc, const QString &section, const QString &key)
 {
     QString v;
@@ -121,6 +123,50 @@ private slots:
         QCOMPARE(plxtest::readFile(path), QByteArray("[keep]\nuntouched = as written\n[s]\nold=1\nnew=2\n"));
     }
 
+    void onlyRegularFilesWithinTheLimitAreRead_data()
+    {
+        QTest::addColumn<QString>("name"); // in the temporary folder
+        QTest::addColumn<QString>("refusal");
+        const QString notRegular = QStringLiteral("is not a regular file (a device, pipe or socket)");
+        QTest::newRow("directory") << QString() << QStringLiteral("is not a regular file (a directory)");
+        QTest::newRow("pipe") << QStringLiteral("pipe") << notRegular;
+        QTest::newRow("link to a pipe") << QStringLiteral("to-pipe.ini") << notRegular;
+        QTest::newRow("link to /dev/zero") << QStringLiteral("zero.ini") << notRegular;
+        QTest::newRow("link to /dev/full, a save target") << QStringLiteral("full.ini") << notRegular;
+        QTest::newRow("over the limit") << QStringLiteral("big.ini")
+                                        << QStringLiteral("is 16 bytes long, more than the limit of 15 bytes");
+        QTest::newRow("at the limit") << QStringLiteral("fits.ini") << QString();
+    }
+
+    void onlyRegularFilesWithinTheLimitAreRead()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, refusal);
+        QTemporaryDir dir;
+        QCOMPARE(mkfifo(QFile::encodeName(dir.filePath(QStringLiteral("pipe"))).constData(), 0600), 0);
+        QVERIFY(QFile::link(dir.filePath(QStringLiteral("pipe")), dir.filePath(QStringLiteral("to-pipe.ini"))));
+        QVERIFY(QFile::link(QStringLiteral("/dev/zero"), dir.filePath(QStringLiteral("zero.ini"))));
+        QVERIFY(QFile::link(QStringLiteral("/dev/full"), dir.filePath(QStringLiteral("full.ini"))));
+        plxtest::writeFile(dir.filePath(QStringLiteral("big.ini")), "[s]\nk=123456789\n");
+        plxtest::writeFile(dir.filePath(QStringLiteral("fits.ini")), "[s]\nk=12345678\n");
+        QCOMPARE(TPLXIniDocument::maxFileSize(), qint64(1) << 30);
+        TPLXIniDocument::setMaxFileSize(15);
+        const auto restore = qScopeGuard([] { TPLXIniDocument::setMaxFileSize(qint64(1) << 30); });
+        const QString path = name.isEmpty() ? dir.path() : dir.filePath(name);
+        QString said;
+        try {
+            auto doc = TPLXIniDocument::open(path); // a pipe would block here, a device never end
+            QCOMPARE(value(*doc, "s", "k"), QStringLiteral("12345678"));
+        } catch (const EPLXFileError &error) {
+            said = error.message();
+        }
+        QCOMPARE(said, refusal.isEmpty() ? QString()
+                                         : path + QStringLiteral(": ") + refusal +
+                                               (refusal.startsWith(u"is not")
+                                                    ? QStringLiteral("; only regular files are read and written")
+                                                    : QString()));
+    }
+
     void aSaveThatCannotBeWrittenKeepsTheOldFile()
     {
         QVERIFY_THROWS_EXCEPTION(EPLXFileError, TPLXIniDocument::open(FDir.path())); // unreadable input
@@ -139,7 +185,12 @@ private slots:
         QVERIFY_THROWS_EXCEPTION(EPLXFileError, doc->flush());
         QCOMPARE(plxtest::readFile(dir), QByteArray("now a file"));
         QVERIFY(QFile::remove(dir) && QDir().mkpath(dir));
-        doc->flush(); // the edit survived the failure and lands once the directory is back
+        // A target replaced by a pipe is not written through.
+        QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        QVERIFY_THROWS_EXCEPTION(EPLXFileError, doc->flush());
+        QVERIFY(QFileInfo(path).exists() && !QFileInfo(path).isFile());
+        QVERIFY(QFile::remove(path));
+        doc->flush(); // the edit survived the failures and lands once the directory is back
         QCOMPARE(plxtest::readFile(path), QByteArray("[s]\nk=new\n"));
 
         doc->writeString(u"s", u"k", u"unsaved");

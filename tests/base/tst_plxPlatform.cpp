@@ -49,6 +49,40 @@ private slots:
         QCOMPARE(outer.recorder().messages(), QStringList({"to outer"}));
     }
 
+    void aCapShowsTenMessagesAndLogsThemAll_data()
+    {
+        QTest::addColumn<int>("sent");
+        QTest::addColumn<int>("shown");
+        QTest::newRow("ten") << 10 << 10;
+        QTest::newRow("eleven") << 11 << 11; // ten, then one that says one was left out
+        QTest::newRow("a flood") << 25 << 11;
+    }
+
+    void aCapShowsTenMessagesAndLogsThemAll()
+    {
+        QFETCH(int, sent);
+        QFETCH(int, shown);
+        TPLXRecordingScope recording;
+        QStringList all;
+        {
+            const TPLXMessageCap cap;
+            const TPLXMessageCap inner; // counts with the outer one
+            for (int i = 0; i < sent; ++i) {
+                all.append(QString::number(i));
+                PLXShowMessage(all.last());
+            }
+        }
+        PLXShowMessage(QStringLiteral("after"));
+        const QStringList messages = recording.recorder.messages;
+        QCOMPARE(messages.size(), shown + 1);
+        QCOMPARE(messages.first(std::min(sent, 10)), all.first(std::min(sent, 10)));
+        if (sent > 10)
+            QCOMPARE(messages[10],
+                     QStringLiteral("%1 further messages were left out; the log holds all of them.").arg(sent - 10));
+        QCOMPARE(messages.last(), QStringLiteral("after"));
+        QCOMPARE(recording.recorder.logLines.first(sent), all);
+    }
+
     void assertionsNameTheUnitAndLine()
     {
         try {

@@ -5,8 +5,11 @@
 #include "plxRessourceStrings.h"
 #include "plxTaskBar.h"
 #include "plxTreeGrid.h"
+#include "plxTreeRow.h"
+#include "plxVisualContext.h"
 
 #include <QDate>
+#include <QPainter>
 #include <QtTest>
 
 using namespace plxtest;
@@ -64,6 +67,8 @@ private slots:
     void unreadableStorageFallsBackToTheDefault_data();
     void unreadableStorageFallsBackToTheDefault();
     void loadAndSave();
+    void hostileDocumentsLoadWhole_data();
+    void hostileDocumentsLoadWhole();
 };
 
 void tst_plxDataSource::newDataSourceHoldsTheDefaultDocument()
@@ -133,6 +138,10 @@ void tst_plxDataSource::loadAndSave()
     QVERIFY_THROWS_EXCEPTION(EPLXFileError, p.ds.SaveToMedia(QStringLiteral("file://") + target));
     QVERIFY(!QFile::exists(target));
     QVERIFY(p.ds.BarMove(p.bar(2, 1), kMonday + 9, 2));
+    // A storage that is no regular file raises and changes nothing, the history included.
+    QVERIFY(QDir(p.dir.path()).mkdir(QStringLiteral("folder.ini")));
+    QVERIFY_THROWS_EXCEPTION(EPLXFileError, p.ds.setStorage("file://" + p.dir.filePath(QStringLiteral("folder.ini"))));
+    QVERIFY(p.ds.getStorage() == p.storage && p.undoCount() == 1);
     const QString copy = QStringLiteral("file://") + p.dir.filePath(QStringLiteral("copy.ini"));
     p.ds.SaveToMedia(copy);
     QCOMPARE(p.ds.getStorage(), p.storage); // saving does not switch the storage
@@ -151,6 +160,92 @@ void tst_plxDataSource::loadAndSave()
     // The default store and a dummy store take nothing and raise nothing.
     p.ds.SaveToMedia(QString());
     p.ds.SaveToMedia(QStringLiteral("nothing://here"));
+}
+
+void tst_plxDataSource::hostileDocumentsLoadWhole_data()
+{
+    QTest::addColumn<QString>("file"); // in the folder of hostile documents
+    QTest::addColumn<int>("shown");
+    QTest::addColumn<QString>("message"); // the last message shown
+    QTest::addColumn<QString>("logged");  // the start of one log line
+    const auto row = [](const char *file, int shown, const QString &message, const QString &logged) {
+        QTest::newRow(file) << QString::fromLatin1(file) << shown << message << logged;
+    };
+    const QString calendar =
+        QStringLiteral("Der Kalender \"%1\" fehlt oder ist kein Kalender; der Standardkalender wird verwendet.");
+    const QString table =
+        QStringLiteral("Die Tabelle \"%1\" fehlt oder ist keine Tabelle; die Standardtabelle wird verwendet.");
+    const QString tree =
+        QStringLiteral("Der Aufgabenbaum \"%1\" fehlt oder ist kein Baum; der Standardbaum wird verwendet.");
+    const auto standIn = [](const char *key, const char *named) {
+        return QStringLiteral("\"%1\" of \"root\" (\"%2\") is missing or of another kind").arg(key, named);
+    };
+    const auto rows = [](int tree, int table) {
+        return QStringLiteral("\"root\": the task tree has %1 rows and the table %2; blank %3 rows are appended")
+            .arg(tree)
+            .arg(table)
+            .arg(tree < table ? "tree" : "table");
+    };
+    row("count-4096-without-rows", 0, QString(),
+        "Array \"rows\" in section \"Plan Table\" claims 4096 elements; reading 0");
+    row("count-padded-million", 0, QString(),
+        "Array \"rows\" in section \"Plan Table\" claims 1000000 elements; reading 2");
+    row("count-beyond-32-bits", 0, QString(), rows(2, 0));
+    row("count-negative", 0, QString(), rows(0, 2));
+    row("calendar-missing", 1, calendar.arg("calendar"), standIn("calendar", ""));
+    row("calendar-missing-with-boxes", 3, calendar.arg("Nowhere"), standIn("calendar", "Nowhere"));
+    row("calendar-wrong-kind", 1, calendar.arg("Row 1"), standIn("calendar", "Row 1"));
+    row("table-missing", 1, table.arg("table"), standIn("table", ""));
+    row("table-wrong-kind", 1, table.arg("Plan Calendar"), standIn("table", "Plan Calendar"));
+    row("tree-missing-section", 3, tree.arg("Nowhere"), standIn("tree", "Nowhere"));
+    row("tree-wrong-kind", 1, tree.arg("Plan Table"), standIn("tree", "Plan Table"));
+    row("tree-row-fewer-cells", 0, QString(),
+        "\"root\": tree row 1 has 1 cells for 2 columns; blank cells are appended");
+    row("tree-row-more-cells", 0, QString(),
+        "\"root\": tree row 0 has 3 cells for 2 columns; the cells past the last column are left out");
+    row("tree-more-nodes-than-rows", 0, QString(), rows(3, 2));
+    row("tree-fewer-nodes-than-rows", 0, QString(), rows(1, 2));
+    row("tree-node-two-parents", 0, QString(), "Tree node Plan Root: its child Node 2 belongs to another node");
+    row("tree-keys-differ-in-case", 0, QString(), "Tree node node 1: its row Tree Row 1 belongs to another node");
+    // Eighty messages: ten shown, then the count of the rest; the log holds them all, the last one included.
+    row("unknown-sections-flood", 11, "70 weitere Meldungen wurden nicht angezeigt; das Protokoll enthält alle.",
+        "Error loading Alien 39");
+}
+
+void tst_plxDataSource::hostileDocumentsLoadWhole()
+{
+    QFETCH(QString, file);
+    QFETCH(int, shown);
+    QFETCH(QString, message);
+    QFETCH(QString, logged);
+    TPLXRecordingScope scope;
+    TPLXDataSource ds;
+    const QString storage = QStringLiteral("file://" ORVANTA_TEST_DATA "/hostile/") + file + QStringLiteral(".ini");
+    ds.setStorage(storage);
+    const QStringList &messages = scope.recorder.messages;
+    QCOMPARE(ds.getStorage(), storage);
+    QCOMPARE(messages.size(), shown);
+    QCOMPARE(messages.value(shown - 1), message);
+    QVERIFY2(std::any_of(scope.recorder.logLines.cbegin(), scope.recorder.logLines.cend(),
+                         [&](const QString &line) { return line.startsWith(logged); }),
+             qPrintable(scope.recorder.logLines.join('\n')));
+    // Tree row i is table row i, with one cell per column.
+    TPLXTreeGrid *tree = ds.GetTree();
+    QVERIFY(ds.GetCalendar() && ds.GetTable());
+    QCOMPARE(tree ? tree->rowsCount() : ds.GetTable()->countRows(), ds.GetTable()->countRows());
+    for (int i = 0; tree && i < tree->rowsCount(); ++i)
+        QCOMPARE(tree->getRow(i)->cellsCount(), tree->colsCount());
+    if (tree && tree->colsCount() > 1) { // moving the last column reaches every row's last cell
+        const std::unique_ptr<TPLXOperation> move = tree->moveColumn(tree->colsCount() - 1, 0);
+        QVERIFY(move && move->perform() && move->undo());
+    }
+    // And it draws, as a chart and as a network.
+    QImage image(600, 300, QImage::Format_ARGB32_Premultiplied);
+    QPainter painter(&image);
+    TPLXCanvasVC vc(painter);
+    vc.setVisibleArea(TRect{0, 0, 600, 300});
+    ds.root()->getDrawer(vtGanttGraph)->Draw(vc);
+    ds.root()->getDrawer(vtPertGraph)->Draw(vc);
 }
 
 QTEST_MAIN(tst_plxDataSource)

@@ -143,6 +143,21 @@ private slots:
         QCOMPARE(s.vc->clipDepth(), 1);
     }
 
+    void aPainterThatCannotDrawIsRefused()
+    {
+        // A picture too large to allocate is null, and a painter on it never becomes active.
+        QImage none;
+        QPainter idle(&none);
+        QVERIFY(!idle.isActive());
+        try {
+            TPLXCanvasVC vc(idle);
+            QFAIL("an inactive painter was taken");
+        } catch (const EPLXError &error) {
+            QVERIFY2(error.message().startsWith(u"Cannot draw: the painter is not active"),
+                     qPrintable(error.message()));
+        }
+    }
+
     void clipFollowsAScaledPainter()
     {
         // A printer page maps logical chart pixels onto more device pixels.

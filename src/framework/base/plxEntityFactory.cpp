@@ -155,8 +155,19 @@ QList<TPLXGanttObject *> TPLXEntityFactory::loadObjectList(const QString &name, 
     QList<TPLXGanttObject *> list;
     const QStringList names = media.strArray(name, key);
     list.reserve(names.size());
-    for (const QString &item : names)
-        list.append(loadObject(item, media, parent));
+    for (qsizetype i = 0; i < names.size(); ++i) {
+        // A missing element names no section: say which one is missing, rather than
+        // loading "" (and then reporting it as circular at every further gap).
+        if (names[i].isEmpty()) {
+            PLXLog(QStringLiteral("Unable to locate child object named: \"%1#%2\". Parent name = \"%3\"")
+                       .arg(key)
+                       .arg(i)
+                       .arg(name));
+            list.append(nullptr);
+            continue;
+        }
+        list.append(loadObject(names[i], media, parent));
+    }
     return list;
 }
 

@@ -159,7 +159,8 @@ TPLXGanttObject *TPLXPersistence::loadChild(const QString &key, IPLXMedia &media
                                             TPLXGanttObject *parent) const
 {
     const QString childName = media.strValue(ID, key, QStringLiteral("Missing"));
-    if (childName != QLatin1String("Missing"))
+    // An empty value names no section (no section can be named so): it is missing too.
+    if (childName != QLatin1String("Missing") && !childName.isEmpty())
         return factory.loadObject(childName, media, parent);
     PLXLog(QStringLiteral("Unable to locate child object named: \"%1\". Parent name = \"%2\"").arg(key, ID));
     return nullptr;

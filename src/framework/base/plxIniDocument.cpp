@@ -9,6 +9,7 @@
 #include <QSaveFile>
 
 #include <algorithm>
+#include <atomic>
 #include <cstring>
 
 namespace {
@@ -251,14 +252,49 @@ QString registryKeyFor(const QString &fileName)
     return canonical.isEmpty() ? QDir::cleanPath(info.absoluteFilePath()) : canonical;
 }
 
+std::atomic<qint64> &maxFileSizeSetting()
+{
+    static std::atomic<qint64> limit{qint64(1) << 30};
+    return limit;
+}
+
+// Devices, pipes and directories are refused by what the file system says
+// about the path (links followed) before anything opens it: opening a pipe
+// blocks, and a device such as /dev/zero never ends.
+void checkRegularFile(const QString &fileName)
+{
+    const QFileInfo info(fileName);
+    if (info.exists() && !info.isFile())
+        throw EPLXFileError(fileName,
+                            QStringLiteral("is not a regular file (%1); only regular files are read and written")
+                                .arg(info.isDir() ? QStringLiteral("a directory")
+                                                  : QStringLiteral("a device, pipe or socket")));
+}
+
+void checkSize(const QString &fileName, qint64 size, qint64 limit)
+{
+    if (size > limit)
+        throw EPLXFileError(fileName,
+                            QStringLiteral("is %1 bytes long, more than the limit of %2 bytes").arg(size).arg(limit));
+}
+
 } // namespace
+
+qint64 TPLXIniDocument::maxFileSize()
+{
+    return maxFileSizeSetting().load();
+}
+
+void TPLXIniDocument::setMaxFileSize(qint64 bytes)
+{
+    maxFileSizeSetting().store(std::clamp<qint64>(bytes, 0, kMaxFileSize - 1));
+}
 
 std::shared_ptr<TPLXIniDocument> TPLXIniDocument::open(const QString &fileName)
 {
     if (fileName.isEmpty())
         throw EPLXFileError(fileName, QStringLiteral("no INI file name given"));
-    if (QFileInfo(fileName).isDir())
-        throw EPLXFileError(fileName, QStringLiteral("is a directory, not an INI file"));
+    checkRegularFile(fileName);
     const QString key = registryKeyFor(fileName);
     Registry &reg = registry();
     QMutexLocker lock(&reg.mutex);
@@ -268,11 +304,15 @@ std::shared_ptr<TPLXIniDocument> TPLXIniDocument::open(const QString &fileName)
     QByteArray bytes;
     QFile file(key);
     if (file.exists()) {
+        const qint64 size = QFileInfo(key).size();
+        checkSize(fileName, size, maxFileSize());
         if (!file.open(QIODevice::ReadOnly))
             throw EPLXFileError(key, QStringLiteral("cannot be read (%1)").arg(file.errorString()));
-        if (file.size() >= kMaxFileSize)
-            throw EPLXFileError(key, QStringLiteral("is too large for an INI document"));
-        bytes = file.readAll();
+        // Reading allocates what it asks for: ask for the measured size, and one
+        // byte more to notice a file that grew since it was measured.
+        bytes = file.read(size + 1);
+        if (bytes.size() > size)
+            throw EPLXFileError(fileName, QStringLiteral("changed while it was read"));
     }
     std::shared_ptr<TPLXIniDocument> document(new TPLXIniDocument);
     document->FFileName = key;
@@ -733,6 +773,8 @@ void TPLXIniDocument::flush()
 {
     if (!FModified || FFileName.isEmpty())
         return;
+    // The target may have been replaced by a device or pipe since it was read.
+    checkRegularFile(FFileName);
     QByteArray bytes = toBytes();
     QSaveFile file(FFileName);
     if (!file.open(QIODevice::WriteOnly))

@@ -17,6 +17,11 @@ public:
     // file, so that two stores see each other's writes. A missing file reads
     // as empty; an unreadable one raises EPLXFileError.
     static std::shared_ptr<TPLXIniDocument> open(const QString &fileName);
+    // Only regular files (or links to them) are read and written: a device,
+    // pipe or directory raises EPLXFileError, and so does a file longer than
+    // maxFileSize() bytes (1 GB unless the application sets another limit).
+    static qint64 maxFileSize();
+    static void setMaxFileSize(qint64 bytes);
     // A document parsed from bytes, bound to no file.
     static std::shared_ptr<TPLXIniDocument> fromBytes(const QByteArray &bytes);
 

@@ -9,12 +9,6 @@
 
 namespace {
 
-// Element counts past this that also exceed the keys of the section are
-// corrupt; reading them all would only produce defaults, and a list of
-// entities would try to load each one. Counting the keys costs a pass over the
-// section, so small arrays are trusted.
-constexpr qint32 kTrustedArrayCount = 4096;
-
 QString countKey(const QString &key)
 {
     return key + QLatin1String("#count");
@@ -276,14 +270,27 @@ bool TPLXINIFIle::readArray(const QString &section, const QString &key, Element 
     getIntProperty(section, countKey(key), -1, count);
     if (count < 0)
         return false;
-    if (count > kTrustedArrayCount) {
-        const int present = FIniFile->keyCount(section);
-        if (count > present) {
+    // A count beyond the keys of the section cannot be met: reading it would
+    // only produce defaults (and a list of entities would try to load each),
+    // so the array ends with its last element that is present. Reading stays
+    // linear in the size of the file.
+    if (count > FIniFile->keyCount(section)) {
+        const QString prefix = key + QLatin1Char('#');
+        qint32 end = 0;
+        for (const QString &name : FIniFile->keys(section)) {
+            if (!name.startsWith(prefix, Qt::CaseInsensitive))
+                continue;
+            bool number = false;
+            const qint32 index = QStringView(name).sliced(prefix.size()).toInt(&number);
+            if (number && index >= end && index < count)
+                end = index + 1;
+        }
+        if (end < count) {
             PLXLog(QStringLiteral("Array \"%1\" in section \"%2\" claims %3 elements; reading %4")
                        .arg(key, section)
                        .arg(count)
-                       .arg(present));
-            count = present;
+                       .arg(end));
+            count = end;
         }
     }
     QString text;

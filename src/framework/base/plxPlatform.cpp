@@ -1,4 +1,5 @@
 #include "plxPlatform.h"
+#include "plxRessourceStrings.h"
 
 #include <QApplication>
 #include <QFile>
@@ -34,6 +35,9 @@ QString &logFileName()
     static QString name;
     return name;
 }
+
+// The cap that counts the messages of this thread, if one is active.
+thread_local TPLXMessageCap *activeCap = nullptr;
 
 QChar &decimalOverride()
 {
@@ -98,6 +102,41 @@ TPLXRecordingScope::~TPLXRecordingScope()
     TPLXServices::install(FPrevious);
 }
 
+TPLXMessageCap::TPLXMessageCap(int limit)
+    : FOutermost(activeCap == nullptr)
+    , FLimit(limit)
+{
+    if (FOutermost)
+        activeCap = this;
+}
+
+TPLXMessageCap::~TPLXMessageCap()
+{
+    if (!FOutermost)
+        return;
+    activeCap = nullptr;
+    if (FLeftOut == 0)
+        return;
+    const QString text = PLXText(QStringLiteral("msg_messagesleftout")).arg(FLeftOut);
+    PLXLog(text);
+    TPLXServices::instance().showMessage(text);
+}
+
+bool TPLXMessageCap::route(const QString &text)
+{
+    TPLXMessageCap *cap = activeCap;
+    if (!cap)
+        return false;
+    PLXLog(text);
+    if (cap->FShown < cap->FLimit) {
+        ++cap->FShown;
+        TPLXServices::instance().showMessage(text);
+    } else {
+        ++cap->FLeftOut;
+    }
+    return true;
+}
+
 QString LogFile()
 {
     QMutexLocker lock(&logMutex());
@@ -117,7 +156,8 @@ void PLXLog(const QString &message, bool restart)
 
 void PLXShowMessage(const QString &text)
 {
-    TPLXServices::instance().showMessage(text);
+    if (!TPLXMessageCap::route(text))
+        TPLXServices::instance().showMessage(text);
 }
 
 QString PLXFormatLogLine(const QDateTime &when, const QString &message)

@@ -61,6 +61,28 @@ private:
     TPLXServices *FPrevious;
 };
 
+// Caps the modal messages of one task such as a document load: while the
+// outermost cap lives, every message also goes to the diagnostic log, the
+// first `limit` are shown and the rest are not; when it ends, one more message
+// says how many were left out. A cap inside another one leaves counting to it.
+class ORVANTA_EXPORT TPLXMessageCap
+{
+public:
+    explicit TPLXMessageCap(int limit = 10);
+    ~TPLXMessageCap();
+    TPLXMessageCap(const TPLXMessageCap &) = delete;
+    TPLXMessageCap &operator=(const TPLXMessageCap &) = delete;
+
+    // Shows or holds back `text`; false when no cap is active.
+    static bool route(const QString &text);
+
+private:
+    bool FOutermost;
+    int FLimit;
+    int FShown = 0;
+    int FLeftOut = 0;
+};
+
 // The chart components' diagnostic log file; empty means no logging.
 ORVANTA_EXPORT QString LogFile();
 ORVANTA_EXPORT void SetLogFile(const QString &fileName);

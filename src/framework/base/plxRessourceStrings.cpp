@@ -15,7 +15,7 @@ struct TBuiltInString
 };
 
 // The built-in sets, one row per key in the fixed order of the sets.
-constexpr std::array<TBuiltInString, 140> builtInStrings{{
+constexpr std::array<TBuiltInString, 144> builtInStrings{{
     {"autonumbercolumn", "Nr.", "No", "No"},
     {"insertnewpertbarmsg1", "Ziehen Sie mit der Maus ein Rechteck auf,",
      "Insert a new pert bar by dragging the mouse.", "Insérer une nouvelle barre en glissant la souris."},
@@ -167,6 +167,18 @@ constexpr std::array<TBuiltInString, 140> builtInStrings{{
     {"df_quartershortstring", "Q", "Q", "T"},
     {"pp_pp_PrintToFile_Format", "Drucker Datei", "Printer File", nullptr},
     {"df_fixedtaskbar", "fixiert", "Fix", "Fixe"},
+    {"msg_messagesleftout", "%1 weitere Meldungen wurden nicht angezeigt; das Protokoll enthält alle.",
+     "%1 further messages were left out; the log holds all of them.",
+     "%1 autres messages n'ont pas été affichés ; le journal les contient tous."},
+    {"msg_missingtable", "Die Tabelle \"%1\" fehlt oder ist keine Tabelle; die Standardtabelle wird verwendet.",
+     "The table \"%1\" is missing or not a table; the default table is used.",
+     "La table \"%1\" est absente ou n'est pas une table ; la table par défaut est utilisée."},
+    {"msg_missingcalendar", "Der Kalender \"%1\" fehlt oder ist kein Kalender; der Standardkalender wird verwendet.",
+     "The calendar \"%1\" is missing or not a calendar; the default calendar is used.",
+     "Le calendrier \"%1\" est absent ou n'est pas un calendrier ; le calendrier par défaut est utilisé."},
+    {"msg_missingtree", "Der Aufgabenbaum \"%1\" fehlt oder ist kein Baum; der Standardbaum wird verwendet.",
+     "The task tree \"%1\" is missing or not a tree; the default tree is used.",
+     "L'arbre des tâches \"%1\" est absent ou n'est pas un arbre ; l'arbre par défaut est utilisé."},
 }};
 
 struct TRessourceTable
@@ -224,6 +236,17 @@ QString GetRessourceValue(const QString &key)
     const TRessourceTable &t = table();
     const auto found = t.index.constFind(key);
     return found == t.index.cend() ? QString() : t.entries[*found].value;
+}
+
+QString PLXText(const QString &key)
+{
+    const QString value = GetRessourceValue(key);
+    if (!value.isEmpty())
+        return value;
+    for (const TBuiltInString &row : builtInStrings)
+        if (key == QLatin1String(row.key))
+            return QString::fromUtf8(row.english);
+    return QString();
 }
 
 void CreateDefaultRessources_GER()

@@ -22,6 +22,8 @@ ORVANTA_EXPORT const QList<TLocalString> &PLXRessources();
 ORVANTA_EXPORT void SetRessourceString(const QString &key, const QString &value);
 // The value stored under the exact key, or the empty string.
 ORVANTA_EXPORT QString GetRessourceValue(const QString &key);
+// The table's text for `key`, or the built-in English text when the table has none.
+ORVANTA_EXPORT QString PLXText(const QString &key);
 
 // Each sets every key of its language, in the fixed order; keys a set lacks keep their values.
 ORVANTA_EXPORT void CreateDefaultRessources_GER();

@@ -33,10 +33,14 @@ TPLXDataSource::~TPLXDataSource()
 
 void TPLXDataSource::setStorage(const QString &name)
 {
+    // A broken file can raise a message per entry: the user sees a few, the log gets all.
+    const TPLXMessageCap cap;
+    // A file that cannot be opened raises here, before anything has changed.
+    PLXMedia next = TPLXMediaFactory::CreateMedia(name);
     // The history refers to the document about to be replaced.
     FUndoRedoStack->clear();
     storageName = name;
-    media = TPLXMediaFactory::CreateMedia(name);
+    media = std::move(next);
     factory->Flush();
     std::unique_ptr<TPLXGanttDocument> previous = std::move(FRoot);
     buildDocument();

@@ -41,7 +41,9 @@ public:
 
     // ---- storage
     // Builds the document of `name`; falls back to the default document (and
-    // the name "") when that yields none. Discards the undo history.
+    // the name "") when that yields none. Discards the undo history. A file
+    // that cannot be opened (not a regular file, too large, unreadable) raises
+    // EPLXFileError and leaves document, name and history as they were.
     void setStorage(const QString &name);
     QString getStorage() const { return storageName; }
     void buildDocument();

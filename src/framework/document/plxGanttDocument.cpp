@@ -9,6 +9,7 @@
 #include "plxMedia.h"
 #include "plxPertBar.h"
 #include "plxPlatform.h"
+#include "plxRessourceStrings.h"
 #include "plxTextSettings.h"
 #include "plxTreeGrid.h"
 #include "plxTreeNode.h"
@@ -73,6 +74,73 @@ bool kindWithoutLoader(IPLXMedia &media, const QString &section)
         return false;
     const auto &ids = TPLXEntityFactory::typeIds();
     return std::any_of(ids.cbegin(), ids.cend(), [&typeId](const char *id) { return typeId == QLatin1String(id); });
+}
+
+// The part of the built-in document named `section`, owned by `doc`, standing
+// in for a part the file lacks; the user is told which one. Loaded through a
+// factory of its own, so that a section of the file with the same name
+// (failed or of another kind) does not stand in the way.
+template<typename Part>
+Part *defaultPart(TPLXGanttDocument *doc, IPLXMedia &media, const QString &name, const QString &key,
+                  const char *section, const char *messageKey)
+{
+    TPLXDefaultMedia defaults{QString()};
+    TPLXEntityFactory factory;
+    auto *part = dynamic_cast<Part *>(factory.loadObject(QString::fromLatin1(section), defaults, doc));
+    const QString named = media.strValue(name, key, QString());
+    PLXLog(QStringLiteral("\"%1\" of \"%2\" (\"%3\") is missing or of another kind; the default one is used")
+               .arg(key, name, named));
+    PLXShowMessage(PLXText(QString::fromLatin1(messageKey)).arg(named.isEmpty() ? key : named));
+    return part;
+}
+
+// Tree row i draws and edits table row i: rows that only one side has get a
+// blank partner, and every tree row gets one cell per column.
+void reconcileRows(TPLXGanttDocument &doc, const QString &name)
+{
+    TPLXTreeGrid *tree = doc.GetTree();
+    TPLXGanttTable *table = doc.GetTable();
+    if (!tree || !table)
+        return;
+    if (!tree->getRootNode())
+        tree->setRootNode(new TPLXTreeNode());
+    const int treeRows = tree->rowsCount();
+    const int tableRows = table->countRows();
+    if (treeRows != tableRows)
+        PLXLog(QStringLiteral("\"%1\": the task tree has %2 rows and the table %3; blank %4 rows are appended")
+                   .arg(name)
+                   .arg(treeRows)
+                   .arg(tableRows)
+                   .arg(treeRows < tableRows ? QStringLiteral("tree") : QStringLiteral("table")));
+    for (int i = treeRows; i < tableRows; ++i)
+        tree->getRootNode()->addChild(new TPLXTreeNode(tree->makeBlankRow()), -1);
+    for (int i = tableRows; i < treeRows; ++i)
+        table->appendRow();
+    if (treeRows < tableRows)
+        tree->getRootNode()->setIndexes(0);
+    if (!tree->getHeader())
+        return;
+    const int columns = tree->colsCount();
+    const int rows = tree->rowsCount();
+    for (int i = 0; i < rows; ++i) {
+        TPLXTreeRow *row = tree->getRow(i);
+        const int cells = row ? row->cellsCount() : columns;
+        if (cells == columns)
+            continue;
+        // Cells past the last column have nowhere to be drawn: they are unlisted,
+        // and freed with the row.
+        if (cells < columns)
+            row->fillCells(tree->getHeader());
+        while (row->cellsCount() > columns)
+            row->deleteCell(row->cellsCount() - 1);
+        PLXLog(QStringLiteral("\"%1\": tree row %2 has %3 cells for %4 columns; %5")
+                   .arg(name)
+                   .arg(i)
+                   .arg(cells)
+                   .arg(columns)
+                   .arg(cells < columns ? QStringLiteral("blank cells are appended")
+                                        : QStringLiteral("the cells past the last column are left out")));
+    }
 }
 
 // The tree grid, clipped to its pane left of the chart.
@@ -529,6 +597,13 @@ std::unique_ptr<TPLXGanttObject> TPLXDocumentPersistence::doLoad(const QString &
     doc->FDateRangeEnd = media.realValue(name, QStringLiteral("date range end"), 0);
     doc->Ftable = loadChildAs<TPLXGanttTable>(QStringLiteral("table"), media, factory, doc);
     doc->Fcalendar = loadChildAs<TPLXDocumentCalendar>(QStringLiteral("calendar"), media, factory, doc);
+    // Bars and boxes cannot be placed without a calendar, nor rows drawn without a table.
+    if (!doc->Ftable)
+        doc->Ftable = defaultPart<TPLXGanttTable>(doc, media, name, QStringLiteral("table"), "Default Table",
+                                                  "msg_missingtable");
+    if (!doc->Fcalendar)
+        doc->Fcalendar = defaultPart<TPLXDocumentCalendar>(doc, media, name, QStringLiteral("calendar"),
+                                                           "Default Calendar", "msg_missingcalendar");
     doc->setStartDate(startDate);
     // A band of a kind without a loader is left out; anything else named here
     // is loaded (and reported) as usual.
@@ -576,11 +651,16 @@ std::unique_ptr<TPLXGanttObject> TPLXDocumentPersistence::doLoad(const QString &
         doc->indexConnection(c);
     }
 
+    // A document may go without a task tree, but one it names must be there.
     if (TPLXGanttObject *tree = loadChild(QStringLiteral("tree"), media, factory, doc)) {
         doc->FTree = dynamic_cast<TPLXTreeGrid *>(tree);
         if (!doc->FTree)
             PLXLog(QStringLiteral("\"tree\" of \"%1\" is not a tree grid and is left out").arg(name));
     }
+    if (!doc->FTree && !media.strValue(name, QStringLiteral("tree"), QString()).isEmpty())
+        doc->FTree =
+            defaultPart<TPLXTreeGrid>(doc, media, name, QStringLiteral("tree"), "Default Tree", "msg_missingtree");
+    reconcileRows(*doc, name);
     if (doc->FTree) {
         if (TPLXTreeNode *root = doc->FTree->getRootNode())
             root->setVisible(true);

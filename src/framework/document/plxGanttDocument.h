@@ -195,6 +195,9 @@ private:
     TPLXGanttDocument *document() const;
 };
 
+// Loads a document that can always be drawn: a missing calendar or table,
+// and a named task tree that is missing, become the built-in ones (with a
+// message), and tree and table rows are made to match one to one.
 class ORVANTA_EXPORT TPLXDocumentPersistence : public TPLXPersistence
 {
 public:

@@ -195,7 +195,11 @@ TColor hlsToRgb(const THls &hls)
 TPLXCanvas::TPLXCanvas(QPainter *painter)
     : FPainter(painter)
 {
-    PLX_ASSERT(painter != nullptr && painter->isActive());
+    // A painter on a null picture (one too large to allocate) is inactive.
+    if (!painter || !painter->isActive())
+        throw EPLXError(QStringLiteral("Cannot draw: the painter is %1")
+                            .arg(painter ? QStringLiteral("not active (is its picture empty or too large to make?)")
+                                         : QStringLiteral("missing")));
     FFont.Font = painter->font();
     FPainter->setRenderHint(QPainter::Antialiasing, false);
     FPainter->setBackgroundMode(Qt::TransparentMode);

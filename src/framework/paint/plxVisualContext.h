@@ -84,7 +84,7 @@ struct TPLXFont
 class ORVANTA_EXPORT TPLXCanvas
 {
 public:
-    // `painter` is borrowed and must be active on its device.
+    // `painter` is borrowed; a missing or inactive one raises EPLXError.
     explicit TPLXCanvas(QPainter *painter);
     TPLXCanvas(const TPLXCanvas &) = delete;
     TPLXCanvas &operator=(const TPLXCanvas &) = delete;
@@ -232,7 +232,7 @@ public:
 class ORVANTA_EXPORT TPLXCanvasVC : public TPLXVisualContext
 {
 public:
-    // Draws with `painter` (borrowed, active).
+    // Draws with `painter` (borrowed); an inactive one raises EPLXError.
     explicit TPLXCanvasVC(QPainter &painter);
     // Draws on `canvas` (borrowed).
     explicit TPLXCanvasVC(TPLXCanvas *canvas);

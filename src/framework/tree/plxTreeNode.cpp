@@ -12,6 +12,7 @@
 #include <QHash>
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -644,9 +645,21 @@ std::unique_ptr<TPLXGanttObject> TPLXTreeNodePersistence::doLoad(const QString &
             PLXLog(QStringLiteral("Tree node %1: its child %2 belongs to another node").arg(name, child->getUID()));
             continue;
         }
+        if (!child->FRow) {
+            // Only the root goes without a row (a section named twice in two
+            // letter cases loads a second node whose row the first one took):
+            // its children take its place.
+            PLXLog(QStringLiteral("Tree node %1: its child %2 has no row; its children take its place")
+                       .arg(name, child->getUID()));
+            for (TPLXTreeNode *grandchild : std::exchange(child->Fchildren, {})) {
+                grandchild->setParent(node.get());
+                node->Fchildren.append(grandchild);
+            }
+            continue;
+        }
         node->Fchildren.append(child);
-        node->structureChanged();
     }
+    node->structureChanged();
     node->FCollapsed = media.boolValue(name, QStringLiteral("collapsed"), false);
     return node;
 }

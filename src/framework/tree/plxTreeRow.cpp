@@ -56,9 +56,14 @@ TPLXTreeRow::TPLXTreeRow(TPLXTreeHeader *header, TPLXTreeRowSettings *rowSetting
     Fsettings = settings.release();
     // Until the next renumbering.
     FIndex = 5;
-    if (!header)
-        return;
-    for (int i = 0; i < header->countCells(); ++i) {
+    fillCells(header);
+}
+
+int TPLXTreeRow::fillCells(TPLXTreeHeader *header)
+{
+    const int first = cellsCount();
+    const int columns = header ? header->countCells() : 0;
+    for (int i = first; i < columns; ++i) {
         TPLXTreeHeaderCell *column = header->getHeaderCell(i);
         TPLXTreeCellType *type = column->GetDataType();
         if (type) {
@@ -69,6 +74,7 @@ TPLXTreeRow::TPLXTreeRow(TPLXTreeHeader *header, TPLXTreeRowSettings *rowSetting
             FCells.append(cell.release());
         }
     }
+    return std::max(columns - first, 0);
 }
 
 TPLXTreeRow::~TPLXTreeRow() = default;

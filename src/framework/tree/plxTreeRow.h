@@ -45,6 +45,9 @@ public:
     bool insertCell(int i, TPLXTreeCell *cell);
     // False when `i` is outside the list; the cell is not freed.
     bool deleteCell(int i);
+    // Appends a new cell for every column of `header` past the row's last
+    // cell, of the kind the column's data type makes; returns how many.
+    int fillCells(TPLXTreeHeader *header);
     // Moves the cell at `from` (-1 = the last) in front of the cell now at
     // `to` (-1 or the count = to the end); returns the cell's new position.
     int moveCell(int from, int to);
