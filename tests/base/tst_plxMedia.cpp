@@ -115,7 +115,7 @@ private slots:
             QCOMPARE(media->getStrArrayProperty(QString::number(i), "a", values), i >= 4);
             QCOMPARE(values, expected[i]);
         }
-        QCOMPARE(recording.recorder.logLines,
+        QCOMPARE(recording.recorder().logLines(),
                  QStringList({"Array \"a\" in section \"5\" claims 2147483647 elements; reading 1",
                               "Array \"a\" in section \"6\" claims 4096 elements; reading 2"}));
     }

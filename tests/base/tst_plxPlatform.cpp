@@ -73,14 +73,14 @@ private slots:
             }
         }
         PLXShowMessage(QStringLiteral("after"));
-        const QStringList messages = recording.recorder.messages;
+        const QStringList messages = recording.recorder().messages();
         QCOMPARE(messages.size(), shown + 1);
         QCOMPARE(messages.first(std::min(sent, 10)), all.first(std::min(sent, 10)));
         if (sent > 10)
             QCOMPARE(messages[10],
                      QStringLiteral("%1 further messages were left out; the log holds all of them.").arg(sent - 10));
         QCOMPARE(messages.last(), QStringLiteral("after"));
-        QCOMPARE(recording.recorder.logLines.first(sent), all);
+        QCOMPARE(recording.recorder().logLines().first(sent), all);
     }
 
     void assertionsNameTheUnitAndLine()

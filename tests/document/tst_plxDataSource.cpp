@@ -222,13 +222,13 @@ void tst_plxDataSource::hostileDocumentsLoadWhole()
     TPLXDataSource ds;
     const QString storage = QStringLiteral("file://" ORVANTA_TEST_DATA "/hostile/") + file + QStringLiteral(".ini");
     ds.setStorage(storage);
-    const QStringList &messages = scope.recorder.messages;
+    const QStringList &messages = scope.recorder().messages();
     QCOMPARE(ds.getStorage(), storage);
     QCOMPARE(messages.size(), shown);
     QCOMPARE(messages.value(shown - 1), message);
-    QVERIFY2(std::any_of(scope.recorder.logLines.cbegin(), scope.recorder.logLines.cend(),
+    QVERIFY2(std::any_of(scope.recorder().logLines().cbegin(), scope.recorder().logLines().cend(),
                          [&](const QString &line) { return line.startsWith(logged); }),
-             qPrintable(scope.recorder.logLines.join('\n')));
+             qPrintable(scope.recorder().logLines().join('\n')));
     // Tree row i is table row i, with one cell per column.
     TPLXTreeGrid *tree = ds.GetTree();
     QVERIFY(ds.GetCalendar() && ds.GetTable());
