@@ -1,0 +1,111 @@
+// Arbitrary bytes as a whole document: opened through a data source, drawn,
+// edited by a few commands the input chooses, undone, saved and opened again.
+// Nothing may crash, hang or leak, and the saved copy must open without a
+// message the original did not already give.
+#include "plxDataSource.h"
+#include "plxGanttDocument.h"
+#include "plxGanttRow.h"
+#include "plxGanttTable.h"
+#include "plxPlatform.h"
+#include "plxTreeGrid.h"
+#include "plxVisualContext.h"
+
+#include <QFile>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <QTemporaryDir>
+
+#include <cstdint>
+#include <cstdlib>
+
+namespace {
+
+void draw(TPLXGanttDocument &document, TPLXViewType view)
+{
+    QImage image(160, 120, QImage::Format_ARGB32_Premultiplied);
+    QPainter painter(&image);
+    TPLXCanvasVC vc(painter);
+    vc.setVisibleArea(TRect{0, 0, image.width(), image.height()});
+    if (TPLXDrawer *drawer = document.getDrawer(view))
+        drawer->Draw(vc);
+}
+
+// One command picked and parameterised by `code`; false when it was refused.
+bool command(TPLXDataSource &ds, quint8 code, quint8 argument)
+{
+    TPLXGanttTable *table = ds.GetTable();
+    const int rows = table ? table->countRows() : 0;
+    const int row = rows > 0 ? argument % rows : 0;
+    TPLXGanttBar *bar = rows > 0 ? table->getRow(row)->GetBarInRow(0) : nullptr;
+    switch (code % 8) {
+    case 0:
+        return bar && ds.BarMove(bar, bar->getStartDate() + (argument % 7) - 3, row);
+    case 1:
+        return bar && ds.BarResize(bar, (argument % 5) - 2, 0, true);
+    case 2:
+        return ds.RowAppend();
+    case 3:
+        return rows > 0 && ds.RowDelete(row);
+    case 4:
+        return rows > 0 && ds.RowChildInsert(row);
+    case 5:
+        return rows > 1 && ds.RowsGroup(row, std::min(rows - 1, row + 1));
+    case 6:
+        return rows > 0 && ds.PertBarAdd(row, -1, -1);
+    default:
+        return bar && ds.ResolveDistanceViolations(bar);
+    }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    static QGuiApplication app(*argc, *argv);
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    static QTemporaryDir dir;
+    const QString original = dir.filePath(QStringLiteral("original.ini"));
+    const QString copy = dir.filePath(QStringLiteral("copy.ini"));
+    QFile file(original);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        std::abort();
+    file.write(reinterpret_cast<const char *>(data), static_cast<qint64>(size));
+    file.close();
+    QFile::remove(copy);
+
+    TPLXRecordingScope recording;
+    QStringList messages;
+    {
+        TPLXDataSource ds;
+        ds.setStorage(QStringLiteral("file://") + original);
+        messages = recording.recorder.messages;
+        if (!ds.root())
+            std::abort(); // even a useless file leaves the default document
+        ds.root()->setEndDate(ds.root()->getStartDate() + 20);
+        draw(*ds.root(), vtGanttGraph);
+        draw(*ds.root(), vtPertGraph);
+
+        // The last bytes choose the commands, so the document's text stays intact.
+        const size_t tail = std::min<size_t>(size, 8);
+        for (size_t i = 0; i + 1 < tail; i += 2)
+            command(ds, data[size - 1 - i], data[size - 2 - i]);
+        while (ds.getUndoRedoStack().undo()) {
+        }
+        draw(*ds.root(), vtGanttGraph);
+        ds.SaveToMedia(QStringLiteral("file://") + copy);
+    }
+
+    recording.recorder.messages.clear();
+    TPLXDataSource reopened;
+    reopened.setStorage(QStringLiteral("file://") + copy);
+    for (const QString &message : std::as_const(recording.recorder.messages))
+        if (!messages.contains(message))
+            std::abort();
+    return 0;
+}
