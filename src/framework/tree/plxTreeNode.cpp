@@ -324,6 +324,17 @@ TPLXTreeNode *TPLXTreeNode::findNodeByIndex(int index)
     return findNode(index);
 }
 
+int TPLXTreeNode::branchEnd(TPLXTreeNode *node)
+{
+    if (node && node->FRow && indexCacheValid()) {
+        const int index = node->FRow->getIndex();
+        if (index >= 0 && index < static_cast<int>(FIndexCache.size()) &&
+            FIndexCache[static_cast<size_t>(index)] == node)
+            return FBranchEnd[static_cast<size_t>(index)];
+    }
+    return node ? node->getLastIndex() : -1;
+}
+
 std::optional<int> TPLXTreeNode::branchEndOf(int index)
 {
     if (indexCacheValid()) {
@@ -700,7 +711,7 @@ void TPLXTreeNodeDrawer::Draw(TPLXVisualContext &vc)
         TPLXTreeNode *node = level.node;
         if (!node->isCollapsed() && level.next < node->children().size()) {
             TPLXTreeNode *child = node->children()[level.next++];
-            if (skipBelow > 0 && child->getLastIndex() < skipBelow)
+            if (skipBelow > 0 && top->branchEnd(child) < skipBelow)
                 continue;
             TPLXGanttRow *childRow = child->row() ? child->row()->getRow() : nullptr;
             if (childRow && childRow->IsVisible()) {
@@ -739,7 +750,7 @@ TPLXGanttObject *TPLXTreeNodeDrawer::locateObject(int x, int y)
     const int skipBelow = doc ? scrolledOut(doc->GetTable()) : 0;
     TPLXGanttObject *hit = nullptr;
     walkPreOrder(top, [&](TPLXTreeNode *node, int) {
-        if (node != top && skipBelow > 0 && node->getLastIndex() < skipBelow)
+        if (node != top && skipBelow > 0 && top->branchEnd(node) < skipBelow)
             return Walk::Skip;
         if (TPLXDrawer *drawer = node->getExpander()->getDrawer(vtGanttGraph))
             hit = drawer->locateObject(x, y);

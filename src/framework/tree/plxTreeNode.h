@@ -75,6 +75,8 @@ public:
     // Asked of the root: the last row index in the branch of the node holding
     // row `index` (as that node's getLastIndex()); empty when no node holds it.
     std::optional<int> branchEndOf(int index);
+    // Asked of the root: `node`'s getLastIndex(), from the root's row table while it is current.
+    int branchEnd(TPLXTreeNode *node);
     // The row drawn at pixel `y` from the top of the rows; null below them.
     TPLXTreeRow *findRow(int y);
     // Rows of this node and its descendants in pre-order.
