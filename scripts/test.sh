@@ -30,6 +30,9 @@ for t in $targets; do
   work="build-fuzz/corpus-$t"
   mkdir -p "$work" "build-fuzz/crashes-$t"
   cp -n fuzz/corpus/$t/* "$work"/ 2>/dev/null || true
+  if [ "$t" = fuzz_document ]; then
+    cp -n examples/sample-plan.ini tests/data/hostile/*.ini "$work"/ 2>/dev/null || true
+  fi
   if ! QT_QPA_PLATFORM=offscreen ./build-fuzz/fuzz/$t "$work" fuzz/regressions/$t \
         -dict=fuzz/ini.dict -max_total_time="$fuzz_seconds" -timeout=10 -rss_limit_mb=4096 \
         -artifact_prefix="build-fuzz/crashes-$t/" -print_final_stats=0 >"build-fuzz/$t.log" 2>&1; then

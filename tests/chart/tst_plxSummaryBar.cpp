@@ -9,6 +9,7 @@
 #include "plxProgressBar.h"
 #include "plxRowOperation.h"
 #include "plxSummaryBar.h"
+#include "plxSummarySpans.h"
 #include "plxTreeFixture.h"
 
 #include <QtTest>
@@ -106,6 +107,7 @@ private slots:
     void summaryDrawing_data();
     void summaryDrawing();
     void summaryMoveAndDelete();
+    void spanIndexMatchesTheWalk();
 };
 
 void tst_plxSummaryBar::progressBarGeometryOverlapAndDrawing()
@@ -312,6 +314,27 @@ void tst_plxSummaryBar::summaryMoveAndDelete()
     for (int row = 0; row < 5; ++row)
         QCOMPARE(plan.table->getRow(row)->GetBarCount(), 0);
     QCOMPARE(plan.bar(5), outside);
+}
+
+// The refresh of all summaries answers from an index; it must agree with the
+// row walk on every run, zero and negative dates included.
+void tst_plxSummaryBar::spanIndexMatchesTheWalk()
+{
+    QRandomGenerator random(11);
+    const double dates[] = {0, -4, -1, 2, 5, 9, 30};
+    for (int round = 0; round < 40; ++round) {
+        GroupChart chart(QList<int>(1 + random.bounded(12), 0), 20);
+        const QList<TPLXGanttRow *> &rows = chart.table->rows();
+        for (int row = 0; row < rows.size(); ++row)
+            for (int k = random.bounded(3); k > 0; --k) {
+                const double start = dates[random.bounded(7)];
+                chart.progress(row, start, start + dates[random.bounded(7)]);
+            }
+        const TPLXSummarySpans spans(rows);
+        for (int first = -1; first <= rows.size(); ++first)
+            for (int last = first - 1; last <= rows.size(); ++last)
+                QCOMPARE(spans.span(first, last), TPLXSummarySpans::spanOf(rows, first, last));
+    }
 }
 
 QTEST_MAIN(tst_plxSummaryBar)

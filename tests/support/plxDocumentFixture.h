@@ -30,6 +30,8 @@ struct Row
 {
     QList<Bar> bars;
     int height = 20;
+    // A summary bar before the task bars, under the name "Summary" and the row's index.
+    bool summary = false;
 };
 
 struct Connection
@@ -49,6 +51,8 @@ struct Document
     double startDate = kMonday;
     int columnWidth = 20;
     bool showConnections = true;
+    // A task tree in which each row is the only child of the one before.
+    bool nestedTree = false;
     // Lines added verbatim at the end (extra sections or keys).
     QByteArray extra;
 };
@@ -88,6 +92,8 @@ inline QByteArray text(const Document &doc)
     t += line(QStringLiteral("connection settings"), QStringLiteral("ConnectionSettings"));
     t += line(QStringLiteral("task bar settings"), QStringLiteral("TaskBarSettings"));
     t += array(QStringLiteral("connections"), connectionNames);
+    if (doc.nestedTree)
+        t += line(QStringLiteral("tree"), QStringLiteral("Tree"));
 
     t += section(QStringLiteral("Table"));
     t += line(QStringLiteral("TypeID"), QStringLiteral("Gantt Table"));
@@ -96,12 +102,16 @@ inline QByteArray text(const Document &doc)
 
     for (qsizetype i = 0; i < doc.rows.size(); ++i) {
         QStringList barNames;
+        if (doc.rows[i].summary)
+            barNames << QStringLiteral("Summary%1").arg(i);
         for (const Bar &bar : doc.rows[i].bars)
             barNames << bar.name;
         t += section(rowNames[i]);
         t += line(QStringLiteral("typeID"), QStringLiteral("Gantt Row"));
         t += line(QStringLiteral("height"), QString::number(doc.rows[i].height));
         t += array(QStringLiteral("bars"), barNames);
+        if (doc.rows[i].summary)
+            t += section(barNames.first()) + line(QStringLiteral("typeID"), QStringLiteral("Summary Bar"));
         for (const Bar &bar : doc.rows[i].bars) {
             t += section(bar.name);
             t += line(QStringLiteral("typeID"), QStringLiteral("Task Bar"));
@@ -140,6 +150,22 @@ inline QByteArray text(const Document &doc)
         t += line(QStringLiteral("type"), QString::number(c.type));
         t += line(QStringLiteral("distance"), QString::number(c.distance));
         t += line(QStringLiteral("distanceFixed"), c.fixed ? QStringLiteral("1") : QStringLiteral("0"));
+    }
+    if (doc.nestedTree) {
+        t += section(QStringLiteral("Tree"));
+        t += line(QStringLiteral("typeID"), QStringLiteral("Tree Grid"));
+        t += line(QStringLiteral("root node"), QStringLiteral("Node"));
+        for (qsizetype i = -1; i < doc.rows.size(); ++i) {
+            const QString node = i < 0 ? QStringLiteral("Node") : QStringLiteral("Node%1").arg(i);
+            t += section(node);
+            t += line(QStringLiteral("typeID"), QStringLiteral("Tree Node"));
+            t += line(QStringLiteral("row"), i < 0 ? QStringLiteral("empty") : QStringLiteral("TreeRow%1").arg(i));
+            if (i + 1 < doc.rows.size())
+                t += array(QStringLiteral("children"), {QStringLiteral("Node%1").arg(i + 1)});
+            if (i >= 0)
+                t += section(QStringLiteral("TreeRow%1").arg(i)) +
+                     line(QStringLiteral("typeID"), QStringLiteral("Tree Row"));
+        }
     }
     t += doc.extra;
     return t;

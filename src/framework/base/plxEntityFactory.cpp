@@ -118,7 +118,7 @@ std::unique_ptr<TPLXPersistence> TPLXEntityFactory::createPersistence(const QStr
 TPLXGanttObject *TPLXEntityFactory::loadObject(const QString &name, IPLXMedia &media, TPLXGanttObject *parent)
 {
     if (stillLoading(name)) {
-        PLXShowMessage(QLatin1String("Warning! Circular reference. Involved object: ") + name);
+        reportCircularReference(name);
         return nullptr;
     }
     if (TPLXGanttObject *loaded = getLoadedObject(name))
@@ -147,6 +147,11 @@ TPLXGanttObject *TPLXEntityFactory::loadObject(const QString &name, IPLXMedia &m
     entity->setParent(parent);
     objectLoaded(name, entity);
     return entity;
+}
+
+void TPLXEntityFactory::reportCircularReference(const QString &name)
+{
+    PLXShowMessage(QLatin1String("Warning! Circular reference. Involved object: ") + name);
 }
 
 QList<TPLXGanttObject *> TPLXEntityFactory::loadObjectList(const QString &name, const QString &key, IPLXMedia &media,

@@ -25,6 +25,8 @@ public:
     // after the unknown-type-id message.
     virtual std::unique_ptr<TPLXPersistence> createPersistence(const QString &typeId);
     TPLXGanttObject *loadObject(const QString &name, IPLXMedia &media, TPLXGanttObject *parent);
+    // The message for a section that refers to one still being loaded above it.
+    static void reportCircularReference(const QString &name);
     // The entities named by the string array `key` of section `name`, nulls included.
     QList<TPLXGanttObject *> loadObjectList(const QString &name, const QString &key, IPLXMedia &media,
                                             TPLXGanttObject *parent);

@@ -23,12 +23,26 @@ TPLXGanttObject::TPLXGanttObject() = default;
 TPLXGanttObject::~TPLXGanttObject()
 {
     detachFromParent();
-    const std::vector<TPLXGanttObject *> owned = std::move(FOwned);
+    std::vector<TPLXGanttObject *> owned = std::move(FOwned);
     FOwned.clear();
-    for (TPLXGanttObject *child : owned) {
+    for (TPLXGanttObject *child : owned)
         child->FParent = nullptr;
-        delete child;
+    // Documents nest as deep as their task trees: the outermost destructor frees
+    // the owned entities from a worklist, the ones it calls hand theirs to it.
+    // Children are still freed first to last, each with its branch before the next.
+    thread_local std::vector<TPLXGanttObject *> *pending = nullptr;
+    if (pending) {
+        pending->insert(pending->end(), owned.rbegin(), owned.rend());
+        return;
     }
+    std::vector<TPLXGanttObject *> worklist(owned.rbegin(), owned.rend());
+    pending = &worklist;
+    while (!worklist.empty()) {
+        TPLXGanttObject *next = worklist.back();
+        worklist.pop_back();
+        delete next;
+    }
+    pending = nullptr;
 }
 
 std::unique_ptr<TPLXGanttObject> TPLXGanttObject::Create() const
@@ -63,12 +77,33 @@ void TPLXGanttObject::setParent(TPLXGanttObject *parent)
 {
     if (parent == FParent)
         return;
-    for (const TPLXGanttObject *ancestor = parent; ancestor; ancestor = ancestor->FParent)
-        PLX_ASSERT(ancestor != this);
+    PLX_ASSERT(!ownsBranchOf(parent));
     detachFromParent();
     FParent = parent;
     if (parent)
         parent->FOwned.push_back(this);
+}
+
+bool TPLXGanttObject::ownsBranchOf(const TPLXGanttObject *object) const
+{
+    // Walks up from `object` and down from this entity in step, so the check
+    // costs the smaller of the depth above and the branch below: adding a leaf
+    // to a deep tree, or a deep branch to a shallow parent, stays cheap.
+    std::vector<std::pair<const TPLXGanttObject *, size_t>> below{{this, 0}};
+    for (const TPLXGanttObject *up = object;; up = up->FParent) {
+        if (!up)
+            return false;
+        if (up == this)
+            return true;
+        while (!below.empty() && below.back().second == below.back().first->FOwned.size())
+            below.pop_back();
+        if (below.empty())
+            return false;
+        const TPLXGanttObject *down = below.back().first->FOwned[below.back().second++];
+        if (down == object)
+            return true;
+        below.emplace_back(down, 0);
+    }
 }
 
 void TPLXGanttObject::detachFromParent()

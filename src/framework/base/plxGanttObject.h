@@ -113,6 +113,8 @@ protected:
 
 private:
     void detachFromParent();
+    // Whether `object` is this entity or lies in the branch it owns.
+    bool ownsBranchOf(const TPLXGanttObject *object) const;
 
     qint32 PLXTag = 0;
     void *Data = nullptr;

@@ -9,9 +9,11 @@
 #include "plxMedia.h"
 #include "plxPertBar.h"
 #include "plxPlatform.h"
+#include "plxSummarySpans.h"
 #include "plxTimeMode.h"
 
 #include <QDateTime>
+#include <QScopeGuard>
 #include <QSet>
 
 #include <algorithm>
@@ -213,6 +215,11 @@ TDateTime TPLXGanttTable::CalculateEndDate() const
 
 void TPLXGanttTable::UpdateSummaryBars()
 {
+    FRefreshingSummaries = true;
+    const auto done = qScopeGuard([this] {
+        FRefreshingSummaries = false;
+        FSummarySpans.reset();
+    });
     // Bottom-up, so that inner summaries are current before the ones holding them.
     for (qsizetype i = FRows.size() - 1; i >= 0; --i) {
         for (TPLXGanttBar *bar : FRows[i]->bars()) {
@@ -220,7 +227,19 @@ void TPLXGanttTable::UpdateSummaryBars()
         }
         if (TPLXPertBar *box = FRows[i]->pertBar())
             box->UpdateRange();
+        if (FSummarySpans)
+            FSummarySpans->update(static_cast<int>(i));
     }
+}
+
+std::pair<TDateTime, TDateTime> TPLXGanttTable::summarizableSpan(int first, int last)
+{
+    if (!FRefreshingSummaries)
+        return TPLXSummarySpans::spanOf(FRows, first, last);
+    // Built at the first summary a refresh meets: plans without summaries pay nothing.
+    if (!FSummarySpans)
+        FSummarySpans = std::make_unique<TPLXSummarySpans>(FRows);
+    return FSummarySpans->span(first, last);
 }
 
 void TPLXGanttTable::updateCriticalPath()

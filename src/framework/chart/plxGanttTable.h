@@ -9,6 +9,7 @@
 
 #include <QPoint>
 
+class TPLXSummarySpans;
 class TPLXBarConnection;
 class TPLXCriticalPathCalculator;
 class TPLXPertBarSettings;
@@ -132,6 +133,9 @@ public:
     TDateTime CalculateEndDate() const;
     // Summary and PERT spans, bottom-up.
     void UpdateSummaryBars();
+    // The start and end a summary over rows first..last shows: the earliest
+    // positive start and latest positive end of their summarizable bars.
+    std::pair<TDateTime, TDateTime> summarizableSpan(int first, int last);
     void updateCriticalPath();
     void RecalculateEffective();
 
@@ -273,6 +277,9 @@ private:
     int FPertStartX = 0;
     QPoint FMaxPertCoords{0, 0};
     std::unique_ptr<TPLXCriticalPathCalculator> FCriticalPathCalculator;
+    // Only while UpdateSummaryBars runs.
+    bool FRefreshingSummaries = false;
+    std::unique_ptr<TPLXSummarySpans> FSummarySpans;
     std::unique_ptr<QList<TPLXGanttRow *>> FSavedOrder;
     int FFocusedBarRow = -1;
     int FFocusedBar = -1;

@@ -1,5 +1,7 @@
 #include "plxSummaryBar.h"
 
+#include <tuple>
+
 #include "plxDocumentCalendar.h"
 #include "plxEntityFactory.h"
 #include "plxGanttRow.h"
@@ -70,16 +72,7 @@ void TPLXSummaryBar::UpdateRange()
     FEndRow = row + std::max(0, document ? document->descendantsCount(row) : 0);
     if (!table)
         return;
-    const int last = std::min(FEndRow, table->countRows() - 1);
-    for (int i = GetStartRow(); i <= last; ++i) {
-        TPLXGanttRow *r = table->getRow(i);
-        const TDateTime s = r->FindStartDate();
-        if (FstartDate == 0 || (s > 0 && s < FstartDate))
-            FstartDate = s;
-        const TDateTime e = r->FindEndDate();
-        if (FendDate == 0 || (e > 0 && e > FendDate))
-            FendDate = e;
-    }
+    std::tie(FstartDate, FendDate) = table->summarizableSpan(GetStartRow(), FEndRow);
 }
 
 QList<TPLXGanttBar *> TPLXSummaryBar::getChildList()

@@ -849,8 +849,9 @@ int TPLXTreeGrid::childrenCount(int i)
 
 int TPLXTreeGrid::DescendantsCount(int i)
 {
-    TPLXTreeNode *node = i >= 0 ? findNodeByIndex(i) : nullptr;
-    return node ? node->getLastIndex() - i : -1;
+    // The root answers from its row table: a node's own walk is as long as the branch is deep.
+    const std::optional<int> last = FRootNode && i >= 0 ? FRootNode->branchEndOf(i) : std::nullopt;
+    return last ? *last - i : -1;
 }
 
 std::unique_ptr<QList<TPLXTreeRow *>> TPLXTreeGrid::childrenOf(int i)

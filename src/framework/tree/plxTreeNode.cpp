@@ -10,6 +10,8 @@
 #include "plxVisualContext.h"
 
 #include <QHash>
+#include <QScopeGuard>
+#include <QSet>
 
 #include <algorithm>
 #include <utility>
@@ -45,6 +47,32 @@ void refresh(TPLXDataSourceIntf *dataSource, bool always)
     TPLXGanttTable *table = PLXTableOf(dataSource);
     if (table && (always || !dataSource->IsInUpdateMode()))
         table->UpdateSummaryBars();
+}
+
+enum class Walk { Descend, Skip, Stop };
+
+// Visits `top` and its branch in pre-order, children in list order, without
+// recursing: a tree may be as deep as its file is long. A node's children are
+// read after its visit, so a visit may reorder them. False when a visit stopped.
+template<typename Visit>
+bool walkPreOrder(TPLXTreeNode *top, Visit &&visit)
+{
+    std::vector<std::pair<TPLXTreeNode *, int>> pending{{top, 0}};
+    while (!pending.empty()) {
+        const auto [node, depth] = pending.back();
+        pending.pop_back();
+        switch (visit(node, depth)) {
+        case Walk::Stop:
+            return false;
+        case Walk::Skip:
+            break;
+        case Walk::Descend:
+            for (qsizetype i = node->children().size(); i-- > 0;)
+                pending.emplace_back(node->children()[i], depth + 1);
+            break;
+        }
+    }
+    return true;
 }
 
 } // namespace
@@ -83,6 +111,13 @@ TPLXTreeNode::TPLXTreeNode(TPLXTreeRow *row)
 
 TPLXTreeNode::~TPLXTreeNode() = default;
 
+namespace {
+
+// Nodes saved while a branch is saved hand their children to it: no recursion per level.
+thread_local std::vector<TPLXTreeNode *> *branchSave = nullptr;
+
+} // namespace
+
 void TPLXTreeNode::doSave(const QString &name, IPLXMedia &media, TPLXEntityFactory &factory)
 {
     Q_UNUSED(name);
@@ -92,8 +127,25 @@ void TPLXTreeNode::doSave(const QString &name, IPLXMedia &media, TPLXEntityFacto
         TPLXPersistence::saveChild(section, QStringLiteral("row"), FRow, media, factory);
     else
         media.setStrProperty(section, QStringLiteral("row"), QStringLiteral("empty"));
-    factory.saveObjectListOf(section, QStringLiteral("children"), media, Fchildren);
+    QStringList children;
+    children.reserve(Fchildren.size());
+    for (const TPLXTreeNode *child : std::as_const(Fchildren))
+        children.append(child->getUID());
+    media.setStrArrayProperty(section, QStringLiteral("children"), children);
     media.setBoolProperty(section, QStringLiteral("collapsed"), FCollapsed);
+    // The sections come out in pre-order, as a recursive save writes them.
+    if (branchSave) {
+        branchSave->insert(branchSave->end(), Fchildren.crbegin(), Fchildren.crend());
+        return;
+    }
+    std::vector<TPLXTreeNode *> pending(Fchildren.crbegin(), Fchildren.crend());
+    branchSave = &pending;
+    const auto done = qScopeGuard([] { branchSave = nullptr; });
+    while (!pending.empty()) {
+        TPLXTreeNode *node = pending.back();
+        pending.pop_back();
+        node->doSave(node->getUID(), media, factory);
+    }
 }
 
 TPLXTreeNode *TPLXTreeNode::GetChild(int i) const
@@ -174,43 +226,93 @@ void TPLXTreeNode::structureChanged()
     // Clearing a root the node has just left does no harm.
     TPLXTreeNode *root = ownerRoot();
     root->FIndexCache.clear();
+    root->FBranchEnd.clear();
     root->FIndexCacheState = IndexCache::Unknown;
 }
 
 int TPLXTreeNode::setIndexes(int start)
 {
     structureChanged();
-    TPLXTreeNode *parent = parentNode();
-    return numberBranch(start, parent, parent ? parent->childIndex(this) : 0);
-}
-
-int TPLXTreeNode::numberBranch(int start, const TPLXTreeNode *parent, int position)
-{
-    if (FRow) {
-        FRow->setIndex(start);
-        FNumberCont = QString::number(start + 1) + QLatin1Char('.');
-        FNumberHierchy =
-            (parent ? parent->FNumberHierchy : QString()) + QString::number(position + 1) + QLatin1Char('.');
-        ++start;
-    } else {
-        FNumberCont.clear();
-        FNumberHierchy.clear();
+    const TPLXTreeNode *parent = parentNode();
+    // Positions come from the walk: looking each child up would make wide trees quadratic.
+    std::vector<std::pair<TPLXTreeNode *, int>> pending{{this, parent ? parent->childIndex(this) : 0}};
+    while (!pending.empty()) {
+        const auto [node, position] = pending.back();
+        pending.pop_back();
+        node->FPosition = position;
+        node->FNumber = node->FRow ? start : -1;
+        if (node->FRow)
+            node->FRow->setIndex(start++);
+        for (qsizetype i = node->Fchildren.size(); i-- > 0;)
+            pending.emplace_back(node->Fchildren[i], static_cast<int>(i));
     }
-    // Positions come from the loop: looking each child up would make wide trees quadratic.
-    for (qsizetype i = 0; i < Fchildren.size(); ++i)
-        start = Fchildren[i]->numberBranch(start, this, static_cast<int>(i));
     return start;
 }
 
-TPLXTreeNode *TPLXTreeNode::findNode(int &index)
+QString TPLXTreeNode::numberCont() const
 {
-    if (FRow && FRow->getIndex() == index)
-        return this;
-    for (TPLXTreeNode *child : std::as_const(Fchildren)) {
-        if (TPLXTreeNode *found = child->findNode(index))
-            return found;
+    return FNumber < 0 ? QString() : QString::number(FNumber + 1) + QLatin1Char('.');
+}
+
+QString TPLXTreeNode::numberHierchy() const
+{
+    // A node without a row ends the path: its children number from the top again.
+    QList<int> positions;
+    for (const TPLXTreeNode *node = this; node && node->FNumber >= 0;
+         node = dynamic_cast<const TPLXTreeNode *>(node->getParent()))
+        positions.append(node->FPosition + 1);
+    QString text;
+    for (qsizetype i = positions.size(); i-- > 0;)
+        text += QString::number(positions[i]) + QLatin1Char('.');
+    return text;
+}
+
+TPLXTreeNode *TPLXTreeNode::findNode(int index)
+{
+    TPLXTreeNode *found = nullptr;
+    walkPreOrder(this, [&](TPLXTreeNode *node, int) {
+        if (node->FRow && node->FRow->getIndex() == index) {
+            found = node;
+            return Walk::Stop;
+        }
+        return Walk::Descend;
+    });
+    return found;
+}
+
+bool TPLXTreeNode::indexCacheValid()
+{
+    if (FRow || parentNode())
+        return false;
+    if (FIndexCacheState == IndexCache::Unknown) {
+        FIndexCacheState = IndexCache::Valid;
+        FIndexCache.clear();
+        FBranchEnd.clear();
+        std::vector<int> open; // the rows on the path to the node visited last
+        walkPreOrder(this, [&](TPLXTreeNode *node, int depth) {
+            if (node == this)
+                return Walk::Descend;
+            const int index = static_cast<int>(FIndexCache.size());
+            if (!node->FRow || node->FRow->getIndex() != index) {
+                FIndexCacheState = IndexCache::Stale;
+                return Walk::Stop;
+            }
+            for (; open.size() >= static_cast<size_t>(depth); open.pop_back())
+                FBranchEnd[static_cast<size_t>(open.back())] = index - 1;
+            open.push_back(index);
+            FIndexCache.push_back(node);
+            FBranchEnd.push_back(index);
+            return Walk::Descend;
+        });
+        if (FIndexCacheState == IndexCache::Valid) {
+            for (const int index : open)
+                FBranchEnd[static_cast<size_t>(index)] = static_cast<int>(FIndexCache.size()) - 1;
+        } else {
+            FIndexCache.clear();
+            FBranchEnd.clear();
+        }
     }
-    return nullptr;
+    return FIndexCacheState == IndexCache::Valid;
 }
 
 TPLXTreeNode *TPLXTreeNode::findNodeByIndex(int index)
@@ -218,24 +320,31 @@ TPLXTreeNode *TPLXTreeNode::findNodeByIndex(int index)
     if (index < 0)
         return nullptr;
     // Drawing and group checks ask the root for every visible row: answer from the table.
-    if (!FRow && !parentNode()) {
-        if (FIndexCacheState == IndexCache::Unknown) {
-            QList<TPLXTreeNode *> nodes;
-            flatten(nodes);
-            FIndexCacheState = IndexCache::Valid;
-            for (qsizetype i = 0; i < nodes.size(); ++i) {
-                if (!nodes[i]->FRow || nodes[i]->FRow->getIndex() != i) {
-                    FIndexCacheState = IndexCache::Stale;
-                    break;
-                }
-            }
-            if (FIndexCacheState == IndexCache::Valid)
-                FIndexCache.assign(nodes.cbegin(), nodes.cend());
-        }
-        if (FIndexCacheState == IndexCache::Valid)
-            return index < static_cast<int>(FIndexCache.size()) ? FIndexCache[static_cast<size_t>(index)] : nullptr;
-    }
+    if (indexCacheValid())
+        return index < static_cast<int>(FIndexCache.size()) ? FIndexCache[static_cast<size_t>(index)] : nullptr;
     return findNode(index);
+}
+
+int TPLXTreeNode::branchEnd(TPLXTreeNode *node)
+{
+    if (node && node->FRow && indexCacheValid()) {
+        const int index = node->FRow->getIndex();
+        if (index >= 0 && index < static_cast<int>(FIndexCache.size()) &&
+            FIndexCache[static_cast<size_t>(index)] == node)
+            return FBranchEnd[static_cast<size_t>(index)];
+    }
+    return node ? node->getLastIndex() : -1;
+}
+
+std::optional<int> TPLXTreeNode::branchEndOf(int index)
+{
+    if (indexCacheValid()) {
+        if (index < 0 || index >= static_cast<int>(FBranchEnd.size()))
+            return std::nullopt;
+        return FBranchEnd[static_cast<size_t>(index)];
+    }
+    TPLXTreeNode *node = findNodeByIndex(index);
+    return node ? std::optional<int>(node->getLastIndex()) : std::nullopt;
 }
 
 TPLXTreeRow *TPLXTreeNode::getRow(int index)
@@ -244,79 +353,82 @@ TPLXTreeRow *TPLXTreeNode::getRow(int index)
     return node ? node->FRow : nullptr;
 }
 
-int TPLXTreeNode::rowLevel(int &index)
-{
-    if (FRow && FRow->getIndex() == index)
-        return 0;
-    for (TPLXTreeNode *child : std::as_const(Fchildren)) {
-        const int level = child->rowLevel(index);
-        if (level >= 0)
-            return level + 1;
-    }
-    return -1;
-}
-
 int TPLXTreeNode::getRowLevel(int index)
 {
-    return index < 0 ? -1 : rowLevel(index);
+    int level = -1;
+    if (index >= 0) {
+        walkPreOrder(this, [&](TPLXTreeNode *node, int depth) {
+            if (!node->FRow || node->FRow->getIndex() != index)
+                return Walk::Descend;
+            level = depth;
+            return Walk::Stop;
+        });
+    }
+    return level;
 }
 
 int TPLXTreeNode::getLastIndex()
 {
+    if (indexCacheValid())
+        return FIndexCache.empty() ? -1 : static_cast<int>(FIndexCache.size()) - 1;
     TPLXTreeNode *node = this;
     while (node->hasChildren())
         node = node->Fchildren.last();
     return rowIndexOf(node);
 }
 
-TPLXTreeRow *TPLXTreeNode::rowAt(int &y)
-{
-    if (FRow) {
-        TPLXGanttRow *row = FRow->getRow();
-        if (row && row->IsVisible()) {
-            y -= row->getHeight();
-            if (y < 1)
-                return FRow;
-        }
-    }
-    for (TPLXTreeNode *child : std::as_const(Fchildren)) {
-        if (TPLXTreeRow *found = child->rowAt(y))
-            return found;
-    }
-    return nullptr;
-}
-
 TPLXTreeRow *TPLXTreeNode::findRow(int y)
 {
-    return rowAt(y);
+    TPLXTreeRow *found = nullptr;
+    TPLXGanttTable *rows = table();
+    walkPreOrder(this, [&](TPLXTreeNode *node, int) {
+        TPLXGanttRow *row = node->FRow ? node->FRow->getRowIn(rows) : nullptr;
+        if (row && row->IsVisible()) {
+            y -= row->getHeight();
+            if (y < 1) {
+                found = node->FRow;
+                return Walk::Stop;
+            }
+        }
+        return Walk::Descend;
+    });
+    return found;
 }
 
 void TPLXTreeNode::collectChildren(QList<TPLXTreeRow *> &list)
 {
-    if (FRow)
-        list.append(FRow);
-    for (TPLXTreeNode *child : std::as_const(Fchildren))
-        child->collectChildren(list);
+    walkPreOrder(this, [&](TPLXTreeNode *node, int) {
+        if (node->FRow)
+            list.append(node->FRow);
+        return Walk::Descend;
+    });
 }
 
 void TPLXTreeNode::flatten(QList<TPLXTreeNode *> &list)
 {
-    for (TPLXTreeNode *child : std::as_const(Fchildren)) {
-        list.append(child);
-        child->flatten(list);
-    }
+    walkPreOrder(this, [&](TPLXTreeNode *node, int) {
+        if (node != this)
+            list.append(node);
+        return Walk::Descend;
+    });
 }
 
 void TPLXTreeNode::setVisible(bool flag)
 {
-    if (FRow) {
-        if (TPLXGanttRow *row = FRow->getRow())
-            row->setCollapsed(!flag);
-        if (!flag)
-            expander->park();
+    TPLXGanttTable *rows = table();
+    std::vector<std::pair<TPLXTreeNode *, bool>> pending{{this, flag}};
+    while (!pending.empty()) {
+        const auto [node, shown] = pending.back();
+        pending.pop_back();
+        if (node->FRow) {
+            if (TPLXGanttRow *row = node->FRow->getRowIn(rows))
+                row->setCollapsed(!shown);
+            if (!shown)
+                node->expander->park();
+        }
+        for (qsizetype i = node->Fchildren.size(); i-- > 0;)
+            pending.emplace_back(node->Fchildren[i], shown && !node->FCollapsed);
     }
-    for (TPLXTreeNode *child : std::as_const(Fchildren))
-        child->setVisible(flag && !FCollapsed);
 }
 
 void TPLXTreeNode::setCollapsed(bool flag)
@@ -353,7 +465,10 @@ void TPLXTreeNode::sort(int column, TPLXSortOrder order)
 {
     if (order == sortNone)
         return;
-    sortBranch(column, order);
+    walkPreOrder(this, [&](TPLXTreeNode *node, int) {
+        node->sortChildren(column, order);
+        return Walk::Descend;
+    });
     // Once for the whole branch: refreshes after inner levels would be overwritten anyway.
     if (TPLXGanttTable *rows = table()) {
         rows->updateCriticalPath();
@@ -361,7 +476,7 @@ void TPLXTreeNode::sort(int column, TPLXSortOrder order)
     }
 }
 
-void TPLXTreeNode::sortBranch(int column, TPLXSortOrder order)
+void TPLXTreeNode::sortChildren(int column, TPLXSortOrder order)
 {
     const int n = GetChildrenCount();
     for (int i = 0; i + 1 < n; ++i) {
@@ -376,20 +491,28 @@ void TPLXTreeNode::sortBranch(int column, TPLXSortOrder order)
         if (m != i)
             swapChildren(i, m);
     }
-    for (TPLXTreeNode *child : std::as_const(Fchildren))
-        child->sortBranch(column, order);
 }
 
 void TPLXTreeNode::saveOrder()
 {
     for (TPLXTreeNode *up = this; up && !up->FAnySaved; up = dynamic_cast<TPLXTreeNode *>(up->getParent()))
         up->FAnySaved = true;
-    FSavedOrder = std::make_unique<QList<TPLXTreeNode *>>(Fchildren);
-    for (TPLXTreeNode *child : std::as_const(Fchildren))
-        child->saveOrder();
+    walkPreOrder(this, [](TPLXTreeNode *node, int) {
+        node->FAnySaved = true;
+        node->FSavedOrder = std::make_unique<QList<TPLXTreeNode *>>(node->Fchildren);
+        return Walk::Descend;
+    });
 }
 
 void TPLXTreeNode::restoreOrder()
+{
+    walkPreOrder(this, [](TPLXTreeNode *node, int) {
+        node->restoreOwnOrder();
+        return Walk::Descend;
+    });
+}
+
+void TPLXTreeNode::restoreOwnOrder()
 {
     if (FSavedOrder && FSavedOrder->size() == Fchildren.size() &&
         std::all_of(FSavedOrder->cbegin(), FSavedOrder->cend(),
@@ -397,36 +520,42 @@ void TPLXTreeNode::restoreOrder()
         Fchildren = *FSavedOrder;
         structureChanged();
     }
-    for (TPLXTreeNode *child : std::as_const(Fchildren))
-        child->restoreOrder();
 }
 
 void TPLXTreeNode::applyOrder(const QList<TPLXTreeNode *> &list, int &position)
 {
-    for (qsizetype i = 0; i < Fchildren.size(); ++i) {
+    structureChanged();
+    std::vector<std::pair<TPLXTreeNode *, qsizetype>> path{{this, 0}};
+    while (!path.empty()) {
+        TPLXTreeNode *node = path.back().first;
+        const qsizetype i = path.back().second++;
+        if (i == node->Fchildren.size()) {
+            path.pop_back();
+            continue;
+        }
         PLX_ASSERT(position >= 0 && position < list.size() && list[position] != nullptr);
         TPLXTreeNode *child = list[position++];
-        Fchildren[i] = child;
-        structureChanged();
-        if (child->getParent() != this) {
-            child->setParent(this);
+        node->Fchildren[i] = child;
+        if (child->getParent() != node) {
+            child->setParent(node);
             // Saved orders that came along stay reachable from the root.
-            for (TPLXTreeNode *up = this; child->FAnySaved && up && !up->FAnySaved;
+            for (TPLXTreeNode *up = node; child->FAnySaved && up && !up->FAnySaved;
                  up = dynamic_cast<TPLXTreeNode *>(up->getParent()))
                 up->FAnySaved = true;
         }
-        child->applyOrder(list, position);
+        path.emplace_back(child, 0);
     }
 }
 
 void TPLXTreeNode::clearSavedOrder()
 {
-    if (!FAnySaved)
-        return;
-    FAnySaved = false;
-    FSavedOrder.reset();
-    for (TPLXTreeNode *child : std::as_const(Fchildren))
-        child->clearSavedOrder();
+    walkPreOrder(this, [](TPLXTreeNode *node, int) {
+        if (!node->FAnySaved)
+            return Walk::Skip;
+        node->FAnySaved = false;
+        node->FSavedOrder.reset();
+        return Walk::Descend;
+    });
 }
 
 std::unique_ptr<TPLXOperation> TPLXTreeNode::repositionChild(TPLXTreeNode *node, TPLXTreeNode *nodeBefore)
@@ -526,104 +655,132 @@ int scrolledOut(TPLXGanttTable *table)
 
 void TPLXTreeNodeDrawer::Draw(TPLXVisualContext &vc)
 {
-    auto *node = static_cast<TPLXTreeNode *>(target);
-    TPLXDocumentSetup *doc = PLXDocumentOf(node);
-    if (!doc || !doc->GetTable())
+    auto *top = static_cast<TPLXTreeNode *>(target);
+    TPLXDocumentSetup *doc = PLXDocumentOf(top);
+    TPLXGanttTable *table = doc ? doc->GetTable() : nullptr;
+    if (!table)
         return;
-    FBottom = vc.getVisibleArea().Bottom;
-    FSkipBelow = scrolledOut(doc->GetTable());
-    int counter = 0;
-    drawNode(vc, node, 0, counter);
-}
-
-bool TPLXTreeNodeDrawer::drawNode(TPLXVisualContext &vc, TPLXTreeNode *node, int level, int &counter)
-{
-    TPLXDocumentSetup *doc = PLXDocumentOf(node);
-    TPLXGanttTable *table = doc->GetTable();
+    const int bottom = vc.getVisibleArea().Bottom;
+    // Rows before this index are scrolled out of the table: branches that end
+    // before it are passed over whole, so a frame costs what is on screen.
+    const int skipBelow = scrolledOut(table);
     TPLXTreeGrid *grid = doc->GetTree();
     const bool lines = !grid || grid->getDrawTreeNodeLines();
-    const int x = doc->getDocStartX() + doc->getVerticalResizePaneSize() + doc->getTreeStartX() + (level + 1) * 7 + 4;
-    int ownMiddle = -1;
-    if (TPLXTreeRow *row = node->row()) {
-        TPLXGanttRow *ganttRow = row->getRow();
-        if (ganttRow && ganttRow->IsVisible()) {
-            const int top = table->getVisibleRowStartY(counter);
-            if (top > FBottom)
-                return false;
-            row->setOrder(counter);
-            row->setNestingOffset(x);
-            if (TPLXDrawer *drawer = row->getDrawer(vtGanttGraph))
-                drawer->Draw(vc);
-            ownMiddle = top + table->getVisibleRowHeight(counter) / 2;
-            ++counter;
-        }
-    }
-    TPLXNodeExpander *box = node->getExpander();
-    if (!node->isCollapsed()) {
+    const int left = doc->getDocStartX() + doc->getVerticalResizePaneSize() + doc->getTreeStartX() + 4;
+    int counter = 0;
+
+    // One entry per node on the path being drawn, in place of recursion: the
+    // tree lines of a node are finished after its last child.
+    struct Level
+    {
+        TPLXTreeNode *node;
+        int x;
+        int ownMiddle = -1;
         int lastMiddle = -1;
-        vc.setPenStyle(psSolid);
-        vc.setPenWidth(1);
-        for (TPLXTreeNode *child : node->children()) {
-            if (FSkipBelow > 0 && child->getLastIndex() < FSkipBelow)
+        qsizetype next = 0;
+    };
+    std::vector<Level> path;
+    // Draws the node's row and starts its level; false once the row starts below the visible area.
+    auto enter = [&](TPLXTreeNode *node, int level) {
+        const int x = left + (level + 1) * 7;
+        int ownMiddle = -1;
+        if (TPLXTreeRow *row = node->row()) {
+            TPLXGanttRow *ganttRow = row->getRow();
+            if (ganttRow && ganttRow->IsVisible()) {
+                const int rowTop = table->getVisibleRowStartY(counter);
+                if (rowTop > bottom)
+                    return false;
+                row->setOrder(counter);
+                row->setNestingOffset(x);
+                if (TPLXDrawer *drawer = row->getDrawer(vtGanttGraph))
+                    drawer->Draw(vc);
+                ownMiddle = rowTop + table->getVisibleRowHeight(counter) / 2;
+                ++counter;
+            }
+        }
+        if (!node->isCollapsed()) {
+            vc.setPenStyle(psSolid);
+            vc.setPenWidth(1);
+        }
+        path.push_back({node, x, ownMiddle});
+        return true;
+    };
+    if (!enter(top, 0))
+        return;
+    while (!path.empty()) {
+        Level &level = path.back();
+        TPLXTreeNode *node = level.node;
+        if (!node->isCollapsed() && level.next < node->children().size()) {
+            TPLXTreeNode *child = node->children()[level.next++];
+            if (skipBelow > 0 && top->branchEnd(child) < skipBelow)
                 continue;
             TPLXGanttRow *childRow = child->row() ? child->row()->getRow() : nullptr;
-            const bool shown = childRow && childRow->IsVisible();
-            if (shown) {
-                const int top = table->getVisibleRowStartY(counter);
-                if (top > FBottom)
-                    return false;
-                lastMiddle = top + table->getVisibleRowHeight(counter) / 2;
+            if (childRow && childRow->IsVisible()) {
+                const int rowTop = table->getVisibleRowStartY(counter);
+                if (rowTop > bottom)
+                    return;
+                level.lastMiddle = rowTop + table->getVisibleRowHeight(counter) / 2;
                 if (lines && node->row()) {
                     vc.setDrawingColor(kTreeLineColor);
-                    vc.drawLine(x, lastMiddle, x + 7, lastMiddle);
+                    vc.drawLine(level.x, level.lastMiddle, level.x + 7, level.lastMiddle);
                 }
             }
-            if (!drawNode(vc, child, level + 1, counter))
-                return false;
+            if (!enter(child, static_cast<int>(path.size())))
+                return;
+            continue;
         }
-        if (lines && node->row() && lastMiddle >= 0) {
+        if (!node->isCollapsed() && lines && node->row() && level.lastMiddle >= 0) {
             vc.setDrawingColor(kTreeLineColor);
-            vc.drawLine(x, ownMiddle < 0 ? lastMiddle : ownMiddle, x, lastMiddle + 1);
+            vc.drawLine(level.x, level.ownMiddle < 0 ? level.lastMiddle : level.ownMiddle, level.x,
+                        level.lastMiddle + 1);
         }
+        if (node->row() && node->hasChildren() && level.ownMiddle >= 0) {
+            TPLXNodeExpander *box = node->getExpander();
+            box->setPosition(level.x, level.ownMiddle);
+            if (TPLXDrawer *drawer = box->getDrawer(vtGanttGraph))
+                drawer->Draw(vc);
+        }
+        path.pop_back();
     }
-    if (node->row() && node->hasChildren() && ownMiddle >= 0) {
-        box->setPosition(x, ownMiddle);
-        if (TPLXDrawer *drawer = box->getDrawer(vtGanttGraph))
-            drawer->Draw(vc);
-    }
-    return true;
 }
 
 TPLXGanttObject *TPLXTreeNodeDrawer::locateObject(int x, int y)
 {
-    auto *node = static_cast<TPLXTreeNode *>(target);
-    if (TPLXDrawer *drawer = node->getExpander()->getDrawer(vtGanttGraph)) {
-        if (TPLXGanttObject *hit = drawer->locateObject(x, y))
-            return hit;
-    }
-    if (TPLXTreeRow *row = node->row()) {
-        TPLXGanttRow *ganttRow = row->getRow();
-        TPLXDrawer *drawer = row->getDrawer(vtGanttGraph);
-        if (ganttRow && ganttRow->IsVisible() && drawer) {
-            if (TPLXGanttObject *hit = drawer->locateObject(x, y))
-                return hit;
-        }
-    }
-    if (node->isCollapsed())
-        return nullptr;
-    TPLXDocumentSetup *doc = PLXDocumentOf(node);
+    auto *top = static_cast<TPLXTreeNode *>(target);
+    TPLXDocumentSetup *doc = PLXDocumentOf(top);
     const int skipBelow = doc ? scrolledOut(doc->GetTable()) : 0;
-    for (TPLXTreeNode *child : node->children()) {
-        if (skipBelow > 0 && child->getLastIndex() < skipBelow)
-            continue;
-        TPLXDrawer *drawer = child->getDrawer(vtGanttGraph);
-        if (TPLXGanttObject *hit = drawer ? drawer->locateObject(x, y) : nullptr)
-            return hit;
-    }
-    return nullptr;
+    TPLXGanttObject *hit = nullptr;
+    walkPreOrder(top, [&](TPLXTreeNode *node, int) {
+        if (node != top && skipBelow > 0 && top->branchEnd(node) < skipBelow)
+            return Walk::Skip;
+        if (TPLXDrawer *drawer = node->getExpander()->getDrawer(vtGanttGraph))
+            hit = drawer->locateObject(x, y);
+        if (TPLXTreeRow *row = node->row(); row && !hit) {
+            TPLXGanttRow *ganttRow = row->getRow();
+            TPLXDrawer *drawer = row->getDrawer(vtGanttGraph);
+            if (ganttRow && ganttRow->IsVisible() && drawer)
+                hit = drawer->locateObject(x, y);
+        }
+        return hit ? Walk::Stop : node->isCollapsed() ? Walk::Skip : Walk::Descend;
+    });
+    return hit;
 }
 
 // ------------------------------------------------------------ persistence
+
+namespace {
+
+// The branch being loaded: the nodes it reaches leave their children to it,
+// so that a tree as deep as the file allows never deepens the stack.
+struct BranchLoad
+{
+    const TPLXEntityFactory *factory = nullptr;
+    QStringList children;
+    bool handedOver = false;
+};
+thread_local BranchLoad *branchLoad = nullptr;
+
+} // namespace
 
 std::unique_ptr<TPLXGanttObject> TPLXTreeNodePersistence::doLoad(const QString &name, IPLXMedia &media,
                                                                  TPLXEntityFactory &factory)
@@ -637,30 +794,64 @@ std::unique_ptr<TPLXGanttObject> TPLXTreeNodePersistence::doLoad(const QString &
         else if (row)
             PLXLog(QStringLiteral("Tree node %1: its row %2 belongs to another node").arg(name, row->getUID()));
     }
-    for (TPLXTreeNode *child :
-         factory.loadObjectListAs<TPLXTreeNode>(name, QStringLiteral("children"), media, node.get())) {
-        if (!child)
-            continue;
-        if (child->getParent() != node.get() || node->Fchildren.contains(child)) {
-            PLXLog(QStringLiteral("Tree node %1: its child %2 belongs to another node").arg(name, child->getUID()));
+    node->FCollapsed = media.boolValue(name, QStringLiteral("collapsed"), false);
+    QStringList children = media.strArray(name, QStringLiteral("children"));
+    if (branchLoad && branchLoad->factory == &factory) {
+        branchLoad->children = std::move(children);
+        branchLoad->handedOver = true;
+        return node;
+    }
+
+    BranchLoad load{&factory, {}, false};
+    branchLoad = &load;
+    const auto done = qScopeGuard([] { branchLoad = nullptr; });
+    struct Level
+    {
+        TPLXTreeNode *into; // where the children listed here go
+        QString name;
+        QStringList children;
+        qsizetype next = 0;
+    };
+    // Depth first, children in file order: the order the sections were always read in.
+    std::vector<Level> path{{node.get(), name, std::move(children)}};
+    QSet<QString> onPath{name};
+    while (!path.empty()) {
+        Level &level = path.back();
+        if (level.next == level.children.size()) {
+            onPath.remove(level.name);
+            path.pop_back();
             continue;
         }
+        const QString childName = level.children[level.next++];
+        // The branch's own top is still loading, and the factory reports that itself.
+        if (childName != name && onPath.contains(childName)) {
+            TPLXEntityFactory::reportCircularReference(childName);
+            continue;
+        }
+        load.handedOver = false;
+        auto *child = dynamic_cast<TPLXTreeNode *>(factory.loadObject(childName, media, level.into));
+        QStringList grandChildren = std::exchange(load.children, {});
+        if (!child)
+            continue;
+        // A node loaded before (named twice, or by another parent) keeps its first place.
+        if (!load.handedOver || child->getParent() != level.into) {
+            PLXLog(QStringLiteral("Tree node %1: its child %2 belongs to another node").arg(level.name, child->getUID()));
+            continue;
+        }
+        onPath.insert(childName);
         if (!child->FRow) {
             // Only the root goes without a row (a section named twice in two
             // letter cases loads a second node whose row the first one took):
             // its children take its place.
             PLXLog(QStringLiteral("Tree node %1: its child %2 has no row; its children take its place")
-                       .arg(name, child->getUID()));
-            for (TPLXTreeNode *grandchild : std::exchange(child->Fchildren, {})) {
-                grandchild->setParent(node.get());
-                node->Fchildren.append(grandchild);
-            }
+                       .arg(level.name, child->getUID()));
+            path.push_back({level.into, childName, std::move(grandChildren)});
             continue;
         }
-        node->Fchildren.append(child);
+        level.into->Fchildren.append(child);
+        path.push_back({child, childName, std::move(grandChildren)});
     }
     node->structureChanged();
-    node->FCollapsed = media.boolValue(name, QStringLiteral("collapsed"), false);
     return node;
 }
 

@@ -12,6 +12,7 @@
 #include <QPoint>
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 class TPLXBarInsertOperation;
@@ -71,6 +72,11 @@ public:
     int getRowLevel(int index);
     // Row index of the last descendant, else the node's own row index.
     int getLastIndex();
+    // Asked of the root: the last row index in the branch of the node holding
+    // row `index` (as that node's getLastIndex()); empty when no node holds it.
+    std::optional<int> branchEndOf(int index);
+    // Asked of the root: `node`'s getLastIndex(), from the root's row table while it is current.
+    int branchEnd(TPLXTreeNode *node);
     // The row drawn at pixel `y` from the top of the rows; null below them.
     TPLXTreeRow *findRow(int y);
     // Rows of this node and its descendants in pre-order.
@@ -95,8 +101,11 @@ public:
     std::unique_ptr<TPLXOperation> repositionChild(TPLXTreeNode *node, TPLXTreeNode *nodeBefore);
 
     TPLXTreeRow *row() const { return FRow; }
-    QString numberCont() const { return FNumberCont; }
-    QString numberHierchy() const { return FNumberHierchy; }
+    // "n." after numbering gave the row index n - 1; empty for a node without row.
+    QString numberCont() const;
+    // The positions under each parent from the top, "1.2.1."; formed when asked,
+    // so that a deep tree does not hold a path per node.
+    QString numberHierchy() const;
     TPLXNodeExpander *getExpander() const { return expander; }
     // The table of the document the tree belongs to; null outside one.
     TPLXGanttTable *table();
@@ -111,19 +120,22 @@ private:
     // equals the pre-order positions, so that a lookup answers as the walk would.
     enum class IndexCache { Unknown, Valid, Stale };
     std::vector<TPLXTreeNode *> FIndexCache;
+    // Beside the table: the last row of each row's branch.
+    std::vector<int> FBranchEnd;
+    bool indexCacheValid();
     IndexCache FIndexCacheState = IndexCache::Unknown;
-    int numberBranch(int start, const TPLXTreeNode *parent, int position);
-    TPLXTreeNode *findNode(int &index);
-    int rowLevel(int &index);
-    TPLXTreeRow *rowAt(int &y);
-    void sortBranch(int column, TPLXSortOrder order);
+    TPLXTreeNode *findNode(int index);
+    // Sorts this node's own children.
+    void sortChildren(int column, TPLXSortOrder order);
+    void restoreOwnOrder();
 
     TPLXTreeRow *FRow = nullptr; // child
     QList<TPLXTreeNode *> Fchildren;
     bool FCollapsed = false;
     TPLXNodeExpander *expander = nullptr; // child
-    QString FNumberCont;
-    QString FNumberHierchy;
+    // Row index and position under the parent at the last numbering; -1 when unnumbered.
+    int FNumber = -1;
+    int FPosition = -1;
     std::unique_ptr<QList<TPLXTreeNode *>> FSavedOrder;
     std::unique_ptr<TPLXDrawer> FOwnDrawer;
     int preCalculatedIndexOfValue = -1;
@@ -167,17 +179,6 @@ public:
     explicit TPLXTreeNodeDrawer(TPLXTreeNode *node);
     void Draw(TPLXVisualContext &vc) override;
     TPLXGanttObject *locateObject(int x, int y) override;
-
-private:
-    // False once a row starts below the visible area.
-    bool drawNode(TPLXVisualContext &vc, TPLXTreeNode *node, int level, int &counter);
-    int rowMiddle(TPLXTreeRow *row) const;
-    int rowTop(TPLXTreeRow *row) const;
-
-    int FBottom = 0;
-    // Rows before this index are scrolled out of the table: branches that end
-    // before it are passed over whole, so a frame costs what is on screen.
-    int FSkipBelow = 0;
 };
 
 class ORVANTA_EXPORT TPLXExpanderDrawer : public TPLXDrawer

@@ -152,7 +152,11 @@ TPLXTreeNode *TPLXTreeRow::getNode() const
 TPLXGanttRow *TPLXTreeRow::getRow()
 {
     TPLXDocumentSetup *doc = PLXDocumentOf(this);
-    TPLXGanttTable *table = doc ? doc->GetTable() : nullptr;
+    return getRowIn(doc ? doc->GetTable() : nullptr);
+}
+
+TPLXGanttRow *TPLXTreeRow::getRowIn(TPLXGanttTable *table) const
+{
     if (!table || FIndex < 0 || FIndex >= table->countRows())
         return nullptr;
     return table->getRow(FIndex);

@@ -9,6 +9,7 @@
 #include <QList>
 
 class TPLXGanttRow;
+class TPLXGanttTable;
 class TPLXTreeCell;
 class TPLXTreeHeader;
 class TPLXTreeNode;
@@ -60,6 +61,8 @@ public:
     TPLXTreeNode *getNode() const;
     // The gantt row with this row's index; null when the table has none.
     TPLXGanttRow *getRow();
+    // As getRow, in `table`: walks over a whole branch look the table up once, not per row.
+    TPLXGanttRow *getRowIn(TPLXGanttTable *table) const;
     // The row of the parent node; null under the root.
     TPLXTreeRow *getParentRow();
     TPLXTreeRowSettings *getSettings() const { return Fsettings; }
