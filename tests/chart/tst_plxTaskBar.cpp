@@ -165,6 +165,14 @@ void tst_plxTaskBar::weekendsAreBrightenedInDayModeOnly()
     const auto farRed = [&](int x) { return pixel(far, x, 48) & 0xFF; };
     QCOMPARE(farRed(190) + farRed(250), 0);
     QVERIFY(farRed(205) >= 0x40 && farRed(235) >= 0x40 && farRed(345) >= 0x40 && farRed(375) >= 0x40);
+    // Past the calendar's exact range the same answer comes back; the search ends anyway.
+    c.doc.startDate = 1e15;
+    c.doc.endDate = 1e15 + 365;
+    TPLXTaskBar *distant = c.task(1, 1e15, 1e15 + 8);
+    draw(distant, 400);
+    QCOMPARE(distant->ganttDrawer()->getRect(), (TRect{100, 46, 260, 64}));
+    c.doc.startDate = kMonday;
+    c.doc.endDate = kMonday + 365;
 
     c.calendar->SetTimeMode(tmWeek);
     const QImage plain = draw(bar, 400);

@@ -420,14 +420,18 @@ void TPLXTaskBarDrawer::emphasizeExceptions(TPLXVisualContext &vc)
     TDateTime s = 0;
     double l = 0;
     cal->findNextNonWorkingException(from, s, l);
-    // A zero length, or one too small to move the date, would never advance; the calendar reports none that way.
-    while (to > s && l > 0 && s + l > s) {
+    // Each interval must end after the one before. A zero length, one too small to
+    // move the date, or the same answer again (dates beyond the calendar's exact
+    // range) would never advance.
+    TDateTime reached = from;
+    while (to > s && l > 0 && s + l > reached) {
         if (!cal->isWorking(s, mode)) {
             const TRect part{std::max(inner.Left, getCoords(s)), inner.Top, std::min(inner.Right, getCoords(s + l)),
                              inner.Bottom};
             if (goodies && !part.isEmpty())
                 goodies->brighten(vc, part, color);
         }
-        cal->findNextNonWorkingException(s + l, s, l);
+        reached = s + l;
+        cal->findNextNonWorkingException(reached, s, l);
     }
 }
