@@ -158,7 +158,7 @@ private slots:
         else
             value = media->intValueIn("s", name, 0, 0, 100);
         QCOMPARE(value, expected);
-        QCOMPARE(recording.recorder.logLines, logLine.isEmpty() ? QStringList() : QStringList{logLine});
+        QCOMPARE(recording.recorder().logLines(), logLine.isEmpty() ? QStringList() : QStringList{logLine});
     }
 
     void graphicsAreStoredBesideTheDocument()

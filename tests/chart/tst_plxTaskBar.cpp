@@ -107,7 +107,7 @@ void tst_plxTaskBar::loadingDropsAnEndBeforeTheStart()
     auto *fixedUp = dynamic_cast<TPLXTaskBar *>(repaired.get());
     QVERIFY(fixedUp != nullptr);
     PLX_COMPARE_EACH(double, ({fixedUp->storedEnd(), double(fixedUp->getProgress())}), ({0.0, 100}));
-    QCOMPARE(recording.recorder.logLines.last(), "Key \"progress\" in section \"bar\" is 250; using 100");
+    QCOMPARE(recording.recorder().logLines().last(), "Key \"progress\" in section \"bar\" is 250; using 100");
     c.table->getRow(0)->AddBar(static_cast<TPLXTaskBar *>(repaired.release()));
     QVERIFY(fixedUp->getEndDate() > fixedUp->getStartDate());
 }

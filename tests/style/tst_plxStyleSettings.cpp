@@ -138,7 +138,7 @@ private slots:
         const auto loaded = loadSection(*plxtest::mediaFromText("[S]\n" + section));
         checkValues(loaded.get(), expected);
         // One line per clamped key, naming it and the section.
-        const QStringList &lines = recording.recorder.logLines;
+        const QStringList &lines = recording.recorder().logLines();
         QCOMPARE(std::count_if(lines.begin(), lines.end(),
                                [](const QString &line) { return line.contains(" in section \"S\" is "); }),
                  logLines);
