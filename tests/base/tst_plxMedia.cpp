@@ -120,6 +120,47 @@ private slots:
                               "Array \"a\" in section \"6\" claims 4096 elements; reading 2"}));
     }
 
+    void valuesOutOfRangeAreClamped_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<double>("expected");
+        QTest::addColumn<QString>("logLine"); // empty: nothing is logged
+        const QString clamped = QStringLiteral("Key \"%1\" in section \"s\" is %2; using %3");
+        QTest::newRow("size in range") << "size=100000" << 100000.0 << QString();
+        QTest::newRow("size past the limit")
+            << "size=2147483647" << 100000.0 << clamped.arg("size", "2147483647", "100000");
+        QTest::newRow("negative size") << "size=-2147483648" << 0.0 << clamped.arg("size", "-2147483648", "0");
+        QTest::newRow("absent size") << "size" << 7.0 << QString();
+        QTest::newRow("date 1e16") << "date=1e16" << PLXLimits::kMaxDate << clamped.arg("date", "1e+16", "2958465");
+        QTest::newRow("date -1e308") << "date=-1e308" << PLXLimits::kMinDate
+                                     << clamped.arg("date", "-1e+308", "-693593");
+        QTest::newRow("date in range") << "date=46388.5" << 46388.5 << QString();
+        QTest::newRow("duration 1e308") << "duration=1e308" << PLXLimits::kMaxDuration
+                                        << clamped.arg("duration", "1e+308", "3652058");
+        QTest::newRow("progress") << "progress=-2147483648" << 0.0 << clamped.arg("progress", "-2147483648", "0");
+    }
+
+    void valuesOutOfRangeAreClamped()
+    {
+        QFETCH(QString, key);
+        QFETCH(double, expected);
+        QFETCH(QString, logLine);
+        TPLXRecordingScope recording;
+        PLXMedia media = plxtest::mediaFromText(("[s]\n" + key + "\n").toUtf8());
+        const QString name = key.section(QLatin1Char('='), 0, 0);
+        double value = 0;
+        if (name == QLatin1String("size"))
+            value = media->sizeValue("s", name, 7);
+        else if (name == QLatin1String("date"))
+            value = media->dateValue("s", name, 0);
+        else if (name == QLatin1String("duration"))
+            value = media->durationValue("s", name, 0);
+        else
+            value = media->intValueIn("s", name, 0, 0, 100);
+        QCOMPARE(value, expected);
+        QCOMPARE(recording.recorder().logLines(), logLine.isEmpty() ? QStringList() : QStringList{logLine});
+    }
+
     void graphicsAreStoredBesideTheDocument()
     {
         TPLXINIFIle media(FDir.filePath(QStringLiteral("pictures.ini")));

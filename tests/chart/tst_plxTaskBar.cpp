@@ -4,6 +4,7 @@
 #include "plxChartFixture.h"
 #include "plxCompare.h"
 #include "plxEntityFactory.h"
+#include "plxPlatform.h"
 #include "plxRessourceStrings.h"
 #include "plxVisualGoodie.h"
 
@@ -98,13 +99,15 @@ void tst_plxTaskBar::loadingDropsAnEndBeforeTheStart()
 {
     Chart c;
     TPLXEntityFactory repairer;
-    // An end before the start is dropped and derived instead; progress loads as stored.
+    // An end before the start is dropped and derived instead; progress past 100 is clamped and logged.
+    TPLXRecordingScope recording;
     PLXMedia bad = plxtest::mediaFromText("[bar]\ntypeID=Task Bar\nstart date=45300\nend date=45290\n"
                                           "effective duration=2\nprogress=250\n");
     std::unique_ptr<TPLXGanttObject> repaired(repairer.loadObject(QStringLiteral("bar"), *bad, nullptr));
     auto *fixedUp = dynamic_cast<TPLXTaskBar *>(repaired.get());
     QVERIFY(fixedUp != nullptr);
-    PLX_COMPARE_EACH(double, ({fixedUp->storedEnd(), double(fixedUp->getProgress())}), ({0.0, 250}));
+    PLX_COMPARE_EACH(double, ({fixedUp->storedEnd(), double(fixedUp->getProgress())}), ({0.0, 100}));
+    QCOMPARE(recording.recorder().logLines().last(), "Key \"progress\" in section \"bar\" is 250; using 100");
     c.table->getRow(0)->AddBar(static_cast<TPLXTaskBar *>(repaired.release()));
     QVERIFY(fixedUp->getEndDate() > fixedUp->getStartDate());
 }
@@ -154,6 +157,22 @@ void tst_plxTaskBar::weekendsAreBrightenedInDayModeOnly()
     const auto red = [&](int x) { return pixel(image, x, 18) & 0xFF; };
     QCOMPARE(red(190) + red(250), 0);
     QVERIFY(red(205) >= 0x40 && red(235) >= 0x40);
+    // A bar without an end in sight brightens the same visible weekends: only
+    // the visible part of it is searched.
+    TPLXTaskBar *endless = c.task(1, kMonday + 4, 1e308);
+    endless->GetSettings()->getVisualGoodie()->setDrawStyle(dsDrawSolid);
+    const QImage far = draw(endless, 400);
+    const auto farRed = [&](int x) { return pixel(far, x, 48) & 0xFF; };
+    QCOMPARE(farRed(190) + farRed(250), 0);
+    QVERIFY(farRed(205) >= 0x40 && farRed(235) >= 0x40 && farRed(345) >= 0x40 && farRed(375) >= 0x40);
+    // Past the calendar's exact range the same answer comes back; the search ends anyway.
+    c.doc.startDate = 1e15;
+    c.doc.endDate = 1e15 + 365;
+    TPLXTaskBar *distant = c.task(1, 1e15, 1e15 + 8);
+    draw(distant, 400);
+    QCOMPARE(distant->ganttDrawer()->getRect(), (TRect{100, 46, 260, 64}));
+    c.doc.startDate = kMonday;
+    c.doc.endDate = kMonday + 365;
 
     c.calendar->SetTimeMode(tmWeek);
     const QImage plain = draw(bar, 400);

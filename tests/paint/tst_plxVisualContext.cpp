@@ -9,6 +9,7 @@
 #include <QtTest>
 
 #include <algorithm>
+#include <limits>
 #include <memory>
 
 namespace {
@@ -117,6 +118,47 @@ private slots:
                            {p.Left - 1, p.Top, p.Left, p.Bottom},
                            {p.Right, p.Top, p.Right + 1, p.Bottom}},
                           kBackground));
+    }
+
+    void farAwayShapesLookAsIfNear_data()
+    {
+        QTest::addColumn<int>("shape");
+        QTest::newRow("polygon") << 0;
+        QTest::newRow("line") << 1;
+        QTest::newRow("rectangle") << 2;
+        QTest::newRow("brightened band") << 3;
+    }
+    void farAwayShapesLookAsIfNear()
+    {
+        // Shapes reaching to the int limits are cut to what can be seen, so
+        // they draw in no time and exactly as the same shapes reaching just
+        // past the surface (a pixel walk to the limits would never end).
+        QFETCH(int, shape);
+        const auto draw = [shape](Surface &s, int reach) {
+            s.vc->setDrawingColor(clNavy);
+            switch (shape) {
+            case 0:
+                s.vc->drawPolygon({TPoint(-reach - 1, -reach - 1), TPoint(reach, reach), TPoint(-reach - 1, reach)},
+                                  clRed);
+                break;
+            case 1:
+                s.vc->drawLine(-reach - 1, -reach - 1, reach, reach);
+                break;
+            case 2:
+                s.vc->FillArea({-reach - 1, 10, reach, 20}, clRed, bsSolid);
+                break;
+            default:
+                s.vc->FillArea({0, 10, 60, 20}, 0x101010, bsSolid);
+                s.vc->brighten({-reach - 1, 10, reach, 20}, 0x202020, true);
+                break;
+            }
+        };
+        Surface far(60, 40);
+        Surface near(60, 40);
+        draw(far, std::numeric_limits<int>::max());
+        draw(near, 1000);
+        QVERIFY(near.ink().isValid());
+        QCOMPARE(far.image, near.image);
     }
 
     void noClipSentinelKeepsDeviceClip()

@@ -109,6 +109,41 @@ private slots:
         QCOMPARE(iniOf(saved(*reloaded)).toBytes(), iniOf(first).toBytes());
     }
 
+    void valuesOutOfRangeLoadClamped_data()
+    {
+        QTest::addColumn<QByteArray>("section");
+        QTest::addColumn<Expected>("expected");
+        QTest::addColumn<int>("logLines");
+        QTest::newRow("task bar sizes") << QByteArray("typeID=Task Bar Settings\nborder thickness=2147483647\n"
+                                                      "bar height=-2147483648\n")
+                                        << Expected{{"BorderThickness", 100000}, {"Height", 0}} << 2;
+        QTest::newRow("image bar height")
+            << QByteArray("typeID=Image Bar Settings\nbar height=1e308\n") << Expected{{"height", 100000.0}} << 1;
+        QTest::newRow("goodie styles") << QByteArray("typeID=Visual Goodie\ndraw style=1000\n"
+                                                     "patterm fill style=-1\n")
+                                       << Expected{{"drawStyle", int(dsDrawHatch)}, {"brushStyle", int(bsSolid)}} << 2;
+        QTest::newRow("tree column") << QByteArray("typeID=Tree Column Settings\nalignHorizontal=77\n"
+                                                   "alignVertical=2\nwidth=2147483647\n")
+                                     << Expected{{"HAlign", int(haCenter)},
+                                                 {"VAlign", int(vaCenter)},
+                                                 {"Width", 100000}}
+                                     << 2;
+    }
+    void valuesOutOfRangeLoadClamped()
+    {
+        QFETCH(QByteArray, section);
+        QFETCH(Expected, expected);
+        QFETCH(int, logLines);
+        TPLXRecordingScope recording;
+        const auto loaded = loadSection(*plxtest::mediaFromText("[S]\n" + section));
+        checkValues(loaded.get(), expected);
+        // One line per clamped key, naming it and the section.
+        const QStringList &lines = recording.recorder().logLines();
+        QCOMPARE(std::count_if(lines.begin(), lines.end(),
+                               [](const QString &line) { return line.contains(" in section \"S\" is "); }),
+                 logLines);
+    }
+
     void storedTextForms()
     {
         // Colour texts are the store's; bold and italic survive, underline and strike-out are not stored.

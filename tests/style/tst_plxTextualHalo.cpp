@@ -139,6 +139,42 @@ private slots:
         QCOMPARE(arranger.getTextWidthMAX() < 0, lines.isEmpty());
     }
 
+    void wrappingFollowsTextWidthFontAndHeight()
+    {
+        const auto settings = textSettings();
+        const QFontMetrics m = metricsOf(*settings->GetFont());
+        const int width = m.horizontalAdvance("word0 word1 ") + 1;
+        QString text;
+        for (int i = 0; i < 1000; ++i)
+            text += QStringLiteral("word%1 ").arg(i % 10);
+        TPLXTextArranger arranger(settings.get());
+        arranger.wordWrapText(text, width);
+        const QStringList all = arranger.lines();
+        QCOMPARE(all.size(), 500);
+        QCOMPARE(all.first(), "word0 word1 ");
+        // Top-aligned text lays out only the lines that fill the height, and one more.
+        TPLXTextArranger top(settings.get());
+        top.wordWrapText(text, width, 3 * m.height());
+        QCOMPARE(top.lines(), all.mid(0, 4));
+        // A later full wrap, or a centred one, is not served from the short one.
+        top.wordWrapText(text, width);
+        QCOMPARE(top.lines(), all);
+        top.wordWrapText(text, width, 3 * m.height());
+        QCOMPARE(top.lines(), all); // a full wrap serves any height
+        settings->SetVAlign(vaCenter);
+        TPLXTextArranger centred(settings.get());
+        centred.wordWrapText(text, width, 3 * m.height());
+        QCOMPARE(centred.lines(), all);
+        // The kept lines follow the text, the width and the font.
+        centred.wordWrapText("ab cd", width);
+        QCOMPARE(centred.lines(), QStringList{"ab cd"});
+        centred.wordWrapText("ab cd", m.horizontalAdvance("ab ") + 1);
+        QCOMPARE(centred.lines(), QStringList({"ab ", "cd"}));
+        settings->setQFont(QFont(QStringLiteral("DejaVu Sans"), 4));
+        centred.wordWrapText("ab cd", m.horizontalAdvance("ab ") + 1);
+        QCOMPARE(centred.lines(), QStringList{"ab cd"});
+    }
+
     void drawingAlignsTheTextInItsRectangle_data()
     {
         QTest::addColumn<int>("hAlign");

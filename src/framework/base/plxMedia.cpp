@@ -7,6 +7,9 @@
 #include <QFileInfo>
 #include <QHash>
 
+#include <algorithm>
+#include <cmath>
+
 namespace {
 
 QString countKey(const QString &key)
@@ -17,6 +20,11 @@ QString countKey(const QString &key)
 QString elementKey(const QString &key, qsizetype index)
 {
     return key + QLatin1Char('#') + QString::number(index);
+}
+
+void logClamped(const QString &section, const QString &key, const QString &stored, const QString &used)
+{
+    PLXLog(QStringLiteral("Key \"%1\" in section \"%2\" is %3; using %4").arg(key, section, stored, used));
 }
 
 } // namespace
@@ -69,6 +77,39 @@ QStringList IPLXMedia::strArray(const QString &section, const QString &key)
     QStringList values;
     getStrArrayProperty(section, key, values);
     return values;
+}
+
+qint32 IPLXMedia::intValueIn(const QString &section, const QString &key, qint32 def, qint32 lo, qint32 hi)
+{
+    const qint32 value = intValue(section, key, def);
+    const qint32 used = std::clamp(value, lo, hi);
+    if (used != value)
+        logClamped(section, key, QString::number(value), QString::number(used));
+    return used;
+}
+
+double IPLXMedia::realValueIn(const QString &section, const QString &key, double def, double lo, double hi)
+{
+    const double value = realValue(section, key, def);
+    const double used = std::isfinite(value) ? std::clamp(value, lo, hi) : std::clamp(def, lo, hi);
+    if (used != value)
+        logClamped(section, key, QString::number(value), QString::number(used, 'g', 17));
+    return used;
+}
+
+double IPLXMedia::dateValue(const QString &section, const QString &key, double def)
+{
+    return realValueIn(section, key, def, PLXLimits::kMinDate, PLXLimits::kMaxDate);
+}
+
+double IPLXMedia::durationValue(const QString &section, const QString &key, double def)
+{
+    return realValueIn(section, key, def, -PLXLimits::kMaxDuration, PLXLimits::kMaxDuration);
+}
+
+qint32 IPLXMedia::sizeValue(const QString &section, const QString &key, qint32 def)
+{
+    return intValueIn(section, key, def, 0, PLXLimits::kMaxSize);
 }
 
 // ----------------------------------------------------------- TPLXDummyMedia

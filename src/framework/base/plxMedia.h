@@ -49,6 +49,14 @@ public:
     double realValue(const QString &section, const QString &key, double def);
     TColor colorValue(const QString &section, const QString &key, TColor def);
     QStringList strArray(const QString &section, const QString &key);
+    // Like intValue and realValue, then clamped into [lo, hi]; a value out of
+    // range (or not a finite number) is logged with its section and key.
+    qint32 intValueIn(const QString &section, const QString &key, qint32 def, qint32 lo, qint32 hi);
+    double realValueIn(const QString &section, const QString &key, double def, double lo, double hi);
+    // A date, a duration, a size in pixels, with the limits loading keeps them in.
+    double dateValue(const QString &section, const QString &key, double def);
+    double durationValue(const QString &section, const QString &key, double def);
+    qint32 sizeValue(const QString &section, const QString &key, qint32 def);
 };
 
 using PLXMedia = std::shared_ptr<IPLXMedia>;

@@ -7,11 +7,16 @@
 #include "plxMedia.h"
 
 #include <span>
+#include <type_traits>
 #include <variant>
 
 // How a field is written and read back.
 enum class TPLXFieldCodec {
     Int,
+    // An Int that loading clamps into 0..PLXLimits::kMaxSize (Real for double members).
+    Size,
+    // An Int that loading clamps into 0..`last`.
+    Enum,
     Bool,
     Real,
     // A colour property.
@@ -36,6 +41,8 @@ struct TPLXStoredField
     const char *defText = nullptr;
     // Whether Assign copies the field.
     bool assigned = true;
+    // The largest member of an Enum.
+    qint32 last = 0;
 };
 
 template<typename Record>
@@ -49,7 +56,14 @@ void plxSaveFields(const Record &record, std::span<const TPLXStoredField<Record>
                 const auto value = record.*member;
                 switch (field.codec) {
                 case TPLXFieldCodec::Int:
+                case TPLXFieldCodec::Enum:
                     media.setIntProperty(section, key, static_cast<qint32>(value));
+                    break;
+                case TPLXFieldCodec::Size:
+                    if constexpr (std::is_floating_point_v<decltype(value)>)
+                        media.setRealProperty(section, key, value);
+                    else
+                        media.setIntProperty(section, key, static_cast<qint32>(value));
                     break;
                 case TPLXFieldCodec::Bool:
                     media.setBoolProperty(section, key, static_cast<bool>(value));
@@ -84,6 +98,16 @@ void plxLoadFields(Record &record, std::span<const TPLXStoredField<Record>> fiel
                 switch (field.codec) {
                 case TPLXFieldCodec::Int:
                     value = static_cast<Value>(media.intValue(section, key, static_cast<qint32>(field.def)));
+                    break;
+                case TPLXFieldCodec::Size:
+                    if constexpr (std::is_floating_point_v<Value>)
+                        value = media.realValueIn(section, key, field.def, 0, PLXLimits::kMaxSize);
+                    else
+                        value = static_cast<Value>(media.sizeValue(section, key, static_cast<qint32>(field.def)));
+                    break;
+                case TPLXFieldCodec::Enum:
+                    value = static_cast<Value>(
+                        media.intValueIn(section, key, static_cast<qint32>(field.def), 0, field.last));
                     break;
                 case TPLXFieldCodec::Bool:
                     value = static_cast<Value>(media.boolValue(section, key, field.def != 0));

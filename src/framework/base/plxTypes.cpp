@@ -1,5 +1,16 @@
 #include "plxTypes.h"
 
+#include <algorithm>
+#include <cmath>
+
+int PLXPixel(double value)
+{
+    if (std::isnan(value))
+        return 0;
+    constexpr double limit = PLXLimits::kMaxPixel;
+    return static_cast<int>(std::nearbyint(std::clamp(value, -limit, limit)));
+}
+
 EPLXError::EPLXError(const QString &message)
     : std::runtime_error(message.toStdString())
     , FMessage(message)

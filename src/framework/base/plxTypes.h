@@ -46,6 +46,37 @@ constexpr qint64 floorMod(qint64 a, qint64 b)
     return a - floorDiv(a, b) * b;
 }
 
+// What loading clamps stored values into. Sizes this small keep pixel sums over
+// millions of rows well inside 64 bits, and a double steps whole days exactly
+// across the whole date range.
+namespace PLXLimits {
+// Row heights, column widths, borders and bar heights, in pixels.
+inline constexpr qint32 kMaxSize = 100000;
+// PERT box positions, in pixels either side of the origin.
+inline constexpr qint32 kMaxCoordinate = 10000000;
+// 1 January 0001 and 31 December 9999 as day counts.
+inline constexpr double kMinDate = -693593.0;
+inline constexpr double kMaxDate = 2958465.0;
+// Durations and buffers: the length of the date range.
+inline constexpr double kMaxDuration = kMaxDate - kMinDate;
+// Font sizes, in points.
+inline constexpr qint32 kMaxFontSize = 1000;
+// Drawn positions saturate here, so that a far-away date still gives an int
+// that a size or the difference of two positions can be added to.
+inline constexpr int kMaxPixel = 1 << 29;
+} // namespace PLXLimits
+
+// Rounds a pixel position to the nearest integer (ties to even), saturating at
+// +-kMaxPixel; NaN gives 0.
+ORVANTA_EXPORT int PLXPixel(double value);
+// A pixel sum clamped to +-kMaxPixel.
+constexpr int PLXSaturatePixel(qint64 value)
+{
+    return static_cast<int>(value < -PLXLimits::kMaxPixel  ? -PLXLimits::kMaxPixel
+                            : value > PLXLimits::kMaxPixel ? PLXLimits::kMaxPixel
+                                                           : value);
+}
+
 // Base of every error the library raises.
 class ORVANTA_EXPORT EPLXError : public std::runtime_error
 {

@@ -183,7 +183,8 @@ std::unique_ptr<TPLXGanttObject> TPLXBarConnectionPersistence::doLoad(const QStr
     // The connection made its own persistence object; the one loading it replaces it.
     connection->barFrom = loadChildAs<TPLXGanttBar>(QStringLiteral("from"), media, factory, connection.get());
     connection->barTo = loadChildAs<TPLXGanttBar>(QStringLiteral("to"), media, factory, connection.get());
-    connection->connType = media.intValue(name, QStringLiteral("type"), TPLXBarConnection::ctFinishFinish);
+    connection->connType = media.intValueIn(name, QStringLiteral("type"), TPLXBarConnection::ctFinishFinish,
+                                            TPLXBarConnection::ctFinishFinish, TPLXBarConnection::ctStartStart);
 
     qint32 distance = 0;
     if (media.getIntProperty(name, QStringLiteral("distance"), 0, distance)) {
@@ -195,6 +196,13 @@ std::unique_ptr<TPLXGanttObject> TPLXBarConnectionPersistence::doLoad(const QStr
                 QStringLiteral("Bar Connection \"%1\": distance \"%2\" is not a number; 0 is used").arg(name, text));
     }
     connection->FMinDistance = distance;
+    if (const qint32 limit = static_cast<qint32>(PLXLimits::kMaxDuration); std::abs(distance) > limit) {
+        connection->FMinDistance = std::clamp(distance, -limit, limit);
+        PLXLog(QStringLiteral("Key \"distance\" in section \"%1\" is %2; using %3")
+                   .arg(name)
+                   .arg(distance)
+                   .arg(connection->FMinDistance));
+    }
     connection->FDistanceFixed = media.boolValue(name, QStringLiteral("distanceFixed"), true);
     connection->FWorkingDays = media.boolValue(name, QStringLiteral("distnaceDaysWorking"), true);
     return connection;

@@ -14,9 +14,10 @@
 
 namespace {
 
+// Saturates, so that a far-away date still gives a drawable position.
 int nearest(double v)
 {
-    return static_cast<int>(std::lrint(v));
+    return PLXPixel(v);
 }
 
 // The application's before-resize event, shared by resizing and time assignment.

@@ -340,7 +340,7 @@ std::unique_ptr<TPLXGanttObject> TPLXGanttRowPersistence::doLoad(const QString &
                                                                  TPLXEntityFactory &factory)
 {
     auto row = std::make_unique<TPLXGanttRow>();
-    row->FHeight = media.intValue(name, QStringLiteral("height"), 25);
+    row->FHeight = media.sizeValue(name, QStringLiteral("height"), 25);
     // A negative height cannot be laid out; such a row is kept, but flat.
     if (row->FHeight < 0)
         row->FHeight = 0;

@@ -24,9 +24,10 @@ namespace {
 
 const TPLXKindRegistration<TPLXGanttTablePersistence> ganttTableKind("Gantt Table");
 
+// Saturates, so that a far-away date still gives a drawable position.
 int nearest(double v)
 {
-    return static_cast<int>(std::lrint(v));
+    return PLXPixel(v);
 }
 
 TDateTime nowAsDateTime()
@@ -291,7 +292,7 @@ int TPLXGanttTable::getRowStartY(int i)
     if (i <= FScrolledLines)
         return top;
     ensureOffsets();
-    return top + static_cast<int>(FOffsets.offset(i) - FOffsets.offset(FScrolledLines));
+    return PLXSaturatePixel(top + FOffsets.offset(i) - FOffsets.offset(FScrolledLines));
 }
 
 qint64 TPLXGanttTable::visibleHeightBefore(int i)
@@ -307,7 +308,7 @@ int TPLXGanttTable::getVisibleRowStartY(int n)
         return top;
     ensureOffsets();
     // The rows before the n-th visible one; hidden rows among them add no height.
-    return top + static_cast<int>(FOffsets.offset(FVisibleCounts.rowAt(n)));
+    return PLXSaturatePixel(top + FOffsets.offset(FVisibleCounts.rowAt(n)));
 }
 
 int TPLXGanttTable::getVisibleRowHeight(int n)
@@ -775,14 +776,14 @@ std::unique_ptr<TPLXGanttObject> TPLXGanttTablePersistence::doLoad(const QString
             table->FRows.append(row);
     }
     table->renumberFrom(0);
-    table->FColWidth = media.intValue(name, QStringLiteral("column width"), 50);
-    table->FPertGridSize = {media.intValue(name, QStringLiteral("pert grid size x"), 20),
-                            media.intValue(name, QStringLiteral("pert grid size y"), 20)};
+    table->FColWidth = media.sizeValue(name, QStringLiteral("column width"), 50);
+    table->FPertGridSize = {media.sizeValue(name, QStringLiteral("pert grid size x"), 20),
+                            media.sizeValue(name, QStringLiteral("pert grid size y"), 20)};
     table->FGridColor = StringToColor(media.strValue(name, QStringLiteral("grid color"), QStringLiteral("clGray")));
     table->FBaseColor = StringToColor(media.strValue(name, QStringLiteral("base color"), QStringLiteral("$02F7EAD4")));
     table->FGridAnchorColor = media.colorValue(name, QStringLiteral("grid anchor color"), 0xFF0000);
-    table->FDefaultRowHeight = media.intValue(name, QStringLiteral("default row height"), 35);
-    table->FFocusedFrameThickness = media.intValue(name, QStringLiteral("focused bar frame thickness"), 4);
+    table->FDefaultRowHeight = media.sizeValue(name, QStringLiteral("default row height"), 35);
+    table->FFocusedFrameThickness = media.sizeValue(name, QStringLiteral("focused bar frame thickness"), 4);
     table->FPertGraphBackGroundColor = media.colorValue(name, QStringLiteral("pert graph background color"),
                                                         StringToColor(QStringLiteral("$eeeeee")));
     table->FCriticalPathColor = media.colorValue(name, QStringLiteral("critical path color"), 0xFF00FF);
@@ -874,13 +875,22 @@ void TPLXGanttTableDrawer::Draw(TPLXVisualContext &context)
     const auto walkExceptionColumns = [&](const auto &visit) {
         if (!Fcalendar || w <= 0)
             return;
-        for (TDateTime d = docStart; d <= docEnd; d = Fcalendar->Next(d)) {
+        // Start at the first column that can be seen, so the work follows the visible width
+        // and not the distance from the document's start.
+        const qint64 hidden = std::max(0, context.getVisibleArea().Left - tableArea.Left) / w;
+        const TDateTime first = hidden > 0 ? Fcalendar->Add(docStart, static_cast<qint32>(hidden)) : docStart;
+        for (TDateTime d = first; d <= docEnd;) {
             // Columns right of the chart area cannot be seen.
             if (Fcalendar->Diff(d, docStart) * static_cast<qint64>(w) + tableArea.Left >= tableArea.Right)
                 break;
             IPLXDateCategory *category = Fcalendar->matchCategory(d, tmNone);
             if (category && category->getVisible())
                 visit(d, category);
+            const TDateTime next = Fcalendar->Next(d);
+            // A step too small to change the date would never end.
+            if (!(next > d))
+                break;
+            d = next;
         }
     };
     walkExceptionColumns([&](TDateTime d, IPLXDateCategory *category) { emphasizeDay(d, category->getColor()); });

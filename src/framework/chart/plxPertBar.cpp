@@ -21,9 +21,10 @@ namespace {
 const TPLXKindRegistration<TPLXPertBarPersistence> pertBarKind("Pert Bar");
 const TPLXKindRegistration<TPLXPertBarSectionPersistence> pertBarSectionKind("Pert Bar Section");
 
+// Saturates, so that a far-away date still gives a drawable position.
 int nearest(double v)
 {
-    return static_cast<int>(std::lrint(v));
+    return PLXPixel(v);
 }
 
 bool midnight(TDateTime d)
@@ -126,7 +127,7 @@ TColor TPLXPertBarSectionDrawer::borderColor() const
 void TPLXPertBarSectionDrawer::drawText(TPLXVisualContext &vc, const TRect &inner)
 {
     if (TPLXTextArranger *arranger = section()->textArranger()) {
-        arranger->wordWrapText(section()->getText(), inner.width());
+        arranger->wordWrapText(section()->getText(), inner.width(), inner.height());
         arranger->drawText(vc, inner);
     }
 }
@@ -415,8 +416,8 @@ std::unique_ptr<TPLXGanttObject> TPLXPertBarPersistence::doLoad(const QString &n
 {
     auto bar = std::make_unique<TPLXPertBar>(0, 0, nullptr);
     setID(name);
-    bar->Fx = media.intValue(name, QStringLiteral("x"), 0);
-    bar->Fy = media.intValue(name, QStringLiteral("y"), 0);
+    bar->Fx = media.intValueIn(name, QStringLiteral("x"), 0, -PLXLimits::kMaxCoordinate, PLXLimits::kMaxCoordinate);
+    bar->Fy = media.intValueIn(name, QStringLiteral("y"), 0, -PLXLimits::kMaxCoordinate, PLXLimits::kMaxCoordinate);
     bar->setSettings(loadChildAs<TPLXPertBarSettings>(QStringLiteral("settings"), media, factory, bar.get()));
     // A stored main section replaces the one every box is created with.
     if (auto *main = loadChildAs<TPLXPertBarSection>(QStringLiteral("MainSection"), media, factory, bar.get()))
@@ -427,7 +428,8 @@ std::unique_ptr<TPLXGanttObject> TPLXPertBarPersistence::doLoad(const QString &n
          factory.loadObjectListAs<TPLXPertBarSection>(name, QStringLiteral("AdditionalSections"), media, bar.get())) {
         bar->addAdditionalSection(s);
     }
-    bar->SetPertType(static_cast<TPLXPertBarType>(media.intValue(name, QStringLiteral("type"), 0)));
+    bar->SetPertType(static_cast<TPLXPertBarType>(
+        media.intValueIn(name, QStringLiteral("type"), 0, plxpbtTimeSpan, plxpbtNoTimeSpan)));
     return bar;
 }
 

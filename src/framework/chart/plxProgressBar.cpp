@@ -116,8 +116,8 @@ std::unique_ptr<TPLXGanttObject> TPLXProgressBarPersistence::doLoad(const QStrin
         if (settings)
             bar->FSettings = settings;
     }
-    bar->FstartDate = media.realValue(name, QStringLiteral("start date"), 0);
-    bar->FendDate = media.realValue(name, QStringLiteral("end date"), 0);
+    bar->FstartDate = media.dateValue(name, QStringLiteral("start date"), 0);
+    bar->FendDate = media.dateValue(name, QStringLiteral("end date"), 0);
     if (media.strValue(name, QStringLiteral("text halo"), QStringLiteral("Missing")) != QLatin1String("Missing"))
         loadTextHalo(bar.get(), name, media, factory);
     return bar;

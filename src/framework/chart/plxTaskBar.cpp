@@ -21,9 +21,10 @@ const TPLXKindRegistration<TPLXTaskBarPersistence> taskBarKind("Task Bar");
 // Placeholder tag a chart control gives a progress bar being drawn out.
 constexpr qint32 kProgressPlaceholderTag = 80;
 
+// Saturates, so that a far-away date still gives a drawable position.
 int nearest(double v)
 {
-    return static_cast<int>(std::lrint(v));
+    return PLXPixel(v);
 }
 
 TPLXVisualGoodieDrawer *goodieDrawer(TPLXVisualGoodie *goodie)
@@ -282,13 +283,13 @@ std::unique_ptr<TPLXGanttObject> TPLXTaskBarPersistence::doLoad(const QString &n
     setID(name);
     // Without a "settings" key the bar has none of its own and draws with the document's.
     bar->SetSettings(loadChildAs<TPLXTaskBarSettings>(QStringLiteral("settings"), media, factory, bar.get()));
-    bar->FstartDate = media.realValue(name, QStringLiteral("start date"), 0);
-    bar->FBufferTimeLeft = media.realValue(name, QStringLiteral("left buffer time"), 0);
-    bar->FBufferTimeRight = media.realValue(name, QStringLiteral("right buffer time"), 0);
-    bar->FEffectiveDuration = media.realValue(name, QStringLiteral("effective duration"), 0);
+    bar->FstartDate = media.dateValue(name, QStringLiteral("start date"), 0);
+    bar->FBufferTimeLeft = media.durationValue(name, QStringLiteral("left buffer time"), 0);
+    bar->FBufferTimeRight = media.durationValue(name, QStringLiteral("right buffer time"), 0);
+    bar->FEffectiveDuration = media.durationValue(name, QStringLiteral("effective duration"), 0);
     bar->FFixed = media.boolValue(name, QStringLiteral("Fixed"), false);
-    bar->FProgress = media.intValue(name, QStringLiteral("progress"), 0);
-    const TDateTime end = media.realValue(name, QStringLiteral("end date"), 0);
+    bar->FProgress = media.intValueIn(name, QStringLiteral("progress"), 0, 0, 100);
+    const TDateTime end = media.dateValue(name, QStringLiteral("end date"), 0);
     if (end != 0)
         bar->FendDate = end;
     // An end before the start cannot be drawn or scheduled; derive it from the working time instead.
@@ -329,7 +330,7 @@ int TPLXTaskBarDrawer::getCoords(TDateTime date)
     TPLXDocumentSetup *document = taskBar()->GetDocumentSetup();
     const double w = document->GetTable()->GetColumnWidth();
     const double x = w * document->getCalendar()->RealDiff(date, document->getStartDate());
-    return static_cast<int>(std::trunc(x)) + document->getColStartX(0);
+    return PLXPixel(std::trunc(x)) + document->getColStartX(0);
 }
 
 void TPLXTaskBarDrawer::Draw(TPLXVisualContext &vc)
@@ -369,7 +370,7 @@ void TPLXTaskBarDrawer::Draw(TPLXVisualContext &vc)
 
     const int h = inner.height();
     TRect progress{inner.Left + 1, inner.Top + h / 3, inner.Right - 1, inner.Bottom - h / 3};
-    progress.Right = progress.Left + (progress.width() * b->getProgress()) / 100;
+    progress.Right = progress.Left + static_cast<int>(qint64(progress.width()) * b->getProgress() / 100);
     vc.FillArea(progress, settings->getProgressColor(), bsSolid);
     inner = progress;
 
@@ -402,17 +403,34 @@ void TPLXTaskBarDrawer::emphasizeExceptions(TPLXVisualContext &vc)
     TPLXVisualGoodieDrawer *goodies = goodieDrawer(settings->getVisualGoodie());
     const TDateTime end = b->getEndDate();
     const TColor color = b->GetDocumentSetup()->GetTable()->getWeekendBrightenColor();
+    // Only the visible part of the bar is searched, so the work follows the visible
+    // width and not the bar's length or the non-working time off screen.
+    TDateTime from = b->getStartDate();
+    TDateTime to = end;
+    TPLXDocumentSetup *document = b->GetDocumentSetup();
+    if (const double w = document->GetTable()->GetColumnWidth(); w > 0) {
+        const TRect visible = vc.getVisibleArea();
+        const double origin = document->getColStartX(0);
+        const TDateTime docStart = document->getStartDate();
+        // One column of slack either side absorbs the rounding of getCoords.
+        from = std::max(from, cal->RealAdd(docStart, (std::max(visible.Left, inner.Left) - origin) / w - 1));
+        to = std::min(to, cal->RealAdd(docStart, (std::min(visible.Right, inner.Right) - origin) / w + 1));
+    }
     TDateTime s = 0;
     double l = 0;
-    cal->findNextNonWorkingException(b->getStartDate(), s, l);
-    // A zero length would never advance; the calendar reports none that way.
-    while (end > s && l > 0) {
+    cal->findNextNonWorkingException(from, s, l);
+    // Each interval must end after the one before. A zero length, one too small to
+    // move the date, or the same answer again (dates beyond the calendar's exact
+    // range) would never advance.
+    TDateTime reached = from;
+    while (to > s && l > 0 && s + l > reached) {
         if (!cal->isWorking(s, mode)) {
             const TRect part{std::max(inner.Left, getCoords(s)), inner.Top, std::min(inner.Right, getCoords(s + l)),
                              inner.Bottom};
             if (goodies && !part.isEmpty())
                 goodies->brighten(vc, part, color);
         }
-        cal->findNextNonWorkingException(s + l, s, l);
+        reached = s + l;
+        cal->findNextNonWorkingException(reached, s, l);
     }
 }

@@ -591,10 +591,10 @@ std::unique_ptr<TPLXGanttObject> TPLXDocumentPersistence::doLoad(const QString &
 
     // Snapping needs the calendar's mode, which is read further down: keep
     // the raw date and snap it once the calendar is there.
-    const double startDate = media.realValue(name, QStringLiteral("startDate"),
+    const double startDate = media.dateValue(name, QStringLiteral("startDate"),
                                              static_cast<double>(QDate(1899, 12, 30).daysTo(QDate::currentDate())));
-    doc->FDateRangeStart = media.realValue(name, QStringLiteral("date range start"), 0);
-    doc->FDateRangeEnd = media.realValue(name, QStringLiteral("date range end"), 0);
+    doc->FDateRangeStart = media.dateValue(name, QStringLiteral("date range start"), 0);
+    doc->FDateRangeEnd = media.dateValue(name, QStringLiteral("date range end"), 0);
     doc->Ftable = loadChildAs<TPLXGanttTable>(QStringLiteral("table"), media, factory, doc);
     doc->Fcalendar = loadChildAs<TPLXDocumentCalendar>(QStringLiteral("calendar"), media, factory, doc);
     // Bars and boxes cannot be placed without a calendar, nor rows drawn without a table.

@@ -187,10 +187,89 @@ TColor hlsToRgb(const THls &hls)
                     hueToChannel(hls.h - 80, mid1, mid2));
 }
 
+// Liang-Barsky: clips the segment to the box; false when nothing of it is inside.
+bool clipSegment(double &x1, double &y1, double &x2, double &y2, double left, double top, double right, double bottom)
+{
+    double t0 = 0, t1 = 1;
+    const double dx = x2 - x1, dy = y2 - y1;
+    const double p[4] = {-dx, dx, -dy, dy};
+    const double q[4] = {x1 - left, right - x1, y1 - top, bottom - y1};
+    for (int i = 0; i < 4; ++i) {
+        if (p[i] == 0) {
+            if (q[i] < 0)
+                return false;
+            continue;
+        }
+        const double t = q[i] / p[i];
+        if (p[i] < 0)
+            t0 = std::max(t0, t);
+        else
+            t1 = std::min(t1, t);
+        if (t0 > t1)
+            return false;
+    }
+    const double sx = x1, sy = y1;
+    x1 = sx + t0 * dx;
+    y1 = sy + t0 * dy;
+    x2 = sx + t1 * dx;
+    y2 = sy + t1 * dy;
+    return true;
+}
+
+// Sutherland-Hodgman against one edge of the box at a time.
+QList<QPointF> clipPolygon(QList<QPointF> points, double left, double top, double right, double bottom)
+{
+    const auto pass = [&points](auto inside, auto cross) {
+        QList<QPointF> out;
+        for (qsizetype i = 0; i < points.size(); ++i) {
+            const QPointF &a = points[i];
+            const QPointF &b = points[(i + 1) % points.size()];
+            if (inside(a)) {
+                out << a;
+                if (!inside(b))
+                    out << cross(a, b);
+            } else if (inside(b)) {
+                out << cross(a, b);
+            }
+        }
+        points = out;
+    };
+    const auto atX = [](double x) {
+        return [x](const QPointF &a, const QPointF &b) {
+            return QPointF(x, a.y() + (x - a.x()) * (b.y() - a.y()) / (b.x() - a.x()));
+        };
+    };
+    const auto atY = [](double y) {
+        return [y](const QPointF &a, const QPointF &b) {
+            return QPointF(a.x() + (y - a.y()) * (b.x() - a.x()) / (b.y() - a.y()), y);
+        };
+    };
+    pass([left](const QPointF &p) { return p.x() >= left; }, atX(left));
+    pass([right](const QPointF &p) { return p.x() <= right; }, atX(right));
+    pass([top](const QPointF &p) { return p.y() >= top; }, atY(top));
+    pass([bottom](const QPointF &p) { return p.y() <= bottom; }, atY(bottom));
+    return points;
+}
+
 } // namespace
 
 // ---------------------------------------------------------------------------
 // TPLXCanvas
+
+TPLXCanvas::TBounds TPLXCanvas::nearBounds()
+{
+    // Shapes within this reach are cheap to draw whole; asking the painter for
+    // its clip box costs more than that.
+    constexpr qint64 reach = 16384;
+    return {-reach, -reach, reach, reach};
+}
+
+TPLXCanvas::TBounds TPLXCanvas::drawableBounds() const
+{
+    const TRect clip = ClipRect();
+    const qint64 margin = qint64(std::max(1, FPen.Width)) + 2;
+    return {clip.Left - margin, clip.Top - margin, clip.Right + margin, clip.Bottom + margin};
+}
 
 TPLXCanvas::TPLXCanvas(QPainter *painter)
     : FPainter(painter)
@@ -250,7 +329,20 @@ void TPLXCanvas::LineTo(int x, int y)
 void TPLXCanvas::fillLogical(const TRect &r, const QColor &color)
 {
     if (!r.isEmpty())
-        FPainter->fillRect(r.toQRect(), color);
+        FPainter->fillRect(clipped(r).toQRect(), color);
+}
+
+TRect TPLXCanvas::clipped(const TRect &r) const
+{
+    // Rectangles whose size fits in an int are left to the painter's own clipping.
+    constexpr int near = PLXLimits::kMaxPixel * 2;
+    if (std::abs(qint64(r.Left)) <= near && std::abs(qint64(r.Right)) <= near && std::abs(qint64(r.Top)) <= near &&
+        std::abs(qint64(r.Bottom)) <= near)
+        return r;
+    const TBounds b = drawableBounds();
+    const auto in = [](qint64 v, qint64 lo, qint64 hi) { return static_cast<int>(std::clamp(v, lo, hi)); };
+    return {in(r.Left, b.left, b.right), in(r.Top, b.top, b.bottom), in(r.Right, b.left, b.right),
+            in(r.Bottom, b.top, b.bottom)};
 }
 
 // Lines cover whole logical pixels: a pen of width w covers w pixel rows (or
@@ -261,6 +353,20 @@ void TPLXCanvas::strokeLine(int x1, int y1, int x2, int y2)
 {
     if (FPen.Style == psClear || (x1 == x2 && y1 == y2))
         return;
+    // A line reaching far outside is cut to what can be seen first, so that no
+    // pixel walk or length depends on how far away its ends are.
+    if (const TBounds b = nearBounds(); !b.contains({x1, y1}) || !b.contains({x2, y2})) {
+        double fx = x1, fy = y1, tx = x2, ty = y2;
+        const TBounds clip = drawableBounds();
+        if (!clipSegment(fx, fy, tx, ty, clip.left, clip.top, clip.right, clip.bottom))
+            return;
+        x1 = static_cast<int>(std::nearbyint(fx));
+        y1 = static_cast<int>(std::nearbyint(fy));
+        x2 = static_cast<int>(std::nearbyint(tx));
+        y2 = static_cast<int>(std::nearbyint(ty));
+        if (x1 == x2 && y1 == y2)
+            return;
+    }
     const int width = std::max(1, FPen.Width);
     const bool horizontal = y1 == y2;
     const bool vertical = x1 == x2;
@@ -336,10 +442,12 @@ void TPLXCanvas::plotLine(int x1, int y1, int x2, int y2, const QColor &color, b
         flush();
 }
 
-void TPLXCanvas::outlineRect(const TRect &r)
+void TPLXCanvas::outlineRect(const TRect &given)
 {
-    if (FPen.Style == psClear || r.isEmpty())
+    if (FPen.Style == psClear || given.isEmpty())
         return;
+    // Edges cut off by the clipping lie outside the clip box.
+    const TRect r = clipped(given);
     const int width = std::max(1, FPen.Width);
     if (isSolidPen(FPen.Style) && width == 1) {
         const QColor color = toQColor(FPen.Color);
@@ -360,12 +468,12 @@ void TPLXCanvas::FillRect(const TRect &r)
     if (r.isEmpty() || FBrush.Style == bsClear)
         return;
     if (FBrush.Style == bsSolid) {
-        FPainter->fillRect(r.toQRect(), toQColor(FBrush.Color));
+        FPainter->fillRect(clipped(r).toQRect(), toQColor(FBrush.Color));
         return;
     }
     FPainter->setPen(Qt::NoPen);
     FPainter->setBrush(qBrush());
-    FPainter->drawRect(r.toQRect());
+    FPainter->drawRect(clipped(r).toQRect());
 }
 
 void TPLXCanvas::Rectangle(const TRect &r)
@@ -379,10 +487,26 @@ void TPLXCanvas::Rectangle(const TRect &r)
 // Vertices name pixels. The interior is every pixel whose centre lies inside
 // (scanline, even-odd); the pen then outlines the edges, corner pixels
 // included. Spans are whole logical pixels, exact at any device pixel ratio.
-void TPLXCanvas::Polygon(const QList<TPoint> &points)
+void TPLXCanvas::Polygon(const QList<TPoint> &given)
 {
-    if (points.isEmpty())
+    if (given.isEmpty())
         return;
+    QList<TPoint> points = given;
+    // Vertices far outside are cut away first: the scan lines and the outline
+    // then cover only what can be seen. The cut edges lie outside the clip box.
+    if (TBounds b = nearBounds();
+        std::any_of(points.begin(), points.end(), [&b](const TPoint &p) { return !b.contains(p); })) {
+        b = drawableBounds();
+        QList<QPointF> real;
+        for (const TPoint &p : points)
+            real << QPointF(p.x(), p.y());
+        QList<TPoint> inside;
+        for (const QPointF &p : clipPolygon(real, b.left, b.top, b.right, b.bottom))
+            inside << TPoint(static_cast<int>(std::nearbyint(p.x())), static_cast<int>(std::nearbyint(p.y())));
+        if (inside.size() < 2)
+            return;
+        points = inside;
+    }
     const qsizetype n = points.size();
     if (FBrush.Style != bsClear && n >= 3) {
         int top = points[0].y(), bottom = points[0].y();
@@ -912,11 +1036,21 @@ void TPLXCanvasVC::gradientFill(const TRect &r, TColor from, TColor to, bool hor
     double red = redOf(c1), green = greenOf(c1), blue = blueOf(c1);
     const int first = horizontal ? r.Left : r.Top;
     const int last = (horizontal ? r.Right : r.Bottom) - 1;
-    const double steps = std::max(1, last - first);
+    const double steps = std::max<qint64>(1, qint64(last) - first);
     const double dRed = (redOf(c2) - red) / steps;
     const double dGreen = (greenOf(c2) - green) / steps;
     const double dBlue = (blueOf(c2) - blue) / steps;
-    for (int pos = first; pos <= last; ++pos) {
+    // Only the lines inside the clip box are drawn; the colour starts where they do.
+    const TRect clip = Fcanvas->ClipRect();
+    const int shownFirst = std::max(first, horizontal ? clip.Left : clip.Top);
+    const int shownLast = std::min(last, (horizontal ? clip.Right : clip.Bottom) - 1);
+    if (shownFirst > first) {
+        const double skipped = double(shownFirst) - first;
+        red += dRed * skipped;
+        green += dGreen * skipped;
+        blue += dBlue * skipped;
+    }
+    for (int pos = shownFirst; pos <= shownLast; ++pos) {
         Fcanvas->setPenColor(rgbColor(lrintInt(red), lrintInt(green), lrintInt(blue)));
         red += dRed;
         green += dGreen;
@@ -931,13 +1065,15 @@ void TPLXCanvasVC::gradientFill(const TRect &r, TColor from, TColor to, bool hor
 void TPLXCanvasVC::brighten(const TRect &r, TColor color, bool verticalLines)
 {
     const TColor added = Fcanvas->toRGB(color);
+    // Lines outside the clip box would change nothing that can be seen.
+    const TRect clip = Fcanvas->ClipRect();
     if (verticalLines) {
-        for (int x = r.Left; x < r.Right; ++x) {
+        for (int x = std::max(r.Left, clip.Left); x < std::min(r.Right, clip.Right); ++x) {
             Fcanvas->setPenColor(addColor(added, Fcanvas->Pixel(x, r.Top)));
             drawLine(x, r.Top, x, r.Bottom);
         }
     } else {
-        for (int y = r.Top; y < r.Bottom; ++y) {
+        for (int y = std::max(r.Top, clip.Top); y < std::min(r.Bottom, clip.Bottom); ++y) {
             Fcanvas->setPenColor(addColor(added, Fcanvas->Pixel(r.Left, y)));
             drawLine(r.Left, y, r.Right, y);
         }

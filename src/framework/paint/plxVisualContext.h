@@ -135,9 +135,23 @@ public:
     void setFont(const TPLXFont &font) { FFont = font; }
 
 private:
+    // The clip box grown by a margin wider than any pen, in 64 bits so that
+    // coordinates near the int limits compare without overflow.
+    struct TBounds
+    {
+        qint64 left, top, right, bottom;
+        bool contains(const TPoint &p) const
+        {
+            return p.x() >= left && p.x() <= right && p.y() >= top && p.y() <= bottom;
+        }
+    };
+    TBounds drawableBounds() const;
+    static TBounds nearBounds();
     void strokeLine(int x1, int y1, int x2, int y2);
     void plotLine(int x1, int y1, int x2, int y2, const QColor &color, bool withEnd);
     void fillLogical(const TRect &r, const QColor &color);
+    // The rectangle cut to the drawable bounds.
+    TRect clipped(const TRect &r) const;
     void outlineRect(const TRect &r);
     QPen qPen() const;
     QBrush qBrush() const;

@@ -32,7 +32,7 @@ TPLXVisualGoodie::~TPLXVisualGoodie() = default;
 
 // The key's spelling of "patterm fill style" is what existing documents carry.
 const TPLXStoredField<TPLXVisualGoodie> TPLXVisualGoodie::storedFields[] = {
-    {"draw style", &TPLXVisualGoodie::FDrawStyle, TPLXFieldCodec::Int, dsDrawSolid},
+    {"draw style", &TPLXVisualGoodie::FDrawStyle, TPLXFieldCodec::Enum, dsDrawSolid, nullptr, true, dsDrawHatch},
     {"gradient fill start color", &TPLXVisualGoodie::FGFStartColor, TPLXFieldCodec::Color, kGradientStart},
     {"gradient fill end color", &TPLXVisualGoodie::FGFEndColor, TPLXFieldCodec::Color, kGradientEnd},
     {"solid fill color", &TPLXVisualGoodie::FSFColor, TPLXFieldCodec::Color, kSolid},
@@ -42,7 +42,8 @@ const TPLXStoredField<TPLXVisualGoodie> TPLXVisualGoodie::storedFields[] = {
     {"end glyph transparent color", &TPLXVisualGoodie::FEndGlyphTranspColor, TPLXFieldCodec::Color, clBlack, nullptr,
      false},
     {"gradient fill horizontal", &TPLXVisualGoodie::FGFHorizontal, TPLXFieldCodec::Bool, true},
-    {"patterm fill style", &TPLXVisualGoodie::FBrushStyle, TPLXFieldCodec::Int, bsDiagCross, nullptr, false},
+    {"patterm fill style", &TPLXVisualGoodie::FBrushStyle, TPLXFieldCodec::Enum, bsDiagCross, nullptr, false,
+     bsDiagCross},
 };
 
 void TPLXVisualGoodie::Assign(const TPLXVisualGoodie &source)

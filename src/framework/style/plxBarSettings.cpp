@@ -38,8 +38,8 @@ void TPLXTaskBarSettings::replaceGoodie(TPLXVisualGoodie *goodie)
 }
 
 const TPLXStoredField<TPLXTaskBarSettings> TPLXTaskBarSettings::storedFields[] = {
-    {"border thickness", &TPLXTaskBarSettings::FBorderThickness, TPLXFieldCodec::Int, 2},
-    {"bar height", &TPLXTaskBarSettings::FHeight, TPLXFieldCodec::Int, 18},
+    {"border thickness", &TPLXTaskBarSettings::FBorderThickness, TPLXFieldCodec::Size, 2},
+    {"bar height", &TPLXTaskBarSettings::FHeight, TPLXFieldCodec::Size, 18},
     {"border color", &TPLXTaskBarSettings::FBorderColor, TPLXFieldCodec::Color, clBlack},
     {"bar color", &TPLXTaskBarSettings::FColor, TPLXFieldCodec::Color, clBlue},
     {"progress color", &TPLXTaskBarSettings::FProgressColor, TPLXFieldCodec::Color, clYellow},
@@ -81,7 +81,7 @@ TPLXProgressBarSettings::TPLXProgressBarSettings() = default;
 TPLXProgressBarSettings::~TPLXProgressBarSettings() = default;
 
 const TPLXStoredField<TPLXProgressBarSettings> TPLXProgressBarSettings::storedFields[] = {
-    {"bar height", &TPLXProgressBarSettings::FHeight, TPLXFieldCodec::Int, 8},
+    {"bar height", &TPLXProgressBarSettings::FHeight, TPLXFieldCodec::Size, 8},
     {"bar color", &TPLXProgressBarSettings::FColor, TPLXFieldCodec::Color, clGreen},
     {"border color", &TPLXProgressBarSettings::FBorderColor, TPLXFieldCodec::Color, clBlack},
 };
@@ -113,8 +113,8 @@ TPLXImageBarSettings::~TPLXImageBarSettings() = default;
 
 // Colours are read as text so that both a colour name and a number are accepted.
 const TPLXStoredField<TPLXImageBarSettings> TPLXImageBarSettings::storedFields[] = {
-    {"border thickness", &TPLXImageBarSettings::borderThickness, TPLXFieldCodec::Int, 0},
-    {"bar height", &TPLXImageBarSettings::height, TPLXFieldCodec::Real, 0.0},
+    {"border thickness", &TPLXImageBarSettings::borderThickness, TPLXFieldCodec::Size, 0},
+    {"bar height", &TPLXImageBarSettings::height, TPLXFieldCodec::Size, 0.0},
     {"border color", &TPLXImageBarSettings::borderColor, TPLXFieldCodec::ColorReadAsText, 0, "0"},
     {"bar color", &TPLXImageBarSettings::color, TPLXFieldCodec::ColorReadAsText, 0, "0"},
 };
@@ -140,9 +140,9 @@ TPLXPertBarSettings::TPLXPertBarSettings() = default;
 TPLXPertBarSettings::~TPLXPertBarSettings() = default;
 
 const TPLXStoredField<TPLXPertBarSettings> TPLXPertBarSettings::storedFields[] = {
-    {"border thickness", &TPLXPertBarSettings::FBorderThickness, TPLXFieldCodec::Int, 2},
-    {"height", &TPLXPertBarSettings::FHeight, TPLXFieldCodec::Int, 100},
-    {"width", &TPLXPertBarSettings::FWidth, TPLXFieldCodec::Int, 200},
+    {"border thickness", &TPLXPertBarSettings::FBorderThickness, TPLXFieldCodec::Size, 2},
+    {"height", &TPLXPertBarSettings::FHeight, TPLXFieldCodec::Size, 100},
+    {"width", &TPLXPertBarSettings::FWidth, TPLXFieldCodec::Size, 200},
     {"border color", &TPLXPertBarSettings::FBorderColor, TPLXFieldCodec::Color, clBlack},
     {"background color", &TPLXPertBarSettings::FBackGroundColor, TPLXFieldCodec::Color, clWhite},
     {"background summary color", &TPLXPertBarSettings::FBackgroundSummaryColor, TPLXFieldCodec::Color, clYellow},

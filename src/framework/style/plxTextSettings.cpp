@@ -26,8 +26,8 @@ TPLXTextSettings::~TPLXTextSettings() = default;
 
 const TPLXStoredField<TPLXTextSettings> TPLXTextSettings::storedFields[] = {
     {"backgroundColor", &TPLXTextSettings::FColor, TPLXFieldCodec::ColorText, 0, "clWhite"},
-    {"alignHorizontal", &TPLXTextSettings::FHAlign, TPLXFieldCodec::Int, 0},
-    {"alignVertical", &TPLXTextSettings::FVAlign, TPLXFieldCodec::Int, 0},
+    {"alignHorizontal", &TPLXTextSettings::FHAlign, TPLXFieldCodec::Enum, 0, nullptr, true, haCenter},
+    {"alignVertical", &TPLXTextSettings::FVAlign, TPLXFieldCodec::Enum, 0, nullptr, true, vaCenter},
     {"transparent", &TPLXTextSettings::FTransparent, TPLXFieldCodec::Bool, false},
 };
 
@@ -58,7 +58,7 @@ std::unique_ptr<TPLXGanttObject> TPLXTextSettingsPersistence::doLoad(const QStri
     TPLXFont font;
     font.Color = StringToColor(media.strValue(name, QStringLiteral("fontColor"), QStringLiteral("clBlack")));
     font.Font = QFont(media.strValue(name, QStringLiteral("fontName"), QStringLiteral("Arial")));
-    font.Font.setPointSize(media.intValue(name, QStringLiteral("fontSize"), 10));
+    font.Font.setPointSize(media.intValueIn(name, QStringLiteral("fontSize"), 10, 1, PLXLimits::kMaxFontSize));
     font.Font.setBold(media.boolValue(name, QStringLiteral("fontBold"), false));
     font.Font.setItalic(media.boolValue(name, QStringLiteral("fontItalic"), false));
     settings->FFont = font;

@@ -63,46 +63,102 @@ void TPLXTextArranger::clearEmptyLines(QString &text)
     }
 }
 
-void TPLXTextArranger::wordWrapText(QString text, int maxWidth)
+void TPLXTextArranger::wordWrapText(const QString &text, int maxWidth, int maxHeight)
 {
     if (!FTextSettings || !FTextSettings->GetFont())
         return;
-    const QFontMetrics metrics(measuringFont());
-    const auto width = [&metrics](const QString &s) { return metrics.horizontalAdvance(s); };
+    const QFont font = measuringFont();
+    const QFontMetrics metrics(font);
+    const int lineHeight = std::max(1, metrics.height());
+    const int va = FTextSettings->GetVAlign();
+    // Bottom and centred text place their lines by the full count, so only top-aligned text may stop early.
+    const qsizetype limit = maxHeight >= 0 && va != vaBottom && va != vaCenter ? maxHeight / lineHeight + 1 : -1;
+    TWrapKey key{text, maxWidth, Fimage ? Fimage->width() + 5 : 0, font};
+    if (FWrapValid && key == FWrapKey && (FWrapComplete || (limit >= 0 && limit <= FWrapLines)))
+        return;
+    FWrapValid = false;
 
+    const auto width = [&metrics, &text](qsizetype from, qsizetype count) {
+        return metrics.horizontalAdvance(text.mid(from, count));
+    };
     FFitHeight = 0;
     textLines.clear();
-    clearEmptyLines(text);
-    int indent = Fimage ? Fimage->width() + 5 : 0;
-    while (!text.isEmpty()) {
-        QString line = text.left(1);
-        qsizetype lastSpace = 0; // characters up to and including the last blank seen
-        qsizetype i = 1;         // characters in `line`
-        while (i < text.size()) {
-            if (lineBreakLength(text, i) > 0 || width(line) + indent >= maxWidth)
-                break;
-            if (text[i - 1] == u' ')
-                lastSpace = i;
-            line.append(text[i]);
-            ++i;
+    const qsizetype n = text.size();
+    qsizetype pos = 0;
+    const auto skipEmptyLines = [&] {
+        while (const int length = lineBreakLength(text, pos)) {
+            textLines.append(QStringLiteral(" "));
+            pos += length;
         }
-        if (width(line) + indent < maxWidth || i == 1) {
+    };
+    skipEmptyLines();
+    int indent = key.indent;
+    bool complete = true;
+    qsizetype nextBreak = 0;
+    while (pos < n) {
+        if (limit >= 0 && textLines.size() >= limit) {
+            complete = false;
+            break;
+        }
+        // The line ends before the next line break at the latest; the search for
+        // it resumes where it stopped, so the whole text is scanned once.
+        if (nextBreak <= pos) {
+            nextBreak = pos + 1;
+            while (nextBreak < n && lineBreakLength(text, nextBreak) == 0)
+                ++nextBreak;
+        }
+        const qsizetype available = nextBreak - pos;
+        const auto fits = [&](qsizetype count) { return width(pos, count) + indent < maxWidth; };
+        // The shortest prefix that no longer fits, found by doubling then halving
+        // (widths grow with the prefix), so a long line costs a few measurements
+        // instead of one per character.
+        qsizetype length = 1;
+        if (fits(1)) {
+            qsizetype good = 1;
+            qsizetype bad = available;
+            for (qsizetype probe = 2; probe < available; probe *= 2) {
+                if (!fits(probe)) {
+                    bad = probe;
+                    break;
+                }
+                good = probe;
+            }
+            while (bad - good > 1) {
+                const qsizetype mid = good + (bad - good) / 2;
+                (fits(mid) ? good : bad) = mid;
+            }
+            length = bad;
+        }
+        // Characters up to and including the last blank before the line's last character.
+        qsizetype lastSpace = 0;
+        if (length >= 2) {
+            const qsizetype blank = text.lastIndexOf(QLatin1Char(' '), pos + length - 2);
+            if (blank >= pos)
+                lastSpace = blank - pos + 1;
+        }
+        QString line;
+        if (length == 1 || fits(length)) {
             // A complete line (or one character, however wide) with its line break.
-            text.remove(0, i);
-            text.remove(0, lineBreakLength(text, 0));
+            line = text.mid(pos, length);
+            pos += length;
+            pos += lineBreakLength(text, pos);
         } else if (lastSpace > 0) {
-            line.truncate(lastSpace);
-            text.remove(0, lastSpace);
+            line = text.mid(pos, lastSpace);
+            pos += lastSpace;
         } else {
             // One word wider than the line: break inside it.
-            line.chop(1);
-            text.remove(0, i - 1);
+            line = text.mid(pos, length - 1);
+            pos += length - 1;
         }
         textLines.append(line);
-        clearEmptyLines(text);
+        skipEmptyLines();
         indent = 0;
     }
     FFitHeight = static_cast<int>(textLines.size()) * metrics.height();
+    FWrapKey = std::move(key);
+    FWrapValid = true;
+    FWrapComplete = complete;
+    FWrapLines = textLines.size();
 }
 
 int TPLXTextArranger::getTextWidth(const QString &text) const
@@ -171,7 +227,15 @@ void TPLXTextArranger::drawLines(TPLXVisualContext &vc, const TRect &r)
         break;
     }
     const int hAlign = FTextSettings->GetHAlign();
+    // Lines outside the visible area (when the context has one) are not drawn,
+    // so a long text costs what shows of it.
+    const TRect visible = vc.getVisibleArea();
     for (int i = 0; i < n; ++i) {
+        const qint64 top = qint64(r.Top) + dy + qint64(i) * lineHeight;
+        if (!visible.isEmpty() && top + lineHeight <= visible.Top)
+            continue;
+        if (!visible.isEmpty() && top >= visible.Bottom)
+            break;
         const QString &line = textLines[i];
         const int indent = i == 0 && Fimage ? Fimage->width() + 5 : 0;
         int dx = 0;

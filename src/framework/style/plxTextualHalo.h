@@ -20,8 +20,10 @@ public:
     explicit TPLXTextArranger(IPLXTextSettings *settings);
 
     // Breaks `text` at blanks (inside a word when a word alone is too wide)
-    // and at line breaks; does nothing when the settings have no font.
-    void wordWrapText(QString text, int maxWidth);
+    // and at line breaks; does nothing when the settings have no font. Top-aligned
+    // text stops once its lines fill `maxHeight` pixels (unless it is negative).
+    // The lines are kept until the text, width, font or picture change.
+    void wordWrapText(const QString &text, int maxWidth, int maxHeight = -1);
     // Turns each leading line break of `text` into a line of one blank.
     void clearEmptyLines(QString &text);
     void drawText(TPLXVisualContext &vc, const TRect &r);
@@ -50,6 +52,20 @@ private:
     const QImage *Fimage = nullptr;
     IPLXTextSettings *FTextSettings;
     int FFitHeight = 0;
+
+    // What the lines were wrapped from; a limited wrap holds `FWrapLines` lines at most.
+    struct TWrapKey
+    {
+        QString text;
+        int maxWidth = 0;
+        int indent = 0;
+        QFont font;
+        bool operator==(const TWrapKey &) const = default;
+    };
+    TWrapKey FWrapKey;
+    bool FWrapValid = false;
+    bool FWrapComplete = false;
+    qsizetype FWrapLines = 0;
 };
 
 // The texts around a bar: left, right, top, bottom and centre, plus a hint.

@@ -3,6 +3,7 @@
 #include "plxEntityFactory.h"
 #include "plxMedia.h"
 #include "plxStoredFields.h"
+#include "plxTextSettings.h"
 
 namespace {
 
@@ -82,7 +83,7 @@ std::unique_ptr<TPLXGanttObject> TPLXTreeRowSettingsPersistence::doLoad(const QS
     TPLXFont font;
     font.Color = StringToColor(media.strValue(name, QStringLiteral("fontColor"), QStringLiteral("clBlack")));
     font.Font = QFont(media.strValue(name, QStringLiteral("fontName"), QStringLiteral("Arial")));
-    font.Font.setPointSize(media.intValue(name, QStringLiteral("fontSize"), 10));
+    font.Font.setPointSize(media.intValueIn(name, QStringLiteral("fontSize"), 10, 1, PLXLimits::kMaxFontSize));
     settings->FFont = std::make_unique<TPLXFont>(font);
     plxLoadFields<TPLXTreeRowSettings>(*settings, TPLXTreeRowSettings::storedFields, name, media);
     return settings;
@@ -95,9 +96,9 @@ TPLXTreeColSettings::TPLXTreeColSettings() = default;
 TPLXTreeColSettings::~TPLXTreeColSettings() = default;
 
 const TPLXStoredField<TPLXTreeColSettings> TPLXTreeColSettings::storedFields[] = {
-    {"alignHorizontal", &TPLXTreeColSettings::FHAlign, TPLXFieldCodec::Int, 0},
-    {"alignVertical", &TPLXTreeColSettings::FVAlign, TPLXFieldCodec::Int, 2},
-    {"width", &TPLXTreeColSettings::FWidth, TPLXFieldCodec::Int, 200},
+    {"alignHorizontal", &TPLXTreeColSettings::FHAlign, TPLXFieldCodec::Enum, 0, nullptr, true, haCenter},
+    {"alignVertical", &TPLXTreeColSettings::FVAlign, TPLXFieldCodec::Enum, 2, nullptr, true, vaCenter},
+    {"width", &TPLXTreeColSettings::FWidth, TPLXFieldCodec::Size, 200},
 };
 
 void TPLXTreeColSettings::Assign(const TPLXTreeColSettings &source)

@@ -1007,8 +1007,8 @@ std::unique_ptr<TPLXGanttObject> TPLXPredefinedDateCategoryPersistence::doLoad(c
 std::unique_ptr<TPLXGanttObject> TPLXFixedDateExceptionPersistence::doLoad(const QString &name, IPLXMedia &media,
                                                                            TPLXEntityFactory &)
 {
-    return std::make_unique<TPLXFixedDateException>(media.realValue(name, kDateFrom, 0.0),
-                                                    media.realValue(name, kDateTo, 0.0),
+    return std::make_unique<TPLXFixedDateException>(media.dateValue(name, kDateFrom, 0.0),
+                                                    media.dateValue(name, kDateTo, 0.0),
                                                     media.strValue(name, kName, QString()));
 }
 
@@ -1016,15 +1016,15 @@ std::unique_ptr<TPLXGanttObject> TPLXRecurringDateExceptionPersistence::doLoad(c
                                                                                TPLXEntityFactory &)
 {
     const auto clamped = [&](const char *key, qint32 def, int lo, int hi) {
-        return std::clamp(media.intValue(name, QString::fromLatin1(key), def), lo, hi);
+        return media.intValueIn(name, QString::fromLatin1(key), def, lo, hi);
     };
     return std::make_unique<TPLXRecurringDateException>(
         modeFromInt(media.intValue(name, QStringLiteral("RecurringTimeMode"), tmWeek)),
         static_cast<quint16>(clamped("RecurringPeriod", 1, 1, 65535)),
         static_cast<quint16>(clamped("DayFrom", 6, 0, 65535)), static_cast<quint16>(clamped("DayTo", 1, 0, 65535)),
         static_cast<quint8>(clamped("HourFrom", 0, 0, 255)), static_cast<quint8>(clamped("HourTo", 0, 0, 255)),
-        media.strValue(name, kName, QString()), media.realValue(name, kDateFrom, 0.0),
-        media.realValue(name, kDateTo, 0.0));
+        media.strValue(name, kName, QString()), media.dateValue(name, kDateFrom, 0.0),
+        media.dateValue(name, kDateTo, 0.0));
 }
 
 namespace {

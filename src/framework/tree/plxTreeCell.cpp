@@ -380,7 +380,7 @@ void TPLXTreeCellDrawer::Draw(TPLXVisualContext &vc)
     }
     const TRect textRect{std::min(layout.Left + 2 + textIndent, layout.Right - 2), layout.Top + 1, layout.Right - 2,
                          layout.Bottom - 1};
-    arranger->wordWrapText(cell->GetText(), textRect.width());
+    arranger->wordWrapText(cell->GetText(), textRect.width(), textRect.height());
     if (controlArea.isEmpty())
         return;
     vc.SetClipRect(controlArea);
@@ -1003,7 +1003,7 @@ std::unique_ptr<TPLXGanttObject> TPLXTreeDateTimeCellPersistence::doLoad(const Q
                                                                          TPLXEntityFactory &factory)
 {
     return loadCell<TPLXTreeDateTimeCell>(*this, media, factory, [&](TPLXTreeDateTimeCell &cell) {
-        cell.SetDate(media.realValue(name, QStringLiteral("date"), 0));
+        cell.SetDate(media.dateValue(name, QStringLiteral("date"), 0));
     });
 }
 

@@ -377,7 +377,7 @@ std::unique_ptr<TPLXGanttObject> TPLXTreeHeaderCellPersistence::doLoad(const QSt
     cell->FSettings = loadChildAs<TPLXTreeColSettings>(QStringLiteral("settings"), media, factory, cell.get());
     cell->FColor = StringToColor(media.strValue(name, QStringLiteral("fontColor"), QStringLiteral("clBlack")));
     cell->FFontName = media.strValue(name, QStringLiteral("fontName"), QStringLiteral("Arial"));
-    cell->FFontSize = media.intValue(name, QStringLiteral("fontSize"), 10);
+    cell->FFontSize = media.intValueIn(name, QStringLiteral("fontSize"), 10, 1, PLXLimits::kMaxFontSize);
     cell->FVisible = media.boolValue(name, QStringLiteral("visible"), true);
     cell->FSortOrder = toSortOrder(media.intValue(name, QStringLiteral("sortOrder"), 0));
     cell->FDataType = loadChildAs<TPLXTreeCellType>(QStringLiteral("dataType"), media, factory, cell.get());
@@ -440,12 +440,12 @@ void TPLXTreeHeader::setHeight(int h)
 
 int TPLXTreeHeader::getActualWidth() const
 {
-    int width = 0;
+    qint64 width = 0;
     for (const TPLXTreeHeaderCell *cell : FCells) {
         if (cell && cell->isVisible())
             width += cell->getWidth();
     }
-    return width;
+    return PLXSaturatePixel(width);
 }
 
 int TPLXTreeHeader::getSortColumn() const
@@ -498,7 +498,7 @@ void TPLXTreeHeader::handleClick(int x)
     if (!doc)
         return;
     const int headerX = x - doc->getTreeStartX() - tree->getPaneWidth() + doc->getDocStartX();
-    int reach = 0;
+    qint64 reach = 0;
     for (int column = 0; column < countCells(); ++column) {
         if (!FCells[column]->isVisible())
             continue;
@@ -556,7 +556,7 @@ void TPLXTreeHeader::updateClickers()
         clickers.push_back(std::make_unique<TPLXHeaderHalo>(this, r, column));
         // The resizer straddles the column's last pixel, which the next column shares.
         cell->getResizer()->setRect({r.Right - 3, r.Top, r.Right + 2, r.Bottom});
-        x += width - 1;
+        x = PLXSaturatePixel(qint64(x) + width - 1);
     }
 }
 
@@ -598,7 +598,7 @@ std::unique_ptr<TPLXGanttObject> TPLXTreeHeaderPersistence::doLoad(const QString
 {
     auto header = std::make_unique<TPLXTreeHeader>();
     setID(name);
-    header->FHeight = media.intValue(name, QStringLiteral("height"), 16);
+    header->FHeight = media.sizeValue(name, QStringLiteral("height"), 16);
     for (TPLXTreeHeaderCell *cell :
          factory.loadObjectListAs<TPLXTreeHeaderCell>(name, QStringLiteral("cells"), media, header.get())) {
         // A cell listed twice or of another kind cannot make a column of its own.
@@ -740,7 +740,7 @@ std::unique_ptr<TPLXGanttObject> TPLXTreeRowsResizePanePersistence::doLoad(const
                                                                            TPLXEntityFactory &)
 {
     auto pane = std::make_unique<TPLXTreeRowsResizePane>();
-    pane->setWidth(media.intValue(name, QStringLiteral("width"), 15));
+    pane->setWidth(media.sizeValue(name, QStringLiteral("width"), 15));
     pane->setColor(StringToColor(media.strValue(name, QStringLiteral("color"), QStringLiteral("$C0C0C0"))));
     return pane;
 }
@@ -1159,7 +1159,7 @@ std::unique_ptr<TPLXGanttObject> TPLXTreeGridPersistence::doLoad(const QString &
     const auto colorText = [&](const char *key, const char *def) {
         return StringToColor(media.strValue(name, QLatin1String(key), QLatin1String(def)));
     };
-    grid->FWidth = media.intValue(name, QStringLiteral("width"), 300);
+    grid->FWidth = media.sizeValue(name, QStringLiteral("width"), 300);
     grid->FHeader = loadChildAs<TPLXTreeHeader>(QStringLiteral("header"), media, factory, grid.get());
     grid->FRootNode = loadChildAs<TPLXTreeNode>(QStringLiteral("root node"), media, factory, grid.get());
     grid->FbkColor = colorText("background color", "$FFEAD5");
@@ -1295,7 +1295,7 @@ void TPLXTreeGridDrawer::drawRows(TPLXVisualContext &vc, TPLXTreeGrid &tree, TPL
             for (const TPLXTreeHeaderCell *cell : header->cells()) {
                 if (!cell->isVisible())
                     continue;
-                x += cell->getWidth() - 1;
+                x = PLXSaturatePixel(qint64(x) + cell->getWidth() - 1);
                 vc.drawLine(x, y, x, y + height);
             }
         }

@@ -138,10 +138,10 @@ int TPLXTreeRow::cellStart(int column)
     TPLXDocumentSetup *doc = PLXDocumentOf(this);
     if (!doc)
         return 0;
-    int x = 0;
+    qint64 x = 0;
     for (int c = 0; c < std::min(column, cellsCount()); ++c)
         x += doc->getTreeCellWidth(c);
-    return x;
+    return PLXSaturatePixel(x);
 }
 
 TPLXTreeNode *TPLXTreeRow::getNode() const
@@ -239,7 +239,8 @@ void TPLXTreeRowDrawer::Draw(TPLXVisualContext &vc)
     int x = left;
     // The first column's text starts right of the row's tree lines and expander.
     int indent = std::max(0, row->getNestingOffset() + TPLXNodeExpander::Size / 2 + 3 - (left + 2));
-    for (int i = 0; i < row->cellsCount(); ++i) {
+    const int visibleRight = vc.getVisibleArea().Right;
+    for (int i = 0; i < row->cellsCount() && x < visibleRight; ++i) {
         TPLXTreeHeaderCell *column = header ? header->getHeaderCell(i) : nullptr;
         if (header && (!column || !column->isVisible()))
             continue;
@@ -253,7 +254,7 @@ void TPLXTreeRowDrawer::Draw(TPLXVisualContext &vc)
         }
         indent = 0;
         // Neighbouring cells share their border pixel.
-        x += width - 1;
+        x = PLXSaturatePixel(qint64(x) + width - 1);
     }
     FLastRect = TRect{left, top, std::max(left, x + 1), top + height};
 }
