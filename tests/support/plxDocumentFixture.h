@@ -116,7 +116,11 @@ inline QByteArray text(const Document &doc)
                                         .arg(flag(bar.fixed))
                                         .toUtf8();
     }
-    t += testData("document/settings.ini") + line(QStringLiteral("show connections"), flag(doc.showConnections));
+    t += "\n[Calendar]\ntypeID=Document Calendar\ncategories#count=1\ncategories#0=Weekends\n"
+         "\n[Weekends]\ntypeID=Predefined Date Category\n\n[TaskBarSettings]\ntypeID=Task Bar Settings\nHeight=10\n"
+         "\n[ConnectionSettings]\ntypeID=Connection Settings\ncolorFS=clBlue\ncolorFF=clGreen\ncolorSS=clMaroon\n"
+         "colorSF=clNavy\ncolorHighLighted=clRed\n" +
+         line(QStringLiteral("show connections"), flag(doc.showConnections));
 
     for (const Connection &c : doc.connections) {
         t += section(c.name) + "typeID=Bar Connection\n";

@@ -11,6 +11,7 @@
 #include "plxTestSupport.h"
 #include "plxTimeMode.h"
 #include "plxTreeCell.h"
+#include "plxTreeFixture.h"
 #include "plxTreeGrid.h"
 #include "plxTreeNode.h"
 #include "plxVisualContext.h"
@@ -286,17 +287,8 @@ private slots:
     {
         // A document with three table rows and a tree A (child A1), B over them, with a number column and a
         // button-edit column 40 wide.
-        auto rowSettings = fontedRowSettings();
-        TPLXTestDocument doc;
-        doc.table = std::make_unique<TPLXGanttTable>().release();
-        doc.table->setParent(&doc);
-        for (int i = 0; i < 3; ++i)
-            doc.table->appendRow();
-        TPLXTreeGrid *grid = doc.tree = std::make_unique<TPLXTreeGrid>().release();
-        grid->setParent(&doc);
-        grid->setRootNode(std::make_unique<TPLXTreeNode>().release());
+        plxtest::Chart chart(3);
         TPLXTreeHeader *header = std::make_unique<TPLXTreeHeader>().release();
-        grid->setHeader(header);
         std::unique_ptr<TPLXTreeCellType> types[] = {std::make_unique<TPLXTreeAutoCellNumber>(),
                                                      std::make_unique<TPLXTreeButtonEditCellType>()};
         for (std::unique_ptr<TPLXTreeCellType> &type : types) {
@@ -306,17 +298,10 @@ private slots:
             column->SetDataType(type.release());
             header->insertHeaderCell(header->countCells(), column.release());
         }
-        const auto addNode = [&](TPLXTreeNode *parent) {
-            auto node = std::make_unique<TPLXTreeNode>(
-                std::make_unique<TPLXTreeRow>(header, rowSettings.get(), nullptr).release());
-            parent->addChild(node.get(), -1);
-            return node.release();
-        };
-        addNode(addNode(grid->getRootNode()));
-        addNode(grid->getRootNode());
-        grid->getRootNode()->setIndexes(0);
+        TPLXTreeGrid *grid = chart.doc.tree =
+            plxtest::attachTree(&chart.doc, {0, 1, 0}, header, fontedRowSettings().release());
         const auto cell = [&](int row, int column) { return grid->getRow(row)->getCell(column); };
-        QCOMPARE(dynamic_cast<TPLXTreeAutoCell &>(*cell(1, 0)).ganttRow(), doc.table->getRow(1));
+        QCOMPARE(dynamic_cast<TPLXTreeAutoCell &>(*cell(1, 0)).ganttRow(), chart.table->getRow(1));
 
         // Numbers are computed when drawn: hierarchical, or continuous when the grid says so.
         plxtest::Canvas canvas(50, 20);
