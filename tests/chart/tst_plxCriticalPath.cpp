@@ -1,5 +1,6 @@
 // Critical path: hand-worked plans, long chains, marks on the chart, and
 // random plans and documents compared with the reference procedure.
+#include "plxCalendarOracle.h"
 #include "plxCriticalPath.h"
 #include "plxCriticalPathOracle.h"
 #include "plxDocumentCalendar.h"
@@ -79,16 +80,9 @@ TRun checkedRun(const TPLXCriticalPathPlan &plan, IPLXCalendar &calendar)
     return product;
 }
 
-std::unique_ptr<TPLXDocumentCalendar> weekendCalendar()
-{
-    auto calendar = std::make_unique<TPLXDocumentCalendar>();
-    calendar->addDateCategory(std::make_unique<TPLXWeekendsDateCategory>());
-    return calendar;
-}
-
 std::unique_ptr<TPLXDocumentCalendar> holidayCalendar()
 {
-    auto calendar = weekendCalendar();
+    auto calendar = plxtest::weekendCalendar();
     auto days = std::make_unique<TPLXHolidaysDateCategory>();
     for (const int offset : {3, 8, 9, 17, 24, 30, 31, 38, 45, 52, 60, 71})
         days->addDate(std::make_unique<TPLXFixedDateException>(kMonday + offset, QStringLiteral("off")));
@@ -209,7 +203,7 @@ class tst_plxCriticalPath : public QObject
     Q_OBJECT
 
     const std::unique_ptr<TPLXDocumentCalendar> plain = std::make_unique<TPLXDocumentCalendar>();
-    const std::unique_ptr<TPLXDocumentCalendar> weekends = weekendCalendar();
+    const std::unique_ptr<TPLXDocumentCalendar> weekends = plxtest::weekendCalendar();
     const std::unique_ptr<TPLXDocumentCalendar> holidays = holidayCalendar();
 
 private slots:

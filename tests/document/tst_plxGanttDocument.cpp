@@ -1,3 +1,4 @@
+#include "plxCanvasFixture.h"
 #include "plxCompare.h"
 #include "plxDocumentCalendar.h"
 #include "plxDocumentFixture.h"
@@ -5,7 +6,6 @@
 #include "plxPlatform.h"
 #include "plxVisualContext.h"
 
-#include <QPainter>
 #include <QtTest>
 
 using namespace plxtest;
@@ -52,249 +52,236 @@ class tst_plxGanttDocument : public QObject
     Q_OBJECT
 
 private slots:
-    void startDateSnapsToTheTimeMode();
-    void treeStartNeedsVisibleTree();
-    void findConnectionWithAnyDirectionOrType();
-    void rowsConnectionAndConnectionIndex();
-    void resolveChainPushesEachBarOnceSkippingFixedAndColliding();
-    void loadSkipsUnknownPartsAndSavesInOrder();
-    void drawingConnections();
-    void connectionOperationsHonourEvents();
+    void startDateSnapsToTheTimeMode()
+    {
+        auto document = plxtest::loadPlain(text(chain()));
+        // Day: unchanged; week: Sunday belongs to the week before; month: the first, time kept; decade: 2024 gives
+        // 2020.
+        QList<double> snapped;
+        for (const auto &[mode, date] : {std::pair{tmDay, kMonday + 2.5},
+                                         {tmWeek, kMonday + 6.25},
+                                         {tmMonth, kMonday + 45.25},
+                                         {tmDecade, kMonday + 10}}) {
+            document->getCalendar()->SetTimeMode(mode);
+            document->setStartDate(date);
+            snapped << document->getStartDate();
+        }
+        QCOMPARE(snapped, QList<double>({kMonday + 2.5, kMonday + 0.25, kMonday + 31.25, kMonday - 1461}));
+    }
+
+    void treeStartNeedsVisibleTree()
+    {
+        TPLXGanttDocument document;
+        document.setTreeStartX(10); // 0 + 10 - 0 is not more than 10
+        QCOMPARE(document.getTreeStartX(), 0);
+        document.setTreeStartX(11);
+        QCOMPARE(document.getTreeStartX(), 11);
+        QCOMPARE(document.getDocStartX(), 20);
+    }
+
+    void findConnectionWithAnyDirectionOrType()
+    {
+        Document doc;
+        doc.rows = {Row{{Bar{QStringLiteral("A")}}}, Row{{Bar{QStringLiteral("B")}}}, Row{{Bar{QStringLiteral("C")}}}};
+        doc.connections = {Connection{QStringLiteral("BA"), QStringLiteral("B"), QStringLiteral("A"), 3},
+                           Connection{QStringLiteral("AB"), QStringLiteral("A"), QStringLiteral("B"), 1},
+                           Connection{QStringLiteral("AC"), QStringLiteral("A"), QStringLiteral("C"), 0}};
+        auto document = plxtest::loadPlain(text(doc));
+        QVERIFY(document);
+        const auto first = [&](int row) { return document->GetTable()->getRow(row)->GetBarInRow(0); };
+        TPLXGanttBar *a = first(0), *b = first(1), *c = first(2);
+        TPLXBarConnection *ba = document->getConnection(0), *ab = document->getConnection(1);
+        TPLXBarConnection *ac = document->getConnection(2);
+        // Type -1: either direction, first in the list; 4: from the first to the second bar, any type.
+        const auto find = [&](TPLXGanttBar *x, TPLXGanttBar *y, int type) {
+            return document->findConnection(x, y, type);
+        };
+        QCOMPARE((Connections{find(a, b, -1), find(b, a, -1), find(c, a, -1), find(a, b, 4), find(a, b, 1),
+                              find(a, b, 3), find(b, a, 3), find(c, a, 4), find(b, c, -1)}),
+                 (Connections{ba, ba, ac, ab, ab, nullptr, ba, nullptr, nullptr}));
+        // After a removal and re-adding at the end, list order decides again.
+        document->removeConnection(ba);
+        document->addConnection(ba);
+        QCOMPARE(find(b, a, -1), ab);
+        QCOMPARE(document->getConnectionIndex(ba), 2);
+    }
+
+    void rowsConnectionAndConnectionIndex()
+    {
+        auto document = plxtest::loadPlain(text(chain()));
+        TPLXGanttTable *table = document->GetTable();
+        TPLXGanttRow *r0 = table->getRow(0), *r1 = table->getRow(1), *r2 = table->getRow(2);
+        QCOMPARE((Connections{document->findRowsConnection(r0, r1), document->findRowsConnection(r1, r2),
+                              document->findRowsConnection(r1, r0), document->findRowsConnection(r0, r2)}),
+                 (Connections{document->getConnection(0), document->getConnection(1), nullptr, nullptr}));
+        // A connection from a bar that does not count for summaries joins no rows.
+        auto refusing = std::make_unique<TRefusingBar>();
+        r0->AddBar(refusing.get());
+        auto owned = std::make_unique<TPLXBarConnection>(refusing.release(), r2->GetBarInRow(0), 1, document.get());
+        TPLXBarConnection *odd = owned.get();
+        document->addConnection(owned.release()); // the document is its parent now
+        QCOMPARE(document->findRowsConnection(r0, r2), nullptr);
+        document->removeConnection(odd);
+
+        TPLXGanttBar *a = r0->GetBarInRow(0), *b = r1->GetBarInRow(0), *c = r2->GetBarInRow(0);
+        TPLXBarConnection *ab = document->getConnection(0), *bc = document->getConnection(1);
+        const auto of = [&](TPLXGanttBar *bar) { return document->connectionsOf(bar); };
+        QCOMPARE((QList<Connections>{of(a), of(b), of(c)}), (QList<Connections>{{ab}, {ab, bc}, {bc}}));
+        document->removeConnection(ab);
+        QCOMPARE((QList<Connections>{of(a), of(b)}), (QList<Connections>{{}, {bc}}));
+        document->removeConnection(ab); // not listed: nothing happens
+        QCOMPARE(document->countConnections(), 1);
+
+        // Changing the bars of a listed connection moves it in the index; an unlisted one is not indexed.
+        bc->setFromBar(a);
+        ab->setToBar(c);
+        QCOMPARE((QList<Connections>{of(a), of(b), of(c)}), (QList<Connections>{{bc}, {}, {bc}}));
+        document->insertConnection(0, ab);
+        document->addConnection(ab); // already listed: stays first, indexed once
+        QCOMPARE(document->countConnections(), 2);
+        QCOMPARE(document->getConnection(0), ab);
+        QCOMPARE((QList<Connections>{of(a), of(c)}), (QList<Connections>{{bc, ab}, {bc, ab}}));
+    }
+
+    void resolveChainPushesEachBarOnceSkippingFixedAndColliding()
+    {
+        Source s(chain());
+        TPLXGanttBar *a = s.bar(0, 0), *b = s.bar(1, 0), *c = s.bar(2, 0);
+        int afterAdds = 0;
+        // A moves to Tuesday and now ends Thursday.
+        QVERIFY(s.ds.BarMove(a, kMonday + 1, 0));
+        s.ds.setOnAfterConnectionAdd([&afterAdds](TPLXBarConnection *) { ++afterAdds; });
+        std::unique_ptr<TPLXMultipleOperations> pushes = s.ds.root()->resolveDistanceViolations(a);
+        QCOMPARE(pushes->count(), 2);
+        PLX_COMPARE_EACH(double, ({b->getStartDate(), c->getStartDate()}), ({kMonday + 3, kMonday + 4}));
+        QCOMPARE(afterAdds, 0);                  // suspended while pushing ...
+        QVERIFY(s.ds.getOnAfterConnectionAdd()); // ... and restored afterwards
+
+        // A fixed B is not pushed, nor is B when its row holds D on Thursday, where B would go;
+        // C is not pushed either, and the violation stays.
+        Document crowded = chain();
+        crowded.rows[1].bars.append(Bar{QStringLiteral("D"), kMonday + 3, 1});
+        for (const Document &doc : {chain(true), crowded}) {
+            Source t(doc);
+            // Every bar's cached row index is current once the rows were asked, as drawing does.
+            for (int row = 0; row < t.table()->countRows(); ++row)
+                for (TPLXGanttBar *bar : t.table()->getRow(row)->bars())
+                    bar->getRow();
+            QVERIFY(t.ds.BarMove(t.bar(0, 0), kMonday + 1, 0));
+            QVERIFY(t.ds.root()->resolveDistanceViolations(t.bar(0, 0))->empty());
+            PLX_COMPARE_EACH(double, ({t.bar(1, 0)->getStartDate(), t.bar(2, 0)->getStartDate()}),
+                             ({kMonday + 2, kMonday + 3}));
+            QCOMPARE(t.ds.root()->findConnection(t.bar(0, 0), t.bar(1, 0), 1)->findViolationOffset(), 1);
+        }
+
+        // A (Monday, 2 days) -> B (Wednesday). B moves to Tuesday: A goes back one
+        // working day, to the Friday before the weekend; one undo step each.
+        Source back(chain());
+        QVERIFY(back.ds.BarMove(back.bar(1, 0), kMonday + 1, 1) && back.ds.ResolveDistanceViolations(back.bar(1, 0)));
+        PLX_COMPARE_EACH(double, ({back.bar(0, 0)->getStartDate(), back.bar(0, 0)->getEndDate()}),
+                         ({kMonday - 3, kMonday + 1}));
+        QCOMPARE(back.stack().GetUndoOperationCount(), 2);
+    }
+
+    void loadSkipsUnknownPartsAndSavesInOrder()
+    {
+        // "tree" names a type id that no registry row has, reported as the factory does;
+        // "legend" names a known kind, left out with a log line while no loader is registered for it.
+        Document doc = chain();
+        doc.connections.prepend(
+            Connection{QStringLiteral("AC"), QStringLiteral("A"), QStringLiteral("C"), 3, 2, true});
+        doc.extra = section(QStringLiteral("Grid")) + line(QStringLiteral("typeID"), QStringLiteral("Tree Gird")) +
+                    section(QStringLiteral("Key")) + line(QStringLiteral("typeID"), QStringLiteral("Legend"));
+        QByteArray t = text(doc);
+        t.replace("[root]\n", "[root]\ntree=Grid\nlegend=Key\n");
+        TPLXRecordingScope scope;
+        auto document = plxtest::loadPlain(t);
+        QVERIFY(document && document->countConnections() == 3);
+        QVERIFY(scope.recorder().messages().contains(QStringLiteral("Warning: Unknown type idTree Gird")));
+        QVERIFY(scope.recorder().messages().contains(QStringLiteral("Error loading Grid")));
+        if (!TPLXEntityFactory::isRegistered(QStringLiteral("Legend"))) {
+            QVERIFY(!scope.recorder().messages().join(QLatin1Char('|')).contains(QStringLiteral("Key")));
+            QVERIFY(scope.recorder().logLines().contains(
+                QStringLiteral("\"legend\" of \"root\" is skipped: no loader is registered for its kind")));
+        }
+        // The connections keep their order through a save.
+        PLXMedia saved = plxtest::mediaFromText(QByteArray());
+        TPLXEntityFactory factory;
+        factory.saveObject(QStringLiteral("root"), *saved, document.get());
+        QCOMPARE(saved->strArray(QStringLiteral("root"), QStringLiteral("connections")),
+                 (QStringList{"AC", "AB", "BC"}));
+    }
+
+    void drawingConnections()
+    {
+        // 40 rows of 20 pixels. "Long" joins rows 0 and 39 and crosses the visible
+        // band y 200..400 with both ends off it; "Short" joins rows 1 and 2 above it.
+        Document doc;
+        doc.rows.resize(40);
+        doc.rows[0].bars = {Bar{QStringLiteral("A"), kMonday, 2}};
+        doc.rows[39].bars = {Bar{QStringLiteral("B"), kMonday + 3, 1}};
+        doc.rows[1].bars = {Bar{QStringLiteral("C"), kMonday, 2}};
+        doc.rows[2].bars = {Bar{QStringLiteral("D"), kMonday + 3, 1}};
+        doc.connections = {Connection{QStringLiteral("Long"), QStringLiteral("A"), QStringLiteral("B"), 1},
+                           Connection{QStringLiteral("Short"), QStringLiteral("C"), QStringLiteral("D"), 1}};
+        auto document = plxtest::loadPlain(text(doc));
+        document->setEndDate(kMonday + 60);
+        auto *drawer = dynamic_cast<TPLXDocumentDrawer *>(document->getDrawer(vtGanttGraph));
+        QVERIFY(drawer);
+        const auto render = [drawer](const TRect &visible) { return plxtest::drawn(drawer, 200, 800, visible); };
+        const QImage band = render({0, 200, 200, 400});
+        QCOMPARE(drawer->paintedConnections(), 1);
+        QCOMPARE(band.pixel(50, 300), kBlue);
+        QCOMPARE(band.pixel(50, 399), kBlue);
+        // Once the band holds the short one too, both are offered to the handler before painting,
+        // which may take over; switched off, none is painted.
+        Connections asked;
+        document->setOnDrawConnection([&asked](TPLXBarConnection *c, bool &defaultPaint) {
+            asked.append(c);
+            defaultPaint = c->getUID() != QLatin1String("Short");
+        });
+        render({0, 0, 200, 400});
+        QCOMPARE(asked, (Connections{document->getConnection(0), document->getConnection(1)}));
+        QCOMPARE(drawer->paintedConnections(), 1);
+        // The table answers first: A occupies x 0..40 of row 0; "Long" leaves A's end with a stub at y 10.
+        QCOMPARE(drawer->locateObject(20, 10), document->GetTable()->getRow(0)->GetBarInRow(0));
+        QCOMPARE(drawer->locateObject(45, 10), document->getConnection(0));
+        QCOMPARE(drawer->locateObject(150, 100), nullptr);
+        document->setDrawConnections(false);
+        const QImage blank = render({0, 200, 200, 400});
+        QCOMPARE(drawer->paintedConnections(), 0);
+        QVERIFY(blank.pixel(50, 300) != kBlue);
+    }
+
+    void connectionOperationsHonourEvents()
+    {
+        Source s(chain());
+        TPLXGanttDocument &document = *s.ds.root();
+        TPLXGanttBar *a = s.bar(0, 0), *c = s.bar(2, 0);
+        QStringList events;
+        const auto note = [&events](const char *what) {
+            return [&events, what](auto &&...) { events << QLatin1String(what); };
+        };
+        s.ds.setOnBeforeConnectionAdd(note("adding"));
+        s.ds.setOnAfterConnectionAdd(note("added"));
+        s.ds.setOnBeforeConnectionDelete(note("deleting"));
+        s.ds.setOnAfterConnectionDelete(note("deleted"));
+
+        auto added = std::make_unique<TPLXBarConnection>(a, c, 1, &document);
+        TPLXBarConnection *ac = added.get();
+        QVERIFY(s.ds.ConnectionAdd(ac));
+        (void)added.release(); // the document's now
+
+        // Deleting the first connection and undoing puts it back in its place.
+        TPLXBarConnection *ab = document.getConnection(0);
+        QVERIFY(s.ds.ConnectionDelete(ab));
+        QCOMPARE(document.getConnection(0)->getUID(), QStringLiteral("BC"));
+        QVERIFY(s.stack().undo());
+        QCOMPARE(document.getConnection(0), ab);
+        QCOMPARE(document.connectionsOf(a), (Connections{ac, ab}));
+        QCOMPARE(events, (QStringList{"adding", "added", "deleting", "deleted", "adding", "added"}));
+    }
 };
-
-void tst_plxGanttDocument::startDateSnapsToTheTimeMode()
-{
-    auto document = plxtest::loadPlain(text(chain()));
-    // Day: unchanged; week: Sunday belongs to the week before; month: the first, time kept; decade: 2024 gives 2020.
-    QList<double> snapped;
-    for (const auto &[mode, date] : {std::pair{tmDay, kMonday + 2.5},
-                                     {tmWeek, kMonday + 6.25},
-                                     {tmMonth, kMonday + 45.25},
-                                     {tmDecade, kMonday + 10}}) {
-        document->getCalendar()->SetTimeMode(mode);
-        document->setStartDate(date);
-        snapped << document->getStartDate();
-    }
-    QCOMPARE(snapped, QList<double>({kMonday + 2.5, kMonday + 0.25, kMonday + 31.25, kMonday - 1461}));
-}
-
-void tst_plxGanttDocument::treeStartNeedsVisibleTree()
-{
-    TPLXGanttDocument document;
-    document.setTreeStartX(10); // 0 + 10 - 0 is not more than 10
-    QCOMPARE(document.getTreeStartX(), 0);
-    document.setTreeStartX(11);
-    QCOMPARE(document.getTreeStartX(), 11);
-    QCOMPARE(document.getDocStartX(), 20);
-}
-
-void tst_plxGanttDocument::findConnectionWithAnyDirectionOrType()
-{
-    Document doc;
-    doc.rows = {Row{{Bar{QStringLiteral("A")}}}, Row{{Bar{QStringLiteral("B")}}}, Row{{Bar{QStringLiteral("C")}}}};
-    doc.connections = {Connection{QStringLiteral("BA"), QStringLiteral("B"), QStringLiteral("A"), 3},
-                       Connection{QStringLiteral("AB"), QStringLiteral("A"), QStringLiteral("B"), 1},
-                       Connection{QStringLiteral("AC"), QStringLiteral("A"), QStringLiteral("C"), 0}};
-    auto document = plxtest::loadPlain(text(doc));
-    QVERIFY(document);
-    const auto first = [&](int row) { return document->GetTable()->getRow(row)->GetBarInRow(0); };
-    TPLXGanttBar *a = first(0), *b = first(1), *c = first(2);
-    TPLXBarConnection *ba = document->getConnection(0), *ab = document->getConnection(1);
-    TPLXBarConnection *ac = document->getConnection(2);
-    // Type -1: either direction, first in the list; 4: from the first to the second bar, any type.
-    const auto find = [&](TPLXGanttBar *x, TPLXGanttBar *y, int type) { return document->findConnection(x, y, type); };
-    QCOMPARE((Connections{find(a, b, -1), find(b, a, -1), find(c, a, -1), find(a, b, 4), find(a, b, 1), find(a, b, 3),
-                          find(b, a, 3), find(c, a, 4), find(b, c, -1)}),
-             (Connections{ba, ba, ac, ab, ab, nullptr, ba, nullptr, nullptr}));
-    // After a removal and re-adding at the end, list order decides again.
-    document->removeConnection(ba);
-    document->addConnection(ba);
-    QCOMPARE(find(b, a, -1), ab);
-    QCOMPARE(document->getConnectionIndex(ba), 2);
-}
-
-void tst_plxGanttDocument::rowsConnectionAndConnectionIndex()
-{
-    auto document = plxtest::loadPlain(text(chain()));
-    TPLXGanttTable *table = document->GetTable();
-    TPLXGanttRow *r0 = table->getRow(0), *r1 = table->getRow(1), *r2 = table->getRow(2);
-    QCOMPARE((Connections{document->findRowsConnection(r0, r1), document->findRowsConnection(r1, r2),
-                          document->findRowsConnection(r1, r0), document->findRowsConnection(r0, r2)}),
-             (Connections{document->getConnection(0), document->getConnection(1), nullptr, nullptr}));
-    // A connection from a bar that does not count for summaries joins no rows.
-    auto refusing = std::make_unique<TRefusingBar>();
-    r0->AddBar(refusing.get());
-    auto owned = std::make_unique<TPLXBarConnection>(refusing.release(), r2->GetBarInRow(0), 1, document.get());
-    TPLXBarConnection *odd = owned.get();
-    document->addConnection(owned.release()); // the document is its parent now
-    QCOMPARE(document->findRowsConnection(r0, r2), nullptr);
-    document->removeConnection(odd);
-
-    TPLXGanttBar *a = r0->GetBarInRow(0), *b = r1->GetBarInRow(0), *c = r2->GetBarInRow(0);
-    TPLXBarConnection *ab = document->getConnection(0), *bc = document->getConnection(1);
-    const auto of = [&](TPLXGanttBar *bar) { return document->connectionsOf(bar); };
-    QCOMPARE((QList<Connections>{of(a), of(b), of(c)}), (QList<Connections>{{ab}, {ab, bc}, {bc}}));
-    document->removeConnection(ab);
-    QCOMPARE((QList<Connections>{of(a), of(b)}), (QList<Connections>{{}, {bc}}));
-    document->removeConnection(ab); // not listed: nothing happens
-    QCOMPARE(document->countConnections(), 1);
-
-    // Changing the bars of a listed connection moves it in the index; an unlisted one is not indexed.
-    bc->setFromBar(a);
-    ab->setToBar(c);
-    QCOMPARE((QList<Connections>{of(a), of(b), of(c)}), (QList<Connections>{{bc}, {}, {bc}}));
-    document->insertConnection(0, ab);
-    document->addConnection(ab); // already listed: stays first, indexed once
-    QCOMPARE(document->countConnections(), 2);
-    QCOMPARE(document->getConnection(0), ab);
-    QCOMPARE((QList<Connections>{of(a), of(c)}), (QList<Connections>{{bc, ab}, {bc, ab}}));
-}
-
-void tst_plxGanttDocument::resolveChainPushesEachBarOnceSkippingFixedAndColliding()
-{
-    Source s(chain());
-    TPLXGanttBar *a = s.bar(0, 0), *b = s.bar(1, 0), *c = s.bar(2, 0);
-    int afterAdds = 0;
-    // A moves to Tuesday and now ends Thursday.
-    QVERIFY(s.ds.BarMove(a, kMonday + 1, 0));
-    s.ds.setOnAfterConnectionAdd([&afterAdds](TPLXBarConnection *) { ++afterAdds; });
-    std::unique_ptr<TPLXMultipleOperations> pushes = s.ds.root()->resolveDistanceViolations(a);
-    QCOMPARE(pushes->count(), 2);
-    PLX_COMPARE_EACH(double, ({b->getStartDate(), c->getStartDate()}), ({kMonday + 3, kMonday + 4}));
-    QCOMPARE(afterAdds, 0);                  // suspended while pushing ...
-    QVERIFY(s.ds.getOnAfterConnectionAdd()); // ... and restored afterwards
-
-    // A fixed B is not pushed, nor is B when its row holds D on Thursday, where B would go;
-    // C is not pushed either, and the violation stays.
-    Document crowded = chain();
-    crowded.rows[1].bars.append(Bar{QStringLiteral("D"), kMonday + 3, 1});
-    for (const Document &doc : {chain(true), crowded}) {
-        Source t(doc);
-        // Every bar's cached row index is current once the rows were asked, as drawing does.
-        for (int row = 0; row < t.table()->countRows(); ++row)
-            for (TPLXGanttBar *bar : t.table()->getRow(row)->bars())
-                bar->getRow();
-        QVERIFY(t.ds.BarMove(t.bar(0, 0), kMonday + 1, 0));
-        QVERIFY(t.ds.root()->resolveDistanceViolations(t.bar(0, 0))->empty());
-        PLX_COMPARE_EACH(double, ({t.bar(1, 0)->getStartDate(), t.bar(2, 0)->getStartDate()}),
-                         ({kMonday + 2, kMonday + 3}));
-        QCOMPARE(t.ds.root()->findConnection(t.bar(0, 0), t.bar(1, 0), 1)->findViolationOffset(), 1);
-    }
-
-    // A (Monday, 2 days) -> B (Wednesday). B moves to Tuesday: A goes back one
-    // working day, to the Friday before the weekend; one undo step each.
-    Source back(chain());
-    QVERIFY(back.ds.BarMove(back.bar(1, 0), kMonday + 1, 1) && back.ds.ResolveDistanceViolations(back.bar(1, 0)));
-    PLX_COMPARE_EACH(double, ({back.bar(0, 0)->getStartDate(), back.bar(0, 0)->getEndDate()}),
-                     ({kMonday - 3, kMonday + 1}));
-    QCOMPARE(back.stack().GetUndoOperationCount(), 2);
-}
-
-void tst_plxGanttDocument::loadSkipsUnknownPartsAndSavesInOrder()
-{
-    // "tree" names a type id that no registry row has, reported as the factory does;
-    // "legend" names a known kind, left out with a log line while no loader is registered for it.
-    Document doc = chain();
-    doc.connections.prepend(Connection{QStringLiteral("AC"), QStringLiteral("A"), QStringLiteral("C"), 3, 2, true});
-    doc.extra = section(QStringLiteral("Grid")) + line(QStringLiteral("typeID"), QStringLiteral("Tree Gird")) +
-                section(QStringLiteral("Key")) + line(QStringLiteral("typeID"), QStringLiteral("Legend"));
-    QByteArray t = text(doc);
-    t.replace("[root]\n", "[root]\ntree=Grid\nlegend=Key\n");
-    TPLXRecordingScope scope;
-    auto document = plxtest::loadPlain(t);
-    QVERIFY(document && document->countConnections() == 3);
-    QVERIFY(scope.recorder().messages().contains(QStringLiteral("Warning: Unknown type idTree Gird")));
-    QVERIFY(scope.recorder().messages().contains(QStringLiteral("Error loading Grid")));
-    if (!TPLXEntityFactory::isRegistered(QStringLiteral("Legend"))) {
-        QVERIFY(!scope.recorder().messages().join(QLatin1Char('|')).contains(QStringLiteral("Key")));
-        QVERIFY(scope.recorder().logLines().contains(
-            QStringLiteral("\"legend\" of \"root\" is skipped: no loader is registered for its kind")));
-    }
-    // The connections keep their order through a save.
-    PLXMedia saved = plxtest::mediaFromText(QByteArray());
-    TPLXEntityFactory factory;
-    factory.saveObject(QStringLiteral("root"), *saved, document.get());
-    QCOMPARE(saved->strArray(QStringLiteral("root"), QStringLiteral("connections")), (QStringList{"AC", "AB", "BC"}));
-}
-
-void tst_plxGanttDocument::drawingConnections()
-{
-    // 40 rows of 20 pixels. "Long" joins rows 0 and 39 and crosses the visible
-    // band y 200..400 with both ends off it; "Short" joins rows 1 and 2 above it.
-    Document doc;
-    doc.rows.resize(40);
-    doc.rows[0].bars = {Bar{QStringLiteral("A"), kMonday, 2}};
-    doc.rows[39].bars = {Bar{QStringLiteral("B"), kMonday + 3, 1}};
-    doc.rows[1].bars = {Bar{QStringLiteral("C"), kMonday, 2}};
-    doc.rows[2].bars = {Bar{QStringLiteral("D"), kMonday + 3, 1}};
-    doc.connections = {Connection{QStringLiteral("Long"), QStringLiteral("A"), QStringLiteral("B"), 1},
-                       Connection{QStringLiteral("Short"), QStringLiteral("C"), QStringLiteral("D"), 1}};
-    auto document = plxtest::loadPlain(text(doc));
-    document->setEndDate(kMonday + 60);
-    auto *drawer = dynamic_cast<TPLXDocumentDrawer *>(document->getDrawer(vtGanttGraph));
-    QVERIFY(drawer);
-    const auto render = [drawer](const TRect &visible) {
-        QImage image(200, 800, QImage::Format_RGB32);
-        image.fill(Qt::white);
-        QPainter painter(&image);
-        TPLXCanvasVC vc(painter);
-        vc.setVisibleArea(visible);
-        drawer->Draw(vc);
-        painter.end();
-        return image;
-    };
-    const QImage band = render({0, 200, 200, 400});
-    QCOMPARE(drawer->paintedConnections(), 1);
-    QCOMPARE(band.pixel(50, 300), kBlue);
-    QCOMPARE(band.pixel(50, 399), kBlue);
-    // Once the band holds the short one too, both are offered to the handler before painting,
-    // which may take over; switched off, none is painted.
-    Connections asked;
-    document->setOnDrawConnection([&asked](TPLXBarConnection *c, bool &defaultPaint) {
-        asked.append(c);
-        defaultPaint = c->getUID() != QLatin1String("Short");
-    });
-    render({0, 0, 200, 400});
-    QCOMPARE(asked, (Connections{document->getConnection(0), document->getConnection(1)}));
-    QCOMPARE(drawer->paintedConnections(), 1);
-    // The table answers first: A occupies x 0..40 of row 0; "Long" leaves A's end with a stub at y 10.
-    QCOMPARE(drawer->locateObject(20, 10), document->GetTable()->getRow(0)->GetBarInRow(0));
-    QCOMPARE(drawer->locateObject(45, 10), document->getConnection(0));
-    QCOMPARE(drawer->locateObject(150, 100), nullptr);
-    document->setDrawConnections(false);
-    const QImage blank = render({0, 200, 200, 400});
-    QCOMPARE(drawer->paintedConnections(), 0);
-    QVERIFY(blank.pixel(50, 300) != kBlue);
-}
-
-void tst_plxGanttDocument::connectionOperationsHonourEvents()
-{
-    Source s(chain());
-    TPLXGanttDocument &document = *s.ds.root();
-    TPLXGanttBar *a = s.bar(0, 0), *c = s.bar(2, 0);
-    QStringList events;
-    const auto note = [&events](const char *what) {
-        return [&events, what](auto &&...) { events << QLatin1String(what); };
-    };
-    s.ds.setOnBeforeConnectionAdd(note("adding"));
-    s.ds.setOnAfterConnectionAdd(note("added"));
-    s.ds.setOnBeforeConnectionDelete(note("deleting"));
-    s.ds.setOnAfterConnectionDelete(note("deleted"));
-
-    auto added = std::make_unique<TPLXBarConnection>(a, c, 1, &document);
-    TPLXBarConnection *ac = added.get();
-    QVERIFY(s.ds.ConnectionAdd(ac));
-    (void)added.release(); // the document's now
-
-    // Deleting the first connection and undoing puts it back in its place.
-    TPLXBarConnection *ab = document.getConnection(0);
-    QVERIFY(s.ds.ConnectionDelete(ab));
-    QCOMPARE(document.getConnection(0)->getUID(), QStringLiteral("BC"));
-    QVERIFY(s.stack().undo());
-    QCOMPARE(document.getConnection(0), ab);
-    QCOMPARE(document.connectionsOf(a), (Connections{ac, ab}));
-    QCOMPARE(events, (QStringList{"adding", "added", "deleting", "deleted", "adding", "added"}));
-}
 
 QTEST_MAIN(tst_plxGanttDocument)
 #include "tst_plxGanttDocument.moc"

@@ -85,141 +85,141 @@ std::unique_ptr<TPLXRowOperation> makeOp(TPLXDataSource *ds, const QList<int> &o
 
 } // namespace
 
+using Ops = QList<QList<int>>; // each: kind, then its arguments
+
 class tst_plxRowOperation : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void performedOrRefused_data();
-    void performedOrRefused();
-    void randomSequenceUndoesToTheSavedDocument();
-};
-
-using Ops = QList<QList<int>>; // each: kind, then its arguments
-
-void tst_plxRowOperation::performedOrRefused_data()
-{
-    QTest::addColumn<Ops>("ops"); // each tried on a fresh plan
-    QTest::addColumn<bool>("disabled");
-    QTest::addColumn<QList<int>>("levels"); // expected tree shape, when given
-    // Rows whose (single) task bar is the one that row 1, 2, 5 or 6 held before, -1 for none.
-    QTest::addColumn<QList<int>>("tasks");
-    const auto row = [](const char *name, const Ops &ops, bool disabled, const QList<int> &levels = {},
-                        const QList<int> &tasks = {}) { QTest::newRow(name) << ops << disabled << levels << tasks; };
-    row("append", {{Append}}, false, {0, 1, 1, 0, 1, 2, 0, 0}, {1, 2, 5, 6});
-    row("child of a group", {{Child, 0}}, false, {0, 1, 1, 1, 0, 1, 2, 0}, {1, 2, 6, 7});
-    row("insert among the children", {{Insert, 1, 0}}, false, {0, 1, 1, 1, 0, 1, 2, 0}, {2, 3, 6, 7});
-    row("insert among the root's children", {{Insert, 3, -1}}, false, {0, 1, 1, 0, 0, 1, 2, 0}, {1, 2, 6, 7});
-    // Child of the root, at the end under the root, right after the branch, under a
-    // parent below (meaning the row's own parent).
-    row("other inserts", {{Child, -1}, {Insert, 7, -1}, {Insert, 3, 0}, {Insert, 2, 6}}, false);
-    row("child of a plain row, a missing row, below -1", {{Child, 6}, {Child, 7}, {Child, -2}}, true);
-    row("insert below 0, past the end, under below -1", {{Insert, -1, -1}, {Insert, 8, -1}, {Insert, 1, -2}}, true);
-    // Inside another branch, into a grandchild's place under the root, under a plain row.
-    row("insert where the parent cannot hold it", {{Insert, 4, 0}, {Insert, 5, -1}, {Insert, 7, 6}}, true);
-    row("delete a row or branch below 0 or past the end", {{Delete, -1}, {Delete, 7}, {Branch, -1}, {Branch, 7}},
-        true);
-    row("delete a group row: its child moves up", {{Delete, 4}}, false, {0, 1, 1, 0, 1, 0}, {1, 2, 4, 5});
-    row("delete a task row", {{Delete, 1}}, false, {0, 1, 0, 1, 2, 0}, {-1, 1, 4, 5});
-    row("delete a branch", {{Branch, 3}}, false, {0, 1, 1, 0}, {1, 2, -1, 3});
-    row("group two siblings", {{Group, 1, 2}}, false, {0, 1, 2, 2, 0, 1, 2, 0}, {2, 3, 6, 7});
-    row("group the last rows of two levels", {{Group, 5, 6}}, false, {0, 1, 1, 0, 1, 2, 3, 3}, {1, 2, 6, 7});
-    // A row without its children, cutting a branch, from a row not there.
-    row("group refused", {{Group, 4, 4}, {Group, 2, 4}, {Group, 7, 7}}, true);
-    row("branch of a group deleted, grouped, re-parented", {{Branch, 4}, {Group, 4, 5}, {Reparent, 1, 2, -1}}, false);
-    row("re-parent to the group above", {{Reparent, 5, 5, 3}}, false, {0, 1, 1, 0, 1, 1, 0}, {1, 2, 5, 6});
-    row("re-parent a branch, flattened", {{Reparent, 3, 5, 0}}, false, {0, 1, 1, 1, 1, 1, 0}, {1, 2, 5, 6});
-    // Under a row not above, a branch ending higher up, an index below -1; a row without its children.
-    row("re-parent refused", {{Reparent, 1, 2, 3}, {Reparent, 6, 6, 0}, {Reparent, 1, 1, -2}, {Reparent, 4, 4, 3}},
-        true);
-}
-
-// A refused command changes nothing and leaves nothing to undo; a performed one keeps the tree and table in step.
-void tst_plxRowOperation::performedOrRefused()
-{
-    QFETCH(Ops, ops);
-    QFETCH(bool, disabled);
-    QFETCH(QList<int>, levels);
-    QFETCH(QList<int>, tasks);
-    for (const QList<int> &op : ops) {
-        Plan plan;
-        const QStringList before = plan.state();
-        QList<TPLXGanttBar *> taskBars;
-        for (int row : {1, 2, 5, 6})
-            taskBars << plan.table->getRow(row)->GetBarInRow(0);
-        std::unique_ptr<TPLXRowOperation> made = makeOp(&plan.ds, op);
-        QVERIFY2(made->isDisabled() == disabled, qPrintable(QStringLiteral("command %1").arg(ops.indexOf(op))));
-        QCOMPARE(plan.stack().doOperation(std::move(made)), !disabled);
-        if (disabled) {
-            QCOMPARE(plan.state(), before);
-            QCOMPARE(plan.stack().GetUndoOperationCount(), 0);
-            continue;
-        }
-        QCOMPARE(plan.broken(), QString());
-        if (!levels.isEmpty()) {
-            QList<int> where;
-            for (TPLXGanttBar *bar : taskBars)
-                where << plan.table->rows().indexOf(bar->getParentRow());
-            QCOMPARE(plxtest::levels(plan.tree), levels);
-            QCOMPARE(where, tasks);
-        }
+    void performedOrRefused_data()
+    {
+        QTest::addColumn<Ops>("ops"); // each tried on a fresh plan
+        QTest::addColumn<bool>("disabled");
+        QTest::addColumn<QList<int>>("levels"); // expected tree shape, when given
+        // Rows whose (single) task bar is the one that row 1, 2, 5 or 6 held before, -1 for none.
+        QTest::addColumn<QList<int>>("tasks");
+        const auto row = [](const char *name, const Ops &ops, bool disabled, const QList<int> &levels = {},
+                            const QList<int> &tasks = {}) {
+            QTest::newRow(name) << ops << disabled << levels << tasks;
+        };
+        row("append", {{Append}}, false, {0, 1, 1, 0, 1, 2, 0, 0}, {1, 2, 5, 6});
+        row("child of a group", {{Child, 0}}, false, {0, 1, 1, 1, 0, 1, 2, 0}, {1, 2, 6, 7});
+        row("insert among the children", {{Insert, 1, 0}}, false, {0, 1, 1, 1, 0, 1, 2, 0}, {2, 3, 6, 7});
+        row("insert among the root's children", {{Insert, 3, -1}}, false, {0, 1, 1, 0, 0, 1, 2, 0}, {1, 2, 6, 7});
+        // Child of the root, at the end under the root, right after the branch, under a
+        // parent below (meaning the row's own parent).
+        row("other inserts", {{Child, -1}, {Insert, 7, -1}, {Insert, 3, 0}, {Insert, 2, 6}}, false);
+        row("child of a plain row, a missing row, below -1", {{Child, 6}, {Child, 7}, {Child, -2}}, true);
+        row("insert below 0, past the end, under below -1", {{Insert, -1, -1}, {Insert, 8, -1}, {Insert, 1, -2}},
+            true);
+        // Inside another branch, into a grandchild's place under the root, under a plain row.
+        row("insert where the parent cannot hold it", {{Insert, 4, 0}, {Insert, 5, -1}, {Insert, 7, 6}}, true);
+        row("delete a row or branch below 0 or past the end", {{Delete, -1}, {Delete, 7}, {Branch, -1}, {Branch, 7}},
+            true);
+        row("delete a group row: its child moves up", {{Delete, 4}}, false, {0, 1, 1, 0, 1, 0}, {1, 2, 4, 5});
+        row("delete a task row", {{Delete, 1}}, false, {0, 1, 0, 1, 2, 0}, {-1, 1, 4, 5});
+        row("delete a branch", {{Branch, 3}}, false, {0, 1, 1, 0}, {1, 2, -1, 3});
+        row("group two siblings", {{Group, 1, 2}}, false, {0, 1, 2, 2, 0, 1, 2, 0}, {2, 3, 6, 7});
+        row("group the last rows of two levels", {{Group, 5, 6}}, false, {0, 1, 1, 0, 1, 2, 3, 3}, {1, 2, 6, 7});
+        // A row without its children, cutting a branch, from a row not there.
+        row("group refused", {{Group, 4, 4}, {Group, 2, 4}, {Group, 7, 7}}, true);
+        row("branch of a group deleted, grouped, re-parented", {{Branch, 4}, {Group, 4, 5}, {Reparent, 1, 2, -1}},
+            false);
+        row("re-parent to the group above", {{Reparent, 5, 5, 3}}, false, {0, 1, 1, 0, 1, 1, 0}, {1, 2, 5, 6});
+        row("re-parent a branch, flattened", {{Reparent, 3, 5, 0}}, false, {0, 1, 1, 1, 1, 1, 0}, {1, 2, 5, 6});
+        // Under a row not above, a branch ending higher up, an index below -1; a row without its children.
+        row("re-parent refused", {{Reparent, 1, 2, 3}, {Reparent, 6, 6, 0}, {Reparent, 1, 1, -2}, {Reparent, 4, 4, 3}},
+            true);
     }
-}
 
-void tst_plxRowOperation::randomSequenceUndoesToTheSavedDocument()
-{
-    // However far a sequence deletes, the only row of a document stays.
-    Plan single({0});
-    QVERIFY(makeOp(&single.ds, {Delete, 0})->isDisabled() && makeOp(&single.ds, {Branch, 0})->isDisabled());
-    for (quint32 seed : {1u, 7u, 42u, 2024u}) {
-        Plan plan;
-        const QStringList before = plan.state();
-        const QStringList savedBefore = plan.saved();
-        QRandomGenerator random(seed);
-        int performed = 0;
-        for (int step = 0; step < 60; ++step) {
-            const int n = plan.table->countRows();
-            // Declarators initialise in order, so the draws stay a, b, c.
-            const int a = random.bounded(-1, n + 1), b = random.bounded(-1, n + 1), c = random.bounded(-1, n + 1);
-            const int kind = random.bounded(8);
-            // Beyond the row commands: delete the summary of row a.
-            TPLXSummaryBar *summary =
-                a >= 0 && a < n ? plan.table->getRow(a)->getBarOfKind<TPLXSummaryBar>(0) : nullptr;
-            if (kind > Reparent && !summary)
+    // A refused command changes nothing and leaves nothing to undo; a performed one keeps the tree and table in step.
+    void performedOrRefused()
+    {
+        QFETCH(Ops, ops);
+        QFETCH(bool, disabled);
+        QFETCH(QList<int>, levels);
+        QFETCH(QList<int>, tasks);
+        for (const QList<int> &op : ops) {
+            Plan plan;
+            const QStringList before = plan.state();
+            QList<TPLXGanttBar *> taskBars;
+            for (int row : {1, 2, 5, 6})
+                taskBars << plan.table->getRow(row)->GetBarInRow(0);
+            std::unique_ptr<TPLXRowOperation> made = makeOp(&plan.ds, op);
+            QVERIFY2(made->isDisabled() == disabled, qPrintable(QStringLiteral("command %1").arg(ops.indexOf(op))));
+            QCOMPARE(plan.stack().doOperation(std::move(made)), !disabled);
+            if (disabled) {
+                QCOMPARE(plan.state(), before);
+                QCOMPARE(plan.stack().GetUndoOperationCount(), 0);
                 continue;
-            std::unique_ptr<TPLXMultipleOperations> op;
-            if (kind == Group)
-                op = makeOp(&plan.ds, {Group, std::min(a, b), std::max(a, b)});
-            else if (kind <= Reparent)
-                op = makeOp(&plan.ds, {kind, a, b, c});
-            else
-                op = std::make_unique<TPLXSummaryBarDeleteOperation>(&plan.ds, summary);
-            const bool disabled = op->isDisabled();
-            const QStringList was = plan.state();
-            const bool done = plan.stack().doOperation(std::move(op));
-            // Only a disabled row command fails (a summary delete may find nothing to
-            // do when performed), and what fails changes nothing.
-            const QString at = QStringLiteral("seed %1 step %2 ").arg(seed).arg(step);
-            QVERIFY2(kind <= Reparent ? done != disabled : !(done && disabled), qPrintable(at));
-            if (!done)
-                QCOMPARE(plan.state(), was);
-            performed += done ? 1 : 0;
-            QVERIFY2(plan.broken().isEmpty(), qPrintable(at + plan.broken()));
-            if (done && random.bounded(4) == 0) {
-                const QStringList now = plan.state();
-                QVERIFY(plan.stack().undo());
-                QCOMPARE(plan.state(), was);
-                QVERIFY(plan.stack().redo());
-                QCOMPARE(plan.state(), now);
+            }
+            QCOMPARE(plan.broken(), QString());
+            if (!levels.isEmpty()) {
+                QList<int> where;
+                for (TPLXGanttBar *bar : taskBars)
+                    where << plan.table->rows().indexOf(bar->getParentRow());
+                QCOMPARE(plxtest::levels(plan.tree), levels);
+                QCOMPARE(where, tasks);
             }
         }
-        QVERIFY(performed > 10);
-        while (plan.stack().GetUndoOperationCount() > 0)
-            QVERIFY(plan.stack().undo());
-        QCOMPARE(plan.state(), before);
-        QCOMPARE(plxtest::firstDifference(savedBefore, plan.saved()), QString());
     }
-}
+
+    void randomSequenceUndoesToTheSavedDocument()
+    {
+        // However far a sequence deletes, the only row of a document stays.
+        Plan single({0});
+        QVERIFY(makeOp(&single.ds, {Delete, 0})->isDisabled() && makeOp(&single.ds, {Branch, 0})->isDisabled());
+        for (quint32 seed : {1u, 7u, 42u, 2024u}) {
+            Plan plan;
+            const QStringList before = plan.state();
+            const QStringList savedBefore = plan.saved();
+            QRandomGenerator random(seed);
+            int performed = 0;
+            for (int step = 0; step < 60; ++step) {
+                const int n = plan.table->countRows();
+                // Declarators initialise in order, so the draws stay a, b, c.
+                const int a = random.bounded(-1, n + 1), b = random.bounded(-1, n + 1), c = random.bounded(-1, n + 1);
+                const int kind = random.bounded(8);
+                // Beyond the row commands: delete the summary of row a.
+                TPLXSummaryBar *summary =
+                    a >= 0 && a < n ? plan.table->getRow(a)->getBarOfKind<TPLXSummaryBar>(0) : nullptr;
+                if (kind > Reparent && !summary)
+                    continue;
+                std::unique_ptr<TPLXMultipleOperations> op;
+                if (kind == Group)
+                    op = makeOp(&plan.ds, {Group, std::min(a, b), std::max(a, b)});
+                else if (kind <= Reparent)
+                    op = makeOp(&plan.ds, {kind, a, b, c});
+                else
+                    op = std::make_unique<TPLXSummaryBarDeleteOperation>(&plan.ds, summary);
+                const bool disabled = op->isDisabled();
+                const QStringList was = plan.state();
+                const bool done = plan.stack().doOperation(std::move(op));
+                // Only a disabled row command fails (a summary delete may find nothing to
+                // do when performed), and what fails changes nothing.
+                const QString at = QStringLiteral("seed %1 step %2 ").arg(seed).arg(step);
+                QVERIFY2(kind <= Reparent ? done != disabled : !(done && disabled), qPrintable(at));
+                if (!done)
+                    QCOMPARE(plan.state(), was);
+                performed += done ? 1 : 0;
+                QVERIFY2(plan.broken().isEmpty(), qPrintable(at + plan.broken()));
+                if (done && random.bounded(4) == 0) {
+                    const QStringList now = plan.state();
+                    QVERIFY(plan.stack().undo());
+                    QCOMPARE(plan.state(), was);
+                    QVERIFY(plan.stack().redo());
+                    QCOMPARE(plan.state(), now);
+                }
+            }
+            QVERIFY(performed > 10);
+            while (plan.stack().GetUndoOperationCount() > 0)
+                QVERIFY(plan.stack().undo());
+            QCOMPARE(plan.state(), before);
+            QCOMPARE(plxtest::firstDifference(savedBefore, plan.saved()), QString());
+        }
+    }
+};
 
 QTEST_MAIN(tst_plxRowOperation)
 #include "tst_plxRowOperation.moc"

@@ -108,21 +108,17 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("widthOf"); // the text whose width (+1) is the limit
         QTest::addColumn<QStringList>("lines");
-        QTest::newRow("fits on one line") << "plan the work"
-                                          << "plan the work" << QStringList{"plan the work"};
+        const auto row = [](const char *name, const char *text, const char *widthOf, const QStringList &lines) {
+            QTest::newRow(name) << QString::fromUtf8(text) << QString::fromUtf8(widthOf) << lines;
+        };
+        row("fits on one line", "plan the work", "plan the work", {"plan the work"});
         // "ab cd " fits, "ab cd e" does not.
-        QTest::newRow("breaks after the last blank that fits") << "ab cd ef"
-                                                               << "ab cd " << QStringList{"ab cd ", "ef"};
-        QTest::newRow("bare line feeds split too") << "ab\ncd\nef"
-                                                   << "abcdef" << QStringList{"ab", "cd", "ef"};
-        QTest::newRow("two leading breaks become blank lines") << "\r\n\r\nabc"
-                                                               << "abcdef" << QStringList{" ", " ", "abc"};
-        QTest::newRow("an empty line inside stays") << "ab\r\n\r\ncd"
-                                                    << "abcdef" << QStringList{"ab", " ", "cd"};
-        QTest::newRow("empty text") << ""
-                                    << "abc" << QStringList{};
-        QTest::newRow("a too wide single character keeps its line") << "WW"
-                                                                    << "" << QStringList{"W", "W"};
+        row("breaks after the last blank that fits", "ab cd ef", "ab cd ", {"ab cd ", "ef"});
+        row("bare line feeds split too", "ab\ncd\nef", "abcdef", {"ab", "cd", "ef"});
+        row("two leading breaks become blank lines", "\r\n\r\nabc", "abcdef", {" ", " ", "abc"});
+        row("an empty line inside stays", "ab\r\n\r\ncd", "abcdef", {"ab", " ", "cd"});
+        row("empty text", "", "abc", {});
+        row("a too wide single character keeps its line", "WW", "", {"W", "W"});
     }
     void wrappedLines()
     {
@@ -272,11 +268,9 @@ private slots:
         auto halo = std::make_unique<TPLXTextHalo>(&flags);
         halo->setParent(&bar);
         halo->setTextSettings(settings.get());
-        halo->setTextLeft("HH");
-        halo->setTextRight("HH");
-        halo->setTextTop("HH");
-        halo->setTextBottom("HH");
-        halo->setTextCenter("HH");
+        for (auto set : {&TPLXTextHalo::setTextLeft, &TPLXTextHalo::setTextRight, &TPLXTextHalo::setTextTop,
+                         &TPLXTextHalo::setTextBottom, &TPLXTextHalo::setTextCenter})
+            (halo.get()->*set)(QStringLiteral("HH"));
         halo->setHorzAlignmentCenter(centreAlignment);
 
         Surface surface;
@@ -306,10 +300,7 @@ private slots:
 
     void haloLoadsAndSavesItsTextsAndReferences()
     {
-        PLXMedia media = plxtest::mediaFromText("[H]\ntypeID=textual halo\ntext left=L\ntext right=R\ntext top=T\n"
-                                                "text bottom=B\ntext center=C\nhint=a hint\ntext settings=TS\n"
-                                                "textual halo settings=HS\n[TS]\ntypeID=Text Settings\nfontSize=15\n"
-                                                "[HS]\ntypeID=Textual Halo Settings\nPrintTextTop=0\n");
+        PLXMedia media = plxtest::mediaFromText(plxtest::testData("style/halo.ini"));
         TPLXRecordingScope recording;
         TPLXEntityFactory factory;
         std::unique_ptr<TPLXGanttObject> loaded(factory.loadObject("H", *media, nullptr));

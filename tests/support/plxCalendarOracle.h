@@ -10,9 +10,18 @@
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
 #include <stdexcept>
 
 namespace plxtest {
+
+// A calendar with the weekends as its only non-working time.
+inline std::unique_ptr<TPLXDocumentCalendar> weekendCalendar()
+{
+    auto calendar = std::make_unique<TPLXDocumentCalendar>();
+    calendar->addDateCategory(std::make_unique<TPLXWeekendsDateCategory>());
+    return calendar;
+}
 
 struct TStep
 {

@@ -77,10 +77,12 @@ struct Canvas
     }
 };
 
-// What `drawer` draws on a fresh white canvas of the given size.
-inline QImage drawn(TPLXDrawer *drawer, int width, int height)
+// What `drawer` draws on a fresh white canvas of the given size, with all of it or only `visible` as the visible area.
+inline QImage drawn(TPLXDrawer *drawer, int width, int height, const TRect &visible = {})
 {
     Canvas canvas(width, height);
+    if (!visible.isEmpty())
+        canvas.vc->setVisibleArea(visible);
     drawer->Draw(*canvas.vc);
     return canvas.finish();
 }

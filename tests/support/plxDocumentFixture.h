@@ -83,22 +83,19 @@ inline QByteArray text(const Document &doc)
         rowNames << QStringLiteral("Row%1").arg(i);
     for (const Connection &c : doc.connections)
         connectionNames << c.name;
+    const auto flag = [](bool on) { return on ? QStringLiteral("1") : QStringLiteral("0"); };
 
-    QByteArray t = section(QStringLiteral("root"));
-    t += line(QStringLiteral("typeID"), QStringLiteral("Document"));
-    t += line(QStringLiteral("startDate"), QString::number(doc.startDate, 'f', 1));
-    t += line(QStringLiteral("table"), QStringLiteral("Table"));
-    t += line(QStringLiteral("calendar"), QStringLiteral("Calendar"));
-    t += line(QStringLiteral("connection settings"), QStringLiteral("ConnectionSettings"));
-    t += line(QStringLiteral("task bar settings"), QStringLiteral("TaskBarSettings"));
-    t += array(QStringLiteral("connections"), connectionNames);
+    QByteArray t = section(QStringLiteral("root")) +
+                   QStringLiteral("typeID=Document\nstartDate=%1\ntable=Table\ncalendar=Calendar\n"
+                                  "connection settings=ConnectionSettings\ntask bar settings=TaskBarSettings\n")
+                       .arg(doc.startDate, 0, 'f', 1)
+                       .toUtf8() +
+                   array(QStringLiteral("connections"), connectionNames);
     if (doc.nestedTree)
         t += line(QStringLiteral("tree"), QStringLiteral("Tree"));
-
-    t += section(QStringLiteral("Table"));
-    t += line(QStringLiteral("TypeID"), QStringLiteral("Gantt Table"));
-    t += line(QStringLiteral("column width"), QString::number(doc.columnWidth));
-    t += array(QStringLiteral("rows"), rowNames);
+    t += section(QStringLiteral("Table")) + "TypeID=Gantt Table\n" +
+         line(QStringLiteral("column width"), QString::number(doc.columnWidth)) +
+         array(QStringLiteral("rows"), rowNames);
 
     for (qsizetype i = 0; i < doc.rows.size(); ++i) {
         QStringList barNames;
@@ -106,69 +103,49 @@ inline QByteArray text(const Document &doc)
             barNames << QStringLiteral("Summary%1").arg(i);
         for (const Bar &bar : doc.rows[i].bars)
             barNames << bar.name;
-        t += section(rowNames[i]);
-        t += line(QStringLiteral("typeID"), QStringLiteral("Gantt Row"));
-        t += line(QStringLiteral("height"), QString::number(doc.rows[i].height));
-        t += array(QStringLiteral("bars"), barNames);
+        t += section(rowNames[i]) + "typeID=Gantt Row\n" +
+             line(QStringLiteral("height"), QString::number(doc.rows[i].height)) +
+             array(QStringLiteral("bars"), barNames);
         if (doc.rows[i].summary)
-            t += section(barNames.first()) + line(QStringLiteral("typeID"), QStringLiteral("Summary Bar"));
-        for (const Bar &bar : doc.rows[i].bars) {
-            t += section(bar.name);
-            t += line(QStringLiteral("typeID"), QStringLiteral("Task Bar"));
-            t += line(QStringLiteral("start date"), QString::number(bar.start, 'f', 4));
-            t += line(QStringLiteral("effective duration"), QString::number(bar.duration, 'f', 4));
-            t += line(QStringLiteral("Fixed"), bar.fixed ? QStringLiteral("1") : QStringLiteral("0"));
-        }
+            t += section(barNames.first()) + "typeID=Summary Bar\n";
+        for (const Bar &bar : doc.rows[i].bars)
+            t +=
+                section(bar.name) + QStringLiteral("typeID=Task Bar\nstart date=%1\neffective duration=%2\nFixed=%3\n")
+                                        .arg(bar.start, 0, 'f', 4)
+                                        .arg(bar.duration, 0, 'f', 4)
+                                        .arg(flag(bar.fixed))
+                                        .toUtf8();
     }
-
-    t += section(QStringLiteral("Calendar"));
-    t += line(QStringLiteral("typeID"), QStringLiteral("Document Calendar"));
-    t += array(QStringLiteral("categories"), {QStringLiteral("Weekends")});
-    t += section(QStringLiteral("Weekends"));
-    t += line(QStringLiteral("typeID"), QStringLiteral("Predefined Date Category"));
-
-    t += section(QStringLiteral("ConnectionSettings"));
-    t += line(QStringLiteral("typeID"), QStringLiteral("Connection Settings"));
-    t += line(QStringLiteral("show connections"), doc.showConnections ? QStringLiteral("1") : QStringLiteral("0"));
-    t += line(QStringLiteral("colorFS"), QStringLiteral("clBlue"));
-    t += line(QStringLiteral("colorFF"), QStringLiteral("clGreen"));
-    t += line(QStringLiteral("colorSS"), QStringLiteral("clMaroon"));
-    t += line(QStringLiteral("colorSF"), QStringLiteral("clNavy"));
-    t += line(QStringLiteral("colorHighLighted"), QStringLiteral("clRed"));
-
-    t += section(QStringLiteral("TaskBarSettings"));
-    t += line(QStringLiteral("typeID"), QStringLiteral("Task Bar Settings"));
-    t += line(QStringLiteral("Height"), QStringLiteral("10"));
+    t += "\n[Calendar]\ntypeID=Document Calendar\ncategories#count=1\ncategories#0=Weekends\n"
+         "\n[Weekends]\ntypeID=Predefined Date Category\n\n[TaskBarSettings]\ntypeID=Task Bar Settings\nHeight=10\n"
+         "\n[ConnectionSettings]\ntypeID=Connection Settings\ncolorFS=clBlue\ncolorFF=clGreen\ncolorSS=clMaroon\n"
+         "colorSF=clNavy\ncolorHighLighted=clRed\n" +
+         line(QStringLiteral("show connections"), flag(doc.showConnections));
 
     for (const Connection &c : doc.connections) {
-        t += section(c.name);
-        t += line(QStringLiteral("typeID"), QStringLiteral("Bar Connection"));
+        t += section(c.name) + "typeID=Bar Connection\n";
         if (!c.from.isEmpty())
             t += line(QStringLiteral("from"), c.from);
         if (!c.to.isEmpty())
             t += line(QStringLiteral("to"), c.to);
-        t += line(QStringLiteral("type"), QString::number(c.type));
-        t += line(QStringLiteral("distance"), QString::number(c.distance));
-        t += line(QStringLiteral("distanceFixed"), c.fixed ? QStringLiteral("1") : QStringLiteral("0"));
+        t += QStringLiteral("type=%1\ndistance=%2\ndistanceFixed=%3\n")
+                 .arg(c.type)
+                 .arg(c.distance)
+                 .arg(flag(c.fixed))
+                 .toUtf8();
     }
     if (doc.nestedTree) {
-        t += section(QStringLiteral("Tree"));
-        t += line(QStringLiteral("typeID"), QStringLiteral("Tree Grid"));
-        t += line(QStringLiteral("root node"), QStringLiteral("Node"));
+        t += section(QStringLiteral("Tree")) + "typeID=Tree Grid\nroot node=Node\n";
         for (qsizetype i = -1; i < doc.rows.size(); ++i) {
-            const QString node = i < 0 ? QStringLiteral("Node") : QStringLiteral("Node%1").arg(i);
-            t += section(node);
-            t += line(QStringLiteral("typeID"), QStringLiteral("Tree Node"));
-            t += line(QStringLiteral("row"), i < 0 ? QStringLiteral("empty") : QStringLiteral("TreeRow%1").arg(i));
+            t += section(i < 0 ? QStringLiteral("Node") : QStringLiteral("Node%1").arg(i)) + "typeID=Tree Node\n" +
+                 line(QStringLiteral("row"), i < 0 ? QStringLiteral("empty") : QStringLiteral("TreeRow%1").arg(i));
             if (i + 1 < doc.rows.size())
                 t += array(QStringLiteral("children"), {QStringLiteral("Node%1").arg(i + 1)});
             if (i >= 0)
-                t += section(QStringLiteral("TreeRow%1").arg(i)) +
-                     line(QStringLiteral("typeID"), QStringLiteral("Tree Row"));
+                t += section(QStringLiteral("TreeRow%1").arg(i)) + "typeID=Tree Row\n";
         }
     }
-    t += doc.extra;
-    return t;
+    return t + doc.extra;
 }
 
 // Keeps connections in their type colours: no critical-path marks, now or after edits.

@@ -139,4 +139,15 @@ PLXMedia mediaFromText(const QByteArray &text);
 void writeFile(const QString &path, const QByteArray &text);
 QByteArray readFile(const QString &path);
 
+#ifdef ORVANTA_TEST_DATA
+// The text of tests/data/<name>: inputs kept as data, not as code.
+inline QByteArray testData(const char *name)
+{
+    const QByteArray text = readFile(QStringLiteral(ORVANTA_TEST_DATA "/") + QLatin1String(name));
+    if (text.isEmpty())
+        qFatal("no test data %s", name);
+    return text;
+}
+#endif
+
 } // namespace plxtest

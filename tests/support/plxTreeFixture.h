@@ -19,13 +19,16 @@ namespace plxtest {
 
 // A tree grid whose nodes follow `levels` (level of each row in pre-order;
 // 0 hangs under the root). `owner` becomes its parent; the grid is returned.
-// Given a `header`, the grid takes it and makes each row with its cells.
-inline TPLXTreeGrid *attachTree(TPLXGanttObject *owner, const QList<int> &levels, TPLXTreeHeader *header = nullptr)
+// Given a `header`, the grid takes it and makes each row with its cells, in `rowSettings` when given (the grid takes
+// them too).
+inline TPLXTreeGrid *attachTree(TPLXGanttObject *owner, const QList<int> &levels, TPLXTreeHeader *header = nullptr,
+                                TPLXTreeRowSettings *rowSettings = nullptr)
 {
     auto *tree = new TPLXTreeGrid();
     tree->setParent(owner);
     if (header)
         tree->setHeader(header);
+    tree->setDefaultRowSettings(rowSettings);
     if (!tree->getRootNode())
         tree->setRootNode(new TPLXTreeNode());
     QList<TPLXTreeNode *> parents{tree->getRootNode()};

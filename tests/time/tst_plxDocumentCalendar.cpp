@@ -32,13 +32,6 @@ constexpr double kMs = 1.0 / 86400000.0;
     QVERIFY2(PLXDateToMs(actual) == PLXDateToMs(expected),                                                            \
              qPrintable(QStringLiteral("%1 != %2").arg((actual), 0, 'f', 9).arg((expected), 0, 'f', 9)))
 
-std::unique_ptr<TPLXDocumentCalendar> weekendCalendar()
-{
-    auto calendar = std::make_unique<TPLXDocumentCalendar>();
-    calendar->addDateCategory(std::make_unique<TPLXWeekendsDateCategory>());
-    return calendar;
-}
-
 std::unique_ptr<TPLXFixedDateException> fixed(TDateTime from, TDateTime to, const QString &name = QString())
 {
     return std::make_unique<TPLXFixedDateException>(from, to, name);
@@ -164,7 +157,7 @@ private slots:
         QFETCH(double, a);
         QFETCH(double, b);
         QFETCH(double, expected);
-        auto calendar = weekendCalendar();
+        auto calendar = plxtest::weekendCalendar();
         double oracle = 0;
         const double result = runOp(*calendar, op, a, b, oracle);
         COMPARE_MS(result, expected);
@@ -313,7 +306,7 @@ private slots:
     void changesDropTheIndex()
     {
         TPLXRecordingScope recording; // Saturdays log every search they are asked
-        auto calendar = weekendCalendar();
+        auto calendar = plxtest::weekendCalendar();
         addCategory(*calendar, QStringLiteral("W"), clRed, std::make_unique<TPLXSaturday>());
         calendar->addEffective(kMonday, 20, false);
         const qsizetype searches = recording.recorder().logLines().size();
@@ -358,7 +351,7 @@ private slots:
         COMPARE_MS(empty.substrEffective(100, 200), -100.0); // below the zero date too
 
         // Weekends plus a Monday-to-Saturday window: no working time until the window's range ends.
-        auto calendar = weekendCalendar();
+        auto calendar = plxtest::weekendCalendar();
         addCategory(*calendar, QStringLiteral("busy"), clRed,
                     recurring(tmWeek, 1, 1, 6, 0, 0, at(2024, 1, 1), at(2200, 1, 1)));
         const TDateTime end = StartOfPeriod(at(2200, 1, 1), tmWeek);
@@ -376,7 +369,7 @@ private slots:
         QVERIFY(endless->findFirstEffective(kMonday) >= 9999999.0);
 
         // Plain weekends, asked with odd numbers and far-off dates.
-        calendar = weekendCalendar();
+        calendar = plxtest::weekendCalendar();
         // Beyond the searched time everything is working time.
         PLX_COMPARE_EACH(double,
                          ({calendar->addEffective(2.0e7, 3, true), calendar->substrEffective(-2.0e7, 3),
@@ -433,14 +426,7 @@ private slots:
     {
         // Unknown kinds, missing sections and unreadable values are the factory's; these are the calendar's own.
         TPLXRecordingScope recording;
-        PLXMedia media =
-            plxtest::mediaFromText("[cal]\ntypeID=Document Calendar\ncategories#count=2\ncategories#0=Holidays\n"
-                                   "categories#1=plain\n[Holidays]\ntypeID=Predefined Date Category\n"
-                                   "Color=$000000FF\n[plain]\ntypeID=Date Category\nexceptions#count=2\n"
-                                   "exceptions#0=bare\nexceptions#1=odd\n[bare]\n"
-                                   "typeID=Recurring Date Exception\n[odd]\ntypeID=Recurring Date Exception\n"
-                                   "RecurringPeriod=-3\nRecurringTimeMode=42\nDayFrom=-1\nHourTo=99\n"
-                                   "DateFrom=45000\nDateTo=44000\n");
+        PLXMedia media = plxtest::mediaFromText(plxtest::testData("time/odd-sections.ini"));
         TPLXEntityFactory factory;
         std::unique_ptr<TPLXGanttObject> loaded(factory.loadObject(QStringLiteral("cal"), *media, nullptr));
         auto *calendar = dynamic_cast<TPLXDocumentCalendar *>(loaded.get());
@@ -539,14 +525,9 @@ private slots:
                 const double product = runOp(calendar, op, date, op == 3 ? other : span, oracle);
                 ++compared;
                 if (!(wholeHours ? product == oracle : std::fabs(product - oracle) <= kMs * 1.0001))
-                    QFAIL(qPrintable(QStringLiteral("calendar %1 case %2 op %3 date %4 span %5: %6 vs walk %7")
-                                         .arg(c)
-                                         .arg(i)
-                                         .arg(op)
-                                         .arg(date, 0, 'f', 10)
-                                         .arg(span, 0, 'f', 10)
-                                         .arg(product, 0, 'f', 10)
-                                         .arg(oracle, 0, 'f', 10)));
+                    QFAIL(qPrintable(
+                        QString::asprintf("calendar %d case %d op %d date %.10f span %.10f: %.10f vs walk %.10f", c, i,
+                                          op, date, span, product, oracle)));
                 exact += wholeHours;
             }
         }
