@@ -71,8 +71,14 @@ void TPLXTextArranger::wordWrapText(const QString &text, int maxWidth, int maxHe
     const QFontMetrics metrics(font);
     const int lineHeight = std::max(1, metrics.height());
     const int va = FTextSettings->GetVAlign();
-    // Bottom and centred text place their lines by the full count, so only top-aligned text may stop early.
-    const qsizetype limit = maxHeight >= 0 && va != vaBottom && va != vaCenter ? maxHeight / lineHeight + 1 : -1;
+    // Bottom and centred text place their lines by the full count, so only top-aligned text may stop early;
+    // unless the text could not fit even at a pixel a character: then its beginning shows, as top-aligned
+    // text would, and the rest is never laid out.
+    const qsizetype visibleLines = maxHeight >= 0 ? maxHeight / lineHeight + 1 : -1;
+    const bool overflowing =
+        visibleLines >= 0 && text.size() > (qsizetype(std::max(maxWidth, 1)) + 1) * (visibleLines + 1);
+    const qsizetype limit =
+        visibleLines >= 0 && ((va != vaBottom && va != vaCenter) || overflowing) ? visibleLines : -1;
     TWrapKey key{text, maxWidth, Fimage ? Fimage->width() + 5 : 0, font};
     if (FWrapValid && key == FWrapKey && (FWrapComplete || (limit >= 0 && limit <= FWrapLines)))
         return;
