@@ -10,10 +10,12 @@
 #include "plxTreeGrid.h"
 #include "plxVisualContext.h"
 
+#include <QDir>
 #include <QFile>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 
 #include <cstdint>
@@ -79,6 +81,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     file.close();
     QFile::remove(copy);
 
+    // Opening a document makes its folder current; libFuzzer reads its corpus by relative paths.
+    const QString folder = QDir::currentPath();
+    const auto back = qScopeGuard([&folder] { QDir::setCurrent(folder); });
     TPLXRecordingScope recording;
     QStringList messages;
     {
