@@ -15,10 +15,10 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
-#include <QScopeGuard>
 #include <QTemporaryDir>
 
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 
 namespace {
@@ -60,6 +60,16 @@ bool command(TPLXDataSource &ds, quint8 code, quint8 argument)
     }
 }
 
+// Opening or saving a document makes its folder current; libFuzzer reads and
+// writes by relative paths, so every call here puts the folder back.
+template<typename Call>
+void inPlace(Call &&call)
+{
+    const QString folder = QDir::currentPath();
+    call();
+    QDir::setCurrent(folder);
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
@@ -81,14 +91,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     file.close();
     QFile::remove(copy);
 
-    // Opening a document makes its folder current; libFuzzer reads its corpus by relative paths.
-    const QString folder = QDir::currentPath();
-    const auto back = qScopeGuard([&folder] { QDir::setCurrent(folder); });
     TPLXRecordingScope recording;
     QStringList messages;
     {
         TPLXDataSource ds;
-        ds.setStorage(QStringLiteral("file://") + original);
+        inPlace([&] { ds.setStorage(QStringLiteral("file://") + original); });
         messages = recording.recorder().messages();
         if (!ds.root())
             std::abort(); // even a useless file leaves the default document
@@ -103,14 +110,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         while (ds.getUndoRedoStack().undo()) {
         }
         draw(*ds.root(), vtGanttGraph);
-        ds.SaveToMedia(QStringLiteral("file://") + copy);
+        inPlace([&] { ds.SaveToMedia(QStringLiteral("file://") + copy); });
     }
 
     TPLXRecordingScope reopening;
     TPLXDataSource reopened;
-    reopened.setStorage(QStringLiteral("file://") + copy);
-    for (const QString &message : reopening.recorder().messages())
-        if (!messages.contains(message))
+    inPlace([&] { reopened.setStorage(QStringLiteral("file://") + copy); });
+    for (const QString &message : reopening.recorder().messages()) {
+        if (!messages.contains(message)) {
+            std::fprintf(stderr, "the saved copy says what the original did not: %s\n", qPrintable(message));
             std::abort();
+        }
+    }
     return 0;
 }

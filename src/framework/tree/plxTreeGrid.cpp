@@ -4,6 +4,7 @@
 #include "plxGanttRow.h"
 #include "plxGanttTable.h"
 #include "plxMedia.h"
+#include "plxPlatform.h"
 #include "plxRessourceStrings.h"
 #include "plxTreeCell.h"
 #include "plxTreeNode.h"
@@ -381,6 +382,14 @@ std::unique_ptr<TPLXGanttObject> TPLXTreeHeaderCellPersistence::doLoad(const QSt
     cell->FVisible = media.boolValue(name, QStringLiteral("visible"), true);
     cell->FSortOrder = toSortOrder(media.intValue(name, QStringLiteral("sortOrder"), 0));
     cell->FDataType = loadChildAs<TPLXTreeCellType>(QStringLiteral("dataType"), media, factory, cell.get());
+    if (!cell->FDataType) {
+        // Cells made for a column without a type would be plain cells, which are
+        // never written: the saved rows would name sections that do not exist.
+        PLXLog(QStringLiteral("Column %1 has no cell type that loads; its cells hold plain text").arg(name));
+        auto type = std::make_unique<TPLXTreeSimpleTextCellType>();
+        type->setParent(cell.get());
+        cell->FDataType = type.release();
+    }
     return cell;
 }
 
