@@ -34,8 +34,8 @@ for t in $targets; do
     cp -n examples/sample-plan.ini tests/data/hostile/*.ini "$work"/ 2>/dev/null || true
   fi
   if ! QT_QPA_PLATFORM=offscreen ./build-fuzz/fuzz/$t "$work" fuzz/regressions/$t \
-        -dict=fuzz/ini.dict -max_total_time="$fuzz_seconds" -timeout=10 -rss_limit_mb=4096 \
-        -artifact_prefix="build-fuzz/crashes-$t/" -print_final_stats=0 >"build-fuzz/$t.log" 2>&1; then
+        -dict=fuzz/ini.dict -max_total_time="$fuzz_seconds" -timeout=30 -rss_limit_mb=4096 \
+        -artifact_prefix="$root/build-fuzz/crashes-$t/" -print_final_stats=0 >"build-fuzz/$t.log" 2>&1; then
     tail -n 40 "build-fuzz/$t.log"
     echo "fuzz target $t failed; keep the input in fuzz/regressions/$t:"
     ls build-fuzz/crashes-$t/
