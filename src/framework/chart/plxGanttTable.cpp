@@ -235,9 +235,11 @@ void TPLXGanttTable::UpdateSummaryBars()
 
 std::pair<TDateTime, TDateTime> TPLXGanttTable::summarizableSpan(int first, int last)
 {
-    if (!FRefreshingSummaries)
+    // A short group is cheaper to walk; the index pays off for the long spans of deep plans.
+    constexpr int kWalkedSpan = 64;
+    if (!FRefreshingSummaries || last - first < kWalkedSpan)
         return TPLXSummarySpans::spanOf(FRows, first, last);
-    // Built at the first summary a refresh meets: plans without summaries pay nothing.
+    // Built at the first long span a refresh meets: plans without one pay nothing.
     if (!FSummarySpans)
         FSummarySpans = std::make_unique<TPLXSummarySpans>(FRows);
     return FSummarySpans->span(first, last);
