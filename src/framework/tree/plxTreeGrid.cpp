@@ -858,9 +858,9 @@ int TPLXTreeGrid::childrenCount(int i)
 
 int TPLXTreeGrid::DescendantsCount(int i)
 {
+    TPLXTreeNode *node = i >= 0 ? findNodeByIndex(i) : nullptr;
     // The root answers from its row table: a node's own walk is as long as the branch is deep.
-    const std::optional<int> last = FRootNode && i >= 0 ? FRootNode->branchEndOf(i) : std::nullopt;
-    return last ? *last - i : -1;
+    return node ? FRootNode->branchEnd(node) - i : -1;
 }
 
 std::unique_ptr<QList<TPLXTreeRow *>> TPLXTreeGrid::childrenOf(int i)

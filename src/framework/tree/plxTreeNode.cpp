@@ -336,17 +336,6 @@ int TPLXTreeNode::branchEnd(TPLXTreeNode *node)
     return node ? node->getLastIndex() : -1;
 }
 
-std::optional<int> TPLXTreeNode::branchEndOf(int index)
-{
-    if (indexCacheValid()) {
-        if (index < 0 || index >= static_cast<int>(FBranchEnd.size()))
-            return std::nullopt;
-        return FBranchEnd[static_cast<size_t>(index)];
-    }
-    TPLXTreeNode *node = findNodeByIndex(index);
-    return node ? std::optional<int>(node->getLastIndex()) : std::nullopt;
-}
-
 TPLXTreeRow *TPLXTreeNode::getRow(int index)
 {
     TPLXTreeNode *node = findNodeByIndex(index);
@@ -835,7 +824,8 @@ std::unique_ptr<TPLXGanttObject> TPLXTreeNodePersistence::doLoad(const QString &
             continue;
         // A node loaded before (named twice, or by another parent) keeps its first place.
         if (!load.handedOver || child->getParent() != level.into) {
-            PLXLog(QStringLiteral("Tree node %1: its child %2 belongs to another node").arg(level.name, child->getUID()));
+            PLXLog(
+                QStringLiteral("Tree node %1: its child %2 belongs to another node").arg(level.name, child->getUID()));
             continue;
         }
         onPath.insert(childName);

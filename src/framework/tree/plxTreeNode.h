@@ -12,7 +12,6 @@
 #include <QPoint>
 
 #include <memory>
-#include <optional>
 #include <vector>
 
 class TPLXBarInsertOperation;
@@ -72,9 +71,6 @@ public:
     int getRowLevel(int index);
     // Row index of the last descendant, else the node's own row index.
     int getLastIndex();
-    // Asked of the root: the last row index in the branch of the node holding
-    // row `index` (as that node's getLastIndex()); empty when no node holds it.
-    std::optional<int> branchEndOf(int index);
     // Asked of the root: `node`'s getLastIndex(), from the root's row table while it is current.
     int branchEnd(TPLXTreeNode *node);
     // The row drawn at pixel `y` from the top of the rows; null below them.
