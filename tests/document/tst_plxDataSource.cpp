@@ -75,7 +75,7 @@ void tst_plxDataSource::newDataSourceHoldsTheDefaultDocument()
 {
     TPLXRecordingScope scope;
     TPLXDataSource ds;
-    QVERIFY(ds.root() && ds.GetTable() && ds.GetCalendar() && ds.GetTree());
+    QVERIFY(ds.root() && ds.GetTable() && ds.GetCalendar() && ds.GetTree() && ds.GetLegend());
     QCOMPARE(ds.root()->getDataSource(), static_cast<TPLXDataSourceIntf *>(&ds));
     // One empty row with its numbered tree node; weekends and holidays.
     PLX_COMPARE_EACH(int,

@@ -3,6 +3,7 @@
 #include "plxDocumentCalendar.h"
 #include "plxDocumentFixture.h"
 #include "plxIniDocument.h"
+#include "plxLegend.h"
 #include "plxPlatform.h"
 #include "plxVisualContext.h"
 
@@ -186,7 +187,6 @@ private slots:
     void loadSkipsUnknownPartsAndSavesInOrder()
     {
         // "tree" names a type id that no registry row has, reported as the factory does;
-        // "legend" names a known kind, left out with a log line while no loader is registered for it.
         Document doc = chain();
         doc.connections.prepend(
             Connection{QStringLiteral("AC"), QStringLiteral("A"), QStringLiteral("C"), 3, 2, true});
@@ -199,11 +199,15 @@ private slots:
         QVERIFY(document && document->countConnections() == 3);
         QVERIFY(scope.recorder().messages().contains(QStringLiteral("Warning: Unknown type idTree Gird")));
         QVERIFY(scope.recorder().messages().contains(QStringLiteral("Error loading Grid")));
-        if (!TPLXEntityFactory::isRegistered(QStringLiteral("Legend"))) {
-            QVERIFY(!scope.recorder().messages().join(QLatin1Char('|')).contains(QStringLiteral("Key")));
-            QVERIFY(scope.recorder().logLines().contains(
-                QStringLiteral("\"legend\" of \"root\" is skipped: no loader is registered for its kind")));
-        }
+        // The legend is kept; printed under the chart it adds its height to the document's.
+        TPLXLegend *legend = document->GetLegend();
+        QVERIFY(legend && legend->getUID() == QStringLiteral("Key"));
+        legend->addBlankRow(15, 2);
+        const int chart = document->GetHeight();
+        QVERIFY(document->setProperty("PrintLegend", true));
+        QCOMPARE(document->GetHeight(), chart + 30);
+        QVERIFY(document->setProperty("PrintLegendUnder", false));
+        QCOMPARE(document->GetHeight(), chart);
         // The connections keep their order through a save.
         PLXMedia saved = plxtest::mediaFromText(QByteArray());
         TPLXEntityFactory factory;

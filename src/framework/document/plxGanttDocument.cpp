@@ -6,6 +6,7 @@
 #include "plxGanttBar.h"
 #include "plxGanttRow.h"
 #include "plxGanttTable.h"
+#include "plxLegend.h"
 #include "plxMedia.h"
 #include "plxPertBar.h"
 #include "plxPlatform.h"
@@ -495,7 +496,8 @@ int TPLXGanttDocument::legendStartY()
 
 int TPLXGanttDocument::GetHeight()
 {
-    return legendStartY();
+    const bool legendUnder = FLegend && FPrintLegend && FPrintLegendUnder;
+    return PLXSaturatePixel(qint64(legendStartY()) + (legendUnder ? FLegend->GetHeight() : 0));
 }
 
 // ---- distance repair
@@ -666,11 +668,11 @@ std::unique_ptr<TPLXGanttObject> TPLXDocumentPersistence::doLoad(const QString &
             root->setVisible(true);
         doc->FTree->updateNodes();
     }
-    const QString legend = media.strValue(name, QStringLiteral("legend"), QStringLiteral("Missing"));
-    if (legend != QLatin1String("Missing") && kindWithoutLoader(media, legend))
-        PLXLog(QStringLiteral("\"legend\" of \"%1\" is skipped: no loader is registered for its kind").arg(name));
-    else
-        loadChild(QStringLiteral("legend"), media, factory, doc);
+    if (TPLXGanttObject *legend = loadChild(QStringLiteral("legend"), media, factory, doc)) {
+        doc->FLegend = dynamic_cast<TPLXLegend *>(legend);
+        if (!doc->FLegend)
+            PLXLog(QStringLiteral("\"legend\" of \"%1\" is not a legend and is left out").arg(name));
+    }
 
     if (doc->Ftable) {
         doc->Ftable->updateCriticalPath();
