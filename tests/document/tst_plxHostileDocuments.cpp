@@ -2,6 +2,7 @@
 // saves and reloads without a crash, a hang or undefined behaviour, and the
 // saved copy says nothing new when it is opened again.
 #include "plxDocumentFixture.h"
+#include "plxLegend.h"
 #include "plxTreeGrid.h"
 #include "plxTreeNode.h"
 #include "plxVisualContext.h"
@@ -26,6 +27,10 @@ void draw(TPLXGanttDocument &document, TPLXViewType view, QSize size)
     vc.setVisibleArea(TRect{0, 0, size.width(), size.height()});
     if (TPLXDrawer *drawer = document.getDrawer(view))
         drawer->Draw(vc);
+    if (TPLXLegend *legend = document.GetLegend()) {
+        legend->drawer()->SetLayout({0, 0, size.width(), size.height()});
+        legend->drawer()->Draw(vc);
+    }
 }
 
 struct Loaded
