@@ -674,7 +674,7 @@ void TPLXTreeNodeDrawer::Draw(TPLXVisualContext &vc)
         const int x = left + (level + 1) * 7;
         int ownMiddle = -1;
         if (TPLXTreeRow *row = node->row()) {
-            TPLXGanttRow *ganttRow = row->getRow();
+            TPLXGanttRow *ganttRow = row->getRowIn(table);
             if (ganttRow && ganttRow->IsVisible()) {
                 const int rowTop = table->getVisibleRowStartY(counter);
                 if (rowTop > bottom)
@@ -703,7 +703,7 @@ void TPLXTreeNodeDrawer::Draw(TPLXVisualContext &vc)
             TPLXTreeNode *child = node->children()[level.next++];
             if (skipBelow > 0 && top->branchEnd(child) < skipBelow)
                 continue;
-            TPLXGanttRow *childRow = child->row() ? child->row()->getRow() : nullptr;
+            TPLXGanttRow *childRow = child->row() ? child->row()->getRowIn(table) : nullptr;
             if (childRow && childRow->IsVisible()) {
                 const int rowTop = table->getVisibleRowStartY(counter);
                 if (rowTop > bottom)
@@ -737,7 +737,8 @@ TPLXGanttObject *TPLXTreeNodeDrawer::locateObject(int x, int y)
 {
     auto *top = static_cast<TPLXTreeNode *>(target);
     TPLXDocumentSetup *doc = PLXDocumentOf(top);
-    const int skipBelow = doc ? scrolledOut(doc->GetTable()) : 0;
+    TPLXGanttTable *table = doc ? doc->GetTable() : nullptr;
+    const int skipBelow = scrolledOut(table);
     TPLXGanttObject *hit = nullptr;
     walkPreOrder(top, [&](TPLXTreeNode *node, int) {
         if (node != top && skipBelow > 0 && top->branchEnd(node) < skipBelow)
@@ -745,7 +746,7 @@ TPLXGanttObject *TPLXTreeNodeDrawer::locateObject(int x, int y)
         if (TPLXDrawer *drawer = node->getExpander()->getDrawer(vtGanttGraph))
             hit = drawer->locateObject(x, y);
         if (TPLXTreeRow *row = node->row(); row && !hit) {
-            TPLXGanttRow *ganttRow = row->getRow();
+            TPLXGanttRow *ganttRow = row->getRowIn(table);
             TPLXDrawer *drawer = row->getDrawer(vtGanttGraph);
             if (ganttRow && ganttRow->IsVisible() && drawer)
                 hit = drawer->locateObject(x, y);
