@@ -6,6 +6,7 @@
 #include "plxGanttBar.h"
 #include "plxGanttRow.h"
 #include "plxGanttTable.h"
+#include "plxLegend.h"
 #include "plxMedia.h"
 #include "plxPertBar.h"
 #include "plxPlatform.h"
@@ -22,9 +23,6 @@
 
 #include <algorithm>
 #include <optional>
-
-// A document holds a legend only of a kind that has a registered loader;
-// without one, the operations that ask it answer 0 (or null).
 
 namespace {
 
@@ -514,6 +512,8 @@ int TPLXGanttDocument::legendStartY()
 
 int TPLXGanttDocument::GetHeight()
 {
+    if (FPrintLegend && FPrintLegendUnder && FLegend)
+        return PLXSaturatePixel(qint64(legendStartY()) + FLegend->GetHeight());
     return legendStartY();
 }
 
@@ -689,8 +689,11 @@ std::unique_ptr<TPLXGanttObject> TPLXDocumentPersistence::doLoad(const QString &
     const QString legend = media.strValue(name, QStringLiteral("legend"), QStringLiteral("Missing"));
     if (legend != QLatin1String("Missing") && kindWithoutLoader(media, legend))
         PLXLog(QStringLiteral("\"legend\" of \"%1\" is skipped: no loader is registered for its kind").arg(name));
-    else
-        loadChild(QStringLiteral("legend"), media, factory, doc);
+    else if (TPLXGanttObject *part = loadChild(QStringLiteral("legend"), media, factory, doc)) {
+        doc->FLegend = dynamic_cast<TPLXLegend *>(part);
+        if (!doc->FLegend)
+            PLXLog(QStringLiteral("\"legend\" of \"%1\" is not a legend and is left out").arg(name));
+    }
 
     if (doc->Ftable) {
         doc->Ftable->updateCriticalPath();
