@@ -21,8 +21,7 @@ const TPLXKindRegistration<TPLXTimeScalePersistence> registration("Time Scale");
 const QString kFace = QStringLiteral("Arial");
 // Labels never shrink below this size, even when they then overflow their cell.
 constexpr int kSmallestFont = 2;
-// Larger fonts only cost time: no band label needs them.
-constexpr int kLargestFont = 1000;
+constexpr int kLargestFont = PLXLimits::kMaxFontSize;
 
 TPLXTimeMode clampedMode(int mode)
 {
@@ -269,9 +268,8 @@ void TPLXTimeScaleDrawer::showLabels()
     const TRect clip = vc->clippingArea();
     // Edges are placed from the start date, not cell by cell, so that the
     // first visible period can be found without walking the ones before it.
-    const auto xOf = [&](TDateTime d) {
-        return area.Left + static_cast<int>(std::lrint(colWidth * calendar->RealDiff(d, startDate)));
-    };
+    // Saturated, so that far dates and wide columns still give positions whose differences fit.
+    const auto xOf = [&](TDateTime d) { return PLXPixel(area.Left + colWidth * calendar->RealDiff(d, startDate)); };
     TDateTime d = band->StartOfPeriod(startDate);
     if (clip.Left > area.Left) {
         const TDateTime atClip = calendar->RealAdd(startDate, double(clip.Left - area.Left) / colWidth);
