@@ -234,6 +234,14 @@ private slots:
         PLX_COMPARE_EACH(int, ({document->scaleStartUnderY(fifth), document->legendStartY()}),
                          ({tableBottom + 390 - 60 - 15, tableBottom + 390}));
 
+        // Drawn above the table and again below its last row, each with the 3D ramp when the table asks for it.
+        document->GetTable()->setProperty("Draw3D", true);
+        Canvas canvas(300, 900);
+        document->getDrawer(vtGanttGraph)->Draw(*canvas.vc);
+        const QImage image = canvas.finish();
+        PLX_COMPARE_EACH(TColor, ({pixel(image, 150, 0), pixel(image, 150, 7), pixel(image, 150, tableBottom + 20)}),
+                         ({0xFFFFFF, 0xC56A31, 0xC56A31}));
+
         PLXMedia saved = plxtest::mediaFromText(QByteArray());
         TPLXEntityFactory factory;
         factory.saveObject(QStringLiteral("root"), *saved, document.get());
