@@ -74,15 +74,15 @@ private slots:
         Plan p;
         p.tree()->focus(3);
         p.tree()->select(2, true);
-        plxtest::Canvas canvas(1200, 240);
+        plxtest::Canvas canvas(1200, 250);
         p.ds.root()->getDrawer(vtGanttGraph)->Draw(*canvas.vc);
         const QImage image = canvas.finish();
         // The chart starts right of the 400-pixel tree; the first day column is a plain Friday.
         const int x = p.ds.root()->getColStartX(0) + 25;
         QCOMPARE(x, 425);
-        // The rows start below the plan's time-scale band.
+        // The rows start below the plan's two time-scale bands.
         const int top = p.ds.root()->GetTableStartY();
-        QCOMPARE(top, 14);
+        QCOMPARE(top, 28);
         TPLXTreeRowSettings *look = p.tree()->getRow(1)->getSettings();
         QCOMPARE(plxtest::pixel(image, x, top + 12), look->getGroupColor());
         QCOMPARE(plxtest::pixel(image, x, top + 37), look->getColor());
