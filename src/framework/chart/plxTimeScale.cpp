@@ -10,6 +10,7 @@
 #include <QFont>
 #include <QFontMetrics>
 #include <QGuiApplication>
+#include <QScopeGuard>
 
 #include <algorithm>
 #include <cmath>
@@ -22,6 +23,7 @@ const QString kFace = QStringLiteral("Arial");
 // Labels never shrink below this size, even when they then overflow their cell.
 constexpr int kSmallestFont = 2;
 constexpr int kLargestFont = PLXLimits::kMaxFontSize;
+constexpr int kWidestSearchLimit = 10000;
 
 TPLXTimeMode clampedMode(int mode)
 {
@@ -177,6 +179,8 @@ void TPLXTimeScaleDrawer::Draw(TPLXVisualContext &context)
     if (!doc)
         return;
     vc = &context;
+    // The context is borrowed for this call only, also when drawing fails.
+    const auto release = qScopeGuard([this] { vc = nullptr; });
     FDrawn = true;
     FFitted.clear();
     startDate = doc->getStartDate();
@@ -193,7 +197,6 @@ void TPLXTimeScaleDrawer::Draw(TPLXVisualContext &context)
         scaleArea = {left, top, right, top + band->getScaleHeight()};
         showLabels();
     }
-    vc = nullptr;
 }
 
 const QString &TPLXTimeScaleDrawer::widestLabel(double start, double end)
@@ -208,7 +211,11 @@ const QString &TPLXTimeScaleDrawer::widestLabel(double start, double end)
     FWidest.clear();
     int widest = -1;
     QHash<QString, int> widths;
-    for (TDateTime d = band->StartOfPeriod(start); d - 365 < end + 365;) {
+    // Past ten thousand periods labels only repeat their patterns (weekdays,
+    // week and month names, numbers of as many digits): the search stops
+    // there, so that a far end date cannot stall a frame.
+    int periods = 0;
+    for (TDateTime d = band->StartOfPeriod(start); d - 365 < end + 365 && periods < kWidestSearchLimit; ++periods) {
         const QString label = band->PeriodToString(d);
         auto it = widths.constFind(label);
         if (it == widths.cend())
