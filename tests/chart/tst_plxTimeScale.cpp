@@ -65,10 +65,9 @@ private slots:
         TPLXEntityFactory factory;
         std::unique_ptr<TPLXGanttObject> loaded(factory.loadObject(section, *media, nullptr));
         auto *band = dynamic_cast<TPLXTimeScale *>(loaded.get());
-        QVERIFY(band);
+        QVERIFY(band && band->getTimeMode() == tmNone);
         QCOMPARE(scope.recorder().logLines().size(), logLines);
         QCOMPARE(fieldsOf(*band), fields);
-        QCOMPARE(band->getTimeMode(), tmNone);
 
         // Written and read back, the band is the same.
         PLXMedia saved = mediaFromText(QByteArray());

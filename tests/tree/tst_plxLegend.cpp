@@ -44,15 +44,13 @@ private slots:
         TplxLegendRow *row = legend.getRow(1);
         row->setAlignment(alignment);
         row->setSplitAt(splitAt);
-        QList<int> placed;
-        for (int i = 0; i < widths.size(); ++i) {
-            auto cell = std::make_unique<TPLXLegendCell>();
-            cell->setWidth(widths[i]);
-            row->addCell(cell.release());
-            placed << 0;
+        for (int width : widths) {
+            row->addCell(new TPLXLegendCell());
+            row->getCell(row->cellsCount() - 1)->setWidth(width);
         }
+        QList<int> placed;
         for (int i = 0; i < widths.size(); ++i)
-            placed[i] = legend.getCellRect(1, i).Left;
+            placed << legend.getCellRect(1, i).Left;
         QCOMPARE(placed, lefts);
         const TRect last = legend.getCellRect(1, int(widths.size()) - 1);
         PLX_COMPARE_EACH(int, ({last.Top, last.Bottom, legend.GetHeight(), row->getRowIndex()}), ({22, 37, 30, 1}));
