@@ -5,6 +5,7 @@
 #include "plxIniDocument.h"
 #include "plxLegend.h"
 #include "plxPlatform.h"
+#include "plxTimeScale.h"
 #include "plxVisualContext.h"
 
 #include <QtTest>
@@ -214,6 +215,52 @@ private slots:
         factory.saveObject(QStringLiteral("root"), *saved, document.get());
         QCOMPARE(saved->strArray(QStringLiteral("root"), QStringLiteral("connections")),
                  (QStringList{"AC", "AB", "BC"}));
+    }
+
+    void bandsStackAboveTheTableAndSurviveASave()
+    {
+        // Twenty bands 10, 11, ... 29 pixels high, offsets 0, 1, 2, 0, ... from the day calendar.
+        Document doc = chain();
+        QStringList names;
+        for (int i = 0; i < 20; ++i) {
+            names << QStringLiteral("Band%1").arg(i);
+            doc.extra += section(names.last()) + "typeID=Time Scale\n" +
+                         line(QStringLiteral("scale height"), QString::number(10 + i)) +
+                         line(QStringLiteral("relative time mode"), QString::number(i % 3));
+        }
+        QByteArray t = text(doc);
+        t.replace("[root]\n", "[root]\n" + array(QStringLiteral("time scales"), names));
+        auto document = plxtest::loadPlain(t);
+        QVERIFY(document && document->getScalesCount() == 20);
+        TPLXTimeScale *fifth = document->getTimeScale(5);
+        const int tableBottom = document->GetTable()->getTableHeight();
+        PLX_COMPARE_EACH(int,
+                         ({document->GetTableStartY(), document->GetTable()->getRowStartY(0),
+                           document->scaleStartY(fifth), document->getTimeScale(4)->getTimeMode(), tableBottom}),
+                         ({390, 390, 60, tmWeek, 390 + 3 * 20}));
+        document->setTimeScaleUnder(true);
+        PLX_COMPARE_EACH(int, ({document->scaleStartUnderY(fifth), document->legendStartY()}),
+                         ({tableBottom + 390 - 60 - 15, tableBottom + 390}));
+
+        // Drawn above the table and again below its last row, each with the 3D ramp when the table asks for it.
+        document->GetTable()->setProperty("Draw3D", true);
+        Canvas canvas(300, 900);
+        document->getDrawer(vtGanttGraph)->Draw(*canvas.vc);
+        const QImage image = canvas.finish();
+        PLX_COMPARE_EACH(TColor, ({pixel(image, 150, 0), pixel(image, 150, 7), pixel(image, 150, tableBottom + 20)}),
+                         ({0xFFFFFF, 0xC56A31, 0xC56A31}));
+
+        PLXMedia saved = plxtest::mediaFromText(QByteArray());
+        TPLXEntityFactory factory;
+        factory.saveObject(QStringLiteral("root"), *saved, document.get());
+        QCOMPARE(saved->strArray(QStringLiteral("root"), QStringLiteral("time scales")), names);
+        TPLXEntityFactory again;
+        std::unique_ptr<TPLXGanttObject> copy(again.loadObject(QStringLiteral("root"), *saved, nullptr));
+        QCOMPARE(static_cast<TPLXGanttDocument *>(copy.get())->GetTableStartY(), 390);
+
+        // A new data source shows the band of the built-in document.
+        TPLXDataSource fresh;
+        PLX_COMPARE_EACH(int, ({fresh.root()->getScalesCount(), fresh.root()->GetTableStartY()}), ({1, 14}));
     }
 
     void drawingConnections()

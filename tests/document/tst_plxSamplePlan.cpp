@@ -1,12 +1,15 @@
 // The plan bundled with the planner must keep loading cleanly as kinds are
 // added, and survive a save and reload unchanged.
+#include "plxCompare.h"
 #include "plxCriticalPath.h"
 #include "plxDataSource.h"
 #include "plxGanttRow.h"
 #include "plxGanttTable.h"
+#include "plxLegend.h"
 #include "plxPertBar.h"
 #include "plxPlatform.h"
 #include "plxSummaryBar.h"
+#include "plxTimeScale.h"
 #include "plxTreeGrid.h"
 #include "plxTreeNode.h"
 
@@ -74,6 +77,9 @@ private slots:
         reloaded.setStorage(QStringLiteral("file://") + copy);
         QCOMPARE(recording.recorder().messages(), QStringList());
         QCOMPARE(describe(reloaded), before);
+        // Weeks over days; the legend is read, never written.
+        PLX_COMPARE_EACH(int, ({source.GetLegend()->rowsCount(), reloaded.root()->getScalesCount()}), ({2, 2}));
+        QCOMPARE(reloaded.root()->getTimeScale(0)->getTimeMode(), tmWeek);
         QCOMPARE(reloaded.GetTable()->GetPertConnectionsCount(), 5);
     }
 };

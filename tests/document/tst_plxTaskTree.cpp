@@ -74,20 +74,23 @@ private slots:
         Plan p;
         p.tree()->focus(3);
         p.tree()->select(2, true);
-        plxtest::Canvas canvas(1200, 220);
+        plxtest::Canvas canvas(1200, 250);
         p.ds.root()->getDrawer(vtGanttGraph)->Draw(*canvas.vc);
         const QImage image = canvas.finish();
         // The chart starts right of the 400-pixel tree; the first day column is a plain Friday.
         const int x = p.ds.root()->getColStartX(0) + 25;
         QCOMPARE(x, 425);
+        // The rows start below the plan's two time-scale bands.
+        const int top = p.ds.root()->GetTableStartY();
+        QCOMPARE(top, 28);
         TPLXTreeRowSettings *look = p.tree()->getRow(1)->getSettings();
-        QCOMPARE(plxtest::pixel(image, x, 12), look->getGroupColor());
-        QCOMPARE(plxtest::pixel(image, x, 37), look->getColor());
-        QCOMPARE(plxtest::pixel(image, x, 62), p.tree()->getSelectedRowColor());
-        QCOMPARE(plxtest::pixel(image, x, 87), p.tree()->getFocusedRowColor());
-        QCOMPARE(plxtest::pixel(image, x, 112), look->getGroupColor());
+        QCOMPARE(plxtest::pixel(image, x, top + 12), look->getGroupColor());
+        QCOMPARE(plxtest::pixel(image, x, top + 37), look->getColor());
+        QCOMPARE(plxtest::pixel(image, x, top + 62), p.tree()->getSelectedRowColor());
+        QCOMPARE(plxtest::pixel(image, x, top + 87), p.tree()->getFocusedRowColor());
+        QCOMPARE(plxtest::pixel(image, x, top + 112), look->getGroupColor());
         // Below the last row the table keeps its base colour.
-        QCOMPARE(plxtest::pixel(image, x, 210), p.table()->GetBaseColor() & 0xFFFFFF);
+        QCOMPARE(plxtest::pixel(image, x, top + 210), p.table()->GetBaseColor() & 0xFFFFFF);
         QVERIFY(look->getGroupColor() != look->getColor());
     }
 

@@ -12,6 +12,7 @@
 #include "plxPlatform.h"
 #include "plxRessourceStrings.h"
 #include "plxTextSettings.h"
+#include "plxTimeScale.h"
 #include "plxTreeGrid.h"
 #include "plxTreeNode.h"
 #include "plxTreeRow.h"
@@ -22,9 +23,6 @@
 
 #include <algorithm>
 #include <optional>
-
-// A document holds time-scale bands and a legend only of kinds that have a
-// registered loader; with none held, the operations that ask them answer 0 (or null).
 
 namespace {
 
@@ -63,18 +61,6 @@ QString connectionDefect(const TPLXBarConnection *c)
     if (!c->getFromBar()->getParentRow() || !c->getToBar()->getParentRow())
         return QStringLiteral("its \"from\" or \"to\" bar lies in no row");
     return QString();
-}
-
-// True when `section` holds a known type id that has no registered loader:
-// such parts are left out with a log line instead of raising the unknown-kind
-// messages on every new document. Unknown type ids are still reported.
-bool kindWithoutLoader(IPLXMedia &media, const QString &section)
-{
-    const QString typeId = media.strValue(section, QStringLiteral("typeID"), QStringLiteral("MISSING"));
-    if (TPLXEntityFactory::isRegistered(typeId))
-        return false;
-    const auto &ids = TPLXEntityFactory::typeIds();
-    return std::any_of(ids.cbegin(), ids.cend(), [&typeId](const char *id) { return typeId == QLatin1String(id); });
 }
 
 // The part of the built-in document named `section`, owned by `doc`, standing
@@ -175,14 +161,24 @@ TPLXGanttDocument::TPLXGanttDocument()
 
 TPLXGanttDocument::~TPLXGanttDocument() = default;
 
-int TPLXGanttDocument::scaleStartY(TPLXGanttObject *)
+int TPLXGanttDocument::scaleStartY(TPLXGanttObject *scale)
 {
-    return 0;
+    // Summed wide: many tall bands must not wrap around.
+    qint64 y = 0;
+    for (TPLXTimeScale *s : std::as_const(FScales)) {
+        if (s == scale)
+            break;
+        y += s->scaleDrawer()->getHeight();
+    }
+    return PLXSaturatePixel(y);
 }
 
-int TPLXGanttDocument::scaleStartUnderY(TPLXGanttObject *)
+int TPLXGanttDocument::scaleStartUnderY(TPLXGanttObject *scale)
 {
-    return Ftable ? Ftable->getRowStartY(Ftable->countRows()) : 0;
+    qint64 y = Ftable ? Ftable->getRowStartY(Ftable->countRows()) : 0;
+    for (auto it = FScales.crbegin(); it != FScales.crend() && *it != scale; ++it)
+        y += (*it)->scaleDrawer()->getHeight();
+    return PLXSaturatePixel(y);
 }
 
 int TPLXGanttDocument::getColStartX(int)
@@ -244,7 +240,7 @@ void TPLXGanttDocument::setStartDate(TDateTime date)
 
 int TPLXGanttDocument::GetTableStartY()
 {
-    return 0;
+    return scaleStartY(nullptr);
 }
 
 TPLXImageBarSettings *TPLXGanttDocument::getImageBarSettings()
@@ -475,6 +471,10 @@ TPLXTimeScale *TPLXGanttDocument::getTimeScale(int i) const
 
 void TPLXGanttDocument::InsertScale(int i, TPLXTimeScale *scale)
 {
+    if (!scale || FScales.contains(scale))
+        return;
+    if (!scale->getParent())
+        scale->setParent(this);
     FScales.insert(std::clamp(i, 0, getScalesCount()), scale);
     UpdateTimeScales();
 }
@@ -487,11 +487,15 @@ void TPLXGanttDocument::DeleteScale(int i)
 
 void TPLXGanttDocument::UpdateTimeScales()
 {
+    const TPLXTimeMode mode = Fcalendar ? Fcalendar->getTimeMode() : tmNone;
+    for (TPLXTimeScale *scale : std::as_const(FScales))
+        scale->Update(mode);
 }
 
 int TPLXGanttDocument::legendStartY()
 {
-    return Ftable ? Ftable->getTableHeight() : 0;
+    const int table = Ftable ? Ftable->getTableHeight() : 0;
+    return FTimeScaleUnder ? PLXSaturatePixel(qint64(table) + GetTableStartY()) : table;
 }
 
 int TPLXGanttDocument::GetHeight()
@@ -578,8 +582,7 @@ void TPLXGanttDocument::doSave(const QString &name, IPLXMedia &media, TPLXEntity
         TPLXPersistence::saveChild(name, QString::fromLatin1(key), record, media, factory);
 
     factory.saveObjectListOf(name, QStringLiteral("connections"), media, connections);
-    // The document holds no band of a kind with a writer, so the list stays empty.
-    media.setStrArrayProperty(name, QStringLiteral("time scales"), QStringList());
+    factory.saveObjectListOf(name, QStringLiteral("time scales"), media, FScales);
 }
 
 // ------------------------------------------------------------ persistence
@@ -607,14 +610,16 @@ std::unique_ptr<TPLXGanttObject> TPLXDocumentPersistence::doLoad(const QString &
         doc->Fcalendar = defaultPart<TPLXDocumentCalendar>(doc, media, name, QStringLiteral("calendar"),
                                                            "Default Calendar", "msg_missingcalendar");
     doc->setStartDate(startDate);
-    // A band of a kind without a loader is left out; anything else named here
-    // is loaded (and reported) as usual.
     for (const QString &scale : media.strArray(name, QStringLiteral("time scales"))) {
-        if (kindWithoutLoader(media, scale))
-            PLXLog(QStringLiteral("Time scale \"%1\" of \"%2\" is skipped: no loader is registered for its kind")
+        auto *band = dynamic_cast<TPLXTimeScale *>(factory.loadObject(scale, media, doc));
+        if (!band)
+            PLXLog(QStringLiteral("Time scale \"%1\" of \"%2\" is dropped: it did not load as a time scale")
+                       .arg(scale, name));
+        else if (doc->FScales.contains(band))
+            PLXLog(QStringLiteral("Time scale \"%1\" of \"%2\" is listed twice; the second entry is dropped")
                        .arg(scale, name));
         else
-            factory.loadObject(scale, media, doc);
+            doc->FScales.append(band);
     }
     doc->FTaskBarSettings = loadChildAs<TPLXTaskBarSettings>(QStringLiteral("task bar settings"), media, factory, doc);
     doc->FImageBarSettings = loadChild(QStringLiteral("image bar settings"), media, factory, doc);
@@ -733,6 +738,8 @@ void TPLXDocumentDrawer::Draw(TPLXVisualContext &context)
             }
         }
     }
+    for (int i = 0; i < doc->getScalesCount(); ++i)
+        doc->getTimeScale(i)->scaleDrawer()->Draw(context);
     if (clipped)
         context.ResetClipRect();
 }
