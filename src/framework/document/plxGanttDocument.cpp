@@ -583,6 +583,13 @@ void TPLXGanttDocument::doSave(const QString &name, IPLXMedia &media, TPLXEntity
 
     factory.saveObjectListOf(name, QStringLiteral("connections"), media, connections);
     factory.saveObjectListOf(name, QStringLiteral("time scales"), media, FScales);
+    // The legend never writes itself; where its sections are in the store already (a save over the file it came
+    // from), the reference is written again so that the legend stays with the document.
+    if (FLegend) {
+        const QString legend = FLegend->getUID();
+        if (media.strValue(legend, QStringLiteral("typeID"), QString()) == QLatin1String("Legend"))
+            media.setStrProperty(name, QStringLiteral("legend"), legend);
+    }
 }
 
 // ------------------------------------------------------------ persistence
