@@ -117,14 +117,17 @@ std::unique_ptr<TPLXPersistence> TPLXEntityFactory::createPersistence(const QStr
 
 TPLXGanttObject *TPLXEntityFactory::loadObject(const QString &name, IPLXMedia &media, TPLXGanttObject *parent)
 {
-    if (stillLoading(name)) {
-        reportCircularReference(name);
-        return nullptr;
-    }
-    if (TPLXGanttObject *loaded = getLoadedObject(name))
+    // One lookup answers both "already loaded" and "still loading".
+    if (const auto known = FIndex.constFind(name); known != FIndex.cend()) {
+        TPLXGanttObject *loaded = FLoadedObjects[static_cast<size_t>(*known)].second;
+        if (!loaded)
+            reportCircularReference(name);
         return loaded;
+    }
 
-    startLoading(name);
+    const size_t slot = FLoadedObjects.size();
+    FIndex.insert(name, static_cast<int>(slot));
+    FLoadedObjects.emplace_back(name, nullptr);
     const size_t tableMark = FLoadedObjects.size();
     const QString typeId = media.strValue(name, QStringLiteral("typeID"), QStringLiteral("MISSING"));
     std::unique_ptr<TPLXPersistence> persistence = createPersistence(typeId);
@@ -145,7 +148,7 @@ TPLXGanttObject *TPLXEntityFactory::loadObject(const QString &name, IPLXMedia &m
         return nullptr;
     }
     entity->setParent(parent);
-    objectLoaded(name, entity);
+    FLoadedObjects[slot].second = entity;
     return entity;
 }
 
