@@ -117,16 +117,18 @@ std::unique_ptr<TPLXPersistence> TPLXEntityFactory::createPersistence(const QStr
 
 TPLXGanttObject *TPLXEntityFactory::loadObject(const QString &name, IPLXMedia &media, TPLXGanttObject *parent)
 {
-    // One lookup answers both "already loaded" and "still loading".
-    if (const auto known = FIndex.constFind(name); known != FIndex.cend()) {
-        TPLXGanttObject *loaded = FLoadedObjects[static_cast<size_t>(*known)].second;
+    // One lookup answers "already loaded", "still loading" and, by adding
+    // the name, "not seen yet".
+    const qsizetype indexed = FIndex.size();
+    int &index = FIndex[SectionName{name}];
+    if (FIndex.size() == indexed) {
+        TPLXGanttObject *loaded = FLoadedObjects[static_cast<size_t>(index)].second;
         if (!loaded)
             reportCircularReference(name);
         return loaded;
     }
-
     const size_t slot = FLoadedObjects.size();
-    FIndex.insert(name, static_cast<int>(slot));
+    index = static_cast<int>(slot);
     FLoadedObjects.emplace_back(name, nullptr);
     const size_t tableMark = FLoadedObjects.size();
     const QString typeId = media.strValue(name, QStringLiteral("typeID"), QStringLiteral("MISSING"));
@@ -211,7 +213,7 @@ TPLXGanttObject *TPLXEntityFactory::getLoadedObject(const QString &name) const
 
 int TPLXEntityFactory::getObjectIndex(const QString &name) const
 {
-    return FIndex.value(name, -1);
+    return FIndex.value(SectionName{name}, -1);
 }
 
 void TPLXEntityFactory::objectLoaded(const QString &name, TPLXGanttObject *object)
@@ -221,7 +223,7 @@ void TPLXEntityFactory::objectLoaded(const QString &name, TPLXGanttObject *objec
         FLoadedObjects[static_cast<size_t>(index)].second = object;
         return;
     }
-    FIndex.insert(name, static_cast<int>(FLoadedObjects.size()));
+    FIndex.insert(SectionName{name}, static_cast<int>(FLoadedObjects.size()));
     FLoadedObjects.emplace_back(name, object);
 }
 
