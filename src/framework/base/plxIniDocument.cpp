@@ -542,16 +542,18 @@ qint64 TPLXIniDocument::findKey(const Section &section, QStringView key) const
             if (entry.key.len == 0)
                 continue;
             const QByteArrayView stored = text(entry.key);
-            if (fast && stored.size() == key.size()) {
+            if (fast) {
+                // Folding keeps lengths, so while the stored key is ASCII the first
+                // differing character, or one key ending first, settles it.
+                const qsizetype common = std::min(stored.size(), key.size());
                 qsizetype j = 0;
-                while (j < stored.size() && lowerAscii(stored[j]) == lowered[j])
+                while (j < common && static_cast<unsigned char>(stored[j]) < 0x80 &&
+                       lowerAscii(stored[j]) == lowered[j])
                     ++j;
-                if (j == stored.size())
+                if (j == stored.size() && j == key.size())
                     return section.first + i;
-                if (static_cast<unsigned char>(stored[j]) < 0x80)
+                if (j == stored.size() || static_cast<unsigned char>(stored[j]) < 0x80)
                     continue;
-            } else if (fast && isAscii(stored)) {
-                continue;
             }
             if (sameName(stored, key))
                 return section.first + i;
