@@ -21,12 +21,15 @@ QByteArray generate(int tasks)
     QByteArray text;
     text.reserve(static_cast<qsizetype>(tasks) * 360);
     const auto n = [](int i) { return QByteArray::number(i); };
-    text += "[root]\ntypeID=Document\nstartDate=46388\ntable=Plan Table\nconnections#count=" +
+    text += "[root]\ntypeID=Document\nstartDate=46388\ntable=Plan Table\ncalendar=Plan Calendar\n"
+            "connections#count=" +
             n(tasks > 1 ? 2 * tasks - 3 : 0) + "\n";
     int links = 0;
     for (int i = 0; i + 1 < tasks; ++i)
         for (int step = 1; step <= 2 && i + step < tasks; ++step)
             text += "connections#" + n(links++) + "=Link " + n(i) + "-" + n(i + step) + "\n";
+    text += "\n[Plan Calendar]\ntypeID=Document Calendar\ncategories#count=1\ncategories#0=Weekends\n"
+            "\n[Weekends]\ntypeID=Predefined Date Category\n";
     text += "\n[Plan Table]\ntypeID=Gantt Table\nrows#count=" + n(tasks) + "\n";
     for (int i = 0; i < tasks; ++i)
         text += "rows#" + n(i) + "=Row " + n(i) + "\n";
@@ -96,7 +99,7 @@ void BM_OpenLargePlan(benchmark::State &state)
     const int tasks = static_cast<int>(state.range(0));
     Plan &p = plan(tasks);
     double peakRatio = 0;
-    TPLXRecordingScope quiet;
+    // No recorder: a log that is heard gets the critical path's figures for every bar.
     for (auto _ : state) {
         // Building an empty source and freeing the plan are not part of opening it.
         state.PauseTiming();
@@ -121,7 +124,6 @@ void BM_SaveLargePlan(benchmark::State &state)
 {
     const int tasks = static_cast<int>(state.range(0));
     Plan &p = plan(tasks);
-    TPLXRecordingScope quiet;
     TPLXDataSource source;
     source.setStorage(p.storage);
     for (auto _ : state) {
