@@ -674,7 +674,9 @@ void TPLXTreeNodeDrawer::Draw(TPLXVisualContext &vc)
         const int x = left + (level + 1) * 7;
         int ownMiddle = -1;
         if (TPLXTreeRow *row = node->row()) {
-            TPLXGanttRow *ganttRow = row->getRow();
+            // The table is known here: a row finding it through its ancestors
+            // would cost the depth of the tree per row.
+            TPLXGanttRow *ganttRow = row->getRowIn(table);
             if (ganttRow && ganttRow->IsVisible()) {
                 const int rowTop = table->getVisibleRowStartY(counter);
                 if (rowTop > bottom)
@@ -703,7 +705,7 @@ void TPLXTreeNodeDrawer::Draw(TPLXVisualContext &vc)
             TPLXTreeNode *child = node->children()[level.next++];
             if (skipBelow > 0 && top->branchEnd(child) < skipBelow)
                 continue;
-            TPLXGanttRow *childRow = child->row() ? child->row()->getRow() : nullptr;
+            TPLXGanttRow *childRow = child->row() ? child->row()->getRowIn(table) : nullptr;
             if (childRow && childRow->IsVisible()) {
                 const int rowTop = table->getVisibleRowStartY(counter);
                 if (rowTop > bottom)
