@@ -56,16 +56,13 @@ int main(int argc, char *argv[])
     QImage chart;
     QImage network;
     try {
-        summary = summarizeDocument(storageName);
-        dataSource.setStorage(storageName);
+        summary = summarizeDocument(dataSource, storageName);
         chart = renderChart(dataSource, 1200);
         network = renderNetwork(dataSource);
     } catch (const EPLXError &error) {
         std::fprintf(stderr, "%s\n", error.message().toLocal8Bit().constData());
         return 1;
     }
-    if (dataSource.getStorage() != storageName)
-        summary.messages.append(QStringLiteral("The document could not be built; showing the built-in document."));
 
     QTextStream out(stdout);
     out << "Document: " << summary.storageName << '\n';

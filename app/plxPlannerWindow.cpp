@@ -38,17 +38,26 @@ QImage makePicture(qint64 width, qint64 height)
 
 } // namespace
 
-TPLXDocumentSummary summarizeDocument(const QString &storageName)
+TPLXDocumentSummary summarizeDocument(TPLXDataSource &dataSource, const QString &storageName)
 {
     TPLXDocumentSummary summary;
     summary.storageName = storageName.isEmpty() ? QStringLiteral("default") : storageName;
     TPLXRecordingScope recording;
-    PLXMedia media = TPLXMediaFactory::CreateMedia(storageName);
+    // The document is loaded once, by the data source that shows it.
+    dataSource.setStorage(storageName);
+    // A document that could not be built left the built-in one behind: its
+    // sections are still listed from its own store.
+    PLXMedia own;
+    IPLXMedia *media = dataSource.getMedia();
+    if (dataSource.getStorage() != storageName) {
+        own = TPLXMediaFactory::CreateMedia(storageName);
+        media = own.get();
+    }
 
     QStringList names;
-    if (auto *ini = dynamic_cast<TPLXINIFIle *>(media.get()))
+    if (auto *ini = dynamic_cast<TPLXINIFIle *>(media))
         names = ini->sectionNames();
-    else if (dynamic_cast<TPLXDefaultMedia *>(media.get()))
+    else if (dynamic_cast<TPLXDefaultMedia *>(media))
         names = TPLXDefaultMedia::sectionNames();
     for (const QString &name : names) {
         const QString typeId = media->strValue(name, QStringLiteral("typeID"), QString());
@@ -62,12 +71,13 @@ TPLXDocumentSummary summarizeDocument(const QString &storageName)
                 : QStringLiteral("unknown type id");
         summary.sections.append({name, typeId, status});
     }
-
-    TPLXEntityFactory factory;
-    std::unique_ptr<TPLXGanttObject> root(factory.loadObject(QStringLiteral("root"), *media, nullptr));
-    root.reset();
     summary.messages = recording.recorder().messages();
     summary.logLines = recording.recorder().logLines();
+    if (own) {
+        const QString fallback = QStringLiteral("The document could not be built; showing the built-in document.");
+        summary.messages.append(fallback);
+        summary.logLines.append(fallback);
+    }
     return summary;
 }
 
@@ -129,7 +139,8 @@ TPLXPlannerWindow::TPLXPlannerWindow(const TPLXDocumentSummary &summary, const Q
     FSections->setEditTriggers(QAbstractItemView::NoEditTriggers);
 
     FMessages->setReadOnly(true);
-    FMessages->setPlainText((summary.messages + summary.logLines).join(QLatin1Char('\n')));
+    // Loading logs every message it shows, and those it holds back.
+    FMessages->setPlainText(summary.logLines.join(QLatin1Char('\n')));
 
     auto *splitter = new QSplitter(Qt::Vertical);
     splitter->addWidget(FSections);

@@ -21,8 +21,9 @@ struct TPLXDocumentSummary
     QStringList logLines;
 };
 
-// Reads the document through its store and records every message instead of showing it.
-TPLXDocumentSummary summarizeDocument(const QString &storageName);
+// Opens the document in `dataSource` and lists its sections, recording the
+// load's messages and log lines instead of showing them.
+TPLXDocumentSummary summarizeDocument(TPLXDataSource &dataSource, const QString &storageName);
 
 // Draws the document's chart (table, bars, connections) for `width` pixels.
 // Both renderers raise EPLXError for a picture too large to make.

@@ -117,14 +117,19 @@ std::unique_ptr<TPLXPersistence> TPLXEntityFactory::createPersistence(const QStr
 
 TPLXGanttObject *TPLXEntityFactory::loadObject(const QString &name, IPLXMedia &media, TPLXGanttObject *parent)
 {
-    if (stillLoading(name)) {
-        reportCircularReference(name);
-        return nullptr;
-    }
-    if (TPLXGanttObject *loaded = getLoadedObject(name))
+    // One lookup answers "already loaded", "still loading" and, by adding
+    // the name, "not seen yet".
+    const qsizetype indexed = FIndex.size();
+    int &index = FIndex[SectionName{name}];
+    if (FIndex.size() == indexed) {
+        TPLXGanttObject *loaded = FLoadedObjects[static_cast<size_t>(index)].second;
+        if (!loaded)
+            reportCircularReference(name);
         return loaded;
-
-    startLoading(name);
+    }
+    const size_t slot = FLoadedObjects.size();
+    index = static_cast<int>(slot);
+    FLoadedObjects.emplace_back(name, nullptr);
     const size_t tableMark = FLoadedObjects.size();
     const QString typeId = media.strValue(name, QStringLiteral("typeID"), QStringLiteral("MISSING"));
     std::unique_ptr<TPLXPersistence> persistence = createPersistence(typeId);
@@ -145,7 +150,7 @@ TPLXGanttObject *TPLXEntityFactory::loadObject(const QString &name, IPLXMedia &m
         return nullptr;
     }
     entity->setParent(parent);
-    objectLoaded(name, entity);
+    FLoadedObjects[slot].second = entity;
     return entity;
 }
 
@@ -208,7 +213,7 @@ TPLXGanttObject *TPLXEntityFactory::getLoadedObject(const QString &name) const
 
 int TPLXEntityFactory::getObjectIndex(const QString &name) const
 {
-    return FIndex.value(name, -1);
+    return FIndex.value(SectionName{name}, -1);
 }
 
 void TPLXEntityFactory::objectLoaded(const QString &name, TPLXGanttObject *object)
@@ -218,7 +223,7 @@ void TPLXEntityFactory::objectLoaded(const QString &name, TPLXGanttObject *objec
         FLoadedObjects[static_cast<size_t>(index)].second = object;
         return;
     }
-    FIndex.insert(name, static_cast<int>(FLoadedObjects.size()));
+    FIndex.insert(SectionName{name}, static_cast<int>(FLoadedObjects.size()));
     FLoadedObjects.emplace_back(name, object);
 }
 

@@ -68,8 +68,24 @@ public:
     static bool registerKind(const char *typeId, Creator creator);
 
 private:
+    // A section name as a key of the loaded-object index. It hashes with a
+    // short seeded loop: the generic string hash took a fifth of the time to
+    // open a large document.
+    struct SectionName
+    {
+        QString text;
+        friend bool operator==(const SectionName &, const SectionName &) = default;
+        friend size_t qHash(const SectionName &name, size_t seed) noexcept
+        {
+            size_t hash = seed ^ (0xcbf29ce484222325ULL + static_cast<size_t>(name.text.size()));
+            for (const QChar c : name.text)
+                hash = (hash ^ c.unicode()) * 0x100000001b3ULL;
+            return hash ^ (hash >> 32);
+        }
+    };
+
     std::vector<std::pair<QString, TPLXGanttObject *>> FLoadedObjects;
-    QHash<QString, int> FIndex;
+    QHash<SectionName, int> FIndex;
 };
 
 // Registers a persistence class for its row of the registry when the library loads.

@@ -388,7 +388,7 @@ void TPLXIniDocument::parse(QByteArray bytes)
     FSections.clear();
     FKeyTables.clear();
     FLastSection = -1;
-    FLastSectionName.clear();
+    FLastCheckedSection = -1;
 
     const char *data = FBuffer.constData();
     const qsizetype size = FBuffer.size();
@@ -461,7 +461,6 @@ void TPLXIniDocument::rebuildSectionTable()
 {
     FSectionTable.assign(tableSizeFor(FSections.size()), 0);
     FLastSection = -1;
-    FLastSectionName.clear();
     for (quint32 i = 0; i < FSections.size(); ++i)
         if (FSections[i].header && !FSections[i].erased)
             indexSection(i);
@@ -485,7 +484,9 @@ void TPLXIniDocument::indexSection(quint32 index)
 
 qint64 TPLXIniDocument::findSection(QStringView name) const
 {
-    if (FLastSection >= 0 && FLastSectionName == name)
+    // Reads and writes come in runs on one section. Comparing with its stored
+    // name copies nothing; a name that matches it names no other section.
+    if (FLastSection >= 0 && sameName(text(FSections[FLastSection].name), name))
         return FLastSection;
     const size_t mask = FSectionTable.size() - 1;
     for (size_t slot = hashName(name) & mask;; slot = (slot + 1) & mask) {
@@ -494,7 +495,6 @@ qint64 TPLXIniDocument::findSection(QStringView name) const
             return -1;
         if (sameName(text(FSections[occupant - 1].name), name)) {
             FLastSection = occupant - 1;
-            FLastSectionName = name.toString();
             return FLastSection;
         }
     }
@@ -542,16 +542,18 @@ qint64 TPLXIniDocument::findKey(const Section &section, QStringView key) const
             if (entry.key.len == 0)
                 continue;
             const QByteArrayView stored = text(entry.key);
-            if (fast && stored.size() == key.size()) {
+            if (fast) {
+                // Folding keeps lengths, so while the stored key is ASCII the first
+                // differing character, or one key ending first, settles it.
+                const qsizetype common = std::min(stored.size(), key.size());
                 qsizetype j = 0;
-                while (j < stored.size() && lowerAscii(stored[j]) == lowered[j])
+                while (j < common && static_cast<unsigned char>(stored[j]) < 0x80 &&
+                       lowerAscii(stored[j]) == lowered[j])
                     ++j;
-                if (j == stored.size())
+                if (j == stored.size() && j == key.size())
                     return section.first + i;
-                if (static_cast<unsigned char>(stored[j]) < 0x80)
+                if (j == stored.size() || static_cast<unsigned char>(stored[j]) < 0x80)
                     continue;
-            } else if (fast && isAscii(stored)) {
-                continue;
             }
             if (sameName(stored, key))
                 return section.first + i;
@@ -621,13 +623,12 @@ void TPLXIniDocument::appendEntry(quint32 sectionIndex, const Entry &entry)
 
 void TPLXIniDocument::writeString(QStringView section, QStringView key, QStringView value)
 {
-    // Writes come section by section: check a section name once per run of writes.
-    if (FLastCheckedSection != section) {
-        checkName(section, false);
-        FLastCheckedSection = section.toString();
-    }
-    checkName(key, true);
+    // Writes come section by section: check a section's name once, the first
+    // time after another section was written.
     qint64 s = findSection(section);
+    if (s < 0 || s != FLastCheckedSection)
+        checkName(section, false);
+    checkName(key, true);
     if (s < 0) {
         Section created;
         created.name = store(section);
@@ -639,6 +640,7 @@ void TPLXIniDocument::writeString(QStringView section, QStringView key, QStringV
         else
             indexSection(static_cast<quint32>(s));
     }
+    FLastCheckedSection = s;
     const Span valueSpan = needsQuoting(value) ? store(QStringView(quoteValue(value))) : store(value);
     const qint64 e = findKey(FSections[s], key);
     if (e >= 0)

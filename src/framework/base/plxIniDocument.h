@@ -92,8 +92,8 @@ private:
     std::vector<quint32> FSectionTable; // open addressing: section index + 1, 0 = free
     mutable std::vector<std::vector<quint32>> FKeyTables;
     mutable qint64 FLastSection = -1;
-    mutable QString FLastSectionName;
-    QString FLastCheckedSection;
+    // Index of the section whose name the last write checked.
+    qint64 FLastCheckedSection = -1;
     bool FBom = false;
     bool FCrLf = false;
     bool FModified = false;

@@ -335,8 +335,19 @@ bool TPLXINIFIle::readArray(const QString &section, const QString &key, Element 
         }
     }
     QString text;
+    // One buffer for the element keys: an array of a large plan has a hundred
+    // thousand elements.
+    QString name = key + QLatin1Char('#');
+    const qsizetype stem = name.size();
     for (qint32 i = 0; i < count; ++i) {
-        const bool present = FIniFile->readString(section, elementKey(key, i), text);
+        name.resize(stem);
+        char digits[12];
+        int length = 0;
+        for (qint32 rest = i; length == 0 || rest > 0; rest /= 10)
+            digits[length++] = static_cast<char>('0' + rest % 10);
+        while (length > 0)
+            name.append(QLatin1Char(digits[--length]));
+        const bool present = FIniFile->readString(section, name, text);
         element(present ? &text : nullptr);
     }
     return true;

@@ -771,11 +771,15 @@ std::unique_ptr<TPLXGanttObject> TPLXGanttTablePersistence::doLoad(const QString
 {
     auto table = std::make_unique<TPLXGanttTable>();
     setID(name);
+    // Membership is checked against sets, so that loading stays linear in the rows.
+    QSet<const TPLXGanttRow *> listed;
     for (TPLXGanttRow *row :
          factory.loadObjectListAs<TPLXGanttRow>(name, QStringLiteral("rows"), media, table.get())) {
         // A row listed twice or of another kind cannot take a place of its own.
-        if (row && !table->FRows.contains(row))
+        if (row && !listed.contains(row)) {
+            listed.insert(row);
             table->FRows.append(row);
+        }
     }
     table->renumberFrom(0);
     table->FColWidth = media.sizeValue(name, QStringLiteral("column width"), 50);
@@ -793,23 +797,28 @@ std::unique_ptr<TPLXGanttObject> TPLXGanttTablePersistence::doLoad(const QString
     // A damaged z-order still shows every box once: rows that are not the
     // table's, listed twice or without a box are left out, and boxes it
     // misses go below the others.
+    QSet<const TPLXGanttRow *> stacked;
     for (TPLXGanttRow *row :
          factory.loadObjectListAs<TPLXGanttRow>(name, QStringLiteral("rowszorder"), media, table.get())) {
-        if (row && row->pertBar() && table->listsRow(row) && !table->FRowsZOrder.contains(row))
+        if (row && row->pertBar() && listed.contains(row) && !stacked.contains(row)) {
+            stacked.insert(row);
             table->FRowsZOrder.append(row);
+        }
     }
     for (TPLXGanttRow *row : std::as_const(table->FRows)) {
-        if (row->pertBar() && !table->FRowsZOrder.contains(row))
+        if (row->pertBar() && !stacked.contains(row))
             table->FRowsZOrder.append(row);
     }
     // Only connections between two boxes are PERT connections; others stay
     // the table's children, unlisted.
+    QSet<const TPLXBarConnection *> joined;
     for (TPLXBarConnection *c :
          factory.loadObjectListAs<TPLXBarConnection>(name, QStringLiteral("pertconnections"), media, table.get())) {
         if (c && c->getFromBar() && c->getFromBar()->asPertBar() && c->getToBar() && c->getToBar()->asPertBar() &&
-            !table->FPertBarConnections.contains(c))
+            !joined.contains(c)) {
+            joined.insert(c);
             table->FPertBarConnections.append(c);
-        else if (c)
+        } else if (c)
             PLXLog(QStringLiteral("Table %1: PERT connection %2 does not join two PERT boxes").arg(name, c->getUID()));
     }
     if (media.strValue(name, QStringLiteral("default pert settings"), QStringLiteral("Missing")) !=

@@ -642,6 +642,7 @@ std::unique_ptr<TPLXGanttObject> TPLXDocumentPersistence::doLoad(const QString &
 
     const QList<TPLXGanttObject *> loaded = factory.loadObjectList(name, QStringLiteral("connections"), media, doc);
     const QStringList names = media.strArray(name, QStringLiteral("connections"));
+    QSet<const TPLXBarConnection *> listed;
     for (qsizetype i = 0; i < loaded.size(); ++i) {
         auto *c = dynamic_cast<TPLXBarConnection *>(loaded[i]);
         const QString section = names.value(i);
@@ -655,12 +656,13 @@ std::unique_ptr<TPLXGanttObject> TPLXDocumentPersistence::doLoad(const QString &
             PLXLog(QStringLiteral("Connection \"%1\" of \"%2\" is dropped: %3").arg(section, name, defect));
             continue;
         }
-        if (doc->connections.contains(c)) {
+        if (listed.contains(c)) {
             PLXLog(QStringLiteral("Connection \"%1\" of \"%2\" is listed twice; the second entry is dropped")
                        .arg(section, name));
             continue;
         }
         // Loaded as a child of the document already; only list and index it.
+        listed.insert(c);
         doc->connections.append(c);
         doc->indexConnection(c);
     }

@@ -674,6 +674,8 @@ void TPLXTreeNodeDrawer::Draw(TPLXVisualContext &vc)
         const int x = left + (level + 1) * 7;
         int ownMiddle = -1;
         if (TPLXTreeRow *row = node->row()) {
+            // The table is known here: a row finding it through its ancestors
+            // would cost the depth of the tree per row.
             TPLXGanttRow *ganttRow = row->getRowIn(table);
             if (ganttRow && ganttRow->IsVisible()) {
                 const int rowTop = table->getVisibleRowStartY(counter);
