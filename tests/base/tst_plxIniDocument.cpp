@@ -71,6 +71,12 @@ private slots:
                  QByteArray("[unclosed]\nk=u\n[x]\nK=w\n"));
         // Erasing removes every occurrence; the name can then be used afresh.
         QCOMPARE(written("[a]\nk=1\n[b]\nk=2\n[A]\nk=3\n", u"A", u"a"), QByteArray("[b]\nk=2\n[A]\nk=w\n"));
+        // A rewritten section keeps the keys written to it and its lines without a key; its repeats go.
+        auto doc = TPLXIniDocument::fromBytes("[a]\n;c\nk=1\nold=2\n[b]\nx=1\n[A]\nk=3\n");
+        doc->beginRewrite();
+        doc->writeString(u"a", u"k", u"w");
+        doc->commitRewrite();
+        QCOMPARE(doc->toBytes(), QByteArray("[a]\n;c\nk=w\n[b]\nx=1\n"));
     }
 
     void anyValueRoundTripsOddNamesAreRefused()

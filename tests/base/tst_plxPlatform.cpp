@@ -18,9 +18,12 @@ private slots:
     {
         QTemporaryDir dir;
         const QString log = dir.filePath(QStringLiteral("chart.log"));
-        PLXLog(QStringLiteral("nowhere")); // no file name: nothing is written anywhere
+        int formatted = 0;
+        const auto first = [&] { return QString::number(++formatted); };
+        PLXLog(first); // no file name and no recorder: not even formatted
         SetLogFile(log);
-        PLXLog(QStringLiteral("first"));
+        PLXLog(first);
+        QCOMPARE(formatted, 1);
         PLXLog(QStringLiteral("second"));
         QStringList lines = QString::fromUtf8(plxtest::readFile(log)).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
         QCOMPARE(lines.size(), 2);
@@ -41,7 +44,7 @@ private slots:
         {
             TPLXRecordingScope inner;
             PLXShowMessage(QStringLiteral("to inner"));
-            PLXLog(QStringLiteral("logged"));
+            PLXLog([] { return QStringLiteral("logged"); });
             QCOMPARE(inner.recorder().messages(), QStringList({"to inner"}));
             QCOMPARE(inner.recorder().logLines(), QStringList({"logged"}));
         }

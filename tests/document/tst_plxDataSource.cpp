@@ -12,6 +12,10 @@
 #include <QPainter>
 #include <QtTest>
 
+#include <csignal>
+#include <functional>
+#include <sys/resource.h>
+
 using namespace plxtest;
 
 namespace {
@@ -67,6 +71,9 @@ private slots:
     void unreadableStorageFallsBackToTheDefault_data();
     void unreadableStorageFallsBackToTheDefault();
     void loadAndSave();
+    void savedDocumentReloadsAsSaved_data();
+    void savedDocumentReloadsAsSaved();
+    void failedSaveReportsOnceAndKeepsTheFile();
     void hostileDocumentsLoadWhole_data();
     void hostileDocumentsLoadWhole();
 };
@@ -124,7 +131,7 @@ void tst_plxDataSource::unreadableStorageFallsBackToTheDefault()
 
 void tst_plxDataSource::loadAndSave()
 {
-    Plan p(section(QStringLiteral("Application")) + line(QStringLiteral("owner"), QStringLiteral("planning")));
+    Plan p;
     QCOMPARE(connectionIds(p.ds), (QStringList{"AB", "BC"}));
     QCOMPARE(p.ds.root()->getStartDate(), kMonday);
     // Setting the storage again rebuilds the document from the file and drops the history.
@@ -133,33 +140,70 @@ void tst_plxDataSource::loadAndSave()
     QCOMPARE(p.undoCount() + p.ds.getUndoRedoStack().GetRedoOperationCount(), 0);
     QCOMPARE(p.bar(1, 0)->getStartDate(), kMonday + 2);
 
-    // A failed save raises, writes nothing and leaves document and storage as they were.
-    const QString target = p.dir.filePath(QStringLiteral("no/such/folder/plan.ini"));
-    QVERIFY_THROWS_EXCEPTION(EPLXFileError, p.ds.SaveToMedia(QStringLiteral("file://") + target));
-    QVERIFY(!QFile::exists(target));
     QVERIFY(p.ds.BarMove(p.bar(2, 1), kMonday + 9, 2));
     // A storage that is no regular file raises and changes nothing, the history included.
     QVERIFY(QDir(p.dir.path()).mkdir(QStringLiteral("folder.ini")));
     QVERIFY_THROWS_EXCEPTION(EPLXFileError, p.ds.setStorage("file://" + p.dir.filePath(QStringLiteral("folder.ini"))));
     QVERIFY(p.ds.getStorage() == p.storage && p.undoCount() == 1);
-    const QString copy = QStringLiteral("file://") + p.dir.filePath(QStringLiteral("copy.ini"));
-    p.ds.SaveToMedia(copy);
+    QVERIFY(p.ds.SaveToMedia(QStringLiteral("file://") + p.dir.filePath(QStringLiteral("copy.ini"))));
     QCOMPARE(p.ds.getStorage(), p.storage); // saving does not switch the storage
-    TPLXDataSource other;
-    other.setStorage(copy);
-    QCOMPARE(connectionIds(other), (QStringList{"AB", "BC"}));
-    QCOMPARE(other.GetTable()->getRow(2)->GetBarInRow(1)->getStartDate(), kMonday + 9);
-
-    // Into its own file: sections the chart does not know are kept.
-    p.ds.SaveToMedia(p.storage);
-    const QByteArray written = plxtest::readFile(p.dir.filePath(QStringLiteral("plan.ini")));
-    QVERIFY(written.contains("[Application]") && written.contains("owner=planning"));
-    TPLXDataSource reread;
-    reread.setStorage(p.storage);
-    QCOMPARE(reread.GetTable()->getRow(2)->GetBarInRow(1)->getStartDate(), kMonday + 9);
     // The default store and a dummy store take nothing and raise nothing.
-    p.ds.SaveToMedia(QString());
-    p.ds.SaveToMedia(QStringLiteral("nothing://here"));
+    QVERIFY(p.ds.SaveToMedia(QString()) && p.ds.SaveToMedia(QStringLiteral("nothing://here")));
+}
+
+void tst_plxDataSource::savedDocumentReloadsAsSaved_data()
+{
+    QTest::addColumn<int>("edit");
+    QTest::addColumn<QString>("target"); // plan.ini is the storage; other.ini a copy of it
+    QTest::newRow("PERT box deleted") << 0 << "plan.ini";
+    QTest::newRow("connection deleted") << 1 << "plan.ini";
+    QTest::newRow("row deleted") << 2 << "plan.ini";
+    QTest::newRow("saved as over a stale copy") << 0 << "other.ini";
+}
+
+void tst_plxDataSource::savedDocumentReloadsAsSaved()
+{
+    QFETCH(int, edit);
+    QFETCH(QString, target);
+    Document doc = threeRows(section(QStringLiteral("Application")) + line(QStringLiteral("owner"), "planning"));
+    doc.nestedTree = true; // rows are deleted through the tree
+    LoadedDocument p(doc);
+    QVERIFY(p.ds.PertBarAdd(0, 40, 20) && p.ds.PertBarAdd(1, 200, 20));
+    QVERIFY(p.ds.SaveToMedia(p.storage));
+    const QString path = p.dir.filePath(target);
+    QVERIFY(target == "plan.ini" || QFile::copy(p.dir.filePath(QStringLiteral("plan.ini")), path));
+    const std::function<bool()> edits[] = {[&] { return p.ds.PertBarDelete(p.row(0)->pertBar()); },
+                                           [&] { return p.ds.ConnectionDelete(p.ds.root()->getConnection(0)); },
+                                           [&] { return p.ds.RowDelete(2); }};
+    QVERIFY(edits[edit]());
+    const QStringList expected = savedLines(p.ds, p.dir);
+    QVERIFY(p.ds.SaveToMedia(QStringLiteral("file://") + path));
+    TPLXDataSource reloaded;
+    reloaded.setStorage(QStringLiteral("file://") + path);
+    QCOMPARE(firstDifference(expected, savedLines(reloaded, p.dir)), QString());
+    QVERIFY(readFile(path).contains("[Application]\nowner=planning"));
+}
+
+void tst_plxDataSource::failedSaveReportsOnceAndKeepsTheFile()
+{
+    Plan p;
+    const QString path = p.dir.filePath(QStringLiteral("plan.ini"));
+    const QByteArray before = readFile(path);
+    const QStringList files = QDir(p.dir.path()).entryList(QDir::Files);
+    QVERIFY(p.ds.BarMove(p.bar(1, 0), kMonday + 3, 1));
+    // The size limit refuses the write past its first bytes; its signal would end the test.
+    rlimit saved{};
+    getrlimit(RLIMIT_FSIZE, &saved);
+    const rlimit limit{64, saved.rlim_max};
+    std::signal(SIGXFSZ, SIG_IGN);
+    setrlimit(RLIMIT_FSIZE, &limit);
+    const bool written = p.ds.SaveToMedia(QStringLiteral("file://") + path);
+    setrlimit(RLIMIT_FSIZE, &saved);
+    const QStringList &messages = p.recording.recorder().messages();
+    QVERIFY2(!written && messages.size() == 1 && messages[0].endsWith("(File too large)"),
+             qPrintable(messages.join(" | ")));
+    QCOMPARE(readFile(path), before);
+    QCOMPARE(QDir(p.dir.path()).entryList(QDir::Files), files);
 }
 
 void tst_plxDataSource::hostileDocumentsLoadWhole_data()

@@ -11,6 +11,7 @@
 #include "plxTestSupport.h"
 
 #include <QByteArray>
+#include <QFile>
 #include <QList>
 #include <QSet>
 #include <QString>
@@ -185,12 +186,14 @@ inline QString storageFor(const QTemporaryDir &dir, const QString &fileName, con
     return QStringLiteral("file://") + path;
 }
 
-// What `ds` saves into a file in `dir`: every line prefixed by its section
-// (headers as they are) and sorted, so that a comparison names the first key
-// that differs, whatever order the sections come in.
+// What `ds` saves into a fresh file in `dir`: every line prefixed by its
+// section (headers as they are) and sorted, so that a comparison names the
+// first key that differs, whatever order the sections come in.
 inline QStringList savedLines(TPLXDataSource &ds, const QTemporaryDir &dir)
 {
     const QString path = dir.filePath(QStringLiteral("saved.ini"));
+    // An earlier save would lend its keys to this one.
+    QFile::remove(path);
     ds.SaveToMedia(QStringLiteral("file://") + path);
     QStringList lines;
     QString section;

@@ -183,9 +183,16 @@ QList<TPLXGanttObject *> TPLXEntityFactory::loadObjectList(const QString &name, 
 
 void TPLXEntityFactory::saveObject(const QString &name, IPLXMedia &media, TPLXGanttObject *object)
 {
-    if (object)
-        object->doSave(name, media, *this);
-    media.flush();
+    media.beginDocument();
+    try {
+        if (object)
+            object->doSave(name, media, *this);
+        media.endDocument();
+    } catch (...) {
+        // Half a document is never left to be written when the store is released.
+        media.cancelDocument();
+        throw;
+    }
 }
 
 void TPLXEntityFactory::saveObjectList(const QString &name, const QString &key, IPLXMedia &media,

@@ -38,7 +38,8 @@ public:
             typed.append(dynamic_cast<T *>(object));
         return typed;
     }
-    // Saves a whole tree from its root, then puts the store on disk.
+    // Saves a whole tree from its root, then puts the store on disk; each section
+    // written holds only what the tree wrote there.
     void saveObject(const QString &name, IPLXMedia &media, TPLXGanttObject *object);
     void saveObjectList(const QString &name, const QString &key, IPLXMedia &media,
                         const QList<TPLXGanttObject *> &list);

@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <atomic>
 #include <cstring>
+#include <utility>
 
 namespace {
 
@@ -331,15 +332,8 @@ std::shared_ptr<TPLXIniDocument> TPLXIniDocument::fromBytes(const QByteArray &by
 
 TPLXIniDocument::~TPLXIniDocument()
 {
-    if (FModified && !FFileName.isEmpty()) {
-        // The last store let go without a flush: write now, and say so if it fails.
-        try {
-            flush();
-        } catch (const EPLXError &error) {
-            PLXLog(error.message());
-            PLXShowMessage(error.message());
-        }
-    }
+    // The last store let go without a flush: write now.
+    flushOnRelease();
     if (!FRegistryKey.isEmpty()) {
         Registry &reg = registry();
         QMutexLocker lock(&reg.mutex);
@@ -647,7 +641,12 @@ void TPLXIniDocument::writeString(QStringView section, QStringView key, QStringV
         FEntries[e].value = valueSpan;
     else
         appendEntry(static_cast<quint32>(s), Entry{store(key), valueSpan});
+    if (FRewriting && !FSections[s].rewritten) {
+        FSections[s].rewritten = true;
+        FRewrittenSections.push_back(static_cast<quint32>(s));
+    }
     FModified = true;
+    FWriteFailed = false;
 }
 
 QStringList TPLXIniDocument::sections() const
@@ -712,7 +711,98 @@ void TPLXIniDocument::eraseSection(QStringView section)
     if (erased) {
         rebuildSectionTable();
         FModified = true;
+        FWriteFailed = false;
     }
+}
+
+void TPLXIniDocument::beginRewrite()
+{
+    // An unmodified document is its parsed text, which edits never change.
+    FRewriteBaseModified = FModified;
+    FRewriteBase = FModified ? toBytes() : FBuffer;
+    FRewriteArenaStart = static_cast<quint32>(FArena.size());
+    FRewrittenSections.clear();
+    FRewriting = true;
+}
+
+quint32 TPLXIniDocument::firstOccurrence(quint32 sectionIndex) const
+{
+    const QByteArrayView name = text(FSections[sectionIndex].name);
+    const size_t mask = FSectionTable.size() - 1;
+    for (size_t slot = hashName(name) & mask;; slot = (slot + 1) & mask) {
+        const quint32 occupant = FSectionTable[slot];
+        if (occupant == 0)
+            return sectionIndex;
+        if (sameName(text(FSections[occupant - 1].name), name))
+            return occupant - 1;
+    }
+}
+
+void TPLXIniDocument::dropUnwritten()
+{
+    // Every value written during the rewrite was stored in the arena after its start.
+    const auto writtenNow = [this](const Entry &entry) {
+        return (entry.value.off & kArenaBit) != 0 && (entry.value.off & ~kArenaBit) >= FRewriteArenaStart;
+    };
+    bool dropped = false;
+    for (const quint32 index : FRewrittenSections) {
+        Section &section = FSections[index];
+        quint32 kept = 0;
+        for (quint32 i = 0; i < section.count; ++i) {
+            const Entry &entry = FEntries[section.first + i];
+            if (entry.key.len == 0 || writtenNow(entry))
+                FEntries[section.first + kept++] = entry;
+        }
+        if (kept != section.count) {
+            section.count = kept;
+            dropped = true;
+            if (section.keyTable >= 0)
+                buildKeyTable(index);
+        }
+    }
+    if (!FRewrittenSections.empty()) {
+        for (quint32 i = 0; i < FSections.size(); ++i) {
+            Section &section = FSections[i];
+            if (!section.header || section.erased || section.rewritten)
+                continue;
+            const quint32 first = firstOccurrence(i);
+            if (first != i && FSections[first].rewritten) {
+                section.erased = true;
+                dropped = true;
+            }
+        }
+    }
+    for (const quint32 index : FRewrittenSections)
+        FSections[index].rewritten = false;
+    FRewrittenSections.clear();
+    FRewriting = false;
+    if (dropped)
+        FModified = true;
+}
+
+void TPLXIniDocument::commitRewrite()
+{
+    if (!FRewriting)
+        return;
+    dropUnwritten();
+    try {
+        flush();
+    } catch (const EPLXError &) {
+        FRewriting = true;
+        cancelRewrite();
+        throw;
+    }
+    FRewriteBase.clear();
+}
+
+void TPLXIniDocument::cancelRewrite()
+{
+    if (!FRewriting)
+        return;
+    FRewriting = false;
+    FRewrittenSections.clear();
+    parse(std::exchange(FRewriteBase, QByteArray()));
+    FModified = FRewriteBaseModified;
 }
 
 QByteArray TPLXIniDocument::toBytes() const
@@ -775,14 +865,39 @@ void TPLXIniDocument::flush()
 {
     if (!FModified || FFileName.isEmpty())
         return;
-    // The target may have been replaced by a device or pipe since it was read.
-    checkRegularFile(FFileName);
     QByteArray bytes = toBytes();
-    QSaveFile file(FFileName);
-    if (!file.open(QIODevice::WriteOnly))
-        throw EPLXFileError(FFileName, QStringLiteral("cannot be written (%1)").arg(file.errorString()));
-    if (file.write(bytes) != bytes.size() || !file.commit())
-        throw EPLXFileError(FFileName, QStringLiteral("cannot be written (%1)").arg(file.errorString()));
+    try {
+        // The target may have been replaced by a device or pipe since it was read.
+        checkRegularFile(FFileName);
+        // Unbuffered, and written until the system refuses: a short write (the
+        // file-size limit, a full disk) then fails with the system's reason
+        // instead of passing as done. An uncommitted temporary file is removed.
+        QSaveFile file(FFileName);
+        qint64 written = 0;
+        if (file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+            for (qint64 n = 0; written < bytes.size(); written += n)
+                if ((n = file.write(bytes.constData() + written, bytes.size() - written)) <= 0)
+                    break;
+        }
+        if (!file.isOpen() || written != bytes.size() || !file.commit())
+            throw EPLXFileError(FFileName, QStringLiteral("cannot be written (%1)").arg(file.errorString()));
+    } catch (const EPLXError &) {
+        FWriteFailed = true;
+        throw;
+    }
     // What is on disk now becomes the parsed text, which drops the lines left over by edits.
     parse(std::move(bytes));
+    FWriteFailed = false;
+}
+
+void TPLXIniDocument::flushOnRelease()
+{
+    if (FWriteFailed)
+        return;
+    try {
+        flush();
+    } catch (const EPLXError &error) {
+        PLXLog(error.message());
+        PLXShowMessage(error.message());
+    }
 }

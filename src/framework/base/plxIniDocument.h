@@ -43,9 +43,21 @@ public:
     int keyCount(QStringView section) const;
     void eraseSection(QStringView section);
 
+    // A rewrite puts a whole document into the file: each section written
+    // between beginRewrite and commitRewrite keeps only the keys written to it
+    // (lines without a key stay) and later repeats of its name go; sections not
+    // written stay as they are. commitRewrite then flushes; when that fails it
+    // raises and, like cancelRewrite, returns to the text from before.
+    void beginRewrite();
+    void commitRewrite();
+    void cancelRewrite();
+
     // Writes the whole text to a temporary file beside the target and renames
     // it over the target; raises EPLXFileError and keeps the old file on failure.
     void flush();
+    // As flush, for a store or document being released: a write that failed
+    // has been reported by its raiser and is not tried again until new writes.
+    void flushOnRelease();
     bool isModified() const { return FModified; }
     QByteArray toBytes() const;
 
@@ -69,6 +81,7 @@ private:
         mutable qint32 keyTable = -1;
         bool header = true; // false for the lines before the first section
         bool erased = false;
+        bool rewritten = false;
     };
 
     TPLXIniDocument() = default;
@@ -82,6 +95,8 @@ private:
     void rebuildSectionTable();
     void buildKeyTable(quint32 sectionIndex) const;
     void appendEntry(quint32 sectionIndex, const Entry &entry);
+    quint32 firstOccurrence(quint32 sectionIndex) const;
+    void dropUnwritten();
 
     QString FFileName;
     QString FRegistryKey;
@@ -97,4 +112,12 @@ private:
     bool FBom = false;
     bool FCrLf = false;
     bool FModified = false;
+    bool FWriteFailed = false;
+    // The rewrite in progress: values stored in the arena from this offset on
+    // were written during it.
+    bool FRewriting = false;
+    quint32 FRewriteArenaStart = 0;
+    std::vector<quint32> FRewrittenSections;
+    QByteArray FRewriteBase;
+    bool FRewriteBaseModified = false;
 };

@@ -37,6 +37,19 @@ void IPLXMedia::flush()
 {
 }
 
+void IPLXMedia::beginDocument()
+{
+}
+
+void IPLXMedia::endDocument()
+{
+    flush();
+}
+
+void IPLXMedia::cancelDocument()
+{
+}
+
 qint32 IPLXMedia::intValue(const QString &section, const QString &key, qint32 def)
 {
     qint32 value = def;
@@ -224,17 +237,27 @@ TPLXINIFIle::TPLXINIFIle(std::shared_ptr<TPLXIniDocument> document)
 
 TPLXINIFIle::~TPLXINIFIle()
 {
-    try {
-        FIniFile->flush();
-    } catch (const EPLXError &error) {
-        PLXLog(error.message());
-        PLXShowMessage(error.message());
-    }
+    FIniFile->flushOnRelease();
 }
 
 void TPLXINIFIle::flush()
 {
     FIniFile->flush();
+}
+
+void TPLXINIFIle::beginDocument()
+{
+    FIniFile->beginRewrite();
+}
+
+void TPLXINIFIle::endDocument()
+{
+    FIniFile->commitRewrite();
+}
+
+void TPLXINIFIle::cancelDocument()
+{
+    FIniFile->cancelRewrite();
 }
 
 bool TPLXINIFIle::getStrProperty(const QString &section, const QString &key, const QString &def, QString &value)

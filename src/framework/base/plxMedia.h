@@ -41,6 +41,13 @@ public:
     virtual QString setGraphic(const QString &fileName, const QString &mimeType, const QImage &graphic) = 0;
     // Puts every write so far on disk; raises EPLXFileError when that fails.
     virtual void flush();
+    // A whole document is written between beginDocument and endDocument: the
+    // sections written then hold exactly what was written. endDocument puts
+    // the store on disk; when that fails, or cancelDocument is called instead,
+    // the store is left as it was before beginDocument.
+    virtual void beginDocument();
+    virtual void endDocument();
+    virtual void cancelDocument();
 
     // Value-returning shorthands for readers that ignore presence.
     qint32 intValue(const QString &section, const QString &key, qint32 def);
@@ -123,6 +130,9 @@ public:
     void setColorProperty(const QString &section, const QString &key, TColor value) override;
     QString setGraphic(const QString &fileName, const QString &mimeType, const QImage &graphic) override;
     void flush() override;
+    void beginDocument() override;
+    void endDocument() override;
+    void cancelDocument() override;
 
     TPLXIniDocument &iniFile() const { return *FIniFile; }
     // The file's sections in file order.

@@ -12,11 +12,6 @@ const QString kDumpRule = QStringLiteral("--------- Undo stack entries ---------
 // The dump lists the whole history on every step, which would make each step
 // cost time in proportion to the history's depth. Build it only when someone
 // receives the lines: a log file, or services installed in place of the default.
-bool diagnosticLogWanted()
-{
-    const TPLXServices &services = TPLXServices::instance();
-    return !LogFile().isEmpty() || typeid(services) != typeid(TPLXServices);
-}
 
 } // namespace
 
@@ -232,7 +227,8 @@ int TPLXUndoRedoStack::GetUndoOperationCount() const
 
 void TPLXUndoRedoStack::dumpUndoStack() const
 {
-    if (!diagnosticLogWanted())
+    // The whole history on every step: built only when someone takes the lines.
+    if (!PLXLogListened())
         return;
     PLXLog(kDumpRule);
     for (auto it = undoStack.rbegin(); it != undoStack.rend(); ++it)

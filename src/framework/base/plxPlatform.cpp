@@ -36,6 +36,9 @@ QString &logFileName()
     return name;
 }
 
+// Asked before every log line, so it avoids the lock that guards the name.
+std::atomic<bool> logFileSet{false};
+
 // The cap that counts the messages of this thread, if one is active.
 thread_local TPLXMessageCap *activeCap = nullptr;
 
@@ -65,6 +68,11 @@ void TPLXServices::writeLog(const QString &message, bool restart)
     const QString fileName = LogFile();
     if (!fileName.isEmpty())
         PLXAppendLogLine(fileName, message, restart);
+}
+
+bool TPLXServices::logListened() const
+{
+    return logFileSet.load(std::memory_order_relaxed);
 }
 
 TPLXServices &TPLXServices::instance()
@@ -147,11 +155,19 @@ void SetLogFile(const QString &fileName)
 {
     QMutexLocker lock(&logMutex());
     logFileName() = fileName;
+    logFileSet.store(!fileName.isEmpty());
+}
+
+bool PLXLogListened()
+{
+    return TPLXServices::instance().logListened();
 }
 
 void PLXLog(const QString &message, bool restart)
 {
-    TPLXServices::instance().writeLog(message, restart);
+    TPLXServices &services = TPLXServices::instance();
+    if (services.logListened())
+        services.writeLog(message, restart);
 }
 
 void PLXShowMessage(const QString &text)

@@ -8,6 +8,8 @@
 #include <QStringList>
 
 #include <memory>
+#include <type_traits>
+#include <utility>
 
 // Where modal messages and diagnostic log lines go. The default shows a
 // message box with the application's title when a GUI runs and appends log
@@ -20,6 +22,9 @@ public:
     virtual void showMessage(const QString &text);
     // Writes one formatted line to the log file; does nothing without a file name.
     virtual void writeLog(const QString &message, bool restart);
+    // Whether log lines go anywhere: without a listener they are not even
+    // formatted. The default listens while a log file is set.
+    virtual bool logListened() const;
 
     static TPLXServices &instance();
     // Installs `services` (not owned) and returns the previous one; null restores the default.
@@ -32,6 +37,7 @@ class ORVANTA_EXPORT TPLXRecordingServices : public TPLXServices
 public:
     void showMessage(const QString &text) override;
     void writeLog(const QString &message, bool restart) override;
+    bool logListened() const override { return true; }
 
     const QStringList &messages() const { return FMessages; }
     const QStringList &logLines() const { return FLogLines; }
@@ -86,8 +92,19 @@ private:
 // The chart components' diagnostic log file; empty means no logging.
 ORVANTA_EXPORT QString LogFile();
 ORVANTA_EXPORT void SetLogFile(const QString &fileName);
+// Whether a log file or the installed services take log lines; cheap enough
+// to ask before every line.
+ORVANTA_EXPORT bool PLXLogListened();
 // Appends one diagnostic line (truncating the file first with `restart`).
 ORVANTA_EXPORT void PLXLog(const QString &message, bool restart = false);
+// Appends the line that `format` returns, calling it only when someone listens.
+template<typename Format>
+requires std::is_invocable_r_v<QString, Format>
+void PLXLog(Format &&format)
+{
+    if (PLXLogListened())
+        PLXLog(std::forward<Format>(format)());
+}
 // Shows a modal message through the installed services.
 ORVANTA_EXPORT void PLXShowMessage(const QString &text);
 // "dd.mm.yyyy hh:nn:ss,zzz PRINT message"

@@ -12,7 +12,6 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
-#include <typeinfo>
 #include <unordered_map>
 
 namespace {
@@ -221,12 +220,6 @@ TPLXDocumentSetup *documentOf(TPLXGanttTable *table)
     return dynamic_cast<const TPLXDocumentSetup *>(top) ? table->GetDocumentSetup() : nullptr;
 }
 
-bool logIsHeard()
-{
-    const TPLXServices &services = TPLXServices::instance();
-    return typeid(services) != typeid(TPLXServices) || !LogFile().isEmpty();
-}
-
 } // namespace
 
 TPLXCriticalPathResult TPLXCriticalPathCalculator::solve(const TPLXCriticalPathPlan &plan, IPLXCalendar &calendar)
@@ -382,7 +375,7 @@ TPLXCriticalPathResult TPLXCriticalPathCalculator::solve(const TPLXCriticalPathP
                 result.criticalLinks.push_back(pairs[size_t(p)]);
     }
 
-    if (logIsHeard()) {
+    if (PLXLogListened()) {
         for (int i = 0; i < n; ++i) {
             const QString bar = QStringLiteral("bar ") + QString::number(i);
             PLXLog(bar + QStringLiteral(" EST = ") + PLXFloatToStr(result.ESTime[size_t(i)]));

@@ -70,12 +70,18 @@ void TPLXDataSource::buildDocument()
         FRoot->setDataSource(this);
 }
 
-void TPLXDataSource::SaveToMedia(const QString &name)
+bool TPLXDataSource::SaveToMedia(const QString &name)
 {
-    PLXMedia store = TPLXMediaFactory::CreateMedia(name);
-    if (!store || !FRoot)
-        return;
-    factory->saveObject(QStringLiteral("root"), *store, FRoot.get());
+    try {
+        PLXMedia store = TPLXMediaFactory::CreateMedia(name);
+        if (store && FRoot)
+            factory->saveObject(QStringLiteral("root"), *store, FRoot.get());
+    } catch (const EPLXError &error) {
+        PLXLog(error.message());
+        PLXShowMessage(error.message());
+        return false;
+    }
+    return true;
 }
 
 void TPLXDataSource::clearDocument()

@@ -48,8 +48,9 @@ public:
     QString getStorage() const { return storageName; }
     void buildDocument();
     // Saves the document into the store of `name`; the storage name stays.
-    // Raises EPLXFileError when the file cannot be written.
-    void SaveToMedia(const QString &name);
+    // A save that fails shows its reason once, leaves the old file as it was
+    // and returns false.
+    bool SaveToMedia(const QString &name);
     void clearDocument();
 
     TPLXGanttDocument *root() const { return FRoot.get(); }

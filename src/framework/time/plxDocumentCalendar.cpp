@@ -43,8 +43,10 @@ QString logDate(TDateTime date)
 
 void logOccurence(const char *tag, TDateTime date, TDateTime result, double duration)
 {
-    PLXLog(QLatin1String(tag) + logDate(date) + QLatin1Char(' ') + logDate(result) + QLatin1Char(' ') +
-           PLXFloatToStr(duration));
+    PLXLog([&] {
+        return QLatin1String(tag) + logDate(date) + QLatin1Char(' ') + logDate(result) + QLatin1Char(' ') +
+               PLXFloatToStr(duration);
+    });
 }
 
 TPLXTimeMode modeFromInt(qint64 value)
