@@ -133,6 +133,10 @@ private:
     void indexBar(const TPLXGanttBar *bar, TPLXBarConnection *c);
     void unindexBar(const TPLXGanttBar *bar, TPLXBarConnection *c);
     void refreshCriticalPath();
+    // Whether `c` is in the list, answered from the index.
+    bool isListed(const TPLXBarConnection *c) const;
+    // The list position of `c`, or -1.
+    qsizetype positionOf(const TPLXBarConnection *c) const;
 
     QHash<const TPLXGanttBar *, QList<TPLXBarConnection *>> FConnectionIndex;
     std::unique_ptr<TPLXDrawer> FOwnDrawer;
