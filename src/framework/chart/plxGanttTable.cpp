@@ -181,6 +181,17 @@ TPLXGanttBar *TPLXGanttTable::barInRange(TDateTime start, TDateTime end, int row
     return nullptr;
 }
 
+TPLXGanttBar *TPLXGanttTable::barInRowRange(TDateTime start, TDateTime end, int row, TPLXGanttBar *bar) const
+{
+    if (row < 0 || row >= countRows())
+        return nullptr;
+    for (TPLXGanttBar *candidate : FRows[row]->bars()) {
+        if (candidate != bar && candidate->getRow() == row && candidate->overlap(start, end, row, bar))
+            return candidate;
+    }
+    return nullptr;
+}
+
 TPLXGanttBar *TPLXGanttTable::findFirstSummarizable(int row) const
 {
     TPLXGanttRow *r = getRow(row);

@@ -127,6 +127,9 @@ public:
     int swapSequences(int startA, int endA, int startB, int endB);
     QList<TPLXGanttBar *> allBarsIn(int first, int last) const;
     TPLXGanttBar *barInRange(TDateTime start, TDateTime end, int row, TPLXGanttBar *bar) const;
+    // As barInRange, asking only the bars that row `row` holds, with their
+    // row indexes brought up to date first.
+    TPLXGanttBar *barInRowRange(TDateTime start, TDateTime end, int row, TPLXGanttBar *bar) const;
     TPLXGanttBar *findFirstSummarizable(int row) const;
     TPLXGanttBar *findLastSummarizable(int row) const;
     TDateTime CalculateStartDate() const;

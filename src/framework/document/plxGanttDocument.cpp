@@ -631,7 +631,7 @@ std::unique_ptr<TPLXMultipleOperations> TPLXGanttDocument::resolveDistanceViolat
         const TDateTime start = push->getStartDate();
         const TDateTime end = push->getEndDate();
         const int row = push->getRow();
-        if (!Ftable->barInRange(start + offset, end + offset, row, push) && !push->isFixed()) {
+        if (!Ftable->barInRowRange(start + offset, end + offset, row, push) && !push->isFixed()) {
             const TDateTime newStart = Fcalendar->addEffective(start, offset, false);
             std::unique_ptr<TPLXOperation> move = push->moveTo(newStart, row);
             if (move && move->perform()) {
