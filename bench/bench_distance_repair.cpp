@@ -11,14 +11,19 @@ namespace {
 
 using namespace plxtest;
 
-struct TChain : LoadedDocument
+// No recording scope: a heard log makes the critical path write every bar's times.
+struct TChain
 {
+    QTemporaryDir dir;
+    TPLXDataSource ds;
+
     explicit TChain(const Document &doc)
-        : LoadedDocument(doc)
     {
+        ds.setStorage(storageFor(dir, QStringLiteral("chain.ini"), text(doc)));
         ds.root()->setEndDate(kMonday + 1000000);
     }
-    TPLXGanttBar *head() const { return bar(0, 0); }
+    TPLXGanttBar *head() const { return ds.GetTable()->getRow(0)->GetBarInRow(0); }
+    TPLXUndoRedoStack &stack() { return ds.getUndoRedoStack(); }
     // The head three days later (working days pass the weekend), not yet repaired.
     void moveHead() { ds.BarMove(head(), kMonday + 3, 0); }
 };
