@@ -17,6 +17,7 @@
 #include "plxTreeSettings.h"
 
 #include <QDate>
+#include <QScopeGuard>
 #include <QSet>
 
 #include <algorithm>
@@ -365,6 +366,8 @@ void TPLXGanttDocument::insertConnection(int index, TPLXBarConnection *c)
     if (isListed(c))
         return;
     c->setParent(this);
+    if (FAppended && index >= countConnections())
+        FAppended->append(c);
     connections.insert(std::clamp(index, 0, countConnections()), c);
     indexConnection(c);
     refreshCriticalPath();
@@ -582,9 +585,9 @@ std::unique_ptr<TPLXMultipleOperations> TPLXGanttDocument::resolveDistanceViolat
     TConnectionAddSuspension suspension(FDataSource);
 
     // The first listed connection that asks for a push wins. A connection
-    // asks anew only when one of its bars is pushed, so only the pushed bar's
-    // connections are checked again; a performed move lists them again at
-    // the end, in the order the index gives them.
+    // asks anew only when one of its bars is pushed, or moved along by a
+    // push (then it is listed again at the end), or when it hangs on a
+    // summary bar; only those are checked again.
     QHash<const TPLXBarConnection *, qint64> place;
     place.reserve(connections.size());
     QList<TPLXBarConnection *> onSummaries;
@@ -594,8 +597,10 @@ std::unique_ptr<TPLXMultipleOperations> TPLXGanttDocument::resolveDistanceViolat
             onSummaries.append(c);
     }
     qint64 nextPlace = place.size();
-    // Summary bars follow their rows after every push while a dependency
-    // hangs on one; those dependencies are then checked after every push.
+    QList<TPLXBarConnection *> appended;
+    FAppended = &appended;
+    const auto stopLogging = qScopeGuard([this] { FAppended = nullptr; });
+    // Summary bars follow their rows after every push while a dependency hangs on one.
     TRefreshHold hold(Ftable, onSummaries.isEmpty());
 
     const auto pushOf = [&moved](TPLXBarConnection *c, qint32 &by) -> TPLXGanttBar * {
@@ -627,20 +632,21 @@ std::unique_ptr<TPLXMultipleOperations> TPLXGanttDocument::resolveDistanceViolat
             continue;
         moved.insert(push);
 
-        const QList<TPLXBarConnection *> touching = connectionsOf(push);
         const TDateTime start = push->getStartDate();
         const TDateTime end = push->getEndDate();
         const int row = push->getRow();
         if (!Ftable->barInRowRange(start + offset, end + offset, row, push) && !push->isFixed()) {
             const TDateTime newStart = Fcalendar->addEffective(start, offset, false);
             std::unique_ptr<TPLXOperation> move = push->moveTo(newStart, row);
-            if (move && move->perform()) {
+            if (move && move->perform())
                 composite->addOperation(std::move(move));
-                for (TPLXBarConnection *t : touching)
-                    place.insert(t, nextPlace++);
-            }
         }
-        for (TPLXBarConnection *t : touching)
+        for (TPLXBarConnection *t : std::as_const(appended))
+            place.insert(t, nextPlace++);
+        for (TPLXBarConnection *t : std::as_const(appended))
+            check(t);
+        appended.clear();
+        for (TPLXBarConnection *t : connectionsOf(push))
             check(t);
         for (TPLXBarConnection *t : std::as_const(onSummaries))
             check(t);

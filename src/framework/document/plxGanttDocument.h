@@ -139,6 +139,8 @@ private:
     qsizetype positionOf(const TPLXBarConnection *c) const;
 
     QHash<const TPLXGanttBar *, QList<TPLXBarConnection *>> FConnectionIndex;
+    // While distance repair runs: the connections appended to the list, in order.
+    QList<TPLXBarConnection *> *FAppended = nullptr;
     std::unique_ptr<TPLXDrawer> FOwnDrawer;
     std::unique_ptr<TPLXDrawer> FOwnDrawerPert;
     TPLXDrawConnectionEvent FOnDrawConnection;
