@@ -54,6 +54,7 @@ Document randomPlan(quint32 seed, bool acyclic)
 {
     QRandomGenerator rng(seed);
     Document doc;
+    doc.nestedTree = seed % 3 == 0; // summaries then span the rows below them
     QStringList names;
     for (int r = 0; r < 8; ++r) {
         Row row;
@@ -248,22 +249,32 @@ private slots:
     {
         QTest::addColumn<Document>("doc");
         QTest::addColumn<int>("seed");
-        QTest::newRow("fan-out") << shape(4, {{0, 1}, {0, 2}, {0, 3}}) << 1;
-        QTest::newRow("diamond") << shape(4, {{0, 1}, {0, 2}, {1, 3}, {2, 3}}) << 2;
-        QTest::newRow("cycle") << shape(3, {{0, 1}, {1, 2}, {2, 0}}) << 3;
+        QTest::addColumn<int>("headRow"); // its first bar moves a day later; -1: the seed picks
+        QTest::newRow("fan-out") << shape(4, {{0, 1}, {0, 2}, {0, 3}}) << 1 << 0;
+        QTest::newRow("diamond") << shape(4, {{0, 1}, {0, 2}, {1, 3}, {2, 3}}) << 2 << 0;
+        QTest::newRow("cycle") << shape(3, {{0, 1}, {1, 2}, {2, 0}}) << 3 << 0;
+        // Pushing B2 stretches the summary over rows 2 and 3, which then pushes B0.
+        Document summary = shape(4, {{3, 2}});
+        summary.nestedTree = true;
+        summary.rows[1] = Row{{}, 20, true};
+        summary.rows[0].bars[0].start = kMonday + 2;
+        summary.rows[2].bars[0].start = summary.rows[3].bars[0].start = kMonday;
+        summary.connections.append(Connection{QStringLiteral("S"), QStringLiteral("Summary1"), QStringLiteral("B0")});
+        QTest::newRow("summary") << summary << 4 << 3;
         for (quint32 seed = 0; seed < 60; ++seed)
-            QTest::addRow("random %u", seed) << randomPlan(seed, seed % 2 == 0) << int(seed);
+            QTest::addRow("random %u", seed) << randomPlan(seed, seed % 2 == 0) << int(seed) << -1;
     }
 
     void repairMatchesThePlainProcedure()
     {
         QFETCH(Document, doc);
         QFETCH(int, seed);
+        QFETCH(int, headRow);
         Source fast(doc), plain(doc);
         QRandomGenerator rng(quint32(seed) * 7919u);
-        const int row = rng.bounded(int(doc.rows.size()));
-        const int index = rng.bounded(plain.row(row)->GetBarCount());
-        const double start = plain.bar(row, index)->getStartDate() + rng.bounded(9) - 3;
+        const int row = headRow >= 0 ? headRow : rng.bounded(int(doc.rows.size()));
+        const int index = headRow >= 0 ? 0 : rng.bounded(plain.row(row)->GetBarCount());
+        const double start = plain.bar(row, index)->getStartDate() + (headRow >= 0 ? 1 : rng.bounded(9) - 3);
         QStringList moved, repaired;
         QList<int> steps;
         for (Source *s : {&fast, &plain}) {
