@@ -1,11 +1,11 @@
 #include "plxCanvasFixture.h"
 #include "plxCompare.h"
-#include "plxDocumentCalendar.h"
 #include "plxDistanceRepairOracle.h"
+#include "plxDocumentCalendar.h"
 #include "plxDocumentFixture.h"
-#include "plxTaskBar.h"
 #include "plxIniDocument.h"
 #include "plxPlatform.h"
+#include "plxTaskBar.h"
 #include "plxVisualContext.h"
 
 #include <QtTest>
@@ -63,8 +63,8 @@ Document randomPlan(quint32 seed, bool acyclic)
             names << QStringLiteral("Summary%1").arg(r);
         for (int b = 0, count = 1 + rng.bounded(2); b < count; ++b) {
             names << QStringLiteral("B%1").arg(names.size());
-            row.bars.append(Bar{names.last(), kMonday + 4 * b + rng.bounded(10), 1.0 + rng.bounded(3),
-                                rng.bounded(10) == 0});
+            row.bars.append(
+                Bar{names.last(), kMonday + 4 * b + rng.bounded(10), 1.0 + rng.bounded(3), rng.bounded(10) == 0});
         }
         doc.rows.append(row);
     }
@@ -79,27 +79,20 @@ Document randomPlan(quint32 seed, bool acyclic)
     return doc;
 }
 
-// Task bars "B0".."B<count-1>", one per row on Mondays, finish-start from `from` to `to` for each pair.
-Document shape(int count, const QList<std::pair<int, int>> &links)
-{
-    Document doc;
-    for (int i = 0; i < count; ++i)
-        doc.rows.append(Row{{Bar{QStringLiteral("B%1").arg(i), kMonday + 7 * i / count}}});
-    for (const auto &[from, to] : links)
-        doc.connections.append(Connection{QStringLiteral("C%1%2").arg(from).arg(to), QStringLiteral("B%1").arg(from),
-                                          QStringLiteral("B%1").arg(to)});
-    return doc;
-}
-
 // Every bar's place and period, and the connections in list order with their critical marks.
 QString planState(Source &s)
 {
     QString state;
-    const auto at = [](TPLXGanttBar *bar) { return QStringLiteral("%1.%2").arg(bar->getRow()).arg(bar->getIndexInRow()); };
+    const auto at = [](TPLXGanttBar *bar) {
+        return QStringLiteral("%1.%2").arg(bar->getRow()).arg(bar->getIndexInRow());
+    };
     for (int r = 0; r < s.table()->countRows(); ++r)
         for (TPLXGanttBar *bar : s.row(r)->bars())
-            state += QStringLiteral("%1 %2-%3 %4\n").arg(at(bar)).arg(bar->getStartDate()).arg(bar->getEndDate()).arg(
-                bar->asTaskBar() && bar->asTaskBar()->getCriticalElement());
+            state += QStringLiteral("%1 %2-%3 %4\n")
+                         .arg(at(bar))
+                         .arg(bar->getStartDate())
+                         .arg(bar->getEndDate())
+                         .arg(bar->asTaskBar() && bar->asTaskBar()->getCriticalElement());
     for (TPLXBarConnection *c : s.ds.root()->getConnections())
         state += QStringLiteral("%1>%2 %3\n").arg(at(c->getFromBar()), at(c->getToBar())).arg(c->getCriticalElement());
     return state;
@@ -218,31 +211,7 @@ private slots:
         PLX_COMPARE_EACH(double, ({b->getStartDate(), c->getStartDate()}), ({kMonday + 3, kMonday + 4}));
         QCOMPARE(afterAdds, 0);                  // suspended while pushing ...
         QVERIFY(s.ds.getOnAfterConnectionAdd()); // ... and restored afterwards
-
-        // A fixed B is not pushed, nor is B when its row holds D on Thursday, where B would go;
-        // C is not pushed either, and the violation stays.
-        Document crowded = chain();
-        crowded.rows[1].bars.append(Bar{QStringLiteral("D"), kMonday + 3, 1});
-        for (const Document &doc : {chain(true), crowded}) {
-            Source t(doc);
-            // Every bar's cached row index is current once the rows were asked, as drawing does.
-            for (int row = 0; row < t.table()->countRows(); ++row)
-                for (TPLXGanttBar *bar : t.table()->getRow(row)->bars())
-                    bar->getRow();
-            QVERIFY(t.ds.BarMove(t.bar(0, 0), kMonday + 1, 0));
-            QVERIFY(t.ds.root()->resolveDistanceViolations(t.bar(0, 0))->empty());
-            PLX_COMPARE_EACH(double, ({t.bar(1, 0)->getStartDate(), t.bar(2, 0)->getStartDate()}),
-                             ({kMonday + 2, kMonday + 3}));
-            QCOMPARE(t.ds.root()->findConnection(t.bar(0, 0), t.bar(1, 0), 1)->findViolationOffset(), 1);
-        }
-
-        // A (Monday, 2 days) -> B (Wednesday). B moves to Tuesday: A goes back one
-        // working day, to the Friday before the weekend; one undo step each.
-        Source back(chain());
-        QVERIFY(back.ds.BarMove(back.bar(1, 0), kMonday + 1, 1) && back.ds.ResolveDistanceViolations(back.bar(1, 0)));
-        PLX_COMPARE_EACH(double, ({back.bar(0, 0)->getStartDate(), back.bar(0, 0)->getEndDate()}),
-                         ({kMonday - 3, kMonday + 1}));
-        QCOMPARE(back.stack().GetUndoOperationCount(), 2);
+        // Fixed bars, bars in the way and pushes backwards: see repairMatchesThePlainProcedure.
     }
 
     void repairMatchesThePlainProcedure_data()
@@ -250,16 +219,23 @@ private slots:
         QTest::addColumn<Document>("doc");
         QTest::addColumn<int>("seed");
         QTest::addColumn<int>("headRow"); // its first bar moves a day later; -1: the seed picks
-        QTest::newRow("fan-out") << shape(4, {{0, 1}, {0, 2}, {0, 3}}) << 1 << 0;
-        QTest::newRow("diamond") << shape(4, {{0, 1}, {0, 2}, {1, 3}, {2, 3}}) << 2 << 0;
-        QTest::newRow("cycle") << shape(3, {{0, 1}, {1, 2}, {2, 0}}) << 3 << 0;
+        // Task bars B0..B3 on Monday, one per row, finish-start as listed.
+        const auto shape = [](const QStringList &links) {
+            Document doc;
+            for (int i = 0; i < 4; ++i)
+                doc.rows.append(Row{{Bar{QStringLiteral("B%1").arg(i)}}});
+            for (const QString &link : links)
+                doc.connections.append(Connection{link, link.section(u'>', 0, 0), link.section(u'>', 1)});
+            return doc;
+        };
+        QTest::newRow("fan-out") << shape({"B0>B1", "B0>B2", "B0>B3"}) << 1 << 0;
+        QTest::newRow("diamond") << shape({"B0>B1", "B0>B2", "B1>B3", "B2>B3"}) << 2 << 0;
+        QTest::newRow("cycle") << shape({"B0>B1", "B1>B2", "B2>B0"}) << 3 << 0;
         // Pushing B2 stretches the summary over rows 2 and 3, which then pushes B0.
-        Document summary = shape(4, {{3, 2}});
+        Document summary = shape({"B3>B2", "Summary1>B0"});
         summary.nestedTree = true;
         summary.rows[1] = Row{{}, 20, true};
         summary.rows[0].bars[0].start = kMonday + 2;
-        summary.rows[2].bars[0].start = summary.rows[3].bars[0].start = kMonday;
-        summary.connections.append(Connection{QStringLiteral("S"), QStringLiteral("Summary1"), QStringLiteral("B0")});
         QTest::newRow("summary") << summary << 4 << 3;
         for (quint32 seed = 0; seed < 60; ++seed)
             QTest::addRow("random %u", seed) << randomPlan(seed, seed % 2 == 0) << int(seed) << -1;

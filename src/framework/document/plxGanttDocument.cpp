@@ -567,6 +567,8 @@ public:
         TRefreshHold hold(PLXTableOf(FDataSource), true);
         return TPLXMultipleOperations::undo();
     }
+    // The history dump names it as any other composite.
+    QString className() const override { return QStringLiteral("TPLXMultipleOperations"); }
 };
 
 bool touchesSummary(const TPLXBarConnection *c)
