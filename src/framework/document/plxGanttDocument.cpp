@@ -648,8 +648,10 @@ std::unique_ptr<TPLXMultipleOperations> TPLXGanttDocument::resolveDistanceViolat
         for (TPLXBarConnection *t : std::as_const(appended))
             check(t);
         appended.clear();
-        for (TPLXBarConnection *t : connectionsOf(push))
-            check(t);
+        // Its connections ask anew now that it counts as moved.
+        if (const auto touching = FConnectionIndex.constFind(push); touching != FConnectionIndex.cend())
+            for (TPLXBarConnection *t : *touching)
+                check(t);
         for (TPLXBarConnection *t : std::as_const(onSummaries))
             check(t);
     }
