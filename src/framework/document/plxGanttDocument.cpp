@@ -330,7 +330,10 @@ TPLXBarConnection *TPLXGanttDocument::getConnection(int i) const
 bool TPLXGanttDocument::isListed(const TPLXBarConnection *c) const
 {
     const TPLXGanttBar *probe = c->getFromBar() ? c->getFromBar() : c->getToBar();
-    return probe ? FConnectionIndex.value(probe).contains(c) : connections.contains(c);
+    if (!probe)
+        return connections.contains(c);
+    const auto entry = FConnectionIndex.constFind(probe);
+    return entry != FConnectionIndex.cend() && entry->contains(c);
 }
 
 qsizetype TPLXGanttDocument::positionOf(const TPLXBarConnection *c) const
