@@ -5,12 +5,12 @@
 #include "plxDocumentFixture.h"
 #include "plxIniDocument.h"
 #include "plxPlatform.h"
-#include "plxTaskBar.h"
 #include "plxVisualContext.h"
 
 #include <QtTest>
 
 using namespace plxtest;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -79,22 +79,13 @@ Document randomPlan(quint32 seed, bool acyclic)
     return doc;
 }
 
-// Every bar's place and period, and the connections in list order with their critical marks.
-QString planState(Source &s)
+// What the plan saves, with the generated names of unnamed parts left out,
+// and the critical-path marks of the connections, which are not saved.
+QString savedState(Source &s)
 {
-    QString state;
-    const auto at = [](TPLXGanttBar *bar) {
-        return QStringLiteral("%1.%2").arg(bar->getRow()).arg(bar->getIndexInRow());
-    };
-    for (int r = 0; r < s.table()->countRows(); ++r)
-        for (TPLXGanttBar *bar : s.row(r)->bars())
-            state += QStringLiteral("%1 %2-%3 %4\n")
-                         .arg(at(bar))
-                         .arg(bar->getStartDate())
-                         .arg(bar->getEndDate())
-                         .arg(bar->asTaskBar() && bar->asTaskBar()->getCriticalElement());
-    for (TPLXBarConnection *c : s.ds.root()->getConnections())
-        state += QStringLiteral("%1>%2 %3\n").arg(at(c->getFromBar()), at(c->getToBar())).arg(c->getCriticalElement());
+    QString state = savedLines(s.ds, s.dir).join(u'\n').replace(QRegularExpression(u"AutoID:\\d+"_s), u"AutoID"_s);
+    for (const TPLXBarConnection *c : s.ds.root()->getConnections())
+        state += c->getCriticalElement() ? u'+' : u'-';
     return state;
 }
 
@@ -237,7 +228,7 @@ private slots:
         summary.rows[1] = Row{{}, 20, true};
         summary.rows[0].bars[0].start = kMonday + 2;
         QTest::newRow("summary") << summary << 4 << 3;
-        for (quint32 seed = 0; seed < 60; ++seed)
+        for (quint32 seed = 0; seed < 40; ++seed)
             QTest::addRow("random %u", seed) << randomPlan(seed, seed % 2 == 0) << int(seed) << -1;
     }
 
@@ -251,40 +242,35 @@ private slots:
         const int row = headRow >= 0 ? headRow : rng.bounded(int(doc.rows.size()));
         const int index = headRow >= 0 ? 0 : rng.bounded(plain.row(row)->GetBarCount());
         const double start = plain.bar(row, index)->getStartDate() + (headRow >= 0 ? 1 : rng.bounded(9) - 3);
-        QStringList moved, repaired;
+        QList<QStringList> states(2);
         QList<int> steps;
-        for (Source *s : {&fast, &plain}) {
+        for (int k = 0; k < 2; ++k) {
+            Source &s = k == 0 ? fast : plain;
             // Row indexes are current, as drawing leaves them.
-            for (int r = 0; r < s->table()->countRows(); ++r)
-                for (TPLXGanttBar *bar : s->row(r)->bars())
+            for (int r = 0; r < s.table()->countRows(); ++r)
+                for (TPLXGanttBar *bar : s.row(r)->bars())
                     bar->getRow();
-            TPLXGanttBar *head = s->bar(row, index);
-            s->ds.BarMove(head, start, row);
-            moved << planState(*s);
-            steps << -s->stack().GetUndoOperationCount();
-            if (s == &fast)
-                QVERIFY(s->ds.ResolveDistanceViolations(head));
-            else if (auto pushes = plainDistanceRepair(*s->ds.root(), head); !pushes->empty())
-                s->stack().addOperation(std::move(pushes));
-            repaired << planState(*s);
-            steps.back() += s->stack().GetUndoOperationCount();
+            TPLXGanttBar *head = s.bar(row, index);
+            s.ds.BarMove(head, start, row);
+            const int before = s.stack().GetUndoOperationCount();
+            states[k] << savedState(s);
+            if (k == 0)
+                QVERIFY(s.ds.ResolveDistanceViolations(head));
+            else if (auto pushes = plainDistanceRepair(*s.ds.root(), head); !pushes->empty())
+                s.stack().addOperation(std::move(pushes));
+            steps << s.stack().GetUndoOperationCount() - before;
+            states[k] << savedState(s);
+            if (steps.back() > 0 && s.stack().undo() && (states[k] << savedState(s), s.stack().redo()))
+                states[k] << savedState(s);
         }
-        QCOMPARE(repaired[0], repaired[1]);
+        QCOMPARE(states[0], states[1]);
         QCOMPARE(steps[0], steps[1]);
-        if (steps[0] == 0)
-            return;
+        QVERIFY(steps[0] <= 1);
         // Undo cannot list a connection into a summary bar again (it takes none), so only
-        // plans without one come back exactly; the two ways agree either way.
-        const bool intoSummary = std::any_of(doc.connections.cbegin(), doc.connections.cend(),
-                                             [](const Connection &c) { return c.to.startsWith(u"Summary"); });
-        fast.stack().undo();
-        plain.stack().undo();
-        QCOMPARE(planState(fast), planState(plain));
-        QVERIFY(intoSummary || planState(fast) == moved[0]);
-        fast.stack().redo();
-        plain.stack().redo();
-        QCOMPARE(planState(fast), planState(plain));
-        QVERIFY(intoSummary || planState(fast) == repaired[0]);
+        // plans without one come back exactly.
+        if (steps[0] == 1 && std::none_of(doc.connections.cbegin(), doc.connections.cend(),
+                                          [](const Connection &c) { return c.to.startsWith(u"Summary"); }))
+            QCOMPARE(states[0].mid(2), states[0].first(2));
     }
 
     void loadSkipsUnknownPartsAndSavesInOrder()
