@@ -21,6 +21,7 @@
 #include <QSet>
 
 #include <algorithm>
+#include <limits>
 #include <optional>
 #include <queue>
 #include <vector>
@@ -619,10 +620,11 @@ std::unique_ptr<TPLXMultipleOperations> TPLXGanttDocument::resolveDistanceViolat
     };
     using Due = std::pair<qint64, TPLXBarConnection *>;
     std::priority_queue<Due, std::vector<Due>, std::greater<>> due;
-    const auto check = [&](TPLXBarConnection *c) {
+    // Connections placed at `fresh` or later were checked this round already.
+    const auto check = [&](TPLXBarConnection *c, qint64 fresh = std::numeric_limits<qint64>::max()) {
         qint32 by = 0;
         const auto it = place.constFind(c);
-        if (it != place.cend() && pushOf(c, by))
+        if (it != place.cend() && *it < fresh && pushOf(c, by))
             due.emplace(*it, c);
     };
     for (TPLXBarConnection *c : std::as_const(connections))
@@ -646,6 +648,7 @@ std::unique_ptr<TPLXMultipleOperations> TPLXGanttDocument::resolveDistanceViolat
             if (move && move->perform())
                 composite->addOperation(std::move(move));
         }
+        const qint64 fresh = nextPlace;
         for (TPLXBarConnection *t : std::as_const(appended))
             place.insert(t, nextPlace++);
         for (TPLXBarConnection *t : std::as_const(appended))
@@ -654,9 +657,9 @@ std::unique_ptr<TPLXMultipleOperations> TPLXGanttDocument::resolveDistanceViolat
         // Its connections ask anew now that it counts as moved.
         if (const auto touching = FConnectionIndex.constFind(push); touching != FConnectionIndex.cend())
             for (TPLXBarConnection *t : *touching)
-                check(t);
+                check(t, fresh);
         for (TPLXBarConnection *t : std::as_const(onSummaries))
-            check(t);
+            check(t, fresh);
     }
     return composite;
 }
