@@ -502,7 +502,7 @@ TPLXBarMoveOperation::TPLXBarMoveOperation(TPLXDataSourceIntf *dataSource, TPLXG
     QList<TPLXBarConnection *> touching;
     if (TPLXDocumentSetup *document = documentOf(dataSource))
         touching = document->connectionsOf(target);
-    for (TPLXBarConnection *c : touching)
+    for (TPLXBarConnection *c : std::as_const(touching))
         BeforeOp->addOperation(std::make_unique<TPLXConnectionDeleteOperation>(dataSource, c));
     BeforeOp->addOperation(std::make_unique<TPLXBarRemoveOperation>(dataSource, target, true));
     // A row's only task takes the row's PERT box along (the remove part above
@@ -517,7 +517,7 @@ TPLXBarMoveOperation::TPLXBarMoveOperation(TPLXDataSourceIntf *dataSource, TPLXG
             AfterOp->addOperation(
                 std::make_unique<TPLXPertBarInsertOperation>(dataSource, newParent->getOrder(), -1, -1));
     }
-    for (TPLXBarConnection *c : touching)
+    for (TPLXBarConnection *c : std::as_const(touching))
         AfterOp->addOperation(std::make_unique<TPLXConnectionAddOperation>(dataSource, c));
 }
 

@@ -19,6 +19,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <utility>
 
 namespace {
 
@@ -180,6 +181,17 @@ TPLXGanttBar *TPLXGanttTable::barInRange(TDateTime start, TDateTime end, int row
     return nullptr;
 }
 
+TPLXGanttBar *TPLXGanttTable::barInRowRange(TDateTime start, TDateTime end, int row, TPLXGanttBar *bar) const
+{
+    if (row < 0 || row >= countRows())
+        return nullptr;
+    for (TPLXGanttBar *candidate : FRows[row]->bars()) {
+        if (candidate != bar && candidate->getRow() == row && candidate->overlap(start, end, row, bar))
+            return candidate;
+    }
+    return nullptr;
+}
+
 TPLXGanttBar *TPLXGanttTable::findFirstSummarizable(int row) const
 {
     TPLXGanttRow *r = getRow(row);
@@ -216,6 +228,10 @@ TDateTime TPLXGanttTable::CalculateEndDate() const
 
 void TPLXGanttTable::UpdateSummaryBars()
 {
+    if (FSummaryHolds > 0) {
+        FSummariesDue = true;
+        return;
+    }
     FRefreshingSummaries = true;
     const auto done = qScopeGuard([this] {
         FRefreshingSummaries = false;
@@ -247,8 +263,28 @@ std::pair<TDateTime, TDateTime> TPLXGanttTable::summarizableSpan(int first, int 
 
 void TPLXGanttTable::updateCriticalPath()
 {
+    if (FCriticalPathHolds > 0) {
+        FCriticalPathDue = true;
+        return;
+    }
     if (FUpdateCriticalPath && FCriticalPathCalculator)
         FCriticalPathCalculator->refreshCriticalPath();
+}
+
+void TPLXGanttTable::holdRefreshes(bool summaries)
+{
+    ++FCriticalPathHolds;
+    if (summaries)
+        ++FSummaryHolds;
+}
+
+void TPLXGanttTable::releaseRefreshes(bool summaries)
+{
+    // Summaries first: the critical path reads their dates.
+    if (summaries && FSummaryHolds > 0 && --FSummaryHolds == 0 && std::exchange(FSummariesDue, false))
+        UpdateSummaryBars();
+    if (FCriticalPathHolds > 0 && --FCriticalPathHolds == 0 && std::exchange(FCriticalPathDue, false))
+        updateCriticalPath();
 }
 
 void TPLXGanttTable::RecalculateEffective()

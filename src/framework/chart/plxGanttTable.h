@@ -127,6 +127,9 @@ public:
     int swapSequences(int startA, int endA, int startB, int endB);
     QList<TPLXGanttBar *> allBarsIn(int first, int last) const;
     TPLXGanttBar *barInRange(TDateTime start, TDateTime end, int row, TPLXGanttBar *bar) const;
+    // As barInRange, asking only the bars that row `row` holds, with their
+    // row indexes brought up to date first.
+    TPLXGanttBar *barInRowRange(TDateTime start, TDateTime end, int row, TPLXGanttBar *bar) const;
     TPLXGanttBar *findFirstSummarizable(int row) const;
     TPLXGanttBar *findLastSummarizable(int row) const;
     TDateTime CalculateStartDate() const;
@@ -137,6 +140,11 @@ public:
     // positive start and latest positive end of their summarizable bars.
     std::pair<TDateTime, TDateTime> summarizableSpan(int first, int last);
     void updateCriticalPath();
+    // While held, the two refreshes above only note that they are due; the
+    // last release runs each due one once. Summaries stay live unless
+    // `summaries` is set. Each release names what its hold named.
+    void holdRefreshes(bool summaries);
+    void releaseRefreshes(bool summaries);
     void RecalculateEffective();
 
     // ---- vertical geometry (pixels from the document's table start)
@@ -279,6 +287,10 @@ private:
     std::unique_ptr<TPLXCriticalPathCalculator> FCriticalPathCalculator;
     // Only while UpdateSummaryBars runs.
     bool FRefreshingSummaries = false;
+    int FCriticalPathHolds = 0;
+    int FSummaryHolds = 0;
+    bool FCriticalPathDue = false;
+    bool FSummariesDue = false;
     std::unique_ptr<TPLXSummarySpans> FSummarySpans;
     std::unique_ptr<QList<TPLXGanttRow *>> FSavedOrder;
     int FFocusedBarRow = -1;

@@ -19,10 +19,14 @@
 #include "plxTreeSettings.h"
 
 #include <QDate>
+#include <QScopeGuard>
 #include <QSet>
 
 #include <algorithm>
+#include <limits>
 #include <optional>
+#include <queue>
+#include <vector>
 
 namespace {
 
@@ -321,9 +325,33 @@ TPLXBarConnection *TPLXGanttDocument::getConnection(int i) const
     return connections.value(i, nullptr);
 }
 
+bool TPLXGanttDocument::isListed(const TPLXBarConnection *c) const
+{
+    const TPLXGanttBar *probe = c->getFromBar() ? c->getFromBar() : c->getToBar();
+    if (!probe)
+        return connections.contains(c);
+    const auto entry = FConnectionIndex.constFind(probe);
+    return entry != FConnectionIndex.cend() && entry->contains(c);
+}
+
+qsizetype TPLXGanttDocument::positionOf(const TPLXBarConnection *c) const
+{
+    if (!c || !isListed(c))
+        return -1;
+    // A moved bar's connections are listed again at the end, so the ones
+    // edited most are found at either end: search from both.
+    for (qsizetype front = 0, back = connections.size() - 1; front <= back; ++front, --back) {
+        if (connections[front] == c)
+            return front;
+        if (connections[back] == c)
+            return back;
+    }
+    return -1;
+}
+
 int TPLXGanttDocument::getConnectionIndex(TPLXBarConnection *c) const
 {
-    return static_cast<int>(connections.indexOf(c));
+    return static_cast<int>(positionOf(c));
 }
 
 void TPLXGanttDocument::addConnection(TPLXBarConnection *c)
@@ -336,10 +364,11 @@ void TPLXGanttDocument::insertConnection(int index, TPLXBarConnection *c)
     if (!c)
         return;
     // Listing a connection twice would draw, save and count it twice.
-    const TPLXGanttBar *probe = c->getFromBar() ? c->getFromBar() : c->getToBar();
-    if (probe ? FConnectionIndex.value(probe).contains(c) : connections.contains(c))
+    if (isListed(c))
         return;
     c->setParent(this);
+    if (FAppended && index >= countConnections())
+        FAppended->append(c);
     connections.insert(std::clamp(index, 0, countConnections()), c);
     indexConnection(c);
     refreshCriticalPath();
@@ -347,7 +376,7 @@ void TPLXGanttDocument::insertConnection(int index, TPLXBarConnection *c)
 
 void TPLXGanttDocument::removeConnection(TPLXBarConnection *c)
 {
-    const qsizetype index = connections.indexOf(c);
+    const qsizetype index = positionOf(c);
     if (index < 0)
         return;
     connections.removeAt(index);
@@ -506,50 +535,137 @@ int TPLXGanttDocument::GetHeight()
 
 // ---- distance repair
 
+namespace {
+
+// Holds the table's refreshes for as long as it lives.
+class TRefreshHold
+{
+public:
+    TRefreshHold(TPLXGanttTable *table, bool summaries)
+        : FTable(table)
+        , FSummaries(summaries)
+    {
+        if (FTable)
+            FTable->holdRefreshes(FSummaries);
+    }
+    ~TRefreshHold()
+    {
+        if (FTable)
+            FTable->releaseRefreshes(FSummaries);
+    }
+    TRefreshHold(const TRefreshHold &) = delete;
+    TRefreshHold &operator=(const TRefreshHold &) = delete;
+
+private:
+    TPLXGanttTable *FTable;
+    bool FSummaries;
+};
+
+// The pushes of one repair: redone and undone with one refresh at the end,
+// not one per pushed bar.
+class TDistanceRepair : public TPLXMultipleOperations
+{
+public:
+    using TPLXMultipleOperations::TPLXMultipleOperations;
+    bool perform() override
+    {
+        TRefreshHold hold(PLXTableOf(FDataSource), true);
+        return TPLXMultipleOperations::perform();
+    }
+    bool undo() override
+    {
+        TRefreshHold hold(PLXTableOf(FDataSource), true);
+        return TPLXMultipleOperations::undo();
+    }
+    // The history dump names it as any other composite.
+    QString className() const override { return QStringLiteral("TPLXMultipleOperations"); }
+};
+
+bool touchesSummary(const TPLXBarConnection *c)
+{
+    return (c->getFromBar() && c->getFromBar()->isSummaryBar()) || (c->getToBar() && c->getToBar()->isSummaryBar());
+}
+
+} // namespace
+
 std::unique_ptr<TPLXMultipleOperations> TPLXGanttDocument::resolveDistanceViolations(TPLXGanttBar *bar)
 {
-    auto composite = std::make_unique<TPLXMultipleOperations>(FDataSource);
+    std::unique_ptr<TPLXMultipleOperations> composite = std::make_unique<TDistanceRepair>(FDataSource);
     if (connections.isEmpty() || !Ftable || !Fcalendar)
         return composite;
     QSet<const TPLXGanttBar *> moved{bar};
     TConnectionAddSuspension suspension(FDataSource);
 
-    for (;;) {
-        TPLXGanttBar *push = nullptr;
+    // The first listed connection that asks for a push wins. A connection
+    // asks anew only when one of its bars is pushed, or moved along by a
+    // push (then it is listed again at the end), or when it hangs on a
+    // summary bar; only those are checked again.
+    QHash<const TPLXBarConnection *, qint64> place;
+    place.reserve(connections.size());
+    QList<TPLXBarConnection *> onSummaries;
+    for (TPLXBarConnection *c : std::as_const(connections)) {
+        place.insert(c, place.size());
+        if (touchesSummary(c))
+            onSummaries.append(c);
+    }
+    qint64 nextPlace = place.size();
+    QList<TPLXBarConnection *> appended;
+    FAppended = &appended;
+    const auto stopLogging = qScopeGuard([this] { FAppended = nullptr; });
+    // Summary bars follow their rows after every push while a dependency hangs on one.
+    TRefreshHold hold(Ftable, onSummaries.isEmpty());
+
+    const auto pushOf = [&moved](TPLXBarConnection *c, qint32 &by) -> TPLXGanttBar * {
+        by = c->findViolationOffset();
+        if (by == 0)
+            return nullptr;
+        if (!moved.contains(c->getToBar()))
+            return c->getToBar();
+        by = -by;
+        return moved.contains(c->getFromBar()) ? nullptr : c->getFromBar();
+    };
+    using Due = std::pair<qint64, TPLXBarConnection *>;
+    std::priority_queue<Due, std::vector<Due>, std::greater<>> due;
+    // Connections placed at `fresh` or later were checked this round already.
+    const auto check = [&](TPLXBarConnection *c, qint64 fresh = std::numeric_limits<qint64>::max()) {
+        qint32 by = 0;
+        const auto it = place.constFind(c);
+        if (it != place.cend() && *it < fresh && pushOf(c, by))
+            due.emplace(*it, c);
+    };
+    for (TPLXBarConnection *c : std::as_const(connections))
+        check(c);
+
+    while (!due.empty()) {
+        const auto [at, c] = due.top();
+        due.pop();
         qint32 offset = 0;
-        // Moves re-list connections, so each pass scans a copy.
-        const QList<TPLXBarConnection *> scan = connections;
-        for (TPLXBarConnection *c : scan) {
-            const qint32 violation = c->findViolationOffset();
-            if (violation == 0)
-                continue;
-            TPLXGanttBar *candidate = c->getToBar();
-            qint32 by = violation;
-            if (moved.contains(candidate)) {
-                candidate = c->getFromBar();
-                by = -violation;
-            }
-            if (!moved.contains(candidate)) {
-                push = candidate;
-                offset = by;
-                break;
-            }
-        }
+        TPLXGanttBar *push = place.value(c, -1) == at && isListed(c) ? pushOf(c, offset) : nullptr;
         if (!push)
-            break;
+            continue;
         moved.insert(push);
 
         const TDateTime start = push->getStartDate();
         const TDateTime end = push->getEndDate();
         const int row = push->getRow();
-        if (Ftable->barInRange(start + offset, end + offset, row, push))
-            continue;
-        if (push->isFixed())
-            continue;
-        const TDateTime newStart = Fcalendar->addEffective(start, offset, false);
-        std::unique_ptr<TPLXOperation> move = push->moveTo(newStart, row);
-        if (move && move->perform())
-            composite->addOperation(std::move(move));
+        if (!Ftable->barInRowRange(start + offset, end + offset, row, push) && !push->isFixed()) {
+            const TDateTime newStart = Fcalendar->addEffective(start, offset, false);
+            std::unique_ptr<TPLXOperation> move = push->moveTo(newStart, row);
+            if (move && move->perform())
+                composite->addOperation(std::move(move));
+        }
+        const qint64 fresh = nextPlace;
+        for (TPLXBarConnection *t : std::as_const(appended))
+            place.insert(t, nextPlace++);
+        for (TPLXBarConnection *t : std::as_const(appended))
+            check(t);
+        appended.clear();
+        // Its connections ask anew now that it counts as moved.
+        if (const auto touching = FConnectionIndex.constFind(push); touching != FConnectionIndex.cend())
+            for (TPLXBarConnection *t : *touching)
+                check(t, fresh);
+        for (TPLXBarConnection *t : std::as_const(onSummaries))
+            check(t, fresh);
     }
     return composite;
 }

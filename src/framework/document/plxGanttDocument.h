@@ -133,8 +133,14 @@ private:
     void indexBar(const TPLXGanttBar *bar, TPLXBarConnection *c);
     void unindexBar(const TPLXGanttBar *bar, TPLXBarConnection *c);
     void refreshCriticalPath();
+    // Whether `c` is in the list, answered from the index.
+    bool isListed(const TPLXBarConnection *c) const;
+    // The list position of `c`, or -1.
+    qsizetype positionOf(const TPLXBarConnection *c) const;
 
     QHash<const TPLXGanttBar *, QList<TPLXBarConnection *>> FConnectionIndex;
+    // While distance repair runs: the connections appended to the list, in order.
+    QList<TPLXBarConnection *> *FAppended = nullptr;
     std::unique_ptr<TPLXDrawer> FOwnDrawer;
     std::unique_ptr<TPLXDrawer> FOwnDrawerPert;
     TPLXDrawConnectionEvent FOnDrawConnection;
