@@ -307,6 +307,11 @@ private slots:
         // A re-sort caused by a row resize moved rows behind the history's back.
         QTest::addRow("resize re-sorts")
             << 0u << 0 << QStringList{"RowAppend", "Sort 1 1", "RowsGroup 7 1", "RowResize 8 30", "Undo", "Undo"};
+        // The redo of SortNone restored an unsorted order the group's undo had dropped.
+        QTest::addRow("redo sort none") << 0u << 0 << QStringList{"Sort 3 0", "RowsGroup 3 3", "Undo", "SortNone 2"};
+        // Rows under a collapsed group: a new child, and a child expanded on its own.
+        QTest::addRow("child of collapsed") << 0u << 0 << QStringList{"RowCollapse 0", "RowChildInsert 0"};
+        QTest::addRow("collapse under collapsed") << 0u << 0 << QStringList{"RowCollapse 0", "RowCollapse 1"};
     }
 
     void soak()
