@@ -312,6 +312,8 @@ private slots:
         // Rows under a collapsed group: a new child, and a child expanded on its own.
         QTest::addRow("child of collapsed") << 0u << 0 << QStringList{"RowCollapse 0", "RowChildInsert 0"};
         QTest::addRow("collapse under collapsed") << 0u << 0 << QStringList{"RowCollapse 0", "RowCollapse 1"};
+        // The redo of a row resize sorted again instead of repeating its re-sort.
+        QTest::addRow("redo resize") << 9u << 4387 << QStringList();
     }
 
     void soak()

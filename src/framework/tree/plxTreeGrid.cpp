@@ -1210,8 +1210,16 @@ bool TPLXRowResizeOperation::perform()
 {
     FOldHeight = FRow->getHeight();
     FRow->setHeight(FNewHeight);
-    if (TPLXTreeGrid *grid = tree())
+    TPLXTreeGrid *grid = tree();
+    if (!FPerformed && grid)
         FResort = grid->updateRows();
+    else if (grid) {
+        // A redo repeats the re-sort of the first perform rather than sorting again.
+        if (FResort)
+            FResort->perform();
+        grid->updateNodes();
+    }
+    FPerformed = true;
     return true;
 }
 
@@ -1220,7 +1228,6 @@ bool TPLXRowResizeOperation::undo()
     // The rows go back to the order they had before the re-sort, not to a new sort.
     if (FResort && !FResort->undo())
         return false;
-    FResort.reset();
     FRow->setHeight(FOldHeight);
     if (TPLXTreeGrid *grid = tree())
         grid->updateNodes();

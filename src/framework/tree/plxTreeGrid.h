@@ -603,7 +603,8 @@ private:
     int FNewHeight;
     int FOldHeight;
     TPLXGanttRow *FRow;
-    std::unique_ptr<TPLXOperation> FResort; // the re-sort the new height caused, undone with it
+    std::unique_ptr<TPLXOperation> FResort; // the re-sort the new height caused, undone and redone with it
+    bool FPerformed = false;
 };
 
 // ---------------------------------------------------------------- drawers
