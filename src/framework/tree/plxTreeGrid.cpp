@@ -1210,14 +1210,15 @@ bool TPLXRowResizeOperation::perform()
 {
     FOldHeight = FRow->getHeight();
     FRow->setHeight(FNewHeight);
-    TPLXTreeGrid *grid = tree();
-    if (!FPerformed && grid)
-        FResort = grid->updateRows();
-    else if (grid) {
-        // A redo repeats the re-sort of the first perform rather than sorting again.
-        if (FResort)
-            FResort->perform();
-        grid->updateNodes();
+    if (TPLXTreeGrid *grid = tree()) {
+        if (!FPerformed) {
+            FResort = grid->updateRows();
+        } else {
+            // A redo repeats the re-sort of the first perform rather than sorting again.
+            if (FResort)
+                FResort->perform();
+            grid->updateNodes();
+        }
     }
     FPerformed = true;
     return true;
