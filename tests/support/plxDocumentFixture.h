@@ -189,9 +189,10 @@ inline QString storageFor(const QTemporaryDir &dir, const QString &fileName, con
 // What `ds` saves into a fresh file in `dir`: every line prefixed by its
 // section (headers as they are) and sorted, so that a comparison names the
 // first key that differs, whatever order the sections come in.
-inline QStringList savedLines(TPLXDataSource &ds, const QTemporaryDir &dir)
+inline QStringList savedLines(TPLXDataSource &ds, const QTemporaryDir &dir,
+                              const QString &fileName = QStringLiteral("saved.ini"))
 {
-    const QString path = dir.filePath(QStringLiteral("saved.ini"));
+    const QString path = dir.filePath(fileName);
     // An earlier save would lend its keys to this one.
     QFile::remove(path);
     ds.SaveToMedia(QStringLiteral("file://") + path);

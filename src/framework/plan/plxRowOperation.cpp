@@ -113,8 +113,11 @@ TPLXRowOperation::TPLXRowOperation(TPLXDataSourceIntf *dataSource)
 void TPLXRowOperation::refresh()
 {
     if (TPLXTreeGrid *tree = PLXTreeOf(FDataSource)) {
-        if (TPLXTreeNode *root = tree->getRootNode())
+        if (TPLXTreeNode *root = tree->getRootNode()) {
             root->setIndexes(0);
+            // Rows that came or moved under a collapsed node are hidden with its branch.
+            root->setVisible(true);
+        }
     }
     if (TPLXGanttTable *table = PLXTableOf(FDataSource)) {
         table->updateCriticalPath();

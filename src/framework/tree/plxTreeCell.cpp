@@ -63,16 +63,10 @@ TPLXTreeGrid *gridOf(TPLXGanttObject *object)
     return document ? document->GetTree() : nullptr;
 }
 
-bool rowIdentityLess(const TPLXGanttRow *a, const TPLXGanttRow *b)
+// The strict order of texts: ordinal; equal texts are equivalent, so a stable sort keeps their order.
+bool textLess(const QString &ta, const QString &tb)
 {
-    return std::less<const TPLXGanttRow *>()(a, b);
-}
-
-// The strict order of texts: ordinal, ties by the identity of `a` and `b`.
-bool textLess(const QString &ta, const QString &tb, bool identityLess)
-{
-    const int c = QString::compare(ta, tb, Qt::CaseSensitive);
-    return c != 0 ? c < 0 : identityLess;
+    return QString::compare(ta, tb, Qt::CaseSensitive) < 0;
 }
 
 bool isTextCell(const TPLXTreeCell *cell)
@@ -80,11 +74,11 @@ bool isTextCell(const TPLXTreeCell *cell)
     return dynamic_cast<const TPLXTreeSimpleTextCell *>(cell) || dynamic_cast<const TPLXTreeMultilineTextCell *>(cell);
 }
 
-bool textCellLess(TPLXTreeCell *self, TPLXTreeCell *other, bool identityLess)
+bool textCellLess(TPLXTreeCell *self, TPLXTreeCell *other)
 {
     if (!isTextCell(other))
         return true;
-    return textLess(self->GetText(), other->GetText(), identityLess);
+    return textLess(self->GetText(), other->GetText());
 }
 
 void writeTypeId(TPLXGanttObject &type, IPLXMedia &media, const char *typeId)
@@ -284,11 +278,6 @@ int TPLXTreeCell::fitHeight()
     return FTextArranger->fitHeight();
 }
 
-bool TPLXTreeCell::identityLess(const TPLXTreeCell *other) const
-{
-    return std::less<const TPLXTreeCell *>()(this, other);
-}
-
 void TPLXTreeCell::buildTextArranger()
 {
     FTextArranger.reset();
@@ -454,7 +443,7 @@ const QMetaObject *TPLXTreeSimpleTextCell::DataTypeClass() const
 
 bool TPLXTreeSimpleTextCell::lessThan(TPLXTreeCell *other)
 {
-    return textCellLess(this, other, identityLess(other));
+    return textCellLess(this, other);
 }
 
 void TPLXTreeSimpleTextCell::saveValues(const QString &section, IPLXMedia &media)
@@ -490,7 +479,7 @@ const QMetaObject *TPLXTreeMultilineTextCell::DataTypeClass() const
 
 bool TPLXTreeMultilineTextCell::lessThan(TPLXTreeCell *other)
 {
-    return textCellLess(this, other, identityLess(other));
+    return textCellLess(this, other);
 }
 
 void TPLXTreeMultilineTextCell::saveValues(const QString &section, IPLXMedia &media)
@@ -586,8 +575,6 @@ bool TPLXTreeDateTimeCell::lessThan(TPLXTreeCell *other)
     const auto *o = dynamic_cast<const TPLXTreeDateTimeCell *>(other);
     if (!o)
         return true;
-    if (FDate == o->FDate)
-        return identityLess(o);
     return FDate < o->FDate;
 }
 
@@ -635,8 +622,6 @@ bool TPLXTreeSpinCell::lessThan(TPLXTreeCell *other)
     const auto *o = dynamic_cast<const TPLXTreeSpinCell *>(other);
     if (!o)
         return false;
-    if (FNumber == o->FNumber)
-        return identityLess(o);
     return FNumber < o->FNumber;
 }
 
@@ -806,20 +791,14 @@ bool TPLXTreeAutoCellType::lessThan(TPLXGanttRow *, TPLXGanttRow *)
 
 namespace {
 
-// Rows without bars come first; then by `date`, ties by row identity.
+// Rows without bars come first; then by `date`.
 bool barDateLess(TPLXGanttRow *a, TPLXGanttRow *b, TDateTime (TPLXGanttRow::*date)())
 {
     const bool aHas = a && a->GetBarCount() > 0;
     const bool bHas = b && b->GetBarCount() > 0;
     if (aHas != bHas)
         return bHas;
-    if (aHas) {
-        const TDateTime da = (a->*date)();
-        const TDateTime db = (b->*date)();
-        if (da != db)
-            return da < db;
-    }
-    return rowIdentityLess(a, b);
+    return aHas && (a->*date)() < (b->*date)();
 }
 
 } // namespace
@@ -896,9 +875,7 @@ bool TPLXTreeAutoCellTaskNameType::lessThan(TPLXGanttRow *rowA, TPLXGanttRow *ro
     const bool bHas = rowB && rowB->pertBar();
     if (aHas != bHas)
         return bHas;
-    if (!aHas)
-        return rowIdentityLess(rowA, rowB);
-    return textLess(calculateValue(rowA), calculateValue(rowB), rowIdentityLess(rowA, rowB));
+    return aHas && textLess(calculateValue(rowA), calculateValue(rowB));
 }
 
 TPLXTreeAutoCell::TPLXTreeAutoCell()
@@ -1167,6 +1144,9 @@ bool TPLXTreeCellResizeOperation::apply(int width)
 
 bool TPLXTreeCellResizeOperation::perform()
 {
+    // Undo returns to the width of the moment of performing, also when the column changed since construction.
+    if (FHeaderCell)
+        FOldWidth = FHeaderCell->getWidth();
     return apply(FNewWidth);
 }
 

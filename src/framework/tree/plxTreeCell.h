@@ -147,8 +147,6 @@ protected:
     TPLXGanttObject *dataTypeObject() const;
     TPLXGanttObject *rowSettingsObject() const;
     TPLXGanttObject *colSettingsObject() const;
-    // A strict order between two distinct cells with equal values.
-    bool identityLess(const TPLXTreeCell *other) const;
 
     TPLXTreeRowSettings *FRowSettings = nullptr;
     TPLXTreeColSettings *FColSettings = nullptr;
@@ -652,7 +650,7 @@ PLX_TREE_CELL_TYPE_PERSISTENCE(TPLXTreeAutoCellTaskNameTypePersistence, "AutoCel
 
 // -------------------------------------------------------------------- column width
 
-// Sets a tree column's width; undo puts back the width it had at creation.
+// Sets a tree column's width; undo puts back the width it had when performed.
 class ORVANTA_EXPORT TPLXTreeCellResizeOperation : public TPLXOperation
 {
 public:

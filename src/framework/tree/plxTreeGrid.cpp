@@ -940,12 +940,13 @@ void TPLXTreeGrid::updateNodes()
     }
 }
 
-void TPLXTreeGrid::updateRows()
+std::unique_ptr<TPLXOperation> TPLXTreeGrid::updateRows()
 {
-    // Re-applying the current sort changes nothing the user could undo, so it is not recorded.
-    if (std::unique_ptr<TPLXOperation> sort = sortRows())
-        sort->perform();
+    std::unique_ptr<TPLXOperation> sort = sortRows();
+    if (sort && !sort->perform())
+        sort.reset();
     updateNodes();
+    return sort;
 }
 
 TPLXTreeCell *TPLXTreeGrid::findTextInColumn(const QString &text, int, int column)
@@ -1199,23 +1200,38 @@ TPLXRowResizeOperation::TPLXRowResizeOperation(TPLXDataSourceIntf *dataSource, i
 {
 }
 
-void TPLXRowResizeOperation::apply(int height)
+TPLXTreeGrid *TPLXRowResizeOperation::tree() const
 {
-    FRow->setHeight(height);
     TPLXDocumentSetup *doc = documentAbove(FRow);
-    if (TPLXTreeGrid *tree = doc ? doc->GetTree() : nullptr)
-        tree->updateRows();
+    return doc ? doc->GetTree() : nullptr;
 }
 
 bool TPLXRowResizeOperation::perform()
 {
-    apply(FNewHeight);
+    FOldHeight = FRow->getHeight();
+    FRow->setHeight(FNewHeight);
+    if (TPLXTreeGrid *grid = tree()) {
+        if (!FPerformed) {
+            FResort = grid->updateRows();
+        } else {
+            // A redo repeats the re-sort of the first perform rather than sorting again.
+            if (FResort)
+                FResort->perform();
+            grid->updateNodes();
+        }
+    }
+    FPerformed = true;
     return true;
 }
 
 bool TPLXRowResizeOperation::undo()
 {
-    apply(FOldHeight);
+    // The rows go back to the order they had before the re-sort, not to a new sort.
+    if (FResort && !FResort->undo())
+        return false;
+    FRow->setHeight(FOldHeight);
+    if (TPLXTreeGrid *grid = tree())
+        grid->updateNodes();
     return true;
 }
 

@@ -487,7 +487,9 @@ public:
     void expand(int i);
     void swapRows(int i, int j);
     void updateNodes();
-    void updateRows();
+    // Re-applies the current sort and renumbers; returns the sort it performed (null when none), for the caller
+    // to keep with its own undo.
+    [[nodiscard]] std::unique_ptr<TPLXOperation> updateRows();
     // Exact, case-sensitive match; `options` does not change that.
     TPLXTreeCell *findTextInColumn(const QString &text, int options, int column);
     TPLXTreeCell *findText(const QString &text, int options);
@@ -586,7 +588,8 @@ public:
     QString getTypeID() const override { return QStringLiteral("Tree Grid"); }
 };
 
-// Changes the height of a gantt row and re-lays the tree; undo restores the old height.
+// Changes the height of a gantt row and re-applies the tree's sort; undo restores the height and the row order
+// from before.
 class ORVANTA_EXPORT TPLXRowResizeOperation : public TPLXOperation
 {
 public:
@@ -595,11 +598,13 @@ public:
     bool undo() override;
 
 private:
-    void apply(int height);
+    TPLXTreeGrid *tree() const;
 
     int FNewHeight;
     int FOldHeight;
     TPLXGanttRow *FRow;
+    std::unique_ptr<TPLXOperation> FResort; // the re-sort the new height caused, undone and redone with it
+    bool FPerformed = false;
 };
 
 // ---------------------------------------------------------------- drawers

@@ -423,7 +423,11 @@ void TPLXTreeNode::setVisible(bool flag)
 void TPLXTreeNode::setCollapsed(bool flag)
 {
     FCollapsed = flag;
-    setVisible(true);
+    // Under a collapsed node the branch stays hidden, whatever its own state.
+    bool shown = true;
+    for (const TPLXTreeNode *up = parentNode(); up && shown; up = up->parentNode())
+        shown = !up->FCollapsed;
+    setVisible(shown);
 }
 
 void TPLXTreeNode::swapChildren(int i, int j)
@@ -467,18 +471,18 @@ void TPLXTreeNode::sort(int column, TPLXSortOrder order)
 
 void TPLXTreeNode::sortChildren(int column, TPLXSortOrder order)
 {
-    const int n = GetChildrenCount();
-    for (int i = 0; i + 1 < n; ++i) {
-        int m = i;
-        for (int j = i + 1; j < n; ++j) {
-            TPLXTreeRow *candidate = Fchildren[j]->FRow;
-            TPLXTreeRow *best = Fchildren[m]->FRow;
-            const bool less = candidate && best && candidate->lessThan(best, column);
-            if (order == sortAscending ? less : !less)
-                m = j;
-        }
-        if (m != i)
-            swapChildren(i, m);
+    // Stable: equal rows keep their current order, whatever the direction. Nodes without a row go last.
+    const auto before = [&](TPLXTreeNode *a, TPLXTreeNode *b) {
+        if (!a->FRow || !b->FRow)
+            return a->FRow && !b->FRow;
+        return order == sortAscending ? a->FRow->lessThan(b->FRow, column) : b->FRow->lessThan(a->FRow, column);
+    };
+    QList<TPLXTreeNode *> sorted = Fchildren;
+    std::stable_sort(sorted.begin(), sorted.end(), before);
+    for (int i = 0; i < sorted.size(); ++i) {
+        const int at = childIndex(sorted[i]);
+        if (at != i)
+            swapChildren(i, at);
     }
 }
 
@@ -1246,9 +1250,25 @@ bool TPLXSortOperation::perform()
             table->saveOrder();
     }
     header->setSortOrder(Column, Order);
-    root->sort(Column, Order);
-    if (Order == sortNone)
-        restoreUnsortedOrder();
+    if (!FPerformed) {
+        root->sort(Column, Order);
+        if (Order == sortNone)
+            restoreUnsortedOrder();
+        FResultNodes.clear();
+        root->flatten(FResultNodes);
+        FResultRows = table ? table->getOrder() : QList<TPLXGanttRow *>();
+        FPerformed = true;
+    } else {
+        // A redo gives the order the first perform gave: edits since then may have dropped the saved unsorted order.
+        int position = 0;
+        if (FResultNodes.size() == FPreviousNodes.size())
+            root->applyOrder(FResultNodes, position);
+        if (table && FResultRows.size() == table->countRows()) {
+            table->applyOrder(FResultRows);
+            table->updateCriticalPath();
+            table->UpdateSummaryBars();
+        }
+    }
     putVisibleFlagsBack();
     TreeGrid->updateNodes();
     return true;

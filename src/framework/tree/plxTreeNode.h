@@ -335,6 +335,10 @@ private:
     QList<TPLXTreeNode *> FPreviousNodes;
     QList<TPLXGanttRow *> FPreviousRows;
     QList<bool> FVisibleFlags;
+    // The orders the first perform left, for a redo to repeat exactly.
+    bool FPerformed = false;
+    QList<TPLXTreeNode *> FResultNodes;
+    QList<TPLXGanttRow *> FResultRows;
     TPLXTreeGrid *TreeGrid;
     TPLXSortOrder Order;
     int Column;
