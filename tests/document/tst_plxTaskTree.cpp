@@ -1,6 +1,6 @@
 // The chart following its task tree, on the bundled sample plan: group rows, row and selection bands, the box's parent
-// task, and the data source's row, column and selection commands; one random walk through all of them undoes back to
-// the saved document.
+// task, and the data source's row, column and selection commands. Their exact undo is the soak's
+// (tst_plxUndoRestores).
 #include "plxChartFixture.h"
 #include "plxDataSource.h"
 #include "plxGanttDocument.h"
@@ -14,7 +14,6 @@
 #include "plxTreeRow.h"
 
 #include <QFile>
-#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -153,110 +152,6 @@ private slots:
         QCOMPARE(p.stack().GetUndoOperationCount(), performs ? 1 : 0);
         if (!performs)
             QCOMPARE(p.saved(), before);
-    }
-
-    // The one random walk through the tree-side edits: row and column commands,
-    // moves of rows and columns, column widths, deleting the selection, clearing,
-    // sorts, collapses, undos and redos. Tree and chart keep the same rows,
-    // lookups by index answer as a walk over the tree does (they come from a
-    // table the tree keeps), and undoing everything gives back the stored document.
-    void lookupsMatchAWalkThroughEdits()
-    {
-        Plan p;
-        const QStringList before = p.saved();
-        QRandomGenerator random(11);
-        for (int step = 0; step < 1000; ++step) {
-            const int n = p.table()->countRows();
-            const int a = n > 0 ? int(random.bounded(n)) : 0; // deletes can empty the chart
-            const int b = std::min(n - 1, a + int(random.bounded(3)));
-            switch (random.bounded(18)) {
-            case 0:
-                p.ds.RowAppend();
-                break;
-            case 1:
-                p.ds.RowChildInsert(a);
-                break;
-            case 2:
-                p.ds.RowsGroup(a, b);
-                break;
-            case 3:
-                p.ds.RowDelete(a);
-                break;
-            case 4:
-                p.ds.RowsChangeParent(a, b, a - 1 - int(random.bounded(3)));
-                break;
-            case 5:
-                p.ds.RowInsert(a, a - 1);
-                break;
-            case 6:
-                p.stack().undo();
-                break;
-            case 7:
-                p.stack().redo();
-                break;
-            case 8:
-                p.ds.BranchDelete(a);
-                break;
-            case 9:
-                p.stack().doOperation(p.tree()->sortRows(1, TPLXSortOrder(random.bounded(3))));
-                break;
-            case 10: {
-                auto type = std::make_unique<TPLXTreeSimpleTextCellType>();
-                if (p.ds.ColumnAppend(type.get()))
-                    (void)type.release(); // the new header cell holds it
-                break;
-            }
-            case 11:
-                p.ds.ColumnDelete(int(random.bounded(p.tree()->getHeader()->countCells() + 1)));
-                break;
-            case 12:
-                p.tree()->select(a, true);
-                p.tree()->select(b, true);
-                p.ds.deleteSelected();
-                break;
-            case 13:
-                // Rarely: clearing leaves a single row for the steps after it.
-                if (random.bounded(8) == 0)
-                    p.ds.Clear();
-                break;
-            case 14:
-                if (std::unique_ptr<TPLXOperation> op = p.tree()->repositionRow(a, int(random.bounded(n + 1)) - 1))
-                    p.stack().doOperation(std::move(op));
-                break;
-            case 15: {
-                const int columns = p.tree()->getHeader()->countCells();
-                if (columns == 0) // every column may have been deleted
-                    break;
-                if (std::unique_ptr<TPLXOperation> op =
-                        p.tree()->moveColumn(int(random.bounded(columns)), int(random.bounded(columns + 1)) - 1))
-                    p.stack().doOperation(std::move(op));
-                break;
-            }
-            case 16: {
-                TPLXTreeHeader *header = p.tree()->getHeader();
-                if (header->countCells() == 0)
-                    break;
-                p.stack().doOperation(std::make_unique<TPLXTreeCellResizeOperation>(
-                    &p.ds, header->getHeaderCell(int(random.bounded(header->countCells()))),
-                    6 + int(random.bounded(200))));
-                break;
-            }
-            default:
-                p.stack().doOperation(
-                    std::make_unique<TPLXNodeCollapseOperation>(&p.ds, p.tree()->findNodeByIndex(a)));
-                break;
-            }
-            QVERIFY2(p.consistent(), qPrintable(QStringLiteral("step %1").arg(step)));
-            TPLXTreeNode *root = p.tree()->getRootNode();
-            QList<TPLXTreeNode *> walk;
-            root->flatten(walk);
-            for (int i = -1; i <= walk.size(); ++i)
-                QCOMPARE(root->findNodeByIndex(i), i >= 0 && i < walk.size() ? walk[i] : nullptr);
-        }
-        while (p.stack().undo()) {
-        }
-        QVERIFY(p.consistent());
-        QCOMPARE(p.saved(), before);
     }
 };
 
