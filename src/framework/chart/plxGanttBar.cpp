@@ -42,9 +42,9 @@ void afterResize(TPLXDataSourceIntf *ds, TPLXGanttBar *bar)
 // ------------------------------------------------------------ TPLXGanttBar
 
 TPLXGanttBar::TPLXGanttBar(TDateTime start, TDateTime end, int row)
-    : FstartDate(start)
+    : FRow(row)
+    , FstartDate(start)
     , FendDate(end > start ? end : start + 1.0)
-    , FRow(row)
 {
     auto *halo = new TPLXTextHalo();
     halo->setParent(this);

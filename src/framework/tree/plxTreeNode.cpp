@@ -559,8 +559,8 @@ std::unique_ptr<TPLXOperation> TPLXTreeNode::repositionChild(TPLXTreeNode *node,
 // ------------------------------------------------------------ TPLXNodeExpander
 
 TPLXNodeExpander::TPLXNodeExpander(TPLXTreeNode *node)
-    : targetNode(node)
-    , FOwnDrawer(std::make_unique<TPLXExpanderDrawer>(this))
+    : FOwnDrawer(std::make_unique<TPLXExpanderDrawer>(this))
+    , targetNode(node)
 {
     FDrawer = FOwnDrawer.get();
 }
