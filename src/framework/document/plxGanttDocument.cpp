@@ -8,6 +8,7 @@
 #include "plxGanttTable.h"
 #include "plxLegend.h"
 #include "plxMedia.h"
+#include "plxOwnedList.h"
 #include "plxPertBar.h"
 #include "plxPlatform.h"
 #include "plxRessourceStrings.h"
@@ -733,17 +734,10 @@ std::unique_ptr<TPLXGanttObject> TPLXDocumentPersistence::doLoad(const QString &
         doc->Fcalendar = defaultPart<TPLXDocumentCalendar>(doc, media, name, QStringLiteral("calendar"),
                                                            "Default Calendar", "msg_missingcalendar");
     doc->setStartDate(startDate);
-    for (const QString &scale : media.strArray(name, QStringLiteral("time scales"))) {
-        auto *band = dynamic_cast<TPLXTimeScale *>(factory.loadObject(scale, media, doc));
-        if (!band)
-            PLXLog(QStringLiteral("Time scale \"%1\" of \"%2\" is dropped: it did not load as a time scale")
-                       .arg(scale, name));
-        else if (doc->FScales.contains(band))
-            PLXLog(QStringLiteral("Time scale \"%1\" of \"%2\" is listed twice; the second entry is dropped")
-                       .arg(scale, name));
-        else
-            doc->FScales.append(band);
-    }
+    // A band is listed once, and only one the document owns: a section loaded
+    // for another part already belongs to that part.
+    const QString scales = QStringLiteral("time scales");
+    plxAdoptListed(factory.loadObjectList(name, scales, media, doc), doc->FScales, doc, name, scales);
     doc->FTaskBarSettings = loadChildAs<TPLXTaskBarSettings>(QStringLiteral("task bar settings"), media, factory, doc);
     doc->FImageBarSettings = loadChild(QStringLiteral("image bar settings"), media, factory, doc);
     doc->FTextBarSettings = loadChild(QStringLiteral("text bar settings"), media, factory, doc);

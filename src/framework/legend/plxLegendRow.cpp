@@ -1,7 +1,7 @@
 #include "plxEntityFactory.h"
 #include "plxLegend.h"
-#include "plxLegendList.h"
 #include "plxMedia.h"
+#include "plxOwnedList.h"
 #include "plxVisualContext.h"
 
 class TplxLegendRowPersistence : public TPLXPersistence

@@ -1,4 +1,4 @@
-// Shared by the legend units' loaders: taking over the entities a list key names.
+// Loaders' help with list keys: taking over the entities a list names, once each.
 #pragma once
 
 #include "plxGanttObject.h"
