@@ -5,6 +5,7 @@
 #include "plxGanttDocument.h"
 #include "plxGanttTable.h"
 #include "plxPlatform.h"
+#include "plxRessourceStrings.h"
 #include "plxTestSupport.h"
 #include "plxTimeScale.h"
 #include "plxTreeGrid.h"
@@ -21,82 +22,88 @@
 
 namespace {
 
-// Draws each page's number and records what it saw; clicks Cancel while drawing page `cancelAt`.
-struct Renderer : IQeLPageRenderer
-{
-    int pages = 0;
-    int cancelAt = 0;
-    TQeLPrintingForm *form = nullptr;
-    std::function<void()> onPage;
-    QList<int> *rendered = nullptr;
-    bool *ended = nullptr;
-
-    void BeginPreparation(QPrinter &) override {}
-    int PageCount() const override { return pages; }
-    void RenderPage(int page, QPainter &painter, QPoint offset) override
-    {
-        rendered->append(page);
-        painter.drawText(offset + QPoint(300, 300), QString::number(page));
-        if (onPage)
-            onPage();
-        if (page == cancelAt)
-            QTest::mouseClick(form->btnCancel, Qt::LeftButton);
-    }
-    void EndPreparation() override { *ended = true; }
-};
-
-struct Host : IQeLPrintHost
+// The printer, options and data source of a job, and a renderer that draws
+// each page's number, records what it saw and clicks Cancel on page `cancelAt`.
+struct Host : IQeLPrintHost, IQeLPageRenderer
 {
     QPrinter pdf{QPrinter::HighResolution};
     TQeLPrintOptions options;
     TPLXDataSource *source = nullptr;
-    QString logFile;
-    QString fileAsked;
-    int pages = 0;
-    int cancelAt = 0;
-    Renderer *renderer = nullptr;
-    QList<int> rendered;
+    QString logFile, fileAsked;
+    int pages = 0, cancelAt = 0;
+    TQeLPrintingForm *form = nullptr;
+    QStringList seen; // per page: number, status, progress
+    std::function<QString()> look = [] { return QString(); };
     bool ended = false;
-    std::function<void()> onPage;
 
     QPrinter &printer() override { return pdf; }
     TQeLPrintOptions &printOptions() override { return options; }
     TPLXDataSource *dataSource() const override { return source; }
     bool showsGantt() const override { return true; }
-    std::unique_ptr<IQeLPageRenderer> createRenderer() override
-    {
-        auto r = std::make_unique<Renderer>();
-        r->pages = pages;
-        r->cancelAt = cancelAt;
-        r->rendered = &rendered;
-        r->ended = &ended;
-        r->onPage = onPage;
-        renderer = r.get();
-        return r;
-    }
+    std::unique_ptr<IQeLPageRenderer> createRenderer() override { return std::make_unique<Forward>(this); }
     QString printLogFileName() const override { return logFile; }
     bool askPrintFileName(QString &fileName) override
     {
         fileName = fileAsked;
-        return !fileAsked.isEmpty();
+        return true;
+    }
+
+    void BeginPreparation(QPrinter &) override {}
+    int PageCount() const override { return pages; }
+    void RenderPage(int page, QPainter &painter, QPoint offset) override
+    {
+        painter.drawText(offset + QPoint(300, 300), QString::number(page));
+        seen.append(QStringLiteral("%1 %2 @%3%4")
+                        .arg(page)
+                        .arg(form->lblPrintStatus->text())
+                        .arg(form->ProgressBar1->value())
+                        .arg(look()));
+        if (page == cancelAt)
+            QTest::mouseClick(form->btnCancel, Qt::LeftButton);
+    }
+    void EndPreparation() override { ended = true; }
+
+    // The job owns its renderer; this one hands each call to the host.
+    struct Forward : IQeLPageRenderer
+    {
+        explicit Forward(Host *host)
+            : to(host)
+        {
+        }
+        Host *to;
+        void BeginPreparation(QPrinter &p) override { to->BeginPreparation(p); }
+        int PageCount() const override { return to->PageCount(); }
+        void RenderPage(int page, QPainter &painter, QPoint offset) override { to->RenderPage(page, painter, offset); }
+        void EndPreparation() override { to->EndPreparation(); }
+    };
+
+    // Runs a job to its end; the print log's messages.
+    QStringList run(const TQeLIntArray &ranges, TQeLPrintFlags flags, bool &finished)
+    {
+        TQeLPrintThread job(this, ranges, flags | QeLFlag(qelPrintToFile));
+        form = job.PrintingForm();
+        QSignalSpy done(&job, &QThread::finished);
+        if (!done.wait(20000))
+            qFatal("print job did not end");
+        finished = job.Finished();
+        QStringList lines;
+        for (const QByteArray &line : plxtest::readFile(logFile).split('\n'))
+            if (!line.isEmpty())
+                lines.append(QString::fromUtf8(line).section(QStringLiteral(" PRINT "), 1));
+        return lines;
     }
 };
 
-// Runs a job to its end and gives the print log's messages.
-QStringList runJob(Host &host, const TQeLIntArray &ranges, TQeLPrintFlags flags, bool &finished)
+// What a renderer sees of the progress dialog while drawing page `page`, the `k`-th of `total`.
+QString seenOnPage(int page, int k, int total)
 {
-    TQeLPrintThread job(&host, ranges, flags);
-    host.renderer->form = job.PrintingForm();
-    QSignalSpy done(&job, &QThread::finished);
-    if (!done.wait(20000))
-        qFatal("print job did not end");
-    finished = job.Finished();
-    QStringList lines;
-    if (!host.logFile.isEmpty())
-        for (const QByteArray &line : plxtest::readFile(host.logFile).split('\n'))
-            if (!line.isEmpty())
-                lines.append(QString::fromUtf8(line).section(QStringLiteral(" PRINT "), 1));
-    return lines;
+    return QStringLiteral("%1 %2 %3 %4 %5 @%6")
+        .arg(page)
+        .arg(PLXText("pp_pp_Prefix_printmsg"))
+        .arg(k)
+        .arg(PLXText("pp_of"))
+        .arg(total)
+        .arg(k - 1);
 }
 
 } // namespace
@@ -108,7 +115,7 @@ class tst_qelPrintJob : public QObject
     QTemporaryDir dir;
 
 private slots:
-    void pagesRangesAndCancel_data()
+    void pagesLogAndCancel_data()
     {
         QTest::addColumn<TQeLIntArray>("ranges");
         QTest::addColumn<int>("pages");
@@ -120,7 +127,7 @@ private slots:
         QTest::newRow("cancel on page 2") << TQeLIntArray{} << 5 << 2 << QList<int>{1, 2};
         QTest::newRow("cancel at once") << TQeLIntArray{} << 5 << 1 << QList<int>{1};
     }
-    void pagesRangesAndCancel()
+    void pagesLogAndCancel()
     {
         QFETCH(TQeLIntArray, ranges);
         QFETCH(int, pages);
@@ -128,48 +135,33 @@ private slots:
         QFETCH(QList<int>, printed);
         Host host;
         host.logFile = dir.filePath(QTest::currentDataTag() + QStringLiteral(".log"));
-        const QString pdf = dir.filePath(QTest::currentDataTag() + QStringLiteral(".pdf"));
-        host.fileAsked = pdf;
+        host.fileAsked = dir.filePath(QTest::currentDataTag() + QStringLiteral(".pdf"));
         host.pages = pages;
         host.cancelAt = cancelAt;
         bool finished = false;
-        const QStringList log = runJob(host, ranges, QeLFlag(qelPrintToFile) | QeLFlag(qelpfBlackWhite), finished);
-        QCOMPARE(host.rendered, printed);
-        QVERIFY(host.ended);
-        QCOMPARE(host.pdf.colorMode(), QPrinter::GrayScale);
-        QCOMPARE(finished, cancelAt == 0);
-
+        const QStringList log = host.run(ranges, QeLFlag(qelpfBlackWhite), finished);
         QStringList expected{"TQeLPrintThread.Execute -BeginDoc", "TQeLPrintThread.Execute-Synchronize",
                              "TQeLPrintThread.Execute-1", "TQeLPrintThread.Execute-Seiten=" + QString::number(pages)};
+        QStringList seen;
         for (int k = 1; k <= printed.size(); ++k) {
+            seen.append(seenOnPage(printed[k - 1], k, cancelAt ? pages : printed.size()));
             expected.append("TQeLPrintThread.Execute-Drucke Seite " + QString::number(k));
             if (k == cancelAt)
                 expected.append("TQeLPrintThread.Execute-Abort");
             else if (k < printed.size())
                 expected.append("TQeLPrintThread.Execute-NewPage");
         }
+        QCOMPARE(host.seen, seen);
+        QVERIFY(host.ended);
+        QCOMPARE(host.pdf.colorMode(), QPrinter::GrayScale);
+        QCOMPARE(finished, cancelAt == 0);
         if (cancelAt == 0) {
             expected << "TQeLPrintThread.Execute-EndDoc (before)"
                      << "TQeLPrintThread.Execute-EndDoc (after)";
             // One sheet per printed page.
-            QCOMPARE(plxtest::readFile(pdf).count("/Type /Page\n"), printed.size());
+            QCOMPARE(plxtest::readFile(host.fileAsked).count("/Type /Page\n"), printed.size());
         }
         QCOMPARE(log, expected);
-    }
-
-    void statusAndProgress()
-    {
-        Host host;
-        host.fileAsked = dir.filePath("status.pdf");
-        host.pages = 10;
-        QStringList statuses;
-        host.onPage = [&] {
-            const TQeLPrintingForm *form = host.renderer->form;
-            statuses.append(form->lblPrintStatus->text() + " @" + QString::number(form->ProgressBar1->value()));
-        };
-        bool finished = false;
-        runJob(host, {9, 12, 3, 3}, QeLFlag(qelPrintToFile), finished);
-        QCOMPARE(statuses, QStringList({"Print page 1 of 3 @0", "Print page 2 of 3 @1", "Print page 3 of 3 @2"}));
         TQeLPrintingForm form;
         form.SetProgress(7, 5);
         QCOMPARE(form.ProgressBar1->value(), 5);
@@ -190,22 +182,23 @@ private slots:
         source.setStorage(QStringLiteral("file://") + QFINDTESTDATA("../../examples/sample-plan.ini"));
         TPLXGanttDocument *doc = source.root();
         const auto colours = [doc] {
-            return QList<int>{int(doc->GetTable()->GetBaseColor()), int(doc->getTimeScale(0)->getBaseColor()),
-                              int(doc->getTimeScale(0)->getFontColor()), int(doc->GetTree()->getColor()),
-                              int(doc->GetTree()->getGroupRowColor())};
+            return QStringLiteral(" %1 %2 %3 %4 %5")
+                .arg(doc->GetTable()->GetBaseColor())
+                .arg(doc->getTimeScale(0)->getBaseColor())
+                .arg(doc->getTimeScale(0)->getFontColor())
+                .arg(doc->GetTree()->getColor())
+                .arg(doc->GetTree()->getGroupRowColor());
         };
-        const QList<int> before = colours();
-        QVERIFY(before != QList<int>({0xFFFFFF, 0xFFFFFF, 0, 0xFFFFFF, 0xFFFFFF}));
+        const QString before = colours();
         Host host;
         host.source = &source;
         host.fileAsked = dir.filePath("white.pdf");
-        host.pages = 2;
+        host.pages = 1;
         host.cancelAt = cancelAt;
-        QList<int> whilePrinting;
-        host.onPage = [&] { whilePrinting = colours(); };
+        host.look = colours;
         bool finished = false;
-        runJob(host, {}, QeLFlag(qelpfNoBackground) | QeLFlag(qelPrintToFile), finished);
-        QCOMPARE(whilePrinting, QList<int>({0xFFFFFF, 0xFFFFFF, 0, 0xFFFFFF, 0xFFFFFF}));
+        host.run({}, QeLFlag(qelpfNoBackground), finished);
+        QCOMPARE(host.seen, QStringList{seenOnPage(1, 1, 1) + " 16777215 16777215 0 16777215 16777215"});
         QCOMPARE(colours(), before);
     }
 
@@ -216,10 +209,9 @@ private slots:
         host.fileAsked = dir.filePath("no/such/dir/out.pdf");
         host.pages = 2;
         bool finished = true;
-        runJob(host, {}, QeLFlag(qelPrintToFile), finished);
-        QVERIFY(!finished && host.rendered.isEmpty());
-        QCOMPARE(recording.recorder().messages(),
-                 QStringList{"Cannot print to \"" + dir.filePath("no/such/dir/out.pdf") + "\"."});
+        host.run({}, 0, finished);
+        QVERIFY(!finished && host.seen.isEmpty());
+        QCOMPARE(recording.recorder().messages(), QStringList{"Cannot print to \"" + host.fileAsked + "\"."});
     }
 };
 
