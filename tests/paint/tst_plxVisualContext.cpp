@@ -185,6 +185,19 @@ private slots:
         QCOMPARE(s.vc->clipDepth(), 1);
     }
 
+    // A context made on a clipped painter (one part of a printed page) never paints outside that clip.
+    void thePaintersOwnClipHolds()
+    {
+        Surface s(100, 100);
+        s.painter.setClipRect(0, 0, 50, 50);
+        TPLXCanvasVC vc(s.painter);
+        vc.SetClipRect({0, 0, 100, 100});
+        vc.FillArea({0, 0, 100, 100}, clRed, bsSolid);
+        vc.ResetClipRect();
+        vc.FillArea({0, 60, 100, 100}, clBlue, bsSolid);
+        QVERIFY(s.uniform({0, 0, 50, 50}, clRed) && s.uniform({50, 0, 100, 100}, clWhite));
+    }
+
     void aPainterThatCannotDrawIsRefused()
     {
         // A picture too large to allocate is null, and a painter on it never becomes active.

@@ -673,6 +673,10 @@ TPLXCanvasVC::TPLXCanvasVC(QPainter &painter)
     , Fcanvas(FOwnCanvas.get())
 {
     ClipRectStack.push_back(kNoClip);
+    if (painter.hasClipping()) {
+        FOuterPainter = &painter;
+        FOuterClip = painter.clipBoundingRect();
+    }
 }
 
 TPLXCanvasVC::TPLXCanvasVC(TPLXCanvas *canvas)
@@ -1006,13 +1010,17 @@ TRect TPLXCanvasVC::ResetClipRect()
 void TPLXCanvasVC::applyClip(const TRect &r)
 {
     QPainter *painter = Fcanvas->painter();
+    const bool outer = painter == FOuterPainter;
     if (r == kNoClip) {
-        painter->setClipping(false);
+        if (outer)
+            painter->setClipRect(FOuterClip, Qt::ReplaceClip);
+        else
+            painter->setClipping(false);
         return;
     }
     // An empty intersection clips everything away.
-    const QRect clip = r.isEmpty() ? QRect(r.Left, r.Top, 0, 0) : r.toQRect();
-    painter->setClipRect(clip, Qt::ReplaceClip);
+    const QRectF clip = r.isEmpty() ? QRectF(r.Left, r.Top, 0, 0) : QRectF(r.toQRect());
+    painter->setClipRect(outer ? clip.intersected(FOuterClip) : clip, Qt::ReplaceClip);
 }
 
 TRect TPLXCanvasVC::GetClipRect() const

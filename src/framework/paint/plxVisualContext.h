@@ -313,6 +313,10 @@ private:
     void applyClip(const TRect &r);
 
     std::vector<TRect> ClipRectStack;
+    // The clip the painter had when this context was made: nothing drawn
+    // through it reaches outside, whatever the stack says.
+    QPainter *FOuterPainter = nullptr;
+    QRectF FOuterClip;
     std::unique_ptr<TPLXCanvas> FOwnCanvas;
     TPLXCanvas *Fcanvas = nullptr;
     TRect FvisibleArea;
