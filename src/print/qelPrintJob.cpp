@@ -12,6 +12,7 @@
 #include "qelPrintOptions.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <QFileDialog>
 #include <QLabel>
 #include <QPainter>
@@ -35,6 +36,10 @@ IQeLPrintHost::~IQeLPrintHost() = default;
 
 bool IQeLPrintHost::askPrintFileName(QString &fileName)
 {
+    // Without a screen there is nobody to ask: the printer keeps its file.
+    const QString platform = QGuiApplication::platformName();
+    if (platform == QLatin1String("offscreen") || platform == QLatin1String("minimal"))
+        return false;
     const QString chosen = QFileDialog::getSaveFileName(nullptr, PLXText(QStringLiteral("pp_pp_PrintToFile")),
                                                         fileName, PLXText(QStringLiteral("pp_pp_PrintToFile_Format")));
     if (chosen.isEmpty())

@@ -64,7 +64,8 @@ public:
     virtual std::unique_ptr<IQeLPageRenderer> createRenderer() = 0;
     // The print log; empty means no log.
     virtual QString printLogFileName() const = 0;
-    // Asks for the file to print into; false when the user cancels.
+    // Asks for the file to print into; false when the user cancels or no
+    // screen is there to ask on.
     virtual bool askPrintFileName(QString &fileName);
 };
 
