@@ -1,12 +1,15 @@
-// Image and milestone bars: where they lie and how they resize, a milestone as a dependency's end, and a picture's
-// transparency through loading, drawing and saving.
+// Image, milestone and text bars: where they lie and how they resize, a milestone as a dependency's end, a picture's
+// transparency through loading, drawing and saving, and a text bar's box.
 #include "plxBarConnection.h"
 #include "plxBarSettings.h"
 #include "plxChartFixture.h"
+#include "plxColors.h"
 #include "plxCriticalPath.h"
 #include "plxDocumentFixture.h"
 #include "plxImageBar.h"
 #include "plxPictureResource.h"
+#include "plxTextBar.h"
+#include "plxTextSettings.h"
 
 #include <QtTest>
 
@@ -26,7 +29,7 @@ std::unique_ptr<TPLXPicture> picture(QSize size, Qt::GlobalColor background = Qt
 
 } // namespace
 
-class TestImageBar : public QObject
+class TestPictureAndTextBars : public QObject
 {
     Q_OBJECT
 
@@ -104,7 +107,30 @@ private slots:
         QCOMPARE(bar->getEndDate(), chart.calendar->Add(kMonday, 6));
     }
 
-    // A plan with a task, a milestone it leads to, and an image bar, their pictures beside the document.
+    // A box from the top of its row, as high as set (never below 10), its text inside a 2-pixel margin.
+    void textBarBox()
+    {
+        plxtest::Chart chart(3, 30, 20);
+        TPLXTextSettings settings;
+        settings.SetColor(clAqua);
+        chart.doc.textBar = &settings;
+        auto *bar = new TPLXTextBar(kMonday + 1, kMonday + 5);
+        chart.table->getRow(1)->AddBar(bar);
+        bar->setHeight(3);
+        QCOMPARE(bar->getHeight(), TPLXTextBar::kMinHeight);
+        bar->setHeight(50);
+        QVERIFY(bar->Resize(-100, -15, true) && bar->Resize(1, 0, false));
+        QCOMPARE(bar->getRect(kMonday), (TRect{140, 40, 200, 75}));
+        bar->setText(QStringLiteral("WWWWWWWWWWWWWWWWWWWW WWWW"));
+        plxtest::Canvas canvas(400, 200);
+        bar->ganttDrawer()->Draw(*canvas.vc);
+        // Outlined in black, nothing in the margin, the text wrapped onto a second line rather than cut at the right.
+        QCOMPARE(canvas.count({140, 40, 200, 41}, clBlack), 60);
+        QCOMPARE(canvas.count({141, 41, 142, 74}, clWhite), 33);
+        QVERIFY(canvas.count({142, 60, 198, 73}, clBlack) > 0);
+    }
+
+    // A plan with a task, a milestone it leads to, an image bar sharing its picture, and a note.
     void milestoneInAPlan()
     {
         QTemporaryDir pictures;
@@ -113,7 +139,9 @@ private slots:
         const QByteArray resource = "resource=Flag\n";
         doc.rows = {{{{QStringLiteral("A"), kMonday, 3}}},
                     {{{QStringLiteral("M"), kMonday + 1, 1, false, QStringLiteral("Milestone Bar"), resource}}},
-                    {{{QStringLiteral("I"), kMonday, 2, false, QStringLiteral("Image Bar"), resource}}}};
+                    {{{QStringLiteral("I"), kMonday, 2, false, QStringLiteral("Image Bar"), resource}}},
+                    {{{QStringLiteral("T"), kMonday, 2, false, QStringLiteral("Text Bar"),
+                       "text=A note\nheight=7\n"}}}};
         doc.connections = {{QStringLiteral("AM"), QStringLiteral("A"), QStringLiteral("M"), 1, 0}};
         doc.extra = plxtest::section(QStringLiteral("Flag")) + "typeID=Picture Resource\n" +
                     plxtest::line(QStringLiteral("filename"), pictures.filePath(QStringLiteral("flag.bmp")));
@@ -146,7 +174,7 @@ private slots:
         QCOMPARE(plan.stack().GetUndoOperationCount(), steps);
         QVERIFY(!image->getPictureResource()->isTransparent() && !milestone->getPictureResource()->isTransparent());
 
-        // Saved and opened again: the same bars, the picture named as before, the transparency kept.
+        // Saved: the picture beside the store, the transparency kept, the note at least 10 high.
         const QStringList saved = plxtest::savedLines(plan.ds, plan.dir);
         for (const char *line :
              {"[M]typeID=Milestone Bar", "[M]resource=Flag", "[M]transparent=0", "[I]auto stretch=0"})
@@ -155,5 +183,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestImageBar)
-#include "tst_plxImageBar.moc"
+QTEST_MAIN(TestPictureAndTextBars)
+#include "tst_plxPictureAndTextBars.moc"
