@@ -5,8 +5,10 @@
 #include "plxBarConnection.h"
 #include "plxDocumentFixture.h"
 #include "plxGanttTable.h"
+#include "plxImageBar.h"
 #include "plxPertBar.h"
 #include "plxTaskBar.h"
+#include "plxTextBar.h"
 #include "plxTreeCell.h"
 #include "plxTreeGrid.h"
 #include "plxTreeNode.h"
@@ -96,13 +98,29 @@ const QList<Command> &commands()
                  (void)bar.release(); // the row's now
              return ok;
          }},
+        // An image bar, a milestone or a note.
+        {"PictureOrTextAdd", "rdds",
+         [](const Walk &w, const Args &a) {
+             const TDateTime start = plxtest::kMonday + a[1], end = start + 1 + a[2] % 4;
+             std::unique_ptr<TPLXGanttBar> bar;
+             if (std::abs(a[3]) % 3 == 0)
+                 bar = std::make_unique<TPLXImageBar>(start, end);
+             else if (std::abs(a[3]) % 3 == 1)
+                 bar = std::make_unique<TPLXMilestoneBar>(start, end);
+             else
+                 bar = std::make_unique<TPLXTextBar>(start, end);
+             const bool ok = w.ds.BarAdd(bar.get(), a[0]);
+             if (ok)
+                 (void)bar.release(); // the row's now
+             return ok;
+         }},
         {"BarDelete", "b", [](const Walk &w, const Args &a) { return w.ds.BarDelete(w.bars()[a[0]]); }},
         {"BarMove", "bdr",
          [](const Walk &w, const Args &a) {
              return w.ds.BarMove(w.bars()[a[0]], plxtest::kMonday + a[1] * 0.5, a[2]);
          }},
         {"BarResize", "bsf",
-         [](const Walk &w, const Args &a) { return w.ds.BarResize(w.bars()[a[0]], a[1], 0, a[2]); }},
+         [](const Walk &w, const Args &a) { return w.ds.BarResize(w.bars()[a[0]], a[1], 5 * a[1], a[2]); }},
         {"BarAssignTime", "bdd",
          [](const Walk &w, const Args &a) {
              return w.ds.BarAssignTime(w.bars()[a[0]], plxtest::kMonday + a[1],

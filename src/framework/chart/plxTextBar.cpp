@@ -98,6 +98,19 @@ bool TPLXTextBar::canResizeVertically() const
     return true;
 }
 
+TPLXBarTimes TPLXTextBar::getTimes() const
+{
+    TPLXBarTimes times = TPLXGanttBar::getTimes();
+    times.height = FHeight;
+    return times;
+}
+
+void TPLXTextBar::setTimes(const TPLXBarTimes &times)
+{
+    TPLXGanttBar::setTimes(times);
+    setHeight(times.height);
+}
+
 void TPLXTextBar::doSave(const QString &name, IPLXMedia &media, TPLXEntityFactory &factory)
 {
     media.setStrProperty(name, QStringLiteral("typeID"), QStringLiteral("Text Bar"));

@@ -28,6 +28,9 @@ public:
     bool Resize(double changeCol, int changeRow, bool right) override;
     TRect getRect(TDateTime viewStart) override;
     bool canResizeVertically() const override;
+    // The period and the height, so that undoing a resize gives back both.
+    TPLXBarTimes getTimes() const override;
+    void setTimes(const TPLXBarTimes &times) override;
 
     QString getText() const { return FText; }
     void setText(const QString &text) { FText = text; }
