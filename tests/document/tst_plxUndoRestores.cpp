@@ -120,7 +120,7 @@ const QList<Command> &commands()
              return w.ds.BarMove(w.bars()[a[0]], plxtest::kMonday + a[1] * 0.5, a[2]);
          }},
         {"BarResize", "bsf",
-         [](const Walk &w, const Args &a) { return w.ds.BarResize(w.bars()[a[0]], a[1], 5 * a[1], a[2]); }},
+         [](const Walk &w, const Args &a) { return w.ds.BarResize(w.bars()[a[0]], a[1], 15 * a[1], a[2]); }},
         {"BarAssignTime", "bdd",
          [](const Walk &w, const Args &a) {
              return w.ds.BarAssignTime(w.bars()[a[0]], plxtest::kMonday + a[1],
@@ -335,6 +335,8 @@ private slots:
         QTest::addRow("collapse under collapsed") << 0u << 0 << QStringList{"RowCollapse 0", "RowCollapse 1"};
         // The redo of a row resize sorted again instead of repeating its re-sort.
         QTest::addRow("redo resize") << 9u << 4387 << QStringList();
+        // The sample's note (bar 2) shrunk below its least height grows back to where it was.
+        QTest::addRow("note at its least height") << 0u << 0 << QStringList{"BarResize 2 -4 1", "Undo"};
         QTest::addRow("clear") << 0u << 0
                                << QStringList{"RowsGroup 2 1", "Clear", "RowAppend", "Undo", "Undo", "Redo"};
     }
