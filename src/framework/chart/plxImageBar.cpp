@@ -192,8 +192,11 @@ std::unique_ptr<TPLXGanttObject> TPLXImageBarPersistence::doLoad(const QString &
     std::unique_ptr<TPLXImageBar> bar = createBar();
     const QString resourceName = media.strValue(name, QStringLiteral("resource"), QString());
     if (!resourceName.isEmpty()) {
-        if (auto *resource = loadChildAs<TPLXPictureResource>(QStringLiteral("resource"), media, factory, bar.get())) {
+        TPLXGanttObject *child = loadChild(QStringLiteral("resource"), media, factory, bar.get());
+        if (auto *resource = dynamic_cast<TPLXPictureResource *>(child)) {
             bar->setPictureResource(resource);
+        } else if (child) {
+            PLXLog(QStringLiteral("%1 names %2 as its picture, which is no picture").arg(name, resourceName));
         } else {
             // The picture could not be read: the bar shows the placeholder and
             // keeps naming the file, so saving loses nothing.
