@@ -75,8 +75,10 @@ private slots:
         bar->getSettings()->setBorderThickness(2);
         bar->setVerticalRowOffset(offset);
         bar->SetAutoStretch(stretch);
-        if (stretch)
-            bar->setEndDate(kMonday + 1 + days);
+        // Stretching covers the picture's width and border: (width + 4) / 20 + 1 days on the weekend calendar.
+        QCOMPARE(bar->getEndDate(),
+                 stretch ? chart.calendar->Add(kMonday + 1, (size.width() + 4) / 20 + 1) : kMonday + 1 + days);
+        bar->setEndDate(kMonday + 1 + days);
         QCOMPARE(bar->getRect(kMonday), rect);
         QVERIFY(!bar->inRow(1));
         QCOMPARE(bar->acceptConnections(), milestone);
@@ -86,25 +88,10 @@ private slots:
         QVERIFY(bar->Resize(-100, 0, true) == stretch);
         QCOMPARE(bar->getEndDate() - kMonday, endAfterResize);
         // Drawn, it is found on its rectangle only.
-        QImage image = plxtest::drawn(bar->ganttDrawer(), 400, 200);
+        plxtest::drawn(bar->ganttDrawer(), 400, 200);
         QCOMPARE(bar->ganttDrawer()->getRect(), bar->getRect(kMonday));
         QCOMPARE(bar->ganttDrawer()->locateObject(rect.Left, rect.Top + 1), rect.Right > rect.Left ? bar : nullptr);
         QCOMPARE(bar->ganttDrawer()->locateObject(rect.Left - 1, rect.Top + 1), nullptr);
-    }
-
-    // Switching auto-stretch on stretches the period over the picture's natural width.
-    void autoStretchCoversThePicture()
-    {
-        plxtest::Chart chart(1, 30, 20);
-        auto *bar = new TPLXImageBar(kMonday, kMonday + 1);
-        chart.table->getRow(0)->AddBar(bar);
-        bar->getPictureResource()->setPicture(picture({100, 10}));
-        bar->getSettings()->setBorderThickness(2);
-        bar->SetAutoStretch(false);
-        QCOMPARE(bar->getEndDate(), kMonday + 1);
-        bar->SetAutoStretch(true);
-        // (100 + 4) / 20 + 1 = 6 days on the weekend calendar: Monday to the next Monday.
-        QCOMPARE(bar->getEndDate(), chart.calendar->Add(kMonday, 6));
     }
 
     // A box from the top of its row, as high as set (never below 10), its text inside a 2-pixel margin.
@@ -130,27 +117,28 @@ private slots:
         QVERIFY(canvas.count({142, 60, 198, 73}, clBlack) > 0);
     }
 
-    // A plan with a task, a milestone it leads to, an image bar sharing its picture, and a note.
+    // A plan with a task, a milestone it leads to, an image bar whose picture file is gone, and a note.
     void milestoneInAPlan()
     {
         QTemporaryDir pictures;
         QVERIFY(picture({8, 8})->image().save(pictures.filePath(QStringLiteral("flag.bmp")), "BMP"));
         plxtest::Document doc;
-        const QByteArray resource = "resource=Flag\n";
-        doc.rows = {{{{QStringLiteral("A"), kMonday, 3}}},
-                    {{{QStringLiteral("M"), kMonday + 1, 1, false, QStringLiteral("Milestone Bar"), resource}}},
-                    {{{QStringLiteral("I"), kMonday, 2, false, QStringLiteral("Image Bar"), resource}}},
-                    {{{QStringLiteral("T"), kMonday, 2, false, QStringLiteral("Text Bar"),
-                       "text=A note\nheight=7\n"}}}};
+        doc.rows = {
+            {{{QStringLiteral("A"), kMonday, 3}}},
+            {{{QStringLiteral("M"), kMonday + 1, 1, false, QStringLiteral("Milestone Bar"), "resource=Flag\n"}}},
+            {{{QStringLiteral("I"), kMonday, 2, false, QStringLiteral("Image Bar"), "resource=Gone\n"}}},
+            {{{QStringLiteral("T"), kMonday, 2, false, QStringLiteral("Text Bar"), "text=A note\nheight=7\n"}}}};
         doc.connections = {{QStringLiteral("AM"), QStringLiteral("A"), QStringLiteral("M"), 1, 0}};
         doc.extra = plxtest::section(QStringLiteral("Flag")) + "typeID=Picture Resource\n" +
-                    plxtest::line(QStringLiteral("filename"), pictures.filePath(QStringLiteral("flag.bmp")));
+                    plxtest::line(QStringLiteral("filename"), pictures.filePath(QStringLiteral("flag.bmp"))) +
+                    plxtest::section(QStringLiteral("Gone")) + "typeID=Picture Resource\nfilename=gone.bmp\n";
         plxtest::LoadedDocument plan(doc);
-        QCOMPARE(plan.recording.recorder().messages(), QStringList());
+        QCOMPARE(plan.recording.recorder().messages(), QStringList{QStringLiteral("Error loading Gone")});
         auto *milestone = dynamic_cast<TPLXMilestoneBar *>(plan.bar(1, 0));
         auto *image = dynamic_cast<TPLXImageBar *>(plan.bar(2, 0));
-        QVERIFY(milestone && image && milestone->getPictureResource() == image->getPictureResource());
+        QVERIFY(milestone && image);
         QCOMPARE(milestone->getPictureResource()->size(), QSize(8, 8));
+        QCOMPARE(image->getPictureResource()->size(), QSize(100, 100)); // the placeholder
 
         // The dependency is kept; the milestone starts before its task ends, which it reports.
         QCOMPARE(plan.ds.root()->countConnections(), 1);
@@ -172,12 +160,14 @@ private slots:
         plan.ds.SetMileStoneTransparency(false);
         QCOMPARE(drawnRed(), 63);
         QCOMPARE(plan.stack().GetUndoOperationCount(), steps);
-        QVERIFY(!image->getPictureResource()->isTransparent() && !milestone->getPictureResource()->isTransparent());
+        QVERIFY(image->getPictureResource()->isTransparent() && !milestone->getPictureResource()->isTransparent());
 
-        // Saved: the picture beside the store, the transparency kept, the note at least 10 high.
+        // Saved: the picture beside the store, the transparency kept, the lost file still named, the note at least
+        // 10 high.
         const QStringList saved = plxtest::savedLines(plan.ds, plan.dir);
         for (const char *line :
-             {"[M]typeID=Milestone Bar", "[M]resource=Flag", "[M]transparent=0", "[I]auto stretch=0"})
+             {"[M]typeID=Milestone Bar", "[M]resource=Flag", "[M]transparent=0", "[I]auto stretch=0",
+              "[Gone]filename=gone.bmp", "[T]typeID=Text Bar", "[T]text=A note", "[T]height=10"})
             QVERIFY2(saved.contains(QLatin1String(line)), line);
         QVERIFY(saved.contains(QStringLiteral("[Flag]filename=") + plan.dir.filePath(QStringLiteral("flag.bmp"))));
     }
