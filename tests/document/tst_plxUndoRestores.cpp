@@ -102,17 +102,12 @@ const QList<Command> &commands()
         {"PictureOrTextAdd", "rdds",
          [](const Walk &w, const Args &a) {
              const TDateTime start = plxtest::kMonday + a[1], end = start + 1 + a[2] % 4;
-             std::unique_ptr<TPLXGanttBar> bar;
-             if (std::abs(a[3]) % 3 == 0)
-                 bar = std::make_unique<TPLXImageBar>(start, end);
-             else if (std::abs(a[3]) % 3 == 1)
-                 bar = std::make_unique<TPLXMilestoneBar>(start, end);
-             else
-                 bar = std::make_unique<TPLXTextBar>(start, end);
-             const bool ok = w.ds.BarAdd(bar.get(), a[0]);
-             if (ok)
-                 (void)bar.release(); // the row's now
-             return ok;
+             const int kind = std::abs(a[3]) % 3;
+             std::unique_ptr<TPLXGanttBar> bar(kind == 0 ? static_cast<TPLXGanttBar *>(new TPLXImageBar(start, end))
+                                               : kind == 1
+                                                   ? static_cast<TPLXGanttBar *>(new TPLXMilestoneBar(start, end))
+                                                   : new TPLXTextBar(start, end));
+             return w.ds.BarAdd(bar.get(), a[0]) && bar.release(); // the row's once added
          }},
         {"BarDelete", "b", [](const Walk &w, const Args &a) { return w.ds.BarDelete(w.bars()[a[0]]); }},
         {"BarMove", "bdr",
