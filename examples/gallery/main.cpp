@@ -1,6 +1,7 @@
 // Draws every primitive of the visual context (arrows, gradients, hatches,
-// 3D faces, nested clips, text placement, bar fill styles, pictures) into
-// one PNG and prints its path.  Usage: orvanta_gallery [output.png] [pixel ratio]
+// 3D faces, nested clips, text placement, bar fill styles, pictures) and the
+// picture and text bars into one PNG and prints its path.
+// Usage: orvanta_gallery [output.png] [pixel ratio]
 #include "plxColors.h"
 #include "plxPictureResource.h"
 #include "plxVisualContext.h"
@@ -8,17 +9,28 @@
 #include "plxVisualGoodie.h"
 #define ORVANTA_GALLERY_GOODIES 1
 #endif
+#if __has_include("plxImageBar.h") && __has_include("plxTextBar.h")
+#include "plxBarSettings.h"
+#include "plxDataSource.h"
+#include "plxGanttRow.h"
+#include "plxGanttTable.h"
+#include "plxImageBar.h"
+#include "plxTextBar.h"
+#include "plxTextSettings.h"
+#define ORVANTA_GALLERY_BARS 1
+#endif
 
 #include <QDir>
 #include <QGuiApplication>
 #include <QPainter>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace {
 
 constexpr int kWidth = 1000;
-constexpr int kHeight = 940;
+constexpr int kHeight = 1060;
 const QString kFace = QStringLiteral("DejaVu Sans");
 
 void caption(TPLXVisualContext &vc, int y, const QString &text)
@@ -220,6 +232,95 @@ void goodies(TPLXVisualContext &vc, int top)
 }
 #endif
 
+#ifdef ORVANTA_GALLERY_BARS
+// A red diamond with a dark rim on white, the white left out as the transparent colour.
+QImage diamond()
+{
+    QImage image(15, 15, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setPen(QColor(90, 10, 30));
+    painter.setBrush(QColor(200, 30, 60));
+    painter.drawPolygon(QPolygon({{7, 0}, {14, 7}, {7, 14}, {0, 7}}));
+    return image;
+}
+
+// A blue banner with three squares and white corners, left out as the transparent colour.
+QImage banner()
+{
+    QImage image(72, 18, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(30, 70, 160));
+    painter.drawRoundedRect(0, 0, 72, 18, 4, 4);
+    const QColor squares[] = {QColor(255, 200, 0), QColor(120, 220, 120), QColor(230, 230, 230)};
+    for (int i = 0; i < 3; ++i)
+        painter.fillRect(8 + 22 * i, 4, 12, 10, squares[i]);
+    return image;
+}
+
+// What the bar's drawer draws around its own rectangle, on white.
+QImage drawnBar(TPLXGanttBar *bar, TDateTime viewStart)
+{
+    const TRect r = bar->getRect(viewStart);
+    QImage image(r.Right + 8, r.Bottom + 8, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    {
+        QPainter painter(&image);
+        TPLXCanvasVC canvas(painter);
+        canvas.setVisibleArea({0, 0, image.width(), image.height()});
+        bar->ganttDrawer()->Draw(canvas);
+    }
+    return image.copy(r.Left - 4, r.Top - 4, r.Right - r.Left + 8, r.Bottom - r.Top + 8);
+}
+
+void bars(TPLXVisualContext &vc, int top)
+{
+    caption(vc, top, QStringLiteral("Image, milestone and text bars, unselected and selected"));
+    TPLXDataSource source;
+    TPLXGanttDocument *document = source.root();
+    const TDateTime start = document->getStartDate();
+    document->setEndDate(start + 60);
+    source.RowAppend();
+    TPLXGanttRow *row = source.GetTable()->getRow(0);
+    row->setHeight(30);
+
+    auto *image = new TPLXImageBar(start + 1, start + 2);
+    auto *milestone = new TPLXMilestoneBar(start + 1, start + 1);
+    auto *text = new TPLXTextBar(start + 1, start + 4);
+    for (TPLXGanttBar *bar : std::initializer_list<TPLXGanttBar *>{image, milestone, text})
+        row->AddBar(bar);
+    image->getPictureResource()->setPicture(std::make_unique<TPLXPicture>(TPLXPictureFormat::pfBitmap, banner()));
+    image->getSettings()->setBorderThickness(1);
+    image->getSettings()->setBorderColor(clNavy);
+    image->SetAutoStretch(false);
+    milestone->getPictureResource()->setPicture(std::make_unique<TPLXPicture>(TPLXPictureFormat::pfBitmap, diamond()));
+    auto *note = new TPLXTextSettings();
+    note->SetColor(0xC0FFFF);
+    note->setQFont(QFont(kFace, 8));
+    text->setSettings(note);
+    text->setText(QStringLiteral("A note over three days, as high as the user makes it."));
+    text->setHeight(40);
+
+    const int y = top + 30;
+    const std::pair<TPLXGanttBar *, const char *> shown[] = {{image, "image bar"},
+                                                             {milestone, "milestone"},
+                                                             {text, "text bar"}};
+    int x = 20;
+    for (const auto &[bar, name] : shown) {
+        for (const bool focused : {false, true}) {
+            bar->setFocused(focused);
+            const QImage drawn = drawnBar(bar, start);
+            vc.drawGraphic(x, y, drawn);
+            label(vc, {x, y, x + drawn.width(), y + 50},
+                  QString::fromLatin1(name) + (focused ? QStringLiteral(", selected") : QString()));
+            x += std::max(drawn.width(), 90) + 50;
+        }
+    }
+}
+#endif
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -251,6 +352,9 @@ int main(int argc, char **argv)
         pictures(vc, 670);
 #ifdef ORVANTA_GALLERY_GOODIES
         goodies(vc, 855);
+#endif
+#ifdef ORVANTA_GALLERY_BARS
+        bars(vc, 940);
 #endif
         vc.displayBuffer();
     }

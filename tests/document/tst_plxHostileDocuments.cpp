@@ -78,6 +78,14 @@ private slots:
         const QDir dir(kHostileDir);
         for (const QFileInfo &file : dir.entryInfoList({QStringLiteral("*.ini")}, QDir::Files, QDir::Name))
             QTest::newRow(qPrintable(file.completeBaseName())) << file.absoluteFilePath();
+        // The empty note of picture-and-text-bars holding 100,000 characters, too many to keep as a file.
+        static QTemporaryDir generated;
+        QByteArray text = readFile(dir.filePath(QStringLiteral("picture-and-text-bars.ini")));
+        text.replace("\ntext=\n", "\ntext=" + QByteArray("a long note ").repeated(8333) + "abcd\n");
+        if (!text.contains("abcd\n"))
+            qFatal("picture-and-text-bars.ini has no empty note left to fill");
+        writeFile(generated.filePath(QStringLiteral("long-note.ini")), text);
+        QTest::newRow("text-bar-100000-characters") << generated.filePath(QStringLiteral("long-note.ini"));
     }
 
     void loadDrawSave()

@@ -97,9 +97,10 @@ private slots:
     {
         Plan p;
         QVERIFY(p.consistent());
-        // Clearing a group row leaves its summary bar; clearing a task row empties it.
+        // Clearing a group row leaves it as it was (its summary bar, the sample's banner and note); clearing a task
+        // row empties it.
         p.ds.RowClear(0);
-        QCOMPARE(p.table()->getRow(0)->GetBarCount(), 1);
+        QCOMPARE(p.table()->getRow(0)->GetBarCount(), 3);
         QVERIFY(p.ds.RowClear(1));
         QCOMPARE(p.table()->getRow(1)->GetBarCount(), 0);
         // The group's span follows: Planning now starts with Requirements.

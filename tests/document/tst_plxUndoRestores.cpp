@@ -5,8 +5,10 @@
 #include "plxBarConnection.h"
 #include "plxDocumentFixture.h"
 #include "plxGanttTable.h"
+#include "plxImageBar.h"
 #include "plxPertBar.h"
 #include "plxTaskBar.h"
+#include "plxTextBar.h"
 #include "plxTreeCell.h"
 #include "plxTreeGrid.h"
 #include "plxTreeNode.h"
@@ -96,13 +98,24 @@ const QList<Command> &commands()
                  (void)bar.release(); // the row's now
              return ok;
          }},
+        // An image bar, a milestone or a note.
+        {"PictureOrTextAdd", "rdds",
+         [](const Walk &w, const Args &a) {
+             const TDateTime start = plxtest::kMonday + a[1], end = start + 1 + a[2] % 4;
+             const int kind = std::abs(a[3]) % 3;
+             std::unique_ptr<TPLXGanttBar> bar(kind == 0 ? static_cast<TPLXGanttBar *>(new TPLXImageBar(start, end))
+                                               : kind == 1
+                                                   ? static_cast<TPLXGanttBar *>(new TPLXMilestoneBar(start, end))
+                                                   : new TPLXTextBar(start, end));
+             return w.ds.BarAdd(bar.get(), a[0]) && bar.release(); // the row's once added
+         }},
         {"BarDelete", "b", [](const Walk &w, const Args &a) { return w.ds.BarDelete(w.bars()[a[0]]); }},
         {"BarMove", "bdr",
          [](const Walk &w, const Args &a) {
              return w.ds.BarMove(w.bars()[a[0]], plxtest::kMonday + a[1] * 0.5, a[2]);
          }},
         {"BarResize", "bsf",
-         [](const Walk &w, const Args &a) { return w.ds.BarResize(w.bars()[a[0]], a[1], 0, a[2]); }},
+         [](const Walk &w, const Args &a) { return w.ds.BarResize(w.bars()[a[0]], a[1], 15 * a[1], a[2]); }},
         {"BarAssignTime", "bdd",
          [](const Walk &w, const Args &a) {
              return w.ds.BarAssignTime(w.bars()[a[0]], plxtest::kMonday + a[1],
@@ -317,6 +330,8 @@ private slots:
         QTest::addRow("collapse under collapsed") << 0u << 0 << QStringList{"RowCollapse 0", "RowCollapse 1"};
         // The redo of a row resize sorted again instead of repeating its re-sort.
         QTest::addRow("redo resize") << 9u << 4387 << QStringList();
+        // The sample's note (bar 2) shrunk below its least height grows back to where it was.
+        QTest::addRow("note at its least height") << 0u << 0 << QStringList{"BarResize 2 -4 1", "Undo"};
         QTest::addRow("clear") << 0u << 0
                                << QStringList{"RowsGroup 2 1", "Clear", "RowAppend", "Undo", "Undo", "Redo"};
     }

@@ -213,10 +213,17 @@ private slots:
             TPLXPictureResource glyph;
             glyph.Draw(vc, 10, 20);
             glyph.setPicture(std::make_unique<TPLXPicture>(TPLXPictureFormat::pfBitmap, samplePicture()));
+            glyph.setTransparent(false);
             glyph.StretchDraw(vc, {120, 20, 168, 52});
         }
-        // The placeholder at natural size from (10, 20); the sample stretched to twice its size.
-        QCOMPARE(target.copy(10, 20, 100, 100), TPLXPictureResource().graphic().convertToFormat(QImage::Format_RGB32));
+        // The placeholder at natural size from (10, 20) without its white, which is its transparent colour; the
+        // opaque sample stretched to twice its size.
+        QImage placeholder = TPLXPictureResource().graphic().convertToFormat(QImage::Format_RGB32);
+        for (int y = 0; y < placeholder.height(); ++y)
+            for (int x = 0; x < placeholder.width(); ++x)
+                if (placeholder.pixel(x, y) == qRgb(255, 255, 255))
+                    placeholder.setPixel(x, y, qRgb(0, 255, 0));
+        QCOMPARE(target.copy(10, 20, 100, 100), placeholder);
         QCOMPARE(target.copy(120, 20, 48, 32), samplePicture().scaled(48, 32));
         QCOMPARE(QList<QRgb>(
                      {target.pixel(9, 20), target.pixel(110, 119), target.pixel(168, 51), target.pixel(120, 52)}),

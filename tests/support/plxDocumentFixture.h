@@ -25,6 +25,9 @@ struct Bar
     double start = kMonday;
     double duration = 1; // working days
     bool fixed = false;
+    // Another kind's type id, whose bar spans `duration` calendar days, and more lines of its section.
+    QString kind;
+    QByteArray keys;
 };
 
 struct Row
@@ -110,12 +113,18 @@ inline QByteArray text(const Document &doc)
         if (doc.rows[i].summary)
             t += section(barNames.first()) + "typeID=Summary Bar\n";
         for (const Bar &bar : doc.rows[i].bars)
-            t +=
-                section(bar.name) + QStringLiteral("typeID=Task Bar\nstart date=%1\neffective duration=%2\nFixed=%3\n")
-                                        .arg(bar.start, 0, 'f', 4)
-                                        .arg(bar.duration, 0, 'f', 4)
-                                        .arg(flag(bar.fixed))
-                                        .toUtf8();
+            t += section(bar.name) +
+                 (bar.kind.isEmpty()
+                      ? QStringLiteral("typeID=Task Bar\nstart date=%1\neffective duration=%2\nFixed=%3\n")
+                            .arg(bar.start, 0, 'f', 4)
+                            .arg(bar.duration, 0, 'f', 4)
+                            .arg(flag(bar.fixed))
+                      : QStringLiteral("typeID=%1\nstart date=%2\nend date=%3\n")
+                            .arg(bar.kind)
+                            .arg(bar.start, 0, 'f', 4)
+                            .arg(bar.start + bar.duration, 0, 'f', 4))
+                     .toUtf8() +
+                 bar.keys;
     }
     t += "\n[Calendar]\ntypeID=Document Calendar\ncategories#count=1\ncategories#0=Weekends\n"
          "\n[Weekends]\ntypeID=Predefined Date Category\n\n[TaskBarSettings]\ntypeID=Task Bar Settings\nHeight=10\n"

@@ -467,6 +467,13 @@ QString TPLXINIFIle::setGraphic(const QString &fileName, const QString &mimeType
     return target;
 }
 
+QString TPLXINIFIle::graphicPath(const QString &stored) const
+{
+    if (stored.isEmpty() || !QFileInfo(stored).isRelative())
+        return stored;
+    return QFileInfo(FIniFile->fileName()).absolutePath() + QLatin1Char('/') + stored;
+}
+
 // --------------------------------------------------------- TPLXDefaultMedia
 
 namespace {

@@ -39,6 +39,9 @@ public:
     virtual void setColorProperty(const QString &section, const QString &key, TColor value) = 0;
     // Stores a picture beside the document; returns the name it was stored under.
     virtual QString setGraphic(const QString &fileName, const QString &mimeType, const QImage &graphic) = 0;
+    // The file a stored picture name stands for; as stored unless the store
+    // keeps its pictures somewhere.
+    virtual QString graphicPath(const QString &stored) const { return stored; }
     // Puts every write so far on disk; raises EPLXFileError when that fails.
     virtual void flush();
     // A whole document is written between beginDocument and endDocument: the
@@ -129,6 +132,8 @@ public:
     bool getColorProperty(const QString &section, const QString &key, TColor def, TColor &value) override;
     void setColorProperty(const QString &section, const QString &key, TColor value) override;
     QString setGraphic(const QString &fileName, const QString &mimeType, const QImage &graphic) override;
+    // A relative name lies beside the INI file.
+    QString graphicPath(const QString &stored) const override;
     void flush() override;
     void beginDocument() override;
     void endDocument() override;

@@ -34,6 +34,8 @@ struct TPLXBarTimes
     TDateTime start = 0;
     TDateTime end = 0;
     TDateTime effective = 0;
+    // The height of kinds whose vertical resize changes it, in pixels.
+    qint32 height = 0;
 };
 
 // Abstract base of the bar kinds. The bar's parent is the row that holds it;

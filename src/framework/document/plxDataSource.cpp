@@ -1,9 +1,12 @@
 #include "plxDataSource.h"
+
 #include "plxColumnOperation.h"
 #include "plxGanttBar.h"
 #include "plxGanttRow.h"
 #include "plxGanttTable.h"
+#include "plxImageBar.h"
 #include "plxPertBar.h"
+#include "plxPictureResource.h"
 #include "plxPlatform.h"
 #include "plxRessourceStrings.h"
 #include "plxRowOperation.h"
@@ -245,6 +248,17 @@ void TPLXDataSource::deleteSelected()
     }
     if (!composite->empty())
         FUndoRedoStack->addOperation(std::move(composite));
+}
+
+void TPLXDataSource::SetMileStoneTransparency(bool transparent)
+{
+    TPLXGanttTable *table = GetTable();
+    if (!table)
+        return;
+    for (TPLXGanttRow *row : table->rows())
+        for (TPLXGanttBar *bar : row->bars())
+            if (auto *milestone = dynamic_cast<TPLXMilestoneBar *>(bar); milestone && milestone->getPictureResource())
+                milestone->getPictureResource()->setTransparent(transparent);
 }
 
 void TPLXDataSource::Clear()

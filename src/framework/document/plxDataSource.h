@@ -106,6 +106,8 @@ public:
     void deleteSelected();
     // Empties the chart row by row down to one empty row; each step its own undo entry.
     void Clear();
+    // Makes the pictures of every milestone transparent or opaque; not an undo step.
+    void SetMileStoneTransparency(bool transparent);
 
     // ---- events read and written on the undo/redo stack
     const TPLXOperationEvent &getOnChange() const;

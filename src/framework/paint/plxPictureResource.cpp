@@ -81,6 +81,44 @@ void TPLXPicture::LoadFromFile(const QString &fileName)
     FImage = std::move(image);
 }
 
+void TPLXPicture::setImage(QImage image)
+{
+    FImage = std::move(image);
+    FMasked = QImage();
+}
+
+TColor TPLXPicture::transparentColor() const
+{
+    if (FTransparentColor)
+        return *FTransparentColor;
+    if (FImage.isNull())
+        return clWhite;
+    return QColorToColor(QColor::fromRgb(FImage.pixel(0, FImage.height() - 1)));
+}
+
+void TPLXPicture::setTransparentColor(TColor colour)
+{
+    FTransparentColor = colour;
+    FMasked = QImage();
+}
+
+QImage TPLXPicture::drawable() const
+{
+    if (!FTransparent || FImage.isNull())
+        return FImage;
+    if (FMasked.isNull()) {
+        const QRgb key = ColorToQColor(transparentColor()).rgb() & RGB_MASK;
+        FMasked = FImage.convertToFormat(QImage::Format_ARGB32);
+        for (int y = 0; y < FMasked.height(); ++y) {
+            auto *line = reinterpret_cast<QRgb *>(FMasked.scanLine(y));
+            for (int x = 0; x < FMasked.width(); ++x)
+                if ((line[x] & RGB_MASK) == key)
+                    line[x] = 0;
+        }
+    }
+    return FMasked;
+}
+
 // ---------------------------------------------------------------------------
 // TPLXResource
 
@@ -96,6 +134,8 @@ TPLXPictureResource::TPLXPictureResource(const QString &resourceID)
     : TPLXResource(resourceID)
     , FPicture(std::make_unique<TPLXPicture>(TPLXPictureFormat::pfBitmap, placeholderImage()))
 {
+    // Left transparent, the placeholder keeps only its cross.
+    FPicture->setTransparentColor(clWhite);
 }
 
 TPLXPictureResource::~TPLXPictureResource() = default;
@@ -141,6 +181,17 @@ QImage TPLXPictureResource::graphic() const
     return FPicture ? FPicture->image() : QImage();
 }
 
+QSize TPLXPictureResource::size() const
+{
+    return FPicture ? FPicture->image().size() : QSize(0, 0);
+}
+
+void TPLXPictureResource::setTransparent(bool on)
+{
+    if (FPicture)
+        FPicture->setTransparent(on);
+}
+
 void TPLXPictureResource::loadPicture(const QString &fileName, const QString &mimeType)
 {
     const std::optional<TPLXPictureFormat> format = formatForMimeType(mimeType);
@@ -148,8 +199,19 @@ void TPLXPictureResource::loadPicture(const QString &fileName, const QString &mi
         throw EPLXFileError(fileName, QStringLiteral("unsupported picture type \"%1\"").arg(mimeType));
     auto picture = std::make_unique<TPLXPicture>(*format);
     picture->LoadFromFile(fileName);
+    picture->setTransparent(isTransparent() || !FPicture);
     FPicture = std::move(picture);
     FValid = true;
+    FFileName = fileName;
+    FMimeType = mimeType;
+}
+
+void TPLXPictureResource::setUnreadable(const QString &section, const QString &fileName, const QString &mimeType)
+{
+    auto persistence = std::make_unique<TPLXPictureResourcePersistence>();
+    persistence->setID(section);
+    adoptPersistence(std::move(persistence));
+    FUnreadable = true;
     FFileName = fileName;
     FMimeType = mimeType;
 }
@@ -158,6 +220,12 @@ void TPLXPictureResource::doSave(const QString &, IPLXMedia &media, TPLXEntityFa
 {
     const QString uid = getUID();
     media.setStrProperty(uid, kTypeIdKey, QStringLiteral("Picture Resource"));
+    if (FUnreadable) {
+        if (!FMimeType.isEmpty())
+            media.setStrProperty(uid, kMimeTypeKey, FMimeType);
+        media.setStrProperty(uid, kFileNameKey, FFileName);
+        return;
+    }
     if (!FPicture)
         return;
     const bool bitmap = FPicture->format() == TPLXPictureFormat::pfBitmap;
@@ -174,12 +242,14 @@ void TPLXPictureResource::doSave(const QString &, IPLXMedia &media, TPLXEntityFa
 
 void TPLXPictureResource::Draw(TPLXVisualContext &vc, int x, int y) const
 {
-    vc.drawGraphic(x, y, graphic());
+    if (FPicture)
+        vc.drawGraphic(x, y, FPicture->drawable());
 }
 
 void TPLXPictureResource::StretchDraw(TPLXVisualContext &vc, const TRect &rect) const
 {
-    vc.stretchGraphic(rect, graphic());
+    if (FPicture)
+        vc.stretchGraphic(rect, FPicture->drawable());
 }
 
 // ---------------------------------------------------------------------------
@@ -191,6 +261,7 @@ std::unique_ptr<TPLXGanttObject> TPLXPictureResourcePersistence::doLoad(const QS
     FFileName = media.strValue(name, kFileNameKey, QString());
     FMimeType = media.strValue(name, kMimeTypeKey, QStringLiteral("image/bmp"));
     auto resource = std::make_unique<TPLXPictureResource>(name);
-    resource->loadPicture(FFileName, FMimeType);
+    // A name stored without a directory is looked for beside the document.
+    resource->loadPicture(media.graphicPath(FFileName), FMimeType);
     return resource;
 }

@@ -23,7 +23,16 @@ public:
 
     TPLXPictureFormat format() const { return FFormat; }
     const QImage &image() const { return FImage; }
-    void setImage(QImage image) { FImage = std::move(image); }
+    void setImage(QImage image);
+
+    // A transparent picture draws without the pixels of its transparent colour:
+    // the colour set for it, else that of its bottom-left pixel.
+    bool isTransparent() const { return FTransparent; }
+    void setTransparent(bool on) { FTransparent = on; }
+    TColor transparentColor() const;
+    void setTransparentColor(TColor colour);
+    // The image as it is drawn: with the transparent colour left out when transparent.
+    QImage drawable() const;
 
     // Reads the file as this picture's class; raises EPLXFileError naming the
     // file when it is missing, unreadable, truncated or not such a picture.
@@ -32,6 +41,10 @@ public:
 private:
     TPLXPictureFormat FFormat;
     QImage FImage;
+    bool FTransparent = true;
+    std::optional<TColor> FTransparentColor;
+    // The masked image, made on first use after a change.
+    mutable QImage FMasked;
 };
 
 // Base of entities that stand for an external resource.
@@ -76,15 +89,27 @@ public:
     void setPicture(std::unique_ptr<TPLXPicture> picture);
     // The picture's image; null when the resource holds no picture.
     QImage graphic() const;
-    // Loads the picture of class `mimeType` from the file, raising EPLXFileError on failure.
+    // The picture's size in pixels; 0 x 0 without a picture.
+    QSize size() const;
+    bool isTransparent() const { return FPicture && FPicture->isTransparent(); }
+    void setTransparent(bool on);
+    // Loads the picture of class `mimeType` from the file, raising EPLXFileError on
+    // failure; the picture keeps its transparency.
     void loadPicture(const QString &fileName, const QString &mimeType);
+
+    // Makes this resource the stand-in for section `section`, whose file could not
+    // be read: it shows the placeholder and saves the section's file name and
+    // MIME type as they were, writing no picture.
+    void setUnreadable(const QString &section, const QString &fileName, const QString &mimeType);
+    bool isUnreadable() const { return FUnreadable; }
 
     QString getFileName() const { return FFileName; }
     void setFileName(const QString &fileName) { FFileName = fileName; }
     QString getMimeType() const { return FMimeType; }
     void setMimeType(const QString &mimeType) { FMimeType = mimeType; }
 
-    // Drawing on a visual context, at natural size or stretched to a rectangle.
+    // Drawing on a visual context, at natural size or stretched to a rectangle,
+    // without the transparent colour when the picture is transparent.
     void Draw(TPLXVisualContext &vc, int x, int y) const;
     void StretchDraw(TPLXVisualContext &vc, const TRect &rect) const;
 
@@ -99,6 +124,7 @@ private:
     QString FFileName;
     QString FMimeType;
     std::unique_ptr<TPLXPicture> FPicture;
+    bool FUnreadable = false;
 };
 
 class ORVANTA_EXPORT TPLXPictureResourcePersistence : public TPLXPersistence
