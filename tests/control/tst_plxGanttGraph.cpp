@@ -3,6 +3,9 @@
 #include "plxDocumentCalendar.h"
 #include "plxDocumentFixture.h"
 #include "plxGanttGraph.h"
+#include "plxHintWindow.h"
+#include "plxTextSettings.h"
+#include "plxTextualHalo.h"
 #include "plxTreeGrid.h"
 
 #include <QScrollBar>
@@ -88,6 +91,39 @@ private slots:
         QVERIFY(size.width() == 960 && size.height() < 330);
         QCOMPARE(graph.grab().toImage().copy(QRect(QPoint(), size)), exported.convertToFormat(before.format()));
         QCOMPARE(graph.grab().toImage(), before);
+    }
+
+    void outlineAndHintsLeaveTheChartAsItWas()
+    {
+        LoadedDocument plan(rows(3));
+        TPLXGanttGraph graph;
+        graph.resize(400, 200);
+        graph.setDataSource(&plan.ds);
+        const QImage chart = graph.grab().toImage();
+        graph.view().showOutline(plan.bar(1, 0));
+        QVERIFY(graph.grab().toImage() != chart);
+        QVERIFY(graph.view().moveOutline(7, 21, true));
+        graph.view().hideOutline();
+        QCOMPARE(graph.grab().toImage(), chart);
+
+        // Two working days from Monday 1 January end on the 3rd: the hint shows the last day, the 2nd.
+        QCOMPARE(plan.bar(0, 0)->getEndDate(), kMonday + 2);
+        QCOMPARE(TPLXGanttGraph::dateHint(*plan.bar(0, 0)),
+                 QLocale().toString(QDate(2024, 1, 1), QLocale::ShortFormat) + QStringLiteral(" - ") +
+                     QLocale().toString(QDate(2024, 1, 2), QLocale::ShortFormat));
+
+        TPLXHintWindow hint;
+        TPLXTextSettings settings;
+        settings.setQFont(QFont(QStringLiteral("DejaVu Sans"), 9));
+        TPLXTextHalo halo(nullptr);
+        halo.setHint(QStringLiteral("First line\nsecond"));
+        hint.displayHint(&halo, 10, 20, settings);
+        QVERIFY(hint.isVisible());
+        QCOMPARE(hint.height(), hint.textArranger().getTextHeight());
+        QCOMPARE(hint.textArranger().lines().size(), 2);
+        halo.setHint(QString());
+        hint.displayHint(&halo, 10, 20, settings);
+        QVERIFY(!hint.isVisible());
     }
 
     void scrollsByItsUnits()

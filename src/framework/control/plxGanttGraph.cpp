@@ -145,6 +145,8 @@ TPLXGanttGraph::TPLXGanttGraph(QWidget *parent)
     FDocScrollerLastPosition = FDocScroller->maximum() * 5 / 100;
     FDocScroller->setValue(FDocScrollerLastPosition);
     FView.setOnCursor([this](Qt::CursorShape shape) { setCursor(shape); });
+    // Outlines draw on the frame; only showing it again is needed.
+    FView.setOnOutline([this] { update(); });
 }
 
 TPLXGanttGraph::~TPLXGanttGraph()
@@ -682,16 +684,22 @@ bool TPLXGanttGraph::SaveToSvg(const QString &fileName, int firstRow, int lastRo
 
 // ---- hints
 
+QString TPLXGanttGraph::dateHint(TPLXGanttBar &bar)
+{
+    const auto shortDate = [](TDateTime d) {
+        return QLocale().toString(QDate(1899, 12, 30).addDays(qint64(std::floor(d))), QLocale::ShortFormat);
+    };
+    // The end date is the first day after the bar.
+    return shortDate(bar.getStartDate()) + QStringLiteral(" - ") + shortDate(bar.getEndDate() - 1);
+}
+
 void TPLXGanttGraph::drawHint(TPLXGanttBar *bar, int x, int y)
 {
     if (!bar || !FVC || !bar->textHalo() || bar->textHalo()->getHint() != QLatin1String("Date"))
         return;
-    const auto shortDate = [](TDateTime d) {
-        return QLocale().toString(QDate(1899, 12, 30).addDays(qint64(std::floor(d))), QLocale::ShortFormat);
-    };
     FVC->setVisibleArea({0, 0, width(), height()});
     FVC->setFont(QStringLiteral("Arial"), 7, clBlack, false, false, false, 0);
-    const QString text = shortDate(bar->getStartDate()) + QStringLiteral(" - ") + shortDate(bar->getEndDate() - 1);
+    const QString text = dateHint(*bar);
     TRect r{x - FVC->TextWidth(text) - 30, y - FVC->TextHeight(text) - 3, x - 10, y};
     FVC->drawRect(r, psSolid, 0x808080);
     r = {r.Left + 1, r.Top + 1, r.Right - 1, r.Bottom - 1};

@@ -85,6 +85,8 @@ public:
 
     // The "Date" hint of a bar above and left of (x, y); gone with the next paint.
     void drawHint(TPLXGanttBar *bar, int x, int y);
+    // The bar's first and last day in the locale's short date format.
+    static QString dateHint(TPLXGanttBar &bar);
 
 protected:
     void paintEvent(QPaintEvent *event) override;

@@ -174,6 +174,7 @@ void TPLXGanttView::drawOutline(const TRect &r)
 {
     lastVC->saveArea(r);
     lastVC->drawRect(r, psDot, dynamic_cast<TPLXHaloEntity *>(outlinedObject) ? kOutlineGreen : kOutlineBlack);
+    outlineChanged();
 }
 
 void TPLXGanttView::showOutline(TPLXGanttObject *object)
@@ -257,6 +258,7 @@ void TPLXGanttView::hideOutline()
     outlinedObject = nullptr;
     if (FOnCursor)
         FOnCursor(Qt::ArrowCursor);
+    outlineChanged();
 }
 
 void TPLXGanttView::displayOutlinedRect(bool restoreFirst)
@@ -284,6 +286,7 @@ void TPLXGanttView::displayOutlinedRect(bool restoreFirst)
         lastVC->FillArea(r, refused ? kHaloRefused : kHaloAccepted, bsSolid);
     else
         lastVC->drawRect(r, psDot, refused ? kOutlineRed : kOutlineBlack);
+    outlineChanged();
 }
 
 bool TPLXGanttView::acceptOutline()
@@ -332,6 +335,7 @@ std::unique_ptr<TPLXOperation> TPLXGanttView::hideOutlineAndMove()
     if (FOnCursor)
         FOnCursor(Qt::ArrowCursor);
     outlinedObject = nullptr;
+    outlineChanged();
     return result;
 }
 

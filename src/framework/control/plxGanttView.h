@@ -110,6 +110,8 @@ public:
     void forgetVisualContext();
     // Told which cursor the screen should show while an outline is dragged.
     void setOnCursor(std::function<void(Qt::CursorShape)> handler) { FOnCursor = std::move(handler); }
+    // Told when an outline was drawn or taken away, so the surface can be shown again.
+    void setOnOutline(std::function<void()> handler) { FOnOutline = std::move(handler); }
 
 private:
     TPLXGanttDocument *document() const;
@@ -118,6 +120,11 @@ private:
     int columnWidth() const;
     TPLXColRow walkRows(int x, int y, bool extended);
     void drawOutline(const TRect &r);
+    void outlineChanged() const
+    {
+        if (FOnOutline)
+            FOnOutline();
+    }
 
     TPLXDataSource *dataSource = nullptr;
     TPLXVisualContext *lastVC = nullptr;
@@ -126,4 +133,5 @@ private:
     TRect firstOutline;
     bool FSnapToCell = false;
     std::function<void(Qt::CursorShape)> FOnCursor;
+    std::function<void()> FOnOutline;
 };
