@@ -64,6 +64,10 @@ private slots:
         delete ds;
         QVERIFY(!graph.getDataSource() && !graph.docScroller()->isVisibleTo(&graph));
         QCOMPARE(graph.grab().toImage(), unbound);
+        // A data source that is the control's child goes after it.
+        TPLXGanttGraph *parent = new TPLXGanttGraph;
+        parent->setDataSource(new TPLXDataSource(parent));
+        delete parent;
     }
 
     void repaintsOnChangeAndUndoAndMatchesItsExport()

@@ -151,6 +151,9 @@ TPLXGanttGraph::TPLXGanttGraph(QWidget *parent)
 
 TPLXGanttGraph::~TPLXGanttGraph()
 {
+    // A data source among the control's children goes after this body: it must find nobody listening.
+    for (const QMetaObject::Connection &c : std::as_const(FConnections))
+        disconnect(c);
     FView.forgetVisualContext();
 }
 
@@ -341,6 +344,22 @@ void TPLXGanttGraph::updateScrollers()
         doc->setTreeStartX(0);
     if (TPLXGanttTable *table = doc->GetTable())
         table->setWidth(width() - treeWidth - barWidth);
+}
+
+int TPLXGanttGraph::getDocScrollerMax() const
+{
+    return FDocScroller->maximum();
+}
+
+void TPLXGanttGraph::setDocScrollerMax(int maximum)
+{
+    FDocScroller->setMaximum(std::max(2 * kChartScrollMargin, maximum));
+}
+
+void TPLXGanttGraph::SetVerticalScrollerPosition(int position)
+{
+    if (position >= 0 && position <= 100)
+        FVerticalScroller->setValue(position);
 }
 
 void TPLXGanttGraph::scrollerAction(QScrollBar *bar, int action)

@@ -69,6 +69,11 @@ public:
     QScrollBar *treeScroller() const { return FTreeScroller; }
     QScrollBar *verticalScroller() const { return FVerticalScroller; }
     void updateScrollers();
+    // The chart scroll bar's range; only moves of its thumb matter, not where it is.
+    int getDocScrollerMax() const;
+    void setDocScrollerMax(int maximum);
+    // Positions from 0 to 100 move the vertical thumb; others are ignored.
+    virtual void SetVerticalScrollerPosition(int position);
     // Moves the chart by the difference to the last position, one column a unit.
     void docScrollerChanged(int position);
     // Shows the tree from `position` percent of its hidden width.
