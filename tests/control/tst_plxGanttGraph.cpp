@@ -134,7 +134,7 @@ private slots:
     {
         LoadedDocument plan(rows(40));
         TPLXGanttGraph graph;
-        graph.resize(400, 300);
+        graph.resize(400, 330);
         graph.setDataSource(&plan.ds);
         // One notch, one row; the thumb shows the row's share, rounded half to even.
         plan.table()->SetScrolledLines(10);
@@ -148,6 +148,14 @@ private slots:
         wheel(graph, 60);
         wheel(graph, 60);
         QCOMPARE(plan.table()->getScrolledLines(), 0);
+
+        // Row 30 comes into view as low as it fits: rows count a pixel more than their height.
+        QCOMPARE(plan.ds.root()->GetTableStartY(), 0);
+        graph.ScrollInViewZeile(30);
+        QCOMPARE(plan.table()->getScrolledLines(), 16);
+        graph.ScrollInViewZeile(20);
+        QCOMPARE(plan.table()->getScrolledLines(), 16);
+        plan.table()->SetScrolledLines(0);
 
         // A page down moves the thumb by 8 and the rows to 8 % of them; a thumb moved up never scrolls down.
         QScrollBar *vertical = graph.verticalScroller();
