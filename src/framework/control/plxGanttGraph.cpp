@@ -276,11 +276,11 @@ void TPLXGanttGraph::Paint()
         FVC->setVisibleArea(whole);
         FVC->FillArea({area.Right, area.Bottom, whole.Right, whole.Bottom}, clBtnFace, bsSolid);
         FVC->setVisibleArea(area);
-        FVC->startBuffering();
+        // The frame is the off-screen buffer: the screen only ever receives it whole,
+        // so a second buffer inside the visual context would only copy it once more.
         // What the document gives no colour of its own follows the palette.
         FVC->FillArea(area, clWindow, bsSolid);
         FView.Draw(FDataSource, *FVC, false);
-        FVC->displayBuffer();
         updateScrollers();
     }
     FFrameStale = false;
