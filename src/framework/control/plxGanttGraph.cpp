@@ -387,6 +387,8 @@ void TPLXGanttGraph::docScrollerChanged(int position)
     position = std::clamp(position, FDocScroller->minimum() + kChartScrollMargin,
                           FDocScroller->maximum() - kChartScrollMargin);
     FDocScrollerLastPosition = position;
+    // Moving the thumb from here raises its action again; this move is done already.
+    const QSignalBlocker quiet(FDocScroller);
     FDocScroller->setSliderPosition(position);
     Paint();
 }
@@ -411,6 +413,7 @@ void TPLXGanttGraph::verticalLineStep(int step)
     if (count > 0) {
         const int first = std::min(count - 1, std::max(0, table->getScrolledLines() + step));
         table->SetScrolledLines(first);
+        const QSignalBlocker quiet(FVerticalScroller);
         FVerticalScroller->setSliderPosition(static_cast<int>(std::lrint(double(first) / count * 100)));
     }
     Paint();
