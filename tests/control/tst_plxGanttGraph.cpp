@@ -87,6 +87,13 @@ private slots:
         QVERIFY(graph.grab().toImage() != before);
         ds.getUndoRedoStack().undo();
         QCOMPARE(graph.grab().toImage(), before);
+        // Inside an update bracket changes wait for its end.
+        graph.BeginUpdate();
+        QVERIFY(ds.BarMove(bar, bar->getStartDate() + 7, 1));
+        QCOMPARE(graph.grab().toImage(), before);
+        graph.EndUpdate();
+        QVERIFY(graph.grab().toImage() != before);
+        ds.getUndoRedoStack().undo();
 
         QImage exported;
         const TDateTime start = ds.root()->getStartDate();

@@ -12,14 +12,20 @@ using namespace plxtest;
 
 namespace {
 
+Document plan()
+{
+    Document doc;
+    doc.rows = {Row{{Bar{QStringLiteral("A"), kMonday, 2}, Bar{QStringLiteral("B"), kMonday + 5, 1}}}, Row{},
+                Row{{}, 30}, Row{{Bar{QStringLiteral("C"), kMonday + 1, 1}}}};
+    return doc;
+}
+
 // Rows of 20, 20 (hidden), 30 and 20 pixels; row 0 holds A (2 days) and B (1 day, 3 days later).
 struct Viewed : LoadedDocument
 {
     TPLXGanttView view;
     Viewed()
-        : LoadedDocument(
-              Document{{Row{{Bar{QStringLiteral("A"), kMonday, 2}, Bar{QStringLiteral("B"), kMonday + 5, 1}}}, Row{},
-                        Row{{}, 30}, Row{{Bar{QStringLiteral("C"), kMonday + 1, 1}}}}})
+        : LoadedDocument(plan())
     {
         row(1)->setVisible(false);
         view.setDataSource(&ds);
