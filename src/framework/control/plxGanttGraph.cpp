@@ -11,7 +11,6 @@
 #include "plxVisualContext.h"
 
 #include <QApplication>
-#include <QGuiApplication>
 #include <QImageWriter>
 #include <QPaintEvent>
 #include <QSaveFile>

@@ -83,6 +83,7 @@ public:
     // A thumb or page move from `oldPosition` to `position` percent of the rows.
     void verticalMove(int oldPosition, int position);
     int getDocScrollerLastPosition() const { return FDocScrollerLastPosition; }
+    int getTreeScrollerLastPosition() const { return FTreeScrollerLastPosition; }
     // Scrolls the rows so that `row` is fully on screen, as low as it can be.
     void ScrollInViewZeile(int row);
     // Scrolls the tree so that column `col` is visible.
