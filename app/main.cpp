@@ -10,7 +10,6 @@
 #include <QTextStream>
 
 #include <cstdio>
-#include <utility>
 
 namespace {
 
@@ -53,11 +52,9 @@ int main(int argc, char *argv[])
     TPLXDocumentSummary summary;
     TPLXRecordingScope quiet; // load problems are listed in the window, not shown one by one
     TPLXDataSource dataSource;
-    QImage chart;
     QImage network;
     try {
         summary = summarizeDocument(dataSource, storageName);
-        chart = renderChart(dataSource, 1200);
         network = renderNetwork(dataSource);
     } catch (const EPLXError &error) {
         std::fprintf(stderr, "%s\n", error.message().toLocal8Bit().constData());
@@ -72,22 +69,26 @@ int main(int argc, char *argv[])
         out << "  ! " << message << '\n';
     out.flush();
 
-    // Headless: the charts themselves are the pictures.
-    const std::pair<const QString &, const QImage &> pictures[] = {{png, chart}, {networkPng, network}};
-    bool headless = false;
-    for (const auto &[path, image] : pictures) {
-        if (path.isEmpty())
-            continue;
-        headless = true;
-        if (image.isNull() || !image.save(path)) {
-            std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+    // Headless: the chart as the control exports it, the network as drawn.
+    if (!png.isEmpty()) {
+        if (!saveChart(dataSource, png, 1200)) {
+            for (const QString &line : quiet.recorder().messages())
+                std::fprintf(stderr, "%s\n", qPrintable(line));
+            std::fprintf(stderr, "cannot write %s\n", qPrintable(png));
             return 1;
         }
-        out << path << '\n';
+        out << png << '\n';
     }
-    if (headless)
+    if (!networkPng.isEmpty()) {
+        if (network.isNull() || !network.save(networkPng)) {
+            std::fprintf(stderr, "cannot write %s\n", qPrintable(networkPng));
+            return 1;
+        }
+        out << networkPng << '\n';
+    }
+    if (!png.isEmpty() || !networkPng.isEmpty())
         return 0;
-    TPLXPlannerWindow window(summary, chart, network);
+    TPLXPlannerWindow window(summary, dataSource, network);
     window.show();
     return app.exec();
 }

@@ -2,6 +2,7 @@
 
 #include <orvanta/orvanta.h>
 
+#include <QFileInfo>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPainter>
@@ -81,25 +82,27 @@ TPLXDocumentSummary summarizeDocument(TPLXDataSource &dataSource, const QString 
     return summary;
 }
 
-QImage renderChart(TPLXDataSource &dataSource, int width)
+bool saveChart(TPLXDataSource &dataSource, const QString &path, int width)
 {
     TPLXGanttDocument *document = dataSource.root();
     TPLXGanttTable *table = dataSource.GetTable();
-    if (!document || !table)
-        return QImage();
-    // Until the time-scale view lays the chart out, show as many days as fit.
-    const int columnWidth = std::max(1, table->GetColumnWidth());
+    TPLXDocumentCalendar *calendar = dataSource.GetCalendar();
+    if (!document || !table || !calendar)
+        return false;
+    TPLXGanttGraph graph;
+    graph.setDataSource(&dataSource);
+    const int columns = std::max(1, (width - document->getTreeActualWidth()) / std::max(1, table->GetColumnWidth()));
     const TDateTime start = document->getStartDate();
-    const TPLXTimeMode mode = document->getCalendar() ? document->getCalendar()->getTimeMode() : tmDay;
-    document->setEndDate(Add(start, width / columnWidth, mode));
-    QImage image = makePicture(width, std::max<qint64>(120, qint64(table->getTableHeight()) + 20));
-    const int height = image.height();
-    QPainter painter(&image);
-    TPLXCanvasVC vc(painter);
-    vc.setVisibleArea(TRect{0, 0, width, height});
-    if (TPLXDrawer *drawer = document->getDrawer(vtGanttGraph))
-        drawer->Draw(vc);
-    return image;
+    const TDateTime end = calendar->Add(start, columns);
+    const int last = table->countRows() - 1;
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix == QLatin1String("bmp"))
+        return graph.SaveToBitmap(path, QImage::Format_RGB888, 0, last, start, end);
+    if (suffix == QLatin1String("jpg") || suffix == QLatin1String("jpeg"))
+        return graph.SaveToJpeg(path, QImage::Format_RGB32, 90, 0, last, start, end);
+    if (suffix == QLatin1String("svg"))
+        return graph.SaveToSvg(path, 0, last, start, end);
+    return graph.SaveToPng(path, 0, last, start, end);
 }
 
 QImage renderNetwork(TPLXDataSource &dataSource)
@@ -123,8 +126,8 @@ QImage renderNetwork(TPLXDataSource &dataSource)
     return draw(std::clamp(extent.x() + 40, 200, 4000), std::clamp(extent.y() + 80, 120, 4000));
 }
 
-TPLXPlannerWindow::TPLXPlannerWindow(const TPLXDocumentSummary &summary, const QImage &chart, const QImage &network,
-                                     QWidget *parent)
+TPLXPlannerWindow::TPLXPlannerWindow(const TPLXDocumentSummary &summary, TPLXDataSource &dataSource,
+                                     const QImage &network, QWidget *parent)
     : QMainWindow(parent)
     , FSections(new QTableWidget(static_cast<int>(summary.sections.size()), 3))
     , FMessages(new QPlainTextEdit)
@@ -148,11 +151,8 @@ TPLXPlannerWindow::TPLXPlannerWindow(const TPLXDocumentSummary &summary, const Q
     splitter->setStretchFactor(0, 3);
     splitter->setStretchFactor(1, 1);
 
-    auto *chartLabel = new QLabel;
-    chartLabel->setPixmap(QPixmap::fromImage(chart));
-    chartLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    auto *chartArea = new QScrollArea;
-    chartArea->setWidget(chartLabel);
+    auto *chart = new TPLXGanttGraph;
+    chart->setDataSource(&dataSource);
 
     auto *networkLabel = new QLabel;
     networkLabel->setPixmap(QPixmap::fromImage(network));
@@ -161,7 +161,7 @@ TPLXPlannerWindow::TPLXPlannerWindow(const TPLXDocumentSummary &summary, const Q
     networkArea->setWidget(networkLabel);
 
     auto *tabs = new QTabWidget;
-    tabs->addTab(chartArea, tr("Chart"));
+    tabs->addTab(chart, tr("Chart"));
     tabs->addTab(networkArea, tr("Network"));
     tabs->addTab(splitter, tr("Document"));
     setCentralWidget(tabs);

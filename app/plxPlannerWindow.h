@@ -25,10 +25,13 @@ struct TPLXDocumentSummary
 // load's messages and log lines instead of showing them.
 TPLXDocumentSummary summarizeDocument(TPLXDataSource &dataSource, const QString &storageName);
 
-// Draws the document's chart (table, bars, connections) for `width` pixels.
-// Both renderers raise EPLXError for a picture too large to make.
-QImage renderChart(TPLXDataSource &dataSource, int width);
-// Draws the document's network chart (PERT boxes and their connections) as large as it is.
+// Saves every row of the document's chart, from its start date for as many
+// periods as `width` pixels hold, the way the chart control exports it; the
+// file's suffix picks the format (bmp, jpg, svg, else png). False after a
+// failure, which the control has reported.
+bool saveChart(TPLXDataSource &dataSource, const QString &path, int width);
+// Draws the document's network chart (PERT boxes and their connections) as
+// large as it is; raises EPLXError for a picture too large to make.
 QImage renderNetwork(TPLXDataSource &dataSource);
 
 class TPLXPlannerWindow : public QMainWindow
@@ -36,7 +39,8 @@ class TPLXPlannerWindow : public QMainWindow
     Q_OBJECT
 
 public:
-    TPLXPlannerWindow(const TPLXDocumentSummary &summary, const QImage &chart, const QImage &network,
+    // The chart tab is the live chart control bound to `dataSource`.
+    TPLXPlannerWindow(const TPLXDocumentSummary &summary, TPLXDataSource &dataSource, const QImage &network,
                       QWidget *parent = nullptr);
 
 private:

@@ -115,7 +115,10 @@ bool TPLXGanttBar::overlap(TDateTime start, TDateTime end, int row, TPLXGanttBar
 {
     if (row != FRow)
         return false;
-    return (FstartDate <= start && start < FendDate) || (start <= FstartDate && FstartDate < end);
+    // Through the getters: a task bar works its end date out when asked.
+    const TDateTime first = getStartDate();
+    const TDateTime last = getEndDate();
+    return (first <= start && start < last) || (start <= first && first < end);
 }
 
 void TPLXGanttBar::setPeriod(TDateTime start, TDateTime end)

@@ -266,6 +266,8 @@ public:
     void setWeekendBrightenColor(TColor value) { FWeekendBrightenColor = value; }
     int getWidth() const { return FWidth; }
     void setWidth(int value) { FWidth = value; }
+    bool getSnapBarsTogether() const { return FSnapBarsTogether; }
+    void setSnapBarsTogether(bool value) { FSnapBarsTogether = value; }
     bool getAutoUpdateCriticalPath() const { return FUpdateCriticalPath; }
     void setAutoUpdateCriticalPath(bool value) { FUpdateCriticalPath = value; }
 

@@ -22,6 +22,22 @@ TPLXDataSource::TPLXDataSource(QObject *owner)
 {
     PLXRessourcesInitialize();
     CreateDefaultRessources_GER();
+    // The stack's events reach the application's handler and every bound control.
+    FUndoRedoStack->setOnChange([this](TPLXOperation *op) {
+        if (FOnChange)
+            FOnChange(op);
+        emit changed(op);
+    });
+    FUndoRedoStack->setOnUndo([this](TPLXOperation *op) {
+        if (FOnUndo)
+            FOnUndo(op);
+        emit undone(op);
+    });
+    FUndoRedoStack->setOnRedo([this](TPLXOperation *op) {
+        if (FOnRedo)
+            FOnRedo(op);
+        emit redone(op);
+    });
     setStorage(QString());
 }
 
@@ -53,6 +69,7 @@ void TPLXDataSource::setStorage(const QString &name)
         setStorage(QString());
         return;
     }
+    emit documentReplaced();
     repaintOwnerForm();
 }
 
@@ -312,30 +329,30 @@ bool TPLXDataSource::ResolveDistanceViolations(TPLXGanttBar *bar)
 
 const TPLXOperationEvent &TPLXDataSource::getOnChange() const
 {
-    return FUndoRedoStack->getOnChange();
+    return FOnChange;
 }
 
 void TPLXDataSource::setOnChange(TPLXOperationEvent event)
 {
-    FUndoRedoStack->setOnChange(std::move(event));
+    FOnChange = std::move(event);
 }
 
 const TPLXOperationEvent &TPLXDataSource::getOnUndo() const
 {
-    return FUndoRedoStack->getOnUndo();
+    return FOnUndo;
 }
 
 void TPLXDataSource::setOnUndo(TPLXOperationEvent event)
 {
-    FUndoRedoStack->setOnUndo(std::move(event));
+    FOnUndo = std::move(event);
 }
 
 const TPLXOperationEvent &TPLXDataSource::getOnRedo() const
 {
-    return FUndoRedoStack->getOnRedo();
+    return FOnRedo;
 }
 
 void TPLXDataSource::setOnRedo(TPLXOperationEvent event)
 {
-    FUndoRedoStack->setOnRedo(std::move(event));
+    FOnRedo = std::move(event);
 }

@@ -127,6 +127,14 @@ public:
     bool getUseRightScrollLimit() const { return FUseRightScrollLimit; }
     void setUseRightScrollLimit(bool on) { FUseRightScrollLimit = on; }
 
+signals:
+    // Raised with the handlers above, for any number of listeners (the bound controls).
+    void changed(TPLXOperation *operation);
+    void undone(TPLXOperation *operation);
+    void redone(TPLXOperation *operation);
+    // A new document replaced the old one (setStorage).
+    void documentReplaced();
+
 private:
     bool record(std::unique_ptr<TPLXOperation> op);
     void repaintOwnerForm();
@@ -137,6 +145,9 @@ private:
     TDateTime FRightScrollLimit = 0;
     bool FUseLeftScrollLimit = false;
     bool FUseRightScrollLimit = false;
+    TPLXOperationEvent FOnChange;
+    TPLXOperationEvent FOnUndo;
+    TPLXOperationEvent FOnRedo;
     std::unique_ptr<TPLXUndoRedoStack> FUndoRedoStack;
     std::unique_ptr<TPLXEntityFactory> factory;
     PLXMedia media;

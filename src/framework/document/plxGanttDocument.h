@@ -123,6 +123,12 @@ public:
     void setTable(TPLXGanttTable *value) { Ftable = value; }
     TDateTime getDateRangeStart() const { return FDateRangeStart; }
     void setDateRangeStart(TDateTime value) { FDateRangeStart = value; }
+    TDateTime getDateRangeEnd() const { return FDateRangeEnd; }
+    void setDateRangeEnd(TDateTime value) { FDateRangeEnd = value; }
+    bool getPrintLegend() const { return FPrintLegend; }
+    void setPrintLegend(bool value) { FPrintLegend = value; }
+    bool getPrintLegendUnder() const { return FPrintLegendUnder; }
+    void setPrintLegendUnder(bool value) { FPrintLegendUnder = value; }
     void setTimeScaleUnder(bool value) { FTimeScaleUnder = value; }
     void setTree(TPLXTreeGrid *value) { FTree = value; }
 

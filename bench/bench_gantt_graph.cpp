@@ -1,0 +1,170 @@
+// The chart control on large plans: one full paint of a 1,920 x 1,080
+// control, scrolling by a row, a column or a page with its repaint, and a bar
+// moved through the data source up to the finished repaint (critical path,
+// summaries and distance repair included). Each task is a row with one task
+// bar and two finish-start links to the next tasks; the task tree is the
+// built-in one with a row per task, under a week and a day band.
+#include "plxDataSource.h"
+#include "plxGanttBar.h"
+#include "plxGanttGraph.h"
+#include "plxGanttRow.h"
+#include "plxGanttTable.h"
+#include "plxPlatform.h"
+
+#include <QApplication>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+#include <map>
+#include <memory>
+
+namespace {
+
+QByteArray generate(int tasks)
+{
+    QByteArray text;
+    text.reserve(static_cast<qsizetype>(tasks) * 360);
+    const auto n = [](int i) { return QByteArray::number(i); };
+    text += "[root]\ntypeID=Document\nstartDate=46388\ntable=Plan Table\ncalendar=Plan Calendar\ntree=Plan Tree\n"
+            "time scales#count=2\ntime scales#0=Week Scale\ntime scales#1=Day Scale\nconnections#count=" +
+            n(tasks > 1 ? 2 * tasks - 3 : 0) + "\n";
+    int links = 0;
+    for (int i = 0; i + 1 < tasks; ++i)
+        for (int step = 1; step <= 2 && i + step < tasks; ++step)
+            text += "connections#" + n(links++) + "=Link " + n(i) + "-" + n(i + step) + "\n";
+    text += "\n[Week Scale]\ntypeID=Time Scale\nrelative time mode=1\n\n[Day Scale]\ntypeID=Time Scale\ngrid=Plan "
+            "Table\n";
+    text += "\n[Plan Calendar]\ntypeID=Document Calendar\ncategories#count=1\ncategories#0=Weekends\n"
+            "\n[Weekends]\ntypeID=Predefined Date Category\n";
+    text += "\n[Plan Table]\ntypeID=Gantt Table\nrows#count=" + n(tasks) + "\n";
+    for (int i = 0; i < tasks; ++i)
+        text += "rows#" + n(i) + "=Row " + n(i) + "\n";
+    for (int i = 0; i < tasks; ++i) {
+        text += "\n[Row " + n(i) + "]\ntypeID=Gantt Row\nheight=25\nbars#count=1\nbars#0=Task " + n(i) + "\n";
+        text += "\n[Task " + n(i) + "]\ntypeID=Task Bar\nstart date=" + n(46390 + (i * 2) % 30) +
+                "\neffective duration=" + n(1 + i % 9) + "\nprogress=" + n(i % 101) + "\n";
+    }
+    for (int i = 0; i + 1 < tasks; ++i)
+        for (int step = 1; step <= 2 && i + step < tasks; ++step)
+            text += "\n[Link " + n(i) + "-" + n(i + step) + "]\ntypeID=Bar Connection\nfrom=Task " + n(i) +
+                    "\nto=Task " + n(i + step) + "\ntype=1\ndistance=0\n";
+    return text;
+}
+
+// A plan of `tasks` rows bound to a 1,920 x 1,080 control, built once per size.
+struct Bound
+{
+    QTemporaryDir dir;
+    TPLXRecordingScope quiet;
+    TPLXDataSource ds;
+    TPLXGanttGraph graph;
+
+    explicit Bound(int tasks)
+    {
+        const QString path = dir.filePath(QStringLiteral("plan.ini"));
+        QFile file(path);
+        file.open(QIODevice::WriteOnly);
+        file.write(generate(tasks));
+        file.close();
+        ds.setStorage(QStringLiteral("file://") + path);
+        graph.resize(1920, 1080);
+        graph.setDataSource(&ds);
+    }
+
+    // The plans go before the application does: controls need it to the end.
+    static std::map<int, std::unique_ptr<Bound>> &plans()
+    {
+        static std::map<int, std::unique_ptr<Bound>> all;
+        return all;
+    }
+    static Bound &of(int tasks)
+    {
+        std::unique_ptr<Bound> &plan = plans()[tasks];
+        if (!plan)
+            plan = std::make_unique<Bound>(tasks);
+        return *plan;
+    }
+};
+
+void BM_FullPaint(benchmark::State &state)
+{
+    Bound &plan = Bound::of(static_cast<int>(state.range(0)));
+    plan.ds.GetTable()->SetScrolledLines(static_cast<int>(state.range(0)) / 2);
+    for (auto _ : state)
+        plan.graph.Paint();
+    state.counters["rows"] = static_cast<double>(plan.ds.GetTable()->countRows());
+}
+BENCHMARK(BM_FullPaint)->Arg(1000)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+// Back and forth, so the chart stays in the middle of the plan.
+void BM_ScrollRow(benchmark::State &state)
+{
+    Bound &plan = Bound::of(static_cast<int>(state.range(0)));
+    plan.ds.GetTable()->SetScrolledLines(static_cast<int>(state.range(0)) / 2);
+    int step = 1;
+    for (auto _ : state) {
+        plan.graph.verticalLineStep(step);
+        step = -step;
+    }
+}
+BENCHMARK(BM_ScrollRow)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+void BM_ScrollColumn(benchmark::State &state)
+{
+    Bound &plan = Bound::of(static_cast<int>(state.range(0)));
+    plan.ds.GetTable()->SetScrolledLines(static_cast<int>(state.range(0)) / 2);
+    int step = 1;
+    for (auto _ : state) {
+        plan.graph.docScrollerChanged(plan.graph.getDocScrollerLastPosition() + step);
+        step = -step;
+    }
+}
+BENCHMARK(BM_ScrollColumn)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+void BM_ScrollPage(benchmark::State &state)
+{
+    Bound &plan = Bound::of(static_cast<int>(state.range(0)));
+    QScrollBar *bar = plan.graph.verticalScroller();
+    bar->setValue(50);
+    plan.ds.GetTable()->SetScrolledLines(static_cast<int>(state.range(0)) / 2);
+    bool down = true;
+    for (auto _ : state) {
+        bar->triggerAction(down ? QAbstractSlider::SliderPageStepAdd : QAbstractSlider::SliderPageStepSub);
+        down = !down;
+    }
+}
+BENCHMARK(BM_ScrollPage)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+// A bar in the middle of the plan moved a day later and back; with range(1)
+// clear the control is unbound, which leaves the model's share of the time.
+void BM_BarMove(benchmark::State &state)
+{
+    Bound &plan = Bound::of(static_cast<int>(state.range(0)));
+    const int row = static_cast<int>(state.range(0)) / 2;
+    plan.ds.GetTable()->SetScrolledLines(row - 10);
+    plan.graph.setDataSource(state.range(1) ? &plan.ds : nullptr);
+    TPLXGanttBar *bar = plan.ds.GetTable()->getRow(row)->GetBarInRow(0);
+    double shift = 1;
+    for (auto _ : state) {
+        plan.ds.BarMove(bar, bar->getStartDate() + shift, row);
+        shift = -shift;
+    }
+    plan.graph.setDataSource(&plan.ds);
+}
+BENCHMARK(BM_BarMove)->Args({10000, 1})->Args({10000, 0})->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    Bound::plans().clear();
+    return 0;
+}
