@@ -49,9 +49,9 @@ void TPLXObjectEditor::ControlExit(QWidget *sender)
         notify(mouseEvent::stopEditing, 0, 0);
 }
 
-void TPLXObjectEditor::watchControl(QWidget *control, bool keys)
+void TPLXObjectEditor::watchControl(QWidget *control, bool arrows)
 {
-    control->setProperty("plxWatchKeys", keys);
+    control->setProperty("plxWatchArrows", arrows);
     control->installEventFilter(this);
 }
 
@@ -62,10 +62,11 @@ bool TPLXObjectEditor::eventFilter(QObject *watched, QEvent *event)
         return false;
     if (event->type() == QEvent::FocusOut) {
         ControlExit(control);
-    } else if (event->type() == QEvent::KeyPress && control->property("plxWatchKeys").toBool()) {
+    } else if (event->type() == QEvent::KeyPress) {
         auto *keyEvent = static_cast<QKeyEvent *>(event);
         int key = keyEvent->key();
-        ControlKeyDown(control, key, keyEvent->modifiers());
+        if (control->property("plxWatchArrows").toBool())
+            ControlKeyDown(control, key, keyEvent->modifiers());
         ControlKeyPress(control, key);
         return key == 0;
     }

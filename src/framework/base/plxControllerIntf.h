@@ -70,8 +70,9 @@ public:
     virtual void ControlExit(QWidget *sender);
 
 protected:
-    // Routes the key presses (when `keys`) and the focus loss of `control` to the protocol above.
-    void watchControl(QWidget *control, bool keys);
+    // Routes Esc, Enter and the focus loss of `control` to the protocol above,
+    // and Up and Down when `arrows` (controls that step values with them keep them).
+    void watchControl(QWidget *control, bool arrows);
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:

@@ -1,0 +1,171 @@
+// The in-place editors of every cell kind, opened over a plain control and
+// driven with key events: what each stores, what it tells the control, and
+// what it refuses.
+#include "plxCanvasFixture.h"
+#include "plxColors.h"
+#include "plxControllerIntf.h"
+#include "plxDocumentFixture.h"
+#include "plxTreeCell.h"
+#include "plxTreeGrid.h"
+#include "plxTreeRow.h"
+#include "plxTreeSettings.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QtTest>
+
+using namespace plxtest;
+
+namespace {
+
+// A chart control that only records what the editors tell it.
+class Control : public TPLXControllerIntf
+{
+public:
+    QWidget *getControl() override { return this; }
+    void Notify(mouseEvent event, int x, int y) override
+    {
+        events << QStringLiteral("%1 %2,%3").arg(event == mouseEvent::stopEditing ? "stop" : "exit").arg(x).arg(y);
+    }
+    QStringList events;
+};
+
+struct Plan
+{
+    QTemporaryDir dir;
+    TPLXRecordingScope recording;
+    TPLXDataSource ds;
+    Plan() { ds.setStorage(storageFor(dir, QStringLiteral("plan.ini"), testData("document/cell-editors.ini"))); }
+    TPLXTreeCell *cell(int column) const { return ds.root()->GetTree()->getRow(0)->getCell(column); }
+    QStringList saved() { return savedLines(ds, dir); }
+};
+
+} // namespace
+
+class TestTreeCellEditors : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void editInPlace_data();
+    void editInPlace();
+};
+
+void TestTreeCellEditors::editInPlace_data()
+{
+    QTest::addColumn<int>("column");
+    QTest::addColumn<QString>("setup");    // "Property=value" set on the cell first, or empty
+    QTest::addColumn<QString>("input");    // typed after selecting all; "paste:N" pastes N nines
+    QTest::addColumn<int>("finish");       // the key that ends the edit
+    QTest::addColumn<QString>("expected"); // "Property=value" after the edit, empty when nothing changes
+    QTest::addColumn<QString>("events");
+    QTest::addColumn<QString>("message");
+    const auto row = [](const char *tag, int column, const char *setup, const QString &input, int finish,
+                        const char *expected, const char *events, const char *message = "") {
+        QTest::newRow(tag) << column << QString::fromLatin1(setup) << input << finish << QString::fromUtf8(expected)
+                           << QString::fromLatin1(events) << QString::fromLatin1(message);
+    };
+    const int enter = Qt::Key_Return, esc = Qt::Key_Escape, up = Qt::Key_Up, down = Qt::Key_Down;
+    row("text, Enter moves on", 0, "", "alpha", enter, "Text=alpha", "stop 0,0|exit 0,0");
+    row("text, Esc stays", 0, "", "beta", esc, "Text=beta", "stop 0,0");
+    row("text emptied", 0, "", "\b", enter, "Text= ", "stop 0,0|exit 0,0");
+    row("text, Up", 0, "", "g", up, "Text=g", "stop 0,0|exit 1,0");
+    row("text, nothing typed", 0, "", "delta", down, "", "stop 0,0|exit 0,0");
+    row("memo", 1, "", "one", enter, "Text=one", "stop 0,0|exit 0,0");
+    row("date and time", 2, "", "07", enter, "Text=07.03.2024 12:00", "stop 0,0|exit 0,0");
+    row("spin", 3, "", "42", enter, "Number=42", "stop 0,0|exit 0,0");
+    row("spin above max", 3, "", "420", esc, "Number=100", "stop 0,0");
+    row("currency", 4, "", "00000123456", enter, "Value=1234.56", "stop 0,0|exit 0,0");
+    row("combo", 5, "", "green", enter, "Text=green", "stop 0,0|exit 0,0");
+    row("image combo", 6, "", "h", enter, "ImageIndex=1", "stop 0,0|exit 0,0");
+    row("button edit", 7, "", "dir", enter, "Text=dir", "stop 0,0|exit 0,0");
+    // Refused input: a message, and the cell keeps its value.
+    row("spin, letters", 3, "", "4x", enter, "", "stop 0,0|exit 0,0", "Not a valid integer");
+    row("spin, 100,000 digits", 3, "", "paste:100000", enter, "", "stop 0,0|exit 0,0", "Not a valid integer");
+    row("currency, letters", 4, "", "abc", enter, "", "stop 0,0|exit 0,0", "Not a valid float");
+    row("currency too large", 4, "Value=1e12", "", enter, "", "", "Not a valid float");
+    row("currency negative", 4, "Value=-5", "", enter, "", "", "Not a valid float");
+    row("date the picker cannot hold", 2, "Date=9999999", "", enter, "", "", "Not a valid date");
+    row("automatic cell", 8, "", "", enter, "", "");
+}
+
+void TestTreeCellEditors::editInPlace()
+{
+    QFETCH(int, column);
+    QFETCH(QString, setup);
+    QFETCH(QString, input);
+    QFETCH(int, finish);
+    QFETCH(QString, expected);
+    QFETCH(QString, events);
+    QFETCH(QString, message);
+    Plan plan;
+    TPLXTreeCell *cell = plan.cell(column);
+    if (!setup.isEmpty())
+        QVERIFY(cell->setProperty(setup.section(u'=', 0, 0).toLatin1(), setup.section(u'=', 1)));
+    Canvas canvas(1000, 200);
+    plan.ds.root()->getDrawer(vtGanttGraph)->Draw(*canvas.vc);
+    const QStringList before = plan.saved();
+    Control control;
+    control.resize(1000, 200);
+    control.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&control));
+
+    std::unique_ptr<TPLXObjectEditorIntf> editor = cell->CreateEditor();
+    editor->SetController(&control);
+    QVERIFY(!editor->edit(cell));
+    auto *open = qobject_cast<QWidget *>(cell->GetDataType() ? cell->GetDataType()->getControl() : nullptr);
+    if (!open || !open->isVisible()) {
+        QVERIFY(editor->IsModal());
+        QCOMPARE(plan.recording.recorder().messages().join(u'|'), message);
+        QCOMPARE(plan.saved(), before);
+        return;
+    }
+    QVERIFY(!editor->IsModal());
+    QCOMPARE(open->parentWidget(), &control);
+    const TRect area = cell->cellDrawer()->getControlArea();
+    QVERIFY(area.width() > 0);
+    QCOMPARE(open->geometry(), QRect(area.Left - 2, area.Top - 2, area.width() + 2, area.height() + 2));
+    QCOMPARE(open->palette().color(QPalette::Base), ColorToQColor(cell->getRowSettings()->getColor()));
+
+    TPLXGanttObject *clicked = nullptr;
+    plan.ds.setOnTreeCellButtonClicked([&clicked](TPLXGanttObject *sender) { clicked = sender; });
+    if (auto *button = open->findChild<QPushButton *>()) {
+        QTest::mouseClick(button, Qt::LeftButton);
+        QCOMPARE(clicked, cell);
+    }
+
+    QWidget *focus = QApplication::focusWidget();
+    QVERIFY(focus && open->isAncestorOf(focus));
+    if (auto *box = qobject_cast<QLineEdit *>(focus))
+        box->selectAll();
+    else if (auto *memo = qobject_cast<QPlainTextEdit *>(focus))
+        memo->selectAll();
+    if (input.startsWith(u"paste:"))
+        qobject_cast<QLineEdit *>(focus)->insert(QString(input.section(u':', 1).toInt(), u'9'));
+    else
+        QTest::keyClicks(focus, input);
+    QTest::keyClick(focus, Qt::Key(finish));
+    QCOMPARE(control.events.join(u'|'), events);
+
+    std::unique_ptr<TPLXOperation> op = editor->FinishEditing();
+    QVERIFY(!open->isVisible());
+    QCOMPARE(plan.recording.recorder().messages().join(u'|'), message);
+    if (expected.isEmpty()) {
+        QVERIFY(!op);
+        QCOMPARE(firstDifference(before, plan.saved()), QString());
+        return;
+    }
+    QVERIFY(op);
+    QVERIFY(plan.ds.getUndoRedoStack().doOperation(op));
+    const QString property = expected.section(u'=', 0, 0);
+    QCOMPARE(cell->property(property.toLatin1()).toString(), expected.section(u'=', 1));
+    QVERIFY(plan.saved() != before);
+    QVERIFY(!cell->isEdited());
+    QVERIFY(plan.ds.getUndoRedoStack().undo());
+    QCOMPARE(firstDifference(before, plan.saved()), QString());
+}
+
+QTEST_MAIN(TestTreeCellEditors)
+#include "tst_plxTreeCellEditors.moc"
