@@ -190,7 +190,7 @@ void TestEditors::editInPlace_data()
     QTest::addColumn<int>("column");
     QTest::addColumn<QString>("setup");    // "Property=value" set on the cell first, or empty
     QTest::addColumn<QString>("input");    // typed after selecting all; "paste:N" pastes N nines
-    QTest::addColumn<int>("finish");       // the key that ends the edit
+    QTest::addColumn<int>("finish");       // the key that ends the edit; 0: the focus goes elsewhere
     QTest::addColumn<QString>("expected"); // "Property=value" after the edit, empty when nothing changes
     QTest::addColumn<QString>("events");
     QTest::addColumn<QString>("message");
@@ -204,6 +204,7 @@ void TestEditors::editInPlace_data()
     row("text, Esc stays", 0, "", "beta", esc, "Text=beta", "stop 0,0");
     row("text emptied", 0, "", "\b", enter, "Text= ", "stop 0,0|exit 0,0");
     row("text, Up", 0, "", "g", up, "Text=g", "stop 0,0|exit 1,0");
+    row("text, focus leaves", 0, "", "x", 0, "Text=x", "stop 0,0");
     row("text, nothing typed", 0, "", "delta", down, "", "stop 0,0|exit 0,0");
     row("memo", 1, "", "one", enter, "Text=one", "stop 0,0|exit 0,0");
     row("date and time", 2, "", "07", enter, "Text=07.03.2024 12:00", "stop 0,0|exit 0,0");
@@ -278,7 +279,13 @@ void TestEditors::editInPlace()
         qobject_cast<QLineEdit *>(focus)->insert(QString(input.section(u':', 1).toInt(), u'9'));
     else
         QTest::keyClicks(focus, input);
-    QTest::keyClick(focus, Qt::Key(finish));
+    QLineEdit elsewhere(&control);
+    if (finish) {
+        QTest::keyClick(focus, Qt::Key(finish));
+    } else {
+        elsewhere.show();
+        elsewhere.setFocus();
+    }
     QCOMPARE(control.events.join(u'|'), events);
 
     std::unique_ptr<TPLXOperation> op = editor->FinishEditing();

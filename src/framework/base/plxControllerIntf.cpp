@@ -61,7 +61,9 @@ bool TPLXObjectEditor::eventFilter(QObject *watched, QEvent *event)
     if (!control)
         return false;
     if (event->type() == QEvent::FocusOut) {
-        ControlExit(control);
+        // A picker's calendar or a combo box's list taking the focus is still the same edit.
+        if (static_cast<QFocusEvent *>(event)->reason() != Qt::PopupFocusReason)
+            ControlExit(control);
     } else if (event->type() == QEvent::KeyPress) {
         auto *keyEvent = static_cast<QKeyEvent *>(event);
         int key = keyEvent->key();
