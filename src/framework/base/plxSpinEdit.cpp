@@ -42,7 +42,12 @@ TPLXSpinEdit::TPLXSpinEdit(QWidget *parent)
     connect(FEdit, &QLineEdit::editingFinished, this, &TPLXSpinEdit::takeText);
 }
 
-TPLXSpinEdit::~TPLXSpinEdit() = default;
+TPLXSpinEdit::~TPLXSpinEdit()
+{
+    // The box loses the focus as it goes, after this part of the object is gone.
+    FEdit->disconnect(this);
+    FEdit->removeEventFilter(this);
+}
 
 QSize TPLXSpinEdit::sizeHint() const
 {
