@@ -222,9 +222,7 @@ private slots:
         add("multiline text", "Multiline Text Type", "Text", "two words", "two words");
         add("button edit", "Button Edit Type", "Text", "...", "...");
         add("date, type default without time", "Date Time Type", "Date", kAfternoon, "05.03.2024", {{"NoTime", true}});
-        // The type writes its id only, so a reloaded column is back to its default: no time.
-        add("date with time", "Date Time Type\nnoTime=0", "Date", kAfternoon, "05.03.2024 14:30", {{"NoTime", false}},
-            "05.03.2024");
+        add("date with time", "Date Time Type\nnoTime=0", "Date", kAfternoon, "05.03.2024 14:30", {{"NoTime", false}});
         add("spin", "Spin Type\nmin=-5\nmax=99", "Number", 42, "42", {{"Min", -5}, {"Max", 99}});
         add("currency", "Currency Type", "Value", 1234.5, PLXCurrencyText(1234.5));
         add("combo", "Combo Type\nitems#count=2\nitems#0=low\nitems#1=high", "Text", "high", "high",

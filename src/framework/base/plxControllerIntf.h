@@ -3,6 +3,7 @@
 #pragma once
 
 #include "plxGanttObject.h"
+#include "plxObjectEditor.h"
 
 #include <QWidget>
 
@@ -44,37 +45,47 @@ public:
     virtual void Notify(mouseEvent event, int x, int y) = 0;
 };
 
-// Edits one entity, in place or in a dialog.
-class ORVANTA_EXPORT TPLXObjectEditorIntf
+// Base of the entity editors: the edit-object operation and the keyboard
+// protocol of in-place edit controls, which ends an edit through the controller.
+class ORVANTA_EXPORT TPLXObjectEditor : public QObject, public TPLXObjectEditorIntf
 {
-public:
-    virtual ~TPLXObjectEditorIntf();
-    virtual void edit(TPLXGanttObject *object) = 0;
-    virtual void FinishEditing() = 0;
-    virtual bool IsModal() = 0;
-    virtual TPLXControllerIntf *GetController() = 0;
-    virtual void SetController(TPLXControllerIntf *controller) = 0;
-};
+    Q_OBJECT
 
-// The editor of entities that have nothing to edit.
-class ORVANTA_EXPORT TPLXDummyEditor : public TPLXObjectEditorIntf
-{
 public:
-    void edit(TPLXGanttObject *) override {}
-    void FinishEditing() override {}
-    bool IsModal() override { return false; }
+    TPLXObjectEditor();
+    ~TPLXObjectEditor() override;
+
+    // A new edit-object operation of the object's document; the state before the edit is taken now.
+    std::unique_ptr<TPLXOperation> edit(TPLXGanttObject *object) override;
+    std::unique_ptr<TPLXOperation> FinishEditing() override { return nullptr; }
+    bool IsModal() override { return true; }
     TPLXControllerIntf *GetController() override { return FController; }
     void SetController(TPLXControllerIntf *controller) override { FController = controller; }
 
+    // Esc and Enter stop editing; Enter also moves on to the next cell.
+    virtual void ControlKeyPress(QWidget *sender, int &key);
+    // Up and Down stop editing and move up or down; the key goes on to the control.
+    void ControlKeyDown(QWidget *sender, int &key, Qt::KeyboardModifiers shift);
+    // Losing the focus stops editing while the control shows.
+    virtual void ControlExit(QWidget *sender);
+
+protected:
+    // Routes Esc, Enter and the focus loss of `control` to the protocol above,
+    // and Up and Down when `arrows` (controls that step values with them keep them).
+    void watchControl(QWidget *control, bool arrows);
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
+    void notify(mouseEvent event, int x, int y);
+
     TPLXControllerIntf *FController = nullptr;
 };
 
-// Which editor class edits which entity class; the nearest registered base wins.
-class ORVANTA_EXPORT TPLXEditorRegistry
+// What an entity without an editor of its own gets: editing it does nothing.
+class ORVANTA_EXPORT TPLXDummyEditor : public TPLXObjectEditor
 {
+    Q_OBJECT
+
 public:
-    using Creator = std::unique_ptr<TPLXObjectEditorIntf> (*)();
-    static void registerEditor(const QMetaObject *entityClass, Creator creator);
-    static Creator find(const QMetaObject *entityClass);
+    std::unique_ptr<TPLXOperation> edit(TPLXGanttObject *) override { return nullptr; }
 };

@@ -63,13 +63,15 @@ void TPLXGanttObject::doSave(const QString &, IPLXMedia &, TPLXEntityFactory &)
 
 std::unique_ptr<TPLXObjectEditorIntf> TPLXGanttObject::CreateEditor()
 {
-    if (const TPLXEditorRegistry::Creator creator = TPLXEditorRegistry::find(metaObject()))
-        return creator();
+    if (const TPLXEditorClass editorClass = EditorsRegistry().GetEditorClass(metaObject()))
+        return editorClass();
     return DefaultEditor();
 }
 
 std::unique_ptr<TPLXObjectEditorIntf> TPLXGanttObject::DefaultEditor()
 {
+    if (const TPLXEditorClass editorClass = DefaultEditorsRegistry().GetEditorClass(metaObject()))
+        return editorClass();
     return std::make_unique<TPLXDummyEditor>();
 }
 

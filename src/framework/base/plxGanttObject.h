@@ -67,7 +67,9 @@ public:
     virtual TPLXDrawer *getDrawer(TPLXViewType viewType) const;
     TPLXPersistence *getPersistence() const { return persistence.get(); }
     virtual void doSave(const QString &name, IPLXMedia &media, TPLXEntityFactory &factory);
+    // The editor registered for exactly this entity's kind, else DefaultEditor.
     virtual std::unique_ptr<TPLXObjectEditorIntf> CreateEditor();
+    // The editor the kind brings along, else one that edits nothing.
     virtual std::unique_ptr<TPLXObjectEditorIntf> DefaultEditor();
     // Makes `parent` the owner of this entity: an entity frees exactly the
     // entities whose parent it is, however often others refer to them.

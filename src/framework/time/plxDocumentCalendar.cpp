@@ -852,6 +852,11 @@ IPLXDateCategory *TPLXDocumentCalendar::getDateCategory(int index) const
     return index >= 0 && index < FCategories.size() ? FCategories.at(index) : nullptr;
 }
 
+TPLXGanttObject *TPLXDocumentCalendar::firstCategoryObject() const
+{
+    return FCategories.isEmpty() ? nullptr : FCategories.first();
+}
+
 int TPLXDocumentCalendar::getCategoryIndexByName(const QString &Name) const
 {
     for (int i = 0; i < FCategories.size(); ++i)

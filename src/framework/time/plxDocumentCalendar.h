@@ -364,6 +364,8 @@ class ORVANTA_EXPORT TPLXDocumentCalendar : public IPLXCalendar
     Q_GADGET
     PLX_ENTITY(TPLXDocumentCalendar)
     Q_PROPERTY(int CategoriesCount READ getCategoriesCount)
+    // The category that matches first, so that the property form reaches it.
+    Q_PROPERTY(TPLXGanttObject *FirstCategory READ firstCategoryObject)
 
 public:
     TPLXDocumentCalendar();
@@ -397,6 +399,7 @@ protected:
 
 private:
     TPLXTimeMode effectiveMode(TPLXTimeMode mode) const;
+    TPLXGanttObject *firstCategoryObject() const;
 
     QList<IPLXDateCategory *> FCategories;
 };

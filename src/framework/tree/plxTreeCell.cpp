@@ -540,6 +540,8 @@ QString PLXFormatCellDate(TDateTime date, bool noTime)
 void TPLXTreeDateTimeCellType::doSave(const QString &, IPLXMedia &media, TPLXEntityFactory &)
 {
     writeTypeId(*this, media, "Date Time Type");
+    // Written although loading defaults it, so that a column showing times keeps them.
+    media.setBoolProperty(getUID(), QStringLiteral("noTime"), FNoTime);
 }
 
 const QMetaObject *TPLXTreeDateTimeCellType::TreeCellClass() const

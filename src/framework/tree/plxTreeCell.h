@@ -4,6 +4,7 @@
 #pragma once
 
 #include "plxGanttObject.h"
+#include "plxObjectEditor.h"
 #include "plxOperation.h"
 
 #include <QImage>
@@ -88,9 +89,14 @@ public:
 
     bool getReadOnly() const { return FReadOnly; }
     void setReadOnly(bool value) { FReadOnly = value; }
+    // The in-place edit control the column's cells share; the cell editor
+    // makes it on first use, and the type frees it.
+    QObject *getControl() const { return FControl.get(); }
+    void setControl(QObject *control) { FControl.reset(control); }
 
 private:
     bool FReadOnly = false;
+    TPLXOwnedControl FControl;
 };
 
 // One cell of a tree row. It owns its copies of the row and column settings
@@ -133,6 +139,9 @@ public:
     // The tree row holding the cell, or null.
     TPLXTreeRow *treeRow() const;
     TPLXTreeCellDrawer *cellDrawer() const;
+    // Whether an in-place editor has the cell open.
+    bool isEdited() const { return FEdited; }
+    void setEdited(bool value) { FEdited = value; }
 
 protected:
     friend class TPLXTreeCellPersistence;
