@@ -64,6 +64,10 @@ private slots:
             return doc->toBytes();
         };
         QCOMPARE(written("[a]\nk=1\nk=2\n[A]\nk=3\n", u"A"), QByteArray("[a]\nk=w\nk=2\n[A]\nk=3\n"));
+        // A repeated key reads as its first line, also right after the line before its repeat was read.
+        const auto repeated = TPLXIniDocument::fromBytes("[s]\nk=1\nj=2\nK=3\n");
+        QCOMPARE(value(*repeated, "s", "j"), QStringLiteral("2"));
+        QCOMPARE(value(*repeated, "s", "k"), QStringLiteral("1"));
         QCOMPARE(written("\xEF\xBB\xBF[s]\r\nx=v\r\n", u"s"), QByteArray("\xEF\xBB\xBF[s]\r\nx=v\r\nk=w\r\n"));
         QCOMPARE(written("[s]\nk=v", u"t"), QByteArray("[s]\nk=v\n[t]\nk=w\n"));
         // Odd headers and blanks around names are read, and written back plain.

@@ -2,6 +2,9 @@
 #include "plxMedia.h"
 #include "plxPlatform.h"
 
+#include <atomic>
+#include <utility>
+
 namespace {
 
 constexpr std::array<const char *, TPLXEntityFactory::kRegistrySize> kTypeIds{{
@@ -183,16 +186,31 @@ QList<TPLXGanttObject *> TPLXEntityFactory::loadObjectList(const QString &name, 
 
 void TPLXEntityFactory::saveObject(const QString &name, IPLXMedia &media, TPLXGanttObject *object)
 {
+    // Numbered across factories, so that a mark left by another save never counts.
+    static std::atomic<quint32> sessions{0};
+    quint32 session = sessions.fetch_add(1) + 1;
+    if (session == 0)
+        session = sessions.fetch_add(1) + 1;
+    const quint32 outer = std::exchange(FSaveSession, session);
     media.beginDocument();
     try {
-        if (object)
+        if (object && firstSave(object))
             object->doSave(name, media, *this);
         media.endDocument();
     } catch (...) {
+        FSaveSession = outer;
         // Half a document is never left to be written when the store is released.
         media.cancelDocument();
         throw;
     }
+    FSaveSession = outer;
+}
+
+bool TPLXEntityFactory::firstSave(const TPLXGanttObject *object) const
+{
+    if (FSaveSession == 0)
+        return true;
+    return std::exchange(object->FSavedIn, FSaveSession) != FSaveSession;
 }
 
 void TPLXEntityFactory::saveObjectList(const QString &name, const QString &key, IPLXMedia &media,
@@ -209,7 +227,8 @@ void TPLXEntityFactory::saveObjectList(const QString &name, const QString &key, 
     }
     media.setStrArrayProperty(name, key, names);
     for (qsizetype i = 0; i < items.size(); ++i)
-        items[i]->doSave(names[i], media, *this);
+        if (firstSave(items[i]))
+            items[i]->doSave(names[i], media, *this);
 }
 
 TPLXGanttObject *TPLXEntityFactory::getLoadedObject(const QString &name) const

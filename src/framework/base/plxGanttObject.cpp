@@ -208,7 +208,8 @@ void TPLXPersistence::saveChild(const QString &section, const QString &key, TPLX
         return;
     const QString uid = child->getUID();
     media.setStrProperty(section, key, uid);
-    child->doSave(uid, media, factory);
+    if (factory.firstSave(child))
+        child->doSave(uid, media, factory);
 }
 
 // -------------------------------------------------------------- TPLXDrawer

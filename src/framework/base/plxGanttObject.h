@@ -123,6 +123,9 @@ private:
 
     std::vector<TPLXGanttObject *> FOwned;
     mutable qint32 FAutoID = 0;
+    // The save that last wrote this entity (see TPLXEntityFactory::firstSave).
+    mutable quint32 FSavedIn = 0;
+    friend class TPLXEntityFactory;
 };
 
 Q_DECLARE_METATYPE(TPLXGanttObject *)

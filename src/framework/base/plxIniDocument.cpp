@@ -129,6 +129,33 @@ bool sameName(QByteArrayView a, QByteArrayView b)
     return fromStoredUtf8(a).toCaseFolded() == fromStoredUtf8(b).toCaseFolded();
 }
 
+enum class Match { Different, Same, Unsure };
+
+// Settles ASCII names without building strings: Unsure once either side has
+// a non-ASCII character where the answer would depend on case folding.
+inline Match matchAscii(QByteArrayView stored, QStringView wanted)
+{
+    const qsizetype common = std::min(stored.size(), wanted.size());
+    for (qsizetype j = 0; j < common; ++j) {
+        const auto c = static_cast<unsigned char>(stored[j]);
+        const char16_t w = wanted[j].unicode();
+        if (c >= 0x80 || w >= 0x80)
+            return Match::Unsure;
+        if (lowerAscii(static_cast<char>(c)) != lowerAscii(static_cast<char>(w)))
+            return Match::Different;
+    }
+    if (stored.size() == wanted.size())
+        return Match::Same;
+    const bool restAscii = stored.size() > common ? isAscii(stored.sliced(common)) : isAscii(wanted.sliced(common));
+    return restAscii ? Match::Different : Match::Unsure;
+}
+
+inline bool equalNames(QByteArrayView stored, QStringView wanted)
+{
+    const Match match = matchAscii(stored, wanted);
+    return match == Match::Same || (match == Match::Unsure && sameName(stored, wanted));
+}
+
 size_t tableSizeFor(size_t count)
 {
     size_t size = 16;
@@ -221,6 +248,9 @@ void checkName(QStringView name, bool isKey)
         problem = "starts with \"[\" or \";\"";
     for (qsizetype i = 0; !problem && i < name.size(); ++i) {
         const char16_t c = name[i].unicode();
+        // Letters and most punctuation sort after every character refused below.
+        if (c > u']' || (c > u'=' && c < u']'))
+            continue;
         if (c == u'\n' || c == u'\r')
             problem = "contains a line break";
         else if (isKey && c == u'=')
@@ -343,13 +373,6 @@ TPLXIniDocument::~TPLXIniDocument()
     }
 }
 
-QByteArrayView TPLXIniDocument::text(Span span) const
-{
-    if (span.off & kArenaBit)
-        return QByteArrayView(FArena.constData() + (span.off & ~kArenaBit), span.len);
-    return QByteArrayView(FBuffer.constData() + span.off, span.len);
-}
-
 TPLXIniDocument::Span TPLXIniDocument::store(QByteArrayView bytes)
 {
     if (static_cast<quint64>(FArena.size()) + static_cast<quint64>(bytes.size()) >= kArenaBit)
@@ -382,7 +405,10 @@ void TPLXIniDocument::parse(QByteArray bytes)
     FSections.clear();
     FKeyTables.clear();
     FLastSection = -1;
+    FKeyHint = -1;
+    FAsciiKeys = true;
     FLastCheckedSection = -1;
+    FWrittenSectionIndex = -1;
 
     const char *data = FBuffer.constData();
     const qsizetype size = FBuffer.size();
@@ -437,6 +463,7 @@ void TPLXIniDocument::parse(QByteArray bytes)
             while (v0 < b && isBlank(data[v0]))
                 ++v0;
             entry.key = Span{static_cast<quint32>(a), static_cast<quint32>(k1 - a)};
+            FAsciiKeys = FAsciiKeys && isAscii(QByteArrayView(data + a, k1 - a));
             entry.value = Span{static_cast<quint32>(v0), static_cast<quint32>(b - v0)};
         } else {
             // Kept with its leading blanks: trimmed, an odd first line that starts
@@ -480,14 +507,14 @@ qint64 TPLXIniDocument::findSection(QStringView name) const
 {
     // Reads and writes come in runs on one section. Comparing with its stored
     // name copies nothing; a name that matches it names no other section.
-    if (FLastSection >= 0 && sameName(text(FSections[FLastSection].name), name))
+    if (FLastSection >= 0 && equalNames(text(FSections[FLastSection].name), name))
         return FLastSection;
     const size_t mask = FSectionTable.size() - 1;
     for (size_t slot = hashName(name) & mask;; slot = (slot + 1) & mask) {
         const quint32 occupant = FSectionTable[slot];
         if (occupant == 0)
             return -1;
-        if (sameName(text(FSections[occupant - 1].name), name)) {
+        if (equalNames(text(FSections[occupant - 1].name), name)) {
             FLastSection = occupant - 1;
             return FLastSection;
         }
@@ -499,6 +526,7 @@ void TPLXIniDocument::buildKeyTable(quint32 sectionIndex) const
     const Section &section = FSections[sectionIndex];
     std::vector<quint32> table(tableSizeFor(section.count * 2), 0);
     const size_t mask = table.size() - 1;
+    section.keys = KeyOrder::Unique;
     for (quint32 i = 0; i < section.count; ++i) {
         const Entry &entry = FEntries[section.first + i];
         if (entry.key.len == 0)
@@ -509,8 +537,10 @@ void TPLXIniDocument::buildKeyTable(quint32 sectionIndex) const
                 table[slot] = i + 1;
                 break;
             }
-            if (sameName(text(FEntries[section.first + table[slot] - 1].key), key))
+            if (sameName(text(FEntries[section.first + table[slot] - 1].key), key)) {
+                section.keys = KeyOrder::Repeated;
                 break;
+            }
         }
     }
     if (section.keyTable < 0) {
@@ -523,33 +553,29 @@ void TPLXIniDocument::buildKeyTable(quint32 sectionIndex) const
 
 qint64 TPLXIniDocument::findKey(const Section &section, QStringView key) const
 {
+    // A save writes a section's keys in the order it wrote them last time:
+    // the line after the last one found is tried first, which answers only
+    // while no key of the section repeats.
+    if (FKeyHint >= section.first && FKeyHint < qint64(section.first) + section.count && keysUnique(section)) {
+        const Entry &entry = FEntries[FKeyHint];
+        if (entry.key.len != 0 && matchAscii(text(entry.key), key) == Match::Same)
+            return FKeyHint++;
+    }
+    const qint64 found = findKeyIn(section, key);
+    FKeyHint = found + 1;
+    return found;
+}
+
+qint64 TPLXIniDocument::findKeyIn(const Section &section, QStringView key) const
+{
     if (section.count <= kLinearScanLimit) {
-        // Lower-case an ASCII key once; stored keys of another length cannot match it
-        // unless they hold non-ASCII bytes, which take the slow comparison.
-        char lowered[64];
-        const bool fast = key.size() <= qsizetype(sizeof lowered) && isAscii(key);
-        if (fast)
-            for (qsizetype i = 0; i < key.size(); ++i)
-                lowered[i] = lowerAscii(static_cast<char>(key[i].unicode()));
+        // Without non-ASCII keys in the document, lengths settle most ASCII keys.
+        const bool byLength = FAsciiKeys && isAscii(key);
         for (quint32 i = 0; i < section.count; ++i) {
             const Entry &entry = FEntries[section.first + i];
-            if (entry.key.len == 0)
+            if (entry.key.len == 0 || (byLength && entry.key.len != key.size()))
                 continue;
-            const QByteArrayView stored = text(entry.key);
-            if (fast) {
-                // Folding keeps lengths, so while the stored key is ASCII the first
-                // differing character, or one key ending first, settles it.
-                const qsizetype common = std::min(stored.size(), key.size());
-                qsizetype j = 0;
-                while (j < common && static_cast<unsigned char>(stored[j]) < 0x80 &&
-                       lowerAscii(stored[j]) == lowered[j])
-                    ++j;
-                if (j == stored.size() && j == key.size())
-                    return section.first + i;
-                if (j == stored.size() || static_cast<unsigned char>(stored[j]) < 0x80)
-                    continue;
-            }
-            if (sameName(stored, key))
+            if (equalNames(text(entry.key), key))
                 return section.first + i;
         }
         return -1;
@@ -564,9 +590,31 @@ qint64 TPLXIniDocument::findKey(const Section &section, QStringView key) const
         if (occupant == 0)
             return -1;
         const qint64 entryIndex = section.first + occupant - 1;
-        if (sameName(text(FEntries[entryIndex].key), key))
+        if (equalNames(text(FEntries[entryIndex].key), key))
             return entryIndex;
     }
+}
+
+bool TPLXIniDocument::keysUnique(const Section &section) const
+{
+    if (section.keys == KeyOrder::Unknown) {
+        if (section.count > kLinearScanLimit) {
+            buildKeyTable(static_cast<quint32>(&section - FSections.data()));
+        } else {
+            section.keys = KeyOrder::Unique;
+            for (quint32 i = 0; i < section.count && section.keys == KeyOrder::Unique; ++i) {
+                const Span a = FEntries[section.first + i].key;
+                for (quint32 j = i + 1; a.len != 0 && j < section.count; ++j) {
+                    const Span b = FEntries[section.first + j].key;
+                    if (b.len != 0 && (!FAsciiKeys || a.len == b.len) && sameName(text(a), text(b))) {
+                        section.keys = KeyOrder::Repeated;
+                        break;
+                    }
+                }
+            }
+        }
+    }
+    return section.keys == KeyOrder::Unique;
 }
 
 bool TPLXIniDocument::readString(QStringView section, QStringView key, QString &value) const
@@ -619,14 +667,41 @@ void TPLXIniDocument::writeString(QStringView section, QStringView key, QStringV
 {
     // Writes come section by section: check a section's name once, the first
     // time after another section was written.
-    qint64 s = findSection(section);
+    const qint64 s = findSection(section);
     if (s < 0 || s != FLastCheckedSection)
         checkName(section, false);
     checkName(key, true);
+    write(s, section, key, value);
+}
+
+void TPLXIniDocument::writeString(const QString &section, const QString &key, QStringView value)
+{
+    // A save writes runs of keys to one section with the same few key strings.
+    // A string that shares its data with one held here holds the same text,
+    // so it is neither looked up nor checked again.
+    const bool sameSection = FWrittenSectionIndex >= 0 && !section.isEmpty() &&
+                             section.constData() == FWrittenSection.constData() &&
+                             section.size() == FWrittenSection.size();
+    const qint64 s = sameSection ? FWrittenSectionIndex : findSection(section);
+    if (s < 0 || s != FLastCheckedSection)
+        checkName(section, false);
+    QString &checked = FCheckedKeys[(reinterpret_cast<quintptr>(key.constData()) / sizeof(QChar)) % kCheckedKeys];
+    if (key.isEmpty() || key.constData() != checked.constData() || key.size() != checked.size()) {
+        checkName(key, true);
+        checked = key;
+    }
+    FWrittenSectionIndex = write(s, section, key, value);
+    if (!sameSection)
+        FWrittenSection = section;
+}
+
+qint64 TPLXIniDocument::write(qint64 s, QStringView section, QStringView key, QStringView value)
+{
     if (s < 0) {
         Section created;
         created.name = store(section);
         created.first = static_cast<quint32>(FEntries.size());
+        created.keys = KeyOrder::Unique;
         FSections.push_back(created);
         s = static_cast<qint64>(FSections.size()) - 1;
         if (FSectionTable.size() < FSections.size() * 2)
@@ -637,16 +712,19 @@ void TPLXIniDocument::writeString(QStringView section, QStringView key, QStringV
     FLastCheckedSection = s;
     const Span valueSpan = needsQuoting(value) ? store(QStringView(quoteValue(value))) : store(value);
     const qint64 e = findKey(FSections[s], key);
-    if (e >= 0)
+    if (e >= 0) {
         FEntries[e].value = valueSpan;
-    else
+    } else {
+        FAsciiKeys = FAsciiKeys && isAscii(key);
         appendEntry(static_cast<quint32>(s), Entry{store(key), valueSpan});
+    }
     if (FRewriting && !FSections[s].rewritten) {
         FSections[s].rewritten = true;
         FRewrittenSections.push_back(static_cast<quint32>(s));
     }
     FModified = true;
     FWriteFailed = false;
+    return s;
 }
 
 QStringList TPLXIniDocument::sections() const
@@ -709,6 +787,7 @@ void TPLXIniDocument::eraseSection(QStringView section)
         }
     }
     if (erased) {
+        FWrittenSectionIndex = -1;
         rebuildSectionTable();
         FModified = true;
         FWriteFailed = false;
@@ -768,6 +847,7 @@ void TPLXIniDocument::dropUnwritten()
             const quint32 first = firstOccurrence(i);
             if (first != i && FSections[first].rewritten) {
                 section.erased = true;
+                FWrittenSectionIndex = -1;
                 dropped = true;
             }
         }

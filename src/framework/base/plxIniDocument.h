@@ -7,6 +7,7 @@
 #include <QByteArray>
 #include <QStringList>
 
+#include <array>
 #include <memory>
 #include <vector>
 
@@ -35,6 +36,8 @@ public:
     bool readString(QStringView section, QStringView key, QString &value) const;
     // Overwrites the key in place, or appends it to the section (created at the end).
     void writeString(QStringView section, QStringView key, QStringView value);
+    // The same, faster for runs of writes that pass the same section and key strings.
+    void writeString(const QString &section, const QString &key, QStringView value);
 
     QStringList sections() const;
     QStringList keys(QStringView section) const;
@@ -72,6 +75,8 @@ private:
         Span key; // empty: a line kept as it is (blank, comment, no "=")
         Span value;
     };
+    // Whether a section's keys are known to be distinct.
+    enum class KeyOrder : quint8 { Unknown, Unique, Repeated };
     struct Section
     {
         Span name;
@@ -82,19 +87,30 @@ private:
         bool header = true; // false for the lines before the first section
         bool erased = false;
         bool rewritten = false;
+        mutable KeyOrder keys = KeyOrder::Unknown;
     };
 
     TPLXIniDocument() = default;
     void parse(QByteArray bytes);
-    QByteArrayView text(Span span) const;
+    // Inline: every lookup reads stored names through it.
+    QByteArrayView text(Span span) const
+    {
+        if (span.off & 0x80000000u)
+            return QByteArrayView(FArena.constData() + (span.off & 0x7FFFFFFFu), span.len);
+        return QByteArrayView(FBuffer.constData() + span.off, span.len);
+    }
     Span store(QByteArrayView bytes);
     Span store(QStringView text);
     qint64 findSection(QStringView name) const;
     qint64 findKey(const Section &section, QStringView key) const;
+    qint64 findKeyIn(const Section &section, QStringView key) const;
+    bool keysUnique(const Section &section) const;
     void indexSection(quint32 index);
     void rebuildSectionTable();
     void buildKeyTable(quint32 sectionIndex) const;
     void appendEntry(quint32 sectionIndex, const Entry &entry);
+    // Writes into section `s` (created when negative) with names already checked; returns the section.
+    qint64 write(qint64 s, QStringView section, QStringView key, QStringView value);
     quint32 firstOccurrence(quint32 sectionIndex) const;
     void dropUnwritten();
 
@@ -107,8 +123,18 @@ private:
     std::vector<quint32> FSectionTable; // open addressing: section index + 1, 0 = free
     mutable std::vector<std::vector<quint32>> FKeyTables;
     mutable qint64 FLastSection = -1;
+    // The line findKey tries first: the one after the line it found last.
+    mutable qint64 FKeyHint = -1;
+    // No key holds a non-ASCII byte, so keys of other lengths never match.
+    bool FAsciiKeys = true;
     // Index of the section whose name the last write checked.
     qint64 FLastCheckedSection = -1;
+    // The section string of the last write and its section, and key strings
+    // already checked, held so that their data cannot change.
+    QString FWrittenSection;
+    qint64 FWrittenSectionIndex = -1;
+    static constexpr size_t kCheckedKeys = 64;
+    std::array<QString, kCheckedKeys> FCheckedKeys;
     bool FBom = false;
     bool FCrLf = false;
     bool FModified = false;
