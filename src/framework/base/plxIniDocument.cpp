@@ -397,8 +397,17 @@ TPLXIniDocument::Span TPLXIniDocument::store(QStringView text)
     return Span{offset | kArenaBit, static_cast<quint32>(text.size())};
 }
 
+void TPLXIniDocument::ensureParsed() const
+{
+    if (FParsePending) {
+        auto *self = const_cast<TPLXIniDocument *>(this);
+        self->parse(std::exchange(self->FBuffer, QByteArray()));
+    }
+}
+
 void TPLXIniDocument::parse(QByteArray bytes)
 {
+    FParsePending = false;
     FBuffer = std::move(bytes);
     FArena.clear();
     FEntries.clear();
@@ -619,6 +628,7 @@ bool TPLXIniDocument::keysUnique(const Section &section) const
 
 bool TPLXIniDocument::readString(QStringView section, QStringView key, QString &value) const
 {
+    ensureParsed();
     const qint64 s = findSection(section);
     if (s < 0)
         return false;
@@ -665,6 +675,7 @@ void TPLXIniDocument::appendEntry(quint32 sectionIndex, const Entry &entry)
 
 void TPLXIniDocument::writeString(QStringView section, QStringView key, QStringView value)
 {
+    ensureParsed();
     // Writes come section by section: check a section's name once, the first
     // time after another section was written.
     const qint64 s = findSection(section);
@@ -676,6 +687,7 @@ void TPLXIniDocument::writeString(QStringView section, QStringView key, QStringV
 
 void TPLXIniDocument::writeString(const QString &section, const QString &key, QStringView value)
 {
+    ensureParsed();
     // A save writes runs of keys to one section with the same few key strings.
     // A string that shares its data with one held here holds the same text,
     // so it is neither looked up nor checked again.
@@ -729,6 +741,7 @@ qint64 TPLXIniDocument::write(qint64 s, QStringView section, QStringView key, QS
 
 QStringList TPLXIniDocument::sections() const
 {
+    ensureParsed();
     QStringList names;
     for (quint32 i = 0; i < FSections.size(); ++i) {
         const Section &s = FSections[i];
@@ -744,6 +757,7 @@ QStringList TPLXIniDocument::sections() const
 
 QStringList TPLXIniDocument::keys(QStringView section) const
 {
+    ensureParsed();
     QStringList names;
     const qint64 s = findSection(section);
     if (s < 0)
@@ -762,11 +776,13 @@ QStringList TPLXIniDocument::keys(QStringView section) const
 
 bool TPLXIniDocument::sectionExists(QStringView section) const
 {
+    ensureParsed();
     return findSection(section) >= 0;
 }
 
 int TPLXIniDocument::keyCount(QStringView section) const
 {
+    ensureParsed();
     const qint64 s = findSection(section);
     if (s < 0)
         return 0;
@@ -779,6 +795,7 @@ int TPLXIniDocument::keyCount(QStringView section) const
 
 void TPLXIniDocument::eraseSection(QStringView section)
 {
+    ensureParsed();
     bool erased = false;
     for (Section &s : FSections) {
         if (s.header && !s.erased && sameName(text(s.name), section)) {
@@ -796,6 +813,7 @@ void TPLXIniDocument::eraseSection(QStringView section)
 
 void TPLXIniDocument::beginRewrite()
 {
+    ensureParsed();
     // An unmodified document is its parsed text, which edits never change.
     FRewriteBaseModified = FModified;
     FRewriteBase = FModified ? toBytes() : FBuffer;
@@ -887,6 +905,7 @@ void TPLXIniDocument::cancelRewrite()
 
 QByteArray TPLXIniDocument::toBytes() const
 {
+    ensureParsed();
     const QByteArrayView eol = FCrLf ? QByteArrayView("\r\n") : QByteArrayView("\n");
     // Measure first, then copy into one allocation: a document has a million lines.
     auto forEachPiece = [&](auto &&write) {
@@ -965,8 +984,17 @@ void TPLXIniDocument::flush()
         FWriteFailed = true;
         throw;
     }
-    // What is on disk now becomes the parsed text, which drops the lines left over by edits.
-    parse(std::move(bytes));
+    // What is on disk now becomes the text, which drops the lines left over by
+    // edits. It is parsed when next used: a store released after its save
+    // never needs it.
+    FArena = QByteArray();
+    FEntries = {};
+    FSections = {};
+    FSectionTable = {};
+    FKeyTables = {};
+    FBuffer = std::move(bytes);
+    FParsePending = true;
+    FModified = false;
     FWriteFailed = false;
 }
 

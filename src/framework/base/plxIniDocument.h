@@ -92,6 +92,8 @@ private:
 
     TPLXIniDocument() = default;
     void parse(QByteArray bytes);
+    // Parses the text a flush left in FBuffer, if it is not parsed yet.
+    void ensureParsed() const;
     // Inline: every lookup reads stored names through it.
     QByteArrayView text(Span span) const
     {
@@ -138,6 +140,7 @@ private:
     bool FBom = false;
     bool FCrLf = false;
     bool FModified = false;
+    bool FParsePending = false;
     bool FWriteFailed = false;
     // The rewrite in progress: values stored in the arena from this offset on
     // were written during it.
