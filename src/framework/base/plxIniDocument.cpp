@@ -417,7 +417,7 @@ void TPLXIniDocument::parse(QByteArray bytes)
     FKeyHint = -1;
     FAsciiKeys = true;
     FLastCheckedSection = -1;
-    FWrittenSectionIndex = -1;
+    forgetWrittenSections();
 
     const char *data = FBuffer.constData();
     const qsizetype size = FBuffer.size();
@@ -491,9 +491,12 @@ void TPLXIniDocument::rebuildSectionTable()
 {
     FSectionTable.assign(tableSizeFor(FSections.size()), 0);
     FLastSection = -1;
-    for (quint32 i = 0; i < FSections.size(); ++i)
+    FSectionHint = 0;
+    for (quint32 i = 0; i < FSections.size(); ++i) {
+        FSections[i].repeat = false;
         if (FSections[i].header && !FSections[i].erased)
             indexSection(i);
+    }
 }
 
 void TPLXIniDocument::indexSection(quint32 index)
@@ -507,8 +510,10 @@ void TPLXIniDocument::indexSection(quint32 index)
             return;
         }
         // A repeated section name: the first occurrence answers.
-        if (sameName(text(FSections[occupant - 1].name), name))
+        if (sameName(text(FSections[occupant - 1].name), name)) {
+            FSections[index].repeat = true;
             return;
+        }
     }
 }
 
@@ -518,6 +523,14 @@ qint64 TPLXIniDocument::findSection(QStringView name) const
     // name copies nothing; a name that matches it names no other section.
     if (FLastSection >= 0 && equalNames(text(FSections[FLastSection].name), name))
         return FLastSection;
+    // A save of a file it wrote before meets the sections in file order.
+    if (FSectionHint < FSections.size()) {
+        const Section &next = FSections[FSectionHint];
+        if (next.header && !next.erased && !next.repeat && equalNames(text(next.name), name)) {
+            FLastSection = FSectionHint++;
+            return FLastSection;
+        }
+    }
     const size_t mask = FSectionTable.size() - 1;
     for (size_t slot = hashName(name) & mask;; slot = (slot + 1) & mask) {
         const quint32 occupant = FSectionTable[slot];
@@ -525,6 +538,7 @@ qint64 TPLXIniDocument::findSection(QStringView name) const
             return -1;
         if (equalNames(text(FSections[occupant - 1].name), name)) {
             FLastSection = occupant - 1;
+            FSectionHint = std::max<quint64>(FSectionHint, occupant);
             return FLastSection;
         }
     }
@@ -691,10 +705,16 @@ void TPLXIniDocument::writeString(const QString &section, const QString &key, QS
     // A save writes runs of keys to one section with the same few key strings.
     // A string that shares its data with one held here holds the same text,
     // so it is neither looked up nor checked again.
-    const bool sameSection = FWrittenSectionIndex >= 0 && !section.isEmpty() &&
-                             section.constData() == FWrittenSection.constData() &&
-                             section.size() == FWrittenSection.size();
-    const qint64 s = sameSection ? FWrittenSectionIndex : findSection(section);
+    size_t hit = FWrittenSections.size();
+    for (size_t i = 0; i < FWrittenSections.size() && !section.isEmpty(); ++i) {
+        const WrittenSection &written = FWrittenSections[i];
+        if (written.index >= 0 && section.constData() == written.name.constData() &&
+            section.size() == written.name.size()) {
+            hit = i;
+            break;
+        }
+    }
+    const qint64 s = hit < FWrittenSections.size() ? FWrittenSections[hit].index : findSection(section);
     if (s < 0 || s != FLastCheckedSection)
         checkName(section, false);
     QString &checked = FCheckedKeys[(reinterpret_cast<quintptr>(key.constData()) / sizeof(QChar)) % kCheckedKeys];
@@ -702,9 +722,22 @@ void TPLXIniDocument::writeString(const QString &section, const QString &key, QS
         checkName(key, true);
         checked = key;
     }
-    FWrittenSectionIndex = write(s, section, key, value);
-    if (!sameSection)
-        FWrittenSection = section;
+    const qint64 written = write(s, section, key, value);
+    // Most recent first: a save returns to a bar's section after its halo's.
+    const auto first = FWrittenSections.begin();
+    if (hit < FWrittenSections.size()) {
+        std::rotate(first, first + hit, first + hit + 1);
+    } else {
+        std::rotate(first, FWrittenSections.end() - 1, FWrittenSections.end());
+        first->name = section;
+    }
+    first->index = written;
+}
+
+void TPLXIniDocument::forgetWrittenSections()
+{
+    for (WrittenSection &written : FWrittenSections)
+        written.index = -1;
 }
 
 qint64 TPLXIniDocument::write(qint64 s, QStringView section, QStringView key, QStringView value)
@@ -804,7 +837,7 @@ void TPLXIniDocument::eraseSection(QStringView section)
         }
     }
     if (erased) {
-        FWrittenSectionIndex = -1;
+        forgetWrittenSections();
         rebuildSectionTable();
         FModified = true;
         FWriteFailed = false;
@@ -865,7 +898,7 @@ void TPLXIniDocument::dropUnwritten()
             const quint32 first = firstOccurrence(i);
             if (first != i && FSections[first].rewritten) {
                 section.erased = true;
-                FWrittenSectionIndex = -1;
+                forgetWrittenSections();
                 dropped = true;
             }
         }

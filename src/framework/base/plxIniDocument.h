@@ -88,6 +88,8 @@ private:
         bool erased = false;
         bool rewritten = false;
         mutable KeyOrder keys = KeyOrder::Unknown;
+        // An earlier section has the same name.
+        bool repeat = false;
     };
 
     TPLXIniDocument() = default;
@@ -125,6 +127,9 @@ private:
     std::vector<quint32> FSectionTable; // open addressing: section index + 1, 0 = free
     mutable std::vector<std::vector<quint32>> FKeyTables;
     mutable qint64 FLastSection = -1;
+    // The section findSection tries after the last one: the one after the
+    // furthest section found.
+    mutable quint64 FSectionHint = 0;
     // The line findKey tries first: the one after the line it found last.
     mutable qint64 FKeyHint = -1;
     // No key holds a non-ASCII byte, so keys of other lengths never match.
@@ -133,8 +138,13 @@ private:
     qint64 FLastCheckedSection = -1;
     // The section string of the last write and its section, and key strings
     // already checked, held so that their data cannot change.
-    QString FWrittenSection;
-    qint64 FWrittenSectionIndex = -1;
+    struct WrittenSection
+    {
+        QString name;
+        qint64 index = -1;
+    };
+    std::array<WrittenSection, 4> FWrittenSections;
+    void forgetWrittenSections();
     static constexpr size_t kCheckedKeys = 64;
     std::array<QString, kCheckedKeys> FCheckedKeys;
     bool FBom = false;
