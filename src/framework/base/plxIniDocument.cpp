@@ -337,12 +337,18 @@ std::shared_ptr<TPLXIniDocument> TPLXIniDocument::open(const QString &fileName)
     if (file.exists()) {
         const qint64 size = QFileInfo(key).size();
         checkSize(fileName, size, maxFileSize());
-        if (!file.open(QIODevice::ReadOnly))
+        if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
             throw EPLXFileError(key, QStringLiteral("cannot be read (%1)").arg(file.errorString()));
-        // Reading allocates what it asks for: ask for the measured size, and one
-        // byte more to notice a file that grew since it was measured.
-        bytes = file.read(size + 1);
-        if (bytes.size() > size)
+        // Read into one buffer of the measured size, then try one byte more to
+        // notice a file that grew since it was measured.
+        bytes = QByteArray(size, Qt::Uninitialized);
+        qint64 got = 0;
+        for (qint64 n = 0; got < size; got += n)
+            if ((n = file.read(bytes.data() + got, size - got)) <= 0)
+                break;
+        bytes.truncate(got);
+        char more = 0;
+        if (got == size && file.read(&more, 1) > 0)
             throw EPLXFileError(fileName, QStringLiteral("changed while it was read"));
     }
     std::shared_ptr<TPLXIniDocument> document(new TPLXIniDocument);
