@@ -81,6 +81,8 @@ public:
 
     // Takes over the persistence object that loaded this entity.
     void adoptPersistence(std::unique_ptr<TPLXPersistence> loadedBy);
+    // Points the Gantt drawer at this entity.
+    void retargetDrawer();
 
     // Property access by name through the entity's own meta-object.
     QVariant property(const char *name) const;

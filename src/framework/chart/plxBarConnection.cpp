@@ -62,11 +62,20 @@ TPLXBarConnection::~TPLXBarConnection() = default;
 
 void TPLXBarConnection::createParts()
 {
-    FOwnDrawer = std::make_unique<TPLXBarConnectionDrawer>(this);
-    FOwnDrawerPert = std::make_unique<TPLXBarConnectionPertDrawer>(this);
-    FDrawer = FOwnDrawer.get();
-    FDrawerPert = FOwnDrawerPert.get();
     adoptPersistence(std::make_unique<TPLXBarConnectionPersistence>());
+}
+
+TPLXDrawer *TPLXBarConnection::getDrawer(TPLXViewType viewType) const
+{
+    // A plan holds about twice as many connections as bars; most are never drawn.
+    if (!FOwnDrawer) {
+        auto *self = const_cast<TPLXBarConnection *>(this);
+        self->FOwnDrawer = std::make_unique<TPLXBarConnectionDrawer>(self);
+        self->FOwnDrawerPert = std::make_unique<TPLXBarConnectionPertDrawer>(self);
+        self->FDrawer = FOwnDrawer.get();
+        self->FDrawerPert = FOwnDrawerPert.get();
+    }
+    return TPLXGanttObject::getDrawer(viewType);
 }
 
 void TPLXBarConnection::setFromBar(TPLXGanttBar *bar)

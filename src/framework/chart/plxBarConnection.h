@@ -41,6 +41,8 @@ public:
     TPLXBarConnection(TPLXGanttBar *fromBar, TPLXGanttBar *toBar, int connType, TPLXDocumentSetup *root);
     ~TPLXBarConnection() override;
     void doSave(const QString &name, IPLXMedia &media, TPLXEntityFactory &factory) override;
+    // The drawers are made when first asked for.
+    TPLXDrawer *getDrawer(TPLXViewType viewType) const override;
 
     TPLXGanttBar *getFromBar() const { return barFrom; }
     TPLXGanttBar *getToBar() const { return barTo; }
