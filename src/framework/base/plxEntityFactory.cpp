@@ -78,9 +78,18 @@ TPLXEntityFactory::Creator creators[TPLXEntityFactory::kRegistrySize] = {};
 
 int rowOf(const QString &typeId)
 {
-    for (int row = 0; row < TPLXEntityFactory::kRegistrySize; ++row)
-        if (typeId == QLatin1String(kTypeIds[static_cast<size_t>(row)]))
+    // Measured once: every entity loaded looks its kind up here.
+    static const auto names = [] {
+        std::array<QLatin1StringView, TPLXEntityFactory::kRegistrySize> views;
+        for (size_t row = 0; row < views.size(); ++row)
+            views[row] = QLatin1StringView(kTypeIds[row]);
+        return views;
+    }();
+    for (int row = 0; row < TPLXEntityFactory::kRegistrySize; ++row) {
+        const QLatin1StringView name = names[static_cast<size_t>(row)];
+        if (name.size() == typeId.size() && typeId == name)
             return row;
+    }
     return -1;
 }
 

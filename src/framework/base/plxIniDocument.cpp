@@ -420,6 +420,7 @@ void TPLXIniDocument::parse(QByteArray bytes)
     FSections.clear();
     FKeyTables.clear();
     FLastSection = -1;
+    FPreviousSection = -1;
     FKeyHint = -1;
     FAsciiKeys = true;
     FLastCheckedSection = -1;
@@ -497,6 +498,7 @@ void TPLXIniDocument::rebuildSectionTable()
 {
     FSectionTable.assign(tableSizeFor(FSections.size()), 0);
     FLastSection = -1;
+    FPreviousSection = -1;
     FSectionHint = 0;
     for (quint32 i = 0; i < FSections.size(); ++i) {
         FSections[i].repeat = false;
@@ -529,25 +531,30 @@ qint64 TPLXIniDocument::findSection(QStringView name) const
     // name copies nothing; a name that matches it names no other section.
     if (FLastSection >= 0 && equalNames(text(FSections[FLastSection].name), name))
         return FLastSection;
-    // A save of a file it wrote before meets the sections in file order.
-    if (FSectionHint < FSections.size()) {
-        const Section &next = FSections[FSectionHint];
-        if (next.header && !next.erased && !next.repeat && equalNames(text(next.name), name)) {
-            FLastSection = FSectionHint++;
-            return FLastSection;
+    qint64 found = -1;
+    if (FPreviousSection >= 0 && equalNames(text(FSections[FPreviousSection].name), name)) {
+        // Back from a child's section to its parent's.
+        found = FPreviousSection;
+    } else if (FSectionHint < FSections.size() && FSections[FSectionHint].header && !FSections[FSectionHint].erased &&
+               !FSections[FSectionHint].repeat && equalNames(text(FSections[FSectionHint].name), name)) {
+        // Loading and saving meet most sections in file order.
+        found = static_cast<qint64>(FSectionHint++);
+    } else {
+        const size_t mask = FSectionTable.size() - 1;
+        for (size_t slot = hashName(name) & mask;; slot = (slot + 1) & mask) {
+            const quint32 occupant = FSectionTable[slot];
+            if (occupant == 0)
+                return -1;
+            if (equalNames(text(FSections[occupant - 1].name), name)) {
+                found = occupant - 1;
+                FSectionHint = std::max<quint64>(FSectionHint, occupant);
+                break;
+            }
         }
     }
-    const size_t mask = FSectionTable.size() - 1;
-    for (size_t slot = hashName(name) & mask;; slot = (slot + 1) & mask) {
-        const quint32 occupant = FSectionTable[slot];
-        if (occupant == 0)
-            return -1;
-        if (equalNames(text(FSections[occupant - 1].name), name)) {
-            FLastSection = occupant - 1;
-            FSectionHint = std::max<quint64>(FSectionHint, occupant);
-            return FLastSection;
-        }
-    }
+    FPreviousSection = FLastSection;
+    FLastSection = found;
+    return found;
 }
 
 void TPLXIniDocument::buildKeyTable(quint32 sectionIndex) const

@@ -127,6 +127,7 @@ private:
     std::vector<quint32> FSectionTable; // open addressing: section index + 1, 0 = free
     mutable std::vector<std::vector<quint32>> FKeyTables;
     mutable qint64 FLastSection = -1;
+    mutable qint64 FPreviousSection = -1;
     // The section findSection tries after the last one: the one after the
     // furthest section found.
     mutable quint64 FSectionHint = 0;
