@@ -177,6 +177,9 @@ QList<TPLXGanttObject *> TPLXEntityFactory::loadObjectList(const QString &name, 
     QList<TPLXGanttObject *> list;
     const QStringList names = media.strArray(name, key);
     list.reserve(names.size());
+    // Room for a long list at once, rather than rehashing the index as it grows.
+    if (const qsizetype needed = FIndex.size() + names.size(); FIndex.capacity() < needed)
+        FIndex.reserve(needed);
     for (qsizetype i = 0; i < names.size(); ++i) {
         // A missing element names no section: say which one is missing, rather than
         // loading "" (and then reporting it as circular at every further gap).

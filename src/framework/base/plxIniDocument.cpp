@@ -424,7 +424,7 @@ void TPLXIniDocument::parse(QByteArray bytes)
     FKeyHint = -1;
     FAsciiKeys = true;
     FLastCheckedSection = -1;
-    forgetWrittenSections();
+    forgetRecentSections();
 
     const char *data = FBuffer.constData();
     const qsizetype size = FBuffer.size();
@@ -718,16 +718,8 @@ void TPLXIniDocument::writeString(const QString &section, const QString &key, QS
     // A save writes runs of keys to one section with the same few key strings.
     // A string that shares its data with one held here holds the same text,
     // so it is neither looked up nor checked again.
-    size_t hit = FWrittenSections.size();
-    for (size_t i = 0; i < FWrittenSections.size() && !section.isEmpty(); ++i) {
-        const WrittenSection &written = FWrittenSections[i];
-        if (written.index >= 0 && section.constData() == written.name.constData() &&
-            section.size() == written.name.size()) {
-            hit = i;
-            break;
-        }
-    }
-    const qint64 s = hit < FWrittenSections.size() ? FWrittenSections[hit].index : findSection(section);
+    const size_t hit = recentSection(section);
+    const qint64 s = hit < FRecentSections.size() ? FRecentSections[hit].index : findSection(section);
     if (s < 0 || s != FLastCheckedSection)
         checkName(section, false);
     QString &checked = FCheckedKeys[(reinterpret_cast<quintptr>(key.constData()) / sizeof(QChar)) % kCheckedKeys];
@@ -735,22 +727,52 @@ void TPLXIniDocument::writeString(const QString &section, const QString &key, QS
         checkName(key, true);
         checked = key;
     }
-    const qint64 written = write(s, section, key, value);
-    // Most recent first: a save returns to a bar's section after its halo's.
-    const auto first = FWrittenSections.begin();
-    if (hit < FWrittenSections.size()) {
-        std::rotate(first, first + hit, first + hit + 1);
-    } else {
-        std::rotate(first, FWrittenSections.end() - 1, FWrittenSections.end());
-        first->name = section;
-    }
-    first->index = written;
+    rememberSection(hit, section, write(s, section, key, value));
 }
 
-void TPLXIniDocument::forgetWrittenSections()
+bool TPLXIniDocument::readString(const QString &section, QStringView key, QString &value) const
 {
-    for (WrittenSection &written : FWrittenSections)
-        written.index = -1;
+    ensureParsed();
+    const size_t hit = recentSection(section);
+    const qint64 s = hit < FRecentSections.size() ? FRecentSections[hit].index : findSection(section);
+    if (s < 0)
+        return false;
+    rememberSection(hit, section, s);
+    const qint64 e = findKey(FSections[s], key);
+    if (e < 0)
+        return false;
+    value = decodeValue(text(FEntries[e].value));
+    return true;
+}
+
+size_t TPLXIniDocument::recentSection(const QString &section) const
+{
+    for (size_t i = 0; i < FRecentSections.size() && !section.isEmpty(); ++i) {
+        const RecentSection &recent = FRecentSections[i];
+        if (recent.index >= 0 && section.constData() == recent.name.constData() &&
+            section.size() == recent.name.size())
+            return i;
+    }
+    return FRecentSections.size();
+}
+
+void TPLXIniDocument::rememberSection(size_t hit, const QString &section, qint64 index) const
+{
+    // Most recent first: a save returns to a bar's section after its halo's.
+    const auto first = FRecentSections.begin();
+    if (hit < FRecentSections.size()) {
+        std::rotate(first, first + hit, first + hit + 1);
+    } else {
+        std::rotate(first, FRecentSections.end() - 1, FRecentSections.end());
+        first->name = section;
+    }
+    first->index = index;
+}
+
+void TPLXIniDocument::forgetRecentSections()
+{
+    for (RecentSection &recent : FRecentSections)
+        recent.index = -1;
 }
 
 qint64 TPLXIniDocument::write(qint64 s, QStringView section, QStringView key, QStringView value)
@@ -850,7 +872,7 @@ void TPLXIniDocument::eraseSection(QStringView section)
         }
     }
     if (erased) {
-        forgetWrittenSections();
+        forgetRecentSections();
         rebuildSectionTable();
         FModified = true;
         FWriteFailed = false;
@@ -911,7 +933,7 @@ void TPLXIniDocument::dropUnwritten()
             const quint32 first = firstOccurrence(i);
             if (first != i && FSections[first].rewritten) {
                 section.erased = true;
-                forgetWrittenSections();
+                forgetRecentSections();
                 dropped = true;
             }
         }

@@ -34,6 +34,8 @@ public:
 
     // The value of the first key of that name in the first section of that name.
     bool readString(QStringView section, QStringView key, QString &value) const;
+    // The same, faster for runs of reads that pass the same section string.
+    bool readString(const QString &section, QStringView key, QString &value) const;
     // Overwrites the key in place, or appends it to the section (created at the end).
     void writeString(QStringView section, QStringView key, QStringView value);
     // The same, faster for runs of writes that pass the same section and key strings.
@@ -137,15 +139,18 @@ private:
     bool FAsciiKeys = true;
     // Index of the section whose name the last write checked.
     qint64 FLastCheckedSection = -1;
-    // The section string of the last write and its section, and key strings
-    // already checked, held so that their data cannot change.
-    struct WrittenSection
+    // The section strings of the last reads and writes with their sections,
+    // and key strings already checked, held so that their data cannot change.
+    struct RecentSection
     {
         QString name;
         qint64 index = -1;
     };
-    std::array<WrittenSection, 4> FWrittenSections;
-    void forgetWrittenSections();
+    mutable std::array<RecentSection, 4> FRecentSections;
+    // The entry of FRecentSections holding `section`'s data, or its size.
+    size_t recentSection(const QString &section) const;
+    void rememberSection(size_t hit, const QString &section, qint64 index) const;
+    void forgetRecentSections();
     static constexpr size_t kCheckedKeys = 64;
     std::array<QString, kCheckedKeys> FCheckedKeys;
     bool FBom = false;
