@@ -75,12 +75,14 @@ private slots:
                  QByteArray("[unclosed]\nk=u\n[x]\nK=w\n"));
         // Erasing removes every occurrence; the name can then be used afresh.
         QCOMPARE(written("[a]\nk=1\n[b]\nk=2\n[A]\nk=3\n", u"A", u"a"), QByteArray("[b]\nk=2\n[A]\nk=w\n"));
-        // A rewritten section keeps the keys written to it and its lines without a key; its repeats go.
-        auto doc = TPLXIniDocument::fromBytes("[a]\n;c\nk=1\nold=2\n[b]\nx=1\n[A]\nk=3\n");
+        // A rewritten section keeps the keys written to it (also with the value they held) and its
+        // lines without a key; its repeats go.
+        auto doc = TPLXIniDocument::fromBytes("[a]\n;c\nk=1\nold=2\nj = 3\n[b]\nx=1\n[A]\nk=3\n");
         doc->beginRewrite();
-        doc->writeString(u"a", u"k", u"w");
+        doc->writeString(u"a", u"k", u"1");
+        doc->writeString(u"a", u"j", u"3");
         doc->commitRewrite();
-        QCOMPARE(doc->toBytes(), QByteArray("[a]\n;c\nk=w\n[b]\nx=1\n"));
+        QCOMPARE(doc->toBytes(), QByteArray("[a]\n;c\nk=1\nj=3\n[b]\nx=1\n"));
     }
 
     void anyValueRoundTripsOddNamesAreRefused()

@@ -666,6 +666,32 @@ bool TPLXIniDocument::readString(QStringView section, QStringView key, QString &
     return true;
 }
 
+bool TPLXIniDocument::holdsPlainly(const Entry &entry, QStringView value) const
+{
+    // A line read with blanks around its "=" is written back plain once written.
+    if (((entry.key.off | entry.value.off) & kArenaBit) == 0 && entry.value.off != entry.key.off + entry.key.len + 1)
+        return false;
+    const QByteArrayView stored = text(entry.value);
+    if (stored.size() != value.size())
+        return false;
+    for (qsizetype i = 0; i < stored.size(); ++i)
+        if (static_cast<unsigned char>(stored[i]) >= 0x80 || stored[i] != value[i].unicode())
+            return false;
+    return !needsQuoting(value);
+}
+
+void TPLXIniDocument::markWritten(quint32 entryIndex)
+{
+    if (entryIndex >= FWrittenNow.size())
+        FWrittenNow.resize(FEntries.size());
+    FWrittenNow[entryIndex] = true;
+}
+
+bool TPLXIniDocument::isMarkedWritten(quint32 entryIndex) const
+{
+    return entryIndex < FWrittenNow.size() && FWrittenNow[entryIndex];
+}
+
 void TPLXIniDocument::appendEntry(quint32 sectionIndex, const Entry &entry)
 {
     Section &section = FSections[sectionIndex];
@@ -680,6 +706,9 @@ void TPLXIniDocument::appendEntry(quint32 sectionIndex, const Entry &entry)
         const quint32 newCapacity = std::max<quint32>(4, section.count * 2);
         FEntries.resize(FEntries.size() + newCapacity);
         std::copy_n(FEntries.begin() + section.first, section.count, FEntries.begin() + newFirst);
+        for (quint32 i = 0; i < section.count; ++i)
+            if (isMarkedWritten(section.first + i))
+                markWritten(newFirst + i);
         section.first = newFirst;
         section.capacity = newCapacity;
         FEntries[section.first + section.count] = entry;
@@ -790,13 +819,19 @@ qint64 TPLXIniDocument::write(qint64 s, QStringView section, QStringView key, QS
             indexSection(static_cast<quint32>(s));
     }
     FLastCheckedSection = s;
-    const Span valueSpan = needsQuoting(value) ? store(QStringView(quoteValue(value))) : store(value);
     const qint64 e = findKey(FSections[s], key);
-    if (e >= 0) {
-        FEntries[e].value = valueSpan;
+    if (e >= 0 && holdsPlainly(FEntries[e], value)) {
+        // A save of an unchanged document copies none of its values.
+        if (FRewriting)
+            markWritten(static_cast<quint32>(e));
     } else {
-        FAsciiKeys = FAsciiKeys && isAscii(key);
-        appendEntry(static_cast<quint32>(s), Entry{store(key), valueSpan});
+        const Span valueSpan = needsQuoting(value) ? store(QStringView(quoteValue(value))) : store(value);
+        if (e >= 0) {
+            FEntries[e].value = valueSpan;
+        } else {
+            FAsciiKeys = FAsciiKeys && isAscii(key);
+            appendEntry(static_cast<quint32>(s), Entry{store(key), valueSpan});
+        }
     }
     if (FRewriting && !FSections[s].rewritten) {
         FSections[s].rewritten = true;
@@ -887,6 +922,7 @@ void TPLXIniDocument::beginRewrite()
     FRewriteBase = FModified ? toBytes() : FBuffer;
     FRewriteArenaStart = static_cast<quint32>(FArena.size());
     FRewrittenSections.clear();
+    FWrittenNow.clear();
     FRewriting = true;
 }
 
@@ -905,9 +941,11 @@ quint32 TPLXIniDocument::firstOccurrence(quint32 sectionIndex) const
 
 void TPLXIniDocument::dropUnwritten()
 {
-    // Every value written during the rewrite was stored in the arena after its start.
-    const auto writtenNow = [this](const Entry &entry) {
-        return (entry.value.off & kArenaBit) != 0 && (entry.value.off & ~kArenaBit) >= FRewriteArenaStart;
+    // A value written during the rewrite was stored in the arena after its
+    // start, or was found there already and marked.
+    const auto writtenNow = [this](const Entry &entry, quint32 index) {
+        return ((entry.value.off & kArenaBit) != 0 && (entry.value.off & ~kArenaBit) >= FRewriteArenaStart) ||
+               isMarkedWritten(index);
     };
     bool dropped = false;
     for (const quint32 index : FRewrittenSections) {
@@ -915,7 +953,7 @@ void TPLXIniDocument::dropUnwritten()
         quint32 kept = 0;
         for (quint32 i = 0; i < section.count; ++i) {
             const Entry &entry = FEntries[section.first + i];
-            if (entry.key.len == 0 || writtenNow(entry))
+            if (entry.key.len == 0 || writtenNow(entry, section.first + i))
                 FEntries[section.first + kept++] = entry;
         }
         if (kept != section.count) {
@@ -941,6 +979,7 @@ void TPLXIniDocument::dropUnwritten()
     for (const quint32 index : FRewrittenSections)
         FSections[index].rewritten = false;
     FRewrittenSections.clear();
+    FWrittenNow = {};
     FRewriting = false;
     if (dropped)
         FModified = true;
@@ -967,6 +1006,7 @@ void TPLXIniDocument::cancelRewrite()
         return;
     FRewriting = false;
     FRewrittenSections.clear();
+    FWrittenNow = {};
     parse(std::exchange(FRewriteBase, QByteArray()));
     FModified = FRewriteBaseModified;
 }

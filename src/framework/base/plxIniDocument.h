@@ -115,6 +115,10 @@ private:
     void rebuildSectionTable();
     void buildKeyTable(quint32 sectionIndex) const;
     void appendEntry(quint32 sectionIndex, const Entry &entry);
+    // The entry already reads as `value` would be written.
+    bool holdsPlainly(const Entry &entry, QStringView value) const;
+    void markWritten(quint32 entryIndex);
+    bool isMarkedWritten(quint32 entryIndex) const;
     // Writes into section `s` (created when negative) with names already checked; returns the section.
     qint64 write(qint64 s, QStringView section, QStringView key, QStringView value);
     quint32 firstOccurrence(quint32 sectionIndex) const;
@@ -163,6 +167,8 @@ private:
     bool FRewriting = false;
     quint32 FRewriteArenaStart = 0;
     std::vector<quint32> FRewrittenSections;
+    // Entries written during the rewrite with the value they held.
+    std::vector<bool> FWrittenNow;
     QByteArray FRewriteBase;
     bool FRewriteBaseModified = false;
 };
