@@ -58,6 +58,10 @@ TPLXBarConnection::TPLXBarConnection(TPLXGanttBar *fromBar, TPLXGanttBar *toBar,
     createParts();
 }
 
+TPLXBarConnection::TPLXBarConnection(Loading)
+{
+}
+
 TPLXBarConnection::~TPLXBarConnection() = default;
 
 void TPLXBarConnection::createParts()
@@ -188,8 +192,8 @@ void TPLXBarConnection::doSave(const QString &, IPLXMedia &media, TPLXEntityFact
 std::unique_ptr<TPLXGanttObject> TPLXBarConnectionPersistence::doLoad(const QString &name, IPLXMedia &media,
                                                                       TPLXEntityFactory &factory)
 {
-    auto connection = std::make_unique<TPLXBarConnection>();
-    // The connection made its own persistence object; the one loading it replaces it.
+    std::unique_ptr<TPLXBarConnection> connection(new TPLXBarConnection(TPLXBarConnection::Loading{}));
+    // Made without a persistence object of its own: the one loading it becomes it.
     connection->barFrom = loadChildAs<TPLXGanttBar>(QStringLiteral("from"), media, factory, connection.get());
     connection->barTo = loadChildAs<TPLXGanttBar>(QStringLiteral("to"), media, factory, connection.get());
     connection->connType = media.intValueIn(name, QStringLiteral("type"), TPLXBarConnection::ctFinishFinish,

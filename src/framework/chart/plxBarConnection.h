@@ -89,6 +89,11 @@ public:
 
 private:
     friend class TPLXBarConnectionPersistence;
+    // A connection about to be loaded: its persistence comes from the store.
+    struct Loading
+    {
+    };
+    explicit TPLXBarConnection(Loading);
     void createParts();
     void barsChanged(TPLXGanttBar *oldFrom, TPLXGanttBar *oldTo);
 
