@@ -64,6 +64,10 @@ private slots:
             return doc->toBytes();
         };
         QCOMPARE(written("[a]\nk=1\nk=2\n[A]\nk=3\n", u"A"), QByteArray("[a]\nk=w\nk=2\n[A]\nk=3\n"));
+        // A repeated key reads as its first line, also right after the line before its repeat was read.
+        const auto repeated = TPLXIniDocument::fromBytes("[s]\nk=1\nj=2\nK=3\n");
+        QCOMPARE(value(*repeated, "s", "j"), QStringLiteral("2"));
+        QCOMPARE(value(*repeated, "s", "k"), QStringLiteral("1"));
         QCOMPARE(written("\xEF\xBB\xBF[s]\r\nx=v\r\n", u"s"), QByteArray("\xEF\xBB\xBF[s]\r\nx=v\r\nk=w\r\n"));
         QCOMPARE(written("[s]\nk=v", u"t"), QByteArray("[s]\nk=v\n[t]\nk=w\n"));
         // Odd headers and blanks around names are read, and written back plain.
@@ -71,12 +75,14 @@ private slots:
                  QByteArray("[unclosed]\nk=u\n[x]\nK=w\n"));
         // Erasing removes every occurrence; the name can then be used afresh.
         QCOMPARE(written("[a]\nk=1\n[b]\nk=2\n[A]\nk=3\n", u"A", u"a"), QByteArray("[b]\nk=2\n[A]\nk=w\n"));
-        // A rewritten section keeps the keys written to it and its lines without a key; its repeats go.
-        auto doc = TPLXIniDocument::fromBytes("[a]\n;c\nk=1\nold=2\n[b]\nx=1\n[A]\nk=3\n");
+        // A rewritten section keeps the keys written to it (also with the value they held) and its
+        // lines without a key; its repeats go.
+        auto doc = TPLXIniDocument::fromBytes("[a]\n;c\nk=1\nold=2\nj = 3\n[b]\nx=1\n[A]\nk=3\n");
         doc->beginRewrite();
-        doc->writeString(u"a", u"k", u"w");
+        doc->writeString(u"a", u"k", u"1");
+        doc->writeString(u"a", u"j", u"3");
         doc->commitRewrite();
-        QCOMPARE(doc->toBytes(), QByteArray("[a]\n;c\nk=w\n[b]\nx=1\n"));
+        QCOMPARE(doc->toBytes(), QByteArray("[a]\n;c\nk=1\nj=3\n[b]\nx=1\n"));
     }
 
     void anyValueRoundTripsOddNamesAreRefused()

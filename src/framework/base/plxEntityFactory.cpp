@@ -2,6 +2,9 @@
 #include "plxMedia.h"
 #include "plxPlatform.h"
 
+#include <atomic>
+#include <utility>
+
 namespace {
 
 constexpr std::array<const char *, TPLXEntityFactory::kRegistrySize> kTypeIds{{
@@ -75,9 +78,18 @@ TPLXEntityFactory::Creator creators[TPLXEntityFactory::kRegistrySize] = {};
 
 int rowOf(const QString &typeId)
 {
-    for (int row = 0; row < TPLXEntityFactory::kRegistrySize; ++row)
-        if (typeId == QLatin1String(kTypeIds[static_cast<size_t>(row)]))
+    // Measured once: every entity loaded looks its kind up here.
+    static const auto names = [] {
+        std::array<QLatin1StringView, TPLXEntityFactory::kRegistrySize> views;
+        for (size_t row = 0; row < views.size(); ++row)
+            views[row] = QLatin1StringView(kTypeIds[row]);
+        return views;
+    }();
+    for (int row = 0; row < TPLXEntityFactory::kRegistrySize; ++row) {
+        const QLatin1StringView name = names[static_cast<size_t>(row)];
+        if (name.size() == typeId.size() && typeId == name)
             return row;
+    }
     return -1;
 }
 
@@ -165,6 +177,9 @@ QList<TPLXGanttObject *> TPLXEntityFactory::loadObjectList(const QString &name, 
     QList<TPLXGanttObject *> list;
     const QStringList names = media.strArray(name, key);
     list.reserve(names.size());
+    // Room for a long list at once, rather than rehashing the index as it grows.
+    if (const qsizetype needed = FIndex.size() + names.size(); FIndex.capacity() < needed)
+        FIndex.reserve(needed);
     for (qsizetype i = 0; i < names.size(); ++i) {
         // A missing element names no section: say which one is missing, rather than
         // loading "" (and then reporting it as circular at every further gap).
@@ -183,16 +198,31 @@ QList<TPLXGanttObject *> TPLXEntityFactory::loadObjectList(const QString &name, 
 
 void TPLXEntityFactory::saveObject(const QString &name, IPLXMedia &media, TPLXGanttObject *object)
 {
+    // Numbered across factories, so that a mark left by another save never counts.
+    static std::atomic<quint32> sessions{0};
+    quint32 session = sessions.fetch_add(1) + 1;
+    if (session == 0)
+        session = sessions.fetch_add(1) + 1;
+    const quint32 outer = std::exchange(FSaveSession, session);
     media.beginDocument();
     try {
-        if (object)
+        if (object && firstSave(object))
             object->doSave(name, media, *this);
         media.endDocument();
     } catch (...) {
+        FSaveSession = outer;
         // Half a document is never left to be written when the store is released.
         media.cancelDocument();
         throw;
     }
+    FSaveSession = outer;
+}
+
+bool TPLXEntityFactory::firstSave(const TPLXGanttObject *object) const
+{
+    if (FSaveSession == 0)
+        return true;
+    return std::exchange(object->FSavedIn, FSaveSession) != FSaveSession;
 }
 
 void TPLXEntityFactory::saveObjectList(const QString &name, const QString &key, IPLXMedia &media,
@@ -209,7 +239,8 @@ void TPLXEntityFactory::saveObjectList(const QString &name, const QString &key, 
     }
     media.setStrArrayProperty(name, key, names);
     for (qsizetype i = 0; i < items.size(); ++i)
-        items[i]->doSave(names[i], media, *this);
+        if (firstSave(items[i]))
+            items[i]->doSave(names[i], media, *this);
 }
 
 TPLXGanttObject *TPLXEntityFactory::getLoadedObject(const QString &name) const

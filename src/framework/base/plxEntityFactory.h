@@ -49,6 +49,10 @@ public:
         saveObjectList(name, key, media, QList<TPLXGanttObject *>(list.cbegin(), list.cend()));
     }
 
+    // True the first time `object` is offered during saveObject: an entity that
+    // several others refer to (a bar and its connections) is written once.
+    bool firstSave(const TPLXGanttObject *object) const;
+
     TPLXGanttObject *getLoadedObject(const QString &name) const;
     int getObjectIndex(const QString &name) const;
     void objectLoaded(const QString &name, TPLXGanttObject *object);
@@ -87,6 +91,8 @@ private:
 
     std::vector<std::pair<QString, TPLXGanttObject *>> FLoadedObjects;
     QHash<SectionName, int> FIndex;
+    // The save in progress, 0 outside saveObject.
+    quint32 FSaveSession = 0;
 };
 
 // Registers a persistence class for its row of the registry when the library loads.

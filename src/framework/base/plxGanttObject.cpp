@@ -147,6 +147,14 @@ QString TPLXGanttObject::getUID() const
     return QLatin1String("AutoID:") + QString::number(FAutoID);
 }
 
+void TPLXGanttObject::retargetDrawer()
+{
+    // The drawer made so far only: a kind that makes its drawers on demand
+    // makes them for itself.
+    if (FDrawer)
+        FDrawer->setTarget(this);
+}
+
 void TPLXGanttObject::adoptPersistence(std::unique_ptr<TPLXPersistence> loadedBy)
 {
     persistence = std::move(loadedBy);
@@ -183,8 +191,7 @@ TPLXGanttObject *TPLXPersistence::load(std::unique_ptr<TPLXPersistence> self, co
     std::unique_ptr<TPLXGanttObject> entity = self->doLoad(name, media, factory);
     PLX_ASSERT(entity != nullptr);
     entity->adoptPersistence(std::move(self));
-    if (TPLXDrawer *drawer = entity->getDrawer(vtGanttGraph))
-        drawer->setTarget(entity.get());
+    entity->retargetDrawer();
     return entity.release();
 }
 
@@ -210,7 +217,8 @@ void TPLXPersistence::saveChild(const QString &section, const QString &key, TPLX
         return;
     const QString uid = child->getUID();
     media.setStrProperty(section, key, uid);
-    child->doSave(uid, media, factory);
+    if (factory.firstSave(child))
+        child->doSave(uid, media, factory);
 }
 
 // -------------------------------------------------------------- TPLXDrawer

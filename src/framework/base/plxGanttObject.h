@@ -83,6 +83,8 @@ public:
 
     // Takes over the persistence object that loaded this entity.
     void adoptPersistence(std::unique_ptr<TPLXPersistence> loadedBy);
+    // Points the Gantt drawer at this entity.
+    void retargetDrawer();
 
     // Property access by name through the entity's own meta-object.
     QVariant property(const char *name) const;
@@ -125,6 +127,9 @@ private:
 
     std::vector<TPLXGanttObject *> FOwned;
     mutable qint32 FAutoID = 0;
+    // The save that last wrote this entity (see TPLXEntityFactory::firstSave).
+    mutable quint32 FSavedIn = 0;
+    friend class TPLXEntityFactory;
 };
 
 Q_DECLARE_METATYPE(TPLXGanttObject *)

@@ -129,6 +129,33 @@ bool sameName(QByteArrayView a, QByteArrayView b)
     return fromStoredUtf8(a).toCaseFolded() == fromStoredUtf8(b).toCaseFolded();
 }
 
+enum class Match { Different, Same, Unsure };
+
+// Settles ASCII names without building strings: Unsure once either side has
+// a non-ASCII character where the answer would depend on case folding.
+inline Match matchAscii(QByteArrayView stored, QStringView wanted)
+{
+    const qsizetype common = std::min(stored.size(), wanted.size());
+    for (qsizetype j = 0; j < common; ++j) {
+        const auto c = static_cast<unsigned char>(stored[j]);
+        const char16_t w = wanted[j].unicode();
+        if (c >= 0x80 || w >= 0x80)
+            return Match::Unsure;
+        if (lowerAscii(static_cast<char>(c)) != lowerAscii(static_cast<char>(w)))
+            return Match::Different;
+    }
+    if (stored.size() == wanted.size())
+        return Match::Same;
+    const bool restAscii = stored.size() > common ? isAscii(stored.sliced(common)) : isAscii(wanted.sliced(common));
+    return restAscii ? Match::Different : Match::Unsure;
+}
+
+inline bool equalNames(QByteArrayView stored, QStringView wanted)
+{
+    const Match match = matchAscii(stored, wanted);
+    return match == Match::Same || (match == Match::Unsure && sameName(stored, wanted));
+}
+
 size_t tableSizeFor(size_t count)
 {
     size_t size = 16;
@@ -221,6 +248,9 @@ void checkName(QStringView name, bool isKey)
         problem = "starts with \"[\" or \";\"";
     for (qsizetype i = 0; !problem && i < name.size(); ++i) {
         const char16_t c = name[i].unicode();
+        // Letters and most punctuation sort after every character refused below.
+        if (c > u']' || (c > u'=' && c < u']'))
+            continue;
         if (c == u'\n' || c == u'\r')
             problem = "contains a line break";
         else if (isKey && c == u'=')
@@ -307,12 +337,18 @@ std::shared_ptr<TPLXIniDocument> TPLXIniDocument::open(const QString &fileName)
     if (file.exists()) {
         const qint64 size = QFileInfo(key).size();
         checkSize(fileName, size, maxFileSize());
-        if (!file.open(QIODevice::ReadOnly))
+        if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
             throw EPLXFileError(key, QStringLiteral("cannot be read (%1)").arg(file.errorString()));
-        // Reading allocates what it asks for: ask for the measured size, and one
-        // byte more to notice a file that grew since it was measured.
-        bytes = file.read(size + 1);
-        if (bytes.size() > size)
+        // Read into one buffer of the measured size, then try one byte more to
+        // notice a file that grew since it was measured.
+        bytes = QByteArray(size, Qt::Uninitialized);
+        qint64 got = 0;
+        for (qint64 n = 0; got < size; got += n)
+            if ((n = file.read(bytes.data() + got, size - got)) <= 0)
+                break;
+        bytes.truncate(got);
+        char more = 0;
+        if (got == size && file.read(&more, 1) > 0)
             throw EPLXFileError(fileName, QStringLiteral("changed while it was read"));
     }
     std::shared_ptr<TPLXIniDocument> document(new TPLXIniDocument);
@@ -343,13 +379,6 @@ TPLXIniDocument::~TPLXIniDocument()
     }
 }
 
-QByteArrayView TPLXIniDocument::text(Span span) const
-{
-    if (span.off & kArenaBit)
-        return QByteArrayView(FArena.constData() + (span.off & ~kArenaBit), span.len);
-    return QByteArrayView(FBuffer.constData() + span.off, span.len);
-}
-
 TPLXIniDocument::Span TPLXIniDocument::store(QByteArrayView bytes)
 {
     if (static_cast<quint64>(FArena.size()) + static_cast<quint64>(bytes.size()) >= kArenaBit)
@@ -374,15 +403,28 @@ TPLXIniDocument::Span TPLXIniDocument::store(QStringView text)
     return Span{offset | kArenaBit, static_cast<quint32>(text.size())};
 }
 
+void TPLXIniDocument::ensureParsed() const
+{
+    if (FParsePending) {
+        auto *self = const_cast<TPLXIniDocument *>(this);
+        self->parse(std::exchange(self->FBuffer, QByteArray()));
+    }
+}
+
 void TPLXIniDocument::parse(QByteArray bytes)
 {
+    FParsePending = false;
     FBuffer = std::move(bytes);
     FArena.clear();
     FEntries.clear();
     FSections.clear();
     FKeyTables.clear();
     FLastSection = -1;
+    FPreviousSection = -1;
+    FKeyHint = -1;
+    FAsciiKeys = true;
     FLastCheckedSection = -1;
+    forgetRecentSections();
 
     const char *data = FBuffer.constData();
     const qsizetype size = FBuffer.size();
@@ -437,6 +479,7 @@ void TPLXIniDocument::parse(QByteArray bytes)
             while (v0 < b && isBlank(data[v0]))
                 ++v0;
             entry.key = Span{static_cast<quint32>(a), static_cast<quint32>(k1 - a)};
+            FAsciiKeys = FAsciiKeys && isAscii(QByteArrayView(data + a, k1 - a));
             entry.value = Span{static_cast<quint32>(v0), static_cast<quint32>(b - v0)};
         } else {
             // Kept with its leading blanks: trimmed, an odd first line that starts
@@ -455,9 +498,13 @@ void TPLXIniDocument::rebuildSectionTable()
 {
     FSectionTable.assign(tableSizeFor(FSections.size()), 0);
     FLastSection = -1;
-    for (quint32 i = 0; i < FSections.size(); ++i)
+    FPreviousSection = -1;
+    FSectionHint = 0;
+    for (quint32 i = 0; i < FSections.size(); ++i) {
+        FSections[i].repeat = false;
         if (FSections[i].header && !FSections[i].erased)
             indexSection(i);
+    }
 }
 
 void TPLXIniDocument::indexSection(quint32 index)
@@ -471,8 +518,10 @@ void TPLXIniDocument::indexSection(quint32 index)
             return;
         }
         // A repeated section name: the first occurrence answers.
-        if (sameName(text(FSections[occupant - 1].name), name))
+        if (sameName(text(FSections[occupant - 1].name), name)) {
+            FSections[index].repeat = true;
             return;
+        }
     }
 }
 
@@ -480,18 +529,32 @@ qint64 TPLXIniDocument::findSection(QStringView name) const
 {
     // Reads and writes come in runs on one section. Comparing with its stored
     // name copies nothing; a name that matches it names no other section.
-    if (FLastSection >= 0 && sameName(text(FSections[FLastSection].name), name))
+    if (FLastSection >= 0 && equalNames(text(FSections[FLastSection].name), name))
         return FLastSection;
-    const size_t mask = FSectionTable.size() - 1;
-    for (size_t slot = hashName(name) & mask;; slot = (slot + 1) & mask) {
-        const quint32 occupant = FSectionTable[slot];
-        if (occupant == 0)
-            return -1;
-        if (sameName(text(FSections[occupant - 1].name), name)) {
-            FLastSection = occupant - 1;
-            return FLastSection;
+    qint64 found = -1;
+    if (FPreviousSection >= 0 && equalNames(text(FSections[FPreviousSection].name), name)) {
+        // Back from a child's section to its parent's.
+        found = FPreviousSection;
+    } else if (FSectionHint < FSections.size() && FSections[FSectionHint].header && !FSections[FSectionHint].erased &&
+               !FSections[FSectionHint].repeat && equalNames(text(FSections[FSectionHint].name), name)) {
+        // Loading and saving meet most sections in file order.
+        found = static_cast<qint64>(FSectionHint++);
+    } else {
+        const size_t mask = FSectionTable.size() - 1;
+        for (size_t slot = hashName(name) & mask;; slot = (slot + 1) & mask) {
+            const quint32 occupant = FSectionTable[slot];
+            if (occupant == 0)
+                return -1;
+            if (equalNames(text(FSections[occupant - 1].name), name)) {
+                found = occupant - 1;
+                FSectionHint = std::max<quint64>(FSectionHint, occupant);
+                break;
+            }
         }
     }
+    FPreviousSection = FLastSection;
+    FLastSection = found;
+    return found;
 }
 
 void TPLXIniDocument::buildKeyTable(quint32 sectionIndex) const
@@ -499,6 +562,7 @@ void TPLXIniDocument::buildKeyTable(quint32 sectionIndex) const
     const Section &section = FSections[sectionIndex];
     std::vector<quint32> table(tableSizeFor(section.count * 2), 0);
     const size_t mask = table.size() - 1;
+    section.keys = KeyOrder::Unique;
     for (quint32 i = 0; i < section.count; ++i) {
         const Entry &entry = FEntries[section.first + i];
         if (entry.key.len == 0)
@@ -509,8 +573,10 @@ void TPLXIniDocument::buildKeyTable(quint32 sectionIndex) const
                 table[slot] = i + 1;
                 break;
             }
-            if (sameName(text(FEntries[section.first + table[slot] - 1].key), key))
+            if (sameName(text(FEntries[section.first + table[slot] - 1].key), key)) {
+                section.keys = KeyOrder::Repeated;
                 break;
+            }
         }
     }
     if (section.keyTable < 0) {
@@ -523,33 +589,29 @@ void TPLXIniDocument::buildKeyTable(quint32 sectionIndex) const
 
 qint64 TPLXIniDocument::findKey(const Section &section, QStringView key) const
 {
+    // A save writes a section's keys in the order it wrote them last time:
+    // the line after the last one found is tried first, which answers only
+    // while no key of the section repeats.
+    if (FKeyHint >= section.first && FKeyHint < qint64(section.first) + section.count && keysUnique(section)) {
+        const Entry &entry = FEntries[FKeyHint];
+        if (entry.key.len != 0 && matchAscii(text(entry.key), key) == Match::Same)
+            return FKeyHint++;
+    }
+    const qint64 found = findKeyIn(section, key);
+    FKeyHint = found + 1;
+    return found;
+}
+
+qint64 TPLXIniDocument::findKeyIn(const Section &section, QStringView key) const
+{
     if (section.count <= kLinearScanLimit) {
-        // Lower-case an ASCII key once; stored keys of another length cannot match it
-        // unless they hold non-ASCII bytes, which take the slow comparison.
-        char lowered[64];
-        const bool fast = key.size() <= qsizetype(sizeof lowered) && isAscii(key);
-        if (fast)
-            for (qsizetype i = 0; i < key.size(); ++i)
-                lowered[i] = lowerAscii(static_cast<char>(key[i].unicode()));
+        // Without non-ASCII keys in the document, lengths settle most ASCII keys.
+        const bool byLength = FAsciiKeys && isAscii(key);
         for (quint32 i = 0; i < section.count; ++i) {
             const Entry &entry = FEntries[section.first + i];
-            if (entry.key.len == 0)
+            if (entry.key.len == 0 || (byLength && entry.key.len != key.size()))
                 continue;
-            const QByteArrayView stored = text(entry.key);
-            if (fast) {
-                // Folding keeps lengths, so while the stored key is ASCII the first
-                // differing character, or one key ending first, settles it.
-                const qsizetype common = std::min(stored.size(), key.size());
-                qsizetype j = 0;
-                while (j < common && static_cast<unsigned char>(stored[j]) < 0x80 &&
-                       lowerAscii(stored[j]) == lowered[j])
-                    ++j;
-                if (j == stored.size() && j == key.size())
-                    return section.first + i;
-                if (j == stored.size() || static_cast<unsigned char>(stored[j]) < 0x80)
-                    continue;
-            }
-            if (sameName(stored, key))
+            if (equalNames(text(entry.key), key))
                 return section.first + i;
         }
         return -1;
@@ -564,13 +626,36 @@ qint64 TPLXIniDocument::findKey(const Section &section, QStringView key) const
         if (occupant == 0)
             return -1;
         const qint64 entryIndex = section.first + occupant - 1;
-        if (sameName(text(FEntries[entryIndex].key), key))
+        if (equalNames(text(FEntries[entryIndex].key), key))
             return entryIndex;
     }
 }
 
+bool TPLXIniDocument::keysUnique(const Section &section) const
+{
+    if (section.keys == KeyOrder::Unknown) {
+        if (section.count > kLinearScanLimit) {
+            buildKeyTable(static_cast<quint32>(&section - FSections.data()));
+        } else {
+            section.keys = KeyOrder::Unique;
+            for (quint32 i = 0; i < section.count && section.keys == KeyOrder::Unique; ++i) {
+                const Span a = FEntries[section.first + i].key;
+                for (quint32 j = i + 1; a.len != 0 && j < section.count; ++j) {
+                    const Span b = FEntries[section.first + j].key;
+                    if (b.len != 0 && (!FAsciiKeys || a.len == b.len) && sameName(text(a), text(b))) {
+                        section.keys = KeyOrder::Repeated;
+                        break;
+                    }
+                }
+            }
+        }
+    }
+    return section.keys == KeyOrder::Unique;
+}
+
 bool TPLXIniDocument::readString(QStringView section, QStringView key, QString &value) const
 {
+    ensureParsed();
     const qint64 s = findSection(section);
     if (s < 0)
         return false;
@@ -579,6 +664,32 @@ bool TPLXIniDocument::readString(QStringView section, QStringView key, QString &
         return false;
     value = decodeValue(text(FEntries[e].value));
     return true;
+}
+
+bool TPLXIniDocument::holdsPlainly(const Entry &entry, QStringView value) const
+{
+    // A line read with blanks around its "=" is written back plain once written.
+    if (((entry.key.off | entry.value.off) & kArenaBit) == 0 && entry.value.off != entry.key.off + entry.key.len + 1)
+        return false;
+    const QByteArrayView stored = text(entry.value);
+    if (stored.size() != value.size())
+        return false;
+    for (qsizetype i = 0; i < stored.size(); ++i)
+        if (static_cast<unsigned char>(stored[i]) >= 0x80 || stored[i] != value[i].unicode())
+            return false;
+    return !needsQuoting(value);
+}
+
+void TPLXIniDocument::markWritten(quint32 entryIndex)
+{
+    if (entryIndex >= FWrittenNow.size())
+        FWrittenNow.resize(FEntries.size());
+    FWrittenNow[entryIndex] = true;
+}
+
+bool TPLXIniDocument::isMarkedWritten(quint32 entryIndex) const
+{
+    return entryIndex < FWrittenNow.size() && FWrittenNow[entryIndex];
 }
 
 void TPLXIniDocument::appendEntry(quint32 sectionIndex, const Entry &entry)
@@ -595,6 +706,9 @@ void TPLXIniDocument::appendEntry(quint32 sectionIndex, const Entry &entry)
         const quint32 newCapacity = std::max<quint32>(4, section.count * 2);
         FEntries.resize(FEntries.size() + newCapacity);
         std::copy_n(FEntries.begin() + section.first, section.count, FEntries.begin() + newFirst);
+        for (quint32 i = 0; i < section.count; ++i)
+            if (isMarkedWritten(section.first + i))
+                markWritten(newFirst + i);
         section.first = newFirst;
         section.capacity = newCapacity;
         FEntries[section.first + section.count] = entry;
@@ -617,16 +731,86 @@ void TPLXIniDocument::appendEntry(quint32 sectionIndex, const Entry &entry)
 
 void TPLXIniDocument::writeString(QStringView section, QStringView key, QStringView value)
 {
+    ensureParsed();
     // Writes come section by section: check a section's name once, the first
     // time after another section was written.
-    qint64 s = findSection(section);
+    const qint64 s = findSection(section);
     if (s < 0 || s != FLastCheckedSection)
         checkName(section, false);
     checkName(key, true);
+    write(s, section, key, value);
+}
+
+void TPLXIniDocument::writeString(const QString &section, const QString &key, QStringView value)
+{
+    ensureParsed();
+    // A save writes runs of keys to one section with the same few key strings.
+    // A string that shares its data with one held here holds the same text,
+    // so it is neither looked up nor checked again.
+    const size_t hit = recentSection(section);
+    const qint64 s = hit < FRecentSections.size() ? FRecentSections[hit].index : findSection(section);
+    if (s < 0 || s != FLastCheckedSection)
+        checkName(section, false);
+    QString &checked = FCheckedKeys[(reinterpret_cast<quintptr>(key.constData()) / sizeof(QChar)) % kCheckedKeys];
+    if (key.isEmpty() || key.constData() != checked.constData() || key.size() != checked.size()) {
+        checkName(key, true);
+        checked = key;
+    }
+    rememberSection(hit, section, write(s, section, key, value));
+}
+
+bool TPLXIniDocument::readString(const QString &section, QStringView key, QString &value) const
+{
+    ensureParsed();
+    const size_t hit = recentSection(section);
+    const qint64 s = hit < FRecentSections.size() ? FRecentSections[hit].index : findSection(section);
+    if (s < 0)
+        return false;
+    rememberSection(hit, section, s);
+    const qint64 e = findKey(FSections[s], key);
+    if (e < 0)
+        return false;
+    value = decodeValue(text(FEntries[e].value));
+    return true;
+}
+
+size_t TPLXIniDocument::recentSection(const QString &section) const
+{
+    for (size_t i = 0; i < FRecentSections.size() && !section.isEmpty(); ++i) {
+        const RecentSection &recent = FRecentSections[i];
+        if (recent.index >= 0 && section.constData() == recent.name.constData() &&
+            section.size() == recent.name.size())
+            return i;
+    }
+    return FRecentSections.size();
+}
+
+void TPLXIniDocument::rememberSection(size_t hit, const QString &section, qint64 index) const
+{
+    // Most recent first: a save returns to a bar's section after its halo's.
+    const auto first = FRecentSections.begin();
+    if (hit < FRecentSections.size()) {
+        std::rotate(first, first + hit, first + hit + 1);
+    } else {
+        std::rotate(first, FRecentSections.end() - 1, FRecentSections.end());
+        first->name = section;
+    }
+    first->index = index;
+}
+
+void TPLXIniDocument::forgetRecentSections()
+{
+    for (RecentSection &recent : FRecentSections)
+        recent.index = -1;
+}
+
+qint64 TPLXIniDocument::write(qint64 s, QStringView section, QStringView key, QStringView value)
+{
     if (s < 0) {
         Section created;
         created.name = store(section);
         created.first = static_cast<quint32>(FEntries.size());
+        created.keys = KeyOrder::Unique;
         FSections.push_back(created);
         s = static_cast<qint64>(FSections.size()) - 1;
         if (FSectionTable.size() < FSections.size() * 2)
@@ -635,22 +819,32 @@ void TPLXIniDocument::writeString(QStringView section, QStringView key, QStringV
             indexSection(static_cast<quint32>(s));
     }
     FLastCheckedSection = s;
-    const Span valueSpan = needsQuoting(value) ? store(QStringView(quoteValue(value))) : store(value);
     const qint64 e = findKey(FSections[s], key);
-    if (e >= 0)
-        FEntries[e].value = valueSpan;
-    else
-        appendEntry(static_cast<quint32>(s), Entry{store(key), valueSpan});
+    if (e >= 0 && holdsPlainly(FEntries[e], value)) {
+        // A save of an unchanged document copies none of its values.
+        if (FRewriting)
+            markWritten(static_cast<quint32>(e));
+    } else {
+        const Span valueSpan = needsQuoting(value) ? store(QStringView(quoteValue(value))) : store(value);
+        if (e >= 0) {
+            FEntries[e].value = valueSpan;
+        } else {
+            FAsciiKeys = FAsciiKeys && isAscii(key);
+            appendEntry(static_cast<quint32>(s), Entry{store(key), valueSpan});
+        }
+    }
     if (FRewriting && !FSections[s].rewritten) {
         FSections[s].rewritten = true;
         FRewrittenSections.push_back(static_cast<quint32>(s));
     }
     FModified = true;
     FWriteFailed = false;
+    return s;
 }
 
 QStringList TPLXIniDocument::sections() const
 {
+    ensureParsed();
     QStringList names;
     for (quint32 i = 0; i < FSections.size(); ++i) {
         const Section &s = FSections[i];
@@ -666,6 +860,7 @@ QStringList TPLXIniDocument::sections() const
 
 QStringList TPLXIniDocument::keys(QStringView section) const
 {
+    ensureParsed();
     QStringList names;
     const qint64 s = findSection(section);
     if (s < 0)
@@ -684,11 +879,13 @@ QStringList TPLXIniDocument::keys(QStringView section) const
 
 bool TPLXIniDocument::sectionExists(QStringView section) const
 {
+    ensureParsed();
     return findSection(section) >= 0;
 }
 
 int TPLXIniDocument::keyCount(QStringView section) const
 {
+    ensureParsed();
     const qint64 s = findSection(section);
     if (s < 0)
         return 0;
@@ -701,6 +898,7 @@ int TPLXIniDocument::keyCount(QStringView section) const
 
 void TPLXIniDocument::eraseSection(QStringView section)
 {
+    ensureParsed();
     bool erased = false;
     for (Section &s : FSections) {
         if (s.header && !s.erased && sameName(text(s.name), section)) {
@@ -709,6 +907,7 @@ void TPLXIniDocument::eraseSection(QStringView section)
         }
     }
     if (erased) {
+        forgetRecentSections();
         rebuildSectionTable();
         FModified = true;
         FWriteFailed = false;
@@ -717,11 +916,13 @@ void TPLXIniDocument::eraseSection(QStringView section)
 
 void TPLXIniDocument::beginRewrite()
 {
+    ensureParsed();
     // An unmodified document is its parsed text, which edits never change.
     FRewriteBaseModified = FModified;
     FRewriteBase = FModified ? toBytes() : FBuffer;
     FRewriteArenaStart = static_cast<quint32>(FArena.size());
     FRewrittenSections.clear();
+    FWrittenNow.clear();
     FRewriting = true;
 }
 
@@ -740,9 +941,11 @@ quint32 TPLXIniDocument::firstOccurrence(quint32 sectionIndex) const
 
 void TPLXIniDocument::dropUnwritten()
 {
-    // Every value written during the rewrite was stored in the arena after its start.
-    const auto writtenNow = [this](const Entry &entry) {
-        return (entry.value.off & kArenaBit) != 0 && (entry.value.off & ~kArenaBit) >= FRewriteArenaStart;
+    // A value written during the rewrite was stored in the arena after its
+    // start, or was found there already and marked.
+    const auto writtenNow = [this](const Entry &entry, quint32 index) {
+        return ((entry.value.off & kArenaBit) != 0 && (entry.value.off & ~kArenaBit) >= FRewriteArenaStart) ||
+               isMarkedWritten(index);
     };
     bool dropped = false;
     for (const quint32 index : FRewrittenSections) {
@@ -750,7 +953,7 @@ void TPLXIniDocument::dropUnwritten()
         quint32 kept = 0;
         for (quint32 i = 0; i < section.count; ++i) {
             const Entry &entry = FEntries[section.first + i];
-            if (entry.key.len == 0 || writtenNow(entry))
+            if (entry.key.len == 0 || writtenNow(entry, section.first + i))
                 FEntries[section.first + kept++] = entry;
         }
         if (kept != section.count) {
@@ -768,6 +971,7 @@ void TPLXIniDocument::dropUnwritten()
             const quint32 first = firstOccurrence(i);
             if (first != i && FSections[first].rewritten) {
                 section.erased = true;
+                forgetRecentSections();
                 dropped = true;
             }
         }
@@ -775,6 +979,7 @@ void TPLXIniDocument::dropUnwritten()
     for (const quint32 index : FRewrittenSections)
         FSections[index].rewritten = false;
     FRewrittenSections.clear();
+    FWrittenNow = {};
     FRewriting = false;
     if (dropped)
         FModified = true;
@@ -801,12 +1006,14 @@ void TPLXIniDocument::cancelRewrite()
         return;
     FRewriting = false;
     FRewrittenSections.clear();
+    FWrittenNow = {};
     parse(std::exchange(FRewriteBase, QByteArray()));
     FModified = FRewriteBaseModified;
 }
 
 QByteArray TPLXIniDocument::toBytes() const
 {
+    ensureParsed();
     const QByteArrayView eol = FCrLf ? QByteArrayView("\r\n") : QByteArrayView("\n");
     // Measure first, then copy into one allocation: a document has a million lines.
     auto forEachPiece = [&](auto &&write) {
@@ -885,8 +1092,17 @@ void TPLXIniDocument::flush()
         FWriteFailed = true;
         throw;
     }
-    // What is on disk now becomes the parsed text, which drops the lines left over by edits.
-    parse(std::move(bytes));
+    // What is on disk now becomes the text, which drops the lines left over by
+    // edits. It is parsed when next used: a store released after its save
+    // never needs it.
+    FArena = QByteArray();
+    FEntries = {};
+    FSections = {};
+    FSectionTable = {};
+    FKeyTables = {};
+    FBuffer = std::move(bytes);
+    FParsePending = true;
+    FModified = false;
     FWriteFailed = false;
 }
 

@@ -7,6 +7,7 @@
 #include <QByteArray>
 #include <QStringList>
 
+#include <array>
 #include <memory>
 #include <vector>
 
@@ -33,8 +34,12 @@ public:
 
     // The value of the first key of that name in the first section of that name.
     bool readString(QStringView section, QStringView key, QString &value) const;
+    // The same, faster for runs of reads that pass the same section string.
+    bool readString(const QString &section, QStringView key, QString &value) const;
     // Overwrites the key in place, or appends it to the section (created at the end).
     void writeString(QStringView section, QStringView key, QStringView value);
+    // The same, faster for runs of writes that pass the same section and key strings.
+    void writeString(const QString &section, const QString &key, QStringView value);
 
     QStringList sections() const;
     QStringList keys(QStringView section) const;
@@ -72,6 +77,8 @@ private:
         Span key; // empty: a line kept as it is (blank, comment, no "=")
         Span value;
     };
+    // Whether a section's keys are known to be distinct.
+    enum class KeyOrder : quint8 { Unknown, Unique, Repeated };
     struct Section
     {
         Span name;
@@ -82,19 +89,38 @@ private:
         bool header = true; // false for the lines before the first section
         bool erased = false;
         bool rewritten = false;
+        mutable KeyOrder keys = KeyOrder::Unknown;
+        // An earlier section has the same name.
+        bool repeat = false;
     };
 
     TPLXIniDocument() = default;
     void parse(QByteArray bytes);
-    QByteArrayView text(Span span) const;
+    // Parses the text a flush left in FBuffer, if it is not parsed yet.
+    void ensureParsed() const;
+    // Inline: every lookup reads stored names through it.
+    QByteArrayView text(Span span) const
+    {
+        if (span.off & 0x80000000u)
+            return QByteArrayView(FArena.constData() + (span.off & 0x7FFFFFFFu), span.len);
+        return QByteArrayView(FBuffer.constData() + span.off, span.len);
+    }
     Span store(QByteArrayView bytes);
     Span store(QStringView text);
     qint64 findSection(QStringView name) const;
     qint64 findKey(const Section &section, QStringView key) const;
+    qint64 findKeyIn(const Section &section, QStringView key) const;
+    bool keysUnique(const Section &section) const;
     void indexSection(quint32 index);
     void rebuildSectionTable();
     void buildKeyTable(quint32 sectionIndex) const;
     void appendEntry(quint32 sectionIndex, const Entry &entry);
+    // The entry already reads as `value` would be written.
+    bool holdsPlainly(const Entry &entry, QStringView value) const;
+    void markWritten(quint32 entryIndex);
+    bool isMarkedWritten(quint32 entryIndex) const;
+    // Writes into section `s` (created when negative) with names already checked; returns the section.
+    qint64 write(qint64 s, QStringView section, QStringView key, QStringView value);
     quint32 firstOccurrence(quint32 sectionIndex) const;
     void dropUnwritten();
 
@@ -107,17 +133,42 @@ private:
     std::vector<quint32> FSectionTable; // open addressing: section index + 1, 0 = free
     mutable std::vector<std::vector<quint32>> FKeyTables;
     mutable qint64 FLastSection = -1;
+    mutable qint64 FPreviousSection = -1;
+    // The section findSection tries after the last one: the one after the
+    // furthest section found.
+    mutable quint64 FSectionHint = 0;
+    // The line findKey tries first: the one after the line it found last.
+    mutable qint64 FKeyHint = -1;
+    // No key holds a non-ASCII byte, so keys of other lengths never match.
+    bool FAsciiKeys = true;
     // Index of the section whose name the last write checked.
     qint64 FLastCheckedSection = -1;
+    // The section strings of the last reads and writes with their sections,
+    // and key strings already checked, held so that their data cannot change.
+    struct RecentSection
+    {
+        QString name;
+        qint64 index = -1;
+    };
+    mutable std::array<RecentSection, 4> FRecentSections;
+    // The entry of FRecentSections holding `section`'s data, or its size.
+    size_t recentSection(const QString &section) const;
+    void rememberSection(size_t hit, const QString &section, qint64 index) const;
+    void forgetRecentSections();
+    static constexpr size_t kCheckedKeys = 64;
+    std::array<QString, kCheckedKeys> FCheckedKeys;
     bool FBom = false;
     bool FCrLf = false;
     bool FModified = false;
+    bool FParsePending = false;
     bool FWriteFailed = false;
     // The rewrite in progress: values stored in the arena from this offset on
     // were written during it.
     bool FRewriting = false;
     quint32 FRewriteArenaStart = 0;
     std::vector<quint32> FRewrittenSections;
+    // Entries written during the rewrite with the value they held.
+    std::vector<bool> FWrittenNow;
     QByteArray FRewriteBase;
     bool FRewriteBaseModified = false;
 };

@@ -17,9 +17,17 @@ QString countKey(const QString &key)
     return key + QLatin1String("#count");
 }
 
-QString elementKey(const QString &key, qsizetype index)
+// Turns `name` (a key, "#" and `stem` characters in all) into the key of element
+// `index` in place: an array of a large plan has a hundred thousand elements.
+void setElementKey(QString &name, qsizetype stem, qsizetype index)
 {
-    return key + QLatin1Char('#') + QString::number(index);
+    name.resize(stem);
+    char digits[24];
+    int length = 0;
+    for (qsizetype rest = index; length == 0 || rest > 0; rest /= 10)
+        digits[length++] = static_cast<char>('0' + rest % 10);
+    while (length > 0)
+        name.append(QLatin1Char(digits[--length]));
 }
 
 void logClamped(const QString &section, const QString &key, const QString &stored, const QString &used)
@@ -358,18 +366,10 @@ bool TPLXINIFIle::readArray(const QString &section, const QString &key, Element 
         }
     }
     QString text;
-    // One buffer for the element keys: an array of a large plan has a hundred
-    // thousand elements.
     QString name = key + QLatin1Char('#');
     const qsizetype stem = name.size();
     for (qint32 i = 0; i < count; ++i) {
-        name.resize(stem);
-        char digits[12];
-        int length = 0;
-        for (qint32 rest = i; length == 0 || rest > 0; rest /= 10)
-            digits[length++] = static_cast<char>('0' + rest % 10);
-        while (length > 0)
-            name.append(QLatin1Char(digits[--length]));
+        setElementKey(name, stem, i);
         const bool present = FIniFile->readString(section, name, text);
         element(present ? &text : nullptr);
     }
@@ -379,8 +379,12 @@ bool TPLXINIFIle::readArray(const QString &section, const QString &key, Element 
 void TPLXINIFIle::writeArray(const QString &section, const QString &key, const QStringList &texts)
 {
     FIniFile->writeString(section, countKey(key), QString::number(texts.size()));
-    for (qsizetype i = 0; i < texts.size(); ++i)
-        FIniFile->writeString(section, elementKey(key, i), texts[i]);
+    QString name = key + QLatin1Char('#');
+    const qsizetype stem = name.size();
+    for (qsizetype i = 0; i < texts.size(); ++i) {
+        setElementKey(name, stem, i);
+        FIniFile->writeString(QStringView(section), QStringView(name), texts[i]);
+    }
 }
 
 bool TPLXINIFIle::getIntArrayProperty(const QString &section, const QString &key, QList<qint32> &values)

@@ -58,15 +58,28 @@ TPLXBarConnection::TPLXBarConnection(TPLXGanttBar *fromBar, TPLXGanttBar *toBar,
     createParts();
 }
 
+TPLXBarConnection::TPLXBarConnection(Loading)
+{
+}
+
 TPLXBarConnection::~TPLXBarConnection() = default;
 
 void TPLXBarConnection::createParts()
 {
-    FOwnDrawer = std::make_unique<TPLXBarConnectionDrawer>(this);
-    FOwnDrawerPert = std::make_unique<TPLXBarConnectionPertDrawer>(this);
-    FDrawer = FOwnDrawer.get();
-    FDrawerPert = FOwnDrawerPert.get();
     adoptPersistence(std::make_unique<TPLXBarConnectionPersistence>());
+}
+
+TPLXDrawer *TPLXBarConnection::getDrawer(TPLXViewType viewType) const
+{
+    // A plan holds about twice as many connections as bars; most are never drawn.
+    if (!FOwnDrawer) {
+        auto *self = const_cast<TPLXBarConnection *>(this);
+        self->FOwnDrawer = std::make_unique<TPLXBarConnectionDrawer>(self);
+        self->FOwnDrawerPert = std::make_unique<TPLXBarConnectionPertDrawer>(self);
+        self->FDrawer = FOwnDrawer.get();
+        self->FDrawerPert = FOwnDrawerPert.get();
+    }
+    return TPLXGanttObject::getDrawer(viewType);
 }
 
 void TPLXBarConnection::setFromBar(TPLXGanttBar *bar)
@@ -179,8 +192,8 @@ void TPLXBarConnection::doSave(const QString &, IPLXMedia &media, TPLXEntityFact
 std::unique_ptr<TPLXGanttObject> TPLXBarConnectionPersistence::doLoad(const QString &name, IPLXMedia &media,
                                                                       TPLXEntityFactory &factory)
 {
-    auto connection = std::make_unique<TPLXBarConnection>();
-    // The connection made its own persistence object; the one loading it replaces it.
+    std::unique_ptr<TPLXBarConnection> connection(new TPLXBarConnection(TPLXBarConnection::Loading{}));
+    // Made without a persistence object of its own: the one loading it becomes it.
     connection->barFrom = loadChildAs<TPLXGanttBar>(QStringLiteral("from"), media, factory, connection.get());
     connection->barTo = loadChildAs<TPLXGanttBar>(QStringLiteral("to"), media, factory, connection.get());
     connection->connType = media.intValueIn(name, QStringLiteral("type"), TPLXBarConnection::ctFinishFinish,

@@ -41,6 +41,8 @@ public:
     TPLXBarConnection(TPLXGanttBar *fromBar, TPLXGanttBar *toBar, int connType, TPLXDocumentSetup *root);
     ~TPLXBarConnection() override;
     void doSave(const QString &name, IPLXMedia &media, TPLXEntityFactory &factory) override;
+    // The drawers are made when first asked for.
+    TPLXDrawer *getDrawer(TPLXViewType viewType) const override;
 
     TPLXGanttBar *getFromBar() const { return barFrom; }
     TPLXGanttBar *getToBar() const { return barTo; }
@@ -87,6 +89,11 @@ public:
 
 private:
     friend class TPLXBarConnectionPersistence;
+    // A connection about to be loaded: its persistence comes from the store.
+    struct Loading
+    {
+    };
+    explicit TPLXBarConnection(Loading);
     void createParts();
     void barsChanged(TPLXGanttBar *oldFrom, TPLXGanttBar *oldTo);
 

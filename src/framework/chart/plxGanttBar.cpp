@@ -46,12 +46,6 @@ TPLXGanttBar::TPLXGanttBar(TDateTime start, TDateTime end, int row)
     , FstartDate(start)
     , FendDate(end > start ? end : start + 1.0)
 {
-    auto *halo = new TPLXTextHalo();
-    halo->setParent(this);
-    auto *settings = new TPLXTextSettings();
-    settings->setParent(halo);
-    halo->setTextSettings(settings);
-    FTextHalo = halo;
     setGanttDrawer(std::make_unique<TPLXGanttBarDrawer>(this));
 }
 
@@ -219,8 +213,26 @@ TDateTime TPLXGanttBar::getDuration()
     return getEndDate() - getStartDate();
 }
 
+TPLXTextHalo *TPLXGanttBar::textHalo() const
+{
+    // The default halo is made when first asked for: a large plan whose bars
+    // have no halos of their own then keeps none until it is drawn or saved.
+    if (FDefaultHaloPending) {
+        auto *self = const_cast<TPLXGanttBar *>(this);
+        self->FDefaultHaloPending = false;
+        auto *halo = new TPLXTextHalo();
+        halo->setParent(self);
+        auto *settings = new TPLXTextSettings();
+        settings->setParent(halo);
+        halo->setTextSettings(settings);
+        self->FTextHalo = halo;
+    }
+    return FTextHalo;
+}
+
 void TPLXGanttBar::setTextHalo(TPLXTextHalo *halo)
 {
+    FDefaultHaloPending = false;
     if (halo == FTextHalo)
         return;
     delete FTextHalo;
@@ -231,7 +243,7 @@ void TPLXGanttBar::setTextHalo(TPLXTextHalo *halo)
 
 TPLXGanttObject *TPLXGanttBar::textHaloObject() const
 {
-    return FTextHalo;
+    return textHalo();
 }
 
 TPLXGanttBarDrawer *TPLXGanttBar::ganttDrawer() const

@@ -111,7 +111,8 @@ public:
     TDateTime getDuration();
 
     TPLXGanttRow *getParentRow() const;
-    TPLXTextHalo *textHalo() const { return FTextHalo; }
+    // The halo; a default one is made on first use, unless one was set.
+    TPLXTextHalo *textHalo() const;
     // Replaces the halo (the old one is freed); the bar becomes the new one's parent.
     void setTextHalo(TPLXTextHalo *halo);
     TPLXGanttObject *textHaloObject() const;
@@ -137,6 +138,7 @@ protected:
 
     int FRow = 0;
     TPLXTextHalo *FTextHalo = nullptr; // child
+    bool FDefaultHaloPending = true;
     bool FFocused = false;
     bool FPreventLeftAlign = false;
     std::unique_ptr<TPLXDrawer> FOwnDrawer;

@@ -60,6 +60,13 @@ TPLXTaskBar::TPLXTaskBar(TDateTime start, TDateTime end, int row)
     adoptPersistence(std::make_unique<TPLXTaskBarPersistence>());
 }
 
+TPLXTaskBar::TPLXTaskBar(Loading)
+    : TPLXGanttBar(0, 0, 0)
+{
+    FendDate = 0;
+    setGanttDrawer(std::make_unique<TPLXTaskBarDrawer>(this));
+}
+
 TPLXTaskBar::~TPLXTaskBar() = default;
 
 std::unique_ptr<TPLXGanttObject> TPLXTaskBar::Create() const
@@ -264,7 +271,7 @@ void TPLXTaskBar::doSave(const QString &name, IPLXMedia &media, TPLXEntityFactor
 {
     media.setStrProperty(name, QStringLiteral("typeID"), QStringLiteral("Task Bar"));
     TPLXPersistence::saveChild(name, QStringLiteral("settings"), FSettings, media, factory);
-    TPLXPersistence::saveChild(name, QStringLiteral("text halo"), FTextHalo, media, factory);
+    TPLXPersistence::saveChild(name, QStringLiteral("text halo"), textHalo(), media, factory);
     media.setRealProperty(name, QStringLiteral("start date"), FstartDate);
     media.setRealProperty(name, QStringLiteral("end date"), FendDate);
     media.setRealProperty(name, QStringLiteral("left buffer time"), FBufferTimeLeft);
@@ -279,7 +286,7 @@ void TPLXTaskBar::doSave(const QString &name, IPLXMedia &media, TPLXEntityFactor
 std::unique_ptr<TPLXGanttObject> TPLXTaskBarPersistence::doLoad(const QString &name, IPLXMedia &media,
                                                                 TPLXEntityFactory &factory)
 {
-    auto bar = std::make_unique<TPLXTaskBar>(0, 0, 0);
+    std::unique_ptr<TPLXTaskBar> bar(new TPLXTaskBar(TPLXTaskBar::Loading{}));
     setID(name);
     // Without a "settings" key the bar has none of its own and draws with the document's.
     bar->SetSettings(loadChildAs<TPLXTaskBarSettings>(QStringLiteral("settings"), media, factory, bar.get()));

@@ -91,6 +91,11 @@ public:
 
 private:
     friend class TPLXTaskBarPersistence;
+    // A bar about to be loaded: its settings and persistence come from the store.
+    struct Loading
+    {
+    };
+    explicit TPLXTaskBar(Loading);
     TPLXDocumentCalendar *guardedCalendar();
     void keepWorkingTime();
 
