@@ -3,6 +3,7 @@
 // rendered page that shows the chart, the title and the boxes.
 #include "plxDocumentFixture.h"
 #include "plxGanttDocument.h"
+#include "plxPlatform.h"
 #include "qelGraphPreview.h"
 #include "qelPrintOptions.h"
 
@@ -138,6 +139,55 @@ private slots:
         QVERIFY(count(QRect(area.left(), area.top(), 3, area.height()), qRgb(0, 255, 0)) > 200);
         QVERIFY(count(area.adjusted(5, 5, -5, -5), qRgb(255, 255, 255)) < area.width() * area.height() * 9 / 10);
         sheet.save("/tmp/page.png");
+    }
+
+    void badSettingsGiveAPageAndAWord_data()
+    {
+        QTest::addColumn<QString>("setting");
+        QTest::addColumn<QString>("logged");
+        QTest::newRow("margins wider than the paper") << "margins"
+                                                      << "Print: the margins leave no room for the chart";
+        QTest::newRow("reversed date range") << "dates"
+                                             << "";
+        QTest::newRow("missing header image") << "image"
+                                              << "Print: no header or footer image \"/no/such.png\"";
+        QTest::newRow("zoom 10,000 %") << "zoom"
+                                       << "";
+    }
+    void badSettingsGiveAPageAndAWord()
+    {
+        QFETCH(QString, setting);
+        QFETCH(QString, logged);
+        TPLXDataSource source;
+        source.setStorage(QStringLiteral("file://") + QFINDTESTDATA("../../examples/sample-plan.ini"));
+        TQeLPrintOptions options;
+        options.SetFitToPage(false);
+        if (setting == "margins")
+            options.SetLeftMargin(300);
+        if (setting == "dates") {
+            options.SetTimeRangeAuto(false);
+            options.SetStartDate(plxtest::kMonday + 30);
+            options.SetEndDate(plxtest::kMonday);
+        }
+        if (setting == "image") {
+            options.GetBox(0).SetIsImage(true);
+            options.GetBox(0).SetImageFile(QStringLiteral("/no/such.png"));
+        }
+        if (setting == "zoom")
+            options.SetZoom(10000);
+        TPLXRecordingScope recording;
+        TQeLGraphPreview pages(QeLPrintableChart(&source, true, options), options);
+        pages.Paginate(QSize(794, 1123), 96);
+        QImage sheet(794, 1123, QImage::Format_RGB32);
+        QPainter painter(&sheet);
+        for (int page = 1; page <= std::min(pages.PageCount(), 3); ++page)
+            pages.RenderPage(page, painter, QPoint());
+        QVERIFY(pages.PageCount() >= 1);
+        if (!logged.isEmpty())
+            QVERIFY2(recording.recorder().logLines().contains(logged),
+                     qPrintable(recording.recorder().logLines().join('|')));
+        if (setting == "zoom")
+            QCOMPARE(pages.scale(), TQeLPrintOptions::kMaxZoom / 100.0);
     }
 };
 
