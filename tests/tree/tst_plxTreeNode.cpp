@@ -130,6 +130,11 @@ private slots:
                  (QStringList{"1. 1. 1 -1 3", "2. 1.1. 2 0 1", "3. 1.2. 2 0 3", "4. 1.2.1. 3 2 3", "5. 2. 1 -1 4"}));
         QVERIFY(p.root->numberCont().isEmpty() && p.root->isTreeRoot() && !a->isTreeRoot());
         PLX_COMPARE_EACH(int, ({a->getRowLevel(3), p.root->getLastIndex()}), ({2, 4}));
+        // The first child whose branch reaches a row, as drawing below the scroll asks.
+        PLX_COMPARE_EACH(qsizetype,
+                         ({p.root->firstChildReaching(p.root, 0, 4), p.root->firstChildReaching(a, 0, 2),
+                           p.root->firstChildReaching(a, 1, 0)}),
+                         ({1, 1, 1}));
         QVERIFY(p.nodes[3]->row()->getParentRow() == p.nodes[2]->row() && !a->row()->getParentRow());
         QList<TPLXTreeNode *> flat;
         a->flatten(flat);

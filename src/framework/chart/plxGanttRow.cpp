@@ -12,6 +12,7 @@
 #include "plxTextualHalo.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace {
 
@@ -539,6 +540,9 @@ bool TPLXBarMoveOperation::perform()
         return false;
     if (!raiseMoveEvents(newParent->getOrder(), newStartDate))
         return false;
+    // Taking the connections out and putting them back would each refresh
+    // the critical path; one refresh on the final plan gives the same result.
+    std::optional<TPLXRefreshHold> hold(std::in_place, PLXTableOf(FDataSource), false);
     FBefore = target->getTimes();
     if (!BeforeOp->perform())
         return false;
@@ -551,6 +555,7 @@ bool TPLXBarMoveOperation::perform()
         return false;
     }
     PLXRefreshAfterBarChange(FDataSource);
+    hold.reset(); // the handlers see the refreshed plan
     raiseAfter(FDataSource->getOnAfterBarMove(), target);
     return true;
 }
@@ -561,6 +566,7 @@ bool TPLXBarMoveOperation::undo()
         return false;
     if (!raiseMoveEvents(originalParent->getOrder(), originalStartDate))
         return false;
+    std::optional<TPLXRefreshHold> hold(std::in_place, PLXTableOf(FDataSource), false);
     if (!AfterOp->undo())
         return false;
     newParent->RemoveBar(target);
@@ -570,6 +576,7 @@ bool TPLXBarMoveOperation::undo()
     if (!BeforeOp->undo())
         return false;
     PLXRefreshAfterBarChange(FDataSource);
+    hold.reset(); // the handlers see the refreshed plan
     raiseAfter(FDataSource->getOnAfterBarMove(), target);
     return true;
 }

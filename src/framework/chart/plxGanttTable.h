@@ -324,6 +324,31 @@ private:
     bool FSnapBarsTogether = false;
 };
 
+// Holds a table's refreshes for as long as it lives (see holdRefreshes), so
+// that a compound change refreshes once at its end rather than once per part.
+class TPLXRefreshHold
+{
+public:
+    TPLXRefreshHold(TPLXGanttTable *table, bool summaries)
+        : FTable(table)
+        , FSummaries(summaries)
+    {
+        if (FTable)
+            FTable->holdRefreshes(FSummaries);
+    }
+    ~TPLXRefreshHold()
+    {
+        if (FTable)
+            FTable->releaseRefreshes(FSummaries);
+    }
+    TPLXRefreshHold(const TPLXRefreshHold &) = delete;
+    TPLXRefreshHold &operator=(const TPLXRefreshHold &) = delete;
+
+private:
+    TPLXGanttTable *FTable;
+    bool FSummaries;
+};
+
 Q_DECLARE_METATYPE(TPLXGanttTable *)
 
 // The Gantt background and the rows on it; visits only rows that can be seen.

@@ -538,30 +538,6 @@ int TPLXGanttDocument::GetHeight()
 
 namespace {
 
-// Holds the table's refreshes for as long as it lives.
-class TRefreshHold
-{
-public:
-    TRefreshHold(TPLXGanttTable *table, bool summaries)
-        : FTable(table)
-        , FSummaries(summaries)
-    {
-        if (FTable)
-            FTable->holdRefreshes(FSummaries);
-    }
-    ~TRefreshHold()
-    {
-        if (FTable)
-            FTable->releaseRefreshes(FSummaries);
-    }
-    TRefreshHold(const TRefreshHold &) = delete;
-    TRefreshHold &operator=(const TRefreshHold &) = delete;
-
-private:
-    TPLXGanttTable *FTable;
-    bool FSummaries;
-};
-
 // The pushes of one repair: redone and undone with one refresh at the end,
 // not one per pushed bar.
 class TDistanceRepair : public TPLXMultipleOperations
@@ -570,12 +546,12 @@ public:
     using TPLXMultipleOperations::TPLXMultipleOperations;
     bool perform() override
     {
-        TRefreshHold hold(PLXTableOf(FDataSource), true);
+        TPLXRefreshHold hold(PLXTableOf(FDataSource), true);
         return TPLXMultipleOperations::perform();
     }
     bool undo() override
     {
-        TRefreshHold hold(PLXTableOf(FDataSource), true);
+        TPLXRefreshHold hold(PLXTableOf(FDataSource), true);
         return TPLXMultipleOperations::undo();
     }
     // The history dump names it as any other composite.
@@ -614,7 +590,7 @@ std::unique_ptr<TPLXMultipleOperations> TPLXGanttDocument::resolveDistanceViolat
     FAppended = &appended;
     const auto stopLogging = qScopeGuard([this] { FAppended = nullptr; });
     // Summary bars follow their rows after every push while a dependency hangs on one.
-    TRefreshHold hold(Ftable, onSummaries.isEmpty());
+    TPLXRefreshHold hold(Ftable, onSummaries.isEmpty());
 
     const auto pushOf = [&moved](TPLXBarConnection *c, qint32 &by) -> TPLXGanttBar * {
         by = c->findViolationOffset();

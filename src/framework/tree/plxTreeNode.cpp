@@ -336,6 +336,18 @@ int TPLXTreeNode::branchEnd(TPLXTreeNode *node)
     return node ? node->getLastIndex() : -1;
 }
 
+qsizetype TPLXTreeNode::firstChildReaching(const TPLXTreeNode *parent, qsizetype from, int row)
+{
+    const QList<TPLXTreeNode *> &children = parent->children();
+    const auto above = [&](TPLXTreeNode *child) { return branchEnd(child) < row; };
+    // With every row in place the branches end in child order.
+    if (indexCacheValid())
+        return std::partition_point(children.begin() + from, children.end(), above) - children.begin();
+    while (from < children.size() && above(children[from]))
+        ++from;
+    return from;
+}
+
 TPLXTreeRow *TPLXTreeNode::getRow(int index)
 {
     TPLXTreeNode *node = findNodeByIndex(index);
@@ -706,9 +718,12 @@ void TPLXTreeNodeDrawer::Draw(TPLXVisualContext &vc)
         Level &level = path.back();
         TPLXTreeNode *node = level.node;
         if (!node->isCollapsed() && level.next < node->children().size()) {
+            if (skipBelow > 0) {
+                level.next = top->firstChildReaching(node, level.next, skipBelow);
+                if (level.next == node->children().size())
+                    continue;
+            }
             TPLXTreeNode *child = node->children()[level.next++];
-            if (skipBelow > 0 && top->branchEnd(child) < skipBelow)
-                continue;
             TPLXGanttRow *childRow = child->row() ? child->row()->getRowIn(table) : nullptr;
             if (childRow && childRow->IsVisible()) {
                 const int rowTop = table->getVisibleRowStartY(counter);

@@ -73,6 +73,9 @@ public:
     int getLastIndex();
     // Asked of the root: `node`'s getLastIndex(), from the root's row table while it is current.
     int branchEnd(TPLXTreeNode *node);
+    // Asked of the root: the first of `parent`'s children from `from` on whose
+    // branch ends at or below row `row`; a binary search while the row table is current.
+    qsizetype firstChildReaching(const TPLXTreeNode *parent, qsizetype from, int row);
     // The row drawn at pixel `y` from the top of the rows; null below them.
     TPLXTreeRow *findRow(int y);
     // Rows of this node and its descendants in pre-order.
