@@ -41,6 +41,10 @@ int main(int argc, char *argv[])
                                        QStringLiteral("Render the network chart to <png> and exit."),
                                        QStringLiteral("png"));
     parser.addOption(renderNet);
+    const QCommandLineOption pdf(QStringLiteral("pdf"),
+                                 QStringLiteral("Print the chart into <pdf> with the last used page setup and exit."),
+                                 QStringLiteral("pdf"));
+    parser.addOption(pdf);
     parser.process(app);
 
     const QStringList args = parser.positionalArguments();
@@ -49,6 +53,7 @@ int main(int argc, char *argv[])
     const QString png = parser.isSet(render) ? QFileInfo(parser.value(render)).absoluteFilePath() : QString();
     const QString networkPng =
         parser.isSet(renderNet) ? QFileInfo(parser.value(renderNet)).absoluteFilePath() : QString();
+    const QString pdfFile = parser.isSet(pdf) ? QFileInfo(parser.value(pdf)).absoluteFilePath() : QString();
     TPLXDocumentSummary summary;
     TPLXRecordingScope quiet; // load problems are listed in the window, not shown one by one
     TPLXDataSource dataSource;
@@ -86,7 +91,18 @@ int main(int argc, char *argv[])
         }
         out << networkPng << '\n';
     }
-    if (!png.isEmpty() || !networkPng.isEmpty())
+    if (!pdfFile.isEmpty()) {
+        TQeLPrintPreview preview;
+        preview.setDataSource(&dataSource);
+        if (!preview.ExportPdf(pdfFile)) {
+            for (const QString &line : quiet.recorder().messages())
+                std::fprintf(stderr, "%s\n", qPrintable(line));
+            std::fprintf(stderr, "cannot write %s\n", qPrintable(pdfFile));
+            return 1;
+        }
+        out << pdfFile << '\n';
+    }
+    if (!png.isEmpty() || !networkPng.isEmpty() || !pdfFile.isEmpty())
         return 0;
     TPLXPlannerWindow window(summary, dataSource, network);
     window.show();

@@ -2,7 +2,12 @@
 
 #include <orvanta/orvanta.h>
 
+#include <QDialog>
+#include <QFileDialog>
 #include <QFileInfo>
+#include <QMenu>
+#include <QMenuBar>
+#include <QVBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPainter>
@@ -159,6 +164,36 @@ TPLXPlannerWindow::TPLXPlannerWindow(const TPLXDocumentSummary &summary, TPLXDat
     networkLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     auto *networkArea = new QScrollArea;
     networkArea->setWidget(networkLabel);
+
+    // Printing: one preview, shown in its own window, serves the menu.
+    auto *previewWindow = new QDialog(this);
+    previewWindow->setWindowTitle(tr("Print preview"));
+    auto *preview = new TQeLPrintPreview(previewWindow);
+    auto *previewLayout = new QVBoxLayout(previewWindow);
+    previewLayout->addWidget(preview);
+    previewWindow->resize(1000, 760);
+    QMenu *file = menuBar()->addMenu(tr("&File"));
+    file->addAction(tr("Print pre&view..."), this, [preview, previewWindow, chart] {
+        preview->setGanttGraph(chart);
+        previewWindow->show();
+    });
+    file->addAction(tr("Page &setup..."), this, [preview, chart] {
+        preview->setGanttGraph(chart);
+        preview->PageSetup();
+    });
+    file->addAction(tr("&Print..."), this, [preview, chart] {
+        preview->setGanttGraph(chart);
+        preview->Print();
+    });
+    file->addAction(tr("&Export PDF..."), this, [this, preview, chart] {
+        const QString name = QFileDialog::getSaveFileName(this, tr("Export PDF"), QString(), tr("PDF (*.pdf)"));
+        if (name.isEmpty())
+            return;
+        preview->setGanttGraph(chart);
+        preview->ExportPdf(name);
+    });
+    file->addSeparator();
+    file->addAction(tr("&Quit"), this, &QWidget::close);
 
     auto *tabs = new QTabWidget;
     tabs->addTab(chart, tr("Chart"));

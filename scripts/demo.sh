@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds the planner and opens the bundled sample plan. Without a display the
-# window is rendered to a PNG file whose path is printed.
+# chart and network are rendered to PNG files and the chart is printed into a
+# PDF file; their paths are printed.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 cd "$root"
@@ -13,5 +14,5 @@ if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
   exec ./build/app/orvanta-planner "$document"
 else
   QT_QPA_PLATFORM=offscreen ./build/app/orvanta-planner "$document" --render "$root/build/planner.png" \
-    --render-network "$root/build/planner-network.png"
+    --render-network "$root/build/planner-network.png" --pdf "$root/build/planner.pdf"
 fi
