@@ -7,6 +7,7 @@
 #include "plxGanttDocument.h"
 #include "plxGanttRow.h"
 #include "plxGanttTable.h"
+#include "plxGanttView.h"
 #include "plxPlatform.h"
 #include "plxRessourceStrings.h"
 #include "plxTimeMode.h"
@@ -62,10 +63,11 @@ QList<std::pair<int, int>> split(int from, int to, double room, const QList<int>
 class GanttChart : public IQeLPrintableChart
 {
 public:
-    GanttChart(TPLXGanttDocument *document, const TQeLPrintOptions &options)
-        : FDoc(document)
+    GanttChart(TPLXDataSource *source, const TQeLPrintOptions &options)
+        : FDoc(source->root())
         , FOptions(options)
     {
+        FView.setDataSource(source);
     }
 
     void beginPrinting() override
@@ -97,12 +99,13 @@ public:
 
     QRect printRange() override
     {
-        const int tree = FDoc->getTreeWidth();
-        const int left = FOptions.GetPrintTable() ? (tree >= 1 ? FDoc->getVerticalResizePaneSize() : 0) : tree;
-        const int graph = FOptions.GetPrintGraph() ? columnWidth() * FColumns : 0;
-        TPLXGanttTable *table = FDoc->GetTable();
-        const int height = FDoc->GetTableStartY() + (table ? table->getTableHeight() : 0);
-        return QRect(QPoint(left, 0), QPoint(tree + graph - 1, height - 1));
+        // The view's range holds the legend when the document prints it.
+        TRect range = FView.GetPrintRange();
+        if (!FOptions.GetPrintTable())
+            range.Left = FDoc->getTreeWidth();
+        if (!FOptions.GetPrintGraph())
+            range.Right = FDoc->getTreeWidth();
+        return QRect(QPoint(range.Left, range.Top), QPoint(range.Right - 1, range.Bottom - 1));
     }
 
     int fixedRight() override { return FDoc->getTreeWidth(); }
@@ -132,8 +135,7 @@ public:
     {
         TPLXCanvasVC vc(painter);
         vc.setVisibleArea(TRect{area.left(), area.top(), area.right() + 1, area.bottom() + 1});
-        if (TPLXDrawer *drawer = FDoc->getDrawer(vtGanttGraph))
-            drawer->Draw(vc);
+        FView.Draw(vc, true);
     }
 
 private:
@@ -155,6 +157,7 @@ private:
 
     TPLXGanttDocument *FDoc;
     const TQeLPrintOptions &FOptions;
+    TPLXGanttView FView;
     TDateTime FSavedStart = 0;
     TDateTime FSavedEnd = 0;
     int FSavedDocX = 0;
@@ -225,7 +228,7 @@ std::unique_ptr<IQeLPrintableChart> QeLPrintableChart(TPLXDataSource *source, bo
     if (!document)
         return nullptr;
     if (gantt)
-        return std::make_unique<GanttChart>(document, options);
+        return std::make_unique<GanttChart>(source, options);
     return std::make_unique<NetworkChart>(document);
 }
 

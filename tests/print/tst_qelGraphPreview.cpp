@@ -138,7 +138,6 @@ private slots:
         QVERIFY(count(QRect(area.left(), 0, area.width(), area.top()), qRgb(255, 0, 0)) > 10);
         QVERIFY(count(QRect(area.left(), area.top(), 3, area.height()), qRgb(0, 255, 0)) > 200);
         QVERIFY(count(area.adjusted(5, 5, -5, -5), qRgb(255, 255, 255)) < area.width() * area.height() * 9 / 10);
-        sheet.save("/tmp/page.png");
     }
 
     void badSettingsGiveAPageAndAWord_data()
