@@ -1,0 +1,203 @@
+// The chart control under real mouse and key events: what each gesture
+// changes and records for undo, and input that must change nothing.
+#include "plxDocumentFixture.h"
+#include "plxGanttBar.h"
+#include "plxGanttDocument.h"
+#include "plxGanttGraph.h"
+#include "plxGanttRow.h"
+#include "plxGanttTable.h"
+#include "plxTreeGrid.h"
+#include "plxTreeRow.h"
+
+#include <QScrollBar>
+#include <QtTest>
+
+#include <stdexcept>
+
+using namespace plxtest;
+
+namespace {
+
+// A (2 days) in row 0 ends where B (row 1) may start at the earliest; the chart starts a week earlier.
+Document plan()
+{
+    Document doc;
+    doc.rows = {Row{{Bar{QStringLiteral("A"), kMonday, 2}}}, Row{{Bar{QStringLiteral("B"), kMonday + 3, 1}}}};
+    doc.connections = {Connection{QStringLiteral("AB"), QStringLiteral("A"), QStringLiteral("B")}};
+    doc.startDate = kMonday - 7;
+    doc.nestedTree = true;
+    return doc;
+}
+
+struct Shown : LoadedDocument
+{
+    TPLXGanttGraph graph;
+    Shown()
+        : LoadedDocument(plan())
+    {
+        graph.resize(700, 200);
+        graph.setDataSource(&ds);
+        graph.view().setSnapToCell(true);
+        graph.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&graph));
+    }
+    // Where the last paint put the bar.
+    TRect rect(TPLXGanttBar *b) { return b->ganttDrawer()->getRect(); }
+    QPoint middle(TPLXGanttBar *b) { return rect(b).toQRect().center(); }
+    // Start and end of A, then of B.
+    QList<double> times() { return {bar(0, 0)->getStartDate(), bar(0, 0)->getEndDate(), b()->getStartDate()}; }
+    TPLXGanttBar *b() { return bar(1, 0); }
+    // A press at `from`, moves in steps of 5 pixels to `via`, one jump to `to` and a release there.
+    // The step that leaves the bar moves nothing: only moves off it or inside it drag.
+    void drag(QPoint from, QPoint via, QPoint to, Qt::MouseButton button = Qt::LeftButton)
+    {
+        QTest::mouseMove(&graph, from);
+        QTest::mousePress(&graph, button, {}, from);
+        const QPoint d = via - from;
+        const int steps = std::max(1, std::max(std::abs(d.x()), std::abs(d.y())) / 5);
+        for (int i = 1; i <= steps; ++i)
+            QTest::mouseMove(&graph, from + d * i / steps);
+        QTest::mouseMove(&graph, to);
+        QTest::mouseRelease(&graph, button, {}, to);
+    }
+    void key(int key, Qt::KeyboardModifiers mods = Qt::NoModifier) { QTest::keyClick(&graph, Qt::Key(key), mods); }
+};
+
+} // namespace
+
+class tst_plxController : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void gestures_data()
+    {
+        QTest::addColumn<QString>("grip");
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<QPoint>("by");
+        QTest::addColumn<QString>("refuse");
+        QTest::addColumn<double>("startShift");
+        QTest::addColumn<double>("endShift");
+        const QPoint still;
+        QTest::newRow("move") << "middle"
+                              << "" << QPoint(60, 0) << "" << 3.0 << 3.0;
+        QTest::newRow("5 px inside moves") << "5 inside right"
+                                           << "" << QPoint(20, 0) << "" << 1.0 << 1.0;
+        QTest::newRow("right edge resizes") << "4 inside right"
+                                            << "" << QPoint(40, 0) << "" << 0.0 << 2.0;
+        QTest::newRow("left edge resizes") << "4 inside left"
+                                           << "" << QPoint(-20, 0) << "" << -1.0 << 0.0;
+        QTest::newRow("click") << "middle"
+                               << "" << still << "" << 0.0 << 0.0;
+        QTest::newRow("right button") << "right button"
+                                      << "" << QPoint(60, 0) << "" << 0.0 << 0.0;
+        QTest::newRow("onto a taken place") << "middle"
+                                            << "" << QPoint(60, 20) << "" << 0.0 << 0.0;
+        QTest::newRow("move refused") << "middle"
+                                      << "" << QPoint(60, 0) << "move" << 0.0 << 0.0;
+        QTest::newRow("resize refused") << "4 inside right"
+                                        << "" << QPoint(40, 0) << "resize" << 0.0 << 0.0;
+        QTest::newRow("below the control") << "middle"
+                                           << "" << QPoint(0, 400) << "" << 0.0 << 0.0;
+        // Over the tree pane the bar lands on the dates left of the chart (a Saturday: its two
+        // working days end on the Wednesday); below the rows nowhere.
+        QTest::newRow("over the tree pane") << "middle"
+                                            << "tree" << still << "" << -9.0 << -7.0;
+        QTest::newRow("over the scroll bar") << "middle"
+                                             << "scroll bar" << still << "" << 0.0 << 0.0;
+    }
+    void gestures()
+    {
+        QFETCH(QString, grip);
+        QFETCH(QString, target);
+        QFETCH(QPoint, by);
+        QFETCH(QString, refuse);
+        QFETCH(double, startShift);
+        QFETCH(double, endShift);
+        Shown s;
+        const auto no = [](TPLXGanttBar *, bool &cancel) { cancel = true; };
+        if (refuse == u"move")
+            s.ds.setOnBeforeBarMove(no);
+        else if (refuse == u"resize")
+            s.ds.setOnBeforeBarResize(no);
+        TPLXGanttBar *a = s.bar(0, 0);
+        const TRect r = s.rect(a);
+        const QPoint press = grip.startsWith(u"5")     ? QPoint(r.Right - 5, r.Top + 5)
+                             : grip.endsWith(u"right") ? QPoint(r.Right - 4, r.Top + 5)
+                             : grip.endsWith(u"left")  ? QPoint(r.Left + 4, r.Top + 5)
+                                                       : s.middle(a);
+        const int tree = s.ds.root()->getTreeWidth();
+        const QPoint release = target == u"tree"         ? QPoint(tree - 30, press.y())
+                               : target == u"scroll bar" ? s.graph.docScroller()->geometry().center()
+                                                         : press + by;
+        // Far enough from the edges that the chart does not scroll.
+        const QPoint via = target.isEmpty() ? release : QPoint(tree + 40, press.y());
+        const QList<double> before = s.times();
+        const Qt::MouseButton button = grip == u"right button" ? Qt::RightButton : Qt::LeftButton;
+        s.drag(press, via, release, button);
+        QCOMPARE(s.graph.getCurrentState(), mouseState::simplyMoving);
+        const QList<double> after = s.times();
+        QCOMPARE(after[0] - before[0], startShift);
+        QCOMPARE(after[1] - before[1], endShift);
+        // A drop and the push of B it causes are one step; nothing is one of none.
+        const bool changed = after != before;
+        QCOMPARE(s.stack().GetUndoOperationCount(), changed ? 1 : 0);
+        QVERIFY(after[2] >= after[1]);
+        s.key(Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(s.times(), before);
+        s.key(Qt::Key_Y, Qt::ControlModifier);
+        QCOMPARE(s.times(), after);
+    }
+
+    void deleteSelectAndKeys()
+    {
+        Shown s;
+        TPLXTreeGrid *tree = s.ds.GetTree();
+        QTest::mouseMove(&s.graph, s.middle(s.b()));
+        s.key(Qt::Key_Delete);
+        QCOMPARE(s.row(1)->GetBarCount(), 0);
+        QCOMPARE(s.ds.root()->countConnections(), 0);
+        s.key(Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(s.row(1)->GetBarCount(), 1);
+        QCOMPARE(s.ds.root()->countConnections(), 1);
+        // Ctrl+click selects the row of the bar; Ctrl+A every row.
+        QTest::mouseMove(&s.graph, s.middle(s.b()));
+        QTest::mouseClick(&s.graph, Qt::LeftButton, Qt::ControlModifier, s.middle(s.b()));
+        QCOMPARE(tree->getSelectedRowsCount(), 1);
+        QCOMPARE(tree->getSelectedRow(0)->getIndex(), 1);
+        s.key(Qt::Key_A, Qt::ControlModifier);
+        QCOMPARE(tree->getSelectedRowsCount(), tree->rowsCount());
+    }
+
+    void throwingHandlerAndKeysDuringAnAction()
+    {
+        Shown s;
+        const QList<double> before = s.times();
+        bool throwing = true;
+        s.ds.setOnBeforeBarMove([&](TPLXGanttBar *, bool &) {
+            // The key arrives while the drop runs: it deletes nothing.
+            QTest::mouseMove(&s.graph, s.middle(s.b()));
+            s.key(Qt::Key_Delete);
+            if (throwing)
+                throw std::runtime_error("no moves today");
+        });
+        const QPoint from = s.middle(s.bar(0, 0));
+        for (int i = 0; i < 2; ++i) {
+            s.drag(from, from + QPoint(60, 0), from + QPoint(60, 0));
+            QCOMPARE(s.graph.getCurrentState(), mouseState::simplyMoving);
+            QCOMPARE(s.row(1)->GetBarCount(), 1);
+            if (throwing) {
+                QCOMPARE(s.recording.recorder().logLines().last(),
+                         QStringLiteral("An exception occured: no moves today"));
+                QCOMPARE(s.times(), before);
+                QCOMPARE(s.stack().GetUndoOperationCount(), 0);
+            }
+            throwing = false;
+        }
+        // Still usable: the second drop went through.
+        QCOMPARE(s.times()[0] - before[0], 3.0);
+    }
+};
+
+QTEST_MAIN(tst_plxController)
+#include "tst_plxController.moc"
