@@ -6,9 +6,11 @@
 #include "plxGanttGraph.h"
 #include "plxGanttRow.h"
 #include "plxGanttTable.h"
+#include "plxTreeCell.h"
 #include "plxTreeGrid.h"
 #include "plxTreeRow.h"
 
+#include <QLineEdit>
 #include <QScrollBar>
 #include <QtTest>
 
@@ -61,6 +63,34 @@ struct Shown : LoadedDocument
         QTest::mouseRelease(&graph, button, {}, to);
     }
     void key(int key, Qt::KeyboardModifiers mods = Qt::NoModifier) { QTest::keyClick(&graph, Qt::Key(key), mods); }
+};
+
+// The sample plan: a group row over task rows, columns No., Task, Start and End.
+struct Sample
+{
+    TPLXRecordingScope recording;
+    TPLXDataSource ds;
+    TPLXGanttGraph graph;
+    TPLXTreeGrid *tree = nullptr;
+    Sample()
+    {
+        ds.setStorage(QStringLiteral("file://") + QFINDTESTDATA("../../examples/sample-plan.ini"));
+        graph.resize(900, 300);
+        graph.setDataSource(&ds);
+        graph.show();
+        graph.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&graph));
+        tree = ds.GetTree();
+        QVERIFY(tree && tree->rowsCount() > 4);
+    }
+    int focusedRow() const { return tree->getFocusedRow() ? tree->getFocusedRow()->getIndex() : -1; }
+    int focusedColumn() const
+    {
+        for (int c = 0; c < tree->colsCount(); ++c)
+            if (tree->getCell(focusedRow(), c) && tree->getCell(focusedRow(), c)->isFocused())
+                return c;
+        return -1;
+    }
 };
 
 } // namespace
@@ -147,6 +177,80 @@ private slots:
         QCOMPARE(s.times(), before);
         s.key(Qt::Key_Y, Qt::ControlModifier);
         QCOMPARE(s.times(), after);
+    }
+
+    void treeKeys_data()
+    {
+        QTest::addColumn<QStringList>("keys");
+        QTest::addColumn<QPoint>("focus"); // column, row
+        QTest::addColumn<QPoint>("expected");
+        QTest::addColumn<int>("selected");
+        const auto keys = [](const char *text) { return QString::fromLatin1(text).split(u' '); };
+        QTest::newRow("down keeps the column") << keys("Down") << QPoint(1, 1) << QPoint(1, 2) << 0;
+        QTest::newRow("up at the top stays") << keys("Up") << QPoint(1, 0) << QPoint(1, 0) << 0;
+        QTest::newRow("page down goes to the end") << keys("PgDown") << QPoint(1, 1) << QPoint(1, -1) << 0;
+        QTest::newRow("page up goes to the start") << keys("PgUp") << QPoint(1, 3) << QPoint(1, 0) << 0;
+        // The focused row stays; the cell focus goes with the end of the selection.
+        QTest::newRow("shift down selects on") << keys("S+Down S+Down") << QPoint(1, 1) << QPoint(-1, 1) << 3;
+        QTest::newRow("shift up selects up") << keys("S+Up") << QPoint(1, 2) << QPoint(-1, 2) << 2;
+        QTest::newRow("right skips read-only") << keys("Right") << QPoint(1, 1) << QPoint(3, 1) << 0;
+        QTest::newRow("right at the last stays") << keys("Right") << QPoint(3, 1) << QPoint(3, 1) << 0;
+        QTest::newRow("left skips read-only") << keys("Left") << QPoint(3, 1) << QPoint(1, 1) << 0;
+        QTest::newRow("home and end") << keys("Home End") << QPoint(3, 1) << QPoint(3, 1) << 0;
+        QTest::newRow("home") << keys("Home") << QPoint(3, 1) << QPoint(0, 1) << 0;
+    }
+    void treeKeys()
+    {
+        QFETCH(QStringList, keys);
+        QFETCH(QPoint, focus);
+        QFETCH(QPoint, expected);
+        QFETCH(int, selected);
+        Sample s;
+        s.tree->setCellFocusing(true);
+        s.tree->getHeader()->getHeaderCell(2)->GetDataType()->setReadOnly(true);
+        s.tree->focus(focus.y());
+        s.tree->FocusCell(focus.y(), focus.x());
+        const QHash<QString, Qt::Key> names{{"Up", Qt::Key_Up},       {"Down", Qt::Key_Down},
+                                            {"PgUp", Qt::Key_PageUp}, {"PgDown", Qt::Key_PageDown},
+                                            {"Left", Qt::Key_Left},   {"Right", Qt::Key_Right},
+                                            {"Home", Qt::Key_Home},   {"End", Qt::Key_End}};
+        for (const QString &key : keys)
+            QTest::keyClick(&s.graph, names.value(key.startsWith(u"S+") ? key.mid(2) : key),
+                            key.startsWith(u"S+") ? Qt::ShiftModifier : Qt::NoModifier);
+        QCOMPARE(s.focusedRow(), expected.y() < 0 ? s.tree->rowsCount() - 1 : expected.y());
+        QCOMPARE(s.focusedColumn(), expected.x());
+        QCOMPARE(s.tree->getSelectedRowsCount(), selected);
+    }
+
+    void enterEditsTheCellAndUndoTakesItBack()
+    {
+        Sample s;
+        s.graph.setFocusNextCellOnEnter(true);
+        s.tree->setCellFocusing(true);
+        s.tree->focus(1);
+        s.tree->FocusCell(1, 1);
+        TPLXTreeCell *cell = s.tree->getCell(1, 1);
+        const QString before = cell->GetText();
+        QTest::keyClick(&s.graph, Qt::Key_Return);
+        QCOMPARE(s.graph.getCurrentState(), mouseState::editingObject);
+        auto *editor = s.graph.findChild<QLineEdit *>();
+        QVERIFY(editor && editor->isVisible());
+        editor->setText(QStringLiteral("Renamed"));
+        QTest::keyClick(editor, Qt::Key_Return);
+        QCOMPARE(s.graph.getCurrentState(), mouseState::simplyMoving);
+        QCOMPARE(cell->GetText(), QStringLiteral("Renamed"));
+        QCOMPARE(s.ds.getUndoRedoStack().GetUndoOperationCount(), 1);
+        // The editor's exit key went on to the next row.
+        QCOMPARE(s.focusedRow(), 2);
+        QTest::keyClick(&s.graph, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(cell->GetText(), before);
+        // Escape ends an edit too; nothing typed, nothing recorded.
+        s.tree->focus(1);
+        s.tree->FocusCell(1, 1);
+        QTest::keyClick(&s.graph, Qt::Key_Return);
+        QTest::keyClick(editor, Qt::Key_Escape);
+        QCOMPARE(s.graph.getCurrentState(), mouseState::simplyMoving);
+        QCOMPARE(s.ds.getUndoRedoStack().GetUndoOperationCount(), 0);
     }
 
     void deleteSelectAndKeys()
