@@ -1,5 +1,6 @@
 // The chart control under real mouse and key events: what each gesture
 // changes and records for undo, and input that must change nothing.
+#include "plxDocumentCalendar.h"
 #include "plxDocumentFixture.h"
 #include "plxGanttBar.h"
 #include "plxGanttDocument.h"
@@ -8,10 +9,12 @@
 #include "plxGanttTable.h"
 #include "plxTreeCell.h"
 #include "plxTreeGrid.h"
+#include "plxTreeNode.h"
 #include "plxTreeRow.h"
 
 #include <QLineEdit>
 #include <QScrollBar>
+#include <QSignalSpy>
 #include <QtTest>
 
 #include <stdexcept>
@@ -250,6 +253,40 @@ private slots:
         QTest::keyClick(&s.graph, Qt::Key_Return);
         QTest::keyClick(editor, Qt::Key_Escape);
         QCOMPARE(s.graph.getCurrentState(), mouseState::simplyMoving);
+        QCOMPARE(s.ds.getUndoRedoStack().GetUndoOperationCount(), 0);
+    }
+
+    void splitterCollapseAndCategoryKeys()
+    {
+        Sample s;
+        TPLXGanttDocument *doc = s.ds.root();
+        QSignalSpy moved(&s.graph, &TPLXController::splitterMove);
+        const int width = doc->getTreeWidth();
+        const QPoint grip = s.tree->getResizer()->getOutline().toQRect().center();
+        QTest::mouseMove(&s.graph, grip);
+        QTest::mousePress(&s.graph, Qt::LeftButton, {}, grip);
+        for (int dx = 5; dx <= 50; dx += 5)
+            QTest::mouseMove(&s.graph, grip + QPoint(dx, 0));
+        QTest::mouseRelease(&s.graph, Qt::LeftButton, {}, grip + QPoint(50, 0));
+        QCOMPARE(doc->getTreeWidth(), width + 50);
+        QCOMPARE(moved.count(), 1);
+        // A click on it folds the tree pane.
+        const QPoint moved50 = s.tree->getResizer()->getOutline().toQRect().center();
+        QTest::mouseMove(&s.graph, moved50);
+        QTest::mouseClick(&s.graph, Qt::LeftButton, {}, moved50);
+        QCOMPARE(doc->getTreeWidth(), 20);
+        // Without cell focusing Left and Right fold and unfold a group; Ctrl+B flips category 0.
+        s.tree->setCellFocusing(false);
+        s.tree->focus(0);
+        TPLXTreeNode *group = s.tree->findNodeByIndex(0);
+        QTest::keyClick(&s.graph, Qt::Key_Left);
+        QVERIFY(group->isCollapsed());
+        QTest::keyClick(&s.graph, Qt::Key_Right);
+        QVERIFY(!group->isCollapsed());
+        IPLXDateCategory *category = doc->getCalendar()->getDateCategory(0);
+        const bool working = category->getWorking();
+        QTest::keyClick(&s.graph, Qt::Key_B, Qt::ControlModifier);
+        QCOMPARE(category->getWorking(), !working);
         QCOMPARE(s.ds.getUndoRedoStack().GetUndoOperationCount(), 0);
     }
 
