@@ -7,6 +7,8 @@
 #include "plxGanttGraph.h"
 #include "plxGanttRow.h"
 #include "plxGanttTable.h"
+#include "plxHintWindow.h"
+#include "plxTextualHalo.h"
 #include "plxTreeCell.h"
 #include "plxTreeGrid.h"
 #include "plxTreeNode.h"
@@ -288,6 +290,27 @@ private slots:
         QTest::keyClick(&s.graph, Qt::Key_B, Qt::ControlModifier);
         QCOMPARE(category->getWorking(), !working);
         QCOMPARE(s.ds.getUndoRedoStack().GetUndoOperationCount(), 0);
+    }
+
+    void hoverShowsTheHint()
+    {
+        Sample s;
+        TPLXGanttBar *bar = nullptr;
+        // A task of its own row, where no summary covers it.
+        for (int r = 0; r < s.ds.GetTable()->countRows() && !bar; ++r)
+            for (int i = 0; i < s.ds.GetTable()->getRow(r)->GetBarCount() && !bar; ++i)
+                if (TPLXGanttBar *b = s.ds.GetTable()->getRow(r)->GetBarInRow(i);
+                    b->textHalo() && !s.ds.GetTable()->getRow(r)->IsGroup())
+                    bar = b;
+        QVERIFY(bar);
+        bar->textHalo()->setHint(QStringLiteral("Call the supplier"));
+        const QPoint on = bar->ganttDrawer()->getRect().toQRect().center();
+        QTest::mouseMove(&s.graph, on);
+        QVERIFY(s.graph.getHintWindow() && s.graph.getHintWindow()->isVisible());
+        QCOMPARE(s.graph.getHintWindow()->getHintText(), QStringLiteral("Call the supplier"));
+        QCOMPARE(s.graph.getHintWindow()->pos(), s.graph.mapToGlobal(on) + QPoint(5, 5));
+        QTest::mouseMove(&s.graph, QPoint(on.x(), s.graph.height() - 30));
+        QVERIFY(!s.graph.getHintWindow()->isVisible());
     }
 
     void deleteSelectAndKeys()

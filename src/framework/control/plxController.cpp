@@ -7,11 +7,14 @@
 #include "plxGanttRow.h"
 #include "plxGanttTable.h"
 #include "plxGanttView.h"
+#include "plxHintWindow.h"
 #include "plxObjectEditor.h"
 #include "plxPertBar.h"
 #include "plxPlatform.h"
 #include "plxRowOperation.h"
 #include "plxSummaryBar.h"
+#include "plxTextSettings.h"
+#include "plxTextualHalo.h"
 #include "plxTreeCell.h"
 #include "plxTreeGrid.h"
 #include "plxTreeNode.h"
@@ -565,7 +568,7 @@ void TPLXController::endResizing(int, int, int)
 
 // ---- hover, delete, selection
 
-void TPLXController::startHighLighting(int, int, int)
+void TPLXController::startHighLighting(int x, int y, int)
 {
     if (!pointedObject)
         return;
@@ -576,8 +579,21 @@ void TPLXController::startHighLighting(int, int, int)
     }
     if (auto *halo = dynamic_cast<TPLXHaloEntity *>(pointedObject))
         setCursor(halo->cursorOver());
-    pointedObjectRect =
-        drawer && dynamic_cast<TPLXGanttBar *>(pointedObject) ? drawer->getRect() : TRect{-1, -1, -1, -1};
+    auto *bar = dynamic_cast<TPLXGanttBar *>(pointedObject);
+    pointedObjectRect = drawer && bar ? drawer->getRect() : TRect{-1, -1, -1, -1};
+    if (const TPLXTextHalo *halo = bar ? bar->textHalo() : nullptr; halo && !halo->getHint().isEmpty()) {
+        if (halo->getHint() == QLatin1String("Date")) {
+            drawHint(bar, x, y);
+        } else {
+            if (!hintWindow)
+                hintWindow = std::make_unique<TPLXHintWindow>();
+            // A document without a hint style gets the default text style.
+            const TPLXTextSettings fallback;
+            const TPLXTextSettings *settings = getDataSource()->root()->getHintTextSettings();
+            const QPoint at = mapToGlobal(QPoint(x, y)) + QPoint(5, 5);
+            hintWindow->displayHint(halo, at.x(), at.y(), settings ? *settings : fallback);
+        }
+    }
     currentState = mouseState::simplyMoving;
 }
 
@@ -585,6 +601,8 @@ void TPLXController::stopHighLighting(int, int, int)
 {
     if (!pointedObject)
         return;
+    if (hintWindow)
+        hintWindow->hide();
     if (TPLXDrawer *drawer = pointedObject->getDrawer(vtGanttGraph); drawer && drawer->isHighLighted()) {
         drawer->setHighlighted(false);
         Paint();

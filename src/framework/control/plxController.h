@@ -15,6 +15,7 @@ class TPLXBarConnection;
 class TPLXDataSource;
 class TPLXGanttBar;
 class TPLXGanttObject;
+class TPLXHintWindow;
 class TPLXObjectEditorIntf;
 class TPLXOperation;
 class TPLXTreeGrid;
@@ -66,6 +67,10 @@ public:
     // Scroll the rows so that `row` is on screen, and the tree so that column `col` is.
     virtual void ScrollInViewZeile(int row) = 0;
     virtual void ScrollInViewColumn(int col) = 0;
+    // The "Date" hint of a bar at (x, y), drawn on the chart until its next paint.
+    virtual void drawHint(TPLXGanttBar *bar, int x, int y) = 0;
+    // The window of the bar hint under the mouse; null until a hint was first shown.
+    TPLXHintWindow *getHintWindow() const { return hintWindow.get(); }
 
     bool getAddElements() const { return FAddElements; }
     void setAddElements(bool on) { FAddElements = on; }
@@ -186,6 +191,7 @@ private:
     std::unique_ptr<TPLXObjectEditorIntf> activeEditor;
     // A finished editor may still be on the call stack that finished it; it goes with the next edit.
     std::unique_ptr<TPLXObjectEditorIntf> retiredEditor;
+    std::unique_ptr<TPLXHintWindow> hintWindow;
     TRect pointedObjectRect{-1, -1, -1, -1};
     QPoint firstDraggingPos;
     QPoint lastDraggingPos;

@@ -89,7 +89,7 @@ public:
     void ScrollInViewColumn(int col) override;
 
     // The "Date" hint of a bar above and left of (x, y); gone with the next paint.
-    void drawHint(TPLXGanttBar *bar, int x, int y);
+    void drawHint(TPLXGanttBar *bar, int x, int y) override;
     // The bar's first and last day in the locale's short date format.
     static QString dateHint(TPLXGanttBar &bar);
 
