@@ -360,6 +360,13 @@ private slots:
         }
         // Still usable: the second drop went through.
         QCOMPARE(s.times()[0] - before[0], 3.0);
+        // A resize that throws leaves no undo group open to swallow the next step.
+        s.ds.setOnBeforeBarMove(nullptr);
+        s.ds.setOnBeforeBarResize([](TPLXGanttBar *, bool &) { throw std::runtime_error("no resizing"); });
+        const TRect r = s.rect(s.bar(0, 0));
+        s.drag({r.Right - 2, r.Top + 5}, {r.Right + 40, r.Top + 5}, {r.Right + 40, r.Top + 5});
+        QVERIFY(!s.stack().isGrouping());
+        QCOMPARE(s.stack().GetUndoOperationCount(), 1);
     }
 };
 

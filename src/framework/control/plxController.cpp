@@ -358,10 +358,17 @@ void TPLXController::undoRedo(bool undo)
         stack.undo();
     else
         stack.redo();
-    // What the mouse pointed at may have left the document.
+    Paint();
+}
+
+void TPLXController::objectsMayHaveGone()
+{
+    if (hintWindow)
+        hintWindow->hide();
     pointedObject = nullptr;
     pointedObjectRect = {-1, -1, -1, -1};
-    Paint();
+    if (currentState == mouseState::simplyMoving)
+        dragged = nullptr;
 }
 
 void TPLXController::toggleFirstCategory()
@@ -550,8 +557,11 @@ void TPLXController::endResizing(int, int, int)
             c0 = gantt->getColRowExtended(x0, firstOutline.Bottom);
         }
         TPLXUndoRedoStack &stack = ds->getUndoRedoStack();
-        // The resize and the distance repair it triggers are one step.
+        // The resize and the distance repair it triggers are one step; the group
+        // closes even when a handler of the resize throws.
         stack.startGrouping();
+        const std::unique_ptr<TPLXUndoRedoStack, void (*)(TPLXUndoRedoStack *)> closeGroup(
+            &stack, [](TPLXUndoRedoStack *open) { open->endGrouping(); });
         std::unique_ptr<TPLXOperation> op =
             std::make_unique<TPLXBarResizeOperation>(ds, bar, c1.x - c0.x, o.Bottom - firstOutline.Bottom,
                                                      resizingSideRight);
@@ -559,7 +569,6 @@ void TPLXController::endResizing(int, int, int)
             if (std::unique_ptr<TPLXMultipleOperations> repair = ds->root()->resolveDistanceViolations(bar);
                 repair && !repair->empty())
                 stack.addOperation(std::move(repair));
-        stack.endGrouping();
     }
     view->hideOutline();
     Paint();
@@ -630,8 +639,7 @@ void TPLXController::deletePointed(int, int, int)
     } else {
         const int row = bar && bar->getParentRow() ? bar->getRow() : -1;
         if (ds->getUndoRedoStack().doOperation(op)) {
-            pointedObject = nullptr;
-            pointedObjectRect = {-1, -1, -1, -1};
+            objectsMayHaveGone();
             if (auto *gantt = dynamic_cast<TPLXGanttView *>(getView());
                 gantt && row >= 0 && ds->GetTable()->getSnapBarsTogether())
                 gantt->LeftAlignAllBars(row);

@@ -131,6 +131,8 @@ protected:
     virtual int chartRight() const { return width(); }
     // Drops every object the machine points at, for a document that changed under it.
     void forgetObjects();
+    // The plan changed: what the mouse points at may be gone; a gesture under way keeps its object.
+    void objectsMayHaveGone();
 
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;

@@ -201,6 +201,7 @@ void TPLXGanttGraph::unbind()
 
 void TPLXGanttGraph::onDataSourceChanged()
 {
+    objectsMayHaveGone();
     if (FDataSource && !FDataSource->IsInUpdateMode())
         Paint();
 }
