@@ -256,6 +256,15 @@ private slots:
         QTest::keyClick(editor, Qt::Key_Escape);
         QCOMPARE(s.graph.getCurrentState(), mouseState::simplyMoving);
         QCOMPARE(s.ds.getUndoRedoStack().GetUndoOperationCount(), 0);
+        // The wheel commits an open edit before it scrolls.
+        s.tree->FocusCell(1, 1);
+        QTest::keyClick(&s.graph, Qt::Key_Return);
+        editor->setText(QStringLiteral("Wheeled"));
+        QWheelEvent wheel(QPointF(50, 50), s.graph.mapToGlobal(QPointF(50, 50)), QPoint(), QPoint(0, -120),
+                          Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(&s.graph, &wheel);
+        QCOMPARE(s.graph.getCurrentState(), mouseState::simplyMoving);
+        QCOMPARE(cell->GetText(), QStringLiteral("Wheeled"));
     }
 
     void splitterCollapseAndCategoryKeys()

@@ -447,6 +447,8 @@ void TPLXGanttGraph::wheelEvent(QWheelEvent *event)
         event->ignore();
         return;
     }
+    // An open editor is committed before the rows move under it.
+    nextState(mouseEvent::stopEditing, 0, 0, 0);
     FWheelRemainder += event->angleDelta().y();
     // One notch, one row; smaller steps add up to notches.
     while (FWheelRemainder >= kWheelNotch) {
