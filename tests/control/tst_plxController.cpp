@@ -184,6 +184,39 @@ private slots:
         QCOMPARE(s.times(), after);
     }
 
+    void keyboardMovesAndResizesTheFocusedBar_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<bool>("shift");
+        QTest::addColumn<double>("startShift");
+        QTest::addColumn<double>("endShift");
+        QTest::newRow("Alt+Right moves later") << int(Qt::Key_Right) << false << 1.0 << 1.0;
+        // From Sunday the two working days are still Monday and Tuesday.
+        QTest::newRow("Alt+Left moves earlier") << int(Qt::Key_Left) << false << -1.0 << 0.0;
+        QTest::newRow("Alt+Shift+Right lengthens") << int(Qt::Key_Right) << true << 0.0 << 1.0;
+        QTest::newRow("Alt+Shift+Left shortens") << int(Qt::Key_Left) << true << 0.0 << -1.0;
+    }
+    void keyboardMovesAndResizesTheFocusedBar()
+    {
+        QFETCH(int, key);
+        QFETCH(bool, shift);
+        QFETCH(double, startShift);
+        QFETCH(double, endShift);
+        Shown s;
+        const QList<double> before = s.times();
+        s.key(key, Qt::AltModifier | (shift ? Qt::ShiftModifier : Qt::NoModifier));
+        QCOMPARE(s.times(), before);
+        s.table()->setFocusedBar(s.bar(0, 0));
+        s.key(key, Qt::AltModifier | (shift ? Qt::ShiftModifier : Qt::NoModifier));
+        const QList<double> after = s.times();
+        QCOMPARE(after[0] - before[0], startShift);
+        QCOMPARE(after[1] - before[1], endShift);
+        QCOMPARE(s.stack().GetUndoOperationCount(), 1);
+        QVERIFY(after[2] >= after[1]);
+        s.key(Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(s.times(), before);
+    }
+
     void treeKeys_data()
     {
         QTest::addColumn<QStringList>("keys");

@@ -291,6 +291,11 @@ void TPLXController::keyPressEvent(QKeyEvent *event)
         return;
     const bool ctrl = event->modifiers() & Qt::ControlModifier;
     const bool shift = event->modifiers() & Qt::ShiftModifier;
+    if ((event->key() == Qt::Key_Left || event->key() == Qt::Key_Right) && (event->modifiers() & Qt::AltModifier)) {
+        nudgeFocusedBar(event->key() == Qt::Key_Right ? 1 : -1, shift);
+        event->accept();
+        return;
+    }
     switch (event->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
@@ -369,6 +374,33 @@ void TPLXController::objectsMayHaveGone()
     pointedObjectRect = {-1, -1, -1, -1};
     if (currentState == mouseState::simplyMoving)
         dragged = nullptr;
+}
+
+void TPLXController::nudgeFocusedBar(int periods, bool resize)
+{
+    if (ExecutingAction || currentState != mouseState::simplyMoving)
+        return;
+    TPLXDataSource *ds = getDataSource();
+    TPLXGanttBar *bar = ds->GetTable()->getFocusedBar();
+    TPLXDocumentCalendar *calendar = ds->root()->getCalendar();
+    if (!bar || !bar->getParentRow() || !calendar)
+        return;
+    if (resize) {
+        TPLXUndoRedoStack &stack = ds->getUndoRedoStack();
+        stack.startGrouping();
+        const std::unique_ptr<TPLXUndoRedoStack, void (*)(TPLXUndoRedoStack *)> closeGroup(
+            &stack, [](TPLXUndoRedoStack *open) { open->endGrouping(); });
+        std::unique_ptr<TPLXOperation> op = std::make_unique<TPLXBarResizeOperation>(ds, bar, periods, 0, true);
+        if (stack.doOperation(op))
+            if (std::unique_ptr<TPLXMultipleOperations> repair = ds->root()->resolveDistanceViolations(bar);
+                repair && !repair->empty())
+                stack.addOperation(std::move(repair));
+    } else if (std::unique_ptr<TPLXOperation> op =
+                   bar->moveTo(calendar->Add(bar->getStartDate(), periods), bar->getRow());
+               op && op->perform()) {
+        recordWithRepair(std::move(op), bar);
+    }
+    Paint();
 }
 
 void TPLXController::toggleFirstCategory()

@@ -167,6 +167,9 @@ private:
     void scrollWithOutline();
     // Ctrl+Z and Ctrl+Y; the history stays put while a handler runs or a gesture is under way.
     void undoRedo(bool undo);
+    // Alt+Left and Alt+Right move the table's focused bar by `periods`; with Shift
+    // they move its end instead. One undo step each, with the distances it repairs.
+    void nudgeFocusedBar(int periods, bool resize);
     // Ctrl+B: date category 0 swaps working and free.
     void toggleFirstCategory();
     // Records `op` (already performed) together with the distance repair it triggers, as one step.
