@@ -40,8 +40,6 @@ class ORVANTA_EXPORT TPLXController : public TPLXControllerIntf
 public:
     // A bar edge is grabbed when the mouse is less than this many pixels inside it.
     static constexpr int kResizeEdge = 5;
-    // A drag on empty chart creates a bar only once it goes beyond this many pixels.
-    static constexpr int kTrackingDeadZone = 10;
     static constexpr int kStateCount = 8;
     static constexpr int kEventCount = 21;
     // keyState of a button down.
@@ -72,8 +70,6 @@ public:
     // The window of the bar hint under the mouse; null until a hint was first shown.
     TPLXHintWindow *getHintWindow() const { return hintWindow.get(); }
 
-    bool getAddElements() const { return FAddElements; }
-    void setAddElements(bool on) { FAddElements = on; }
     bool getDeleteElements() const { return FDeleteElements; }
     void setDeleteElements(bool on) { FDeleteElements = on; }
     bool getFocusNextCellOnEnter() const { return FFocusNextCellOnEnter; }
@@ -81,8 +77,8 @@ public:
 
     // Performs `op` through the data source's undo stack.
     void handleOperation(std::unique_ptr<TPLXOperation> op);
-    // Commits an open in-place editor.
-    void PostActiveEditor() { FinishEditing(0, 0, 0); }
+    // Commits an open in-place editor; does nothing otherwise.
+    void PostActiveEditor() { nextState(mouseEvent::stopEditing, 0, 0, 0); }
     TPLXGanttObject *getEditedObject() const { return editedObject; }
 
     // Key codes the keyboard passes as keyState.
@@ -185,7 +181,6 @@ private:
     std::array<std::array<mouseHandler, kEventCount>, kStateCount> FSA{};
     mouseState currentState = mouseState::simplyMoving;
     bool ExecutingAction = false;
-    bool FAddElements = true;
     bool FDeleteElements = true;
     bool FFocusNextCellOnEnter = false;
     bool resizingSideRight = true;
