@@ -262,6 +262,11 @@ private slots:
         QApplication::sendEvent(&s.graph, &wheel);
         QCOMPARE(s.graph.getCurrentState(), mouseState::simplyMoving);
         QCOMPARE(cell->GetText(), QStringLiteral("Wheeled"));
+        // Unbinding drops an open edit: its exit key then reaches no document.
+        QTest::keyClick(&s.graph, Qt::Key_Return);
+        s.graph.setDataSource(nullptr);
+        QVERIFY(!s.graph.getEditedObject());
+        QTest::keyClick(editor, Qt::Key_Escape);
     }
 
     void splitterCollapseAndCategoryKeys()

@@ -135,6 +135,10 @@ void TPLXController::forgetObjects()
 {
     leaveGesture();
     pointedObjectRect = {-1, -1, -1, -1};
+    // An open editor edits the old document: it is dropped, not committed.
+    if (activeEditor)
+        retiredEditor = std::move(activeEditor);
+    editedObject = nullptr;
 }
 
 bool TPLXController::bound()
