@@ -126,7 +126,7 @@ private:
 } // namespace
 
 TPLXGanttGraph::TPLXGanttGraph(QWidget *parent)
-    : TPLXControllerIntf(parent)
+    : TPLXController(parent)
     , FDocScroller(new QScrollBar(Qt::Horizontal, this))
     , FTreeScroller(new QScrollBar(Qt::Horizontal, this))
     , FVerticalScroller(new QScrollBar(Qt::Vertical, this))
@@ -163,6 +163,7 @@ void TPLXGanttGraph::setDataSource(TPLXDataSource *dataSource)
     for (const QMetaObject::Connection &c : std::as_const(FConnections))
         disconnect(c);
     FConnections.clear();
+    forgetObjects();
     FView.forgetVisualContext();
     FDataSource = dataSource;
     FView.setDataSource(dataSource);
@@ -172,7 +173,8 @@ void TPLXGanttGraph::setDataSource(TPLXDataSource *dataSource)
                      << connect(dataSource, &TPLXDataSource::redone, this, &TPLXGanttGraph::onDataSourceChanged)
                      << connect(dataSource, &TPLXDataSource::documentReplaced, this,
                                 [this] {
-                                    // The outlined object belonged to the old document.
+                                    // The outlined and pointed objects belonged to the old document.
+                                    forgetObjects();
                                     FView.forgetVisualContext();
                                     Paint();
                                 })
@@ -188,6 +190,7 @@ void TPLXGanttGraph::unbind()
 {
     // The data source is being destroyed: nothing of it may be touched.
     FConnections.clear();
+    forgetObjects();
     FView.forgetVisualContext();
     FView.setDataSource(nullptr);
     FDataSource = nullptr;
@@ -198,6 +201,7 @@ void TPLXGanttGraph::unbind()
 
 void TPLXGanttGraph::onDataSourceChanged()
 {
+    objectsMayHaveGone();
     if (FDataSource && !FDataSource->IsInUpdateMode())
         Paint();
 }
@@ -245,6 +249,11 @@ bool TPLXGanttGraph::ensureFrame()
     FVC = std::make_unique<TPLXCanvasVC>(*FFramePainter);
     FVC->Canvas()->setPalette(&palette());
     return true;
+}
+
+int TPLXGanttGraph::chartRight() const
+{
+    return chartArea().Right;
 }
 
 TRect TPLXGanttGraph::chartArea() const
@@ -319,7 +328,7 @@ void TPLXGanttGraph::changeEvent(QEvent *event)
         FFrameStale = true;
         update();
     }
-    TPLXControllerIntf::changeEvent(event);
+    TPLXController::changeEvent(event);
 }
 
 // ---- scrolling
@@ -438,6 +447,8 @@ void TPLXGanttGraph::wheelEvent(QWheelEvent *event)
         event->ignore();
         return;
     }
+    // An open editor is committed before the rows move under it.
+    nextState(mouseEvent::stopEditing, 0, 0, 0);
     FWheelRemainder += event->angleDelta().y();
     // One notch, one row; smaller steps add up to notches.
     while (FWheelRemainder >= kWheelNotch) {

@@ -3,7 +3,7 @@
 // and exports it as BMP, JPEG, PNG or SVG.
 #pragma once
 
-#include "plxControllerIntf.h"
+#include "plxController.h"
 #include "plxDataSource.h"
 #include "plxGanttView.h"
 
@@ -19,7 +19,7 @@ class QScrollBar;
 class TPLXCanvasVC;
 class TPLXGanttBar;
 
-class ORVANTA_EXPORT TPLXGanttGraph : public TPLXControllerIntf
+class ORVANTA_EXPORT TPLXGanttGraph : public TPLXController
 {
     Q_OBJECT
 
@@ -33,21 +33,20 @@ public:
     ~TPLXGanttGraph() override;
 
     QWidget *getControl() override { return this; }
-    // Events fed in by cells and editors; this control acts on none of them.
-    void Notify(mouseEvent, int, int) override {}
 
     // Binds the control (null unbinds); it repaints on every change, undo and
     // redo of the data source and unbinds itself when the data source goes.
     void setDataSource(TPLXDataSource *dataSource);
-    TPLXDataSource *getDataSource() const { return FDataSource; }
+    TPLXDataSource *getDataSource() const override { return FDataSource; }
     TPLXGanttView &view() { return FView; }
+    TPLXView *getView() override { return &FView; }
     // Between the two, changes do not repaint; EndUpdate refreshes rows,
     // critical path and summary bars once and repaints.
     void BeginUpdate();
     void EndUpdate();
 
     // Draws the chart into the control's frame now; a call while painting does nothing.
-    void Paint();
+    void Paint() override;
     // The drawing surface of the last Paint (its save-under serves drag outlines).
     TPLXCanvasVC *visualContext() const { return FVC.get(); }
 
@@ -85,16 +84,17 @@ public:
     int getDocScrollerLastPosition() const { return FDocScrollerLastPosition; }
     int getTreeScrollerLastPosition() const { return FTreeScrollerLastPosition; }
     // Scrolls the rows so that `row` is fully on screen, as low as it can be.
-    void ScrollInViewZeile(int row);
+    void ScrollInViewZeile(int row) override;
     // Scrolls the tree so that column `col` is visible.
-    void ScrollInViewColumn(int col);
+    void ScrollInViewColumn(int col) override;
 
     // The "Date" hint of a bar above and left of (x, y); gone with the next paint.
-    void drawHint(TPLXGanttBar *bar, int x, int y);
+    void drawHint(TPLXGanttBar *bar, int x, int y) override;
     // The bar's first and last day in the locale's short date format.
     static QString dateHint(TPLXGanttBar &bar);
 
 protected:
+    int chartRight() const override;
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void wheelEvent(QWheelEvent *event) override;

@@ -1,0 +1,200 @@
+// The input side of a chart control: mouse and keys become a small set of
+// events, and a state table maps each (state, event) to the handler that
+// changes the plan through undoable operations.
+#pragma once
+
+#include "plxControllerIntf.h"
+#include "plxTypes.h"
+
+#include <QPoint>
+
+#include <array>
+#include <memory>
+
+class TPLXBarConnection;
+class TPLXDataSource;
+class TPLXGanttBar;
+class TPLXGanttObject;
+class TPLXHintWindow;
+class TPLXObjectEditorIntf;
+class TPLXOperation;
+class TPLXTreeGrid;
+class TPLXView;
+
+// What the mouse is doing; handlers set the next state themselves.
+enum class mouseState {
+    simplyMoving,
+    draggingObject,
+    makingConnection,
+    resizingObject,
+    creatingObject,
+    editingObject,
+    ignoringSymbol,
+    trackingMouse,
+};
+
+class ORVANTA_EXPORT TPLXController : public TPLXControllerIntf
+{
+    Q_OBJECT
+
+public:
+    // A bar edge is grabbed when the mouse is less than this many pixels inside it.
+    static constexpr int kResizeEdge = 5;
+    static constexpr int kStateCount = 8;
+    static constexpr int kEventCount = 21;
+    // keyState of a button down.
+    static constexpr int kCtrl = 1;
+    static constexpr int kShift = 2;
+
+    using mouseHandler = void (TPLXController::*)(int x, int y, int keyState);
+
+    explicit TPLXController(QWidget *parent = nullptr);
+    ~TPLXController() override;
+
+    void Notify(mouseEvent event, int x, int y) override;
+    // The only way events enter the machine. An event raised while a handler
+    // runs is dropped; what a handler throws is logged and goes no further.
+    void nextState(mouseEvent event, int x, int y, int keyState);
+    mouseState getCurrentState() const { return currentState; }
+    bool isExecutingAction() const { return ExecutingAction; }
+    TPLXGanttObject *getPointedObject() const { return pointedObject; }
+
+    virtual TPLXDataSource *getDataSource() const = 0;
+    virtual TPLXView *getView() = 0;
+    virtual void Paint() = 0;
+    // Scroll the rows so that `row` is on screen, and the tree so that column `col` is.
+    virtual void ScrollInViewZeile(int row) = 0;
+    virtual void ScrollInViewColumn(int col) = 0;
+    // The "Date" hint of a bar at (x, y), drawn on the chart until its next paint.
+    virtual void drawHint(TPLXGanttBar *bar, int x, int y) = 0;
+    // The window of the bar hint under the mouse; null until a hint was first shown.
+    TPLXHintWindow *getHintWindow() const { return hintWindow.get(); }
+
+    bool getDeleteElements() const { return FDeleteElements; }
+    void setDeleteElements(bool on) { FDeleteElements = on; }
+    bool getFocusNextCellOnEnter() const { return FFocusNextCellOnEnter; }
+    void setFocusNextCellOnEnter(bool on) { FFocusNextCellOnEnter = on; }
+
+    // Performs `op` through the data source's undo stack.
+    void handleOperation(std::unique_ptr<TPLXOperation> op);
+    // Commits an open in-place editor; does nothing otherwise.
+    void PostActiveEditor() { nextState(mouseEvent::stopEditing, 0, 0, 0); }
+    TPLXGanttObject *getEditedObject() const { return editedObject; }
+
+    // Key codes the keyboard passes as keyState.
+    static constexpr int kKeyPageUp = 33;
+    static constexpr int kKeyPageDown = 34;
+    static constexpr int kKeyEnd = 35;
+    static constexpr int kKeyHome = 36;
+    static constexpr int kKeyLeft = 37;
+    static constexpr int kKeyUp = 38;
+    static constexpr int kKeyRight = 39;
+    static constexpr int kKeyDown = 40;
+    static constexpr int kKeyShiftUp = 50;
+    static constexpr int kKeyShiftDown = 52;
+
+signals:
+    void emptySpaceMouseDown(int x, int y);
+    void barMouseDown(TPLXGanttBar *bar, int x, int y);
+    void barMouseUp(TPLXGanttBar *bar, int x, int y);
+    void barMouseMove(TPLXGanttBar *bar, int x, int y);
+    void connectionMouseDown(TPLXBarConnection *connection, int x, int y);
+    void connectionMouseUp(TPLXBarConnection *connection, int x, int y);
+    void connectionMouseMove(TPLXBarConnection *connection, int x, int y);
+    void treeCellMouseDown(TPLXGanttObject *cell, int x, int y);
+    void barClick(TPLXGanttBar *bar);
+    void barDblClick(TPLXGanttBar *bar);
+    void connectionClick(TPLXBarConnection *connection);
+    void connectionDblClick(TPLXBarConnection *connection);
+    // A bar drag starts.
+    void dragBar(TPLXGanttBar *bar);
+    // A click focused a tree row (`row` is the one focused before), or a key did (`row` is the new one).
+    void rowFocus(TPLXGanttObject *row);
+    void objectStartEditing(TPLXGanttObject *object);
+    void objectFinishEditing(TPLXGanttObject *object);
+    // A drag of the splitter between tree and chart ended.
+    void splitterMove(TPLXGanttObject *splitter);
+
+protected:
+    // ---- gesture slots, overridable per kind of chart
+    virtual void stopDragging(int x, int y, int keyState);
+    virtual void drag(int x, int y, int keyState);
+    virtual void startResizing(int x, int y, int keyState);
+    virtual void doResizing(int x, int y, int keyState);
+    virtual void deletePointed(int x, int y, int keyState);
+    virtual void setResizingCursor(int x, int y, int keyState);
+    // The right edge of the chart area, left of the vertical scroll bar.
+    virtual int chartRight() const { return width(); }
+    // Drops every object the machine points at, for a document that changed under it.
+    void forgetObjects();
+    // The plan changed: what the mouse points at may be gone; a gesture under way keeps its object.
+    void objectsMayHaveGone();
+
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    void initFSA();
+    void set(mouseState state, mouseEvent event, mouseHandler handler);
+    bool bound();
+    void noAction(int, int, int) {}
+    void setSimplyMoving(int, int, int) { currentState = mouseState::simplyMoving; }
+    void startDragging(int x, int y, int keyState);
+    void endResizing(int x, int y, int keyState);
+    void startTrackingMouse(int x, int y, int keyState);
+    void trackMouse(int x, int y, int keyState);
+    void endTrackingMouse(int, int, int) { currentState = mouseState::simplyMoving; }
+    void startHighLighting(int x, int y, int keyState);
+    void stopHighLighting(int x, int y, int keyState);
+    void selectAll(int x, int y, int keyState);
+    void invokeEditor(int x, int y, int keyState);
+    void FinishEditing(int x, int y, int keyState);
+    void MoveFocusedRow(int x, int y, int key);
+    void MoveFocusedCell(int x, int y, int key);
+    void ChangeCollapsingState(int key);
+    void CycleToNextTreeCell(int x, int y, int keyState);
+    // The column of the focused cell in `row`, -1 when none is focused.
+    static int focusedColumn(TPLXTreeGrid *tree, int row);
+    // Enter: an editor for every focused tree cell.
+    void editFocusedCells();
+    void scrollWithOutline();
+    // Ctrl+Z and Ctrl+Y; the history stays put while a handler runs or a gesture is under way.
+    void undoRedo(bool undo);
+    // Alt+Left and Alt+Right move the table's focused bar by `periods`; with Shift
+    // they move its end instead. One undo step each, with the distances it repairs.
+    void nudgeFocusedBar(int periods, bool resize);
+    // Ctrl+B: date category 0 swaps working and free.
+    void toggleFirstCategory();
+    // Records `op` (already performed) together with the distance repair it triggers, as one step.
+    void recordWithRepair(std::unique_ptr<TPLXOperation> op, TPLXGanttBar *bar);
+    void leaveGesture();
+    TPLXGanttObject *objectAt(int x, int y);
+    // Feeds the move events of the mouse reaching (x, y).
+    void pointerMoved(int x, int y);
+    int treeWidth();
+    // Whether x is within the pointed bar's resize edge.
+    bool atResizeEdge(int x);
+
+    std::array<std::array<mouseHandler, kEventCount>, kStateCount> FSA{};
+    mouseState currentState = mouseState::simplyMoving;
+    bool ExecutingAction = false;
+    bool FDeleteElements = true;
+    bool FFocusNextCellOnEnter = false;
+    bool resizingSideRight = true;
+    // What the button went down on.
+    TPLXGanttObject *dragged = nullptr;
+    TPLXGanttObject *pointedObject = nullptr;
+    TPLXGanttObject *editedObject = nullptr;
+    std::unique_ptr<TPLXObjectEditorIntf> activeEditor;
+    // A finished editor may still be on the call stack that finished it; it goes with the next edit.
+    std::unique_ptr<TPLXObjectEditorIntf> retiredEditor;
+    std::unique_ptr<TPLXHintWindow> hintWindow;
+    TRect pointedObjectRect{-1, -1, -1, -1};
+    QPoint firstDraggingPos;
+    QPoint lastDraggingPos;
+    TRect firstOutline;
+    QPoint mouseInitial;
+};
