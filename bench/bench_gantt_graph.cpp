@@ -4,6 +4,8 @@
 // summaries and distance repair included). Each task is a row with one task
 // bar and two finish-start links to the next tasks; the task tree is the
 // built-in one with a row per task, under a week and a day band.
+#include "plxBenchMain.h"
+#include "plxBenchPlans.h"
 #include "plxDataSource.h"
 #include "plxGanttBar.h"
 #include "plxGanttGraph.h"
@@ -20,37 +22,6 @@
 
 namespace {
 
-QByteArray generate(int tasks)
-{
-    QByteArray text;
-    text.reserve(static_cast<qsizetype>(tasks) * 360);
-    const auto n = [](int i) { return QByteArray::number(i); };
-    text += "[root]\ntypeID=Document\nstartDate=46388\ntable=Plan Table\ncalendar=Plan Calendar\ntree=Plan Tree\n"
-            "time scales#count=2\ntime scales#0=Week Scale\ntime scales#1=Day Scale\nconnections#count=" +
-            n(tasks > 1 ? 2 * tasks - 3 : 0) + "\n";
-    int links = 0;
-    for (int i = 0; i + 1 < tasks; ++i)
-        for (int step = 1; step <= 2 && i + step < tasks; ++step)
-            text += "connections#" + n(links++) + "=Link " + n(i) + "-" + n(i + step) + "\n";
-    text += "\n[Week Scale]\ntypeID=Time Scale\nrelative time mode=1\n\n[Day Scale]\ntypeID=Time Scale\ngrid=Plan "
-            "Table\n";
-    text += "\n[Plan Calendar]\ntypeID=Document Calendar\ncategories#count=1\ncategories#0=Weekends\n"
-            "\n[Weekends]\ntypeID=Predefined Date Category\n";
-    text += "\n[Plan Table]\ntypeID=Gantt Table\nrows#count=" + n(tasks) + "\n";
-    for (int i = 0; i < tasks; ++i)
-        text += "rows#" + n(i) + "=Row " + n(i) + "\n";
-    for (int i = 0; i < tasks; ++i) {
-        text += "\n[Row " + n(i) + "]\ntypeID=Gantt Row\nheight=25\nbars#count=1\nbars#0=Task " + n(i) + "\n";
-        text += "\n[Task " + n(i) + "]\ntypeID=Task Bar\nstart date=" + n(46390 + (i * 2) % 30) +
-                "\neffective duration=" + n(1 + i % 9) + "\nprogress=" + n(i % 101) + "\n";
-    }
-    for (int i = 0; i + 1 < tasks; ++i)
-        for (int step = 1; step <= 2 && i + step < tasks; ++step)
-            text += "\n[Link " + n(i) + "-" + n(i + step) + "]\ntypeID=Bar Connection\nfrom=Task " + n(i) +
-                    "\nto=Task " + n(i + step) + "\ntype=1\ndistance=0\n";
-    return text;
-}
-
 // A plan of `tasks` rows bound to a 1,920 x 1,080 control, built once per size.
 struct Bound
 {
@@ -65,7 +36,8 @@ struct Bound
         const QString path = dir.filePath(QStringLiteral("plan.ini"));
         QFile file(path);
         file.open(QIODevice::WriteOnly);
-        file.write(generate(tasks));
+        file.write(
+            plxbench::generatePlan(tasks, {.bands = true, .startDay = [](int i, int) { return (i * 2) % 30; }}));
         file.close();
         ds.setStorage(QStringLiteral("file://") + path);
         graph.resize(1920, 1080);
@@ -156,15 +128,4 @@ BENCHMARK(BM_BarMove)->Args({10000, 1})->Args({10000, 0})->Unit(benchmark::kMill
 
 } // namespace
 
-int main(int argc, char **argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    Bound::plans().clear();
-    return 0;
-}
+PLX_WIDGET_BENCHMARK_MAIN(Bound::plans().clear())

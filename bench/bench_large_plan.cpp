@@ -4,6 +4,7 @@
 // with the entities, and an open document should hold at most a few times its
 // file's size in memory.
 #include "plxBenchMain.h"
+#include "plxBenchPlans.h"
 #include "plxDataSource.h"
 #include "plxPlatform.h"
 
@@ -15,35 +16,6 @@
 #include <memory>
 
 namespace {
-
-QByteArray generate(int tasks)
-{
-    QByteArray text;
-    text.reserve(static_cast<qsizetype>(tasks) * 360);
-    const auto n = [](int i) { return QByteArray::number(i); };
-    text += "[root]\ntypeID=Document\nstartDate=46388\ntable=Plan Table\ncalendar=Plan Calendar\n"
-            "connections#count=" +
-            n(tasks > 1 ? 2 * tasks - 3 : 0) + "\n";
-    int links = 0;
-    for (int i = 0; i + 1 < tasks; ++i)
-        for (int step = 1; step <= 2 && i + step < tasks; ++step)
-            text += "connections#" + n(links++) + "=Link " + n(i) + "-" + n(i + step) + "\n";
-    text += "\n[Plan Calendar]\ntypeID=Document Calendar\ncategories#count=1\ncategories#0=Weekends\n"
-            "\n[Weekends]\ntypeID=Predefined Date Category\n";
-    text += "\n[Plan Table]\ntypeID=Gantt Table\nrows#count=" + n(tasks) + "\n";
-    for (int i = 0; i < tasks; ++i)
-        text += "rows#" + n(i) + "=Row " + n(i) + "\n";
-    for (int i = 0; i < tasks; ++i) {
-        text += "\n[Row " + n(i) + "]\ntypeID=Gantt Row\nheight=25\nbars#count=1\nbars#0=Task " + n(i) + "\n";
-        text += "\n[Task " + n(i) + "]\ntypeID=Task Bar\nstart date=" + n(46390 + i % 400) +
-                "\neffective duration=" + n(1 + i % 9) + "\nprogress=" + n(i % 101) + "\n";
-    }
-    for (int i = 0; i + 1 < tasks; ++i)
-        for (int step = 1; step <= 2 && i + step < tasks; ++step)
-            text += "\n[Link " + n(i) + "-" + n(i + step) + "]\ntypeID=Bar Connection\nfrom=Task " + n(i) +
-                    "\nto=Task " + n(i + step) + "\ntype=1\ndistance=0\n";
-    return text;
-}
 
 // Kilobytes of a line of /proc/self/status ("VmRSS", "VmHWM").
 qint64 statusKb(const char *field)
@@ -79,7 +51,7 @@ struct Plan
         const QString path = dir.filePath(QStringLiteral("plan.ini"));
         QFile file(path);
         file.open(QIODevice::WriteOnly);
-        size = file.write(generate(tasks));
+        size = file.write(plxbench::generatePlan(tasks));
         storage = QStringLiteral("file://") + path;
         copy = QStringLiteral("file://") + dir.filePath(QStringLiteral("copy.ini"));
     }

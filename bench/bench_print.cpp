@@ -1,6 +1,8 @@
 // Printing a plan of 1,000 and 10,000 one-row tasks spread over a year:
 // laying the pages out, drawing one page, and the whole plan into a PDF file
 // through the print job (fit weeks: one page across, as many down as needed).
+#include "plxBenchMain.h"
+#include "plxBenchPlans.h"
 #include "plxDataSource.h"
 #include "qelGraphPreview.h"
 #include "qelPrintOptions.h"
@@ -19,23 +21,6 @@
 
 namespace {
 
-QByteArray generate(int tasks)
-{
-    const auto n = [](int i) { return QByteArray::number(i); };
-    QByteArray text = "[root]\ntypeID=Document\nstartDate=46388\ntable=Plan Table\ncalendar=Plan Calendar\n"
-                      "\n[Plan Calendar]\ntypeID=Document Calendar\ncategories#count=1\ncategories#0=Weekends\n"
-                      "\n[Weekends]\ntypeID=Predefined Date Category\n"
-                      "\n[Plan Table]\ntypeID=Gantt Table\nrows#count=" +
-                      n(tasks) + "\n";
-    for (int i = 0; i < tasks; ++i)
-        text += "rows#" + n(i) + "=Row " + n(i) + "\n";
-    for (int i = 0; i < tasks; ++i)
-        text += "\n[Row " + n(i) + "]\ntypeID=Gantt Row\nheight=25\nbars#count=1\nbars#0=Task " + n(i) + "\n\n[Task " +
-                n(i) + "]\ntypeID=Task Bar\nstart date=" + n(46390 + (i * 365) / tasks) +
-                "\neffective duration=" + n(1 + i % 9) + "\n";
-    return text;
-}
-
 // One loaded plan per size, kept for the whole run.
 TPLXDataSource &plan(int tasks)
 {
@@ -47,7 +32,8 @@ TPLXDataSource &plan(int tasks)
         QFile file(path);
         if (!file.open(QIODevice::WriteOnly))
             qFatal("cannot write %s", qPrintable(path));
-        file.write(generate(tasks));
+        file.write(
+            plxbench::generatePlan(tasks, {.links = false, .startDay = [](int i, int n) { return (i * 365) / n; }}));
         file.close();
         source = std::make_unique<TPLXDataSource>();
         source->setStorage(QStringLiteral("file://") + path);
@@ -158,14 +144,4 @@ BENCHMARK(BM_PrintToPdf)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond)->
 
 } // namespace
 
-int main(int argc, char **argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+PLX_WIDGET_BENCHMARK_MAIN((void)0)

@@ -234,21 +234,11 @@ void TQeLPrintOptions::SetManualZoom(double percent)
     change(FManualZoom, std::isfinite(percent) ? std::clamp(percent, kMinZoom, kMaxZoom) : 100.0);
 }
 
-void TQeLPrintOptions::SetFitToPage(bool value)
+void TQeLPrintOptions::setFit(bool &fit, bool &other, bool value)
 {
-    FFitToPage = value;
+    fit = value;
     if (value) {
-        FFitWeeks = false;
-        if (FOnChange)
-            FOnChange();
-    }
-}
-
-void TQeLPrintOptions::SetFitWeeks(bool value)
-{
-    FFitWeeks = value;
-    if (value) {
-        FFitToPage = false;
+        other = false;
         if (FOnChange)
             FOnChange();
     }

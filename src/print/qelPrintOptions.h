@@ -191,9 +191,9 @@ public:
     static constexpr double kMaxZoom = 1000.0;
     bool GetFitToPage() const { return FFitToPage; }
     // Fit to page and fit weeks exclude each other; only switching one on notifies.
-    void SetFitToPage(bool value);
+    void SetFitToPage(bool value) { setFit(FFitToPage, FFitWeeks, value); }
     bool GetFitWeeks() const { return FFitWeeks; }
-    void SetFitWeeks(bool value);
+    void SetFitWeeks(bool value) { setFit(FFitWeeks, FFitToPage, value); }
     double GetPreviewZoomFactor() const { return FPreviewZoomFactor; }
     void SetPreviewZoomFactor(double factor) { FPreviewZoomFactor = factor; }
 
@@ -277,6 +277,7 @@ public:
     void FixPrintOffsets(const QPrinter &printer) { FixPrintOffsets(TQeLPrinterMinimums::of(printer)); }
 
 private:
+    void setFit(bool &fit, bool &other, bool value);
     template<typename T>
     void change(T &field, const T &value)
     {

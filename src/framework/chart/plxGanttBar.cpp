@@ -4,6 +4,7 @@
 #include "plxGanttRow.h"
 #include "plxGanttTable.h"
 #include "plxMedia.h"
+#include "plxPlatform.h"
 #include "plxTextSettings.h"
 #include "plxTextualHalo.h"
 #include "plxTimeMode.h"
@@ -338,6 +339,16 @@ void TPLXGanttBarPersistence::loadTextHalo(TPLXGanttBar *bar, const QString &nam
 }
 
 // ------------------------------------------------------------ refresh
+
+void PLXLoadBarSpan(IPLXMedia &media, const QString &name, TDateTime &start, TDateTime &end)
+{
+    start = media.dateValue(name, QStringLiteral("start date"), 0);
+    end = media.dateValue(name, QStringLiteral("end date"), 0);
+    if (end < start) {
+        PLXLog(QStringLiteral("%1 ends before it starts; it now ends a day after its start").arg(name));
+        end = start + 1;
+    }
+}
 
 void PLXRefreshAfterBarChange(TPLXDataSourceIntf *dataSource)
 {

@@ -244,6 +244,10 @@ public:
     using TPLXGanttBarDrawer::getRect;
 };
 
+// Reads a bar's "start date" and "end date" keys; an end before the start
+// becomes a day after it, with a log line naming the section.
+ORVANTA_EXPORT void PLXLoadBarSpan(IPLXMedia &media, const QString &name, TDateTime &start, TDateTime &end);
+
 // Refreshes what follows a change of bar dates: critical path, summary bars,
 // tree rows. Shared by the bar, row and table operations.
 ORVANTA_EXPORT void PLXRefreshAfterBarChange(TPLXDataSourceIntf *dataSource);

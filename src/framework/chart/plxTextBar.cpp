@@ -137,12 +137,7 @@ std::unique_ptr<TPLXGanttObject> TPLXTextBarPersistence::doLoad(const QString &n
     if (media.strValue(name, QStringLiteral("text halo"), QStringLiteral("Missing")) != QLatin1String("Missing"))
         loadTextHalo(bar.get(), name, media, factory);
     bar->FText = media.strValue(name, QStringLiteral("text"), QString());
-    bar->FstartDate = media.dateValue(name, QStringLiteral("start date"), 0);
-    bar->FendDate = media.dateValue(name, QStringLiteral("end date"), 0);
-    if (bar->FendDate < bar->FstartDate) {
-        PLXLog(QStringLiteral("%1 ends before it starts; it now ends a day after its start").arg(name));
-        bar->FendDate = bar->FstartDate + 1;
-    }
+    PLXLoadBarSpan(media, name, bar->FstartDate, bar->FendDate);
     bar->setHeight(media.sizeValue(name, QStringLiteral("height"), 50));
     return bar;
 }
