@@ -236,6 +236,24 @@ void TQeLPrintPreview::setDataSource(TPLXDataSource *source, bool gantt)
     Repaginate();
 }
 
+void TQeLPrintPreview::setDataSourceName(const QString &name)
+{
+    FSourceName = name;
+    bindNamedDataSource();
+}
+
+void TQeLPrintPreview::bindNamedDataSource()
+{
+    if (TPLXDataSource *source = PLXFindDataSource(window(), FSourceName); source && source != dataSource())
+        setDataSource(source);
+}
+
+void TQeLPrintPreview::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    bindNamedDataSource();
+}
+
 void TQeLPrintPreview::setProfileFile(const QString &fileName)
 {
     FProfiles = std::make_unique<TQeLIniSerializer>(fileName);

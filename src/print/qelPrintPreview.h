@@ -63,6 +63,8 @@ private:
 class ORVANTA_EXPORT TQeLPrintPreview : public QWidget, public IQeLPrintHost
 {
     Q_OBJECT
+    // The object name of the data source whose Gantt chart is shown, bound when the preview is shown.
+    Q_PROPERTY(QString dataSource READ dataSourceName WRITE setDataSourceName)
 
 public:
     explicit TQeLPrintPreview(QWidget *parent = nullptr);
@@ -71,6 +73,8 @@ public:
     // Shows the Gantt chart of a control, or the chart (gantt) or network of a data source.
     void setGanttGraph(TPLXGanttGraph *graph);
     void setDataSource(TPLXDataSource *source, bool gantt = true);
+    QString dataSourceName() const { return FSourceName; }
+    void setDataSourceName(const QString &name);
     // The profile file; empty means "drucken.ini" beside the executable.
     void setProfileFile(const QString &fileName);
     void SetLogFileName(const QString &fileName) { FLogFile = fileName; }
@@ -116,7 +120,11 @@ signals:
     void pagesChanged();
     void pageChanged(int page);
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
 private:
+    void bindNamedDataSource();
     void showPage();
     void fillThumbnails();
     void fillProfiles();
@@ -131,6 +139,7 @@ private:
     TPLXDataSource *FSource = nullptr;
     bool FGantt = true;
     QString FLogFile;
+    QString FSourceName;
     QString FPdfFile;
     int FPage = 0;
     int FPages = 0;

@@ -58,6 +58,25 @@ TPLXController::TPLXController(QWidget *parent)
 
 TPLXController::~TPLXController() = default;
 
+void TPLXController::setDataSourceName(const QString &name)
+{
+    FDataSourceName = name;
+    bindNamedDataSource();
+}
+
+void TPLXController::bindNamedDataSource()
+{
+    // A form builds its widgets one by one: the named data source may come later, so showing tries again.
+    if (TPLXDataSource *source = PLXFindDataSource(window(), FDataSourceName); source && source != getDataSource())
+        setDataSource(source);
+}
+
+void TPLXController::showEvent(QShowEvent *event)
+{
+    TPLXControllerIntf::showEvent(event);
+    bindNamedDataSource();
+}
+
 void TPLXController::set(mouseState state, mouseEvent event, mouseHandler handler)
 {
     FSA[index(state)][index(event)] = handler;

@@ -36,6 +36,9 @@ enum class mouseState {
 class ORVANTA_EXPORT TPLXController : public TPLXControllerIntf
 {
     Q_OBJECT
+    // The object name of the data source to bind when the control is shown,
+    // so that a form can link the two without code.
+    Q_PROPERTY(QString dataSource READ dataSourceName WRITE setDataSourceName)
 
 public:
     // A bar edge is grabbed when the mouse is less than this many pixels inside it.
@@ -59,7 +62,12 @@ public:
     bool isExecutingAction() const { return ExecutingAction; }
     TPLXGanttObject *getPointedObject() const { return pointedObject; }
 
+    // Binds the control (null unbinds).
+    virtual void setDataSource(TPLXDataSource *dataSource) = 0;
     virtual TPLXDataSource *getDataSource() const = 0;
+    QString dataSourceName() const { return FDataSourceName; }
+    // Binds the data source of that name in the control's window now, or when it is shown.
+    void setDataSourceName(const QString &name);
     virtual TPLXView *getView() = 0;
     virtual void Paint() = 0;
     // Scroll the rows so that `row` is on screen, and the tree so that column `col` is.
@@ -135,8 +143,10 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
+    void bindNamedDataSource();
     void initFSA();
     void set(mouseState state, mouseEvent event, mouseHandler handler);
     bool bound();
@@ -197,4 +207,5 @@ private:
     QPoint lastDraggingPos;
     TRect firstOutline;
     QPoint mouseInitial;
+    QString FDataSourceName;
 };

@@ -36,7 +36,7 @@ public:
 
     // Binds the control (null unbinds); it repaints on every change, undo and
     // redo of the data source and unbinds itself when the data source goes.
-    void setDataSource(TPLXDataSource *dataSource);
+    void setDataSource(TPLXDataSource *dataSource) override;
     TPLXDataSource *getDataSource() const override { return FDataSource; }
     TPLXGanttView &view() { return FView; }
     TPLXView *getView() override { return &FView; }

@@ -356,3 +356,15 @@ void TPLXDataSource::setOnRedo(TPLXOperationEvent event)
 {
     FOnRedo = std::move(event);
 }
+
+TPLXDataSource *PLXFindDataSource(const QObject *scope, const QString &name)
+{
+    if (!scope || name.isEmpty())
+        return nullptr;
+    QObject *named = scope->objectName() == name ? const_cast<QObject *>(scope) : scope->findChild<QObject *>(name);
+    if (!named)
+        return nullptr;
+    if (auto *source = qobject_cast<TPLXDataSource *>(named))
+        return source;
+    return named->findChild<TPLXDataSource *>(QString(), Qt::FindDirectChildrenOnly);
+}

@@ -154,3 +154,8 @@ private:
     std::unique_ptr<TPLXGanttDocument> FRoot;
     QString storageName;
 };
+
+// The data source that a control names in a form: the object called `name`
+// below `scope` when it is a data source, else the data source that object owns.
+// Null when there is none.
+ORVANTA_EXPORT TPLXDataSource *PLXFindDataSource(const QObject *scope, const QString &name);
