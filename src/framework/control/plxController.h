@@ -21,6 +21,9 @@ class TPLXOperation;
 class TPLXTreeGrid;
 class TPLXView;
 
+// What a person calls the bar: the first text of its row in the task tree, else its row number.
+ORVANTA_EXPORT QString PLXBarName(TPLXGanttBar *bar);
+
 // What the mouse is doing; handlers set the next state themselves.
 enum class mouseState {
     simplyMoving,
@@ -149,6 +152,8 @@ private:
     void endTrackingMouse(int, int, int) { currentState = mouseState::simplyMoving; }
     void startHighLighting(int x, int y, int keyState);
     void stopHighLighting(int x, int y, int keyState);
+    // With Shift over a task bar the hint tells what fixes its start; without, that hint goes.
+    void explainStart(int x, int y, bool shift);
     void selectAll(int x, int y, int keyState);
     void invokeEditor(int x, int y, int keyState);
     void FinishEditing(int x, int y, int keyState);
@@ -184,6 +189,8 @@ private:
     bool FDeleteElements = true;
     bool FFocusNextCellOnEnter = false;
     bool resizingSideRight = true;
+    // The hint window shows why a bar starts when it does.
+    bool explaining = false;
     // What the button went down on.
     TPLXGanttObject *dragged = nullptr;
     TPLXGanttObject *pointedObject = nullptr;
