@@ -15,7 +15,7 @@ struct TBuiltInString
 };
 
 // The built-in sets, one row per key in the fixed order of the sets.
-constexpr std::array<TBuiltInString, 155> builtInStrings{{
+constexpr std::array<TBuiltInString, 158> builtInStrings{{
     {"autonumbercolumn", "Nr.", "No", "No"},
     {"insertnewpertbarmsg1", "Ziehen Sie mit der Maus ein Rechteck auf,",
      "Insert a new pert bar by dragging the mouse.", "Insérer une nouvelle barre en glissant la souris."},
@@ -199,6 +199,9 @@ constexpr std::array<TBuiltInString, 155> builtInStrings{{
     {"why_sf", "Anfang–Ende", "start–finish", "début–fin"},
     {"why_ss", "Anfang–Anfang", "start–start", "début–début"},
     {"why_row", "Zeile %1", "row %1", "ligne %1"},
+    {"acc_critical", "kritisch", "critical", "critique"},
+    {"acc_progress", "%1 % erledigt", "%1% done", "%1 % fait"},
+    {"acc_link", "%1, Abstand %2 Arbeitstage", "%1, distance %2 working days", "%1, écart de %2 jours ouvrés"},
 }};
 
 struct TRessourceTable

@@ -52,24 +52,28 @@ int rowOf(TPLXGanttObject *object)
 
 } // namespace
 
-QString PLXBarName(TPLXGanttBar *bar)
+QString PLXRowName(TPLXGanttRow *row)
 {
-    TPLXGanttRow *row = bar ? bar->getParentRow() : nullptr;
     if (!row)
         return QString();
-    const int index = bar->getRow();
+    const int index = row->getOrder();
     TPLXGanttObject *top = row;
     while (top->getParent())
         top = top->getParent();
     auto *document = dynamic_cast<TPLXDocumentSetup *>(top);
     TPLXTreeGrid *tree = document ? document->GetTree() : nullptr;
     // Computed columns (numbers, dates) do not name a task.
-    if (TPLXTreeRow *treeRow = tree && index < tree->rowsCount() ? tree->getRow(index) : nullptr)
+    if (TPLXTreeRow *treeRow = tree && index >= 0 && index < tree->rowsCount() ? tree->getRow(index) : nullptr)
         for (int c = 0; c < treeRow->cellsCount(); ++c)
             if (TPLXTreeCell *cell = treeRow->getCell(c);
                 cell && !dynamic_cast<TPLXTreeAutoCell *>(cell) && !cell->GetText().isEmpty())
                 return cell->GetText();
     return PLXText(QStringLiteral("why_row")).arg(index + 1);
+}
+
+QString PLXBarName(TPLXGanttBar *bar)
+{
+    return bar ? PLXRowName(bar->getParentRow()) : QString();
 }
 
 TPLXController::TPLXController(QWidget *parent)

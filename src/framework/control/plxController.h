@@ -15,13 +15,16 @@ class TPLXBarConnection;
 class TPLXDataSource;
 class TPLXGanttBar;
 class TPLXGanttObject;
+class TPLXGanttRow;
 class TPLXHintWindow;
 class TPLXObjectEditorIntf;
 class TPLXOperation;
 class TPLXTreeGrid;
 class TPLXView;
 
-// What a person calls the bar: the first text of its row in the task tree, else its row number.
+// What a person calls the row: its first text in the task tree, else its number.
+ORVANTA_EXPORT QString PLXRowName(TPLXGanttRow *row);
+// The name of the bar's row.
 ORVANTA_EXPORT QString PLXBarName(TPLXGanttBar *bar);
 
 // What the mouse is doing; handlers set the next state themselves.
