@@ -8,6 +8,7 @@
 #include "plxGanttRow.h"
 #include "plxGanttTable.h"
 #include "plxHintWindow.h"
+#include "plxRessourceStrings.h"
 #include "plxTextualHalo.h"
 #include "plxTreeCell.h"
 #include "plxTreeGrid.h"
@@ -318,6 +319,51 @@ private slots:
         QCOMPARE(s.graph.getHintWindow()->pos(), s.graph.mapToGlobal(on) + QPoint(5, 5));
         QTest::mouseMove(&s.graph, QPoint(on.x(), s.graph.height() - 30));
         QVERIFY(!s.graph.getHintWindow()->isVisible());
+    }
+
+    void whyThisDate_data()
+    {
+        QTest::addColumn<int>("row");
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QString>("expected");
+        const auto add = [](const char *name, int row, QLocale::Language language, const char *text) {
+            QTest::newRow(name) << row << int(language) << QString::fromUtf8(text);
+        };
+        add("held by a distance", 1, QLocale::English,
+            "Why this date?\nThe start is held by \"row 1\" (finish–start, distance 2 working days).");
+        add("held, in German", 1, QLocale::German,
+            "Warum dieses Datum?\nDen Beginn hält „Zeile 1“ (Ende–Anfang, Abstand 2 Arbeitstage).");
+        add("slack", 2, QLocale::English,
+            "Why this date?\nNothing holds the start: the nearest predecessor \"row 1\" (finish–start, distance 0 "
+            "working days) leaves 3 working days.");
+        add("holiday, in French", 3, QLocale::French,
+            "Pourquoi cette date ?\nRien ne fixe le début : aucun prédécesseur.\nLe temps non ouvré allonge la barre "
+            "de 3 jours :\nFounders' Day (Holidays): 10.01.2024\nWeekends: 13.01.2024 – 14.01.2024");
+    }
+    void whyThisDate()
+    {
+        QFETCH(int, row);
+        QFETCH(int, language);
+        QFETCH(QString, expected);
+        TPLXRecordingScope recording;
+        TPLXDataSource ds;
+        ds.setStorage(QStringLiteral("file://" ORVANTA_TEST_DATA "/control/start-reasons.ini"));
+        TPLXGanttGraph graph;
+        graph.resize(700, 200);
+        graph.setDataSource(&ds);
+        graph.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&graph));
+        language == QLocale::English  ? CreateDefaultRessources_ENG()
+        : language == QLocale::French ? CreateDefaultRessources_FRA()
+                                      : CreateDefaultRessources_GER();
+        const QPoint on = ds.GetTable()->getRow(row)->GetBarInRow(0)->ganttDrawer()->getRect().toQRect().center();
+        // Through the window: a move of the widget's own carries no keys.
+        QTest::mouseEvent(QTest::MouseMove, graph.windowHandle(), Qt::NoButton, Qt::ShiftModifier, on);
+        QVERIFY(graph.getHintWindow() && graph.getHintWindow()->isVisible());
+        QCOMPARE(graph.getHintWindow()->getHintText(), expected);
+        // Without Shift the answer goes.
+        QTest::mouseEvent(QTest::MouseMove, graph.windowHandle(), Qt::NoButton, {}, on + QPoint(1, 0));
+        QVERIFY(!graph.getHintWindow()->isVisible());
     }
 
     void deleteSelectAndKeys()

@@ -3,11 +3,16 @@
 #include "plxDocumentCalendar.h"
 #include "plxDocumentFixture.h"
 #include "plxGanttGraph.h"
+#include "plxGanttRow.h"
+#include "plxGanttTable.h"
 #include "plxHintWindow.h"
+#include "plxRessourceStrings.h"
+#include "plxTaskBar.h"
 #include "plxTextSettings.h"
 #include "plxTextualHalo.h"
 #include "plxTreeGrid.h"
 
+#include <QAccessible>
 #include <QScrollBar>
 #include <QtTest>
 
@@ -268,6 +273,84 @@ private slots:
             QVERIFY(readFile(file).contains("<svg"));
         else
             QCOMPARE(QImage(file).size(), graph.PaintToBitmap(nullptr, firstRow, lastRow, start, end));
+    }
+
+    // What a screen reader walks, rows with their bars and then the connections, against the
+    // document, through an added bar, a deleted connection and their undo.
+    void accessibleTree()
+    {
+        TPLXRecordingScope recording;
+        TPLXDataSource ds;
+        ds.setStorage(QStringLiteral("file://") + QFINDTESTDATA("../examples/sample-plan.ini"));
+        CreateDefaultRessources_ENG();
+        TPLXGanttGraph graph;
+        graph.resize(900, 330);
+        graph.setDataSource(&ds);
+        graph.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&graph));
+        QAccessibleInterface *chart = QAccessible::queryAccessibleInterface(&graph);
+        QVERIFY(chart && chart->role() == QAccessible::Chart);
+        const auto line = [](QAccessibleInterface *item) {
+            return QStringList{item->text(QAccessible::Name), item->text(QAccessible::Description),
+                               item->text(QAccessible::Value)}
+                .join(u'|');
+        };
+        // Each step is checked back up to its parent; the control's scroll bars are not the plan's.
+        const auto walk = [&] {
+            QStringList lines;
+            for (int i = 0; i < chart->childCount(); ++i) {
+                QAccessibleInterface *item = chart->child(i);
+                if (item->object())
+                    continue;
+                lines << line(item) + (item->parent() == chart && chart->indexOfChild(item) == i ? "" : " unlinked");
+                for (int j = 0; j < item->childCount(); ++j)
+                    lines << "  " + line(item->child(j)) +
+                                 (item->child(j)->parent() == item && item->indexOfChild(item->child(j)) == j
+                                      ? ""
+                                      : " unlinked");
+            }
+            return lines;
+        };
+        const auto expected = [&] {
+            const auto name = [&](TPLXGanttBar *bar) { return ds.GetTree()->getCellStringValue(bar->getRow(), 1); };
+            const auto day = [](TDateTime d) {
+                return QLocale().toString(QDate(1899, 12, 30).addDays(qint64(d)), QLocale::ShortFormat);
+            };
+            QStringList lines;
+            for (int r = 0; r < ds.GetTable()->countRows(); ++r) {
+                lines << ds.GetTree()->getCellStringValue(r, 1) + "||";
+                for (TPLXGanttBar *bar : ds.GetTable()->getRow(r)->bars()) {
+                    TPLXTaskBar *task = bar->asTaskBar();
+                    // From the first day to the last, the one before the end.
+                    const TDateTime last = std::max(bar->getStartDate(), bar->getEndDate() - 1);
+                    lines << "  " + name(bar) + '|' + day(bar->getStartDate()) +
+                                 (qint64(last) > qint64(bar->getStartDate()) ? " – " + day(last) : QString()) +
+                                 (task && task->getCriticalElement() ? ", critical|" : "|") +
+                                 (task ? QStringLiteral("%1% done").arg(task->getProgress()) : QString());
+                }
+            }
+            for (TPLXBarConnection *c : ds.root()->getConnections())
+                lines << name(c->getFromBar()) + " → " + name(c->getToBar()) +
+                             QStringLiteral("|finish–start, distance %1 working days").arg(c->getMinDistance()) +
+                             (c->getCriticalElement() ? ", critical|" : "|");
+            return lines;
+        };
+        const QStringList before = walk();
+        QCOMPARE(before, expected());
+        QVERIFY(before.join(u'\n').contains(QStringLiteral("critical|100% done")));
+        TPLXGanttBar *first = ds.GetTable()->getRow(1)->GetBarInRow(0);
+        QCOMPARE(chart->childAt(graph.mapToGlobal(first->ganttDrawer()->getRect().toQRect().center()).x(),
+                                graph.mapToGlobal(first->ganttDrawer()->getRect().toQRect().center()).y()),
+                 chart->child(1));
+        QVERIFY(ds.BarAdd(new TPLXTaskBar(first->getStartDate() + 21, 0, 1), 1));
+        QCOMPARE(walk(), expected());
+        QCOMPARE(walk().size(), before.size() + 1);
+        QVERIFY(ds.ConnectionDelete(ds.root()->getConnection(0)));
+        QCOMPARE(walk(), expected());
+        QCOMPARE(walk().size(), before.size());
+        ds.getUndoRedoStack().undo();
+        ds.getUndoRedoStack().undo();
+        QCOMPARE(walk(), before);
     }
 };
 

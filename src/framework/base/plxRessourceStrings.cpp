@@ -15,7 +15,7 @@ struct TBuiltInString
 };
 
 // The built-in sets, one row per key in the fixed order of the sets.
-constexpr std::array<TBuiltInString, 144> builtInStrings{{
+constexpr std::array<TBuiltInString, 158> builtInStrings{{
     {"autonumbercolumn", "Nr.", "No", "No"},
     {"insertnewpertbarmsg1", "Ziehen Sie mit der Maus ein Rechteck auf,",
      "Insert a new pert bar by dragging the mouse.", "Insérer une nouvelle barre en glissant la souris."},
@@ -179,6 +179,29 @@ constexpr std::array<TBuiltInString, 144> builtInStrings{{
     {"msg_missingtree", "Der Aufgabenbaum \"%1\" fehlt oder ist kein Baum; der Standardbaum wird verwendet.",
      "The task tree \"%1\" is missing or not a tree; the default tree is used.",
      "L'arbre des tâches \"%1\" est absent ou n'est pas un arbre ; l'arbre par défaut est utilisé."},
+    {"why_title", "Warum dieses Datum?", "Why this date?", "Pourquoi cette date ?"},
+    {"why_driven", "Den Beginn hält „%1“ (%2, Abstand %3 Arbeitstage).",
+     "The start is held by \"%1\" (%2, distance %3 working days).",
+     "Le début est fixé par « %1 » (%2, écart de %3 jours ouvrés)."},
+    {"why_violated", "Der Abstand fehlt um %1 Arbeitstage.", "The distance is short by %1 working days.",
+     "Il manque %1 jours ouvrés à l'écart."},
+    {"why_slack",
+     "Nichts hält den Beginn: der nächste Vorgänger „%1“ (%2, Abstand %3 Arbeitstage) lässt %4 Arbeitstage Luft.",
+     "Nothing holds the start: the nearest predecessor \"%1\" (%2, distance %3 working days) leaves %4 working days.",
+     "Rien ne fixe le début : le prédécesseur le plus proche « %1 » (%2, écart de %3 jours ouvrés) laisse %4 jours "
+     "ouvrés."},
+    {"why_free", "Nichts hält den Beginn: kein Vorgänger.", "Nothing holds the start: it has no predecessor.",
+     "Rien ne fixe le début : aucun prédécesseur."},
+    {"why_stretch", "Arbeitsfreie Zeit verlängert den Balken um %1 Tage:",
+     "Non-working time lengthens the bar by %1 days:", "Le temps non ouvré allonge la barre de %1 jours :"},
+    {"why_ff", "Ende–Ende", "finish–finish", "fin–fin"},
+    {"why_fs", "Ende–Anfang", "finish–start", "fin–début"},
+    {"why_sf", "Anfang–Ende", "start–finish", "début–fin"},
+    {"why_ss", "Anfang–Anfang", "start–start", "début–début"},
+    {"why_row", "Zeile %1", "row %1", "ligne %1"},
+    {"acc_critical", "kritisch", "critical", "critique"},
+    {"acc_progress", "%1 % erledigt", "%1% done", "%1 % fait"},
+    {"acc_link", "%1, Abstand %2 Arbeitstage", "%1, distance %2 working days", "%1, écart de %2 jours ouvrés"},
 }};
 
 struct TRessourceTable

@@ -276,13 +276,8 @@ TPLXCriticalPathResult TPLXCriticalPathCalculator::solve(const TPLXCriticalPathP
         // A start-finish connection of a bar to itself replaces its duration edge.
         if (link.from == link.to && originAtStart && !targetAtStart)
             duration[size_t(link.from)] = link.minDistance;
-        const TPLXCriticalPathTask &from = tasks[size_t(link.from)];
-        const TPLXCriticalPathTask &to = tasks[size_t(link.to)];
-        const double slack = calendar.diffEffective(originAtStart ? from.startDate : from.endDate,
-                                                    targetAtStart ? to.startDate : to.endDate) -
-                             link.minDistance;
         TDateTime &lb = result.LBTime[size_t(link.from)];
-        lb = std::min(lb, slack);
+        lb = std::min(lb, linkSlack(tasks[size_t(link.from)], tasks[size_t(link.to)], link, calendar));
     }
 
     // The edges the searches walk: length >= 0 and no loop on one node (the
@@ -387,6 +382,27 @@ TPLXCriticalPathResult TPLXCriticalPathCalculator::solve(const TPLXCriticalPathP
     return result;
 }
 
+TPLXCriticalPathTask TPLXCriticalPathCalculator::taskOf(TPLXTaskBar &bar)
+{
+    TPLXCriticalPathTask task;
+    task.effectiveDuration = bar.getEffectiveDuration();
+    task.startDate = bar.getStartDate();
+    task.endDate = bar.getEndDate();
+    task.effectiveStart = bar.effectiveStart();
+    task.effectiveEnd = bar.effectiveEnd();
+    return task;
+}
+
+double TPLXCriticalPathCalculator::linkSlack(const TPLXCriticalPathTask &from, const TPLXCriticalPathTask &to,
+                                             const TPLXCriticalPathLink &link, IPLXCalendar &calendar)
+{
+    const bool originAtStart = link.connType & 2;
+    const bool targetAtStart = link.connType & 1;
+    return calendar.diffEffective(originAtStart ? from.startDate : from.endDate,
+                                  targetAtStart ? to.startDate : to.endDate) -
+           link.minDistance;
+}
+
 TPLXCriticalPathCalculator::TPLXCriticalPathCalculator(TPLXGanttTable *table)
     : table(table)
 {
@@ -453,14 +469,8 @@ void TPLXCriticalPathCalculator::refreshCriticalPath()
     QHash<const TPLXGanttBar *, int> index;
     index.reserve(qsizetype(bars.size()));
     for (size_t i = 0; i < bars.size(); ++i) {
-        TPLXTaskBar *bar = bars[i];
-        TPLXCriticalPathTask &task = plan.tasks[i];
-        task.effectiveDuration = bar->getEffectiveDuration();
-        task.startDate = bar->getStartDate();
-        task.endDate = bar->getEndDate();
-        task.effectiveStart = bar->effectiveStart();
-        task.effectiveEnd = bar->effectiveEnd();
-        index.insert(bar, int(i)); // a bar listed twice keeps its first index
+        plan.tasks[i] = taskOf(*bars[i]);
+        index.insert(bars[i], int(i)); // a bar listed twice keeps its first index
     }
     std::vector<TPLXBarConnection *> connections;
     if (document) {

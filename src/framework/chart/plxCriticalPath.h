@@ -83,6 +83,13 @@ public:
     // marks, because there the result depends on the order of that search.
     static TPLXCriticalPathResult solve(const TPLXCriticalPathPlan &plan, IPLXCalendar &calendar);
 
+    // A task bar as the calculation sees it.
+    static TPLXCriticalPathTask taskOf(TPLXTaskBar &bar);
+    // The working days by which a connection's target point lies beyond its
+    // origin point plus the required distance; negative when the distance is not kept.
+    static double linkSlack(const TPLXCriticalPathTask &from, const TPLXCriticalPathTask &to,
+                            const TPLXCriticalPathLink &link, IPLXCalendar &calendar);
+
 private:
     TPLXGanttTable *table;
     int lastBarIndex = -1;

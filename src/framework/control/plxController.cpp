@@ -11,8 +11,11 @@
 #include "plxObjectEditor.h"
 #include "plxPertBar.h"
 #include "plxPlatform.h"
+#include "plxRessourceStrings.h"
 #include "plxRowOperation.h"
+#include "plxStartReason.h"
 #include "plxSummaryBar.h"
+#include "plxTaskBar.h"
 #include "plxTextSettings.h"
 #include "plxTextualHalo.h"
 #include "plxTreeCell.h"
@@ -48,6 +51,30 @@ int rowOf(TPLXGanttObject *object)
 }
 
 } // namespace
+
+QString PLXRowName(TPLXGanttRow *row)
+{
+    if (!row)
+        return QString();
+    const int index = row->getOrder();
+    TPLXGanttObject *top = row;
+    while (top->getParent())
+        top = top->getParent();
+    auto *document = dynamic_cast<TPLXDocumentSetup *>(top);
+    TPLXTreeGrid *tree = document ? document->GetTree() : nullptr;
+    // Computed columns (numbers, dates) do not name a task.
+    if (TPLXTreeRow *treeRow = tree && index >= 0 && index < tree->rowsCount() ? tree->getRow(index) : nullptr)
+        for (int c = 0; c < treeRow->cellsCount(); ++c)
+            if (TPLXTreeCell *cell = treeRow->getCell(c);
+                cell && !dynamic_cast<TPLXTreeAutoCell *>(cell) && !cell->GetText().isEmpty())
+                return cell->GetText();
+    return PLXText(QStringLiteral("why_row")).arg(index + 1);
+}
+
+QString PLXBarName(TPLXGanttBar *bar)
+{
+    return bar ? PLXRowName(bar->getParentRow()) : QString();
+}
 
 TPLXController::TPLXController(QWidget *parent)
     : TPLXControllerIntf(parent)
@@ -268,8 +295,11 @@ void TPLXController::pointerMoved(int x, int y)
 void TPLXController::mouseMoveEvent(QMouseEvent *event)
 {
     TPLXControllerIntf::mouseMoveEvent(event);
-    if (bound())
+    if (bound()) {
         pointerMoved(event->position().toPoint().x(), event->position().toPoint().y());
+        explainStart(event->position().toPoint().x(), event->position().toPoint().y(),
+                     event->modifiers() & Qt::ShiftModifier);
+    }
 }
 
 void TPLXController::mouseReleaseEvent(QMouseEvent *event)
@@ -673,6 +703,30 @@ void TPLXController::stopHighLighting(int, int, int)
     }
     unsetCursor();
     currentState = mouseState::simplyMoving;
+}
+
+void TPLXController::explainStart(int x, int y, bool shift)
+{
+    auto *bar = dynamic_cast<TPLXGanttBar *>(pointedObject);
+    TPLXTaskBar *task = bar ? bar->asTaskBar() : nullptr;
+    if (!shift || !task || currentState != mouseState::simplyMoving) {
+        if (explaining && hintWindow)
+            hintWindow->hide();
+        explaining = false;
+        return;
+    }
+    try {
+        const QString text = PLXStartReasonText(PLXExplainStart(*task), PLXBarName);
+        if (!hintWindow)
+            hintWindow = std::make_unique<TPLXHintWindow>();
+        const TPLXTextSettings fallback;
+        const TPLXTextSettings *settings = getDataSource()->root()->getHintTextSettings();
+        const QPoint at = mapToGlobal(QPoint(x, y)) + QPoint(5, 5);
+        hintWindow->displayText(text, at.x(), at.y(), settings ? *settings : fallback);
+        explaining = true;
+    } catch (const std::exception &e) {
+        PLXLog(QStringLiteral("An exception occured: ") + QString::fromUtf8(e.what()));
+    }
 }
 
 void TPLXController::deletePointed(int, int, int)

@@ -15,11 +15,17 @@ class TPLXBarConnection;
 class TPLXDataSource;
 class TPLXGanttBar;
 class TPLXGanttObject;
+class TPLXGanttRow;
 class TPLXHintWindow;
 class TPLXObjectEditorIntf;
 class TPLXOperation;
 class TPLXTreeGrid;
 class TPLXView;
+
+// What a person calls the row: its first text in the task tree, else its number.
+ORVANTA_EXPORT QString PLXRowName(TPLXGanttRow *row);
+// The name of the bar's row.
+ORVANTA_EXPORT QString PLXBarName(TPLXGanttBar *bar);
 
 // What the mouse is doing; handlers set the next state themselves.
 enum class mouseState {
@@ -159,6 +165,8 @@ private:
     void endTrackingMouse(int, int, int) { currentState = mouseState::simplyMoving; }
     void startHighLighting(int x, int y, int keyState);
     void stopHighLighting(int x, int y, int keyState);
+    // With Shift over a task bar the hint tells what fixes its start; without, that hint goes.
+    void explainStart(int x, int y, bool shift);
     void selectAll(int x, int y, int keyState);
     void invokeEditor(int x, int y, int keyState);
     void FinishEditing(int x, int y, int keyState);
@@ -194,6 +202,8 @@ private:
     bool FDeleteElements = true;
     bool FFocusNextCellOnEnter = false;
     bool resizingSideRight = true;
+    // The hint window shows why a bar starts when it does.
+    bool explaining = false;
     // What the button went down on.
     TPLXGanttObject *dragged = nullptr;
     TPLXGanttObject *pointedObject = nullptr;

@@ -2,6 +2,7 @@
 #include "plxColors.h"
 #include "plxDataSource.h"
 #include "plxDocumentCalendar.h"
+#include "plxGanttAccessible.h"
 #include "plxGanttBar.h"
 #include "plxGanttDocument.h"
 #include "plxGanttTable.h"
@@ -133,6 +134,7 @@ TPLXGanttGraph::TPLXGanttGraph(QWidget *parent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
+    PLXInstallGanttAccessibility();
     for (QScrollBar *bar : {FDocScroller, FTreeScroller, FVerticalScroller}) {
         bar->setRange(0, 100);
         bar->setPageStep(kLargeChange);
@@ -202,6 +204,7 @@ void TPLXGanttGraph::unbind()
 void TPLXGanttGraph::onDataSourceChanged()
 {
     objectsMayHaveGone();
+    PLXGanttAccessibilityChanged(this);
     if (FDataSource && !FDataSource->IsInUpdateMode())
         Paint();
 }

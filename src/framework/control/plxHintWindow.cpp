@@ -20,11 +20,16 @@ TPLXHintWindow::~TPLXHintWindow() = default;
 
 void TPLXHintWindow::displayHint(const TPLXTextHalo *halo, int x, int y, const TPLXTextSettings &textSettings)
 {
+    displayText(halo ? halo->getHint() : QString(), x, y, textSettings);
+}
+
+void TPLXHintWindow::displayText(const QString &text, int x, int y, const TPLXTextSettings &textSettings)
+{
     move(x, y);
     FTextSettings->Assign(textSettings);
     FTextSettings->SetHAlign(kCentred);
     FTextSettings->SetVAlign(kCentred);
-    hintText = halo ? halo->getHint() : QString();
+    hintText = text;
     // Wrapped at its own single-line width: only explicit line breaks make lines.
     FTextArranger->wordWrapText(hintText, FTextArranger->getTextWidth(hintText));
     resize(std::max(1, FTextArranger->getTextWidthMAX()), std::max(1, FTextArranger->getTextHeight()));

@@ -25,6 +25,8 @@ public:
     // Moves to (x, y) in screen coordinates and takes the halo's hint in a
     // copy of `textSettings`; shows itself when the hint is not empty.
     void displayHint(const TPLXTextHalo *halo, int x, int y, const TPLXTextSettings &textSettings);
+    // The same for a text of the control's own.
+    void displayText(const QString &text, int x, int y, const TPLXTextSettings &textSettings);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
