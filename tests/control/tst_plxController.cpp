@@ -8,6 +8,8 @@
 #include "plxGanttRow.h"
 #include "plxGanttTable.h"
 #include "plxHintWindow.h"
+#include "plxImageBar.h"
+#include "plxProgressBar.h"
 #include "plxTextualHalo.h"
 #include "plxTreeCell.h"
 #include "plxTreeGrid.h"
@@ -25,11 +27,28 @@ using namespace plxtest;
 
 namespace {
 
-// A (2 days) in row 0 ends where B (row 1) may start at the earliest; the chart starts a week earlier.
+// A press at `from`, moves in steps of 5 pixels to `via`, one jump to `to` and a release there.
+// The step that leaves an object moves nothing: only moves off it or inside it drag.
+void drag(QWidget &widget, QPoint from, QPoint via, QPoint to, Qt::MouseButton button = Qt::LeftButton,
+          Qt::KeyboardModifiers modifiers = {})
+{
+    QTest::mouseMove(&widget, from);
+    QTest::mousePress(&widget, button, modifiers, from);
+    const QPoint d = via - from;
+    const int steps = std::max(1, std::max(std::abs(d.x()), std::abs(d.y())) / 5);
+    for (int i = 1; i <= steps; ++i)
+        QTest::mouseMove(&widget, from + d * i / steps);
+    QTest::mouseMove(&widget, to);
+    QTest::mouseRelease(&widget, button, {}, to);
+}
+
+// A (2 days) in row 0 ends where B (row 1) may start at the earliest; C (row 2) is free. The chart
+// starts a week earlier.
 Document plan()
 {
     Document doc;
-    doc.rows = {Row{{Bar{QStringLiteral("A"), kMonday, 2}}}, Row{{Bar{QStringLiteral("B"), kMonday + 3, 1}}}};
+    doc.rows = {Row{{Bar{QStringLiteral("A"), kMonday, 2}}}, Row{{Bar{QStringLiteral("B"), kMonday + 3, 1}}},
+                Row{{Bar{QStringLiteral("C"), kMonday + 7, 2}}}};
     doc.connections = {Connection{QStringLiteral("AB"), QStringLiteral("A"), QStringLiteral("B")}};
     doc.startDate = kMonday - 7;
     doc.nestedTree = true;
@@ -54,19 +73,32 @@ struct Shown : LoadedDocument
     // Start and end of A, then of B.
     QList<double> times() { return {bar(0, 0)->getStartDate(), bar(0, 0)->getEndDate(), b()->getStartDate()}; }
     TPLXGanttBar *b() { return bar(1, 0); }
-    // A press at `from`, moves in steps of 5 pixels to `via`, one jump to `to` and a release there.
-    // The step that leaves the bar moves nothing: only moves off it or inside it drag.
-    void drag(QPoint from, QPoint via, QPoint to, Qt::MouseButton button = Qt::LeftButton)
+    void drag(QPoint from, QPoint via, QPoint to, Qt::MouseButton button = Qt::LeftButton,
+              Qt::KeyboardModifiers modifiers = {})
     {
-        QTest::mouseMove(&graph, from);
-        QTest::mousePress(&graph, button, {}, from);
-        const QPoint d = via - from;
-        const int steps = std::max(1, std::max(std::abs(d.x()), std::abs(d.y())) / 5);
-        for (int i = 1; i <= steps; ++i)
-            QTest::mouseMove(&graph, from + d * i / steps);
-        QTest::mouseMove(&graph, to);
-        QTest::mouseRelease(&graph, button, {}, to);
+        ::drag(graph, from, via, to, button, modifiers);
     }
+    // "A start" and "C end" are the inner quarters of a bar; "empty", "tree", "scroll bar" and
+    // "outside" lie in C's row right of C, over the tree pane, and left of C over the scroll bar and
+    // below the control.
+    QPoint at(QStringView where)
+    {
+        const TRect c = rect(bar(2, 0));
+        const int y = (c.Top + c.Bottom) / 2;
+        if (where == u"empty")
+            return {c.Right + 100, y};
+        if (where == u"tree")
+            return {ds.root()->getTreeWidth() - 30, y};
+        if (where == u"scroll bar")
+            return {c.Left - 100, graph.docScroller()->geometry().center().y()};
+        if (where == u"outside")
+            return {c.Left - 100, graph.height() + 30};
+        const TRect r = rect(bar(where.front().unicode() - u'A', 0));
+        const int quarter = (r.Right - r.Left) / 4;
+        return {where.endsWith(u"start") ? r.Left + quarter : r.Right - quarter, (r.Top + r.Bottom) / 2};
+    }
+    // The x of a date on the chart.
+    int xOf(double date) { return ds.root()->getColStartX(0) + int((date - ds.root()->getStartDate()) * 20); }
     void key(const QString &keys) { QTest::keySequence(&graph, QKeySequence(keys)); }
     void key(const char *keys) { key(QString::fromLatin1(keys)); }
 };
@@ -184,6 +216,100 @@ private slots:
         QCOMPARE(s.times(), before);
         s.key("Ctrl+Y");
         QCOMPARE(s.times(), after);
+    }
+
+    // Shift+drag from bar to bar connects them, the halves giving the type; a drag on empty chart
+    // beyond 10 pixels, or at once with Ctrl, draws out a bar of the created kind in C's row. Each is
+    // one undo step with the pushes it causes; ending anywhere else, or refused, leaves no trace.
+    void drawing_data()
+    {
+        QTest::addColumn<QString>("from"); // a place of at(), or a day of C's row
+        QTest::addColumn<QString>("to");   // a place of at(), or pixels from the day
+        QTest::addColumn<QString>("twist");
+        QTest::addColumn<QList<double>>("made"); // type and push of B, or first and end day; empty: nothing
+        const auto add = [](const char *from, const char *to, const char *twist, QList<double> made) {
+            QTest::newRow((QByteArray(from) + " to " + to + ' ' + twist).constData())
+                << QString::fromLatin1(from) << QString::fromLatin1(to) << QString::fromLatin1(twist) << made;
+        };
+        add("A end", "C start", "", {1, 0});
+        add("A start", "C start", "", {3, 0});
+        add("A end", "C end", "", {0, 0});
+        add("A start", "C end", "", {2, 0});
+        add("C end", "B start", "", {1, 6});
+        add("A end", "B start", "", {});
+        add("B end", "A start", "", {});
+        add("A start", "A end", "", {});
+        add("A end", "empty", "", {});
+        add("A end", "C start", "refused", {});
+        add("day 0", "60", "", {0, 4});
+        add("day 0", "60", "Ctrl", {0, 4});
+        add("day 2", "-60", "", {-1, 3});
+        add("day 0", "10 10", "", {});
+        add("day 0", "11", "", {0, 2});
+        add("day 0", "60", "Milestone", {0, 1});
+        add("day 5", "60", "", {});
+        add("day 5", "60", "Progress", {5, 9});
+        add("day 0", "60", "off", {});
+        add("day 0", "60", "refused", {});
+        for (const char *from : {"A end", "day 0"})
+            for (const char *to : {"tree", "scroll bar", "outside"})
+                add(from, to, "", {});
+    }
+    void drawing()
+    {
+        QFETCH(QString, from);
+        QFETCH(QString, to);
+        QFETCH(QString, twist);
+        QFETCH(QList<double>, made);
+        Shown s;
+        if (twist == u"Progress")
+            s.graph.setCreatedType<TPLXProgressBar>();
+        else if (twist == u"Milestone")
+            s.graph.setCreatedType<TPLXMilestoneBar>();
+        s.graph.setAddElements(twist != u"off");
+        if (twist == u"refused") {
+            s.ds.setOnBeforeConnectionAdd([](TPLXBarConnection *, bool &cancel) { cancel = true; });
+            s.ds.setOnBeforeBarAdd([](TPLXGanttBar *, bool &cancel) { cancel = true; });
+        }
+        TPLXGanttDocument *doc = s.ds.root();
+        const bool bar = from.startsWith(u"day");
+        const QPoint press =
+            bar ? QPoint(s.xOf(kMonday + from.mid(4).toDouble()) + 5, s.at(u"C start").y()) : s.at(from);
+        const QStringList by = to.split(u' ');
+        // Off the chart, the gesture was last on C, or 60 pixels long.
+        const bool off = to == u"tree" || to == u"scroll bar" || to == u"outside";
+        const QPoint via = off   ? (bar ? press + QPoint(60, 0) : s.at(u"C start"))
+                           : bar ? press + QPoint(by[0].toInt(), by.value(1).toInt())
+                                 : s.at(to);
+        const auto state = [&] { return s.times() << doc->countConnections() << s.row(2)->GetBarCount(); };
+        const QList<double> before = state();
+        s.drag(press, via, off ? s.at(to) : via, Qt::LeftButton,
+               !bar               ? Qt::ShiftModifier
+               : twist == u"Ctrl" ? Qt::ControlModifier
+                                  : Qt::NoModifier);
+        QCOMPARE(s.graph.getCurrentState(), mouseState::simplyMoving);
+        for (int row = 0; row < 3; ++row)
+            QVERIFY(!s.bar(row, 0)->ganttDrawer()->isHighLighted());
+        const QList<double> after = state();
+        QCOMPARE(s.stack().GetUndoOperationCount(), made.isEmpty() ? 0 : 1);
+        if (made.isEmpty()) {
+            QCOMPARE(after, before);
+            return;
+        }
+        QCOMPARE(after[3] + after[4], before[3] + before[4] + 1);
+        if (bar) {
+            TPLXGanttBar *added = s.row(2)->GetBarInRow(1);
+            const QString kind = twist == u"Progress" || twist == u"Milestone" ? twist : QStringLiteral("Task");
+            QCOMPARE(QString::fromLatin1(added->metaObject()->className()), QStringLiteral("TPLX%1Bar").arg(kind));
+            QCOMPARE(QList<double>({added->getStartDate() - kMonday, added->getEndDate() - kMonday}), made);
+            QCOMPARE(s.table()->getFocusedBar(), added);
+        } else {
+            QCOMPARE(QList<double>({double(doc->getConnection(1)->getConnType()), after[2] - before[2]}), made);
+        }
+        s.key("Ctrl+Z");
+        QCOMPARE(state(), before);
+        s.key("Ctrl+Y");
+        QCOMPARE(state(), after);
     }
 
     void treeKeys_data()

@@ -163,7 +163,7 @@ void TPLXGanttGraph::setDataSource(TPLXDataSource *dataSource)
     for (const QMetaObject::Connection &c : std::as_const(FConnections))
         disconnect(c);
     FConnections.clear();
-    forgetObjects();
+    forgetObjects(false);
     FView.forgetVisualContext();
     FDataSource = dataSource;
     FView.setDataSource(dataSource);
@@ -254,6 +254,11 @@ bool TPLXGanttGraph::ensureFrame()
 int TPLXGanttGraph::chartRight() const
 {
     return chartArea().Right;
+}
+
+int TPLXGanttGraph::chartBottom() const
+{
+    return chartArea().Bottom;
 }
 
 TRect TPLXGanttGraph::chartArea() const
