@@ -430,6 +430,61 @@ private slots:
         QCOMPARE(s.ds.getUndoRedoStack().GetUndoOperationCount(), 0);
     }
 
+    // The tree's handles under the mouse, each change one undo step: Ctrl+click on a title sorts by
+    // its column, a resizer heightens its row, a selector moves its row among its siblings, a click on
+    // an expander folds its group.
+    void halos_data()
+    {
+        QTest::addColumn<QString>("handle");
+        QTest::addColumn<QString>("change");
+        QTest::newRow("header halo") << "header"
+                                     << "Delivery25 Build25 Launch25 Test25 Planning25 Design25";
+        QTest::newRow("row resizer") << "resizer"
+                                     << "Kick-off25 Requirements35 Design25";
+        QTest::newRow("row selector") << "selector"
+                                      << "Planning25 Design25 Kick-off25 Requirements25";
+        QTest::newRow("expander") << "expander"
+                                  << "Launch25 folded";
+    }
+    void halos()
+    {
+        QFETCH(QString, handle);
+        QFETCH(QString, change);
+        Sample s;
+        TPLXTreeRowsResizePane *pane = s.tree->getRowsResizePane();
+        TPLXTreeHeader *header = s.tree->getHeader();
+        const auto middle = [](TPLXHaloEntity *halo) { return halo->getOutline().toQRect().center(); };
+        const QPoint from = handle == u"header"     ? middle(header->getClicker(1))
+                            : handle == u"resizer"  ? middle(pane->getResizer(2))
+                            : handle == u"selector" ? middle(pane->getSelector(3))
+                                                    : s.tree->findNodeByIndex(0)->getExpander()->position();
+        // Each row's name and height, and whether the first group is folded.
+        const auto state = [&] {
+            QStringList words;
+            for (int r = 0; r < s.tree->rowsCount(); ++r)
+                words << s.tree->getCellStringValue(r, 1) + QString::number(s.ds.GetTable()->getRow(r)->getHeight());
+            if (s.tree->findNodeByIndex(0)->isCollapsed())
+                words << QStringLiteral("folded");
+            return words.join(u' ');
+        };
+        const QString before = state();
+        // Clicks without a move in between: a move would let the chart scroll under the expander.
+        QTest::mouseMove(&s.graph, from);
+        if (const QPoint to = handle == u"resizer" ? from + QPoint(0, 10) : middle(pane->getSelector(1));
+            handle == u"resizer" || handle == u"selector")
+            drag(s.graph, from, to, to);
+        else
+            QTest::mouseClick(&s.graph, Qt::LeftButton, handle == u"header" ? Qt::ControlModifier : Qt::NoModifier,
+                              from);
+        const QString after = state();
+        QVERIFY2(after.contains(change), qPrintable(after));
+        QCOMPARE(s.ds.getUndoRedoStack().GetUndoOperationCount(), 1);
+        QTest::keySequence(&s.graph, QKeySequence(QStringLiteral("Ctrl+Z")));
+        QCOMPARE(state(), before);
+        QTest::keySequence(&s.graph, QKeySequence(QStringLiteral("Ctrl+Y")));
+        QCOMPARE(state(), after);
+    }
+
     void hoverShowsTheHint()
     {
         Sample s;
