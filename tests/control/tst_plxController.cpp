@@ -73,11 +73,6 @@ struct Shown : LoadedDocument
     // Start and end of A, then of B.
     QList<double> times() { return {bar(0, 0)->getStartDate(), bar(0, 0)->getEndDate(), b()->getStartDate()}; }
     TPLXGanttBar *b() { return bar(1, 0); }
-    void drag(QPoint from, QPoint via, QPoint to, Qt::MouseButton button = Qt::LeftButton,
-              Qt::KeyboardModifiers modifiers = {})
-    {
-        ::drag(graph, from, via, to, button, modifiers);
-    }
     // "A start" and "C end" are the inner quarters of a bar; "empty", "tree", "scroll bar" and
     // "outside" lie in C's row right of C, over the tree pane, and left of C over the scroll bar and
     // below the control.
@@ -203,7 +198,7 @@ private slots:
                 s.table()->setFocusedBar(a);
             s.key(grip);
         } else {
-            s.drag(press, via, release, grip == u"right button" ? Qt::RightButton : Qt::LeftButton);
+            drag(s.graph, press, via, release, grip == u"right button" ? Qt::RightButton : Qt::LeftButton);
         }
         QCOMPARE(s.graph.getCurrentState(), mouseState::simplyMoving);
         const QList<double> after = s.times();
@@ -283,10 +278,10 @@ private slots:
                                  : s.at(to);
         const auto state = [&] { return s.times() << doc->countConnections() << s.row(2)->GetBarCount(); };
         const QList<double> before = state();
-        s.drag(press, via, off ? s.at(to) : via, Qt::LeftButton,
-               !bar               ? Qt::ShiftModifier
-               : twist == u"Ctrl" ? Qt::ControlModifier
-                                  : Qt::NoModifier);
+        drag(s.graph, press, via, off ? s.at(to) : via, Qt::LeftButton,
+             !bar               ? Qt::ShiftModifier
+             : twist == u"Ctrl" ? Qt::ControlModifier
+                                : Qt::NoModifier);
         QCOMPARE(s.graph.getCurrentState(), mouseState::simplyMoving);
         for (int row = 0; row < 3; ++row)
             QVERIFY(!s.bar(row, 0)->ganttDrawer()->isHighLighted());
@@ -395,26 +390,9 @@ private slots:
         QTest::keyClick(editor, Qt::Key_Escape);
     }
 
-    void splitterCollapseAndCategoryKeys()
+    void collapseAndCategoryKeys()
     {
         Sample s;
-        TPLXGanttDocument *doc = s.ds.root();
-        QSignalSpy moved(&s.graph, &TPLXController::splitterMove);
-        const int width = doc->getTreeWidth();
-        const QPoint grip = s.tree->getResizer()->getOutline().toQRect().center();
-        QTest::mouseMove(&s.graph, grip);
-        QTest::mousePress(&s.graph, Qt::LeftButton, {}, grip);
-        // In steps: the move that leaves the splitter moves nothing.
-        for (int dx = 5; dx <= 50; dx += 5)
-            QTest::mouseMove(&s.graph, grip + QPoint(dx, 0));
-        QTest::mouseRelease(&s.graph, Qt::LeftButton, {}, grip + QPoint(50, 0));
-        QCOMPARE(doc->getTreeWidth(), width + 50);
-        QCOMPARE(moved.count(), 1);
-        // A click on it folds the tree pane.
-        const QPoint moved50 = s.tree->getResizer()->getOutline().toQRect().center();
-        QTest::mouseMove(&s.graph, moved50);
-        QTest::mouseClick(&s.graph, Qt::LeftButton, {}, moved50);
-        QCOMPARE(doc->getTreeWidth(), 20);
         // Without cell focusing Left and Right fold and unfold a group; Ctrl+B flips category 0.
         s.tree->setCellFocusing(false);
         s.tree->focus(0);
@@ -423,44 +401,45 @@ private slots:
         QVERIFY(group->isCollapsed());
         QTest::keyClick(&s.graph, Qt::Key_Right);
         QVERIFY(!group->isCollapsed());
-        IPLXDateCategory *category = doc->getCalendar()->getDateCategory(0);
+        IPLXDateCategory *category = s.ds.root()->getCalendar()->getDateCategory(0);
         const bool working = category->getWorking();
         QTest::keySequence(&s.graph, QKeySequence(QStringLiteral("Ctrl+B")));
         QCOMPARE(category->getWorking(), !working);
         QCOMPARE(s.ds.getUndoRedoStack().GetUndoOperationCount(), 0);
     }
 
-    // The tree's handles under the mouse, each change one undo step: Ctrl+click on a title sorts by
-    // its column, a resizer heightens its row, a selector moves its row among its siblings, a click on
-    // an expander folds its group.
+    // The tree's handles under the mouse: Ctrl+click on a title sorts by its column, a resizer
+    // heightens its row, a selector moves its row among its siblings, a click on an expander folds its
+    // group, each one undo step; the splitter widens the tree pane, and a click on it folds the pane.
     void halos_data()
     {
         QTest::addColumn<QString>("handle");
+        QTest::addColumn<QPoint>("by"); // a click when null
         QTest::addColumn<QString>("change");
-        QTest::newRow("header halo") << "header"
-                                     << "Delivery25 Build25 Launch25 Test25 Planning25 Design25";
-        QTest::newRow("row resizer") << "resizer"
-                                     << "Kick-off25 Requirements35 Design25";
-        QTest::newRow("row selector") << "selector"
-                                      << "Planning25 Design25 Kick-off25 Requirements25";
-        QTest::newRow("expander") << "expander"
-                                  << "Launch25 folded";
+        QTest::newRow("title") << "title" << QPoint() << "Delivery25 Build25 Launch25 Test25 Planning25 Design25";
+        QTest::newRow("row resizer") << "resizer" << QPoint(0, 10) << "Kick-off25 Requirements35 Design25";
+        QTest::newRow("row selector") << "selector" << QPoint(0, -50) << "Planning25 Design25 Kick-off25";
+        QTest::newRow("expander") << "expander" << QPoint() << "Launch25 folded";
+        QTest::newRow("splitter") << "splitter" << QPoint(50, 0) << "450 Planning25";
+        QTest::newRow("splitter click") << "splitter" << QPoint() << "20 Planning25";
     }
     void halos()
     {
         QFETCH(QString, handle);
+        QFETCH(QPoint, by);
         QFETCH(QString, change);
         Sample s;
         TPLXTreeRowsResizePane *pane = s.tree->getRowsResizePane();
-        TPLXTreeHeader *header = s.tree->getHeader();
+        QSignalSpy moved(&s.graph, &TPLXController::splitterMove);
         const auto middle = [](TPLXHaloEntity *halo) { return halo->getOutline().toQRect().center(); };
-        const QPoint from = handle == u"header"     ? middle(header->getClicker(1))
+        const QPoint from = handle == u"title"      ? middle(s.tree->getHeader()->getClicker(1))
                             : handle == u"resizer"  ? middle(pane->getResizer(2))
                             : handle == u"selector" ? middle(pane->getSelector(3))
+                            : handle == u"splitter" ? middle(s.tree->getResizer())
                                                     : s.tree->findNodeByIndex(0)->getExpander()->position();
-        // Each row's name and height, and whether the first group is folded.
+        // The tree pane's width, each row's name and height, and whether the first group is folded.
         const auto state = [&] {
-            QStringList words;
+            QStringList words{QString::number(s.ds.root()->getTreeWidth())};
             for (int r = 0; r < s.tree->rowsCount(); ++r)
                 words << s.tree->getCellStringValue(r, 1) + QString::number(s.ds.GetTable()->getRow(r)->getHeight());
             if (s.tree->findNodeByIndex(0)->isCollapsed())
@@ -470,15 +449,19 @@ private slots:
         const QString before = state();
         // Clicks without a move in between: a move would let the chart scroll under the expander.
         QTest::mouseMove(&s.graph, from);
-        if (const QPoint to = handle == u"resizer" ? from + QPoint(0, 10) : middle(pane->getSelector(1));
-            handle == u"resizer" || handle == u"selector")
-            drag(s.graph, from, to, to);
-        else
-            QTest::mouseClick(&s.graph, Qt::LeftButton, handle == u"header" ? Qt::ControlModifier : Qt::NoModifier,
+        if (by.isNull())
+            QTest::mouseClick(&s.graph, Qt::LeftButton, handle == u"title" ? Qt::ControlModifier : Qt::NoModifier,
                               from);
+        else
+            drag(s.graph, from, from + by, from + by);
         const QString after = state();
         QVERIFY2(after.contains(change), qPrintable(after));
-        QCOMPARE(s.ds.getUndoRedoStack().GetUndoOperationCount(), 1);
+        QCOMPARE(moved.count(), handle == u"splitter" && !by.isNull() ? 1 : 0);
+        // The tree pane's width is no edit of the plan.
+        const bool recorded = handle != u"splitter";
+        QCOMPARE(s.ds.getUndoRedoStack().GetUndoOperationCount(), recorded ? 1 : 0);
+        if (!recorded)
+            return;
         QTest::keySequence(&s.graph, QKeySequence(QStringLiteral("Ctrl+Z")));
         QCOMPARE(state(), before);
         QTest::keySequence(&s.graph, QKeySequence(QStringLiteral("Ctrl+Y")));
@@ -535,7 +518,7 @@ private slots:
         });
         const QPoint from = s.middle(s.bar(0, 0));
         for (int i = 0; i < 2; ++i) {
-            s.drag(from, from + QPoint(60, 0), from + QPoint(60, 0));
+            drag(s.graph, from, from + QPoint(60, 0), from + QPoint(60, 0));
             QCOMPARE(s.graph.getCurrentState(), mouseState::simplyMoving);
             QCOMPARE(s.row(1)->GetBarCount(), 1);
             if (throwing) {
@@ -552,7 +535,7 @@ private slots:
         s.ds.setOnBeforeBarMove(nullptr);
         s.ds.setOnBeforeBarResize([](TPLXGanttBar *, bool &) { throw std::runtime_error("no resizing"); });
         const TRect r = s.rect(s.bar(0, 0));
-        s.drag({r.Right - 2, r.Top + 5}, {r.Right + 40, r.Top + 5}, {r.Right + 40, r.Top + 5});
+        drag(s.graph, {r.Right - 2, r.Top + 5}, {r.Right + 40, r.Top + 5}, {r.Right + 40, r.Top + 5});
         QVERIFY(!s.stack().isGrouping());
         QCOMPARE(s.stack().GetUndoOperationCount(), 1);
     }
