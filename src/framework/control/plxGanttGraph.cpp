@@ -202,6 +202,12 @@ void TPLXGanttGraph::unbind()
 void TPLXGanttGraph::onDataSourceChanged()
 {
     objectsMayHaveGone();
+    // A gesture records its change before it ends, and its handler repaints once it is done.
+    if (isExecutingAction()) {
+        FFrameStale = true;
+        update();
+        return;
+    }
     if (FDataSource && !FDataSource->IsInUpdateMode())
         Paint();
 }
