@@ -538,6 +538,26 @@ private slots:
         drag(s.graph, {r.Right - 2, r.Top + 5}, {r.Right + 40, r.Top + 5}, {r.Right + 40, r.Top + 5});
         QVERIFY(!s.stack().isGrouping());
         QCOMPARE(s.stack().GetUndoOperationCount(), 1);
+        // A connection and a new bar under way while the document is replaced or the control unbound:
+        // the rest of each gesture finds nothing to do.
+        for (const bool unbind : {false, true}) {
+            for (const Qt::KeyboardModifier key : {Qt::ShiftModifier, Qt::ControlModifier}) {
+                const QPoint from = key == Qt::ShiftModifier ? s.at(u"A end") : s.at(u"empty");
+                QTest::mouseMove(&s.graph, from);
+                QTest::mousePress(&s.graph, Qt::LeftButton, key, from);
+                QTest::mouseMove(&s.graph, s.at(u"C end"));
+                QVERIFY(s.graph.getCurrentState() != mouseState::simplyMoving);
+                if (unbind)
+                    s.graph.setDataSource(nullptr);
+                else
+                    s.ds.setStorage(s.storage);
+                QTest::mouseMove(&s.graph, s.at(u"C start"));
+                QTest::mouseRelease(&s.graph, Qt::LeftButton, {}, s.at(u"C start"));
+                s.graph.setDataSource(&s.ds);
+                QCOMPARE(s.ds.root()->countConnections(), 1);
+                QCOMPARE(s.row(2)->GetBarCount(), 1);
+            }
+        }
     }
 };
 
