@@ -27,6 +27,7 @@
 
 #include <cstdlib>
 #include <exception>
+#include <utility>
 
 namespace {
 
@@ -697,8 +698,8 @@ void TPLXController::returnFakeBar()
         newConnection->getDrawer(vtGanttGraph)->setHighlighted(false);
         if (doc)
             doc->removeConnection(newConnection);
-        delete newConnection;
-        newConnection = nullptr;
+        // Unlisted, it is nobody's but this gesture's.
+        const std::unique_ptr<TPLXBarConnection> unlisted(std::exchange(newConnection, nullptr));
     }
     if (fakeBar) {
         fakeBar->setParent(nullptr);
@@ -714,11 +715,13 @@ void TPLXController::startMakingConnection(int x, int y, int keyState)
         if (!lendFakeBar(bar->getStartDate(), bar->getStartDate() + 1.0, bar->getRow()))
             return;
         TPLXGanttDocument *doc = getDataSource()->root();
-        newConnection = new TPLXBarConnection(bar, fakeBar.get(), TPLXBarConnection::ctFinishFinish, doc);
-        newConnection->setOriginType(bar->ganttDrawer()->closerToStart(x, y));
-        // Listed, so that it is drawn while the mouse moves, but not added through an
-        // operation: the data source's handlers only hear of the connection made.
-        doc->addConnection(newConnection);
+        auto connection =
+            std::make_unique<TPLXBarConnection>(bar, fakeBar.get(), TPLXBarConnection::ctFinishFinish, doc);
+        connection->setOriginType(bar->ganttDrawer()->closerToStart(x, y));
+        // Listed (the document owns it then), so that it is drawn while the mouse moves, but not
+        // added through an operation: the data source's handlers only hear of the connection made.
+        doc->addConnection(connection.get());
+        newConnection = connection.release();
         newConnection->getDrawer(vtGanttGraph)->setHighlighted(true);
         Paint();
         lastConnColumn = getView()->getColRow(x, y).x;
@@ -799,10 +802,12 @@ void TPLXController::endMakingConnection(int x, int y, int)
         made->setToBar(target);
         // The connection and the distances it repairs are one step.
         std::unique_ptr<TPLXOperation> op = std::make_unique<TPLXConnectionAddOperation>(ds, made);
-        if (op->perform())
+        if (op->perform()) {
             recordWithRepair(std::move(op), nullptr);
-        else
-            delete made;
+        } else {
+            // Refused: never listed, so nothing else refers to it.
+            const std::unique_ptr<TPLXBarConnection> refused(made);
+        }
     }
     Paint();
 }

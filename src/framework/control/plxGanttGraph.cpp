@@ -202,14 +202,15 @@ void TPLXGanttGraph::unbind()
 void TPLXGanttGraph::onDataSourceChanged()
 {
     objectsMayHaveGone();
+    if (!FDataSource || FDataSource->IsInUpdateMode())
+        return;
     // A gesture records its change before it ends, and its handler repaints once it is done.
     if (isExecutingAction()) {
         FFrameStale = true;
         update();
         return;
     }
-    if (FDataSource && !FDataSource->IsInUpdateMode())
-        Paint();
+    Paint();
 }
 
 void TPLXGanttGraph::BeginUpdate()
