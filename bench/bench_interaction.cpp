@@ -15,7 +15,10 @@
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
+#include <map>
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -62,6 +65,7 @@ struct Bound
             count += ds.GetTable()->getRow(r)->GetBarInRow(0)->getStartDate() != starts[size_t(r)];
         return count;
     }
+    // Each row's bar start, row by row.
     std::vector<TDateTime> starts()
     {
         std::vector<TDateTime> all;
@@ -70,6 +74,7 @@ struct Bound
         return all;
     }
 
+    // A mouse event of the left button, as the platform delivers it.
     void send(QEvent::Type type, QPoint at)
     {
         const bool move = type == QEvent::MouseMove;
