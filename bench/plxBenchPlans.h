@@ -1,6 +1,7 @@
 // Generated plans for the benchmarks: each task is a row with one task bar,
 // optionally linked finish-start to the next two tasks, under a weekend
-// calendar; optionally with a week and a day band and an empty task tree.
+// calendar; optionally with a week and a day band and an empty task tree, and
+// with task bars of a set height.
 #pragma once
 
 #include <QByteArray>
@@ -13,6 +14,10 @@ struct PlanShape
 {
     bool links = true;
     bool bands = false;
+    // The task bars' height in pixels; 0 leaves the document without task bar settings.
+    int barHeight = 0;
+    // Links hold their distance exactly, as stored links do by default; otherwise a task may start later.
+    bool fixedDistances = true;
     // The start day of task i (days after 46390) among n tasks.
     std::function<int(int i, int n)> startDay = [](int i, int) { return i % 400; };
 };
@@ -26,6 +31,8 @@ inline QByteArray generatePlan(int tasks, const PlanShape &shape = {})
     text += "[root]\ntypeID=Document\nstartDate=46388\ntable=Plan Table\ncalendar=Plan Calendar\n";
     if (shape.bands)
         text += "tree=Plan Tree\ntime scales#count=2\ntime scales#0=Week Scale\ntime scales#1=Day Scale\n";
+    if (shape.barHeight > 0)
+        text += "task bar settings=Plan Bars\n";
     text += "connections#count=" + n(linkCount) + "\n";
     int links = 0;
     for (int i = 0; i + 1 < tasks && links < linkCount; ++i)
@@ -34,6 +41,8 @@ inline QByteArray generatePlan(int tasks, const PlanShape &shape = {})
     if (shape.bands)
         text += "\n[Week Scale]\ntypeID=Time Scale\nrelative time mode=1\n\n[Day Scale]\ntypeID=Time Scale\n"
                 "grid=Plan Table\n";
+    if (shape.barHeight > 0)
+        text += "\n[Plan Bars]\ntypeID=Task Bar Settings\nHeight=" + n(shape.barHeight) + "\n";
     text += "\n[Plan Calendar]\ntypeID=Document Calendar\ncategories#count=1\ncategories#0=Weekends\n"
             "\n[Weekends]\ntypeID=Predefined Date Category\n";
     text += "\n[Plan Table]\ntypeID=Gantt Table\nrows#count=" + n(tasks) + "\n";
@@ -47,7 +56,8 @@ inline QByteArray generatePlan(int tasks, const PlanShape &shape = {})
     for (int i = 0; i + 1 < tasks && linkCount > 0; ++i)
         for (int step = 1; step <= 2 && i + step < tasks; ++step)
             text += "\n[Link " + n(i) + "-" + n(i + step) + "]\ntypeID=Bar Connection\nfrom=Task " + n(i) +
-                    "\nto=Task " + n(i + step) + "\ntype=1\ndistance=0\n";
+                    "\nto=Task " + n(i + step) + "\ntype=1\ndistance=0\n" +
+                    (shape.fixedDistances ? "" : "distanceFixed=0\n");
     return text;
 }
 

@@ -8,6 +8,8 @@
 #include "plxGanttRow.h"
 #include "plxGanttTable.h"
 #include "plxHintWindow.h"
+#include "plxImageBar.h"
+#include "plxProgressBar.h"
 #include "plxRessourceStrings.h"
 #include "plxTextualHalo.h"
 #include "plxTreeCell.h"
@@ -26,11 +28,28 @@ using namespace plxtest;
 
 namespace {
 
-// A (2 days) in row 0 ends where B (row 1) may start at the earliest; the chart starts a week earlier.
+// A press at `from`, moves in steps of 5 pixels to `via`, one jump to `to` and a release there.
+// The step that leaves an object moves nothing: only moves off it or inside it drag.
+void drag(QWidget &widget, QPoint from, QPoint via, QPoint to, Qt::MouseButton button = Qt::LeftButton,
+          Qt::KeyboardModifiers modifiers = {})
+{
+    QTest::mouseMove(&widget, from);
+    QTest::mousePress(&widget, button, modifiers, from);
+    const QPoint d = via - from;
+    const int steps = std::max(1, std::max(std::abs(d.x()), std::abs(d.y())) / 5);
+    for (int i = 1; i <= steps; ++i)
+        QTest::mouseMove(&widget, from + d * i / steps);
+    QTest::mouseMove(&widget, to);
+    QTest::mouseRelease(&widget, button, {}, to);
+}
+
+// A (2 days) in row 0 ends where B (row 1) may start at the earliest; C (row 2) is free. The chart
+// starts a week earlier.
 Document plan()
 {
     Document doc;
-    doc.rows = {Row{{Bar{QStringLiteral("A"), kMonday, 2}}}, Row{{Bar{QStringLiteral("B"), kMonday + 3, 1}}}};
+    doc.rows = {Row{{Bar{QStringLiteral("A"), kMonday, 2}}}, Row{{Bar{QStringLiteral("B"), kMonday + 3, 1}}},
+                Row{{Bar{QStringLiteral("C"), kMonday + 7, 2}}}};
     doc.connections = {Connection{QStringLiteral("AB"), QStringLiteral("A"), QStringLiteral("B")}};
     doc.startDate = kMonday - 7;
     doc.nestedTree = true;
@@ -55,19 +74,27 @@ struct Shown : LoadedDocument
     // Start and end of A, then of B.
     QList<double> times() { return {bar(0, 0)->getStartDate(), bar(0, 0)->getEndDate(), b()->getStartDate()}; }
     TPLXGanttBar *b() { return bar(1, 0); }
-    // A press at `from`, moves in steps of 5 pixels to `via`, one jump to `to` and a release there.
-    // The step that leaves the bar moves nothing: only moves off it or inside it drag.
-    void drag(QPoint from, QPoint via, QPoint to, Qt::MouseButton button = Qt::LeftButton)
+    // "A start" and "C end" are the inner quarters of a bar; "empty", "tree", "scroll bar" and
+    // "outside" lie in C's row right of C, over the tree pane, and left of C over the scroll bar and
+    // below the control.
+    QPoint at(QStringView where)
     {
-        QTest::mouseMove(&graph, from);
-        QTest::mousePress(&graph, button, {}, from);
-        const QPoint d = via - from;
-        const int steps = std::max(1, std::max(std::abs(d.x()), std::abs(d.y())) / 5);
-        for (int i = 1; i <= steps; ++i)
-            QTest::mouseMove(&graph, from + d * i / steps);
-        QTest::mouseMove(&graph, to);
-        QTest::mouseRelease(&graph, button, {}, to);
+        const TRect c = rect(bar(2, 0));
+        const int y = (c.Top + c.Bottom) / 2;
+        if (where == u"empty")
+            return {c.Right + 100, y};
+        if (where == u"tree")
+            return {ds.root()->getTreeWidth() - 30, y};
+        if (where == u"scroll bar")
+            return {c.Left - 100, graph.docScroller()->geometry().center().y()};
+        if (where == u"outside")
+            return {c.Left - 100, graph.height() + 30};
+        const TRect r = rect(bar(where.front().unicode() - u'A', 0));
+        const int quarter = (r.Right - r.Left) / 4;
+        return {where.endsWith(u"start") ? r.Left + quarter : r.Right - quarter, (r.Top + r.Bottom) / 2};
     }
+    // The x of a date on the chart.
+    int xOf(double date) { return ds.root()->getColStartX(0) + int((date - ds.root()->getStartDate()) * 20); }
     void key(const QString &keys) { QTest::keySequence(&graph, QKeySequence(keys)); }
     void key(const char *keys) { key(QString::fromLatin1(keys)); }
 };
@@ -172,7 +199,7 @@ private slots:
                 s.table()->setFocusedBar(a);
             s.key(grip);
         } else {
-            s.drag(press, via, release, grip == u"right button" ? Qt::RightButton : Qt::LeftButton);
+            drag(s.graph, press, via, release, grip == u"right button" ? Qt::RightButton : Qt::LeftButton);
         }
         QCOMPARE(s.graph.getCurrentState(), mouseState::simplyMoving);
         const QList<double> after = s.times();
@@ -185,6 +212,100 @@ private slots:
         QCOMPARE(s.times(), before);
         s.key("Ctrl+Y");
         QCOMPARE(s.times(), after);
+    }
+
+    // Shift+drag from bar to bar connects them, the halves giving the type; a drag on empty chart
+    // beyond 10 pixels, or at once with Ctrl, draws out a bar of the created kind in C's row. Each is
+    // one undo step with the pushes it causes; ending anywhere else, or refused, leaves no trace.
+    void drawing_data()
+    {
+        QTest::addColumn<QString>("from"); // a place of at(), or a day of C's row
+        QTest::addColumn<QString>("to");   // a place of at(), or pixels from the day
+        QTest::addColumn<QString>("twist");
+        QTest::addColumn<QList<double>>("made"); // type and push of B, or first and end day; empty: nothing
+        const auto add = [](const char *from, const char *to, const char *twist, QList<double> made) {
+            QTest::newRow((QByteArray(from) + " to " + to + ' ' + twist).constData())
+                << QString::fromLatin1(from) << QString::fromLatin1(to) << QString::fromLatin1(twist) << made;
+        };
+        add("A end", "C start", "", {1, 0});
+        add("A start", "C start", "", {3, 0});
+        add("A end", "C end", "", {0, 0});
+        add("A start", "C end", "", {2, 0});
+        add("C end", "B start", "", {1, 6});
+        add("A end", "B start", "", {});
+        add("B end", "A start", "", {});
+        add("A start", "A end", "", {});
+        add("A end", "empty", "", {});
+        add("A end", "C start", "refused", {});
+        add("day 0", "60", "", {0, 4});
+        add("day 0", "60", "Ctrl", {0, 4});
+        add("day 2", "-60", "", {-1, 3});
+        add("day 0", "10 10", "", {});
+        add("day 0", "11", "", {0, 2});
+        add("day 0", "60", "Milestone", {0, 1});
+        add("day 5", "60", "", {});
+        add("day 5", "60", "Progress", {5, 9});
+        add("day 0", "60", "off", {});
+        add("day 0", "60", "refused", {});
+        for (const char *from : {"A end", "day 0"})
+            for (const char *to : {"tree", "scroll bar", "outside"})
+                add(from, to, "", {});
+    }
+    void drawing()
+    {
+        QFETCH(QString, from);
+        QFETCH(QString, to);
+        QFETCH(QString, twist);
+        QFETCH(QList<double>, made);
+        Shown s;
+        if (twist == u"Progress")
+            s.graph.setCreatedType<TPLXProgressBar>();
+        else if (twist == u"Milestone")
+            s.graph.setCreatedType<TPLXMilestoneBar>();
+        s.graph.setAddElements(twist != u"off");
+        if (twist == u"refused") {
+            s.ds.setOnBeforeConnectionAdd([](TPLXBarConnection *, bool &cancel) { cancel = true; });
+            s.ds.setOnBeforeBarAdd([](TPLXGanttBar *, bool &cancel) { cancel = true; });
+        }
+        TPLXGanttDocument *doc = s.ds.root();
+        const bool bar = from.startsWith(u"day");
+        const QPoint press =
+            bar ? QPoint(s.xOf(kMonday + from.mid(4).toDouble()) + 5, s.at(u"C start").y()) : s.at(from);
+        const QStringList by = to.split(u' ');
+        // Off the chart, the gesture was last on C, or 60 pixels long.
+        const bool off = to == u"tree" || to == u"scroll bar" || to == u"outside";
+        const QPoint via = off   ? (bar ? press + QPoint(60, 0) : s.at(u"C start"))
+                           : bar ? press + QPoint(by[0].toInt(), by.value(1).toInt())
+                                 : s.at(to);
+        const auto state = [&] { return s.times() << doc->countConnections() << s.row(2)->GetBarCount(); };
+        const QList<double> before = state();
+        drag(s.graph, press, via, off ? s.at(to) : via, Qt::LeftButton,
+             !bar               ? Qt::ShiftModifier
+             : twist == u"Ctrl" ? Qt::ControlModifier
+                                : Qt::NoModifier);
+        QCOMPARE(s.graph.getCurrentState(), mouseState::simplyMoving);
+        for (int row = 0; row < 3; ++row)
+            QVERIFY(!s.bar(row, 0)->ganttDrawer()->isHighLighted());
+        const QList<double> after = state();
+        QCOMPARE(s.stack().GetUndoOperationCount(), made.isEmpty() ? 0 : 1);
+        if (made.isEmpty()) {
+            QCOMPARE(after, before);
+            return;
+        }
+        QCOMPARE(after[3] + after[4], before[3] + before[4] + 1);
+        if (bar) {
+            TPLXGanttBar *added = s.row(2)->GetBarInRow(1);
+            const QString kind = twist == u"Progress" || twist == u"Milestone" ? twist : QStringLiteral("Task");
+            QCOMPARE(QString::fromLatin1(added->metaObject()->className()), QStringLiteral("TPLX%1Bar").arg(kind));
+            QCOMPARE(QList<double>({added->getStartDate() - kMonday, added->getEndDate() - kMonday}), made);
+            QCOMPARE(s.table()->getFocusedBar(), added);
+        } else {
+            QCOMPARE(QList<double>({double(doc->getConnection(1)->getConnType()), after[2] - before[2]}), made);
+        }
+        s.key("Ctrl+Z");
+        QCOMPARE(state(), before);
+        s.key("Ctrl+Y");
+        QCOMPARE(state(), after);
     }
 
     void treeKeys_data()
@@ -270,26 +391,9 @@ private slots:
         QTest::keyClick(editor, Qt::Key_Escape);
     }
 
-    void splitterCollapseAndCategoryKeys()
+    void collapseAndCategoryKeys()
     {
         Sample s;
-        TPLXGanttDocument *doc = s.ds.root();
-        QSignalSpy moved(&s.graph, &TPLXController::splitterMove);
-        const int width = doc->getTreeWidth();
-        const QPoint grip = s.tree->getResizer()->getOutline().toQRect().center();
-        QTest::mouseMove(&s.graph, grip);
-        QTest::mousePress(&s.graph, Qt::LeftButton, {}, grip);
-        // In steps: the move that leaves the splitter moves nothing.
-        for (int dx = 5; dx <= 50; dx += 5)
-            QTest::mouseMove(&s.graph, grip + QPoint(dx, 0));
-        QTest::mouseRelease(&s.graph, Qt::LeftButton, {}, grip + QPoint(50, 0));
-        QCOMPARE(doc->getTreeWidth(), width + 50);
-        QCOMPARE(moved.count(), 1);
-        // A click on it folds the tree pane.
-        const QPoint moved50 = s.tree->getResizer()->getOutline().toQRect().center();
-        QTest::mouseMove(&s.graph, moved50);
-        QTest::mouseClick(&s.graph, Qt::LeftButton, {}, moved50);
-        QCOMPARE(doc->getTreeWidth(), 20);
         // Without cell focusing Left and Right fold and unfold a group; Ctrl+B flips category 0.
         s.tree->setCellFocusing(false);
         s.tree->focus(0);
@@ -298,11 +402,71 @@ private slots:
         QVERIFY(group->isCollapsed());
         QTest::keyClick(&s.graph, Qt::Key_Right);
         QVERIFY(!group->isCollapsed());
-        IPLXDateCategory *category = doc->getCalendar()->getDateCategory(0);
+        IPLXDateCategory *category = s.ds.root()->getCalendar()->getDateCategory(0);
         const bool working = category->getWorking();
         QTest::keySequence(&s.graph, QKeySequence(QStringLiteral("Ctrl+B")));
         QCOMPARE(category->getWorking(), !working);
         QCOMPARE(s.ds.getUndoRedoStack().GetUndoOperationCount(), 0);
+    }
+
+    // The tree's handles under the mouse: Ctrl+click on a title sorts by its column, a resizer
+    // heightens its row, a selector moves its row among its siblings, a click on an expander folds its
+    // group, each one undo step; the splitter widens the tree pane, and a click on it folds the pane.
+    void halos_data()
+    {
+        QTest::addColumn<QString>("handle");
+        QTest::addColumn<QPoint>("by"); // a click when null
+        QTest::addColumn<QString>("change");
+        QTest::newRow("title") << "title" << QPoint() << "Delivery25 Build25 Launch25 Test25 Planning25 Design25";
+        QTest::newRow("row resizer") << "resizer" << QPoint(0, 10) << "Kick-off25 Requirements35 Design25";
+        QTest::newRow("row selector") << "selector" << QPoint(0, -50) << "Planning25 Design25 Kick-off25";
+        QTest::newRow("expander") << "expander" << QPoint() << "Launch25 folded";
+        QTest::newRow("splitter") << "splitter" << QPoint(50, 0) << "450 Planning25";
+        QTest::newRow("splitter click") << "splitter" << QPoint() << "20 Planning25";
+    }
+    void halos()
+    {
+        QFETCH(QString, handle);
+        QFETCH(QPoint, by);
+        QFETCH(QString, change);
+        Sample s;
+        TPLXTreeRowsResizePane *pane = s.tree->getRowsResizePane();
+        QSignalSpy moved(&s.graph, &TPLXController::splitterMove);
+        const auto middle = [](TPLXHaloEntity *halo) { return halo->getOutline().toQRect().center(); };
+        const QPoint from = handle == u"title"      ? middle(s.tree->getHeader()->getClicker(1))
+                            : handle == u"resizer"  ? middle(pane->getResizer(2))
+                            : handle == u"selector" ? middle(pane->getSelector(3))
+                            : handle == u"splitter" ? middle(s.tree->getResizer())
+                                                    : s.tree->findNodeByIndex(0)->getExpander()->position();
+        // The tree pane's width, each row's name and height, and whether the first group is folded.
+        const auto state = [&] {
+            QStringList words{QString::number(s.ds.root()->getTreeWidth())};
+            for (int r = 0; r < s.tree->rowsCount(); ++r)
+                words << s.tree->getCellStringValue(r, 1) + QString::number(s.ds.GetTable()->getRow(r)->getHeight());
+            if (s.tree->findNodeByIndex(0)->isCollapsed())
+                words << QStringLiteral("folded");
+            return words.join(u' ');
+        };
+        const QString before = state();
+        // Clicks without a move in between: a move would let the chart scroll under the expander.
+        QTest::mouseMove(&s.graph, from);
+        if (by.isNull())
+            QTest::mouseClick(&s.graph, Qt::LeftButton, handle == u"title" ? Qt::ControlModifier : Qt::NoModifier,
+                              from);
+        else
+            drag(s.graph, from, from + by, from + by);
+        const QString after = state();
+        QVERIFY2(after.contains(change), qPrintable(after));
+        QCOMPARE(moved.count(), handle == u"splitter" && !by.isNull() ? 1 : 0);
+        // The tree pane's width is no edit of the plan.
+        const bool recorded = handle != u"splitter";
+        QCOMPARE(s.ds.getUndoRedoStack().GetUndoOperationCount(), recorded ? 1 : 0);
+        if (!recorded)
+            return;
+        QTest::keySequence(&s.graph, QKeySequence(QStringLiteral("Ctrl+Z")));
+        QCOMPARE(state(), before);
+        QTest::keySequence(&s.graph, QKeySequence(QStringLiteral("Ctrl+Y")));
+        QCOMPARE(state(), after);
     }
 
     void hoverShowsTheHint()
@@ -400,7 +564,7 @@ private slots:
         });
         const QPoint from = s.middle(s.bar(0, 0));
         for (int i = 0; i < 2; ++i) {
-            s.drag(from, from + QPoint(60, 0), from + QPoint(60, 0));
+            drag(s.graph, from, from + QPoint(60, 0), from + QPoint(60, 0));
             QCOMPARE(s.graph.getCurrentState(), mouseState::simplyMoving);
             QCOMPARE(s.row(1)->GetBarCount(), 1);
             if (throwing) {
@@ -417,9 +581,29 @@ private slots:
         s.ds.setOnBeforeBarMove(nullptr);
         s.ds.setOnBeforeBarResize([](TPLXGanttBar *, bool &) { throw std::runtime_error("no resizing"); });
         const TRect r = s.rect(s.bar(0, 0));
-        s.drag({r.Right - 2, r.Top + 5}, {r.Right + 40, r.Top + 5}, {r.Right + 40, r.Top + 5});
+        drag(s.graph, {r.Right - 2, r.Top + 5}, {r.Right + 40, r.Top + 5}, {r.Right + 40, r.Top + 5});
         QVERIFY(!s.stack().isGrouping());
         QCOMPARE(s.stack().GetUndoOperationCount(), 1);
+        // A connection and a new bar under way while the document is replaced or the control unbound:
+        // the rest of each gesture finds nothing to do.
+        for (const bool unbind : {false, true}) {
+            for (const Qt::KeyboardModifier key : {Qt::ShiftModifier, Qt::ControlModifier}) {
+                const QPoint from = key == Qt::ShiftModifier ? s.at(u"A end") : s.at(u"empty");
+                QTest::mouseMove(&s.graph, from);
+                QTest::mousePress(&s.graph, Qt::LeftButton, key, from);
+                QTest::mouseMove(&s.graph, s.at(u"C end"));
+                QVERIFY(s.graph.getCurrentState() != mouseState::simplyMoving);
+                if (unbind)
+                    s.graph.setDataSource(nullptr);
+                else
+                    s.ds.setStorage(s.storage);
+                QTest::mouseMove(&s.graph, s.at(u"C start"));
+                QTest::mouseRelease(&s.graph, Qt::LeftButton, {}, s.at(u"C start"));
+                s.graph.setDataSource(&s.ds);
+                QCOMPARE(s.ds.root()->countConnections(), 1);
+                QCOMPARE(s.row(2)->GetBarCount(), 1);
+            }
+        }
     }
 };
 

@@ -88,6 +88,8 @@ public:
     virtual bool isFixed() const { return false; }
     // The box a PERT connection being drawn out ends at: it has no task to connect yet.
     virtual bool isLooseEnd() const { return false; }
+    // The end a bar of this kind gets when drawn out with the mouse from `start` to `end`.
+    virtual TDateTime drawnOutEnd(TDateTime, TDateTime end) const { return end; }
     // Recomputes what the bar derives from other bars; most kinds derive nothing.
     virtual void refreshDerived() {}
     // Working time in the period, in days.

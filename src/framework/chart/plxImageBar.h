@@ -74,6 +74,8 @@ public:
     std::unique_ptr<TPLXGanttObject> Create() const override;
     bool acceptConnections() const override;
     bool isSummarizable() const override;
+    // A milestone marks one day, however far it was drawn out.
+    TDateTime drawnOutEnd(TDateTime start, TDateTime) const override { return start + 1.0; }
 
 protected:
     QString typeID() const override;

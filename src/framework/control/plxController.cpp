@@ -25,8 +25,11 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QScopeGuard>
 
+#include <cstdlib>
 #include <exception>
+#include <utility>
 
 namespace {
 
@@ -80,7 +83,16 @@ TPLXController::TPLXController(QWidget *parent)
     : TPLXControllerIntf(parent)
 {
     setMouseTracking(true);
+    setCreatedType<TPLXTaskBar>();
     initFSA();
+}
+
+void TPLXController::setCreatedType(TPLXBarMaker make)
+{
+    if (!make)
+        return;
+    FCreatedType = std::move(make);
+    createdPrototype = FCreatedType(0, 0, 0);
 }
 
 TPLXController::~TPLXController() = default;
@@ -118,6 +130,9 @@ void TPLXController::initFSA()
     // Virtual slots dispatch to the control's own overrides through these pointers.
     set(S::simplyMoving, E::leftButtonDownOnObject, &TPLXController::startDragging);
     set(S::simplyMoving, E::leftButtonDownOnObjectHoldingCtrl, &TPLXController::startResizing);
+    set(S::simplyMoving, E::leftButtonDownOnObjectHoldingShift, &TPLXController::startMakingConnection);
+    set(S::simplyMoving, E::leftButtonDownOnGridHoldingCtrl, &TPLXController::startNewOutline);
+    set(S::simplyMoving, E::leftButtonOnGrid, &TPLXController::startTrackingMouse);
     set(S::simplyMoving, E::moveIntoObject, &TPLXController::startHighLighting);
     set(S::simplyMoving, E::moveOutOfObject, &TPLXController::stopHighLighting);
     set(S::simplyMoving, E::moveInsideObject, &TPLXController::setResizingCursor);
@@ -140,6 +155,17 @@ void TPLXController::initFSA()
     set(S::resizingObject, E::Move, &TPLXController::doResizing);
     set(S::resizingObject, E::moveInsideObject, &TPLXController::doResizing);
     set(S::resizingObject, E::leftButtonUp, &TPLXController::endResizing);
+    set(S::makingConnection, E::Move, &TPLXController::moveConnectionTarget);
+    set(S::makingConnection, E::moveIntoObject, &TPLXController::linkToObject);
+    set(S::makingConnection, E::moveInsideObject, &TPLXController::linkToObject);
+    set(S::makingConnection, E::moveOutOfObject, &TPLXController::disconnectLink);
+    set(S::makingConnection, E::leftButtonUp, &TPLXController::endMakingConnection);
+    set(S::creatingObject, E::Move, &TPLXController::resizeNewOutline);
+    set(S::creatingObject, E::moveInsideObject, &TPLXController::resizeNewOutline);
+    set(S::creatingObject, E::leftButtonUp, &TPLXController::insertNewObject);
+    set(S::trackingMouse, E::Move, &TPLXController::trackMouse);
+    set(S::trackingMouse, E::moveInsideObject, &TPLXController::trackMouse);
+    set(S::trackingMouse, E::leftButtonUp, &TPLXController::endTrackingMouse);
 }
 
 void TPLXController::Notify(mouseEvent event, int x, int y)
@@ -171,14 +197,20 @@ void TPLXController::leaveGesture()
     // An abandoned gesture leaves nothing half shown and the machine idle.
     if (TPLXView *view = getView())
         view->hideOutline();
+    returnFakeBar();
     dragged = nullptr;
     pointedObject = nullptr;
     currentState = mouseState::simplyMoving;
     unsetCursor();
 }
 
-void TPLXController::forgetObjects()
+void TPLXController::forgetObjects(bool documentGone)
 {
+    if (documentGone) {
+        // The row that held the placeholder freed it, and the document its connection.
+        (void)fakeBar.release();
+        newConnection = nullptr;
+    }
     leaveGesture();
     pointedObjectRect = {-1, -1, -1, -1};
     // An open editor edits the old document: it is dropped, not committed.
@@ -485,7 +517,8 @@ void TPLXController::startDragging(int x, int y, int keyState)
     currentState = resize ? mouseState::resizingObject : mouseState::draggingObject;
     if (auto *halo = dynamic_cast<TPLXHaloEntity *>(dragged); halo && halo->changeCursorDragging())
         setCursor(halo->cursorDragging());
-    if (auto *bar = dynamic_cast<TPLXGanttBar *>(dragged)) {
+    // A placeholder is no bar of the plan: it takes no focus and is not announced.
+    if (auto *bar = dynamic_cast<TPLXGanttBar *>(dragged); bar && bar != fakeBar.get()) {
         getDataSource()->GetTable()->setFocusedBar(bar);
         emit dragBar(bar);
     }
@@ -656,6 +689,265 @@ void TPLXController::endResizing(int, int, int)
                 stack.addOperation(std::move(repair));
     }
     view->hideOutline();
+    Paint();
+    currentState = mouseState::simplyMoving;
+}
+
+// ---- drawing a connection
+
+bool TPLXController::overChart(int x, int y)
+{
+    return x >= treeWidth() && x < chartRight() && y >= 0 && y < chartBottom();
+}
+
+bool TPLXController::lendFakeBar(TDateTime start, TDateTime end, int row)
+{
+    returnFakeBar();
+    TPLXGanttTable *table = getDataSource()->GetTable();
+    if (!table || row < 0 || row >= table->countRows())
+        return false;
+    // A new placeholder for every gesture: it remembers the document it was first placed in.
+    fakeBar = createdPrototype->createFake();
+    // Placeholder marks, so that the kind being drawn out may lie over bars of the other kind.
+    if (createdPrototype->isProgressBar())
+        fakeBar->setPLXTag(80);
+    else if (createdPrototype->asTaskBar())
+        fakeBar->setPLXTag(84);
+    fakeBar->setParent(table->getRow(row));
+    fakeBar->setPeriod(start, end);
+    return true;
+}
+
+void TPLXController::placeFakeBar(TDateTime start, int row)
+{
+    TPLXGanttTable *table = getDataSource()->GetTable();
+    if (!fakeBar || row < 0 || row >= table->countRows())
+        return;
+    const TDateTime length = fakeBar->getEndDate() - fakeBar->getStartDate();
+    fakeBar->setParent(table->getRow(row));
+    fakeBar->setPeriod(start, start + length);
+}
+
+bool TPLXController::placeFakeBarAt(int x, int y)
+{
+    const TPLXColRow c = getView()->getColRow(x, y);
+    TPLXGanttDocument *doc = getDataSource()->root();
+    if (c.isEmpty() || !doc->getCalendar())
+        return false;
+    placeFakeBar(doc->getCalendar()->RealAdd(doc->getStartDate(), c.x), c.y);
+    return true;
+}
+
+void TPLXController::returnFakeBar()
+{
+    TPLXDataSource *ds = getDataSource();
+    TPLXGanttDocument *doc = ds ? ds->root() : nullptr;
+    if (newConnection) {
+        newConnection->getDrawer(vtGanttGraph)->setHighlighted(false);
+        if (doc)
+            doc->removeConnection(newConnection);
+        // Unlisted, it is nobody's but this gesture's.
+        const std::unique_ptr<TPLXBarConnection> unlisted(std::exchange(newConnection, nullptr));
+    }
+    if (fakeBar) {
+        fakeBar->setParent(nullptr);
+        fakeBar.reset();
+    }
+}
+
+void TPLXController::startMakingConnection(int x, int y, int keyState)
+{
+    auto *bar = dynamic_cast<TPLXGanttBar *>(pointedObject);
+    if (bar && bar->acceptConnections() && bar->getParentRow()) {
+        unsetCursor();
+        if (!lendFakeBar(bar->getStartDate(), bar->getStartDate() + 1.0, bar->getRow()))
+            return;
+        TPLXGanttDocument *doc = getDataSource()->root();
+        auto connection =
+            std::make_unique<TPLXBarConnection>(bar, fakeBar.get(), TPLXBarConnection::ctFinishFinish, doc);
+        connection->setOriginType(bar->ganttDrawer()->closerToStart(x, y));
+        // Listed (the document owns it then), so that it is drawn while the mouse moves, but not
+        // added through an operation: the data source's handlers only hear of the connection made.
+        doc->addConnection(connection.get());
+        newConnection = connection.release();
+        newConnection->getDrawer(vtGanttGraph)->setHighlighted(true);
+        Paint();
+        lastConnColumn = getView()->getColRow(x, y).x;
+        currentState = mouseState::makingConnection;
+    } else if (auto *halo = dynamic_cast<TPLXHaloEntity *>(pointedObject)) {
+        halo->handleClick(x, y, keyState);
+        Paint();
+    }
+}
+
+void TPLXController::moveConnectionTarget(int x, int y, int)
+{
+    if (!newConnection)
+        return;
+    // The loose end stays out of the first row.
+    const TPLXColRow c = getView()->getColRow(x, y);
+    if (c.isEmpty() || c.y <= 0 || !placeFakeBarAt(x, y))
+        return;
+    if (c.x != lastConnColumn)
+        if (auto *drawer = dynamic_cast<TPLXBarConnectionDrawer *>(newConnection->getDrawer(vtGanttGraph)))
+            newConnection->setTargetType(drawer->isLeftToRight());
+    if (x >= chartRight() - 20)
+        getView()->scroll(1);
+    else if (x <= treeWidth() + 20)
+        getView()->scroll(-1);
+    Paint();
+    lastConnColumn = c.x;
+}
+
+void TPLXController::linkToObject(int x, int y, int keyState)
+{
+    auto *bar = dynamic_cast<TPLXGanttBar *>(pointedObject);
+    if (!newConnection || !bar || !bar->acceptConnections() || bar == newConnection->getFromBar()) {
+        moveConnectionTarget(x, y, keyState);
+        return;
+    }
+    bar->getDrawer(vtGanttGraph)->setHighlighted(true);
+    newConnection->setToBar(bar);
+    newConnection->setTargetType(bar->ganttDrawer()->closerToStart(x, y));
+    // Still highlighted: the two bars are joined already.
+    if (getDataSource()->root()->findConnection(newConnection->getFromBar(), bar, -1) == newConnection)
+        newConnection->getDrawer(vtGanttGraph)->setHighlighted(false);
+    Paint();
+}
+
+void TPLXController::disconnectLink(int x, int y, int)
+{
+    if (!newConnection || !placeFakeBarAt(x, y))
+        return;
+    if (TPLXGanttBar *to = newConnection->getToBar(); to && to != fakeBar.get())
+        to->getDrawer(vtGanttGraph)->setHighlighted(false);
+    newConnection->setToBar(fakeBar.get());
+    newConnection->getDrawer(vtGanttGraph)->setHighlighted(true);
+    Paint();
+}
+
+void TPLXController::endMakingConnection(int x, int y, int)
+{
+    TPLXDataSource *ds = getDataSource();
+    TPLXGanttDocument *doc = ds->root();
+    TPLXBarConnection *made = nullptr;
+    TPLXGanttBar *target = nullptr;
+    if (newConnection) {
+        target = newConnection->getToBar();
+        TPLXGanttBar *from = newConnection->getFromBar();
+        newConnection->getDrawer(vtGanttGraph)->setHighlighted(false);
+        newConnection->setToBar(fakeBar.get());
+        doc->removeConnection(newConnection);
+        // Only a release on another bar, on the chart and not yet joined to the first, connects.
+        if (target != fakeBar.get() && target != from && overChart(x, y) && objectAt(x, y) == target &&
+            !doc->findConnection(from, target, -1))
+            std::swap(made, newConnection);
+    }
+    returnFakeBar();
+    currentState = mouseState::simplyMoving;
+    pointedObject = nullptr;
+    if (made) {
+        made->setToBar(target);
+        // The connection and the distances it repairs are one step.
+        std::unique_ptr<TPLXOperation> op = std::make_unique<TPLXConnectionAddOperation>(ds, made);
+        if (op->perform()) {
+            recordWithRepair(std::move(op), nullptr);
+        } else {
+            // Refused: never listed, so nothing else refers to it.
+            const std::unique_ptr<TPLXBarConnection> refused(made);
+        }
+    }
+    Paint();
+}
+
+// ---- drawing out a new bar
+
+void TPLXController::startTrackingMouse(int x, int y, int)
+{
+    mouseInitial = {x, y};
+    currentState = mouseState::trackingMouse;
+}
+
+void TPLXController::trackMouse(int x, int y, int keyState)
+{
+    if (std::abs(x - mouseInitial.x()) <= kTrackingDeadZone && std::abs(y - mouseInitial.y()) <= kTrackingDeadZone)
+        return;
+    startNewOutline(mouseInitial.x(), mouseInitial.y(), keyState);
+    if (currentState == mouseState::creatingObject)
+        resizeNewOutline(x, y, keyState);
+}
+
+void TPLXController::startNewOutline(int x, int y, int keyState)
+{
+    if (!FAddElements)
+        return;
+    const TPLXColRow c = getView()->getColRow(x, y, true);
+    TPLXGanttDocument *doc = getDataSource()->root();
+    TPLXDocumentCalendar *calendar = doc->getCalendar();
+    if (c.x < 0 || c.isEmpty() || !calendar)
+        return;
+    const TDateTime start = calendar->RealAdd(doc->getStartDate(), c.x);
+    if (!lendFakeBar(start, start + (calendar->getTimeMode() == tmHour ? 0.01 : 1.0), c.y))
+        return;
+    dragged = fakeBar.get();
+    startDragging(x, y, keyState);
+    currentState = mouseState::creatingObject;
+}
+
+void TPLXController::resizeNewOutline(int x, int y, int)
+{
+    TPLXView *view = getView();
+    if (firstDraggingPos.x() == lastDraggingPos.x()) {
+        resizingSideRight = firstDraggingPos.x() < x;
+    } else if ((firstDraggingPos.x() > lastDraggingPos.x()) != (firstDraggingPos.x() > x)) {
+        // Across the start point the other side grows from the first outline.
+        view->restoreOutline();
+        resizingSideRight = !resizingSideRight;
+        lastDraggingPos = firstDraggingPos;
+    }
+    auto *bar = dynamic_cast<TPLXGanttBar *>(dragged);
+    const int dy = bar && bar->canResizeVertically() ? y - lastDraggingPos.y() : 0;
+    view->resizeOutline(x - lastDraggingPos.x(), dy, resizingSideRight);
+    lastDraggingPos = {x, y};
+    scrollWithOutline();
+}
+
+void TPLXController::insertNewObject(int x, int y, int)
+{
+    TPLXDataSource *ds = getDataSource();
+    TPLXView *view = getView();
+    TPLXGanttTable *table = ds->GetTable();
+    TPLXGanttDocument *doc = ds->root();
+    if (fakeBar && dragged == fakeBar.get() && overChart(x, y) && view->acceptOutline() && doc->getCalendar()) {
+        const TRect o = view->getOutline();
+        const TPLXColRow c1 = view->getColRow(o.Left, o.Top);
+        const TPLXColRow c2 = view->getColRow(o.Right, o.Bottom);
+        if (!c1.isEmpty() && !c2.isEmpty()) {
+            TPLXDocumentCalendar *calendar = doc->getCalendar();
+            const TDateTime start = calendar->RealAdd(doc->getStartDate(), c1.x);
+            const TDateTime end = createdPrototype->drawnOutEnd(start, calendar->RealAdd(doc->getStartDate(), c2.x));
+            std::unique_ptr<TPLXGanttBar> bar = FCreatedType(start, end, c1.y);
+            TPLXGanttRow *row = table->getRow(c1.y);
+            bar->setParent(row);
+            // However the insert ends, a bar its row lists is the row's, any other is freed here.
+            const auto settle = qScopeGuard([&bar, row] {
+                if (row->indexOf(bar.get()) >= 0)
+                    (void)bar.release();
+                else
+                    bar->setParent(nullptr);
+            });
+            TPLXGanttBar *placed = bar.get();
+            if (ds->getUndoRedoStack().doOperation(std::make_unique<TPLXBarInsertOperation>(ds, placed, c1.y))) {
+                if (auto *gantt = dynamic_cast<TPLXGanttView *>(view); gantt && table->getSnapBarsTogether())
+                    gantt->LeftAlignAllBars(c1.y);
+                table->setFocusedBar(placed);
+            }
+        }
+    }
+    view->hideOutline();
+    returnFakeBar();
+    pointedObject = nullptr;
+    dragged = nullptr;
     Paint();
     currentState = mouseState::simplyMoving;
 }

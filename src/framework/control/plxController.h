@@ -9,6 +9,7 @@
 #include <QPoint>
 
 #include <array>
+#include <functional>
 #include <memory>
 
 class TPLXBarConnection;
@@ -26,6 +27,8 @@ class TPLXView;
 ORVANTA_EXPORT QString PLXRowName(TPLXGanttRow *row);
 // The name of the bar's row.
 ORVANTA_EXPORT QString PLXBarName(TPLXGanttBar *bar);
+// Makes a bar of the kind that mouse creation draws out, from start to end in a row.
+using TPLXBarMaker = std::function<std::unique_ptr<TPLXGanttBar>(TDateTime start, TDateTime end, int row)>;
 
 // What the mouse is doing; handlers set the next state themselves.
 enum class mouseState {
@@ -49,6 +52,8 @@ class ORVANTA_EXPORT TPLXController : public TPLXControllerIntf
 public:
     // A bar edge is grabbed when the mouse is less than this many pixels inside it.
     static constexpr int kResizeEdge = 5;
+    // A drag on empty chart creates a bar only once it goes beyond this many pixels.
+    static constexpr int kTrackingDeadZone = 10;
     static constexpr int kStateCount = 8;
     static constexpr int kEventCount = 21;
     // keyState of a button down.
@@ -84,6 +89,18 @@ public:
     // The window of the bar hint under the mouse; null until a hint was first shown.
     TPLXHintWindow *getHintWindow() const { return hintWindow.get(); }
 
+    // Whether bars may be drawn out with the mouse.
+    bool getAddElements() const { return FAddElements; }
+    void setAddElements(bool on) { FAddElements = on; }
+    // The kind of bar mouse creation makes; task bars unless set.
+    void setCreatedType(TPLXBarMaker make);
+    template<typename Bar>
+    void setCreatedType()
+    {
+        setCreatedType([](TDateTime start, TDateTime end, int row) -> std::unique_ptr<TPLXGanttBar> {
+            return std::make_unique<Bar>(start, end, row);
+        });
+    }
     bool getDeleteElements() const { return FDeleteElements; }
     void setDeleteElements(bool on) { FDeleteElements = on; }
     bool getFocusNextCellOnEnter() const { return FFocusNextCellOnEnter; }
@@ -137,10 +154,19 @@ protected:
     virtual void doResizing(int x, int y, int keyState);
     virtual void deletePointed(int x, int y, int keyState);
     virtual void setResizingCursor(int x, int y, int keyState);
+    virtual void startMakingConnection(int x, int y, int keyState);
+    virtual void endMakingConnection(int x, int y, int keyState);
+    virtual void moveConnectionTarget(int x, int y, int keyState);
+    virtual void linkToObject(int x, int y, int keyState);
+    virtual void disconnectLink(int x, int y, int keyState);
+    virtual void startNewOutline(int x, int y, int keyState);
     // The right edge of the chart area, left of the vertical scroll bar.
     virtual int chartRight() const { return width(); }
-    // Drops every object the machine points at, for a document that changed under it.
-    void forgetObjects();
+    // The bottom edge of the chart area, above the horizontal scroll bars.
+    virtual int chartBottom() const { return height(); }
+    // Drops every object the machine points at, for a document that changed under
+    // it; what a gesture lent the document went with it when the document is gone.
+    void forgetObjects(bool documentGone = true);
     // The plan changed: what the mouse points at may be gone; a gesture under way keeps its object.
     void objectsMayHaveGone();
 
@@ -163,6 +189,18 @@ private:
     void startTrackingMouse(int x, int y, int keyState);
     void trackMouse(int x, int y, int keyState);
     void endTrackingMouse(int, int, int) { currentState = mouseState::simplyMoving; }
+    void resizeNewOutline(int x, int y, int keyState);
+    void insertNewObject(int x, int y, int keyState);
+    // Gives the gesture a new placeholder bar from start to end, held by row `row`.
+    bool lendFakeBar(TDateTime start, TDateTime end, int row);
+    // Moves the placeholder to `start` in row `row`, keeping its length.
+    void placeFakeBar(TDateTime start, int row);
+    // Moves the placeholder to the chart position under (x, y); false when there is none.
+    bool placeFakeBarAt(int x, int y);
+    // Takes the connection being drawn and the placeholder out of the document and frees them.
+    void returnFakeBar();
+    // The point lies on the chart: not over the tree pane, the scroll bars or outside the control.
+    bool overChart(int x, int y);
     void startHighLighting(int x, int y, int keyState);
     void stopHighLighting(int x, int y, int keyState);
     // With Shift over a task bar the hint tells what fixes its start; without, that hint goes.
@@ -199,6 +237,7 @@ private:
     std::array<std::array<mouseHandler, kEventCount>, kStateCount> FSA{};
     mouseState currentState = mouseState::simplyMoving;
     bool ExecutingAction = false;
+    bool FAddElements = true;
     bool FDeleteElements = true;
     bool FFocusNextCellOnEnter = false;
     bool resizingSideRight = true;
@@ -218,4 +257,13 @@ private:
     TRect firstOutline;
     QPoint mouseInitial;
     QString FDataSourceName;
+    TPLXBarMaker FCreatedType;
+    // A bar of the created kind; it answers what the kind is and makes its placeholders.
+    std::unique_ptr<TPLXGanttBar> createdPrototype;
+    // The loose end of a connection being drawn, or the body of a bar being drawn
+    // out; it exists only during such a gesture, and a row of the document holds it.
+    std::unique_ptr<TPLXGanttBar> fakeBar;
+    // The connection being drawn: the document lists it (without telling anyone) so that it is drawn.
+    TPLXBarConnection *newConnection = nullptr;
+    double lastConnColumn = -1.0;
 };

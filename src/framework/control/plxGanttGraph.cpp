@@ -165,7 +165,7 @@ void TPLXGanttGraph::setDataSource(TPLXDataSource *dataSource)
     for (const QMetaObject::Connection &c : std::as_const(FConnections))
         disconnect(c);
     FConnections.clear();
-    forgetObjects();
+    forgetObjects(false);
     FView.forgetVisualContext();
     FDataSource = dataSource;
     FView.setDataSource(dataSource);
@@ -205,8 +205,15 @@ void TPLXGanttGraph::onDataSourceChanged()
 {
     objectsMayHaveGone();
     PLXGanttAccessibilityChanged(this);
-    if (FDataSource && !FDataSource->IsInUpdateMode())
-        Paint();
+    if (!FDataSource || FDataSource->IsInUpdateMode())
+        return;
+    // A gesture records its change before it ends, and its handler repaints once it is done.
+    if (isExecutingAction()) {
+        FFrameStale = true;
+        update();
+        return;
+    }
+    Paint();
 }
 
 void TPLXGanttGraph::BeginUpdate()
@@ -257,6 +264,11 @@ bool TPLXGanttGraph::ensureFrame()
 int TPLXGanttGraph::chartRight() const
 {
     return chartArea().Right;
+}
+
+int TPLXGanttGraph::chartBottom() const
+{
+    return chartArea().Bottom;
 }
 
 TRect TPLXGanttGraph::chartArea() const

@@ -95,6 +95,7 @@ public:
 
 protected:
     int chartRight() const override;
+    int chartBottom() const override;
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void wheelEvent(QWheelEvent *event) override;
