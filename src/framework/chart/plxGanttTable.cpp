@@ -13,6 +13,7 @@
 #include "plxTimeMode.h"
 
 #include <QDateTime>
+#include <QHash>
 #include <QScopeGuard>
 #include <QSet>
 
@@ -1029,13 +1030,34 @@ TPLXGanttTable *TPLXGanttTablePertDrawer::table() const
     return static_cast<TPLXGanttTable *>(target);
 }
 
-void TPLXGanttTablePertDrawer::drawConnectionsOf(TPLXVisualContext &vc, TPLXGanttBar *pertBar)
+void TPLXGanttTablePertDrawer::drawConnections(TPLXVisualContext &vc, const QList<TPLXBarConnection *> &connections)
 {
-    for (TPLXBarConnection *c : table()->pertConnections()) {
-        if (c->getFromBar() != pertBar && c->getToBar() != pertBar)
+    const TRect area = vc.getVisibleArea();
+    for (TPLXBarConnection *c : connections) {
+        TPLXDrawer *drawer = c->getDrawer(vtPertGraph);
+        auto *connector = dynamic_cast<TPLXBarConnectionDrawer *>(drawer);
+        if (!connector) {
+            if (drawer)
+                drawer->Draw(vc);
             continue;
-        if (TPLXDrawer *drawer = c->getDrawer(vtPertGraph))
-            drawer->Draw(vc);
+        }
+        // Both boxes and the stubs and arrows between them bound the route: far off screen it is not made.
+        constexpr int reach = 40;
+        TPLXDrawer *from = c->getFromBar() ? c->getFromBar()->getDrawer(vtPertGraph) : nullptr;
+        TPLXDrawer *to = c->getToBar() ? c->getToBar()->getDrawer(vtPertGraph) : nullptr;
+        if (from && to) {
+            const TRect a = from->getRect(), b = to->getRect();
+            if (std::max(a.Right, b.Right) + reach <= area.Left || std::min(a.Left, b.Left) - reach >= area.Right ||
+                std::max(a.Bottom, b.Bottom) + reach <= area.Top || std::min(a.Top, b.Top) - reach >= area.Bottom) {
+                connector->forgetRoute();
+                continue;
+            }
+        }
+        if (!connector->route())
+            continue;
+        const TRect r = connector->getRect();
+        if (r.Right > area.Left && r.Left < area.Right && r.Bottom > area.Top && r.Top < area.Bottom)
+            connector->paintRoute(vc);
     }
 }
 
@@ -1054,6 +1076,14 @@ void TPLXGanttTablePertDrawer::Draw(TPLXVisualContext &vc)
         }
     }
     t->setMaxPertCoords({0, 0});
+    // Each box's connections, in list order, found once rather than by a pass over all per box.
+    QHash<const TPLXGanttBar *, QList<TPLXBarConnection *>> byBox;
+    byBox.reserve(t->pertConnections().size());
+    for (TPLXBarConnection *c : t->pertConnections()) {
+        byBox[c->getFromBar()].append(c);
+        if (c->getToBar() != c->getFromBar())
+            byBox[c->getToBar()].append(c);
+    }
     // The first row of the z-order is on top: it is drawn last.
     const QList<TPLXGanttRow *> zOrder = t->rowsZOrder();
     for (qsizetype i = zOrder.size() - 1; i >= 0; --i) {
@@ -1063,7 +1093,8 @@ void TPLXGanttTablePertDrawer::Draw(TPLXVisualContext &vc)
         TPLXPertBar *box = row->pertBar();
         if (!box)
             continue;
-        drawConnectionsOf(vc, box);
+        if (const auto found = byBox.constFind(box); found != byBox.constEnd())
+            drawConnections(vc, *found);
         // A box off screen only counts for the extent of the chart; it keeps
         // no rectangle that a hit test could find.
         TPLXPertBarPertDrawer *boxDrawer = box->pertDrawer();

@@ -276,13 +276,17 @@ void TPLXPertGraph::stopDragging(int x, int y, int keyState)
         return;
     }
     setCurrentState(mouseState::simplyMoving);
+    TPLXDataSource *ds = getDataSource();
+    if (TPLXTreeGrid *tree = ds->GetTree(); tree && box->getParentRow())
+        tree->focus(box->getRow());
+    const int steps = ds->getUndoRedoStack().GetUndoOperationCount();
     if (getLastDraggingPos() == getFirstDraggingPos())
         pertView().hideOutline();
     else
         pertView().hideOutlineAndMove();
-    if (TPLXTreeGrid *tree = getDataSource()->GetTree(); tree && box->getParentRow())
-        tree->focus(box->getRow());
-    Paint();
+    // A move repaints through the data source's change; a click or a refused drop does not.
+    if (ds->getUndoRedoStack().GetUndoOperationCount() == steps)
+        Paint();
 }
 
 void TPLXPertGraph::doResizing(int, int, int)
