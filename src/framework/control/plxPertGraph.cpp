@@ -68,8 +68,7 @@ TPLXPertGraph::TPLXPertGraph(QWidget *parent)
 
 TPLXPertGraph::~TPLXPertGraph()
 {
-    if (getDataSource())
-        dropConnection();
+    dropConnection();
 }
 
 void TPLXPertGraph::setDataSource(TPLXDataSource *dataSource)
@@ -327,11 +326,9 @@ void TPLXPertGraph::startNewOutline(int x, int y, int)
 
 void TPLXPertGraph::moveLooseEnd(int x, int y)
 {
-    TPLXGanttDocument *doc = getDataSource()->root();
-    TPLXGanttTable *table = doc->GetTable();
     // Directly, not by an operation: the loose end is not part of the plan.
-    FFakeBar->setX(x - doc->getColStartX(0) + table->getPertStartX());
-    FFakeBar->setY(y + table->getPertStartY());
+    FFakeBar->setX(x);
+    FFakeBar->setY(y);
 }
 
 void TPLXPertGraph::startMakingConnection(int x, int y, int keyState)
@@ -348,13 +345,14 @@ void TPLXPertGraph::startMakingConnection(int x, int y, int keyState)
     unsetCursor();
     if (const TPLXPertBarSettings *settings = ds->GetTable()->defaultPertBarSettings())
         FFakeBar->applySettings(*settings);
-    FFakeBar->setParent(from->getParent());
     moveLooseEnd(x, y);
     FNewConnection = std::make_unique<TPLXBarConnection>(from, FFakeBar.get(), 0, ds->root());
     // Highlighted while it ends on no valid box.
     highlight(FNewConnection.get(), true);
-    FLinkAdding = std::make_unique<TPLXPertConnectionAddOperation>(ds, FNewConnection.get());
-    FLinkAdding->perform();
+    // Listed, so that it is drawn with the boxes; no task dependency comes with it.
+    TPLXGanttTable *table = ds->GetTable();
+    FListBefore = table->pertConnectionsState();
+    table->addPertConnection(FNewConnection.get());
     setCurrentState(mouseState::makingConnection);
     Paint();
 }
@@ -421,18 +419,14 @@ void TPLXPertGraph::endMakingConnection(int, int, int)
 
 void TPLXPertGraph::dropConnection()
 {
-    if (FLinkAdding && FNewConnection) {
-        FNewConnection->setToBar(FFakeBar.get());
-        FLinkAdding->undo();
-    }
-    FLinkAdding.reset();
-    if (FNewConnection) {
-        // Listing made it the table's; it goes with this gesture.
-        FNewConnection->setParent(nullptr);
-        FNewConnection.reset();
-    }
-    if (FFakeBar && FFakeBar->getParent())
-        FFakeBar->setParent(nullptr);
+    if (!FNewConnection)
+        return;
+    // A table that does not list it is another document's: that one never held it.
+    TPLXGanttTable *table = getDataSource() ? getDataSource()->GetTable() : nullptr;
+    if (table && table->pertConnections().contains(FNewConnection.get()))
+        table->restorePertConnections(FListBefore);
+    FListBefore = {};
+    FNewConnection.reset();
 }
 
 void TPLXPertGraph::leaveGesture()

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "plxGanttGraph.h"
+#include "plxGanttTable.h"
 #include "plxPertView.h"
 
 class TPLXBarConnection;
@@ -27,7 +28,7 @@ public:
     void SetVerticalScrollerPosition(int position) override;
     // The tree pane's own vertical scroll bar: it scrolls the rows.
     QScrollBar *treeGridScroller() const { return FTreeGridScroller; }
-    // The loose end of a connection being drawn.
+    // The loose end of a connection being drawn: it belongs to no row, so its position is in control pixels.
     TPLXFakePertBar *fakeBar() const { return FFakeBar.get(); }
 
     // The network scrolls in pixels, a line being one grid step (step -1 or +1),
@@ -68,13 +69,14 @@ private:
     void endMakingConnection(int x, int y, int keyState);
     // Puts the loose end under the mouse.
     void moveLooseEnd(int x, int y);
-    // Takes the connection being drawn out of the document.
+    // Takes the connection being drawn off the table's list, which gets back what it held before.
     void dropConnection();
     bool anyBox() const;
 
     QScrollBar *FTreeGridScroller;
     std::unique_ptr<TPLXFakePertBar> FFakeBar;
+    // Listed by the table while it is drawn, but never the document's: it goes with the gesture.
     std::unique_ptr<TPLXBarConnection> FNewConnection;
-    std::unique_ptr<TPLXOperation> FLinkAdding;
+    TPLXGanttTable::PertConnectionsState FListBefore;
     int FWheelRemainder = 0;
 };
