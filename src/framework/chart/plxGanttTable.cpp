@@ -1041,18 +1041,6 @@ void TPLXGanttTablePertDrawer::drawConnections(TPLXVisualContext &vc, const QLis
                 drawer->Draw(vc);
             continue;
         }
-        // Both boxes and the stubs and arrows between them bound the route: far off screen it is not made.
-        constexpr int reach = 40;
-        TPLXDrawer *from = c->getFromBar() ? c->getFromBar()->getDrawer(vtPertGraph) : nullptr;
-        TPLXDrawer *to = c->getToBar() ? c->getToBar()->getDrawer(vtPertGraph) : nullptr;
-        if (from && to) {
-            const TRect a = from->getRect(), b = to->getRect();
-            if (std::max(a.Right, b.Right) + reach <= area.Left || std::min(a.Left, b.Left) - reach >= area.Right ||
-                std::max(a.Bottom, b.Bottom) + reach <= area.Top || std::min(a.Top, b.Top) - reach >= area.Bottom) {
-                connector->forgetRoute();
-                continue;
-            }
-        }
         if (!connector->route())
             continue;
         const TRect r = connector->getRect();
@@ -1076,10 +1064,32 @@ void TPLXGanttTablePertDrawer::Draw(TPLXVisualContext &vc)
         }
     }
     t->setMaxPertCoords({0, 0});
-    // Each box's connections, in list order, found once rather than by a pass over all per box.
+    // Each box's rectangle, measured once for this pass.
+    QHash<const TPLXGanttBar *, TRect> rects;
+    rects.reserve(2 * t->countRows());
+    const auto rectOf = [&rects](TPLXGanttBar *bar) {
+        auto found = rects.constFind(bar);
+        if (found == rects.constEnd()) {
+            TPLXDrawer *drawer = bar->getDrawer(vtPertGraph);
+            found = rects.insert(bar, drawer ? drawer->getRect() : TRect{});
+        }
+        return *found;
+    };
+    // Each box's connections, in list order, found once rather than by a pass over all per box. Both boxes
+    // and the stubs and arrows between them bound a route: one far off screen is not made, nor hit.
     QHash<const TPLXGanttBar *, QList<TPLXBarConnection *>> byBox;
     byBox.reserve(t->pertConnections().size());
     for (TPLXBarConnection *c : t->pertConnections()) {
+        constexpr int reach = 40;
+        if (c->getFromBar() && c->getToBar()) {
+            const TRect a = rectOf(c->getFromBar()), b = rectOf(c->getToBar());
+            if (std::max(a.Right, b.Right) + reach <= area.Left || std::min(a.Left, b.Left) - reach >= area.Right ||
+                std::max(a.Bottom, b.Bottom) + reach <= area.Top || std::min(a.Top, b.Top) - reach >= area.Bottom) {
+                if (auto *connector = dynamic_cast<TPLXBarConnectionDrawer *>(c->getDrawer(vtPertGraph)))
+                    connector->forgetRoute();
+                continue;
+            }
+        }
         byBox[c->getFromBar()].append(c);
         if (c->getToBar() != c->getFromBar())
             byBox[c->getToBar()].append(c);
@@ -1099,7 +1109,7 @@ void TPLXGanttTablePertDrawer::Draw(TPLXVisualContext &vc)
         // no rectangle that a hit test could find.
         TPLXPertBarPertDrawer *boxDrawer = box->pertDrawer();
         if (boxDrawer && (box->getSettings() || t->defaultPertBarSettings())) {
-            const TRect r = boxDrawer->getRect();
+            const TRect r = rectOf(box);
             const int frame = 3; // the highlight frame lies outside the box
             if (r.Right + frame <= area.Left || r.Left - frame >= area.Right || r.Bottom + frame <= area.Top ||
                 r.Top - frame >= area.Bottom) {

@@ -385,7 +385,7 @@ public:
 
 private:
     TPLXGanttTable *table() const;
-    // Routes each connection (hit tests need its route) and paints the ones that reach the visible area.
+    // Routes each connection (hit tests need its route) and paints it where it reaches the visible area.
     static void drawConnections(TPLXVisualContext &vc, const QList<TPLXBarConnection *> &connections);
 };
 
