@@ -60,7 +60,8 @@ int main(int argc, char *argv[])
     QImage network;
     try {
         summary = summarizeDocument(dataSource, storageName);
-        network = renderNetwork(dataSource);
+        if (!networkPng.isEmpty())
+            network = renderNetwork(dataSource);
     } catch (const EPLXError &error) {
         std::fprintf(stderr, "%s\n", error.message().toLocal8Bit().constData());
         return 1;
@@ -104,7 +105,7 @@ int main(int argc, char *argv[])
     }
     if (!png.isEmpty() || !networkPng.isEmpty() || !pdfFile.isEmpty())
         return 0;
-    TPLXPlannerWindow window(summary, dataSource, network);
+    TPLXPlannerWindow window(summary, dataSource);
     window.show();
     return app.exec();
 }

@@ -5,17 +5,15 @@
 #include <QDialog>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QHeaderView>
 #include <QMenu>
 #include <QMenuBar>
-#include <QVBoxLayout>
-#include <QHeaderView>
-#include <QLabel>
 #include <QPainter>
 #include <QPlainTextEdit>
-#include <QScrollArea>
 #include <QSplitter>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <QVBoxLayout>
 
 #include <algorithm>
 
@@ -131,8 +129,7 @@ QImage renderNetwork(TPLXDataSource &dataSource)
     return draw(std::clamp(extent.x() + 40, 200, 4000), std::clamp(extent.y() + 80, 120, 4000));
 }
 
-TPLXPlannerWindow::TPLXPlannerWindow(const TPLXDocumentSummary &summary, TPLXDataSource &dataSource,
-                                     const QImage &network, QWidget *parent)
+TPLXPlannerWindow::TPLXPlannerWindow(const TPLXDocumentSummary &summary, TPLXDataSource &dataSource, QWidget *parent)
     : QMainWindow(parent)
     , FSections(new QTableWidget(static_cast<int>(summary.sections.size()), 3))
     , FMessages(new QPlainTextEdit)
@@ -158,47 +155,49 @@ TPLXPlannerWindow::TPLXPlannerWindow(const TPLXDocumentSummary &summary, TPLXDat
 
     auto *chart = new TPLXGanttGraph;
     chart->setDataSource(&dataSource);
+    auto *network = new TPLXPertGraph;
+    network->setDataSource(&dataSource);
 
-    auto *networkLabel = new QLabel;
-    networkLabel->setPixmap(QPixmap::fromImage(network));
-    networkLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    auto *networkArea = new QScrollArea;
-    networkArea->setWidget(networkLabel);
+    auto *tabs = new QTabWidget;
+    tabs->addTab(chart, tr("Chart"));
+    tabs->addTab(network, tr("Network"));
+    tabs->addTab(splitter, tr("Document"));
+    setCentralWidget(tabs);
 
-    // Printing: one preview, shown in its own window, serves the menu.
+    // Printing: one preview, shown in its own window, serves the menu; it prints the network while that tab shows.
     auto *previewWindow = new QDialog(this);
     previewWindow->setWindowTitle(tr("Print preview"));
     auto *preview = new TQeLPrintPreview(previewWindow);
     auto *previewLayout = new QVBoxLayout(previewWindow);
     previewLayout->addWidget(preview);
     previewWindow->resize(1000, 760);
+    const auto bind = [tabs, chart, network, preview] {
+        if (tabs->currentWidget() == network)
+            preview->setPertGraph(network);
+        else
+            preview->setGanttGraph(chart);
+    };
     QMenu *file = menuBar()->addMenu(tr("&File"));
-    file->addAction(tr("Print pre&view..."), this, [preview, previewWindow, chart] {
-        preview->setGanttGraph(chart);
+    file->addAction(tr("Print pre&view..."), this, [bind, previewWindow] {
+        bind();
         previewWindow->show();
     });
-    file->addAction(tr("Page &setup..."), this, [preview, chart] {
-        preview->setGanttGraph(chart);
+    file->addAction(tr("Page &setup..."), this, [bind, preview] {
+        bind();
         preview->PageSetup();
     });
-    file->addAction(tr("&Print..."), this, [preview, chart] {
-        preview->setGanttGraph(chart);
+    file->addAction(tr("&Print..."), this, [bind, preview] {
+        bind();
         preview->Print();
     });
-    file->addAction(tr("&Export PDF..."), this, [this, preview, chart] {
+    file->addAction(tr("&Export PDF..."), this, [this, bind, preview] {
         const QString name = QFileDialog::getSaveFileName(this, tr("Export PDF"), QString(), tr("PDF (*.pdf)"));
         if (name.isEmpty())
             return;
-        preview->setGanttGraph(chart);
+        bind();
         preview->ExportPdf(name);
     });
     file->addSeparator();
     file->addAction(tr("&Quit"), this, &QWidget::close);
-
-    auto *tabs = new QTabWidget;
-    tabs->addTab(chart, tr("Chart"));
-    tabs->addTab(networkArea, tr("Network"));
-    tabs->addTab(splitter, tr("Document"));
-    setCentralWidget(tabs);
     resize(1240, 560);
 }

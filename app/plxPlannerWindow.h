@@ -39,9 +39,8 @@ class TPLXPlannerWindow : public QMainWindow
     Q_OBJECT
 
 public:
-    // The chart tab is the live chart control bound to `dataSource`.
-    TPLXPlannerWindow(const TPLXDocumentSummary &summary, TPLXDataSource &dataSource, const QImage &network,
-                      QWidget *parent = nullptr);
+    // The chart and network tabs are the live Gantt and PERT controls bound to `dataSource`.
+    TPLXPlannerWindow(const TPLXDocumentSummary &summary, TPLXDataSource &dataSource, QWidget *parent = nullptr);
 
 private:
     QTableWidget *FSections;

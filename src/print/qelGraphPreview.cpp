@@ -8,6 +8,7 @@
 #include "plxGanttRow.h"
 #include "plxGanttTable.h"
 #include "plxGanttView.h"
+#include "plxPertView.h"
 #include "plxPlatform.h"
 #include "plxRessourceStrings.h"
 #include "plxTimeMode.h"
@@ -164,23 +165,43 @@ private:
     int FColumns = 1;
 };
 
-// The network of a document: no part repeats and a page may end anywhere.
+// The network of a document as its PERT view prints it, from the network's
+// origin and with the legend under it: no part repeats and a page may end anywhere.
 class NetworkChart : public IQeLPrintableChart
 {
 public:
-    explicit NetworkChart(TPLXGanttDocument *document)
-        : FDoc(document)
+    explicit NetworkChart(TPLXDataSource *source)
+        : FDoc(source->root())
     {
+        FView.setDataSource(source);
+    }
+
+    void beginPrinting() override
+    {
+        TPLXGanttTable *table = FDoc->GetTable();
+        FSavedDocX = FDoc->getDocStartX();
+        FSavedStart = table ? QPoint(table->getPertStartX(), table->getPertStartY()) : QPoint();
+        FDoc->setDocStartX(0);
+        if (table) {
+            table->setPertStartX(0);
+            table->setPertStartY(0);
+        }
+    }
+
+    void endPrinting() override
+    {
+        FDoc->setDocStartX(FSavedDocX);
+        if (TPLXGanttTable *table = FDoc->GetTable()) {
+            table->setPertStartX(FSavedStart.x());
+            table->setPertStartY(FSavedStart.y());
+        }
     }
 
     QRect printRange() override
     {
-        // Drawing measures the boxes, those outside the picture included.
-        QImage probe(1, 1, QImage::Format_RGB32);
-        QPainter painter(&probe);
-        draw(painter, QRect(0, 0, 1, 1));
-        const QPoint extent = FDoc->GetTable() ? FDoc->GetTable()->getMaxPertCoords() : QPoint();
-        return QRect(0, 0, std::max(1, extent.x() + 20), std::max(1, extent.y() + 20));
+        const TRect range = FView.GetPrintRange();
+        return QRect(QPoint(range.Left, range.Top),
+                     QPoint(std::max(range.Left, range.Right - 1), std::max(range.Top, range.Bottom - 1)));
     }
     int fixedRight() override { return 0; }
     int fixedBottom() override { return 0; }
@@ -190,12 +211,14 @@ public:
     {
         TPLXCanvasVC vc(painter);
         vc.setVisibleArea(TRect{area.left(), area.top(), area.right() + 1, area.bottom() + 1});
-        if (TPLXDrawer *drawer = FDoc->getDrawer(vtPertGraph))
-            drawer->Draw(vc);
+        FView.Draw(vc, true);
     }
 
 private:
     TPLXGanttDocument *FDoc;
+    TPLXPertView FView;
+    int FSavedDocX = 0;
+    QPoint FSavedStart;
 };
 
 // The page's autotext fields replaced by their values.
@@ -229,7 +252,7 @@ std::unique_ptr<IQeLPrintableChart> QeLPrintableChart(TPLXDataSource *source, bo
         return nullptr;
     if (gantt)
         return std::make_unique<GanttChart>(source, options);
-    return std::make_unique<NetworkChart>(document);
+    return std::make_unique<NetworkChart>(source);
 }
 
 TQeLGraphPreview::TQeLGraphPreview(std::unique_ptr<IQeLPrintableChart> chart, TQeLPrintOptions &options)

@@ -2,6 +2,7 @@
 
 #include "plxDataSource.h"
 #include "plxGanttGraph.h"
+#include "plxPertGraph.h"
 #include "plxRessourceStrings.h"
 #include "plxTimeMode.h"
 #include "qelGraphPreview.h"
@@ -224,6 +225,13 @@ void TQeLPrintPreview::setGanttGraph(TPLXGanttGraph *graph)
 {
     FGraph = graph;
     FGantt = true;
+    Repaginate();
+}
+
+void TQeLPrintPreview::setPertGraph(TPLXPertGraph *graph)
+{
+    FGraph = graph;
+    FGantt = false;
     Repaginate();
 }
 

@@ -20,6 +20,7 @@ class QListWidget;
 class QScrollArea;
 class QSpinBox;
 class TPLXGanttGraph;
+class TPLXPertGraph;
 class TQeLGraphPreview;
 
 // Edits the page setup of a print-options record and its printer's paper.
@@ -70,8 +71,10 @@ public:
     explicit TQeLPrintPreview(QWidget *parent = nullptr);
     ~TQeLPrintPreview() override;
 
-    // Shows the Gantt chart of a control, or the chart (gantt) or network of a data source.
+    // Shows the Gantt chart of a control, the network of a PERT control, or the chart (gantt) or network of a
+    // data source.
     void setGanttGraph(TPLXGanttGraph *graph);
+    void setPertGraph(TPLXPertGraph *graph);
     void setDataSource(TPLXDataSource *source, bool gantt = true);
     QString dataSourceName() const { return FSourceName; }
     void setDataSourceName(const QString &name);

@@ -3,6 +3,7 @@
 #include "plxDataSourceComponent.h"
 #include "plxGanttGraph.h"
 #include "plxGanttTable.h"
+#include "plxPertGraph.h"
 #include "plxPlatform.h"
 #include "plxTestSupport.h"
 #include "qelPrintPreview.h"
@@ -51,8 +52,8 @@ private slots:
             std::unique_ptr<QWidget> widget(component->createWidget(nullptr));
             QCOMPARE(QString::fromLatin1(widget->metaObject()->className()), name);
         }
-        QCOMPARE(names,
-                 QStringList({"TPLXDataSourceComponent", "TPLXGanttGraph", "TQeLPrintPreview", "TPLXSpinEdit"}));
+        QCOMPARE(names, QStringList({"TPLXDataSourceComponent", "TPLXGanttGraph", "TPLXPertGraph", "TQeLPrintPreview",
+                                     "TPLXSpinEdit"}));
     }
 
     void aFormShowsThePlanWithoutCode_data()
@@ -79,12 +80,14 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(form.get()));
         auto *component = form->findChild<TPLXDataSourceComponent *>(QStringLiteral("plan"));
         auto *graph = form->findChild<TPLXGanttGraph *>();
+        auto *network = form->findChild<TPLXPertGraph *>();
         auto *preview = form->findChild<TQeLPrintPreview *>();
-        QVERIFY(component && graph && preview);
+        QVERIFY(component && graph && network && preview);
         QVERIFY(!component->isVisible() && graph->isVisible());
         // Both controls named the data source before the form made it; showing bound them.
         TPLXDataSource *source = component->dataSource();
-        QVERIFY(graph->getDataSource() == source && preview->dataSource() == source);
+        QVERIFY(graph->getDataSource() == source && network->getDataSource() == source &&
+                preview->dataSource() == source);
         QCOMPARE(source->GetTable()->countRows() > 5, opens);
         // A file that is not there is reported as the data source reports it; the default document stays.
         QCOMPARE(recording.recorder().messages().isEmpty(), opens);

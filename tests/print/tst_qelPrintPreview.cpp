@@ -3,6 +3,8 @@
 // a PDF with as many sheets as the preview shows.
 #include "plxDataSource.h"
 #include "plxGanttGraph.h"
+#include "plxGanttTable.h"
+#include "plxPertGraph.h"
 #include "plxPlatform.h"
 #include "plxTestSupport.h"
 #include "qelPrintPreview.h"
@@ -24,6 +26,7 @@ class tst_qelPrintPreview : public QObject
     QTemporaryDir dir;
     TPLXDataSource source;
     TPLXGanttGraph graph;
+    TPLXPertGraph network;
     std::unique_ptr<TQeLPrintPreview> preview;
 
     void click(const char *button) { QTest::mouseClick(preview->findChild<QToolButton *>(button), Qt::LeftButton); }
@@ -33,6 +36,7 @@ private slots:
     {
         source.setStorage(QStringLiteral("file://") + QFINDTESTDATA("../../examples/sample-plan.ini"));
         graph.setDataSource(&source);
+        network.setDataSource(&source);
     }
     void init()
     {
@@ -90,11 +94,24 @@ private slots:
         QCOMPARE(last.GetLeftMargin(), 33);
     }
 
+    // The Gantt chart, or the network of a PERT control scrolled away from its origin.
+    void pdfHasThePreviewsPages_data()
+    {
+        QTest::addColumn<bool>("gantt");
+        QTest::newRow("gantt") << true;
+        QTest::newRow("network") << false;
+    }
     void pdfHasThePreviewsPages()
     {
+        QFETCH(bool, gantt);
+        if (!gantt) {
+            source.GetTable()->setPertStartY(40);
+            preview->setPertGraph(&network);
+        }
         const QString pdf = dir.filePath("plan.pdf");
         QVERIFY(preview->ExportPdf(pdf));
         QCOMPARE(plxtest::readFile(pdf).count("/Type /Page\n"), preview->pageCount());
+        QCOMPARE(source.GetTable()->getPertStartY(), gantt ? 0 : 40);
         TPLXRecordingScope recording;
         QVERIFY(!preview->ExportPdf(dir.filePath("missing/dir/plan.pdf")));
         QCOMPARE(recording.recorder().messages().size(), 1);

@@ -164,6 +164,8 @@ public:
     virtual bool route();
     // Paints the pieces of the last route.
     void paintRoute(TPLXVisualContext &context) const;
+    // Drops the last route: a connector not drawn in this pass is not hit either.
+    void forgetRoute() { clearRoute(); }
 
     const std::vector<TPLXConnectorSegment> &getSegments() const { return segments; }
     const std::vector<TPLXConnectorPiece> &getPieces() const { return pieces; }

@@ -13,6 +13,7 @@
 #include "plxTimeMode.h"
 
 #include <QDateTime>
+#include <QHash>
 #include <QScopeGuard>
 #include <QSet>
 
@@ -1029,13 +1030,22 @@ TPLXGanttTable *TPLXGanttTablePertDrawer::table() const
     return static_cast<TPLXGanttTable *>(target);
 }
 
-void TPLXGanttTablePertDrawer::drawConnectionsOf(TPLXVisualContext &vc, TPLXGanttBar *pertBar)
+void TPLXGanttTablePertDrawer::drawConnections(TPLXVisualContext &vc, const QList<TPLXBarConnection *> &connections)
 {
-    for (TPLXBarConnection *c : table()->pertConnections()) {
-        if (c->getFromBar() != pertBar && c->getToBar() != pertBar)
+    const TRect area = vc.getVisibleArea();
+    for (TPLXBarConnection *c : connections) {
+        TPLXDrawer *drawer = c->getDrawer(vtPertGraph);
+        auto *connector = dynamic_cast<TPLXBarConnectionDrawer *>(drawer);
+        if (!connector) {
+            if (drawer)
+                drawer->Draw(vc);
             continue;
-        if (TPLXDrawer *drawer = c->getDrawer(vtPertGraph))
-            drawer->Draw(vc);
+        }
+        if (!connector->route())
+            continue;
+        const TRect r = connector->getRect();
+        if (r.Right > area.Left && r.Left < area.Right && r.Bottom > area.Top && r.Top < area.Bottom)
+            connector->paintRoute(vc);
     }
 }
 
@@ -1054,6 +1064,36 @@ void TPLXGanttTablePertDrawer::Draw(TPLXVisualContext &vc)
         }
     }
     t->setMaxPertCoords({0, 0});
+    // Each box's rectangle, measured once for this pass.
+    QHash<const TPLXGanttBar *, TRect> rects;
+    rects.reserve(2 * t->countRows());
+    const auto rectOf = [&rects](TPLXGanttBar *bar) {
+        auto found = rects.constFind(bar);
+        if (found == rects.constEnd()) {
+            TPLXDrawer *drawer = bar->getDrawer(vtPertGraph);
+            found = rects.insert(bar, drawer ? drawer->getRect() : TRect{});
+        }
+        return *found;
+    };
+    // Each box's connections, in list order, found once rather than by a pass over all per box. Both boxes
+    // and the stubs and arrows between them bound a route: one far off screen is not made, nor hit.
+    QHash<const TPLXGanttBar *, QList<TPLXBarConnection *>> byBox;
+    byBox.reserve(t->pertConnections().size());
+    for (TPLXBarConnection *c : t->pertConnections()) {
+        constexpr int reach = 40;
+        if (c->getFromBar() && c->getToBar()) {
+            const TRect a = rectOf(c->getFromBar()), b = rectOf(c->getToBar());
+            if (std::max(a.Right, b.Right) + reach <= area.Left || std::min(a.Left, b.Left) - reach >= area.Right ||
+                std::max(a.Bottom, b.Bottom) + reach <= area.Top || std::min(a.Top, b.Top) - reach >= area.Bottom) {
+                if (auto *connector = dynamic_cast<TPLXBarConnectionDrawer *>(c->getDrawer(vtPertGraph)))
+                    connector->forgetRoute();
+                continue;
+            }
+        }
+        byBox[c->getFromBar()].append(c);
+        if (c->getToBar() != c->getFromBar())
+            byBox[c->getToBar()].append(c);
+    }
     // The first row of the z-order is on top: it is drawn last.
     const QList<TPLXGanttRow *> zOrder = t->rowsZOrder();
     for (qsizetype i = zOrder.size() - 1; i >= 0; --i) {
@@ -1063,12 +1103,13 @@ void TPLXGanttTablePertDrawer::Draw(TPLXVisualContext &vc)
         TPLXPertBar *box = row->pertBar();
         if (!box)
             continue;
-        drawConnectionsOf(vc, box);
+        if (const auto found = byBox.constFind(box); found != byBox.constEnd())
+            drawConnections(vc, *found);
         // A box off screen only counts for the extent of the chart; it keeps
         // no rectangle that a hit test could find.
         TPLXPertBarPertDrawer *boxDrawer = box->pertDrawer();
         if (boxDrawer && (box->getSettings() || t->defaultPertBarSettings())) {
-            const TRect r = boxDrawer->getRect();
+            const TRect r = rectOf(box);
             const int frame = 3; // the highlight frame lies outside the box
             if (r.Right + frame <= area.Left || r.Left - frame >= area.Right || r.Bottom + frame <= area.Top ||
                 r.Top - frame >= area.Bottom) {

@@ -385,7 +385,8 @@ public:
 
 private:
     TPLXGanttTable *table() const;
-    void drawConnectionsOf(TPLXVisualContext &vc, TPLXGanttBar *pertBar);
+    // Routes each connection (hit tests need its route) and paints it where it reaches the visible area.
+    static void drawConnections(TPLXVisualContext &vc, const QList<TPLXBarConnection *> &connections);
 };
 
 class ORVANTA_EXPORT TPLXGanttTablePersistence : public TPLXPersistence

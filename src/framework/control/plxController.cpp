@@ -194,7 +194,6 @@ void TPLXController::nextState(mouseEvent event, int x, int y, int keyState)
 
 void TPLXController::leaveGesture()
 {
-    // An abandoned gesture leaves nothing half shown and the machine idle.
     if (TPLXView *view = getView())
         view->hideOutline();
     returnFakeBar();
@@ -232,7 +231,7 @@ int TPLXController::treeWidth()
 
 TPLXGanttObject *TPLXController::objectAt(int x, int y)
 {
-    TPLXDrawer *drawer = getDataSource()->root()->getDrawer(vtGanttGraph);
+    TPLXDrawer *drawer = getDataSource()->root()->getDrawer(viewType());
     TPLXGanttObject *object = drawer ? drawer->locateObject(x, y) : nullptr;
     // What the tree pane covers is not pointed at.
     if (dynamic_cast<TPLXGanttBar *>(object) && x < treeWidth())
@@ -507,7 +506,7 @@ void TPLXController::toggleFirstCategory()
 void TPLXController::startDragging(int x, int y, int keyState)
 {
     stopHighLighting(x, y, keyState);
-    const bool resize = dynamic_cast<TPLXGanttBar *>(pointedObject) && atResizeEdge(x);
+    const bool resize = resizesWithMouse() && dynamic_cast<TPLXGanttBar *>(pointedObject) && atResizeEdge(x);
     if (resize)
         resizingSideRight = pointedObjectRect.Right - x < kResizeEdge;
     firstDraggingPos = lastDraggingPos = {x, y};
@@ -958,7 +957,7 @@ void TPLXController::startHighLighting(int x, int y, int)
 {
     if (!pointedObject)
         return;
-    TPLXDrawer *drawer = pointedObject->getDrawer(vtGanttGraph);
+    TPLXDrawer *drawer = pointedObject->getDrawer(viewType());
     if (drawer && drawer->supportsHighlighting()) {
         drawer->setHighlighted(true);
         Paint();
@@ -989,7 +988,7 @@ void TPLXController::stopHighLighting(int, int, int)
         return;
     if (hintWindow)
         hintWindow->hide();
-    if (TPLXDrawer *drawer = pointedObject->getDrawer(vtGanttGraph); drawer && drawer->isHighLighted()) {
+    if (TPLXDrawer *drawer = pointedObject->getDrawer(viewType()); drawer && drawer->isHighLighted()) {
         drawer->setHighlighted(false);
         Paint();
     }

@@ -167,6 +167,19 @@ protected:
     // Drops every object the machine points at, for a document that changed under
     // it; what a gesture lent the document went with it when the document is gone.
     void forgetObjects(bool documentGone = true);
+    // Which drawers the control hit-tests and highlights with.
+    virtual TPLXViewType viewType() const { return vtGanttGraph; }
+    // Whether pressing near a bar's edge resizes it rather than moving it.
+    virtual bool resizesWithMouse() const { return true; }
+    // Ends the gesture under way, leaving nothing half shown and the machine idle.
+    virtual void leaveGesture();
+    // A chart kind puts its own handlers into the state table.
+    void set(mouseState state, mouseEvent event, mouseHandler handler);
+    void setCurrentState(mouseState state) { currentState = state; }
+    TPLXGanttObject *getDragged() const { return dragged; }
+    QPoint getFirstDraggingPos() const { return firstDraggingPos; }
+    QPoint getLastDraggingPos() const { return lastDraggingPos; }
+    void setLastDraggingPos(const QPoint &pos) { lastDraggingPos = pos; }
     // The plan changed: what the mouse points at may be gone; a gesture under way keeps its object.
     void objectsMayHaveGone();
 
@@ -180,7 +193,6 @@ protected:
 private:
     void bindNamedDataSource();
     void initFSA();
-    void set(mouseState state, mouseEvent event, mouseHandler handler);
     bool bound();
     void noAction(int, int, int) {}
     void setSimplyMoving(int, int, int) { currentState = mouseState::simplyMoving; }
@@ -226,7 +238,6 @@ private:
     void toggleFirstCategory();
     // Records `op` (already performed) together with the distance repair it triggers, as one step.
     void recordWithRepair(std::unique_ptr<TPLXOperation> op, TPLXGanttBar *bar);
-    void leaveGesture();
     TPLXGanttObject *objectAt(int x, int y);
     // Feeds the move events of the mouse reaching (x, y).
     void pointerMoved(int x, int y);

@@ -127,7 +127,14 @@ private:
 } // namespace
 
 TPLXGanttGraph::TPLXGanttGraph(QWidget *parent)
+    : TPLXGanttGraph(parent, std::make_unique<TPLXGanttView>())
+{
+}
+
+TPLXGanttGraph::TPLXGanttGraph(QWidget *parent, std::unique_ptr<TPLXGanttView> view)
     : TPLXController(parent)
+    , FOwnedView(std::move(view))
+    , FView(*FOwnedView)
     , FDocScroller(new QScrollBar(Qt::Horizontal, this))
     , FTreeScroller(new QScrollBar(Qt::Horizontal, this))
     , FVerticalScroller(new QScrollBar(Qt::Vertical, this))

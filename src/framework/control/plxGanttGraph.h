@@ -67,7 +67,7 @@ public:
     QScrollBar *docScroller() const { return FDocScroller; }
     QScrollBar *treeScroller() const { return FTreeScroller; }
     QScrollBar *verticalScroller() const { return FVerticalScroller; }
-    void updateScrollers();
+    virtual void updateScrollers();
     // The chart scroll bar's range; only moves of its thumb matter, not where it is.
     int getDocScrollerMax() const;
     void setDocScrollerMax(int maximum);
@@ -94,6 +94,10 @@ public:
     static QString dateHint(TPLXGanttBar &bar);
 
 protected:
+    // A control of another chart kind, drawn and hit-tested through `view`.
+    TPLXGanttGraph(QWidget *parent, std::unique_ptr<TPLXGanttView> view);
+    // A move of one of the three scroll bars.
+    virtual void scrollerAction(QScrollBar *bar, int action);
     int chartRight() const override;
     int chartBottom() const override;
     void paintEvent(QPaintEvent *event) override;
@@ -107,7 +111,6 @@ private:
     bool ensureFrame();
     bool frameFits() const;
     TRect chartArea() const;
-    void scrollerAction(QScrollBar *bar, int action);
     // Lays the export out, asks `device` for a surface of its size (null: measure only),
     // draws on it and puts the control's rows, dates and tree back.
     void renderExport(int firstRow, int lastRow, TDateTime startDate, TDateTime endDate,
@@ -122,7 +125,8 @@ private:
 
     QPointer<TPLXDataSource> FDataSource;
     QList<QMetaObject::Connection> FConnections;
-    TPLXGanttView FView;
+    std::unique_ptr<TPLXGanttView> FOwnedView;
+    TPLXGanttView &FView;
     // The control's canvas: paintEvent shows it, Paint and outlines draw on it.
     QImage FFrame;
     std::unique_ptr<QPainter> FFramePainter;

@@ -192,7 +192,12 @@ void TPLXGanttView::showOutline(TPLXGanttObject *object)
         outlinedObject = nullptr;
         return;
     }
-    firstOutline = outlinedRect;
+    startOutline(object, outlinedRect);
+}
+
+void TPLXGanttView::startOutline(TPLXGanttObject *object, const TRect &rect)
+{
+    outlinedRect = firstOutline = rect;
     outlinedObject = object;
     drawOutline(outlinedRect);
 }

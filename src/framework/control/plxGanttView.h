@@ -113,9 +113,16 @@ public:
     // Told when an outline was drawn or taken away, so the surface can be shown again.
     void setOnOutline(std::function<void()> handler) { FOnOutline = std::move(handler); }
 
-private:
+protected:
     TPLXGanttDocument *document() const;
     TPLXGanttTable *table() const;
+    // Shows `rect` as the outline of `object` over a save-under of what it covers.
+    void startOutline(TPLXGanttObject *object, const TRect &rect);
+    // The outline as drawn, `shiftOutline` outside the object.
+    const TRect &outlineRect() const { return outlinedRect; }
+    void rememberVisualContext(TPLXVisualContext &vc) { lastVC = &vc; }
+
+private:
     TPLXTimeModeObject *calendar() const;
     int columnWidth() const;
     TPLXColRow walkRows(int x, int y, bool extended);

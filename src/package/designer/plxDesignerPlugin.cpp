@@ -1,6 +1,7 @@
 #include "plxDesignerPlugin.h"
 #include "plxDataSourceComponent.h"
 #include "plxGanttGraph.h"
+#include "plxPertGraph.h"
 #include "plxSpinEdit.h"
 #include "qelPrintPreview.h"
 
@@ -37,6 +38,18 @@ void drawGantt(QPainter &p)
     p.drawRect(QRectF(18, 23, 11, 5));
     p.drawLine(QPointF(17, 7.5), QPointF(20, 7.5));
     p.drawLine(QPointF(20, 7.5), QPointF(20, 14));
+}
+
+void drawPert(QPainter &p)
+{
+    p.setPen(QPen(kInk, 1));
+    p.setBrush(kFill);
+    p.drawRect(QRectF(2, 4, 11, 9));
+    p.drawRect(QRectF(19, 19, 11, 9));
+    p.drawLine(QPointF(13, 8.5), QPointF(24.5, 8.5));
+    p.drawLine(QPointF(24.5, 8.5), QPointF(24.5, 19));
+    p.setBrush(kInk);
+    p.drawPolygon(QPolygonF({QPointF(22, 15), QPointF(27, 15), QPointF(24.5, 19)}));
 }
 
 void drawPreview(QPainter &p)
@@ -134,6 +147,14 @@ TPLXDesignerCollection::TPLXDesignerCollection(QObject *parent)
          {600, 300},
          plain<TPLXGanttGraph>,
          drawGantt});
+    add({QStringLiteral("TPLXPertGraph"),
+         QStringLiteral("plxPertGraph.h"),
+         QStringLiteral("PERT chart"),
+         QStringLiteral("The bound data source as a network of task boxes and their dependencies, beside the task "
+                        "tree, with mouse and keyboard editing and undo."),
+         {600, 300},
+         plain<TPLXPertGraph>,
+         drawPert});
     add({QStringLiteral("TQeLPrintPreview"),
          QStringLiteral("qelPrintPreview.h"),
          QStringLiteral("Print preview"),
