@@ -92,6 +92,7 @@ TPLXGanttRow *TPLXGanttTable::MakeBlankRow()
 
 void TPLXGanttTable::renumberFrom(int index)
 {
+    PLXConnectionRowsChanged();
     for (int i = std::max(0, index); i < countRows(); ++i) {
         TPLXGanttRow *row = FRows[i];
         row->setOrder(i);
@@ -337,6 +338,12 @@ qint64 TPLXGanttTable::visibleHeightBefore(int i)
 {
     ensureOffsets();
     return FOffsets.offset(i);
+}
+
+qint64 TPLXGanttTable::visibleRowsBefore(int i)
+{
+    ensureOffsets();
+    return FVisibleCounts.offset(i);
 }
 
 int TPLXGanttTable::getVisibleRowStartY(int n)
