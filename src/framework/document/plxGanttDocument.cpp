@@ -383,6 +383,11 @@ void TPLXGanttDocument::removeConnection(TPLXBarConnection *c)
         return;
     connections.removeAt(index);
     unindexConnection(c);
+    // Out of the list it is neither painted nor hit; back in, it is routed afresh.
+    if (const auto routed = std::find(FRouted.begin(), FRouted.end(), c); routed != FRouted.end()) {
+        FRouted.erase(routed);
+        forgetRoute(c);
+    }
     refreshCriticalPath();
 }
 
@@ -453,31 +458,39 @@ constexpr int kShortSpan = 64;
 
 void TPLXGanttDocument::rebuildConnectionSpans()
 {
-    FShortSpans.clear();
     FOtherSpans.clear();
+    std::vector<TConnectionSpan> shortSpans;
+    shortSpans.reserve(static_cast<size_t>(connections.size()));
+    int rows = 0;
     for (qsizetype i = 0; i < connections.size(); ++i) {
         TPLXBarConnection *c = connections[i];
-        TPLXGanttBar *from = c->getFromBar();
-        TPLXGanttBar *to = c->getToBar();
+        const TPLXGanttBar *from = c->getFromBar();
+        const TPLXGanttBar *to = c->getToBar();
+        const TPLXGanttRow *fromRow = from ? from->getParentRow() : nullptr;
+        const TPLXGanttRow *toRow = to ? to->getParentRow() : nullptr;
         // Without two rows there is no route.
-        if (!from || !to || !from->getParentRow() || !to->getParentRow())
+        if (!fromRow || !toRow)
             continue;
-        const int a = from->getRow();
-        const int b = to->getRow();
+        const int a = std::max(0, fromRow->getOrder());
+        const int b = std::max(0, toRow->getOrder());
         const TConnectionSpan span{std::min(a, b), std::max(a, b), static_cast<int>(i),
                                    c->getConnType() == TPLXBarConnection::ctStartFinish};
-        if (span.reachesTop || span.hi - span.lo > kShortSpan)
+        if (span.reachesTop || span.hi - span.lo > kShortSpan) {
             FOtherSpans.push_back(span);
-        else
-            FShortSpans.push_back(span);
+        } else {
+            shortSpans.push_back(span);
+            rows = std::max(rows, span.lo + 1);
+        }
     }
-    std::stable_sort(FShortSpans.begin(), FShortSpans.end(),
-                     [](const TConnectionSpan &x, const TConnectionSpan &y) { return x.lo < y.lo; });
-    // Rows or connections changed: a route from before may lie anywhere now.
-    for (TPLXBarConnection *c : std::as_const(connections))
-        if (auto *drawer = dynamic_cast<TPLXBarConnectionDrawer *>(c->getDrawer(vtGanttGraph)))
-            drawer->clearRoute();
-    FRouted.clear();
+    // Counting sort by first row, keeping list order within a row.
+    std::vector<int> start(static_cast<size_t>(rows) + 1, 0);
+    for (const TConnectionSpan &span : shortSpans)
+        ++start[static_cast<size_t>(span.lo) + 1];
+    for (size_t r = 1; r < start.size(); ++r)
+        start[r] += start[r - 1];
+    FShortSpans.resize(shortSpans.size());
+    for (const TConnectionSpan &span : shortSpans)
+        FShortSpans[static_cast<size_t>(start[static_cast<size_t>(span.lo)]++)] = span;
     FSpansGeneration = PLXConnectionRowsGeneration();
     FSpansTable = Ftable;
 }
@@ -505,19 +518,26 @@ std::vector<TPLXBarConnection *> TPLXGanttDocument::connectionsNear(int first, i
 
 void TPLXGanttDocument::keepRoutes(std::vector<TPLXBarConnection *> routed)
 {
-    // A handler that edited the list leaves every route to the rebuild of the spans.
-    if (FSpansGeneration == PLXConnectionRowsGeneration()) {
-        std::vector<TPLXBarConnection *> before = std::move(FRouted);
-        std::vector<TPLXBarConnection *> now = routed;
-        std::sort(before.begin(), before.end());
-        std::sort(now.begin(), now.end());
-        std::vector<TPLXBarConnection *> stale;
-        std::set_difference(before.cbegin(), before.cend(), now.cbegin(), now.cend(), std::back_inserter(stale));
-        for (TPLXBarConnection *c : stale)
-            if (auto *drawer = dynamic_cast<TPLXBarConnectionDrawer *>(c->getDrawer(vtGanttGraph)))
-                drawer->clearRoute();
+    // A handler that edited the list may have freed a connection it took out.
+    if (FSpansGeneration != PLXConnectionRowsGeneration()) {
+        const QSet<const TPLXBarConnection *> listed(connections.cbegin(), connections.cend());
+        std::erase_if(routed, [&listed](const TPLXBarConnection *c) { return !listed.contains(c); });
     }
+    std::vector<TPLXBarConnection *> before = std::move(FRouted);
+    std::vector<TPLXBarConnection *> now = routed;
+    std::sort(before.begin(), before.end());
+    std::sort(now.begin(), now.end());
+    std::vector<TPLXBarConnection *> stale;
+    std::set_difference(before.cbegin(), before.cend(), now.cbegin(), now.cend(), std::back_inserter(stale));
+    for (TPLXBarConnection *c : stale)
+        forgetRoute(c);
     FRouted = std::move(routed);
+}
+
+void TPLXGanttDocument::forgetRoute(TPLXBarConnection *c)
+{
+    if (auto *drawer = dynamic_cast<TPLXBarConnectionDrawer *>(c->getDrawer(vtGanttGraph)))
+        drawer->clearRoute();
 }
 
 namespace {

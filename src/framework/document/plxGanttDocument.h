@@ -151,6 +151,7 @@ private:
     void rebuildConnectionSpans();
     // After a paint: forgets the routes of the connections the paint did not route again.
     void keepRoutes(std::vector<TPLXBarConnection *> routed);
+    static void forgetRoute(TPLXBarConnection *c);
     void indexConnection(TPLXBarConnection *c);
     void unindexConnection(TPLXBarConnection *c);
     void indexBar(const TPLXGanttBar *bar, TPLXBarConnection *c);
@@ -167,7 +168,7 @@ private:
     std::vector<TConnectionSpan> FOtherSpans;
     quint64 FSpansGeneration = 0;
     const TPLXGanttTable *FSpansTable = nullptr;
-    // The connections the last paint routed, in list order.
+    // The listed connections the last paint routed, in list order: the only ones with a route.
     std::vector<TPLXBarConnection *> FRouted;
     // While distance repair runs: the connections appended to the list, in order.
     QList<TPLXBarConnection *> *FAppended = nullptr;
