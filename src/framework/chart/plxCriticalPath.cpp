@@ -10,6 +10,7 @@
 #include <QHash>
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
 #include <limits>
 #include <unordered_map>
@@ -186,16 +187,28 @@ TAdjacency transpose(const TAdjacency &adj)
 }
 
 // Converts working-day offsets to dates; plans repeat the same offsets often.
+// Offsets from 0 to `largest` are kept by day, the others (far apart) in a map.
 template<typename TConvert>
 class TDateCache
 {
 public:
-    explicit TDateCache(TConvert convert)
+    TDateCache(TConvert convert, int64_t largest, size_t tasks)
         : convert(convert)
     {
+        if (largest >= 0 && uint64_t(largest) < 4 * tasks + 4096) {
+            byDay.resize(size_t(largest) + 1);
+            known.resize(size_t(largest) + 1, 0);
+        }
     }
     TDateTime operator()(int64_t days)
     {
+        if (days >= 0 && uint64_t(days) < byDay.size()) {
+            if (!known[size_t(days)]) {
+                byDay[size_t(days)] = convert(days);
+                known[size_t(days)] = 1;
+            }
+            return byDay[size_t(days)];
+        }
         const auto found = cache.find(days);
         if (found != cache.end())
             return found->second;
@@ -206,7 +219,41 @@ public:
 
 private:
     TConvert convert;
+    std::vector<TDateTime> byDay;
+    std::vector<char> known;
     std::unordered_map<int64_t, TDateTime> cache;
+};
+
+// Working time between two dates; links often join the same two dates.
+class TDiffCache
+{
+public:
+    explicit TDiffCache(IPLXCalendar &calendar)
+        : calendar(calendar)
+    {
+    }
+    double operator()(TDateTime from, TDateTime to)
+    {
+        // By bits, so that every date (NaN included) is its own key.
+        const std::pair<uint64_t, uint64_t> key{std::bit_cast<uint64_t>(from), std::bit_cast<uint64_t>(to)};
+        const auto found = cache.find(key);
+        if (found != cache.end())
+            return found->second;
+        const double work = calendar.diffEffective(from, to);
+        cache.emplace(key, work);
+        return work;
+    }
+
+private:
+    struct THash
+    {
+        size_t operator()(const std::pair<uint64_t, uint64_t> &key) const
+        {
+            return std::hash<uint64_t>()(key.first * 0x9E3779B97F4A7C15ULL ^ key.second);
+        }
+    };
+    IPLXCalendar &calendar;
+    std::unordered_map<std::pair<uint64_t, uint64_t>, double, THash> cache;
 };
 
 // The document above the table; null for a table that belongs to none yet.
@@ -265,6 +312,7 @@ TPLXCriticalPathResult TPLXCriticalPathCalculator::solve(const TPLXCriticalPathP
         duration[size_t(i)] = std::llrint(tasks[size_t(i)].effectiveDuration);
         result.LBTime[size_t(i)] = result.projectEnd - tasks[size_t(i)].effectiveEnd;
     }
+    TDiffCache diff(calendar);
     for (const int k : pairs) {
         const TPLXCriticalPathLink &link = links[size_t(k)];
         const bool originAtStart = link.connType & 2;
@@ -278,9 +326,9 @@ TPLXCriticalPathResult TPLXCriticalPathCalculator::solve(const TPLXCriticalPathP
             duration[size_t(link.from)] = link.minDistance;
         const TPLXCriticalPathTask &from = tasks[size_t(link.from)];
         const TPLXCriticalPathTask &to = tasks[size_t(link.to)];
-        const double slack = calendar.diffEffective(originAtStart ? from.startDate : from.endDate,
-                                                    targetAtStart ? to.startDate : to.endDate) -
-                             link.minDistance;
+        const double slack =
+            diff(originAtStart ? from.startDate : from.endDate, targetAtStart ? to.startDate : to.endDate) -
+            link.minDistance;
         TDateTime &lb = result.LBTime[size_t(link.from)];
         lb = std::min(lb, slack);
     }
@@ -354,9 +402,12 @@ TPLXCriticalPathResult TPLXCriticalPathCalculator::solve(const TPLXCriticalPathP
         TPass(backward, 1, lft).run(backwardSources, &notBehindCycle, order);
     }
 
-    TDateCache toEarliest(
-        [&](int64_t days) { return calendar.addEffective(result.projectStart, double(days), true); });
-    TDateCache toLatest([&](int64_t days) { return calendar.substrEffective(result.projectEnd, double(days)); });
+    const int64_t largestStart = est.empty() ? 0 : *std::max_element(est.begin(), est.end());
+    const int64_t largestFinish = lft.empty() ? 0 : *std::max_element(lft.begin(), lft.end());
+    TDateCache toEarliest([&](int64_t days) { return calendar.addEffective(result.projectStart, double(days), true); },
+                          largestStart, size_t(n));
+    TDateCache toLatest([&](int64_t days) { return calendar.substrEffective(result.projectEnd, double(days)); },
+                        largestFinish, size_t(n));
     result.ESTime.resize(size_t(n));
     result.LFTime.resize(size_t(n));
     result.GBTime.resize(size_t(n));
