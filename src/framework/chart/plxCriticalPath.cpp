@@ -187,7 +187,8 @@ TAdjacency transpose(const TAdjacency &adj)
 }
 
 // Converts working-day offsets to dates; plans repeat the same offsets often.
-// Offsets from 0 to `largest` are kept by day, the others (far apart) in a map.
+// Offsets from 0 up to `largest` are kept by day as far as the plan's size
+// allows, those beyond (far apart) in a map.
 template<typename TConvert>
 class TDateCache
 {
@@ -195,10 +196,10 @@ public:
     TDateCache(TConvert convert, int64_t largest, size_t tasks)
         : convert(convert)
     {
-        if (largest >= 0 && uint64_t(largest) < 4 * tasks + 4096) {
-            byDay.resize(size_t(largest) + 1);
-            known.resize(size_t(largest) + 1, 0);
-        }
+        const int64_t limit = int64_t(4 * tasks + 4096);
+        const size_t days = largest < 0 ? 0 : size_t(largest < limit ? largest + 1 : limit);
+        byDay.resize(days);
+        known.resize(days, 0);
     }
     TDateTime operator()(int64_t days)
     {
