@@ -920,7 +920,9 @@ void TPLXDocumentDrawer::Draw(TPLXVisualContext &context)
         constexpr int reach = 64;
         const int scrolled = table->getScrolledLines();
         const int first = table->visibleRowsBefore(scrolled) == 0 ? scrolled : 0;
-        const int last = std::max(table->rowAtY(context.getVisibleArea().Bottom + reach), scrolled - 1);
+        const int below = static_cast<int>(
+            std::min<qint64>(qint64(context.getVisibleArea().Bottom) + reach, std::numeric_limits<int>::max()));
+        const int last = std::max(table->rowAtY(below), scrolled - 1);
         // A handler may edit the list; draw the connections it held when drawing began.
         const std::vector<TPLXBarConnection *> list = doc->connectionsNear(first, last);
         std::vector<TPLXBarConnection *> routed;
