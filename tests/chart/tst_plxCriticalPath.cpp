@@ -253,7 +253,8 @@ private slots:
         std::mt19937 rng(20261205);
         IPLXCalendar *calendars[] = {plain.get(), weekends.get(), holidays.get()};
         const double durations[] = {0.25, 0.5, 1, 1, 1.5, 2, 2, 2.5, 3, 4, 5, 7, 10};
-        const int distances[] = {-3, -1, 0, 0, 0, 0, 1, 2, 5};
+        // Far distances put offsets beyond any table the calculator keeps by day.
+        const int distances[] = {-3, -1, 0, 0, 0, 0, 1, 2, 5, 9000};
         auto pick = [&](int n) { return int(rng() % unsigned(n)); };
         int withCycles = 0, withCritical = 0;
         for (int round = 0; round < 2000; ++round) {
@@ -276,7 +277,7 @@ private slots:
                     l.to = n == 0 || pick(25) == 0 ? -1 : (pick(30) == 0 ? l.from : pick(n));
                 }
                 l.connType = pick(4);
-                l.minDistance = distances[pick(9)];
+                l.minDistance = distances[pick(10)];
                 plan.links.push_back(l);
             }
             const TRun product = solve(plan, calendar);

@@ -363,6 +363,8 @@ private slots:
         doc.rows[39].bars = {Bar{QStringLiteral("B"), kMonday + 3, 1}};
         doc.rows[1].bars = {Bar{QStringLiteral("C"), kMonday, 2}};
         doc.rows[2].bars = {Bar{QStringLiteral("D"), kMonday + 3, 1}};
+        doc.rows[36].bars = {Bar{QStringLiteral("E"), kMonday + 7, 2}};
+        doc.rows[38].bars = {Bar{QStringLiteral("F"), kMonday + 7, 1}};
         doc.connections = {Connection{QStringLiteral("Long"), QStringLiteral("A"), QStringLiteral("B"), 1},
                            Connection{QStringLiteral("Short"), QStringLiteral("C"), QStringLiteral("D"), 1}};
         auto document = plxtest::loadPlain(text(doc));
@@ -392,6 +394,23 @@ private slots:
         const QImage blank = render({0, 200, 200, 400});
         QCOMPARE(drawer->paintedConnections(), 0);
         QVERIFY(blank.pixel(50, 300) != kBlue);
+
+        // Scrolled past, "Short" answers no hit with its old route. A start-finish detour between rows
+        // below the band, whose origin row follows a hidden one, climbs through the band to the top edge.
+        document->setOnDrawConnection(nullptr);
+        document->setDrawConnections(true);
+        render({0, 0, 200, 400});
+        QCOMPARE(drawer->locateObject(45, 30), document->getConnection(1));
+        TPLXGanttTable *table = document->GetTable();
+        table->SetScrolledLines(5);
+        render({0, 200, 200, 400});
+        QCOMPARE(drawer->locateObject(45, 30), nullptr);
+        document->addConnection(new TPLXBarConnection(table->getRow(38)->GetBarInRow(0),
+                                                      table->getRow(36)->GetBarInRow(0),
+                                                      TPLXBarConnection::ctStartFinish, document.get()));
+        table->getRow(37)->setVisible(false);
+        render({0, 200, 200, 400});
+        QCOMPARE(drawer->paintedConnections(), 2);
     }
 
     void connectionOperationsHonourEvents()

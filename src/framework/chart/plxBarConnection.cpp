@@ -18,6 +18,12 @@ namespace {
 
 const TPLXKindRegistration<TPLXBarConnectionPersistence> registration("Bar Connection");
 
+quint64 &rowsGeneration()
+{
+    static quint64 value = 1;
+    return value;
+}
+
 // The document above `object`, or null when its topmost ancestor is none.
 TPLXDocumentSetup *documentOf(TPLXGanttObject *object)
 {
@@ -41,6 +47,16 @@ qint32 clampToInt(double value)
 }
 
 } // namespace
+
+quint64 PLXConnectionRowsGeneration()
+{
+    return rowsGeneration();
+}
+
+void PLXConnectionRowsChanged()
+{
+    ++rowsGeneration();
+}
 
 // ------------------------------------------------------------ TPLXBarConnection
 
@@ -98,6 +114,7 @@ void TPLXBarConnection::setToBar(TPLXGanttBar *bar)
 
 void TPLXBarConnection::barsChanged(TPLXGanttBar *oldFrom, TPLXGanttBar *oldTo)
 {
+    PLXConnectionRowsChanged();
     if (auto *document = dynamic_cast<TPLXDocumentSetup *>(getParent()))
         document->connectionBarsChanged(this, oldFrom, oldTo);
 }
@@ -105,11 +122,13 @@ void TPLXBarConnection::barsChanged(TPLXGanttBar *oldFrom, TPLXGanttBar *oldTo)
 void TPLXBarConnection::setOriginType(bool atStart)
 {
     connType = atStart ? (connType | originTypeBit) : (connType & ~originTypeBit);
+    PLXConnectionRowsChanged();
 }
 
 void TPLXBarConnection::setTargetType(bool atStart)
 {
     connType = atStart ? (connType | targetTypeBit) : (connType & ~targetTypeBit);
+    PLXConnectionRowsChanged();
 }
 
 TDateTime TPLXBarConnection::originPoint() const

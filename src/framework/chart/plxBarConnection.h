@@ -14,6 +14,12 @@ class TPLXGanttBar;
 class TPLXGanttRow;
 class TPLXGanttTable;
 
+// Bumped whenever a connection's rows or kind may have changed (bars added to
+// or removed from rows, rows renumbered, a connection's bars or type set), so
+// indexes of connections by row know when to rebuild.
+ORVANTA_EXPORT quint64 PLXConnectionRowsGeneration();
+ORVANTA_EXPORT void PLXConnectionRowsChanged();
+
 // A dependency from an origin bar to a target bar, each attached at its
 // start or end, with a required distance in working days. The bars belong
 // to their rows; a connection only refers to them.
@@ -51,7 +57,11 @@ public:
     void setToBar(TPLXGanttBar *bar);
 
     int getConnType() const { return connType; }
-    void setConnType(int type) { connType = type; }
+    void setConnType(int type)
+    {
+        connType = type;
+        PLXConnectionRowsChanged();
+    }
     // True when the origin is attached at the origin bar's start.
     bool getOriginType() const { return (connType & originTypeBit) != 0; }
     // True when the target is attached at the target bar's start.
@@ -78,8 +88,16 @@ public:
     bool getDistanceFixed() const { return FDistanceFixed; }
     void setDistanceFixed(bool fixed) { FDistanceFixed = fixed; }
 
-    void setBarFrom(TPLXGanttBar *value) { barFrom = value; }
-    void setBarTo(TPLXGanttBar *value) { barTo = value; }
+    void setBarFrom(TPLXGanttBar *value)
+    {
+        barFrom = value;
+        PLXConnectionRowsChanged();
+    }
+    void setBarTo(TPLXGanttBar *value)
+    {
+        barTo = value;
+        PLXConnectionRowsChanged();
+    }
     bool getDrawOnSingleRow() const { return FDrawOnSingleRow; }
     void setDrawOnSingleRow(bool value) { FDrawOnSingleRow = value; }
     bool getCriticalElement() const { return FCriticalElement; }
@@ -164,8 +182,8 @@ public:
     virtual bool route();
     // Paints the pieces of the last route.
     void paintRoute(TPLXVisualContext &context) const;
-    // Drops the last route: a connector not drawn in this pass is not hit either.
-    void forgetRoute() { clearRoute(); }
+    // Drops the last route, so a connector that was not routed again is not hit either.
+    void clearRoute();
 
     const std::vector<TPLXConnectorSegment> &getSegments() const { return segments; }
     const std::vector<TPLXConnectorPiece> &getPieces() const { return pieces; }
@@ -174,7 +192,6 @@ public:
 
 protected:
     TPLXBarConnection *connection() const;
-    void clearRoute();
     void addLine(int x1, int y1, int x2, int y2);
     void addHorzArrow(int y, int x1, int x2);
     void addVertArrow(int x, int y1, int y2);

@@ -10,6 +10,7 @@
 #include <QHash>
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
 #include <limits>
 #include <unordered_map>
@@ -186,16 +187,29 @@ TAdjacency transpose(const TAdjacency &adj)
 }
 
 // Converts working-day offsets to dates; plans repeat the same offsets often.
+// Offsets from 0 up to `largest` are kept by day as far as the plan's size
+// allows, those beyond (far apart) in a map.
 template<typename TConvert>
 class TDateCache
 {
 public:
-    explicit TDateCache(TConvert convert)
+    TDateCache(TConvert convert, int64_t largest, size_t tasks)
         : convert(convert)
     {
+        const int64_t limit = int64_t(4 * tasks + 4096);
+        const size_t days = largest < 0 ? 0 : size_t(largest < limit ? largest + 1 : limit);
+        byDay.resize(days);
+        known.resize(days, 0);
     }
     TDateTime operator()(int64_t days)
     {
+        if (days >= 0 && uint64_t(days) < byDay.size()) {
+            if (!known[size_t(days)]) {
+                byDay[size_t(days)] = convert(days);
+                known[size_t(days)] = 1;
+            }
+            return byDay[size_t(days)];
+        }
         const auto found = cache.find(days);
         if (found != cache.end())
             return found->second;
@@ -206,7 +220,52 @@ public:
 
 private:
     TConvert convert;
+    std::vector<TDateTime> byDay;
+    std::vector<char> known;
     std::unordered_map<int64_t, TDateTime> cache;
+};
+
+// Working time between two dates; links often join the same two dates.
+// Working days a link leaves between its two ends beyond its distance, measured by `diff`.
+template<class Diff>
+double slackOf(const TPLXCriticalPathTask &from, const TPLXCriticalPathTask &to, const TPLXCriticalPathLink &link,
+               Diff &&diff)
+{
+    const bool originAtStart = link.connType & 2;
+    const bool targetAtStart = link.connType & 1;
+    return diff(originAtStart ? from.startDate : from.endDate, targetAtStart ? to.startDate : to.endDate) -
+           link.minDistance;
+}
+
+class TDiffCache
+{
+public:
+    explicit TDiffCache(IPLXCalendar &calendar)
+        : calendar(calendar)
+    {
+    }
+    double operator()(TDateTime from, TDateTime to)
+    {
+        // By bits, so that every date (NaN included) is its own key.
+        const std::pair<uint64_t, uint64_t> key{std::bit_cast<uint64_t>(from), std::bit_cast<uint64_t>(to)};
+        const auto found = cache.find(key);
+        if (found != cache.end())
+            return found->second;
+        const double work = calendar.diffEffective(from, to);
+        cache.emplace(key, work);
+        return work;
+    }
+
+private:
+    struct THash
+    {
+        size_t operator()(const std::pair<uint64_t, uint64_t> &key) const
+        {
+            return std::hash<uint64_t>()(key.first * 0x9E3779B97F4A7C15ULL ^ key.second);
+        }
+    };
+    IPLXCalendar &calendar;
+    std::unordered_map<std::pair<uint64_t, uint64_t>, double, THash> cache;
 };
 
 // The document above the table; null for a table that belongs to none yet.
@@ -265,6 +324,7 @@ TPLXCriticalPathResult TPLXCriticalPathCalculator::solve(const TPLXCriticalPathP
         duration[size_t(i)] = std::llrint(tasks[size_t(i)].effectiveDuration);
         result.LBTime[size_t(i)] = result.projectEnd - tasks[size_t(i)].effectiveEnd;
     }
+    TDiffCache diff(calendar);
     for (const int k : pairs) {
         const TPLXCriticalPathLink &link = links[size_t(k)];
         const bool originAtStart = link.connType & 2;
@@ -277,7 +337,7 @@ TPLXCriticalPathResult TPLXCriticalPathCalculator::solve(const TPLXCriticalPathP
         if (link.from == link.to && originAtStart && !targetAtStart)
             duration[size_t(link.from)] = link.minDistance;
         TDateTime &lb = result.LBTime[size_t(link.from)];
-        lb = std::min(lb, linkSlack(tasks[size_t(link.from)], tasks[size_t(link.to)], link, calendar));
+        lb = std::min(lb, slackOf(tasks[size_t(link.from)], tasks[size_t(link.to)], link, diff));
     }
 
     // The edges the searches walk: length >= 0 and no loop on one node (the
@@ -349,9 +409,12 @@ TPLXCriticalPathResult TPLXCriticalPathCalculator::solve(const TPLXCriticalPathP
         TPass(backward, 1, lft).run(backwardSources, &notBehindCycle, order);
     }
 
-    TDateCache toEarliest(
-        [&](int64_t days) { return calendar.addEffective(result.projectStart, double(days), true); });
-    TDateCache toLatest([&](int64_t days) { return calendar.substrEffective(result.projectEnd, double(days)); });
+    const int64_t largestStart = est.empty() ? 0 : *std::max_element(est.begin(), est.end());
+    const int64_t largestFinish = lft.empty() ? 0 : *std::max_element(lft.begin(), lft.end());
+    TDateCache toEarliest([&](int64_t days) { return calendar.addEffective(result.projectStart, double(days), true); },
+                          largestStart, size_t(n));
+    TDateCache toLatest([&](int64_t days) { return calendar.substrEffective(result.projectEnd, double(days)); },
+                        largestFinish, size_t(n));
     result.ESTime.resize(size_t(n));
     result.LFTime.resize(size_t(n));
     result.GBTime.resize(size_t(n));
@@ -396,11 +459,7 @@ TPLXCriticalPathTask TPLXCriticalPathCalculator::taskOf(TPLXTaskBar &bar)
 double TPLXCriticalPathCalculator::linkSlack(const TPLXCriticalPathTask &from, const TPLXCriticalPathTask &to,
                                              const TPLXCriticalPathLink &link, IPLXCalendar &calendar)
 {
-    const bool originAtStart = link.connType & 2;
-    const bool targetAtStart = link.connType & 1;
-    return calendar.diffEffective(originAtStart ? from.startDate : from.endDate,
-                                  targetAtStart ? to.startDate : to.endDate) -
-           link.minDistance;
+    return slackOf(from, to, link, [&calendar](TDateTime a, TDateTime b) { return calendar.diffEffective(a, b); });
 }
 
 TPLXCriticalPathCalculator::TPLXCriticalPathCalculator(TPLXGanttTable *table)

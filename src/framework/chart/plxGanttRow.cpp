@@ -103,6 +103,7 @@ void TPLXGanttRow::AddBar(TPLXGanttBar *bar)
     FBarList.append(bar);
     bar->setParent(this);
     bar->setRowField(FOrder);
+    PLXConnectionRowsChanged();
 }
 
 void TPLXGanttRow::InsertBar(int index, TPLXGanttBar *bar)
@@ -112,16 +113,19 @@ void TPLXGanttRow::InsertBar(int index, TPLXGanttBar *bar)
     FBarList.insert(std::clamp<qsizetype>(index, 0, FBarList.size()), bar);
     bar->setParent(this);
     bar->setRowField(FOrder);
+    PLXConnectionRowsChanged();
 }
 
 void TPLXGanttRow::RemoveBar(TPLXGanttBar *bar)
 {
     FBarList.removeOne(bar);
+    PLXConnectionRowsChanged();
 }
 
 void TPLXGanttRow::Clear()
 {
     FBarList.clear();
+    PLXConnectionRowsChanged();
 }
 
 TPLXGanttBar *TPLXGanttRow::GetBarInRow(int i) const

@@ -93,6 +93,7 @@ TPLXGanttRow *TPLXGanttTable::MakeBlankRow()
 
 void TPLXGanttTable::renumberFrom(int index)
 {
+    PLXConnectionRowsChanged();
     for (int i = std::max(0, index); i < countRows(); ++i) {
         TPLXGanttRow *row = FRows[i];
         row->setOrder(i);
@@ -338,6 +339,12 @@ qint64 TPLXGanttTable::visibleHeightBefore(int i)
 {
     ensureOffsets();
     return FOffsets.offset(i);
+}
+
+qint64 TPLXGanttTable::visibleRowsBefore(int i)
+{
+    ensureOffsets();
+    return FVisibleCounts.offset(i);
 }
 
 int TPLXGanttTable::getVisibleRowStartY(int n)
@@ -1086,7 +1093,7 @@ void TPLXGanttTablePertDrawer::Draw(TPLXVisualContext &vc)
             if (std::max(a.Right, b.Right) + reach <= area.Left || std::min(a.Left, b.Left) - reach >= area.Right ||
                 std::max(a.Bottom, b.Bottom) + reach <= area.Top || std::min(a.Top, b.Top) - reach >= area.Bottom) {
                 if (auto *connector = dynamic_cast<TPLXBarConnectionDrawer *>(c->getDrawer(vtPertGraph)))
-                    connector->forgetRoute();
+                    connector->clearRoute();
                 continue;
             }
         }

@@ -159,6 +159,8 @@ public:
     int rowAtY(int y);
     // Sum of the visible heights of rows 0 .. i - 1.
     qint64 visibleHeightBefore(int i);
+    // How many of rows 0 .. i - 1 are visible.
+    qint64 visibleRowsBefore(int i);
     // A row's height, visibility or collapse state changed.
     void rowGeometryChanged(TPLXGanttRow *row);
     // Every cached offset is rebuilt on the next question.

@@ -24,6 +24,7 @@
 #include <QSet>
 
 #include <algorithm>
+#include <iterator>
 #include <limits>
 #include <optional>
 #include <queue>
@@ -382,6 +383,11 @@ void TPLXGanttDocument::removeConnection(TPLXBarConnection *c)
         return;
     connections.removeAt(index);
     unindexConnection(c);
+    // Out of the list it is neither painted nor hit; back in, it is routed afresh.
+    if (const auto routed = std::find(FRouted.begin(), FRouted.end(), c); routed != FRouted.end()) {
+        FRouted.erase(routed);
+        forgetRoute(c);
+    }
     refreshCriticalPath();
 }
 
@@ -411,6 +417,7 @@ void TPLXGanttDocument::unindexBar(const TPLXGanttBar *bar, TPLXBarConnection *c
 
 void TPLXGanttDocument::indexConnection(TPLXBarConnection *c)
 {
+    PLXConnectionRowsChanged();
     indexBar(c->getFromBar(), c);
     if (c->getToBar() != c->getFromBar())
         indexBar(c->getToBar(), c);
@@ -418,6 +425,7 @@ void TPLXGanttDocument::indexConnection(TPLXBarConnection *c)
 
 void TPLXGanttDocument::unindexConnection(TPLXBarConnection *c)
 {
+    PLXConnectionRowsChanged();
     unindexBar(c->getFromBar(), c);
     if (c->getToBar() != c->getFromBar())
         unindexBar(c->getToBar(), c);
@@ -438,6 +446,98 @@ void TPLXGanttDocument::connectionBarsChanged(TPLXBarConnection *c, TPLXGanttBar
 QList<TPLXBarConnection *> TPLXGanttDocument::connectionsOf(const TPLXGanttBar *bar) const
 {
     return FConnectionIndex.value(bar);
+}
+
+namespace {
+
+// Spans of at most this many rows are found by a search on their first row;
+// the rest are few in a plan and are looked at one by one.
+constexpr int kShortSpan = 64;
+
+} // namespace
+
+void TPLXGanttDocument::rebuildConnectionSpans()
+{
+    FOtherSpans.clear();
+    std::vector<TConnectionSpan> shortSpans;
+    shortSpans.reserve(static_cast<size_t>(connections.size()));
+    int rows = 0;
+    for (qsizetype i = 0; i < connections.size(); ++i) {
+        TPLXBarConnection *c = connections[i];
+        const TPLXGanttBar *from = c->getFromBar();
+        const TPLXGanttBar *to = c->getToBar();
+        const TPLXGanttRow *fromRow = from ? from->getParentRow() : nullptr;
+        const TPLXGanttRow *toRow = to ? to->getParentRow() : nullptr;
+        // Without two rows there is no route.
+        if (!fromRow || !toRow)
+            continue;
+        const int a = std::max(0, fromRow->getOrder());
+        const int b = std::max(0, toRow->getOrder());
+        const TConnectionSpan span{std::min(a, b), std::max(a, b), static_cast<int>(i),
+                                   c->getConnType() == TPLXBarConnection::ctStartFinish};
+        if (span.reachesTop || span.hi - span.lo > kShortSpan) {
+            FOtherSpans.push_back(span);
+        } else {
+            shortSpans.push_back(span);
+            rows = std::max(rows, span.lo + 1);
+        }
+    }
+    // Counting sort by first row, keeping list order within a row.
+    std::vector<int> start(static_cast<size_t>(rows) + 1, 0);
+    for (const TConnectionSpan &span : shortSpans)
+        ++start[static_cast<size_t>(span.lo) + 1];
+    for (size_t r = 1; r < start.size(); ++r)
+        start[r] += start[r - 1];
+    FShortSpans.resize(shortSpans.size());
+    for (const TConnectionSpan &span : shortSpans)
+        FShortSpans[static_cast<size_t>(start[static_cast<size_t>(span.lo)]++)] = span;
+    FSpansGeneration = PLXConnectionRowsGeneration();
+    FSpansTable = Ftable;
+}
+
+std::vector<TPLXBarConnection *> TPLXGanttDocument::connectionsNear(int first, int last)
+{
+    if (FSpansGeneration != PLXConnectionRowsGeneration() || FSpansTable != Ftable)
+        rebuildConnectionSpans();
+    std::vector<int> positions;
+    const auto from = std::lower_bound(FShortSpans.cbegin(), FShortSpans.cend(), first - kShortSpan,
+                                       [](const TConnectionSpan &span, int row) { return span.lo < row; });
+    for (auto it = from; it != FShortSpans.cend() && it->lo <= last; ++it)
+        if (it->hi >= first)
+            positions.push_back(it->position);
+    for (const TConnectionSpan &span : FOtherSpans)
+        if (span.hi >= first && (span.lo <= last || span.reachesTop))
+            positions.push_back(span.position);
+    std::sort(positions.begin(), positions.end());
+    std::vector<TPLXBarConnection *> near;
+    near.reserve(positions.size());
+    for (const int position : positions)
+        near.push_back(connections[position]);
+    return near;
+}
+
+void TPLXGanttDocument::keepRoutes(std::vector<TPLXBarConnection *> routed)
+{
+    // A handler that edited the list may have freed a connection it took out.
+    if (FSpansGeneration != PLXConnectionRowsGeneration()) {
+        const QSet<const TPLXBarConnection *> listed(connections.cbegin(), connections.cend());
+        std::erase_if(routed, [&listed](const TPLXBarConnection *c) { return !listed.contains(c); });
+    }
+    std::vector<TPLXBarConnection *> before = std::move(FRouted);
+    std::vector<TPLXBarConnection *> now = routed;
+    std::sort(before.begin(), before.end());
+    std::sort(now.begin(), now.end());
+    std::vector<TPLXBarConnection *> stale;
+    std::set_difference(before.cbegin(), before.cend(), now.cbegin(), now.cend(), std::back_inserter(stale));
+    for (TPLXBarConnection *c : stale)
+        forgetRoute(c);
+    FRouted = std::move(routed);
+}
+
+void TPLXGanttDocument::forgetRoute(TPLXBarConnection *c)
+{
+    if (auto *drawer = dynamic_cast<TPLXBarConnectionDrawer *>(c->getDrawer(vtGanttGraph)))
+        drawer->clearRoute();
 }
 
 namespace {
@@ -813,9 +913,19 @@ void TPLXDocumentDrawer::Draw(TPLXVisualContext &context)
         if (TPLXDrawer *drawer = table->getDrawer(vtGanttGraph))
             drawer->Draw(context);
 
-    if (doc->getDrawConnections()) {
+    if (doc->getDrawConnections() && table) {
+        // Rows above the scroll position are hidden, and a connection between two
+        // hidden rows has no route. Below the area, a route starts at its upper
+        // row, arrow heads and bars drawn a little above their row included.
+        constexpr int reach = 64;
+        const int scrolled = table->getScrolledLines();
+        const int first = table->visibleRowsBefore(scrolled) == 0 ? scrolled : 0;
+        const int below = static_cast<int>(
+            std::min<qint64>(qint64(context.getVisibleArea().Bottom) + reach, std::numeric_limits<int>::max()));
+        const int last = std::max(table->rowAtY(below), scrolled - 1);
         // A handler may edit the list; draw the connections it held when drawing began.
-        const QList<TPLXBarConnection *> list = doc->getConnections();
+        const std::vector<TPLXBarConnection *> list = doc->connectionsNear(first, last);
+        std::vector<TPLXBarConnection *> routed;
         for (TPLXBarConnection *c : list) {
             bool defaultPaint = true;
             if (doc->getOnDrawConnection())
@@ -823,15 +933,17 @@ void TPLXDocumentDrawer::Draw(TPLXVisualContext &context)
             if (!defaultPaint)
                 continue;
             auto *drawer = dynamic_cast<TPLXBarConnectionDrawer *>(c->getDrawer(vtGanttGraph));
-            if (!drawer)
+            if (!drawer || !drawer->route())
                 continue;
+            routed.push_back(c);
             // Rows off screen are not drawn, but a line between two of them can
             // cross the screen: only a route that misses it is skipped.
-            if (drawer->route() && context.visible(drawer->getRect())) {
+            if (context.visible(drawer->getRect())) {
                 drawer->paintRoute(context);
                 ++FPaintedConnections;
             }
         }
+        doc->keepRoutes(std::move(routed));
     }
     for (int i = 0; i < doc->getScalesCount(); ++i)
         doc->getTimeScale(i)->scaleDrawer()->Draw(context);

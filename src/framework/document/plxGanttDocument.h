@@ -12,6 +12,7 @@
 
 #include <functional>
 #include <memory>
+#include <vector>
 
 class TPLXDataSource;
 class TPLXGanttBar;
@@ -19,7 +20,7 @@ class TPLXGanttRow;
 class TPLXGanttTable;
 class TPLXTimeScale;
 
-// Asked before a connection is drawn; clearing DefaultPaint skips it.
+// Asked before a connection that can reach the painted area is drawn; clearing DefaultPaint skips it.
 using TPLXDrawConnectionEvent = std::function<void(TPLXBarConnection *Connection, bool &DefaultPaint)>;
 
 class ORVANTA_EXPORT TPLXGanttDocument : public TPLXDocumentSetup
@@ -134,6 +135,23 @@ public:
 
 private:
     friend class TPLXDocumentPersistence;
+    friend class TPLXDocumentDrawer;
+    // A listed connection by the rows of its two bars.
+    struct TConnectionSpan
+    {
+        int lo = 0;
+        int hi = 0;
+        int position = 0;
+        // A start-finish detour can run along the table's top edge from rows far below.
+        bool reachesTop = false;
+    };
+    // The connections, in list order, whose route can reach rows first .. last;
+    // the others stay above first (hidden) or start below last.
+    std::vector<TPLXBarConnection *> connectionsNear(int first, int last);
+    void rebuildConnectionSpans();
+    // After a paint: forgets the routes of the connections the paint did not route again.
+    void keepRoutes(std::vector<TPLXBarConnection *> routed);
+    static void forgetRoute(TPLXBarConnection *c);
     void indexConnection(TPLXBarConnection *c);
     void unindexConnection(TPLXBarConnection *c);
     void indexBar(const TPLXGanttBar *bar, TPLXBarConnection *c);
@@ -145,6 +163,13 @@ private:
     qsizetype positionOf(const TPLXBarConnection *c) const;
 
     QHash<const TPLXGanttBar *, QList<TPLXBarConnection *>> FConnectionIndex;
+    // Connections spanning few rows, sorted by their first row, and all the others.
+    std::vector<TConnectionSpan> FShortSpans;
+    std::vector<TConnectionSpan> FOtherSpans;
+    quint64 FSpansGeneration = 0;
+    const TPLXGanttTable *FSpansTable = nullptr;
+    // The listed connections the last paint routed, in list order: the only ones with a route.
+    std::vector<TPLXBarConnection *> FRouted;
     // While distance repair runs: the connections appended to the list, in order.
     QList<TPLXBarConnection *> *FAppended = nullptr;
     std::unique_ptr<TPLXDrawer> FOwnDrawer;

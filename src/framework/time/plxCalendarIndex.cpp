@@ -36,10 +36,15 @@ qint64 alignUp(qint64 t)
 
 void TPLXCalendarIndex::prepare(IPLXCalendar &calendar, ExceptionSource source)
 {
+    prepare(calendar);
+    FSource = std::move(source);
+}
+
+void TPLXCalendarIndex::prepare(IPLXCalendar &calendar)
+{
     if (FCalendar != &calendar || FGeneration != PLXCalendarGeneration())
         clear();
     FCalendar = &calendar;
-    FSource = std::move(source);
 }
 
 void TPLXCalendarIndex::clear()

@@ -24,6 +24,8 @@ public:
     // Binds the index to its calendar; drops the cached intervals when the
     // calendar changed since they were built.
     void prepare(IPLXCalendar &calendar, ExceptionSource source);
+    // The same for the calendar it is bound to already, keeping its exception source.
+    void prepare(IPLXCalendar &calendar);
     void clear();
 
     TDateTime addEffective(TDateTime date, double period, bool goToWorking);

@@ -733,9 +733,12 @@ IPLXCalendar::~IPLXCalendar() = default;
 
 TPLXCalendarIndex &IPLXCalendar::index()
 {
-    if (!FIndex)
+    if (!FIndex) {
         FIndex = std::make_unique<TPLXCalendarIndex>();
-    FIndex->prepare(*this, [this] { return nonWorkingExceptions(); });
+        FIndex->prepare(*this, [this] { return nonWorkingExceptions(); });
+    } else {
+        FIndex->prepare(*this);
+    }
     return *FIndex;
 }
 
