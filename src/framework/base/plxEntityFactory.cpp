@@ -166,7 +166,8 @@ void TPLXEntityFactory::reserveIndex(size_t count)
     FIndex.assign(size, 0);
     const size_t mask = size - 1;
     for (size_t slot = 0; slot < FLoadedObjects.size(); ++slot) {
-        const size_t hash = FLoadedObjects[slot].hash;
+        // Hashed again rather than kept: the table grows a few times per document.
+        const size_t hash = hashName(FLoadedObjects[slot].name);
         size_t i = hash & mask;
         while (FIndex[i] != 0)
             i = (i + 1) & mask;
@@ -177,7 +178,7 @@ void TPLXEntityFactory::reserveIndex(size_t count)
 size_t TPLXEntityFactory::addLoaded(const QString &name, size_t hash, TPLXGanttObject *entity)
 {
     const size_t slot = FLoadedObjects.size();
-    FLoadedObjects.push_back({name, entity, hash});
+    FLoadedObjects.push_back({name, entity});
     if ((slot + 1) * 2 > FIndex.size()) {
         // Grows by doubling and inserts every name again, this one included.
         reserveIndex(std::max<size_t>(slot + 1, FIndex.size()));
@@ -233,10 +234,12 @@ void TPLXEntityFactory::reportCircularReference(const QString &name)
 }
 
 QList<TPLXGanttObject *> TPLXEntityFactory::loadObjectList(const QString &name, const QString &key, IPLXMedia &media,
-                                                           TPLXGanttObject *parent)
+                                                           TPLXGanttObject *parent, QStringList *listed)
 {
     QList<TPLXGanttObject *> list;
     const QStringList names = media.strArray(name, key);
+    if (listed)
+        *listed = names;
     list.reserve(names.size());
     // Room for a long list at once, rather than rehashing the index as it grows.
     reserveIndex(FLoadedObjects.size() + static_cast<size_t>(names.size()));

@@ -27,9 +27,10 @@ public:
     TPLXGanttObject *loadObject(const QString &name, IPLXMedia &media, TPLXGanttObject *parent);
     // The message for a section that refers to one still being loaded above it.
     static void reportCircularReference(const QString &name);
-    // The entities named by the string array `key` of section `name`, nulls included.
+    // The entities named by the string array `key` of section `name`, nulls
+    // included; `names`, when given, receives the array as read.
     QList<TPLXGanttObject *> loadObjectList(const QString &name, const QString &key, IPLXMedia &media,
-                                            TPLXGanttObject *parent);
+                                            TPLXGanttObject *parent, QStringList *names = nullptr);
     template<typename T>
     QList<T *> loadObjectListAs(const QString &name, const QString &key, IPLXMedia &media, TPLXGanttObject *parent)
     {
@@ -77,7 +78,6 @@ private:
     {
         QString name;
         TPLXGanttObject *entity = nullptr;
-        size_t hash = 0;
     };
     static size_t hashName(const QString &name);
     // The slot of `name` in FLoadedObjects, or -1; `hash` is hashName(name).

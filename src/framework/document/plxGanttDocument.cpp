@@ -726,8 +726,9 @@ std::unique_ptr<TPLXGanttObject> TPLXDocumentPersistence::doLoad(const QString &
     doc->FConnectionSettings =
         loadChildAs<TPLXConnectionSettings>(QStringLiteral("connection settings"), media, factory, doc);
 
-    const QList<TPLXGanttObject *> loaded = factory.loadObjectList(name, QStringLiteral("connections"), media, doc);
-    const QStringList names = media.strArray(name, QStringLiteral("connections"));
+    QStringList names;
+    const QList<TPLXGanttObject *> loaded =
+        factory.loadObjectList(name, QStringLiteral("connections"), media, doc, &names);
     QSet<const TPLXBarConnection *> listed;
     for (qsizetype i = 0; i < loaded.size(); ++i) {
         auto *c = dynamic_cast<TPLXBarConnection *>(loaded[i]);
