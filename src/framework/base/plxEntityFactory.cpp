@@ -340,7 +340,7 @@ bool TPLXEntityFactory::stillLoading(const QString &name) const
 
 void TPLXEntityFactory::Flush()
 {
-    FLoadedObjects.clear();
-    FIndex.clear();
-    FIndex.shrink_to_fit();
+    // Swapped out: a large document's table is freed, not kept for the next.
+    std::vector<Loaded>().swap(FLoadedObjects);
+    std::vector<quint64>().swap(FIndex);
 }

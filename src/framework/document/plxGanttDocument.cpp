@@ -775,6 +775,8 @@ std::unique_ptr<TPLXGanttObject> TPLXDocumentPersistence::doLoad(const QString &
             PLXLog(QStringLiteral("\"legend\" of \"%1\" is not a legend and is left out").arg(name));
     }
 
+    // Every section is read: the store's lookup tables make room for what the refreshes build.
+    media.compact();
     if (doc->Ftable) {
         doc->Ftable->updateCriticalPath();
         doc->Ftable->UpdateSummaryBars();
