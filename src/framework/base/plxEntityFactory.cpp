@@ -127,21 +127,83 @@ std::unique_ptr<TPLXPersistence> TPLXEntityFactory::createPersistence(const QStr
     return nullptr;
 }
 
+size_t TPLXEntityFactory::hashName(const QString &name)
+{
+    // Seeded per process, so that a file cannot be made of colliding names.
+    static const size_t seed = QHashSeed::globalSeed();
+    size_t hash = seed ^ (0xcbf29ce484222325ULL + static_cast<size_t>(name.size()));
+    for (const QChar c : name)
+        hash = (hash ^ c.unicode()) * 0x100000001b3ULL;
+    return hash ^ (hash >> 29);
+}
+
+qint64 TPLXEntityFactory::findLoaded(const QString &name, size_t hash) const
+{
+    if (FIndex.empty())
+        return -1;
+    const size_t mask = FIndex.size() - 1;
+    const quint64 tag = static_cast<quint64>(hash >> 32) << 32;
+    for (size_t i = hash & mask;; i = (i + 1) & mask) {
+        const quint64 entry = FIndex[i];
+        if (entry == 0)
+            return -1;
+        if ((entry & 0xFFFFFFFF00000000ULL) == tag) {
+            const size_t slot = static_cast<size_t>(entry & 0xFFFFFFFFULL) - 1;
+            if (FLoadedObjects[slot].name == name)
+                return static_cast<qint64>(slot);
+        }
+    }
+}
+
+void TPLXEntityFactory::reserveIndex(size_t count)
+{
+    // At most half full, so that probes stay short.
+    if (count * 2 <= FIndex.size())
+        return;
+    size_t size = 64;
+    while (size < count * 2)
+        size *= 2;
+    FIndex.assign(size, 0);
+    const size_t mask = size - 1;
+    for (size_t slot = 0; slot < FLoadedObjects.size(); ++slot) {
+        // Hashed again rather than kept: the table grows a few times per document.
+        const size_t hash = hashName(FLoadedObjects[slot].name);
+        size_t i = hash & mask;
+        while (FIndex[i] != 0)
+            i = (i + 1) & mask;
+        FIndex[i] = (static_cast<quint64>(hash >> 32) << 32) | (slot + 1);
+    }
+}
+
+size_t TPLXEntityFactory::addLoaded(const QString &name, size_t hash, TPLXGanttObject *entity)
+{
+    const size_t slot = FLoadedObjects.size();
+    FLoadedObjects.push_back({name, entity});
+    if ((slot + 1) * 2 > FIndex.size()) {
+        // Grows by doubling and inserts every name again, this one included.
+        reserveIndex(std::max<size_t>(slot + 1, FIndex.size()));
+        return slot;
+    }
+    const size_t mask = FIndex.size() - 1;
+    size_t i = hash & mask;
+    while (FIndex[i] != 0)
+        i = (i + 1) & mask;
+    FIndex[i] = (static_cast<quint64>(hash >> 32) << 32) | (slot + 1);
+    return slot;
+}
+
 TPLXGanttObject *TPLXEntityFactory::loadObject(const QString &name, IPLXMedia &media, TPLXGanttObject *parent)
 {
-    // One lookup answers "already loaded", "still loading" and, by adding
-    // the name, "not seen yet".
-    const qsizetype indexed = FIndex.size();
-    int &index = FIndex[SectionName{name}];
-    if (FIndex.size() == indexed) {
-        TPLXGanttObject *loaded = FLoadedObjects[static_cast<size_t>(index)].second;
+    // One lookup answers "already loaded" and "still loading"; a name not
+    // seen yet is added at once, as still loading.
+    const size_t hash = hashName(name);
+    if (const qint64 found = findLoaded(name, hash); found >= 0) {
+        TPLXGanttObject *loaded = FLoadedObjects[static_cast<size_t>(found)].entity;
         if (!loaded)
             reportCircularReference(name);
         return loaded;
     }
-    const size_t slot = FLoadedObjects.size();
-    index = static_cast<int>(slot);
-    FLoadedObjects.emplace_back(name, nullptr);
+    const size_t slot = addLoaded(name, hash, nullptr);
     const size_t tableMark = FLoadedObjects.size();
     const QString typeId = media.strValue(name, QStringLiteral("typeID"), QStringLiteral("MISSING"));
     std::unique_ptr<TPLXPersistence> persistence = createPersistence(typeId);
@@ -156,13 +218,13 @@ TPLXGanttObject *TPLXEntityFactory::loadObject(const QString &name, IPLXMedia &m
         // The half-built entity freed its children; forget them so that no
         // later reference reaches a freed object. They read as still loading.
         for (size_t i = tableMark; i < FLoadedObjects.size(); ++i)
-            FLoadedObjects[i].second = nullptr;
+            FLoadedObjects[i].entity = nullptr;
         PLXLog(QLatin1String("Error loading ") + name + QLatin1String(": ") + error.message());
         PLXShowMessage(QLatin1String("Error loading ") + name);
         return nullptr;
     }
     entity->setParent(parent);
-    FLoadedObjects[slot].second = entity;
+    FLoadedObjects[slot].entity = entity;
     return entity;
 }
 
@@ -172,14 +234,15 @@ void TPLXEntityFactory::reportCircularReference(const QString &name)
 }
 
 QList<TPLXGanttObject *> TPLXEntityFactory::loadObjectList(const QString &name, const QString &key, IPLXMedia &media,
-                                                           TPLXGanttObject *parent)
+                                                           TPLXGanttObject *parent, QStringList *listed)
 {
     QList<TPLXGanttObject *> list;
     const QStringList names = media.strArray(name, key);
+    if (listed)
+        *listed = names;
     list.reserve(names.size());
     // Room for a long list at once, rather than rehashing the index as it grows.
-    if (const qsizetype needed = FIndex.size() + names.size(); FIndex.capacity() < needed)
-        FIndex.reserve(needed);
+    reserveIndex(FLoadedObjects.size() + static_cast<size_t>(names.size()));
     for (qsizetype i = 0; i < names.size(); ++i) {
         // A missing element names no section: say which one is missing, rather than
         // loading "" (and then reporting it as circular at every further gap).
@@ -246,23 +309,22 @@ void TPLXEntityFactory::saveObjectList(const QString &name, const QString &key, 
 TPLXGanttObject *TPLXEntityFactory::getLoadedObject(const QString &name) const
 {
     const int index = getObjectIndex(name);
-    return index < 0 ? nullptr : FLoadedObjects[static_cast<size_t>(index)].second;
+    return index < 0 ? nullptr : FLoadedObjects[static_cast<size_t>(index)].entity;
 }
 
 int TPLXEntityFactory::getObjectIndex(const QString &name) const
 {
-    return FIndex.value(SectionName{name}, -1);
+    return static_cast<int>(findLoaded(name, hashName(name)));
 }
 
 void TPLXEntityFactory::objectLoaded(const QString &name, TPLXGanttObject *object)
 {
-    const int index = getObjectIndex(name);
-    if (index >= 0) {
-        FLoadedObjects[static_cast<size_t>(index)].second = object;
+    const size_t hash = hashName(name);
+    if (const qint64 index = findLoaded(name, hash); index >= 0) {
+        FLoadedObjects[static_cast<size_t>(index)].entity = object;
         return;
     }
-    FIndex.insert(SectionName{name}, static_cast<int>(FLoadedObjects.size()));
-    FLoadedObjects.emplace_back(name, object);
+    addLoaded(name, hash, object);
 }
 
 void TPLXEntityFactory::startLoading(const QString &name)
@@ -273,11 +335,12 @@ void TPLXEntityFactory::startLoading(const QString &name)
 bool TPLXEntityFactory::stillLoading(const QString &name) const
 {
     const int index = getObjectIndex(name);
-    return index >= 0 && FLoadedObjects[static_cast<size_t>(index)].second == nullptr;
+    return index >= 0 && FLoadedObjects[static_cast<size_t>(index)].entity == nullptr;
 }
 
 void TPLXEntityFactory::Flush()
 {
-    FLoadedObjects.clear();
-    FIndex.clear();
+    // Swapped out: a large document's table is freed, not kept for the next.
+    std::vector<Loaded>().swap(FLoadedObjects);
+    std::vector<quint64>().swap(FIndex);
 }

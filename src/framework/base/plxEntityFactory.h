@@ -27,9 +27,10 @@ public:
     TPLXGanttObject *loadObject(const QString &name, IPLXMedia &media, TPLXGanttObject *parent);
     // The message for a section that refers to one still being loaded above it.
     static void reportCircularReference(const QString &name);
-    // The entities named by the string array `key` of section `name`, nulls included.
+    // The entities named by the string array `key` of section `name`, nulls
+    // included; `names`, when given, receives the array as read.
     QList<TPLXGanttObject *> loadObjectList(const QString &name, const QString &key, IPLXMedia &media,
-                                            TPLXGanttObject *parent);
+                                            TPLXGanttObject *parent, QStringList *names = nullptr);
     template<typename T>
     QList<T *> loadObjectListAs(const QString &name, const QString &key, IPLXMedia &media, TPLXGanttObject *parent)
     {
@@ -62,8 +63,8 @@ public:
 
     // The loaded-object table in load order.
     int loadedCount() const { return static_cast<int>(FLoadedObjects.size()); }
-    QString loadedName(int index) const { return FLoadedObjects[static_cast<size_t>(index)].first; }
-    TPLXGanttObject *loadedEntity(int index) const { return FLoadedObjects[static_cast<size_t>(index)].second; }
+    QString loadedName(int index) const { return FLoadedObjects[static_cast<size_t>(index)].name; }
+    TPLXGanttObject *loadedEntity(int index) const { return FLoadedObjects[static_cast<size_t>(index)].entity; }
 
     // The registry: the 62 type ids in their fixed order, and whether a kind
     // of this library build loads each one.
@@ -73,24 +74,26 @@ public:
     static bool registerKind(const char *typeId, Creator creator);
 
 private:
-    // A section name as a key of the loaded-object index. It hashes with a
-    // short seeded loop: the generic string hash took a fifth of the time to
-    // open a large document.
-    struct SectionName
+    struct Loaded
     {
-        QString text;
-        friend bool operator==(const SectionName &, const SectionName &) = default;
-        friend size_t qHash(const SectionName &name, size_t seed) noexcept
-        {
-            size_t hash = seed ^ (0xcbf29ce484222325ULL + static_cast<size_t>(name.text.size()));
-            for (const QChar c : name.text)
-                hash = (hash ^ c.unicode()) * 0x100000001b3ULL;
-            return hash ^ (hash >> 32);
-        }
+        QString name;
+        TPLXGanttObject *entity = nullptr;
     };
+    static size_t hashName(const QString &name);
+    // The slot of `name` in FLoadedObjects, or -1; `hash` is hashName(name).
+    qint64 findLoaded(const QString &name, size_t hash) const;
+    // Appends `name` to the table and the index; returns its slot.
+    size_t addLoaded(const QString &name, size_t hash, TPLXGanttObject *entity);
+    // Room in the index for `count` names without growing it.
+    void reserveIndex(size_t count);
 
-    std::vector<std::pair<QString, TPLXGanttObject *>> FLoadedObjects;
-    QHash<SectionName, int> FIndex;
+    std::vector<Loaded> FLoadedObjects;
+    // The index of FLoadedObjects by name: open addressing over a power-of-two
+    // table whose entries hold the upper half of the name's hash and the slot
+    // plus one (0: free). A probe reads one word, and a name is compared only
+    // when its hash half matches: a QHash of the names compared the strings
+    // at every probe and took a sixth of the time to open a large document.
+    std::vector<quint64> FIndex;
     // The save in progress, 0 outside saveObject.
     quint32 FSaveSession = 0;
 };

@@ -206,7 +206,10 @@ TPLXGanttObject *TPLXPersistence::loadChild(const QString &key, IPLXMedia &media
     // An empty value names no section (no section can be named so): it is missing too.
     if (childName != QLatin1String("Missing") && !childName.isEmpty())
         return factory.loadObject(childName, media, parent);
-    PLXLog(QStringLiteral("Unable to locate child object named: \"%1\". Parent name = \"%2\"").arg(key, ID));
+    // Most entities leave their optional children out: format only a line that is heard.
+    PLXLog([&] {
+        return QStringLiteral("Unable to locate child object named: \"%1\". Parent name = \"%2\"").arg(key, ID);
+    });
     return nullptr;
 }
 

@@ -1096,14 +1096,31 @@ void TPLXIniDocument::flush()
     // edits. It is parsed when next used: a store released after its save
     // never needs it.
     FArena = QByteArray();
-    FEntries = {};
-    FSections = {};
-    FSectionTable = {};
-    FKeyTables = {};
+    freeTables();
     FBuffer = std::move(bytes);
     FParsePending = true;
     FModified = false;
     FWriteFailed = false;
+}
+
+void TPLXIniDocument::freeTables()
+{
+    // Swapped out: assigning {} would keep their capacity.
+    std::vector<Entry>().swap(FEntries);
+    std::vector<Section>().swap(FSections);
+    std::vector<quint32>().swap(FSectionTable);
+    std::vector<std::vector<quint32>>().swap(FKeyTables);
+}
+
+void TPLXIniDocument::compact()
+{
+    // Without writes every span still points into the text, so parsing it
+    // again gives the same document.
+    if (FParsePending || FModified || FRewriting || !FArena.isEmpty())
+        return;
+    freeTables();
+    forgetRecentSections();
+    FParsePending = true;
 }
 
 void TPLXIniDocument::flushOnRelease()

@@ -63,6 +63,9 @@ public:
     // As flush, for a store or document being released: a write that failed
     // has been reported by its raiser and is not tried again until new writes.
     void flushOnRelease();
+    // Frees the lookup tables of a document without unsaved writes, keeping
+    // only its text; the next read or write parses the text again.
+    void compact();
     bool isModified() const { return FModified; }
     QByteArray toBytes() const;
 
@@ -98,6 +101,8 @@ private:
     void parse(QByteArray bytes);
     // Parses the text a flush left in FBuffer, if it is not parsed yet.
     void ensureParsed() const;
+    // Frees the lines, sections and lookup tables, which the next parse builds again.
+    void freeTables();
     // Inline: every lookup reads stored names through it.
     QByteArrayView text(Span span) const
     {

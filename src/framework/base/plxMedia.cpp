@@ -45,6 +45,10 @@ void IPLXMedia::flush()
 {
 }
 
+void IPLXMedia::compact()
+{
+}
+
 void IPLXMedia::beginDocument()
 {
 }
@@ -251,6 +255,11 @@ TPLXINIFIle::~TPLXINIFIle()
 void TPLXINIFIle::flush()
 {
     FIniFile->flush();
+}
+
+void TPLXINIFIle::compact()
+{
+    FIniFile->compact();
 }
 
 void TPLXINIFIle::beginDocument()

@@ -44,6 +44,9 @@ public:
     virtual QString graphicPath(const QString &stored) const { return stored; }
     // Puts every write so far on disk; raises EPLXFileError when that fails.
     virtual void flush();
+    // Frees what the store holds only to answer reads quickly (once a document
+    // is built from it); later reads and writes give the same results.
+    virtual void compact();
     // A whole document is written between beginDocument and endDocument: the
     // sections written then hold exactly what was written. endDocument puts
     // the store on disk; when that fails, or cancelDocument is called instead,
@@ -135,6 +138,7 @@ public:
     // A relative name lies beside the INI file.
     QString graphicPath(const QString &stored) const override;
     void flush() override;
+    void compact() override;
     void beginDocument() override;
     void endDocument() override;
     void cancelDocument() override;

@@ -88,6 +88,11 @@ void TPLXDataSource::buildDocument()
     FRoot.reset(document);
     if (FRoot)
         FRoot->setDataSource(this);
+    // The table of loaded sections only serves the load.
+    factory->Flush();
+    // The store stays for listing its sections and for a save into the same
+    // file, which keeps what the entities do not write; its text is enough for both.
+    media->compact();
 }
 
 bool TPLXDataSource::SaveToMedia(const QString &name)

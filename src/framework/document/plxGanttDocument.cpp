@@ -826,8 +826,9 @@ std::unique_ptr<TPLXGanttObject> TPLXDocumentPersistence::doLoad(const QString &
     doc->FConnectionSettings =
         loadChildAs<TPLXConnectionSettings>(QStringLiteral("connection settings"), media, factory, doc);
 
-    const QList<TPLXGanttObject *> loaded = factory.loadObjectList(name, QStringLiteral("connections"), media, doc);
-    const QStringList names = media.strArray(name, QStringLiteral("connections"));
+    QStringList names;
+    const QList<TPLXGanttObject *> loaded =
+        factory.loadObjectList(name, QStringLiteral("connections"), media, doc, &names);
     QSet<const TPLXBarConnection *> listed;
     for (qsizetype i = 0; i < loaded.size(); ++i) {
         auto *c = dynamic_cast<TPLXBarConnection *>(loaded[i]);
@@ -874,6 +875,8 @@ std::unique_ptr<TPLXGanttObject> TPLXDocumentPersistence::doLoad(const QString &
             PLXLog(QStringLiteral("\"legend\" of \"%1\" is not a legend and is left out").arg(name));
     }
 
+    // Every section is read: the store's lookup tables make room for what the refreshes build.
+    media.compact();
     if (doc->Ftable) {
         doc->Ftable->updateCriticalPath();
         doc->Ftable->UpdateSummaryBars();
