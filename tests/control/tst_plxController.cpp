@@ -8,6 +8,7 @@
 #include "plxGanttRow.h"
 #include "plxGanttTable.h"
 #include "plxHintWindow.h"
+#include "plxTextBar.h"
 #include "plxTextualHalo.h"
 #include "plxTreeCell.h"
 #include "plxTreeGrid.h"
@@ -15,6 +16,7 @@
 #include "plxTreeRow.h"
 
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QtTest>
@@ -267,6 +269,52 @@ private slots:
         s.graph.setDataSource(nullptr);
         QVERIFY(!s.graph.getEditedObject());
         QTest::keyClick(editor, Qt::Key_Escape);
+    }
+
+    // The sample's note: a double click opens a memo over it, Esc keeps what was typed as one step;
+    // Enter on the focused note opens it too; with in-place editing off nothing opens.
+    void textBarEditsInPlace()
+    {
+        Sample s;
+        QTemporaryDir dir;
+        auto *note = static_cast<TPLXTextBar *>(s.ds.GetTable()->getRow(0)->GetBarInRow(2));
+        const QString text = note->getText();
+        // Reading a bar's properties gives it the text halo it reports, which the file then holds;
+        // automatic section names change with every save.
+        TPLXPropertySnapshot{note};
+        const auto saved = [&] {
+            return savedLines(s.ds, dir).replaceInStrings(QRegularExpression("AutoID:\\d+"), {});
+        };
+        const QStringList before = saved();
+        // Left in its box, below the summary bar its row also holds.
+        const QPoint at = note->ganttDrawer()->getRect().toQRect().bottomLeft() + QPoint(10, -5);
+        // As the platform sends it: a click, then a press, the double click and a release.
+        const auto doubleClick = [&] {
+            QTest::mouseMove(&s.graph, at);
+            QTest::mouseClick(&s.graph, Qt::LeftButton, {}, at);
+            for (const auto event : {QTest::MousePress, QTest::MouseDClick, QTest::MouseRelease})
+                QTest::mouseEvent(event, &s.graph, Qt::LeftButton, {}, at);
+        };
+        doubleClick();
+        auto *memo = s.graph.findChild<QPlainTextEdit *>();
+        QVERIFY(memo && memo->isVisible() && memo->hasFocus());
+        QCOMPARE(memo->geometry(), note->ganttDrawer()->getRect().toQRect());
+        QTest::keyClick(memo, Qt::Key_Return);
+        QTest::keyClicks(memo, QStringLiteral("Call first."));
+        QTest::keyClick(memo, Qt::Key_Escape);
+        // The line the edit wrote: Enter was a line break in the note.
+        QCOMPARE(firstDifference(saved(), before), "gone: [Delivery Note]text=\"" + text + "\\nCall first.\"");
+        QCOMPARE(s.ds.getUndoRedoStack().GetUndoOperationCount(), 1);
+        QTest::keySequence(&s.graph, QKeySequence(QStringLiteral("Ctrl+Z")));
+        QCOMPARE(firstDifference(before, saved()), QString());
+        QTest::keyClick(&s.graph, Qt::Key_Return);
+        QVERIFY(memo->isVisible());
+        QTest::keyClick(memo, Qt::Key_Tab);
+        QVERIFY(!memo->isVisible());
+        s.ds.GetTable()->setInPlaceTextBarEditing(false);
+        doubleClick();
+        QVERIFY(!memo->isVisible());
+        QCOMPARE(s.ds.getUndoRedoStack().GetUndoOperationCount(), 0);
     }
 
     void splitterCollapseAndCategoryKeys()

@@ -70,14 +70,13 @@ public:
     virtual void ControlExit(QWidget *sender);
 
 protected:
+    void notify(mouseEvent event, int x, int y);
     // Routes Esc, Enter and the focus loss of `control` to the protocol above,
     // and Up and Down when `arrows` (controls that step values with them keep them).
     void watchControl(QWidget *control, bool arrows);
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void notify(mouseEvent event, int x, int y);
-
     TPLXControllerIntf *FController = nullptr;
 };
 

@@ -13,6 +13,7 @@
 #include "plxPlatform.h"
 #include "plxRowOperation.h"
 #include "plxSummaryBar.h"
+#include "plxTextBar.h"
 #include "plxTextSettings.h"
 #include "plxTextualHalo.h"
 #include "plxTreeCell.h"
@@ -285,6 +286,12 @@ void TPLXController::mouseDoubleClickEvent(QMouseEvent *event)
     else if (auto *connection = dynamic_cast<TPLXBarConnection *>(pointedObject))
         emit connectionDblClick(connection);
     event->accept();
+    // The second press began a drag that has not moved: it was half of the double click.
+    if ((currentState == mouseState::draggingObject || currentState == mouseState::resizingObject) &&
+        lastDraggingPos == firstDraggingPos && !ExecutingAction) {
+        getView()->hideOutline();
+        currentState = mouseState::simplyMoving;
+    }
     nextState(mouseEvent::mouseDblClick, 0, 0, 0);
 }
 
@@ -696,18 +703,17 @@ void TPLXController::selectAll(int, int, int)
 void TPLXController::editFocusedCells()
 {
     TPLXTreeGrid *tree = getDataSource()->GetTree();
-    if (!tree)
-        return;
-    QList<TPLXGanttObject *> cells;
-    const int rows = tree->rowsCount();
-    const int columns = tree->colsCount();
-    for (int r = 0; r < rows; ++r)
+    QList<TPLXGanttObject *> objects;
+    for (int r = 0, rows = tree ? tree->rowsCount() : 0; r < rows; ++r)
         if (TPLXTreeRow *row = tree->getRow(r); row && row->isFocused())
-            for (int c = 0; c < columns; ++c)
+            for (int c = 0, columns = tree->colsCount(); c < columns; ++c)
                 if (TPLXTreeCell *cell = tree->getCell(r, c); cell && cell->isFocused())
-                    cells << cell;
-    for (TPLXGanttObject *cell : std::as_const(cells)) {
-        pointedObject = cell;
+                    objects << cell;
+    // With no cell focused, Enter edits the focused bar.
+    if (TPLXGanttBar *bar = getDataSource()->GetTable()->getFocusedBar(); objects.isEmpty() && bar)
+        objects << bar;
+    for (TPLXGanttObject *object : std::as_const(objects)) {
+        pointedObject = object;
         invokeEditor(-1, -1, -1);
     }
 }
@@ -725,7 +731,9 @@ void TPLXController::invokeEditor(int, int, int)
     emit objectStartEditing(editedObject);
     retiredEditor.reset();
     activeEditor = editedObject->CreateEditor();
-    if (!activeEditor)
+    // A table that keeps its notes from in-place editing gets them an editor that edits nothing.
+    if (!activeEditor ||
+        (dynamic_cast<TPLXTextBar *>(editedObject) && !getDataSource()->GetTable()->getInPlaceTextBarEditing()))
         activeEditor = std::make_unique<TPLXDummyEditor>();
     activeEditor->SetController(this);
     std::unique_ptr<TPLXOperation> op = activeEditor->edit(editedObject);

@@ -158,7 +158,7 @@ private:
     void CycleToNextTreeCell(int x, int y, int keyState);
     // The column of the focused cell in `row`, -1 when none is focused.
     static int focusedColumn(TPLXTreeGrid *tree, int row);
-    // Enter: an editor for every focused tree cell.
+    // Enter: an editor for every focused tree cell, else for the focused bar.
     void editFocusedCells();
     void scrollWithOutline();
     // Ctrl+Z and Ctrl+Y; the history stays put while a handler runs or a gesture is under way.
