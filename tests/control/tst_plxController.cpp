@@ -207,6 +207,15 @@ private slots:
         QTest::newRow("left skips read-only") << keys("Left") << QPoint(3, 1) << QPoint(1, 1) << 0;
         QTest::newRow("home and end") << keys("Home End") << QPoint(3, 1) << QPoint(3, 1) << 0;
         QTest::newRow("home") << keys("Home") << QPoint(3, 1) << QPoint(0, 1) << 0;
+        QTest::newRow("tab past the last cell") << keys("Tab") << QPoint(3, 1) << QPoint(0, 2) << 0;
+        QTest::newRow("shift tab before the first") << keys("Shift+Tab") << QPoint(0, 1) << QPoint(3, 0) << 0;
+        // Return opens the cell's editor; the next key goes to the editor and ends the edit.
+        QTest::newRow("editor, enter moves down") << keys("Return Return") << QPoint(1, 1) << QPoint(1, 2) << 0;
+        QTest::newRow("editor, esc stays") << keys("Return Esc") << QPoint(1, 1) << QPoint(1, 1) << 0;
+        QTest::newRow("editor, down moves once") << keys("Return Down") << QPoint(1, 1) << QPoint(1, 2) << 0;
+        QTest::newRow("editor, up") << keys("Return Up") << QPoint(1, 2) << QPoint(1, 1) << 0;
+        QTest::newRow("editor, tab") << keys("Return Tab") << QPoint(1, 1) << QPoint(3, 1) << 0;
+        QTest::newRow("editor, shift tab") << keys("Return Shift+Tab") << QPoint(1, 1) << QPoint(0, 1) << 0;
     }
     void treeKeys()
     {
@@ -215,12 +224,17 @@ private slots:
         QFETCH(QPoint, expected);
         QFETCH(int, selected);
         Sample s;
+        s.graph.setFocusNextCellOnEnter(true);
+        // Somewhere Tab could take the focus to instead.
+        QLineEdit neighbour(&s.graph);
+        neighbour.show();
         s.tree->setCellFocusing(true);
         s.tree->getHeader()->getHeaderCell(2)->GetDataType()->setReadOnly(true);
         s.tree->focus(focus.y());
         s.tree->FocusCell(focus.y(), focus.x());
         for (const QString &key : keys)
-            QTest::keySequence(&s.graph, QKeySequence(key));
+            QTest::keySequence(s.graph.getEditedObject() ? QApplication::focusWidget() : &s.graph, QKeySequence(key));
+        QCOMPARE(s.graph.getCurrentState(), mouseState::simplyMoving);
         QCOMPARE(s.focusedRow(), expected.y() < 0 ? s.tree->rowsCount() - 1 : expected.y());
         QCOMPARE(s.focusedColumn(), expected.x());
         QCOMPARE(s.tree->getSelectedRowsCount(), selected);

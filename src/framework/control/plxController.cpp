@@ -308,6 +308,11 @@ void TPLXController::keyPressEvent(QKeyEvent *event)
         return;
     }
     switch (event->key()) {
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+        nextState(mouseEvent::treeCellExit, event->key() == Qt::Key_Tab && !shift ? kExitNextCell : kExitPreviousCell,
+                  0, 0);
+        break;
     case Qt::Key_Return:
     case Qt::Key_Enter:
         if (!ExecutingAction)
@@ -363,6 +368,15 @@ void TPLXController::keyPressEvent(QKeyEvent *event)
         return;
     }
     event->accept();
+}
+
+bool TPLXController::focusNextPrevChild(bool next)
+{
+    TPLXTreeGrid *tree = bound() ? getDataSource()->GetTree() : nullptr;
+    TPLXTreeRow *row = tree && tree->getCellFocusing() ? tree->getFocusedRow() : nullptr;
+    if (row && focusedColumn(tree, row->getIndex()) >= 0)
+        return false;
+    return TPLXControllerIntf::focusNextPrevChild(next);
 }
 
 void TPLXController::undoRedo(bool undo)
@@ -769,8 +783,31 @@ void TPLXController::FinishEditing(int, int, int)
 
 void TPLXController::CycleToNextTreeCell(int x, int, int)
 {
+    if (x == kExitNextCell || x == kExitPreviousCell) {
+        cycleFocusedCell(x == kExitNextCell);
+        return;
+    }
     if (FFocusNextCellOnEnter)
-        MoveFocusedRow(0, 0, x == 0 ? kKeyDown : kKeyUp);
+        MoveFocusedRow(0, 0, x == kExitDown ? kKeyDown : kKeyUp);
+}
+
+void TPLXController::cycleFocusedCell(bool forward)
+{
+    TPLXDataSource *ds = getDataSource();
+    TPLXTreeGrid *tree = ds->GetTree();
+    TPLXTreeRow *row = tree && tree->getCellFocusing() ? tree->getFocusedRow() : nullptr;
+    const int column = row ? focusedColumn(tree, row->getIndex()) : -1;
+    if (column < 0)
+        return;
+    // The next focusable cell in this row, else the first (or last) one of the next (or previous) row.
+    MoveFocusedCell(0, 0, forward ? kKeyRight : kKeyLeft);
+    if (focusedColumn(tree, row->getIndex()) != column)
+        return;
+    const int count = ds->GetTable()->countRows();
+    if (forward ? row->getIndex() >= count - 1 : row->getIndex() <= 0)
+        return;
+    MoveFocusedRow(0, 0, forward ? kKeyDown : kKeyUp);
+    MoveFocusedCell(0, 0, forward ? kKeyHome : kKeyEnd);
 }
 
 // ---- keyboard focus in the tree
