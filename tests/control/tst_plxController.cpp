@@ -11,6 +11,7 @@
 #include "plxImageBar.h"
 #include "plxProgressBar.h"
 #include "plxRessourceStrings.h"
+#include "plxTextBar.h"
 #include "plxTextualHalo.h"
 #include "plxTreeCell.h"
 #include "plxTreeGrid.h"
@@ -18,6 +19,7 @@
 #include "plxTreeRow.h"
 
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QtTest>
@@ -327,6 +329,15 @@ private slots:
         QTest::newRow("left skips read-only") << keys("Left") << QPoint(3, 1) << QPoint(1, 1) << 0;
         QTest::newRow("home and end") << keys("Home End") << QPoint(3, 1) << QPoint(3, 1) << 0;
         QTest::newRow("home") << keys("Home") << QPoint(3, 1) << QPoint(0, 1) << 0;
+        QTest::newRow("tab past the last cell") << keys("Tab") << QPoint(3, 1) << QPoint(0, 2) << 0;
+        QTest::newRow("shift tab before the first") << keys("Shift+Tab") << QPoint(0, 1) << QPoint(3, 0) << 0;
+        // Return opens the cell's editor; the next key goes to the editor and ends the edit.
+        QTest::newRow("editor, enter moves down") << keys("Return Return") << QPoint(1, 1) << QPoint(1, 2) << 0;
+        QTest::newRow("editor, esc stays") << keys("Return Esc") << QPoint(1, 1) << QPoint(1, 1) << 0;
+        QTest::newRow("editor, down moves once") << keys("Return Down") << QPoint(1, 1) << QPoint(1, 2) << 0;
+        QTest::newRow("editor, up") << keys("Return Up") << QPoint(1, 2) << QPoint(1, 1) << 0;
+        QTest::newRow("editor, tab") << keys("Return Tab") << QPoint(1, 1) << QPoint(3, 1) << 0;
+        QTest::newRow("editor, shift tab") << keys("Return Shift+Tab") << QPoint(1, 1) << QPoint(0, 1) << 0;
     }
     void treeKeys()
     {
@@ -335,12 +346,17 @@ private slots:
         QFETCH(QPoint, expected);
         QFETCH(int, selected);
         Sample s;
+        s.graph.setFocusNextCellOnEnter(true);
+        // Somewhere Tab could take the focus to instead.
+        QLineEdit neighbour(&s.graph);
+        neighbour.show();
         s.tree->setCellFocusing(true);
         s.tree->getHeader()->getHeaderCell(2)->GetDataType()->setReadOnly(true);
         s.tree->focus(focus.y());
         s.tree->FocusCell(focus.y(), focus.x());
         for (const QString &key : keys)
-            QTest::keySequence(&s.graph, QKeySequence(key));
+            QTest::keySequence(s.graph.getEditedObject() ? QApplication::focusWidget() : &s.graph, QKeySequence(key));
+        QCOMPARE(s.graph.getCurrentState(), mouseState::simplyMoving);
         QCOMPARE(s.focusedRow(), expected.y() < 0 ? s.tree->rowsCount() - 1 : expected.y());
         QCOMPARE(s.focusedColumn(), expected.x());
         QCOMPARE(s.tree->getSelectedRowsCount(), selected);
@@ -349,7 +365,6 @@ private slots:
     void enterEditsTheCellAndUndoTakesItBack()
     {
         Sample s;
-        s.graph.setFocusNextCellOnEnter(true);
         s.tree->setCellFocusing(true);
         s.tree->focus(1);
         s.tree->FocusCell(1, 1);
@@ -364,8 +379,6 @@ private slots:
         QCOMPARE(s.graph.getCurrentState(), mouseState::simplyMoving);
         QCOMPARE(cell->GetText(), QStringLiteral("Renamed"));
         QCOMPARE(s.ds.getUndoRedoStack().GetUndoOperationCount(), 1);
-        // The editor's exit key went on to the next row.
-        QCOMPARE(s.focusedRow(), 2);
         QTest::keySequence(&s.graph, QKeySequence(QStringLiteral("Ctrl+Z")));
         QCOMPARE(cell->GetText(), before);
         // Escape ends an edit too; nothing typed, nothing recorded.
@@ -389,6 +402,52 @@ private slots:
         s.graph.setDataSource(nullptr);
         QVERIFY(!s.graph.getEditedObject());
         QTest::keyClick(editor, Qt::Key_Escape);
+    }
+
+    // The sample's note: a double click opens a memo over it, Esc keeps what was typed as one step;
+    // Enter on the focused note opens it too; with in-place editing off nothing opens.
+    void textBarEditsInPlace()
+    {
+        Sample s;
+        QTemporaryDir dir;
+        auto *note = static_cast<TPLXTextBar *>(s.ds.GetTable()->getRow(0)->GetBarInRow(2));
+        const QString text = note->getText();
+        // Reading a bar's properties gives it the text halo it reports, which the file then holds;
+        // automatic section names change with every save.
+        TPLXPropertySnapshot{note};
+        const auto saved = [&] {
+            return savedLines(s.ds, dir).replaceInStrings(QRegularExpression("AutoID:\\d+"), {});
+        };
+        const QStringList before = saved();
+        // Left in its box, below the summary bar its row also holds.
+        const QPoint at = note->ganttDrawer()->getRect().toQRect().bottomLeft() + QPoint(10, -5);
+        // As the platform sends it: a click, then a press, the double click and a release.
+        const auto doubleClick = [&] {
+            QTest::mouseMove(&s.graph, at);
+            QTest::mouseClick(&s.graph, Qt::LeftButton, {}, at);
+            for (const auto event : {QTest::MousePress, QTest::MouseDClick, QTest::MouseRelease})
+                QTest::mouseEvent(event, &s.graph, Qt::LeftButton, {}, at);
+        };
+        doubleClick();
+        auto *memo = s.graph.findChild<QPlainTextEdit *>();
+        QVERIFY(memo && memo->isVisible() && memo->hasFocus());
+        QCOMPARE(memo->geometry(), note->ganttDrawer()->getRect().toQRect());
+        QTest::keyClick(memo, Qt::Key_Return);
+        QTest::keyClicks(memo, QStringLiteral("Call first."));
+        QTest::keyClick(memo, Qt::Key_Escape);
+        // The line the edit wrote: Enter was a line break in the note.
+        QCOMPARE(firstDifference(saved(), before), "gone: [Delivery Note]text=\"" + text + "\\nCall first.\"");
+        QCOMPARE(s.ds.getUndoRedoStack().GetUndoOperationCount(), 1);
+        QTest::keySequence(&s.graph, QKeySequence(QStringLiteral("Ctrl+Z")));
+        QCOMPARE(firstDifference(before, saved()), QString());
+        QTest::keyClick(&s.graph, Qt::Key_Return);
+        QVERIFY(memo->isVisible());
+        QTest::keyClick(memo, Qt::Key_Tab);
+        QVERIFY(!memo->isVisible());
+        s.ds.GetTable()->setInPlaceTextBarEditing(false);
+        doubleClick();
+        QVERIFY(!memo->isVisible());
+        QCOMPARE(s.ds.getUndoRedoStack().GetUndoOperationCount(), 0);
     }
 
     void collapseAndCategoryKeys()

@@ -25,14 +25,28 @@ void TPLXObjectEditor::notify(mouseEvent event, int x, int y)
 
 void TPLXObjectEditor::ControlKeyPress(QWidget *, int &key)
 {
-    if (key != Qt::Key_Escape && key != Qt::Key_Return && key != Qt::Key_Enter)
+    int exit = -1;
+    switch (key) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        exit = TPLXControllerIntf::kExitDown;
+        break;
+    case Qt::Key_Tab:
+        exit = TPLXControllerIntf::kExitNextCell;
+        break;
+    case Qt::Key_Backtab:
+        exit = TPLXControllerIntf::kExitPreviousCell;
+        break;
+    case Qt::Key_Escape:
+        break;
+    default:
         return;
-    const bool moveOn = key != Qt::Key_Escape;
-    // Taken here, so a memo does not also get the line break.
+    }
+    // Taken here, so a memo does not also get the line break or the tab.
     key = 0;
     notify(mouseEvent::stopEditing, 0, 0);
-    if (moveOn)
-        notify(mouseEvent::treeCellExit, 0, 0);
+    if (exit >= 0)
+        notify(mouseEvent::treeCellExit, exit, 0);
 }
 
 void TPLXObjectEditor::ControlKeyDown(QWidget *, int &key, Qt::KeyboardModifiers)
@@ -40,7 +54,8 @@ void TPLXObjectEditor::ControlKeyDown(QWidget *, int &key, Qt::KeyboardModifiers
     if (key != Qt::Key_Up && key != Qt::Key_Down)
         return;
     notify(mouseEvent::stopEditing, 0, 0);
-    notify(mouseEvent::treeCellExit, key == Qt::Key_Up ? 1 : 0, 0);
+    notify(mouseEvent::treeCellExit, key == Qt::Key_Up ? TPLXControllerIntf::kExitUp : TPLXControllerIntf::kExitDown,
+           0);
 }
 
 void TPLXObjectEditor::ControlExit(QWidget *sender)
@@ -67,8 +82,13 @@ bool TPLXObjectEditor::eventFilter(QObject *watched, QEvent *event)
     } else if (event->type() == QEvent::KeyPress) {
         auto *keyEvent = static_cast<QKeyEvent *>(event);
         int key = keyEvent->key();
-        if (control->property("plxWatchArrows").toBool())
+        if (key == Qt::Key_Tab && (keyEvent->modifiers() & Qt::ShiftModifier))
+            key = Qt::Key_Backtab;
+        if (control->property("plxWatchArrows").toBool() && (key == Qt::Key_Up || key == Qt::Key_Down)) {
             ControlKeyDown(control, key, keyEvent->modifiers());
+            // The edit is over: the key must not reach the chart control as well and move it again.
+            return true;
+        }
         ControlKeyPress(control, key);
         return key == 0;
     }

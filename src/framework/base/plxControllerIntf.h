@@ -43,6 +43,12 @@ public:
     explicit TPLXControllerIntf(QWidget *parent = nullptr);
     virtual QWidget *getControl() = 0;
     virtual void Notify(mouseEvent event, int x, int y) = 0;
+
+    // Where an editor's exit key moves the tree's focus, as the x of treeCellExit.
+    static constexpr int kExitDown = 0;
+    static constexpr int kExitUp = 1;
+    static constexpr int kExitNextCell = 2;
+    static constexpr int kExitPreviousCell = 3;
 };
 
 // Base of the entity editors: the edit-object operation and the keyboard
@@ -62,7 +68,8 @@ public:
     TPLXControllerIntf *GetController() override { return FController; }
     void SetController(TPLXControllerIntf *controller) override { FController = controller; }
 
-    // Esc and Enter stop editing; Enter also moves on to the next cell.
+    // Esc, Enter, Tab and Backtab stop editing; Enter also moves on to the next
+    // row, Tab to the next cell and Backtab to the one before.
     virtual void ControlKeyPress(QWidget *sender, int &key);
     // Up and Down stop editing and move up or down; the key goes on to the control.
     void ControlKeyDown(QWidget *sender, int &key, Qt::KeyboardModifiers shift);
@@ -70,14 +77,13 @@ public:
     virtual void ControlExit(QWidget *sender);
 
 protected:
+    void notify(mouseEvent event, int x, int y);
     // Routes Esc, Enter and the focus loss of `control` to the protocol above,
     // and Up and Down when `arrows` (controls that step values with them keep them).
     void watchControl(QWidget *control, bool arrows);
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void notify(mouseEvent event, int x, int y);
-
     TPLXControllerIntf *FController = nullptr;
 };
 

@@ -73,7 +73,7 @@ class ORVANTA_EXPORT TPLXGanttTable : public TPLXGanttObject
     Q_PROPERTY(int GridColor READ GetGridColor WRITE SetGridColor)
     Q_PROPERTY(int BaseColor READ GetBaseColor WRITE SetBaseColor)
     Q_PROPERTY(bool Draw3D MEMBER FDraw3D)
-    Q_PROPERTY(bool InPlaceTextBarEditing MEMBER FInPlaceTextBarEditing)
+    Q_PROPERTY(bool InPlaceTextBarEditing READ getInPlaceTextBarEditing WRITE setInPlaceTextBarEditing)
     Q_PROPERTY(int scrolledLines READ getScrolledLines WRITE SetScrolledLines)
     Q_PROPERTY(int width READ getWidth WRITE setWidth)
     Q_PROPERTY(int defaultRowheight READ getDefaultRowheight WRITE setDefaultRowheight)
@@ -270,6 +270,9 @@ public:
     void setWidth(int value) { FWidth = value; }
     bool getSnapBarsTogether() const { return FSnapBarsTogether; }
     void setSnapBarsTogether(bool value) { FSnapBarsTogether = value; }
+    // Whether the chart control edits text bars in place; off, opening one edits nothing.
+    bool getInPlaceTextBarEditing() const { return FInPlaceTextBarEditing; }
+    void setInPlaceTextBarEditing(bool value) { FInPlaceTextBarEditing = value; }
     bool getAutoUpdateCriticalPath() const { return FUpdateCriticalPath; }
     void setAutoUpdateCriticalPath(bool value) { FUpdateCriticalPath = value; }
 

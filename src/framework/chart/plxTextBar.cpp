@@ -175,6 +175,8 @@ void TPLXTextBarDrawer::Draw(TPLXVisualContext &vc)
     TPLXTextArranger &arranger = b->arranger();
     const TRect r = getRect(document->getStartDate());
     setLastRect(r);
+    if (b->isEdited())
+        return;
     // The margin never turns the text rectangle inside out.
     TRect text{std::min(r.Left + kTextMargin, r.Right), std::min(r.Top + kTextMargin, r.Bottom),
                std::max(r.Right - kTextMargin, r.Left), std::max(r.Bottom - kTextMargin, r.Top)};

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "plxGanttBar.h"
+#include "plxObjectEditor.h"
 
 class IPLXTextSettings;
 class TPLXTextArranger;
@@ -45,13 +46,21 @@ public:
     TPLXGanttObject *settingsObject();
     // The arranger over the current settings.
     TPLXTextArranger &arranger();
+    // The multi-line edit control of in-place editing, made by the editor and kept with the bar.
+    QObject *getMemo() const { return FMemo.get(); }
+    void setMemo(QObject *memo) { FMemo.reset(memo); }
+    // While the memo is open over the bar it stands in for the bar, which is not drawn.
+    bool isEdited() const { return FEdited; }
+    void setEdited(bool edited) { FEdited = edited; }
 
 private:
     friend class TPLXTextBarPersistence;
     std::unique_ptr<TPLXTextArranger> FTextArranger;
     QString FText;
+    TPLXOwnedControl FMemo;
     IPLXTextSettings *FSettings = nullptr; // child when the bar is its parent
     qint32 FHeight = 50;
+    bool FEdited = false;
 };
 
 // The text inside a 2-pixel margin, outlined in black unless the settings are

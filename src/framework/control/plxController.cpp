@@ -16,6 +16,7 @@
 #include "plxStartReason.h"
 #include "plxSummaryBar.h"
 #include "plxTaskBar.h"
+#include "plxTextBar.h"
 #include "plxTextSettings.h"
 #include "plxTextualHalo.h"
 #include "plxTreeCell.h"
@@ -365,6 +366,12 @@ void TPLXController::mouseDoubleClickEvent(QMouseEvent *event)
     else if (auto *connection = dynamic_cast<TPLXBarConnection *>(pointedObject))
         emit connectionDblClick(connection);
     event->accept();
+    // The second press began a drag that has not moved: it was half of the double click.
+    if ((currentState == mouseState::draggingObject || currentState == mouseState::resizingObject) &&
+        lastDraggingPos == firstDraggingPos && !ExecutingAction) {
+        getView()->hideOutline();
+        currentState = mouseState::simplyMoving;
+    }
     nextState(mouseEvent::mouseDblClick, 0, 0, 0);
 }
 
@@ -381,6 +388,11 @@ void TPLXController::keyPressEvent(QKeyEvent *event)
         return;
     }
     switch (event->key()) {
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+        nextState(mouseEvent::treeCellExit, event->key() == Qt::Key_Tab && !shift ? kExitNextCell : kExitPreviousCell,
+                  0, 0);
+        break;
     case Qt::Key_Return:
     case Qt::Key_Enter:
         if (!ExecutingAction)
@@ -436,6 +448,15 @@ void TPLXController::keyPressEvent(QKeyEvent *event)
         return;
     }
     event->accept();
+}
+
+bool TPLXController::focusNextPrevChild(bool next)
+{
+    TPLXTreeGrid *tree = bound() ? getDataSource()->GetTree() : nullptr;
+    TPLXTreeRow *row = tree && tree->getCellFocusing() ? tree->getFocusedRow() : nullptr;
+    if (row && focusedColumn(tree, row->getIndex()) >= 0)
+        return false;
+    return TPLXControllerIntf::focusNextPrevChild(next);
 }
 
 void TPLXController::undoRedo(bool undo)
@@ -1060,18 +1081,17 @@ void TPLXController::selectAll(int, int, int)
 void TPLXController::editFocusedCells()
 {
     TPLXTreeGrid *tree = getDataSource()->GetTree();
-    if (!tree)
-        return;
-    QList<TPLXGanttObject *> cells;
-    const int rows = tree->rowsCount();
-    const int columns = tree->colsCount();
-    for (int r = 0; r < rows; ++r)
+    QList<TPLXGanttObject *> objects;
+    for (int r = 0, rows = tree ? tree->rowsCount() : 0; r < rows; ++r)
         if (TPLXTreeRow *row = tree->getRow(r); row && row->isFocused())
-            for (int c = 0; c < columns; ++c)
+            for (int c = 0, columns = tree->colsCount(); c < columns; ++c)
                 if (TPLXTreeCell *cell = tree->getCell(r, c); cell && cell->isFocused())
-                    cells << cell;
-    for (TPLXGanttObject *cell : std::as_const(cells)) {
-        pointedObject = cell;
+                    objects << cell;
+    // With no cell focused, Enter edits the focused bar.
+    if (TPLXGanttBar *bar = getDataSource()->GetTable()->getFocusedBar(); objects.isEmpty() && bar)
+        objects << bar;
+    for (TPLXGanttObject *object : std::as_const(objects)) {
+        pointedObject = object;
         invokeEditor(-1, -1, -1);
     }
 }
@@ -1089,7 +1109,9 @@ void TPLXController::invokeEditor(int, int, int)
     emit objectStartEditing(editedObject);
     retiredEditor.reset();
     activeEditor = editedObject->CreateEditor();
-    if (!activeEditor)
+    // A table that keeps its notes from in-place editing gets them an editor that edits nothing.
+    if (!activeEditor ||
+        (dynamic_cast<TPLXTextBar *>(editedObject) && !getDataSource()->GetTable()->getInPlaceTextBarEditing()))
         activeEditor = std::make_unique<TPLXDummyEditor>();
     activeEditor->SetController(this);
     std::unique_ptr<TPLXOperation> op = activeEditor->edit(editedObject);
@@ -1125,8 +1147,31 @@ void TPLXController::FinishEditing(int, int, int)
 
 void TPLXController::CycleToNextTreeCell(int x, int, int)
 {
+    if (x == kExitNextCell || x == kExitPreviousCell) {
+        cycleFocusedCell(x == kExitNextCell);
+        return;
+    }
     if (FFocusNextCellOnEnter)
-        MoveFocusedRow(0, 0, x == 0 ? kKeyDown : kKeyUp);
+        MoveFocusedRow(0, 0, x == kExitDown ? kKeyDown : kKeyUp);
+}
+
+void TPLXController::cycleFocusedCell(bool forward)
+{
+    TPLXDataSource *ds = getDataSource();
+    TPLXTreeGrid *tree = ds->GetTree();
+    TPLXTreeRow *row = tree && tree->getCellFocusing() ? tree->getFocusedRow() : nullptr;
+    const int column = row ? focusedColumn(tree, row->getIndex()) : -1;
+    if (column < 0)
+        return;
+    // The next focusable cell in this row, else the first (or last) one of the next (or previous) row.
+    MoveFocusedCell(0, 0, forward ? kKeyRight : kKeyLeft);
+    if (focusedColumn(tree, row->getIndex()) != column)
+        return;
+    const int count = ds->GetTable()->countRows();
+    if (forward ? row->getIndex() >= count - 1 : row->getIndex() <= 0)
+        return;
+    MoveFocusedRow(0, 0, forward ? kKeyDown : kKeyUp);
+    MoveFocusedCell(0, 0, forward ? kKeyHome : kKeyEnd);
 }
 
 // ---- keyboard focus in the tree

@@ -189,6 +189,8 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void showEvent(QShowEvent *event) override;
+    // While a tree cell has the focus, Tab and Backtab move between the cells instead of leaving the control.
+    bool focusNextPrevChild(bool next) override;
 
 private:
     void bindNamedDataSource();
@@ -224,9 +226,12 @@ private:
     void MoveFocusedCell(int x, int y, int key);
     void ChangeCollapsingState(int key);
     void CycleToNextTreeCell(int x, int y, int keyState);
+    // Tab: the next focusable cell of the focused row, past its last one the first of the next row;
+    // Backtab the other way.
+    void cycleFocusedCell(bool forward);
     // The column of the focused cell in `row`, -1 when none is focused.
     static int focusedColumn(TPLXTreeGrid *tree, int row);
-    // Enter: an editor for every focused tree cell.
+    // Enter: an editor for every focused tree cell, else for the focused bar.
     void editFocusedCells();
     void scrollWithOutline();
     // Ctrl+Z and Ctrl+Y; the history stays put while a handler runs or a gesture is under way.

@@ -101,6 +101,12 @@ TPLXHeaderHalo::TPLXHeaderHalo(TPLXTreeHeader *header, const TRect &rect, int co
 {
 }
 
+void TPLXHeaderHalo::place(const TRect &rect, int column)
+{
+    FRect = rect;
+    FColumn = column;
+}
+
 std::unique_ptr<TPLXOperation> TPLXHeaderHalo::handleClick(int, int, int)
 {
     // The halo knows its column, so the click sorts exactly that column. The
@@ -158,6 +164,12 @@ TPLXRowSelector::TPLXRowSelector(TPLXTreeRowsResizePane *pane, const TRect &rect
 {
 }
 
+void TPLXRowSelector::place(const TRect &rect, int row)
+{
+    FRect = rect;
+    FRow = row;
+}
+
 std::unique_ptr<TPLXOperation> TPLXRowSelector::handleClick(int, int y, int keyState)
 {
     if (TPLXTreeGrid *grid = FPane->grid())
@@ -190,6 +202,14 @@ TPLXRowResizer::TPLXRowResizer(TPLXTreeRowsResizePane *pane, TPLXGanttRow *row, 
     , FY(y)
     , FWidth(width)
 {
+}
+
+void TPLXRowResizer::place(TPLXGanttRow *row, int x, int y, int width)
+{
+    FRow = row;
+    FX = x;
+    FY = y;
+    FWidth = width;
 }
 
 std::unique_ptr<TPLXOperation> TPLXRowResizer::handleMove(int, int dy, int, int, int)
@@ -562,7 +582,7 @@ void TPLXTreeHeader::updateClickers()
         }
         const int width = cell->getWidth();
         const TRect r{x, top, x + width, top + FHeight};
-        clickers.push_back(std::make_unique<TPLXHeaderHalo>(this, r, column));
+        clickers.add(this, r, column);
         // The resizer straddles the column's last pixel, which the next column shares.
         cell->getResizer()->setRect({r.Right - 3, r.Top, r.Right + 2, r.Bottom});
         x = PLXSaturatePixel(qint64(x) + width - 1);
@@ -571,7 +591,7 @@ void TPLXTreeHeader::updateClickers()
 
 TPLXHeaderHalo *TPLXTreeHeader::getClicker(int i) const
 {
-    return i >= 0 && i < clickersCount() ? clickers[static_cast<size_t>(i)].get() : nullptr;
+    return i >= 0 && i < clickersCount() ? clickers[static_cast<size_t>(i)] : nullptr;
 }
 
 TPLXHeaderHalo *TPLXTreeHeader::locateClicker(int x, int y) const
@@ -702,20 +722,20 @@ void TPLXTreeRowsResizePane::update(int bottom)
         if (!row->IsVisible())
             continue;
         const int height = row->getHeight();
-        rowSelectors.push_back(std::make_unique<TPLXRowSelector>(this, TRect{x, y, x + FWidth, y + height}, i));
-        resizingHalo.push_back(std::make_unique<TPLXRowResizer>(this, row, x, y + height, FWidth));
+        rowSelectors.add(this, TRect{x, y, x + FWidth, y + height}, i);
+        resizingHalo.add(this, row, x, y + height, FWidth);
         y += height;
     }
 }
 
 TPLXRowSelector *TPLXTreeRowsResizePane::getSelector(int i) const
 {
-    return i >= 0 && i < selectorsCount() ? rowSelectors[static_cast<size_t>(i)].get() : nullptr;
+    return i >= 0 && i < selectorsCount() ? rowSelectors[static_cast<size_t>(i)] : nullptr;
 }
 
 TPLXRowResizer *TPLXTreeRowsResizePane::getResizer(int i) const
 {
-    return i >= 0 && i < resizersCount() ? resizingHalo[static_cast<size_t>(i)].get() : nullptr;
+    return i >= 0 && i < resizersCount() ? resizingHalo[static_cast<size_t>(i)] : nullptr;
 }
 
 TPLXRowSelector *TPLXTreeRowsResizePane::locateSelector(int x, int y) const

@@ -36,6 +36,35 @@ inline constexpr int kPLXRowSelectRange = 2;
 
 // ------------------------------------------------------------------ halos
 
+// Halos laid out anew on every paint. A halo keeps its object from one layout to the next (it is
+// only placed again), so the chart control may point at one across a paint; the ones a layout no
+// longer needs wait for a later one.
+template<typename Halo>
+class TPLXHaloList
+{
+public:
+    // Starts a new layout.
+    void clear() { FCount = 0; }
+    // The next halo of the layout: the one at this place before, placed again, else a new one of `owner`.
+    template<typename Owner, typename... Args>
+    void add(Owner *owner, const Args &...args)
+    {
+        if (FCount == FHalos.size())
+            FHalos.push_back(std::make_unique<Halo>(owner, args...));
+        else
+            FHalos[FCount]->place(args...);
+        ++FCount;
+    }
+    size_t size() const { return FCount; }
+    Halo *operator[](size_t i) const { return FHalos[i].get(); }
+    auto begin() const { return FHalos.begin(); }
+    auto end() const { return FHalos.begin() + static_cast<std::ptrdiff_t>(FCount); }
+
+private:
+    std::vector<std::unique_ptr<Halo>> FHalos;
+    size_t FCount = 0;
+};
+
 // A visible column's clickable header rectangle: a click sorts by the
 // column, a drag moves the column in front of the one it is dropped on.
 class ORVANTA_EXPORT TPLXHeaderHalo : public TPLXHaloEntity
@@ -45,6 +74,7 @@ class ORVANTA_EXPORT TPLXHeaderHalo : public TPLXHaloEntity
 
 public:
     TPLXHeaderHalo(TPLXTreeHeader *header, const TRect &rect, int column);
+    void place(const TRect &rect, int column);
 
     bool processMouseClick() override { return true; }
     std::unique_ptr<TPLXOperation> handleClick(int x, int y, int keyState) override;
@@ -101,6 +131,7 @@ class ORVANTA_EXPORT TPLXRowSelector : public TPLXHaloEntity
 
 public:
     TPLXRowSelector(TPLXTreeRowsResizePane *pane, const TRect &rect, int row);
+    void place(const TRect &rect, int row);
 
     bool processMouseClick() override { return true; }
     // Selects through the grid's handleRowSelect; never an operation.
@@ -128,6 +159,7 @@ class ORVANTA_EXPORT TPLXRowResizer : public TPLXHaloEntity
 public:
     // The resizer lies on the horizontal line (x, y) to (x + width, y).
     TPLXRowResizer(TPLXTreeRowsResizePane *pane, TPLXGanttRow *row, int x, int y, int width);
+    void place(TPLXGanttRow *row, int x, int y, int width);
 
     bool processDragging() override { return true; }
     // Null when the new height would be below 6 pixels.
@@ -328,7 +360,7 @@ private:
     int FHeight = 0;
     QList<TPLXTreeHeaderCell *> FCells;
     int FActualWidth = 0;
-    std::vector<std::unique_ptr<TPLXHeaderHalo>> clickers;
+    TPLXHaloList<TPLXHeaderHalo> clickers;
     std::unique_ptr<TPLXDrawer> FOwnDrawer;
     TColor FbkColor = 0;
     TColor FlineColor = 0;
@@ -407,8 +439,8 @@ public:
     void setColor(TColor value) { FColor = value; }
 
 private:
-    std::vector<std::unique_ptr<TPLXRowResizer>> resizingHalo;
-    std::vector<std::unique_ptr<TPLXRowSelector>> rowSelectors;
+    TPLXHaloList<TPLXRowResizer> resizingHalo;
+    TPLXHaloList<TPLXRowSelector> rowSelectors;
     std::unique_ptr<TPLXDrawer> FOwnDrawer;
     int FWidth = 30;
     TColor FColor = 0;
