@@ -129,6 +129,8 @@ std::unique_ptr<TPLXPersistence> TPLXEntityFactory::createPersistence(const QStr
 
 TPLXGanttObject *TPLXEntityFactory::loadObject(const QString &name, IPLXMedia &media, TPLXGanttObject *parent)
 {
+    if (FLoadCancelled)
+        return nullptr;
     // One lookup answers "already loaded", "still loading" and, by adding
     // the name, "not seen yet".
     const qsizetype indexed = FIndex.size();
@@ -163,6 +165,8 @@ TPLXGanttObject *TPLXEntityFactory::loadObject(const QString &name, IPLXMedia &m
     }
     entity->setParent(parent);
     FLoadedObjects[slot].second = entity;
+    if (FOnProgress && !FLoadCancelled && !FOnProgress(++FDoneCount))
+        FLoadCancelled = true;
     return entity;
 }
 
@@ -204,6 +208,8 @@ void TPLXEntityFactory::saveObject(const QString &name, IPLXMedia &media, TPLXGa
     if (session == 0)
         session = sessions.fetch_add(1) + 1;
     const quint32 outer = std::exchange(FSaveSession, session);
+    if (outer == 0)
+        FDoneCount = 0;
     media.beginDocument();
     try {
         if (object && firstSave(object))
@@ -239,8 +245,11 @@ void TPLXEntityFactory::saveObjectList(const QString &name, const QString &key, 
     }
     media.setStrArrayProperty(name, key, names);
     for (qsizetype i = 0; i < items.size(); ++i)
-        if (firstSave(items[i]))
+        if (firstSave(items[i])) {
             items[i]->doSave(names[i], media, *this);
+            if (FOnProgress && !FOnProgress(++FDoneCount))
+                throw EPLXError(QStringLiteral("The save was cancelled; the file was not changed."));
+        }
 }
 
 TPLXGanttObject *TPLXEntityFactory::getLoadedObject(const QString &name) const
@@ -278,6 +287,8 @@ bool TPLXEntityFactory::stillLoading(const QString &name) const
 
 void TPLXEntityFactory::Flush()
 {
+    FLoadCancelled = false;
+    FDoneCount = 0;
     FLoadedObjects.clear();
     FIndex.clear();
 }
