@@ -5,7 +5,6 @@
 #include <orvanta/orvanta.h>
 
 #include <QCloseEvent>
-#include <QDialog>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMenu>
