@@ -1,4 +1,5 @@
-// orvanta-planner: opens a chart document (or the built-in one) and shows it.
+// orvanta-planner: opens a chart document (or the built-in one) and shows
+// it, or renders it to pictures and PDF and exits.
 #include "plxPlannerWindow.h"
 
 #include <orvanta/orvanta.h>
@@ -7,12 +8,14 @@
 #include <QCommandLineParser>
 #include <QDir>
 #include <QFileInfo>
+#include <QIcon>
 #include <QTextStream>
 
 #include <cstdio>
 
 namespace {
 
+// What a command-line argument names: a storage name as it stands, else a file.
 QString storageNameFor(const QString &argument)
 {
     if (argument.isEmpty() || argument.contains(QLatin1String("://")) || argument == QLatin1String("default"))
@@ -25,8 +28,10 @@ QString storageNameFor(const QString &argument)
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    QApplication::setOrganizationName(QStringLiteral("Orvanta"));
     QApplication::setApplicationName(QStringLiteral("orvanta-planner"));
     QApplication::setApplicationDisplayName(QStringLiteral("Orvanta Planner"));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("orvanta-planner")));
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Opens a chart document and shows it."));
@@ -41,7 +46,7 @@ int main(int argc, char *argv[])
                                        QStringLiteral("Render the network chart to <png> and exit."),
                                        QStringLiteral("png"));
     parser.addOption(renderNet);
-    const QCommandLineOption pdf(QStringLiteral("pdf"),
+    const QCommandLineOption pdf(QStringList{QStringLiteral("export-pdf"), QStringLiteral("pdf")},
                                  QStringLiteral("Print the chart into <pdf> with the last used page setup and exit."),
                                  QStringLiteral("pdf"));
     parser.addOption(pdf);
@@ -54,6 +59,14 @@ int main(int argc, char *argv[])
     const QString networkPng =
         parser.isSet(renderNet) ? QFileInfo(parser.value(renderNet)).absoluteFilePath() : QString();
     const QString pdfFile = parser.isSet(pdf) ? QFileInfo(parser.value(pdf)).absoluteFilePath() : QString();
+    if (png.isEmpty() && networkPng.isEmpty() && pdfFile.isEmpty()) {
+        TPLXPlannerWindow window;
+        if (!args.isEmpty())
+            window.openDocument(args.first());
+        window.show();
+        return app.exec();
+    }
+
     TPLXDocumentSummary summary;
     TPLXRecordingScope quiet; // load problems are listed in the window, not shown one by one
     TPLXDataSource dataSource;
@@ -103,9 +116,5 @@ int main(int argc, char *argv[])
         }
         out << pdfFile << '\n';
     }
-    if (!png.isEmpty() || !networkPng.isEmpty() || !pdfFile.isEmpty())
-        return 0;
-    TPLXPlannerWindow window(summary, dataSource);
-    window.show();
-    return app.exec();
+    return 0;
 }

@@ -1,203 +1,310 @@
 #include "plxPlannerWindow.h"
+#include "plxPlannerTexts.h"
 
 #include <orvanta/orvanta.h>
 
+#include <QActionGroup>
+#include <QDate>
 #include <QDialog>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QHeaderView>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPainter>
 #include <QPlainTextEdit>
 #include <QSplitter>
+#include <QStatusBar>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include <algorithm>
-
 namespace {
 
-// Pictures past these sizes are refused instead of allocated: the painter
-// addresses 32767 pixels a side, and 256 million pixels take a gigabyte.
-constexpr qint64 kMaxPictureSide = 32767;
-constexpr qint64 kMaxPicturePixels = qint64(1) << 28;
+constexpr std::pair<TPLXTimeMode, const char *> kTimeModes[] = {{tmHour, "tmHour"},       {tmDay, "tmDay"},
+                                                                {tmWeek, "tmWeek"},       {tmMonth, "tmMonth"},
+                                                                {tmQuarter, "tmQuarter"}, {tmYear, "tmYear"}};
 
-QImage makePicture(qint64 width, qint64 height)
+constexpr std::pair<QLocale::Language, const char *> kLanguages[] = {{QLocale::German, "Deutsch"},
+                                                                     {QLocale::English, "English"},
+                                                                     {QLocale::French, "Français"}};
+
+QLocale::Language systemLanguage()
 {
-    if (width > kMaxPictureSide || height > kMaxPictureSide || width * height > kMaxPicturePixels)
-        throw EPLXError(QStringLiteral("A picture of %1 x %2 pixels is refused: the limit is %3 pixels a side "
-                                       "and %4 pixels in all")
-                            .arg(width)
-                            .arg(height)
-                            .arg(kMaxPictureSide)
-                            .arg(kMaxPicturePixels));
-    QImage image(static_cast<int>(width), static_cast<int>(height), QImage::Format_ARGB32_Premultiplied);
-    if (image.isNull())
-        throw EPLXError(QStringLiteral("A picture of %1 x %2 pixels could not be allocated").arg(width).arg(height));
-    image.fill(Qt::white);
-    return image;
+    const QLocale::Language language = QLocale::system().language();
+    return language == QLocale::German || language == QLocale::French ? language : QLocale::English;
 }
 
 } // namespace
 
-TPLXDocumentSummary summarizeDocument(TPLXDataSource &dataSource, const QString &storageName)
-{
-    TPLXDocumentSummary summary;
-    summary.storageName = storageName.isEmpty() ? QStringLiteral("default") : storageName;
-    TPLXRecordingScope recording;
-    // The document is loaded once, by the data source that shows it.
-    dataSource.setStorage(storageName);
-    // A document that could not be built left the built-in one behind: its
-    // sections are still listed from its own store.
-    PLXMedia own;
-    IPLXMedia *media = dataSource.getMedia();
-    if (dataSource.getStorage() != storageName) {
-        own = TPLXMediaFactory::CreateMedia(storageName);
-        media = own.get();
-    }
-
-    QStringList names;
-    if (auto *ini = dynamic_cast<TPLXINIFIle *>(media))
-        names = ini->sectionNames();
-    else if (dynamic_cast<TPLXDefaultMedia *>(media))
-        names = TPLXDefaultMedia::sectionNames();
-    for (const QString &name : names) {
-        const QString typeId = media->strValue(name, QStringLiteral("typeID"), QString());
-        const QString status =
-            typeId.isEmpty()                          ? QStringLiteral("no type id")
-            : TPLXEntityFactory::isRegistered(typeId) ? QStringLiteral("loaded")
-            : TPLXEntityFactory::typeIds().end() !=
-                    std::find_if(TPLXEntityFactory::typeIds().begin(), TPLXEntityFactory::typeIds().end(),
-                                 [&](const char *id) { return typeId == QLatin1String(id); })
-                ? QStringLiteral("known kind, no loader")
-                : QStringLiteral("unknown type id");
-        summary.sections.append({name, typeId, status});
-    }
-    summary.messages = recording.recorder().messages();
-    summary.logLines = recording.recorder().logLines();
-    if (own) {
-        const QString fallback = QStringLiteral("The document could not be built; showing the built-in document.");
-        summary.messages.append(fallback);
-        summary.logLines.append(fallback);
-    }
-    return summary;
-}
-
-bool saveChart(TPLXDataSource &dataSource, const QString &path, int width)
-{
-    TPLXGanttDocument *document = dataSource.root();
-    TPLXGanttTable *table = dataSource.GetTable();
-    TPLXDocumentCalendar *calendar = dataSource.GetCalendar();
-    if (!document || !table || !calendar)
-        return false;
-    TPLXGanttGraph graph;
-    graph.setDataSource(&dataSource);
-    const int columns = std::max(1, (width - document->getTreeActualWidth()) / std::max(1, table->GetColumnWidth()));
-    const TDateTime start = document->getStartDate();
-    const TDateTime end = calendar->Add(start, columns);
-    const int last = table->countRows() - 1;
-    const QString suffix = QFileInfo(path).suffix().toLower();
-    if (suffix == QLatin1String("bmp"))
-        return graph.SaveToBitmap(path, QImage::Format_RGB888, 0, last, start, end);
-    if (suffix == QLatin1String("jpg") || suffix == QLatin1String("jpeg"))
-        return graph.SaveToJpeg(path, QImage::Format_RGB32, 90, 0, last, start, end);
-    if (suffix == QLatin1String("svg"))
-        return graph.SaveToSvg(path, 0, last, start, end);
-    return graph.SaveToPng(path, 0, last, start, end);
-}
-
-QImage renderNetwork(TPLXDataSource &dataSource)
-{
-    TPLXGanttTable *table = dataSource.GetTable();
-    // The document's network drawer: boxes right of the task tree, as the chart has them.
-    TPLXDrawer *drawer = table && dataSource.root() ? dataSource.root()->getDrawer(vtPertGraph) : nullptr;
-    if (!drawer)
-        return QImage();
-    auto draw = [drawer](int width, int height) {
-        QImage image = makePicture(width, height);
-        QPainter painter(&image);
-        TPLXCanvasVC vc(painter);
-        vc.setVisibleArea(TRect{0, 0, width, height});
-        drawer->Draw(vc);
-        return image;
-    };
-    // The first pass only measures: boxes off the picture still count towards the extent.
-    draw(1, 1);
-    const QPoint extent = table->getMaxPertCoords();
-    return draw(std::clamp(extent.x() + 40, 200, 4000), std::clamp(extent.y() + 80, 120, 4000));
-}
-
-TPLXPlannerWindow::TPLXPlannerWindow(const TPLXDocumentSummary &summary, TPLXDataSource &dataSource, QWidget *parent)
+TPLXPlannerWindow::TPLXPlannerWindow(QWidget *parent)
     : QMainWindow(parent)
-    , FSections(new QTableWidget(static_cast<int>(summary.sections.size()), 3))
+    , FLanguage(systemLanguage())
+    , FChart(new TPLXGanttGraph)
+    , FTabs(new QTabWidget)
+    , FSections(new QTableWidget(0, 3))
     , FMessages(new QPlainTextEdit)
+    , FNameLabel(new QLabel)
+    , FTaskLabel(new QLabel)
+    , FModifiedLabel(new QLabel)
 {
-    setWindowTitle(tr("Orvanta Planner - %1").arg(summary.storageName));
-    FSections->setHorizontalHeaderLabels({tr("Section"), tr("Type id"), tr("Status")});
-    for (int row = 0; row < summary.sections.size(); ++row)
-        for (int col = 0; col < 3; ++col)
-            FSections->setItem(row, col, new QTableWidgetItem(summary.sections[row].value(col)));
+    FChart->setObjectName(QStringLiteral("chart"));
     FSections->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     FSections->verticalHeader()->hide();
     FSections->setEditTriggers(QAbstractItemView::NoEditTriggers);
-
     FMessages->setReadOnly(true);
-    // Loading logs every message it shows, and those it holds back.
-    FMessages->setPlainText(summary.logLines.join(QLatin1Char('\n')));
-
     auto *splitter = new QSplitter(Qt::Vertical);
     splitter->addWidget(FSections);
     splitter->addWidget(FMessages);
     splitter->setStretchFactor(0, 3);
     splitter->setStretchFactor(1, 1);
 
-    auto *chart = new TPLXGanttGraph;
-    chart->setDataSource(&dataSource);
-    auto *network = new TPLXPertGraph;
-    network->setDataSource(&dataSource);
+    // One preview, in its own window, serves the print commands.
+    FPreviewWindow = new QDialog(this);
+    FPreview = new TQeLPrintPreview(FPreviewWindow);
+    auto *previewLayout = new QVBoxLayout(FPreviewWindow);
+    previewLayout->addWidget(FPreview);
+    FPreviewWindow->resize(1000, 760);
 
-    auto *tabs = new QTabWidget;
-    tabs->addTab(chart, tr("Chart"));
-    tabs->addTab(network, tr("Network"));
-    tabs->addTab(splitter, tr("Document"));
-    setCentralWidget(tabs);
+    FTabs->addTab(FChart, QString());
+    FTabs->addTab(FNetwork = new TPLXPertGraph, QString());
+    FTabs->addTab(splitter, QString());
+    setCentralWidget(FTabs);
+    statusBar()->addWidget(FNameLabel, 1);
+    statusBar()->addPermanentWidget(FTaskLabel);
+    statusBar()->addPermanentWidget(FModifiedLabel);
 
-    // Printing: one preview, shown in its own window, serves the menu; it prints the network while that tab shows.
-    auto *previewWindow = new QDialog(this);
-    previewWindow->setWindowTitle(tr("Print preview"));
-    auto *preview = new TQeLPrintPreview(previewWindow);
-    auto *previewLayout = new QVBoxLayout(previewWindow);
-    previewLayout->addWidget(preview);
-    previewWindow->resize(1000, 760);
-    const auto bind = [tabs, chart, network, preview] {
-        if (tabs->currentWidget() == network)
-            preview->setPertGraph(network);
-        else
-            preview->setGanttGraph(chart);
+    buildMenus();
+    auto source = std::make_unique<TPLXDataSource>();
+    const TPLXDocumentSummary summary = summarizeDocument(*source, QString());
+    bindDataSource(std::move(source), summary);
+    setLanguage(FLanguage);
+    resize(1240, 640);
+}
+
+TPLXPlannerWindow::~TPLXPlannerWindow()
+{
+    // The controls go before the data source they show.
+    delete takeCentralWidget();
+    delete FPreviewWindow;
+}
+
+QString TPLXPlannerWindow::text(const char *key) const
+{
+    return plannerText(key, FLanguage);
+}
+
+QAction *TPLXPlannerWindow::addAction(QMenu *menu, const char *key, const char *name,
+                                      void (TPLXPlannerWindow::*slot)(), const QKeySequence &shortcut)
+{
+    QAction *action = menu->addAction(QString(), this, slot);
+    action->setObjectName(QLatin1String(name));
+    action->setShortcut(shortcut);
+    FTexts[action] = key;
+    return action;
+}
+
+void TPLXPlannerWindow::buildMenus()
+{
+    auto menu = [this](const char *key, const char *name) {
+        QMenu *m = menuBar()->addMenu(QString());
+        m->setObjectName(QLatin1String(name));
+        FTexts[m->menuAction()] = key;
+        return m;
     };
-    QMenu *file = menuBar()->addMenu(tr("&File"));
-    file->addAction(tr("Print pre&view..."), this, [bind, previewWindow] {
-        bind();
-        previewWindow->show();
-    });
-    file->addAction(tr("Page &setup..."), this, [bind, preview] {
-        bind();
-        preview->PageSetup();
-    });
-    file->addAction(tr("&Print..."), this, [bind, preview] {
-        bind();
-        preview->Print();
-    });
-    file->addAction(tr("&Export PDF..."), this, [this, bind, preview] {
-        const QString name = QFileDialog::getSaveFileName(this, tr("Export PDF"), QString(), tr("PDF (*.pdf)"));
-        if (name.isEmpty())
-            return;
-        bind();
-        preview->ExportPdf(name);
-    });
+    QMenu *file = menu("file", "menuFile");
+    addAction(file, "new", "actionNew", &TPLXPlannerWindow::fileNew, QKeySequence::New);
+    addAction(file, "open", "actionOpen", &TPLXPlannerWindow::fileOpen, QKeySequence::Open);
+    FRecentMenu = file->addMenu(QString());
+    FRecentMenu->setObjectName(QStringLiteral("menuRecent"));
+    FTexts[FRecentMenu->menuAction()] = "recent";
+    QAction *save = file->addAction(QString(), this, [this] { fileSave(); });
+    save->setObjectName(QStringLiteral("actionSave"));
+    save->setShortcut(QKeySequence::Save);
+    FTexts[save] = "save";
+    QAction *saveAs = file->addAction(QString(), this, [this] { fileSaveAs(); });
+    saveAs->setObjectName(QStringLiteral("actionSaveAs"));
+    saveAs->setShortcut(QKeySequence::SaveAs);
+    FTexts[saveAs] = "saveAs";
+    addAction(file, "exportImage", "actionExportImage", &TPLXPlannerWindow::fileExportImage);
     file->addSeparator();
-    file->addAction(tr("&Quit"), this, &QWidget::close);
-    resize(1240, 560);
+    addAction(file, "pageSetup", "actionPageSetup", &TPLXPlannerWindow::filePageSetup);
+    addAction(file, "printPreview", "actionPrintPreview", &TPLXPlannerWindow::filePrintPreview);
+    addAction(file, "print", "actionPrint", &TPLXPlannerWindow::filePrint, QKeySequence::Print);
+    addAction(file, "exportPdf", "actionExportPdf", &TPLXPlannerWindow::fileExportPdf);
+    file->addSeparator();
+    QAction *quit = file->addAction(QString(), this, &QWidget::close);
+    quit->setObjectName(QStringLiteral("actionQuit"));
+    quit->setShortcut(QKeySequence::Quit);
+    FTexts[quit] = "quit";
+
+    // The chart control takes Ctrl+Z, Ctrl+Y, Ctrl+A and Delete itself while it has the focus.
+    QMenu *edit = menu("edit", "menuEdit");
+    FUndo = addAction(edit, "undo", "actionUndo", &TPLXPlannerWindow::editUndo);
+    FRedo = addAction(edit, "redo", "actionRedo", &TPLXPlannerWindow::editRedo);
+    edit->addSeparator();
+    addAction(edit, "delete", "actionDelete", &TPLXPlannerWindow::editDelete);
+    addAction(edit, "selectAll", "actionSelectAll", &TPLXPlannerWindow::editSelectAll);
+    edit->addSeparator();
+    addAction(edit, "properties", "actionProperties", &TPLXPlannerWindow::editProperties);
+    addAction(edit, "calendar", "actionCalendar", &TPLXPlannerWindow::editCalendar);
+
+    QMenu *view = menu("view", "menuView");
+    QMenu *modes = view->addMenu(QString());
+    FTexts[modes->menuAction()] = "timeMode";
+    FTimeModes = new QActionGroup(this);
+    for (const auto &[mode, key] : kTimeModes) {
+        QAction *action = modes->addAction(QString(), this, [this, mode] { setTimeMode(mode); });
+        action->setObjectName(QLatin1String("action_") + QLatin1String(key));
+        action->setCheckable(true);
+        action->setData(int(mode));
+        FTimeModes->addAction(action);
+        FTexts[action] = key;
+    }
+    addAction(view, "zoomIn", "actionZoomIn", &TPLXPlannerWindow::viewZoomIn, QKeySequence::ZoomIn);
+    addAction(view, "zoomOut", "actionZoomOut", &TPLXPlannerWindow::viewZoomOut, QKeySequence::ZoomOut);
+    addAction(view, "today", "actionToday", &TPLXPlannerWindow::viewToday);
+    view->addSeparator();
+    addAction(view, "collapseAll", "actionCollapseAll", &TPLXPlannerWindow::viewCollapseAll);
+    addAction(view, "expandAll", "actionExpandAll", &TPLXPlannerWindow::viewExpandAll);
+    view->addSeparator();
+    QMenu *languages = view->addMenu(QString());
+    FTexts[languages->menuAction()] = "language";
+    auto *languageGroup = new QActionGroup(this);
+    for (const auto &[language, name] : kLanguages) {
+        // Each language is named in itself, so it needs no translation.
+        QAction *action =
+            languages->addAction(QString::fromUtf8(name), this, [this, language] { setLanguage(language); });
+        action->setObjectName(QLatin1String("action_") + QLocale::languageToCode(language));
+        action->setCheckable(true);
+        action->setChecked(language == FLanguage);
+        languageGroup->addAction(action);
+    }
+
+    QMenu *insert = menu("insert", "menuInsert");
+    addAction(insert, "taskBar", "actionInsertTaskBar", &TPLXPlannerWindow::insertTaskBar);
+    addAction(insert, "milestone", "actionInsertMilestone", &TPLXPlannerWindow::insertMilestone);
+    addAction(insert, "textBar", "actionInsertTextBar", &TPLXPlannerWindow::insertTextBar);
+    addAction(insert, "imageBar", "actionInsertImageBar", &TPLXPlannerWindow::insertImageBar);
+    insert->addSeparator();
+    addAction(insert, "row", "actionInsertRow", &TPLXPlannerWindow::insertRow);
+    addAction(insert, "childRow", "actionInsertChildRow", &TPLXPlannerWindow::insertChildRow);
+    updateRecentMenu();
+}
+
+void TPLXPlannerWindow::setLanguage(QLocale::Language language)
+{
+    FLanguage = language;
+    loadLibraryTexts(language);
+    retranslate();
+    FChart->update();
+}
+
+void TPLXPlannerWindow::retranslate()
+{
+    for (const auto &[object, key] : FTexts)
+        static_cast<QAction *>(object)->setText(text(key));
+    FTabs->setTabText(0, text("tabChart"));
+    FTabs->setTabText(1, text("tabNetwork"));
+    FTabs->setTabText(2, text("tabDocument"));
+    FPreviewWindow->setWindowTitle(text("printPreview").remove(QLatin1Char('&')).remove(QLatin1String("...")));
+    FSections->setHorizontalHeaderLabels({tr("Section"), tr("Type id"), tr("Status")});
+    updateState();
+}
+
+void TPLXPlannerWindow::bindDataSource(std::unique_ptr<TPLXDataSource> next, const TPLXDocumentSummary &summary)
+{
+    // The new data source came with the German texts; the window's language stays.
+    loadLibraryTexts(FLanguage);
+    std::unique_ptr<TPLXDataSource> previous = std::move(FDataSource);
+    FDataSource = std::move(next);
+    FChart->setDataSource(FDataSource.get());
+    FNetwork->setDataSource(FDataSource.get());
+    bindPreview();
+    previous.reset();
+
+    TPLXDataSource *source = FDataSource.get();
+    connect(source, &TPLXDataSource::undone, this, [this] { FUndoRedoPending = true; });
+    connect(source, &TPLXDataSource::redone, this, [this] { FUndoRedoPending = true; });
+    connect(source, &TPLXDataSource::changed, this, [this] { historyMoved(!std::exchange(FUndoRedoPending, false)); });
+    FUndoRedoPending = false;
+    FDepth = FSavedDepth = source->getUndoRedoStack().GetUndoOperationCount();
+    showSummary(summary);
+    updateState();
+}
+
+void TPLXPlannerWindow::bindPreview()
+{
+    if (FTabs->currentWidget() == FNetwork)
+        FPreview->setPertGraph(FNetwork);
+    else
+        FPreview->setGanttGraph(FChart);
+}
+
+void TPLXPlannerWindow::showSummary(const TPLXDocumentSummary &summary)
+{
+    FSections->setRowCount(static_cast<int>(summary.sections.size()));
+    for (int row = 0; row < summary.sections.size(); ++row)
+        for (int col = 0; col < 3; ++col)
+            FSections->setItem(row, col, new QTableWidgetItem(summary.sections[row].value(col)));
+    // Loading logs every message it shows, and those it holds back.
+    FMessages->setPlainText(summary.logLines.join(QLatin1Char('\n')));
+}
+
+void TPLXPlannerWindow::historyMoved(bool newStep)
+{
+    // A new step below the saved depth drops the redo steps that led back to the saved state.
+    if (newStep && FDepth < FSavedDepth)
+        FSavedDepth = -1;
+    // The stack reports a new step before it records it; an undo or redo after.
+    if (!newStep)
+        syncDepth();
+    if (!std::exchange(FStatePosted, true))
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                FStatePosted = false;
+                updateState();
+            },
+            Qt::QueuedConnection);
+}
+
+void TPLXPlannerWindow::syncDepth()
+{
+    const TPLXUndoRedoStack &stack = FDataSource->getUndoRedoStack();
+    if (!stack.isGrouping())
+        FDepth = stack.GetUndoOperationCount();
+}
+
+bool TPLXPlannerWindow::isModified()
+{
+    syncDepth();
+    return FDepth != FSavedDepth;
+}
+
+void TPLXPlannerWindow::updateState()
+{
+    if (!FDataSource)
+        return;
+    const bool modified = isModified();
+    const QString name =
+        FStorageName.isEmpty() ? text("untitled") : QFileInfo(TPLXMediaFactory::GetPath(FStorageName)).fileName();
+    FNameLabel->setText(name);
+    int tasks = 0;
+    if (TPLXGanttTable *table = FDataSource->GetTable())
+        for (TPLXGanttRow *row : table->rows())
+            tasks += row->countBarsOfKind<TPLXTaskBar>();
+    FTaskLabel->setText(text("tasks").arg(tasks));
+    FModifiedLabel->setText(modified ? text("modified") : QString());
+    setWindowTitle(QStringLiteral("%1%2 - Orvanta Planner").arg(name, modified ? QStringLiteral("*") : QString()));
+
+    const TPLXUndoRedoStack &stack = FDataSource->getUndoRedoStack();
+    TPLXOperation *undo = stack.topUndoOperation();
+    TPLXOperation *redo = stack.topRedoOperation();
+    FUndo->setText(undo ? text("undoNamed").arg(undo->displayName()) : text("undo"));
+    FUndo->setEnabled(undo != nullptr);
+    FRedo->setText(redo ? text("redoNamed").arg(redo->displayName()) : text("redo"));
+    FRedo->setEnabled(redo != nullptr);
+    if (TPLXDocumentCalendar *calendar = FDataSource->GetCalendar())
+        for (QAction *action : FTimeModes->actions())
+            action->setChecked(action->data().toInt() == int(calendar->getTimeMode()));
 }

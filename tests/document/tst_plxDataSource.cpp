@@ -74,6 +74,7 @@ private slots:
     void savedDocumentReloadsAsSaved_data();
     void savedDocumentReloadsAsSaved();
     void failedSaveReportsOnceAndKeepsTheFile();
+    void progressCancelsLoadAndSave();
     void hostileDocumentsLoadWhole_data();
     void hostileDocumentsLoadWhole();
 };
@@ -204,6 +205,34 @@ void tst_plxDataSource::failedSaveReportsOnceAndKeepsTheFile()
              qPrintable(messages.join(" | ")));
     QCOMPARE(readFile(path), before);
     QCOMPARE(QDir(p.dir.path()).entryList(QDir::Files), files);
+}
+
+void tst_plxDataSource::progressCancelsLoadAndSave()
+{
+    Plan p;
+    const int sections = p.ds.getFactory().loadedCount();
+    const QByteArray before = readFile(p.dir.filePath(QStringLiteral("plan.ini")));
+    QVERIFY(p.ds.BarMove(p.bar(1, 0), kMonday + 3, 1));
+    QList<int> reported;
+    p.ds.getFactory().setOnProgress([&](int done) {
+        reported << done;
+        return reported.size() < 3;
+    });
+    QVERIFY(!p.ds.SaveToMedia(p.storage));
+    QCOMPARE(reported, (QList<int>{1, 2, 3}));
+    QCOMPARE(readFile(p.dir.filePath(QStringLiteral("plan.ini"))), before);
+
+    // A cancelled load takes no section after the one it stopped at.
+    TPLXDataSource loading;
+    reported.clear();
+    loading.getFactory().setOnProgress([&](int done) {
+        reported << done;
+        return reported.size() < 3;
+    });
+    loading.setStorage(p.storage);
+    QVERIFY(loading.getFactory().loadCancelled());
+    QCOMPARE(reported, (QList<int>{1, 2, 3}));
+    QVERIFY2(loading.getFactory().loadedCount() < sections / 2, qPrintable(QString::number(sections)));
 }
 
 void tst_plxDataSource::hostileDocumentsLoadWhole_data()

@@ -194,6 +194,8 @@ size_t TPLXEntityFactory::addLoaded(const QString &name, size_t hash, TPLXGanttO
 
 TPLXGanttObject *TPLXEntityFactory::loadObject(const QString &name, IPLXMedia &media, TPLXGanttObject *parent)
 {
+    if (FLoadCancelled)
+        return nullptr;
     // One lookup answers "already loaded" and "still loading"; a name not
     // seen yet is added at once, as still loading.
     const size_t hash = hashName(name);
@@ -225,6 +227,8 @@ TPLXGanttObject *TPLXEntityFactory::loadObject(const QString &name, IPLXMedia &m
     }
     entity->setParent(parent);
     FLoadedObjects[slot].entity = entity;
+    if (FOnProgress && !FLoadCancelled && !FOnProgress(++FDoneCount))
+        FLoadCancelled = true;
     return entity;
 }
 
@@ -267,6 +271,8 @@ void TPLXEntityFactory::saveObject(const QString &name, IPLXMedia &media, TPLXGa
     if (session == 0)
         session = sessions.fetch_add(1) + 1;
     const quint32 outer = std::exchange(FSaveSession, session);
+    if (outer == 0)
+        FDoneCount = 0;
     media.beginDocument();
     try {
         if (object && firstSave(object))
@@ -302,8 +308,11 @@ void TPLXEntityFactory::saveObjectList(const QString &name, const QString &key, 
     }
     media.setStrArrayProperty(name, key, names);
     for (qsizetype i = 0; i < items.size(); ++i)
-        if (firstSave(items[i]))
+        if (firstSave(items[i])) {
             items[i]->doSave(names[i], media, *this);
+            if (FOnProgress && !FOnProgress(++FDoneCount))
+                throw EPLXError(QStringLiteral("The save was cancelled; the file was not changed."));
+        }
 }
 
 TPLXGanttObject *TPLXEntityFactory::getLoadedObject(const QString &name) const
@@ -340,7 +349,7 @@ bool TPLXEntityFactory::stillLoading(const QString &name) const
 
 void TPLXEntityFactory::Flush()
 {
-    // Swapped out: a large document's table is freed, not kept for the next.
-    std::vector<Loaded>().swap(FLoadedObjects);
-    std::vector<quint64>().swap(FIndex);
+    FLoadedObjects[slot].entity = entity;
+    if (FOnProgress && !FLoadCancelled && !FOnProgress(++FDoneCount))
+        FLoadCancelled = true;
 }

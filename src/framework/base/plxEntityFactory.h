@@ -8,6 +8,7 @@
 #include <QStringList>
 
 #include <array>
+#include <functional>
 #include <vector>
 
 class ORVANTA_EXPORT TPLXEntityFactory
@@ -54,6 +55,14 @@ public:
     // several others refer to (a bar and its connections) is written once.
     bool firstSave(const TPLXGanttObject *object) const;
 
+    // Told the number of entities done after each one loads or saves; a false
+    // answer cancels the work. A cancelled load gives every further section as
+    // missing until Flush; a cancelled save raises EPLXError and leaves the
+    // store as it was.
+    using Progress = std::function<bool(int done)>;
+    void setOnProgress(Progress progress) { FOnProgress = std::move(progress); }
+    bool loadCancelled() const { return FLoadCancelled; }
+
     TPLXGanttObject *getLoadedObject(const QString &name) const;
     int getObjectIndex(const QString &name) const;
     void objectLoaded(const QString &name, TPLXGanttObject *object);
@@ -96,6 +105,10 @@ private:
     std::vector<quint64> FIndex;
     // The save in progress, 0 outside saveObject.
     quint32 FSaveSession = 0;
+    Progress FOnProgress;
+    bool FLoadCancelled = false;
+    // Entities loaded since Flush, or saved by the save in progress.
+    int FDoneCount = 0;
 };
 
 // Registers a persistence class for its row of the registry when the library loads.

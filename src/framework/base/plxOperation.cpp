@@ -35,6 +35,25 @@ QString TPLXOperation::className() const
     return QString::fromLatin1(status == 0 && demangled ? demangled.get() : mangled);
 }
 
+QString TPLXOperation::displayName() const
+{
+    QString name = className();
+    name = name.mid(name.lastIndexOf(QLatin1Char(':')) + 1);
+    if (name.startsWith(QLatin1String("TPLX")))
+        name.remove(0, 4);
+    if (name.endsWith(QLatin1String("Operation")))
+        name.chop(9);
+    QString words;
+    for (qsizetype i = 0; i < name.size(); ++i) {
+        // A capital after a small letter starts a word.
+        if (i > 0 && name[i].isUpper() && name[i - 1].isLower())
+            words += QLatin1Char(' ');
+        words += i > 0 && name[i].isUpper() && (i + 1 >= name.size() || name[i + 1].isLower()) ? name[i].toLower()
+                                                                                               : name[i];
+    }
+    return words;
+}
+
 // -------------------------------------------------- TPLXMultipleOperations
 
 TPLXMultipleOperations::TPLXMultipleOperations(TPLXDataSourceIntf *dataSource)
@@ -83,6 +102,13 @@ bool TPLXMultipleOperations::undo()
         if (!(*it)->undo())
             return false;
     return true;
+}
+
+QString TPLXMultipleOperations::displayName() const
+{
+    if (typeid(*this) == typeid(TPLXMultipleOperations) && !operations.empty())
+        return operations.front()->displayName();
+    return TPLXOperation::displayName();
 }
 
 // ------------------------------------------------------- TPLXUndoRedoStack

@@ -152,6 +152,9 @@ public:
     virtual bool undo() = 0;
     // The name the history dump shows; the class name unless overridden.
     virtual QString className() const;
+    // What the change is called in an Undo or Redo menu entry: by default the
+    // words of the class name ("TPLXBarMoveOperation" is "Bar move").
+    virtual QString displayName() const;
 
     TPLXDataSourceIntf *dataSource() const { return FDataSource; }
 
@@ -177,6 +180,8 @@ public:
 
     bool perform() override;
     bool undo() override;
+    // A plain group is called after its first part (a move and the repairs it caused is a move).
+    QString displayName() const override;
 
 protected:
     std::vector<std::unique_ptr<TPLXOperation>> operations;

@@ -6,6 +6,7 @@
 #include <QLocale>
 #include <QMessageBox>
 #include <QMutex>
+#include <QPushButton>
 #include <QWidget>
 
 #include <atomic>
@@ -63,6 +64,28 @@ void TPLXServices::showMessage(const QString &text)
     std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
 }
 
+int TPLXServices::ask(const QString &text, const QStringList &answers)
+{
+    auto *app = qobject_cast<QApplication *>(QCoreApplication::instance());
+    if (app && QGuiApplication::platformName() != QLatin1String("offscreen") &&
+        QGuiApplication::platformName() != QLatin1String("minimal")) {
+        QMessageBox box(QMessageBox::Question, QApplication::applicationDisplayName(), text, QMessageBox::NoButton,
+                        QApplication::activeWindow());
+        QList<QAbstractButton *> buttons;
+        for (const QString &answer : answers)
+            buttons.append(
+                box.addButton(answer, buttons.isEmpty() ? QMessageBox::AcceptRole : QMessageBox::DestructiveRole));
+        if (!buttons.isEmpty())
+            box.setDefaultButton(qobject_cast<QPushButton *>(buttons.first()));
+        box.addButton(QMessageBox::Cancel);
+        box.exec();
+        return static_cast<int>(buttons.indexOf(box.clickedButton()));
+    }
+    std::fprintf(stderr, "%s [%s]: no answer\n", text.toLocal8Bit().constData(),
+                 answers.join(QLatin1Char('/')).toLocal8Bit().constData());
+    return -1;
+}
+
 void TPLXServices::writeLog(const QString &message, bool restart)
 {
     const QString fileName = LogFile();
@@ -89,6 +112,12 @@ TPLXServices *TPLXServices::install(TPLXServices *services)
 void TPLXRecordingServices::showMessage(const QString &text)
 {
     FMessages.append(text);
+}
+
+int TPLXRecordingServices::ask(const QString &text, const QStringList &)
+{
+    FQuestions.append(text);
+    return FAnswer;
 }
 
 void TPLXRecordingServices::writeLog(const QString &message, bool restart)
@@ -174,6 +203,11 @@ void PLXShowMessage(const QString &text)
 {
     if (!TPLXMessageCap::route(text))
         TPLXServices::instance().showMessage(text);
+}
+
+int PLXAsk(const QString &text, const QStringList &answers)
+{
+    return TPLXServices::instance().ask(text, answers);
 }
 
 QString PLXFormatLogLine(const QDateTime &when, const QString &message)

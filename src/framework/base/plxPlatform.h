@@ -20,6 +20,10 @@ public:
     virtual ~TPLXServices();
 
     virtual void showMessage(const QString &text);
+    // Asks `text` with `answers` (the first is the default) and returns the
+    // index of the one chosen, -1 when the question was dismissed. Without a
+    // screen nobody can answer: the default prints the question and returns -1.
+    virtual int ask(const QString &text, const QStringList &answers);
     // Writes one formatted line to the log file; does nothing without a file name.
     virtual void writeLog(const QString &message, bool restart);
     // Whether log lines go anywhere: without a listener they are not even
@@ -36,10 +40,15 @@ class ORVANTA_EXPORT TPLXRecordingServices : public TPLXServices
 {
 public:
     void showMessage(const QString &text) override;
+    // Records the question and returns the preset answer.
+    int ask(const QString &text, const QStringList &answers) override;
     void writeLog(const QString &message, bool restart) override;
     bool logListened() const override { return true; }
 
     const QStringList &messages() const { return FMessages; }
+    const QStringList &questions() const { return FQuestions; }
+    // The index ask returns; -1 (dismissed) unless set.
+    void setAnswer(int answer) { FAnswer = answer; }
     const QStringList &logLines() const { return FLogLines; }
     // Also pass log lines on to the log file.
     bool writeLogFile() const { return FWriteLogFile; }
@@ -47,7 +56,9 @@ public:
 
 private:
     QStringList FMessages;
+    QStringList FQuestions;
     QStringList FLogLines;
+    int FAnswer = -1;
     bool FWriteLogFile = false;
 };
 
@@ -61,6 +72,7 @@ public:
     TPLXRecordingScope &operator=(const TPLXRecordingScope &) = delete;
 
     const TPLXRecordingServices &recorder() const { return FRecorder; }
+    TPLXRecordingServices &recorder() { return FRecorder; }
 
 private:
     TPLXRecordingServices FRecorder;
@@ -107,6 +119,8 @@ void PLXLog(Format &&format)
 }
 // Shows a modal message through the installed services.
 ORVANTA_EXPORT void PLXShowMessage(const QString &text);
+// Asks a question through the installed services; see TPLXServices::ask.
+ORVANTA_EXPORT int PLXAsk(const QString &text, const QStringList &answers);
 // "dd.mm.yyyy hh:nn:ss,zzz PRINT message"
 ORVANTA_EXPORT QString PLXFormatLogLine(const QDateTime &when, const QString &message);
 // Appends a formatted line to `fileName`; used by the print log too.

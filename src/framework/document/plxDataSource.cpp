@@ -65,7 +65,8 @@ void TPLXDataSource::setStorage(const QString &name)
     buildDocument();
     FUndoRedoStack->clear();
     previous.reset();
-    if (!FRoot && !name.isEmpty()) {
+    // A load cancelled through the factory's progress callback stays as far as it got.
+    if (!FRoot && !name.isEmpty() && !factory->loadCancelled()) {
         setStorage(QString());
         return;
     }

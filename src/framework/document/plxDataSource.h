@@ -43,7 +43,9 @@ public:
     // Builds the document of `name`; falls back to the default document (and
     // the name "") when that yields none. Discards the undo history. A file
     // that cannot be opened (not a regular file, too large, unreadable) raises
-    // EPLXFileError and leaves document, name and history as they were.
+    // EPLXFileError and leaves document, name and history as they were. A load
+    // cancelled through the factory's progress callback keeps what it built,
+    // which may be no document at all, and does not fall back.
     void setStorage(const QString &name);
     QString getStorage() const { return storageName; }
     void buildDocument();

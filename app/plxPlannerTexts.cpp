@@ -1,0 +1,103 @@
+#include "plxPlannerTexts.h"
+
+#include <orvanta/orvanta.h>
+
+#include <cstring>
+
+namespace {
+
+struct TPlannerText
+{
+    const char *key;
+    const char *german;
+    const char *english;
+    const char *french;
+};
+
+constexpr TPlannerText plannerTexts[] = {
+    {"file", "&Datei", "&File", "&Fichier"},
+    {"new", "&Neu", "&New", "&Nouveau"},
+    {"open", "Ö&ffnen...", "&Open...", "&Ouvrir..."},
+    {"recent", "&Zuletzt geöffnet", "Open &recent", "Fichiers &récents"},
+    {"save", "&Speichern", "&Save", "&Enregistrer"},
+    {"saveAs", "Speichern &unter...", "Save &as...", "Enregistrer &sous..."},
+    {"exportImage", "Als &Bild exportieren...", "Export &image...", "Exporter en &image..."},
+    {"pageSetup", "Seite &einrichten...", "Page set&up...", "&Mise en page..."},
+    {"printPreview", "Druck&vorschau...", "Print pre&view...", "&Aperçu avant impression..."},
+    {"print", "&Drucken...", "&Print...", "&Imprimer..."},
+    {"exportPdf", "Als &PDF exportieren...", "Export P&DF...", "Exporter en P&DF..."},
+    {"quit", "&Beenden", "&Quit", "&Quitter"},
+    {"edit", "&Bearbeiten", "&Edit", "&Édition"},
+    {"undo", "&Rückgängig", "&Undo", "&Annuler"},
+    {"undoNamed", "&Rückgängig: %1", "&Undo %1", "&Annuler : %1"},
+    {"redo", "&Wiederholen", "&Redo", "&Rétablir"},
+    {"redoNamed", "&Wiederholen: %1", "&Redo %1", "&Rétablir : %1"},
+    {"delete", "&Löschen", "&Delete", "&Supprimer"},
+    {"selectAll", "&Alles auswählen", "Select &all", "&Tout sélectionner"},
+    {"properties", "&Eigenschaften...", "&Properties...", "&Propriétés..."},
+    {"calendar", "&Kalender...", "&Calendar...", "&Calendrier..."},
+    {"view", "&Ansicht", "&View", "&Affichage"},
+    {"timeMode", "&Zeiteinheit", "&Time mode", "&Unité de temps"},
+    {"tmHour", "Stunden", "Hours", "Heures"},
+    {"tmDay", "Tage", "Days", "Jours"},
+    {"tmWeek", "Wochen", "Weeks", "Semaines"},
+    {"tmMonth", "Monate", "Months", "Mois"},
+    {"tmQuarter", "Quartale", "Quarters", "Trimestres"},
+    {"tmYear", "Jahre", "Years", "Années"},
+    {"zoomIn", "Ver&größern", "Zoom &in", "Zoom &avant"},
+    {"zoomOut", "Ver&kleinern", "Zoom &out", "Zoom a&rrière"},
+    {"today", "Zu &heute", "Scroll to &today", "Aller à &aujourd'hui"},
+    {"collapseAll", "Alle &zuklappen", "&Collapse all", "&Tout réduire"},
+    {"expandAll", "Alle &aufklappen", "&Expand all", "Tout &développer"},
+    {"language", "&Sprache", "&Language", "&Langue"},
+    {"insert", "&Einfügen", "&Insert", "&Insertion"},
+    {"taskBar", "&Vorgang", "&Task bar", "&Tâche"},
+    {"milestone", "&Meilenstein", "&Milestone", "&Jalon"},
+    {"textBar", "&Textbalken", "Te&xt bar", "Barre de te&xte"},
+    {"imageBar", "&Bildbalken", "&Image bar", "Barre d'&image"},
+    {"row", "&Zeile", "&Row", "&Ligne"},
+    {"childRow", "&Unterzeile", "&Child row", "Ligne &enfant"},
+    {"tabChart", "Gantt", "Gantt", "Gantt"},
+    {"tabNetwork", "Netzplan", "Network", "Réseau"},
+    {"tabDocument", "Dokument", "Document", "Document"},
+    {"untitled", "Unbenannt", "Untitled", "Sans titre"},
+    {"tasks", "%1 Vorgänge", "%1 tasks", "%1 tâches"},
+    {"modified", "Geändert", "Modified", "Modifié"},
+    {"askSave", "Die Änderungen an \"%1\" speichern?", "Save the changes to \"%1\"?",
+     "Enregistrer les modifications de « %1 » ?"},
+    {"answerSave", "Speichern", "Save", "Enregistrer"},
+    {"answerDiscard", "Verwerfen", "Discard", "Ignorer"},
+    {"cannotOpen", "\"%1\" kann nicht geöffnet werden: %2", "Cannot open \"%1\": %2",
+     "Impossible d'ouvrir « %1 » : %2"},
+    {"notADocument", "die Datei enthält kein Diagramm", "the file holds no chart",
+     "le fichier ne contient aucun diagramme"},
+    {"unknownImage", "Unbekanntes Bildformat: \"%1\" (PNG, JPEG, BMP oder SVG)",
+     "Unknown picture format: \"%1\" (PNG, JPEG, BMP or SVG)",
+     "Format d'image inconnu : « %1 » (PNG, JPEG, BMP ou SVG)"},
+    {"opening", "Öffne %1...", "Opening %1...", "Ouverture de %1..."},
+    {"saving", "Speichere %1...", "Saving %1...", "Enregistrement de %1..."},
+    {"cancel", "Abbrechen", "Cancel", "Annuler"},
+    {"noRow", "Keine Zeile ausgewählt", "No row is focused", "Aucune ligne sélectionnée"},
+};
+
+} // namespace
+
+QString plannerText(const char *key, QLocale::Language language)
+{
+    for (const TPlannerText &text : plannerTexts)
+        if (std::strcmp(text.key, key) == 0)
+            return QString::fromUtf8(language == QLocale::German   ? text.german
+                                     : language == QLocale::French ? text.french
+                                                                   : text.english);
+    return QString::fromLatin1(key);
+}
+
+void loadLibraryTexts(QLocale::Language language)
+{
+    if (language == QLocale::German)
+        CreateDefaultRessources_GER();
+    else if (language == QLocale::French)
+        CreateDefaultRessources_FRA();
+    else
+        CreateDefaultRessources_ENG();
+}
