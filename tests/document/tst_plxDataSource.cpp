@@ -210,7 +210,6 @@ void tst_plxDataSource::failedSaveReportsOnceAndKeepsTheFile()
 void tst_plxDataSource::progressCancelsLoadAndSave()
 {
     Plan p;
-    const int sections = p.ds.getFactory().loadedCount();
     const QByteArray before = readFile(p.dir.filePath(QStringLiteral("plan.ini")));
     QVERIFY(p.ds.BarMove(p.bar(1, 0), kMonday + 3, 1));
     QList<int> reported;
@@ -230,9 +229,9 @@ void tst_plxDataSource::progressCancelsLoadAndSave()
         return reported.size() < 3;
     });
     loading.setStorage(p.storage);
-    QVERIFY(loading.getFactory().loadCancelled());
+    QVERIFY(loading.loadWasCancelled());
     QCOMPARE(reported, (QList<int>{1, 2, 3}));
-    QVERIFY2(loading.getFactory().loadedCount() < sections / 2, qPrintable(QString::number(sections)));
+    QVERIFY(!loading.root() || loading.GetTable()->countRows() < p.ds.GetTable()->countRows());
 }
 
 void tst_plxDataSource::hostileDocumentsLoadWhole_data()

@@ -349,7 +349,9 @@ bool TPLXEntityFactory::stillLoading(const QString &name) const
 
 void TPLXEntityFactory::Flush()
 {
-    FLoadedObjects[slot].entity = entity;
-    if (FOnProgress && !FLoadCancelled && !FOnProgress(++FDoneCount))
-        FLoadCancelled = true;
+    FLoadCancelled = false;
+    FDoneCount = 0;
+    // Swapped out: a large document's table is freed, not kept for the next.
+    std::vector<Loaded>().swap(FLoadedObjects);
+    std::vector<quint64>().swap(FIndex);
 }

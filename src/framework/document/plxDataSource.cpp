@@ -66,7 +66,7 @@ void TPLXDataSource::setStorage(const QString &name)
     FUndoRedoStack->clear();
     previous.reset();
     // A load cancelled through the factory's progress callback stays as far as it got.
-    if (!FRoot && !name.isEmpty() && !factory->loadCancelled()) {
+    if (!FRoot && !name.isEmpty() && !FLoadCancelled) {
         setStorage(QString());
         return;
     }
@@ -89,7 +89,8 @@ void TPLXDataSource::buildDocument()
     FRoot.reset(document);
     if (FRoot)
         FRoot->setDataSource(this);
-    // The table of loaded sections only serves the load.
+    // The table of loaded sections only serves the load; forgetting it forgets a cancel too.
+    FLoadCancelled = factory->loadCancelled();
     factory->Flush();
     // The store stays for listing its sections and for a save into the same
     // file, which keeps what the entities do not write; its text is enough for both.

@@ -48,6 +48,8 @@ public:
     // which may be no document at all, and does not fall back.
     void setStorage(const QString &name);
     QString getStorage() const { return storageName; }
+    // The last setStorage stopped because the factory's progress callback said so.
+    bool loadWasCancelled() const { return FLoadCancelled; }
     void buildDocument();
     // Saves the document into the store of `name`; the storage name stays.
     // A save that fails shows its reason once, leaves the old file as it was
@@ -155,6 +157,7 @@ private:
     PLXMedia media;
     std::unique_ptr<TPLXGanttDocument> FRoot;
     QString storageName;
+    bool FLoadCancelled = false;
 };
 
 // The data source that a control names in a form: the object called `name`
