@@ -1,5 +1,6 @@
 // orvanta-planner: opens a chart document (or the built-in one) and shows
 // it, or renders it to pictures and PDF and exits.
+#include "plxPlannerShots.h"
 #include "plxPlannerWindow.h"
 
 #include <orvanta/orvanta.h>
@@ -50,6 +51,11 @@ int main(int argc, char *argv[])
                                  QStringLiteral("Print the chart into <pdf> with the last used page setup and exit."),
                                  QStringLiteral("pdf"));
     parser.addOption(pdf);
+    const QCommandLineOption shots(QStringLiteral("screenshots"),
+                                   QStringLiteral("Show the window, save pictures of its tabs, the print preview "
+                                                  "and the property form into <folder> and exit."),
+                                   QStringLiteral("folder"));
+    parser.addOption(shots);
     parser.process(app);
 
     const QStringList args = parser.positionalArguments();
@@ -62,7 +68,12 @@ int main(int argc, char *argv[])
     if (png.isEmpty() && networkPng.isEmpty() && pdfFile.isEmpty()) {
         TPLXPlannerWindow window;
         if (!args.isEmpty())
-            window.openDocument(args.first());
+            window.openDocument(storageName);
+        if (parser.isSet(shots)) {
+            const QStringList written = takePlannerScreenshots(window, parser.value(shots));
+            QTextStream(stdout) << written.join(QLatin1Char('\n')) << '\n';
+            return written.size() == 4 ? 0 : 1;
+        }
         window.show();
         return app.exec();
     }
