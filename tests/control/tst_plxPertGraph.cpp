@@ -57,9 +57,9 @@ struct Net
     int colStart() { return ds.root()->getColStartX(0); }
     // "box N" is the middle of a box, "link" the middle between boxes 0 and 1, "at" the network's origin,
     // "empty" a free place; "+dx,dy" shifts the point.
-    QPoint point(const QString &spec)
+    QPoint point(const QString &place)
     {
-        const QStringList parts = spec.split(u'+');
+        const QStringList parts = place.split(u'+');
         QPoint p(colStart() + 440, 300);
         if (parts[0].startsWith(QLatin1String("box")))
             p = box(parts[0].mid(3).toInt())->pertDrawer()->getRect().toQRect().center();
@@ -77,8 +77,8 @@ struct Net
         QPoint at = point(path[0]);
         QTest::mouseMove(&graph, at);
         QTest::mousePress(&graph, Qt::LeftButton, mods, at);
-        for (const QString &spec : path.mid(1)) {
-            const QPoint to = point(spec), d = to - at;
+        for (const QString &place : path.mid(1)) {
+            const QPoint to = point(place), d = to - at;
             const int steps = std::max(1, std::max(std::abs(d.x()), std::abs(d.y())) / step);
             for (int i = 1; i <= steps; ++i)
                 QTest::mouseMove(&graph, at + d * i / steps);
