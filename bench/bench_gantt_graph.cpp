@@ -7,6 +7,7 @@
 #include "plxBenchMain.h"
 #include "plxBenchPlans.h"
 #include "plxDataSource.h"
+#include "plxDocumentFixture.h"
 #include "plxGanttBar.h"
 #include "plxGanttGraph.h"
 #include "plxGanttRow.h"
@@ -33,13 +34,10 @@ struct Bound
 
     explicit Bound(int tasks)
     {
-        const QString path = dir.filePath(QStringLiteral("plan.ini"));
-        QFile file(path);
-        file.open(QIODevice::WriteOnly);
-        file.write(
-            plxbench::generatePlan(tasks, {.bands = true, .startDay = [](int i, int) { return (i * 2) % 30; }}));
-        file.close();
-        ds.setStorage(QStringLiteral("file://") + path);
+        ds.setStorage(plxtest::storageFor(dir, QStringLiteral("plan.ini"),
+                                          plxbench::generatePlan(tasks, {.bands = true, .startDay = [](int i, int) {
+                                                                             return (i * 2) % 30;
+                                                                         }})));
         graph.resize(1920, 1080);
         graph.setDataSource(&ds);
     }

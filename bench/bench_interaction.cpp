@@ -6,6 +6,7 @@
 #include "plxBenchMain.h"
 #include "plxBenchPlans.h"
 #include "plxDataSource.h"
+#include "plxDocumentFixture.h"
 #include "plxGanttBar.h"
 #include "plxGanttGraph.h"
 #include "plxGanttRow.h"
@@ -32,14 +33,12 @@ struct Bound
 
     explicit Bound(int tasks)
     {
-        const QString path = dir.filePath(QStringLiteral("plan.ini"));
-        QFile file(path);
-        file.open(QIODevice::WriteOnly);
-        file.write(plxbench::generatePlan(
-            tasks,
-            {.bands = true, .barHeight = 18, .fixedDistances = false, .startDay = [](int i, int) { return i * 14; }}));
-        file.close();
-        ds.setStorage(QStringLiteral("file://") + path);
+        ds.setStorage(
+            plxtest::storageFor(dir, QStringLiteral("plan.ini"),
+                                plxbench::generatePlan(tasks, {.bands = true,
+                                                               .barHeight = 18,
+                                                               .fixedDistances = false,
+                                                               .startDay = [](int i, int) { return i * 14; }})));
         graph.resize(1920, 1080);
         graph.setDataSource(&ds);
         graph.view().setSnapToCell(true);

@@ -7,6 +7,7 @@
 #include "plxBenchMain.h"
 #include "plxBenchPlans.h"
 #include "plxDataSource.h"
+#include "plxDocumentFixture.h"
 #include "plxGanttDocument.h"
 #include "plxGanttRow.h"
 #include "plxGanttTable.h"
@@ -14,7 +15,6 @@
 #include "plxPertGraph.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QMouseEvent>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
@@ -35,12 +35,8 @@ struct Network
 
     Network()
     {
-        const QString path = dir.filePath(QStringLiteral("plan.ini"));
-        QFile file(path);
-        file.open(QIODevice::WriteOnly);
-        file.write(plxbench::generatePlan(kBoxes, {.links = false}));
-        file.close();
-        ds.setStorage(QStringLiteral("file://") + path);
+        ds.setStorage(
+            plxtest::storageFor(dir, QStringLiteral("plan.ini"), plxbench::generatePlan(kBoxes, {.links = false})));
         TPLXGanttTable *table = ds.GetTable();
         table->setAutoUpdateCriticalPath(false);
         auto look = std::make_unique<TPLXPertBarSettings>();

@@ -18,16 +18,6 @@
 
 namespace {
 
-// Takes the messages and log lines of refused gestures: recording them would grow with every step.
-struct Quiet : TPLXServices
-{
-    Quiet() { previous = install(this); }
-    ~Quiet() override { install(previous); }
-    void showMessage(const QString &) override {}
-    void writeLog(const QString &, bool) override {}
-    TPLXServices *previous;
-};
-
 // Empty when the tree shows the table's rows, in the table's order.
 QString disagreement(TPLXDataSource &ds)
 {
@@ -72,7 +62,7 @@ private slots:
         };
         const int steps = env("ORVANTA_GESTURE_STEPS", 2000);
         const int tasks = env("ORVANTA_GESTURE_TASKS", 0);
-        Quiet quiet;
+        plxtest::QuietServices quiet;
         QTemporaryDir dir;
         TPLXDataSource ds;
         ds.setStorage(tasks > 0 ? plxtest::storageFor(dir, QStringLiteral("plan.ini"),

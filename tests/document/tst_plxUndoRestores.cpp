@@ -50,17 +50,6 @@ struct Walk
     }
 };
 
-// Takes the messages bad arguments raise and drops the log lines: recording each step's dump of the undo stack
-// would grow with the history at every step.
-struct Quiet : TPLXServices
-{
-    Quiet() { previous = install(this); }
-    ~Quiet() override { install(previous); }
-    void showMessage(const QString &) override {}
-    void writeLog(const QString &, bool) override {}
-    TPLXServices *previous;
-};
-
 using Args = QList<int>;
 
 // A command: its name, the kinds of its arguments and what it does. Kinds: r row (one beyond either end), b bar,
@@ -341,7 +330,7 @@ private slots:
         QFETCH(quint32, seed);
         QFETCH(int, steps);
         QFETCH(QStringList, script);
-        Quiet quiet;
+        plxtest::QuietServices quiet;
         QTemporaryDir dir;
         TPLXDataSource ds;
         ds.setStorage(QStringLiteral("file://") + QStringLiteral(ORVANTA_SOURCE_DIR "/examples/sample-plan.ini"));

@@ -3,6 +3,7 @@
 
 #include "plxEntityFactory.h"
 #include "plxMedia.h"
+#include "plxPlatform.h"
 
 #include <QByteArray>
 #include <QPoint>
@@ -138,6 +139,16 @@ PLXMedia mediaFromText(const QByteArray &text);
 // Writes `text` to `path`, creating the file.
 void writeFile(const QString &path, const QByteArray &text);
 QByteArray readFile(const QString &path);
+
+// Takes every message and log line and drops them: a long random walk would record without end.
+struct QuietServices : TPLXServices
+{
+    QuietServices() { previous = install(this); }
+    ~QuietServices() override { install(previous); }
+    void showMessage(const QString &) override {}
+    void writeLog(const QString &, bool) override {}
+    TPLXServices *previous;
+};
 
 #ifdef ORVANTA_TEST_DATA
 // The text of tests/data/<name>: inputs kept as data, not as code.
