@@ -5,50 +5,16 @@
 // ORVANTA_GESTURE_STEPS sets the number of steps, ORVANTA_GESTURE_SEED the seed and ORVANTA_GESTURE_TASKS a
 // generated plan of that many tasks instead of the sample plan.
 #include "../../bench/plxBenchPlans.h"
-#include "plxDocumentFixture.h"
 #include "plxGanttGraph.h"
 #include "plxGanttTable.h"
 #include "plxTaskBar.h"
+#include "plxTreeFixture.h"
 #include "plxTreeGrid.h"
 #include "plxTreeNode.h"
 #include "plxTreeRow.h"
 
 #include <QRandomGenerator>
 #include <QtTest>
-
-namespace {
-
-// Empty when the tree shows the table's rows, in the table's order.
-QString disagreement(TPLXDataSource &ds)
-{
-    QList<TPLXTreeNode *> nodes;
-    ds.GetTree()->getRootNode()->flatten(nodes);
-    TPLXGanttTable *table = ds.GetTable();
-    if (nodes.size() != table->countRows())
-        return QStringLiteral("%1 tree rows, %2 table rows").arg(nodes.size()).arg(table->countRows());
-    for (int i = 0; i < nodes.size(); ++i)
-        if (!nodes[i]->row() || nodes[i]->row()->getIndex() != i || table->getRow(i)->getOrder() != i)
-            return QStringLiteral("row %1 out of order").arg(i);
-    return QString();
-}
-
-// The critical-path results the document holds now.
-QStringList criticalPath(TPLXDataSource &ds)
-{
-    QStringList marks;
-    TPLXGanttTable *table = ds.GetTable();
-    for (TPLXGanttBar *bar : table->allBarsIn(0, table->countRows() - 1))
-        if (auto *task = dynamic_cast<TPLXTaskBar *>(bar))
-            marks << QStringLiteral("%1 %2 %3")
-                         .arg(task->getCriticalElement())
-                         .arg(task->getESTime())
-                         .arg(task->getLFTime());
-    for (int k = 0; k < ds.root()->countConnections(); ++k)
-        marks << QString::number(ds.root()->getConnection(k)->getCriticalElement());
-    return marks;
-}
-
-} // namespace
 
 class tst_plxGestureSoak : public QObject
 {
@@ -180,11 +146,11 @@ private slots:
             }
             const QString where =
                 QStringLiteral("step %1 (%2 at %3,%4)").arg(step).arg(gesture).arg(at.x()).arg(at.y());
-            const QString differs = disagreement(ds);
+            const QString differs = plxtest::disagreement(ds);
             QVERIFY2(differs.isEmpty(), qPrintable(where + QStringLiteral(": ") + differs));
-            const QStringList marks = criticalPath(ds);
+            const QStringList marks = plxtest::criticalPath(ds);
             ds.GetTable()->updateCriticalPath();
-            QVERIFY2(marks == criticalPath(ds), qPrintable(where + QStringLiteral(": critical path")));
+            QVERIFY2(marks == plxtest::criticalPath(ds), qPrintable(where + QStringLiteral(": critical path")));
         }
         at = {};
         mouse(QEvent::MouseButtonRelease, Qt::LeftButton, {});

@@ -3,7 +3,7 @@
 // what a fresh computation gives; at the end, undoing everything gives back the first save and redoing everything
 // the last one, key by key. A failure names the seed, the step and the command, to replay as a script row.
 #include "plxBarConnection.h"
-#include "plxDocumentFixture.h"
+#include "plxTreeFixture.h"
 #include "plxGanttTable.h"
 #include "plxImageBar.h"
 #include "plxPertBar.h"
@@ -247,51 +247,6 @@ Args randomArgs(const Walk &w, const char *kinds, QRandomGenerator &random)
     return args;
 }
 
-// Empty when the tree and the table agree: the same rows in the same order, hidden under collapsed nodes only,
-// every row with a cell for each column.
-QString disagreement(const Walk &w)
-{
-    QList<TPLXTreeNode *> nodes;
-    w.tree()->getRootNode()->flatten(nodes);
-    if (nodes.size() != w.table()->countRows() || w.tree()->getRootNode()->findNodeByIndex(int(nodes.size())))
-        return QStringLiteral("%1 tree rows, %2 table rows").arg(nodes.size()).arg(w.table()->countRows());
-    for (int i = 0; i < nodes.size(); ++i) {
-        bool hidden = false;
-        for (TPLXTreeNode *up = nodes[i]->parentNode(); up; up = up->parentNode())
-            hidden = hidden || up->isCollapsed();
-        TPLXTreeRow *row = nodes[i]->row();
-        if (!row || row->getIndex() != i || w.tree()->getRootNode()->findNodeByIndex(i) != nodes[i] ||
-            w.table()->getRow(i)->getOrder() != i || w.table()->getRow(i)->isCollapsed() != hidden ||
-            row->cellsCount() != w.header()->countCells())
-            return QStringLiteral("row %1: index %2 order %3 hidden %4/%5 cells %6/%7")
-                .arg(i)
-                .arg(row ? row->getIndex() : -2)
-                .arg(w.table()->getRow(i)->getOrder())
-                .arg(w.table()->getRow(i)->isCollapsed())
-                .arg(hidden)
-                .arg(row ? row->cellsCount() : -1)
-                .arg(w.header()->countCells());
-    }
-    return QString();
-}
-
-// The critical-path results the document holds now.
-QStringList criticalPath(const Walk &w)
-{
-    QStringList marks;
-    for (TPLXGanttBar *bar : w.bars())
-        if (auto *task = dynamic_cast<TPLXTaskBar *>(bar))
-            marks << QStringLiteral("%1 %2 %3 %4 %5")
-                         .arg(task->getCriticalElement())
-                         .arg(task->getESTime())
-                         .arg(task->getLFTime())
-                         .arg(task->getLBTime())
-                         .arg(task->getGBTime());
-    for (int k = 0; k < w.ds.root()->countConnections(); ++k)
-        marks << QString::number(w.ds.root()->getConnection(k)->getCriticalElement());
-    return marks;
-}
-
 } // namespace
 
 class tst_plxUndoRestores : public QObject
@@ -336,7 +291,7 @@ private slots:
         ds.setStorage(QStringLiteral("file://") + QStringLiteral(ORVANTA_SOURCE_DIR "/examples/sample-plan.ini"));
         const Walk w{ds};
         QVERIFY(w.tree() && w.header() && w.table()->countRows() == 8);
-        QVERIFY(criticalPath(w).contains(QStringLiteral("1"))); // there is a critical path to keep up
+        QVERIFY(plxtest::criticalPath(w.ds).contains(QStringLiteral("1"))); // there is a critical path to keep up
         int saves = 0;
         const auto save = [&] { return plxtest::savedLines(ds, dir, QStringLiteral("save%1.ini").arg(++saves)); };
         const QStringList first = save();
@@ -377,11 +332,11 @@ private slots:
                 QVERIFY2(ok == (redos > 0), qPrintable(where));
             else if (!ok && !name.endsWith(QLatin1String("Grouping")))
                 QVERIFY2(w.stack().GetUndoOperationCount() == undos, qPrintable(where));
-            const QString differs = disagreement(w);
+            const QString differs = plxtest::disagreement(w.ds);
             QVERIFY2(differs.isEmpty(), qPrintable(where + QStringLiteral(": ") + differs));
-            const QStringList marks = criticalPath(w);
+            const QStringList marks = plxtest::criticalPath(w.ds);
             w.table()->updateCriticalPath();
-            QVERIFY2(marks == criticalPath(w), qPrintable(where + QStringLiteral(": critical path")));
+            QVERIFY2(marks == plxtest::criticalPath(w.ds), qPrintable(where + QStringLiteral(": critical path")));
         }
         w.stack().endGrouping();
         const QStringList last = save();

@@ -6,6 +6,7 @@
 #include "plxGanttRow.h"
 #include "plxGanttTable.h"
 #include "plxPlatform.h"
+#include "plxTaskBar.h"
 #include "plxTreeGrid.h"
 #include "plxTreeNode.h"
 #include "plxTreeRow.h"
@@ -115,5 +116,53 @@ struct LoadedPlan
     TPLXUndoRedoStack &stack() { return ds.getUndoRedoStack(); }
     bool run(std::unique_ptr<TPLXOperation> op) { return stack().doOperation(std::move(op)); }
 };
+
+// Empty when the tree and the table agree: the same rows in the same order, hidden under collapsed nodes only,
+// every row with a cell for each column.
+inline QString disagreement(TPLXDataSource &ds)
+{
+    TPLXTreeGrid *tree = ds.GetTree();
+    TPLXGanttTable *table = ds.GetTable();
+    QList<TPLXTreeNode *> nodes;
+    tree->getRootNode()->flatten(nodes);
+    if (nodes.size() != table->countRows() || tree->getRootNode()->findNodeByIndex(int(nodes.size())))
+        return QStringLiteral("%1 tree rows, %2 table rows").arg(nodes.size()).arg(table->countRows());
+    for (int i = 0; i < nodes.size(); ++i) {
+        bool hidden = false;
+        for (TPLXTreeNode *up = nodes[i]->parentNode(); up; up = up->parentNode())
+            hidden = hidden || up->isCollapsed();
+        TPLXTreeRow *row = nodes[i]->row();
+        if (!row || row->getIndex() != i || tree->getRootNode()->findNodeByIndex(i) != nodes[i] ||
+            table->getRow(i)->getOrder() != i || table->getRow(i)->isCollapsed() != hidden ||
+            row->cellsCount() != tree->getHeader()->countCells())
+            return QStringLiteral("row %1: index %2 order %3 hidden %4/%5 cells %6/%7")
+                .arg(i)
+                .arg(row ? row->getIndex() : -2)
+                .arg(table->getRow(i)->getOrder())
+                .arg(table->getRow(i)->isCollapsed())
+                .arg(hidden)
+                .arg(row ? row->cellsCount() : -1)
+                .arg(tree->getHeader()->countCells());
+    }
+    return QString();
+}
+
+// The critical-path results the document holds now.
+inline QStringList criticalPath(TPLXDataSource &ds)
+{
+    TPLXGanttTable *table = ds.GetTable();
+    QStringList marks;
+    for (TPLXGanttBar *bar : table->allBarsIn(0, table->countRows() - 1))
+        if (auto *task = dynamic_cast<TPLXTaskBar *>(bar))
+            marks << QStringLiteral("%1 %2 %3 %4 %5")
+                         .arg(task->getCriticalElement())
+                         .arg(task->getESTime())
+                         .arg(task->getLFTime())
+                         .arg(task->getLBTime())
+                         .arg(task->getGBTime());
+    for (int k = 0; k < ds.root()->countConnections(); ++k)
+        marks << QString::number(ds.root()->getConnection(k)->getCriticalElement());
+    return marks;
+}
 
 } // namespace plxtest
