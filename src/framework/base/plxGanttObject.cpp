@@ -263,3 +263,13 @@ bool TPLXDrawer::supportsHighlighting() const
 {
     return false;
 }
+
+TPLXGanttObject *PLXHeldEntity(const QVariant &value)
+{
+    const QMetaType type = value.metaType();
+    if (!(type.flags() & QMetaType::PointerToGadget) || !type.metaObject() ||
+        !type.metaObject()->inherits(&TPLXGanttObject::staticMetaObject))
+        return nullptr;
+    // Entities derive from TPLXGanttObject alone, so every entity pointer is one to its base.
+    return *static_cast<TPLXGanttObject *const *>(value.constData());
+}

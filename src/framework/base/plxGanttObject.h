@@ -291,3 +291,6 @@ public:
     // The bands of selected and focused rows; false when the document has no tree.
     virtual bool selectionColors(TColor &selected, TColor &focused) = 0;
 };
+
+// The entity a published property's value holds, or null when it holds none.
+ORVANTA_EXPORT TPLXGanttObject *PLXHeldEntity(const QVariant &value);

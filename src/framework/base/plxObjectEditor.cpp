@@ -9,21 +9,6 @@
 
 TPLXObjectEditorIntf::~TPLXObjectEditorIntf() = default;
 
-namespace {
-
-// The entity a property value holds, when it holds one.
-TPLXGanttObject *heldEntity(const QVariant &value)
-{
-    const QMetaType type = value.metaType();
-    if (!(type.flags() & QMetaType::PointerToGadget) || !type.metaObject() ||
-        !type.metaObject()->inherits(&TPLXGanttObject::staticMetaObject))
-        return nullptr;
-    // Entities derive from TPLXGanttObject alone, so every entity pointer is one to its base.
-    return *static_cast<TPLXGanttObject *const *>(value.constData());
-}
-
-} // namespace
-
 TPLXPropertySnapshot::TPLXPropertySnapshot(TPLXGanttObject *object)
 {
     // A worklist, not recursion: the entities held can chain deeply (connections to bars to settings).
@@ -36,7 +21,7 @@ TPLXPropertySnapshot::TPLXPropertySnapshot(TPLXGanttObject *object)
         for (int i = 0; i < meta->propertyCount(); ++i) {
             const QMetaProperty property = meta->property(i);
             QVariant value = property.readOnGadget(current);
-            if (TPLXGanttObject *held = heldEntity(value); held && seen.insert(held).second)
+            if (TPLXGanttObject *held = PLXHeldEntity(value); held && seen.insert(held).second)
                 pending.push_back(held);
             if (property.isWritable())
                 FValues.push_back({current, i, std::move(value)});

@@ -102,19 +102,6 @@ void TPLXFloatEditor::Store()
 
 // ------------------------------------------------------------ class
 
-namespace {
-
-TPLXGanttObject *entityOf(const QVariant &value)
-{
-    const QMetaType type = value.metaType();
-    if (!(type.flags() & QMetaType::PointerToGadget) || !type.metaObject() ||
-        !type.metaObject()->inherits(&TPLXGanttObject::staticMetaObject))
-        return nullptr;
-    return *static_cast<TPLXGanttObject *const *>(value.constData());
-}
-
-} // namespace
-
 TPLXClassEditor::TPLXClassEditor(TPLXGanttObject *instance, const QString &propName)
     : TPLXStringEditor(instance, propName)
     , FPanel(std::make_unique<QWidget>())
@@ -142,7 +129,7 @@ TPLXClassEditor::~TPLXClassEditor()
 
 TPLXGanttObject *TPLXClassEditor::heldObject() const
 {
-    return entityOf(value());
+    return PLXHeldEntity(value());
 }
 
 void TPLXClassEditor::Load()
@@ -181,7 +168,8 @@ std::unique_ptr<TPLXTypeEditor> PLXCreateTypeEditor(TPLXGanttObject *instance, c
     default:
         break;
     }
-    if (entityOf(instance->property(property.name())) || (property.metaType().flags() & QMetaType::PointerToGadget))
+    if (PLXHeldEntity(instance->property(property.name())) ||
+        (property.metaType().flags() & QMetaType::PointerToGadget))
         return std::make_unique<TPLXClassEditor>(instance, name);
     return nullptr;
 }
