@@ -144,7 +144,8 @@ private slots:
         QTEST(planner.actionText("actionUndo"), "undo");
         planner.trigger("actionUndo");
         QCOMPARE(planner.bars(), opened);
-        if (QFETCH(bool, sameKeys); sameKeys)
+        QFETCH(bool, sameKeys);
+        if (sameKeys)
             QCOMPARE(plxtest::firstDifference(saved, plxtest::savedLines(planner.dataSource(), FDir)), QString());
     }
 
