@@ -96,6 +96,22 @@ private slots:
         QVERIFY(stack.redo() && stack.redo());
         QCOMPARE(plxtest::firstDifference(after, save()), QString());
     }
+
+    // A calendar that lists its weekends twice would have one entity put back twice: it is not edited at all.
+    void sharedCategoryIsNotEdited()
+    {
+        QByteArray text = plxtest::text(plxtest::Document{{{{{QStringLiteral("T")}}}}});
+        text.replace("categories#count=1\n", "categories#count=2\ncategories#1=Weekends\n");
+        TPLXDataSource ds;
+        ds.setStorage(plxtest::storageFor(FDir, QStringLiteral("shared.ini"), text));
+        QCOMPARE(ds.GetCalendar()->getCategoriesCount(), 2);
+        TPLXCalendarEditOperation session(&ds);
+        QVERIFY(!session.isEditable());
+        session.removeCategory(0);
+        QVERIFY(!session.finish());
+        QVERIFY(!session.perform());
+        QCOMPARE(ds.GetCalendar()->getCategoriesCount(), 2);
+    }
 };
 
 QTEST_MAIN(tst_plxCalendarOperation)
