@@ -5,6 +5,7 @@
 #include "plxDataSource.h"
 #include "plxDocumentCalendar.h"
 #include "plxDocumentFixture.h"
+#include "plxTaskBar.h"
 
 #include <QtTest>
 
@@ -95,6 +96,24 @@ private slots:
         QCOMPARE(plxtest::firstDifference(opened, save()), QString());
         QVERIFY(stack.redo() && stack.redo());
         QCOMPARE(plxtest::firstDifference(after, save()), QString());
+    }
+
+    // A task given by its dates keeps the working time it had: a holiday inside moves its end.
+    void taskKeepsItsWorkingTime()
+    {
+        TPLXDataSource ds;
+        ds.setStorage(plxtest::storageFor(FDir, QStringLiteral("task.ini"), plxtest::text({{{}}})));
+        // Not yet measured in working time, as no critical path has seen it.
+        auto *task = new TPLXTaskBar(plxtest::kMonday, plxtest::kMonday + 2, 0);
+        ds.GetTable()->getRow(0)->AddBar(task);
+        auto session = std::make_unique<TPLXCalendarEditOperation>(&ds);
+        IPLXDateCategory *site = session->addCategory(std::make_unique<TPLXDateCategory>(QStringLiteral("Site"), 0));
+        session->addDate(site, std::make_unique<TPLXFixedDateException>(plxtest::kMonday + 1, QStringLiteral("Fair")));
+        task->getEffectiveDuration(); // as the chart painted behind a dialog asks
+        QVERIFY(session->finish() && ds.getUndoRedoStack().doOperation(std::move(session)));
+        QCOMPARE(task->getEndDate(), plxtest::kMonday + 3);
+        QVERIFY(ds.getUndoRedoStack().undo());
+        QCOMPARE(task->getEndDate(), plxtest::kMonday + 2);
     }
 
     // A calendar that lists its weekends twice would have one entity put back twice: it is not edited at all.
