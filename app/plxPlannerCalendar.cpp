@@ -93,6 +93,7 @@ TPLXCalendarDialog::TPLXCalendarDialog(TPLXCalendarEditOperation &session, TDate
     , FExceptionName(named(new QLineEdit, "exceptionName"))
     , FFrom(dateEdit("exceptionFrom"))
     , FTo(dateEdit("exceptionTo"))
+    , FRangeHint(new QLabel(text("endBeforeStart")))
     , FRecurringFields(new QWidget)
     , FMode(named(new QComboBox, "recurringMode"))
     , FPeriod(spin("recurringPeriod", 1, 999))
@@ -152,6 +153,8 @@ TPLXCalendarDialog::TPLXCalendarDialog(TPLXCalendarEditOperation &session, TDate
     exceptionForm->addRow(text("name"), FExceptionName);
     exceptionForm->addRow(text("from"), FFrom);
     exceptionForm->addRow(text("to"), FTo);
+    exceptionForm->addRow(FRangeHint);
+    FRangeHint->hide();
     exceptionForm->addRow(FRecurringFields);
     auto *right = new QVBoxLayout;
     right->addWidget(new QLabel(text("exceptions")));
@@ -313,6 +316,7 @@ void TPLXCalendarDialog::showException()
         FHourTo->setValue(recurring->getHourTo());
     }
     FShowing = false;
+    FRangeHint->hide();
     // Only dated exceptions of categories that keep them are edited; the weekend has nothing to edit.
     FExceptionFields->setEnabled(fixed && FExceptionButtons->isEnabled());
     FRecurringFields->setVisible(recurring != nullptr);
@@ -355,8 +359,14 @@ void TPLXCalendarDialog::storeException()
     const QString name = FExceptionName->text();
     const TDateTime from = fromQt(FFrom->dateTime());
     const TDateTime to = fromQt(FTo->dateTime());
+    const bool recurring = dynamic_cast<TPLXRecurringDateException *>(date) != nullptr;
+    // A dated interval must end after it starts; until it does, the last valid one stays.
+    const bool reversed = !recurring && to <= from;
+    FRangeHint->setVisible(reversed);
+    if (reversed)
+        return;
     std::unique_ptr<IPLXDateException> edited;
-    if (dynamic_cast<TPLXRecurringDateException *>(date))
+    if (recurring)
         edited = std::make_unique<TPLXRecurringDateException>(TPLXTimeMode(FMode->currentData().toInt()),
                                                               quint16(FPeriod->value()), quint16(FDayFrom->value()),
                                                               quint16(FDayTo->value()), quint8(FHourFrom->value()),

@@ -10,6 +10,7 @@
 class QCheckBox;
 class QComboBox;
 class QDateTimeEdit;
+class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
@@ -57,6 +58,7 @@ private:
     QLineEdit *FExceptionName;
     QDateTimeEdit *FFrom;
     QDateTimeEdit *FTo;
+    QLabel *FRangeHint;
     QWidget *FRecurringFields;
     QComboBox *FMode;
     QSpinBox *FPeriod;

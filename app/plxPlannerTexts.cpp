@@ -48,6 +48,8 @@ constexpr TPlannerText plannerTexts[] = {
     {"colour", "Farbe...", "Colour...", "Couleur..."},
     {"from", "Von", "From", "Du"},
     {"to", "Bis", "To", "Au"},
+    {"endBeforeStart", "Das Ende muss nach dem Anfang liegen", "The end must come after the start",
+     "La fin doit suivre le début"},
     {"repeats", "Wiederholung", "Repeats", "Répétition"},
     {"addDates", "Zeitraum hinzufügen", "Add dates", "Ajouter une période"},
     {"addRecurring", "Wiederkehrend hinzufügen", "Add recurring", "Ajouter une récurrence"},
