@@ -1,4 +1,5 @@
 // The Edit, View and Insert commands of the planner's window.
+#include "plxPlannerCalendar.h"
 #include "plxPlannerWindow.h"
 
 #include <orvanta/orvanta.h>
@@ -67,7 +68,22 @@ void TPLXPlannerWindow::editProperties()
 
 void TPLXPlannerWindow::editCalendar()
 {
-    editObject(FDataSource->GetCalendar());
+    TPLXGanttDocument *document = FDataSource->root();
+    if (!document || !FDataSource->GetCalendar())
+        return;
+    FChart->PostActiveEditor();
+    auto session = std::make_unique<TPLXCalendarEditOperation>(FDataSource.get());
+    if (!session->isEditable()) {
+        PLXShowMessage(text("calendarDamaged"));
+        return;
+    }
+    TPLXCalendarDialog dialog(*session, document->getStartDate(), FLanguage, this);
+    // The whole session is one undo step; the step refreshes the critical path.
+    if (dialog.exec() == QDialog::Accepted && session->finish())
+        FChart->handleOperation(std::move(session));
+    else
+        session->cancel();
+    FChart->Paint();
 }
 
 void TPLXPlannerWindow::editObject(TPLXGanttObject *object)

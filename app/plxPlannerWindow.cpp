@@ -300,9 +300,11 @@ void TPLXPlannerWindow::updateState()
     const TPLXUndoRedoStack &stack = FDataSource->getUndoRedoStack();
     TPLXOperation *undo = stack.topUndoOperation();
     TPLXOperation *redo = stack.topRedoOperation();
-    FUndo->setText(undo ? text("undoNamed").arg(undo->displayName()) : text("undo"));
+    // An operation the text table names is shown in the window's language.
+    const auto named = [this](const TPLXOperation *op) { return text(op->displayName().toLatin1().constData()); };
+    FUndo->setText(undo ? text("undoNamed").arg(named(undo)) : text("undo"));
     FUndo->setEnabled(undo != nullptr);
-    FRedo->setText(redo ? text("redoNamed").arg(redo->displayName()) : text("redo"));
+    FRedo->setText(redo ? text("redoNamed").arg(named(redo)) : text("redo"));
     FRedo->setEnabled(redo != nullptr);
     if (TPLXDocumentCalendar *calendar = FDataSource->GetCalendar())
         for (QAction *action : FTimeModes->actions())

@@ -1,10 +1,14 @@
+#include "plxDocumentFixture.h"
 #include "plxPlannerWindow.h"
 
 #include <orvanta/orvanta.h>
 
 #include <QAction>
+#include <QDateTimeEdit>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
+#include <QPushButton>
 #include <QSettings>
 #include <QStatusBar>
 #include <QTemporaryDir>
@@ -95,6 +99,54 @@ private slots:
         QCOMPARE(reloaded.bars(), moved);
         QCOMPARE(QSettings().value(QStringLiteral("recentFiles")).toStringList().first(),
                  FDir.filePath(QStringLiteral("moved.ini")));
+    }
+
+    // A modal form, driven from inside its own loop, moves the first task's finish; undo gives back the saved
+    // document.
+    void modalForms_data()
+    {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QString>("undo");
+        // The property form's undo sets the bar's end where the file had only its working time: same dates, other
+        // keys.
+        QTest::addColumn<bool>("sameKeys");
+        QTest::newRow("properties: a longer task") << "actionProperties"
+                                                   << "&Undo Edit object" << false;
+        QTest::newRow("calendar: a holiday on its first day") << "actionCalendar"
+                                                              << "&Undo Calendar edit" << true;
+    }
+    void modalForms()
+    {
+        QFETCH(QString, action);
+        Planner planner;
+        QVERIFY(planner.openDocument(kSample));
+        TPLXGanttBar *bar = planner.dataSource().GetTable()->getRow(1)->getBarOfKind<TPLXTaskBar>(0);
+        planner.dataSource().GetTable()->setFocusedBar(bar);
+        const double end = bar->getEndDate();
+        const QList<QList<double>> opened = planner.bars();
+        const QStringList saved = plxtest::savedLines(planner.dataSource(), FDir);
+        QTimer::singleShot(0, &planner, [&] {
+            QWidget *form = QApplication::activeModalWidget();
+            if (action == QLatin1String("actionProperties")) {
+                form->findChild<QLineEdit *>(QStringLiteral("effectiveDuration"))->setText(QStringLiteral("3"));
+            } else {
+                form->findChild<QPushButton *>(QStringLiteral("addCategory"))->click();
+                form->findChild<QPushButton *>(QStringLiteral("addDates"))->click();
+                const QDateTime day(QDate(1899, 12, 30).addDays(qint64(bar->getStartDate())), QTime(0, 0), Qt::UTC);
+                form->findChild<QDateTimeEdit *>(QStringLiteral("exceptionFrom"))->setDateTime(day);
+                form->findChild<QDateTimeEdit *>(QStringLiteral("exceptionTo"))->setDateTime(day.addDays(1));
+            }
+            qobject_cast<QDialog *>(form)->accept();
+        });
+        planner.trigger(qPrintable(action));
+        QVERIFY(bar->getEndDate() > end);
+        QCoreApplication::processEvents();
+        QTEST(planner.actionText("actionUndo"), "undo");
+        planner.trigger("actionUndo");
+        QCOMPARE(planner.bars(), opened);
+        QFETCH(bool, sameKeys);
+        if (sameKeys)
+            QCOMPARE(plxtest::firstDifference(saved, plxtest::savedLines(planner.dataSource(), FDir)), QString());
     }
 
     // Unsaved changes are asked about before another document replaces them.

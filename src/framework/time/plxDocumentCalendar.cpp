@@ -635,13 +635,34 @@ IPLXDateException *TPLXDateCategory::getDateByIndex(int Index) const
 
 IPLXDateException *TPLXDateCategory::addDate(std::unique_ptr<IPLXDateException> Date)
 {
+    return insertDate(getDatesCount(), std::move(Date));
+}
+
+IPLXDateException *TPLXDateCategory::insertDate(int Index, std::unique_ptr<IPLXDateException> Date)
+{
     if (!Date)
         return nullptr;
     IPLXDateException *added = Date.release();
     added->setParent(this);
-    FDates.append(added);
+    FDates.insert(std::clamp(Index, 0, getDatesCount()), added);
     PLXCalendarChanged();
     return added;
+}
+
+std::unique_ptr<IPLXDateException> TPLXDateCategory::takeDate(int Index)
+{
+    IPLXDateException *date = getDateByIndex(Index);
+    if (!date || date->getParent() != this)
+        return nullptr;
+    FDates.removeAt(Index);
+    date->setParent(nullptr);
+    PLXCalendarChanged();
+    return std::unique_ptr<IPLXDateException>(date);
+}
+
+void TPLXDateCategory::setName(const QString &Name)
+{
+    FName = Name;
 }
 
 void TPLXDateCategory::removeDate(int Index)
@@ -841,13 +862,29 @@ QString TPLXDocumentCalendar::getDateLabel(TDateTime date, TPLXTimeMode mode)
 
 IPLXDateCategory *TPLXDocumentCalendar::addDateCategory(std::unique_ptr<IPLXDateCategory> Category)
 {
+    return insertDateCategory(getCategoriesCount(), std::move(Category));
+}
+
+IPLXDateCategory *TPLXDocumentCalendar::insertDateCategory(int index, std::unique_ptr<IPLXDateCategory> Category)
+{
     if (!Category)
         return nullptr;
     IPLXDateCategory *added = Category.release();
     added->setParent(this);
-    FCategories.append(added);
+    FCategories.insert(std::clamp(index, 0, getCategoriesCount()), added);
     PLXCalendarChanged();
     return added;
+}
+
+std::unique_ptr<IPLXDateCategory> TPLXDocumentCalendar::takeDateCategory(int index)
+{
+    IPLXDateCategory *category = getDateCategory(index);
+    if (!category || category->getParent() != this)
+        return nullptr;
+    FCategories.removeAt(index);
+    category->setParent(nullptr);
+    PLXCalendarChanged();
+    return std::unique_ptr<IPLXDateCategory>(category);
 }
 
 IPLXDateCategory *TPLXDocumentCalendar::getDateCategory(int index) const

@@ -237,6 +237,15 @@ public:
     virtual void removeDate(int Index) = 0;
     // The first exception that matches, or null.
     virtual IPLXDateException *matchDate(TDateTime date, TPLXTimeMode mode) = 0;
+    // Puts the exception at Index (clamped to the list) and owns it; returns it (null is ignored).
+    virtual IPLXDateException *insertDate(int Index, std::unique_ptr<IPLXDateException> Date) = 0;
+    // Takes the exception at Index out of the list and hands it over; null, and the list
+    // unchanged, when there is none there or the category does not own it.
+    virtual std::unique_ptr<IPLXDateException> takeDate(int Index) = 0;
+    virtual void setName(const QString &Name) = 0;
+    // A predefined category keeps only its colour in a file: its name, working flag and
+    // exceptions come from its class, so editing them would not last.
+    virtual bool isPredefined() const = 0;
 };
 
 class ORVANTA_EXPORT TPLXDateCategory : public IPLXDateCategory
@@ -262,6 +271,10 @@ public:
     IPLXDateException *addDate(std::unique_ptr<IPLXDateException> Date) override;
     void removeDate(int Index) override;
     IPLXDateException *matchDate(TDateTime date, TPLXTimeMode mode) override;
+    IPLXDateException *insertDate(int Index, std::unique_ptr<IPLXDateException> Date) override;
+    std::unique_ptr<IPLXDateException> takeDate(int Index) override;
+    void setName(const QString &Name) override;
+    bool isPredefined() const override { return false; }
 
     // Takes exceptions that were loaded with this category as their parent.
     void adoptLoadedDates(const QList<IPLXDateException *> &dates);
@@ -283,6 +296,8 @@ class ORVANTA_EXPORT TPLXWeekendsDateCategory : public TPLXDateCategory
 public:
     TPLXWeekendsDateCategory();
     void doSave(const QString &name, IPLXMedia &media, TPLXEntityFactory &factory) override;
+    void setName(const QString &) override {}
+    bool isPredefined() const override { return true; }
 };
 
 class ORVANTA_EXPORT TPLXHolidaysDateCategory : public TPLXDateCategory
@@ -293,6 +308,8 @@ class ORVANTA_EXPORT TPLXHolidaysDateCategory : public TPLXDateCategory
 public:
     TPLXHolidaysDateCategory();
     void doSave(const QString &name, IPLXMedia &media, TPLXEntityFactory &factory) override;
+    void setName(const QString &) override {}
+    bool isPredefined() const override { return true; }
 };
 
 class ORVANTA_EXPORT TPLXVacationsDateCategory : public TPLXDateCategory
@@ -303,6 +320,8 @@ class ORVANTA_EXPORT TPLXVacationsDateCategory : public TPLXDateCategory
 public:
     TPLXVacationsDateCategory();
     void doSave(const QString &name, IPLXMedia &media, TPLXEntityFactory &factory) override;
+    void setName(const QString &) override {}
+    bool isPredefined() const override { return true; }
 };
 
 // ------------------------------------------------------------ calendars
@@ -389,6 +408,11 @@ public:
     // Appends a "Weekends" category holding the weekend and an empty working "Vacations" one.
     void AddPredefinedCategories();
     int getCategoryIndexByName(const QString &Name) const;
+    // Puts the category at index (clamped to the list) and owns it; returns it (null is ignored).
+    IPLXDateCategory *insertDateCategory(int index, std::unique_ptr<IPLXDateCategory> Category);
+    // Takes the category at index out of the list and hands it over; null, and the list
+    // unchanged, when there is none there or the calendar does not own it.
+    std::unique_ptr<IPLXDateCategory> takeDateCategory(int index);
     IPLXDateException *matchDate(TDateTime date, TPLXTimeMode mode);
 
     // Takes categories that were loaded with this calendar as their parent.
