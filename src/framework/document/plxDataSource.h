@@ -56,6 +56,13 @@ public:
     // and returns false.
     bool SaveToMedia(const QString &name);
     void clearDocument();
+    // Replaces the document with the plan in the XML interchange file
+    // `fileName` as one undo step. A refused file shows why and changes nothing.
+    bool ImportProjectXml(const QString &fileName);
+    // Writes the document as such a plan; the file is replaced whole or not at all.
+    bool ExportProjectXml(const QString &fileName);
+    // Swaps `document` with the shown one: both halves of an undoable replacement.
+    void exchangeDocument(std::unique_ptr<TPLXGanttDocument> &document);
 
     TPLXGanttDocument *root() const { return FRoot.get(); }
     TPLXDocumentSetup *documentSetup() const override;
