@@ -614,6 +614,7 @@ void TPlanReader::writeCalendar(QByteArray &out)
         }
         const TDateTime from = std::floor(toDays(e.from));
         const TDateTime to = std::floor(toDays(e.to)) + 1;
+        // Numbered per section written: a weekly exception of several days writes one per day.
         const QString name = QStringLiteral("Exception %1").arg(names.size() + 1);
         const QString title = e.name.simplified();
         const TDateTime monthStart = from - (e.from.date().day() - 1);
@@ -634,7 +635,7 @@ void TPlanReader::writeCalendar(QByteArray &out)
             const TDateTime monday = from - (PLXDecodeDate(from).dayOfWeek - 1);
             for (int day = 1; day <= 7; ++day)
                 if (e.daysOfWeek & (1 << (day - 1))) {
-                    const QString each = QStringLiteral("%1 Day %2").arg(name).arg(day);
+                    const QString each = QStringLiteral("Exception %1").arg(names.size() + 1);
                     recurring(dates, each, title, tmWeek, e.period, ourWeekday(day), monday, to);
                     names << each;
                 }
@@ -677,6 +678,8 @@ QByteArray TPlanReader::toIni()
     writeCalendar(calendar);
 
     // Children follow their parent: a task is a group when the next one is deeper.
+    // Sections are numbered by position, so an exported plan (whose UIDs are
+    // positions) comes back under the same names.
     QList<QString> rows;
     QHash<qint64, QString> barOf;
     QList<QStringList> children(tasks.size() + 1);
@@ -684,9 +687,9 @@ QByteArray TPlanReader::toIni()
     for (int i = 0; i < tasks.size(); ++i) {
         const TXmlTask &task = tasks[i];
         parents.resize(task.level);
-        children[parents.last() + 1] << QStringLiteral("Node %1").arg(task.uid);
+        children[parents.last() + 1] << QStringLiteral("Node %1").arg(i + 1);
         parents.append(i);
-        rows << QStringLiteral("Row %1").arg(task.uid);
+        rows << QStringLiteral("Row %1").arg(i + 1);
     }
     QStringList links;
     QByteArray linkText;
@@ -697,7 +700,7 @@ QByteArray TPlanReader::toIni()
         const QString bar = (group            ? QStringLiteral("Summary %1")
                              : task.milestone ? QStringLiteral("Milestone %1")
                                               : QStringLiteral("Task %1"))
-                                .arg(task.uid);
+                                .arg(i + 1);
         section(out, row, "Gantt Row");
         out += "height=25\n";
         if (task.isNull) {
@@ -799,7 +802,7 @@ QByteArray TPlanReader::toIni()
     head += "row=empty\n";
     array(head, "children", children[0]);
     for (int i = 0; i < tasks.size(); ++i) {
-        const qint64 uid = tasks[i].uid;
+        const int uid = i + 1;
         const QString treeRow = QStringLiteral("Tree Row %1").arg(uid);
         section(out, QStringLiteral("Node %1").arg(uid), "Tree Node");
         line(out, "row", treeRow);
@@ -1084,7 +1087,13 @@ void TPlanWriter::writeTasks()
         const TDateTime end = bar->getEndDate();
         if (std::abs(start - std::floor(start)) > kMinute)
             losses.add("sub-day start times");
-        const double days = milestone ? 0.0 : std::max(0.0, std::nearbyint(calendar->diffEffective(start, end)));
+        // A task's own working-time duration; a summary's spans its children.
+        const double span = milestone          ? 0.0
+                            : bar->asTaskBar() ? bar->asTaskBar()->getEffectiveDuration()
+                                               : calendar->diffEffective(start, end);
+        const double days = std::max(0.0, std::nearbyint(span));
+        if (std::abs(span - days) * 480 >= 1)
+            losses.add("sub-day durations");
         // The finish is the end of the last working day the task takes.
         const TDateTime lastDay = days > 0 ? std::floor(calendar->substrEffective(end, 1)) : std::floor(start);
         element("Start", at(std::floor(start), QTime(8, 0)));
