@@ -9,6 +9,9 @@
 #include "plxPlatform.h"
 #include "plxTaskBar.h"
 #include "plxTestSupport.h"
+#include "plxTreeCell.h"
+#include "plxTreeGrid.h"
+#include "plxTreeRow.h"
 
 #include <QDateTime>
 #include <QRegularExpression>
@@ -115,6 +118,9 @@ private slots:
                 task[reader.name().toString()] = reader.readElementText(QXmlStreamReader::IncludeChildElements);
             if (!reader.isEndElement() || reader.name() != QLatin1String("Task"))
                 continue;
+            // Names come through whole, entities and quotes included.
+            if (const int row = task.value(QStringLiteral("UID")).toInt() - 1; row >= 0)
+                QCOMPARE(source.GetTree()->getRow(row)->getCell(0)->GetText(), task.value(QStringLiteral("Name")));
             const double hours =
                 task.value(QStringLiteral("Duration")).mid(2).section(QLatin1Char('H'), 0, 0).toDouble();
             TPLXGanttBar *bar = nullptr;

@@ -499,6 +499,19 @@ TDateTime TPlanReader::startOf(const QDateTime &at, bool milestone)
                                                                                                               : day;
 }
 
+// A name as one line of the document text that reads back as itself: blanks
+// run together, and an outer pair of quotes, which the store takes as quoting, escaped.
+QString storedText(const QString &text)
+{
+    QString value = text.simplified();
+    if (value.size() >= 2 && value.front() == QLatin1Char('"') && value.back() == QLatin1Char('"'))
+        value =
+            QLatin1Char('"') +
+            value.replace(QLatin1Char('\\'), QLatin1String("\\\\")).replace(QLatin1Char('"'), QLatin1String("\\\"")) +
+            QLatin1Char('"');
+    return value;
+}
+
 // Line builders for the document text.
 void line(QByteArray &out, const char *key, const QString &value)
 {
@@ -616,7 +629,7 @@ void TPlanReader::writeCalendar(QByteArray &out)
         const TDateTime to = std::floor(toDays(e.to)) + 1;
         // Numbered per section written: a weekly exception of several days writes one per day.
         const QString name = QStringLiteral("Exception %1").arg(names.size() + 1);
-        const QString title = e.name.simplified();
+        const QString title = storedText(e.name);
         const TDateTime monthStart = from - (e.from.date().day() - 1);
         const TDateTime yearStart = PLXEncodeDate(e.from.date().year(), 1, 1);
         switch (e.type) {
@@ -814,8 +827,7 @@ QByteArray TPlanReader::toIni()
                " Start\ncells#2=" + treeRow.toUtf8() + " Finish\n";
         section(out, treeRow + QStringLiteral(" Name"), "Tree Simple Text Cell");
         out += "rowSettings=Plan Tree Row Settings\ncolSettings=Name Column Settings\ndataType=Name Type\n";
-        // One line per value: line breaks in a name become spaces.
-        line(out, "text", tasks[i].name.simplified());
+        line(out, "text", storedText(tasks[i].name));
         section(out, treeRow + QStringLiteral(" Start"), "Tree Auto Cell");
         out += "rowSettings=Plan Tree Row Settings\ncolSettings=Start Column Settings\ndataType=Start Type\n";
         section(out, treeRow + QStringLiteral(" Finish"), "Tree Auto Cell");
