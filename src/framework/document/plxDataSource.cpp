@@ -32,6 +32,7 @@ public:
         , FOther(std::move(document))
     {
     }
+    ~TPLXDocumentReplaceOperation() override { FSource->retireDocument(std::move(FOther)); }
     bool perform() override { return exchange(); }
     bool undo() override { return exchange(); }
     QString displayName() const override { return QStringLiteral("Import"); }
@@ -82,6 +83,7 @@ TPLXDataSource::~TPLXDataSource()
     clearDocument();
     // Recorded operations refer to the document's entities: drop them first.
     FUndoRedoStack->clear();
+    FRetired.clear();
     FRoot.reset();
     PLXRessourcesFinalize();
 }
@@ -100,6 +102,7 @@ void TPLXDataSource::setStorage(const QString &name)
     std::unique_ptr<TPLXGanttDocument> previous = std::move(FRoot);
     buildDocument();
     FUndoRedoStack->clear();
+    FRetired.clear();
     previous.reset();
     // A load cancelled through the factory's progress callback stays as far as it got.
     if (!FRoot && !name.isEmpty() && !FLoadCancelled) {
@@ -195,6 +198,12 @@ bool TPLXDataSource::ExportProjectXml(const QString &fileName)
     return false;
 }
 
+void TPLXDataSource::retireDocument(std::unique_ptr<TPLXGanttDocument> document)
+{
+    if (document)
+        FRetired.push_back(std::move(document));
+}
+
 void TPLXDataSource::exchangeDocument(std::unique_ptr<TPLXGanttDocument> &document)
 {
     std::swap(FRoot, document);
@@ -206,6 +215,7 @@ void TPLXDataSource::exchangeDocument(std::unique_ptr<TPLXGanttDocument> &docume
 void TPLXDataSource::clearUndoRedoStack()
 {
     FUndoRedoStack->clear();
+    FRetired.clear();
 }
 
 void TPLXDataSource::repaintOwnerForm()
