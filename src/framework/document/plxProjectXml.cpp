@@ -546,9 +546,36 @@ void array(QByteArray &out, const char *key, const QStringList &items)
         out += key + ('#' + QByteArray::number(i)) + '=' + items[i].toUtf8() + '\n';
 }
 
-void recurring(QByteArray &out, const QString &name, const QString &title, TPLXTimeMode mode, int period, int dayFrom,
+// The day of the occurrence in the period from `start`, as the calendar places it.
+TDateTime occurrence(TPLXTimeMode mode, TDateTime start, int day)
+{
+    const bool leapShift = mode == tmYear && PLXIsLeapYear(PLXDecodeDate(start).year) && day > 60;
+    return start + (day == 0 ? 0 : leapShift ? day : day - 1);
+}
+
+TDateTime nextPeriod(TPLXTimeMode mode, TDateTime start)
+{
+    return mode == tmWeek ? start + 7 : PLXAddMonths(start, mode == tmMonth ? 1 : 12);
+}
+
+// A whole-day window on `dayFrom` in every `period`-th week, month or year
+// (or day) from the day `from` up to the day before `to`. Loading cuts the
+// range to period starts; it is cut here first so that exactly the file's
+// occurrences stay: a period whose occurrence lies outside the file's range
+// is left out, a period the file's range covers whole is kept. A range left
+// without a period writes nothing and returns false: it has no occurrence.
+bool recurring(QByteArray &out, const QString &name, const QString &title, TPLXTimeMode mode, int period, int dayFrom,
                TDateTime from, TDateTime to)
 {
+    if (mode != tmDay) {
+        const TDateTime first = StartOfPeriod(from, mode);
+        from = occurrence(mode, first, dayFrom) >= from ? first : nextPeriod(mode, first);
+        const TDateTime last = StartOfPeriod(to - 1, mode);
+        const TDateTime after = nextPeriod(mode, last);
+        to = after == to || occurrence(mode, last, dayFrom) < to ? after : last;
+        if (to <= from)
+            return false;
+    }
     section(out, name, "Recurring Date Exception");
     line(out, "Name", title);
     line(out, "DateFrom", from);
@@ -559,6 +586,7 @@ void recurring(QByteArray &out, const QString &name, const QString &title, TPLXT
     line(out, "DayTo", static_cast<double>(dayFrom + 1));
     line(out, "HourFrom", 0.0);
     line(out, "HourTo", 0.0);
+    return true;
 }
 
 void TPlanReader::writeCalendar(QByteArray &out)
@@ -630,8 +658,11 @@ void TPlanReader::writeCalendar(QByteArray &out)
         // Numbered per section written: a weekly exception of several days writes one per day.
         const QString name = QStringLiteral("Exception %1").arg(names.size() + 1);
         const QString title = storedText(e.name);
-        const TDateTime monthStart = from - (e.from.date().day() - 1);
-        const TDateTime yearStart = PLXEncodeDate(e.from.date().year(), 1, 1);
+        const bool dayOfMonth = e.monthDay >= 1 && e.monthDay <= 31 && e.month >= 0 && e.month <= 11;
+        if (!dayOfMonth && (e.type == 2 || e.type == 4)) {
+            losses.add("calendar exceptions on days that do not exist");
+            continue;
+        }
         switch (e.type) {
         case 1:
             if (e.period <= 1) {
@@ -639,30 +670,28 @@ void TPlanReader::writeCalendar(QByteArray &out)
                 line(dates, "Name", title);
                 line(dates, "DateFrom", from);
                 line(dates, "DateTo", to);
-            } else {
-                recurring(dates, name, title, tmDay, e.period, 0, from, to);
+                names << name;
+            } else if (recurring(dates, name, title, tmDay, e.period, 0, from, to)) {
+                names << name;
             }
-            names << name;
             break;
-        case 6: {
-            const TDateTime monday = from - (PLXDecodeDate(from).dayOfWeek - 1);
+        case 6:
             for (int day = 1; day <= 7; ++day)
                 if (e.daysOfWeek & (1 << (day - 1))) {
                     const QString each = QStringLiteral("Exception %1").arg(names.size() + 1);
-                    recurring(dates, each, title, tmWeek, e.period, ourWeekday(day), monday, to);
-                    names << each;
+                    if (recurring(dates, each, title, tmWeek, e.period, ourWeekday(day), from, to))
+                        names << each;
                 }
             break;
-        }
         case 4:
-            recurring(dates, name, title, tmMonth, e.period, e.monthDay, monthStart, to);
-            names << name;
+            if (recurring(dates, name, title, tmMonth, e.period, e.monthDay, from, to))
+                names << name;
             break;
         case 2:
-            recurring(dates, name, title, tmYear, e.period,
-                      DayMonthInYear(static_cast<quint16>(e.monthDay), static_cast<quint16>(e.month + 1)), yearStart,
-                      to);
-            names << name;
+            if (recurring(dates, name, title, tmYear, e.period,
+                          DayMonthInYear(static_cast<quint16>(e.monthDay), static_cast<quint16>(e.month + 1)), from,
+                          to))
+                names << name;
             break;
         default:
             losses.add("calendar exceptions by weekday position or count");
