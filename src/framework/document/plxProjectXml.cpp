@@ -707,8 +707,10 @@ void TPlanReader::writeCalendar(QByteArray &out)
     }
     section(out, QStringLiteral("Plan Calendar"), "Document Calendar");
     array(out, "categories", categories);
-    if (weekends)
+    if (weekends) {
         section(out, QStringLiteral("Weekends"), "Predefined Date Category");
+        line(out, "Color", QStringLiteral("$027FFFFF"));
+    }
     out += dates;
 }
 
@@ -814,12 +816,22 @@ QByteArray TPlanReader::toIni()
     section(head, QStringLiteral("root"), "Document");
     TDateTime start = projectStart.isValid() ? std::floor(toDays(projectStart)) : startOf(QDateTime(), false);
     line(head, "startDate", start);
-    head += "table=Plan Table\ncalendar=Plan Calendar\ntree=Plan Tree\n";
+    // The settings records of the built-in document, so that bars look as the planner draws new ones.
+    head += "table=Plan Table\ncalendar=Plan Calendar\ntree=Plan Tree\ntask bar settings=Plan Task Bars\n"
+            "connection settings=Plan Connections\nimage bar settings=Plan Image Bars\n"
+            "progress bar settings=Plan Progress Bars\ntext bar settings=Plan Text Bars\n"
+            "textual halo settings=Plan Text Halo\nhint text settings=Plan Hint Text\nlegend=Plan Legend\n";
     array(head, "time scales", {QStringLiteral("Week Scale"), QStringLiteral("Day Scale")});
     array(head, "connections", links);
     head += "\n[Week Scale]\ntypeID=Time Scale\nrelative time mode=1\n"
             "\n[Day Scale]\ntypeID=Time Scale\ngrid=Plan Table\n";
+    head += "\n[Plan Task Bars]\ntypeID=Task Bar Settings\n\n[Plan Connections]\ntypeID=Connection Settings\n"
+            "\n[Plan Image Bars]\ntypeID=Image Bar Settings\n\n[Plan Progress Bars]\ntypeID=Progress Bar Settings\n"
+            "\n[Plan Text Bars]\ntypeID=Text Settings\n\n[Plan Text Halo]\ntypeID=Textual Halo Settings\n"
+            "\n[Plan Hint Text]\ntypeID=Text Settings\n\n[Plan Legend]\ntypeID=Legend\n"
+            "\n[Plan Pert Boxes]\ntypeID=Pert Bar Settings\n";
     section(head, QStringLiteral("Plan Table"), "Gantt Table");
+    head += "default pert settings=Plan Pert Boxes\n";
     array(head, "rows", rows);
     head += "\n[Plan Tree]\ntypeID=Tree Grid\nwidth=400\nheader=Plan Tree Header\nroot node=Plan Tree Root\n"
             "vertical pane=Plan Vertical Pane\ndefault row settings=Plan Tree Row Settings\n"
