@@ -69,6 +69,12 @@ QString TPLXPlannerWindow::chooseFile(FileQuestion question, const QString &sugg
     case FileQuestion::ExportPdf:
         return QFileDialog::getSaveFileName(this, text("exportPdf").remove(QLatin1Char('&')), suggestion,
                                             QStringLiteral("PDF (*.pdf)"));
+    case FileQuestion::ImportProjectXml:
+        return QFileDialog::getOpenFileName(this, text("importProjectXml").remove(QLatin1Char('&')), suggestion,
+                                            QStringLiteral("XML (*.xml);;* (*)"));
+    case FileQuestion::ExportProjectXml:
+        return QFileDialog::getSaveFileName(this, text("exportProjectXml").remove(QLatin1Char('&')), suggestion,
+                                            QStringLiteral("XML (*.xml)"));
     }
     return QString();
 }
@@ -206,6 +212,23 @@ void TPLXPlannerWindow::fileExportImage()
         return;
     }
     saveChart(*FDataSource, path, std::max(FChart->width(), 1200));
+}
+
+// The imported plan replaces the document as one undo step; the file it was opened from stays its store.
+void TPLXPlannerWindow::fileImportProjectXml()
+{
+    const QString path = chooseFile(FileQuestion::ImportProjectXml, QString());
+    if (path.isEmpty())
+        return;
+    FChart->PostActiveEditor();
+    FDataSource->ImportProjectXml(path);
+}
+
+void TPLXPlannerWindow::fileExportProjectXml()
+{
+    const QString path = chooseFile(FileQuestion::ExportProjectXml, QString());
+    if (!path.isEmpty())
+        FDataSource->ExportProjectXml(path);
 }
 
 void TPLXPlannerWindow::filePageSetup()

@@ -22,6 +22,8 @@ constexpr TPlannerText plannerTexts[] = {
     {"save", "&Speichern", "&Save", "&Enregistrer"},
     {"saveAs", "Speichern &unter...", "Save &as...", "Enregistrer &sous..."},
     {"exportImage", "Als &Bild exportieren...", "Export &image...", "Exporter en &image..."},
+    {"importProjectXml", "Project-XML &importieren...", "Import Project &XML...", "Importer du &XML Project..."},
+    {"exportProjectXml", "Als Project-&XML exportieren...", "Export Pro&ject XML...", "Exporter en XML Pro&ject..."},
     {"pageSetup", "Seite &einrichten...", "Page set&up...", "&Mise en page..."},
     {"printPreview", "Druck&vorschau...", "Print pre&view...", "&Aperçu avant impression..."},
     {"print", "&Drucken...", "&Print...", "&Imprimer..."},

@@ -126,6 +126,8 @@ void TPLXPlannerWindow::buildMenus()
     saveAs->setShortcut(QKeySequence::SaveAs);
     FTexts[saveAs] = "saveAs";
     addAction(file, "exportImage", "actionExportImage", &TPLXPlannerWindow::fileExportImage);
+    addAction(file, "importProjectXml", "actionImportProjectXml", &TPLXPlannerWindow::fileImportProjectXml);
+    addAction(file, "exportProjectXml", "actionExportProjectXml", &TPLXPlannerWindow::fileExportProjectXml);
     file->addSeparator();
     addAction(file, "pageSetup", "actionPageSetup", &TPLXPlannerWindow::filePageSetup);
     addAction(file, "printPreview", "actionPrintPreview", &TPLXPlannerWindow::filePrintPreview);

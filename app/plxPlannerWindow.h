@@ -36,7 +36,7 @@ class TPLXPlannerWindow : public QMainWindow
 
 public:
     // What a file dialog is asked for.
-    enum class FileQuestion { Open, SaveAs, ExportImage, ExportPdf };
+    enum class FileQuestion { Open, SaveAs, ExportImage, ExportPdf, ImportProjectXml, ExportProjectXml };
 
     // Shows the built-in document.
     explicit TPLXPlannerWindow(QWidget *parent = nullptr);
@@ -90,6 +90,8 @@ private:
     bool fileSave();
     bool fileSaveAs();
     void fileExportImage();
+    void fileImportProjectXml();
+    void fileExportProjectXml();
     void filePageSetup();
     void filePrintPreview();
     void filePrint();

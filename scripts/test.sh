@@ -33,8 +33,14 @@ for t in $targets; do
   if [ "$t" = fuzz_document ]; then
     cp -n examples/sample-plan.ini tests/data/hostile/*.ini "$work"/ 2>/dev/null || true
   fi
+  if [ "$t" = fuzz_project_xml ]; then
+    cp -n tests/data/document/projectxml/*.xml "$work"/ 2>/dev/null || true
+  fi
+  # A target with a dictionary of its own uses it; the rest parse INI text.
+  dict=fuzz/ini.dict
+  [ -f "fuzz/$t.dict" ] && dict="fuzz/$t.dict"
   if ! QT_QPA_PLATFORM=offscreen ./build-fuzz/fuzz/$t "$work" fuzz/regressions/$t \
-        -dict=fuzz/ini.dict -max_total_time="$fuzz_seconds" -timeout=30 -rss_limit_mb=4096 \
+        -dict="$dict" -max_total_time="$fuzz_seconds" -timeout=30 -rss_limit_mb=4096 \
         -artifact_prefix="$root/build-fuzz/crashes-$t/" -print_final_stats=0 >"build-fuzz/$t.log" 2>&1; then
     tail -n 40 "build-fuzz/$t.log"
     echo "fuzz target $t failed; keep the input in fuzz/regressions/$t:"

@@ -234,6 +234,23 @@ private slots:
         QVERIFY(colours.size() > 3);
     }
 
+    // An exported plan imports as one undo step, which gives the document back.
+    void projectXml()
+    {
+        Planner planner;
+        QVERIFY(planner.openDocument(kSample));
+        const QList<QList<double>> shown = planner.bars();
+        planner.answer = FDir.filePath(QStringLiteral("plan.xml"));
+        planner.trigger("actionExportProjectXml");
+        planner.trigger("actionImportProjectXml");
+        QVERIFY(planner.isModified());
+        QVERIFY(planner.bars() != shown);
+        QCoreApplication::processEvents();
+        QCOMPARE(planner.actionText("actionUndo").remove(QLatin1Char('&')), QStringLiteral("Undo Import"));
+        planner.trigger("actionUndo");
+        QCOMPARE(planner.bars(), shown);
+    }
+
     // A file that holds no chart is reported and the shown document stays.
     void corruptFile()
     {

@@ -1,19 +1,56 @@
 #include "plxDataSource.h"
 
 #include "plxColumnOperation.h"
+#include "plxDocumentCalendar.h"
 #include "plxGanttBar.h"
 #include "plxGanttRow.h"
 #include "plxGanttTable.h"
 #include "plxImageBar.h"
+#include "plxIniDocument.h"
 #include "plxPertBar.h"
 #include "plxPictureResource.h"
 #include "plxPlatform.h"
+#include "plxProjectXml.h"
 #include "plxRessourceStrings.h"
 #include "plxRowOperation.h"
 #include "plxTreeGrid.h"
 #include "plxTreeRow.h"
 
+#include <QSaveFile>
 #include <QWidget>
+
+namespace {
+
+// The whole document exchanged for another; undo exchanges them back, so
+// every entity the older history refers to comes back as it was.
+class TPLXDocumentReplaceOperation : public TPLXOperation
+{
+public:
+    TPLXDocumentReplaceOperation(TPLXDataSource *source, std::unique_ptr<TPLXGanttDocument> document)
+        : TPLXOperation(source)
+        , FSource(source)
+        , FOther(std::move(document))
+    {
+    }
+    ~TPLXDocumentReplaceOperation() override { FSource->retireDocument(std::move(FOther)); }
+    bool perform() override { return exchange(); }
+    bool undo() override { return exchange(); }
+    QString displayName() const override { return QStringLiteral("Import"); }
+
+private:
+    bool exchange()
+    {
+        if (!FOther)
+            return false;
+        FSource->exchangeDocument(FOther);
+        return true;
+    }
+
+    TPLXDataSource *FSource;
+    std::unique_ptr<TPLXGanttDocument> FOther;
+};
+
+} // namespace
 
 TPLXDataSource::TPLXDataSource(QObject *owner)
     : QObject(owner)
@@ -46,6 +83,7 @@ TPLXDataSource::~TPLXDataSource()
     clearDocument();
     // Recorded operations refer to the document's entities: drop them first.
     FUndoRedoStack->clear();
+    FRetired.clear();
     FRoot.reset();
     PLXRessourcesFinalize();
 }
@@ -64,6 +102,7 @@ void TPLXDataSource::setStorage(const QString &name)
     std::unique_ptr<TPLXGanttDocument> previous = std::move(FRoot);
     buildDocument();
     FUndoRedoStack->clear();
+    FRetired.clear();
     previous.reset();
     // A load cancelled through the factory's progress callback stays as far as it got.
     if (!FRoot && !name.isEmpty() && !FLoadCancelled) {
@@ -115,9 +154,68 @@ void TPLXDataSource::clearDocument()
 {
 }
 
+bool TPLXDataSource::ImportProjectXml(const QString &fileName)
+{
+    const TPLXMessageCap cap;
+    QByteArray text;
+    QString error;
+    std::unique_ptr<TPLXGanttDocument> document;
+    if (TPLXProjectXml::readFile(fileName, text, error)) {
+        // Built apart from the shown document, which a failure leaves alone.
+        try {
+            const PLXMedia store = std::make_shared<TPLXINIFIle>(TPLXIniDocument::fromBytes(text));
+            std::unique_ptr<TPLXGanttObject> loaded(factory->loadObject(QStringLiteral("root"), *store, nullptr));
+            if (dynamic_cast<TPLXGanttDocument *>(loaded.get()))
+                document.reset(static_cast<TPLXGanttDocument *>(loaded.release()));
+        } catch (const EPLXError &failure) {
+            error = failure.message();
+        }
+        factory->Flush();
+        if (!document && error.isEmpty())
+            error = QStringLiteral("\"%1\" is not imported: its plan makes no document").arg(fileName);
+    }
+    if (!document) {
+        PLXLog(error);
+        PLXShowMessage(error);
+        return false;
+    }
+    document->setDataSource(this);
+    return record(std::make_unique<TPLXDocumentReplaceOperation>(this, std::move(document)));
+}
+
+bool TPLXDataSource::ExportProjectXml(const QString &fileName)
+{
+    QSaveFile file(fileName);
+    if (FRoot && file.open(QIODevice::WriteOnly)) {
+        TPLXProjectXml::write(*FRoot, file);
+        if (file.commit())
+            return true;
+    }
+    const QString error = QStringLiteral("\"%1\" cannot be written: %2")
+                              .arg(fileName, FRoot ? file.errorString() : QStringLiteral("there is no document"));
+    PLXLog(error);
+    PLXShowMessage(error);
+    return false;
+}
+
+void TPLXDataSource::retireDocument(std::unique_ptr<TPLXGanttDocument> document)
+{
+    if (document)
+        FRetired.push_back(std::move(document));
+}
+
+void TPLXDataSource::exchangeDocument(std::unique_ptr<TPLXGanttDocument> &document)
+{
+    std::swap(FRoot, document);
+    PLXCalendarChanged();
+    emit documentReplaced();
+    repaintOwnerForm();
+}
+
 void TPLXDataSource::clearUndoRedoStack()
 {
     FUndoRedoStack->clear();
+    FRetired.clear();
 }
 
 void TPLXDataSource::repaintOwnerForm()

@@ -12,6 +12,7 @@
 
 #include <functional>
 #include <memory>
+#include <vector>
 
 class TPLXGanttBar;
 class TPLXGanttRow;
@@ -56,6 +57,16 @@ public:
     // and returns false.
     bool SaveToMedia(const QString &name);
     void clearDocument();
+    // Replaces the document with the plan in the XML interchange file
+    // `fileName` as one undo step. A refused file shows why and changes nothing.
+    bool ImportProjectXml(const QString &fileName);
+    // Writes the document as such a plan; the file is replaced whole or not at all.
+    bool ExportProjectXml(const QString &fileName);
+    // Swaps `document` with the shown one: both halves of an undoable replacement.
+    void exchangeDocument(std::unique_ptr<TPLXGanttDocument> &document);
+    // Keeps a document that a dropped replacement held until the history is
+    // cleared: the steps around that replacement may still refer to it.
+    void retireDocument(std::unique_ptr<TPLXGanttDocument> document);
 
     TPLXGanttDocument *root() const { return FRoot.get(); }
     TPLXDocumentSetup *documentSetup() const override;
@@ -156,6 +167,7 @@ private:
     std::unique_ptr<TPLXEntityFactory> factory;
     PLXMedia media;
     std::unique_ptr<TPLXGanttDocument> FRoot;
+    std::vector<std::unique_ptr<TPLXGanttDocument>> FRetired;
     QString storageName;
     bool FLoadCancelled = false;
 };
