@@ -221,7 +221,11 @@ void TPLXPlannerWindow::fileImportProjectXml()
     if (path.isEmpty())
         return;
     FChart->PostActiveEditor();
-    FDataSource->ImportProjectXml(path);
+    // The imported plan is no longer the opened file: Save asks for a name rather than overwrite it.
+    if (FDataSource->ImportProjectXml(path)) {
+        FStorageName.clear();
+        updateState();
+    }
 }
 
 void TPLXPlannerWindow::fileExportProjectXml()

@@ -238,13 +238,20 @@ private slots:
     void projectXml()
     {
         Planner planner;
-        QVERIFY(planner.openDocument(kSample));
+        const QString opened = FDir.filePath(QStringLiteral("opened.ini"));
+        QFile::remove(opened);
+        QVERIFY(QFile::copy(kSample, opened) && planner.openDocument(opened));
+        const QByteArray openedBytes = plxtest::readFile(opened);
         const QList<QList<double>> shown = planner.bars();
         planner.answer = FDir.filePath(QStringLiteral("plan.xml"));
         planner.trigger("actionExportProjectXml");
         planner.trigger("actionImportProjectXml");
         QVERIFY(planner.isModified());
         QVERIFY(planner.bars() != shown);
+        // Save then asks for a name instead of overwriting the opened file.
+        planner.answer.clear();
+        planner.trigger("actionSave");
+        QCOMPARE(plxtest::readFile(opened), openedBytes);
         QCoreApplication::processEvents();
         QCOMPARE(planner.actionText("actionUndo").remove(QLatin1Char('&')), QStringLiteral("Undo Import"));
         planner.trigger("actionUndo");
