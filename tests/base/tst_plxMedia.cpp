@@ -175,6 +175,8 @@ private slots:
         QVERIFY(!QFile::exists(png));
         plxtest::writeFile(FDir.filePath(QStringLiteral("blocked")), "file");
         QVERIFY_THROWS_EXCEPTION(EPLXFileError, media.setGraphic("blocked/d.bmp", "image/bmp", image));
+        // A store in memory has no directory: it writes no picture and keeps the name.
+        QCOMPARE(plxtest::mediaFromText({})->setGraphic("e.bmp", "image/bmp", image), QStringLiteral("e.bmp"));
         QCOMPARE(TPLXDummyMedia(QString()).setGraphic("x.bmp", "image/bmp", image),
                  QStringLiteral("dummy filename that does not exists."));
     }

@@ -469,6 +469,9 @@ void TPLXINIFIle::setRealArrayProperty(const QString &section, const QString &ke
 
 QString TPLXINIFIle::setGraphic(const QString &fileName, const QString &mimeType, const QImage &graphic)
 {
+    // A store in memory has no directory to put pictures beside it.
+    if (FIniFile->fileName().isEmpty())
+        return fileName;
     const QString target = QFileInfo(FIniFile->fileName()).absolutePath() + QLatin1Char('/') + fileName;
     const char *format = nullptr;
     if (mimeType == QLatin1String("image/bmp"))
