@@ -6,10 +6,8 @@
 #include "plxTaskBar.h"
 #include "plxTreeGrid.h"
 #include "plxTreeRow.h"
-#include "plxVisualContext.h"
 
 #include <QDate>
-#include <QPainter>
 #include <QtTest>
 
 #include <csignal>
@@ -301,23 +299,15 @@ void tst_plxDataSource::hostileDocumentsLoadWhole()
     QVERIFY2(std::any_of(scope.recorder().logLines().cbegin(), scope.recorder().logLines().cend(),
                          [&](const QString &line) { return line.startsWith(logged); }),
              qPrintable(scope.recorder().logLines().join('\n')));
-    // Tree row i is table row i, with one cell per column.
+    // Each tree row has one cell per column; that tree and table agree and draw is checked for every hostile file
+    // by tst_plxHostileDocuments.
     TPLXTreeGrid *tree = ds.GetTree();
-    QVERIFY(ds.GetCalendar() && ds.GetTable());
-    QCOMPARE(tree ? tree->rowsCount() : ds.GetTable()->countRows(), ds.GetTable()->countRows());
     for (int i = 0; tree && i < tree->rowsCount(); ++i)
         QCOMPARE(tree->getRow(i)->cellsCount(), tree->colsCount());
     if (tree && tree->colsCount() > 1) { // moving the last column reaches every row's last cell
         const std::unique_ptr<TPLXOperation> move = tree->moveColumn(tree->colsCount() - 1, 0);
         QVERIFY(move && move->perform() && move->undo());
     }
-    // And it draws, as a chart and as a network.
-    QImage image(600, 300, QImage::Format_ARGB32_Premultiplied);
-    QPainter painter(&image);
-    TPLXCanvasVC vc(painter);
-    vc.setVisibleArea(TRect{0, 0, 600, 300});
-    ds.root()->getDrawer(vtGanttGraph)->Draw(vc);
-    ds.root()->getDrawer(vtPertGraph)->Draw(vc);
 }
 
 QTEST_MAIN(tst_plxDataSource)

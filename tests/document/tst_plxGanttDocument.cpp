@@ -117,16 +117,6 @@ private slots:
         QCOMPARE(snapped, QList<double>({kMonday + 2.5, kMonday + 0.25, kMonday + 31.25, kMonday - 1461}));
     }
 
-    void treeStartNeedsVisibleTree()
-    {
-        TPLXGanttDocument document;
-        document.setTreeStartX(10); // 0 + 10 - 0 is not more than 10
-        QCOMPARE(document.getTreeStartX(), 0);
-        document.setTreeStartX(11);
-        QCOMPARE(document.getTreeStartX(), 11);
-        QCOMPARE(document.getDocStartX(), 20);
-    }
-
     void findConnectionWithAnyDirectionOrType()
     {
         Document doc;

@@ -12,9 +12,7 @@
 #include "plxTimeScale.h"
 #include "plxTreeGrid.h"
 #include "plxTreeNode.h"
-#include "plxVisualContext.h"
 
-#include <QPainter>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -97,26 +95,6 @@ private slots:
                          ({2, 2, 2}));
         QCOMPARE(reloaded.root()->getTimeScale(0)->getTimeMode(), tmWeek);
         QCOMPARE(reloaded.GetTable()->GetPertConnectionsCount(), 5);
-    }
-
-    // Drawn below the bands, the column header is on the picture, and a click on its task-name title sorts.
-    void headerShowsAndSorts()
-    {
-        TPLXDataSource source;
-        source.setStorage(QStringLiteral("file://") + QFINDTESTDATA("../examples/sample-plan.ini"));
-        QImage image(1200, 300, QImage::Format_RGB32);
-        QPainter painter(&image);
-        TPLXCanvasVC vc(painter);
-        vc.setVisibleArea({0, 0, 1200, 300});
-        source.root()->getDrawer(vtGanttGraph)->Draw(vc);
-        TPLXHeaderHalo *title = source.GetTree()->getHeader()->getClicker(1);
-        const TRect r = title->rect();
-        QVERIFY(r.Top >= 0 && r.Top < source.root()->GetTableStartY());
-        TPLXGanttObject *hit = source.root()->getDrawer(vtGanttGraph)->locateObject((r.Left + r.Right) / 2, r.Top + 2);
-        QCOMPARE(hit, static_cast<TPLXGanttObject *>(title));
-        QVERIFY(!title->handleClick(r.Left + 2, r.Top + 2, 0)); // the header records the sort itself
-        QCOMPARE(source.getUndoRedoStack().GetUndoOperationCount(), 1);
-        QCOMPARE(source.GetTree()->getCellStringValue(0, 1), QStringLiteral("Delivery"));
     }
 };
 
