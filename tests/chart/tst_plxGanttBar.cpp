@@ -164,11 +164,6 @@ private slots:
         QCOMPARE(seen, 10.0); // the application is asked about the way back as well
         QCOMPARE(before, 3);
         QCOMPARE(after, 2);
-
-        source.setOnBeforeBarResize([&](TPLXGanttBar *, bool &cancel) { cancel = true; });
-        TPLXBarResizeOperation cancelled(&source, bar, 1, 0, false);
-        QVERIFY(!cancelled.perform());
-        QCOMPARE(bar->getStartDate(), kMonday);
     }
 
     void assignTimeOperation()

@@ -306,23 +306,10 @@ private slots:
         QCOMPARE(s.ds.root()->countConnections(), connections - 2);
     }
 
-    void connectionToTheLooseEndMakesNoDependency()
+    void connectionBetweenBarsOfOneRowJoinsNoBoxes()
     {
         Source s;
         QVERIFY(s.giveBox(0));
-        const QString before = describe(s.ds);
-        // What the PERT control draws out: a connection to a fake box.
-        TPLXFakePertBar looseEnd(300, 300, s.table()->defaultPertBarSettings());
-        auto c = std::make_unique<TPLXBarConnection>(s.box(0), &looseEnd, 0, s.ds.root());
-        TPLXPertConnectionAddOperation drawing(&s.ds, c.get());
-        QVERIFY(drawing.perform());
-        TPLXBarConnection *raw = c.release(); // given to the table
-        QCOMPARE(raw->getParent(), s.table());
-        QCOMPARE(s.table()->GetPertConnectionsCount(), 1);
-        QVERIFY(!drawing.ganttOperation());
-        QVERIFY(drawing.undo());
-        QCOMPARE(describe(s.ds), before);
-        // Two bars of one row: the dependency joins no boxes.
         QVERIFY(s.ds.ConnectionAdd(
             new TPLXBarConnection(s.row(0)->GetBarInRow(0), s.row(0)->GetBarInRow(1), 1, s.ds.root())));
         QCOMPARE(s.table()->GetPertConnectionsCount(), 0);
