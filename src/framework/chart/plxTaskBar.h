@@ -91,8 +91,7 @@ public:
     TDateTime getBufferTimeRight() const { return FBufferTimeRight; }
     void setBufferTimeRight(TDateTime value) { FBufferTimeRight = value; }
     void setProgress(int value) { FProgress = value; }
-    TDateTime storedEnd() const { return FendDate; }
-    // Not held by the lock: it puts back a saved state rather than editing the bar.
+    // The counterpart of storedEnd; not held by the lock: it puts back a saved state rather than editing the bar.
     void setStoredEnd(TDateTime value) { FendDate = value; }
 
 private:
