@@ -75,6 +75,7 @@ void answerForm(const QStringList &edits, QDialogButtonBox::StandardButton close
     QTimer::singleShot(0, [edits, close] {
         auto *form = qobject_cast<TPLXObjectEditorForm *>(QApplication::activeModalWidget());
         QVERIFY(form);
+        QVERIFY(!form->findChild<QWidget *>(QStringLiteral("storedEnd"))); // a task's saved end is not offered
         QMap<QString, QStringList> nested;
         for (const QString &edit : edits) {
             const QString name = edit.section(u'=', 0, 0), text = edit.section(u'=', 1);

@@ -154,6 +154,8 @@ void TPLXClassEditor::DoObjectEdit()
 
 std::unique_ptr<TPLXTypeEditor> PLXCreateTypeEditor(TPLXGanttObject *instance, const QMetaProperty &property)
 {
+    if (!property.isDesignable())
+        return nullptr;
     const QString name = QString::fromLatin1(property.name());
     switch (property.metaType().id()) {
     case QMetaType::Int:

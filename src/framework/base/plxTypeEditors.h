@@ -121,6 +121,6 @@ private:
     std::unique_ptr<TPLXOperation> FOperation;
 };
 
-// The editor for a property of this kind, or null for kinds that are not shown.
+// The editor for a property of this kind, or null for kinds that are not shown and for properties not designable.
 ORVANTA_EXPORT std::unique_ptr<TPLXTypeEditor> PLXCreateTypeEditor(TPLXGanttObject *instance,
                                                                    const QMetaProperty &property);

@@ -244,7 +244,7 @@ void TPLXGanttBar::setTextHalo(TPLXTextHalo *halo)
 
 TPLXGanttObject *TPLXGanttBar::textHaloObject() const
 {
-    return textHalo();
+    return existingTextHalo();
 }
 
 TPLXGanttBarDrawer *TPLXGanttBar::ganttDrawer() const

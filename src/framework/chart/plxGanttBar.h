@@ -115,6 +115,8 @@ public:
     TPLXGanttRow *getParentRow() const;
     // The halo; a default one is made on first use, unless one was set.
     TPLXTextHalo *textHalo() const;
+    // The halo the bar has now, or null; makes no default one, so that reading leaves what the bar saves alone.
+    TPLXTextHalo *existingTextHalo() const { return FTextHalo; }
     // Replaces the halo (the old one is freed); the bar becomes the new one's parent.
     void setTextHalo(TPLXTextHalo *halo);
     TPLXGanttObject *textHaloObject() const;

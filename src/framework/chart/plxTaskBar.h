@@ -27,6 +27,9 @@ class ORVANTA_EXPORT TPLXTaskBar : public TPLXGanttBar
     Q_PROPERTY(double effectiveStart READ effectiveStart)
     Q_PROPERTY(double bufferTimeLeft READ getBufferTimeLeft WRITE setBufferTimeLeft)
     Q_PROPERTY(double bufferTimeRight READ getBufferTimeRight WRITE setBufferTimeRight)
+    // The end as saved (0 while it follows from the working time); last, so that a property snapshot puts back
+    // the saved form after the dates and working time it restores. Not for the property form.
+    Q_PROPERTY(double storedEnd READ storedEnd WRITE setStoredEnd DESIGNABLE false)
 
 public:
     TPLXTaskBar(TDateTime start = 0, TDateTime end = 0, int row = 0);
@@ -88,6 +91,8 @@ public:
     TDateTime getBufferTimeRight() const { return FBufferTimeRight; }
     void setBufferTimeRight(TDateTime value) { FBufferTimeRight = value; }
     void setProgress(int value) { FProgress = value; }
+    // The counterpart of storedEnd; not held by the lock: it puts back a saved state rather than editing the bar.
+    void setStoredEnd(TDateTime value) { FendDate = value; }
 
 private:
     friend class TPLXTaskBarPersistence;

@@ -987,7 +987,7 @@ void TPLXController::startHighLighting(int x, int y, int)
         setCursor(halo->cursorOver());
     auto *bar = dynamic_cast<TPLXGanttBar *>(pointedObject);
     pointedObjectRect = drawer && bar ? drawer->getRect() : TRect{-1, -1, -1, -1};
-    if (const TPLXTextHalo *halo = bar ? bar->textHalo() : nullptr; halo && !halo->getHint().isEmpty()) {
+    if (const TPLXTextHalo *halo = bar ? bar->existingTextHalo() : nullptr; halo && !halo->getHint().isEmpty()) {
         if (halo->getHint() == QLatin1String("Date")) {
             drawHint(bar, x, y);
         } else {

@@ -749,7 +749,7 @@ QString TPLXGanttGraph::dateHint(TPLXGanttBar &bar)
 
 void TPLXGanttGraph::drawHint(TPLXGanttBar *bar, int x, int y)
 {
-    if (!bar || !FVC || !bar->textHalo() || bar->textHalo()->getHint() != QLatin1String("Date"))
+    if (!bar || !FVC || !bar->existingTextHalo() || bar->existingTextHalo()->getHint() != QLatin1String("Date"))
         return;
     FVC->setVisibleArea({0, 0, width(), height()});
     FVC->setFont(QStringLiteral("Arial"), 7, clBlack, false, false, false, 0);
