@@ -80,6 +80,7 @@ void TPLXCalendarIndex::clear()
     FBuilt = false;
     FByStart = {};
     FByWork = {};
+    FCrossingsOf.clear();
     FIntervals.clear();
     FCrossings.clear();
     FExceptions.clear();
@@ -127,6 +128,7 @@ void TPLXCalendarIndex::recomputeWork(size_t first)
     for (size_t i = first; i < FIntervals.size(); ++i)
         FIntervals[i].work = i == 0 ? FIntervals[i].start - FLo
                                     : FIntervals[i - 1].work + (FIntervals[i].start - FIntervals[i - 1].end);
+    FCrossingsOf.assign(FIntervals.size(), nullptr);
     FByStart.build(FIntervals, &TInterval::start, FLo, FHi);
     FByWork.build(FIntervals, &TInterval::work, 0, workAt(FHi, FIntervals.size()));
 }
@@ -235,10 +237,13 @@ qint64 TPLXCalendarIndex::skipNonWorking(qint64 t)
 
 const std::vector<qint64> &TPLXCalendarIndex::crossings(int i)
 {
+    if (const std::vector<qint64> *known = FCrossingsOf[static_cast<size_t>(i)])
+        return *known;
     const TInterval interval = FIntervals[static_cast<size_t>(i)];
-    auto found = FCrossings.find(interval.start);
-    if (found != FCrossings.end())
+    if (const auto found = FCrossings.find(interval.start); found != FCrossings.end()) {
+        FCrossingsOf[static_cast<size_t>(i)] = &found->second;
         return found->second;
+    }
     // Where one interval of one exception ends inside another, the walk stops at its end.
     std::vector<qint64> points;
     qint64 c = interval.start;
@@ -254,7 +259,9 @@ const std::vector<qint64> &TPLXCalendarIndex::crossings(int i)
         c = std::min(e, interval.end);
         points.push_back(c);
     }
-    return FCrossings.emplace(interval.start, std::move(points)).first->second;
+    const std::vector<qint64> &made = FCrossings.emplace(interval.start, std::move(points)).first->second;
+    FCrossingsOf[static_cast<size_t>(i)] = &made;
+    return made;
 }
 
 TDateTime TPLXCalendarIndex::addEffective(TDateTime date, double period, bool goToWorking)

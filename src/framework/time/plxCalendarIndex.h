@@ -93,4 +93,6 @@ private:
     TBuckets FByStart;
     TBuckets FByWork;
     std::unordered_map<qint64, std::vector<qint64>> FCrossings;
+    // By interval: its entry of FCrossings once looked up, so that a repeated question costs no hash.
+    std::vector<const std::vector<qint64> *> FCrossingsOf;
 };
