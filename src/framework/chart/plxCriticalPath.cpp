@@ -10,7 +10,6 @@
 #include <QHash>
 
 #include <algorithm>
-#include <bit>
 #include <cmath>
 #include <limits>
 #include <unordered_map>
@@ -225,7 +224,6 @@ private:
     std::unordered_map<int64_t, TDateTime> cache;
 };
 
-// Working time between two dates; links often join the same two dates.
 // Working days a link leaves between its two ends beyond its distance, measured by `diff`.
 template<class Diff>
 double slackOf(const TPLXCriticalPathTask &from, const TPLXCriticalPathTask &to, const TPLXCriticalPathLink &link,
@@ -236,37 +234,6 @@ double slackOf(const TPLXCriticalPathTask &from, const TPLXCriticalPathTask &to,
     return diff(originAtStart ? from.startDate : from.endDate, targetAtStart ? to.startDate : to.endDate) -
            link.minDistance;
 }
-
-class TDiffCache
-{
-public:
-    explicit TDiffCache(IPLXCalendar &calendar)
-        : calendar(calendar)
-    {
-    }
-    double operator()(TDateTime from, TDateTime to)
-    {
-        // By bits, so that every date (NaN included) is its own key.
-        const std::pair<uint64_t, uint64_t> key{std::bit_cast<uint64_t>(from), std::bit_cast<uint64_t>(to)};
-        const auto found = cache.find(key);
-        if (found != cache.end())
-            return found->second;
-        const double work = calendar.diffEffective(from, to);
-        cache.emplace(key, work);
-        return work;
-    }
-
-private:
-    struct THash
-    {
-        size_t operator()(const std::pair<uint64_t, uint64_t> &key) const
-        {
-            return std::hash<uint64_t>()(key.first * 0x9E3779B97F4A7C15ULL ^ key.second);
-        }
-    };
-    IPLXCalendar &calendar;
-    std::unordered_map<std::pair<uint64_t, uint64_t>, double, THash> cache;
-};
 
 // The document above the table; null for a table that belongs to none yet.
 TPLXDocumentSetup *documentOf(TPLXGanttTable *table)
@@ -324,7 +291,9 @@ TPLXCriticalPathResult TPLXCriticalPathCalculator::solve(const TPLXCriticalPathP
         duration[size_t(i)] = std::llrint(tasks[size_t(i)].effectiveDuration);
         result.LBTime[size_t(i)] = result.projectEnd - tasks[size_t(i)].effectiveEnd;
     }
-    TDiffCache diff(calendar);
+    // Straight to the calendar: its index answers in a few binary searches,
+    // cheaper than keeping the answers in a map.
+    const auto diff = [&calendar](TDateTime a, TDateTime b) { return calendar.diffEffective(a, b); };
     for (const int k : pairs) {
         const TPLXCriticalPathLink &link = links[size_t(k)];
         const bool originAtStart = link.connType & 2;

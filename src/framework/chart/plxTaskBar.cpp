@@ -126,13 +126,15 @@ TDateTime TPLXTaskBar::getEndDate()
     if (FendDate != 0 || !getParent())
         return FendDate;
     TPLXDocumentCalendar *cal = guardedCalendar();
-    const TDateTime duration = getEffectiveDuration();
+    return derivedEnd(cal, FstartDate, getEffectiveDuration());
+}
+
+TDateTime TPLXTaskBar::derivedEnd(TPLXDocumentCalendar *cal, TDateTime start, TDateTime duration)
+{
     const quint64 generation = PLXCalendarGeneration();
     DerivedEnd &d = FDerivedEnd;
-    if (!d.valid || d.start != FstartDate || d.duration != duration || d.calendar != cal ||
-        d.generation != generation) {
-        d = {FstartDate, duration, cal, generation, cal->addEffective(FstartDate, duration, false), true};
-    }
+    if (!d.valid || d.start != start || d.duration != duration || d.calendar != cal || d.generation != generation)
+        d = {start, duration, cal, generation, cal->addEffective(start, duration, false), true};
     return d.end;
 }
 
@@ -149,7 +151,9 @@ TDateTime TPLXTaskBar::effectiveStart()
 TDateTime TPLXTaskBar::effectiveEnd()
 {
     TPLXDocumentCalendar *cal = guardedCalendar();
-    return cal->addEffective(getStartDate(), getEffectiveDuration(), false);
+    // The same sum as a derived end: a bar whose end is derived asks the calendar once for both.
+    const TDateTime start = getStartDate();
+    return derivedEnd(cal, start, getEffectiveDuration());
 }
 
 void TPLXTaskBar::keepWorkingTime()

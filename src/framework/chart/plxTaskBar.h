@@ -103,6 +103,8 @@ private:
     explicit TPLXTaskBar(Loading);
     TPLXDocumentCalendar *guardedCalendar();
     void keepWorkingTime();
+    // `duration` of working time from `start` in `cal`, remembered in FDerivedEnd.
+    TDateTime derivedEnd(TPLXDocumentCalendar *cal, TDateTime start, TDateTime duration);
 
     TPLXTaskBarSettings *FSettings = nullptr; // child
 

@@ -47,9 +47,40 @@ void TPLXCalendarIndex::prepare(IPLXCalendar &calendar)
     FCalendar = &calendar;
 }
 
+void TPLXCalendarIndex::TBuckets::build(const std::vector<TInterval> &intervals, qint64 TInterval::*key, qint64 from,
+                                        qint64 to)
+{
+    const qint64 count = 2 * qint64(intervals.size()) + 1;
+    origin = from;
+    step = std::max<qint64>(1, (to - from) / count + 1);
+    below.resize(size_t(count) + 1);
+    size_t i = 0;
+    for (size_t b = 0; b < below.size(); ++b) {
+        const qint64 edge = origin + qint64(b) * step;
+        while (i < intervals.size() && intervals[i].*key < edge)
+            ++i;
+        below[b] = int(i);
+    }
+}
+
+std::pair<size_t, size_t> TPLXCalendarIndex::TBuckets::range(qint64 value, size_t count) const
+{
+    if (below.empty())
+        return {0, count};
+    if (value < origin)
+        return {0, size_t(below.front())};
+    const qint64 b = (value - origin) / step;
+    if (b + 1 >= qint64(below.size()))
+        return {size_t(below.back()), count};
+    return {size_t(below[size_t(b)]), size_t(below[size_t(b) + 1])};
+}
+
 void TPLXCalendarIndex::clear()
 {
     FBuilt = false;
+    FByStart = {};
+    FByWork = {};
+    FCrossingsOf.clear();
     FIntervals.clear();
     FCrossings.clear();
     FExceptions.clear();
@@ -97,6 +128,9 @@ void TPLXCalendarIndex::recomputeWork(size_t first)
     for (size_t i = first; i < FIntervals.size(); ++i)
         FIntervals[i].work = i == 0 ? FIntervals[i].start - FLo
                                     : FIntervals[i - 1].work + (FIntervals[i].start - FIntervals[i - 1].end);
+    FCrossingsOf.assign(FIntervals.size(), nullptr);
+    FByStart.build(FIntervals, &TInterval::start, FLo, FHi);
+    FByWork.build(FIntervals, &TInterval::work, 0, workAt(FHi, FIntervals.size()));
 }
 
 void TPLXCalendarIndex::ensure(qint64 from, qint64 to)
@@ -149,19 +183,31 @@ void TPLXCalendarIndex::extendBackward(qint64 from)
     recomputeWork(0);
 }
 
+size_t TPLXCalendarIndex::after(qint64 t) const
+{
+    const auto [first, last] = FByStart.range(t, FIntervals.size());
+    return size_t(std::upper_bound(FIntervals.begin() + qsizetype(first), FIntervals.begin() + qsizetype(last), t,
+                                   [](qint64 value, const TInterval &i) { return value < i.start; }) -
+                  FIntervals.begin());
+}
+
+qint64 TPLXCalendarIndex::workAt(qint64 t, size_t next) const
+{
+    if (next == 0)
+        return t - FLo;
+    const TInterval &i = FIntervals[next - 1];
+    return t < i.end ? i.work : i.work + (t - i.end);
+}
+
 qint64 TPLXCalendarIndex::workAt(qint64 t) const
 {
-    const auto after = std::upper_bound(FIntervals.begin(), FIntervals.end(), t,
-                                        [](qint64 value, const TInterval &i) { return value < i.start; });
-    if (after == FIntervals.begin())
-        return t - FLo;
-    const TInterval &i = *std::prev(after);
-    return t < i.end ? i.work : i.work + (t - i.end);
+    return workAt(t, after(t));
 }
 
 qint64 TPLXCalendarIndex::locate(qint64 work) const
 {
-    const auto at = std::lower_bound(FIntervals.begin(), FIntervals.end(), work,
+    const auto [first, last] = FByWork.range(work, FIntervals.size());
+    const auto at = std::lower_bound(FIntervals.begin() + qsizetype(first), FIntervals.begin() + qsizetype(last), work,
                                      [](const TInterval &i, qint64 value) { return i.work < value; });
     if (at != FIntervals.end())
         return at->start - (at->work - work);
@@ -170,14 +216,11 @@ qint64 TPLXCalendarIndex::locate(qint64 work) const
     return FIntervals.back().end + (work - FIntervals.back().work);
 }
 
-int TPLXCalendarIndex::containing(qint64 t) const
+int TPLXCalendarIndex::containing(qint64 t, size_t next) const
 {
-    const auto after = std::upper_bound(FIntervals.begin(), FIntervals.end(), t,
-                                        [](qint64 value, const TInterval &i) { return value < i.start; });
-    if (after == FIntervals.begin())
+    if (next == 0)
         return -1;
-    const auto i = std::prev(after);
-    return t < i->end ? static_cast<int>(i - FIntervals.begin()) : -1;
+    return t < FIntervals[next - 1].end ? static_cast<int>(next - 1) : -1;
 }
 
 qint64 TPLXCalendarIndex::skipNonWorking(qint64 t)
@@ -194,10 +237,13 @@ qint64 TPLXCalendarIndex::skipNonWorking(qint64 t)
 
 const std::vector<qint64> &TPLXCalendarIndex::crossings(int i)
 {
+    if (const std::vector<qint64> *known = FCrossingsOf[static_cast<size_t>(i)])
+        return *known;
     const TInterval interval = FIntervals[static_cast<size_t>(i)];
-    auto found = FCrossings.find(interval.start);
-    if (found != FCrossings.end())
+    if (const auto found = FCrossings.find(interval.start); found != FCrossings.end()) {
+        FCrossingsOf[static_cast<size_t>(i)] = &found->second;
         return found->second;
+    }
     // Where one interval of one exception ends inside another, the walk stops at its end.
     std::vector<qint64> points;
     qint64 c = interval.start;
@@ -213,7 +259,9 @@ const std::vector<qint64> &TPLXCalendarIndex::crossings(int i)
         c = std::min(e, interval.end);
         points.push_back(c);
     }
-    return FCrossings.emplace(interval.start, std::move(points)).first->second;
+    const std::vector<qint64> &made = FCrossings.emplace(interval.start, std::move(points)).first->second;
+    FCrossingsOf[static_cast<size_t>(i)] = &made;
+    return made;
 }
 
 TDateTime TPLXCalendarIndex::addEffective(TDateTime date, double period, bool goToWorking)
@@ -294,13 +342,15 @@ double TPLXCalendarIndex::diffEffective(TDateTime date1, TDateTime date2)
     const qint64 a = std::max(PLXDateToMs(date1), -kHorizon);
     const qint64 b = std::min(PLXDateToMs(date2), kHorizon);
     ensure(a, b + 1);
-    int i = containing(b);
+    size_t next = after(b);
+    int i = containing(b, next);
     // The interval holding b must be seen whole, not cut at the covered window.
     while (i >= 0 && FIntervals[static_cast<size_t>(i)].end == FHi && FHi < kHorizon) {
         ensure(a, FHi + 1);
-        i = containing(b);
+        next = after(b);
+        i = containing(b, next);
     }
-    qint64 work = workAt(b) - workAt(a);
+    qint64 work = workAt(b, next) - workAt(a);
     if (i >= 0 && FIntervals[static_cast<size_t>(i)].start < b) {
         if (a > FIntervals[static_cast<size_t>(i)].start) {
             work = 0;

@@ -49,6 +49,20 @@ private:
         qint64 work; // working time from FLo to start
     };
 
+    // Counts of intervals whose key lies below evenly spaced edges, about two
+    // buckets per interval: a search then looks only at one bucket's intervals.
+    struct TBuckets
+    {
+        qint64 origin = 0;
+        qint64 step = 1;
+        std::vector<int> below; // below[b]: intervals with key < origin + b * step
+
+        void build(const std::vector<TInterval> &intervals, qint64 TInterval::*key, qint64 from, qint64 to);
+        // [first, last): the first interval whose key is above `value`, or not
+        // below it, is one of these or `last` itself.
+        std::pair<size_t, size_t> range(qint64 value, size_t count) const;
+    };
+
     std::vector<TInterval> build(qint64 from, qint64 to);
     void ensure(qint64 from, qint64 to);
     void extendForward(qint64 to);
@@ -58,8 +72,12 @@ private:
     qint64 workAt(qint64 t) const;
     // The earliest instant with the given working time from FLo.
     qint64 locate(qint64 work) const;
-    // The interval with start <= t < end, or -1.
-    int containing(qint64 t) const;
+    // The first interval that starts after t.
+    size_t after(qint64 t) const;
+    // The interval with start <= t < end, or -1; `next` is after(t).
+    int containing(qint64 t, size_t next) const;
+    int containing(qint64 t) const { return containing(t, after(t)); }
+    qint64 workAt(qint64 t, size_t next) const;
     qint64 skipNonWorking(qint64 t);
     // The points at which the one-exception-at-a-time walk crosses interval `i`.
     const std::vector<qint64> &crossings(int i);
@@ -72,5 +90,9 @@ private:
     qint64 FLo = 0;
     qint64 FHi = 0;
     std::vector<TInterval> FIntervals;
+    TBuckets FByStart;
+    TBuckets FByWork;
     std::unordered_map<qint64, std::vector<qint64>> FCrossings;
+    // By interval: its entry of FCrossings once looked up, so that a repeated question costs no hash.
+    std::vector<const std::vector<qint64> *> FCrossingsOf;
 };
