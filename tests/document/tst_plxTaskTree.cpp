@@ -3,6 +3,7 @@
 // (tst_plxUndoRestores).
 #include "plxChartFixture.h"
 #include "plxDataSource.h"
+#include "plxDocumentFixture.h"
 #include "plxGanttDocument.h"
 #include "plxGanttRow.h"
 #include "plxPertBar.h"
@@ -13,7 +14,6 @@
 #include "plxTreeNode.h"
 #include "plxTreeRow.h"
 
-#include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -37,14 +37,7 @@ struct Plan
     TPLXTreeGrid *tree() { return ds.GetTree(); }
     TPLXUndoRedoStack &stack() { return ds.getUndoRedoStack(); }
 
-    // The whole document as stored, line by line, so that a difference names its line.
-    QStringList saved()
-    {
-        const QString path = dir.filePath(QStringLiteral("state.ini"));
-        QFile::remove(path);
-        ds.SaveToMedia(QStringLiteral("file://") + path);
-        return QString::fromUtf8(plxtest::readFile(path)).split(QLatin1Char('\n'));
-    }
+    QStringList saved() { return plxtest::savedLines(ds, dir); }
     // Tree and table agree on the rows, and summary bars sit exactly on group rows.
     bool consistent()
     {
