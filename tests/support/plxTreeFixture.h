@@ -7,6 +7,7 @@
 #include "plxGanttTable.h"
 #include "plxPlatform.h"
 #include "plxTaskBar.h"
+#include "plxTreeCell.h"
 #include "plxTreeGrid.h"
 #include "plxTreeNode.h"
 #include "plxTreeRow.h"
@@ -118,7 +119,7 @@ struct LoadedPlan
 };
 
 // Empty when the tree and the table agree: the same rows in the same order, hidden under collapsed nodes only,
-// every row with a cell for each column.
+// every row with a cell for each column, computed texts up to date.
 inline QString disagreement(TPLXDataSource &ds)
 {
     TPLXTreeGrid *tree = ds.GetTree();
@@ -143,6 +144,15 @@ inline QString disagreement(TPLXDataSource &ds)
                 .arg(hidden)
                 .arg(row ? row->cellsCount() : -1)
                 .arg(tree->getHeader()->countCells());
+        for (int c = 0; c < row->cellsCount(); ++c) {
+            const QString shown = row->getCell(c)->GetText();
+            row->getCell(c)->updateText();
+            if (row->getCell(c)->GetText() != shown)
+                return QStringLiteral("row %1 cell %2: %3, not %4")
+                    .arg(i)
+                    .arg(c)
+                    .arg(shown, row->getCell(c)->GetText());
+        }
     }
     return QString();
 }
