@@ -148,7 +148,7 @@ private slots:
                 QStringLiteral("step %1 (%2 at %3,%4)").arg(step).arg(gesture).arg(at.x()).arg(at.y());
             const QString differs = plxtest::disagreement(ds);
             QVERIFY2(differs.isEmpty(), qPrintable(where + QStringLiteral(": ") + differs));
-            const QStringList marks = plxtest::criticalPath(ds);
+            const plxtest::CriticalMarks marks = plxtest::criticalPath(ds);
             ds.GetTable()->updateCriticalPath();
             QVERIFY2(marks == plxtest::criticalPath(ds), qPrintable(where + QStringLiteral(": critical path")));
         }
