@@ -16,7 +16,8 @@ cmake --build build-asan -j "$(nproc)" --target tst_plxGestureSoak
 
 start=$(date +%s.%N)
 status=0
-ORVANTA_GESTURE_STEPS=$steps ORVANTA_GESTURE_TASKS=$tasks QT_QPA_PLATFORM=offscreen \
+# A long walk takes hours; the test framework's watchdog would end it after five minutes.
+ORVANTA_GESTURE_STEPS=$steps ORVANTA_GESTURE_TASKS=$tasks QT_QPA_PLATFORM=offscreen QTEST_FUNCTION_TIMEOUT=2000000000 \
   ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS=suppressions="$root/tests/lsan.supp" \
   UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   build-asan/tests/tst_plxGestureSoak -silent soak || status=$?

@@ -366,6 +366,13 @@ private slots:
     {
         Sample s;
         s.tree->setCellFocusing(true);
+        // Not while a connection is drawn: it would stay listed after the gesture.
+        const QPoint bar = s.ds.GetTable()->getRow(1)->GetBarInRow(0)->ganttDrawer()->getRect().toQRect().center();
+        QTest::mousePress(&s.graph, Qt::LeftButton, Qt::ShiftModifier, bar);
+        s.tree->FocusCell(1, 1);
+        QTest::keyClick(&s.graph, Qt::Key_Return);
+        QCOMPARE(s.graph.getCurrentState(), mouseState::makingConnection);
+        QTest::mouseRelease(&s.graph, Qt::LeftButton, {}, bar);
         s.tree->focus(1);
         s.tree->FocusCell(1, 1);
         TPLXTreeCell *cell = s.tree->getCell(1, 1);

@@ -51,10 +51,22 @@ private slots:
             if (auto *task = dynamic_cast<TPLXTaskBar *>(bar))
                 task->GetSettings();
         }
-        // Automatic section names change with every save.
+        // Automatic section names change with every save; sorted again without them, equal saves are equal lists.
+        // No pattern match: a large plan has them on most of its lines.
         const auto save = [&] {
-            return plxtest::savedLines(ds, dir).replaceInStrings(QRegularExpression(QStringLiteral("AutoID:\\d+")),
-                                                                 {});
+            QStringList lines = plxtest::savedLines(ds, dir);
+            for (QString &line : lines)
+                for (qsizetype at = 0; (at = line.indexOf(u"AutoID:", at)) >= 0;) {
+                    qsizetype end = at + 7;
+                    while (end < line.size() && line[end].isDigit())
+                        ++end;
+                    if (end > at + 7)
+                        line.remove(at, end - at);
+                    else
+                        at = end;
+                }
+            lines.sort();
+            return lines;
         };
         const QStringList first = save();
 
@@ -148,7 +160,7 @@ private slots:
                 QStringLiteral("step %1 (%2 at %3,%4)").arg(step).arg(gesture).arg(at.x()).arg(at.y());
             const QString differs = plxtest::disagreement(ds);
             QVERIFY2(differs.isEmpty(), qPrintable(where + QStringLiteral(": ") + differs));
-            const QStringList marks = plxtest::criticalPath(ds);
+            const plxtest::CriticalMarks marks = plxtest::criticalPath(ds);
             ds.GetTable()->updateCriticalPath();
             QVERIFY2(marks == plxtest::criticalPath(ds), qPrintable(where + QStringLiteral(": critical path")));
         }

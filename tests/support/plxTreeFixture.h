@@ -7,6 +7,7 @@
 #include "plxGanttTable.h"
 #include "plxPlatform.h"
 #include "plxTaskBar.h"
+#include "plxTreeCell.h"
 #include "plxTreeGrid.h"
 #include "plxTreeNode.h"
 #include "plxTreeRow.h"
@@ -15,6 +16,8 @@
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
+
+#include <functional>
 
 namespace plxtest {
 
@@ -118,19 +121,26 @@ struct LoadedPlan
 };
 
 // Empty when the tree and the table agree: the same rows in the same order, hidden under collapsed nodes only,
-// every row with a cell for each column.
+// every row with a cell for each column, computed texts up to date.
 inline QString disagreement(TPLXDataSource &ds)
 {
     TPLXTreeGrid *tree = ds.GetTree();
     TPLXGanttTable *table = ds.GetTable();
+    // The nodes in pre-order, each with whether a collapsed node lies above it: one walk down, for large plans.
     QList<TPLXTreeNode *> nodes;
-    tree->getRootNode()->flatten(nodes);
+    QList<bool> under;
+    const std::function<void(TPLXTreeNode *, bool)> walk = [&](TPLXTreeNode *node, bool collapsed) {
+        for (TPLXTreeNode *child : node->children()) {
+            nodes << child;
+            under << collapsed;
+            walk(child, collapsed || child->isCollapsed());
+        }
+    };
+    walk(tree->getRootNode(), tree->getRootNode()->isCollapsed());
     if (nodes.size() != table->countRows() || tree->getRootNode()->findNodeByIndex(int(nodes.size())))
         return QStringLiteral("%1 tree rows, %2 table rows").arg(nodes.size()).arg(table->countRows());
     for (int i = 0; i < nodes.size(); ++i) {
-        bool hidden = false;
-        for (TPLXTreeNode *up = nodes[i]->parentNode(); up; up = up->parentNode())
-            hidden = hidden || up->isCollapsed();
+        const bool hidden = under[i];
         TPLXTreeRow *row = nodes[i]->row();
         if (!row || row->getIndex() != i || tree->getRootNode()->findNodeByIndex(i) != nodes[i] ||
             table->getRow(i)->getOrder() != i || table->getRow(i)->isCollapsed() != hidden ||
@@ -143,25 +153,38 @@ inline QString disagreement(TPLXDataSource &ds)
                 .arg(hidden)
                 .arg(row ? row->cellsCount() : -1)
                 .arg(tree->getHeader()->countCells());
+        for (int c = 0; c < row->cellsCount(); ++c) {
+            const QString shown = row->getCell(c)->GetText();
+            row->getCell(c)->updateText();
+            if (row->getCell(c)->GetText() != shown)
+                return QStringLiteral("row %1 cell %2: %3, not %4")
+                    .arg(i)
+                    .arg(c)
+                    .arg(shown, row->getCell(c)->GetText());
+        }
     }
     return QString();
 }
 
-// The critical-path results the document holds now.
-inline QStringList criticalPath(TPLXDataSource &ds)
+// The critical-path results the document holds now: of each task bar, its mark and times, and each connection's
+// mark. Numbers, not text: a large plan compares them twice a step.
+struct CriticalMarks
+{
+    QList<double> bars;
+    QList<bool> connections;
+    bool operator==(const CriticalMarks &) const = default;
+};
+
+inline CriticalMarks criticalPath(TPLXDataSource &ds)
 {
     TPLXGanttTable *table = ds.GetTable();
-    QStringList marks;
+    CriticalMarks marks;
     for (TPLXGanttBar *bar : table->allBarsIn(0, table->countRows() - 1))
         if (auto *task = dynamic_cast<TPLXTaskBar *>(bar))
-            marks << QStringLiteral("%1 %2 %3 %4 %5")
-                         .arg(task->getCriticalElement())
-                         .arg(task->getESTime())
-                         .arg(task->getLFTime())
-                         .arg(task->getLBTime())
-                         .arg(task->getGBTime());
+            marks.bars << double(task->getCriticalElement()) << task->getESTime() << task->getLFTime()
+                       << task->getLBTime() << task->getGBTime();
     for (int k = 0; k < ds.root()->countConnections(); ++k)
-        marks << QString::number(ds.root()->getConnection(k)->getCriticalElement());
+        marks.connections << ds.root()->getConnection(k)->getCriticalElement();
     return marks;
 }
 

@@ -395,7 +395,8 @@ void TPLXController::keyPressEvent(QKeyEvent *event)
         break;
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        if (!ExecutingAction)
+        // Not in the middle of a gesture: an editor opened then would strand its outline or new connection.
+        if (!ExecutingAction && currentState == mouseState::simplyMoving)
             editFocusedCells();
         break;
     case Qt::Key_Up:

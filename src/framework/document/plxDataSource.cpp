@@ -59,8 +59,11 @@ TPLXDataSource::TPLXDataSource(QObject *owner)
 {
     PLXRessourcesInitialize();
     CreateDefaultRessources_GER();
-    // The stack's events reach the application's handler and every bound control.
+    // The stack's events reach the application's handler and every bound control, which see the texts
+    // computed from the chart up to date: saved or read, they are what the chart now says.
     FUndoRedoStack->setOnChange([this](TPLXOperation *op) {
+        if (TPLXTreeGrid *tree = FRoot ? FRoot->GetTree() : nullptr)
+            tree->updateTexts();
         if (FOnChange)
             FOnChange(op);
         emit changed(op);
@@ -128,6 +131,9 @@ void TPLXDataSource::buildDocument()
     FRoot.reset(document);
     if (FRoot)
         FRoot->setDataSource(this);
+    // A file may hold computed texts from an older plan.
+    if (TPLXTreeGrid *tree = FRoot ? FRoot->GetTree() : nullptr)
+        tree->updateTexts();
     // The table of loaded sections only serves the load; forgetting it forgets a cancel too.
     FLoadCancelled = factory->loadCancelled();
     factory->Flush();

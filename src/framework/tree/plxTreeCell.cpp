@@ -903,8 +903,10 @@ TPLXGanttRow *TPLXTreeAutoCell::ganttRow() const
 
 void TPLXTreeAutoCell::updateText()
 {
+    // Setting a text arranges it again: only a changed one is set.
     if (auto *type = dynamic_cast<TPLXTreeAutoCellType *>(FDataType))
-        SetText(type->calculateValue(ganttRow()));
+        if (QString text = type->calculateValue(ganttRow()); text != FText)
+            SetText(text);
 }
 
 bool TPLXTreeAutoCell::lessThan(TPLXTreeCell *other)

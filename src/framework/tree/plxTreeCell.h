@@ -126,6 +126,8 @@ public:
     virtual bool lessThan(TPLXTreeCell *other);
     // Height the text needs when wrapped to its column's width.
     virtual int fitHeight();
+    // Brings a text computed from the chart up to date; a typed text stays as it is.
+    virtual void updateText() {}
     // Width of the longest line of the text; 10 for an empty text.
     int getMaxWidth();
     void FocusCell(bool on) { FFocused = on; }
@@ -597,7 +599,7 @@ public:
     // The gantt row of the cell's tree row, or null.
     TPLXGanttRow *ganttRow() const;
     // Sets the text to what the type computes now.
-    void updateText();
+    void updateText() override;
 
 protected:
     void saveValues(const QString &section, IPLXMedia &media) override;

@@ -1265,7 +1265,8 @@ bool TPLXSortOperation::perform()
             table->saveOrder();
     }
     header->setSortOrder(Column, Order);
-    if (!FPerformed) {
+    const bool redo = FPerformed;
+    if (!redo) {
         root->sort(Column, Order);
         if (Order == sortNone)
             restoreUnsortedOrder();
@@ -1278,14 +1279,16 @@ bool TPLXSortOperation::perform()
         int position = 0;
         if (FResultNodes.size() == FPreviousNodes.size())
             root->applyOrder(FResultNodes, position);
-        if (table && FResultRows.size() == table->countRows()) {
+        if (table && FResultRows.size() == table->countRows())
             table->applyOrder(FResultRows);
-            table->updateCriticalPath();
-            table->UpdateSummaryBars();
-        }
     }
     putVisibleFlagsBack();
     TreeGrid->updateNodes();
+    // As the first sort does, on the rows' new indexes: summaries span rows by index.
+    if (redo && table) {
+        table->updateCriticalPath();
+        table->UpdateSummaryBars();
+    }
     return true;
 }
 
