@@ -5,11 +5,8 @@
 #include "plxGanttGraph.h"
 #include "plxGanttRow.h"
 #include "plxGanttTable.h"
-#include "plxHintWindow.h"
 #include "plxRessourceStrings.h"
 #include "plxTaskBar.h"
-#include "plxTextSettings.h"
-#include "plxTextualHalo.h"
 #include "plxTreeGrid.h"
 
 #include <QAccessible>
@@ -109,7 +106,7 @@ private slots:
         QCOMPARE(graph.grab().toImage(), before);
     }
 
-    void outlineAndHintsLeaveTheChartAsItWas()
+    void outlineLeavesTheChartAsItWasAndTheDateHint()
     {
         LoadedDocument plan(rows(3));
         TPLXGanttGraph graph;
@@ -127,19 +124,6 @@ private slots:
         QCOMPARE(TPLXGanttGraph::dateHint(*plan.bar(0, 0)),
                  QLocale().toString(QDate(2024, 1, 1), QLocale::ShortFormat) + QStringLiteral(" - ") +
                      QLocale().toString(QDate(2024, 1, 2), QLocale::ShortFormat));
-
-        TPLXHintWindow hint;
-        TPLXTextSettings settings;
-        settings.setQFont(QFont(QStringLiteral("DejaVu Sans"), 9));
-        TPLXTextHalo halo(nullptr);
-        halo.setHint(QStringLiteral("First line\nsecond"));
-        hint.displayHint(&halo, 10, 20, settings);
-        QVERIFY(hint.isVisible());
-        QCOMPARE(hint.height(), hint.textArranger().getTextHeight());
-        QCOMPARE(hint.textArranger().lines().size(), 2);
-        halo.setHint(QString());
-        hint.displayHint(&halo, 10, 20, settings);
-        QVERIFY(!hint.isVisible());
     }
 
     void scrollsByItsUnits()
