@@ -3,9 +3,9 @@
 // trip through export, and the files that are refused.
 #include "plxDataSource.h"
 #include "plxDocumentCalendar.h"
+#include "plxDocumentFixture.h"
 #include "plxGanttRow.h"
 #include "plxGanttTable.h"
-#include "plxIniDocument.h"
 #include "plxPlatform.h"
 #include "plxTaskBar.h"
 #include "plxTestSupport.h"
@@ -22,13 +22,6 @@
 #include <cmath>
 #include <sys/resource.h>
 
-// GCC says so by a macro, clang by a feature test.
-#if defined(__has_feature)
-#define PLX_HAS_ADDRESS_SANITIZER __has_feature(address_sanitizer)
-#else
-#define PLX_HAS_ADDRESS_SANITIZER 0
-#endif
-
 namespace {
 
 QString sample(const QString &name)
@@ -36,24 +29,13 @@ QString sample(const QString &name)
     return QStringLiteral(ORVANTA_TEST_DATA "/document/projectxml/") + name;
 }
 
-// Every key of the document as saved, "section/key=value", in file order.
+// The document as saved, with the records that have no name of their own numbered alike.
 QStringList savedKeys(TPLXDataSource &source)
 {
-    // Pictures are saved beside the file.
     static const QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("saved.ini"));
-    QFile::remove(path);
-    TPLXINIFIle store(path);
-    TPLXIniDocument *ini = &store.iniFile();
-    TPLXEntityFactory factory;
-    factory.saveObject(QStringLiteral("root"), store, source.root());
-    QStringList keys;
-    for (const QString &section : ini->sections())
-        for (const QString &key : ini->keys(section))
-            keys << section + QLatin1Char('/') + key + QLatin1Char('=') +
-                        store.strValue(section, key, QStringLiteral("?"));
-    // Records without a name of their own are numbered in creation order.
-    return keys.replaceInStrings(QRegularExpression(QStringLiteral("AutoID[:_]\\d+")), QStringLiteral("AutoID"));
+    QStringList lines = plxtest::savedLines(source, dir);
+    lines.replaceInStrings(QRegularExpression(QStringLiteral("AutoID[:_]\\d+")), QStringLiteral("AutoID")).sort();
+    return lines;
 }
 
 // The day a file's date and time falls on; the end of the working day is the next day's start.
@@ -226,7 +208,7 @@ private slots:
         TPLXDataSource source;
         QVERIFY(source.ImportProjectXml(path));
         QCOMPARE(source.GetTable()->rows().size(), 1);
-#if !defined(__SANITIZE_ADDRESS__) && !PLX_HAS_ADDRESS_SANITIZER
+#ifndef ORVANTA_SANITIZED
         // The address sanitizer keeps freed memory in quarantine: only a plain build measures the peak.
         QVERIFY2(peakKilobytes() - peak < 64 * 1024, qPrintable(QString::number(peakKilobytes() - peak)));
 #endif
