@@ -51,23 +51,7 @@ private slots:
             if (auto *task = dynamic_cast<TPLXTaskBar *>(bar))
                 task->GetSettings();
         }
-        // Automatic section names change with every save; sorted again without them, equal saves are equal lists.
-        // No pattern match: a large plan has them on most of its lines.
-        const auto save = [&] {
-            QStringList lines = plxtest::savedLines(ds, dir);
-            for (QString &line : lines)
-                for (qsizetype at = 0; (at = line.indexOf(u"AutoID:", at)) >= 0;) {
-                    qsizetype end = at + 7;
-                    while (end < line.size() && line[end].isDigit())
-                        ++end;
-                    if (end > at + 7)
-                        line.remove(at, end - at);
-                    else
-                        at = end;
-                }
-            lines.sort();
-            return lines;
-        };
+        const auto save = [&] { return plxtest::savedLines(ds, dir); };
         const QStringList first = save();
 
         QRandomGenerator random(quint32(env("ORVANTA_GESTURE_SEED", 7)));
