@@ -1,5 +1,6 @@
 // A goodie painted into an image through the visual context: the colours a user sees inside and outside the bar for
 // each fill style, where the glyphs land, and how glyphs are stored (buffers and brightening are the task bar's).
+#include "plxCanvasFixture.h"
 #include "plxColors.h"
 #include "plxPictureResource.h"
 #include "plxPlatform.h"
@@ -7,7 +8,6 @@
 #include "plxVisualContext.h"
 #include "plxVisualGoodie.h"
 
-#include <QPainter>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -28,24 +28,12 @@ std::unique_ptr<TPLXPictureResource> glyph(TColor color)
     return resource;
 }
 
-struct Surface
+// The fixture's white canvas, kImage large.
+struct Surface : plxtest::Canvas
 {
     Surface()
-        : image(kImage.Right, kImage.Bottom, QImage::Format_RGB32)
+        : Canvas(kImage.Right, kImage.Bottom)
     {
-        image.fill(ColorToQColor(kPaper));
-        painter = std::make_unique<QPainter>(&image);
-        vc = std::make_unique<TPLXCanvasVC>(*painter);
-        vc->setVisibleArea(kImage);
-    }
-    TColor at(int x, int y) const { return QColorToColor(QColor(image.pixel(x, y))); }
-    int count(const TRect &r, TColor color) const
-    {
-        int n = 0;
-        for (int y = r.Top; y < r.Bottom; ++y)
-            for (int x = r.Left; x < r.Right; ++x)
-                n += at(x, y) == color;
-        return n;
     }
     bool uniform(const TRect &r, TColor color) const { return count(r, color) == r.width() * r.height(); }
     // Nothing outside `r` was touched.
@@ -53,10 +41,6 @@ struct Surface
     {
         return count(kImage, kPaper) - count(r, kPaper) == kImage.width() * kImage.height() - r.width() * r.height();
     }
-
-    QImage image;
-    std::unique_ptr<QPainter> painter;
-    std::unique_ptr<TPLXCanvasVC> vc;
 };
 
 int lightness(TColor c)
