@@ -4,6 +4,7 @@
 #include "plxColors.h"
 #include "plxCompare.h"
 #include "plxDataSource.h"
+#include "plxDocumentFixture.h"
 #include "plxGanttDocument.h"
 #include "plxGanttTable.h"
 #include "plxIniDocument.h"
@@ -35,9 +36,7 @@ struct Plan
 {
     Plan()
     {
-        const QString path = dir.filePath(QStringLiteral("plan.ini"));
-        plxtest::writeFile(path, plxtest::testData("tree/plan.ini"));
-        ds.setStorage(QStringLiteral("file://") + path);
+        ds.setStorage(plxtest::storageFor(dir, QStringLiteral("plan.ini"), plxtest::testData("tree/plan.ini")));
         doc = ds.root();
         tree = doc->GetTree();
     }
