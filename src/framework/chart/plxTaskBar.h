@@ -89,6 +89,9 @@ public:
     void setBufferTimeRight(TDateTime value) { FBufferTimeRight = value; }
     void setProgress(int value) { FProgress = value; }
 
+protected:
+    std::unique_ptr<TPLXGanttBarDrawer> makeGanttDrawer() override;
+
 private:
     friend class TPLXTaskBarPersistence;
     // A bar about to be loaded: its settings and persistence come from the store.
