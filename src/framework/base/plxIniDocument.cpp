@@ -354,7 +354,9 @@ std::shared_ptr<TPLXIniDocument> TPLXIniDocument::open(const QString &fileName)
     std::shared_ptr<TPLXIniDocument> document(new TPLXIniDocument);
     document->FFileName = key;
     document->FRegistryKey = key;
-    document->parseSections(std::move(bytes));
+    // Parsed when first used: for its sections when read, whole when written.
+    document->FBuffer = std::move(bytes);
+    document->FParsePending = true;
     reg.documents.insert(key, document);
     return document;
 }

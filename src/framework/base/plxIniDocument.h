@@ -113,7 +113,7 @@ private:
     bool scanLine(qsizetype &pos, Entry &entry, Span &name) const;
     // Parses all lines of the text, for anything but reads.
     void ensureParsed() const;
-    // Parses the section headers of a text a flush or compact left in FBuffer.
+    // Parses the section headers of a text not parsed yet (just read, flushed or compacted).
     void ensureSections() const;
     // The lines of a section whose lines are not in FEntries: from a few kept
     // recently read, or read from the text. A long section moves its lines
