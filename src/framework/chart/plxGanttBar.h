@@ -143,8 +143,8 @@ protected:
     // of a large plan are never drawn.
     virtual std::unique_ptr<TPLXGanttBarDrawer> makeGanttDrawer();
 
-    int FRow = 0;
     TPLXTextHalo *FTextHalo = nullptr; // child
+    int FRow = 0;
     bool FDefaultHaloPending = true;
     bool FFocused = false;
     bool FPreventLeftAlign = false;

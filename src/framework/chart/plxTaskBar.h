@@ -116,9 +116,9 @@ private:
         bool valid = false;
     };
     DerivedEnd FDerivedEnd;
+    int FProgress = 0;
     bool FLocked = false;
     bool FFixed = false;
-    int FProgress = 0;
     bool FCriticalElement = false;
     TDateTime FESTime = 0;
     TDateTime FLFTime = 0;
