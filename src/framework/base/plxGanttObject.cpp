@@ -136,8 +136,8 @@ TPLXDocumentSetup *TPLXGanttObject::GetDocumentSetup()
 
 QString TPLXGanttObject::getUID() const
 {
-    if (persistence && !persistence->getID().isEmpty())
-        return persistence->getID();
+    if (!FID.isEmpty())
+        return FID;
     if (FAutoID == 0) {
         quint32 id = nextAutoID.fetch_add(1);
         if (id == 0)
@@ -157,7 +157,7 @@ void TPLXGanttObject::retargetDrawer()
 
 void TPLXGanttObject::adoptPersistence(std::unique_ptr<TPLXPersistence> loadedBy)
 {
-    persistence = std::move(loadedBy);
+    FID = loadedBy ? loadedBy->getID() : QString();
 }
 
 QVariant TPLXGanttObject::property(const char *name) const

@@ -65,7 +65,6 @@ public:
     // A new entity of the same kind, as run-time editing creates it.
     virtual std::unique_ptr<TPLXGanttObject> Create() const;
     virtual TPLXDrawer *getDrawer(TPLXViewType viewType) const;
-    TPLXPersistence *getPersistence() const { return persistence.get(); }
     virtual void doSave(const QString &name, IPLXMedia &media, TPLXEntityFactory &factory);
     // The editor registered for exactly this entity's kind, else DefaultEditor.
     virtual std::unique_ptr<TPLXObjectEditorIntf> CreateEditor();
@@ -81,7 +80,8 @@ public:
     // The section the entity was loaded from, else "AutoID:" and a number unique while it lives.
     QString getUID() const;
 
-    // Takes over the persistence object that loaded this entity.
+    // Keeps the section name of the persistence object that loaded this
+    // entity; the object itself is not kept, as a large plan has many entities.
     void adoptPersistence(std::unique_ptr<TPLXPersistence> loadedBy);
     // Points the Gantt drawer at this entity.
     void retargetDrawer();
@@ -122,7 +122,8 @@ private:
 
     qint32 PLXTag = 0;
     void *Data = nullptr;
-    std::unique_ptr<TPLXPersistence> persistence;
+    // The section the entity was loaded from; empty for one made at run time.
+    QString FID;
     TPLXGanttObject *FParent = nullptr;
 
     std::vector<TPLXGanttObject *> FOwned;

@@ -354,7 +354,9 @@ std::shared_ptr<TPLXIniDocument> TPLXIniDocument::open(const QString &fileName)
     std::shared_ptr<TPLXIniDocument> document(new TPLXIniDocument);
     document->FFileName = key;
     document->FRegistryKey = key;
-    document->parse(std::move(bytes));
+    // Parsed when first used: for its sections when read, whole when written.
+    document->FBuffer = std::move(bytes);
+    document->FParsePending = true;
     reg.documents.insert(key, document);
     return document;
 }
@@ -362,7 +364,7 @@ std::shared_ptr<TPLXIniDocument> TPLXIniDocument::open(const QString &fileName)
 std::shared_ptr<TPLXIniDocument> TPLXIniDocument::fromBytes(const QByteArray &bytes)
 {
     std::shared_ptr<TPLXIniDocument> document(new TPLXIniDocument);
-    document->parse(bytes.size() >= kMaxFileSize ? QByteArray() : bytes);
+    document->parseSections(bytes.size() >= kMaxFileSize ? QByteArray() : bytes);
     return document;
 }
 
@@ -405,20 +407,87 @@ TPLXIniDocument::Span TPLXIniDocument::store(QStringView text)
 
 void TPLXIniDocument::ensureParsed() const
 {
-    if (FParsePending) {
+    if (FParsePending || FSectionsOnly) {
         auto *self = const_cast<TPLXIniDocument *>(this);
         self->parse(std::exchange(self->FBuffer, QByteArray()));
     }
 }
 
+void TPLXIniDocument::ensureSections() const
+{
+    if (FParsePending) {
+        auto *self = const_cast<TPLXIniDocument *>(this);
+        self->parseSections(std::exchange(self->FBuffer, QByteArray()));
+    }
+}
+
+bool TPLXIniDocument::scanLine(qsizetype &pos, Entry &entry, Span &name) const
+{
+    const char *data = FBuffer.constData();
+    const qsizetype size = FBuffer.size();
+    const char *eol = static_cast<const char *>(std::memchr(data + pos, '\n', size - pos));
+    const qsizetype lineEnd = eol ? eol - data : size;
+    const qsizetype lineStart = pos;
+    qsizetype a = pos;
+    qsizetype b = lineEnd;
+    while (a < b && isBlank(data[a]))
+        ++a;
+    while (b > a && isBlank(data[b - 1]))
+        --b;
+    pos = eol ? lineEnd + 1 : size;
+
+    if (a < b && data[a] == '[') {
+        qsizetype n0 = a + 1;
+        const char *close = static_cast<const char *>(std::memchr(data + n0, ']', b - n0));
+        qsizetype n1 = close ? close - data : b;
+        while (n0 < n1 && isBlank(data[n0]))
+            ++n0;
+        while (n1 > n0 && isBlank(data[n1 - 1]))
+            --n1;
+        name = Span{static_cast<quint32>(n0), static_cast<quint32>(n1 - n0)};
+        return true;
+    }
+    const char *eq =
+        (a < b && data[a] != ';') ? static_cast<const char *>(std::memchr(data + a, '=', b - a)) : nullptr;
+    if (eq && eq > data + a) {
+        qsizetype k1 = eq - data;
+        while (k1 > a && isBlank(data[k1 - 1]))
+            --k1;
+        qsizetype v0 = eq - data + 1;
+        while (v0 < b && isBlank(data[v0]))
+            ++v0;
+        entry.key = Span{static_cast<quint32>(a), static_cast<quint32>(k1 - a)};
+        entry.value = Span{static_cast<quint32>(v0), static_cast<quint32>(b - v0)};
+    } else {
+        // Kept with its leading blanks: trimmed, an odd first line that starts
+        // with a byte-order mark would read back as the file's own mark.
+        entry.key = Span{};
+        entry.value = Span{static_cast<quint32>(lineStart), static_cast<quint32>(b - lineStart)};
+    }
+    return false;
+}
+
 void TPLXIniDocument::parse(QByteArray bytes)
 {
+    parse(std::move(bytes), true);
+}
+
+void TPLXIniDocument::parseSections(QByteArray bytes)
+{
+    parse(std::move(bytes), false);
+}
+
+void TPLXIniDocument::parse(QByteArray bytes, bool withLines)
+{
     FParsePending = false;
+    FSectionsOnly = !withLines;
     FBuffer = std::move(bytes);
     FArena.clear();
     FEntries.clear();
     FSections.clear();
     FKeyTables.clear();
+    for (BodyLines &cached : FBodyCache)
+        cached.section = -1;
     FLastSection = -1;
     FPreviousSection = -1;
     FKeyHint = -1;
@@ -435,63 +504,87 @@ void TPLXIniDocument::parse(QByteArray bytes)
     const char *firstNewline = static_cast<const char *>(std::memchr(data + pos, '\n', size - pos));
     FCrLf = firstNewline && firstNewline > data && firstNewline[-1] == '\r';
 
-    FEntries.reserve(static_cast<size_t>(FBuffer.count('\n')) + 1);
-    FSections.push_back(Section{Span{}, 0, 0, 0, -1, false, false});
-
-    auto finishSection = [this] {
-        Section &s = FSections.back();
-        s.capacity = s.count;
+    if (withLines)
+        FEntries.reserve(static_cast<size_t>(FBuffer.count('\n')) + 1);
+    const auto addSection = [this, withLines](Span name, bool header, qsizetype body) {
+        Section section{name, static_cast<quint32>(FEntries.size()), 0, 0, -1, header, false};
+        section.lines = withLines;
+        section.body = static_cast<quint32>(body);
+        FSections.push_back(section);
     };
-
+    addSection(Span{}, false, pos);
+    Entry entry;
+    Span name;
     while (pos < size) {
-        const char *eol = static_cast<const char *>(std::memchr(data + pos, '\n', size - pos));
-        const qsizetype lineEnd = eol ? eol - data : size;
-        const qsizetype lineStart = pos;
-        qsizetype a = pos;
-        qsizetype b = lineEnd;
-        while (a < b && isBlank(data[a]))
-            ++a;
-        while (b > a && isBlank(data[b - 1]))
-            --b;
-        pos = eol ? lineEnd + 1 : size;
-
-        if (a < b && data[a] == '[') {
-            finishSection();
-            qsizetype n0 = a + 1;
-            const char *close = static_cast<const char *>(std::memchr(data + n0, ']', b - n0));
-            qsizetype n1 = close ? close - data : b;
-            while (n0 < n1 && isBlank(data[n0]))
-                ++n0;
-            while (n1 > n0 && isBlank(data[n1 - 1]))
-                --n1;
-            FSections.push_back(Section{Span{static_cast<quint32>(n0), static_cast<quint32>(n1 - n0)},
-                                        static_cast<quint32>(FEntries.size()), 0, 0, -1, true, false});
-            continue;
+        if (scanLine(pos, entry, name)) {
+            FSections.back().capacity = FSections.back().count;
+            addSection(name, true, pos);
+        } else if (withLines) {
+            if (entry.key.len != 0)
+                FAsciiKeys = FAsciiKeys && isAscii(text(entry.key));
+            FEntries.push_back(entry);
+            ++FSections.back().count;
         }
-        Entry entry;
-        const char *eq =
-            (a < b && data[a] != ';') ? static_cast<const char *>(std::memchr(data + a, '=', b - a)) : nullptr;
-        if (eq && eq > data + a) {
-            qsizetype k1 = eq - data;
-            while (k1 > a && isBlank(data[k1 - 1]))
-                --k1;
-            qsizetype v0 = eq - data + 1;
-            while (v0 < b && isBlank(data[v0]))
-                ++v0;
-            entry.key = Span{static_cast<quint32>(a), static_cast<quint32>(k1 - a)};
-            FAsciiKeys = FAsciiKeys && isAscii(QByteArrayView(data + a, k1 - a));
-            entry.value = Span{static_cast<quint32>(v0), static_cast<quint32>(b - v0)};
-        } else {
-            // Kept with its leading blanks: trimmed, an odd first line that starts
-            // with a byte-order mark would read back as the file's own mark.
-            entry.value = Span{static_cast<quint32>(lineStart), static_cast<quint32>(b - lineStart)};
-        }
-        FEntries.push_back(entry);
-        ++FSections.back().count;
     }
-    finishSection();
+    FSections.back().capacity = FSections.back().count;
     rebuildSectionTable();
     FModified = false;
+}
+
+const std::vector<TPLXIniDocument::Entry> *TPLXIniDocument::bodyLines(qint64 s) const
+{
+    for (size_t i = 0; i < FBodyCache.size(); ++i) {
+        if (FBodyCache[i].section == s) {
+            // Most recent first: loading returns to a parent's section after its children's.
+            std::rotate(FBodyCache.begin(), FBodyCache.begin() + i, FBodyCache.begin() + i + 1);
+            return &FBodyCache.front().entries;
+        }
+    }
+    std::rotate(FBodyCache.begin(), FBodyCache.end() - 1, FBodyCache.end());
+    BodyLines &cached = FBodyCache.front();
+    cached.section = -1;
+    cached.entries.clear();
+    qsizetype pos = FSections[s].body;
+    Entry entry;
+    Span name;
+    while (pos < FBuffer.size() && !scanLine(pos, entry, name))
+        cached.entries.push_back(entry);
+    if (cached.entries.size() <= kLinearScanLimit) {
+        cached.section = s;
+        return &cached.entries;
+    }
+    // Long sections are read by key table: their lines join FEntries for good.
+    auto *self = const_cast<TPLXIniDocument *>(this);
+    Section &section = self->FSections[s];
+    section.first = static_cast<quint32>(FEntries.size());
+    section.count = static_cast<quint32>(cached.entries.size());
+    section.capacity = section.count;
+    section.lines = true;
+    for (const Entry &line : cached.entries)
+        if (line.key.len != 0)
+            self->FAsciiKeys = FAsciiKeys && isAscii(text(line.key));
+    self->FEntries.insert(self->FEntries.end(), cached.entries.begin(), cached.entries.end());
+    cached.entries.clear();
+    return nullptr;
+}
+
+bool TPLXIniDocument::lookUp(qint64 s, QStringView key, QString &value) const
+{
+    const std::vector<Entry> *lines = FSections[s].lines ? nullptr : bodyLines(s);
+    if (lines) {
+        for (const Entry &entry : *lines) {
+            if (entry.key.len != 0 && equalNames(text(entry.key), key)) {
+                value = decodeValue(text(entry.value));
+                return true;
+            }
+        }
+        return false;
+    }
+    const qint64 e = findKey(FSections[s], key);
+    if (e < 0)
+        return false;
+    value = decodeValue(text(FEntries[e].value));
+    return true;
 }
 
 void TPLXIniDocument::rebuildSectionTable()
@@ -655,15 +748,9 @@ bool TPLXIniDocument::keysUnique(const Section &section) const
 
 bool TPLXIniDocument::readString(QStringView section, QStringView key, QString &value) const
 {
-    ensureParsed();
+    ensureSections();
     const qint64 s = findSection(section);
-    if (s < 0)
-        return false;
-    const qint64 e = findKey(FSections[s], key);
-    if (e < 0)
-        return false;
-    value = decodeValue(text(FEntries[e].value));
-    return true;
+    return s >= 0 && lookUp(s, key, value);
 }
 
 bool TPLXIniDocument::holdsPlainly(const Entry &entry, QStringView value) const
@@ -761,17 +848,13 @@ void TPLXIniDocument::writeString(const QString &section, const QString &key, QS
 
 bool TPLXIniDocument::readString(const QString &section, QStringView key, QString &value) const
 {
-    ensureParsed();
+    ensureSections();
     const size_t hit = recentSection(section);
     const qint64 s = hit < FRecentSections.size() ? FRecentSections[hit].index : findSection(section);
     if (s < 0)
         return false;
     rememberSection(hit, section, s);
-    const qint64 e = findKey(FSections[s], key);
-    if (e < 0)
-        return false;
-    value = decodeValue(text(FEntries[e].value));
-    return true;
+    return lookUp(s, key, value);
 }
 
 size_t TPLXIniDocument::recentSection(const QString &section) const
@@ -844,7 +927,7 @@ qint64 TPLXIniDocument::write(qint64 s, QStringView section, QStringView key, QS
 
 QStringList TPLXIniDocument::sections() const
 {
-    ensureParsed();
+    ensureSections();
     QStringList names;
     for (quint32 i = 0; i < FSections.size(); ++i) {
         const Section &s = FSections[i];
@@ -879,18 +962,23 @@ QStringList TPLXIniDocument::keys(QStringView section) const
 
 bool TPLXIniDocument::sectionExists(QStringView section) const
 {
-    ensureParsed();
+    ensureSections();
     return findSection(section) >= 0;
 }
 
 int TPLXIniDocument::keyCount(QStringView section) const
 {
-    ensureParsed();
+    ensureSections();
     const qint64 s = findSection(section);
     if (s < 0)
         return 0;
-    const Section &sec = FSections[s];
     int count = 0;
+    if (const std::vector<Entry> *lines = FSections[s].lines ? nullptr : bodyLines(s)) {
+        for (const Entry &entry : *lines)
+            count += entry.key.len != 0 ? 1 : 0;
+        return count;
+    }
+    const Section &sec = FSections[s];
     for (quint32 i = 0; i < sec.count; ++i)
         count += FEntries[sec.first + i].key.len != 0 ? 1 : 0;
     return count;
@@ -1110,6 +1198,10 @@ void TPLXIniDocument::freeTables()
     std::vector<Section>().swap(FSections);
     std::vector<quint32>().swap(FSectionTable);
     std::vector<std::vector<quint32>>().swap(FKeyTables);
+    for (BodyLines &cached : FBodyCache) {
+        cached.section = -1;
+        std::vector<Entry>().swap(cached.entries);
+    }
 }
 
 void TPLXIniDocument::compact()

@@ -95,12 +95,32 @@ private:
         mutable KeyOrder keys = KeyOrder::Unknown;
         // An earlier section has the same name.
         bool repeat = false;
+        // Its lines are in FEntries; otherwise they are read from the text
+        // starting at `body` when asked for.
+        bool lines = true;
+        quint32 body = 0;
     };
 
     TPLXIniDocument() = default;
     void parse(QByteArray bytes);
-    // Parses the text a flush left in FBuffer, if it is not parsed yet.
+    // Parses only the section headers: reads take a section's lines from the
+    // text when they first ask for them, so that a document being loaded holds
+    // no table of all its lines.
+    void parseSections(QByteArray bytes);
+    void parse(QByteArray bytes, bool withLines);
+    // Whether the line at `pos` is a section header (its name in `name`),
+    // else reads it into `entry`; moves `pos` to the next line.
+    bool scanLine(qsizetype &pos, Entry &entry, Span &name) const;
+    // Parses all lines of the text, for anything but reads.
     void ensureParsed() const;
+    // Parses the section headers of a text not parsed yet (just read, flushed or compacted).
+    void ensureSections() const;
+    // The lines of a section whose lines are not in FEntries: from a few kept
+    // recently read, or read from the text. A long section moves its lines
+    // into FEntries instead, and the answer is null.
+    const std::vector<Entry> *bodyLines(qint64 s) const;
+    // The value of `key` in section `s`, looked up however its lines are held.
+    bool lookUp(qint64 s, QStringView key, QString &value) const;
     // Frees the lines, sections and lookup tables, which the next parse builds again.
     void freeTables();
     // Inline: every lookup reads stored names through it.
@@ -128,6 +148,17 @@ private:
     qint64 write(qint64 s, QStringView section, QStringView key, QStringView value);
     quint32 firstOccurrence(quint32 sectionIndex) const;
     void dropUnwritten();
+
+    // Sections read without their lines in FEntries, most recent first.
+    struct BodyLines
+    {
+        qint64 section = -1;
+        std::vector<Entry> entries;
+    };
+    static constexpr size_t kBodyCache = 8;
+    mutable std::array<BodyLines, kBodyCache> FBodyCache;
+    // Not every section's lines are in FEntries (see parseSections).
+    bool FSectionsOnly = false;
 
     QString FFileName;
     QString FRegistryKey;

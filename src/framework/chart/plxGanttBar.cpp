@@ -47,7 +47,6 @@ TPLXGanttBar::TPLXGanttBar(TDateTime start, TDateTime end, int row)
     , FstartDate(start)
     , FendDate(end > start ? end : start + 1.0)
 {
-    setGanttDrawer(std::make_unique<TPLXGanttBarDrawer>(this));
 }
 
 TPLXGanttBar::~TPLXGanttBar() = default;
@@ -249,11 +248,27 @@ TPLXGanttObject *TPLXGanttBar::textHaloObject() const
 
 TPLXGanttBarDrawer *TPLXGanttBar::ganttDrawer() const
 {
+    if (FDrawerPending) {
+        auto *self = const_cast<TPLXGanttBar *>(this);
+        self->setGanttDrawer(self->makeGanttDrawer());
+    }
     return static_cast<TPLXGanttBarDrawer *>(FOwnDrawer.get());
+}
+
+TPLXDrawer *TPLXGanttBar::getDrawer(TPLXViewType viewType) const
+{
+    ganttDrawer();
+    return TPLXGanttObject::getDrawer(viewType);
+}
+
+std::unique_ptr<TPLXGanttBarDrawer> TPLXGanttBar::makeGanttDrawer()
+{
+    return std::make_unique<TPLXGanttBarDrawer>(this);
 }
 
 void TPLXGanttBar::setGanttDrawer(std::unique_ptr<TPLXGanttBarDrawer> drawer)
 {
+    FDrawerPending = false;
     FOwnDrawer = std::move(drawer);
     FDrawer = FOwnDrawer.get();
 }

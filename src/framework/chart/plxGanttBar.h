@@ -127,7 +127,9 @@ public:
     void setRowField(int row) { FRow = row; }
     int rowField() const { return FRow; }
 
+    // Made when first asked for, by makeGanttDrawer, unless one was installed.
     TPLXGanttBarDrawer *ganttDrawer() const;
+    TPLXDrawer *getDrawer(TPLXViewType viewType) const override;
     // Installs the Gantt drawer of the bar (owned).
     void setGanttDrawer(std::unique_ptr<TPLXGanttBarDrawer> drawer);
 
@@ -139,12 +141,16 @@ protected:
     TPLXGanttBar(TDateTime start, TDateTime end, int row);
     // The document calendar; asserts that the bar reaches one.
     TPLXDocumentCalendar *calendar();
+    // The Gantt drawer of the kind, for a bar that installed none: most bars
+    // of a large plan are never drawn.
+    virtual std::unique_ptr<TPLXGanttBarDrawer> makeGanttDrawer();
 
-    int FRow = 0;
     TPLXTextHalo *FTextHalo = nullptr; // child
+    int FRow = 0;
     bool FDefaultHaloPending = true;
     bool FFocused = false;
     bool FPreventLeftAlign = false;
+    bool FDrawerPending = true;
     std::unique_ptr<TPLXDrawer> FOwnDrawer;
     // Raw stored dates, without the derivation a kind may apply.
     TDateTime FstartDate = 0;

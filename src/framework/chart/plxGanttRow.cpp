@@ -49,12 +49,18 @@ void raiseAfter(const TPLXAfterBarOperationEvent &event, TPLXGanttBar *bar)
 
 // ------------------------------------------------------------ TPLXGanttRow
 
-TPLXGanttRow::TPLXGanttRow()
-    : FOwnDrawer(std::make_unique<TPLXGanttRowDrawer>(this))
-    , FOwnDrawerPert(std::make_unique<TPLXGanttRowPertDrawer>(this))
+TPLXGanttRow::TPLXGanttRow() = default;
+
+TPLXDrawer *TPLXGanttRow::getDrawer(TPLXViewType viewType) const
 {
-    FDrawer = FOwnDrawer.get();
-    FDrawerPert = FOwnDrawerPert.get();
+    if (!FOwnDrawer) {
+        auto *self = const_cast<TPLXGanttRow *>(this);
+        self->FOwnDrawer = std::make_unique<TPLXGanttRowDrawer>(self);
+        self->FOwnDrawerPert = std::make_unique<TPLXGanttRowPertDrawer>(self);
+        self->FDrawer = FOwnDrawer.get();
+        self->FDrawerPert = FOwnDrawerPert.get();
+    }
+    return TPLXGanttObject::getDrawer(viewType);
 }
 
 TPLXGanttRow::~TPLXGanttRow() = default;

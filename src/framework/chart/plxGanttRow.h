@@ -31,6 +31,8 @@ class ORVANTA_EXPORT TPLXGanttRow : public TPLXGanttObject
     Q_PROPERTY(double EndDate READ FindEndDate)
 
 public:
+    // The drawers are made when first asked for: most rows of a large plan are never drawn.
+    TPLXDrawer *getDrawer(TPLXViewType viewType) const override;
     TPLXGanttRow();
     ~TPLXGanttRow() override;
     void doSave(const QString &name, IPLXMedia &media, TPLXEntityFactory &factory) override;

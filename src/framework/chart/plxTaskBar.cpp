@@ -40,7 +40,6 @@ TPLXTaskBar::TPLXTaskBar(TDateTime start, TDateTime end, int row)
     : TPLXGanttBar(start, end, row)
 {
     FendDate = end;
-    setGanttDrawer(std::make_unique<TPLXTaskBarDrawer>(this));
     auto settings = std::make_unique<TPLXTaskBarSettings>();
     if (TPLXVisualGoodie *goodie = settings->getVisualGoodie()) {
         goodie->setDrawStyle(dsDrawGradient);
@@ -64,7 +63,6 @@ TPLXTaskBar::TPLXTaskBar(Loading)
     : TPLXGanttBar(0, 0, 0)
 {
     FendDate = 0;
-    setGanttDrawer(std::make_unique<TPLXTaskBarDrawer>(this));
 }
 
 TPLXTaskBar::~TPLXTaskBar() = default;
@@ -72,6 +70,11 @@ TPLXTaskBar::~TPLXTaskBar() = default;
 std::unique_ptr<TPLXGanttObject> TPLXTaskBar::Create() const
 {
     return std::make_unique<TPLXTaskBar>(0, 0, 0);
+}
+
+std::unique_ptr<TPLXGanttBarDrawer> TPLXTaskBar::makeGanttDrawer()
+{
+    return std::make_unique<TPLXTaskBarDrawer>(this);
 }
 
 TPLXDocumentCalendar *TPLXTaskBar::guardedCalendar()

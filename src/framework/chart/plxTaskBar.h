@@ -94,6 +94,9 @@ public:
     // The counterpart of storedEnd; not held by the lock: it puts back a saved state rather than editing the bar.
     void setStoredEnd(TDateTime value) { FendDate = value; }
 
+protected:
+    std::unique_ptr<TPLXGanttBarDrawer> makeGanttDrawer() override;
+
 private:
     friend class TPLXTaskBarPersistence;
     // A bar about to be loaded: its settings and persistence come from the store.
@@ -120,9 +123,9 @@ private:
         bool valid = false;
     };
     DerivedEnd FDerivedEnd;
+    int FProgress = 0;
     bool FLocked = false;
     bool FFixed = false;
-    int FProgress = 0;
     bool FCriticalElement = false;
     TDateTime FESTime = 0;
     TDateTime FLFTime = 0;

@@ -827,8 +827,7 @@ std::unique_ptr<TPLXGanttObject> TPLXDocumentPersistence::doLoad(const QString &
         loadChildAs<TPLXConnectionSettings>(QStringLiteral("connection settings"), media, factory, doc);
 
     QStringList names;
-    const QList<TPLXGanttObject *> loaded =
-        factory.loadObjectList(name, QStringLiteral("connections"), media, doc, &names);
+    QList<TPLXGanttObject *> loaded = factory.loadObjectList(name, QStringLiteral("connections"), media, doc, &names);
     QSet<const TPLXBarConnection *> listed;
     for (qsizetype i = 0; i < loaded.size(); ++i) {
         auto *c = dynamic_cast<TPLXBarConnection *>(loaded[i]);
@@ -853,6 +852,10 @@ std::unique_ptr<TPLXGanttObject> TPLXDocumentPersistence::doLoad(const QString &
         doc->connections.append(c);
         doc->indexConnection(c);
     }
+    // Freed before the refreshes below, which build large tables of their own.
+    names = QStringList();
+    loaded = QList<TPLXGanttObject *>();
+    listed = QSet<const TPLXBarConnection *>();
 
     // A document may go without a task tree, but one it names must be there.
     if (TPLXGanttObject *tree = loadChild(QStringLiteral("tree"), media, factory, doc)) {

@@ -113,14 +113,17 @@ std::vector<TPLXCalendarIndex::TInterval> TPLXCalendarIndex::build(qint64 from, 
         }
     }
     std::sort(pieces.begin(), pieces.end(), [](const TInterval &a, const TInterval &b) { return a.start < b.start; });
-    std::vector<TInterval> merged;
+    // Merged in place and trimmed: a window of centuries holds many weekends.
+    size_t kept = 0;
     for (const TInterval &piece : pieces) {
-        if (!merged.empty() && piece.start <= merged.back().end)
-            merged.back().end = std::max(merged.back().end, piece.end);
+        if (kept > 0 && piece.start <= pieces[kept - 1].end)
+            pieces[kept - 1].end = std::max(pieces[kept - 1].end, piece.end);
         else
-            merged.push_back(piece);
+            pieces[kept++] = piece;
     }
-    return merged;
+    pieces.resize(kept);
+    pieces.shrink_to_fit();
+    return pieces;
 }
 
 void TPLXCalendarIndex::recomputeWork(size_t first)
@@ -164,6 +167,7 @@ void TPLXCalendarIndex::extendForward(qint64 to)
         ++next;
         first = FIntervals.size();
     }
+    FIntervals.reserve(FIntervals.size() + static_cast<size_t>(added.end() - next));
     FIntervals.insert(FIntervals.end(), next, added.end());
     FHi = to;
     recomputeWork(first);
@@ -177,6 +181,7 @@ void TPLXCalendarIndex::extendBackward(qint64 from)
         added.back().end = FIntervals.front().end;
         FIntervals.erase(FIntervals.begin());
     }
+    added.reserve(added.size() + FIntervals.size());
     added.insert(added.end(), FIntervals.begin(), FIntervals.end());
     FIntervals = std::move(added);
     FLo = from;
