@@ -41,8 +41,9 @@ public:
     }
     bool step(int done, int total)
     {
-        FDialog.setMaximum(std::max(total, 1));
-        FDialog.setValue(std::clamp(done, 0, std::max(total, 1) - 1));
+        // Without a known total (a save counts its sections only as it writes them) the bar shows that work goes on.
+        FDialog.setMaximum(std::max(total, 0));
+        FDialog.setValue(total > 0 ? std::clamp(done, 0, total - 1) : 0);
         return !FDialog.wasCanceled();
     }
     bool cancelled() const { return FDialog.wasCanceled(); }
@@ -123,8 +124,7 @@ bool TPLXPlannerWindow::saveDocument(const QString &path)
     const QString storageName = storageNameFor(path);
     TProgress progress(this, text("saving").arg(QFileInfo(path).fileName()), text("cancel"));
     TPLXEntityFactory &factory = FDataSource->getFactory();
-    const int total = factory.loadedCount();
-    factory.setOnProgress([&](int done) { return progress.step(done, total); });
+    factory.setOnProgress([&](int done) { return progress.step(done, 0); });
     // The store is written whole or not at all: a cancel or failure keeps the old file.
     const bool saved = FDataSource->SaveToMedia(storageName);
     factory.setOnProgress({});
