@@ -3,6 +3,7 @@
 // Nothing may crash, hang or leak, and the saved copy must open without a
 // message the original did not already give.
 #include "plxDataSource.h"
+#include "plxFuzzDocument.h"
 #include "plxGanttDocument.h"
 #include "plxGanttRow.h"
 #include "plxGanttTable.h"
@@ -12,7 +13,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <QTemporaryDir>
@@ -72,23 +72,12 @@ void inPlace(Call &&call)
 
 } // namespace
 
-extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QGuiApplication app(*argc, *argv);
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     static QTemporaryDir dir;
     const QString original = dir.filePath(QStringLiteral("original.ini"));
     const QString copy = dir.filePath(QStringLiteral("copy.ini"));
-    QFile file(original);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        std::abort();
-    file.write(reinterpret_cast<const char *>(data), static_cast<qint64>(size));
-    file.close();
+    plxfuzz::writeInput(original, data, size);
     QFile::remove(copy);
 
     TPLXRecordingScope recording;

@@ -3,12 +3,12 @@
 // a refused file leaves the document alone, and an imported one comes back
 // from its export as the same document.
 #include "plxDataSource.h"
+#include "plxFuzzDocument.h"
 #include "plxIniDocument.h"
 #include "plxPlatform.h"
 
 #include <QDir>
 #include <QFile>
-#include <QGuiApplication>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
@@ -42,23 +42,12 @@ QByteArray saved(TPLXDataSource &source, const QTemporaryDir &dir)
 
 } // namespace
 
-extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QGuiApplication app(*argc, *argv);
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     static QTemporaryDir dir;
     const QString input = dir.filePath(QStringLiteral("input.xml"));
     const QString output = dir.filePath(QStringLiteral("output.xml"));
-    QFile file(input);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        std::abort();
-    file.write(reinterpret_cast<const char *>(data), static_cast<qint64>(size));
-    file.close();
+    plxfuzz::writeInput(input, data, size);
 
     const TPLXRecordingScope recording;
     TPLXDataSource source;
