@@ -54,6 +54,30 @@ int rowOf(TPLXGanttObject *object)
     return -1;
 }
 
+// A gesture and the distance repair it caused: redone and undone with one
+// refresh of the critical path at the end.
+class TGestureStep : public TPLXMultipleOperations
+{
+public:
+    using TPLXMultipleOperations::TPLXMultipleOperations;
+    bool perform() override
+    {
+        TPLXRefreshHold hold(PLXTableOf(FDataSource), false);
+        return TPLXMultipleOperations::perform();
+    }
+    bool undo() override
+    {
+        TPLXRefreshHold hold(PLXTableOf(FDataSource), false);
+        return TPLXMultipleOperations::undo();
+    }
+    // Named after the gesture; the history dump names it as any other composite.
+    QString displayName() const override
+    {
+        return operations.empty() ? TPLXMultipleOperations::displayName() : operations.front()->displayName();
+    }
+    QString className() const override { return QStringLiteral("TPLXMultipleOperations"); }
+};
+
 } // namespace
 
 QString PLXRowName(TPLXGanttRow *row)
@@ -502,9 +526,8 @@ void TPLXController::nudgeFocusedBar(int periods, bool resize)
                 repair && !repair->empty())
                 stack.addOperation(std::move(repair));
     } else if (std::unique_ptr<TPLXOperation> op =
-                   bar->moveTo(calendar->Add(bar->getStartDate(), periods), bar->getRow());
-               op && op->perform()) {
-        recordWithRepair(std::move(op), bar);
+                   bar->moveTo(calendar->Add(bar->getStartDate(), periods), bar->getRow())) {
+        performWithRepair(std::move(op), bar);
     }
     Paint();
 }
@@ -596,32 +619,43 @@ void TPLXController::stopDragging(int x, int y, int keyState)
     auto *bar = dynamic_cast<TPLXGanttBar *>(dragged);
     const int oldRow = bar ? bar->getRow() : -1;
     std::unique_ptr<TPLXOperation> op = view->hideOutlineAndMove();
-    // A move its before-event refuses changes nothing and records nothing.
-    if (op && op->perform()) {
-        TPLXGanttTable *table = ds->GetTable();
+    const auto alignRows = [view, ds, bar, oldRow] {
         auto *gantt = dynamic_cast<TPLXGanttView *>(view);
-        if (table->getSnapBarsTogether() && gantt && bar) {
+        if (ds->GetTable()->getSnapBarsTogether() && gantt && bar) {
             if (oldRow != -1)
                 gantt->LeftAlignAllBars(oldRow);
             gantt->LeftAlignAllBars(bar->getRow());
         }
-        if (bar && !bar->isSummaryBar())
-            recordWithRepair(std::move(op), bar);
-        else
-            ds->getUndoRedoStack().addOperation(std::move(op));
+    };
+    // A move its before-event refuses changes nothing and records nothing.
+    if (op && bar && !bar->isSummaryBar()) {
+        performWithRepair(std::move(op), bar, alignRows);
+    } else if (op && op->perform()) {
+        alignRows();
+        ds->getUndoRedoStack().addOperation(std::move(op));
     }
     Paint();
 }
 
-void TPLXController::recordWithRepair(std::unique_ptr<TPLXOperation> op, TPLXGanttBar *bar)
+bool TPLXController::performWithRepair(std::unique_ptr<TPLXOperation> op, TPLXGanttBar *bar,
+                                       const std::function<void()> &afterPerform)
 {
     TPLXDataSource *ds = getDataSource();
-    auto step = std::make_unique<TPLXMultipleOperations>(ds);
-    step->addOperation(std::move(op));
-    if (std::unique_ptr<TPLXMultipleOperations> repair = ds->root()->resolveDistanceViolations(bar);
-        repair && !repair->empty())
-        step->addOperation(std::move(repair));
+    auto step = std::make_unique<TGestureStep>(ds);
+    {
+        // Released before the step is recorded: the stack's listeners see the refreshed critical path.
+        TPLXRefreshHold hold(ds->GetTable(), false);
+        if (!op->perform())
+            return false;
+        if (afterPerform)
+            afterPerform();
+        step->addOperation(std::move(op));
+        if (std::unique_ptr<TPLXMultipleOperations> repair = ds->root()->resolveDistanceViolations(bar);
+            repair && !repair->empty())
+            step->addOperation(std::move(repair));
+    }
     ds->getUndoRedoStack().addOperation(std::move(step));
+    return true;
 }
 
 void TPLXController::scrollWithOutline()
@@ -870,10 +904,7 @@ void TPLXController::endMakingConnection(int x, int y, int)
     if (made) {
         made->setToBar(target);
         // The connection and the distances it repairs are one step.
-        std::unique_ptr<TPLXOperation> op = std::make_unique<TPLXConnectionAddOperation>(ds, made);
-        if (op->perform()) {
-            recordWithRepair(std::move(op), nullptr);
-        } else {
+        if (!performWithRepair(std::make_unique<TPLXConnectionAddOperation>(ds, made), nullptr)) {
             // Refused: never listed, so nothing else refers to it.
             const std::unique_ptr<TPLXBarConnection> refused(made);
         }

@@ -241,8 +241,10 @@ private:
     void nudgeFocusedBar(int periods, bool resize);
     // Ctrl+B: date category 0 swaps working and free.
     void toggleFirstCategory();
-    // Records `op` (already performed) together with the distance repair it triggers, as one step.
-    void recordWithRepair(std::unique_ptr<TPLXOperation> op, TPLXGanttBar *bar);
+    // Performs `op`, then `afterPerform`, then the distance repair it triggers, refreshing the critical path once,
+    // and records them as one step; false, with nothing recorded, when `op` is refused.
+    bool performWithRepair(std::unique_ptr<TPLXOperation> op, TPLXGanttBar *bar,
+                           const std::function<void()> &afterPerform = {});
     TPLXGanttObject *objectAt(int x, int y);
     // Feeds the move events of the mouse reaching (x, y).
     void pointerMoved(int x, int y);

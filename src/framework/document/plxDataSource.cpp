@@ -13,6 +13,7 @@
 #include "plxProjectXml.h"
 #include "plxRessourceStrings.h"
 #include "plxRowOperation.h"
+#include "plxTreeCell.h"
 #include "plxTreeGrid.h"
 #include "plxTreeRow.h"
 
@@ -59,11 +60,10 @@ TPLXDataSource::TPLXDataSource(QObject *owner)
 {
     PLXRessourcesInitialize();
     CreateDefaultRessources_GER();
-    // The stack's events reach the application's handler and every bound control, which see the texts
+    // The stack's events reach the application's handler and every bound control, which read the texts
     // computed from the chart up to date: saved or read, they are what the chart now says.
     FUndoRedoStack->setOnChange([this](TPLXOperation *op) {
-        if (TPLXTreeGrid *tree = FRoot ? FRoot->GetTree() : nullptr)
-            tree->updateTexts();
+        TPLXTreeAutoCell::chartChanged();
         if (FOnChange)
             FOnChange(op);
         emit changed(op);
@@ -132,8 +132,7 @@ void TPLXDataSource::buildDocument()
     if (FRoot)
         FRoot->setDataSource(this);
     // A file may hold computed texts from an older plan.
-    if (TPLXTreeGrid *tree = FRoot ? FRoot->GetTree() : nullptr)
-        tree->updateTexts();
+    TPLXTreeAutoCell::chartChanged();
     // The table of loaded sections only serves the load; forgetting it forgets a cancel too.
     FLoadCancelled = factory->loadCancelled();
     factory->Flush();

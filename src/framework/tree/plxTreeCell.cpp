@@ -17,6 +17,7 @@
 #include <QLocale>
 
 #include <algorithm>
+#include <atomic>
 #include <functional>
 
 namespace {
@@ -247,10 +248,11 @@ int TPLXTreeCell::getMaxWidth()
     if (!FTextArranger)
         return 0;
     PLX_ASSERT(getParent() != nullptr);
-    if (FText.isEmpty())
+    const QString text = GetText();
+    if (text.isEmpty())
         return 10;
     QString longest;
-    const QStringList lines = FText.split(QStringLiteral("\r\n"));
+    const QStringList lines = text.split(QStringLiteral("\r\n"));
     for (QString line : lines) {
         line.remove(QLatin1Char('\n'));
         if (line.size() > longest.size())
@@ -274,7 +276,8 @@ int TPLXTreeCell::fitHeight()
                 width = headerCell->getWidth();
         }
     }
-    FTextArranger->wordWrapText(FText.isEmpty() ? QStringLiteral("A") : FText, width);
+    const QString text = GetText();
+    FTextArranger->wordWrapText(text.isEmpty() ? QStringLiteral("A") : text, width);
     return FTextArranger->fitHeight();
 }
 
@@ -901,12 +904,37 @@ TPLXGanttRow *TPLXTreeAutoCell::ganttRow() const
     return row && documentAbove(row) ? row->getRow() : nullptr;
 }
 
+namespace {
+
+// Counts chart changes of every document; a counter per document would cost a climb to the document per read.
+std::atomic<quint64> chartGenerations{0};
+
+} // namespace
+
+quint64 TPLXTreeAutoCell::chartGeneration()
+{
+    return chartGenerations.load(std::memory_order_relaxed);
+}
+
+void TPLXTreeAutoCell::chartChanged()
+{
+    chartGenerations.fetch_add(1, std::memory_order_relaxed);
+}
+
 void TPLXTreeAutoCell::updateText()
 {
+    FGeneration = chartGeneration();
     // Setting a text arranges it again: only a changed one is set.
     if (auto *type = dynamic_cast<TPLXTreeAutoCellType *>(FDataType))
         if (QString text = type->calculateValue(ganttRow()); text != FText)
             SetText(text);
+}
+
+void TPLXTreeAutoCell::refreshText() const
+{
+    // Entities live on the heap and are never const objects: casting the read's constness away is defined.
+    if (FGeneration != chartGeneration())
+        const_cast<TPLXTreeAutoCell *>(this)->updateText();
 }
 
 bool TPLXTreeAutoCell::lessThan(TPLXTreeCell *other)
@@ -920,7 +948,7 @@ bool TPLXTreeAutoCell::lessThan(TPLXTreeCell *other)
 
 void TPLXTreeAutoCell::saveValues(const QString &section, IPLXMedia &media)
 {
-    media.setStrProperty(section, QStringLiteral("text"), FText);
+    media.setStrProperty(section, QStringLiteral("text"), GetText());
 }
 
 QString TPLXTreeAutoCell::storedTypeId() const

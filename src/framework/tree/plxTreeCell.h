@@ -38,10 +38,17 @@ public:
     // Takes the arranger; null removes it.
     virtual void SetTextArranger(std::unique_ptr<TPLXTextArranger> arranger);
     virtual void SetText(const QString &text);
-    QString GetText() const { return FText; }
+    QString GetText() const
+    {
+        refreshText();
+        return FText;
+    }
     TPLXTextArranger *GetTextArranger() const { return FTextArranger.get(); }
 
 protected:
+    // Brings a text computed from the chart up to date before it is read; a typed text is always current.
+    virtual void refreshText() const {}
+
     std::unique_ptr<TPLXTextArranger> FTextArranger;
     QString FText;
     std::unique_ptr<TPLXDrawer> FOwnDrawer;
@@ -600,10 +607,18 @@ public:
     TPLXGanttRow *ganttRow() const;
     // Sets the text to what the type computes now.
     void updateText() override;
+    // Every computed text is recomputed when it is next read or drawn: a chart changed or was loaded.
+    static void chartChanged();
 
 protected:
+    void refreshText() const override;
     void saveValues(const QString &section, IPLXMedia &media) override;
     QString storedTypeId() const override;
+
+private:
+    static quint64 chartGeneration();
+    // The chart generation the text was computed at; a loaded text counts as current until the chart changes.
+    quint64 FGeneration = chartGeneration();
 };
 
 class ORVANTA_EXPORT TPLXTreeAutoCellDrawer : public TPLXTreeCellDrawer

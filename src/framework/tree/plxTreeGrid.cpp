@@ -960,19 +960,6 @@ void TPLXTreeGrid::updateNodes()
     }
 }
 
-void TPLXTreeGrid::updateTexts()
-{
-    if (!FRootNode)
-        return;
-    QList<TPLXTreeNode *> nodes;
-    FRootNode->flatten(nodes);
-    for (TPLXTreeNode *node : std::as_const(nodes))
-        if (TPLXTreeRow *row = node->row())
-            for (int c = 0; c < row->cellsCount(); ++c)
-                if (TPLXTreeCell *cell = row->getCell(c))
-                    cell->updateText();
-}
-
 std::unique_ptr<TPLXOperation> TPLXTreeGrid::updateRows()
 {
     std::unique_ptr<TPLXOperation> sort = sortRows();

@@ -519,8 +519,6 @@ public:
     void expand(int i);
     void swapRows(int i, int j);
     void updateNodes();
-    // Brings the texts computed from the chart up to date in every row.
-    void updateTexts();
     // Re-applies the current sort and renumbers; returns the sort it performed (null when none), for the caller
     // to keep with its own undo.
     [[nodiscard]] std::unique_ptr<TPLXOperation> updateRows();
