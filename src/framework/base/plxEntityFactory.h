@@ -62,6 +62,10 @@ public:
     using Progress = std::function<bool(int done)>;
     void setOnProgress(Progress progress) { FOnProgress = std::move(progress); }
     bool loadCancelled() const { return FLoadCancelled; }
+    // Whether a loaded document leaves its refreshes (critical path, summaries, time scales) to the caller, who can
+    // free the load's tables first.
+    void setRefreshesDeferred(bool deferred) { FRefreshesDeferred = deferred; }
+    bool refreshesDeferred() const { return FRefreshesDeferred; }
 
     TPLXGanttObject *getLoadedObject(const QString &name) const;
     int getObjectIndex(const QString &name) const;
@@ -107,6 +111,7 @@ private:
     quint32 FSaveSession = 0;
     Progress FOnProgress;
     bool FLoadCancelled = false;
+    bool FRefreshesDeferred = false;
     // Entities loaded since Flush, or saved by the save in progress.
     int FDoneCount = 0;
 };

@@ -18,6 +18,7 @@
 #include "plxTreeRow.h"
 
 #include <QSaveFile>
+#include <QScopeGuard>
 #include <QWidget>
 
 namespace {
@@ -121,6 +122,9 @@ void TPLXDataSource::buildDocument()
     FRoot.reset();
     if (!media)
         return;
+    // The refreshes after loading build their tables once the load's own are freed.
+    factory->setRefreshesDeferred(true);
+    const auto undefer = qScopeGuard([this] { factory->setRefreshesDeferred(false); });
     TPLXGanttObject *loaded = factory->loadObject(QStringLiteral("root"), *media, nullptr);
     auto *document = dynamic_cast<TPLXGanttDocument *>(loaded);
     if (loaded && !document) {
@@ -129,16 +133,18 @@ void TPLXDataSource::buildDocument()
         std::unique_ptr<TPLXGanttObject> discard(loaded);
     }
     FRoot.reset(document);
-    if (FRoot)
-        FRoot->setDataSource(this);
-    // A file may hold computed texts from an older plan.
-    TPLXTreeAutoCell::chartChanged();
     // The table of loaded sections only serves the load; forgetting it forgets a cancel too.
     FLoadCancelled = factory->loadCancelled();
     factory->Flush();
     // The store stays for listing its sections and for a save into the same
     // file, which keeps what the entities do not write; its text is enough for both.
     media->compact();
+    if (FRoot) {
+        FRoot->refreshLoaded();
+        FRoot->setDataSource(this);
+    }
+    // A file may hold computed texts from an older plan.
+    TPLXTreeAutoCell::chartChanged();
 }
 
 bool TPLXDataSource::SaveToMedia(const QString &name)

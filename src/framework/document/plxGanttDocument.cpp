@@ -592,6 +592,15 @@ TPLXBarConnection *TPLXGanttDocument::findRowsConnection(TPLXGanttRow *fromRow, 
     return firstListed(candidates, connections);
 }
 
+void TPLXGanttDocument::refreshLoaded()
+{
+    if (Ftable) {
+        Ftable->updateCriticalPath();
+        Ftable->UpdateSummaryBars();
+    }
+    UpdateTimeScales();
+}
+
 // ---- time scales
 
 TPLXTimeScale *TPLXGanttDocument::getTimeScale(int i) const
@@ -880,11 +889,8 @@ std::unique_ptr<TPLXGanttObject> TPLXDocumentPersistence::doLoad(const QString &
 
     // Every section is read: the store's lookup tables make room for what the refreshes build.
     media.compact();
-    if (doc->Ftable) {
-        doc->Ftable->updateCriticalPath();
-        doc->Ftable->UpdateSummaryBars();
-    }
-    doc->UpdateTimeScales();
+    if (!factory.refreshesDeferred())
+        doc->refreshLoaded();
     return document;
 }
 

@@ -108,6 +108,8 @@ public:
     void InsertScale(int i, TPLXTimeScale *scale);
     void DeleteScale(int i);
     void UpdateTimeScales();
+    // What a load leaves to compute: the critical path, the summary bars and the time scales.
+    void refreshLoaded();
     int legendStartY();
     int GetHeight();
 
