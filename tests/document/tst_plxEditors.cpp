@@ -111,6 +111,7 @@ private slots:
     void registryMatchesExactClass();
     void propertyForm_data();
     void propertyForm();
+    void lockAndMoveUndone();
     void editInPlace_data();
     void editInPlace();
 };
@@ -184,6 +185,27 @@ void TestEditors::propertyForm()
         QCOMPARE(value(object, edit), values[edit]);
     QVERIFY(doc.ds.getUndoRedoStack().redo());
     QCOMPARE(doc.saved(), edited);
+}
+
+// An editor that both moves and locks a task: a locked task keeps its dates, so undo unlocks it first.
+void TestEditors::lockAndMoveUndone()
+{
+    Plan doc;
+    auto *bar = dynamic_cast<TPLXTaskBar *>(doc.entity(QStringLiteral("bar")));
+    QVERIFY(bar);
+    TPLXPropertySnapshot{bar};
+    const QStringList before = doc.saved();
+    const TDateTime start = bar->getStartDate();
+    std::unique_ptr<TPLXOperation> op = std::make_unique<TPLXEditObjectOperation>(&doc.ds, bar);
+    bar->setStartDate(start + 7);
+    bar->setLocked(true);
+    static_cast<TPLXEditObjectOperation *>(op.get())->Activate();
+    QCOMPARE(bar->getStartDate(), start);
+    QVERIFY(doc.ds.getUndoRedoStack().doOperation(op));
+    QVERIFY(bar->isLocked() && bar->getStartDate() == start + 7);
+    QVERIFY(doc.ds.getUndoRedoStack().undo());
+    QVERIFY(!bar->isLocked());
+    QCOMPARE(firstDifference(before, doc.saved()), QString());
 }
 
 void TestEditors::editInPlace_data()

@@ -31,10 +31,19 @@ TPLXPropertySnapshot::TPLXPropertySnapshot(TPLXGanttObject *object)
 
 void TPLXPropertySnapshot::restore() const
 {
-    for (const Value &v : FValues) {
-        const QMetaProperty property = v.object->metaObject()->property(v.index);
-        if (property.readOnGadget(v.object) != v.value)
-            property.writeOnGadget(v.object, v.value);
+    // A value can depend on one written after it (a locked task keeps its dates until it is unlocked): a second pass
+    // writes what the first could not.
+    for (int pass = 0; pass < 2; ++pass) {
+        bool wrote = false;
+        for (const Value &v : FValues) {
+            const QMetaProperty property = v.object->metaObject()->property(v.index);
+            if (property.readOnGadget(v.object) != v.value) {
+                property.writeOnGadget(v.object, v.value);
+                wrote = true;
+            }
+        }
+        if (!wrote)
+            break;
     }
 }
 
