@@ -498,7 +498,7 @@ void TPLXCriticalPathCalculator::refreshCriticalPath()
     index.reserve(qsizetype(bars.size()));
     for (size_t i = 0; i < bars.size(); ++i) {
         plan.tasks[i] = taskOf(*bars[i]);
-        index.insert(bars[i], int(i)); // a bar listed twice keeps its first index
+        index.insert(bars[i], int(i)); // a bar listed twice keeps its last index
     }
     std::vector<TPLXBarConnection *> connections;
     if (document) {
