@@ -1,6 +1,7 @@
 // Generated plans for the benchmarks: each task is a row with one task bar,
 // optionally linked finish-start to the next two tasks, under a weekend
-// calendar; optionally with a week and a day band and an empty task tree, and
+// calendar; optionally with a week and a day band and a task tree (named but
+// not written, so loading makes the default tree, a row per chart row), and
 // with task bars of a set height.
 #pragma once
 
