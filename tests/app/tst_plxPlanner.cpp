@@ -175,18 +175,22 @@ private slots:
         QTest::addColumn<QString>("file");
         QTest::addColumn<QString>("undo");
         QTest::addColumn<QString>("preview");
+        QTest::addColumn<QString>("undoMove");
         QTest::newRow("de") << "de"
                             << "&Datei"
                             << "&Rückgängig"
-                            << "Druckvorschau";
+                            << "Druckvorschau"
+                            << "&Rückgängig: Balken verschieben";
         QTest::newRow("en") << "en"
                             << "&File"
                             << "&Undo"
-                            << "Printing preview";
+                            << "Printing preview"
+                            << "&Undo Bar move";
         QTest::newRow("fr") << "fr"
                             << "&Fichier"
                             << "&Annuler"
-                            << "Aperçu avant impression";
+                            << "Aperçu avant impression"
+                            << "&Annuler : Déplacement de barre";
     }
     void languages()
     {
@@ -197,6 +201,13 @@ private slots:
         QTEST(planner.actionText("actionUndo"), "undo");
         // The library's own texts follow, through its string loader.
         QTEST(GetRessourceValue(QStringLiteral("pp_caption")), "preview");
+        // So do the names of the recorded edits.
+        QVERIFY(planner.openDocument(kSample));
+        TPLXGanttTable *table = planner.dataSource().GetTable();
+        table->setFocusedBar(table->getRow(1)->getBarOfKind<TPLXTaskBar>(0));
+        QTest::keyClick(planner.chart(), Qt::Key_Right, Qt::AltModifier);
+        QCoreApplication::processEvents();
+        QTEST(planner.actionText("actionUndo"), "undoMove");
     }
 
     void exportImage_data()
