@@ -161,9 +161,14 @@ private slots:
         QCOMPARE(plan.stack().GetUndoOperationCount(), steps);
         QVERIFY(image->getPictureResource()->isTransparent() && !milestone->getPictureResource()->isTransparent());
 
+        // Drawing the image bar, which has no text halo of its own, gives the file none.
+        plxtest::Canvas canvas(400, 200);
+        image->ganttDrawer()->Draw(*canvas.vc);
+
         // Saved: the picture beside the store, the transparency kept, the lost file still named, the note at least
         // 10 high.
         const QStringList saved = plxtest::savedLines(plan.ds, plan.dir);
+        QVERIFY(!saved.join(u'\n').contains(QLatin1String("[I]text halo")));
         for (const char *line :
              {"[M]typeID=Milestone Bar", "[M]resource=Flag", "[M]transparent=0", "[I]auto stretch=0",
               "[Gone]filename=gone.bmp", "[T]typeID=Text Bar", "[T]text=A note", "[T]height=10"})

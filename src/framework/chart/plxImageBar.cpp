@@ -287,7 +287,8 @@ void TPLXImageBarDrawer::drawFrame(TPLXVisualContext &vc, TPLXDocumentSetup *doc
 
 void TPLXImageBarDrawer::drawHalo(TPLXVisualContext &vc)
 {
-    if (TPLXTextHalo *halo = imageBar()->textHalo()) {
+    // Only a halo of its own: an image bar saves no default one, so drawing makes none.
+    if (TPLXTextHalo *halo = imageBar()->existingTextHalo()) {
         if (TPLXDrawer *haloDrawer = halo->getDrawer(vtGanttGraph))
             haloDrawer->Draw(vc);
     }
