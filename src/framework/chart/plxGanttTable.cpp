@@ -47,6 +47,29 @@ TPLXGanttTable *PLXTableOf(TPLXDataSourceIntf *dataSource)
     return document ? document->GetTable() : nullptr;
 }
 
+TPLXHeldOperations::TPLXHeldOperations(TPLXDataSourceIntf *dataSource, bool summaries)
+    : TPLXMultipleOperations(dataSource)
+    , FSummaries(summaries)
+{
+}
+
+bool TPLXHeldOperations::perform()
+{
+    TPLXRefreshHold hold(PLXTableOf(FDataSource), FSummaries);
+    return TPLXMultipleOperations::perform();
+}
+
+bool TPLXHeldOperations::undo()
+{
+    TPLXRefreshHold hold(PLXTableOf(FDataSource), FSummaries);
+    return TPLXMultipleOperations::undo();
+}
+
+QString TPLXHeldOperations::className() const
+{
+    return QStringLiteral("TPLXMultipleOperations");
+}
+
 TPLXUserDefinedDateLine::TPLXUserDefinedDateLine()
     : Date(nowAsDateTime())
 {

@@ -354,6 +354,21 @@ private:
     bool FSummaries;
 };
 
+// A composite redone and undone under one refresh hold of its document's table: the critical path (and, when
+// asked, the summary bars) refresh once at the end, not once per part.
+class ORVANTA_EXPORT TPLXHeldOperations : public TPLXMultipleOperations
+{
+public:
+    TPLXHeldOperations(TPLXDataSourceIntf *dataSource, bool summaries);
+    bool perform() override;
+    bool undo() override;
+    // The history dump names it as any other composite.
+    QString className() const override;
+
+private:
+    bool FSummaries;
+};
+
 Q_DECLARE_METATYPE(TPLXGanttTable *)
 
 // The Gantt background and the rows on it; visits only rows that can be seen.

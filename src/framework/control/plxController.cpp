@@ -55,27 +55,18 @@ int rowOf(TPLXGanttObject *object)
 }
 
 // A gesture and the distance repair it caused: redone and undone with one
-// refresh of the critical path at the end.
-class TGestureStep : public TPLXMultipleOperations
+// refresh of the critical path at the end, and named after the gesture.
+class TGestureStep : public TPLXHeldOperations
 {
 public:
-    using TPLXMultipleOperations::TPLXMultipleOperations;
-    bool perform() override
+    explicit TGestureStep(TPLXDataSourceIntf *dataSource)
+        : TPLXHeldOperations(dataSource, false)
     {
-        TPLXRefreshHold hold(PLXTableOf(FDataSource), false);
-        return TPLXMultipleOperations::perform();
     }
-    bool undo() override
-    {
-        TPLXRefreshHold hold(PLXTableOf(FDataSource), false);
-        return TPLXMultipleOperations::undo();
-    }
-    // Named after the gesture; the history dump names it as any other composite.
     QString displayName() const override
     {
-        return operations.empty() ? TPLXMultipleOperations::displayName() : operations.front()->displayName();
+        return operations.empty() ? TPLXHeldOperations::displayName() : operations.front()->displayName();
     }
-    QString className() const override { return QStringLiteral("TPLXMultipleOperations"); }
 };
 
 } // namespace

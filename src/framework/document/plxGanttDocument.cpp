@@ -647,26 +647,6 @@ int TPLXGanttDocument::GetHeight()
 
 namespace {
 
-// The pushes of one repair: redone and undone with one refresh at the end,
-// not one per pushed bar.
-class TDistanceRepair : public TPLXMultipleOperations
-{
-public:
-    using TPLXMultipleOperations::TPLXMultipleOperations;
-    bool perform() override
-    {
-        TPLXRefreshHold hold(PLXTableOf(FDataSource), true);
-        return TPLXMultipleOperations::perform();
-    }
-    bool undo() override
-    {
-        TPLXRefreshHold hold(PLXTableOf(FDataSource), true);
-        return TPLXMultipleOperations::undo();
-    }
-    // The history dump names it as any other composite.
-    QString className() const override { return QStringLiteral("TPLXMultipleOperations"); }
-};
-
 bool touchesSummary(const TPLXBarConnection *c)
 {
     return (c->getFromBar() && c->getFromBar()->isSummaryBar()) || (c->getToBar() && c->getToBar()->isSummaryBar());
@@ -676,7 +656,8 @@ bool touchesSummary(const TPLXBarConnection *c)
 
 std::unique_ptr<TPLXMultipleOperations> TPLXGanttDocument::resolveDistanceViolations(TPLXGanttBar *bar)
 {
-    std::unique_ptr<TPLXMultipleOperations> composite = std::make_unique<TDistanceRepair>(FDataSource);
+    // The pushes of one repair are redone and undone with one refresh at the end, not one per pushed bar.
+    std::unique_ptr<TPLXMultipleOperations> composite = std::make_unique<TPLXHeldOperations>(FDataSource, true);
     if (connections.isEmpty() || !Ftable || !Fcalendar)
         return composite;
     QSet<const TPLXGanttBar *> moved{bar};
