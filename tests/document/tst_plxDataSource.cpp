@@ -148,6 +148,14 @@ void tst_plxDataSource::loadAndSave()
     QCOMPARE(p.ds.getStorage(), p.storage); // saving does not switch the storage
     // The default store and a dummy store take nothing and raise nothing.
     QVERIFY(p.ds.SaveToMedia(QString()) && p.ds.SaveToMedia(QStringLiteral("nothing://here")));
+
+    // A bar's default text halo is written without being made; made later, it keeps the names it was saved under.
+    TPLXGanttBar *bar = p.bar(1, 0);
+    QVERIFY(!bar->existingTextHalo());
+    const QStringList saved = savedLines(p.ds, p.dir);
+    QVERIFY(!bar->existingTextHalo() && saved.join(u'\n').contains(QLatin1String("typeID=textual halo")));
+    QVERIFY(bar->textHalo());
+    QCOMPARE(firstDifference(saved, savedLines(p.ds, p.dir)), QString());
 }
 
 void tst_plxDataSource::savedDocumentReloadsAsSaved_data()

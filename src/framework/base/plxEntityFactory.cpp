@@ -2,6 +2,8 @@
 #include "plxMedia.h"
 #include "plxPlatform.h"
 
+#include <QScopeGuard>
+
 #include <atomic>
 #include <utility>
 
@@ -273,18 +275,34 @@ void TPLXEntityFactory::saveObject(const QString &name, IPLXMedia &media, TPLXGa
     const quint32 outer = std::exchange(FSaveSession, session);
     if (outer == 0)
         FDoneCount = 0;
+    // The stand-ins of the outermost save go with it.
+    const auto endSession = qScopeGuard([this, outer] {
+        FSaveSession = outer;
+        if (outer == 0)
+            FSaveScratch.clear();
+    });
     media.beginDocument();
     try {
         if (object && firstSave(object))
             object->doSave(name, media, *this);
         media.endDocument();
     } catch (...) {
-        FSaveSession = outer;
         // Half a document is never left to be written when the store is released.
         media.cancelDocument();
         throw;
     }
-    FSaveSession = outer;
+}
+
+TPLXGanttObject *TPLXEntityFactory::saveScratch(const void *tag,
+                                                const std::function<std::unique_ptr<TPLXGanttObject>()> &make)
+{
+    if (FSaveSession == 0)
+        return nullptr;
+    for (const auto &[made, object] : FSaveScratch)
+        if (made == tag)
+            return object.get();
+    FSaveScratch.emplace_back(tag, make());
+    return FSaveScratch.back().second.get();
 }
 
 bool TPLXEntityFactory::firstSave(const TPLXGanttObject *object) const

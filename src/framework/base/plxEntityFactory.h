@@ -9,6 +9,7 @@
 
 #include <array>
 #include <functional>
+#include <memory>
 #include <vector>
 
 class ORVANTA_EXPORT TPLXEntityFactory
@@ -54,6 +55,9 @@ public:
     // True the first time `object` is offered during saveObject: an entity that
     // several others refer to (a bar and its connections) is written once.
     bool firstSave(const TPLXGanttObject *object) const;
+    // An entity that lives as long as the save in progress, made by `make` on first use for `tag`: a stand-in
+    // many entities write through, instead of each making its own. Null outside saveObject.
+    TPLXGanttObject *saveScratch(const void *tag, const std::function<std::unique_ptr<TPLXGanttObject>()> &make);
 
     // Told the number of entities done after each one loads or saves; a false
     // answer cancels the work. A cancelled load gives every further section as
@@ -109,6 +113,7 @@ private:
     std::vector<quint64> FIndex;
     // The save in progress, 0 outside saveObject.
     quint32 FSaveSession = 0;
+    std::vector<std::pair<const void *, std::unique_ptr<TPLXGanttObject>>> FSaveScratch;
     Progress FOnProgress;
     bool FLoadCancelled = false;
     bool FRefreshesDeferred = false;

@@ -79,6 +79,10 @@ public:
     TPLXDocumentSetup *GetDocumentSetup();
     // The section the entity was loaded from, else "AutoID:" and a number unique while it lives.
     QString getUID() const;
+    // The number of that automatic name: 0 until getUID first names the entity. An entity made again in place of
+    // one that was saved takes the number back, so that the file keeps its section names.
+    qint32 autoID() const { return FAutoID; }
+    void setAutoID(qint32 id) { FAutoID = id; }
 
     // Keeps the section name of the persistence object that loaded this
     // entity; the object itself is not kept, as a large plan has many entities.

@@ -1,6 +1,7 @@
 #include "plxGanttBar.h"
 
 #include "plxDocumentCalendar.h"
+#include "plxEntityFactory.h"
 #include "plxGanttRow.h"
 #include "plxGanttTable.h"
 #include "plxMedia.h"
@@ -213,21 +214,62 @@ TDateTime TPLXGanttBar::getDuration()
     return getEndDate() - getStartDate();
 }
 
+namespace {
+
+// A default halo (with its own text and halo settings) under the automatic numbers `ids` when they are set.
+std::unique_ptr<TPLXTextHalo> makeDefaultHalo(const qint32 (&ids)[3])
+{
+    auto halo = std::make_unique<TPLXTextHalo>();
+    auto *settings = new TPLXTextSettings();
+    settings->setParent(halo.get());
+    halo->setTextSettings(settings);
+    if (ids[0] != 0) {
+        halo->setAutoID(ids[0]);
+        settings->setAutoID(ids[1]);
+        halo->GetTextHaloSettings()->setAutoID(ids[2]);
+    }
+    return halo;
+}
+
+} // namespace
+
 TPLXTextHalo *TPLXGanttBar::textHalo() const
 {
     // The default halo is made when first asked for: a large plan whose bars
-    // have no halos of their own then keeps none until it is drawn or saved.
+    // have no halos of their own then keeps none until it is drawn.
     if (FDefaultHaloPending) {
         auto *self = const_cast<TPLXGanttBar *>(this);
         self->FDefaultHaloPending = false;
-        auto *halo = new TPLXTextHalo();
+        TPLXTextHalo *halo = makeDefaultHalo(FDefaultHaloIDs).release();
         halo->setParent(self);
-        auto *settings = new TPLXTextSettings();
-        settings->setParent(halo);
-        halo->setTextSettings(settings);
         self->FTextHalo = halo;
     }
     return FTextHalo;
+}
+
+void TPLXGanttBar::saveTextHalo(const QString &name, IPLXMedia &media, TPLXEntityFactory &factory)
+{
+    if (!FDefaultHaloPending) {
+        TPLXPersistence::saveChild(name, QStringLiteral("text halo"), FTextHalo, media, factory);
+        return;
+    }
+    // One default halo for the whole save writes every bar's, each under the bar's own names.
+    static const char tag = 0;
+    std::unique_ptr<TPLXTextHalo> own;
+    auto *halo = static_cast<TPLXTextHalo *>(factory.saveScratch(&tag, [] { return makeDefaultHalo({0, 0, 0}); }));
+    if (!halo) {
+        own = makeDefaultHalo({0, 0, 0});
+        halo = own.get();
+    }
+    TPLXGanttObject *parts[3] = {halo, halo->getTextSetings(), halo->GetTextHaloSettings()};
+    for (int i = 0; i < 3; ++i)
+        parts[i]->setAutoID(FDefaultHaloIDs[i]);
+    // Written whole for every bar: the stand-in counts as saved once per save otherwise.
+    const QString uid = halo->getUID();
+    media.setStrProperty(name, QStringLiteral("text halo"), uid);
+    halo->doSave(uid, media, factory);
+    for (int i = 0; i < 3; ++i)
+        FDefaultHaloIDs[i] = parts[i]->autoID();
 }
 
 void TPLXGanttBar::setTextHalo(TPLXTextHalo *halo)

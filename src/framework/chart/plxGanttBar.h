@@ -119,6 +119,9 @@ public:
     TPLXTextHalo *existingTextHalo() const { return FTextHalo; }
     // Replaces the halo (the old one is freed); the bar becomes the new one's parent.
     void setTextHalo(TPLXTextHalo *halo);
+    // Writes the halo's reference and sections under `name`; a default halo not made yet is written as it would be,
+    // from one made for the write only, so that saving a large plan leaves its bars without halos.
+    void saveTextHalo(const QString &name, IPLXMedia &media, TPLXEntityFactory &factory);
     TPLXGanttObject *textHaloObject() const;
     bool isFocused() const { return FFocused; }
     void setFocused(bool on) { FFocused = on; }
@@ -146,6 +149,8 @@ protected:
     virtual std::unique_ptr<TPLXGanttBarDrawer> makeGanttDrawer();
 
     TPLXTextHalo *FTextHalo = nullptr; // child
+    // The automatic numbers a default halo, its text settings and its halo settings were saved under, 0 before.
+    qint32 FDefaultHaloIDs[3] = {0, 0, 0};
     int FRow = 0;
     bool FDefaultHaloPending = true;
     bool FFocused = false;

@@ -92,7 +92,7 @@ void TPLXProgressBar::doSave(const QString &name, IPLXMedia &media, TPLXEntityFa
 {
     media.setStrProperty(name, QStringLiteral("typeID"), QStringLiteral("progress bar"));
     TPLXPersistence::saveChild(name, QStringLiteral("settings"), GetSettings(), media, factory);
-    TPLXPersistence::saveChild(name, QStringLiteral("text halo"), textHalo(), media, factory);
+    saveTextHalo(name, media, factory);
     media.setRealProperty(name, QStringLiteral("start date"), FstartDate);
     media.setRealProperty(name, QStringLiteral("end date"), FendDate);
 }

@@ -278,7 +278,7 @@ void TPLXTaskBar::doSave(const QString &name, IPLXMedia &media, TPLXEntityFactor
 {
     media.setStrProperty(name, QStringLiteral("typeID"), QStringLiteral("Task Bar"));
     TPLXPersistence::saveChild(name, QStringLiteral("settings"), FSettings, media, factory);
-    TPLXPersistence::saveChild(name, QStringLiteral("text halo"), textHalo(), media, factory);
+    saveTextHalo(name, media, factory);
     media.setRealProperty(name, QStringLiteral("start date"), FstartDate);
     media.setRealProperty(name, QStringLiteral("end date"), FendDate);
     media.setRealProperty(name, QStringLiteral("left buffer time"), FBufferTimeLeft);
