@@ -621,7 +621,7 @@ bool TPLXConnectionOperation::DeleteConnection()
 TPLXConnectionAddOperation::TPLXConnectionAddOperation(TPLXDataSourceIntf *dataSource, TPLXBarConnection *connection)
     : TPLXOperation(dataSource)
     , connection(connection)
-    , ConnectionOp(std::make_unique<TPLXConnectionOperation>(dataSource, connection))
+    , ConnectionOp(dataSource, connection)
     , ds(dataSource)
 {
 }
@@ -666,7 +666,7 @@ TPLXBarConnection *newPertConnection(const RowsOfConnection &rows)
 
 bool TPLXConnectionAddOperation::perform()
 {
-    if (!ConnectionOp->AddConnection())
+    if (!ConnectionOp.AddConnection())
         return false;
     // Redo brings back the same PERT connection as the first perform made.
     if (pertConnectionOp) {
@@ -684,7 +684,7 @@ bool TPLXConnectionAddOperation::perform()
 
 bool TPLXConnectionAddOperation::undo()
 {
-    if (!ConnectionOp->DeleteConnection())
+    if (!ConnectionOp.DeleteConnection())
         return false;
     if (pertConnectionOp)
         pertConnectionOp->undo();
@@ -695,7 +695,7 @@ TPLXConnectionDeleteOperation::TPLXConnectionDeleteOperation(TPLXDataSourceIntf 
                                                              TPLXBarConnection *connection)
     : TPLXOperation(dataSource)
     , connection(connection)
-    , ConnectionOp(std::make_unique<TPLXConnectionOperation>(dataSource, connection))
+    , ConnectionOp(dataSource, connection)
     , ds(dataSource)
 {
 }
@@ -704,7 +704,7 @@ TPLXConnectionDeleteOperation::~TPLXConnectionDeleteOperation() = default;
 
 bool TPLXConnectionDeleteOperation::perform()
 {
-    if (!ConnectionOp->DeleteConnection())
+    if (!ConnectionOp.DeleteConnection())
         return false;
     if (pertConnectionOp) {
         pertConnectionOp->perform();
@@ -723,7 +723,7 @@ bool TPLXConnectionDeleteOperation::perform()
 
 bool TPLXConnectionDeleteOperation::undo()
 {
-    if (!ConnectionOp->AddConnection())
+    if (!ConnectionOp.AddConnection())
         return false;
     if (pertConnectionOp)
         pertConnectionOp->undo();

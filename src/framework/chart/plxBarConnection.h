@@ -264,7 +264,7 @@ public:
 
 private:
     TPLXBarConnection *connection = nullptr;
-    std::unique_ptr<TPLXConnectionOperation> ConnectionOp;
+    TPLXConnectionOperation ConnectionOp;
     std::unique_ptr<TPLXOperation> pertConnectionOp;
     TPLXDataSourceIntf *ds = nullptr;
 };
@@ -281,7 +281,7 @@ public:
 
 private:
     TPLXBarConnection *connection = nullptr;
-    std::unique_ptr<TPLXConnectionOperation> ConnectionOp;
+    TPLXConnectionOperation ConnectionOp;
     std::unique_ptr<TPLXOperation> pertConnectionOp;
     TPLXDataSourceIntf *ds = nullptr;
 };

@@ -138,6 +138,8 @@ public:
 
     // The data source of the bar's document; null outside a data source.
     TPLXDataSourceIntf *dataSource();
+    // The document's listed connections that start or end at this bar, in the order they were listed.
+    const QList<TPLXBarConnection *> &listedConnections() const { return FListedConnections; }
 
 protected:
     // A period of at least one calendar day: an end not after `start` becomes start + 1.
@@ -160,6 +162,11 @@ protected:
     // Raw stored dates, without the derivation a kind may apply.
     TDateTime FstartDate = 0;
     TDateTime FendDate = 0;
+
+private:
+    // The document keeps its connection index here: the bar is at hand wherever the index is read.
+    friend class TPLXGanttDocument;
+    QList<TPLXBarConnection *> FListedConnections;
 };
 
 Q_DECLARE_METATYPE(TPLXGanttBar *)

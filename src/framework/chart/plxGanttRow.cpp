@@ -513,6 +513,8 @@ TPLXBarMoveOperation::TPLXBarMoveOperation(TPLXDataSourceIntf *dataSource, TPLXG
     QList<TPLXBarConnection *> touching;
     if (TPLXDocumentSetup *document = documentOf(dataSource))
         touching = document->connectionsOf(target);
+    BeforeOp->reserve(static_cast<int>(touching.size()) + 1);
+    AfterOp->reserve(static_cast<int>(touching.size()) + 1);
     for (TPLXBarConnection *c : std::as_const(touching))
         BeforeOp->addOperation(std::make_unique<TPLXConnectionDeleteOperation>(dataSource, c));
     BeforeOp->addOperation(std::make_unique<TPLXBarRemoveOperation>(dataSource, target, true));

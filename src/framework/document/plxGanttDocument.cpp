@@ -332,8 +332,7 @@ bool TPLXGanttDocument::isListed(const TPLXBarConnection *c) const
     const TPLXGanttBar *probe = c->getFromBar() ? c->getFromBar() : c->getToBar();
     if (!probe)
         return connections.contains(c);
-    const auto entry = FConnectionIndex.constFind(probe);
-    return entry != FConnectionIndex.cend() && entry->contains(c);
+    return probe->listedConnections().contains(c);
 }
 
 qsizetype TPLXGanttDocument::positionOf(const TPLXBarConnection *c) const
@@ -397,22 +396,16 @@ void TPLXGanttDocument::refreshCriticalPath()
         Ftable->updateCriticalPath();
 }
 
-void TPLXGanttDocument::indexBar(const TPLXGanttBar *bar, TPLXBarConnection *c)
+void TPLXGanttDocument::indexBar(TPLXGanttBar *bar, TPLXBarConnection *c)
 {
     if (bar)
-        FConnectionIndex[bar].append(c);
+        bar->FListedConnections.append(c);
 }
 
-void TPLXGanttDocument::unindexBar(const TPLXGanttBar *bar, TPLXBarConnection *c)
+void TPLXGanttDocument::unindexBar(TPLXGanttBar *bar, TPLXBarConnection *c)
 {
-    if (!bar)
-        return;
-    const auto it = FConnectionIndex.find(bar);
-    if (it == FConnectionIndex.end())
-        return;
-    it->removeOne(c);
-    if (it->isEmpty())
-        FConnectionIndex.erase(it);
+    if (bar)
+        bar->FListedConnections.removeOne(c);
 }
 
 void TPLXGanttDocument::indexConnection(TPLXBarConnection *c)
@@ -435,7 +428,7 @@ void TPLXGanttDocument::connectionBarsChanged(TPLXBarConnection *c, TPLXGanttBar
 {
     // Only listed connections are indexed: the old from bar's entry tells.
     const TPLXGanttBar *probe = oldFrom ? oldFrom : oldTo;
-    if (!probe || !FConnectionIndex.value(probe).contains(c))
+    if (!probe || !probe->listedConnections().contains(c))
         return;
     unindexBar(oldFrom, c);
     if (oldTo != oldFrom)
@@ -445,7 +438,7 @@ void TPLXGanttDocument::connectionBarsChanged(TPLXBarConnection *c, TPLXGanttBar
 
 QList<TPLXBarConnection *> TPLXGanttDocument::connectionsOf(const TPLXGanttBar *bar) const
 {
-    return FConnectionIndex.value(bar);
+    return bar ? bar->listedConnections() : QList<TPLXBarConnection *>();
 }
 
 namespace {
@@ -564,7 +557,9 @@ TPLXBarConnection *firstListed(const QList<TPLXBarConnection *> &candidates, con
 TPLXBarConnection *TPLXGanttDocument::findConnection(TPLXGanttBar *fromBar, TPLXGanttBar *toBar, int type) const
 {
     QList<TPLXBarConnection *> candidates;
-    for (TPLXBarConnection *c : FConnectionIndex.value(fromBar)) {
+    if (!fromBar)
+        return nullptr;
+    for (TPLXBarConnection *c : fromBar->listedConnections()) {
         const bool forward = c->getFromBar() == fromBar && c->getToBar() == toBar;
         if (type == -1) {
             if (forward || (c->getFromBar() == toBar && c->getToBar() == fromBar))
@@ -582,7 +577,7 @@ TPLXBarConnection *TPLXGanttDocument::findRowsConnection(TPLXGanttRow *fromRow, 
         return nullptr;
     QList<TPLXBarConnection *> candidates;
     for (TPLXGanttBar *bar : fromRow->bars()) {
-        for (TPLXBarConnection *c : FConnectionIndex.value(bar)) {
+        for (TPLXBarConnection *c : bar->listedConnections()) {
             if (c->getFromBar() != bar || !c->getToBar() || c->getToBar()->getParent() != toRow)
                 continue;
             if (c->getFromBar()->isSummarizable() && c->getToBar()->isSummarizable() && !candidates.contains(c))
@@ -728,9 +723,8 @@ std::unique_ptr<TPLXMultipleOperations> TPLXGanttDocument::resolveDistanceViolat
             check(t);
         appended.clear();
         // Its connections ask anew now that it counts as moved.
-        if (const auto touching = FConnectionIndex.constFind(push); touching != FConnectionIndex.cend())
-            for (TPLXBarConnection *t : *touching)
-                check(t, fresh);
+        for (TPLXBarConnection *t : push->listedConnections())
+            check(t, fresh);
         for (TPLXBarConnection *t : std::as_const(onSummaries))
             check(t, fresh);
     }

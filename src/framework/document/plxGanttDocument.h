@@ -156,15 +156,14 @@ private:
     static void forgetRoute(TPLXBarConnection *c);
     void indexConnection(TPLXBarConnection *c);
     void unindexConnection(TPLXBarConnection *c);
-    void indexBar(const TPLXGanttBar *bar, TPLXBarConnection *c);
-    void unindexBar(const TPLXGanttBar *bar, TPLXBarConnection *c);
+    void indexBar(TPLXGanttBar *bar, TPLXBarConnection *c);
+    void unindexBar(TPLXGanttBar *bar, TPLXBarConnection *c);
     void refreshCriticalPath();
     // Whether `c` is in the list, answered from the index.
     bool isListed(const TPLXBarConnection *c) const;
     // The list position of `c`, or -1.
     qsizetype positionOf(const TPLXBarConnection *c) const;
 
-    QHash<const TPLXGanttBar *, QList<TPLXBarConnection *>> FConnectionIndex;
     // Connections spanning few rows, sorted by their first row, and all the others.
     std::vector<TConnectionSpan> FShortSpans;
     std::vector<TConnectionSpan> FOtherSpans;
