@@ -7,8 +7,6 @@
 #include "plxPlatform.h"
 #include "plxTaskBar.h"
 
-#include <QHash>
-
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -494,12 +492,18 @@ void TPLXCriticalPathCalculator::refreshCriticalPath()
 
     TPLXCriticalPathPlan plan;
     plan.tasks.resize(bars.size());
-    QHash<const TPLXGanttBar *, int> index;
-    index.reserve(qsizetype(bars.size()));
     for (size_t i = 0; i < bars.size(); ++i) {
         plan.tasks[i] = taskOf(*bars[i]);
-        index.insert(bars[i], int(i)); // a bar listed twice keeps its last index
+        bars[i]->FPlanIndex = int(i); // a bar listed twice keeps its last index
     }
+    // A bar outside the list may still carry the index of an earlier run.
+    const auto indexOf = [&bars](TPLXGanttBar *bar) {
+        TPLXTaskBar *task = bar ? bar->asTaskBar() : nullptr;
+        if (!task || task->FPlanIndex < 0 || size_t(task->FPlanIndex) >= bars.size() ||
+            bars[size_t(task->FPlanIndex)] != task)
+            return -1;
+        return task->FPlanIndex;
+    };
     std::vector<TPLXBarConnection *> connections;
     if (document) {
         connections.reserve(size_t(document->countConnections()));
@@ -507,8 +511,8 @@ void TPLXCriticalPathCalculator::refreshCriticalPath()
         for (int k = 0; k < document->countConnections(); ++k) {
             TPLXBarConnection *c = document->getConnection(k);
             connections.push_back(c);
-            plan.links.push_back({index.value(c->getFromBar(), -1), index.value(c->getToBar(), -1), c->getConnType(),
-                                  c->getMinDistance()});
+            plan.links.push_back(
+                {indexOf(c->getFromBar()), indexOf(c->getToBar()), c->getConnType(), c->getMinDistance()});
         }
     }
 

@@ -99,6 +99,7 @@ protected:
 
 private:
     friend class TPLXTaskBarPersistence;
+    friend class TPLXCriticalPathCalculator;
     // A bar about to be loaded: its settings and persistence come from the store.
     struct Loading
     {
@@ -124,6 +125,8 @@ private:
     };
     DerivedEnd FDerivedEnd;
     int FProgress = 0;
+    // Where the last critical path run listed the bar; valid only while that list holds the bar there.
+    int FPlanIndex = -1;
     bool FLocked = false;
     bool FFixed = false;
     bool FCriticalElement = false;
