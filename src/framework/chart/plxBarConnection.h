@@ -107,6 +107,7 @@ public:
 
 private:
     friend class TPLXBarConnectionPersistence;
+    friend class TPLXGanttDocument;
     // A connection about to be loaded: its persistence comes from the store.
     struct Loading
     {
@@ -131,6 +132,8 @@ private:
     bool FDrawOnSingleRow = false;
     // Set by the critical-path calculation.
     bool FCriticalElement = false;
+    // While distance repair runs: the connection's place in the list, counted on past the end for re-listed ones.
+    qint64 FRepairPlace = -1;
 };
 
 // One recorded hit segment: an axis-parallel line as its extent.

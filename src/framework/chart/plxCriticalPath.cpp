@@ -471,30 +471,25 @@ void TPLXCriticalPathCalculator::refreshCriticalPath()
 {
     // The marks are cleared on every bar and connection the table and its
     // document hold now: an entity of the last result may have been freed since.
-    std::vector<TPLXTaskBar *> bars;
-    getTaskBarStart();
-    while (TPLXTaskBar *bar = getNextTaskBar()) {
-        bar->setCriticalElement(false);
-        bars.push_back(bar);
-    }
-    TPLXDocumentSetup *setup = documentOf(table);
-    TPLXDocumentSetup *document = setup;
-    if (document)
-        for (int k = 0; k < document->countConnections(); ++k)
-            document->getConnection(k)->setCriticalElement(false);
+    // One pass over each reads what the plan needs as well: a large plan's
+    // entities are far apart in memory.
     FCriticalBars.clear();
     FCriticalConnections.clear();
     FProjectStart = 0;
     FProjectEnd = 0;
-    TPLXDocumentCalendar *calendar = setup ? setup->getCalendar() : nullptr;
-    if (!calendar)
-        return; // without a calendar no working time can be measured
+    TPLXDocumentSetup *document = documentOf(table);
+    // Without a calendar no working time can be measured: the marks are only cleared.
+    TPLXDocumentCalendar *calendar = document ? document->getCalendar() : nullptr;
 
     TPLXCriticalPathPlan plan;
-    plan.tasks.resize(bars.size());
-    for (size_t i = 0; i < bars.size(); ++i) {
-        plan.tasks[i] = taskOf(*bars[i]);
-        bars[i]->FPlanIndex = int(i); // a bar listed twice keeps its last index
+    std::vector<TPLXTaskBar *> bars;
+    getTaskBarStart();
+    while (TPLXTaskBar *bar = getNextTaskBar()) {
+        bar->setCriticalElement(false);
+        bar->FPlanIndex = int(bars.size()); // a bar listed twice keeps its last index
+        bars.push_back(bar);
+        if (calendar)
+            plan.tasks.push_back(taskOf(*bar));
     }
     // A bar outside the list may still carry the index of an earlier run.
     const auto indexOf = [&bars](TPLXGanttBar *bar) {
@@ -505,29 +500,38 @@ void TPLXCriticalPathCalculator::refreshCriticalPath()
         return task->FPlanIndex;
     };
     std::vector<TPLXBarConnection *> connections;
-    if (document) {
-        connections.reserve(size_t(document->countConnections()));
-        plan.links.reserve(size_t(document->countConnections()));
-        for (int k = 0; k < document->countConnections(); ++k) {
-            TPLXBarConnection *c = document->getConnection(k);
-            connections.push_back(c);
-            plan.links.push_back(
-                {indexOf(c->getFromBar()), indexOf(c->getToBar()), c->getConnType(), c->getMinDistance()});
-        }
+    const int connectionCount = document ? document->countConnections() : 0;
+    if (calendar) {
+        connections.reserve(size_t(connectionCount));
+        plan.links.reserve(size_t(connectionCount));
     }
+    for (int k = 0; k < connectionCount; ++k) {
+        TPLXBarConnection *c = document->getConnection(k);
+        c->setCriticalElement(false);
+        if (!calendar)
+            continue;
+        connections.push_back(c);
+        plan.links.push_back(
+            {indexOf(c->getFromBar()), indexOf(c->getToBar()), c->getConnType(), c->getMinDistance()});
+    }
+    if (!calendar)
+        return;
 
     const TPLXCriticalPathResult result = solve(plan, *calendar);
     FProjectStart = result.projectStart;
     FProjectEnd = result.projectEnd;
+    std::vector<bool> critical(bars.size(), false);
+    for (const int i : result.criticalTasks) {
+        critical[size_t(i)] = true;
+        FCriticalBars.append(bars[size_t(i)]);
+    }
     for (size_t i = 0; i < bars.size(); ++i) {
         bars[i]->setESTime(result.ESTime[i]);
         bars[i]->setLFTime(result.LFTime[i]);
         bars[i]->setLBTime(result.LBTime[i]);
         bars[i]->setGBTime(result.GBTime[i]);
-    }
-    for (const int i : result.criticalTasks) {
-        bars[size_t(i)]->setCriticalElement(true);
-        FCriticalBars.append(bars[size_t(i)]);
+        if (critical[i])
+            bars[i]->setCriticalElement(true);
     }
     for (const int k : result.criticalLinks) {
         connections[size_t(k)]->setCriticalElement(true);

@@ -167,6 +167,8 @@ private:
     // The document keeps its connection index here: the bar is at hand wherever the index is read.
     friend class TPLXGanttDocument;
     QList<TPLXBarConnection *> FListedConnections;
+    // The number of the distance repair that last pushed the bar or started from it.
+    quint64 FRepairMark = 0;
 };
 
 Q_DECLARE_METATYPE(TPLXGanttBar *)

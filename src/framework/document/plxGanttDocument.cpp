@@ -24,6 +24,7 @@
 #include <QSet>
 
 #include <algorithm>
+#include <atomic>
 #include <iterator>
 #include <limits>
 #include <optional>
@@ -655,45 +656,49 @@ std::unique_ptr<TPLXMultipleOperations> TPLXGanttDocument::resolveDistanceViolat
     std::unique_ptr<TPLXMultipleOperations> composite = std::make_unique<TPLXHeldOperations>(FDataSource, true);
     if (connections.isEmpty() || !Ftable || !Fcalendar)
         return composite;
-    QSet<const TPLXGanttBar *> moved{bar};
+    // Numbered process-wide, so that a bar carried over from another document never looks moved.
+    static std::atomic<quint64> repairs{0};
+    const quint64 repair = ++repairs;
+    const auto isMoved = [repair](const TPLXGanttBar *b) { return b && b->FRepairMark == repair; };
+    if (bar)
+        bar->FRepairMark = repair;
     TConnectionAddSuspension suspension(FDataSource);
 
     // The first listed connection that asks for a push wins. A connection
     // asks anew only when one of its bars is pushed, or moved along by a
     // push (then it is listed again at the end), or when it hangs on a
-    // summary bar; only those are checked again.
-    QHash<const TPLXBarConnection *, qint64> place;
-    place.reserve(connections.size());
+    // summary bar; only those are checked again. Places are numbered
+    // process-wide as well: one below `first` was given by an earlier repair.
+    static std::atomic<qint64> places{0};
+    const qint64 first = places.load();
     QList<TPLXBarConnection *> onSummaries;
     for (TPLXBarConnection *c : std::as_const(connections)) {
-        place.insert(c, place.size());
+        c->FRepairPlace = places++;
         if (touchesSummary(c))
             onSummaries.append(c);
     }
-    qint64 nextPlace = place.size();
     QList<TPLXBarConnection *> appended;
     FAppended = &appended;
     const auto stopLogging = qScopeGuard([this] { FAppended = nullptr; });
     // Summary bars follow their rows after every push while a dependency hangs on one.
     TPLXRefreshHold hold(Ftable, onSummaries.isEmpty());
 
-    const auto pushOf = [&moved](TPLXBarConnection *c, qint32 &by) -> TPLXGanttBar * {
+    const auto pushOf = [&isMoved](TPLXBarConnection *c, qint32 &by) -> TPLXGanttBar * {
         by = c->findViolationOffset();
         if (by == 0)
             return nullptr;
-        if (!moved.contains(c->getToBar()))
+        if (!isMoved(c->getToBar()))
             return c->getToBar();
         by = -by;
-        return moved.contains(c->getFromBar()) ? nullptr : c->getFromBar();
+        return isMoved(c->getFromBar()) ? nullptr : c->getFromBar();
     };
     using Due = std::pair<qint64, TPLXBarConnection *>;
     std::priority_queue<Due, std::vector<Due>, std::greater<>> due;
     // Connections placed at `fresh` or later were checked this round already.
     const auto check = [&](TPLXBarConnection *c, qint64 fresh = std::numeric_limits<qint64>::max()) {
         qint32 by = 0;
-        const auto it = place.constFind(c);
-        if (it != place.cend() && *it < fresh && pushOf(c, by))
-            due.emplace(*it, c);
+        if (c->FRepairPlace >= first && c->FRepairPlace < fresh && pushOf(c, by))
+            due.emplace(c->FRepairPlace, c);
     };
     for (TPLXBarConnection *c : std::as_const(connections))
         check(c);
@@ -702,10 +707,11 @@ std::unique_ptr<TPLXMultipleOperations> TPLXGanttDocument::resolveDistanceViolat
         const auto [at, c] = due.top();
         due.pop();
         qint32 offset = 0;
-        TPLXGanttBar *push = place.value(c, -1) == at && isListed(c) ? pushOf(c, offset) : nullptr;
+        // A connection listed again since it was due is due at its new place instead.
+        TPLXGanttBar *push = c->FRepairPlace == at && isListed(c) ? pushOf(c, offset) : nullptr;
         if (!push)
             continue;
-        moved.insert(push);
+        push->FRepairMark = repair;
 
         const TDateTime start = push->getStartDate();
         const TDateTime end = push->getEndDate();
@@ -716,9 +722,9 @@ std::unique_ptr<TPLXMultipleOperations> TPLXGanttDocument::resolveDistanceViolat
             if (move && move->perform())
                 composite->addOperation(std::move(move));
         }
-        const qint64 fresh = nextPlace;
+        const qint64 fresh = places.load();
         for (TPLXBarConnection *t : std::as_const(appended))
-            place.insert(t, nextPlace++);
+            t->FRepairPlace = places++;
         for (TPLXBarConnection *t : std::as_const(appended))
             check(t);
         appended.clear();
