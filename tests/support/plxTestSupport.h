@@ -89,7 +89,13 @@ public:
     int getConnectionIndex(TPLXBarConnection *c) const override { return int(connections.indexOf(c)); }
     void addConnection(TPLXBarConnection *c) override { insertConnection(countConnections(), c); }
     void insertConnection(int index, TPLXBarConnection *c) override;
-    void removeConnection(TPLXBarConnection *c) override { connections.removeOne(c); }
+    int removeConnection(TPLXBarConnection *c) override
+    {
+        const int index = int(connections.indexOf(c));
+        if (index >= 0)
+            connections.removeAt(index);
+        return index;
+    }
     TPLXBarConnection *findConnection(TPLXGanttBar *fromBar, TPLXGanttBar *toBar, int type) const override;
     TPLXBarConnection *findRowsConnection(TPLXGanttRow *, TPLXGanttRow *) const override { return nullptr; }
     QList<TPLXBarConnection *> connectionsOf(const TPLXGanttBar *bar) const override;

@@ -272,7 +272,8 @@ public:
     virtual void insertConnection(int index, TPLXBarConnection *c) = 0;
     // Takes `c` out of the list and refreshes the critical path; nothing when it is not listed.
     // The document stays its owner, so operations that still refer to it stay valid.
-    virtual void removeConnection(TPLXBarConnection *c) = 0;
+    // Answers where `c` was listed, -1 when it was not.
+    virtual int removeConnection(TPLXBarConnection *c) = 0;
     // type -1: the first connection joining the bars in either direction;
     // otherwise the first from fromBar to toBar of that type, 4 matching every type.
     virtual TPLXBarConnection *findConnection(TPLXGanttBar *fromBar, TPLXGanttBar *toBar, int type) const = 0;

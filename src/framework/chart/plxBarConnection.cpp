@@ -611,8 +611,7 @@ bool TPLXConnectionOperation::DeleteConnection()
         if (cancel)
             return false;
     }
-    FIndex = document->getConnectionIndex(target);
-    document->removeConnection(target);
+    FIndex = document->removeConnection(target);
     if (dataSource->getOnAfterConnectionDelete())
         dataSource->getOnAfterConnectionDelete()(target);
     return true;

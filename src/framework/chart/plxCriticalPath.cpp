@@ -483,6 +483,11 @@ void TPLXCriticalPathCalculator::refreshCriticalPath()
 
     TPLXCriticalPathPlan plan;
     std::vector<TPLXTaskBar *> bars;
+    // Most plans hold a task per row.
+    const size_t rowCount = table ? size_t(table->rows().size()) : 0;
+    bars.reserve(rowCount);
+    if (calendar)
+        plan.tasks.reserve(rowCount);
     getTaskBarStart();
     while (TPLXTaskBar *bar = getNextTaskBar()) {
         bar->setCriticalElement(false);
@@ -520,6 +525,8 @@ void TPLXCriticalPathCalculator::refreshCriticalPath()
     const TPLXCriticalPathResult result = solve(plan, *calendar);
     FProjectStart = result.projectStart;
     FProjectEnd = result.projectEnd;
+    FCriticalBars.reserve(qsizetype(result.criticalTasks.size()));
+    FCriticalConnections.reserve(qsizetype(result.criticalLinks.size()));
     std::vector<bool> critical(bars.size(), false);
     for (const int i : result.criticalTasks) {
         critical[size_t(i)] = true;

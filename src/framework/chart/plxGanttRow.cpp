@@ -26,6 +26,15 @@ public:
     bool perform() override { return !isDisabled() && PLXPerformAll(operations); }
 };
 
+// Undoes the parts last to first, stopping at the first that fails.
+bool undoAll(const std::vector<std::unique_ptr<TPLXOperation>> &parts)
+{
+    for (auto it = parts.rbegin(); it != parts.rend(); ++it)
+        if (!(*it)->undo())
+            return false;
+    return true;
+}
+
 TPLXDocumentSetup *documentOf(TPLXDataSourceIntf *dataSource)
 {
     return dataSource ? dataSource->documentSetup() : nullptr;
@@ -499,8 +508,6 @@ TPLXBarMoveOperation::TPLXBarMoveOperation(TPLXDataSourceIntf *dataSource, TPLXG
     , target(target)
     , originalStartDate(target ? target->getStartDate() : 0)
     , newStartDate(newStartDate)
-    , BeforeOp(std::make_unique<AllOrNothing>(dataSource))
-    , AfterOp(std::make_unique<AllOrNothing>(dataSource))
 {
     TPLXGanttTable *table = PLXTableOf(dataSource);
     if (!target || !table || !target->getParentRow())
@@ -513,25 +520,23 @@ TPLXBarMoveOperation::TPLXBarMoveOperation(TPLXDataSourceIntf *dataSource, TPLXG
     QList<TPLXBarConnection *> touching;
     if (TPLXDocumentSetup *document = documentOf(dataSource))
         touching = document->connectionsOf(target);
-    BeforeOp->reserve(static_cast<int>(touching.size()) + 1);
-    AfterOp->reserve(static_cast<int>(touching.size()) + 1);
+    BeforeOp.reserve(size_t(touching.size()) + 1);
+    AfterOp.reserve(size_t(touching.size()) + 1);
     for (TPLXBarConnection *c : std::as_const(touching))
-        BeforeOp->addOperation(std::make_unique<TPLXConnectionDeleteOperation>(dataSource, c));
-    BeforeOp->addOperation(std::make_unique<TPLXBarRemoveOperation>(dataSource, target, true));
+        BeforeOp.push_back(std::make_unique<TPLXConnectionDeleteOperation>(dataSource, c));
+    BeforeOp.push_back(std::make_unique<TPLXBarRemoveOperation>(dataSource, target, true));
     // A row's only task takes the row's PERT box along (the remove part above
     // takes the box out of the old row); a row without a box gets a new one.
     // The box goes in before the connections come back.
     if (originalParent && newParent && (newParent == originalParent || !newParent->pertBar()) &&
         target->isSummarizable() && originalParent->GetSummarizableBarCount() == 1) {
         if (TPLXPertBar *box = originalParent->pertBar())
-            AfterOp->addOperation(
-                std::make_unique<TPLXPertBarInsertOperation>(dataSource, box, newParent->getOrder()));
+            AfterOp.push_back(std::make_unique<TPLXPertBarInsertOperation>(dataSource, box, newParent->getOrder()));
         else if (newParent != originalParent)
-            AfterOp->addOperation(
-                std::make_unique<TPLXPertBarInsertOperation>(dataSource, newParent->getOrder(), -1, -1));
+            AfterOp.push_back(std::make_unique<TPLXPertBarInsertOperation>(dataSource, newParent->getOrder(), -1, -1));
     }
     for (TPLXBarConnection *c : std::as_const(touching))
-        AfterOp->addOperation(std::make_unique<TPLXConnectionAddOperation>(dataSource, c));
+        AfterOp.push_back(std::make_unique<TPLXConnectionAddOperation>(dataSource, c));
 }
 
 TPLXBarMoveOperation::~TPLXBarMoveOperation() = default;
@@ -556,14 +561,14 @@ bool TPLXBarMoveOperation::perform()
     // the critical path; one refresh on the final plan gives the same result.
     std::optional<TPLXRefreshHold> hold(std::in_place, PLXTableOf(FDataSource), false);
     FBefore = target->getTimes();
-    if (!BeforeOp->perform())
+    if (!PLXPerformAll(BeforeOp))
         return false;
     target->setPeriod(newStartDate, newStartDate + (target->getEndDate() - target->getStartDate()));
     newParent->AddBar(target);
-    if (!AfterOp->perform()) {
+    if (!PLXPerformAll(AfterOp)) {
         newParent->RemoveBar(target);
         target->setTimes(FBefore);
-        BeforeOp->undo();
+        undoAll(BeforeOp);
         return false;
     }
     PLXRefreshAfterBarChange(FDataSource);
@@ -579,13 +584,13 @@ bool TPLXBarMoveOperation::undo()
     if (!raiseMoveEvents(originalParent->getOrder(), originalStartDate))
         return false;
     std::optional<TPLXRefreshHold> hold(std::in_place, PLXTableOf(FDataSource), false);
-    if (!AfterOp->undo())
+    if (!undoAll(AfterOp))
         return false;
     newParent->RemoveBar(target);
     target->setPeriod(originalStartDate, originalStartDate + (target->getEndDate() - target->getStartDate()));
     // A derived end may have been stored before; restore the period exactly as it was held.
     target->setTimes(FBefore);
-    if (!BeforeOp->undo())
+    if (!undoAll(BeforeOp))
         return false;
     PLXRefreshAfterBarChange(FDataSource);
     hold.reset(); // the handlers see the refreshed plan

@@ -209,8 +209,9 @@ private:
     TDateTime newStartDate;
     TPLXGanttRow *originalParent = nullptr;
     TPLXGanttRow *newParent = nullptr;
-    std::unique_ptr<TPLXMultipleOperations> BeforeOp;
-    std::unique_ptr<TPLXMultipleOperations> AfterOp;
+    // Performed all or nothing: the connections out and the bar out of its row, then the box and the connections back.
+    std::vector<std::unique_ptr<TPLXOperation>> BeforeOp;
+    std::vector<std::unique_ptr<TPLXOperation>> AfterOp;
 };
 
 // Puts a PERT box into a row or takes it out; shared by the PERT bar insert

@@ -376,11 +376,11 @@ void TPLXGanttDocument::insertConnection(int index, TPLXBarConnection *c)
     refreshCriticalPath();
 }
 
-void TPLXGanttDocument::removeConnection(TPLXBarConnection *c)
+int TPLXGanttDocument::removeConnection(TPLXBarConnection *c)
 {
     const qsizetype index = positionOf(c);
     if (index < 0)
-        return;
+        return -1;
     connections.removeAt(index);
     unindexConnection(c);
     // Out of the list it is neither painted nor hit; back in, it is routed afresh.
@@ -389,6 +389,7 @@ void TPLXGanttDocument::removeConnection(TPLXBarConnection *c)
         forgetRoute(c);
     }
     refreshCriticalPath();
+    return static_cast<int>(index);
 }
 
 void TPLXGanttDocument::refreshCriticalPath()

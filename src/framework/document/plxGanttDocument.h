@@ -88,7 +88,7 @@ public:
     int getConnectionIndex(TPLXBarConnection *c) const override;
     void addConnection(TPLXBarConnection *c) override;
     void insertConnection(int index, TPLXBarConnection *c) override;
-    void removeConnection(TPLXBarConnection *c) override;
+    int removeConnection(TPLXBarConnection *c) override;
     TPLXBarConnection *findConnection(TPLXGanttBar *fromBar, TPLXGanttBar *toBar, int type) const override;
     TPLXBarConnection *findRowsConnection(TPLXGanttRow *fromRow, TPLXGanttRow *toRow) const override;
     // Answered from an index, not by scanning the list.
