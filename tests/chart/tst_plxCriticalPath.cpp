@@ -318,6 +318,23 @@ private slots:
         QCOMPARE(a->getGBTime(), d->effectiveEnd() - a->effectiveEnd());
     }
 
+    void taskOutOfTheTableLinksNothing()
+    {
+        TChart chart;
+        TPLXTaskBar *a = chart.task(0, kMonday, 2);
+        TPLXTaskBar *x = chart.task(1, kMonday, 2);
+        TPLXTaskBar *b = chart.task(2, kMonday + 2, 2);
+        TPLXBarConnection *ab = chart.connect(a, b, FS, 0);
+        QVERIFY(a->getCriticalElement() && ab->getCriticalElement() && !x->getCriticalElement());
+        // A leaves its row while its connection stays listed: the link is not read as one from
+        // the task now first in the plan.
+        chart.table->getRow(0)->RemoveBar(a);
+        chart.table->updateCriticalPath();
+        QCOMPARE(chart.calculator().criticalBars(), QList<TPLXTaskBar *>{b});
+        QVERIFY(!x->getCriticalElement() && !ab->getCriticalElement());
+        chart.table->getRow(0)->AddBar(a);
+    }
+
     void randomDocumentsMatchReference()
     {
         std::mt19937 rng(77);
