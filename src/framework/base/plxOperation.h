@@ -4,7 +4,6 @@
 
 #include "plxTypes.h"
 
-#include <algorithm>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -172,8 +171,6 @@ public:
 
     // Takes `op` as the last part; a null `op` or a disabled composite takes nothing.
     void addOperation(std::unique_ptr<TPLXOperation> op);
-    // Room for `parts` parts, for a composite whose size is known before it is filled.
-    void reserve(int parts) { operations.reserve(static_cast<std::size_t>(std::max(parts, 0))); }
     int count() const { return static_cast<int>(operations.size()); }
     bool empty() const { return operations.empty(); }
     TPLXOperation *operationAt(int index) const;

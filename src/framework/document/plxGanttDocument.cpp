@@ -406,8 +406,12 @@ void TPLXGanttDocument::indexBar(TPLXGanttBar *bar, TPLXBarConnection *c)
 
 void TPLXGanttDocument::unindexBar(TPLXGanttBar *bar, TPLXBarConnection *c)
 {
-    if (bar)
-        bar->FListedConnections.removeOne(c);
+    if (!bar)
+        return;
+    QList<TPLXBarConnection *> &listed = bar->FListedConnections;
+    listed.removeOne(c);
+    if (listed.isEmpty())
+        listed = QList<TPLXBarConnection *>(); // a bar without connections holds no storage
 }
 
 void TPLXGanttDocument::indexConnection(TPLXBarConnection *c)
