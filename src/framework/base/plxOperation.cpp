@@ -96,12 +96,17 @@ bool TPLXMultipleOperations::perform()
     return true;
 }
 
-bool TPLXMultipleOperations::undo()
+bool PLXUndoAll(const std::vector<std::unique_ptr<TPLXOperation>> &parts)
 {
-    for (auto it = operations.rbegin(); it != operations.rend(); ++it)
+    for (auto it = parts.rbegin(); it != parts.rend(); ++it)
         if (!(*it)->undo())
             return false;
     return true;
+}
+
+bool TPLXMultipleOperations::undo()
+{
+    return PLXUndoAll(operations);
 }
 
 QString TPLXMultipleOperations::displayName() const

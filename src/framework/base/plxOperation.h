@@ -162,6 +162,9 @@ protected:
     TPLXDataSourceIntf *FDataSource = nullptr;
 };
 
+// Undoes `parts` last to first, stopping at the first that fails.
+ORVANTA_EXPORT bool PLXUndoAll(const std::vector<std::unique_ptr<TPLXOperation>> &parts);
+
 // Parts performed in order and undone in reverse, as one operation.
 class ORVANTA_EXPORT TPLXMultipleOperations : public TPLXOperation
 {

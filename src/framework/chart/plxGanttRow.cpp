@@ -26,15 +26,6 @@ public:
     bool perform() override { return !isDisabled() && PLXPerformAll(operations); }
 };
 
-// Undoes the parts last to first, stopping at the first that fails.
-bool undoAll(const std::vector<std::unique_ptr<TPLXOperation>> &parts)
-{
-    for (auto it = parts.rbegin(); it != parts.rend(); ++it)
-        if (!(*it)->undo())
-            return false;
-    return true;
-}
-
 TPLXDocumentSetup *documentOf(TPLXDataSourceIntf *dataSource)
 {
     return dataSource ? dataSource->documentSetup() : nullptr;
@@ -568,7 +559,7 @@ bool TPLXBarMoveOperation::perform()
     if (!PLXPerformAll(AfterOp)) {
         newParent->RemoveBar(target);
         target->setTimes(FBefore);
-        undoAll(BeforeOp);
+        PLXUndoAll(BeforeOp);
         return false;
     }
     PLXRefreshAfterBarChange(FDataSource);
@@ -584,13 +575,13 @@ bool TPLXBarMoveOperation::undo()
     if (!raiseMoveEvents(originalParent->getOrder(), originalStartDate))
         return false;
     std::optional<TPLXRefreshHold> hold(std::in_place, PLXTableOf(FDataSource), false);
-    if (!undoAll(AfterOp))
+    if (!PLXUndoAll(AfterOp))
         return false;
     newParent->RemoveBar(target);
     target->setPeriod(originalStartDate, originalStartDate + (target->getEndDate() - target->getStartDate()));
     // A derived end may have been stored before; restore the period exactly as it was held.
     target->setTimes(FBefore);
-    if (!undoAll(BeforeOp))
+    if (!PLXUndoAll(BeforeOp))
         return false;
     PLXRefreshAfterBarChange(FDataSource);
     hold.reset(); // the handlers see the refreshed plan

@@ -562,9 +562,9 @@ TPLXBarConnection *firstListed(const QList<TPLXBarConnection *> &candidates, con
 
 TPLXBarConnection *TPLXGanttDocument::findConnection(TPLXGanttBar *fromBar, TPLXGanttBar *toBar, int type) const
 {
-    QList<TPLXBarConnection *> candidates;
     if (!fromBar)
         return nullptr;
+    QList<TPLXBarConnection *> candidates;
     for (TPLXBarConnection *c : fromBar->listedConnections()) {
         const bool forward = c->getFromBar() == fromBar && c->getToBar() == toBar;
         if (type == -1) {
