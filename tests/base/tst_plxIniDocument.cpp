@@ -139,6 +139,29 @@ private slots:
         QCOMPARE(plxtest::readFile(path), QByteArray("[keep]\nuntouched = as written\n[s]\nold=1\nnew=2\n"));
     }
 
+    void aCompactedFileIsReadAgainWhenNextUsed()
+    {
+        const QString path = FDir.filePath(QStringLiteral("compacted.ini"));
+        plxtest::writeFile(path, "[keep]\nk=1\n[s]\nk=2\n");
+        auto doc = TPLXIniDocument::open(path);
+        QCOMPARE(value(*doc, "s", "k"), QStringLiteral("2"));
+        doc->compact();
+        QCOMPARE(value(*doc, "keep", "k"), QStringLiteral("1"));
+        doc->compact();
+        // A file that cannot be read again: reads find nothing and say why, a rewrite raises and writes nothing.
+        QVERIFY(QFile::rename(path, path + QStringLiteral(".away")) && QDir().mkpath(path));
+        TPLXRecordingScope recording;
+        QCOMPARE(value(*doc, "s", "k"), QStringLiteral("<absent>"));
+        QVERIFY(recording.recorder().logLines().join('|').contains(QLatin1String("is not a regular file")));
+        QVERIFY_THROWS_EXCEPTION(EPLXFileError, doc->beginRewrite());
+        QVERIFY(QDir(path).removeRecursively() && QFile::rename(path + QStringLiteral(".away"), path));
+        // Readable again: a rewrite keeps the sections it does not write.
+        doc->beginRewrite();
+        doc->writeString(u"s", u"k", u"3");
+        doc->commitRewrite();
+        QCOMPARE(plxtest::readFile(path), QByteArray("[keep]\nk=1\n[s]\nk=3\n"));
+    }
+
     void onlyRegularFilesWithinTheLimitAreRead_data()
     {
         QTest::addColumn<QString>("name"); // in the temporary folder

@@ -309,6 +309,32 @@ void checkSize(const QString &fileName, qint64 size, qint64 limit)
                             QStringLiteral("is %1 bytes long, more than the limit of %2 bytes").arg(size).arg(limit));
 }
 
+// The whole text of a regular file; empty when it does not exist.
+QByteArray readFile(const QString &fileName)
+{
+    checkRegularFile(fileName);
+    QByteArray bytes;
+    QFile file(fileName);
+    if (file.exists()) {
+        const qint64 size = QFileInfo(fileName).size();
+        checkSize(fileName, size, TPLXIniDocument::maxFileSize());
+        if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+            throw EPLXFileError(fileName, QStringLiteral("cannot be read (%1)").arg(file.errorString()));
+        // Read into one buffer of the measured size, then try one byte more to
+        // notice a file that grew since it was measured.
+        bytes = QByteArray(size, Qt::Uninitialized);
+        qint64 got = 0;
+        for (qint64 n = 0; got < size; got += n)
+            if ((n = file.read(bytes.data() + got, size - got)) <= 0)
+                break;
+        bytes.truncate(got);
+        char more = 0;
+        if (got == size && file.read(&more, 1) > 0)
+            throw EPLXFileError(fileName, QStringLiteral("changed while it was read"));
+    }
+    return bytes;
+}
+
 } // namespace
 
 qint64 TPLXIniDocument::maxFileSize()
@@ -332,25 +358,7 @@ std::shared_ptr<TPLXIniDocument> TPLXIniDocument::open(const QString &fileName)
     if (auto existing = reg.documents.value(key).lock())
         return existing;
 
-    QByteArray bytes;
-    QFile file(key);
-    if (file.exists()) {
-        const qint64 size = QFileInfo(key).size();
-        checkSize(fileName, size, maxFileSize());
-        if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
-            throw EPLXFileError(key, QStringLiteral("cannot be read (%1)").arg(file.errorString()));
-        // Read into one buffer of the measured size, then try one byte more to
-        // notice a file that grew since it was measured.
-        bytes = QByteArray(size, Qt::Uninitialized);
-        qint64 got = 0;
-        for (qint64 n = 0; got < size; got += n)
-            if ((n = file.read(bytes.data() + got, size - got)) <= 0)
-                break;
-        bytes.truncate(got);
-        char more = 0;
-        if (got == size && file.read(&more, 1) > 0)
-            throw EPLXFileError(fileName, QStringLiteral("changed while it was read"));
-    }
+    QByteArray bytes = readFile(key);
     std::shared_ptr<TPLXIniDocument> document(new TPLXIniDocument);
     document->FFileName = key;
     document->FRegistryKey = key;
@@ -407,18 +415,33 @@ TPLXIniDocument::Span TPLXIniDocument::store(QStringView text)
 
 void TPLXIniDocument::ensureParsed() const
 {
-    if (FParsePending || FSectionsOnly) {
-        auto *self = const_cast<TPLXIniDocument *>(this);
-        self->parse(std::exchange(self->FBuffer, QByteArray()));
+    auto *self = const_cast<TPLXIniDocument *>(this);
+    // Anything but a read needs the text as it is: a file that cannot be read
+    // again raises here, before a write or a save could lose its sections.
+    if (FTextOnDisk) {
+        self->FBuffer = readFile(FFileName);
+        self->FTextOnDisk = false;
+        self->FParsePending = true;
     }
+    if (FParsePending || FSectionsOnly)
+        self->parse(std::exchange(self->FBuffer, QByteArray()));
 }
 
 void TPLXIniDocument::ensureSections() const
 {
-    if (FParsePending) {
-        auto *self = const_cast<TPLXIniDocument *>(this);
-        self->parseSections(std::exchange(self->FBuffer, QByteArray()));
+    if (!FParsePending)
+        return;
+    auto *self = const_cast<TPLXIniDocument *>(this);
+    if (FTextOnDisk) {
+        try {
+            self->FBuffer = readFile(FFileName);
+            self->FTextOnDisk = false;
+        } catch (const EPLXError &error) {
+            // Reads find nothing; the text stays on disk for a write to try again.
+            PLXLog(error.message());
+        }
     }
+    self->parseSections(std::exchange(self->FBuffer, QByteArray()));
 }
 
 bool TPLXIniDocument::scanLine(qsizetype &pos, Entry &entry, Span &name) const
@@ -1213,6 +1236,11 @@ void TPLXIniDocument::compact()
     freeTables();
     forgetRecentSections();
     FParsePending = true;
+    // The file holds the same text: it is read again when next used.
+    if (!FFileName.isEmpty()) {
+        FBuffer = QByteArray();
+        FTextOnDisk = true;
+    }
 }
 
 void TPLXIniDocument::flushOnRelease()

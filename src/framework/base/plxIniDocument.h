@@ -63,8 +63,10 @@ public:
     // As flush, for a store or document being released: a write that failed
     // has been reported by its raiser and is not tried again until new writes.
     void flushOnRelease();
-    // Frees the lookup tables of a document without unsaved writes, keeping
-    // only its text; the next read or write parses the text again.
+    // Frees the lookup tables of a document without unsaved writes, and the
+    // text too when a file holds it; the next read or write reads the file and
+    // parses it again. Reads of a file that can no longer be read find nothing
+    // (the reason is logged); writes and rewrites raise EPLXFileError.
     void compact();
     bool isModified() const { return FModified; }
     QByteArray toBytes() const;
@@ -197,6 +199,8 @@ private:
     bool FCrLf = false;
     bool FModified = false;
     bool FParsePending = false;
+    // compact() let the text go: the file holds it.
+    bool FTextOnDisk = false;
     bool FWriteFailed = false;
     // The rewrite in progress: values stored in the arena from this offset on
     // were written during it.

@@ -137,7 +137,8 @@ void TPLXDataSource::buildDocument()
     FLoadCancelled = factory->loadCancelled();
     factory->Flush();
     // The store stays for listing its sections and for a save into the same
-    // file, which keeps what the entities do not write; its text is enough for both.
+    // file, which keeps what the entities do not write; it reads its file
+    // again for either, so an open document does not hold the file's text.
     media->compact();
     if (FRoot) {
         FRoot->refreshLoaded();
