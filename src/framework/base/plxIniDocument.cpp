@@ -529,6 +529,9 @@ void TPLXIniDocument::parse(QByteArray bytes, bool withLines)
 
     if (withLines)
         FEntries.reserve(static_cast<size_t>(FBuffer.count('\n')) + 1);
+    // Every line that starts with "[" is a header: a table grown by doubling
+    // would hold up to twice the room while a large document loads.
+    FSections.reserve(static_cast<size_t>(QByteArrayView(FBuffer).count("\n[")) + 2);
     const auto addSection = [this, withLines](Span name, bool header, qsizetype body) {
         Section section{name, static_cast<quint32>(FEntries.size()), 0, 0, -1, header, false};
         section.lines = withLines;
@@ -570,8 +573,16 @@ const std::vector<TPLXIniDocument::Entry> *TPLXIniDocument::bodyLines(qint64 s) 
     qsizetype pos = FSections[s].body;
     Entry entry;
     Span name;
-    while (pos < FBuffer.size() && !scanLine(pos, entry, name))
+    while (pos < FBuffer.size() && !scanLine(pos, entry, name)) {
+        if (cached.entries.size() == kLinearScanLimit) {
+            // A long section: room for its lines at once, counted up to the next header.
+            const qsizetype end = s + 1 < qint64(FSections.size()) ? qsizetype(FSections[s + 1].body) : FBuffer.size();
+            cached.entries.reserve(kLinearScanLimit +
+                                   static_cast<size_t>(QByteArrayView(FBuffer).sliced(pos, end - pos).count('\n')) +
+                                   1);
+        }
         cached.entries.push_back(entry);
+    }
     if (cached.entries.size() <= kLinearScanLimit) {
         cached.section = s;
         return &cached.entries;
@@ -586,8 +597,12 @@ const std::vector<TPLXIniDocument::Entry> *TPLXIniDocument::bodyLines(qint64 s) 
     for (const Entry &line : cached.entries)
         if (line.key.len != 0)
             self->FAsciiKeys = FAsciiKeys && isAscii(text(line.key));
-    self->FEntries.insert(self->FEntries.end(), cached.entries.begin(), cached.entries.end());
-    cached.entries.clear();
+    if (FEntries.empty())
+        self->FEntries.swap(cached.entries);
+    else
+        self->FEntries.insert(self->FEntries.end(), cached.entries.begin(), cached.entries.end());
+    // The room of a long section is not kept for the short ones read next.
+    std::vector<Entry>().swap(cached.entries);
     return nullptr;
 }
 

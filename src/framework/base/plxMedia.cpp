@@ -344,8 +344,8 @@ void TPLXINIFIle::setColorProperty(const QString &section, const QString &key, T
     FIniFile->writeString(section, key, ColorToString(value));
 }
 
-template<typename Element>
-bool TPLXINIFIle::readArray(const QString &section, const QString &key, Element element)
+template<typename Reserve, typename Element>
+bool TPLXINIFIle::readArray(const QString &section, const QString &key, Reserve reserve, Element element)
 {
     qint32 count = -1;
     getIntProperty(section, countKey(key), -1, count);
@@ -374,6 +374,7 @@ bool TPLXINIFIle::readArray(const QString &section, const QString &key, Element 
             count = end;
         }
     }
+    reserve(count);
     QString text;
     QString name = key + QLatin1Char('#');
     const qsizetype stem = name.size();
@@ -399,40 +400,48 @@ void TPLXINIFIle::writeArray(const QString &section, const QString &key, const Q
 bool TPLXINIFIle::getIntArrayProperty(const QString &section, const QString &key, QList<qint32> &values)
 {
     values.clear();
-    return readArray(section, key, [&values](const QString *text) {
-        qint32 value = 0;
-        if (!text || !PLXTryStrToInt(*text, value))
-            value = 0;
-        values.append(value);
-    });
+    return readArray(
+        section, key, [&values](qint32 count) { values.reserve(count); },
+        [&values](const QString *text) {
+            qint32 value = 0;
+            if (!text || !PLXTryStrToInt(*text, value))
+                value = 0;
+            values.append(value);
+        });
 }
 
 bool TPLXINIFIle::getStrArrayProperty(const QString &section, const QString &key, QStringList &values)
 {
     values.clear();
-    return readArray(section, key, [&values](const QString *text) { values.append(text ? *text : QString()); });
+    return readArray(
+        section, key, [&values](qint32 count) { values.reserve(count); },
+        [&values](const QString *text) { values.append(text ? *text : QString()); });
 }
 
 bool TPLXINIFIle::getBoolArrayProperty(const QString &section, const QString &key, QList<bool> &values)
 {
     values.clear();
-    return readArray(section, key, [&values](const QString *text) {
-        qint32 value = 0;
-        if (!text || !PLXTryStrToInt(*text, value))
-            value = 0;
-        values.append(value != 0);
-    });
+    return readArray(
+        section, key, [&values](qint32 count) { values.reserve(count); },
+        [&values](const QString *text) {
+            qint32 value = 0;
+            if (!text || !PLXTryStrToInt(*text, value))
+                value = 0;
+            values.append(value != 0);
+        });
 }
 
 bool TPLXINIFIle::getRealArrayProperty(const QString &section, const QString &key, QList<double> &values)
 {
     values.clear();
-    return readArray(section, key, [&values](const QString *text) {
-        double value = 0.0;
-        if (!text || !PLXTryStrToFloat(*text, value))
-            value = 0.0;
-        values.append(value);
-    });
+    return readArray(
+        section, key, [&values](qint32 count) { values.reserve(count); },
+        [&values](const QString *text) {
+            double value = 0.0;
+            if (!text || !PLXTryStrToFloat(*text, value))
+                value = 0.0;
+            values.append(value);
+        });
 }
 
 void TPLXINIFIle::setIntArrayProperty(const QString &section, const QString &key, const QList<qint32> &values)

@@ -148,9 +148,10 @@ public:
     QStringList sectionNames() const;
 
 private:
-    // Reads "key#count" and hands each element's text (or null when missing) to `element`.
-    template<typename Element>
-    bool readArray(const QString &section, const QString &key, Element element);
+    // Reads "key#count", tells `reserve` the number of elements, and hands each
+    // element's text (or null when missing) to `element`.
+    template<typename Reserve, typename Element>
+    bool readArray(const QString &section, const QString &key, Reserve reserve, Element element);
     void writeArray(const QString &section, const QString &key, const QStringList &texts);
 
     std::shared_ptr<TPLXIniDocument> FIniFile;

@@ -821,36 +821,37 @@ std::unique_ptr<TPLXGanttObject> TPLXDocumentPersistence::doLoad(const QString &
     doc->FConnectionSettings =
         loadChildAs<TPLXConnectionSettings>(QStringLiteral("connection settings"), media, factory, doc);
 
-    QStringList names;
-    QList<TPLXGanttObject *> loaded = factory.loadObjectList(name, QStringLiteral("connections"), media, doc, &names);
-    QSet<const TPLXBarConnection *> listed;
+    const QString connections = QStringLiteral("connections");
+    QList<TPLXGanttObject *> loaded = factory.loadObjectList(name, connections, media, doc);
+    doc->connections.reserve(loaded.size());
     for (qsizetype i = 0; i < loaded.size(); ++i) {
         auto *c = dynamic_cast<TPLXBarConnection *>(loaded[i]);
-        const QString section = names.value(i);
         if (!c) {
+            // Without an entity to ask, the list names the section.
+            const QString section =
+                loaded[i] ? loaded[i]->getUID()
+                          : media.strValue(name, connections + QLatin1Char('#') + QString::number(i), QString());
             PLXLog(QStringLiteral("Connection \"%1\" of \"%2\" is dropped: it did not load as a bar connection")
                        .arg(section, name));
             continue;
         }
         const QString defect = connectionDefect(c);
         if (!defect.isEmpty()) {
-            PLXLog(QStringLiteral("Connection \"%1\" of \"%2\" is dropped: %3").arg(section, name, defect));
+            PLXLog(QStringLiteral("Connection \"%1\" of \"%2\" is dropped: %3").arg(c->getUID(), name, defect));
             continue;
         }
-        if (listed.contains(c)) {
+        // A connection listed once already is in its bars' lists.
+        if (doc->isListed(c)) {
             PLXLog(QStringLiteral("Connection \"%1\" of \"%2\" is listed twice; the second entry is dropped")
-                       .arg(section, name));
+                       .arg(c->getUID(), name));
             continue;
         }
         // Loaded as a child of the document already; only list and index it.
-        listed.insert(c);
         doc->connections.append(c);
         doc->indexConnection(c);
     }
     // Freed before the refreshes below, which build large tables of their own.
-    names = QStringList();
     loaded = QList<TPLXGanttObject *>();
-    listed = QSet<const TPLXBarConnection *>();
 
     // A document may go without a task tree, but one it names must be there.
     if (TPLXGanttObject *tree = loadChild(QStringLiteral("tree"), media, factory, doc)) {
