@@ -273,6 +273,9 @@ private slots:
         };
         QByteArray t = text(doc);
         t.replace("distance=7\n", "distance=two\n"); // the last one's distance is not a number
+        // Listed again, and a task bar listed as a connection.
+        t.replace("connections#count=4\n", "connections#count=6\n");
+        t.replace("connections#3=Good\n", "connections#3=Good\nconnections#4=Good\nconnections#5=A\n");
         TPLXRecordingScope scope;
         auto document = plxtest::loadPlain(t);
         QVERIFY(document);
@@ -281,6 +284,8 @@ private slots:
         QCOMPARE(document->countConnections(), 2); // the order shows in the saved list below
         const QString log = scope.recorder().logLines().join(QLatin1Char('\n'));
         QVERIFY2(log.contains(QStringLiteral("Connection \"Dangling\" of \"root\" is dropped")), qPrintable(log));
+        QVERIFY(log.contains(QStringLiteral("Connection \"Good\" of \"root\" is listed twice")));
+        QVERIFY(log.contains(QStringLiteral("Connection \"A\" of \"root\" is dropped: it did not load as a bar")));
         QVERIFY(log.contains(QStringLiteral("Bar Connection \"Good\": distance \"two\" is not a number; 0 is used")));
         auto *self = dynamic_cast<TPLXBarConnectionDrawer *>(document->getConnection(0)->getDrawer(vtGanttGraph));
         QVERIFY(!self->route());
