@@ -162,6 +162,38 @@ private slots:
         QCOMPARE(plxtest::readFile(path), QByteArray("[keep]\nk=1\n[s]\nk=3\n"));
     }
 
+    void releasedSectionsAreReadAgainFromTheFile()
+    {
+        // Enough sections for whole pages of text that only finished sections use.
+        const auto file = [](const char *value) {
+            QByteArray text;
+            for (int i = 0; i < 300; ++i)
+                text += "[Section " + QByteArray::number(i) + "]\nkey=" + value + QByteArray::number(i) +
+                        "\nfiller=" + QByteArray(40, 'x') + "\n";
+            return text;
+        };
+        const QString path = FDir.filePath(QStringLiteral("released.ini"));
+        plxtest::writeFile(path, file("v"));
+        auto doc = TPLXIniDocument::open(path);
+        const auto key = [&](int i) { return value(*doc, QStringLiteral("section %1").arg(i), "KEY"); };
+        for (int i = 0; i < 300; ++i) {
+            QCOMPARE(key(i), QStringLiteral("v%1").arg(i));
+            if (i != 150)
+                doc->releaseSection(QStringLiteral("Section %1").arg(i));
+        }
+        // The one section not released keeps its text among released neighbours.
+        plxtest::writeFile(path, file("w"));
+        QCOMPARE(key(150), QStringLiteral("v150"));
+#if defined(Q_OS_LINUX)
+        // A released one is read from the file as it is now.
+        QCOMPARE(key(7), QStringLiteral("w7"));
+#endif
+        QCOMPARE(doc->sections().size(), 300);
+        // Released again after that, a section stays readable.
+        doc->releaseSection(QStringLiteral("Section 8"));
+        QCOMPARE(key(8), QStringLiteral("w8"));
+    }
+
     void onlyRegularFilesWithinTheLimitAreRead_data()
     {
         QTest::addColumn<QString>("name"); // in the temporary folder

@@ -219,6 +219,7 @@ TPLXGanttObject *TPLXEntityFactory::loadObject(const QString &name, IPLXMedia &m
     try {
         entity = TPLXPersistence::load(std::move(persistence), name, media, *this);
     } catch (const EPLXError &error) {
+        media.releaseSection(name);
         // The half-built entity freed its children; forget them so that no
         // later reference reaches a freed object. They read as still loading.
         for (size_t i = tableMark; i < FLoadedObjects.size(); ++i)
@@ -227,6 +228,8 @@ TPLXGanttObject *TPLXEntityFactory::loadObject(const QString &name, IPLXMedia &m
         PLXShowMessage(QLatin1String("Error loading ") + name);
         return nullptr;
     }
+    // Each section is loaded once per build: what the store keeps only for it can go.
+    media.releaseSection(name);
     entity->setParent(parent);
     FLoadedObjects[slot].entity = entity;
     if (FOnProgress && !FLoadCancelled && !FOnProgress(++FDoneCount))

@@ -13,6 +13,11 @@
 #include <cstring>
 #include <utility>
 
+#if defined(Q_OS_LINUX)
+#include <sys/mman.h>
+#include <unistd.h>
+#endif
+
 namespace {
 
 // QString::fromUtf8 drops one leading byte-order mark; a stored name or value
@@ -416,6 +421,8 @@ TPLXIniDocument::Span TPLXIniDocument::store(QStringView text)
 void TPLXIniDocument::ensureParsed() const
 {
     auto *self = const_cast<TPLXIniDocument *>(this);
+    if (FReleasedSections > 0)
+        forgetText();
     // Anything but a read needs the text as it is: a file that cannot be read
     // again raises here, before a write or a save could lose its sections.
     if (FTextOnDisk) {
@@ -505,6 +512,8 @@ void TPLXIniDocument::parse(QByteArray bytes, bool withLines)
     FParsePending = false;
     FSectionsOnly = !withLines;
     FBuffer = std::move(bytes);
+    FReleasedSections = 0;
+    FPagePending.clear();
     FArena.clear();
     FEntries.clear();
     FSections.clear();
@@ -658,16 +667,26 @@ void TPLXIniDocument::indexSection(quint32 index)
 
 qint64 TPLXIniDocument::findSection(QStringView name) const
 {
+    // A released section's name may be gone with its text: a name with the
+    // same hash may be its, and brings the text back.
+    bool textWanted = false;
+    const auto named = [&](qint64 s) {
+        const Section &section = FSections[s];
+        if (!section.released)
+            return equalNames(text(section.name), name);
+        textWanted = textWanted || section.nameHash == static_cast<quint32>(hashName(name));
+        return false;
+    };
     // Reads and writes come in runs on one section. Comparing with its stored
     // name copies nothing; a name that matches it names no other section.
-    if (FLastSection >= 0 && equalNames(text(FSections[FLastSection].name), name))
+    if (FLastSection >= 0 && named(FLastSection))
         return FLastSection;
     qint64 found = -1;
-    if (FPreviousSection >= 0 && equalNames(text(FSections[FPreviousSection].name), name)) {
+    if (FPreviousSection >= 0 && named(FPreviousSection)) {
         // Back from a child's section to its parent's.
         found = FPreviousSection;
     } else if (FSectionHint < FSections.size() && FSections[FSectionHint].header && !FSections[FSectionHint].erased &&
-               !FSections[FSectionHint].repeat && equalNames(text(FSections[FSectionHint].name), name)) {
+               !FSections[FSectionHint].repeat && named(static_cast<qint64>(FSectionHint))) {
         // Loading and saving meet most sections in file order.
         found = static_cast<qint64>(FSectionHint++);
     } else {
@@ -675,13 +694,18 @@ qint64 TPLXIniDocument::findSection(QStringView name) const
         for (size_t slot = hashName(name) & mask;; slot = (slot + 1) & mask) {
             const quint32 occupant = FSectionTable[slot];
             if (occupant == 0)
-                return -1;
-            if (equalNames(text(FSections[occupant - 1].name), name)) {
+                break;
+            if (named(occupant - 1)) {
                 found = occupant - 1;
                 FSectionHint = std::max<quint64>(FSectionHint, occupant);
                 break;
             }
         }
+    }
+    if (textWanted) {
+        forgetText();
+        ensureSections();
+        return findSection(name);
     }
     FPreviousSection = FLastSection;
     FLastSection = found;
@@ -791,6 +815,117 @@ bool TPLXIniDocument::readString(QStringView section, QStringView key, QString &
     return s >= 0 && lookUp(s, key, value);
 }
 
+void TPLXIniDocument::forgetText() const
+{
+    auto *self = const_cast<TPLXIniDocument *>(this);
+    self->freeTables();
+    self->forgetRecentSections();
+    self->FBuffer = QByteArray();
+    self->FTextOnDisk = true;
+    self->FParsePending = true;
+    self->FReleasedSections = 0;
+    self->FPagePending.clear();
+    // A loader that comes back to what it finished would read the file again and again.
+    self->FReleaseStopped = true;
+}
+
+std::pair<qsizetype, qsizetype> TPLXIniDocument::textRange(qint64 s) const
+{
+    // From the name (the lines before the first header for the first "section"),
+    // through the next header line, which reading the lines runs into.
+    const qsizetype from = s == 0 ? 0 : qsizetype(FSections[s].name.off);
+    const qsizetype to = s + 1 < qint64(FSections.size()) ? qsizetype(FSections[s + 1].body) : FBuffer.size();
+    return {from, std::max(from, to)};
+}
+
+namespace {
+
+// The whole pages of `size` bytes at `data`: the address of the first and their number.
+std::pair<quintptr, qsizetype> wholePages(const char *data, qsizetype size, quintptr page)
+{
+    const auto begin = reinterpret_cast<quintptr>(data);
+    const quintptr first = (begin + page - 1) / page * page;
+    const quintptr end = (begin + static_cast<quintptr>(size)) / page * page;
+    return {first, end > first ? static_cast<qsizetype>((end - first) / page) : 0};
+}
+
+quintptr pageSize()
+{
+#if defined(Q_OS_LINUX)
+    static const auto size = static_cast<quintptr>(sysconf(_SC_PAGESIZE));
+    return size;
+#else
+    return 0;
+#endif
+}
+
+} // namespace
+
+void TPLXIniDocument::countPages()
+{
+    const quintptr page = pageSize();
+    const auto [first, count] = wholePages(FBuffer.constData(), FBuffer.size(), page);
+    FPagePending.assign(static_cast<size_t>(count), 0);
+    const auto base = reinterpret_cast<quintptr>(FBuffer.constData());
+    for (qint64 s = 0; s < qint64(FSections.size()); ++s) {
+        const auto [from, to] = textRange(s);
+        if (from == to)
+            continue;
+        const auto lo = static_cast<qint64>((base + quintptr(from)) / page) - static_cast<qint64>(first / page);
+        const auto hi = static_cast<qint64>((base + quintptr(to) - 1) / page) - static_cast<qint64>(first / page);
+        for (qint64 p = std::max<qint64>(lo, 0); p <= hi && p < count; ++p)
+            ++FPagePending[static_cast<size_t>(p)];
+    }
+}
+
+void TPLXIniDocument::releaseSection(QStringView section)
+{
+#if defined(Q_OS_LINUX)
+    // Only the text of a file as read, and only while nothing else shares it.
+    if (FFileName.isEmpty() || FParsePending || !FSectionsOnly || FModified || FRewriting || !FArena.isEmpty() ||
+        FReleaseStopped || !FBuffer.isDetached())
+        return;
+    const qint64 s = findSection(section);
+    if (s <= 0 || FReleaseStopped)
+        return;
+    if (FPagePending.empty())
+        countPages();
+    Section &released = FSections[s];
+    released.nameHash = static_cast<quint32>(hashName(text(released.name)));
+    released.released = true;
+    ++FReleasedSections;
+    for (BodyLines &cached : FBodyCache)
+        if (cached.section == s)
+            cached.section = -1;
+    const quintptr page = pageSize();
+    const auto [first, count] = wholePages(FBuffer.constData(), FBuffer.size(), page);
+    const auto base = reinterpret_cast<quintptr>(FBuffer.constData());
+    const auto [from, to] = textRange(s);
+    if (from == to || count == 0)
+        return;
+    const auto lo = static_cast<qint64>((base + quintptr(from)) / page) - static_cast<qint64>(first / page);
+    const auto hi = static_cast<qint64>((base + quintptr(to) - 1) / page) - static_cast<qint64>(first / page);
+    // Runs of pages no section uses any more go back in one call each.
+    qint64 run = -1;
+    const auto giveBack = [&](qint64 end) {
+        if (run >= 0)
+            madvise(reinterpret_cast<void *>(first + quintptr(run) * page), quintptr(end - run) * page, MADV_DONTNEED);
+        run = -1;
+    };
+    for (qint64 p = std::max<qint64>(lo, 0); p <= hi && p < count; ++p) {
+        if (--FPagePending[static_cast<size_t>(p)] == 0) {
+            if (run < 0)
+                run = p;
+        } else {
+            giveBack(p);
+        }
+    }
+    giveBack(std::min<qint64>(hi + 1, count));
+#else
+    Q_UNUSED(section);
+#endif
+}
+
 bool TPLXIniDocument::holdsPlainly(const Entry &entry, QStringView value) const
 {
     // A line read with blanks around its "=" is written back plain once written.
@@ -887,8 +1022,14 @@ void TPLXIniDocument::writeString(const QString &section, const QString &key, QS
 bool TPLXIniDocument::readString(const QString &section, QStringView key, QString &value) const
 {
     ensureSections();
-    const size_t hit = recentSection(section);
-    const qint64 s = hit < FRecentSections.size() ? FRecentSections[hit].index : findSection(section);
+    size_t hit = recentSection(section);
+    qint64 s = hit < FRecentSections.size() ? FRecentSections[hit].index : findSection(section);
+    if (s >= 0 && FSections[s].released) {
+        forgetText();
+        ensureSections();
+        hit = FRecentSections.size();
+        s = findSection(section);
+    }
     if (s < 0)
         return false;
     rememberSection(hit, section, s);
@@ -965,6 +1106,8 @@ qint64 TPLXIniDocument::write(qint64 s, QStringView section, QStringView key, QS
 
 QStringList TPLXIniDocument::sections() const
 {
+    if (FReleasedSections > 0)
+        forgetText();
     ensureSections();
     QStringList names;
     for (quint32 i = 0; i < FSections.size(); ++i) {
@@ -1251,6 +1394,9 @@ void TPLXIniDocument::compact()
     freeTables();
     forgetRecentSections();
     FParsePending = true;
+    FReleasedSections = 0;
+    FPagePending.clear();
+    FReleaseStopped = false;
     // The file holds the same text: it is read again when next used.
     if (!FFileName.isEmpty()) {
         FBuffer = QByteArray();

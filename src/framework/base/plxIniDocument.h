@@ -9,6 +9,7 @@
 
 #include <array>
 #include <memory>
+#include <utility>
 #include <vector>
 
 class ORVANTA_EXPORT TPLXIniDocument
@@ -68,6 +69,10 @@ public:
     // parses it again. Reads of a file that can no longer be read find nothing
     // (the reason is logged); writes and rewrites raise EPLXFileError.
     void compact();
+    // The loader is done with `section`: while a file read for loading has no
+    // writes, the memory of text that only finished sections used goes back to
+    // the system. A later use of a finished section reads the file again.
+    void releaseSection(QStringView section);
     bool isModified() const { return FModified; }
     QByteArray toBytes() const;
 
@@ -100,7 +105,10 @@ private:
         // Its lines are in FEntries; otherwise they are read from the text
         // starting at `body` when asked for.
         bool lines = true;
+        // Let go by releaseSection: its text may be gone, its name is known by nameHash.
+        bool released = false;
         quint32 body = 0;
+        quint32 nameHash = 0;
     };
 
     TPLXIniDocument() = default;
@@ -125,6 +133,12 @@ private:
     bool lookUp(qint64 s, QStringView key, QString &value) const;
     // Frees the lines, sections and lookup tables, which the next parse builds again.
     void freeTables();
+    // Lets the text go, so that the next use reads the file again, as after compact().
+    void forgetText() const;
+    // Counts for each page of the text the sections that use it.
+    void countPages();
+    // Bytes [from, to) of the text that section `s` uses when read.
+    std::pair<qsizetype, qsizetype> textRange(qint64 s) const;
     // Inline: every lookup reads stored names through it.
     QByteArrayView text(Span span) const
     {
@@ -201,6 +215,12 @@ private:
     bool FParsePending = false;
     // compact() let the text go: the file holds it.
     bool FTextOnDisk = false;
+    // Sections released since the text was read, and for each whole page of
+    // the text the sections that use it and are not released yet.
+    quint32 FReleasedSections = 0;
+    std::vector<quint32> FPagePending;
+    // A released section was used again: the text read back stays whole.
+    bool FReleaseStopped = false;
     bool FWriteFailed = false;
     // The rewrite in progress: values stored in the arena from this offset on
     // were written during it.

@@ -49,6 +49,10 @@ void IPLXMedia::compact()
 {
 }
 
+void IPLXMedia::releaseSection(const QString &)
+{
+}
+
 void IPLXMedia::beginDocument()
 {
 }
@@ -260,6 +264,11 @@ void TPLXINIFIle::flush()
 void TPLXINIFIle::compact()
 {
     FIniFile->compact();
+}
+
+void TPLXINIFIle::releaseSection(const QString &section)
+{
+    FIniFile->releaseSection(section);
 }
 
 void TPLXINIFIle::beginDocument()

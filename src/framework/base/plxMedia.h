@@ -47,6 +47,9 @@ public:
     // Frees what the store holds only to answer reads quickly (once a document
     // is built from it); later reads and writes give the same results.
     virtual void compact();
+    // The loader has read all it needs from `section`; a store may free what
+    // only that section used, as long as later reads still give the same results.
+    virtual void releaseSection(const QString &section);
     // A whole document is written between beginDocument and endDocument: the
     // sections written then hold exactly what was written. endDocument puts
     // the store on disk; when that fails, or cancelDocument is called instead,
@@ -139,6 +142,7 @@ public:
     QString graphicPath(const QString &stored) const override;
     void flush() override;
     void compact() override;
+    void releaseSection(const QString &section) override;
     void beginDocument() override;
     void endDocument() override;
     void cancelDocument() override;
