@@ -898,7 +898,10 @@ void TPLXIniDocument::releaseSection(QStringView section)
         if (cached.section == s)
             cached.section = -1;
     const quintptr page = pageSize();
-    const auto [first, count] = wholePages(FBuffer.constData(), FBuffer.size(), page);
+    // Named, not bound: the lambda below captures them.
+    const std::pair<quintptr, qsizetype> pages = wholePages(FBuffer.constData(), FBuffer.size(), page);
+    const quintptr first = pages.first;
+    const qsizetype count = pages.second;
     const auto base = reinterpret_cast<quintptr>(FBuffer.constData());
     const auto [from, to] = textRange(s);
     if (from == to || count == 0)
