@@ -353,18 +353,21 @@ void TPLXINIFIle::setColorProperty(const QString &section, const QString &key, T
     FIniFile->writeString(section, key, ColorToString(value));
 }
 
-template<typename Reserve, typename Element>
-bool TPLXINIFIle::readArray(const QString &section, const QString &key, Reserve reserve, Element element)
+template<typename List, typename Element>
+bool TPLXINIFIle::readArray(const QString &section, const QString &key, List &values, Element element)
 {
     qint32 count = -1;
     getIntProperty(section, countKey(key), -1, count);
     if (count < 0)
         return false;
+    // Room for every element at once, when the section holds as many keys.
+    qint32 room = count;
     // A count beyond the keys of the section cannot be met: reading it would
     // only produce defaults (and a list of entities would try to load each),
     // so the array ends with its last element that is present. Reading stays
     // linear in the size of the file.
     if (count > FIniFile->keyCount(section)) {
+        room = 0;
         const QString prefix = key + QLatin1Char('#');
         qint32 end = 0;
         for (const QString &name : FIniFile->keys(section)) {
@@ -383,7 +386,7 @@ bool TPLXINIFIle::readArray(const QString &section, const QString &key, Reserve 
             count = end;
         }
     }
-    reserve(count);
+    values.reserve(room);
     QString text;
     QString name = key + QLatin1Char('#');
     const qsizetype stem = name.size();
@@ -409,48 +412,41 @@ void TPLXINIFIle::writeArray(const QString &section, const QString &key, const Q
 bool TPLXINIFIle::getIntArrayProperty(const QString &section, const QString &key, QList<qint32> &values)
 {
     values.clear();
-    return readArray(
-        section, key, [&values](qint32 count) { values.reserve(count); },
-        [&values](const QString *text) {
-            qint32 value = 0;
-            if (!text || !PLXTryStrToInt(*text, value))
-                value = 0;
-            values.append(value);
-        });
+    return readArray(section, key, values, [&values](const QString *text) {
+        qint32 value = 0;
+        if (!text || !PLXTryStrToInt(*text, value))
+            value = 0;
+        values.append(value);
+    });
 }
 
 bool TPLXINIFIle::getStrArrayProperty(const QString &section, const QString &key, QStringList &values)
 {
     values.clear();
-    return readArray(
-        section, key, [&values](qint32 count) { values.reserve(count); },
-        [&values](const QString *text) { values.append(text ? *text : QString()); });
+    return readArray(section, key, values,
+                     [&values](const QString *text) { values.append(text ? *text : QString()); });
 }
 
 bool TPLXINIFIle::getBoolArrayProperty(const QString &section, const QString &key, QList<bool> &values)
 {
     values.clear();
-    return readArray(
-        section, key, [&values](qint32 count) { values.reserve(count); },
-        [&values](const QString *text) {
-            qint32 value = 0;
-            if (!text || !PLXTryStrToInt(*text, value))
-                value = 0;
-            values.append(value != 0);
-        });
+    return readArray(section, key, values, [&values](const QString *text) {
+        qint32 value = 0;
+        if (!text || !PLXTryStrToInt(*text, value))
+            value = 0;
+        values.append(value != 0);
+    });
 }
 
 bool TPLXINIFIle::getRealArrayProperty(const QString &section, const QString &key, QList<double> &values)
 {
     values.clear();
-    return readArray(
-        section, key, [&values](qint32 count) { values.reserve(count); },
-        [&values](const QString *text) {
-            double value = 0.0;
-            if (!text || !PLXTryStrToFloat(*text, value))
-                value = 0.0;
-            values.append(value);
-        });
+    return readArray(section, key, values, [&values](const QString *text) {
+        double value = 0.0;
+        if (!text || !PLXTryStrToFloat(*text, value))
+            value = 0.0;
+        values.append(value);
+    });
 }
 
 void TPLXINIFIle::setIntArrayProperty(const QString &section, const QString &key, const QList<qint32> &values)

@@ -152,10 +152,10 @@ public:
     QStringList sectionNames() const;
 
 private:
-    // Reads "key#count", tells `reserve` the number of elements, and hands each
-    // element's text (or null when missing) to `element`.
-    template<typename Reserve, typename Element>
-    bool readArray(const QString &section, const QString &key, Reserve reserve, Element element);
+    // Reads "key#count", makes room in `values` for the elements, and hands
+    // each element's text (or null when missing) to `element`.
+    template<typename List, typename Element>
+    bool readArray(const QString &section, const QString &key, List &values, Element element);
     void writeArray(const QString &section, const QString &key, const QStringList &texts);
 
     std::shared_ptr<TPLXIniDocument> FIniFile;
