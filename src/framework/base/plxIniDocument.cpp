@@ -29,6 +29,17 @@ QString fromStoredUtf8(QByteArrayView bytes)
     return QString::fromUtf8(bytes);
 }
 
+// Lines that start with "[": memchr finds them faster than a search for "\n[".
+qsizetype headerLines(QByteArrayView text)
+{
+    qsizetype count = 0;
+    const char *const begin = text.data();
+    const char *const end = begin + text.size();
+    for (const char *p = begin; (p = static_cast<const char *>(std::memchr(p, '[', end - p))) != nullptr; ++p)
+        count += (p == begin || p[-1] == '\n') ? 1 : 0;
+    return count;
+}
+
 constexpr quint32 kArenaBit = 0x80000000u;
 constexpr quint32 kLinearScanLimit = 12;
 constexpr qsizetype kMaxFileSize = 0x7FFFFFFF;
@@ -540,7 +551,7 @@ void TPLXIniDocument::parse(QByteArray bytes, bool withLines)
         FEntries.reserve(static_cast<size_t>(FBuffer.count('\n')) + 1);
     // Every line that starts with "[" is a header: a table grown by doubling
     // would hold up to twice the room while a large document loads.
-    FSections.reserve(static_cast<size_t>(QByteArrayView(FBuffer).count("\n[")) + 2);
+    FSections.reserve(static_cast<size_t>(headerLines(FBuffer)) + 1);
     const auto addSection = [this, withLines](Span name, bool header, qsizetype body) {
         Section section{name, static_cast<quint32>(FEntries.size()), 0, 0, -1, header, false};
         section.lines = withLines;
