@@ -106,10 +106,12 @@ private slots:
         PLXMedia media =
             plxtest::mediaFromText("[0]\na#0=x\n[1]\na#count=-1\na#0=x\n[2]\na#count=-7\n[3]\na#count=two\n"
                                    "a#0=x\n[4]\na#count=3\na#2=z\n[5]\na#count=2147483647\na#0=x\n"
-                                   "[6]\na#count=4096\nA#1=y\na#4096=past the count\n[7]\na#count=2\nb=1\nc=2\n");
+                                   "[6]\na#count=4096\nA#1=y\na#4096=past the count\n[7]\na#count=2\nb=1\nc=2\n"
+                                   "[8]\na#count=2000000000\na#1999999999=far\na#07=not its spelling\n");
         // Missing, negative or unreadable counts: absent, and the list emptied; gaps give defaults.
-        // A count the section cannot hold ends with the last element present.
-        const QList<QStringList> expected = {{}, {}, {}, {}, {"", "", "z"}, {"x"}, {"", "y"}, {"", ""}};
+        // A count the section cannot hold ends with the last element present; with more gaps
+        // than keys, only the elements present are read.
+        const QList<QStringList> expected = {{}, {}, {}, {}, {"", "", "z"}, {"x"}, {"", "y"}, {"", ""}, {"far"}};
         for (int i = 0; i < expected.size(); ++i) {
             QStringList values{QStringLiteral("stale")};
             QCOMPARE(media->getStrArrayProperty(QString::number(i), "a", values), i >= 4);
@@ -117,7 +119,8 @@ private slots:
         }
         QCOMPARE(recording.recorder().logLines(),
                  QStringList({"Array \"a\" in section \"5\" claims 2147483647 elements; reading 1",
-                              "Array \"a\" in section \"6\" claims 4096 elements; reading 2"}));
+                              "Array \"a\" in section \"6\" claims 4096 elements; reading 2",
+                              "Array \"a\" in section \"8\" claims 2000000000 elements; reading 1"}));
     }
 
     void valuesOutOfRangeAreClamped_data()

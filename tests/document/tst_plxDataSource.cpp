@@ -266,6 +266,8 @@ void tst_plxDataSource::hostileDocumentsLoadWhole_data()
     };
     row("count-4096-without-rows", 0, QString(),
         "Array \"rows\" in section \"Plan Table\" claims 4096 elements; reading 0");
+    row("count-far-element", 0, QString(),
+        "Array \"rows\" in section \"Plan Table\" claims 2000000000 elements; reading 1");
     row("count-padded-million", 0, QString(),
         "Array \"rows\" in section \"Plan Table\" claims 1000000 elements; reading 2");
     row("count-beyond-32-bits", 0, QString(), rows(2, 0));

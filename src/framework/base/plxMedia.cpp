@@ -30,6 +30,14 @@ void setElementKey(QString &name, qsizetype stem, qsizetype index)
         name.append(QLatin1Char(digits[--length]));
 }
 
+void logArrayCut(const QString &section, const QString &key, qint32 claimed, qint32 read)
+{
+    PLXLog(QStringLiteral("Array \"%1\" in section \"%2\" claims %3 elements; reading %4")
+               .arg(key, section)
+               .arg(claimed)
+               .arg(read));
+}
+
 void logClamped(const QString &section, const QString &key, const QString &stored, const QString &used)
 {
     PLXLog(QStringLiteral("Key \"%1\" in section \"%2\" is %3; using %4").arg(key, section, stored, used));
@@ -362,34 +370,48 @@ bool TPLXINIFIle::readArray(const QString &section, const QString &key, List &va
         return false;
     // Room for every element at once, when the section holds as many keys.
     qint32 room = count;
+    QString text;
+    QString name = key + QLatin1Char('#');
+    const qsizetype stem = name.size();
     // A count beyond the keys of the section cannot be met: reading it would
     // only produce defaults (and a list of entities would try to load each),
     // so the array ends with its last element that is present. Reading stays
     // linear in the size of the file.
-    if (count > FIniFile->keyCount(section)) {
+    const int keyCount = FIniFile->keyCount(section);
+    if (count > keyCount) {
         room = 0;
-        const QString prefix = key + QLatin1Char('#');
-        qint32 end = 0;
-        for (const QString &name : FIniFile->keys(section)) {
-            if (!name.startsWith(prefix, Qt::CaseInsensitive))
+        std::vector<qint32> present;
+        for (const QString &stored : FIniFile->keys(section)) {
+            if (!stored.startsWith(name, Qt::CaseInsensitive))
                 continue;
             bool number = false;
-            const qint32 index = QStringView(name).sliced(prefix.size()).toInt(&number);
-            if (number && index >= end && index < count)
-                end = index + 1;
+            const QStringView suffix = QStringView(stored).sliced(stem);
+            const qint32 index = suffix.toInt(&number);
+            // Only the element's own spelling of its index reads back as it.
+            if (number && index >= 0 && index < count && suffix == QString::number(index))
+                present.push_back(index);
         }
-        if (end < count) {
-            PLXLog(QStringLiteral("Array \"%1\" in section \"%2\" claims %3 elements; reading %4")
-                       .arg(key, section)
-                       .arg(count)
-                       .arg(end));
+        std::sort(present.begin(), present.end());
+        present.erase(std::unique(present.begin(), present.end()), present.end());
+        const qint32 end = present.empty() ? 0 : present.back() + 1;
+        // Gaps read as defaults up to a few per key of the section, which keeps reading linear in the file.
+        if (end <= 16 * qint64(keyCount) + 16) {
+            if (end < count)
+                logArrayCut(section, key, count, end);
             count = end;
+        } else {
+            // Far more gaps than keys: only the elements present are read, in order.
+            logArrayCut(section, key, count, static_cast<qint32>(present.size()));
+            values.reserve(static_cast<qsizetype>(present.size()));
+            for (const qint32 index : present) {
+                setElementKey(name, stem, index);
+                FIniFile->readString(section, name, text);
+                element(&text);
+            }
+            return true;
         }
     }
     values.reserve(room);
-    QString text;
-    QString name = key + QLatin1Char('#');
-    const qsizetype stem = name.size();
     for (qint32 i = 0; i < count; ++i) {
         setElementKey(name, stem, i);
         const bool present = FIniFile->readString(section, name, text);
