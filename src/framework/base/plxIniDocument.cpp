@@ -33,6 +33,8 @@ QString fromStoredUtf8(QByteArrayView bytes)
 qsizetype headerLines(QByteArrayView text)
 {
     qsizetype count = 0;
+    if (text.isEmpty())
+        return count;
     const char *const begin = text.data();
     const char *const end = begin + text.size();
     for (const char *p = begin; (p = static_cast<const char *>(std::memchr(p, '[', end - p))) != nullptr; ++p)
