@@ -842,25 +842,7 @@ void TPLXIniDocument::forgetText() const
     self->FReleaseStopped = true;
 }
 
-std::pair<qsizetype, qsizetype> TPLXIniDocument::textRange(qint64 s) const
-{
-    // From the name (the lines before the first header for the first "section"),
-    // through the next header line, which reading the lines runs into.
-    const qsizetype from = s == 0 ? 0 : qsizetype(FSections[s].name.off);
-    const qsizetype to = s + 1 < qint64(FSections.size()) ? qsizetype(FSections[s + 1].body) : FBuffer.size();
-    return {from, std::max(from, to)};
-}
-
 namespace {
-
-// The whole pages of `size` bytes at `data`: the address of the first and their number.
-std::pair<quintptr, qsizetype> wholePages(const char *data, qsizetype size, quintptr page)
-{
-    const auto begin = reinterpret_cast<quintptr>(data);
-    const quintptr first = (begin + page - 1) / page * page;
-    const quintptr end = (begin + static_cast<quintptr>(size)) / page * page;
-    return {first, end > first ? static_cast<qsizetype>((end - first) / page) : 0};
-}
 
 quintptr pageSize()
 {
@@ -874,19 +856,33 @@ quintptr pageSize()
 
 } // namespace
 
+TPLXIniDocument::PageSpan TPLXIniDocument::pagesOf(qint64 s) const
+{
+    // The text's whole pages: partial ones at its ends hold others' memory too.
+    const quintptr page = pageSize();
+    const auto begin = reinterpret_cast<quintptr>(FBuffer.constData());
+    const quintptr first = (begin + page - 1) / page * page;
+    const quintptr last = (begin + static_cast<quintptr>(FBuffer.size())) / page * page;
+    const qint64 count = last > first ? static_cast<qint64>((last - first) / page) : 0;
+    // From the name (the lines before the first header for the first "section"),
+    // through the next header line, which reading the lines runs into.
+    const qsizetype from = s == 0 ? 0 : qsizetype(FSections[s].name.off);
+    const qsizetype to = s + 1 < qint64(FSections.size()) ? qsizetype(FSections[s + 1].body) : FBuffer.size();
+    PageSpan span{first, page, count, 0, 0};
+    if (to > from && count > 0) {
+        const auto origin = static_cast<qint64>(first / page);
+        span.lo = std::max<qint64>(static_cast<qint64>((begin + quintptr(from)) / page) - origin, 0);
+        span.hi = std::min<qint64>(static_cast<qint64>((begin + quintptr(to) - 1) / page) - origin + 1, count);
+    }
+    return span;
+}
+
 void TPLXIniDocument::countPages()
 {
-    const quintptr page = pageSize();
-    const auto [first, count] = wholePages(FBuffer.constData(), FBuffer.size(), page);
-    FPagePending.assign(static_cast<size_t>(count), 0);
-    const auto base = reinterpret_cast<quintptr>(FBuffer.constData());
+    FPagePending.assign(static_cast<size_t>(pagesOf(0).count), 0);
     for (qint64 s = 0; s < qint64(FSections.size()); ++s) {
-        const auto [from, to] = textRange(s);
-        if (from == to)
-            continue;
-        const auto lo = static_cast<qint64>((base + quintptr(from)) / page) - static_cast<qint64>(first / page);
-        const auto hi = static_cast<qint64>((base + quintptr(to) - 1) / page) - static_cast<qint64>(first / page);
-        for (qint64 p = std::max<qint64>(lo, 0); p <= hi && p < count; ++p)
+        const PageSpan span = pagesOf(s);
+        for (qint64 p = span.lo; p < span.hi; ++p)
             ++FPagePending[static_cast<size_t>(p)];
     }
 }
@@ -910,25 +906,16 @@ void TPLXIniDocument::releaseSection(QStringView section)
     for (BodyLines &cached : FBodyCache)
         if (cached.section == s)
             cached.section = -1;
-    const quintptr page = pageSize();
-    // Named, not bound: the lambda below captures them.
-    const std::pair<quintptr, qsizetype> pages = wholePages(FBuffer.constData(), FBuffer.size(), page);
-    const quintptr first = pages.first;
-    const qsizetype count = pages.second;
-    const auto base = reinterpret_cast<quintptr>(FBuffer.constData());
-    const auto [from, to] = textRange(s);
-    if (from == to || count == 0)
-        return;
-    const auto lo = static_cast<qint64>((base + quintptr(from)) / page) - static_cast<qint64>(first / page);
-    const auto hi = static_cast<qint64>((base + quintptr(to) - 1) / page) - static_cast<qint64>(first / page);
+    const PageSpan span = pagesOf(s);
     // Runs of pages no section uses any more go back in one call each.
     qint64 run = -1;
-    const auto giveBack = [&](qint64 end) {
+    const auto giveBack = [&span, &run](qint64 end) {
         if (run >= 0)
-            madvise(reinterpret_cast<void *>(first + quintptr(run) * page), quintptr(end - run) * page, MADV_DONTNEED);
+            madvise(reinterpret_cast<void *>(span.first + quintptr(run) * span.page), quintptr(end - run) * span.page,
+                    MADV_DONTNEED);
         run = -1;
     };
-    for (qint64 p = std::max<qint64>(lo, 0); p <= hi && p < count; ++p) {
+    for (qint64 p = span.lo; p < span.hi; ++p) {
         if (--FPagePending[static_cast<size_t>(p)] == 0) {
             if (run < 0)
                 run = p;
@@ -936,7 +923,7 @@ void TPLXIniDocument::releaseSection(QStringView section)
             giveBack(p);
         }
     }
-    giveBack(std::min<qint64>(hi + 1, count));
+    giveBack(span.hi);
 #else
     Q_UNUSED(section);
 #endif
@@ -1407,17 +1394,15 @@ void TPLXIniDocument::compact()
     // again gives the same document.
     if (FParsePending || FModified || FRewriting || !FArena.isEmpty())
         return;
+    // The file holds the same text: it is read again when next used.
+    if (!FFileName.isEmpty()) {
+        forgetText();
+        FReleaseStopped = false;
+        return;
+    }
     freeTables();
     forgetRecentSections();
     FParsePending = true;
-    FReleasedSections = 0;
-    FPagePending.clear();
-    FReleaseStopped = false;
-    // The file holds the same text: it is read again when next used.
-    if (!FFileName.isEmpty()) {
-        FBuffer = QByteArray();
-        FTextOnDisk = true;
-    }
 }
 
 void TPLXIniDocument::flushOnRelease()

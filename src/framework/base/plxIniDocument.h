@@ -9,7 +9,6 @@
 
 #include <array>
 #include <memory>
-#include <utility>
 #include <vector>
 
 class ORVANTA_EXPORT TPLXIniDocument
@@ -135,10 +134,19 @@ private:
     void freeTables();
     // Lets the text go, so that the next use reads the file again, as after compact().
     void forgetText() const;
+    // The whole pages of the text that section `s` uses when read: pages
+    // [lo, hi) of the text's `count`, of `page` bytes from the address `first`.
+    struct PageSpan
+    {
+        quintptr first;
+        quintptr page;
+        qint64 count;
+        qint64 lo;
+        qint64 hi;
+    };
+    PageSpan pagesOf(qint64 s) const;
     // Counts for each page of the text the sections that use it.
     void countPages();
-    // Bytes [from, to) of the text that section `s` uses when read.
-    std::pair<qsizetype, qsizetype> textRange(qint64 s) const;
     // Inline: every lookup reads stored names through it.
     QByteArrayView text(Span span) const
     {
